@@ -1,0 +1,9 @@
+#include "platform/Form.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    platform::initApplication(QStringLiteral("Torvcard"));
+    return app.exec();
+}

@@ -1,0 +1,89 @@
+// The game's global values in one state object: paths, reference lists, the group tables, the base
+// table and game state, the working group, panel flags, counters and the open file channels.
+// Windows and routines reach them through G() by the names the game uses; tests make a fresh one
+// with resetGlobals().
+#pragma once
+
+#include "platform/Files.h"
+#include "platform/Numbers.h"
+
+#include <QString>
+
+using platform::Int16;
+using platform::Int32;
+
+// Sides of the game.
+constexpr int kAllies = 1;
+constexpr int kAxis = 2;
+constexpr int kBases = 15;
+constexpr int kGroups = 50;
+constexpr int kGroupColumns = 50;
+
+using GroupTable = Int16[kGroups + 1][kGroupColumns + 1];
+using GroupNames = QString[kGroups + 1][4];
+
+struct Globals {
+    // ---------------------------------------------------------------- paths and names
+    QString AppPath;
+    QString DataPath;
+    QString PathNaviAlle;
+    QString PathNaviAsse;
+    QString GamesPath;
+    QString SlotFilePath;
+    QString CoordXPath;
+    QString CoordYPath;
+    QString StackPrefix;
+    QString PathAereiAlle;
+    QString PathAereiAsse;
+    QString ProbePath;
+    QString CampaignName;
+
+    // Reference lists (element 0 not used).
+    QString BaseNames[kBases + 1];
+    QString CompassNames[9];
+    QString CompassShortNames[9];
+    QString NationNames[9];
+    QString NavalOrderNames[6];
+    QString AirOrderNames[8];
+    QString NearValues[10];
+    Int16 BaseMapXY[kBases + 1][3];
+
+    // ---------------------------------------------------------------- group tables
+    GroupTable GnTableAlle;
+    GroupTable GnTableAsse;
+    GroupTable GaTableAlle;
+    GroupTable GaTableAsse;
+    GroupNames GaNamesAlle;
+    GroupNames GaNamesAsse;
+    Int16 NewGroupNumber;
+    long SideColour = 0x8000000AL;
+
+    // ---------------------------------------------------------------- base table and game state
+    Int32 BaseTable[kBases + 1][31];
+    QString GameState[41];
+
+    // ---------------------------------------------------------------- side and panels
+    Int16 CurrentSide;
+    Int16 SelectedBase;
+    Int16 SelectedItem;
+    Int16 AirMode;
+    Int16 BasesMode;
+    Int16 NavalMode;
+    Int16 MapClickMode;
+    Int16 AirOrder;
+
+    // ---------------------------------------------------------------- files
+    platform::Channels Files;
+
+    // Side tables by side number (1 Allies, 2 Axis).
+    GroupTable& gnTable(int side) { return side == kAxis ? GnTableAsse : GnTableAlle; }
+    GroupTable& gaTable(int side) { return side == kAxis ? GaTableAsse : GaTableAlle; }
+    GroupNames& gaNames(int side) { return side == kAxis ? GaNamesAsse : GaNamesAlle; }
+    // A game-state item read as a whole number.
+    long long state(int item) const { return platform::textToWhole(GameState[item]); }
+    void setState(int item, long long value) { GameState[item] = QString::number(value); }
+};
+
+Globals& G();
+// Replaces the state object with a fresh one (all values as at program start).
+void resetGlobals();

@@ -1,0 +1,1139 @@
+#include "Controls.h"
+
+#include "Dialogs.h"
+#include "Files.h"
+#include "Form.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolTip>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+int vbButton(Qt::MouseButtons b) {
+    int r = 0;
+    if (b & Qt::LeftButton) r |= vbLeftButton;
+    if (b & Qt::RightButton) r |= vbRightButton;
+    if (b & Qt::MiddleButton) r |= vbMiddleButton;
+    return r;
+}
+
+int vbShift(Qt::KeyboardModifiers m) {
+    int r = 0;
+    if (m & Qt::ShiftModifier) r |= 1;
+    if (m & Qt::ControlModifier) r |= 2;
+    if (m & Qt::AltModifier) r |= 4;
+    return r;
+}
+
+// "&Chiudi" -> "Chiudi", "A && B" -> "A & B": the old toolkit's access-key marks on labels.
+QString withoutMarks(const QString& s) {
+    QString out;
+    for (int i = 0; i < s.size(); ++i) {
+        if (s[i] == u'&') {
+            if (i + 1 < s.size() && s[i + 1] == u'&') {
+                out += u'&';
+                ++i;
+            }
+            continue;
+        }
+        out += s[i];
+    }
+    return out;
+}
+
+int px(int twips) { return int(std::lround(double(twips) / kTwipsPerPixel)); }
+
+void setPaletteColours(QWidget* w, long back, long fore, bool fill) {
+    QPalette p = w->palette();
+    const QColor b = toQColor(back), f = toQColor(fore);
+    p.setColor(QPalette::Window, b);
+    p.setColor(QPalette::Button, b);
+    p.setColor(QPalette::WindowText, f);
+    p.setColor(QPalette::ButtonText, f);
+    p.setColor(QPalette::Text, f);
+    w->setPalette(p);
+    w->setAutoFillBackground(fill);
+}
+
+// Turns the widget's mouse events into the control's events.
+class MouseBridge : public QObject {
+public:
+    MouseBridge(Control* c, bool clickOnRelease) : QObject(c->widget()), c_(c), click_(clickOnRelease) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress: {
+            auto* m = static_cast<QMouseEvent*>(e);
+            pressed_ = true;
+            c_->raiseMouse(c_->MouseDown, vbButton(m->button()), vbShift(m->modifiers()),
+                           c_->toScaleX(int(m->position().x())), c_->toScaleY(int(m->position().y())));
+            break;
+        }
+        case QEvent::MouseMove: {
+            auto* m = static_cast<QMouseEvent*>(e);
+            c_->raiseMouse(c_->MouseMove, vbButton(m->buttons()), vbShift(m->modifiers()),
+                           c_->toScaleX(int(m->position().x())), c_->toScaleY(int(m->position().y())));
+            break;
+        }
+        case QEvent::MouseButtonRelease: {
+            auto* m = static_cast<QMouseEvent*>(e);
+            c_->raiseMouse(c_->MouseUp, vbButton(m->button()), vbShift(m->modifiers()),
+                           c_->toScaleX(int(m->position().x())), c_->toScaleY(int(m->position().y())));
+            if (click_ && pressed_ && c_->widget()->rect().contains(m->position().toPoint())) c_->raise(c_->Click);
+            pressed_ = false;
+            break;
+        }
+        case QEvent::MouseButtonDblClick: {
+            auto* m = static_cast<QMouseEvent*>(e);
+            c_->raiseMouse(c_->MouseDown, vbButton(m->button()), vbShift(m->modifiers()),
+                           c_->toScaleX(int(m->position().x())), c_->toScaleY(int(m->position().y())));
+            c_->raise(c_->DblClick);
+            pressed_ = false;
+            break;
+        }
+        case QEvent::FocusIn: c_->raise(c_->GotFocus); break;
+        case QEvent::FocusOut: c_->raise(c_->LostFocus); break;
+        default: break;
+        }
+        return false;
+    }
+
+private:
+    Control* c_;
+    bool click_;
+    bool pressed_ = false;
+};
+
+} // namespace
+
+// ---------------------------------------------------------------- Control
+
+Control::Control(Container& parent, const QString& name) : parent_(parent), name_(name) { parent.adopt(this); }
+
+Control::~Control() = default;
+
+QWidget* Control::parentWidget() const { return parent_.childArea(); }
+
+void Control::setWidget(QWidget* w) {
+    widget_ = w;
+    w->setObjectName(name_);
+    w->setMouseTracking(true);
+    w->setGeometry(px(left_), px(top_), px(width_), px(height_));
+    w->setVisible(true);
+    applyColors();
+}
+
+void Control::move(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    if (width >= 0) width_ = width;
+    if (height >= 0) height_ = height;
+    if (widget_) widget_->setGeometry(px(left_), px(top_), std::max(1, px(width_)), std::max(1, px(height_)));
+}
+
+void Control::setVisible(bool v) {
+    visible_ = v;
+    if (widget_) widget_->setVisible(v);
+}
+
+void Control::setEnabled(bool v) {
+    enabled_ = v;
+    if (widget_) widget_->setEnabled(v);
+}
+
+void Control::setBackColor(long c) {
+    back_ = c;
+    applyColors();
+}
+
+void Control::setForeColor(long c) {
+    fore_ = c;
+    applyColors();
+}
+
+void Control::applyColors() {
+    if (widget_) setPaletteColours(widget_, back_, fore_, false);
+}
+
+void Control::setToolTipText(const QString& t) {
+    tip_ = t;
+    if (widget_) widget_->setToolTip(t);
+}
+
+void Control::setFontSize(double points) {
+    if (!widget_) return;
+    QFont f = widget_->font();
+    f.setPointSizeF(points);
+    widget_->setFont(f);
+}
+
+void Control::setFontBold(bool bold) {
+    if (!widget_) return;
+    QFont f = widget_->font();
+    f.setBold(bold);
+    widget_->setFont(f);
+}
+
+void Control::setFontName(const QString& family) {
+    if (!widget_) return;
+    QFont f = widget_->font();
+    f.setFamily(family);
+    widget_->setFont(f);
+}
+
+void Control::setFocus() {
+    if (widget_) widget_->setFocus();
+}
+
+void Control::setMousePointer(int p) {
+    pointer_ = p;
+    if (widget_) {
+        if (p == 15) widget_->setCursor(Qt::SizeAllCursor);
+        else if (p == 11) widget_->setCursor(Qt::WaitCursor);
+        else if (p == 2) widget_->setCursor(Qt::CrossCursor);
+        else widget_->unsetCursor();
+    }
+}
+
+void Control::raise(const Handler& h) {
+    if (h) runHandler(h);
+}
+
+void Control::raiseMouse(const MouseHandler& h, int button, int shift, double x, double y) {
+    if (h) runHandler([&] { h(button, shift, x, y); });
+}
+
+void Control::doClick() {
+    if (visible_ && enabled_) raise(Click);
+}
+
+void Control::doDblClick() {
+    if (visible_ && enabled_) raise(DblClick);
+}
+
+void Control::doMouseDown(int button, int shift, double x, double y) {
+    if (enabled_) raiseMouse(MouseDown, button, shift, x, y);
+}
+
+void Control::doMouseMove(int button, int shift, double x, double y) {
+    if (enabled_) raiseMouse(MouseMove, button, shift, x, y);
+}
+
+void Control::doMouseUp(int button, int shift, double x, double y) {
+    if (enabled_) raiseMouse(MouseUp, button, shift, x, y);
+}
+
+// ---------------------------------------------------------------- Label
+
+Label::Label(Container& parent, const QString& name, const QString& caption)
+    : Control(parent, name), caption_(caption) {
+    label_ = new QLabel(withoutMarks(caption), parentWidget());
+    label_->setWordWrap(true);
+    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWidget(label_);
+    label_->installEventFilter(new MouseBridge(this, true));
+}
+
+void Label::setCaption(const QString& c) {
+    caption_ = c;
+    label_->setText(withoutMarks(c));
+}
+
+void Label::setBackStyle(int s) {
+    backStyle_ = s;
+    applyColors();
+}
+
+void Label::setBorderStyle(int s) {
+    border_ = s;
+    label_->setFrameStyle(s ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+}
+
+void Label::setAlignment(int a) {
+    Qt::Alignment h = a == 1 ? Qt::AlignRight : a == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
+    label_->setAlignment(h | Qt::AlignTop);
+}
+
+void Label::setWordWrap(bool w) { label_->setWordWrap(w); }
+
+void Label::applyColors() {
+    if (label_) setPaletteColours(label_, back_, fore_, backStyle_ == 1);
+}
+
+// ---------------------------------------------------------------- CommandButton
+
+CommandButton::CommandButton(Container& parent, const QString& name, const QString& caption)
+    : Control(parent, name), caption_(caption) {
+    button_ = new QPushButton(caption, parentWidget());
+    button_->setAutoDefault(false);
+    setWidget(button_);
+    button_->installEventFilter(new MouseBridge(this, false));
+    QObject::connect(button_, &QPushButton::clicked, [this] { raise(Click); });
+}
+
+void CommandButton::setCaption(const QString& c) {
+    caption_ = c;
+    button_->setText(c);
+}
+
+void CommandButton::setPicture(const QImage& img) {
+    button_->setIcon(QIcon(QPixmap::fromImage(img)));
+    const QSize s(std::max(8, button_->width() - 6), std::max(8, button_->height() - 6));
+    button_->setIconSize(img.size().scaled(s, Qt::KeepAspectRatio));
+}
+
+void CommandButton::doClick() {
+    if (visible_ && enabled_) raise(Click);
+}
+
+void CommandButton::applyColors() {
+    if (button_ && back_ != vbButtonFace) setPaletteColours(button_, back_, fore_, false);
+}
+
+// ---------------------------------------------------------------- Frame
+
+Frame::Frame(Container& parent, const QString& name, const QString& caption)
+    : Control(parent, name), caption_(caption) {
+    box_ = new QGroupBox(withoutMarks(caption), parentWidget());
+    setWidget(box_);
+    box_->installEventFilter(new MouseBridge(this, true));
+}
+
+QWidget* Frame::childArea() { return box_; }
+Form* Frame::form() { return parent_.form(); }
+
+void Frame::setCaption(const QString& c) {
+    caption_ = c;
+    box_->setTitle(withoutMarks(c));
+}
+
+void Frame::setBorderStyle(int s) {
+    border_ = s;
+    box_->setFlat(s == 0);
+    box_->setStyleSheet(s == 0 ? QStringLiteral("QGroupBox { border: 0px; }") : QString());
+}
+
+void Frame::setEnabled(bool v) { Control::setEnabled(v); }
+
+void Frame::applyColors() {
+    if (box_) setPaletteColours(box_, back_, fore_, true);
+}
+
+// ---------------------------------------------------------------- TextBox
+
+class TextBoxBridge : public QObject {
+public:
+    explicit TextBoxBridge(TextBox* t) : QObject(t->widget()), t_(t) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress || !t_->KeyPress) return false;
+        auto* k = static_cast<QKeyEvent*>(e);
+        const QString s = k->text();
+        if (s.size() != 1) return false;
+        int key = s[0].unicode();
+        const int before = key;
+        runHandler([&] { t_->KeyPress(key); });
+        if (key == 0) return true;
+        if (key != before) {
+            QKeyEvent replaced(QEvent::KeyPress, k->key(), k->modifiers(), QString(QChar(key)));
+            t_->settingByCode_ = false;
+            QCoreApplication::sendEvent(t_->widget(), &replaced);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    TextBox* t_;
+};
+
+TextBox::TextBox(Container& parent, const QString& name, bool multiLine) : Control(parent, name) {
+    back_ = vbWindowBackground;
+    fore_ = vbWindowText;
+    if (multiLine) {
+        multi_ = new QPlainTextEdit(parentWidget());
+        setWidget(multi_);
+        QObject::connect(multi_, &QPlainTextEdit::textChanged, [this] {
+            if (!settingByCode_) raise(Change);
+        });
+    } else {
+        line_ = new QLineEdit(parentWidget());
+        setWidget(line_);
+        QObject::connect(line_, &QLineEdit::textEdited, [this] { raise(Change); });
+    }
+    widget_->installEventFilter(new TextBoxBridge(this));
+    widget_->installEventFilter(new MouseBridge(this, true));
+}
+
+QString TextBox::text() const { return line_ ? line_->text() : multi_->toPlainText(); }
+
+void TextBox::setText(const QString& t) {
+    if (t == text()) return;
+    settingByCode_ = true;
+    if (line_) line_->setText(t);
+    else multi_->setPlainText(t);
+    settingByCode_ = false;
+    raise(Change);
+}
+
+void TextBox::setMaxLength(int n) {
+    if (line_) line_->setMaxLength(n > 0 ? n : 32767);
+}
+
+void TextBox::setLocked(bool locked) {
+    if (line_) line_->setReadOnly(locked);
+    else multi_->setReadOnly(locked);
+}
+
+void TextBox::setAlignment(int a) {
+    if (line_) line_->setAlignment(a == 1 ? Qt::AlignRight : a == 2 ? Qt::AlignHCenter : Qt::AlignLeft);
+}
+
+void TextBox::setSelection(int start, int length) {
+    if (line_) line_->setSelection(start, length);
+}
+
+void TextBox::doType(const QString& keys) {
+    if (!enabled_) return;
+    for (QChar c : keys) {
+        int key = c.unicode();
+        if (KeyPress) raise([&] { KeyPress(key); });
+        if (key == 0) continue;
+        QString t = text();
+        if (key == 8) t.chop(1);
+        else if (key >= 32) t += QChar(key);
+        else continue;
+        if (line_ && line_->maxLength() < t.size()) continue;
+        settingByCode_ = true;
+        if (line_) line_->setText(t);
+        else multi_->setPlainText(t);
+        settingByCode_ = false;
+        raise(Change);
+    }
+}
+
+void TextBox::applyColors() {
+    if (widget_) {
+        QPalette p = widget_->palette();
+        p.setColor(QPalette::Base, toQColor(back_));
+        p.setColor(QPalette::Text, toQColor(fore_));
+        widget_->setPalette(p);
+    }
+}
+
+// ---------------------------------------------------------------- ListBox
+
+class ListBridge : public QObject {
+public:
+    explicit ListBridge(ListBox* l) : QObject(l->widget()), l_(l) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonRelease ||
+            e->type() == QEvent::MouseMove) {
+            auto* m = static_cast<QMouseEvent*>(e);
+            const double x = l_->toScaleX(int(m->position().x())), y = l_->toScaleY(int(m->position().y()));
+            if (e->type() == QEvent::MouseButtonPress)
+                l_->raiseMouse(l_->MouseDown, vbButton(m->button()), vbShift(m->modifiers()), x, y);
+            else if (e->type() == QEvent::MouseButtonRelease)
+                l_->raiseMouse(l_->MouseUp, vbButton(m->button()), vbShift(m->modifiers()), x, y);
+            else
+                l_->raiseMouse(l_->MouseMove, vbButton(m->buttons()), vbShift(m->modifiers()), x, y);
+        }
+        return false;
+    }
+
+private:
+    ListBox* l_;
+};
+
+namespace {
+constexpr int kItemDataRole = Qt::UserRole + 1;
+
+int sortedPosition(int count, const std::function<QString(int)>& textAt, const QString& item) {
+    int pos = 0;
+    while (pos < count && QString::compare(textAt(pos), item, Qt::CaseInsensitive) <= 0) ++pos;
+    return pos;
+}
+} // namespace
+
+ListBox::ListBox(Container& parent, const QString& name) : Control(parent, name) {
+    back_ = vbWindowBackground;
+    fore_ = vbWindowText;
+    list_ = new QListWidget(parentWidget());
+    setWidget(list_);
+    list_->viewport()->installEventFilter(new ListBridge(this));
+    list_->viewport()->setMouseTracking(true);
+    QObject::connect(list_, &QListWidget::currentRowChanged, [this](int row) {
+        if (row >= 0) {
+            changedByPress_ = true;
+            raise(Click);
+        }
+    });
+    QObject::connect(list_, &QListWidget::itemClicked, [this](QListWidgetItem*) {
+        if (!changedByPress_) raise(Click);
+        changedByPress_ = false;
+    });
+    QObject::connect(list_, &QListWidget::itemDoubleClicked, [this](QListWidgetItem*) { raise(DblClick); });
+}
+
+void ListBox::addItem(const QString& item, int index) {
+    auto* it = new QListWidgetItem(item);
+    it->setData(kItemDataRole, 0);
+    int pos = index;
+    if (sorted_) pos = sortedPosition(list_->count(), [this](int i) { return list_->item(i)->text(); }, item);
+    if (pos < 0 || pos > list_->count()) pos = list_->count();
+    const QSignalBlocker block(list_);
+    list_->insertItem(pos, it);
+    newIndex_ = pos;
+}
+
+void ListBox::removeItem(int index) {
+    if (index < 0 || index >= list_->count()) return;
+    const QSignalBlocker block(list_);
+    delete list_->takeItem(index);
+}
+
+void ListBox::clear() {
+    const QSignalBlocker block(list_);
+    list_->clear();
+    newIndex_ = -1;
+}
+
+int ListBox::listCount() const { return list_->count(); }
+
+QString ListBox::list(int index) const {
+    auto* it = list_->item(index);
+    return it ? it->text() : QString();
+}
+
+void ListBox::setList(int index, const QString& text) {
+    if (auto* it = list_->item(index)) it->setText(text);
+}
+
+int ListBox::itemData(int index) const {
+    auto* it = list_->item(index);
+    return it ? it->data(kItemDataRole).toInt() : 0;
+}
+
+void ListBox::setItemData(int index, int data) {
+    if (auto* it = list_->item(index)) it->setData(kItemDataRole, data);
+}
+
+int ListBox::listIndex() const { return list_->currentRow(); }
+
+void ListBox::setListIndex(int index) {
+    {
+        const QSignalBlocker block(list_);
+        if (index < 0 || index >= list_->count()) {
+            list_->setCurrentRow(-1);
+            list_->clearSelection();
+            return;
+        }
+        list_->setCurrentRow(index);
+    }
+    raise(Click);
+}
+
+QString ListBox::text() const { return list(listIndex()); }
+
+void ListBox::setMultiSelect(bool m) {
+    list_->setSelectionMode(m ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
+}
+
+bool ListBox::selected(int index) const {
+    auto* it = list_->item(index);
+    return it && it->isSelected();
+}
+
+void ListBox::setSelected(int index, bool s) {
+    if (auto* it = list_->item(index)) it->setSelected(s);
+}
+
+int ListBox::topIndex() const {
+    auto* it = list_->itemAt(1, 1);
+    return it ? list_->row(it) : 0;
+}
+
+void ListBox::doPick(int index) {
+    if (!visible_ || !enabled_ || index < 0 || index >= list_->count()) return;
+    {
+        const QSignalBlocker block(list_);
+        list_->setCurrentRow(index);
+    }
+    raise(Click);
+}
+
+void ListBox::doPickDouble(int index) {
+    if (!visible_ || !enabled_ || index < 0 || index >= list_->count()) return;
+    doPick(index);
+    raise(DblClick);
+}
+
+void ListBox::applyColors() {
+    if (widget_) {
+        QPalette p = widget_->palette();
+        p.setColor(QPalette::Base, toQColor(back_));
+        p.setColor(QPalette::Text, toQColor(fore_));
+        widget_->setPalette(p);
+    }
+}
+
+// ---------------------------------------------------------------- ComboBox
+
+ComboBox::ComboBox(Container& parent, const QString& name, int style) : Control(parent, name), style_(style) {
+    back_ = vbWindowBackground;
+    fore_ = vbWindowText;
+    combo_ = new QComboBox(parentWidget());
+    combo_->setEditable(style == 0);
+    combo_->setInsertPolicy(QComboBox::NoInsert);
+    setWidget(combo_);
+    combo_->installEventFilter(new MouseBridge(this, false));
+    QObject::connect(combo_, &QComboBox::activated, [this](int) { raise(Click); });
+    if (combo_->lineEdit()) {
+        QObject::connect(combo_->lineEdit(), &QLineEdit::textEdited, [this] { raise(Change); });
+        combo_->lineEdit()->installEventFilter(new MouseBridge(this, false));
+    }
+}
+
+void ComboBox::addItem(const QString& item, int index) {
+    int pos = index;
+    if (sorted_) pos = sortedPosition(combo_->count(), [this](int i) { return combo_->itemText(i); }, item);
+    if (pos < 0 || pos > combo_->count()) pos = combo_->count();
+    const QSignalBlocker block(combo_);
+    const QString keep = combo_->currentText();
+    const int keepIndex = combo_->currentIndex();
+    combo_->insertItem(pos, item, 0);
+    // Adding never changes what the box shows.
+    if (keepIndex < 0) combo_->setCurrentIndex(-1);
+    else combo_->setCurrentIndex(keepIndex >= pos ? keepIndex + 1 : keepIndex);
+    if (style_ == 0) combo_->setEditText(keep);
+    newIndex_ = pos;
+}
+
+void ComboBox::removeItem(int index) {
+    const QSignalBlocker block(combo_);
+    combo_->removeItem(index);
+}
+
+void ComboBox::clear() {
+    const QSignalBlocker block(combo_);
+    combo_->clear();
+    if (style_ == 0) combo_->setEditText(QString());
+    newIndex_ = -1;
+}
+
+int ComboBox::listCount() const { return combo_->count(); }
+QString ComboBox::list(int index) const { return combo_->itemText(index); }
+int ComboBox::itemData(int index) const { return combo_->itemData(index).toInt(); }
+void ComboBox::setItemData(int index, int data) { combo_->setItemData(index, data); }
+
+int ComboBox::listIndex() const {
+    // An edited text that no longer matches its item leaves no item chosen.
+    const int i = combo_->currentIndex();
+    if (style_ == 0 && i >= 0 && combo_->currentText() != combo_->itemText(i)) return -1;
+    return i;
+}
+
+void ComboBox::setListIndex(int index) {
+    {
+        const QSignalBlocker block(combo_);
+        combo_->setCurrentIndex(index < 0 || index >= combo_->count() ? -1 : index);
+        if (index < 0 && style_ == 0) combo_->setEditText(QString());
+    }
+    if (index >= 0 && index < combo_->count()) raise(Click);
+}
+
+QString ComboBox::text() const { return combo_->currentText(); }
+
+void ComboBox::setText(const QString& t) {
+    if (style_ == 0) {
+        const bool changed = t != combo_->currentText();
+        {
+            const QSignalBlocker block(combo_);
+            combo_->setEditText(t);
+        }
+        if (changed) raise(Change);
+    } else {
+        const int i = combo_->findText(t);
+        if (i >= 0) {
+            const QSignalBlocker block(combo_);
+            combo_->setCurrentIndex(i);
+        }
+    }
+}
+
+void ComboBox::doPick(int index) {
+    if (!visible_ || !enabled_ || index < 0 || index >= combo_->count()) return;
+    {
+        const QSignalBlocker block(combo_);
+        combo_->setCurrentIndex(index);
+    }
+    raise(Click);
+}
+
+void ComboBox::applyColors() {
+    if (widget_) {
+        QPalette p = widget_->palette();
+        p.setColor(QPalette::Base, toQColor(back_));
+        p.setColor(QPalette::Text, toQColor(fore_));
+        widget_->setPalette(p);
+    }
+}
+
+// ---------------------------------------------------------------- CheckBox
+
+CheckBox::CheckBox(Container& parent, const QString& name, const QString& caption)
+    : Control(parent, name), caption_(caption) {
+    check_ = new QCheckBox(caption, parentWidget());
+    setWidget(check_);
+    check_->installEventFilter(new MouseBridge(this, false));
+    QObject::connect(check_, &QCheckBox::clicked, [this](bool on) {
+        value_ = on ? 1 : 0;
+        raise(Click);
+    });
+}
+
+void CheckBox::setValue(int v) {
+    if (v == value_) return;
+    value_ = v;
+    if (check_) {
+        const QSignalBlocker block(check_);
+        check_->setCheckState(v == 1 ? Qt::Checked : v == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+    }
+    if (toggle_) {
+        const QSignalBlocker block(toggle_);
+        toggle_->setChecked(v == 1);
+    }
+    raise(Click);
+}
+
+void CheckBox::setCaption(const QString& c) {
+    caption_ = c;
+    if (check_) check_->setText(c);
+    if (toggle_) toggle_->setText(c);
+}
+
+void CheckBox::setGraphical(const QImage& img) {
+    if (!toggle_) {
+        toggle_ = new QPushButton(parentWidget());
+        toggle_->setCheckable(true);
+        toggle_->setAutoDefault(false);
+        toggle_->setChecked(value_ == 1);
+        toggle_->setToolTip(tip_);
+        QObject::connect(toggle_, &QPushButton::clicked, [this](bool on) {
+            value_ = on ? 1 : 0;
+            raise(Click);
+        });
+        check_->hide();
+        check_->deleteLater();
+        check_ = nullptr;
+        setWidget(toggle_);
+        toggle_->setVisible(visible_);
+        toggle_->setEnabled(enabled_);
+    }
+    toggle_->setIcon(QIcon(QPixmap::fromImage(img)));
+    toggle_->setIconSize(QSize(std::max(8, toggle_->width() - 6), std::max(8, toggle_->height() - 6)));
+}
+
+void CheckBox::doClick() {
+    if (!visible_ || !enabled_) return;
+    setValue(value_ == 1 ? 0 : 1);
+}
+
+void CheckBox::applyColors() {
+    if (widget_) setPaletteColours(widget_, back_, fore_, false);
+}
+
+// ---------------------------------------------------------------- OptionButton
+
+OptionButton::OptionButton(Container& parent, const QString& name, const QString& caption)
+    : Control(parent, name), caption_(caption) {
+    radio_ = new QRadioButton(caption, parentWidget());
+    setWidget(radio_);
+    radio_->installEventFilter(new MouseBridge(this, false));
+    QObject::connect(radio_, &QRadioButton::clicked, [this](bool) { raise(Click); });
+}
+
+bool OptionButton::value() const { return radio_->isChecked(); }
+
+void OptionButton::setValue(bool v) {
+    const bool was = radio_->isChecked();
+    {
+        const QSignalBlocker block(radio_);
+        if (v) {
+            radio_->setChecked(true);
+        } else {
+            radio_->setAutoExclusive(false);
+            radio_->setChecked(false);
+            radio_->setAutoExclusive(true);
+        }
+    }
+    if (v && !was) raise(Click);
+}
+
+void OptionButton::setCaption(const QString& c) {
+    caption_ = c;
+    radio_->setText(c);
+}
+
+void OptionButton::doClick() {
+    if (!visible_ || !enabled_) return;
+    {
+        const QSignalBlocker block(radio_);
+        radio_->setChecked(true);
+    }
+    raise(Click);
+}
+
+void OptionButton::applyColors() {
+    if (widget_) setPaletteColours(widget_, back_, fore_, false);
+}
+
+// ---------------------------------------------------------------- Image
+
+Image::Image(Container& parent, const QString& name) : Control(parent, name) {
+    label_ = new QLabel(parentWidget());
+    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWidget(label_);
+    label_->installEventFilter(new MouseBridge(this, true));
+}
+
+void Image::setPicture(const QImage& img) {
+    picture_ = img;
+    show();
+}
+
+bool Image::loadPicture(const QString& path) {
+    QImage img;
+    const bool ok = fileExists(path) && img.load(diskPath(path));
+    setPicture(ok ? img : QImage());
+    return ok;
+}
+
+void Image::setStretch(bool s) {
+    stretch_ = s;
+    show();
+}
+
+void Image::setBorderStyle(int s) { label_->setFrameStyle(s ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame); }
+
+void Image::show() {
+    if (picture_.isNull()) {
+        label_->clear();
+        return;
+    }
+    label_->setScaledContents(stretch_);
+    label_->setPixmap(QPixmap::fromImage(picture_));
+    if (!stretch_) move(left_, top_, picture_.width() * kTwipsPerPixel, picture_.height() * kTwipsPerPixel);
+}
+
+// ---------------------------------------------------------------- Line
+
+class LineWidget : public QWidget {
+public:
+    LineWidget(Line* l, QWidget* parent) : QWidget(parent), l_(l) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setPen(QPen(toQColor(l_->colour_), l_->penWidth_));
+        const int ox = std::min(l_->x1_, l_->x2_), oy = std::min(l_->y1_, l_->y2_);
+        p.drawLine(QPointF(double(l_->x1_ - ox) / kTwipsPerPixel, double(l_->y1_ - oy) / kTwipsPerPixel),
+                   QPointF(double(l_->x2_ - ox) / kTwipsPerPixel, double(l_->y2_ - oy) / kTwipsPerPixel));
+    }
+
+private:
+    Line* l_;
+};
+
+Line::Line(Container& parent, const QString& name, int x1, int y1, int x2, int y2)
+    : Control(parent, name), x1_(x1), y1_(y1), x2_(x2), y2_(y2) {
+    setWidget(new LineWidget(this, parentWidget()));
+    setPoints(x1, y1, x2, y2);
+}
+
+void Line::setPoints(int x1, int y1, int x2, int y2) {
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
+    move(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 2 * kTwipsPerPixel,
+         std::abs(y2 - y1) + 2 * kTwipsPerPixel);
+    widget_->update();
+}
+
+void Line::setBorderColor(long c) {
+    colour_ = c;
+    widget_->update();
+}
+
+void Line::setBorderWidth(int w) {
+    penWidth_ = w;
+    widget_->update();
+}
+
+// ---------------------------------------------------------------- ProgressBar
+
+ProgressBar::ProgressBar(Container& parent, const QString& name) : Control(parent, name) {
+    bar_ = new QProgressBar(parentWidget());
+    bar_->setTextVisible(false);
+    bar_->setRange(0, 100);
+    bar_->setValue(0);
+    setWidget(bar_);
+}
+
+void ProgressBar::setMin(int v) { bar_->setMinimum(v); }
+void ProgressBar::setMax(int v) { bar_->setMaximum(v); }
+int ProgressBar::min() const { return bar_->minimum(); }
+int ProgressBar::max() const { return bar_->maximum(); }
+int ProgressBar::value() const { return bar_->value(); }
+void ProgressBar::setValue(int v) { bar_->setValue(v); }
+
+// ---------------------------------------------------------------- PictureBox
+
+class PictureWidget : public QWidget {
+public:
+    PictureWidget(PictureBox* p, QWidget* parent) : QWidget(parent), p_(p) { setAutoFillBackground(true); }
+    // Where the backing image is painted: from the top left, keeping its proportions.
+    QRectF target() const {
+        const QImage& img = p_->canvas_;
+        if (img.isNull() || img.width() == 0 || img.height() == 0) return QRectF(0, 0, width(), height());
+        const double k = std::min(double(width()) / img.width(), double(height()) / img.height());
+        return QRectF(0, 0, img.width() * k, img.height() * k);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        if (!p_->canvas_.isNull()) {
+            p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            p.drawImage(target(), p_->canvas_);
+        }
+        if (p_->border_) {
+            p.setPen(Qt::black);
+            p.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+    }
+    void resizeEvent(QResizeEvent*) override {
+        if (p_->picture_.isNull()) p_->ensureCanvas();
+    }
+
+private:
+    friend class PictureBox;
+    PictureBox* p_;
+};
+
+PictureBox::PictureBox(Container& parent, const QString& name) : Control(parent, name) {
+    back_ = vbButtonFace;
+    setWidget(new PictureWidget(this, parentWidget()));
+    widget_->installEventFilter(new MouseBridge(this, true));
+    ensureCanvas();
+}
+
+QWidget* PictureBox::childArea() { return widget_; }
+Form* PictureBox::form() { return parent_.form(); }
+
+void PictureBox::setBorderStyle(int s) {
+    border_ = s;
+    widget_->update();
+}
+
+void PictureBox::ensureCanvas() {
+    if (!picture_.isNull()) return;
+    const int w = std::max(1, px(width_)), h = std::max(1, px(height_));
+    if (canvas_.width() != w || canvas_.height() != h) {
+        QImage blank(w, h, QImage::Format_RGB32);
+        blank.fill(toQColor(back_));
+        QImage keep = canvas_;
+        canvas_ = blank;
+        if (!keep.isNull()) {
+            QPainter p(&canvas_);
+            p.drawImage(0, 0, keep);
+        }
+    }
+    if (!customScale_) {
+        sw_ = width_;
+        sh_ = height_;
+    }
+}
+
+void PictureBox::setPicture(const QImage& img) {
+    picture_ = img.isNull() ? QImage() : img.convertToFormat(QImage::Format_RGB32);
+    if (picture_.isNull()) {
+        canvas_ = QImage();
+        ensureCanvas();
+    } else {
+        canvas_ = picture_;
+    }
+    updateWidget();
+}
+
+bool PictureBox::loadPicture(const QString& path) {
+    QImage img;
+    const bool ok = fileExists(path) && img.load(diskPath(path));
+    setPicture(ok ? img : QImage());
+    return ok;
+}
+
+void PictureBox::setScale(double left, double top, double width, double height) {
+    sl_ = left;
+    st_ = top;
+    sw_ = width;
+    sh_ = height;
+    customScale_ = true;
+}
+
+double PictureBox::pixelsPerUnitX() const { return sw_ != 0 ? canvas_.width() / sw_ : 1.0; }
+double PictureBox::pixelsPerUnitY() const { return sh_ != 0 ? canvas_.height() / sh_ : 1.0; }
+
+QPointF PictureBox::toPixels(double x, double y) const {
+    const double w = canvas_.width(), h = canvas_.height();
+    return QPointF(sw_ != 0 ? (x - sl_) * w / sw_ : x - sl_, sh_ != 0 ? (y - st_) * h / sh_ : y - st_);
+}
+
+double PictureBox::toScaleX(int pxX) const {
+    const QRectF t = static_cast<PictureWidget*>(widget_)->target();
+    const double imgX = t.width() > 0 ? pxX * canvas_.width() / t.width() : pxX;
+    return sl_ + imgX / pixelsPerUnitX();
+}
+
+double PictureBox::toScaleY(int pxY) const {
+    const QRectF t = static_cast<PictureWidget*>(widget_)->target();
+    const double imgY = t.height() > 0 ? pxY * canvas_.height() / t.height() : pxY;
+    return st_ + imgY / pixelsPerUnitY();
+}
+
+void PictureBox::updateWidget() {
+    if (widget_) widget_->update();
+}
+
+void PictureBox::cls() {
+    if (picture_.isNull()) {
+        canvas_.fill(toQColor(back_));
+    } else {
+        canvas_ = picture_;
+    }
+    currentX = currentY = 0;
+    updateWidget();
+}
+
+namespace {
+QPen drawPen(long colour, int width, int style) {
+    QPen pen(toQColor(colour));
+    pen.setWidth(std::max(1, width));
+    pen.setStyle(style == 1 ? Qt::DashLine : style == 2 ? Qt::DotLine : Qt::SolidLine);
+    return pen;
+}
+} // namespace
+
+void PictureBox::pset(double x, double y, long colour) {
+    QPainter p(&canvas_);
+    const QPointF a = toPixels(x, y);
+    if (drawWidth <= 1) {
+        p.setPen(toQColor(colour));
+        p.drawPoint(a);
+    } else {
+        p.setPen(Qt::NoPen);
+        p.setBrush(toQColor(colour));
+        p.drawEllipse(a, drawWidth / 2.0, drawWidth / 2.0);
+    }
+    currentX = x;
+    currentY = y;
+    updateWidget();
+}
+
+void PictureBox::line(double x1, double y1, double x2, double y2, long colour) {
+    QPainter p(&canvas_);
+    p.setPen(drawPen(colour, drawWidth, drawStyle));
+    p.drawLine(toPixels(x1, y1), toPixels(x2, y2));
+    currentX = x2;
+    currentY = y2;
+    updateWidget();
+}
+
+void PictureBox::box(double x1, double y1, double x2, double y2, long colour, bool filled) {
+    QPainter p(&canvas_);
+    const QRectF r = QRectF(toPixels(x1, y1), toPixels(x2, y2)).normalized();
+    if (filled) {
+        p.fillRect(r.adjusted(0, 0, 1, 1), toQColor(colour));
+    } else {
+        p.setPen(drawPen(colour, drawWidth, drawStyle));
+        if (fillStyle == 0) p.setBrush(toQColor(fillColor));
+        p.drawRect(r);
+    }
+    currentX = x2;
+    currentY = y2;
+    updateWidget();
+}
+
+void PictureBox::circle(double x, double y, double radius, long colour) {
+    QPainter p(&canvas_);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(drawPen(colour, drawWidth, drawStyle));
+    if (fillStyle == 0) p.setBrush(toQColor(fillColor));
+    const double rx = radius * pixelsPerUnitX(), ry = radius * pixelsPerUnitX();
+    p.drawEllipse(toPixels(x, y), rx, ry);
+    currentX = x;
+    currentY = y;
+    updateWidget();
+}
+
+namespace {
+QFont drawFont(double size, bool bold) {
+    QFont f;
+    f.setPointSizeF(size);
+    f.setBold(bold);
+    return f;
+}
+} // namespace
+
+void PictureBox::print(const QString& text) {
+    QPainter p(&canvas_);
+    p.setFont(drawFont(fontSize, fontBold));
+    p.setPen(toQColor(fore_));
+    const QFontMetricsF fm(p.font());
+    const QPointF a = toPixels(currentX, currentY);
+    p.drawText(QPointF(a.x(), a.y() + fm.ascent()), text);
+    currentY += fm.height() / pixelsPerUnitY();
+    updateWidget();
+}
+
+double PictureBox::textWidth(const QString& text) const {
+    const QFontMetricsF fm(drawFont(fontSize, fontBold));
+    return fm.horizontalAdvance(text) / pixelsPerUnitX();
+}
+
+double PictureBox::textHeight(const QString&) const {
+    const QFontMetricsF fm(drawFont(fontSize, fontBold));
+    return fm.height() / pixelsPerUnitY();
+}
+
+long PictureBox::point(double x, double y) const {
+    const QPointF a = toPixels(x, y);
+    const int ix = int(std::floor(a.x())), iy = int(std::floor(a.y()));
+    if (ix < 0 || iy < 0 || ix >= canvas_.width() || iy >= canvas_.height()) return -1;
+    return fromQColor(QColor(canvas_.pixel(ix, iy)));
+}
+
+} // namespace platform

@@ -1,0 +1,476 @@
+// The controls of the windows: each keeps the properties and events the windows use, in the old
+// toolkit's units (twips, 15 to a logical pixel) and colours, over a Qt widget.
+//
+// Events are plain callbacks that a window sets in its constructor. They are raised by the user's
+// actions and, as the old toolkit did, by some changes made in code:
+//   - TextBox::setText raises Change when the text changes;
+//   - ListBox::setListIndex and ComboBox::setListIndex raise Click (for an index of 0 or more);
+//   - CheckBox::setValue raises Click when the value changes;
+//   - OptionButton::setValue(true) raises Click when the button was not already set;
+//   - ComboBox::setText (editable style) raises Change.
+// Each control also has doClick()/doDblClick() etc. that act as the user would, for tests.
+#pragma once
+
+#include "Colors.h"
+
+#include <QImage>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QWidget;
+class QLabel;
+class QPushButton;
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QListWidget;
+class QComboBox;
+class QCheckBox;
+class QRadioButton;
+class QProgressBar;
+class QFont;
+
+namespace platform {
+
+constexpr int kTwipsPerPixel = 15;
+
+class Form;
+class Control;
+
+// Mouse buttons and shift states of the mouse events.
+enum MouseButton { vbLeftButton = 1, vbRightButton = 2, vbMiddleButton = 4 };
+
+using MouseHandler = std::function<void(int button, int shift, double x, double y)>;
+using Handler = std::function<void()>;
+
+// Something that holds controls: a window, a frame or a picture box.
+class Container {
+public:
+    virtual ~Container() = default;
+    virtual QWidget* childArea() = 0;
+    virtual Form* form() = 0;
+    void adopt(Control* c) { children_.push_back(c); }
+    const std::vector<Control*>& children() const { return children_; }
+
+private:
+    std::vector<Control*> children_;
+};
+
+class Control {
+public:
+    Control(Container& parent, const QString& name);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const QString& name() const { return name_; }
+    int index() const { return index_; }
+    void setIndex(int i) { index_ = i; }
+    QWidget* widget() const { return widget_; }
+    Container& parent() const { return parent_; }
+
+    // Position and size in twips within the container.
+    void move(int left, int top, int width = -1, int height = -1);
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    void setLeft(int v) { move(v, top_); }
+    void setTop(int v) { move(left_, v); }
+    void setWidth(int v) { move(left_, top_, v, height_); }
+    void setHeight(int v) { move(left_, top_, width_, v); }
+
+    // The control's own flags, whatever its container's state.
+    bool visible() const { return visible_; }
+    virtual void setVisible(bool v);
+    bool enabled() const { return enabled_; }
+    virtual void setEnabled(bool v);
+
+    long backColor() const { return back_; }
+    virtual void setBackColor(long c);
+    long foreColor() const { return fore_; }
+    virtual void setForeColor(long c);
+    const QString& toolTipText() const { return tip_; }
+    void setToolTipText(const QString& t);
+    void setFontSize(double points);
+    void setFontBold(bool bold);
+    void setFontName(const QString& family);
+    void setFocus();
+    // Mouse pointer: 0 default, 15 four arrows (size all), 99 custom is treated as default.
+    int mousePointer() const { return pointer_; }
+    void setMousePointer(int p);
+
+    Handler Click, DblClick, GotFocus, LostFocus;
+    MouseHandler MouseDown, MouseMove, MouseUp;
+
+    // Acting as the user would.
+    virtual void doClick();
+    virtual void doDblClick();
+    void doMouseDown(int button, int shift, double x, double y);
+    void doMouseMove(int button, int shift, double x, double y);
+    void doMouseUp(int button, int shift, double x, double y);
+
+    // Raising an event from code or from the widget.
+    void raise(const Handler& h);
+    void raiseMouse(const MouseHandler& h, int button, int shift, double x, double y);
+
+    // Twips to pixels and back; picture boxes map their own scale.
+    virtual double toScaleX(int px) const { return double(px) * kTwipsPerPixel; }
+    virtual double toScaleY(int py) const { return double(py) * kTwipsPerPixel; }
+
+protected:
+    void setWidget(QWidget* w);
+    virtual void applyColors();
+    QWidget* parentWidget() const;
+
+    Container& parent_;
+    QString name_;
+    int index_ = -1;
+    QWidget* widget_ = nullptr;
+    int left_ = 0, top_ = 0, width_ = 1200, height_ = 375;
+    bool visible_ = true;
+    bool enabled_ = true;
+    long back_ = vbButtonFace;
+    long fore_ = vbButtonText;
+    QString tip_;
+    int pointer_ = 0;
+};
+
+// A control array: controls sharing one name, told apart by index.
+template <class T>
+class ControlArray {
+public:
+    ControlArray() = default;
+    template <class... Args>
+    T& add(int index, Container& parent, const QString& name, Args&&... args) {
+        if (index >= int(items_.size())) items_.resize(index + 1);
+        items_[index] = std::make_unique<T>(parent, name, std::forward<Args>(args)...);
+        items_[index]->setIndex(index);
+        return *items_[index];
+    }
+    T& operator[](int i) { return *items_.at(i); }
+    const T& operator[](int i) const { return *items_.at(i); }
+    bool has(int i) const { return i >= 0 && i < int(items_.size()) && items_[i]; }
+    int lbound() const {
+        for (int i = 0; i < int(items_.size()); ++i)
+            if (items_[i]) return i;
+        return 0;
+    }
+    int ubound() const { return int(items_.size()) - 1; }
+
+private:
+    std::vector<std::unique_ptr<T>> items_;
+};
+
+// Text caption; "&" marks are not shown, "&&" shows one "&".
+class Label : public Control {
+public:
+    Label(Container& parent, const QString& name, const QString& caption = QString());
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& c);
+    // 0 transparent, 1 opaque (the default).
+    int backStyle() const { return backStyle_; }
+    void setBackStyle(int s);
+    // 0 none, 1 fixed single.
+    int borderStyle() const { return border_; }
+    void setBorderStyle(int s);
+    // 0 left, 1 right, 2 centre.
+    void setAlignment(int a);
+    void setWordWrap(bool w);
+
+protected:
+    void applyColors() override;
+
+private:
+    QLabel* label_;
+    QString caption_;
+    int backStyle_ = 1;
+    int border_ = 0;
+};
+
+class CommandButton : public Control {
+public:
+    CommandButton(Container& parent, const QString& name, const QString& caption = QString());
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& c);
+    // A graphical button shows a picture (and its caption under it when not empty).
+    void setPicture(const QImage& img);
+    void doClick() override;
+
+protected:
+    void applyColors() override;
+
+private:
+    QPushButton* button_;
+    QString caption_;
+};
+
+class Frame : public Control, public Container {
+public:
+    Frame(Container& parent, const QString& name, const QString& caption = QString());
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& c);
+    // 0 none, 1 fixed single (the default).
+    void setBorderStyle(int s);
+    QWidget* childArea() override;
+    Form* form() override;
+    void setEnabled(bool v) override;
+
+protected:
+    void applyColors() override;
+
+private:
+    QGroupBox* box_;
+    QString caption_;
+    int border_ = 1;
+};
+
+class TextBox : public Control {
+public:
+    TextBox(Container& parent, const QString& name, bool multiLine = false);
+    QString text() const;
+    void setText(const QString& t);
+    void setMaxLength(int n);
+    void setLocked(bool locked);
+    void setAlignment(int a);
+    void setSelection(int start, int length);
+    // The key typed (its character code); setting it to 0 drops the key.
+    std::function<void(int& keyAscii)> KeyPress;
+    Handler Change;
+    // Types a text as the user would, one key at a time through KeyPress.
+    void doType(const QString& keys);
+
+protected:
+    void applyColors() override;
+
+private:
+    friend class TextBoxBridge;
+    QLineEdit* line_ = nullptr;
+    QPlainTextEdit* multi_ = nullptr;
+    bool settingByCode_ = false;
+};
+
+class ListBox : public Control {
+public:
+    ListBox(Container& parent, const QString& name);
+    void addItem(const QString& item, int index = -1);
+    void removeItem(int index);
+    void clear();
+    int listCount() const;
+    QString list(int index) const;
+    void setList(int index, const QString& text);
+    int itemData(int index) const;
+    void setItemData(int index, int data);
+    int listIndex() const;
+    void setListIndex(int index);
+    int newIndex() const { return newIndex_; }
+    QString text() const; // the selected item's text
+    void setSorted(bool s) { sorted_ = s; }
+    bool sorted() const { return sorted_; }
+    void setMultiSelect(bool m);
+    bool selected(int index) const;
+    void setSelected(int index, bool s);
+    int topIndex() const;
+    // The user picks an item (Click) or double-clicks it (DblClick).
+    void doPick(int index);
+    void doPickDouble(int index);
+
+protected:
+    void applyColors() override;
+
+private:
+    friend class ListBridge;
+    QListWidget* list_;
+    bool sorted_ = false;
+    int newIndex_ = -1;
+    bool changedByPress_ = false;
+};
+
+class ComboBox : public Control {
+public:
+    // Style 0: drop-down combo (text can be typed); 2: drop-down list.
+    ComboBox(Container& parent, const QString& name, int style = 0);
+    void addItem(const QString& item, int index = -1);
+    void removeItem(int index);
+    void clear();
+    int listCount() const;
+    QString list(int index) const;
+    int itemData(int index) const;
+    void setItemData(int index, int data);
+    int listIndex() const;
+    void setListIndex(int index);
+    int newIndex() const { return newIndex_; }
+    QString text() const;
+    void setText(const QString& t);
+    void setSorted(bool s) { sorted_ = s; }
+    Handler Change;
+    std::function<void(int& keyAscii)> KeyPress;
+    // The user picks an item from the list.
+    void doPick(int index);
+
+protected:
+    void applyColors() override;
+
+private:
+    QComboBox* combo_;
+    int style_;
+    bool sorted_ = false;
+    int newIndex_ = -1;
+};
+
+class CheckBox : public Control {
+public:
+    CheckBox(Container& parent, const QString& name, const QString& caption = QString());
+    // 0 unticked, 1 ticked, 2 grey.
+    int value() const { return value_; }
+    void setValue(int v);
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& c);
+    // A graphical box is a toggle button showing a picture.
+    void setGraphical(const QImage& img);
+    void doClick() override;
+
+protected:
+    void applyColors() override;
+
+private:
+    QCheckBox* check_ = nullptr;
+    QPushButton* toggle_ = nullptr;
+    QString caption_;
+    int value_ = 0;
+};
+
+class OptionButton : public Control {
+public:
+    OptionButton(Container& parent, const QString& name, const QString& caption = QString());
+    bool value() const;
+    void setValue(bool v);
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& c);
+    void doClick() override;
+
+protected:
+    void applyColors() override;
+
+private:
+    QRadioButton* radio_;
+    QString caption_;
+};
+
+// A picture that can be clicked; with stretch off the control takes the picture's size.
+class Image : public Control {
+public:
+    Image(Container& parent, const QString& name);
+    void setPicture(const QImage& img);
+    // Loads a picture file; false (and an empty picture) when it cannot be read.
+    bool loadPicture(const QString& path);
+    const QImage& picture() const { return picture_; }
+    bool hasPicture() const { return !picture_.isNull(); }
+    void setStretch(bool s);
+    void setBorderStyle(int s);
+
+private:
+    void show();
+    QLabel* label_;
+    QImage picture_;
+    bool stretch_ = false;
+};
+
+// A straight line between two points (twips) of its container.
+class Line : public Control {
+public:
+    Line(Container& parent, const QString& name, int x1 = 0, int y1 = 0, int x2 = 0, int y2 = 0);
+    void setPoints(int x1, int y1, int x2, int y2);
+    void setBorderColor(long c);
+    void setBorderWidth(int w);
+    int x1() const { return x1_; }
+    int y1() const { return y1_; }
+    int x2() const { return x2_; }
+    int y2() const { return y2_; }
+
+private:
+    friend class LineWidget;
+    int x1_, y1_, x2_, y2_;
+    long colour_ = vbBlack;
+    int penWidth_ = 1;
+};
+
+class ProgressBar : public Control {
+public:
+    ProgressBar(Container& parent, const QString& name);
+    void setMin(int v);
+    void setMax(int v);
+    int min() const;
+    int max() const;
+    int value() const;
+    void setValue(int v);
+
+private:
+    QProgressBar* bar_;
+};
+
+// A picture box: a backing image with drawings on it in the box's own scale, painted scaled
+// to the widget (keeping its proportions, from the top left). It can also hold controls,
+// which are placed in twips.
+class PictureBox : public Control, public Container {
+public:
+    PictureBox(Container& parent, const QString& name);
+    QWidget* childArea() override;
+    Form* form() override;
+
+    // The image the box shows, without and with the drawings.
+    void setPicture(const QImage& img);
+    bool loadPicture(const QString& path); // false (and a blank picture) when unreadable
+    const QImage& picture() const { return picture_; }
+    const QImage& image() const { return canvas_; }
+    bool hasPicture() const { return !picture_.isNull(); }
+    void setBorderStyle(int s);
+
+    // The box's coordinate system: the picture spans (left, top) .. (left+width, top+height).
+    void setScale(double left, double top, double width, double height);
+    double scaleLeft() const { return sl_; }
+    double scaleTop() const { return st_; }
+    double scaleWidth() const { return sw_; }
+    double scaleHeight() const { return sh_; }
+
+    // Drawing, in scale units. Drawings stay until cls() or a new picture.
+    void cls();
+    void pset(double x, double y, long colour);
+    void line(double x1, double y1, double x2, double y2, long colour);
+    void box(double x1, double y1, double x2, double y2, long colour, bool filled);
+    void circle(double x, double y, double radius, long colour);
+    void print(const QString& text); // at currentX/currentY; the position moves to the next line
+    double textWidth(const QString& text) const;
+    double textHeight(const QString& text) const;
+    // The colour of a point of the backing image; -1 outside it.
+    long point(double x, double y) const;
+
+    double currentX = 0, currentY = 0;
+    int drawWidth = 1;
+    int drawStyle = 0; // 0 solid, 1 dash, 2 dot
+    int fillStyle = 1; // 0 solid, 1 transparent
+    long fillColor = vbBlack;
+    double fontSize = 8;
+    bool fontBold = false;
+
+    double toScaleX(int px) const override;
+    double toScaleY(int py) const override;
+
+private:
+    friend class PictureWidget;
+    void ensureCanvas();
+    QPointF toPixels(double x, double y) const;
+    double pixelsPerUnitX() const;
+    double pixelsPerUnitY() const;
+    void updateWidget();
+
+    QImage picture_;
+    QImage canvas_;
+    double sl_ = 0, st_ = 0, sw_ = 0, sh_ = 0;
+    bool customScale_ = false;
+    int border_ = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,172 @@
+#include "Dialogs.h"
+
+#include "Files.h"
+#include "Numbers.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace platform {
+
+namespace {
+std::function<int(const MessageBoxCall&)>& msgHandler() {
+    static std::function<int(const MessageBoxCall&)> h;
+    return h;
+}
+std::function<QString(const QString&, const QString&, const QString&)>& inputHandler() {
+    static std::function<QString(const QString&, const QString&, const QString&)> h;
+    return h;
+}
+std::function<void(const QString&)>& errorHandler() {
+    static std::function<void(const QString&)> h;
+    return h;
+}
+FileDialog::Handler& fileHandler() {
+    static FileDialog::Handler h;
+    return h;
+}
+int& beeps() {
+    static int n = 0;
+    return n;
+}
+
+QString programTitle() {
+    return QCoreApplication::instance() ? QCoreApplication::applicationName() : QString();
+}
+} // namespace
+
+int MsgBox(const QString& prompt, int style, const QString& title) {
+    if (msgHandler()) return msgHandler()(MessageBoxCall{prompt, style, title});
+    QMessageBox box;
+    box.setText(prompt);
+    box.setWindowTitle(title.isEmpty() ? programTitle() : title);
+    switch (style & 0x70) {
+    case vbCritical: box.setIcon(QMessageBox::Critical); break;
+    case vbQuestion: box.setIcon(QMessageBox::Question); break;
+    case vbExclamation: box.setIcon(QMessageBox::Warning); break;
+    case vbInformation: box.setIcon(QMessageBox::Information); break;
+    default: break;
+    }
+    switch (style & 0x7) {
+    case vbOKCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case vbYesNoCancel: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
+    case vbYesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    default: box.setStandardButtons(QMessageBox::Ok); break;
+    }
+    if (auto* b = box.button(QMessageBox::Yes)) b->setText(QStringLiteral("&Sì"));
+    if (auto* b = box.button(QMessageBox::No)) b->setText(QStringLiteral("&No"));
+    if (auto* b = box.button(QMessageBox::Cancel)) b->setText(QStringLiteral("Annulla"));
+    switch (box.exec()) {
+    case QMessageBox::Yes: return vbYes;
+    case QMessageBox::No: return vbNo;
+    case QMessageBox::Cancel: return vbCancel;
+    default: return vbOK;
+    }
+}
+
+QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+    if (inputHandler()) return inputHandler()(prompt, title, defaultText);
+    bool ok = false;
+    QString s = QInputDialog::getText(nullptr, title.isEmpty() ? programTitle() : title, prompt, QLineEdit::Normal,
+                                      defaultText, &ok);
+    return ok ? s : QString();
+}
+
+void Beep() {
+    ++beeps();
+    if (!msgHandler()) QApplication::beep();
+}
+
+void showError(const QString& message) {
+    if (errorHandler()) {
+        errorHandler()(message);
+        return;
+    }
+    MsgBox(message, vbCritical, QStringLiteral("Errore"));
+}
+
+namespace {
+int gHandlerDepth = 0;
+struct DepthGuard {
+    DepthGuard() { ++gHandlerDepth; }
+    ~DepthGuard() { --gHandlerDepth; }
+};
+} // namespace
+
+int handlerDepth() { return gHandlerDepth; }
+
+void runHandler(const std::function<void()>& handler) {
+    if (!handler) return;
+    if (gHandlerDepth > 0) {
+        // Raised from inside another handler: an error goes up to the outermost one.
+        DepthGuard g;
+        handler();
+        return;
+    }
+    {
+        DepthGuard g;
+        try {
+            handler();
+        } catch (const DialogCancelled&) {
+        } catch (const FileError& e) {
+            showError(e.message());
+        } catch (const RangeError& e) {
+            showError(e.message());
+        } catch (const std::exception& e) {
+            showError(QString::fromUtf8(e.what()));
+        }
+    }
+}
+
+namespace testing {
+void setMessageBoxHandler(std::function<int(const MessageBoxCall&)> handler) { msgHandler() = std::move(handler); }
+void setInputBoxHandler(std::function<QString(const QString&, const QString&, const QString&)> handler) {
+    inputHandler() = std::move(handler);
+}
+int beepCount() { return beeps(); }
+void resetBeeps() { beeps() = 0; }
+void setErrorHandler(std::function<void(const QString&)> handler) { errorHandler() = std::move(handler); }
+} // namespace testing
+
+void FileDialog::setTestHandler(Handler handler) { fileHandler() = std::move(handler); }
+
+namespace {
+// "Descr|*.a;*.b|Other|*.c" -> "Descr (*.a *.b);;Other (*.c)"
+QString qtFilter(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString pats = parts[i + 1];
+        pats.replace(u';', u' ');
+        out << QStringLiteral("%1 (%2)").arg(parts[i], pats);
+    }
+    return out.join(QStringLiteral(";;"));
+}
+} // namespace
+
+static bool runDialog(FileDialog& d, bool save) {
+    QString chosen;
+    if (fileHandler()) {
+        chosen = fileHandler()(d, save);
+    } else {
+        const QString dir = diskPath(d.InitDir);
+        chosen = save ? QFileDialog::getSaveFileName(nullptr, d.DialogTitle, dir, qtFilter(d.Filter))
+                      : QFileDialog::getOpenFileName(nullptr, d.DialogTitle, dir, qtFilter(d.Filter));
+    }
+    if (chosen.isEmpty()) {
+        if (d.CancelError) throw DialogCancelled();
+        return false;
+    }
+    d.FileName = chosen;
+    d.FileTitle = QFileInfo(chosen).fileName();
+    return true;
+}
+
+bool FileDialog::ShowOpen() { return runDialog(*this, false); }
+bool FileDialog::ShowSave() { return runDialog(*this, true); }
+
+} // namespace platform

@@ -1,0 +1,77 @@
+// Message box, input box, beep and the common file dialog. Each one has a test seam: a handler
+// that, when set, answers instead of the real dialog, so window tests run headless.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace platform {
+
+// Buttons and icons of the message box (values of the old toolkit, combined by adding).
+enum MsgBoxStyle : int {
+    vbOKOnly = 0,
+    vbOKCancel = 1,
+    vbYesNoCancel = 3,
+    vbYesNo = 4,
+    vbCritical = 16,
+    vbQuestion = 32,
+    vbExclamation = 48,
+    vbInformation = 64,
+};
+// Answers of the message box.
+enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
+
+int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = QString());
+// The text typed, or the empty text when cancelled.
+QString InputBox(const QString& prompt, const QString& title = QString(), const QString& defaultText = QString());
+void Beep();
+
+// Shows an error that a handler could not recover from; the program goes on.
+void showError(const QString& message);
+
+// Runs a handler of a window event. An error escaping the outermost handler is shown and the
+// program goes on; inside a handler raised by another one, the error goes up to the outer one.
+void runHandler(const std::function<void()>& handler);
+// How many handlers are running (nested) now.
+int handlerDepth();
+
+struct MessageBoxCall {
+    QString prompt;
+    int style;
+    QString title;
+};
+
+namespace testing {
+// Every message box goes to the handler while one is set; it returns the answer.
+void setMessageBoxHandler(std::function<int(const MessageBoxCall&)> handler);
+void setInputBoxHandler(std::function<QString(const QString& prompt, const QString& title, const QString& def)> handler);
+// Beeps sounded since the program started (or since resetBeeps).
+int beepCount();
+void resetBeeps();
+// When set, errors caught by runHandler are passed here instead of a message box.
+void setErrorHandler(std::function<void(const QString&)> handler);
+} // namespace testing
+
+// The common file dialog in open mode.
+class FileDialog {
+public:
+    QString DialogTitle;
+    QString Filter;    // "Descr|*.ext|Descr2|*.x2" as the old toolkit wrote it
+    QString InitDir;
+    QString FileName;  // the chosen file (full path) after ShowOpen
+    QString FileTitle; // the chosen file's name without its folder
+    bool CancelError = false;
+    // True when a file was chosen; with CancelError set a cancel raises DialogCancelled.
+    bool ShowOpen();
+    bool ShowSave();
+
+    using Handler = std::function<QString(const FileDialog&, bool save)>;
+    // Test seam: the handler returns the chosen path, or the empty text for cancel.
+    static void setTestHandler(Handler handler);
+};
+
+struct DialogCancelled : std::exception {
+    const char* what() const noexcept override { return "cancelled"; }
+};
+
+} // namespace platform

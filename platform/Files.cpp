@@ -1,0 +1,393 @@
+#include "Files.h"
+
+#include "Numbers.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace platform {
+
+FileError::FileError(const QString& message, const QString& path)
+    : std::runtime_error(message.toStdString()), path_(path) {}
+
+ChannelError::ChannelError(const QString& what) : std::runtime_error(what.toStdString()) {}
+
+// ---------------------------------------------------------------- code page
+
+namespace {
+// Windows-1252 0x80..0x9F; 0 marks the five unassigned bytes (read as the same code point).
+const char16_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                            0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+} // namespace
+
+QByteArray toCp1252(const QString& text) {
+    QByteArray out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out.append(static_cast<char>(u));
+            continue;
+        }
+        char b = '?';
+        for (int i = 0; i < 32; ++i) {
+            if (kHigh[i] == u || (kHigh[i] == 0 && u == 0x80 + i)) {
+                b = static_cast<char>(0x80 + i);
+                break;
+            }
+        }
+        out.append(b);
+    }
+    return out;
+}
+
+QString fromCp1252(const QByteArray& bytes) {
+    QString out;
+    out.reserve(bytes.size());
+    for (char ch : bytes) {
+        auto b = static_cast<unsigned char>(ch);
+        if (b >= 0x80 && b < 0xA0) out.append(QChar(kHigh[b - 0x80] ? kHigh[b - 0x80] : char16_t(b)));
+        else out.append(QChar(char16_t(b)));
+    }
+    return out;
+}
+
+// ---------------------------------------------------------------- paths
+
+namespace {
+QString& appFolderRef() {
+    static QString folder;
+    return folder;
+}
+} // namespace
+
+QString appFolder() {
+    QString& f = appFolderRef();
+    if (f.isEmpty() && QCoreApplication::instance()) f = QCoreApplication::applicationDirPath();
+    return f;
+}
+
+void setAppFolder(const QString& folder) { appFolderRef() = folder; }
+
+QString diskPath(const QString& path) {
+    QString p = path;
+    p.replace(u'\\', u'/');
+    while (p.contains("//")) p.replace("//", "/");
+    if (p.isEmpty()) return p;
+    const bool absolute = p.startsWith(u'/');
+    const QStringList parts = p.split(u'/', Qt::SkipEmptyParts);
+    QString cur = absolute ? QStringLiteral("/") : QString();
+    bool matching = true;
+    for (int i = 0; i < parts.size(); ++i) {
+        const QString& part = parts[i];
+        QString next = cur.isEmpty() ? part : (cur.endsWith(u'/') ? cur + part : cur + u'/' + part);
+        if (matching && !QFileInfo::exists(next) && part != "." && part != "..") {
+            QDir dir(cur.isEmpty() ? QStringLiteral(".") : cur);
+            const QStringList names =
+                dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            bool found = false;
+            for (const QString& n : names) {
+                if (n.compare(part, Qt::CaseInsensitive) == 0) {
+                    next = cur.isEmpty() ? n : (cur.endsWith(u'/') ? cur + n : cur + u'/' + n);
+                    found = true;
+                    break;
+                }
+            }
+            if (!found) matching = false;
+        }
+        cur = next;
+    }
+    if (path.endsWith(u'\\') || path.endsWith(u'/')) cur += u'/';
+    return cur;
+}
+
+bool fileExists(const QString& path) {
+    QFileInfo fi(diskPath(path));
+    return fi.exists() && fi.isFile();
+}
+
+bool folderExists(const QString& path) {
+    QFileInfo fi(diskPath(path));
+    return fi.exists() && fi.isDir();
+}
+
+qint64 fileLength(const QString& path) {
+    QFileInfo fi(diskPath(path));
+    return fi.exists() ? fi.size() : -1;
+}
+
+bool deleteFile(const QString& path) {
+    const QString p = diskPath(path);
+    QFileInfo fi(p);
+    if (!fi.exists() || !fi.isFile()) return false;
+    return QFile::remove(p);
+}
+
+void makeFolder(const QString& path) {
+    const QString p = diskPath(path);
+    if (!QDir().mkpath(p)) throw FileError(QStringLiteral("Impossibile creare la cartella %1").arg(p), p);
+}
+
+QStringList filesIn(const QString& folder) {
+    QDir dir(diskPath(folder));
+    return dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+void writeWholeFile(const QString& path, const QByteArray& bytes) {
+    const QString p = diskPath(path);
+    QSaveFile f(p);
+    f.setDirectWriteFallback(false);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
+        throw FileError(QStringLiteral("Impossibile scrivere il file %1").arg(p), p);
+}
+
+QByteArray readWholeFile(const QString& path) {
+    const QString p = diskPath(path);
+    QFile f(p);
+    if (!f.open(QIODevice::ReadOnly)) throw FileError(QStringLiteral("File mancante o illeggibile: %1").arg(p), p);
+    return f.readAll();
+}
+
+// ---------------------------------------------------------------- text files
+
+void TextWriter::writeText(const QString& value) { bytes_ += '"' + toCp1252(value) + "\"\r\n"; }
+
+void TextWriter::writeNumber(long long value) { bytes_ += QByteArray::number(value) + "\r\n"; }
+
+void TextWriter::writeReal(double value) { bytes_ += toCp1252(numberText(value)) + "\r\n"; }
+
+void TextWriter::writeRaw(const QString& line) { bytes_ += toCp1252(line) + "\r\n"; }
+
+void TextWriter::writeValues(const QStringList& raw) { writeRaw(raw.join(u',')); }
+
+TextReader::TextReader(const QString& path) : path_(diskPath(path)) {
+    QFile f(path_);
+    if (!f.open(QIODevice::ReadOnly))
+        throw FileError(QStringLiteral("File mancante o illeggibile: %1").arg(path_), path_);
+    text_ = fromCp1252(f.readAll());
+}
+
+TextReader::TextReader(const QByteArray& bytes, const QString& name) : path_(name), text_(fromCp1252(bytes)) {}
+
+bool TextReader::atEnd() const {
+    int p = pos_;
+    while (p < text_.size() && (text_[p] == u' ' || text_[p] == u'\t' || text_[p] == u'\r' || text_[p] == u'\n'))
+        ++p;
+    return p >= text_.size();
+}
+
+QString TextReader::nextValue(bool* quoted) {
+    auto isBlank = [](QChar c) { return c == u' ' || c == u'\t'; };
+    // Skip blanks and line ends before a value.
+    while (pos_ < text_.size() && (isBlank(text_[pos_]) || text_[pos_] == u'\r' || text_[pos_] == u'\n')) ++pos_;
+    if (pos_ >= text_.size())
+        throw FileError(QStringLiteral("File incompleto (mancano valori): %1").arg(path_), path_);
+    QString value;
+    if (text_[pos_] == u'"') {
+        *quoted = true;
+        ++pos_;
+        while (pos_ < text_.size() && text_[pos_] != u'"' && text_[pos_] != u'\n' && text_[pos_] != u'\r')
+            value += text_[pos_++];
+        if (pos_ < text_.size() && text_[pos_] == u'"') ++pos_;
+        // Skip to the separator after the closing quote.
+        while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
+        if (pos_ < text_.size() && text_[pos_] == u',') ++pos_;
+    } else {
+        *quoted = false;
+        while (pos_ < text_.size() && text_[pos_] != u',' && text_[pos_] != u'\r' && text_[pos_] != u'\n')
+            value += text_[pos_++];
+        if (pos_ < text_.size() && text_[pos_] == u',') ++pos_;
+        value = value.trimmed();
+    }
+    // A value ends its line: step over the line end so that an empty next line is a value.
+    if (pos_ < text_.size() && text_[pos_] == u'\r') ++pos_;
+    if (pos_ < text_.size() && text_[pos_] == u'\n') ++pos_;
+    return value;
+}
+
+QString TextReader::readText() {
+    bool quoted = false;
+    return nextValue(&quoted);
+}
+
+long long TextReader::readWhole() {
+    bool quoted = false;
+    const QString v = nextValue(&quoted);
+    bool ok = false;
+    const double d = v.trimmed().toDouble(&ok);
+    if (!ok && !v.trimmed().isEmpty())
+        throw FileError(QStringLiteral("Valore non numerico \"%1\" nel file %2").arg(v, path_), path_);
+    return roundHalfEven(ok ? d : 0.0);
+}
+
+double TextReader::readReal() {
+    bool quoted = false;
+    const QString v = nextValue(&quoted);
+    bool ok = false;
+    const double d = v.trimmed().toDouble(&ok);
+    if (!ok && !v.trimmed().isEmpty())
+        throw FileError(QStringLiteral("Valore non numerico \"%1\" nel file %2").arg(v, path_), path_);
+    return ok ? d : 0.0;
+}
+
+QString TextReader::readLine() {
+    if (pos_ >= text_.size())
+        throw FileError(QStringLiteral("File incompleto (mancano righe): %1").arg(path_), path_);
+    QString line;
+    while (pos_ < text_.size() && text_[pos_] != u'\r' && text_[pos_] != u'\n') line += text_[pos_++];
+    if (pos_ < text_.size() && text_[pos_] == u'\r') ++pos_;
+    if (pos_ < text_.size() && text_[pos_] == u'\n') ++pos_;
+    return line;
+}
+
+// ---------------------------------------------------------------- record files
+
+RecordFile::RecordFile(const QString& path, int recordLength) : path_(diskPath(path)), len_(recordLength) {
+    file_.setFileName(path_);
+    if (!file_.open(QIODevice::ReadWrite))
+        throw FileError(QStringLiteral("Impossibile aprire il file %1").arg(path_), path_);
+}
+
+qint64 RecordFile::length() const { return file_.size(); }
+
+int RecordFile::count() const { return static_cast<int>(roundHalfEven(double(file_.size()) / len_)); }
+
+QByteArray RecordFile::get(int record) const {
+    if (record < 1) throw FileError(QStringLiteral("Numero di record non valido (%1) nel file %2").arg(record).arg(path_), path_);
+    QByteArray out(len_, '\0');
+    const qint64 at = qint64(record - 1) * len_;
+    if (at < file_.size()) {
+        file_.seek(at);
+        const QByteArray got = file_.read(len_);
+        out.replace(0, got.size(), got);
+    }
+    return out;
+}
+
+void RecordFile::put(int record, const QByteArray& bytes) {
+    if (record < 1) throw FileError(QStringLiteral("Numero di record non valido (%1) nel file %2").arg(record).arg(path_), path_);
+    QByteArray rec = bytes.left(len_);
+    if (rec.size() < len_) rec.append(QByteArray(len_ - rec.size(), ' '));
+    const qint64 at = qint64(record - 1) * len_;
+    if (!file_.seek(at) || file_.write(rec) != len_ || !file_.flush())
+        throw FileError(QStringLiteral("Impossibile scrivere nel file %1").arg(path_), path_);
+}
+
+// ---------------------------------------------------------------- channels
+
+struct Channels::Channel {
+    enum Kind { In, Out, App, Rnd } kind;
+    QString path;
+    std::unique_ptr<TextReader> reader;
+    std::unique_ptr<TextWriter> writer;
+    std::unique_ptr<RecordFile> records;
+};
+
+Channels::Channels() = default;
+
+Channels::~Channels() {
+    try {
+        closeAll();
+    } catch (...) {
+    }
+}
+
+void Channels::openInput(int channel, const QString& path) {
+    close(channel);
+    auto c = std::make_unique<Channel>();
+    c->kind = Channel::In;
+    c->path = diskPath(path);
+    c->reader = std::make_unique<TextReader>(path);
+    open_[channel] = std::move(c);
+}
+
+void Channels::openOutput(int channel, const QString& path) {
+    close(channel);
+    auto c = std::make_unique<Channel>();
+    c->kind = Channel::Out;
+    c->path = diskPath(path);
+    c->writer = std::make_unique<TextWriter>();
+    open_[channel] = std::move(c);
+}
+
+void Channels::openAppend(int channel, const QString& path) {
+    close(channel);
+    auto c = std::make_unique<Channel>();
+    c->kind = Channel::App;
+    c->path = diskPath(path);
+    c->writer = std::make_unique<TextWriter>();
+    open_[channel] = std::move(c);
+}
+
+void Channels::openRandom(int channel, const QString& path, int recordLength) {
+    close(channel);
+    auto c = std::make_unique<Channel>();
+    c->kind = Channel::Rnd;
+    c->path = diskPath(path);
+    c->records = std::make_unique<RecordFile>(path, recordLength);
+    open_[channel] = std::move(c);
+}
+
+TextReader& Channels::input(int channel) {
+    auto it = open_.find(channel);
+    if (it == open_.end() || it->second->kind != Channel::In)
+        throw ChannelError(QStringLiteral("Canale %1 non aperto in lettura").arg(channel));
+    return *it->second->reader;
+}
+
+TextWriter& Channels::output(int channel) {
+    auto it = open_.find(channel);
+    if (it == open_.end() || (it->second->kind != Channel::Out && it->second->kind != Channel::App))
+        throw ChannelError(QStringLiteral("Canale %1 non aperto in scrittura").arg(channel));
+    return *it->second->writer;
+}
+
+RecordFile& Channels::random(int channel) {
+    auto it = open_.find(channel);
+    if (it == open_.end() || it->second->kind != Channel::Rnd)
+        throw ChannelError(QStringLiteral("Canale %1 non aperto per i record").arg(channel));
+    return *it->second->records;
+}
+
+bool Channels::isOpen(int channel) const { return open_.count(channel) > 0; }
+
+void Channels::close(int channel) {
+    auto it = open_.find(channel);
+    if (it == open_.end()) return;
+    std::unique_ptr<Channel> c = std::move(it->second);
+    open_.erase(it);
+    if (c->kind == Channel::Out) {
+        c->writer->commit(c->path);
+    } else if (c->kind == Channel::App) {
+        QFile f(c->path);
+        if (!f.open(QIODevice::Append) || f.write(c->writer->bytes()) != c->writer->bytes().size())
+            throw FileError(QStringLiteral("Impossibile scrivere il file %1").arg(c->path), c->path);
+    }
+}
+
+void Channels::closeAll() {
+    // Close every channel even when one fails, then report the first failure.
+    std::unique_ptr<FileError> first;
+    while (!open_.empty()) {
+        const int ch = open_.begin()->first;
+        try {
+            close(ch);
+        } catch (const FileError& e) {
+            if (!first) first = std::make_unique<FileError>(e);
+            open_.erase(ch);
+        }
+    }
+    if (first) throw *first;
+}
+
+int Channels::freeChannel() const {
+    for (int i = 1; i < 512; ++i)
+        if (!open_.count(i)) return i;
+    throw ChannelError(QStringLiteral("Nessun canale libero"));
+}
+
+} // namespace platform

@@ -1,0 +1,139 @@
+// File services: paths joined the old way (backslashes, any letter case), the Windows-1252 code
+// page on disk, whole-file writes through a temporary file, text files of one value a line,
+// random-access record files, and numbered channels.
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <memory>
+#include <stdexcept>
+
+namespace platform {
+
+// A file that is missing, short, unreadable or unwritable; the message names the file.
+class FileError : public std::runtime_error {
+public:
+    FileError(const QString& message, const QString& path);
+    QString message() const { return QString::fromUtf8(what()); }
+    const QString& path() const { return path_; }
+
+private:
+    QString path_;
+};
+
+// Windows-1252 <-> text. Characters the code page lacks become '?'.
+QByteArray toCp1252(const QString& text);
+QString fromCp1252(const QByteArray& bytes);
+
+// The folder that holds the running program (tests may set another one).
+QString appFolder();
+void setAppFolder(const QString& folder);
+
+// Turns a path written with backslashes in any letter case into the path of the file on disk:
+// each existing component is matched without regard to case; missing components stay as written.
+QString diskPath(const QString& path);
+bool fileExists(const QString& path);
+bool folderExists(const QString& path);
+qint64 fileLength(const QString& path); // -1 when missing
+bool deleteFile(const QString& path);   // exact name only; false when there was nothing to delete
+void makeFolder(const QString& path);   // with its parents; no error when it exists
+// Names of the files (not folders) directly inside a folder.
+QStringList filesIn(const QString& folder);
+
+// Writes a whole file through a temporary file renamed into place.
+void writeWholeFile(const QString& path, const QByteArray& bytes);
+QByteArray readWholeFile(const QString& path); // FileError when missing or unreadable
+
+// Text file of one value a line, CRLF: texts in double quotes, numbers bare.
+class TextWriter {
+public:
+    void writeText(const QString& value);     // "value"
+    void writeNumber(long long value);        // 12, -3
+    void writeReal(double value);             // plain number form
+    void writeRaw(const QString& line);       // a line as it stands
+    void writeValues(const QStringList& raw); // several raw values on one line, comma-separated
+    const QByteArray& bytes() const { return bytes_; }
+    void commit(const QString& path) const { writeWholeFile(path, bytes_); }
+
+private:
+    QByteArray bytes_;
+};
+
+// Reads the values of a text file back in order. Values are separated by commas or line ends; a
+// quoted value runs to its closing quote; an unquoted one is trimmed of blanks.
+class TextReader {
+public:
+    explicit TextReader(const QString& path); // FileError when missing
+    TextReader(const QByteArray& bytes, const QString& name);
+    QString readText();    // FileError when there is no value left
+    long long readWhole(); // the value as a whole number (rounded half to even); FileError if not a number
+    double readReal();
+    QString readLine();    // the rest of the current line as it stands
+    bool atEnd() const;
+    const QString& path() const { return path_; }
+
+private:
+    QString nextValue(bool* quoted);
+    QString path_;
+    QString text_;
+    int pos_ = 0;
+};
+
+// A file of fixed-length records numbered from 1, opened for reading and writing in place.
+class RecordFile {
+public:
+    RecordFile(const QString& path, int recordLength); // created empty when missing
+    int recordLength() const { return len_; }
+    qint64 length() const;
+    // File length / record length rounded to the nearest whole number (halves to even).
+    int count() const;
+    // A record read whole; bytes past the end of the file read as zero.
+    QByteArray get(int record) const;
+    // A record written whole in place (cut or padded with blanks to the record length).
+    void put(int record, const QByteArray& bytes);
+    const QString& path() const { return path_; }
+
+private:
+    QString path_;
+    int len_;
+    mutable QFile file_;
+};
+
+// Raised when a channel is used that is not open, or open in another mode.
+class ChannelError : public std::runtime_error {
+public:
+    explicit ChannelError(const QString& what);
+};
+
+// Numbered file channels. Output channels write their file when closed (whole, through a
+// temporary file); append channels add to the end when closed.
+class Channels {
+public:
+    Channels();
+    ~Channels();
+    Channels(const Channels&) = delete;
+    Channels& operator=(const Channels&) = delete;
+
+    void openInput(int channel, const QString& path);
+    void openOutput(int channel, const QString& path);
+    void openAppend(int channel, const QString& path);
+    void openRandom(int channel, const QString& path, int recordLength);
+
+    TextReader& input(int channel);
+    TextWriter& output(int channel);
+    RecordFile& random(int channel);
+
+    bool isOpen(int channel) const;
+    void close(int channel);
+    void closeAll();
+    int freeChannel() const;
+
+private:
+    struct Channel;
+    std::map<int, std::unique_ptr<Channel>> open_;
+};
+
+} // namespace platform

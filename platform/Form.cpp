@@ -1,0 +1,363 @@
+#include "Form.h"
+
+#include "Dialogs.h"
+#include "Files.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFont>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTimer>
+#include <vector>
+
+namespace platform {
+
+namespace {
+std::vector<std::shared_ptr<Form>>& graveyard() {
+    static std::vector<std::shared_ptr<Form>> g;
+    return g;
+}
+bool& endedFlag() {
+    static bool e = false;
+    return e;
+}
+std::function<void(Form&)>& modalHandler() {
+    static std::function<void(Form&)> h;
+    return h;
+}
+
+void scheduleCollect() {
+    if (QCoreApplication::instance()) QTimer::singleShot(0, [] { collectUnloadedForms(); });
+}
+} // namespace
+
+// The top-level widget of a window: its close box unloads the window.
+class FormWindow : public QMainWindow {
+public:
+    explicit FormWindow(Form* f) : f_(f) {}
+
+protected:
+    void closeEvent(QCloseEvent* e) override {
+        if (f_->unloaded_) {
+            e->accept();
+            return;
+        }
+        bool done = false;
+        runHandler([&] { done = unloadForm(*f_, vbFormControlMenu); });
+        if (done) e->accept();
+        else e->ignore();
+    }
+    void hideEvent(QHideEvent* e) override {
+        QMainWindow::hideEvent(e);
+        if (f_->stopModal_ && !f_->visible_) f_->stopModal_();
+    }
+
+private:
+    Form* f_;
+};
+
+// The client area: back colour and background picture.
+class FormClient : public QWidget {
+public:
+    explicit FormClient(Form* f) : f_(f) { setAutoFillBackground(true); }
+    QImage picture;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (picture.isNull()) return;
+        QPainter p(this);
+        p.drawImage(0, 0, picture);
+    }
+
+private:
+    Form* f_;
+};
+
+Form::Form(const QString& name) : name_(name) {
+    window_ = new FormWindow(this);
+    window_->setObjectName(name);
+    client_ = new FormClient(this);
+    window_->setCentralWidget(client_);
+    setBackColor(back_);
+    setSize(width_, height_);
+}
+
+Form::~Form() {
+    stopModal_ = nullptr;
+    delete window_;
+}
+
+QWidget* Form::childArea() { return client_; }
+
+void Form::setCaption(const QString& c) {
+    caption_ = c;
+    window_->setWindowTitle(c);
+}
+
+void Form::setSize(int width, int height) {
+    width_ = width;
+    height_ = height;
+    placeWindow();
+}
+
+void Form::placeWindow() {
+    const int menuH = window_->menuWidget() ? window_->menuBar()->sizeHint().height() : 0;
+    window_->resize(std::max(60, width_ / kTwipsPerPixel), std::max(40, height_ / kTwipsPerPixel + menuH));
+}
+
+void Form::setWindowState(int s) {
+    state_ = s;
+    if (s == 2) window_->setWindowState(Qt::WindowMaximized);
+    else if (s == 1) window_->setWindowState(Qt::WindowMinimized);
+    else window_->setWindowState(Qt::WindowNoState);
+}
+
+void Form::setIcon(const QString& path) {
+    QImage img;
+    if (fileExists(path) && img.load(diskPath(path))) window_->setWindowIcon(QIcon(QPixmap::fromImage(img)));
+}
+
+void Form::setBackColor(long c) {
+    back_ = c;
+    QPalette p = client_->palette();
+    p.setColor(QPalette::Window, toQColor(c));
+    client_->setPalette(p);
+}
+
+void Form::setPicture(const QImage& img) {
+    picture_ = img;
+    static_cast<FormClient*>(client_)->picture = img;
+    client_->update();
+}
+
+void Form::setFixedBorder(bool fixed) {
+    if (fixed) window_->setFixedSize(window_->size());
+    else window_->setMinimumSize(0, 0), window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+void Form::show() {
+    if (unloaded_) return;
+    visible_ = true;
+    window_->setWindowModality(Qt::NonModal);
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    runHandler([this] { Form_Activate(); });
+}
+
+void Form::showModal() {
+    if (unloaded_) return;
+    auto keep = shared_from_this(); // stays alive while the loop runs, even if unloaded
+    visible_ = true;
+    ++modalDepth_;
+    if (modalHandler()) {
+        modalHandler()(*this);
+        --modalDepth_;
+        if (!unloaded_) hide();
+        return;
+    }
+    window_->setWindowModality(Qt::ApplicationModal);
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    runHandler([this] { Form_Activate(); });
+    QEventLoop loop;
+    stopModal_ = [&loop] { loop.quit(); };
+    if (visible_ && !unloaded_ && !programEnded()) loop.exec();
+    stopModal_ = nullptr;
+    --modalDepth_;
+}
+
+void Form::hide() {
+    visible_ = false;
+    window_->hide();
+    if (stopModal_) stopModal_();
+}
+
+QImage Form::grabImage() const { return client_->grab().toImage(); }
+
+QMenuBar* Form::menuBar() {
+    QMenuBar* bar = window_->menuBar();
+    return bar;
+}
+
+// ---------------------------------------------------------------- menus
+
+Menu::Menu(Form& form, const QString& name, const QString& caption) : form_(&form), name_(name), caption_(caption) {
+    menu_ = form.menuBar()->addMenu(caption);
+    action_ = menu_->menuAction();
+    QObject::connect(menu_, &QMenu::aboutToShow, [this] {
+        if (Click) runHandler(Click);
+    });
+    form.placeWindow();
+}
+
+Menu::Menu(Menu& parent, const QString& name, const QString& caption)
+    : form_(parent.form_), parent_(&parent), name_(name), caption_(caption) {
+    QMenu* into = parent.submenu();
+    if (isSeparator()) {
+        action_ = into->addSeparator();
+    } else {
+        action_ = into->addAction(caption);
+        QObject::connect(action_, &QAction::triggered, [this] {
+            if (!menu_ && Click) runHandler(Click);
+        });
+    }
+}
+
+Menu::~Menu() = default;
+
+QMenu* Menu::submenu() {
+    if (!menu_) {
+        menu_ = new QMenu(caption_, form_->window());
+        action_->setMenu(menu_);
+        QObject::connect(menu_, &QMenu::aboutToShow, [this] {
+            if (Click) runHandler(Click);
+        });
+    }
+    return menu_;
+}
+
+void Menu::setCaption(const QString& c) {
+    caption_ = c;
+    if (action_) action_->setText(c);
+    if (menu_) menu_->setTitle(c);
+}
+
+void Menu::setEnabled(bool e) {
+    enabled_ = e;
+    if (action_) action_->setEnabled(e);
+}
+
+void Menu::setVisible(bool v) {
+    visible_ = v;
+    if (action_) action_->setVisible(v);
+}
+
+void Menu::setChecked(bool c) {
+    checked_ = c;
+    if (action_) {
+        action_->setCheckable(true);
+        action_->setChecked(c);
+    }
+}
+
+void Menu::doClick() {
+    if (!enabled_ || !visible_ || isSeparator()) return;
+    for (Menu* p = parent_; p; p = p->parent_)
+        if (!p->enabled_ || !p->visible_) return;
+    if (Click) runHandler(Click);
+}
+
+// ---------------------------------------------------------------- registry
+
+std::map<std::type_index, std::shared_ptr<Form>>& FormRegistry::loaded() {
+    static std::map<std::type_index, std::shared_ptr<Form>> m;
+    return m;
+}
+
+std::shared_ptr<Form> FormRegistry::find(std::type_index t) {
+    auto& m = loaded();
+    auto it = m.find(t);
+    return it == m.end() ? nullptr : it->second;
+}
+
+void FormRegistry::add(std::type_index t, std::shared_ptr<Form> f) { loaded()[t] = std::move(f); }
+
+bool unloadForm(Form& f, int mode) {
+    if (f.unloaded_) return true;
+    int cancel = 0;
+    f.Form_QueryUnload(cancel, mode);
+    if (cancel) return false;
+    f.Form_Unload(cancel);
+    if (cancel) return false;
+    f.unloaded_ = true;
+    f.visible_ = false;
+    f.window_->hide();
+    if (f.stopModal_) f.stopModal_();
+    auto& m = FormRegistry::loaded();
+    for (auto it = m.begin(); it != m.end(); ++it) {
+        if (it->second.get() == &f) {
+            graveyard().push_back(it->second);
+            m.erase(it);
+            break;
+        }
+    }
+    scheduleCollect();
+    return true;
+}
+
+void unloadAllForms() {
+    // Unloading one window may load or unload others: take them one at a time.
+    for (int guard = 0; guard < 1000; ++guard) {
+        auto& m = FormRegistry::loaded();
+        if (m.empty()) break;
+        std::shared_ptr<Form> f = m.begin()->second;
+        if (!unloadForm(*f, vbAppWindows)) {
+            // A window that refuses leaves anyway when the program ends.
+            f->unloaded_ = true;
+            f->window_->hide();
+            for (auto it = m.begin(); it != m.end(); ++it)
+                if (it->second == f) {
+                    graveyard().push_back(f);
+                    m.erase(it);
+                    break;
+                }
+        }
+    }
+}
+
+void collectUnloadedForms() {
+    if (handlerDepth() > 0) {
+        scheduleCollect();
+        return;
+    }
+    auto dead = std::move(graveyard());
+    graveyard().clear();
+    dead.clear();
+}
+
+void endProgram() {
+    endedFlag() = true;
+    unloadAllForms();
+    if (QCoreApplication::instance()) QCoreApplication::exit(0);
+}
+
+bool programEnded() { return endedFlag(); }
+
+void initApplication(const QString& programName) {
+    QCoreApplication::setApplicationName(programName);
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        app->setQuitOnLastWindowClosed(false);
+        if (QStyle* s = QStyleFactory::create(QStringLiteral("Fusion"))) app->setStyle(s);
+        QFont f(QStringLiteral("DejaVu Sans"));
+        f.setPointSizeF(8);
+        app->setFont(f);
+        QPalette p = app->style()->standardPalette();
+        p.setColor(QPalette::Window, toQColor(vbButtonFace));
+        p.setColor(QPalette::Button, toQColor(vbButtonFace));
+        p.setColor(QPalette::ToolTipBase, toQColor(0x80000018L));
+        app->setPalette(p);
+    }
+}
+
+namespace testing {
+void setModalHandler(std::function<void(Form&)> handler) { modalHandler() = std::move(handler); }
+
+void resetForms() {
+    unloadAllForms();
+    auto dead = std::move(graveyard());
+    graveyard().clear();
+    dead.clear();
+    endedFlag() = false;
+}
+} // namespace testing
+
+} // namespace platform

@@ -1,0 +1,183 @@
+// Windows: one instance of each window type, created on first use and loaded (Form_Load) then;
+// unloading destroys it and the next use builds it anew. The program ends when its own code
+// calls endProgram(), not when the last window closes.
+#pragma once
+
+#include "Controls.h"
+
+#include <QString>
+#include <functional>
+#include <map>
+#include <memory>
+#include <typeindex>
+
+class QMainWindow;
+class QMenu;
+class QMenuBar;
+class QAction;
+
+namespace platform {
+
+class Menu;
+
+// Unload modes passed to Form_QueryUnload.
+enum UnloadMode { vbFormControlMenu = 0, vbFormCode = 1, vbAppWindows = 2, vbFormMDIForm = 4 };
+
+class Form : public Container, public std::enable_shared_from_this<Form> {
+public:
+    explicit Form(const QString& name);
+    ~Form() override;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const QString& name() const { return name_; }
+    QWidget* childArea() override;
+    Form* form() override { return this; }
+    QMainWindow* window() const { return window_; }
+
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& c);
+    // Client size in twips.
+    void setSize(int width, int height);
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // 0 normal, 1 minimised, 2 maximised.
+    void setWindowState(int s);
+    int windowState() const { return state_; }
+    void setIcon(const QString& path);
+    void setBackColor(long c);
+    long backColor() const { return back_; }
+    // A background picture drawn at the top left of the client area.
+    void setPicture(const QImage& img);
+    // Fixed dialog border (not resizable).
+    void setFixedBorder(bool fixed);
+
+    bool visible() const { return visible_; }
+    void show();      // modeless
+    void showModal(); // returns when the window is hidden or unloaded
+    void hide();
+    bool isModalShowing() const { return modalDepth_ > 0; }
+
+    // Events of the window.
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_QueryUnload(int& cancel, int unloadMode) {
+        (void)cancel;
+        (void)unloadMode;
+    }
+    virtual void Form_Unload(int& cancel) { (void)cancel; }
+
+    // Menus (for Menu only).
+    QMenuBar* menuBar();
+    void placeWindow();
+    // Image of the window as shown (for printing a window).
+    QImage grabImage() const;
+
+private:
+    friend class FormWindow;
+    friend struct FormRegistry;
+    friend bool unloadForm(Form& f, int mode);
+    friend void unloadAllForms();
+
+    QString name_;
+    QMainWindow* window_;
+    QWidget* client_;
+    QString caption_;
+    int width_ = 4800, height_ = 3600;
+    int state_ = 0;
+    long back_ = vbButtonFace;
+    bool visible_ = false;
+    bool unloaded_ = false;
+    int modalDepth_ = 0;
+    std::function<void()> stopModal_;
+    QImage picture_;
+};
+
+// A menu or menu item; a caption of "-" is a separator. A menu with items opens a submenu; its
+// Click runs when the submenu opens.
+class Menu {
+public:
+    Menu(Form& form, const QString& name, const QString& caption); // a menu of the bar
+    Menu(Menu& parent, const QString& name, const QString& caption);
+    ~Menu();
+    Menu(const Menu&) = delete;
+    Menu& operator=(const Menu&) = delete;
+
+    const QString& name() const { return name_; }
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& c);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool e);
+    bool visible() const { return visible_; }
+    void setVisible(bool v);
+    bool checked() const { return checked_; }
+    void setChecked(bool c);
+    bool isSeparator() const { return caption_ == QStringLiteral("-"); }
+
+    Handler Click;
+    // Acting as the user: opens the menu or picks the item (nothing when disabled).
+    void doClick();
+    QAction* action() const { return action_; }
+
+private:
+    QMenu* submenu();
+    Form* form_ = nullptr;
+    Menu* parent_ = nullptr;
+    QString name_;
+    QString caption_;
+    QAction* action_ = nullptr;
+    QMenu* menu_ = nullptr;
+    bool enabled_ = true, visible_ = true, checked_ = false;
+};
+
+// The registry of window instances.
+struct FormRegistry {
+    static std::map<std::type_index, std::shared_ptr<Form>>& loaded();
+    static std::shared_ptr<Form> find(std::type_index t);
+    static void add(std::type_index t, std::shared_ptr<Form> f);
+};
+
+// The one instance of a window type; built and loaded on first use.
+template <class T>
+T& form() {
+    auto found = FormRegistry::find(typeid(T));
+    if (found) return static_cast<T&>(*found);
+    auto f = std::make_shared<T>();
+    FormRegistry::add(typeid(T), f);
+    f->Form_Load();
+    return *f;
+}
+
+template <class T>
+bool isLoaded() {
+    return FormRegistry::find(typeid(T)) != nullptr;
+}
+
+// Unloads a window (its QueryUnload and Unload may cancel); true when it was unloaded.
+bool unloadForm(Form& f, int mode = vbFormCode);
+
+template <class T>
+bool unload() {
+    auto found = FormRegistry::find(typeid(T));
+    return found ? unloadForm(*found) : true;
+}
+
+// Unloads every window, one after another.
+void unloadAllForms();
+// Frees the windows unloaded so far, when no event handler is running.
+void collectUnloadedForms();
+// Ends the program: every window is unloaded and the event loop stops.
+void endProgram();
+bool programEnded();
+
+// Application-wide set-up: the font, the colours, and no automatic quit on the last window.
+void initApplication(const QString& programName);
+
+namespace testing {
+// While set, showModal() calls the handler (which drives the window) instead of waiting.
+void setModalHandler(std::function<void(Form&)> handler);
+// Clears the window registry (every window unloaded and freed) and the program-ended flag.
+void resetForms();
+} // namespace testing
+
+} // namespace platform

@@ -1,0 +1,178 @@
+#include "Printing.h"
+
+#include "Files.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QFontMetricsF>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace platform {
+
+namespace {
+QString& pdfFolder() {
+    static QString f;
+    return f;
+}
+bool& pdfForced() {
+    static bool f = false;
+    return f;
+}
+constexpr double kTwipsPerInch = 1440.0;
+} // namespace
+
+QString defaultPrinterName() { return QPrinterInfo::defaultPrinterName().trimmed(); }
+
+void printSetupDialog(QWidget* owner) {
+    QPrinter p(QPrinterInfo::defaultPrinter());
+    QPageSetupDialog d(&p, owner);
+    d.exec();
+}
+
+Printer::Printer() = default;
+Printer::~Printer() {
+    if (painter_) endDoc();
+}
+
+void Printer::setPdfFolder(const QString& folder) { pdfFolder() = folder; }
+void Printer::forcePdf(bool force) { pdfForced() = force; }
+
+void Printer::begin() {
+    if (painter_) return;
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!pdfForced() && !info.isNull()) {
+        printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        pdfPath_.clear();
+    } else {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setOutputFormat(QPrinter::PdfFormat);
+        QString folder = pdfFolder().isEmpty() ? appFolder() + QStringLiteral("/Stampe") : pdfFolder();
+        makeFolder(folder);
+        const QString base = QCoreApplication::applicationName().isEmpty() ? QStringLiteral("stampa")
+                                                                           : QCoreApplication::applicationName();
+        pdfPath_ = diskPath(folder) + u'/' + base + u'-' +
+                   QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) +
+                   QStringLiteral(".pdf");
+        printer_->setOutputFileName(pdfPath_);
+    }
+    printer_->setPageSize(QPageSize(QPageSize::A4));
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(printer_.get())) {
+        painter_.reset();
+        throw FileError(QStringLiteral("Impossibile avviare la stampa"), pdfPath_);
+    }
+    pages_ = 1;
+    currentX = currentY = 0;
+}
+
+void Printer::setFont(const QString& family, double points, bool bold) {
+    family_ = family;
+    fontSize_ = points;
+    bold_ = bold;
+}
+
+namespace {
+QFont printFont(const QString& family, double size, bool bold, QPaintDevice* dev) {
+    QFont f(family, -1, bold ? QFont::Bold : QFont::Normal);
+    f.setPointSizeF(size);
+    return QFont(f, dev);
+}
+} // namespace
+
+double Printer::textWidth(const QString& text) {
+    begin();
+    const QFontMetricsF fm(printFont(family_, fontSize_, bold_, printer_.get()), printer_.get());
+    return fm.horizontalAdvance(text) * kTwipsPerInch / printer_->resolution();
+}
+
+double Printer::textHeight() {
+    begin();
+    const QFontMetricsF fm(printFont(family_, fontSize_, bold_, printer_.get()), printer_.get());
+    return fm.height() * kTwipsPerInch / printer_->resolution();
+}
+
+double Printer::pageWidth() {
+    begin();
+    return printer_->pageRect(QPrinter::DevicePixel).width() * kTwipsPerInch / printer_->resolution();
+}
+
+double Printer::pageHeight() {
+    begin();
+    return printer_->pageRect(QPrinter::DevicePixel).height() * kTwipsPerInch / printer_->resolution();
+}
+
+void Printer::printText(const QString& text) {
+    begin();
+    const double k = printer_->resolution() / kTwipsPerInch;
+    painter_->setFont(printFont(family_, fontSize_, bold_, printer_.get()));
+    painter_->setPen(Qt::black);
+    const QFontMetricsF fm(painter_->font(), printer_.get());
+    if ((currentY + textHeight()) > pageHeight()) newPage();
+    painter_->drawText(QPointF(currentX * k, currentY * k + fm.ascent()), text);
+    currentX += fm.horizontalAdvance(text) / k;
+}
+
+void Printer::printLine(const QString& text) {
+    printText(text);
+    currentX = 0;
+    currentY += textHeight();
+}
+
+void Printer::printZones(const QStringList& values) {
+    begin();
+    const double zone = textWidth(QStringLiteral("0")) * 14;
+    const double start = currentX;
+    for (int i = 0; i < values.size(); ++i) {
+        currentX = start + zone * i;
+        printText(values[i]);
+    }
+    currentX = 0;
+    currentY += textHeight();
+}
+
+void Printer::paintPicture(const QImage& img, double x, double y, double width, double height) {
+    begin();
+    const double k = printer_->resolution() / kTwipsPerInch;
+    painter_->drawImage(QRectF(x * k, y * k, width * k, height * k), img);
+}
+
+void Printer::newPage() {
+    begin();
+    printer_->newPage();
+    ++pages_;
+    currentX = currentY = 0;
+}
+
+QString Printer::endDoc() {
+    if (!painter_) return QString();
+    painter_->end();
+    painter_.reset();
+    printer_.reset();
+    const QString out = pdfPath_;
+    pdfPath_.clear();
+    return out;
+}
+
+Printer& printer() {
+    static Printer p;
+    return p;
+}
+
+void clipboardClear() {
+    if (auto* cb = QGuiApplication::clipboard()) cb->clear();
+}
+
+void clipboardSetImage(const QImage& img) {
+    if (auto* cb = QGuiApplication::clipboard()) cb->setImage(img);
+}
+
+QImage clipboardImage() {
+    auto* cb = QGuiApplication::clipboard();
+    return cb ? cb->image() : QImage();
+}
+
+} // namespace platform

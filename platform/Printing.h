@@ -1,0 +1,77 @@
+// The printer: the default printer's name, the print set-up dialog, and a print job that text lines
+// and pictures go to, page by page. With no printer set up, a job becomes a PDF file in the
+// program folder's "Stampe" folder, whose path is given back when the job ends.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class QPrinter;
+class QPainter;
+class QWidget;
+
+namespace platform {
+
+// The default printer's name; empty when none is set up.
+QString defaultPrinterName();
+// The print set-up dialog of the default printer.
+void printSetupDialog(QWidget* owner);
+
+class Printer {
+public:
+    Printer();
+    ~Printer();
+    Printer(const Printer&) = delete;
+    Printer& operator=(const Printer&) = delete;
+
+    // Positions in twips from the top left of the printable area.
+    double currentX = 0, currentY = 0;
+    void setFont(const QString& family, double points, bool bold = false);
+    double fontSize() const { return fontSize_; }
+
+    // A line of text at the current position; the position moves to the start of the next line.
+    void printLine(const QString& text);
+    // Text at the current position; the position moves after it on the same line.
+    void printText(const QString& text);
+    // Values in print zones of 14 characters (of the average width of the font), then a new line.
+    void printZones(const QStringList& values);
+    // A picture in the given rectangle (twips).
+    void paintPicture(const QImage& img, double x, double y, double width, double height);
+    double textWidth(const QString& text);
+    double textHeight();
+    double pageWidth();  // twips
+    double pageHeight(); // twips
+    void newPage();
+    // Ends the job; returns the PDF path when the job went to a file, else the empty text.
+    QString endDoc();
+    bool jobOpen() const { return painter_ != nullptr; }
+    int pagesPrinted() const { return pages_; }
+
+    // Test seam and fallback: the folder where PDF jobs go.
+    static void setPdfFolder(const QString& folder);
+    // Tests: forces PDF output even when a printer exists.
+    static void forcePdf(bool force);
+
+private:
+    void begin();
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPainter> painter_;
+    QString pdfPath_;
+    QString family_ = QStringLiteral("DejaVu Sans");
+    double fontSize_ = 10;
+    bool bold_ = false;
+    int pages_ = 0;
+};
+
+// The one printer object of the program.
+Printer& printer();
+
+// Clipboard holding a picture.
+void clipboardClear();
+void clipboardSetImage(const QImage& img);
+QImage clipboardImage();
+
+} // namespace platform

@@ -1,0 +1,1 @@
+// Torvsetup library

@@ -1,0 +1,170 @@
+#include "platform/Dialogs.h"
+#include "platform/Form.h"
+#include "platform/Numbers.h"
+#include "tests/support/TestSupport.h"
+
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+class TestForm : public Form {
+public:
+    TestForm() : Form("TestForm") {
+        setSize(6000, 4000);
+        List1.Click = [this] { clicks << "List1:" + QString::number(List1.listIndex()); };
+        Combo1.Click = [this] { clicks << "Combo1:" + Combo1.text(); };
+        Text1.Change = [this] { clicks << "Text1:" + Text1.text(); };
+        Text1.KeyPress = [](int& k) {
+            if (k != 8 && (k < '0' || k > '9')) k = 0;
+        };
+        Check1.Click = [this] { clicks << "Check1:" + QString::number(Check1.value()); };
+        Option1.add(0, Frame1, "Option1", "a").Click = [this] { clicks << "Option1(0)"; };
+        Option1.add(1, Frame1, "Option1", "b").Click = [this] { clicks << "Option1(1)"; };
+        Label1.Click = [this] { clicks << "Label1"; };
+        MnFileApri.Click = [this] { clicks << "MnFileApri"; };
+    }
+    void Form_Load() override { ++loads; }
+    void Form_Unload(int& cancel) override {
+        ++unloads;
+        cancel = refuseUnload;
+    }
+    int loads = 0, unloads = 0, refuseUnload = 0;
+    QStringList clicks;
+    Frame Frame1{*this, "Frame1", "Giochi Attivi:"};
+    ControlArray<OptionButton> Option1;
+    ListBox List1{*this, "List1"};
+    ComboBox Combo1{*this, "Combo1", 2};
+    TextBox Text1{*this, "Text1"};
+    CheckBox Check1{*this, "Check1", "Plot Raggio"};
+    Label Label1{Frame1, "Label1", "&Chiudi"};
+    Menu MnFile{*this, "MnFile", "File"};
+    Menu MnFileApri{MnFile, "MnFileApri", "Apri Gioco "};
+};
+
+class Controls : public ::testing::Test {
+protected:
+    void TearDown() override { platform::testing::resetForms(); }
+};
+} // namespace
+
+TEST_F(Controls, OneInstanceLoadedOnFirstUse) {
+    TestForm& f = form<TestForm>();
+    EXPECT_EQ(f.loads, 1);
+    EXPECT_EQ(&form<TestForm>(), &f);
+    EXPECT_TRUE(isLoaded<TestForm>());
+    EXPECT_TRUE(unload<TestForm>());
+    EXPECT_FALSE(isLoaded<TestForm>());
+    TestForm& g = form<TestForm>();
+    EXPECT_EQ(g.loads, 1) << "a new instance after unloading";
+    g.refuseUnload = 1;
+    EXPECT_FALSE(unload<TestForm>());
+    EXPECT_TRUE(isLoaded<TestForm>());
+}
+
+TEST_F(Controls, ListEventsRaisedByCode) {
+    TestForm& f = form<TestForm>();
+    f.List1.addItem("b");
+    f.List1.setItemData(f.List1.newIndex(), 42);
+    f.List1.addItem("a");
+    EXPECT_TRUE(f.clicks.isEmpty()) << "adding raises nothing";
+    f.List1.setListIndex(1);
+    EXPECT_EQ(f.clicks, QStringList{"List1:1"});
+    EXPECT_EQ(f.List1.itemData(0), 42);
+    f.List1.setListIndex(-1);
+    EXPECT_EQ(f.List1.listIndex(), -1);
+    EXPECT_EQ(f.clicks.size(), 1);
+
+    ListBox sorted(f, "sorted");
+    sorted.setSorted(true);
+    sorted.addItem("TRIPOLI");
+    sorted.addItem("bengasi");
+    sorted.addItem("MALTA");
+    EXPECT_EQ(sorted.list(0), "bengasi");
+    EXPECT_EQ(sorted.list(2), "TRIPOLI");
+    EXPECT_EQ(sorted.newIndex(), 1);
+}
+
+TEST_F(Controls, ComboClickIsAPick) {
+    TestForm& f = form<TestForm>();
+    f.Combo1.addItem("1940");
+    f.Combo1.addItem("1941");
+    EXPECT_EQ(f.Combo1.listIndex(), -1);
+    f.Combo1.doPick(1);
+    f.Combo1.setListIndex(0);
+    EXPECT_EQ(f.clicks, (QStringList{"Combo1:1941", "Combo1:1940"}));
+}
+
+TEST_F(Controls, TextChangeAndKeyFilter) {
+    TestForm& f = form<TestForm>();
+    f.Text1.setText("12");
+    f.Text1.setText("12");
+    EXPECT_EQ(f.clicks, QStringList{"Text1:12"}) << "Change only when the text changes";
+    f.clicks.clear();
+    f.Text1.doType("3x4");
+    EXPECT_EQ(f.Text1.text(), "1234");
+    EXPECT_EQ(f.clicks, (QStringList{"Text1:123", "Text1:1234"}));
+}
+
+TEST_F(Controls, CheckAndOptionValuesSetByCode) {
+    TestForm& f = form<TestForm>();
+    f.Check1.setValue(1);
+    f.Check1.setValue(1);
+    f.Check1.setValue(0);
+    EXPECT_EQ(f.clicks, (QStringList{"Check1:1", "Check1:0"}));
+    f.clicks.clear();
+    f.Option1[1].setValue(true);
+    f.Option1[1].setValue(true);
+    f.Option1[0].doClick();
+    EXPECT_EQ(f.clicks, (QStringList{"Option1(1)", "Option1(0)"}));
+    EXPECT_FALSE(f.Option1[1].value()) << "options of one container exclude each other";
+}
+
+TEST_F(Controls, ContainerStateDoesNotChangeOwnFlags) {
+    TestForm& f = form<TestForm>();
+    f.Frame1.setVisible(false);
+    EXPECT_TRUE(f.Label1.visible());
+    EXPECT_EQ(f.Label1.caption(), "&Chiudi");
+    f.Label1.setEnabled(false);
+    f.Label1.doClick();
+    EXPECT_TRUE(f.clicks.isEmpty()) << "a disabled control takes no clicks";
+    f.Label1.setEnabled(true);
+    f.Label1.doClick();
+    EXPECT_EQ(f.clicks, QStringList{"Label1"});
+    f.Label1.move(150, 300, 1500, 300);
+    EXPECT_EQ(f.Label1.widget()->geometry(), QRect(10, 20, 100, 20)) << "15 twips to a pixel";
+}
+
+TEST_F(Controls, MenusAndDisabledParents) {
+    TestForm& f = form<TestForm>();
+    f.MnFileApri.doClick();
+    f.MnFile.setEnabled(false);
+    f.MnFileApri.doClick();
+    EXPECT_EQ(f.clicks, QStringList{"MnFileApri"});
+}
+
+TEST_F(Controls, ErrorsInHandlersAreShownNotFatal) {
+    testsupport::Errors errors;
+    TestForm& f = form<TestForm>();
+    f.Label1.Click = [] { platform::checked16(99999); };
+    f.Label1.doClick();
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].contains("99999"));
+}
+
+TEST_F(Controls, PictureBoxDrawsInItsOwnScaleAndReadsColours) {
+    TestForm& f = form<TestForm>();
+    PictureBox pic(f, "Pic");
+    QImage img(2034, 924, QImage::Format_RGB32);
+    img.fill(QColor(120, 170, 220));
+    pic.setPicture(img);
+    pic.setScale(0, 0, 15250, 6930);
+    EXPECT_EQ(pic.point(100, 100), RGB(120, 170, 220));
+    EXPECT_EQ(pic.point(-1, 10), -1);
+    EXPECT_EQ(pic.point(15250, 10), -1);
+    pic.box(1000, 1000, 1200, 1200, vbRed, true);
+    EXPECT_EQ(pic.point(1100, 1100), vbRed);
+    pic.cls();
+    EXPECT_EQ(pic.point(1100, 1100), RGB(120, 170, 220)) << "drawings go, the picture stays";
+}

@@ -1,0 +1,140 @@
+#include "platform/Files.h"
+#include "tests/support/TestSupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace platform;
+using testsupport::readBytes;
+using testsupport::writeBytes;
+
+TEST(Files, TextFileOfOneValueALine) {
+    testsupport::ProgramFolder folder(false);
+    TextWriter w;
+    w.writeText("MALTA HQ");
+    w.writeNumber(-12);
+    w.writeText("  blanks  ");
+    w.writeText("");
+    w.writeText(QString::fromUtf8("Prossimo Slot Libero N°"));
+    const QString path = folder.path() + "/x.txt";
+    w.commit(path);
+    const QByteArray expected = QByteArray("\"MALTA HQ\"\r\n-12\r\n\"  blanks  \"\r\n\"\"\r\n\"Prossimo Slot Libero N") +
+                                char(0xB0) + "\"\r\n";
+    EXPECT_EQ(readBytes(path), expected);
+
+    TextReader r(path);
+    EXPECT_EQ(r.readText(), "MALTA HQ");
+    EXPECT_EQ(r.readWhole(), -12);
+    EXPECT_EQ(r.readText(), "  blanks  ");
+    EXPECT_EQ(r.readText(), "");
+    EXPECT_EQ(r.readText(), QString::fromUtf8("Prossimo Slot Libero N°"));
+    EXPECT_TRUE(r.atEnd());
+    EXPECT_THROW(r.readText(), FileError);
+}
+
+TEST(Files, UnquotedValuesEndAtCommaOrLineEnd) {
+    TextReader r(QByteArray("TWO WORDS \r\n1234.5,1235.5\r\n\"a,b\", 7\r\nxyz\r\n"), "mem");
+    EXPECT_EQ(r.readText(), "TWO WORDS");
+    EXPECT_EQ(r.readWhole(), 1234);
+    EXPECT_EQ(r.readWhole(), 1236);
+    EXPECT_EQ(r.readText(), "a,b");
+    EXPECT_EQ(r.readWhole(), 7);
+    try {
+        r.readWhole();
+        FAIL() << "a text where a number is expected is an error naming the file";
+    } catch (const FileError& e) {
+        EXPECT_TRUE(e.message().contains("mem"));
+    }
+}
+
+TEST(Files, MissingFileIsAnErrorNamingIt) {
+    try {
+        TextReader r("/nonexistent/folder/basename.txt");
+        FAIL();
+    } catch (const FileError& e) {
+        EXPECT_TRUE(e.message().contains("basename.txt"));
+    }
+}
+
+TEST(Files, NamesMatchWithoutRegardToCase) {
+    testsupport::ProgramFolder folder(false);
+    QDir().mkpath(folder.path() + "/Data/giochi");
+    writeBytes(folder.path() + "/Data/giochi/NomeGiochi.txt", "x");
+    EXPECT_TRUE(fileExists(folder.path() + "\\DATA\\Giochi\\nomegiochi.TXT"));
+    EXPECT_EQ(diskPath(folder.path() + "\\data\\GIOCHI\\new.txt"), folder.path() + "/Data/giochi/new.txt");
+    EXPECT_FALSE(fileExists(folder.path() + "/Data/giochi/other.txt"));
+}
+
+TEST(Files, RecordCountRoundsAndRecordsAreWrittenInPlace) {
+    testsupport::ProgramFolder folder(false);
+    const QString path = folder.path() + "/ships.dat";
+    writeBytes(path, QByteArray(537, 'a'));
+    RecordFile f(path, 179);
+    EXPECT_EQ(f.count(), 3);
+    f.put(4, "NEW");
+    EXPECT_EQ(f.count(), 4);
+    EXPECT_EQ(f.get(4), QByteArray("NEW") + QByteArray(176, ' '));
+    f.put(2, QByteArray(200, 'b'));
+    const QByteArray all = readBytes(path);
+    EXPECT_EQ(all.size(), 4 * 179);
+    EXPECT_EQ(all.mid(0, 179), QByteArray(179, 'a')) << "neighbours untouched";
+    EXPECT_EQ(all.mid(179, 179), QByteArray(179, 'b')) << "cut to the record length";
+    EXPECT_EQ(all.mid(358, 179), QByteArray(179, 'a'));
+    EXPECT_EQ(f.get(9), QByteArray(179, '\0')) << "past the end reads zero";
+
+    writeBytes(folder.path() + "/short.dat", QByteArray(268, 'c')); // 1.497 records
+    EXPECT_EQ(RecordFile(folder.path() + "/short.dat", 179).count(), 1);
+    writeBytes(folder.path() + "/half.dat", QByteArray(90, 'c')); // .503 records
+    EXPECT_EQ(RecordFile(folder.path() + "/half.dat", 179).count(), 1);
+}
+
+TEST(Files, RecordFileIsCreatedWhenMissing) {
+    testsupport::ProgramFolder folder(false);
+    RecordFile f(folder.path() + "/new.dat", 14);
+    EXPECT_EQ(f.count(), 0);
+    EXPECT_TRUE(QFileInfo::exists(folder.path() + "/new.dat"));
+}
+
+TEST(Files, ChannelsCloseOneOrAll) {
+    testsupport::ProgramFolder folder(false);
+    Channels ch;
+    ch.openRandom(2, folder.path() + "/ships.dat", 179);
+    ch.openOutput(4, folder.path() + "/table.dat");
+    ch.output(4).writeNumber(5);
+    EXPECT_FALSE(QFileInfo::exists(folder.path() + "/table.dat")) << "written whole when closed";
+    ch.close(4);
+    EXPECT_EQ(readBytes(folder.path() + "/table.dat"), "5\r\n");
+    EXPECT_TRUE(ch.isOpen(2));
+    ch.random(2).put(1, "A");
+    ch.closeAll();
+    EXPECT_FALSE(ch.isOpen(2));
+    EXPECT_THROW(ch.random(2), ChannelError) << "a close-all breaks channel 2";
+    EXPECT_EQ(ch.freeChannel(), 1);
+}
+
+TEST(Files, AppendAddsToTheEnd) {
+    testsupport::ProgramFolder folder(false);
+    writeBytes(folder.path() + "/log.txt", "\"a\"\r\n");
+    Channels ch;
+    ch.openAppend(3, folder.path() + "/log.txt");
+    ch.output(3).writeText("b");
+    ch.close(3);
+    EXPECT_EQ(readBytes(folder.path() + "/log.txt"), "\"a\"\r\n\"b\"\r\n");
+}
+
+TEST(Files, WholeFileWriteLeavesNoTemporaryBehind) {
+    testsupport::ProgramFolder folder(false);
+    writeWholeFile(folder.path() + "/a.txt", "one");
+    writeWholeFile(folder.path() + "/a.txt", "two");
+    EXPECT_EQ(readBytes(folder.path() + "/a.txt"), "two");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"a.txt"});
+    EXPECT_THROW(writeWholeFile(folder.path() + "/missing/dir/a.txt", "x"), FileError);
+}
+
+TEST(Files, CodePageRoundTrip) {
+    const QString s = QString::fromUtf8("è à ° € ‘");
+    EXPECT_EQ(toCp1252(s), QByteArray("\xE8 \xE0 \xB0 \x80 \x91"));
+    EXPECT_EQ(fromCp1252(toCp1252(s)), s);
+    EXPECT_EQ(toCp1252(QString::fromUtf8("漢")), "?");
+}

@@ -1,0 +1,11 @@
+# Copies SRC into DST without overwriting any file that already exists in DST.
+file(GLOB_RECURSE entries RELATIVE "${SRC}" LIST_DIRECTORIES true "${SRC}/*")
+foreach(rel IN LISTS entries)
+    if(IS_DIRECTORY "${SRC}/${rel}")
+        file(MAKE_DIRECTORY "${DST}/${rel}")
+    elseif(NOT EXISTS "${DST}/${rel}")
+        get_filename_component(dir "${DST}/${rel}" DIRECTORY)
+        file(MAKE_DIRECTORY "${dir}")
+        file(COPY "${SRC}/${rel}" DESTINATION "${dir}")
+    endif()
+endforeach()
