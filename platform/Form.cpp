@@ -70,6 +70,7 @@ public:
     QImage picture;
 
 protected:
+    void resizeEvent(QResizeEvent*) override { runHandler([this] { f_->Form_Resize(); }); }
     void paintEvent(QPaintEvent*) override {
         if (picture.isNull()) return;
         QPainter p(this);
@@ -95,6 +96,9 @@ Form::~Form() {
 }
 
 QWidget* Form::childArea() { return client_; }
+
+int Form::clientWidth() const { return client_->width() * kTwipsPerPixel; }
+int Form::clientHeight() const { return client_->height() * kTwipsPerPixel; }
 
 void Form::setCaption(const QString& c) {
     caption_ = c;

@@ -41,6 +41,9 @@ public:
     void setSize(int width, int height);
     int width() const { return width_; }
     int height() const { return height_; }
+    // The client area as it is now, in twips (the old ScaleWidth / ScaleHeight of a window).
+    int clientWidth() const;
+    int clientHeight() const;
     // 0 normal, 1 minimised, 2 maximised.
     void setWindowState(int s);
     int windowState() const { return state_; }
@@ -61,6 +64,8 @@ public:
     // Events of the window.
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
+    // Raised when the client area changes size (shown, maximised, resized by the user).
+    virtual void Form_Resize() {}
     virtual void Form_QueryUnload(int& cancel, int unloadMode) {
         (void)cancel;
         (void)unloadMode;
