@@ -7,7 +7,12 @@
 #include "platform/Files.h"
 #include "platform/Numbers.h"
 
+#include <QSet>
 #include <QString>
+
+namespace platform {
+class PictureBox;
+}
 
 using platform::Int16;
 using platform::Int32;
@@ -71,6 +76,61 @@ struct Globals {
     Int16 NavalMode;
     Int16 MapClickMode;
     Int16 AirOrder;
+
+    // ---------------------------------------------------------------- main window, clock and weather
+    QString WeatherEffectNames[4];
+    QString WeatherStateNames[4];
+    Int16 WeatherSeverity;
+    Int16 DayFlag;
+    Int16 HourStepActive;
+    QString MapPicturePath;
+    QString SeaBedPicturePath;
+    QString DayNightIconName;
+    // The main window's map picture, for the drawing routines and the land test (null while no
+    // campaign is open).
+    platform::PictureBox* MapPicture = nullptr;
+    // Picture files already reported missing in this run.
+    QSet<QString> MissingPictures;
+
+    // ---------------------------------------------------------------- the working naval group
+    Int16 GnPosX;
+    Int16 GnPosY;
+    Int16 GnCourse;
+    Int16 GnSpeed;
+    Int16 GnKnots;
+    Int16 GnRouteHours;
+    Int16 GnRegularUse;
+    Int16 GnExtraUse;
+    Int16 GnOffMap;
+    Int16 GnOffMapDistance;
+    Int16 GnEntryY;
+    Int16 GnNation;
+    Int16 WorkingGnIndex;
+    Int16 GnOldPos[2];
+    Int16 LastSeaPos[2];
+    Int16 BaseUnderGn;
+    Int16 GnFriendlyPort;
+    Int16 GnStoppedFlag;
+    long SeaReferenceColour = 0;
+    Int16 MarkWhiteFlag;
+    // Mission circles.
+    Int16 MissionEndurance;
+    Int16 MissionRadius;
+    Int16 MissionMiles;
+    Int16 MissionOrigin[2];
+    Int16 PlotRangeFlag;
+    Int16 MissionSpeed;
+    Int16 DiceSides;
+
+    // ---------------------------------------------------------------- naval group values
+    Int16 ShipCategoryCounts[8];
+    Int16 CountedGn;
+    QString ShipTypeName;
+    Int16 ShipTypeCounts[16];
+    Int16 GroupType;
+    Int16 NewGnShipCount;
+    Int16 DepartingGn;
+    Int16 SelectedGn;
 
     // ---------------------------------------------------------------- files
     platform::Channels Files;

@@ -926,6 +926,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
+        p.fillRect(rect(), toQColor(p_->back_));
         if (!p_->canvas_.isNull()) {
             p.setRenderHint(QPainter::SmoothPixmapTransform, false);
             p.drawImage(target(), p_->canvas_);

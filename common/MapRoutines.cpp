@@ -1,0 +1,221 @@
+#include "MapRoutines.h"
+
+#include "Globals.h"
+#include "Pictures.h"
+#include "common/PendingRecords.h"
+#include "platform/Controls.h"
+
+namespace {
+platform::PictureBox* map() { return G().MapPicture; }
+
+// The moves of one step of s map units along a course; other courses leave the point.
+void stepAlong(int course, int s, Int16& x, Int16& y) {
+    switch (course) {
+    case 1: x -= s, y -= s; break;
+    case 2: y -= s; break;
+    case 3: x += s, y -= s; break;
+    case 4: x -= s; break;
+    case 5: x += s; break;
+    case 6: x -= s, y += s; break;
+    case 7: y += s; break;
+    case 8: x += s, y += s; break;
+    default: break;
+    }
+}
+
+// A group that reached an off-map base is stopped in it.
+void arriveAt(int base) {
+    Globals& g = G();
+    g.GnKnots = 0;
+    g.GnNation = 0;
+    g.GnSpeed = 0;
+    g.BaseUnderGn = base;
+    g.GnPosX = g.BaseMapXY[base][1];
+    g.GnPosY = g.BaseMapXY[base][2];
+    g.GnOffMap = 0;
+    g.GnOffMapDistance = 0;
+    g.GnRouteHours = 0;
+    g.GnStoppedFlag = 1;
+}
+} // namespace
+
+long mapColour(int x, int y) { return map() ? map()->point(x, y) : -1; }
+
+void MuoviGN() {
+    Globals& g = G();
+    g.GnOldPos[0] = 0;
+    g.GnOldPos[1] = 0;
+    if (g.GnOffMap > 0) {
+        NavigazioneFuoriMappa();
+        return;
+    }
+    g.GnOldPos[0] = g.GnPosX;
+    g.GnOldPos[1] = g.GnPosY;
+    stepAlong(g.GnCourse, g.GnSpeed, g.GnPosX, g.GnPosY);
+    ControllaTerraGN();
+}
+
+void ControllaTerraGN() {
+    Globals& g = G();
+    g.LastSeaPos[0] = 0;
+    g.LastSeaPos[1] = 0;
+    g.SeaReferenceColour = mapColour(kSeaReferenceX, kSeaReferenceY);
+    if (g.GnOffMap > 0 || g.BaseUnderGn > 13) NavigazioneFuoriMappa();
+
+    // Outside the picture (or with no picture) is land.
+    const long here = mapColour(g.GnPosX + 50, g.GnPosY + 40);
+    if (here != -1 && here == g.SeaReferenceColour) {
+        g.LastSeaPos[0] = g.GnPosX;
+        g.LastSeaPos[1] = g.GnPosY;
+        g.GnRouteHours -= 1;
+        g.GnRegularUse += 1;
+        if (g.GnKnots > 20) g.GnExtraUse += 1;
+        return;
+    }
+    if (g.CurrentSide == kAllies && g.GnSpeed > 0) {
+        const int course = g.GnCourse;
+        GroupTable& t = g.GnTableAlle;
+        const int row = g.WorkingGnIndex;
+        const bool rowOk = row >= 1 && row <= kGroups;
+        if (g.GnPosX <= 180 && (course == 1 || course == 4 || course == 6)) {
+            g.GnOffMap = 1;
+            if (rowOk) t[row][28] = 4, t[row][29] = 1;
+        } else if (g.GnPosX >= 15150 && (course == 3 || course == 5 || course == 8)) {
+            g.GnOffMap = 2;
+            if (rowOk) t[row][28] = 5, t[row][29] = 1;
+        }
+    }
+    g.GnPosX = g.GnOldPos[0];
+    g.GnPosY = g.GnOldPos[1];
+    g.LastSeaPos[0] = g.GnOldPos[0];
+    g.LastSeaPos[1] = g.GnOldPos[1];
+    g.GnRouteHours = 0;
+}
+
+void NavigazioneFuoriMappa() {
+    Globals& g = G();
+    if (g.GnOffMap == 1) {
+        if (g.GnCourse == 5 || g.GnCourse == 4) {
+            g.GnRouteHours = 1;
+            g.GnPosX = 0;
+            g.GnPosY = 0;
+            g.GnOffMapDistance += g.GnCourse == 5 ? -int(g.GnSpeed) : int(g.GnSpeed);
+        }
+        if (g.GnOffMapDistance >= kGibraltarDistance) {
+            arriveAt(14);
+        } else if (g.GnOffMapDistance <= 0 && g.GnCourse == 5) {
+            g.DiceSides = 1500;
+            const int roll = TiraDado(g.DiceSides);
+            g.GnPosX = 5;
+            g.GnPosY = g.GnEntryY != 0 ? int(g.GnEntryY) : roll + 1800;
+            g.GnRouteHours = 12;
+            g.GnOffMap = 0;
+            g.GnOffMapDistance = 0;
+            g.GnStoppedFlag = 1;
+        }
+    } else if (g.GnOffMap == 2) {
+        if (g.GnCourse == 4 || g.GnCourse == 5) {
+            g.GnRouteHours = 1;
+            g.GnPosX = 0;
+            g.GnPosY = 0;
+            g.GnOffMapDistance += g.GnCourse == 4 ? -int(g.GnSpeed) : int(g.GnSpeed);
+        }
+        if (g.GnOffMapDistance >= kAlexandriaDistance) {
+            arriveAt(15);
+        } else if (g.GnOffMapDistance <= 0 && g.GnCourse == 4) {
+            g.DiceSides = 1400;
+            const int roll = TiraDado(g.DiceSides);
+            g.GnPosX = 15150;
+            g.GnPosY = g.GnEntryY != 0 ? int(g.GnEntryY) : roll + 4550;
+            g.GnEntryY = 0;
+            g.GnRouteHours = 12;
+            g.GnOffMap = 0;
+            g.GnOffMapDistance = 0;
+            g.GnStoppedFlag = 1;
+        }
+    }
+    g.GnRegularUse += 1;
+    if (g.GnKnots > 21) g.GnExtraUse += 1;
+}
+
+void TracciaRottaGN() {
+    Globals& g = G();
+    stepAlong(g.GnCourse, g.GnSpeed, g.GnOldPos[0], g.GnOldPos[1]);
+}
+
+int BaseSottoGN() {
+    Globals& g = G();
+    int found = 0;
+    for (int b = 1; b <= kBases && !found; ++b) {
+        const int x = g.BaseMapXY[b][1], y = g.BaseMapXY[b][2];
+        if (g.GnPosX >= x && g.GnPosX <= x + 180 && g.GnPosY >= y && g.GnPosY <= y + 180) found = b;
+    }
+    g.BaseUnderGn = found;
+    const int row = g.SelectedItem;
+    const bool rowOk = row >= 1 && row <= kGroups;
+    if (g.CurrentSide == kAllies) {
+        g.GnFriendlyPort = found >= 12 ? 1 : 0;
+        if (rowOk) {
+            GroupTable& t = g.GnTableAlle;
+            t[row][20] = g.GnFriendlyPort;
+            if (found == 14) t[row][17] = 1, t[row][16] = kGibraltarDistance;
+            if (found == 15) t[row][17] = 2, t[row][16] = kAlexandriaDistance;
+        }
+    } else if (g.CurrentSide == kAxis) {
+        g.GnFriendlyPort = found >= 1 && found <= 9 ? 1 : 0;
+        if (rowOk) g.GnTableAsse[row][20] = g.GnFriendlyPort;
+    }
+    return found;
+}
+
+void DisegnaSegnoGN() {
+    Globals& g = G();
+    if (!map()) return;
+    if (g.GnOffMap < 1 && g.BaseUnderGn <= 13 && g.SelectedBase <= 13 && g.GnPosX + g.GnPosY != 0)
+        map()->box(g.GnPosX, g.GnPosY, g.GnPosX + 120, g.GnPosY + 80, g.SideColour, true);
+}
+
+void CerchiGN() {
+    Globals& g = G();
+    if (!map()) return;
+    for (int r : {121, 221, 321}) map()->circle(g.GnPosX, g.GnPosY, r, platform::vbCyan);
+}
+
+void DisegnaBasi() {
+    Globals& g = G();
+    if (!map()) return;
+    for (int b = 1; b <= 13; ++b) {
+        const int x = g.BaseMapXY[b][1], y = g.BaseMapXY[b][2];
+        map()->box(x, y, x + 200, y + 200, b <= 11 ? platform::vbRed : platform::vbYellow, false);
+    }
+    const int s = g.SelectedBase;
+    if (g.BasesMode == 1 && s >= 1 && s <= 14) {
+        const int x = g.BaseMapXY[s][1], y = g.BaseMapXY[s][2];
+        map()->box(x, y, x + 200, y + 200, platform::vbGreen, false);
+    }
+}
+
+void DisegnaSegnoMappa() {
+    Globals& g = G();
+    if (map() && g.GnPosX + g.GnPosY != 0) {
+        const long inner = g.MarkWhiteFlag != 0 ? platform::vbWhite : platform::vbBlack;
+        for (int r : {10, 20, 30}) map()->circle(g.GnPosX, g.GnPosY, r, inner);
+        for (int r : {50, 60, 70}) map()->circle(g.GnPosX, g.GnPosY, r, g.SideColour);
+    }
+    g.MarkWhiteFlag = 0;
+}
+
+void CerchioMissione() {
+    Globals& g = G();
+    g.MissionRadius = RaggioMissione(g.MissionEndurance);
+    if (g.PlotRangeFlag == 1 && map()) {
+        map()->circle(g.MissionOrigin[0], g.MissionOrigin[1], g.MissionRadius, platform::vbRed);
+        map()->circle(g.MissionOrigin[0], g.MissionOrigin[1], int(platform::intPart(g.MissionRadius / 1.6)),
+                      platform::vbGreen);
+    }
+    g.MissionMiles = KmInMiglia(g.MissionSpeed);
+}
+
+void RicaricaMappa() {
+    if (map()) loadPictureInto(*map(), G().MapPicturePath);
+}

@@ -1,0 +1,28 @@
+// The common marks of the campaign map and the hourly step of one naval group: its move along its
+// course, the land test by the colour of the map, and the run beyond the Gibraltar and Alexandria
+// edges. The routines work on the working naval group (GnPosX, GnPosY, ... in the state object) and
+// draw on the main window's map picture (MapPicture); with no map picture they draw nothing and
+// every point is land.
+#pragma once
+
+// Sea point of the map whose colour is the sea colour of the land test.
+constexpr int kSeaReferenceX = 12210;
+constexpr int kSeaReferenceY = 990;
+// Distance run beyond the edges to reach the off-map bases.
+constexpr int kGibraltarDistance = 9600;
+constexpr int kAlexandriaDistance = 3000;
+
+void MuoviGN();
+void ControllaTerraGN();
+void NavigazioneFuoriMappa();
+void TracciaRottaGN();
+int BaseSottoGN();
+void DisegnaSegnoGN();
+void CerchiGN();
+void DisegnaBasi();
+void DisegnaSegnoMappa();
+void CerchioMissione();
+void RicaricaMappa();
+
+// The colour of a map point (-1 outside the picture or with no map).
+long mapColour(int x, int y);

@@ -1,0 +1,264 @@
+#include "FrmMain.h"
+
+#include "MapPanels.h"
+#include "common/Globals.h"
+#include "common/MapRoutines.h"
+#include "common/PendingRecords.h"
+#include "common/Pictures.h"
+#include "game/start/FrmGame.h"
+#include "platform/Dialogs.h"
+
+using namespace platform;
+
+FrmMain::FrmMain() : Form(QStringLiteral("FrmMain")) {
+    buildLayout();
+    setIcon(appFolder() + QStringLiteral("\\Ico\\Zeltwar.ico"));
+    wireHandlers();
+}
+
+FrmMain::~FrmMain() {
+    if (G().MapPicture == &PicBitMap) G().MapPicture = nullptr;
+}
+
+void FrmMain::wireHandlers() {
+    Command17.Click = [this] { Command17_Click(); };
+    Command5.Click = [this] { Command5_Click(); };
+    Command6.Click = [this] { Command6_Click(); };
+    Command4.Click = [this] { Command4_Click(); };
+    Image1.Click = [this] { Image1_Click(); };
+    Image17.Click = [this] { Image17_Click(); };
+    MnFileChiudi.Click = [this] { UnloadAllForms(); };
+}
+
+void FrmMain::Form_Resize() {
+    // The map fills the window; when it is shown wider than the design's width, the controls of
+    // the right-hand side follow its right edge and those of the middle keep to its middle.
+    PicBitMap.move(0, 0, std::max(clientWidth(), kDesignWidth), std::max(clientHeight(), kDesignHeight));
+    const QImage& img = PicBitMap.image();
+    if (img.isNull() || designLefts_.empty()) return;
+    // The picture is painted keeping its proportions: its shown width in twips.
+    const double k = std::min(double(PicBitMap.width()) / img.width(), double(PicBitMap.height()) / img.height());
+    const int extra = std::max(0, int(img.width() * k) - kDesignWidth);
+    for (const auto& [c, left] : designLefts_) {
+        const int shift = left >= kRightColumn ? extra : left >= kMiddleColumn ? extra / 2 : 0;
+        c->move(left + shift, c->top());
+    }
+}
+
+// ---------------------------------------------------------------- start-up
+
+void FrmMain::Form_Load() {
+    Globals& g = G();
+    setWindowState(2);
+    g.CurrentSide = 0;
+    g.BasesMode = 0;
+    g.NavalMode = 0;
+
+    g.WeatherEffectNames[0] = QStringLiteral(" ");
+    g.WeatherEffectNames[1] = QStringLiteral("                                    Aerei -1 ");
+    g.WeatherEffectNames[2] = QStringLiteral("    Visib -1     Navi -1     Aerei -2");
+    g.WeatherEffectNames[3] = QStringLiteral("     Visib -2    Navi -2   NoAerei");
+    g.WeatherStateNames[0] = QStringLiteral("     Buona     Calmo     Modesto");
+    g.WeatherStateNames[1] = QStringLiteral("     Media     Mosso    Raffiche ");
+    g.WeatherStateNames[2] = QStringLiteral("     Poca      Grosso      Forte");
+    g.WeatherStateNames[3] = QStringLiteral("   Pessima    Agitato     Bufera");
+
+    CaricaTabelleNomi();
+    CaricaCoordinateBasi();
+    AggiornaTitolo();
+    CaricaTabelleGruppi();
+    CaricaMine();
+    CaricaDatiBasi();
+    CaricaSetUpGioco();
+    CaricaComboAerei();
+    CaricaOrdini();
+
+    g.MapPicture = &PicBitMap;
+    AggiornaDisplay();
+    RicaricaMappa();
+    DisegnaBasi();
+
+    if (g.state(2) == 1) Label95.setVisible(true);
+    Label64.setBackColor(g.state(12) > 0 ? vbMagenta : vbBlack);
+    g.WeatherSeverity = g.state(3);
+    Label83.setForeColor(g.DayFlag == 1 ? vbCyan : vbWhite);
+    DisabilitaBasiEsterne();
+    // The hour's contacts must be fought out before the next hour runs.
+    Command22.setEnabled(g.state(11) == 0);
+    loaded_ = true;
+}
+
+void FrmMain::AggiornaTitolo() { setCaption(caption() + G().CampaignName); }
+
+void FrmMain::Form_QueryUnload(int& cancel, int) { cancel = 0; }
+
+void FrmMain::Form_Unload(int&) {
+    if (G().MapPicture == &PicBitMap) G().MapPicture = nullptr;
+    // A window whose campaign never opened leaves quietly (the start window comes back).
+    if (!loaded_ || unloading_) return;
+    unloading_ = true;
+    UnloadAllForms();
+    endProgram();
+}
+
+void FrmMain::UnloadAllForms() { platform::unloadAllForms(); }
+
+void FrmMain::DisabilitaBasiEsterne() {
+    Frame1.setEnabled(false);
+    Frame2.setEnabled(false);
+}
+
+void FrmMain::AbilitaBasiEsterne() {
+    Frame1.setEnabled(true);
+    Frame2.setEnabled(true);
+}
+
+bool apriGioco() {
+    unload<FrmGame>();
+    try {
+        form<FrmMain>().show();
+        return true;
+    } catch (const std::exception& e) {
+        const QString message = QString::fromUtf8(e.what());
+        unload<FrmMain>();
+        G().MapPicture = nullptr;
+        G().Files.closeAll();
+        form<FrmGame>().show();
+        showError(message);
+        return false;
+    }
+}
+
+// ---------------------------------------------------------------- side cycle
+
+void FrmMain::Command17_Click() {
+    Globals& g = G();
+    Command5.setVisible(true);
+    Command6.setVisible(true);
+    Command22.setEnabled(false);
+    g.CurrentSide = 0;
+    RicaricaMappa();
+    ColoreLato();
+    MostraBandieraLato();
+    Frame3.setVisible(true);
+    Label79.setCaption(g.GameState[10]);
+    Command17.setEnabled(false);
+    Label64.setVisible(false);
+    Picture1.setVisible(false);
+}
+
+void FrmMain::Command5_Click() { takeSide(kAllies); }
+
+void FrmMain::Command6_Click() { takeSide(kAxis); }
+
+void FrmMain::takeSide(int side) {
+    Globals& g = G();
+    if (g.NewGroupNumber > 0) return;
+    if (side == kAllies) {
+        Command6.setVisible(false);
+        MnAcqTaranto.setEnabled(false);
+    } else {
+        Command5.setVisible(false);
+        MnAcqGibilterra.setEnabled(false);
+    }
+    g.GnOffMap = 0;
+    unloadContactBoard();
+    g.CurrentSide = side;
+    Frame13.setEnabled(true);
+    MnUtil.setEnabled(true);
+    MnAcq.setEnabled(true);
+    ColoreLato();
+    if (g.state(side == kAllies ? 13 : 14) == 1) {
+        Option2[0].setForeColor(vbRed);
+        Option2[1].setForeColor(vbRed);
+    }
+    MostraBandieraLato();
+    for (Control* c : std::initializer_list<Control*>{&Frame4, &Frame5, &Frame7, &Frame9, &Frame12, &List12, &Frame15})
+        c->setVisible(false);
+    if (side == kAxis) Frame25.setVisible(false);
+    panelWorkA = 0;
+    Label17.setCaption(QStringLiteral("Messaggi e gestione Campi Minati"));
+}
+
+void FrmMain::MostraBandieraLato() {
+    Globals& g = G();
+    for (Frame* f : {&Frame3, &Frame8, &Frame13}) f->setBackColor(g.SideColour);
+    QString left, right;
+    if (g.CurrentSide == kAllies) {
+        Frame8.setCaption(QStringLiteral("ALLEATI"));
+        left = QStringLiteral("gb.ico");
+        right = QStringLiteral("us.ico");
+    } else if (g.CurrentSide == kAxis) {
+        Frame8.setCaption(QStringLiteral("ASSE"));
+        left = QStringLiteral("it.ico");
+        right = QStringLiteral("de.ico");
+    } else {
+        left = right = QStringLiteral("kvz.ico");
+    }
+    loadPictureInto(Image5, g.AppPath + QStringLiteral("\\Ico\\") + left);
+    loadPictureInto(Image32, g.AppPath + QStringLiteral("\\Ico\\") + right);
+}
+
+void FrmMain::Command4_Click() {
+    Globals& g = G();
+    if (g.NewGroupNumber > 0) return;
+    g.AirMode = 0;
+    g.BasesMode = 0;
+    g.NavalMode = 0;
+    ColoraBasiEsterne();
+    g.GnOffMap = 0;
+    g.GnCourse = 0;
+    AzzeraEtichetteRotta();
+    g.SelectedBase = 0;
+    g.BaseUnderGn = 0;
+    IndiceAereo = 0;
+    panelWorkA = 0;
+    panelWorkB = 0;
+    g.GnPosX = 0;
+    g.GnPosY = 0;
+    g.CurrentSide = 0;
+    g.SelectedItem = 0;
+    Frame8.setCaption(QString());
+    unloadContactBoard();
+    Frame6.setVisible(true);
+    Label64.setVisible(true);
+    Option2[0].setForeColor(vbBlack);
+    Option2[1].setForeColor(vbBlack);
+    MnAcqGibilterra.setEnabled(false);
+    MnAcqTaranto.setEnabled(false);
+    MnUtil.setEnabled(true);
+    MnAcq.setEnabled(true);
+    List2.clear();
+    List10.clear();
+    List12.setVisible(false);
+    for (Frame* f : {&Frame9, &Frame27, &Frame21, &Frame18}) f->setVisible(false);
+    Check1.setValue(0);
+    Check3.setValue(0);
+    if (g.state(11) == 0) Command22.setEnabled(true);
+    NascondiPannelliMappa();
+    DisegnaBasi();
+    ChiudiPannelloLato();
+    Command17.setEnabled(true);
+    Command20.setVisible(false);
+    Command8.setEnabled(true);
+}
+
+void FrmMain::ChiudiPannelloLato() {
+    Globals& g = G();
+    g.Files.closeAll();
+    Frame3.setVisible(false);
+    for (Frame* f : {&Frame4, &Frame7, &Frame5, &Frame15, &Frame12}) f->setVisible(false);
+    Frame12.setCaption(QString());
+    Label59.setCaption(QString());
+    Frame25.setVisible(false);
+    g.NewGroupNumber = 0;
+    g.CurrentSide = 0;
+    DisabilitaBasiEsterne();
+    for (ListBox* l : {&List1, &List2, &List3, &List4, &List5}) l->clear();
+    for (Image* i : {&Image7, &Image8, &Image9}) i->setPicture(QImage());
+}
+
+void FrmMain::ColoraBasiEsterne() {
+    Label15.setBackColor(vbYellow);
+    Label16.setBackColor(vbYellow);
+}

@@ -1,0 +1,372 @@
+// The game's main window: the map with every panel floating over it, the clock and weather,
+// the side cycle, the menus. The order panels' handlers live in game/orders, the combat
+// commands' in game/combat, the points and supervisor menus' in game/points.
+#pragma once
+
+#include "platform/Form.h"
+
+#include <utility>
+#include <vector>
+
+class FrmMain : public platform::Form {
+public:
+    FrmMain();
+    ~FrmMain() override;
+
+    void Form_Load() override;
+    void Form_Resize() override;
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
+    void Form_Unload(int& cancel) override;
+
+    // ---------------------------------------------------------------- start-up and side cycle
+    void UnloadAllForms();
+    void Command17_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command4_Click();
+    void DisabilitaBasiEsterne();
+    void AbilitaBasiEsterne();
+    void MostraBandieraLato();
+    void ChiudiPannelloLato();
+    void ColoraBasiEsterne();
+
+    // ---------------------------------------------------------------- display, clock and weather
+    void AggiornaDisplay();
+    void Image1_Click();
+    void Image17_Click();
+
+    // True once Form_Load has run to its end (a campaign is open in the window).
+    bool campaignOpen() const { return loaded_; }
+
+private:
+    void AggiornaTitolo();
+    // Both side buttons: the side takes the screen.
+    void takeSide(int side);
+    // The contact board windows leave when a side takes the screen or closes.
+    void unloadContactBoard();
+    // Fills the payload combos of the air panel.
+    void CaricaComboAerei();
+    void RecuperaAttivazioni();
+    void buildLayout();
+    void wireHandlers();
+    void loadDesignPictures();
+    bool loaded_ = false;
+    // Design size of the map area, and where its middle and right-hand controls begin (twips).
+    static constexpr int kDesignWidth = 18495;
+    static constexpr int kDesignHeight = 10815;
+    static constexpr int kMiddleColumn = 5000;
+    static constexpr int kRightColumn = 9000;
+    std::vector<std::pair<platform::Control*, int>> designLefts_;
+    bool unloading_ = false;
+
+public:
+    // Private working values of the order panels that "&Chiudi" clears.
+    int IndiceAereo = 0;
+    int panelWorkA = 0;
+    int panelWorkB = 0;
+
+    // ================================================================ controls
+    // The map fills the window and holds every other control.
+    platform::PictureBox PicBitMap{*this, "PicBitMap"};
+
+    // 1. The unit card.
+    platform::Frame Frame11{PicBitMap, "Frame11"};
+    platform::PictureBox PicShip{Frame11, "PicShip"};
+    platform::Label Label2{Frame11, "Label2"};
+    platform::Label Label3{Frame11, "Label3"};
+    platform::ControlArray<platform::Label> Label4;
+
+    // 2. The help picture.
+    platform::PictureBox Picture1{PicBitMap, "Picture1"};
+
+    // 3. Naval contacts and the naval attack.
+    platform::Frame Frame27{PicBitMap, "Frame27"};
+    platform::ListBox List9{Frame27, "List9"};
+    platform::Label Label82{Frame27, "Label82"};
+    platform::Label Label81{Frame27, "Label81"};
+    platform::Label Label84{Frame27, "Label84"};
+    platform::Image Image28{Frame27, "Image28"};
+    platform::CommandButton Command19{Frame27, "Command19", "ATTACCA con &GN:"};
+    platform::CommandButton Command18{Frame27, "Command18", "C&HIUDI"};
+
+    // 4. Nearby own naval groups.
+    platform::Frame Frame16{PicBitMap, "Frame16"};
+    platform::ListBox List7{Frame16, "List7"};
+    platform::ListBox List6{Frame16, "List6"};
+    platform::Frame Frame17{Frame16, "Frame17"};
+    platform::Image Image12{Frame17, "Image12"};
+    platform::Image Image13{Frame17, "Image13"};
+    platform::Image Image14{Frame17, "Image14"};
+    platform::Image Image15{Frame17, "Image15"};
+    platform::Image Image16{Frame17, "Image16"};
+
+    // 5. The map's pop-up list.
+    platform::ListBox List12{PicBitMap, "List12"};
+
+    // 6. Naval group for a combat air patrol.
+    platform::Frame Frame18{PicBitMap, "Frame18", "Seleziona  GN per questa CAP"};
+    platform::ListBox List11{Frame18, "List11"};
+    platform::CommandButton Command24{Frame18, "Command24", "Esegui Ordine"};
+    platform::CommandButton Command25{Frame18, "Command25", "Annulla"};
+
+    // 7-9. Contact board, automatic boxes, hour button.
+    platform::CommandButton Command23{PicBitMap, "Command23"};
+    platform::CheckBox Check7{PicBitMap, "Check7"};
+    platform::CheckBox Check6{PicBitMap, "Check6"};
+    platform::CheckBox Check5{PicBitMap, "Check5"};
+    platform::CommandButton Command22{PicBitMap, "Command22"};
+
+    // 10. Map overlays.
+    platform::Frame Frame25{PicBitMap, "Frame25"};
+    platform::CommandButton Command16{Frame25, "Command16", "&reset>"};
+    platform::Label Label79{Frame25, "Label79"};
+    platform::Image Image30{Frame25, "Image30"};
+    platform::Image Image29{Frame25, "Image29"};
+    platform::Image Image27{Frame25, "Image27"};
+
+    // 11. Port orders.
+    platform::Frame Frame21{PicBitMap, "Frame21", "Manovre Portuali"};
+    platform::Label Label6{Frame21, "Label6", "scarico carico refuel   reset     cantiere"};
+    platform::Image Image20{Frame21, "Image20"};
+    platform::Image Image19{Frame21, "Image19"};
+    platform::Image Image21{Frame21, "Image21"};
+    platform::Image Image23{Frame21, "Image23"};
+    platform::Image Image22{Frame21, "Image22"};
+    platform::Image Image24{Frame21, "Image24"};
+    platform::Label Label68{Frame21, "Label68", "Tempo (ore)  per completare l'ordine:"};
+    platform::Label Label69{Frame21, "Label69", "0"};
+    platform::CommandButton Command15{Frame21, "Command15", "Chiudi Man. Port."};
+
+    // 12. The naval-group panel.
+    platform::Frame Frame12{PicBitMap, "Frame12", "Frame12"};
+    platform::Frame Frame14{Frame12, "Frame14"};
+    platform::ListBox List2{Frame14, "List2"};
+    platform::Label Label59{Frame14, "Label59"};
+    platform::ComboBox Combo6{Frame14, "Combo6", 2};
+    platform::ComboBox Combo5{Frame14, "Combo5", 2};
+    platform::CommandButton Command11{Frame12, "Command11", "Apri GN"};
+    platform::CommandButton Command12{Frame12, "Command12", "Chiudi GN"};
+    platform::ControlArray<platform::OptionButton> Option2;
+    platform::Image Image7{Frame12, "Image7"};
+    platform::Image Image8{Frame12, "Image8"};
+    platform::Image Image9{Frame12, "Image9"};
+    platform::CommandButton Command27{Frame12, "Command27", "Inserisci Danni"};
+    platform::Frame Frame20{Frame12, "Frame20"};
+    platform::Image Image11{Frame20, "Image11"};
+    platform::ListBox List5{Frame20, "List5"};
+    platform::Image Image18{Frame20, "Image18"};
+    platform::Label Label76{Frame20, "Label76"};
+
+    // 13. The port side of the base panel.
+    platform::Frame Frame7{PicBitMap, "Frame7", "Frame7"};
+    platform::Label Label45{Frame7, "Label45", "  BASE       PORTO     DANNI   ORDINE NAVE"};
+    platform::Image Image6{Frame7, "Image6"};
+    platform::Image Image3{Frame7, "Image3"};
+    platform::Label Label47{Frame7, "Label47", "0%"};
+    platform::Label Label46{Frame7, "Label46"};
+    platform::Label Label35{Frame7, "Label35"};
+    platform::CommandButton Command8{Frame7, "Command8", "<< "};
+    platform::Label Label5{Frame7, "Label5"};
+    platform::Image Image10{Frame7, "Image10"};
+    platform::ListBox List3{Frame7, "List3"};
+    platform::Label Label43{Frame7, "Label43"};
+    platform::ListBox List4{Frame7, "List4"};
+    platform::Label Label44{Frame7, "Label44", "GN Num:"};
+    platform::Label Label56{Frame7, "Label56"};
+    platform::Label Label57{Frame7, "Label57", "Navi Num:"};
+    platform::Label Label58{Frame7, "Label58"};
+    platform::CommandButton Command2{Frame7, "Command2", "Vai !(reset)"};
+
+    // 14. The course pad.
+    platform::Frame Frame5{PicBitMap, "Frame5"};
+    platform::ComboBox Combo7{Frame5, "Combo7", 0};
+    platform::Label Label60{Frame5, "Label60"};
+    platform::Label Label19{Frame5, "Label19", "NO"};
+    platform::Label Label20{Frame5, "Label20", "N"};
+    platform::Label Label21{Frame5, "Label21", "NE"};
+    platform::Label Label22{Frame5, "Label22", "O"};
+    platform::Label Label23{Frame5, "Label23", "STP"};
+    platform::Label Label24{Frame5, "Label24", "E"};
+    platform::Label Label25{Frame5, "Label25", "SO"};
+    platform::Label Label26{Frame5, "Label26", "S"};
+    platform::Label Label27{Frame5, "Label27", "SE"};
+
+    // 15. The air-base side of the base panel.
+    platform::Frame Frame4{PicBitMap, "Frame4", "Frame4"};
+    platform::Label Label33{Frame4, "Label33", "BASE         AEROP       DANNI"};
+    platform::Image Image2{Frame4, "Image2"};
+    platform::Image Image4{Frame4, "Image4"};
+    platform::Label Label37{Frame4, "Label37", "0%"};
+    platform::CommandButton Command7{Frame4, "Command7", ">>"};
+    platform::Label Label34{Frame4, "Label34"};
+    platform::Label Label36{Frame4, "Label36"};
+    platform::Label Label42{Frame4, "Label42", "%Attivaz    MxAerAt   TentAtt   AerAttivati"};
+    platform::Label Label38{Frame4, "Label38"};
+    platform::Label Label39{Frame4, "Label39"};
+    platform::Label Label40{Frame4, "Label40"};
+    platform::Label Label41{Frame4, "Label41"};
+    platform::ListBox List1{Frame4, "List1"};
+    platform::Label Label52{Frame4, "Label52"};
+    platform::Label Label53{Frame4, "Label53"};
+    platform::Label Label49{Frame4, "Label49"};
+    platform::Label Label50{Frame4, "Label50"};
+    platform::Frame Frame10{Frame4, "Frame10", "Numero Aerei e Carico"};
+    platform::Label Label51{Frame10, "Label51", "N° Aerei              N° Bombe     Taglio Bombe"};
+    platform::ComboBox Combo1{Frame10, "Combo1", 2};
+    platform::ComboBox Combo2{Frame10, "Combo2", 2};
+    platform::ComboBox Combo3{Frame10, "Combo3", 2};
+    platform::Label Label55{Frame10, "Label55", " Se Pronto      N° Siluri           Carico Diff CD"};
+    platform::ComboBox Combo4{Frame10, "Combo4", 2};
+    platform::CommandButton Command1{Frame10, "Command1", "Vai !"};
+    platform::Label Label54{Frame10, "Label54", "0"};
+
+    // 16. The off-map Allied bases.
+    platform::Frame Frame2{PicBitMap, "Frame2", "Ale"};
+    platform::Label Label16{Frame2, "Label16"};
+    platform::Frame Frame1{PicBitMap, "Frame1", "Gib"};
+    platform::Label Label15{Frame1, "Label15"};
+
+    // 17. Route plot.
+    platform::Frame Frame15{PicBitMap, "Frame15"};
+    platform::CommandButton Command13{Frame15, "Command13", "1"};
+    platform::CommandButton Command21{Frame15, "Command21", "T"};
+    platform::CommandButton Command14{Frame15, "Command14", "Un-Plot"};
+    platform::Label Label61{Frame15, "Label61"};
+    platform::Label Label62{Frame15, "Label62"};
+    platform::Label Label63{Frame15, "Label63"};
+    platform::Line Line10{Frame15, "Line10"};
+    platform::Line Line11{Frame15, "Line11"};
+
+    // 18. Progress of the hourly step.
+    platform::ProgressBar ProgressBar1{PicBitMap, "ProgressBar1"};
+
+    // 19. The air-group panel.
+    platform::Frame Frame9{PicBitMap, "Frame9", "Frame9"};
+    platform::ListBox List8{Frame9, "List8"};
+    platform::Label Label89{Frame9, "Label89"};
+    platform::Label Label91{Frame9, "Label91"};
+    platform::ControlArray<platform::Label> Label85;
+    platform::Label Label96{Frame9, "Label96"};
+    platform::Label Label97{Frame9, "Label97"};
+    platform::Label Label98{Frame9, "Label98"};
+    platform::Label Label99{Frame9, "Label99"};
+    platform::CommandButton Command28{Frame9, "Command28", "D"};
+    platform::CommandButton Command29{Frame9, "Command29", "A"};
+    platform::ControlArray<platform::OptionButton> Option1;
+    platform::ComboBox Combo8{Frame9, "Combo8", 2};
+    platform::CommandButton Command20{Frame9, "Command20", "CONFERMA ORDINE"};
+    platform::CheckBox Check1{Frame9, "Check1", "Plot Raggio"};
+    platform::CheckBox Check2{Frame9, "Check2", "Mostra GN "};
+    platform::CheckBox Check3{Frame9, "Check3", "Plot rotta GA"};
+    platform::CheckBox Check4{Frame9, "Check4", "Plot GN"};
+    platform::ListBox List10{Frame9, "List10"};
+    platform::Label Label88{Frame9, "Label88"};
+    platform::Image Image31{Frame9, "Image31"};
+    platform::Label Label86{Frame9, "Label86"};
+
+    // 21. The main-menu button; made before the side panel so that the panel lies over it.
+    platform::CommandButton Command17{PicBitMap, "Command17", " APRI MENU PRINCIPALE"};
+
+    // 20. The side panel.
+    platform::Frame Frame3{PicBitMap, "Frame3"};
+    platform::CommandButton Command4{Frame3, "Command4", "&Chiudi"};
+    platform::Image Image5{Frame3, "Image5"};
+    platform::Image Image32{Frame3, "Image32"};
+    platform::Frame Frame8{Frame3, "Frame8"};
+    platform::CommandButton Command5{Frame8, "Command5", "1 a&lle"};
+    platform::CommandButton Command6{Frame8, "Command6", "2  a&sse"};
+    platform::Frame Frame13{Frame3, "Frame13"};
+    platform::CommandButton Command10{Frame13, "Command10", "&Basi"};
+    platform::CommandButton Command3{Frame13, "Command3", "&Navi - GN"};
+    platform::CommandButton Command9{Frame13, "Command9", "&Aerei - GA"};
+
+    // 22. Weather details.
+    platform::Frame Frame24{PicBitMap, "Frame24", "Meteo"};
+    platform::Image Image17{Frame24, "Image17"};
+    platform::Image Image25{Frame24, "Image25"};
+    platform::Image Image26{Frame24, "Image26"};
+    platform::Label Label73{Frame24, "Label73", "VISIBIL  MARE   VENTO"};
+    platform::Label Label74{Frame24, "Label74"};
+    platform::Label Label75{Frame24, "Label75"};
+
+    // 23. The clock.
+    platform::Frame Frame6{PicBitMap, "Frame6"};
+    platform::Image Image1{Frame6, "Image1"};
+    platform::Label Label32{Frame6, "Label32", "1940"};
+    platform::Label Label28{Frame6, "Label28", " Attivita    Ora      Giorno  "};
+    platform::Label Label29{Frame6, "Label29", "STP"};
+    platform::Label Label30{Frame6, "Label30"};
+    platform::Label Label31{Frame6, "Label31"};
+
+    // 24. Status marks of the hour.
+    platform::Label Label95{PicBitMap, "Label95", "NAVI   MINE"};
+    platform::Label Label87{PicBitMap, "Label87"};
+    platform::Label Label80{PicBitMap, "Label80"};
+    platform::Label Label18{PicBitMap, "Label18"};
+    platform::Label Label101{PicBitMap, "Label101"};
+    platform::Label Label64{PicBitMap, "Label64"};
+
+    // 25-27. Report line, message line, map coordinates.
+    platform::Label Label83{PicBitMap, "Label83"};
+    platform::Label Label17{PicBitMap, "Label17", "Messaggi e Mappa dei Campi Minati"};
+    platform::Label Label1{PicBitMap, "Label1", "Label1"};
+
+    // ================================================================ menus
+    platform::Menu mnFile{*this, "mnFile", "File                 "};
+    platform::Menu MnFileChiudi{mnFile, "MnFileChiudi", "Chiudi   "};
+    platform::Menu mnFileSep1{mnFile, "mnFileSep1", "-"};
+    platform::Menu mnFileReset{mnFile, "mnFileReset", "Reset Menu Principale"};
+
+    platform::Menu MnAcq{*this, "MnAcq", "Acquisizione Mezzi   "};
+    platform::Menu MnAcqTaranto{MnAcq, "MnAcqTaranto", "Comando di Taranto..."};
+    platform::Menu MnAcqTarantoNavi{MnAcqTaranto, "MnAcqTarantoNavi", "Navi"};
+    platform::Menu MnAcqTarantoAerei{MnAcqTaranto, "MnAcqTarantoAerei", "Aerei"};
+    platform::Menu MnAcqTarantoSep1{MnAcqTaranto, "MnAcqTarantoSep1", "-"};
+    platform::Menu MnAcqTrPuntiAsse{MnAcqTaranto, "MnAcqTrPuntiAsse", "Trasferimento Punti"};
+    platform::Menu MnAcqTarantoSep2{MnAcqTaranto, "MnAcqTarantoSep2", "-"};
+    platform::Menu MnDanniAsse{MnAcqTaranto, "MnDanniAsse", "Danni Subiti"};
+    platform::Menu MnAcqGibilterra{MnAcq, "MnAcqGibilterra", "Comando di Gibilterra..."};
+    platform::Menu MnAcqGibilterraNavi{MnAcqGibilterra, "MnAcqGibilterraNavi", "Navi"};
+    platform::Menu MnAcqGibilterraAerei{MnAcqGibilterra, "MnAcqGibilterraAerei", "Aerei"};
+    platform::Menu MnAcqGibilterraLinea{MnAcqGibilterra, "MnAcqGibilterraLinea", "Linea Volo Portaerei"};
+    platform::Menu MnAcqGibilterraSep1{MnAcqGibilterra, "MnAcqGibilterraSep1", "-"};
+    platform::Menu MnAlleStatusPort{MnAcqGibilterra, "MnAlleStatusPort", "Status Aerei Imbarcati"};
+    platform::Menu MnAcqGibilterraSep2{MnAcqGibilterra, "MnAcqGibilterraSep2", "-"};
+    platform::Menu MnAcqTrPuntiAlle{MnAcqGibilterra, "MnAcqTrPuntiAlle", "Trasferimento Punti"};
+    platform::Menu MnAcqGibilterraSep3{MnAcqGibilterra, "MnAcqGibilterraSep3", "-"};
+    platform::Menu MnDannialle{MnAcqGibilterra, "MnDannialle", "Danni Subiti"};
+
+    platform::Menu MnUtil{*this, "MnUtil", "Utility         "};
+    platform::Menu MnUtilMission{MnUtil, "MnUtilMission", "Missioni Punti"};
+    platform::Menu MnUtilSep1{MnUtil, "MnUtilSep1", "-"};
+    platform::Menu MnUtilSuper{MnUtil, "MnUtilSuper", "Supervisor"};
+    platform::Menu MnUtilSuperNavi{MnUtilSuper, "MnUtilSuperNavi", "Stk Navi"};
+    platform::Menu MnUtilSuperAerei{MnUtilSuper, "MnUtilSuperAerei", "Stk Aerei"};
+    platform::Menu MnUtilSuperContatti{MnUtilSuper, "MnUtilSuperContatti", "Stk Contatti"};
+    platform::Menu MnUtilSuperEventi{MnUtilSuper, "MnUtilSuperEventi", "Eventi Gioco"};
+
+    platform::Menu MnHelp{*this, "MnHelp", "Help"};
+    platform::Menu MNHelpGraf{MnHelp, "MNHelpGraf", "Help Grafico"};
+    platform::Menu MnhelpNoteGen{MNHelpGraf, "MnhelpNoteGen", "Grafica D'avvio"};
+    platform::Menu MnHelpALLEASSE{MNHelpGraf, "MnHelpALLEASSE", "ALLE ASSE"};
+    platform::Menu MnHelpAEROPORTO{MNHelpGraf, "MnHelpAEROPORTO", "AEROPORTO"};
+    platform::Menu MnHelpPorto{MNHelpGraf, "MnHelpPorto", "PORTO"};
+    platform::Menu MnHelpGA{MNHelpGraf, "MnHelpGA", "AEREI-GA"};
+    platform::Menu MnHelpGN{MNHelpGraf, "MnHelpGN", "NAVI-GN (prima parte)"};
+    platform::Menu MnHelpGN2{MNHelpGraf, "MnHelpGN2", "NAVI-GN (seconda parte)"};
+    platform::Menu MnHelpPortaerei{MNHelpGraf, "MnHelpPortaerei", "PORTAEREI"};
+    platform::Menu MnHelpContatti{MNHelpGraf, "MnHelpContatti", "CONTATTI"};
+    platform::Menu MnHelpDAnni{MNHelpGraf, "MnHelpDAnni", "DANNI/RIPARAZIONI"};
+    platform::Menu MnHelpOrdini{MNHelpGraf, "MnHelpOrdini", "ORDINI GA GN"};
+    platform::Menu MNHelpTest{MnHelp, "MNHelpTest", "Help Testo"};
+    platform::Menu HelpTxtIntroduzione{MNHelpTest, "HelpTxtIntroduzione", "Introduzione"};
+    platform::Menu MnHelpTxtTUTOR{MNHelpTest, "MnHelpTxtTUTOR", "Il Tutor"};
+    platform::Menu MnHelpTxtGrafica{MNHelpTest, "MnHelpTxtGrafica", "Grafica Simboli Messaggi"};
+    platform::Menu MnHelpTxtTIPS{MNHelpTest, "MnHelpTxtTIPS", "Tips su GN"};
+    platform::Menu MnHelpTxtCOntScontro{MNHelpTest, "MnHelpTxtCOntScontro", "Lo Scontro Tattico"};
+};
+
+// Opens the campaign named by CampaignName in the main window, as "APRI GIOCO" does. When a
+// campaign file is missing or short, the message names it, the main window is unloaded and the
+// start window is shown again; false then.
+bool apriGioco();

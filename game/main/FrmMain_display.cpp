@@ -1,0 +1,76 @@
+// The clock panel and the weather panel of the main window.
+#include "ClockRules.h"
+#include "FrmMain.h"
+#include "common/Globals.h"
+#include "common/PendingRecords.h"
+#include "common/Pictures.h"
+
+using namespace platform;
+
+void FrmMain::AggiornaDisplay() {
+    Globals& g = G();
+    const int season = pendingCampaignSeason();
+    const Season s = seasonOf(season);
+    const int hour = int(g.state(2));
+
+    if ((hour == 1 || hour == 12) && g.HourStepActive == 1) {
+        RecuperaAttivazioni();
+        g.DiceSides = 100;
+        const int level = seasonalWeather(season, TiraDado(g.DiceSides));
+        if (level >= 0) g.WeatherSeverity = level;
+        g.setState(3, g.WeatherSeverity);
+    }
+
+    const QString level = g.GameState[3].trimmed();
+    const QString art = g.AppPath + QStringLiteral("\\ArchBmp\\");
+    if (isDaylight(hour, season)) {
+        g.MapPicturePath = art + QStringLiteral("Med1colDay.Bmp");
+        g.SeaBedPicturePath = art + QStringLiteral("MedFondaliG.bmp");
+        g.DayFlag = 1;
+        g.DayNightIconName = QStringLiteral("sole") + level;
+    } else {
+        g.MapPicturePath = art + QStringLiteral("med1colnight.bmp");
+        g.SeaBedPicturePath = art + QStringLiteral("MedFondaliN.bmp");
+        g.DayFlag = 0;
+        g.DayNightIconName = QStringLiteral("luna") + level;
+    }
+    SalvaDatiBasi();
+
+    const long long day = g.state(1) + 1;
+    Label31.setCaption(QString::number(day) + u'/' + QString::number(pendingCampaignDays() - day));
+    Label30.setCaption(QString::number(hour));
+    Label32.setCaption(QString::number(pendingCampaignYear()) + s.name);
+    g.DayNightIconName += QStringLiteral(".ico");
+    Image1.setToolTipText(g.DayFlag == 1 ? QStringLiteral(" GIORNO ") : QStringLiteral(" NOTTE "));
+
+    const QString icons = g.AppPath + QStringLiteral("\\Ico\\");
+    loadPictureInto(Image1, icons + g.DayNightIconName);
+    loadPictureInto(Image17, icons + g.DayNightIconName);
+    loadPictureInto(Image25, icons + QStringLiteral("mare") + level + QStringLiteral(".ico"));
+    loadPictureInto(Image26, icons + QStringLiteral("vento") + level + QStringLiteral(".ico"));
+
+    // A weather level out of 0..3 (a damaged game state) shows no texts rather than failing.
+    const long long w = g.state(3);
+    Label74.setCaption(w >= 0 && w <= 3 ? g.WeatherStateNames[w] : QString());
+    Label75.setCaption(w >= 0 && w <= 3 ? g.WeatherEffectNames[w] : QString());
+}
+
+void FrmMain::RecuperaAttivazioni() {
+    Globals& g = G();
+    for (int base = 1; base <= kBases; ++base) {
+        g.DiceSides = recoverySides(pendingAirfieldLevel(base));
+        const int roll = TiraDado(g.DiceSides);
+        g.BaseTable[base][5] = recoveredAttempts(g.BaseTable[base][5], roll);
+    }
+}
+
+void FrmMain::Image1_Click() {
+    Frame24.setVisible(true);
+    Frame6.setVisible(false);
+}
+
+void FrmMain::Image17_Click() {
+    Frame24.setVisible(false);
+    Frame6.setVisible(true);
+    Label17.setCaption(QStringLiteral(" ATT: ASSE con Aerei-2 NON volano la notte, se in volo possono subire danni"));
+}

@@ -1,0 +1,550 @@
+// The main window's design: positions (twips), captions, tool-tips, states at load, colours and
+// the pictures that its buttons and tool images carry.
+#include "FrmMain.h"
+
+#include "common/Pictures.h"
+#include "platform/Files.h"
+
+#include <QImage>
+
+using namespace platform;
+
+namespace {
+constexpr long kPanelBack = 0xE0E8E8; // light grey-green of the panels
+constexpr long kPadRest = 0xFFFFC0;   // course pad at rest
+
+void hideAtLoad(Control& c) { c.setVisible(false); }
+void disable(Control& c) { c.setEnabled(false); }
+} // namespace
+
+void FrmMain::buildLayout() {
+    setCaption(QStringLiteral("Zeltwar WW2 Gioco :  "));
+    setSize(18495, 10815);
+    setBackColor(vbBlack);
+
+    PicBitMap.move(0, 0, 18495, 10815);
+    PicBitMap.setBackColor(0x604020);
+    PicBitMap.setScale(0, 0, 15250, 6930);
+
+    // 1. Unit card.
+    Frame11.move(0, 1320, 3495, 2535);
+    hideAtLoad(Frame11);
+    PicShip.move(240, 180, 3000, 1020);
+    Label2.move(60, 1230, 3375, 240);
+    Label3.move(60, 1470, 3375, 240);
+    for (int i = 0; i <= 16; ++i) {
+        Label& cell = Label4.add(i, Frame11, QStringLiteral("Label4"));
+        cell.move(60 + (i % 6) * 555, 1740 + (i / 6) * 255, 540, 240);
+        cell.setBorderStyle(1);
+        cell.setAlignment(2);
+        cell.setBackColor(vbWhite);
+    }
+
+    // 2. Help picture.
+    Picture1.move(1200, 720, 11415, 8295);
+    Picture1.setToolTipText(QStringLiteral("Un Click per chiudere Help"));
+    hideAtLoad(Picture1);
+
+    // 3. Naval contacts.
+    Frame27.move(3600, 8400, 3255, 2295);
+    hideAtLoad(Frame27);
+    List9.move(60, 180, 1935, 1440);
+    List9.setToolTipText(QStringLiteral("GN  avvistati/contattati"));
+    Label82.move(2040, 180, 1155, 255);
+    Label82.setToolTipText(QStringLiteral("ROTTA del GN nemico selezionato"));
+    Label81.move(2040, 480, 1155, 255);
+    Label84.move(2040, 780, 1155, 255);
+    Label84.setToolTipText(QStringLiteral("GN amico sul Contatto selezionato"));
+    Image28.move(2400, 1080, 360, 360);
+    Command19.move(60, 1680, 1935, 495);
+    Command19.setToolTipText(QStringLiteral("Per attaccare il GN intercettato"));
+    hideAtLoad(Command19);
+    Command18.move(2040, 1680, 1155, 495);
+    Command18.setToolTipText(QStringLiteral("Esce"));
+
+    // 4. Nearby own naval groups.
+    Frame16.move(0, 3960, 3375, 3495);
+    hideAtLoad(Frame16);
+    List7.move(60, 180, 3255, 1200);
+    List7.setToolTipText(QStringLiteral("GN AMICI VICINI - Attivare GN con un click"));
+    List6.move(60, 1440, 3255, 1380);
+    Frame17.move(60, 2880, 3255, 555);
+    Image12.move(180, 150, 360, 360);
+    Image12.setToolTipText(QStringLiteral("Crea Nuovo GN  (Costa 5 PAM x nave) Cliccare l'icona di nuovo GN poi doppio "
+                                          "click sulla nave Blue da trasferire al nuovo GN"));
+    Image13.move(780, 150, 360, 360);
+    Image13.setToolTipText(
+        QStringLiteral("Unisci due GN attivi (prima selezionare il GN ROSSO poi cliccare l'icona di unione)"));
+    Image14.move(1380, 150, 360, 360);
+    Image14.setToolTipText(QStringLiteral("Crea File GN.Txt "));
+    Image15.move(1980, 150, 360, 360);
+    Image15.setToolTipText(QStringLiteral(
+        "(GN/Blu , lista sottto) AUTOAFFONDA NAVE (2/3 STL vanno al nemico) Dbl Click - IRREVERSIBILE "));
+    Image16.move(2580, 150, 360, 360);
+    Image16.setToolTipText(
+        QStringLiteral(" Dbl Click - DARE/TOGLIERE ASSISTENZA/OPERATIVITA' alle navi in crisi del proprio GN  "));
+
+    // 5. Map pop-up list.
+    List12.move(8040, 720, 3495, 2430);
+    List12.setToolTipText(QStringLiteral("Informazioni GN (o=oper.  i=inc. §=CAP  nn=TRN Rotta)"));
+    hideAtLoad(List12);
+
+    // 6. Naval group for a combat air patrol.
+    Frame18.move(0, 8040, 3615, 2655);
+    hideAtLoad(Frame18);
+    List11.move(60, 240, 3495, 1800);
+    List11.setToolTipText(QStringLiteral("Sele zionare il GN da impegnare "));
+    Command24.move(60, 2100, 1695, 435);
+    Command24.setToolTipText(QStringLiteral("Per confermare il GN selezionato"));
+    hideAtLoad(Command24);
+    disable(Command24);
+    Command25.move(1860, 2100, 1695, 435);
+    Command25.setToolTipText(QStringLiteral("Cancella senza eseguire il comando"));
+
+    // 7-9. Contact board, automatic boxes, hour button.
+    Command23.move(13440, 2280, 1455, 375);
+    Command23.setToolTipText(QStringLiteral("CONTROLLO CONTATTI E ATTACCO "));
+    Check7.move(13920, 1800, 495, 495);
+    Check7.setToolTipText(QStringLiteral("BOMB. NAVALE AUTO/MANUALE"));
+    Check6.move(13440, 1800, 495, 495);
+    Check6.setToolTipText(QStringLiteral("PATROL AUTO/MANUALE "));
+    Check5.move(14400, 1800, 495, 495);
+    Check5.setToolTipText(QStringLiteral("BOMB. AEREO AUTO/MANUALE"));
+    Command22.move(7920, 0, 495, 495);
+    Command22.setToolTipText(QStringLiteral("RUN TIME (assicurarsi che tutti abbiano mosso)"));
+
+    // 10. Map overlays.
+    Frame25.move(6840, 9480, 2295, 1215);
+    hideAtLoad(Frame25);
+    Command16.move(60, 180, 855, 375);
+    Command16.setToolTipText(QStringLiteral("Reset MAPPA e Lista GN "));
+    Label79.move(60, 660, 855, 315);
+    Label79.setToolTipText(QStringLiteral("Numero Attivita"));
+    Label79.setBorderStyle(1);
+    Label79.setAlignment(2);
+    Image30.move(1020, 300, 360, 360);
+    Image30.setToolTipText(QStringLiteral("Raggio di EVV delle Basi  e ZONE BASSI FONDALI MARINI"));
+    Image29.move(1440, 300, 360, 360);
+    Image29.setToolTipText(QStringLiteral("Visualizza i Contatti e le attività dell' ultima Ora"));
+    Image27.move(1860, 300, 360, 360);
+    Image27.setToolTipText(QStringLiteral("Zone delle ultime 120 attività (rosso= ultima ora - il cerchio diminuisce "
+                                          "verso le attività più vecchie)"));
+
+    // 11. Port orders.
+    Frame21.move(0, 7920, 3615, 2775);
+    hideAtLoad(Frame21);
+    Label6.move(60, 240, 3495, 255);
+    const int portX[] = {120, 810, 1500, 2190, 2880};
+    Image* portTools[] = {&Image20, &Image19, &Image21, &Image23, &Image22};
+    for (int i = 0; i < 5; ++i) portTools[i]->move(portX[i], 540, 360, 360);
+    Image20.setToolTipText(QStringLiteral("SCARICO (NB: le PT svuotano anche OP fino al 95% )"));
+    Image19.setToolTipText(QStringLiteral("CARICO (solo stiva Cargo)"));
+    Image21.setToolTipText(QStringLiteral("RIFORNIMENTO (NB: solo Operatività)"));
+    Image23.setToolTipText(QStringLiteral("CANCELLA L'ORDINE"));
+    Image22.setToolTipText(QStringLiteral("RIPARAZIONE DANNI LIEVI (in porto)"));
+    Image24.move(120, 1020, 360, 360);
+    Image24.setToolTipText(QStringLiteral(
+        "(Doppio Click) DANNI IRREPARABILI -(La nave viene internata - non più disponibile - IRREVERSIBILE)"));
+    Label68.move(60, 1500, 2655, 255);
+    Label69.move(2760, 1500, 735, 255);
+    Label69.setToolTipText(QStringLiteral("Stima Approsimata"));
+    Label69.setBorderStyle(1);
+    Command15.move(60, 2040, 3495, 495);
+
+    // 12. Naval-group panel.
+    Frame12.move(0, 3960, 3375, 6735);
+    hideAtLoad(Frame12);
+    Frame14.move(60, 180, 3255, 2595);
+    List2.move(60, 180, 3135, 1560);
+    List2.setToolTipText(QStringLiteral("FOCUS su : GN - Gruppi Navali Attivi . Dbl Click Info Stack"));
+    Label59.move(60, 1800, 3135, 255);
+    Label59.setToolTipText(
+        QStringLiteral("GN selezionato - (ALLE * = fuori MAPPA - distanza in ore dalla base e dalla MAPPA)"));
+    Combo6.move(60, 2160, 1500, 315);
+    Combo6.setToolTipText(QStringLiteral("Nodi di Gruppo, ATT: oltre 20Kn il consumo raddoppia "));
+    Combo5.move(1620, 2160, 1575, 315);
+    Combo5.setToolTipText(QStringLiteral("Ordine di Gruppo"));
+    Command11.move(60, 2880, 1035, 375);
+    Command12.move(1140, 2880, 1035, 375);
+    disable(Command12);
+    Option2.add(0, Frame12, QStringLiteral("Option2"), QStringLiteral("Altri")).move(2220, 2850, 1095, 225);
+    Option2.add(1, Frame12, QStringLiteral("Option2"), QStringLiteral("Patrol")).move(2220, 3075, 1095, 225);
+    Image7.move(60, 3360, 360, 360);
+    Image7.setToolTipText(QStringLiteral("Plot Area Ricognitori"));
+    Image8.move(480, 3360, 360, 360);
+    Image9.move(900, 3360, 360, 360);
+    Command27.move(1380, 3360, 1935, 375);
+    Frame20.move(60, 3840, 3255, 2775);
+    hideAtLoad(Frame20);
+    Image11.move(60, 180, 360, 360);
+    Image11.setToolTipText(QStringLiteral("ATTRACCA LA NAVE SELEZIONATA IN PORTO"));
+    Image18.move(480, 180, 360, 360);
+    Image18.setToolTipText(QStringLiteral("Attiva Portaerei selezionata "));
+    List5.move(60, 600, 3135, 1800);
+    List5.setToolTipText(QStringLiteral("GN AMICO ATTIVO (in esame)"));
+    Label76.move(60, 2460, 3135, 255);
+    Label76.setToolTipText(QStringLiteral("navi nei porti (NaviPres/NaviMax) / click= SCHEDA NAVE"));
+
+    // 13. Port side of the base panel.
+    Frame7.move(0, 4080, 3615, 6615);
+    hideAtLoad(Frame7);
+    Label45.move(60, 180, 3495, 255);
+    Image6.move(60, 480, 360, 360);
+    Image3.move(480, 480, 360, 360);
+    Label47.move(960, 540, 600, 255);
+    Label46.move(1620, 540, 900, 255);
+    Label46.setToolTipText(QStringLiteral("Punti sulla base"));
+    Label35.move(2580, 540, 975, 255);
+    Label35.setToolTipText(QStringLiteral("Navi Pres/Max Navi"));
+    Command8.move(60, 960, 615, 375);
+    Command8.setToolTipText(QStringLiteral("vai all'aeroporto"));
+    Label5.move(720, 1020, 2175, 255);
+    Label5.setToolTipText(QStringLiteral("indice nave - click=scheda Nave"));
+    Image10.move(3060, 960, 360, 360);
+    Image10.setToolTipText(QStringLiteral("Apre alle Manovre portuali"));
+    List3.move(60, 1440, 3495, 2160);
+    List3.setToolTipText(QStringLiteral("Doppio Click Conferma"));
+    disable(List3);
+    Label43.move(60, 3660, 3495, 255);
+    List4.move(60, 3960, 3495, 1440);
+    disable(List4);
+    Label44.move(60, 5520, 735, 255);
+    Label56.move(840, 5520, 555, 255);
+    Label56.setToolTipText(QStringLiteral("Crea un nuovo GN "));
+    Label56.setBorderStyle(1);
+    Label57.move(1500, 5520, 900, 255);
+    Label58.move(2400, 5520, 555, 255);
+    Label58.setBorderStyle(1);
+    Command2.move(60, 5940, 3495, 495);
+    Command2.setToolTipText(QStringLiteral("Ordina la partenza del GN appena formato "));
+    disable(Command2);
+
+    // 14. Course pad.
+    Frame5.move(3720, 8400, 2055, 2295);
+    hideAtLoad(Frame5);
+    Combo7.move(60, 180, 1935, 315);
+    Combo7.setToolTipText(QStringLiteral("Numero di TRN su questa rotta (TRN Rotta)"));
+    Label60.move(60, 540, 1935, 255);
+    Label60.setToolTipText(QStringLiteral("Assegnano la ROTTA è facile perdere il FOCUS controllare sempre che l'ordine "
+                                          "si arecepito dal TUTOR"));
+    struct Pad {
+        Label* l;
+        const char* tip;
+    };
+    const Pad pad[9] = {{&Label19, "Rotta Nord-Ovest"}, {&Label20, "Rotta Nord"},
+                        {&Label21, "Rotta Nord Est"},   {&Label22, "Rotta Ovest"},
+                        {&Label23, "Cancella Ordine Movimento"}, {&Label24, "Rotta Est"},
+                        {&Label25, "Rotta Sud Ovest"},  {&Label26, "Rotta Sud"},
+                        {&Label27, "Rotta Sud Est"}};
+    for (int i = 0; i < 9; ++i) {
+        pad[i].l->move(60 + (i % 3) * 660, 900 + (i / 3) * 450, 615, 405);
+        pad[i].l->setToolTipText(QString::fromUtf8(pad[i].tip));
+        pad[i].l->setBorderStyle(1);
+        pad[i].l->setAlignment(2);
+        pad[i].l->setBackColor(kPadRest);
+        pad[i].l->setFontBold(true);
+    }
+
+    // 15. Air-base side of the base panel.
+    Frame4.move(0, 4080, 3615, 6615);
+    hideAtLoad(Frame4);
+    Label33.move(60, 180, 3495, 255);
+    Image2.move(60, 480, 360, 360);
+    Image4.move(480, 480, 360, 360);
+    Label37.move(960, 540, 600, 255);
+    Label37.setToolTipText(QStringLiteral("% Danni"));
+    Command7.move(2940, 480, 615, 375);
+    Command7.setToolTipText(QStringLiteral("Vai al Porto"));
+    Label34.move(60, 900, 1695, 255);
+    Label34.setToolTipText(QStringLiteral("Punti Comando"));
+    Label36.move(1800, 900, 1755, 255);
+    Label36.setToolTipText(QStringLiteral("Pronti/Volo/Max Aerei"));
+    Label42.move(60, 1200, 3495, 255);
+    Label* activation[] = {&Label38, &Label39, &Label40, &Label41};
+    for (int i = 0; i < 4; ++i) {
+        activation[i]->move(60 + i * 870, 1470, 840, 255);
+        activation[i]->setBorderStyle(1);
+        activation[i]->setAlignment(2);
+    }
+    Label38.setToolTipText(QStringLiteral("Percentuale Attivazione Aerei (varia secondo Metereologia)"));
+    Label39.setToolTipText(QStringLiteral("Massimo Numero Aerei in in volo contemporaneamente"));
+    Label40.setToolTipText(QStringLiteral("Tentativi Attivazione  FATTI/PERMESSI"));
+    Label41.setToolTipText(QStringLiteral("Aerei di questa base in azione "));
+    List1.move(60, 1800, 3495, 1860);
+    Label52.move(60, 3720, 1695, 255);
+    Label52.setToolTipText(QStringLiteral("CLICK=REST MAPPA / Mostra scheda Aereo selezionato "));
+    Label52.setBorderStyle(1);
+    Label53.move(1800, 3720, 1755, 255);
+    Label53.setToolTipText(QStringLiteral("TOT AEREI /click=Radius Aerei/GN Amici/GN nemici avvistati"));
+    Label53.setBorderStyle(1);
+    Label49.move(60, 4020, 1695, 255);
+    Label49.setToolTipText(QStringLiteral("  DADO %  - Rest ore12 e ore 24"));
+    Label49.setForeColor(vbRed);
+    Label49.setBorderStyle(1);
+    disable(Label49);
+    Label50.move(1800, 4020, 1755, 255);
+    Label50.setToolTipText(QStringLiteral("Numero GA pronto al decollo / DOPPIO CLICK reset"));
+    Label50.setBorderStyle(1);
+    Frame10.move(60, 4380, 3495, 2115);
+    disable(Frame10);
+    Label51.move(60, 240, 3375, 255);
+    Combo1.move(60, 540, 1035, 315);
+    Combo2.move(1200, 540, 1035, 315);
+    Combo2.setToolTipText(QStringLiteral("Massimo numero utile anti nave 4 (escluso Patrol)"));
+    Combo3.move(2340, 540, 1035, 315);
+    Combo3.setToolTipText(QStringLiteral("Massimo peso consentito anti nave 100"));
+    Label55.move(60, 960, 3375, 255);
+    Combo4.move(1200, 1260, 1035, 315);
+    Combo4.setToolTipText(QStringLiteral("ATT: Ricognitori e Patrol  NO SILURI! "));
+    Command1.move(60, 1620, 1035, 375);
+    Label54.move(2340, 1290, 1035, 255);
+    Label54.setToolTipText(QStringLiteral("TOTALE DEL PESO BELLICO (BOMBE)"));
+    Label54.setBorderStyle(1);
+
+    // 16. Off-map Allied bases.
+    Frame2.move(12600, 10080, 495, 615);
+    Frame2.setToolTipText(QStringLiteral("ALESSANDRIA"));
+    hideAtLoad(Frame2);
+    Label16.move(90, 180, 315, 315);
+    Label16.setBackColor(vbYellow);
+    Label16.setToolTipText(QStringLiteral("ALESSANDRIA"));
+    Frame1.move(12600, 9480, 495, 615);
+    Frame1.setToolTipText(QStringLiteral("GIBILTERRA"));
+    hideAtLoad(Frame1);
+    Label15.move(90, 180, 315, 315);
+    Label15.setBackColor(vbYellow);
+    Label15.setToolTipText(QStringLiteral("GIBILTERRA"));
+
+    // 17. Route plot.
+    Frame15.move(5760, 9120, 975, 1575);
+    hideAtLoad(Frame15);
+    Command13.move(60, 180, 405, 375);
+    Command13.setToolTipText(QStringLiteral("Plot movimento del GN selezionato"));
+    Command21.move(510, 180, 405, 375);
+    Command21.setToolTipText(QStringLiteral("Plot movimento di tutti i GN "));
+    Command14.move(60, 600, 855, 375);
+    Command14.setToolTipText(QStringLiteral("Cancella Proiezione Movimento"));
+    Label* swatches[] = {&Label61, &Label62, &Label63};
+    const long swatchColours[] = {vbWhite, vbCyan, vbMagenta};
+    for (int i = 0; i < 3; ++i) {
+        swatches[i]->move(90 + i * 300, 1080, 225, 375);
+        swatches[i]->setBackColor(swatchColours[i]);
+        swatches[i]->setBorderStyle(1);
+        swatches[i]->setToolTipText(QStringLiteral("Colore rotta default (e numero degli Stack)"));
+    }
+    Line10.setPoints(345, 1050, 345, 1485);
+    Line11.setPoints(645, 1050, 645, 1485);
+
+    // 18. Progress bar.
+    ProgressBar1.move(6000, 480, 4335, 255);
+    hideAtLoad(ProgressBar1);
+
+    // 19. Air-group panel.
+    Frame9.move(0, 4080, 3615, 6615);
+    hideAtLoad(Frame9);
+    List8.move(60, 180, 3495, 1140);
+    List8.setToolTipText(QStringLiteral("AEREI IN VOLO"));
+    Label89.move(60, 1380, 1695, 255);
+    Label91.move(1800, 1380, 1755, 255);
+    Label91.setToolTipText(QStringLiteral("BASE NEMICA BERSAGLIO "));
+    const char* cellTips[13] = {"VELOCITA' (base Kh)",
+                                "Aerei del GA:  Origine(Rimasti)",
+                                "AEREI DANNEGGIATI",
+                                "AEREI ABBATTUTI",
+                                "TIPOLOGIA -/Click  Plot Ricognitori)",
+                                "NUM.SILURI (xAereo)",
+                                "NUM.BOMBE (xAereo)",
+                                "TAGLIO BOMBE",
+                                "FATTORE ATTACCO",
+                                "FATTORE DIFESA",
+                                "GIUDIZIO",
+                                "RITARDO AL PRONTI (mm/TRN) - esprime le difficolta della BASE ",
+                                "STRESS DA ATTIVITA (limite stress 13, test di rientro)"};
+    for (int i = 0; i <= 12; ++i) {
+        Label& cell = Label85.add(i, Frame9, QStringLiteral("Label85"));
+        cell.move(60 + (i % 7) * 495, 1680 + (i / 7) * 285, 480, 255);
+        cell.setToolTipText(QString::fromUtf8(cellTips[i]));
+        cell.setBorderStyle(1);
+        cell.setAlignment(2);
+        cell.setBackColor(vbWhite);
+    }
+    Label* flight[] = {&Label96, &Label97, &Label98, &Label99};
+    for (int i = 0; i < 4; ++i) {
+        flight[i]->move(60 + i * 870, 2280, 840, 255);
+        flight[i]->setBorderStyle(1);
+        flight[i]->setAlignment(2);
+    }
+    Label96.setToolTipText(QStringLiteral("INCREMENTO PERCENTUALE DI SCOPERTA NEMICO  (mx 15)/TRN  DI VOLO VERSO IL "
+                                          "BERSAGLIO (incluso Ritardo al pronti) "));
+    Label97.setToolTipText(
+        QStringLiteral("% (base)STIMATA DI INTERCETTAZIONE  (giorno/notte) - (Atmo escluse)"));
+    Label98.setToolTipText(QStringLiteral("VELOCITA' IN TWEEP per TRN"));
+    Label99.setToolTipText(QStringLiteral("NUMERO AEREI IN AZIONE (CAP-PATROL-INT.ATT.-BOMB)"));
+    Command28.move(60, 2600, 375, 315);
+    Command28.setToolTipText(QStringLiteral("Inserisci AEREI Danneggiati"));
+    Command29.move(480, 2600, 375, 315);
+    Command29.setToolTipText(QStringLiteral("Inserisci AEREI Abbattuti"));
+    const char* filters[5] = {"TUTTI", "IntAtt", "RiPaCp", "DecRie", "Stres"};
+    for (int i = 0; i < 5; ++i) {
+        OptionButton& o = Option1.add(i, Frame9, QStringLiteral("Option1"), QString::fromUtf8(filters[i]));
+        o.move(60 + i * 700, 2970, 690, 255);
+    }
+    Option1[0].setValue(true);
+    Combo8.move(60, 3300, 3495, 315);
+    Combo8.setToolTipText(
+        QStringLiteral("ORDINE Operativo (Solo RIENTRO può essere assegnati a GA in missione)"));
+    disable(Combo8);
+    Command20.move(60, 3660, 3495, 435);
+    Command20.setToolTipText(
+        QStringLiteral("CONFERMA L'ORDINE - vale l'ultimo valore inserito (GRAFICO/SELEZIONATO)"));
+    hideAtLoad(Command20);
+    Check1.move(60, 4170, 1695, 255);
+    Check1.setToolTipText(QStringLiteral("Raggio di azione del GA "));
+    Check2.move(1800, 4170, 1695, 255);
+    Check2.setToolTipText(QStringLiteral("Mostra i propri GN attivi / Ultime Attività"));
+    Check3.move(60, 4440, 1695, 255);
+    Check4.move(1800, 4440, 1695, 255);
+    List10.move(60, 4740, 3495, 1140);
+    List10.setToolTipText(QStringLiteral("Formazioni Nemiche avvistate"));
+    Label88.move(60, 5940, 2535, 255);
+    Label88.setToolTipText(QStringLiteral("Rotta GN Nemico"));
+    Image31.move(2700, 5910, 360, 360);
+    Image31.setToolTipText(QStringLiteral("GN include navi con incendi attivi "));
+    Label86.move(60, 6270, 3495, 255);
+
+    // 21. Main-menu button.
+    Command17.move(13320, 7800, 1815, 975);
+    Command17.setToolTipText(QStringLiteral("MENU PRINCIPALE"));
+
+    // 20. Side panel.
+    Frame3.move(13080, 7440, 2175, 3255);
+    hideAtLoad(Frame3);
+    Image5.move(120, 180, 480, 480);
+    Image32.move(600, 180, 480, 480);
+    Command4.move(1140, 180, 915, 435);
+    Command4.setToolTipText(QStringLiteral("Resetta la mappa e conferma gli ordini"));
+    Frame8.move(60, 720, 2055, 1095);
+    Command5.move(60, 240, 1935, 360);
+    Command6.move(60, 660, 1935, 360);
+    Command5.setToolTipText(QStringLiteral("allontanare il nemico dal monitor"));
+    Command6.setToolTipText(QStringLiteral("allontanare il nemico dal monitor"));
+    Frame13.move(60, 1860, 2055, 1335);
+    disable(Frame13);
+    Command10.move(60, 240, 1935, 315);
+    Command3.move(60, 600, 1935, 315);
+    Command9.move(60, 960, 1935, 315);
+
+    // 22. Weather details.
+    Frame24.move(12960, 0, 2295, 1695);
+    hideAtLoad(Frame24);
+    Image17.move(120, 240, 480, 480);
+    Image17.setToolTipText(QStringLiteral("Nascondi Meteo"));
+    Image25.move(840, 240, 480, 480);
+    Image26.move(1560, 240, 480, 480);
+    Label73.move(60, 780, 2175, 255);
+    Label74.move(60, 1050, 2175, 255);
+    Label75.move(60, 1320, 2175, 255);
+
+    // 23. Clock.
+    Frame6.move(13200, 0, 2055, 1695);
+    Image1.move(120, 180, 480, 480);
+    Image1.setToolTipText(QStringLiteral("Mostra Meteo"));
+    Label32.move(720, 300, 1275, 315);
+    Label32.setFontBold(true);
+    Label28.move(30, 780, 1995, 255);
+    Label28.setFontSize(7);
+    Label29.move(60, 1080, 555, 375);
+    Label29.setToolTipText(QStringLiteral("Mostra attività ultima ora/ dbl clik ultime 120 attività"));
+    Label30.move(720, 1080, 555, 375);
+    Label30.setToolTipText(QStringLiteral("ORA SCOCCATA"));
+    Label31.move(1320, 1080, 675, 375);
+    Label31.setToolTipText(QStringLiteral("GIORNI  PASSATI/GIORNI RESTANTI"));
+    for (Label* l : {&Label29, &Label30, &Label31}) {
+        l->setBorderStyle(1);
+        l->setAlignment(2);
+        l->setBackColor(vbBlack);
+        l->setForeColor(vbGreen);
+        l->setFontBold(true);
+    }
+
+    // 24. Status marks.
+    Label95.move(12120, 0, 495, 615);
+    Label95.setToolTipText(QStringLiteral("Gestine Navi e Mine (doppio Click)"));
+    Label95.setWordWrap(true);
+    Label95.setBackColor(vbCyan);
+    hideAtLoad(Label95);
+    Label87.move(12600, 0, 120, 495);
+    Label87.setBackColor(vbYellow);
+    Label87.setToolTipText(QStringLiteral("AVVISTAMENTO O CONTATTO!!!"));
+    hideAtLoad(Label87);
+    Label80.move(12720, 0, 240, 495);
+    Label80.setBackColor(vbRed);
+    Label80.setToolTipText(QStringLiteral("GN FERMO"));
+    hideAtLoad(Label80);
+    Label18.move(12120, 615, 240, 240);
+    Label18.setBackColor(vbMagenta);
+    Label18.setToolTipText(QStringLiteral("GN Colpito da Mine"));
+    hideAtLoad(Label18);
+    Label101.move(12360, 615, 240, 240);
+    Label101.setBackColor(vbCyan);
+    Label101.setToolTipText(QStringLiteral("RIENTRO AEREI "));
+    hideAtLoad(Label101);
+    Label64.move(12600, 615, 360, 240);
+    Label64.setBackColor(vbBlack);
+    Label64.setToolTipText(QStringLiteral("Navi Affondate nell'ultima ora"));
+
+    // 25-27. Report line, message line, coordinates.
+    Label83.move(7800, 8880, 3165, 225);
+    Label83.setBackStyle(0);
+    Label83.setFontBold(true);
+    Label17.move(9120, 10200, 4005, 585);
+    Label17.setForeColor(vbRed);
+    Label17.setBackColor(vbWhite);
+    Label17.setBorderStyle(1);
+    Label17.setWordWrap(true);
+    Label17.setToolTipText(QStringLiteral("Click/DblClick - Campi Minati"));
+    Label1.move(7560, 480, 1215, 255);
+    Label1.setToolTipText(QStringLiteral("X,Y/click=dado centesimale"));
+    Label1.setBackColor(vbWhite);
+    Label1.setBorderStyle(1);
+    Label1.setAlignment(2);
+
+    // Panels and their captions in the panel colour.
+    for (Frame* f : {&Frame11, &Frame27, &Frame16, &Frame18, &Frame25, &Frame21, &Frame12, &Frame7, &Frame5,
+                     &Frame4, &Frame15, &Frame9, &Frame24, &Frame6})
+        f->setBackColor(kPanelBack);
+
+    // Menus disabled at load.
+    MnAcqTaranto.setEnabled(false);
+    MnAcqGibilterra.setEnabled(false);
+    MnUtilSuper.setEnabled(false);
+
+    loadDesignPictures();
+    for (Control* c : PicBitMap.children()) designLefts_.emplace_back(c, c->left());
+}
+
+void FrmMain::loadDesignPictures() {
+    // The pictures of the window's design; a missing one leaves the control blank.
+    const QString folder = appFolder() + QStringLiteral("\\Ico\\FrmMain\\");
+    auto pic = [&](const char* name) { return designPicture(folder + QString::fromUtf8(name) + ".png"); };
+    Command22.setPicture(pic("Ora"));
+    Command23.setPicture(pic("Contatti"));
+    Check7.setGraphical(pic("AutoBombNavale"));
+    Check6.setGraphical(pic("AutoPatrol"));
+    Check5.setGraphical(pic("AutoBombAereo"));
+    Command17.setPicture(pic("MenuPrincipale"));
+    PicShip.setPicture(pic("SchedaNave"));
+    struct Tool {
+        Image* image;
+        const char* name;
+    };
+    const Tool tools[] = {{&Image12, "NuovoGN"},        {&Image13, "UnisciGN"},     {&Image14, "FileGN"},
+                          {&Image15, "Autoaffonda"},    {&Image16, "Assistenza"},   {&Image20, "Scarico"},
+                          {&Image19, "Carico"},         {&Image21, "Rifornimento"}, {&Image23, "Annulla"},
+                          {&Image22, "Riparazione"},    {&Image24, "Irreparabile"}, {&Image10, "ManovrePortuali"},
+                          {&Image11, "Attracca"},       {&Image18, "Portaerei"},    {&Image6, "Base"},
+                          {&Image3, "ManovrePortuali"}, {&Image2, "Base"},          {&Image4, "Aeroporto"},
+                          {&Image30, "Fondali"},        {&Image29, "VediContatti"}, {&Image27, "Attivita"},
+                          {&Image28, "Bersaglio"},      {&Image31, "Incendi"}};
+    for (const Tool& t : tools) t.image->setPicture(pic(t.name));
+}
