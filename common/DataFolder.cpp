@@ -1,16 +1,20 @@
 #include "DataFolder.h"
 
 namespace {
-const char* const kSetUpWords[] = {"AereiSetUp", "AeroPortoSetUp", "BaseSetUp", "NaviSetUp", "PortoSetUp", "PuntiSetUp"};
-const char* const kStackWords[] = {"NaviAlle.dat",      "NaviAsse.dat",      "AereiAlle.dat", "AereiAsse.dat",
-                                   "NomeAereiAlle.dat", "NomeAereiAsse.dat", "DatiBasi.dat",  "eventigioco.dat"};
+const char* const kSetUpWords[] = {"AereiSetUp", "AeroPortoSetUp", "BaseSetUp",
+                                   "NaviSetUp",  "PortoSetUp",     "PuntiSetUp"};
+const char* const kStackWords[] = {"NaviAlle.dat",  "NaviAsse.dat",      "AereiAlle.dat",
+                                   "AereiAsse.dat", "NomeAereiAlle.dat", "NomeAereiAsse.dat",
+                                   "DatiBasi.dat",  "eventigioco.dat"};
 const char* const kRecordWords[] = {"Contatto.dat", "Attivita.dat", "mine.dat", "lostship.dat"};
 constexpr int kCarriers = 12;
 constexpr int kLastAxisBase = 11;
 
 void closeByRule(int channel, CloseRule rule) {
-    if (rule == CloseRule::AllChannels) G().Files.closeAll();
-    else G().Files.close(channel);
+    if (rule == CloseRule::AllChannels)
+        G().Files.closeAll();
+    else
+        G().Files.close(channel);
 }
 } // namespace
 
@@ -34,7 +38,9 @@ void makeDataFolders() {
     platform::makeFolder(G().DataPath + "\\gntext");
 }
 
-QString stackFile(const QString& word) { return G().StackPrefix + G().CampaignName + word; }
+QString stackFile(const QString& word) {
+    return G().StackPrefix + G().CampaignName + word;
+}
 
 bool isSafeCampaignName(const QString& name) {
     if (name.isEmpty()) return false;
@@ -48,7 +54,8 @@ QStringList campaignFileNames(const QString& name) {
     files << name + ".Stp";
     for (const char* w : kSetUpWords) files << QString::fromLatin1(w) + name + ".txt";
     for (const char* w : kStackWords) files << "Stack" + name + QString::fromLatin1(w);
-    files << "NaviAlle" + name + ".dat" << "NaviAsse" + name + ".dat";
+    files << "NaviAlle" + name + ".dat"
+          << "NaviAsse" + name + ".dat";
     for (const char* w : kRecordWords) files << name + QString::fromLatin1(w);
     for (int b = 1; b <= kBases; ++b) {
         const QString& base = G().BaseNames[b];
@@ -104,17 +111,20 @@ void writeOnChannel(int channel, const QString& path, CloseRule rule,
 }
 
 namespace {
-template <class Cell>
-Cell readCell(platform::TextReader& r) {
+template <class Cell> Cell readCell(platform::TextReader& r) {
     const long long v = r.readWhole();
     try {
         return Cell(v);
     } catch (const platform::RangeError&) {
-        throw platform::FileError(QStringLiteral("Valore fuori dai limiti (%1) nel file %2").arg(v).arg(r.path()),
-                                  r.path());
+        throw platform::FileError(
+            QStringLiteral("Valore fuori dai limiti (%1) nel file %2").arg(v).arg(r.path()), r.path());
     }
 }
 } // namespace
 
-Int16 readWhole16(platform::TextReader& r) { return readCell<Int16>(r); }
-Int32 readWhole32(platform::TextReader& r) { return readCell<Int32>(r); }
+Int16 readWhole16(platform::TextReader& r) {
+    return readCell<Int16>(r);
+}
+Int32 readWhole32(platform::TextReader& r) {
+    return readCell<Int32>(r);
+}

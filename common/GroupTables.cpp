@@ -18,11 +18,11 @@ struct Tables {
 
 struct TableFile {
     const char* word;
-    GroupTable Tables::* table;
+    GroupTable Tables::*table;
 };
 struct NamesFile {
     const char* word;
-    GroupNames Tables::* names;
+    GroupNames Tables::*names;
 };
 const TableFile kTableFiles[] = {{"NaviAlle.dat", &Tables::gnAlle},
                                  {"NaviAsse.dat", &Tables::gnAsse},
@@ -74,17 +74,19 @@ void SalvaTabelleGruppi() {
     g.Files.closeAll();
     for (const TableFile& f : kTableFiles) {
         const GroupTable& table = (*t).*f.table;
-        writeOnChannel(kChannelGroups, stackFile(f.word), CloseRule::AllChannels, [&](platform::TextWriter& w) {
-            for (int n = 1; n <= kGroups; ++n)
-                for (int c = 1; c <= kGroupColumns; ++c) w.writeNumber(table[n][c]);
-        });
+        writeOnChannel(kChannelGroups, stackFile(f.word), CloseRule::AllChannels,
+                       [&](platform::TextWriter& w) {
+                           for (int n = 1; n <= kGroups; ++n)
+                               for (int c = 1; c <= kGroupColumns; ++c) w.writeNumber(table[n][c]);
+                       });
     }
     for (const NamesFile& f : kNamesFiles) {
         const GroupNames& names = (*t).*f.names;
-        writeOnChannel(kChannelGroups, stackFile(f.word), CloseRule::AllChannels, [&](platform::TextWriter& w) {
-            for (int n = 1; n <= kGroups; ++n)
-                for (int i = 1; i <= kNameItems; ++i) w.writeText(names[n][i]);
-        });
+        writeOnChannel(kChannelGroups, stackFile(f.word), CloseRule::AllChannels,
+                       [&](platform::TextWriter& w) {
+                           for (int n = 1; n <= kGroups; ++n)
+                               for (int i = 1; i <= kNameItems; ++i) w.writeText(names[n][i]);
+                       });
     }
     g.Files.closeAll();
 }
@@ -94,17 +96,19 @@ void CaricaTabelleGruppi() {
     auto t = std::make_unique<Tables>();
     for (const TableFile& f : kTableFiles) {
         GroupTable& table = (*t).*f.table;
-        readOnChannel(kChannelGroups, stackFile(f.word), CloseRule::AllChannels, [&](platform::TextReader& r) {
-            for (int n = 1; n <= kGroups; ++n)
-                for (int c = 1; c <= kGroupColumns; ++c) table[n][c] = readWhole16(r);
-        });
+        readOnChannel(kChannelGroups, stackFile(f.word), CloseRule::AllChannels,
+                      [&](platform::TextReader& r) {
+                          for (int n = 1; n <= kGroups; ++n)
+                              for (int c = 1; c <= kGroupColumns; ++c) table[n][c] = readWhole16(r);
+                      });
     }
     for (const NamesFile& f : kNamesFiles) {
         GroupNames& names = (*t).*f.names;
-        readOnChannel(kChannelGroups, stackFile(f.word), CloseRule::AllChannels, [&](platform::TextReader& r) {
-            for (int n = 1; n <= kGroups; ++n)
-                for (int i = 1; i <= kNameItems; ++i) names[n][i] = r.readText();
-        });
+        readOnChannel(kChannelGroups, stackFile(f.word), CloseRule::AllChannels,
+                      [&](platform::TextReader& r) {
+                          for (int n = 1; n <= kGroups; ++n)
+                              for (int i = 1; i <= kNameItems; ++i) names[n][i] = r.readText();
+                      });
     }
     give(*t, g);
 }
@@ -125,13 +129,17 @@ void PrimoGNLibero() {
 void PrimoGALibero() {
     Globals& g = G();
     g.NewGroupNumber = 0;
-    g.NewGroupNumber = (g.CurrentSide == kAllies || g.CurrentSide == kAxis) ? firstFreeGroup(g.gaTable(g.CurrentSide))
-                                                                           : kNoFreeGroup;
+    g.NewGroupNumber = (g.CurrentSide == kAllies || g.CurrentSide == kAxis)
+                           ? firstFreeGroup(g.gaTable(g.CurrentSide))
+                           : kNoFreeGroup;
 }
 
 void ColoreLato() {
     Globals& g = G();
-    if (g.CurrentSide == kAllies) g.SideColour = platform::vbYellow;
-    else if (g.CurrentSide == kAxis) g.SideColour = platform::vbRed;
-    else g.SideColour = platform::vbActiveBorder;
+    if (g.CurrentSide == kAllies)
+        g.SideColour = platform::vbYellow;
+    else if (g.CurrentSide == kAxis)
+        g.SideColour = platform::vbRed;
+    else
+        g.SideColour = platform::vbActiveBorder;
 }

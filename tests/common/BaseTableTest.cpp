@@ -10,14 +10,16 @@ using testsupport::writeBytes;
 
 namespace {
 class BaseTable : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         resetGlobals();
         buildPathGlobals();
         G().CampaignName = "Abc";
         for (int i = 1; i <= kStateItems; ++i) G().GameState[i] = "0";
     }
-    QString file(const char* word) const { return folder.file(QStringLiteral("Data/giochi/StackAbc") + word); }
+    QString file(const char* word) const {
+        return folder.file(QStringLiteral("Data/giochi/StackAbc") + word);
+    }
     testsupport::ProgramFolder folder;
 };
 } // namespace

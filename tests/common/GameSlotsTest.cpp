@@ -1,5 +1,5 @@
-#include "common/DataFolder.h"
 #include "common/GameSlots.h"
+#include "common/DataFolder.h"
 #include "common/Globals.h"
 #include "tests/support/TestSupport.h"
 
@@ -11,7 +11,7 @@ using testsupport::writeBytes;
 
 namespace {
 class GameSlots : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         resetGlobals();
         buildPathGlobals();
@@ -98,8 +98,18 @@ TEST_F(GameSlots, CampaignFileListIsExact) {
         "PACHINOAereiAsseAbc.dat",
         "MALTA HQAereiAlleAbc.dat",
         "ALESSANDRIAAereiAlleAbc.dat",
-        "P1Abc.dat", "P2Abc.dat", "P3Abc.dat", "P4Abc.dat", "P5Abc.dat", "P6Abc.dat",
-        "P7Abc.dat", "P8Abc.dat", "P9Abc.dat", "P10Abc.dat", "P11Abc.dat", "P12Abc.dat",
+        "P1Abc.dat",
+        "P2Abc.dat",
+        "P3Abc.dat",
+        "P4Abc.dat",
+        "P5Abc.dat",
+        "P6Abc.dat",
+        "P7Abc.dat",
+        "P8Abc.dat",
+        "P9Abc.dat",
+        "P10Abc.dat",
+        "P11Abc.dat",
+        "P12Abc.dat",
     };
     EXPECT_EQ(campaignFileNames("Abc"), expected);
 }
@@ -109,8 +119,8 @@ TEST_F(GameSlots, DeletionTakesExactNamesAndRefusesUnsafeNames) {
     G().BaseNames[1] = "TARANTO";
     const QStringList own = campaignFileNames("Abc");
     for (const QString& f : own) writeBytes(games.filePath(f), "x");
-    const QStringList others = {"Abcd.Stp", "StackAbcdNaviAlle.dat", "P1Abcd.dat", "XAbc.Stp", "Abc.Stp.bak",
-                                "NomeGiochi.txt"};
+    const QStringList others = {"Abcd.Stp", "StackAbcdNaviAlle.dat", "P1Abcd.dat",
+                                "XAbc.Stp", "Abc.Stp.bak",           "NomeGiochi.txt"};
     for (const QString& f : others) writeBytes(games.filePath(f), "x");
     writeBytes(folder.file("Data/outside.Stp"), "x");
 

@@ -1,6 +1,6 @@
+#include "common/GroupTables.h"
 #include "common/DataFolder.h"
 #include "common/Globals.h"
-#include "common/GroupTables.h"
 #include "platform/Colors.h"
 #include "tests/support/TestSupport.h"
 
@@ -12,13 +12,15 @@ using testsupport::writeBytes;
 
 namespace {
 class GroupTables : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         resetGlobals();
         buildPathGlobals();
         G().CampaignName = "Abc";
     }
-    QString file(const char* word) const { return folder.file(QStringLiteral("Data/giochi/StackAbc") + word); }
+    QString file(const char* word) const {
+        return folder.file(QStringLiteral("Data/giochi/StackAbc") + word);
+    }
     testsupport::ProgramFolder folder;
 };
 } // namespace

@@ -1,6 +1,6 @@
+#include "common/ReferenceLists.h"
 #include "common/DataFolder.h"
 #include "common/Globals.h"
-#include "common/ReferenceLists.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@ using testsupport::writeBytes;
 
 namespace {
 class ReferenceLists : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         resetGlobals();
         buildPathGlobals();

@@ -9,19 +9,23 @@ using namespace platform;
 
 namespace {
 class MapForm : public Form {
-public:
+  public:
     MapForm() : Form("MapForm") {}
     PictureBox PicBitMap{*this, "PicBitMap"};
 };
 
 class ShippedMap : public ::testing::TestWithParam<const char*> {
-protected:
+  protected:
     void TearDown() override { platform::testing::resetForms(); }
 };
 
 // Map point of a longitude and latitude.
-double mapX(double lon) { return (lon - 5.2) * 622.449; }
-double mapY(double lat) { return (41.7 - lat) * 693; }
+double mapX(double lon) {
+    return (lon - 5.2) * 622.449;
+}
+double mapY(double lat) {
+    return (41.7 - lat) * 693;
+}
 } // namespace
 
 TEST_P(ShippedMap, SeaWhereGroupsEnterAndLandOnTheIslands) {
@@ -48,9 +52,10 @@ TEST_P(ShippedMap, SeaWhereGroupsEnterAndLandOnTheIslands) {
         const char* name;
         double lon, lat;
     };
-    for (const Place& p : {Place{"Sicily, Caltanissetta", 14.06, 37.49}, Place{"Sicily, Enna", 14.28, 37.57},
-                           Place{"Crete, Mount Ida", 24.77, 35.23}, Place{"Crete, Heraklion inland", 25.13, 35.25},
-                           Place{"Sardinia", 9.0, 40.0}, Place{"Libya, Cyrenaica", 21.8, 32.6}})
+    for (const Place& p :
+         {Place{"Sicily, Caltanissetta", 14.06, 37.49}, Place{"Sicily, Enna", 14.28, 37.57},
+          Place{"Crete, Mount Ida", 24.77, 35.23}, Place{"Crete, Heraklion inland", 25.13, 35.25},
+          Place{"Sardinia", 9.0, 40.0}, Place{"Libya, Cyrenaica", 21.8, 32.6}})
         EXPECT_NE(map.point(mapX(p.lon), mapY(p.lat)), sea) << p.name;
     for (const Place& p : {Place{"Ionian Sea", 18.5, 37.0}, Place{"Sicily Channel", 12.5, 36.5},
                            Place{"Tyrrhenian Sea", 12.0, 40.0}, Place{"south of Crete", 25.0, 34.5}})
