@@ -23,6 +23,7 @@ constexpr int kAxis = 2;
 constexpr int kBases = 15;
 constexpr int kGroups = 50;
 constexpr int kGroupColumns = 50;
+constexpr int kSlots = 4;
 
 using GroupTable = Int16[kGroups + 1][kGroupColumns + 1];
 using GroupNames = QString[kGroups + 1][4];
@@ -66,6 +67,18 @@ struct Globals {
     // ---------------------------------------------------------------- base table and game state
     Int32 BaseTable[kBases + 1][31];
     QString GameState[41];
+
+    // ---------------------------------------------------------------- campaign slots
+    // Slot rows 1..4 of the slot file (row 0 not used); "nn" names a free slot.
+    struct GameSlot {
+        QString name;
+        Int16 days;
+        Int16 season;
+        Int16 year;
+    };
+    GameSlot GameSlots[kSlots + 1];
+    Int16 NextFreeSlot;
+    Int16 SelectedSlot;
 
     // ---------------------------------------------------------------- side and panels
     Int16 CurrentSide;
