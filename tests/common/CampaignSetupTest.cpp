@@ -7,57 +7,47 @@
 
 namespace {
 
-QByteArray lines(const QList<long long>& values) {
-    QByteArray b;
-    for (long long v : values) b += QByteArray::number(v) + "\r\n";
-    return b;
-}
-
-QList<long long> counting(int n, int from) {
-    QList<long long> v;
-    for (int i = 0; i < n; ++i) v.append(from + i);
-    return v;
-}
-
-// A campaign whose settings and set-up files hold counting values, with the shipped rectangles.
+// Settings 1..28 := 1000 + item with a 45-day campaign; set-up column c of base b := 100 c + b;
+// the shipped mine rectangles.
 void writeCampaignFiles(const CampaignFolder& c) {
+    std::array<long long, kSettings + 1> items{};
+    for (int i = 1; i <= kSettings; ++i) items[i] = 1000 + i;
+    items[1] = 45, items[8] = items[9] = 0;
+    writeSettingsFile(items);
     for (int col = 0; col < kSetUpColumns; ++col) {
-        QList<long long> v = counting(kBases, 100 * col);
-        if (col == 0) v.append(9999); // a 16th line is ignored
-        testsupport::writeBytes(setUpFilePath(col), lines(v));
+        std::array<long long, kBases + 1> bases{};
+        for (int b = 1; b <= kBases; ++b) bases[b] = 100 * col + b;
+        writeSetUpFile(col, bases);
     }
-    QList<long long> settings = counting(kSettings, 1000);
-    settings[0] = 45;
-    settings[7] = settings[8] = 0;
-    testsupport::writeBytes(settingsFilePath(), lines(settings));
     for (const char* name : {"Minex1.txt", "Minex2.txt", "Miney1.txt", "Miney2.txt"})
         QFile::copy(QStringLiteral(SHIPPED_DATA_DIR "/Data/") + name, c.data(name));
 }
 
 } // namespace
 
-TEST(CampaignSetup, LoadsSetUpSettingsAndMineRectangles) {
+TEST(CampaignSetup, LoadsWhatTheWritersWrote) {
     CampaignFolder campaign;
     writeCampaignFiles(campaign);
+    EXPECT_EQ(testsupport::readLines(campaign.game("Prova.Stp")).size(), 28);
+    const QStringList ports = testsupport::readLines(campaign.game("PortoSetUpProva.txt"));
+    EXPECT_EQ(ports,
+              (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15"}));
+    testsupport::writeBytes(setUpFilePath(0), ports.join("\r\n").toLatin1() + "\r\n9999\r\n"); // a 16th line
     Globals& g = G();
     g.Files.openRandom(2, campaign.game("NaviAlleProva.dat"), 179);
 
     CaricaSetUpGioco();
-    EXPECT_EQ(g.BasePortLevel[1], 0);
-    EXPECT_EQ(g.BasePortLevel[15], 14);
-    EXPECT_EQ(g.BaseAirfieldLevel[1], 100);
-    EXPECT_EQ(g.BaseLevel[3], 202);
-    EXPECT_EQ(g.BasePoints[15], 314);
-    EXPECT_EQ(g.BaseShipCapacity[1], 400);
-    EXPECT_EQ(g.BaseAircraftCapacity[15], 514);
+    EXPECT_EQ(g.BasePortLevel[15], 15);
+    EXPECT_EQ(g.BaseAirfieldLevel[1], 101);
+    EXPECT_EQ(g.BaseLevel[3], 203);
+    EXPECT_EQ(g.BasePoints[15], 315);
+    EXPECT_EQ(g.BaseShipCapacity[1], 401);
+    EXPECT_EQ(g.BaseAircraftCapacity[15], 515);
     EXPECT_EQ(g.BasePortLevel[0], 0);
     EXPECT_EQ(g.GameSettings[1], 45);
-    EXPECT_EQ(g.GameSettings[8], 0);
-    EXPECT_EQ(g.GameSettings[14], 1013);
-    EXPECT_EQ(g.GameSettings[28], 1027);
-    EXPECT_EQ(g.MineFieldRects[1].x1, 3766);
-    EXPECT_EQ(g.MineFieldRects[1].x2, 4077);
-    EXPECT_EQ(g.MineFieldRects[1].y1, 3049);
+    EXPECT_EQ(g.GameSettings[14], 1014);
+    EXPECT_EQ(g.GameSettings[28], 1028);
+    EXPECT_EQ(g.MineFieldRects[1].x1 + g.MineFieldRects[1].x2 + g.MineFieldRects[1].y1, 3766 + 4077 + 3049);
     EXPECT_EQ(g.MineFieldRects[24].y2, 2945);
     EXPECT_FALSE(g.Files.isOpen(2)); // loading closes every channel
 }
@@ -67,42 +57,34 @@ TEST(CampaignSetup, ShortOrBadFileChangesNothingAndNamesTheFile) {
     writeCampaignFiles(campaign);
     Globals& g = G();
     CaricaSetUpGioco();
-
-    testsupport::writeBytes(settingsFilePath(), lines(counting(27, 5)));
-    try {
-        CaricaSetUpGioco();
-        FAIL() << "a settings file of 27 lines is an error";
-    } catch (const platform::FileError& e) {
-        EXPECT_TRUE(e.message().contains("Prova.Stp")) << e.message().toStdString();
-    }
+    const auto failsNaming = [](const char* name) {
+        try {
+            CaricaSetUpGioco();
+            ADD_FAILURE() << "no error for " << name;
+        } catch (const platform::FileError& e) {
+            EXPECT_TRUE(e.message().contains(name)) << e.message().toStdString();
+        }
+    };
+    testsupport::writeBytes(settingsFilePath(), QByteArray("30\r\n").repeated(27));
+    failsNaming("Prova.Stp");
     EXPECT_EQ(g.GameSettings[1], 45);
 
     writeCampaignFiles(campaign);
-    QList<long long> big = counting(kBases, 7);
-    big[4] = 40000; // does not fit a 16-bit table
-    testsupport::writeBytes(setUpFilePath(3), lines(big));
-    try {
-        CaricaSetUpGioco();
-        FAIL() << "a set-up value beyond 16 bits is an error";
-    } catch (const platform::FileError& e) {
-        EXPECT_TRUE(e.message().contains("PuntiSetUpProva.txt")) << e.message().toStdString();
-        EXPECT_TRUE(e.message().contains("40000"));
-    }
-    EXPECT_EQ(g.BasePortLevel[15], 14);
-    EXPECT_EQ(g.BasePoints[5], 304);
+    testsupport::writeBytes(setUpFilePath(3), QByteArray("40000\r\n").repeated(15)); // beyond 16 bits
+    failsNaming("PuntiSetUpProva.txt");
+    EXPECT_EQ(g.BasePortLevel[15], 15);
     EXPECT_FALSE(g.Files.isOpen(1));
 
+    writeCampaignFiles(campaign);
     QFile::remove(campaign.data("Miney2.txt"));
-    EXPECT_THROW(CaricaSetUpGioco(), platform::FileError);
+    failsNaming("Miney2.txt");
 }
 
 TEST(CampaignSetup, MineFileIsFieldMajor) {
     CampaignFolder campaign;
     Globals& g = G();
     SalvaMine();
-    const QStringList fresh = testsupport::readLines(mineFilePath());
-    ASSERT_EQ(fresh.size(), 120);
-    EXPECT_EQ(fresh.count("0"), 120);
+    EXPECT_EQ(testsupport::readLines(mineFilePath()), QStringList(120, "0"));
 
     g.MineFields[3][1] = 100;
     g.MineFields[3][5] = 2;
@@ -114,61 +96,32 @@ TEST(CampaignSetup, MineFileIsFieldMajor) {
     EXPECT_EQ(saved.at(10), "100"); // line 11: field 3, row 1
     EXPECT_EQ(saved.at(14), "2");
     EXPECT_EQ(saved.at(116), "600"); // field 24, row 2
-}
 
-TEST(CampaignSetup, MineFileReadsBackAllOrNothing) {
-    CampaignFolder campaign;
-    Globals& g = G();
-    g.MineFields[3][1] = 100;
-    g.MineFields[12][2] = 350;
-    SalvaMine();
     g.MineFields[3][1] = 0;
-    g.MineFields[12][2] = 0;
     CaricaMine();
     EXPECT_EQ(g.MineFields[3][1], 100);
-    EXPECT_EQ(g.MineFields[12][2], 350);
-
-    QStringList short_ = testsupport::readLines(mineFilePath()).mid(0, 119);
-    testsupport::writeBytes(mineFilePath(), short_.join("\r\n").toLatin1() + "\r\n");
-    g.MineFields[3][1] = 7;
+    testsupport::writeBytes(mineFilePath(), saved.mid(0, 119).join("\r\n").toLatin1());
+    g.MineFields[24][2] = 7;
     EXPECT_THROW(CaricaMine(), platform::FileError);
-    EXPECT_EQ(g.MineFields[3][1], 7);
+    EXPECT_EQ(g.MineFields[24][2], 7);
 }
 
-TEST(CampaignSetup, WritersWriteWhatTheLoaderReads) {
-    CampaignFolder campaign;
-    std::array<long long, kSettings + 1> items{};
-    items[1] = 30;
-    items[28] = -4;
-    writeSettingsFile(items);
-    const QStringList stp = testsupport::readLines(settingsFilePath());
-    ASSERT_EQ(stp.size(), 28);
-    EXPECT_EQ(stp.first(), "30");
-    EXPECT_EQ(stp.last(), "-4");
-    std::array<long long, kBases + 1> ports{};
-    ports[1] = 1;
-    ports[15] = 6;
-    writeSetUpFile(0, ports);
-    EXPECT_EQ(testsupport::readLines(campaign.game("PortoSetUpProva.txt")),
-              (QStringList{"1", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "6"}));
-}
-
-// The shipped rectangles lie wholly at sea on the day map and do not overlap.
+// The shipped rectangles lie wholly at sea on the day map, do not overlap and leave room for the
+// mine count drawn 200 below their top.
 TEST(CampaignSetup, ShippedMineFieldsLieAtSea) {
     CampaignFolder campaign;
     writeCampaignFiles(campaign);
     CaricaSetUpGioco();
     const QImage map(QStringLiteral(SHIPPED_DATA_DIR "/ArchBmp/Med1colDay.Bmp"));
     ASSERT_EQ(map.size(), QSize(2034, 924));
-    const QRgb sea = qRgb(120, 170, 220);
     const MineFieldRect* r = G().MineFieldRects;
     for (int f = 1; f <= kMineFields; ++f) {
         EXPECT_LT(r[f].x1, r[f].x2);
-        EXPECT_LT(r[f].y1 + 200, r[f].y2) << "field " << f << " too low for its mine count";
+        EXPECT_LT(r[f].y1 + 200, r[f].y2) << "field " << f;
         int land = 0;
         for (int y = r[f].y1 * 924 / 6930; y <= r[f].y2 * 924 / 6930; ++y)
             for (int x = r[f].x1 * 2034 / 15250; x <= r[f].x2 * 2034 / 15250; ++x)
-                if (map.pixel(x, y) != sea) ++land;
+                land += map.pixel(x, y) != qRgb(120, 170, 220);
         EXPECT_EQ(land, 0) << "field " << f;
         for (int o = 1; o < f; ++o)
             EXPECT_FALSE(r[f].x1 < r[o].x2 && r[o].x1 < r[f].x2 && r[f].y1 < r[o].y2 && r[o].y1 < r[f].y2)
