@@ -79,6 +79,18 @@ Int16* mark(const Side& s, int unit) {
     return unit >= 0 && unit <= kGroups ? &(G().*s.marks)[unit][2] : &none;
 }
 
+// The acting group of a strike or bombardment: its side attacks, with the group's number, the base
+// it strikes (column targetColumn of its row) and its order.
+const Int16* attacker(ContactRecord& c, const Side& s, const GroupTable& table, int targetColumn) {
+    const int unit = G().*s.unit;
+    const Int16* r = row(table, unit);
+    c.*s.attacco = 1;
+    c.*s.nstack = unit;
+    c.STA1 = r[targetColumn];
+    c.STA2 = r[7];
+    return r;
+}
+
 RecordFile& records(int channel, int length) {
     RecordFile& f = G().Files.random(channel);
     if (f.recordLength() != length)
@@ -238,12 +250,8 @@ void ScriviContattoGA() {
     g.ContattiGestiti += 1;
     ContactRecord c{};
     if (const Side* s = sideInPlay()) {
-        const Int16* r = row(g.gaTable(s->number), g.*s->unit);
+        attacker(c, *s, g.gaTable(s->number), 30);
         c.*s->vede = 1;
-        c.*s->attacco = 1;
-        c.*s->nstack = g.*s->unit;
-        c.STA1 = r[30];
-        c.STA2 = r[7];
     }
     c.STC1 = 2;
     finishContact(c, 17);
@@ -255,14 +263,9 @@ void ScriviContattoGN2() {
     g.ContattiGestiti += 1;
     ContactRecord c{};
     if (const Side* s = sideInPlay()) {
-        const Int16* r = row(g.gnTable(s->number), g.*s->unit);
+        copyGroup(c, *s, attacker(c, *s, g.gnTable(s->number), 33), false);
         c.*s->lato = 1;
         c.*other(*s).vede = 1;
-        c.*s->attacco = 1;
-        c.*s->nstack = g.*s->unit;
-        c.STA1 = r[33];
-        c.STA2 = r[7];
-        copyGroup(c, *s, r, false);
     }
     c.STDIFVEVLATO1 = c.STVEDELATO1 + 1;
     c.STDIFVEVLATO2 = c.STVEDELATO2 + 1;
