@@ -192,8 +192,6 @@ struct Globals {
     Int16 MissionMiles;
     Int16 MissionOrigin[2];
     Int16 PlotRangeFlag;
-    Int16 MissionSpeed;
-    Int16 DiceSides;
 
     // ---------------------------------------------------------------- naval group values
     Int16 ShipCategoryCounts[8];
@@ -202,6 +200,8 @@ struct Globals {
     Int16 ShipTypeCounts[16];
     Int16 GroupType;
     Int16 NewGnShipCount;
+    // Aircraft of the ship being taken out of a group.
+    Int16 NewGroupAircraft;
     Int16 DepartingGn;
     Int16 SelectedGn;
 

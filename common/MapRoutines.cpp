@@ -2,7 +2,8 @@
 
 #include "Globals.h"
 #include "Pictures.h"
-#include "common/PendingRecords.h"
+#include "common/Dice.h"
+#include "common/RangeRules.h"
 #include "platform/Controls.h"
 
 namespace {

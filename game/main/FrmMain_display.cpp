@@ -2,14 +2,23 @@
 #include "ClockRules.h"
 #include "FrmMain.h"
 #include "common/Globals.h"
-#include "common/PendingRecords.h"
+#include "common/BaseTable.h"
+#include "common/Dice.h"
 #include "common/Pictures.h"
 
 using namespace platform;
 
+namespace {
+// The open campaign's slot row (a blank row when no slot is chosen).
+Globals::GameSlot slot() {
+    const int s = G().SelectedSlot;
+    return s >= 1 && s <= kSlots ? G().GameSlots[s] : Globals::GameSlot{};
+}
+} // namespace
+
 void FrmMain::AggiornaDisplay() {
     Globals& g = G();
-    const int season = pendingCampaignSeason();
+    const int season = slot().season;
     const Season s = seasonOf(season);
     const int hour = int(g.state(2));
 
@@ -37,9 +46,9 @@ void FrmMain::AggiornaDisplay() {
     SalvaDatiBasi();
 
     const long long day = g.state(1) + 1;
-    Label31.setCaption(QString::number(day) + u'/' + QString::number(pendingCampaignDays() - day));
+    Label31.setCaption(QString::number(day) + u'/' + QString::number(slot().days - day));
     Label30.setCaption(QString::number(hour));
-    Label32.setCaption(QString::number(pendingCampaignYear()) + s.name);
+    Label32.setCaption(QString::number(slot().year) + s.name);
     g.DayNightIconName += QStringLiteral(".ico");
     Image1.setToolTipText(g.DayFlag == 1 ? QStringLiteral(" GIORNO ") : QStringLiteral(" NOTTE "));
 
@@ -58,7 +67,7 @@ void FrmMain::AggiornaDisplay() {
 void FrmMain::RecuperaAttivazioni() {
     Globals& g = G();
     for (int base = 1; base <= kBases; ++base) {
-        g.DiceSides = recoverySides(pendingAirfieldLevel(base));
+        g.DiceSides = recoverySides(g.BaseAirfieldLevel[base]);
         const int roll = TiraDado(g.DiceSides);
         g.BaseTable[base][5] = recoveredAttempts(g.BaseTable[base][5], roll);
     }

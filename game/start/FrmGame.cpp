@@ -1,5 +1,7 @@
 #include "FrmGame.h"
 
+#include "game/main/FrmMain.h"
+
 #include "common/DataFolder.h"
 #include "common/GameSlots.h"
 #include "common/Globals.h"
@@ -216,13 +218,7 @@ void FrmGame::slotNameMouseMove(int n) {
     l.setMousePointer(l.caption().size() >= 3 ? 15 : 0);
 }
 
-void FrmGame::Label19_Click() {
-    // The main window comes with the campaign map; until then the campaign cannot be opened.
-    MsgBox(QStringLiteral("La finestra principale del gioco non è ancora disponibile: "
-                          "il gioco \"%1\" non può essere aperto.")
-               .arg(G().CampaignName),
-           vbInformation, QStringLiteral("APRI GIOCO"));
-}
+void FrmGame::Label19_Click() { apriGioco(); }
 
 void FrmGame::Label20_Click() {
     if (MsgBox("VUOI DAVVERO CANCELLARE QUESTO GIOCO?", vbYesNo + vbQuestion,

@@ -1,0 +1,186 @@
+#include "NavalGroupValues.h"
+
+#include "DataFolder.h"
+#include "Dice.h"
+#include "Globals.h"
+#include "GroupTables.h"
+#include "RecordFiles.h"
+
+#include <algorithm>
+
+namespace {
+namespace F = recordformat::ship;
+
+// The type codes by type number 1..15, with their long names.
+struct ShipType {
+    const char* code;
+    const char* name;
+    int classGroup;
+};
+constexpr ShipType kTypes[16] = {{"", "", 0},
+                                 {"PA", "PORTAEREI D'ATTACO", 1},
+                                 {"PL", "PORTAEREI LEGGERA", 1},
+                                 {"NB", "NAVE DA BATTAGLIA", 2},
+                                 {"IB", "INCROCIATORE DA BATTAGLIA", 2},
+                                 {"IP", "INCROCIATORE PESANTE", 2},
+                                 {"IL", "INCROCIATORE LEGGERO/SUPERCACCIA", 2},
+                                 {"CT", "CACCIATORPEDINIERE", 3},
+                                 {"NM", "NAVE MILITARE MINORE", 4},
+                                 {"SA", "SOMMERGIBILE D'ATTACCO", 5},
+                                 {"SC", "SOMMERGIBILE COSTIERO", 5},
+                                 {"NX", "NAVE APPOGGIO AUSILIARIA", 6},
+                                 {"AX", "INCROCIATORE AUSILIARIO", 6},
+                                 {"PT", "PETROLIERA", 6},
+                                 {"MR", "MERCANTILE", 6},
+                                 {"NL", "NAVIGLIO LEGGERO", 4}};
+
+// The type number of a code (compared as the stored characters), 0 when none.
+int typeNumber(const QString& code) {
+    for (int n = 1; n <= 15; ++n)
+        if (code == QLatin1String(kTypes[n].code)) return n;
+    return 0;
+}
+
+bool sideInPlay() { return G().CurrentSide == kAllies || G().CurrentSide == kAxis; }
+bool validGroup(int n) { return n >= 1 && n <= kGroups; }
+
+void sumCategories() {
+    Int16* c = G().ShipCategoryCounts;
+    c[7] = c[1] + c[2] + c[3] + c[4] + c[5] + c[6];
+}
+
+void countShip(int delta) {
+    const int group = classGroupOf(G().ShipRecordBuffer.text(F::Tipo));
+    if (group > 0) G().ShipCategoryCounts[group] += delta;
+    sumCategories();
+}
+} // namespace
+
+int classGroupOf(const QString& typeCode) { return kTypes[typeNumber(typeCode)].classGroup; }
+
+void RicalcolaGN() {
+    Globals& g = G();
+    if (!sideInPlay()) return;
+    const int gn = g.DepartingGn;
+    const int count = openShipFile(kChannelShips, g.CurrentSide);
+    int slowest = 50, lowestOperativity = 900;
+    long long fires = 0, busy = 0, notOperational = 0, aircraft = 0;
+    for (int r = 1; r <= count; ++r) {
+        readShip(kChannelShips, r);
+        const ShipRecord& s = g.ShipRecordBuffer;
+        if (s.whole(F::NumeroGN) != gn) continue;
+        fires += s.whole(F::IncendiAttivi);
+        busy += s.whole(F::Assistenza);
+        notOperational += s.whole(F::NonOperativa);
+        aircraft += s.whole(F::AereiM);
+        lowestOperativity = std::min<long long>(lowestOperativity, s.whole(F::OperativitaM));
+        slowest = std::min<long long>(slowest, s.whole(F::NodiM));
+    }
+    g.Files.close(kChannelShips);
+    if (notOperational > 0) notOperational = 1;
+    // A group number outside the table names no row: nothing to write.
+    if (!validGroup(gn)) return;
+    Int16* row = g.gnTable(g.CurrentSide)[gn];
+    row[2] = slowest;
+    if (g.SelectedGn <= 0) {
+        row[4] = g.NewGnShipCount;
+        row[7] = 1;
+    } else if (slowest < row[14]) {
+        row[14] = slowest;
+        row[27] = 10 * slowest;
+    }
+    row[5] = fires;
+    row[11] = busy;
+    row[13] = notOperational;
+    row[6] = lowestOperativity;
+    row[8] = aircraft;
+    SalvaTabelleGruppi();
+}
+
+void RiduciOperativitaGN() {
+    Globals& g = G();
+    if (!sideInPlay()) return;
+    const int count = openShipFile(kChannelShips, g.CurrentSide);
+    if (g.WorkingGnIndex > 0) {
+        for (int r = 1; r <= count; ++r) {
+            readShip(kChannelShips, r);
+            ShipRecord& s = g.ShipRecordBuffer;
+            if (s.whole(F::NumeroGN) != g.WorkingGnIndex) continue;
+            s.setNumber(F::OperativitaM, std::max<long long>(1, s.whole(F::OperativitaM) - 1));
+            writeShip(kChannelShips, r);
+        }
+    }
+    g.Files.close(kChannelShips);
+}
+
+void AzzeraContaClassi() {
+    for (Int16& c : G().ShipCategoryCounts) c = 0;
+    G().CountedGn = 0;
+}
+
+void ContaNaviPerClasse() { countShip(+1); }
+
+void TogliNaveDaClasse() { countShip(-1); }
+
+void ScriviClassiGN() {
+    Globals& g = G();
+    if (!sideInPlay()) return;
+    if (validGroup(g.CountedGn)) {
+        Int16* row = g.gnTable(g.CurrentSide)[g.CountedGn];
+        for (int k = 1; k <= 6; ++k) row[34 + k] = g.ShipCategoryCounts[k];
+    }
+    AzzeraContaClassi();
+}
+
+void LeggiClassiGN() {
+    Globals& g = G();
+    if (!sideInPlay() || !validGroup(g.CountedGn)) return;
+    const Int16* row = g.gnTable(g.CurrentSide)[g.CountedGn];
+    for (int k = 1; k <= 6; ++k) g.ShipCategoryCounts[k] = row[34 + k];
+    sumCategories();
+}
+
+void TogliNaveDaGN() {
+    Globals& g = G();
+    if (!sideInPlay() || !validGroup(g.SelectedGn)) return;
+    Int16* row = g.gnTable(g.CurrentSide)[g.SelectedGn];
+    for (int k = 1; k <= 6; ++k) row[34 + k] -= g.ShipCategoryCounts[k];
+    row[4] -= 1;
+    row[8] -= g.NewGroupAircraft;
+    if (row[4] != 0) return;
+    const int item = g.CurrentSide == kAllies ? 21 : 31;
+    g.setState(item, g.state(item) + row[24]);
+    for (int c = 1; c <= kGroupColumns; ++c) row[c] = 0;
+    g.SelectedGn = 0;
+}
+
+void TipoGN() {
+    Globals& g = G();
+    const Int16* c = g.ShipCategoryCounts;
+    const int t = c[7];
+    if (c[6] > 0 && t >= 2) g.GroupType = 8;
+    else if (c[4] + c[5] + c[6] == 0 && c[1] > 0 && t > 0) g.GroupType = 11;
+    else if (t == c[5] && c[5] > 0 && t <= 3) g.GroupType = 10;
+    else if (t == c[3] && c[3] > 0 && t <= 2) g.GroupType = 10;
+    else g.GroupType = 9;
+}
+
+void NomeClasseNave() {
+    Globals& g = G();
+    const int n = typeNumber(g.ShipRecordBuffer.trimmed(F::Tipo));
+    if (n == 0) return;
+    g.ShipTypeName = QString::fromLatin1(kTypes[n].name);
+    g.ShipTypeCounts[n] += 1;
+}
+
+void AzzeraContaTipi() {
+    for (int n = 1; n <= 15; ++n) G().ShipTypeCounts[n] = 0;
+}
+
+int ProvaDado(int dayFlag, int side, int knots, int nation) {
+    if (dayFlag == 0 || knots > 8) return 0;
+    G().DiceSides = 100;
+    const int roll = TiraDado(G().DiceSides);
+    if (side == kAxis && dayFlag == 1 && nation == 2 && roll < 5) return 0;
+    return 1;
+}

@@ -1,0 +1,102 @@
+// A campaign written straight to the program folder, as the new-campaign wizard leaves one: slot,
+// settings, set-up columns, group tables, base table and game state, mine fields, and ship files.
+#pragma once
+
+#include "common/BaseTable.h"
+#include "common/CampaignSetup.h"
+#include "common/DataFolder.h"
+#include "common/GameSlots.h"
+#include "common/Globals.h"
+#include "common/GroupTables.h"
+#include "common/RecordFiles.h"
+#include "common/ReferenceLists.h"
+
+#include <array>
+
+namespace testcampaign {
+
+struct Options {
+    QString name = QStringLiteral("Prova");
+    int days = 30;
+    int season = 3;
+    int year = 1941;
+    int day = 0;
+    int hour = 10;
+    int weather = 0;
+    int contacts = 0; // game-state item 11
+    int sunk = 0;     // game-state item 12
+};
+
+// Writes the campaign in slot 1 and leaves the state object as the start window leaves it when
+// the campaign is chosen (paths, names, slots, CampaignName, SelectedSlot). Group tables, base
+// table and mine fields are written as they stand in the state object.
+inline void write(const Options& o = {}) {
+    Globals& g = G();
+    buildPathGlobals();
+    makeDataFolders();
+    CaricaTabelleNomi();
+    g.CampaignName = o.name;
+    for (int s = 1; s <= kSlots; ++s) g.GameSlots[s] = {QStringLiteral("nn"), 0, 0, 0};
+    g.GameSlots[1] = {o.name, o.days, o.season, o.year};
+    g.SelectedSlot = 1;
+    SalvaNomiGiochi();
+
+    std::array<long long, kSettings + 1> items{};
+    items[1] = o.days;
+    items[2] = o.season;
+    items[3] = o.year;
+    writeSettingsFile(items);
+    const long long columns[kSetUpColumns] = {3, 2, 2, 40, 10, 30};
+    for (int c = 0; c < kSetUpColumns; ++c) {
+        std::array<long long, kBases + 1> values{};
+        for (int b = 1; b <= kBases; ++b) values[b] = columns[c];
+        writeSetUpFile(c, values);
+    }
+    for (int i = 1; i <= kStateItems; ++i)
+        if (g.GameState[i].isEmpty()) g.setState(i, 0);
+    g.setState(1, o.day);
+    g.setState(2, o.hour);
+    g.setState(3, o.weather);
+    g.setState(11, o.contacts);
+    g.setState(12, o.sunk);
+    SalvaDatiBasi();
+    SalvaTabelleGruppi();
+    SalvaMine();
+}
+
+// A ship of a naval group, appended to the side's ship file.
+struct Ship {
+    QString type = QStringLiteral("CT");
+    int group = 0;
+    int knots = 30;
+    int operativity = 100;
+    int fires = 0;
+    int busy = 0;
+    int notOperational = 0;
+    int aircraft = 0;
+};
+
+inline void appendShips(int side, const QList<Ship>& ships) {
+    Globals& g = G();
+    openShipFile(kChannelShips, side);
+    int n = 0;
+    for (const Ship& s : ships) {
+        ShipRecord& r = g.ShipRecordBuffer;
+        r = ShipRecord();
+        r.setText(recordformat::ship::Classe, QStringLiteral("Classe"));
+        r.setText(recordformat::ship::Nome, QStringLiteral("Nave %1").arg(++n));
+        r.setText(recordformat::ship::Tipo, s.type);
+        r.setNumber(recordformat::ship::Status, 1);
+        r.setNumber(recordformat::ship::NodiM, s.knots);
+        r.setNumber(recordformat::ship::OperativitaM, s.operativity);
+        r.setNumber(recordformat::ship::IncendiAttivi, s.fires);
+        r.setNumber(recordformat::ship::Assistenza, s.busy);
+        r.setNumber(recordformat::ship::NonOperativa, s.notOperational);
+        r.setNumber(recordformat::ship::AereiM, s.aircraft);
+        r.setNumber(recordformat::ship::NumeroGN, s.group);
+        appendShip(kChannelShips);
+    }
+    g.Files.close(kChannelShips);
+}
+
+} // namespace testcampaign
