@@ -7,20 +7,39 @@
 #include "platform/Controls.h"
 
 namespace {
-platform::PictureBox* map() { return G().MapPicture; }
+platform::PictureBox* map() {
+    return G().MapPicture;
+}
 
 // The moves of one step of s map units along a course; other courses leave the point.
 void stepAlong(int course, int s, Int16& x, Int16& y) {
     switch (course) {
-    case 1: x -= s, y -= s; break;
-    case 2: y -= s; break;
-    case 3: x += s, y -= s; break;
-    case 4: x -= s; break;
-    case 5: x += s; break;
-    case 6: x -= s, y += s; break;
-    case 7: y += s; break;
-    case 8: x += s, y += s; break;
-    default: break;
+    case 1:
+        x -= s, y -= s;
+        break;
+    case 2:
+        y -= s;
+        break;
+    case 3:
+        x += s, y -= s;
+        break;
+    case 4:
+        x -= s;
+        break;
+    case 5:
+        x += s;
+        break;
+    case 6:
+        x -= s, y += s;
+        break;
+    case 7:
+        y += s;
+        break;
+    case 8:
+        x += s, y += s;
+        break;
+    default:
+        break;
     }
 }
 
@@ -40,7 +59,9 @@ void arriveAt(int base) {
 }
 } // namespace
 
-long mapColour(int x, int y) { return map() ? map()->point(x, y) : -1; }
+long mapColour(int x, int y) {
+    return map() ? map()->point(x, y) : -1;
+}
 
 void MuoviGN() {
     Globals& g = G();

@@ -41,8 +41,12 @@ int typeNumber(const QString& code) {
     return 0;
 }
 
-bool sideInPlay() { return G().CurrentSide == kAllies || G().CurrentSide == kAxis; }
-bool validGroup(int n) { return n >= 1 && n <= kGroups; }
+bool sideInPlay() {
+    return G().CurrentSide == kAllies || G().CurrentSide == kAxis;
+}
+bool validGroup(int n) {
+    return n >= 1 && n <= kGroups;
+}
 
 void sumCategories() {
     Int16* c = G().ShipCategoryCounts;
@@ -56,7 +60,9 @@ void countShip(int delta) {
 }
 } // namespace
 
-int classGroupOf(const QString& typeCode) { return kTypes[typeNumber(typeCode)].classGroup; }
+int classGroupOf(const QString& typeCode) {
+    return kTypes[typeNumber(typeCode)].classGroup;
+}
 
 void RicalcolaGN() {
     Globals& g = G();
@@ -118,9 +124,13 @@ void AzzeraContaClassi() {
     G().CountedGn = 0;
 }
 
-void ContaNaviPerClasse() { countShip(+1); }
+void ContaNaviPerClasse() {
+    countShip(+1);
+}
 
-void TogliNaveDaClasse() { countShip(-1); }
+void TogliNaveDaClasse() {
+    countShip(-1);
+}
 
 void ScriviClassiGN() {
     Globals& g = G();
@@ -158,11 +168,16 @@ void TipoGN() {
     Globals& g = G();
     const Int16* c = g.ShipCategoryCounts;
     const int t = c[7];
-    if (c[6] > 0 && t >= 2) g.GroupType = 8;
-    else if (c[4] + c[5] + c[6] == 0 && c[1] > 0 && t > 0) g.GroupType = 11;
-    else if (t == c[5] && c[5] > 0 && t <= 3) g.GroupType = 10;
-    else if (t == c[3] && c[3] > 0 && t <= 2) g.GroupType = 10;
-    else g.GroupType = 9;
+    if (c[6] > 0 && t >= 2)
+        g.GroupType = 8;
+    else if (c[4] + c[5] + c[6] == 0 && c[1] > 0 && t > 0)
+        g.GroupType = 11;
+    else if (t == c[5] && c[5] > 0 && t <= 3)
+        g.GroupType = 10;
+    else if (t == c[3] && c[3] > 0 && t <= 2)
+        g.GroupType = 10;
+    else
+        g.GroupType = 9;
 }
 
 void NomeClasseNave() {

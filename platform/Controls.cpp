@@ -290,13 +290,35 @@ CommandButton::CommandButton(Container& parent, const QString& name, const QStri
 
 void CommandButton::setCaption(const QString& c) {
     caption_ = c;
-    button_->setText(c);
+    if (picture_.isNull()) button_->setText(c);
+    else setPicture(picture_);
 }
 
 void CommandButton::setPicture(const QImage& img) {
-    button_->setIcon(QIcon(QPixmap::fromImage(img)));
-    const QSize s(std::max(8, button_->width() - 6), std::max(8, button_->height() - 6));
-    button_->setIconSize(img.size().scaled(s, Qt::KeepAspectRatio));
+    picture_ = img;
+    const QSize room(std::max(8, button_->width() - 6), std::max(8, button_->height() - 6));
+    if (img.isNull() || caption_.isEmpty()) {
+        button_->setText(caption_);
+        button_->setIcon(QIcon(QPixmap::fromImage(img)));
+        button_->setIconSize(img.size().scaled(room, Qt::KeepAspectRatio));
+        return;
+    }
+    // The caption goes under the picture, both drawn into the button's face.
+    const QFontMetrics fm(button_->font());
+    const int textH = fm.height();
+    QImage face(room, QImage::Format_ARGB32_Premultiplied);
+    face.fill(Qt::transparent);
+    QPainter p(&face);
+    const QSize pic = img.size().scaled(QSize(room.width(), std::max(4, room.height() - textH)), Qt::KeepAspectRatio);
+    p.drawImage(QRect(QPoint((room.width() - pic.width()) / 2, 0), pic), img);
+    p.setFont(button_->font());
+    p.setPen(button_->palette().color(QPalette::ButtonText));
+    p.drawText(QRect(0, room.height() - textH, room.width(), textH), Qt::AlignCenter,
+               fm.elidedText(withoutMarks(caption_).trimmed(), Qt::ElideRight, room.width()));
+    p.end();
+    button_->setText(QString());
+    button_->setIcon(QIcon(QPixmap::fromImage(face)));
+    button_->setIconSize(room);
 }
 
 void CommandButton::doClick() {
@@ -928,7 +950,8 @@ protected:
         QPainter p(this);
         p.fillRect(rect(), toQColor(p_->back_));
         if (!p_->canvas_.isNull()) {
-            p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            // Shown smaller than the image, pixels are blended so that thin drawings stay in sight.
+            p.setRenderHint(QPainter::SmoothPixmapTransform, target().width() < p_->canvas_.width());
             p.drawImage(target(), p_->canvas_);
         }
         if (p_->border_) {
@@ -1064,9 +1087,20 @@ void PictureBox::pset(double x, double y, long colour) {
     updateWidget();
 }
 
+double PictureBox::imagePixelsPerShownPixel() const {
+    const QRectF t = static_cast<PictureWidget*>(widget_)->target();
+    return t.width() > 0 ? std::max(1.0, canvas_.width() / t.width()) : 1.0;
+}
+
+QPen PictureBox::pen(long colour) const {
+    QPen pen = drawPen(colour, 1, drawStyle);
+    pen.setWidthF(std::max(1, drawWidth) * imagePixelsPerShownPixel());
+    return pen;
+}
+
 void PictureBox::line(double x1, double y1, double x2, double y2, long colour) {
     QPainter p(&canvas_);
-    p.setPen(drawPen(colour, drawWidth, drawStyle));
+    p.setPen(pen(colour));
     p.drawLine(toPixels(x1, y1), toPixels(x2, y2));
     currentX = x2;
     currentY = y2;
@@ -1079,7 +1113,7 @@ void PictureBox::box(double x1, double y1, double x2, double y2, long colour, bo
     if (filled) {
         p.fillRect(r.adjusted(0, 0, 1, 1), toQColor(colour));
     } else {
-        p.setPen(drawPen(colour, drawWidth, drawStyle));
+        p.setPen(pen(colour));
         if (fillStyle == 0) p.setBrush(toQColor(fillColor));
         p.drawRect(r);
     }
@@ -1091,7 +1125,7 @@ void PictureBox::box(double x1, double y1, double x2, double y2, long colour, bo
 void PictureBox::circle(double x, double y, double radius, long colour) {
     QPainter p(&canvas_);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(drawPen(colour, drawWidth, drawStyle));
+    p.setPen(pen(colour));
     if (fillStyle == 0) p.setBrush(toQColor(fillColor));
     const double rx = radius * pixelsPerUnitX(), ry = radius * pixelsPerUnitX();
     p.drawEllipse(toPixels(x, y), rx, ry);

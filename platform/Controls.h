@@ -31,6 +31,7 @@ class QCheckBox;
 class QRadioButton;
 class QProgressBar;
 class QFont;
+class QPen;
 
 namespace platform {
 
@@ -205,6 +206,7 @@ protected:
 private:
     QPushButton* button_;
     QString caption_;
+    QImage picture_;
 };
 
 class Frame : public Control, public Container {
@@ -461,6 +463,10 @@ public:
 private:
     friend class PictureWidget;
     void ensureCanvas();
+    // Widths of lines are in pixels as shown (the old toolkit's DrawWidth is in screen pixels):
+    // image pixels per shown pixel, at least 1.
+    double imagePixelsPerShownPixel() const;
+    QPen pen(long colour) const;
     QPointF toPixels(double x, double y) const;
     double pixelsPerUnitX() const;
     double pixelsPerUnitY() const;

@@ -4,11 +4,16 @@
 
 Season seasonOf(int season) {
     switch (season) {
-    case 1: return {QStringLiteral(" Inverno"), 8, 16};
-    case 2: return {QStringLiteral(" Primavera"), 5, 20};
-    case 3: return {QStringLiteral(" Estate"), 5, 21};
-    case 4: return {QStringLiteral(" Autunno"), 7, 19};
-    default: return {};
+    case 1:
+        return {QStringLiteral(" Inverno"), 8, 16};
+    case 2:
+        return {QStringLiteral(" Primavera"), 5, 20};
+    case 3:
+        return {QStringLiteral(" Estate"), 5, 21};
+    case 4:
+        return {QStringLiteral(" Autunno"), 7, 19};
+    default:
+        return {};
     }
 }
 
@@ -26,6 +31,10 @@ int seasonalWeather(int season, int roll) {
     return 3;
 }
 
-int recoverySides(int airfieldLevel) { return 36 - 3 * airfieldLevel; }
+int recoverySides(int airfieldLevel) {
+    return 36 - 3 * airfieldLevel;
+}
 
-int recoveredAttempts(int attempts, int roll) { return std::max(0, attempts - (roll + 6)); }
+int recoveredAttempts(int attempts, int roll) {
+    return std::max(0, attempts - (roll + 6));
+}

@@ -1,13 +1,13 @@
 #include "FrmMain.h"
 
 #include "MapPanels.h"
-#include "common/Globals.h"
-#include "common/MapRoutines.h"
 #include "common/BaseTable.h"
 #include "common/CampaignSetup.h"
+#include "common/Globals.h"
 #include "common/GroupTables.h"
-#include "common/ReferenceLists.h"
+#include "common/MapRoutines.h"
 #include "common/Pictures.h"
+#include "common/ReferenceLists.h"
 #include "game/start/FrmGame.h"
 #include "platform/Dialogs.h"
 
@@ -40,7 +40,8 @@ void FrmMain::Form_Resize() {
     const QImage& img = PicBitMap.image();
     if (img.isNull() || designLefts_.empty()) return;
     // The picture is painted keeping its proportions: its shown width in twips.
-    const double k = std::min(double(PicBitMap.width()) / img.width(), double(PicBitMap.height()) / img.height());
+    const double k =
+        std::min(double(PicBitMap.width()) / img.width(), double(PicBitMap.height()) / img.height());
     const int extra = std::max(0, int(img.width() * k) - kDesignWidth);
     for (const auto& [c, left] : designLefts_) {
         const int shift = left >= kRightColumn ? extra : left >= kMiddleColumn ? extra / 2 : 0;
@@ -91,9 +92,13 @@ void FrmMain::Form_Load() {
     loaded_ = true;
 }
 
-void FrmMain::AggiornaTitolo() { setCaption(caption() + G().CampaignName); }
+void FrmMain::AggiornaTitolo() {
+    setCaption(caption() + G().CampaignName);
+}
 
-void FrmMain::Form_QueryUnload(int& cancel, int) { cancel = 0; }
+void FrmMain::Form_QueryUnload(int& cancel, int) {
+    cancel = 0;
+}
 
 void FrmMain::Form_Unload(int&) {
     if (G().MapPicture == &PicBitMap) G().MapPicture = nullptr;
@@ -104,7 +109,9 @@ void FrmMain::Form_Unload(int&) {
     endProgram();
 }
 
-void FrmMain::UnloadAllForms() { platform::unloadAllForms(); }
+void FrmMain::UnloadAllForms() {
+    platform::unloadAllForms();
+}
 
 void FrmMain::DisabilitaBasiEsterne() {
     Frame1.setEnabled(false);
@@ -150,9 +157,13 @@ void FrmMain::Command17_Click() {
     Picture1.setVisible(false);
 }
 
-void FrmMain::Command5_Click() { takeSide(kAllies); }
+void FrmMain::Command5_Click() {
+    takeSide(kAllies);
+}
 
-void FrmMain::Command6_Click() { takeSide(kAxis); }
+void FrmMain::Command6_Click() {
+    takeSide(kAxis);
+}
 
 void FrmMain::takeSide(int side) {
     Globals& g = G();
@@ -176,7 +187,8 @@ void FrmMain::takeSide(int side) {
         Option2[1].setForeColor(vbRed);
     }
     MostraBandieraLato();
-    for (Control* c : std::initializer_list<Control*>{&Frame4, &Frame5, &Frame7, &Frame9, &Frame12, &List12, &Frame15})
+    for (Control* c :
+         std::initializer_list<Control*>{&Frame4, &Frame5, &Frame7, &Frame9, &Frame12, &List12, &Frame15})
         c->setVisible(false);
     if (side == kAxis) Frame25.setVisible(false);
     panelWorkA = 0;

@@ -9,7 +9,7 @@
 #include <vector>
 
 class FrmMain : public platform::Form {
-public:
+  public:
     FrmMain();
     ~FrmMain() override;
 
@@ -38,7 +38,7 @@ public:
     // True once Form_Load has run to its end (a campaign is open in the window).
     bool campaignOpen() const { return loaded_; }
 
-private:
+  private:
     void AggiornaTitolo();
     // Both side buttons: the side takes the screen.
     void takeSide(int side);
@@ -59,7 +59,7 @@ private:
     std::vector<std::pair<platform::Control*, int>> designLefts_;
     bool unloading_ = false;
 
-public:
+  public:
     // Private working values of the order panels that "&Chiudi" clears.
     int IndiceAereo = 0;
     int panelWorkA = 0;

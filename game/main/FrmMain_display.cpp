@@ -1,9 +1,9 @@
 // The clock panel and the weather panel of the main window.
 #include "ClockRules.h"
 #include "FrmMain.h"
-#include "common/Globals.h"
 #include "common/BaseTable.h"
 #include "common/Dice.h"
+#include "common/Globals.h"
 #include "common/Pictures.h"
 
 using namespace platform;
@@ -81,5 +81,6 @@ void FrmMain::Image1_Click() {
 void FrmMain::Image17_Click() {
     Frame24.setVisible(false);
     Frame6.setVisible(true);
-    Label17.setCaption(QStringLiteral(" ATT: ASSE con Aerei-2 NON volano la notte, se in volo possono subire danni"));
+    Label17.setCaption(
+        QStringLiteral(" ATT: ASSE con Aerei-2 NON volano la notte, se in volo possono subire danni"));
 }

@@ -13,8 +13,12 @@ namespace {
 constexpr long kPanelBack = 0xE0E8E8; // light grey-green of the panels
 constexpr long kPadRest = 0xFFFFC0;   // course pad at rest
 
-void hideAtLoad(Control& c) { c.setVisible(false); }
-void disable(Control& c) { c.setEnabled(false); }
+void hideAtLoad(Control& c) {
+    c.setVisible(false);
+}
+void disable(Control& c) {
+    c.setEnabled(false);
+}
 } // namespace
 
 void FrmMain::buildLayout() {
@@ -70,19 +74,20 @@ void FrmMain::buildLayout() {
     List6.move(60, 1440, 3255, 1380);
     Frame17.move(60, 2880, 3255, 555);
     Image12.move(180, 150, 360, 360);
-    Image12.setToolTipText(QStringLiteral("Crea Nuovo GN  (Costa 5 PAM x nave) Cliccare l'icona di nuovo GN poi doppio "
-                                          "click sulla nave Blue da trasferire al nuovo GN"));
+    Image12.setToolTipText(
+        QStringLiteral("Crea Nuovo GN  (Costa 5 PAM x nave) Cliccare l'icona di nuovo GN poi doppio "
+                       "click sulla nave Blue da trasferire al nuovo GN"));
     Image13.move(780, 150, 360, 360);
-    Image13.setToolTipText(
-        QStringLiteral("Unisci due GN attivi (prima selezionare il GN ROSSO poi cliccare l'icona di unione)"));
+    Image13.setToolTipText(QStringLiteral(
+        "Unisci due GN attivi (prima selezionare il GN ROSSO poi cliccare l'icona di unione)"));
     Image14.move(1380, 150, 360, 360);
     Image14.setToolTipText(QStringLiteral("Crea File GN.Txt "));
     Image15.move(1980, 150, 360, 360);
     Image15.setToolTipText(QStringLiteral(
         "(GN/Blu , lista sottto) AUTOAFFONDA NAVE (2/3 STL vanno al nemico) Dbl Click - IRREVERSIBILE "));
     Image16.move(2580, 150, 360, 360);
-    Image16.setToolTipText(
-        QStringLiteral(" Dbl Click - DARE/TOGLIERE ASSISTENZA/OPERATIVITA' alle navi in crisi del proprio GN  "));
+    Image16.setToolTipText(QStringLiteral(
+        " Dbl Click - DARE/TOGLIERE ASSISTENZA/OPERATIVITA' alle navi in crisi del proprio GN  "));
 
     // 5. Map pop-up list.
     List12.move(8040, 720, 3495, 2430);
@@ -127,8 +132,9 @@ void FrmMain::buildLayout() {
     Image29.move(1440, 300, 360, 360);
     Image29.setToolTipText(QStringLiteral("Visualizza i Contatti e le attività dell' ultima Ora"));
     Image27.move(1860, 300, 360, 360);
-    Image27.setToolTipText(QStringLiteral("Zone delle ultime 120 attività (rosso= ultima ora - il cerchio diminuisce "
-                                          "verso le attività più vecchie)"));
+    Image27.setToolTipText(
+        QStringLiteral("Zone delle ultime 120 attività (rosso= ultima ora - il cerchio diminuisce "
+                       "verso le attività più vecchie)"));
 
     // 11. Port orders.
     Frame21.move(0, 7920, 3615, 2775);
@@ -143,8 +149,8 @@ void FrmMain::buildLayout() {
     Image23.setToolTipText(QStringLiteral("CANCELLA L'ORDINE"));
     Image22.setToolTipText(QStringLiteral("RIPARAZIONE DANNI LIEVI (in porto)"));
     Image24.move(120, 1020, 360, 360);
-    Image24.setToolTipText(QStringLiteral(
-        "(Doppio Click) DANNI IRREPARABILI -(La nave viene internata - non più disponibile - IRREVERSIBILE)"));
+    Image24.setToolTipText(QStringLiteral("(Doppio Click) DANNI IRREPARABILI -(La nave viene internata - non "
+                                          "più disponibile - IRREVERSIBILE)"));
     Label68.move(60, 1500, 2655, 255);
     Label69.move(2760, 1500, 735, 255);
     Label69.setToolTipText(QStringLiteral("Stima Approsimata"));
@@ -225,16 +231,21 @@ void FrmMain::buildLayout() {
     Combo7.move(60, 180, 1935, 315);
     Combo7.setToolTipText(QStringLiteral("Numero di TRN su questa rotta (TRN Rotta)"));
     Label60.move(60, 540, 1935, 255);
-    Label60.setToolTipText(QStringLiteral("Assegnano la ROTTA è facile perdere il FOCUS controllare sempre che l'ordine "
-                                          "si arecepito dal TUTOR"));
+    Label60.setToolTipText(
+        QStringLiteral("Assegnano la ROTTA è facile perdere il FOCUS controllare sempre che l'ordine "
+                       "si arecepito dal TUTOR"));
     struct Pad {
         Label* l;
         const char* tip;
     };
-    const Pad pad[9] = {{&Label19, "Rotta Nord-Ovest"}, {&Label20, "Rotta Nord"},
-                        {&Label21, "Rotta Nord Est"},   {&Label22, "Rotta Ovest"},
-                        {&Label23, "Cancella Ordine Movimento"}, {&Label24, "Rotta Est"},
-                        {&Label25, "Rotta Sud Ovest"},  {&Label26, "Rotta Sud"},
+    const Pad pad[9] = {{&Label19, "Rotta Nord-Ovest"},
+                        {&Label20, "Rotta Nord"},
+                        {&Label21, "Rotta Nord Est"},
+                        {&Label22, "Rotta Ovest"},
+                        {&Label23, "Cancella Ordine Movimento"},
+                        {&Label24, "Rotta Est"},
+                        {&Label25, "Rotta Sud Ovest"},
+                        {&Label26, "Rotta Sud"},
                         {&Label27, "Rotta Sud Est"}};
     for (int i = 0; i < 9; ++i) {
         pad[i].l->move(60 + (i % 3) * 660, 900 + (i / 3) * 450, 615, 405);
@@ -374,8 +385,9 @@ void FrmMain::buildLayout() {
         flight[i]->setBorderStyle(1);
         flight[i]->setAlignment(2);
     }
-    Label96.setToolTipText(QStringLiteral("INCREMENTO PERCENTUALE DI SCOPERTA NEMICO  (mx 15)/TRN  DI VOLO VERSO IL "
-                                          "BERSAGLIO (incluso Ritardo al pronti) "));
+    Label96.setToolTipText(
+        QStringLiteral("INCREMENTO PERCENTUALE DI SCOPERTA NEMICO  (mx 15)/TRN  DI VOLO VERSO IL "
+                       "BERSAGLIO (incluso Ritardo al pronti) "));
     Label97.setToolTipText(
         QStringLiteral("% (base)STIMATA DI INTERCETTAZIONE  (giorno/notte) - (Atmo escluse)"));
     Label98.setToolTipText(QStringLiteral("VELOCITA' IN TWEEP per TRN"));
@@ -415,6 +427,7 @@ void FrmMain::buildLayout() {
     // 21. Main-menu button.
     Command17.move(13320, 7800, 1815, 975);
     Command17.setToolTipText(QStringLiteral("MENU PRINCIPALE"));
+    Command17.setFontSize(7);
 
     // 20. Side panel.
     Frame3.move(13080, 7440, 2175, 3255);
@@ -444,15 +457,22 @@ void FrmMain::buildLayout() {
     Label73.move(60, 780, 2175, 255);
     Label74.move(60, 1050, 2175, 255);
     Label75.move(60, 1320, 2175, 255);
+    for (Label* l : {&Label73, &Label74, &Label75}) {
+        l->setWordWrap(false);
+        l->setFontSize(7);
+    }
 
     // 23. Clock.
     Frame6.move(13200, 0, 2055, 1695);
     Image1.move(120, 180, 480, 480);
     Image1.setToolTipText(QStringLiteral("Mostra Meteo"));
-    Label32.move(720, 300, 1275, 315);
+    Label32.move(660, 270, 1365, 375);
     Label32.setFontBold(true);
+    Label32.setFontSize(7);
+    Label32.setWordWrap(false);
     Label28.move(30, 780, 1995, 255);
     Label28.setFontSize(7);
+    Label28.setWordWrap(false);
     Label29.move(60, 1080, 555, 375);
     Label29.setToolTipText(QStringLiteral("Mostra attività ultima ora/ dbl clik ultime 120 attività"));
     Label30.move(720, 1080, 555, 375);
@@ -538,13 +558,14 @@ void FrmMain::loadDesignPictures() {
         Image* image;
         const char* name;
     };
-    const Tool tools[] = {{&Image12, "NuovoGN"},        {&Image13, "UnisciGN"},     {&Image14, "FileGN"},
-                          {&Image15, "Autoaffonda"},    {&Image16, "Assistenza"},   {&Image20, "Scarico"},
-                          {&Image19, "Carico"},         {&Image21, "Rifornimento"}, {&Image23, "Annulla"},
-                          {&Image22, "Riparazione"},    {&Image24, "Irreparabile"}, {&Image10, "ManovrePortuali"},
-                          {&Image11, "Attracca"},       {&Image18, "Portaerei"},    {&Image6, "Base"},
-                          {&Image3, "ManovrePortuali"}, {&Image2, "Base"},          {&Image4, "Aeroporto"},
-                          {&Image30, "Fondali"},        {&Image29, "VediContatti"}, {&Image27, "Attivita"},
-                          {&Image28, "Bersaglio"},      {&Image31, "Incendi"}};
+    const Tool tools[] = {
+        {&Image12, "NuovoGN"},        {&Image13, "UnisciGN"},     {&Image14, "FileGN"},
+        {&Image15, "Autoaffonda"},    {&Image16, "Assistenza"},   {&Image20, "Scarico"},
+        {&Image19, "Carico"},         {&Image21, "Rifornimento"}, {&Image23, "Annulla"},
+        {&Image22, "Riparazione"},    {&Image24, "Irreparabile"}, {&Image10, "ManovrePortuali"},
+        {&Image11, "Attracca"},       {&Image18, "Portaerei"},    {&Image6, "Base"},
+        {&Image3, "ManovrePortuali"}, {&Image2, "Base"},          {&Image4, "Aeroporto"},
+        {&Image30, "Fondali"},        {&Image29, "VediContatti"}, {&Image27, "Attivita"},
+        {&Image28, "Bersaglio"},      {&Image31, "Incendi"}};
     for (const Tool& t : tools) t.image->setPicture(pic(t.name));
 }

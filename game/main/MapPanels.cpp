@@ -11,7 +11,7 @@ constexpr long kPadRest = 0xFFFFC0;
 constexpr long kPadCourse = 0xC0C000;
 
 Label* courseLabel(FrmMain& f, int course) {
-    Label* pad[9] = {nullptr,     &f.Label19, &f.Label20, &f.Label21, &f.Label22,
+    Label* pad[9] = {nullptr,    &f.Label19, &f.Label20, &f.Label21, &f.Label22,
                      &f.Label24, &f.Label25, &f.Label26, &f.Label27};
     return course >= 1 && course <= 8 ? pad[course] : nullptr;
 }

@@ -69,8 +69,9 @@ TEST_F(MainWindow, OpensWithTheMapTheBasesTheClockAndTheWeather) {
     EXPECT_EQ(f.Label83.foreColor(), vbCyan);
     // The state at load: only the map, the clock, the marks and the four buttons.
     EXPECT_TRUE(f.Frame6.visible() && f.Command22.enabled() && f.Command17.enabled());
-    for (Control* c : std::initializer_list<Control*>{&f.Frame3, &f.Frame24, &f.Frame12, &f.Frame9, &f.Frame4,
-                                                      &f.Frame7, &f.Label95, &f.Frame1, &f.Frame2, &f.Picture1})
+    for (Control* c :
+         std::initializer_list<Control*>{&f.Frame3, &f.Frame24, &f.Frame12, &f.Frame9, &f.Frame4, &f.Frame7,
+                                         &f.Label95, &f.Frame1, &f.Frame2, &f.Picture1})
         EXPECT_FALSE(c->visible()) << c->name().toStdString();
     EXPECT_FALSE(f.Frame1.enabled() || f.Frame2.enabled()) << "off-map bases disabled";
     EXPECT_FALSE(f.MnAcqTaranto.enabled() || f.MnAcqGibilterra.enabled() || f.MnUtilSuper.enabled());
@@ -111,8 +112,8 @@ TEST_F(MainWindow, ControlsStandWhereTheDesignPutsThem) {
 TEST_F(MainWindow, StartUpReadsTheFilesInItsOrder) {
     testcampaign::write();
     // Removed in the order the start-up must meet them: each open names the first still missing.
-    const QStringList order = {folder.file("Data/basename.txt"),        folder.file("Data/coobasiX.txt"),
-                               campaignFile("StackProvaNaviAlle.dat"),  campaignFile("Provamine.dat"),
+    const QStringList order = {folder.file("Data/basename.txt"),       folder.file("Data/coobasiX.txt"),
+                               campaignFile("StackProvaNaviAlle.dat"), campaignFile("Provamine.dat"),
                                campaignFile("StackProvaDatiBasi.dat"), campaignFile("PortoSetUpProva.txt"),
                                folder.file("Data/ordinenavi.txt")};
     QList<QByteArray> kept;
