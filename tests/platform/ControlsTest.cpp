@@ -10,7 +10,7 @@ using namespace platform;
 
 namespace {
 class TestForm : public Form {
-public:
+  public:
     TestForm() : Form("TestForm") {
         setSize(6000, 4000);
         List1.Click = [this] { clicks << "List1:" + QString::number(List1.listIndex()); };
@@ -44,7 +44,7 @@ public:
 };
 
 class Controls : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { platform::testing::resetForms(); }
 };
 } // namespace
@@ -167,4 +167,24 @@ TEST_F(Controls, PictureBoxDrawsInItsOwnScaleAndReadsColours) {
     EXPECT_EQ(pic.point(1100, 1100), vbRed);
     pic.cls();
     EXPECT_EQ(pic.point(1100, 1100), RGB(120, 170, 220)) << "drawings go, the picture stays";
+}
+
+TEST_F(Controls, PictureBoxLinesKeepTheirWidthWhenShownSmaller) {
+    TestForm& f = form<TestForm>();
+    PictureBox pic(f, "Pic");
+    pic.move(0, 0, 1017 * kTwipsPerPixel, 462 * kTwipsPerPixel); // half the picture's size
+    QImage img(2034, 924, QImage::Format_RGB32);
+    img.fill(QColor(120, 170, 220));
+    pic.setPicture(img);
+    pic.setScale(0, 0, 15250, 6930);
+    pic.box(7500, 3000, 7700, 3200, vbRed, false);
+    // One shown pixel is two pixels of the picture: the outline is two pixels wide there.
+    const double onePixel = 15250.0 / 2034;
+    int red = 0;
+    for (int k = -5; k <= 5; ++k) red += pic.point(7500 + k * onePixel, 3100) == vbRed;
+    EXPECT_EQ(red, 2);
+
+    CommandButton b(f, "b", " APRI MENU PRINCIPALE");
+    b.setPicture(img.scaled(40, 20));
+    EXPECT_EQ(b.caption(), " APRI MENU PRINCIPALE") << "the caption stays, drawn under the picture";
 }
