@@ -20,9 +20,7 @@ QStringList readPickList(const QString& path) {
     return items;
 }
 
-QString plain(long long v) {
-    return QString::number(v);
-}
+QString plain(long long v) { return QString::number(v); }
 
 void showStartWindow() {}
 } // namespace
@@ -319,13 +317,9 @@ void Form_Aerei::Combo2_Change() {
     if (Combo2.text().isEmpty()) Text1.setEnabled(false);
 }
 
-void Form_Aerei::Combo1_Click() {
-    Label13.setCaption(Combo1.text());
-}
+void Form_Aerei::Combo1_Click() { Label13.setCaption(Combo1.text()); }
 
-void Form_Aerei::Combo11_Click() {
-    Label15.setCaption(Combo11.text());
-}
+void Form_Aerei::Combo11_Click() { Label15.setCaption(Combo11.text()); }
 
 void Form_Aerei::Combo3_Click() {
     CG().BomberFlag = 0;
@@ -437,9 +431,7 @@ void Form_Aerei::Command1_Click() {
 
 void Form_Aerei::Label10_Click() {}
 
-void Form_Aerei::Label10_Change() {
-    Label33.setCaption(Label10.caption());
-}
+void Form_Aerei::Label10_Change() { Label33.setCaption(Label10.caption()); }
 
 void Form_Aerei::Command2_Click() {
     auto& g = CG();
@@ -460,9 +452,7 @@ void Form_Aerei::Command2_Click() {
 
 // ---------------------------------------------------------------- rating procedures
 
-void Form_Aerei::LoadRoleTables() {
-    CG().RoleTables = rating::loadRoleTables(CG().DataFolder);
-}
+void Form_Aerei::LoadRoleTables() { CG().RoleTables = rating::loadRoleTables(CG().DataFolder); }
 
 void Form_Aerei::FillCountLists() {
     for (int k = 1; k <= rating::kWeaponClassCount; ++k) {

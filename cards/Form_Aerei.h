@@ -7,7 +7,7 @@
 #include "platform/Form.h"
 
 class Form_Aerei : public platform::Form {
-  public:
+public:
     Form_Aerei();
     void Form_Load() override;
     void Form_QueryUnload(int& cancel, int unloadMode) override;
@@ -168,7 +168,7 @@ class Form_Aerei : public platform::Form {
 
     platform::FileDialog CommonDialog1;
 
-  private:
+private:
     void layOut();
     void connectHandlers();
     platform::ComboBox& weaponList(int weaponClass);
