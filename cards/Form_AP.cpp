@@ -5,8 +5,8 @@
 using namespace platform;
 
 namespace {
-constexpr int kModuleWidth = 5520;
-constexpr int kModuleHeight = 3480;
+constexpr int kModuleWidth = 6300;
+constexpr int kModuleHeight = 3780;
 
 // Fixed captions by position.
 QString fixedCaption(int position) {
@@ -39,53 +39,53 @@ struct Place {
 Place placeOf(int position) {
     switch (position) {
     case 1:
-        return {720, 180, 3000, 360};
+        return {720, 150, 3300, 360};
     case 2:
-        return {3780, 180, 1560, 360};
+        return {4080, 150, 2100, 360};
     case 3:
-        return {720, 570, 3000, 330};
+        return {720, 540, 3300, 330};
     case 4:
-        return {3780, 570, 1560, 330};
+        return {4080, 540, 2100, 330};
     case 5:
         return {180, 1020, 780, 285};
     case 6:
-        return {1020, 1020, 3480, 285};
+        return {1020, 1020, 4260, 285};
     case 7:
-        return {4560, 1020, 780, 285};
+        return {5340, 1020, 780, 285};
     case 8:
         return {180, 1320, 780, 285};
     case 9:
-        return {1020, 1320, 3480, 285};
+        return {1020, 1320, 4260, 285};
     case 10:
-        return {4560, 1320, 780, 285};
+        return {5340, 1320, 780, 285};
     case 11:
         return {180, 1620, 780, 285};
     case 12:
-        return {1020, 1620, 3480, 285};
+        return {1020, 1620, 4260, 285};
     case 13:
-        return {4560, 1620, 780, 285};
+        return {5340, 1620, 780, 285};
     case 14:
-        return {180, 2010, 1920, 270};
+        return {180, 2040, 1920, 270};
     case 15:
-        return {2130, 2010, 540, 270};
+        return {2130, 2010, 600, 285};
     case 16:
-        return {180, 2295, 1920, 270};
+        return {180, 2370, 1920, 270};
     case 17:
-        return {2130, 2295, 540, 270};
+        return {2130, 2340, 600, 285};
     case 18:
-        return {180, 2580, 1920, 270};
+        return {180, 2700, 1920, 270};
     case 19:
-        return {2130, 2580, 540, 270};
+        return {2130, 2670, 600, 285};
     case 20:
-        return {180, 2865, 1920, 270};
+        return {180, 3030, 1920, 270};
     case 21:
-        return {2130, 2865, 540, 270};
+        return {2130, 3000, 600, 285};
     case 22:
-        return {180, 3150, 360, 270};
+        return {180, 3390, 600, 285};
     case 23:
-        return {540, 3150, 1560, 270};
+        return {840, 3420, 2760, 270};
     default:
-        return {2130, 3150, 540, 270};
+        return {3660, 3390, 600, 285};
     }
 }
 
@@ -130,7 +130,7 @@ void Form_AP::buildModule(int module, int left, int top) {
         l.setWordWrap(false);
         if (p <= 4) {
             l.setFontBold(true);
-            l.setFontSize(p <= 2 ? 11 : 9);
+            l.setFontSize(p == previewpos::Name ? 11 : p == previewpos::Nation ? 10 : 9);
         }
         if (caption.isEmpty() && p > 4) {
             l.setAlignment(2);
@@ -139,7 +139,6 @@ void Form_AP::buildModule(int module, int left, int top) {
         } else if (!caption.isEmpty() && p <= 13) {
             l.setAlignment(2);
         }
-        if (p == previewpos::Nation || p == previewpos::Maker) l.setAlignment(1);
     }
 
     // Boxes the players fill in by hand.
@@ -148,7 +147,7 @@ void Form_AP::buildModule(int module, int left, int top) {
     for (int b = 0; b < 4; ++b) {
         auto& box = *frames_.emplace_back(
             std::make_unique<Frame>(card, QStringLiteral("Box%1").arg(b + 1), boxes[b]));
-        box.move(2820 + (b % 2) * 1320, 1980 + (b / 2) * 720, 1260, 690);
+        box.move(3000 + (b % 2) * 1590, 1950 + (b / 2) * 720, 1530, 660);
         box.setBackColor(vbWhite);
         box.setFontSize(7);
     }

@@ -44,9 +44,9 @@ void Form_Aerei::layOut() {
     Image1.setStretch(true);
     Text1.move(240, 840, 6240, 315);
     Text1.setToolTipText(QStringLiteral("NOME UFFICIALE / NOME IN  CODICE"));
-    Combo1.move(240, 1260, 3000, 315);
+    Combo1.move(240, 1260, 2880, 315);
     Combo1.setToolTipText(QStringLiteral("FABBRICA"));
-    Combo3.move(3360, 1260, 3120, 315);
+    Combo3.move(3240, 1260, 3240, 315);
     Combo3.setToolTipText(QStringLiteral("TIPOLOGIA"));
     Option1[0].move(240, 1710, 1500, 285);
     Option1[1].move(1800, 1710, 1500, 285);
@@ -170,6 +170,11 @@ void Form_Aerei::layOut() {
         QStringLiteral("Attiva la stampa di una lista  - Bandiera a sinistra per aggiungere "
                        "recorda -Bandiera a destra per stampare"));
     Command7.move(13260, 8880, 2040, 435);
+
+    // Captions without a border take the colour of their frame.
+    for (Container* c : std::initializer_list<Container*>{&Frame1, &Frame2, &Frame3, &Frame4})
+        for (Control* child : c->children())
+            if (auto* l = dynamic_cast<Label*>(child); l && l->borderStyle() == 0) l->setBackStyle(0);
 
     Text1.setEnabled(false);
     Label10.setBackColor(vbRed);
@@ -308,6 +313,11 @@ void Form_Aerei::Combo2_Click() {
     Combo3.clear();
     ResetAircraftForm();
     Label11.setCaption(nation);
+    // The summary shows what the unticked boxes mean, so that a card never holds an empty mark,
+    // which the set-up program would read as carrier-borne or seaplane.
+    Label44.setCaption(QStringLiteral("Non Imbarcato"));
+    Label45.setCaption(QStringLiteral("Non idro"));
+    Label46.setCaption(QStringLiteral("N"));
     CG().NationCode = code;
     setFlagPicture(Image1, CG().NationCode);
     Combo1AereiLoad();

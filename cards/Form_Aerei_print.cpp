@@ -14,7 +14,7 @@ namespace {
 // The list's values start at this print column, each in a zone this many characters wide, so
 // that the fourteen columns fit a landscape page.
 constexpr int kListColumn = 20;
-constexpr int kZoneChars = 7;
+constexpr int kZoneChars = 8;
 } // namespace
 
 void Form_Aerei::FillAircraftPreview() {

@@ -17,9 +17,18 @@ WeaponSums sums(const Armament& a) {
     return sumWeapons(p);
 }
 
-CostInputs costInputs(int ta, int gi, const Factors& f, int kmh, int torpedoes, int cd, bool night, int type) {
-    return {double(ta), double(gi), double(f.attack), double(f.defence), double(f.strafing), double(kmh),
-            double(torpedoes), double(cd), night, type};
+CostInputs costInputs(int ta, int gi, const Factors& f, int kmh, int torpedoes, int cd, bool night,
+                      int type) {
+    return {double(ta),
+            double(gi),
+            double(f.attack),
+            double(f.defence),
+            double(f.strafing),
+            double(kmh),
+            double(torpedoes),
+            double(cd),
+            night,
+            type};
 }
 
 RoleTables shippedTables() {
@@ -195,6 +204,7 @@ TEST(AircraftRating, ShippedTypesHoldTheWizardRoles) {
         EXPECT_TRUE(codes.contains(role)) << role;
     for (int i : {1, 6, 8, 12}) EXPECT_TRUE(lines[i - 1].contains("imbarcato", Qt::CaseInsensitive)) << i;
     for (const char* nation : {"IT", "DE", "GB", "RU", "US", "JP", "AU", "NL"})
-        EXPECT_GE(testsupport::readLines(folder.file(QStringLiteral("Data/%1Brand.txt").arg(nation))).size(), 8)
+        EXPECT_GE(testsupport::readLines(folder.file(QStringLiteral("Data/%1Brand.txt").arg(nation))).size(),
+                  8)
             << nation;
 }

@@ -33,7 +33,8 @@ TEST_F(AircraftEditor, Bf109EnteredRatedAndSaved) {
     ASSERT_TRUE(f.Command2.enabled());
     f.Command2.doClick();
     const QString path = cardPath("DE Germania", "Bf109E-4CPT1939.SNK");
-    EXPECT_EQ(testsupport::readBytes(path), testsupport::readBytes(TEST_SOURCE_DIR "/cards/data/Bf109E-4CPT1939.SNK"));
+    EXPECT_EQ(testsupport::readBytes(path),
+              testsupport::readBytes(TEST_SOURCE_DIR "/cards/data/Bf109E-4CPT1939.SNK"));
 }
 
 TEST_F(AircraftEditor, SaveNeedsAYearAndRefusesBadFileNames) {

@@ -39,8 +39,9 @@ TEST_F(AircraftList, OpenedCardsGoToTheListAndTheClickedOneIsDeleted) {
     EXPECT_EQ(f.CommonDialog1.DialogTitle, "Seleziona il Record Aereo da aprire");
     EXPECT_EQ(f.CommonDialog1.Filter, "File Dati Aerei (*.SNK)|*.SNK");
     open(sm79);
-    EXPECT_EQ(listLines(), (QStringList{"DE - Bf 109 E-4 - CPT - Caccia terrestre da pattuglia e intercettazione",
-                                        "IT - S.79 Sparviero, aerosilurante - ASI - Aerosilurante terrestre"}));
+    EXPECT_EQ(listLines(),
+              (QStringList{"DE - Bf 109 E-4 - CPT - Caccia terrestre",
+                           "IT - S.79 Sparviero, aerosilurante - ASI - Aerosilurante terrestre"}));
     EXPECT_FALSE(f.Frame1.visible());
     EXPECT_TRUE(f.List1.visible());
     EXPECT_EQ(f.Text1.text(), "") << "opened cards are not edited";
