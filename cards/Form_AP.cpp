@@ -167,6 +167,7 @@ void Form_AP::printWindow() {
     Printer job;
     job.setOrientation(2);
     const QImage image = grabImage();
+    if (image.isNull()) return;
     const double width = job.pageWidth();
     const double height = std::min(job.pageHeight(), width * image.height() / image.width());
     job.paintPicture(image, 0, 0, height * image.width() / image.height(), height);

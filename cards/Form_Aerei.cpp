@@ -60,6 +60,8 @@ void Form_Aerei::layOut() {
     Text2.setToolTipText(QStringLiteral("AUTONOMIA REALE IN KM (senza punteggiatura od altro)"));
     Text4.move(3360, 3240, 1800, 315);
     Text4.setToolTipText(QStringLiteral("VELOCITA' REALE IN KMH"));
+    Text2.setMaxLength(5);
+    Text4.setMaxLength(5);
 
     Frame2.move(120, 3960, 6720, 900);
     Command1.move(240, 300, 2640, 435);
