@@ -176,6 +176,7 @@ private:
     void recomputeAutonomy();
     void deriveLoadMarks();
     void showEntryMode();
+    void clearForNewAircraft();
     void setListFlagsActive(bool active);
     bool showCard(const QString& path);
     bool closingAsked_ = false;

@@ -58,6 +58,17 @@ bool Form_Aerei::showCard(const QString& path) {
     return true;
 }
 
+// Every list and value emptied, the nations loaded again and the program's own flag shown.
+void Form_Aerei::clearForNewAircraft() {
+    Combo1.clear();
+    Combo3.clear();
+    ClearAircraftLists();
+    Combo2AereiLoad();
+    ResetAircraftForm();
+    CG().AircraftData.zero();
+    setFlagPicture(Image1, QStringLiteral("kvz"));
+}
+
 void Form_Aerei::Command5_Click() {
     Command4.setEnabled(false);
     // The window is cleared, so no card is shown that a delete could take.
@@ -116,13 +127,7 @@ void Form_Aerei::Command3_Click() {
     Check4.setValue(0);
     Option1[1].setValue(true);
     Label46.setCaption(QStringLiteral("N"));
-    Combo1.clear();
-    Combo3.clear();
-    ClearAircraftLists();
-    Combo2AereiLoad();
-    ResetAircraftForm();
-    CG().AircraftData.zero();
-    setFlagPicture(Image1, QStringLiteral("kvz"));
+    clearForNewAircraft();
 }
 
 void Form_Aerei::Command6_Click() {
@@ -164,11 +169,5 @@ void Form_Aerei::Image3_Click() {
     CG().PrintLineCounter = 0;
     showEntryMode();
     setListFlagsActive(false);
-    Combo1.clear();
-    Combo3.clear();
-    ClearAircraftLists();
-    Combo2AereiLoad();
-    ResetAircraftForm();
-    CG().AircraftData.zero();
-    setFlagPicture(Image1, QStringLiteral("kvz"));
+    clearForNewAircraft();
 }
