@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Draws the pictures of the unit-card generator: the nation flags (Ico/<code>.ico), the blank
-flag (Ico/kvz.ico) and the start window's background and editor pictures (ArchBmp/). Pure Python,
-so it runs on any Debian without extra packages. Run from the repository root."""
+"""Draws the pictures of the unit-card generator: the nation flags (Ico/<code>.ico) and the start
+window's background and editor pictures (ArchBmp/). The blank flag, Ico/kvz.ico, comes from
+gen_start_pictures.py. Pure Python, so it runs on any Debian without extra packages. Run from the
+repository root."""
 import math
 import struct
 import sys
@@ -231,7 +232,7 @@ def main():
     bmp = ROOT / "ArchBmp"
     ico.mkdir(parents=True, exist_ok=True)
     bmp.mkdir(parents=True, exist_ok=True)
-    for code in ("IT", "DE", "GB", "RU", "US", "JP", "AU", "NL", "kvz"):
+    for code in ("IT", "DE", "GB", "RU", "US", "JP", "AU", "NL"):
         c, a = flag(code)
         write_ico(ico / f"{code}.ico", c, a)
     write_bmp(bmp / "TorvcardSfondo.bmp", sea_background(640, 420))
