@@ -12,9 +12,14 @@ std::unique_ptr<CardGlobals>& instance() {
 }
 } // namespace
 
-CardGlobals& CG() { return *instance(); }
+CardGlobals& CG() {
+    return *instance();
+}
 
-void resetCardGlobals() { instance() = std::make_unique<CardGlobals>(); }
+void resetCardGlobals() {
+    instance() = std::make_unique<CardGlobals>();
+    HelpFilePath.clear();
+}
 
 bool EnsureFolder(const QString& path) {
     if (platform::folderExists(path)) return true;

@@ -153,14 +153,26 @@ void Form_AP::buildModule(int module, int left, int top) {
     }
 }
 
-Label& Form_AP::moduleLabel(int module, int position) { return *labels_.at(module).at(position); }
+Label& Form_AP::moduleLabel(int module, int position) {
+    return *labels_.at(module).at(position);
+}
 
-Image& Form_AP::flag(int module) { return *flags_.at(module); }
+Image& Form_AP::flag(int module) {
+    return *flags_.at(module);
+}
 
-void Form_AP::Image1_Click() { unloadForm(*this); }
-void Form_AP::Image4_Click() { unloadForm(*this); }
-void Form_AP::Image2_Click() { printWindow(); }
-void Form_AP::Image3_Click() { printWindow(); }
+void Form_AP::Image1_Click() {
+    unloadForm(*this);
+}
+void Form_AP::Image4_Click() {
+    unloadForm(*this);
+}
+void Form_AP::Image2_Click() {
+    printWindow();
+}
+void Form_AP::Image3_Click() {
+    printWindow();
+}
 
 void Form_AP::printWindow() {
     // A job of its own, so a printed list under way is not mixed with the cards.

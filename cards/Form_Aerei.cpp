@@ -3,7 +3,10 @@
 
 #include "AircraftRating.h"
 #include "CardGlobals.h"
+#include "FormStart.h"
 #include "Form_Giudizio.h"
+#include "ShipTables.h"
+#include "help/Form1_info1.h"
 
 #include "platform/Files.h"
 #include "platform/Numbers.h"
@@ -13,16 +16,9 @@ namespace rating = aircraftrating;
 using aircraftcard::AircraftData;
 
 namespace {
-QStringList readPickList(const QString& path) {
-    TextReader r(path);
-    QStringList items;
-    while (!r.atEnd()) items << r.readText();
-    return items;
+QString plain(long long v) {
+    return QString::number(v);
 }
-
-QString plain(long long v) { return QString::number(v); }
-
-void showStartWindow() {}
 } // namespace
 
 Form_Aerei::Form_Aerei() : Form("Form_Aerei") {
@@ -257,18 +253,18 @@ void Form_Aerei::Form_Load() {
 }
 
 void Form_Aerei::Form_QueryUnload(int& cancel, int unloadMode) {
-    if (unloadMode != vbFormControlMenu && !closingAsked_) return;
-    closingAsked_ = false;
+    unloadMode_ = unloadMode;
+    if (unloadMode == vbAppWindows || programEnded()) return;
     if (MsgBox(QStringLiteral("Hai salvato il Record. Sei sicuro?"), vbYesNo + vbExclamation,
-               QStringLiteral("Chiude Progetto Torvcard")) != vbYes) {
+               QStringLiteral("Chiude Progetto Torvcard")) != vbYes)
         cancel = 1;
-        return;
-    }
-    showStartWindow();
+}
+
+void Form_Aerei::Form_Unload(int&) {
+    if (unloadMode_ != vbAppWindows && !programEnded()) platform::form<FormStart>().show();
 }
 
 void Form_Aerei::Command7_Click() {
-    closingAsked_ = true;
     unloadForm(*this);
 }
 
@@ -329,9 +325,13 @@ void Form_Aerei::Combo2_Change() {
     if (Combo2.text().isEmpty()) Text1.setEnabled(false);
 }
 
-void Form_Aerei::Combo1_Click() { Label13.setCaption(Combo1.text()); }
+void Form_Aerei::Combo1_Click() {
+    Label13.setCaption(Combo1.text());
+}
 
-void Form_Aerei::Combo11_Click() { Label15.setCaption(Combo11.text()); }
+void Form_Aerei::Combo11_Click() {
+    Label15.setCaption(Combo11.text());
+}
 
 void Form_Aerei::Combo3_Click() {
     CG().BomberFlag = 0;
@@ -441,9 +441,13 @@ void Form_Aerei::Command1_Click() {
     ComputeAircraftCost();
 }
 
-void Form_Aerei::Label10_Click() {}
+void Form_Aerei::Label10_Click() {
+    showHelpText(CG().DataFolder + QStringLiteral("AereiHelp.txt"));
+}
 
-void Form_Aerei::Label10_Change() { Label33.setCaption(Label10.caption()); }
+void Form_Aerei::Label10_Change() {
+    Label33.setCaption(Label10.caption());
+}
 
 void Form_Aerei::Command2_Click() {
     auto& g = CG();
@@ -464,7 +468,9 @@ void Form_Aerei::Command2_Click() {
 
 // ---------------------------------------------------------------- rating procedures
 
-void Form_Aerei::LoadRoleTables() { CG().RoleTables = rating::loadRoleTables(CG().DataFolder); }
+void Form_Aerei::LoadRoleTables() {
+    CG().RoleTables = rating::loadRoleTables(CG().DataFolder);
+}
 
 void Form_Aerei::FillCountLists() {
     for (int k = 1; k <= rating::kWeaponClassCount; ++k) {
