@@ -144,14 +144,9 @@ def flag(code, n=32):
         c.rect(0, top + h / 3, n, top + 2 * h / 3, WHITE)
         c.rect(0, top + 2 * h / 3, n, bot, (33, 70, 139))
     alpha = [[255 if top <= y < bot else 0 for x in range(n)] for y in range(n)]
-    if code == "kvz":
-        c = Canvas(n, n, (192, 192, 192))
-        c.border(GREY)
-        alpha = [[255] * n for _ in range(n)]
-    elif code != "kvz":
-        for x in range(n):
-            c.px[top][x] = tuple(int(v * 0.7) for v in c.px[top][x])
-            c.px[bot - 1][x] = tuple(int(v * 0.7) for v in c.px[bot - 1][x])
+    for x in range(n):
+        c.px[top][x] = tuple(int(v * 0.7) for v in c.px[top][x])
+        c.px[bot - 1][x] = tuple(int(v * 0.7) for v in c.px[bot - 1][x])
     return c, alpha
 
 
