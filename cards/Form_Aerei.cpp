@@ -203,11 +203,8 @@ void Form_Aerei::connectHandlers() {
     Text2.Change = [this] { Text2_Change(); };
     Text3.Change = [this] { Text3_Change(); };
     Text4.Change = [this] { Text4_Change(); };
-    auto digitsOnly = [](int& key) {
-        if (key > 9 && (key < '0' || key > '9')) key = 0;
-    };
-    Text2.KeyPress = digitsOnly;
-    Text4.KeyPress = digitsOnly;
+    Text2.KeyPress = digitsOnlyKey;
+    Text4.KeyPress = digitsOnlyKey;
     for (TextBox* t : {&Text1, &Text2, &Text3, &Text4}) t->DblClick = [t] { t->setText(QString()); };
     Option1[0].Click = [this] { Option1_Click(0); };
     Option1[1].Click = [this] { Option1_Click(1); };
