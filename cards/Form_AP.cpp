@@ -183,5 +183,5 @@ void Form_AP::printWindow() {
     const double width = job.pageWidth();
     const double height = std::min(job.pageHeight(), width * image.height() / image.width());
     job.paintPicture(image, 0, 0, height * image.width() / image.height(), height);
-    job.endDoc();
+    reportPdf(job.endDoc(), QStringLiteral("Stampa Schede Aerei"));
 }

@@ -1,5 +1,6 @@
 #include "Printing.h"
 
+#include "Dialogs.h"
 #include "Files.h"
 
 #include <QApplication>
@@ -204,6 +205,12 @@ QString Printer::endDoc() {
     const QString out = pdfPath_;
     pdfPath_.clear();
     return out;
+}
+
+void reportPdf(const QString& pdfPath, const QString& title) {
+    if (pdfPath.isEmpty()) return;
+    MsgBox(QStringLiteral("Nessuna stampante installata: la stampa è stata salvata nel file\n") + pdfPath,
+           vbInformation, title);
 }
 
 Printer& printer() {

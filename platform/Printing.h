@@ -90,6 +90,9 @@ private:
 // The one printer object of the program.
 Printer& printer();
 
+// Tells the player where a job went when it became a PDF file (nothing for a real printer).
+void reportPdf(const QString& pdfPath, const QString& title);
+
 // Clipboard holding a picture.
 void clipboardClear();
 void clipboardSetImage(const QImage& img);
