@@ -158,14 +158,11 @@ void CreaNuovaCampagna() {
 
 // ---------------------------------------------------------------- bases and ports
 
-const BaseColumn kBaseColumn[kBaseColumns] = {
-    {"PORTO", 6, 3, "PortoDef.txt", "PortoSetUp"},
-    {"AEROPOR", 6, 3, "AeroPortoDef.txt", "AeroPortoSetUp"},
-    {"BASE", 6, 3, "BaseDef.txt", "BaseSetUp"},
-    {"PUNTI", 900, 3, "PuntiDef.txt", "PuntiSetUp"},
-    {"NAVI", 90, 2, "NaviDef.txt", "NaviSetUp"},
-    {"AEREI", 300, 3, "AereiDef.txt", "AereiSetUp"},
+const BaseGridColumn kBaseColumn[kBaseColumns] = {
+    {"PORTO", 6, 3, "PortoDef.txt"},   {"AEROPOR", 6, 3, "AeroPortoDef.txt"}, {"BASE", 6, 3, "BaseDef.txt"},
+    {"PUNTI", 900, 3, "PuntiDef.txt"}, {"NAVI", 90, 2, "NaviDef.txt"},        {"AEREI", 300, 3, "AereiDef.txt"},
 };
+static_assert(kBaseColumns == kSetUpColumns);
 
 int baseBoxValue(const QString& text) {
     long long v = 0;

@@ -57,16 +57,16 @@ void CreaNuovaCampagna();
 
 constexpr int kBaseColumns = 6;
 
-struct BaseColumn {
+// A column of the bases window; its set-up file is the set-up column of the same number.
+struct BaseGridColumn {
     const char* heading;
     int cap;
     int maxLength;
     const char* defaultFile; // in the data folder
-    const char* setUpStem;   // stem & name & ".txt" in the campaign folder
 };
 
 // PORTO, AEROPOR, BASE, PUNTI, NAVI, AEREI.
-extern const BaseColumn kBaseColumn[kBaseColumns];
+extern const BaseGridColumn kBaseColumn[kBaseColumns];
 constexpr int kPortColumn = 0;
 constexpr int kShipColumn = 4;
 
