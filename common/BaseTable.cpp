@@ -1,17 +1,39 @@
 #include "BaseTable.h"
 
-#include "Globals.h"
+#include "DataFolder.h"
+
+namespace {
+const char* const kBaseFile = "DatiBasi.dat";
+const char* const kStateFile = "eventigioco.dat";
+} // namespace
 
 void SalvaDatiBasi() {
     Globals& g = G();
-    g.Files.openOutput(3, g.StackPrefix + g.CampaignName + "DatiBasi.dat");
-    platform::TextWriter& bases = g.Files.output(3);
-    for (int b = 1; b <= kBases; ++b)
-        for (int f = 1; f <= 30; ++f) bases.writeNumber(g.BaseTable[b][f]);
-    g.Files.close(3);
+    writeOnChannel(kChannelBaseTable, stackFile(kBaseFile), CloseRule::OwnChannel,
+                   [&](platform::TextWriter& w) {
+                       for (int b = 1; b <= kBases; ++b)
+                           for (int f = 1; f <= kBaseFields; ++f) w.writeNumber(g.BaseTable[b][f]);
+                   });
+    writeOnChannel(kChannelBaseTable, stackFile(kStateFile), CloseRule::OwnChannel,
+                   [&](platform::TextWriter& w) {
+                       for (int i = 1; i <= kStateItems; ++i) w.writeText(g.GameState[i]);
+                   });
+}
 
-    g.Files.openOutput(3, g.StackPrefix + g.CampaignName + "eventigioco.dat");
-    platform::TextWriter& state = g.Files.output(3);
-    for (int i = 1; i <= 40; ++i) state.writeText(g.GameState[i]);
-    g.Files.close(3);
+void CaricaDatiBasi() {
+    Globals& g = G();
+    Int32 bases[kBases + 1][kBaseFields + 1];
+    QString state[kStateItems + 1];
+    readOnChannel(kChannelBaseTable, stackFile(kBaseFile), CloseRule::OwnChannel,
+                  [&](platform::TextReader& r) {
+                      for (int b = 1; b <= kBases; ++b)
+                          for (int f = 1; f <= kBaseFields; ++f) bases[b][f] = readWhole32(r);
+                  });
+    readOnChannel(kChannelBaseTable, stackFile(kStateFile), CloseRule::OwnChannel,
+                  [&](platform::TextReader& r) {
+                      for (int i = 1; i <= kStateItems; ++i) state[i] = r.readText();
+                  });
+    for (int b = 1; b <= kBases; ++b)
+        for (int f = 1; f <= kBaseFields; ++f) g.BaseTable[b][f] = bases[b][f];
+    for (int i = 1; i <= kStateItems; ++i) g.GameState[i] = state[i];
 }

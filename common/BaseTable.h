@@ -1,7 +1,11 @@
-// The base table and the game state: saved together after nearly every change.
+// The base table and the game state of the open campaign and their two files.
 #pragma once
 
-// Writes BaseTable (bases 1..15, fields 1..30) and GameState (items 1..40, quoted) to the
-// campaign's "Stack" files on channel 3, closing only channel 3, so a caller's open ship or
-// aircraft file stays open.
+constexpr int kBaseFields = 30;
+constexpr int kStateItems = 40;
+
+// Rewrites "DatiBasi.dat" and "eventigioco.dat" on channel 3, closing only channel 3, so that a
+// caller's open ship or aircraft file stays open.
 void SalvaDatiBasi();
+// Reads both files back on channel 3; the tables change only when both were read whole.
+void CaricaDatiBasi();

@@ -23,6 +23,7 @@ constexpr int kGroupColumns = 50;
 constexpr int kSettings = 28;
 constexpr int kMineFields = 24;
 constexpr int kMineRows = 5;
+constexpr int kSlots = 4;
 
 using GroupTable = Int16[kGroups + 1][kGroupColumns + 1];
 using GroupNames = QString[kGroups + 1][4];
@@ -121,6 +122,18 @@ struct Globals {
     Int32 PortCoefficient;
     Int16 PortLevel;
     Int16 PortDamageStep;
+
+    // ---------------------------------------------------------------- campaign slots
+    // Slot rows 1..4 of the slot file (row 0 not used); "nn" names a free slot.
+    struct GameSlot {
+        QString name;
+        Int16 days;
+        Int16 season;
+        Int16 year;
+    };
+    GameSlot GameSlots[kSlots + 1];
+    Int16 NextFreeSlot;
+    Int16 SelectedSlot;
 
     // ---------------------------------------------------------------- side and panels
     Int16 CurrentSide;

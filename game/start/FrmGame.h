@@ -1,10 +1,92 @@
-// The start window: campaign slots, opening, deleting and creating campaigns.
+// The start window: the four campaign slots, opening and deleting a campaign, the default printer
+// and the way into the new-campaign set-up.
 #pragma once
 
 #include "platform/Form.h"
 
+// The name of the default printer as the system gives it, without surrounding blanks.
+QString StampantePredefinita();
+// The print set-up dialog, owned by the given window.
+void ImpostaStampante(QWidget* owner);
+
 class FrmGame : public platform::Form {
-public:
+  public:
     FrmGame();
     void Form_Load() override;
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
+
+    // Deletes the campaign of SelectedSlot: its slot row becomes free and its files are deleted.
+    void KillGame();
+
+    void Label1_Click() { slotNameClick(1); }
+    void Label2_Click() { slotNameClick(2); }
+    void Label3_Click() { slotNameClick(3); }
+    void Label4_Click() { slotNameClick(4); }
+    void Label19_Click();
+    void Label20_Click();
+    void Command1_Click();
+    void MnFileApri_Click();
+    void MnFileSetUpStampante_Click();
+    void MnFileChiudi_Click();
+    void MnSetupGenerale_Click();
+
+    platform::Image Image1{*this, "Image1"};
+    platform::Label Label5{*this, "Label5", "Rel: 2.12 PostBeta"};
+    platform::Label Label21{*this, "Label21"};
+    platform::Label Label22{*this, "Label22"};
+
+    platform::Frame Frame1{*this, "Frame1", "Giochi Attivi:"};
+    platform::Label Label1{Frame1, "Label1"};
+    platform::Label Label2{Frame1, "Label2"};
+    platform::Label Label3{Frame1, "Label3"};
+    platform::Label Label4{Frame1, "Label4"};
+    platform::Label Label6{Frame1, "Label6"};
+    platform::Label Label7{Frame1, "Label7"};
+    platform::Label Label8{Frame1, "Label8"};
+    platform::Label Label9{Frame1, "Label9"};
+    platform::Label Label10{Frame1, "Label10"};
+    platform::Label Label11{Frame1, "Label11"};
+    platform::Label Label12{Frame1, "Label12"};
+    platform::Label Label13{Frame1, "Label13"};
+    platform::Label Label14{Frame1, "Label14"};
+    platform::Label Label15{Frame1, "Label15"};
+    platform::Label Label16{Frame1, "Label16"};
+    platform::Label Label17{Frame1, "Label17"};
+    platform::Label Label18{Frame1, "Label18"};
+    platform::Label Label19{Frame1, "Label19", "APRI GIOCO"};
+    platform::Label Label20{Frame1, "Label20", "CANCELLA GIOCO"};
+    platform::CommandButton Command1{Frame1, "Command1", "&Annulla"};
+    platform::Line Line1{Frame1, "Line1"};
+    platform::Line Line2{Frame1, "Line2"};
+    platform::Line Line3{Frame1, "Line3"};
+    platform::Line Line4{Frame1, "Line4"};
+    platform::Line Line5{Frame1, "Line5"};
+
+    platform::Menu MnFile{*this, "MnFile", "File              "};
+    platform::Menu MnFileApri{MnFile, "MnFileApri", "Apri Gioco "};
+    platform::Menu MnFileSep1{MnFile, "MnFileSep1", "-"};
+    platform::Menu MnFileSetUpStampante{MnFile, "MnFileSetUpStampante", "Setup Stampante"};
+    platform::Menu MnFileSep2{MnFile, "MnFileSep2", "-"};
+    platform::Menu MnFileChiudi{MnFile, "MnFileChiudi", "Chiudi"};
+    platform::Menu MnSetup{*this, "MnSetup", "Crea Nuovo Gioco    "};
+    platform::Menu MnSetupGenerale{MnSetup, "MnSetupGenerale", "SetUpGenerale"};
+
+    // The four labels of slot n: name, days, season, year.
+    platform::Label& slotName(int n);
+    platform::Label& slotDays(int n);
+    platform::Label& slotSeason(int n);
+    platform::Label& slotYear(int n);
+
+  private:
+    void layOut();
+    void slotNameClick(int n);
+    void slotNameMouseMove(int n);
+    // Reads the slot file and shows it; on a failure the slots are blanked and cannot be chosen.
+    void readAndShowSlots();
+    // The free-slot line and the new-campaign menu from NextFreeSlot.
+    void showFreeSlot();
+    void clearChoice();
+    void setCommandLabels(bool enabled);
+
+    bool slotsRead_ = false;
 };

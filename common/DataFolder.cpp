@@ -1,0 +1,130 @@
+#include "DataFolder.h"
+
+namespace {
+const char* const kSetUpWords[] = {"AereiSetUp", "AeroPortoSetUp", "BaseSetUp",
+                                   "NaviSetUp",  "PortoSetUp",     "PuntiSetUp"};
+const char* const kStackWords[] = {"NaviAlle.dat",  "NaviAsse.dat",      "AereiAlle.dat",
+                                   "AereiAsse.dat", "NomeAereiAlle.dat", "NomeAereiAsse.dat",
+                                   "DatiBasi.dat",  "eventigioco.dat"};
+const char* const kRecordWords[] = {"Contatto.dat", "Attivita.dat", "mine.dat", "lostship.dat"};
+constexpr int kCarriers = 12;
+constexpr int kLastAxisBase = 11;
+
+void closeByRule(int channel, CloseRule rule) {
+    if (rule == CloseRule::AllChannels)
+        G().Files.closeAll();
+    else
+        G().Files.close(channel);
+}
+} // namespace
+
+void buildPathGlobals() {
+    Globals& g = G();
+    g.AppPath = platform::appFolder();
+    g.DataPath = g.AppPath + "\\Data";
+    g.PathNaviAlle = g.DataPath + "\\giochi\\NaviAlle";
+    g.PathNaviAsse = g.DataPath + "\\giochi\\NaviAsse";
+    g.GamesPath = g.DataPath + "\\giochi\\";
+    g.SlotFilePath = g.DataPath + "\\giochi\\NomeGiochi.txt";
+    g.CoordXPath = g.DataPath + "\\coobasiX.txt";
+    g.CoordYPath = g.DataPath + "\\coobasiY.txt";
+    g.StackPrefix = g.AppPath + "\\Data\\giochi\\Stack";
+}
+
+void makeDataFolders() {
+    // The group text folder is emptied by deleting its files, so it ships as no folder at all and
+    // is made here.
+    platform::makeFolder(G().GamesPath);
+    platform::makeFolder(G().DataPath + "\\gntext");
+}
+
+QString stackFile(const QString& word) {
+    return G().StackPrefix + G().CampaignName + word;
+}
+
+bool isSafeCampaignName(const QString& name) {
+    if (name.isEmpty()) return false;
+    for (QChar c : name)
+        if (!((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'))) return false;
+    return true;
+}
+
+QStringList campaignFileNames(const QString& name) {
+    QStringList files;
+    files << name + ".Stp";
+    for (const char* w : kSetUpWords) files << QString::fromLatin1(w) + name + ".txt";
+    for (const char* w : kStackWords) files << "Stack" + name + QString::fromLatin1(w);
+    files << "NaviAlle" + name + ".dat"
+          << "NaviAsse" + name + ".dat";
+    for (const char* w : kRecordWords) files << name + QString::fromLatin1(w);
+    for (int b = 1; b <= kBases; ++b) {
+        const QString& base = G().BaseNames[b];
+        if (base.isEmpty()) continue;
+        files << base + (b <= kLastAxisBase ? "AereiAsse" : "AereiAlle") + name + ".dat";
+    }
+    for (int n = 1; n <= kCarriers; ++n) files << "P" + QString::number(n) + name + ".dat";
+    return files;
+}
+
+bool deleteCampaignFiles(const QString& name) {
+    if (!isSafeCampaignName(name)) return false;
+    for (const QString& file : campaignFileNames(name))
+        if (!file.contains(u'/') && !file.contains(u'\\')) platform::deleteFile(G().GamesPath + file);
+    return true;
+}
+
+void ApriFileProva() {
+    Globals& g = G();
+    const int channel = g.Files.freeChannel();
+    try {
+        g.Files.openInput(channel, g.ProbePath);
+    } catch (const platform::FileError&) {
+        return;
+    }
+    g.Files.closeAll();
+    g.ProbePath.clear();
+}
+
+void readOnChannel(int channel, const QString& path, CloseRule rule,
+                   const std::function<void(platform::TextReader&)>& read) {
+    G().Files.openInput(channel, path);
+    try {
+        read(G().Files.input(channel));
+    } catch (...) {
+        try {
+            closeByRule(channel, rule);
+        } catch (...) {
+        }
+        throw;
+    }
+    closeByRule(channel, rule);
+}
+
+void writeOnChannel(int channel, const QString& path, CloseRule rule,
+                    const std::function<void(platform::TextWriter&)>& write) {
+    // Built aside first, so that a failure while writing leaves nothing on the channel to commit.
+    platform::TextWriter whole;
+    write(whole);
+    G().Files.openOutput(channel, path);
+    G().Files.output(channel) = whole;
+    closeByRule(channel, rule);
+}
+
+namespace {
+template <class Cell> Cell readCell(platform::TextReader& r) {
+    const long long v = r.readWhole();
+    try {
+        return Cell(v);
+    } catch (const platform::RangeError&) {
+        throw platform::FileError(
+            QStringLiteral("Valore fuori dai limiti (%1) nel file %2").arg(v).arg(r.path()), r.path());
+    }
+}
+} // namespace
+
+Int16 readWhole16(platform::TextReader& r) {
+    return readCell<Int16>(r);
+}
+Int32 readWhole32(platform::TextReader& r) {
+    return readCell<Int32>(r);
+}
