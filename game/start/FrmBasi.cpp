@@ -9,14 +9,16 @@
 using namespace platform;
 
 namespace {
-const char* const kBaseNames[kBases] = {"TARANTO",  "NAPOLI",        "PALERMO", "MESSINA",  "SIRACUSA",
-                                        "CAGLIARI", "TRIPOLI",       "BENGASI", "TOBRUCK",  "CASTELVETRANO",
-                                        "PACHINO",  "MALTA HQ",      "MALTA BS", "GIBILTERRA", "ALESSANDRIA"};
+const char* const kBaseNames[kBases] = {"TARANTO",  "NAPOLI",   "PALERMO",  "MESSINA",    "SIRACUSA",
+                                        "CAGLIARI", "TRIPOLI",  "BENGASI",  "TOBRUCK",    "CASTELVETRANO",
+                                        "PACHINO",  "MALTA HQ", "MALTA BS", "GIBILTERRA", "ALESSANDRIA"};
 constexpr int kColumnLeft[6] = {1680, 2760, 3720, 4680, 5640, 6600};
 // The background of a box that takes no value: the colour of an inactive title bar.
 constexpr long kInactiveTitleBar = 0x80000003L;
 
-int rowTop(int base) { return 600 + 360 * (base - 1) + (base >= 12 ? 120 : 0); }
+int rowTop(int base) {
+    return 600 + 360 * (base - 1) + (base >= 12 ? 120 : 0);
+}
 } // namespace
 
 FrmBasi::FrmBasi() : Form("FrmBasi") {
@@ -24,18 +26,21 @@ FrmBasi::FrmBasi() : Form("FrmBasi") {
     setSize(7800, 7680);
     setFixedBorder(true);
 
-    Label16.setCaption(" BASE                            PORTO        AEROPOR      BASE            PUNTI           "
-                       "NAVI            AEREI");
+    Label16.setCaption(
+        " BASE                            PORTO        AEROPOR      BASE            PUNTI           "
+        "NAVI            AEREI");
     Label16.move(120, 240, 7440, 285);
     for (int base = 1; base <= kBases; ++base) {
-        auto label = std::make_unique<Label>(*this, QStringLiteral("Label%1").arg(base), kBaseNames[base - 1]);
+        auto label =
+            std::make_unique<Label>(*this, QStringLiteral("Label%1").arg(base), kBaseNames[base - 1]);
         label->move(120, rowTop(base) + 30, 1500, 285);
         BaseLabels.push_back(std::move(label));
         for (int column = 0; column < newcampaign::kBaseColumns; ++column) {
             TextBox& t = Text[column].add(base - 1, *this, QStringLiteral("Text%1").arg(column + 1));
             t.move(kColumnLeft[column], rowTop(base), 855, 285);
-            t.setMaxLength(base == 1 && column == newcampaign::kPortColumn ? 1
-                                                                           : newcampaign::kBaseColumn[column].maxLength);
+            t.setMaxLength(base == 1 && column == newcampaign::kPortColumn
+                               ? 1
+                               : newcampaign::kBaseColumn[column].maxLength);
             if (column == 5) t.setToolTipText("Min. 1 Max 100");
             t.KeyPress = [](int& key) {
                 if (!(key <= 9 || (key >= '0' && key <= '9'))) key = 0;
@@ -70,8 +75,8 @@ void FrmBasi::Form_Load() {
     // Without the defaults the grid stays empty and the values can be typed.
     try {
         CaricaDefaultBasi();
-    } catch (const FileError& e) {
-        showError(e.message());
+    } catch (const std::exception& e) {
+        showError(QString::fromUtf8(e.what()));
     }
 }
 
@@ -85,13 +90,15 @@ void FrmBasi::boxChanged(int column, int base) {
 void FrmBasi::CaricaDefaultBasi() {
     const newcampaign::BaseGrid grid = newcampaign::readBaseDefaults();
     for (int column = 0; column < newcampaign::kBaseColumns; ++column)
-        for (int base = 1; base <= kBases; ++base) box(column, base).setText(QString::number(grid[column][base]));
+        for (int base = 1; base <= kBases; ++base)
+            box(column, base).setText(QString::number(grid[column][base]));
 }
 
 void FrmBasi::SalvaSetUpBasi() {
     newcampaign::BaseGrid grid{};
     for (int column = 0; column < newcampaign::kBaseColumns; ++column)
-        for (int base = 1; base <= kBases; ++base) grid[column][base] = newcampaign::baseBoxValue(box(column, base).text());
+        for (int base = 1; base <= kBases; ++base)
+            grid[column][base] = newcampaign::baseBoxValue(box(column, base).text());
     newcampaign::saveBaseSetUp(grid);
 }
 
@@ -100,15 +107,19 @@ void FrmBasi::AzzeraCaselle() {
         for (int i = 0; i < kBases; ++i) column[i].setText(QString());
 }
 
-void FrmBasi::Command1_Click() { CaricaDefaultBasi(); }
+void FrmBasi::Command1_Click() {
+    CaricaDefaultBasi();
+}
 
 void FrmBasi::Command2_Click() {
     SalvaSetUpBasi();
     unloadForm(*this);
-    form<FrmMezziGratis>().show();
+    platform::form<FrmMezziGratis>().show();
 }
 
-void FrmBasi::Command3_Click() { AzzeraCaselle(); }
+void FrmBasi::Command3_Click() {
+    AzzeraCaselle();
+}
 
 void FrmBasi::Form_QueryUnload(int& cancel, int unloadMode) {
     if (unloadMode == vbFormControlMenu && !leaveNewCampaign()) cancel = 1;

@@ -8,7 +8,7 @@
 #include <vector>
 
 class FrmBasi : public platform::Form {
-public:
+  public:
     FrmBasi();
     void Form_Load() override;
     void Form_QueryUnload(int& cancel, int unloadMode) override;
@@ -29,7 +29,7 @@ public:
     platform::CommandButton Command3{*this, "Command3", "&Reset"};
     platform::CommandButton Command4{*this, "Command4", "&Esce non Salva"};
 
-private:
+  private:
     void CaricaDefaultBasi();
     void SalvaSetUpBasi();
     void AzzeraCaselle();

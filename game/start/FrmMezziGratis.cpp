@@ -51,7 +51,9 @@ QImage sideBanner(const QString& word, long colour, bool roundel) {
     return img;
 }
 
-QString plain(long long v) { return QString::number(v); }
+QString plain(long long v) {
+    return QString::number(v);
+}
 } // namespace
 
 FrmMezziGratis::FrmMezziGratis() : Form("FrmMezziGratis") {
@@ -171,13 +173,12 @@ void FrmMezziGratis::Form_Load() {
         CaricaTabelleNomi();
         CaricaDatiBasi();
         CaricaSetUpGioco();
-    } catch (const FileError& e) {
+        G().CurrentSide = 0;
+        CopiaArchivi();
+    } catch (const std::exception& e) {
         Command2.setEnabled(false);
-        showError(e.message());
-        return;
+        showError(QString::fromUtf8(e.what()));
     }
-    G().CurrentSide = 0;
-    CopiaArchivi();
 }
 
 void FrmMezziGratis::CopiaArchivi() {
@@ -222,12 +223,16 @@ void FrmMezziGratis::Command3_Click() {
 }
 
 void FrmMezziGratis::Command1_Click() {
-    if (WizardPhase == 1) Frame1.setVisible(true);
-    else Frame2.setVisible(true);
+    if (WizardPhase == 1)
+        Frame1.setVisible(true);
+    else
+        Frame2.setVisible(true);
     for (CommandButton* c : {&Command1, &Command2, &Command3, &Command4}) c->setEnabled(false);
 }
 
-void FrmMezziGratis::FreeShipQuota() { QuotaLeft = freeShipQuota(G().GameSettings[1]); }
+void FrmMezziGratis::FreeShipQuota() {
+    QuotaLeft = freeShipQuota(G().GameSettings[1]);
+}
 
 void FrmMezziGratis::PreparaNaviGratis() {
     for (int k = 0; k < kFreeShipTypeCount; ++k) Label1[k].setCaption(kFreeShipTypes[k]);
@@ -424,8 +429,10 @@ void FrmMezziGratis::Command8_Click() {
     Label23.setCaption(QString());
     Label24.setCaption(QString());
     Label22.setCaption(plain(G().BaseTable[FreeBase][4]));
-    if (AircraftPool == 0) endAircraftPhase();
-    else refreshEndOfAircraft();
+    if (AircraftPool == 0)
+        endAircraftPhase();
+    else
+        refreshEndOfAircraft();
 }
 
 void FrmMezziGratis::Command9_Click() {
@@ -444,7 +451,8 @@ void FrmMezziGratis::endAircraftPhase() {
         Combo2.clear();
         List3.clear();
         List4.clear();
-        for (Label* l : {&Label23, &Label26, &Label24, &Label22, &Label20, &Label17}) l->setCaption(QString());
+        for (Label* l : {&Label23, &Label26, &Label24, &Label22, &Label20, &Label17})
+            l->setCaption(QString());
         Frame2.setVisible(false);
         List3.setEnabled(false);
         Command9.setEnabled(false);
@@ -454,7 +462,7 @@ void FrmMezziGratis::endAircraftPhase() {
     }
     G().Files.closeAll();
     unloadForm(*this);
-    form<FrmGame>().show();
+    platform::form<FrmGame>().show();
 }
 
 void FrmMezziGratis::Form_QueryUnload(int& cancel, int unloadMode) {

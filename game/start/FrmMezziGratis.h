@@ -8,7 +8,7 @@
 #include <array>
 
 class FrmMezziGratis : public platform::Form {
-public:
+  public:
     FrmMezziGratis();
     void Form_Load() override;
     void Form_QueryUnload(int& cancel, int unloadMode) override;
@@ -87,7 +87,7 @@ public:
     platform::Label Label26{Frame2, "Label26"};
     platform::CommandButton Command9{Frame2, "Command9", "&Fine Aerei"};
 
-private:
+  private:
     void CopiaArchivi();
     void FreeShipQuota();
     void PreparaNaviGratis();

@@ -139,13 +139,13 @@ void FrmSetUpGen::Form_Load() {
     // let the values be chosen by hand.
     try {
         CaricaDefaultGen();
-    } catch (const FileError& e) {
-        showError(e.message());
+    } catch (const std::exception& e) {
+        showError(QString::fromUtf8(e.what()));
     }
     try {
         CaricaMissioniDef();
-    } catch (const FileError& e) {
-        showError(e.message());
+    } catch (const std::exception& e) {
+        showError(QString::fromUtf8(e.what()));
     }
     MostraValoriGen();
     CalcolaMissioni();
@@ -204,7 +204,9 @@ void FrmSetUpGen::Command1_Click() {
     CalcolaMissioni();
 }
 
-void FrmSetUpGen::Command2_Click() { AzzeraCombo(); }
+void FrmSetUpGen::Command2_Click() {
+    AzzeraCombo();
+}
 
 void FrmSetUpGen::AzzeraCombo() {
     for (int item : kComboItems) comboOf(item).setText(QString());
@@ -214,15 +216,17 @@ void FrmSetUpGen::Command3_Click() {
     if (!missionValuesRead_) CaricaMissioniDef();
     const QString name = Text1.text().trimmed();
     if (!newcampaign::isValidCampaignName(name)) {
-        MsgBox(QStringLiteral("Il nome della campagna deve avere solo lettere (da A a Z), almeno %1 e non più "
-                              "di %2.")
-                   .arg(newcampaign::kNameMinLength)
-                   .arg(newcampaign::kNameMaxLength),
-               vbExclamation, kTitle);
+        MsgBox(
+            QStringLiteral("Il nome della campagna deve avere solo lettere (da A a Z), almeno %1 e non più "
+                           "di %2.")
+                .arg(newcampaign::kNameMinLength)
+                .arg(newcampaign::kNameMaxLength),
+            vbExclamation, kTitle);
         return;
     }
     if (newcampaign::isCampaignNameTaken(name)) {
-        MsgBox(QStringLiteral("Nome Doppio: esiste già un gioco di nome %1.").arg(name), vbExclamation, kTitle);
+        MsgBox(QStringLiteral("Nome Doppio: esiste già un gioco di nome %1.").arg(name), vbExclamation,
+               kTitle);
         Command3.setEnabled(false);
         return;
     }
@@ -248,7 +252,7 @@ void FrmSetUpGen::RaccogliValoriGen() {
     newcampaign::CreaNuovaCampagna();
     // The window is loaded afresh for the next campaign, as the other two windows are.
     unloadForm(*this);
-    form<FrmBasi>().show();
+    platform::form<FrmBasi>().show();
 }
 
 void FrmSetUpGen::Command4_Click() {
@@ -256,7 +260,9 @@ void FrmSetUpGen::Command4_Click() {
     backToStartWindow();
 }
 
-void FrmSetUpGen::backToStartWindow() { form<FrmGame>().show(); }
+void FrmSetUpGen::backToStartWindow() {
+    platform::form<FrmGame>().show();
+}
 
 void FrmSetUpGen::Form_QueryUnload(int& cancel, int unloadMode) {
     (void)cancel;

@@ -7,7 +7,7 @@
 #include <array>
 
 class FrmSetUpGen : public platform::Form {
-public:
+  public:
     FrmSetUpGen();
     void Form_Load() override;
     void Form_QueryUnload(int& cancel, int unloadMode) override;
@@ -78,7 +78,7 @@ public:
     platform::CommandButton Command3{*this, "Command3", "&Conferma e Salva"};
     platform::CommandButton Command4{*this, "Command4", "&Esce senza creare"};
 
-private:
+  private:
     void RiempiListeGen();
     void CaricaDefaultGen();
     void CaricaMissioniDef();

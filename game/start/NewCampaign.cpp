@@ -5,8 +5,8 @@
 #include "common/DataFolder.h"
 #include "common/Dice.h"
 #include "common/GameSlots.h"
-#include "common/GroupTables.h"
 #include "common/Globals.h"
+#include "common/GroupTables.h"
 #include "common/RecordFiles.h"
 #include "platform/Files.h"
 #include "platform/Numbers.h"
@@ -96,7 +96,8 @@ QString collectGeneralSettings(const SettingTexts& texts, SettingValues& items) 
         if (*v < INT32_MIN || *v > INT32_MAX) return QStringLiteral("Valore troppo grande: %1").arg(name);
         got[item] = *v;
     }
-    if (got[1] < 1 || got[1] > 32767) return QStringLiteral("La durata della campagna deve essere di almeno un giorno");
+    if (got[1] < 1 || got[1] > 32767)
+        return QStringLiteral("La durata della campagna deve essere di almeno un giorno");
     if (got[2] < 1 || got[2] > 4) return QStringLiteral("La stagione va da 1 (Inverno) a 4 (Autunno)");
     if (got[3] < 0 || got[3] > 32767) return QStringLiteral("Anno non valido");
     for (int item = 1; item <= kDefaultItems; ++item) items[item] = got[item];
@@ -159,8 +160,9 @@ void CreaNuovaCampagna() {
 // ---------------------------------------------------------------- bases and ports
 
 const BaseGridColumn kBaseColumn[kBaseColumns] = {
-    {"PORTO", 6, 3, "PortoDef.txt"},   {"AEROPOR", 6, 3, "AeroPortoDef.txt"}, {"BASE", 6, 3, "BaseDef.txt"},
-    {"PUNTI", 900, 3, "PuntiDef.txt"}, {"NAVI", 90, 2, "NaviDef.txt"},        {"AEREI", 300, 3, "AereiDef.txt"},
+    {"PORTO", 6, 3, "PortoDef.txt"}, {"AEROPOR", 6, 3, "AeroPortoDef.txt"},
+    {"BASE", 6, 3, "BaseDef.txt"},   {"PUNTI", 900, 3, "PuntiDef.txt"},
+    {"NAVI", 90, 2, "NaviDef.txt"},  {"AEREI", 300, 3, "AereiDef.txt"},
 };
 static_assert(kBaseColumns == kSetUpColumns);
 
@@ -178,7 +180,9 @@ QString cappedBoxText(const QString& text, int cap) {
     return baseBoxValue(text) > cap ? QString::number(cap) : text;
 }
 
-bool hasNoPort(int base) { return base == 10 || base == 11 || base == 13; }
+bool hasNoPort(int base) {
+    return base == 10 || base == 11 || base == 13;
+}
 
 int baseSightingValue(int level) {
     if (level == 1 || level == 2) return 11;
@@ -243,13 +247,17 @@ std::vector<int> freeShipPorts(int side) {
     return {};
 }
 
-bool portTakesShipType(int base, const QString& type) { return base != 12 || type.trimmed() == "SA"; }
+bool portTakesShipType(int base, const QString& type) {
+    return base != 12 || type.trimmed() == "SA";
+}
 
 namespace {
 constexpr int kChannelFrom = 1;
 constexpr int kChannelTo = 2;
 
-QString archivePath(const char* file) { return G().AppPath + "\\archivio\\" + file; }
+QString archivePath(const char* file) {
+    return G().AppPath + "\\archivio\\" + file;
+}
 
 // Copies the records of an archive that `keep` accepts into a target created empty, closing up
 // the dropped ones; `prepare` sees every record first, dropped or not.
@@ -295,7 +303,8 @@ ArchiveCopy copyArchives() {
     };
     auto live = [](const auto& r) { return !r.isDeleted(); };
     copyRecords(shipsAlle, g.PathNaviAlle, g.ShipRecordBuffer, numberCarrier, live);
-    copyRecords(shipsAsse, g.PathNaviAsse, g.ShipRecordBuffer, [](ShipRecord&) {}, live);
+    copyRecords(
+        shipsAsse, g.PathNaviAsse, g.ShipRecordBuffer, [](ShipRecord&) {}, live);
 
     AircraftRecord aircraft;
     auto none = [](AircraftRecord&) {};
@@ -307,9 +316,8 @@ ArchiveCopy copyArchives() {
         }
     for (int n = 1; n <= out.carrierCount; ++n) {
         g.PathAereiAlle = carrierAircraftFilePath(carrierCode(n));
-        copyRecords(aircraftAlle, g.PathAereiAlle, aircraft, none, [](const AircraftRecord& r) {
-            return r.text(airf::Imbarcato) == "1" && !r.isDeleted();
-        });
+        copyRecords(aircraftAlle, g.PathAereiAlle, aircraft, none,
+                    [](const AircraftRecord& r) { return r.text(airf::Imbarcato) == "1" && !r.isDeleted(); });
     }
     return out;
 }
@@ -340,7 +348,9 @@ QString shipDetails(int side, int record) {
 }
 
 namespace {
-bool portFull(int base) { return G().BaseTable[base][10] >= G().BaseShipCapacity[base]; }
+bool portFull(int base) {
+    return G().BaseTable[base][10] >= G().BaseShipCapacity[base];
+}
 } // namespace
 
 QString placeFreeShip(int side, int base, int record, std::array<int, kFreeShipTypeCount>& quotaLeft) {
@@ -376,7 +386,9 @@ std::vector<int> airBases(int side) {
 namespace {
 const QStringList kFreeAircraftRoles = {"BLR", "RLR", "CPT", "RIC", "RID", "BMR", "ASI", "RIM"};
 
-QString placedLine(const AircraftRecord& r) { return r.text(airf::Nome).left(26) + " N:" + r.text(airf::Pronti); }
+QString placedLine(const AircraftRecord& r) {
+    return r.text(airf::Nome).left(26) + " N:" + r.text(airf::Pronti);
+}
 } // namespace
 
 AircraftLists freeAircraftLists(int side, int base) {
@@ -413,7 +425,8 @@ QString confirmFreeAircraft(int side, int base, int record, int count) {
 
 bool canPlaceMoreAircraft(int side) {
     for (int base : airBases(side))
-        if (G().BaseTable[base][4] < G().BaseAircraftCapacity[base] && !freeAircraftLists(side, base).types.empty())
+        if (G().BaseTable[base][4] < G().BaseAircraftCapacity[base] &&
+            !freeAircraftLists(side, base).types.empty())
             return true;
     return false;
 }

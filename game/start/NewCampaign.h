@@ -29,10 +29,10 @@ bool isCampaignNameTaken(const QString& name);
 // The values of the combos that the mission targets read, as the window shows them.
 struct MissionInputs {
     double days = 0;
-    double pointsAlle = 0;   // MEZZI, Allies
-    double pointsAsse = 0;   // MEZZI, Axis
-    double commandAlle = 0;  // COMANDO, Allies
-    double commandAsse = 0;  // COMANDO, Axis
+    double pointsAlle = 0;                    // MEZZI, Allies
+    double pointsAsse = 0;                    // MEZZI, Axis
+    double commandAlle = 0;                   // COMANDO, Allies
+    double commandAsse = 0;                   // COMANDO, Axis
     std::array<double, kMissionItems> base{}; // the eight values of "missionidef.txt"
 };
 

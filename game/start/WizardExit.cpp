@@ -16,10 +16,10 @@ bool leaveNewCampaign() {
     G().Files.closeAll();
     if (answer == vbYes && G().WizardSlot >= 1) {
         G().SelectedSlot = G().WizardSlot;
-        form<FrmGame>().KillGame();
+        platform::form<FrmGame>().KillGame();
     }
     // Loaded afresh, the start window reads the slots again.
     unload<FrmGame>();
-    form<FrmGame>().show();
+    platform::form<FrmGame>().show();
     return true;
 }

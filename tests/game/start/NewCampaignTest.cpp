@@ -1,10 +1,10 @@
 // The rules of the new-campaign wizard, without its windows.
+#include "game/start/NewCampaign.h"
 #include "WizardFixtures.h"
 #include "common/DataFolder.h"
 #include "common/Globals.h"
 #include "common/RecordFiles.h"
 #include "common/ReferenceLists.h"
-#include "game/start/NewCampaign.h"
 
 #include <gtest/gtest.h>
 
@@ -20,24 +20,24 @@ TEST(NewCampaignRules, MissionTargets) {
     in.commandAsse = 6000;
     auto t = missionTargets(in);
     ASSERT_TRUE(t);
-    EXPECT_EQ((*t)[0], 28000);               // Int(30 * 28000 / 30)
-    EXPECT_EQ((*t)[1], 22105);               // Int(30 * 28000 / 38)
-    EXPECT_EQ((*t)[2], 428);                 // Int((2 * 6000) / 28)
-    EXPECT_EQ((*t)[3], 200);                 // Int(6000 / 30)
-    EXPECT_EQ((*t)[4], 1000);                // Int((2 * 6000) / 12)
-    EXPECT_EQ((*t)[5], 625);                 // Int((2.5 * 6000) / 24)
-    EXPECT_EQ((*t)[6], 200);                 // Int(6000 / 30)
-    EXPECT_EQ((*t)[7], 49090);               // Int(30 * 36000 / 22)
+    EXPECT_EQ((*t)[0], 28000); // Int(30 * 28000 / 30)
+    EXPECT_EQ((*t)[1], 22105); // Int(30 * 28000 / 38)
+    EXPECT_EQ((*t)[2], 428);   // Int((2 * 6000) / 28)
+    EXPECT_EQ((*t)[3], 200);   // Int(6000 / 30)
+    EXPECT_EQ((*t)[4], 1000);  // Int((2 * 6000) / 12)
+    EXPECT_EQ((*t)[5], 625);   // Int((2.5 * 6000) / 24)
+    EXPECT_EQ((*t)[6], 200);   // Int(6000 / 30)
+    EXPECT_EQ((*t)[7], 49090); // Int(30 * 36000 / 22)
 
     // Rows 21, 22 and 28 add the base value after the integer part; the others inside it.
     in.days = 45;
     in.base = {0.6, 0.6, 14, 0.6, 6, 12, 0.6, 0.4};
     t = missionTargets(in);
-    EXPECT_EQ((*t)[0], 42001);               // 42000 + 0.6, rounded
-    EXPECT_EQ((*t)[1], 33158);               // Int(33157.89) + 0.6, rounded
-    EXPECT_EQ((*t)[2], 643);                 // Int((3 * 6000 + 14) / 28) = Int(643.36)
-    EXPECT_EQ((*t)[3], 133);                 // Int(133.33 + 0.6)
-    EXPECT_EQ((*t)[7], 72000);               // Int(72000) + 0.4, rounded
+    EXPECT_EQ((*t)[0], 42001); // 42000 + 0.6, rounded
+    EXPECT_EQ((*t)[1], 33158); // Int(33157.89) + 0.6, rounded
+    EXPECT_EQ((*t)[2], 643);   // Int((3 * 6000 + 14) / 28) = Int(643.36)
+    EXPECT_EQ((*t)[3], 133);   // Int(133.33 + 0.6)
+    EXPECT_EQ((*t)[7], 73636); // Int(73636.36) + 0.4, rounded
 
     in.days = 0;
     EXPECT_FALSE(missionTargets(in)) << "a length of 0 gives no targets instead of dividing by 0";
@@ -54,8 +54,8 @@ TEST(NewCampaignRules, NamesAndSettings) {
     EXPECT_FALSE(isValidCampaignName(QString(kNameMaxLength + 1, 'a')));
 
     SettingTexts texts;
-    const QStringList good = {"", "30", "3-Estate", "1941", "28000", "30000", "6000", "6500", "", "",
-                              "20", "16", "15", "15", "17", "14", "10", "8", "50", "45"};
+    const QStringList good = {"",   "30", "3-Estate", "1941", "28000", "30000", "6000", "6500", "",   "",
+                              "20", "16", "15",       "15",   "17",    "14",    "10",   "8",    "50", "45"};
     for (int i = 0; i < good.size(); ++i) texts[i] = good[i];
     SettingValues items{};
     items[20] = 77;
@@ -116,7 +116,7 @@ TEST(NewCampaignRules, FreeShipQuotaAndPorts) {
 
 namespace {
 class ArchiveCopyTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         resetGlobals();
         buildPathGlobals();
@@ -149,8 +149,10 @@ TEST_F(ArchiveCopyTest, CarriersNumberedAndDeletedRecordsDropped) {
     EXPECT_EQ(r.trimmed(2), "Laforey");
     EXPECT_EQ(platform::fileLength(shipFilePath(2)), 179 * 5);
 
-    for (int base = 12; base <= 15; ++base) EXPECT_EQ(platform::fileLength(baseAircraftFilePath(base)), 149 * 3);
-    for (int base = 1; base <= 11; ++base) EXPECT_EQ(platform::fileLength(baseAircraftFilePath(base)), 149 * 3);
+    for (int base = 12; base <= 15; ++base)
+        EXPECT_EQ(platform::fileLength(baseAircraftFilePath(base)), 149 * 3);
+    for (int base = 1; base <= 11; ++base)
+        EXPECT_EQ(platform::fileLength(baseAircraftFilePath(base)), 149 * 3);
     for (int n = 1; n <= 3; ++n) {
         platform::RecordFile air(carrierAircraftFilePath(carrierCode(n)), 149);
         ASSERT_EQ(air.count(), 1) << n;
@@ -178,7 +180,8 @@ TEST_F(ArchiveCopyTest, FreeShipListFilters) {
     writeStandardArchives(folder);
     copyArchives();
     QStringList names;
-    for (const ListedUnit& u : freeShipList(1, 1941)) names << QString::number(u.record) + ":" + u.text.trimmed();
+    for (const ListedUnit& u : freeShipList(1, 1941))
+        names << QString::number(u.record) + ":" + u.text.trimmed();
     EXPECT_EQ(names, (QStringList{"3:CT Jervis", "4:CT Kelly", "5:SA Upholder", "6:IL Orion"}));
     names.clear();
     for (const ListedUnit& u : freeShipList(1, 1942)) names << u.text.left(2);

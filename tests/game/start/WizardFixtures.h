@@ -69,8 +69,7 @@ inline QByteArray aircraftRecord(const Plane& p) {
     return r.bytes();
 }
 
-template <class T, class F>
-QByteArray archive(std::initializer_list<T> units, F record) {
+template <class T, class F> QByteArray archive(std::initializer_list<T> units, F record) {
     QByteArray bytes;
     for (const T& u : units) bytes += record(u);
     return bytes;
@@ -83,7 +82,8 @@ inline void writeShipArchive(const testsupport::ProgramFolder& folder, const QSt
 }
 inline void writeAircraftArchive(const testsupport::ProgramFolder& folder, const QString& side,
                                  std::initializer_list<Plane> planes) {
-    testsupport::writeBytes(folder.path() + "/Archivio/" + side + "Aerei.Dat", archive(planes, aircraftRecord));
+    testsupport::writeBytes(folder.path() + "/Archivio/" + side + "Aerei.Dat",
+                            archive(planes, aircraftRecord));
 }
 
 // The standard test archives: Allied carriers A (kept), B (deleted) and C (kept), destroyers, a
