@@ -23,13 +23,13 @@ int rowTop(int base) {
 
 FrmBasi::FrmBasi() : Form("FrmBasi") {
     setCaption("Navi e Porti");
-    setSize(7800, 7680);
+    setSize(8520, 7680);
     setFixedBorder(true);
 
     Label16.setCaption(
         " BASE                            PORTO        AEROPOR      BASE            PUNTI           "
         "NAVI            AEREI");
-    Label16.move(120, 240, 7440, 285);
+    Label16.move(120, 240, 8280, 285);
     for (int base = 1; base <= kBases; ++base) {
         auto label =
             std::make_unique<Label>(*this, QStringLiteral("Label%1").arg(base), kBaseNames[base - 1]);

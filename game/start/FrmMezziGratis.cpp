@@ -57,7 +57,7 @@ QString plain(long long v) {
 } // namespace
 
 FrmMezziGratis::FrmMezziGratis() : Form("FrmMezziGratis") {
-    setSize(11520, 8400);
+    setSize(11520, 7560);
     setFixedBorder(true);
 
     Command2.move(120, 120, 1800, 420);
@@ -83,7 +83,7 @@ FrmMezziGratis::FrmMezziGratis() : Form("FrmMezziGratis") {
     Label28.setCaption(kNoticeShips);
     Label28.setFontBold(true);
 
-    Frame1.move(120, 1380, 11280, 6900);
+    Frame1.move(120, 1380, 11280, 6000);
     Frame1.setVisible(false);
     Label3.move(240, 300, 3000, 285);
     Combo1.move(240, 600, 2400, 315);
@@ -119,7 +119,7 @@ FrmMezziGratis::FrmMezziGratis() : Form("FrmMezziGratis") {
     Label13.setWordWrap(true);
     List1.setEnabled(false);
 
-    Frame2.move(120, 1380, 11280, 6900);
+    Frame2.move(120, 1380, 11280, 6000);
     Frame2.setVisible(false);
     Label15.move(240, 300, 3000, 285);
     Combo2.move(240, 600, 2400, 315);

@@ -43,7 +43,7 @@ constexpr int kComboItems[] = {1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 13, 14, 15, 16, 
 
 FrmSetUpGen::FrmSetUpGen() : Form("FrmSetUpGen") {
     setCaption(kTitle);
-    setSize(10200, 8520);
+    setSize(10920, 8520);
     setFixedBorder(true);
 
     Frame1.move(120, 120, 4800, 2280);
@@ -61,43 +61,43 @@ FrmSetUpGen::FrmSetUpGen() : Form("FrmSetUpGen") {
     Combo2.setToolTipText("Per le condizioni Atmo");
     Combo3.setToolTipText("Periodo storico");
 
-    Frame2.move(5040, 120, 5040, 2280);
+    Frame2.move(5040, 120, 5760, 2280);
     Frame2.setToolTipText("I valori inseriti influiscono sulle missioni ");
-    Label6.move(1680, 420, 1500, 285);
-    Label7.move(3360, 420, 1500, 285);
+    Label6.move(2040, 420, 1500, 285);
+    Label7.move(3840, 420, 1500, 285);
     Label4.move(240, 870, 1320, 285);
     Label4.setToolTipText("Acquisto Mezzi Navali / Punti Comando 3:1");
     Label5.move(240, 1320, 1320, 285);
     Label5.setToolTipText("Punti Trasportabili/Rifornimenti Basi/Acquisto Aerei");
-    Combo4.move(1680, 840, 1500, 315);
-    Combo5.move(3360, 840, 1500, 315);
-    Combo6.move(1680, 1290, 1500, 315);
-    Combo7.move(3360, 1290, 1500, 315);
+    Combo4.move(2040, 840, 1680, 315);
+    Combo5.move(3840, 840, 1680, 315);
+    Combo6.move(2040, 1290, 1680, 315);
+    Combo7.move(3840, 1290, 1680, 315);
 
-    Frame3.move(120, 2520, 9960, 2760);
-    Label13.move(6000, 300, 1560, 285);
-    Label14.move(7920, 300, 1560, 285);
+    Frame3.move(120, 2520, 10680, 2760);
+    Label13.move(6480, 300, 1680, 285);
+    Label14.move(8640, 300, 1680, 285);
     platform::Label* rowLabels[] = {&Label8, &Label9, &Label10, &Label11, &Label12};
     for (int row = 0; row < 5; ++row) {
         const int top = 700 + 400 * row;
         rowLabels[row]->move(240, top + 30, 5640, 285);
-        comboOf(10 + 2 * row).move(6000, top, 1560, 315);
-        comboOf(11 + 2 * row).move(7920, top, 1560, 315);
+        comboOf(10 + 2 * row).move(6480, top, 1680, 315);
+        comboOf(11 + 2 * row).move(8640, top, 1680, 315);
     }
     Label8.setToolTipText("Se avete poche navi inserite 70");
     Label12.setToolTipText("Percentuale attivazione Mezzi");
 
-    Frame4.move(120, 5400, 9960, 2280);
-    Frame5.move(120, 300, 4800, 1860);
-    Frame6.move(5040, 300, 4800, 1860);
+    Frame4.move(120, 5400, 10680, 2280);
+    Frame5.move(120, 300, 5160, 1860);
+    Frame6.move(5400, 300, 5160, 1860);
     platform::Label* allied[] = {&Label15, &Label16, &Label17, &Label18};
     platform::Label* axis[] = {&Label19, &Label20, &Label21, &Label22};
     for (int i = 0; i < 4; ++i) {
         const int top = 330 + 360 * i;
-        allied[i]->move(120, top, 3600, 285);
-        axis[i]->move(120, top, 3600, 285);
-        Label23.add(i, Frame5, "Label23").move(3780, top, 900, 285);
-        Label24.add(i, Frame6, "Label24").move(3780, top, 900, 285);
+        allied[i]->move(120, top, 4320, 285);
+        axis[i]->move(120, top, 4320, 285);
+        Label23.add(i, Frame5, "Label23").move(4440, top, 600, 285);
+        Label24.add(i, Frame6, "Label24").move(4440, top, 600, 285);
         Label23[i].setBorderStyle(1);
         Label24[i].setBorderStyle(1);
         Label23[i].setAlignment(1);
@@ -105,9 +105,9 @@ FrmSetUpGen::FrmSetUpGen() : Form("FrmSetUpGen") {
     }
 
     Command1.move(120, 7860, 2280, 420);
-    Command2.move(2520, 7860, 2280, 420);
-    Command3.move(5400, 7860, 2280, 420);
-    Command4.move(7800, 7860, 2280, 420);
+    Command2.move(2640, 7860, 2280, 420);
+    Command3.move(6000, 7860, 2280, 420);
+    Command4.move(8520, 7860, 2280, 420);
     Command3.setEnabled(false);
 
     Text1.KeyPress = [](int& key) {
