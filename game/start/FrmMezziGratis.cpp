@@ -198,28 +198,20 @@ void FrmMezziGratis::showSide(int side) {
 
 // ---------------------------------------------------------------- ship phases
 
-void FrmMezziGratis::Command2_Click() {
-    G().CurrentSide = kAllies;
-    WizardPhase = 1;
-    showSide(kAllies);
-    Frame1.setCaption("NAVI ALLEATI");
-    PreparaNaviGratis();
-    ListaBasiNavi();
-    ListaNaviGratis();
-    Command1.setEnabled(true);
-    Command2.setEnabled(false);
-}
+void FrmMezziGratis::Command2_Click() { beginShipPhase(kAllies); }
 
-void FrmMezziGratis::Command3_Click() {
-    G().CurrentSide = kAxis;
+void FrmMezziGratis::Command3_Click() { beginShipPhase(kAxis); }
+
+void FrmMezziGratis::beginShipPhase(int side) {
+    G().CurrentSide = side;
     WizardPhase = 1;
-    showSide(kAxis);
-    Frame1.setCaption("NAVI ASSE");
+    showSide(side);
+    Frame1.setCaption(side == kAllies ? "NAVI ALLEATI" : "NAVI ASSE");
     PreparaNaviGratis();
     ListaBasiNavi();
     ListaNaviGratis();
     Command1.setEnabled(true);
-    Command3.setEnabled(false);
+    (side == kAllies ? Command2 : Command3).setEnabled(false);
 }
 
 void FrmMezziGratis::Command1_Click() {
@@ -322,31 +314,24 @@ void FrmMezziGratis::Label14_Click() {
 
 // ---------------------------------------------------------------- aircraft phases
 
-void FrmMezziGratis::Command4_Click() {
-    G().CurrentSide = kAllies;
-    WizardPhase = 2;
-    showSide(kAllies);
-    Frame2.setCaption("AEREI ALLEATI");
-    ListaBasiAerei();
-    AircraftPool = kAlliedAircraftPool;
-    Label20.setCaption(plain(AircraftPool));
-    Command1.setEnabled(true);
-    Command4.setEnabled(false);
-    refreshEndOfAircraft();
-}
+void FrmMezziGratis::Command4_Click() { beginAircraftPhase(kAllies); }
 
 void FrmMezziGratis::Command5_Click() {
-    G().CurrentSide = kAxis;
-    WizardPhase = 2;
-    showSide(kAxis);
-    Frame2.setCaption("AEREI ASSE");
     Label28.setCaption(kNoticeAircraft);
     Label28.setVisible(true);
+    beginAircraftPhase(kAxis);
+}
+
+void FrmMezziGratis::beginAircraftPhase(int side) {
+    G().CurrentSide = side;
+    WizardPhase = 2;
+    showSide(side);
+    Frame2.setCaption(side == kAllies ? "AEREI ALLEATI" : "AEREI ASSE");
     ListaBasiAerei();
-    AircraftPool = kAxisAircraftPool;
+    AircraftPool = side == kAllies ? kAlliedAircraftPool : kAxisAircraftPool;
     Label20.setCaption(plain(AircraftPool));
     Command1.setEnabled(true);
-    Command5.setEnabled(false);
+    (side == kAllies ? Command4 : Command5).setEnabled(false);
     refreshEndOfAircraft();
 }
 

@@ -98,6 +98,8 @@ class FrmMezziGratis : public platform::Form {
     void ListaBasiAerei();
     void ListaAereiGratis();
     void showSide(int side);
+    void beginShipPhase(int side);
+    void beginAircraftPhase(int side);
     void restorePending();
     void refreshEndOfAircraft();
     void endAircraftPhase();
