@@ -109,8 +109,9 @@ bool isCampaignNameTaken(const QString& name) {
     readGameSlots();
     for (int slot = 1; slot <= kSlots; ++slot)
         if (G().GameSlots[slot].name.trimmed().compare(n, Qt::CaseInsensitive) == 0) return true;
-    // The existence test matches file names without regard to case.
-    for (const QString& file : {n + ".Stp", "BaseSetUp" + n + ".txt"}) {
+    // Any file of the new campaign already there belongs to another one: besides a campaign of the
+    // same name, "Abc" and "AbcNome" would share "StackAbcNomeAereiAlle.dat".
+    for (const QString& file : campaignFileNames(n)) {
         G().ProbePath = G().GamesPath + file;
         ApriFileProva();
         if (G().ProbePath.isEmpty()) return true;

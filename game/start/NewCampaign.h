@@ -23,7 +23,8 @@ constexpr int kMissionItems = 8;
 // A campaign name: letters A..Z and a..z only, 3 to 30 of them, once trimmed.
 bool isValidCampaignName(const QString& name);
 
-// True when a slot holds the name (letter case aside), or its settings or base set-up file exists.
+// True when a slot holds the name (letter case aside), or a file of the campaign it would make
+// already exists.
 bool isCampaignNameTaken(const QString& name);
 
 // The values of the combos that the mission targets read, as the window shows them.

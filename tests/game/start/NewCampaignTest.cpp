@@ -229,3 +229,16 @@ TEST_F(ArchiveCopyTest, FreeAircraftListsAndConfirmation) {
     G().BaseTable[7][4] = 1;
     EXPECT_FALSE(canPlaceMoreAircraft(2));
 }
+
+TEST_F(ArchiveCopyTest, NamesTakenBySlotsOrFiles) {
+    testsupport::writeBytes(campaignFile("NomeGiochi.txt"),
+                            "\"Kilo\"\r\n30\r\n1\r\n1940\r\n" +
+                                QByteArray("\"nn\"\r\n0\r\n0\r\n0\r\n").repeated(3));
+    for (const char* file : {"StackKiloNomeAereiAlle.dat", "limA.stp"})
+        testsupport::writeBytes(campaignFile(file), "0\r\n");
+    EXPECT_TRUE(isCampaignNameTaken("KILO"));
+    EXPECT_TRUE(isCampaignNameTaken("KiloNome")) << "its air-group table is Kilo's air-group names";
+    EXPECT_TRUE(isCampaignNameTaken("Lima"));
+    EXPECT_FALSE(isCampaignNameTaken("Mike"));
+    EXPECT_TRUE(G().ProbePath.isEmpty());
+}
