@@ -16,32 +16,79 @@ const Int16* row(const GroupTable& table, int group) {
     return group >= 0 && group <= kGroups ? table[group] : kNone;
 }
 
-// A group's heading for a contact: a heading of 0 is replaced by an eight-sided roll.
-int headingOrRoll(const Int16* r) {
-    if (r[28] != 0) return r[28];
-    G().DiceSides = 8;
-    return TiraDado(G().DiceSides);
+using ContactField = Int16 ContactRecord::*;
+using SideValue = Int16 Globals::*;
+
+// One side's fields of the contact record and the globals that fill them.
+struct Side {
+    int number;
+    ContactField lato, vede, nstack, difvev, dado, attacco, rotta, numnavi, nodi, inc;
+    SideValue unit, encounter, sight, evasion, die;
+    Int16 (Globals::*marks)[kGroups + 1][3];
+};
+
+const Side kSides[2] = {
+    {kAllies, &ContactRecord::STLATO1, &ContactRecord::STVEDELATO1, &ContactRecord::STNSTACKLATO1,
+     &ContactRecord::STDIFVEVLATO1, &ContactRecord::STDADOLATO1, &ContactRecord::STATTACCOLATO1,
+     &ContactRecord::STROTTALATO1, &ContactRecord::STNUMNAVILATO1, &ContactRecord::STNODILATO1,
+     &ContactRecord::STINCLATO1, &Globals::ContactUnitAlle, &Globals::EncounterGnAlle,
+     &Globals::SightValueAlle, &Globals::EvasionValueAlle, &Globals::SightDieAlle,
+     &Globals::GnAttackMarksAlle},
+    {kAxis, &ContactRecord::STLATO2, &ContactRecord::STVEDELATO2, &ContactRecord::STNSTACKLATO2,
+     &ContactRecord::STDIFVEVLATO2, &ContactRecord::STDADOLATO2, &ContactRecord::STATTACCOLATO2,
+     &ContactRecord::STROTTALATO2, &ContactRecord::STNUMNAVILATO2, &ContactRecord::STNODILATO2,
+     &ContactRecord::STINCLATO2, &Globals::ContactUnitAsse, &Globals::EncounterGnAsse,
+     &Globals::SightValueAsse, &Globals::EvasionValueAsse, &Globals::SightDieAsse,
+     &Globals::GnAttackMarksAsse},
+};
+
+const Side& other(const Side& s) {
+    return kSides[s.number == kAllies ? 1 : 0];
+}
+const Side* sideInPlay() {
+    const int side = G().CurrentSide;
+    return side == kAllies || side == kAxis ? &kSides[side - 1] : nullptr;
 }
 
-// Headings (with the roll for 0), ships, knots and fires of the two naval groups of a sighting.
-void copyGroups(ContactRecord& c, int gnAlle, int gnAsse) {
-    const Int16* a = row(G().GnTableAlle, gnAlle);
-    const Int16* b = row(G().GnTableAsse, gnAsse);
-    c.STROTTALATO1 = headingOrRoll(a);
-    c.STROTTALATO2 = headingOrRoll(b);
-    c.STNUMNAVILATO1 = a[4];
-    c.STNUMNAVILATO2 = b[4];
-    c.STNODILATO1 = a[14];
-    c.STNODILATO2 = b[14];
-    c.STINCLATO1 = a[5];
-    c.STINCLATO2 = b[5];
+// The side sees when its sighting value beats the other side's evasion value.
+int margin(const Side& s) {
+    return G().*s.sight - G().*other(s).evasion;
+}
+
+// Heading (an eight-sided roll for 0), ships, knots and fires of a side's naval group.
+void copyGroup(ContactRecord& c, const Side& s, const Int16* r, bool rollForNoHeading) {
+    c.*s.rotta = r[28];
+    if (r[28] == 0 && rollForNoHeading) {
+        G().DiceSides = 8;
+        c.*s.rotta = TiraDado(G().DiceSides);
+    }
+    c.*s.numnavi = r[4];
+    c.*s.nodi = r[14];
+    c.*s.inc = r[5];
+}
+
+// The naval groups of a sighting, Allies first.
+void copyGroups(ContactRecord& c) {
+    for (const Side& s : kSides) copyGroup(c, s, row(G().gnTable(s.number), G().*s.encounter), true);
 }
 
 // The reconnaissance mark of a unit, column 2 of the side's attack marks.
-Int16* mark(Int16 (&marks)[kGroups + 1][3], int unit) {
+Int16* mark(const Side& s, int unit) {
     static Int16 none;
     none = 0;
-    return unit >= 0 && unit <= kGroups ? &marks[unit][2] : &none;
+    return unit >= 0 && unit <= kGroups ? &(G().*s.marks)[unit][2] : &none;
+}
+
+// The acting group of a strike or bombardment: its side attacks, with the group's number, the base
+// it strikes (column targetColumn of its row) and its order.
+const Int16* attacker(ContactRecord& c, const Side& s, const GroupTable& table, int targetColumn) {
+    const int unit = G().*s.unit;
+    const Int16* r = row(table, unit);
+    c.*s.attacco = 1;
+    c.*s.nstack = unit;
+    c.STA1 = r[targetColumn];
+    c.STA2 = r[7];
+    return r;
 }
 
 RecordFile& records(int channel, int length) {
@@ -159,17 +206,14 @@ void ScriviContattoGN() {
     if (g.ActivityKind == 2) g.SightValueAsse = 0;
     if (g.ActivityKind == 3) g.SightValueAlle = 0;
     ContactRecord c{};
-    c.STLATO1 = 1;
-    c.STLATO2 = 1;
-    c.STVEDELATO1 = g.SightValueAlle > g.EvasionValueAsse ? 1 : 0;
-    c.STVEDELATO2 = g.SightValueAsse > g.EvasionValueAlle ? 1 : 0;
-    c.STNSTACKLATO1 = g.EncounterGnAlle;
-    c.STNSTACKLATO2 = g.EncounterGnAsse;
-    c.STDIFVEVLATO1 = g.SightValueAlle - g.EvasionValueAsse;
-    c.STDIFVEVLATO2 = g.SightValueAsse - g.EvasionValueAlle;
-    c.STDADOLATO1 = g.SightDieAlle;
-    c.STDADOLATO2 = g.SightDieAsse;
-    copyGroups(c, g.EncounterGnAlle, g.EncounterGnAsse);
+    for (const Side& s : kSides) {
+        c.*s.lato = 1;
+        c.*s.vede = margin(s) > 0 ? 1 : 0;
+        c.*s.nstack = g.*s.encounter;
+        c.*s.difvev = margin(s);
+        c.*s.dado = g.*s.die;
+    }
+    copyGroups(c);
     c.STDISTANZA = g.ContactDistance;
     finishContact(c, 13);
 }
@@ -179,34 +223,23 @@ void ScriviContattoRicognizione() {
     Globals& g = G();
     g.ContattiGestiti += 1;
     ContactRecord c{};
-    c.STLATO1 = g.ContactUnitAlle >= 1 ? 2 : 1;
-    c.STLATO2 = g.ContactUnitAsse >= 1 ? 2 : 1;
-    const bool patrolOrStrike = g.AirOrder == 3 || g.AirOrder == 5;
-    if (g.SightValueAlle > g.EvasionValueAsse) {
-        c.STVEDELATO1 = 1;
-        c.STA2 = g.AirOrder;
-        c.STATTACCOLATO1 = *mark(g.GnAttackMarksAlle, g.ContactUnitAlle) == 0 && patrolOrStrike ? 1 : 0;
+    for (const Side& s : kSides) {
+        const int unit = g.*s.unit;
+        c.*s.lato = unit >= 1 ? 2 : 1;
+        if (margin(s) > 0) {
+            c.*s.vede = 1;
+            c.STA2 = g.AirOrder;
+            c.*s.attacco = *mark(s, unit) == 0 && (g.AirOrder == 3 || g.AirOrder == 5) ? 1 : 0;
+        }
+        if (g.*s.encounter > 0) {
+            c.*s.nstack = g.*s.encounter;
+        } else if (unit > 0) {
+            c.*s.nstack = unit;
+            *mark(s, unit) = g.*other(s).encounter;
+        }
+        c.*s.difvev = margin(s);
     }
-    if (g.SightValueAsse > g.EvasionValueAlle) {
-        c.STVEDELATO2 = 1;
-        c.STA2 = g.AirOrder;
-        c.STATTACCOLATO2 = *mark(g.GnAttackMarksAsse, g.ContactUnitAsse) == 0 && patrolOrStrike ? 1 : 0;
-    }
-    if (g.EncounterGnAlle > 0) {
-        c.STNSTACKLATO1 = g.EncounterGnAlle;
-    } else if (g.ContactUnitAlle > 0) {
-        c.STNSTACKLATO1 = g.ContactUnitAlle;
-        *mark(g.GnAttackMarksAlle, g.ContactUnitAlle) = g.EncounterGnAsse;
-    }
-    if (g.EncounterGnAsse >= 1) {
-        c.STNSTACKLATO2 = g.EncounterGnAsse;
-    } else if (g.ContactUnitAsse > 0) {
-        c.STNSTACKLATO2 = g.ContactUnitAsse;
-        *mark(g.GnAttackMarksAsse, g.ContactUnitAsse) = g.EncounterGnAlle;
-    }
-    c.STDIFVEVLATO1 = g.SightValueAlle - g.EvasionValueAsse;
-    c.STDIFVEVLATO2 = g.SightValueAsse - g.EvasionValueAlle;
-    copyGroups(c, g.EncounterGnAlle, g.EncounterGnAsse);
+    copyGroups(c);
     c.STDISTANZA = g.ContactDistance;
     finishContact(c, 17);
 }
@@ -216,20 +249,9 @@ void ScriviContattoGA() {
     Globals& g = G();
     g.ContattiGestiti += 1;
     ContactRecord c{};
-    if (g.CurrentSide == kAllies) {
-        const Int16* r = row(g.GaTableAlle, g.ContactUnitAlle);
-        c.STVEDELATO1 = 1;
-        c.STATTACCOLATO1 = 1;
-        c.STNSTACKLATO1 = g.ContactUnitAlle;
-        c.STA1 = r[30];
-        c.STA2 = r[7];
-    } else if (g.CurrentSide == kAxis) {
-        const Int16* r = row(g.GaTableAsse, g.ContactUnitAsse);
-        c.STVEDELATO2 = 1;
-        c.STATTACCOLATO2 = 1;
-        c.STNSTACKLATO2 = g.ContactUnitAsse;
-        c.STA1 = r[30];
-        c.STA2 = r[7];
+    if (const Side* s = sideInPlay()) {
+        attacker(c, *s, g.gaTable(s->number), 30);
+        c.*s->vede = 1;
     }
     c.STC1 = 2;
     finishContact(c, 17);
@@ -240,30 +262,10 @@ void ScriviContattoGN2() {
     Globals& g = G();
     g.ContattiGestiti += 1;
     ContactRecord c{};
-    if (g.CurrentSide == kAllies) {
-        const Int16* r = row(g.GnTableAlle, g.ContactUnitAlle);
-        c.STLATO1 = 1;
-        c.STVEDELATO2 = 1;
-        c.STATTACCOLATO1 = 1;
-        c.STNSTACKLATO1 = g.ContactUnitAlle;
-        c.STA1 = r[33];
-        c.STA2 = r[7];
-        c.STROTTALATO1 = r[28];
-        c.STNUMNAVILATO1 = r[4];
-        c.STNODILATO1 = r[14];
-        c.STINCLATO1 = r[5];
-    } else if (g.CurrentSide == kAxis) {
-        const Int16* r = row(g.GnTableAsse, g.ContactUnitAsse);
-        c.STLATO2 = 1;
-        c.STVEDELATO1 = 1;
-        c.STATTACCOLATO2 = 1;
-        c.STNSTACKLATO2 = g.ContactUnitAsse;
-        c.STA1 = r[33];
-        c.STA2 = r[7];
-        c.STROTTALATO2 = r[28];
-        c.STNUMNAVILATO2 = r[4];
-        c.STNODILATO2 = r[14];
-        c.STINCLATO2 = r[5];
+    if (const Side* s = sideInPlay()) {
+        copyGroup(c, *s, attacker(c, *s, g.gnTable(s->number), 33), false);
+        c.*s->lato = 1;
+        c.*other(*s).vede = 1;
     }
     c.STDIFVEVLATO1 = c.STVEDELATO1 + 1;
     c.STDIFVEVLATO2 = c.STVEDELATO2 + 1;

@@ -156,7 +156,6 @@ struct Globals {
     GroupTable& gnTable(int side) { return side == kAxis ? GnTableAsse : GnTableAlle; }
     GroupTable& gaTable(int side) { return side == kAxis ? GaTableAsse : GaTableAlle; }
     GroupNames& gaNames(int side) { return side == kAxis ? GaNamesAsse : GaNamesAlle; }
-    auto& gnAttackMarks(int side) { return side == kAxis ? GnAttackMarksAsse : GnAttackMarksAlle; }
     // A game-state item read as a whole number.
     long long state(int item) const { return platform::textToWhole(GameState[item]); }
     void setState(int item, long long value) { GameState[item] = QString::number(value); }

@@ -10,55 +10,26 @@ namespace {
 constexpr int kNameItems = 3;
 constexpr int kNoFreeGroup = 99;
 
-// The six files in the order they are written and read.
+// The six files in the order they are written and read: four tables, then the two name tables.
+const char* const kTableWords[] = {"NaviAlle.dat", "NaviAsse.dat", "AereiAlle.dat", "AereiAsse.dat"};
+const char* const kNamesWords[] = {"NomeAereiAlle.dat", "NomeAereiAsse.dat"};
+
 struct Tables {
-    GroupTable gnAlle, gnAsse, gaAlle, gaAsse;
-    GroupNames namesAlle, namesAsse;
+    GroupTable* table[4];
+    GroupNames* names[2];
 };
 
-struct TableFile {
-    const char* word;
-    GroupTable Tables::*table;
+Tables tablesOf(Globals& g) {
+    return {{&g.GnTableAlle, &g.GnTableAsse, &g.GaTableAlle, &g.GaTableAsse},
+            {&g.GaNamesAlle, &g.GaNamesAsse}};
+}
+
+// Storage for tables read but not yet accepted.
+struct ReadTables {
+    GroupTable table[4];
+    GroupNames names[2];
+    Tables pointers() { return {{&table[0], &table[1], &table[2], &table[3]}, {&names[0], &names[1]}}; }
 };
-struct NamesFile {
-    const char* word;
-    GroupNames Tables::*names;
-};
-const TableFile kTableFiles[] = {{"NaviAlle.dat", &Tables::gnAlle},
-                                 {"NaviAsse.dat", &Tables::gnAsse},
-                                 {"AereiAlle.dat", &Tables::gaAlle},
-                                 {"AereiAsse.dat", &Tables::gaAsse}};
-const NamesFile kNamesFiles[] = {{"NomeAereiAlle.dat", &Tables::namesAlle},
-                                 {"NomeAereiAsse.dat", &Tables::namesAsse}};
-
-void copyTable(GroupTable& to, const GroupTable& from) {
-    for (int n = 0; n <= kGroups; ++n)
-        for (int c = 0; c <= kGroupColumns; ++c) to[n][c] = from[n][c];
-}
-
-void copyNames(GroupNames& to, const GroupNames& from) {
-    for (int n = 0; n <= kGroups; ++n)
-        for (int i = 0; i <= kNameItems; ++i) to[n][i] = from[n][i];
-}
-
-// The tables as they stand in the state object, and back.
-void take(Tables& t, Globals& g) {
-    copyTable(t.gnAlle, g.GnTableAlle);
-    copyTable(t.gnAsse, g.GnTableAsse);
-    copyTable(t.gaAlle, g.GaTableAlle);
-    copyTable(t.gaAsse, g.GaTableAsse);
-    copyNames(t.namesAlle, g.GaNamesAlle);
-    copyNames(t.namesAsse, g.GaNamesAsse);
-}
-
-void give(const Tables& t, Globals& g) {
-    copyTable(g.GnTableAlle, t.gnAlle);
-    copyTable(g.GnTableAsse, t.gnAsse);
-    copyTable(g.GaTableAlle, t.gaAlle);
-    copyTable(g.GaTableAsse, t.gaAsse);
-    copyNames(g.GaNamesAlle, t.namesAlle);
-    copyNames(g.GaNamesAsse, t.namesAsse);
-}
 
 int firstFreeGroup(const GroupTable& table) {
     for (int n = 1; n <= kGroups; ++n)
@@ -69,48 +40,45 @@ int firstFreeGroup(const GroupTable& table) {
 
 void SalvaTabelleGruppi() {
     Globals& g = G();
-    auto t = std::make_unique<Tables>();
-    take(*t, g);
+    const Tables t = tablesOf(g);
     g.Files.closeAll();
-    for (const TableFile& f : kTableFiles) {
-        const GroupTable& table = (*t).*f.table;
-        writeOnChannel(kChannelGroups, stackFile(f.word), CloseRule::AllChannels,
+    for (int k = 0; k < 4; ++k)
+        writeOnChannel(kChannelGroups, stackFile(kTableWords[k]), CloseRule::AllChannels,
                        [&](platform::TextWriter& w) {
                            for (int n = 1; n <= kGroups; ++n)
-                               for (int c = 1; c <= kGroupColumns; ++c) w.writeNumber(table[n][c]);
+                               for (int c = 1; c <= kGroupColumns; ++c) w.writeNumber((*t.table[k])[n][c]);
                        });
-    }
-    for (const NamesFile& f : kNamesFiles) {
-        const GroupNames& names = (*t).*f.names;
-        writeOnChannel(kChannelGroups, stackFile(f.word), CloseRule::AllChannels,
+    for (int k = 0; k < 2; ++k)
+        writeOnChannel(kChannelGroups, stackFile(kNamesWords[k]), CloseRule::AllChannels,
                        [&](platform::TextWriter& w) {
                            for (int n = 1; n <= kGroups; ++n)
-                               for (int i = 1; i <= kNameItems; ++i) w.writeText(names[n][i]);
+                               for (int i = 1; i <= kNameItems; ++i) w.writeText((*t.names[k])[n][i]);
                        });
-    }
     g.Files.closeAll();
 }
 
 void CaricaTabelleGruppi() {
-    Globals& g = G();
-    auto t = std::make_unique<Tables>();
-    for (const TableFile& f : kTableFiles) {
-        GroupTable& table = (*t).*f.table;
-        readOnChannel(kChannelGroups, stackFile(f.word), CloseRule::AllChannels,
+    auto read = std::make_unique<ReadTables>();
+    const Tables t = read->pointers();
+    for (int k = 0; k < 4; ++k)
+        readOnChannel(kChannelGroups, stackFile(kTableWords[k]), CloseRule::AllChannels,
                       [&](platform::TextReader& r) {
                           for (int n = 1; n <= kGroups; ++n)
-                              for (int c = 1; c <= kGroupColumns; ++c) table[n][c] = readWhole16(r);
+                              for (int c = 1; c <= kGroupColumns; ++c) (*t.table[k])[n][c] = readWhole16(r);
                       });
-    }
-    for (const NamesFile& f : kNamesFiles) {
-        GroupNames& names = (*t).*f.names;
-        readOnChannel(kChannelGroups, stackFile(f.word), CloseRule::AllChannels,
+    for (int k = 0; k < 2; ++k)
+        readOnChannel(kChannelGroups, stackFile(kNamesWords[k]), CloseRule::AllChannels,
                       [&](platform::TextReader& r) {
                           for (int n = 1; n <= kGroups; ++n)
-                              for (int i = 1; i <= kNameItems; ++i) names[n][i] = r.readText();
+                              for (int i = 1; i <= kNameItems; ++i) (*t.names[k])[n][i] = r.readText();
                       });
-    }
-    give(*t, g);
+    const Tables into = tablesOf(G());
+    for (int k = 0; k < 4; ++k)
+        for (int n = 1; n <= kGroups; ++n)
+            for (int c = 1; c <= kGroupColumns; ++c) (*into.table[k])[n][c] = (*t.table[k])[n][c];
+    for (int k = 0; k < 2; ++k)
+        for (int n = 1; n <= kGroups; ++n)
+            for (int i = 1; i <= kNameItems; ++i) (*into.names[k])[n][i] = (*t.names[k])[n][i];
 }
 
 void PrimoGNLibero() {

@@ -6,10 +6,13 @@ QString shipFilePath(int side) {
     return G().GamesPath + (side == kAxis ? "NaviAsse" : "NaviAlle") + G().CampaignName + ".dat";
 }
 
-QString baseAircraftFilePath(int base) {
+QString baseAircraftFileName(int base, const QString& campaign) {
     const QString word = base >= 12 ? QStringLiteral("AereiAlle") : QStringLiteral("AereiAsse");
-    return G().GamesPath + (base >= 1 && base <= kBases ? G().BaseNames[base] : QString()) + word +
-           G().CampaignName + ".dat";
+    return (base >= 1 && base <= kBases ? G().BaseNames[base] : QString()) + word + campaign + ".dat";
+}
+
+QString baseAircraftFilePath(int base) {
+    return G().GamesPath + baseAircraftFileName(base, G().CampaignName);
 }
 
 QString carrierCode(int n) {

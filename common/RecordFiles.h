@@ -11,8 +11,9 @@ using recordformat::ShipRecord;
 
 // GamesPath & "NaviAlle" / "NaviAsse" & CampaignName & ".dat" (side 1 / 2).
 QString shipFilePath(int side);
-// GamesPath & the base's name & "AereiAsse" (bases 1..11) or "AereiAlle" (12..15) & CampaignName
-// & ".dat".
+// The base's name & "AereiAsse" (bases 1..11) or "AereiAlle" (12..15) & campaign & ".dat".
+QString baseAircraftFileName(int base, const QString& campaign);
+// That file of the open campaign in GamesPath.
 QString baseAircraftFilePath(int base);
 // The carrier code of carrier n, as its ship record's field 34 holds it: "P" & n.
 QString carrierCode(int n);

@@ -124,7 +124,10 @@ void checkLength(const platform::RecordFile& file, const TextRecord& record) {
 
 void readRecord(const platform::RecordFile& file, int number, TextRecord& record) {
     checkLength(file, record);
-    record.setBytes(file.get(number));
+    // A record cut short by the end of the file reads blank where it is missing.
+    const int len = file.recordLength();
+    const qint64 present = std::clamp<qint64>(file.length() - qint64(number - 1) * len, 0, len);
+    record.setBytes(file.get(number).left(static_cast<int>(present)));
 }
 
 void writeRecord(platform::RecordFile& file, int number, const TextRecord& record) {

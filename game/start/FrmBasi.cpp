@@ -67,17 +67,21 @@ FrmBasi::FrmBasi() : Form("FrmBasi") {
     Command1.Click = [this] { Command1_Click(); };
     Command2.Click = [this] { Command2_Click(); };
     Command3.Click = [this] { Command3_Click(); };
+    Label17.Change = [this] { Label17_Change(); };
 }
 
 void FrmBasi::Form_Load() {
     Label17.setCaption(G().CampaignName);
-    Command2.setEnabled(!Label17.caption().isEmpty());
     // Without the defaults the grid stays empty and the values can be typed.
     try {
         CaricaDefaultBasi();
     } catch (const std::exception& e) {
         showError(QString::fromUtf8(e.what()));
     }
+}
+
+void FrmBasi::Label17_Change() {
+    if (!Label17.caption().isEmpty()) Command2.setEnabled(true);
 }
 
 void FrmBasi::boxChanged(int column, int base) {

@@ -16,6 +16,7 @@ class FrmBasi : public platform::Form {
     void Command1_Click(); // "&Default"
     void Command2_Click(); // "&Chiude e Salva"
     void Command3_Click(); // "&Reset"
+    void Label17_Change();
 
     // The box of a column (0 PORTO .. 5 AEREI) and base (1..15).
     platform::TextBox& box(int column, int base) { return Text[column][base - 1]; }

@@ -110,21 +110,12 @@ void FrmGame::layOut() {
     Command1.setToolTipText("Esce senza fare nulla");
 }
 
-Label& FrmGame::slotName(int n) {
-    Label* l[] = {&Label1, &Label2, &Label3, &Label4};
-    return *l[n - 1];
-}
-Label& FrmGame::slotDays(int n) {
-    Label* l[] = {&Label6, &Label9, &Label12, &Label15};
-    return *l[n - 1];
-}
-Label& FrmGame::slotSeason(int n) {
-    Label* l[] = {&Label7, &Label10, &Label13, &Label16};
-    return *l[n - 1];
-}
-Label& FrmGame::slotYear(int n) {
-    Label* l[] = {&Label8, &Label11, &Label14, &Label17};
-    return *l[n - 1];
+Label& FrmGame::slotLabel(int n, int field) {
+    Label* const rows[kSlots][4] = {{&Label1, &Label6, &Label7, &Label8},
+                                    {&Label2, &Label9, &Label10, &Label11},
+                                    {&Label3, &Label12, &Label13, &Label14},
+                                    {&Label4, &Label15, &Label16, &Label17}};
+    return *rows[n - 1][field - 1];
 }
 
 void FrmGame::Form_Load() {
@@ -228,7 +219,7 @@ void FrmGame::slotNameMouseMove(int n) {
 
 void FrmGame::Label19_Click() {
     // The main window comes with the campaign map; until then the campaign cannot be opened.
-    MsgBox(QStringLiteral("La finestra principale del gioco (FrmMain) non è ancora disponibile: "
+    MsgBox(QStringLiteral("La finestra principale del gioco non è ancora disponibile: "
                           "il gioco \"%1\" non può essere aperto.")
                .arg(G().CampaignName),
            vbInformation, QStringLiteral("APRI GIOCO"));

@@ -71,11 +71,12 @@ class FrmGame : public platform::Form {
     platform::Menu MnSetup{*this, "MnSetup", "Crea Nuovo Gioco    "};
     platform::Menu MnSetupGenerale{MnSetup, "MnSetupGenerale", "SetUpGenerale"};
 
-    // The four labels of slot n: name, days, season, year.
-    platform::Label& slotName(int n);
-    platform::Label& slotDays(int n);
-    platform::Label& slotSeason(int n);
-    platform::Label& slotYear(int n);
+    // The labels of slot n: field 1 name, 2 days, 3 season, 4 year.
+    platform::Label& slotLabel(int n, int field);
+    platform::Label& slotName(int n) { return slotLabel(n, 1); }
+    platform::Label& slotDays(int n) { return slotLabel(n, 2); }
+    platform::Label& slotSeason(int n) { return slotLabel(n, 3); }
+    platform::Label& slotYear(int n) { return slotLabel(n, 4); }
 
   private:
     void layOut();
