@@ -97,7 +97,7 @@ TEST(NewCampaignRules, BaseGridValues) {
     for (int base = 1; base <= 15; ++base) EXPECT_EQ(hasNoPort(base), base == 10 || base == 11 || base == 13);
 }
 
-TEST(NewCampaignRules, FreeShipQuotaAndPorts) {
+TEST(NewCampaignRules, FreeShipQuota) {
     auto sum = [](const std::array<int, 7>& q) { return q[0] + q[1] + q[2] + q[3] + q[4] + q[5] + q[6]; };
     EXPECT_EQ(freeShipQuota(15), (std::array<int, 7>{1, 1, 2, 2, 1, 1, 2}));
     EXPECT_EQ(freeShipQuota(30), (std::array<int, 7>{2, 2, 3, 3, 2, 2, 2}));
@@ -105,13 +105,6 @@ TEST(NewCampaignRules, FreeShipQuotaAndPorts) {
     EXPECT_EQ(freeShipQuota(60), (std::array<int, 7>{3, 3, 6, 6, 3, 4, 2}));
     EXPECT_EQ(sum(freeShipQuota(15)), 10);
     EXPECT_EQ(sum(freeShipQuota(60)), 27);
-    EXPECT_EQ(freeShipTypeIndex("NX"), 7);
-    EXPECT_EQ(freeShipTypeIndex("NB"), 0);
-    EXPECT_EQ(freeShipPorts(1), (std::vector<int>{12, 14, 15}));
-    EXPECT_EQ(freeShipPorts(2), (std::vector<int>{1, 2, 3, 4, 5, 6}));
-    EXPECT_TRUE(portTakesShipType(12, "SA"));
-    EXPECT_FALSE(portTakesShipType(12, "CT"));
-    EXPECT_TRUE(portTakesShipType(14, "CT"));
 }
 
 namespace {
@@ -186,23 +179,6 @@ TEST_F(ArchiveCopyTest, FreeShipListFilters) {
     names.clear();
     for (const ListedUnit& u : freeShipList(1, 1942)) names << u.text.left(2);
     EXPECT_TRUE(names.contains("CT") && names.size() == 5) << "a ship of the campaign year is listed";
-
-    std::array<int, 7> quota = freeShipQuota(15);
-    G().BaseShipCapacity[14] = 1;
-    G().BaseShipCapacity[12] = 5;
-    EXPECT_EQ(placeFreeShip(1, 12, 3, quota), "") << "MALTA HQ takes submarines only";
-    EXPECT_EQ(placeFreeShip(1, 14, 3, quota), "CT Jervis" + QString(13, ' ') + "Base N:14");
-    EXPECT_EQ(quota[2], 1);
-    EXPECT_EQ(G().BaseTable[14][10], 1);
-    EXPECT_EQ(placeFreeShip(1, 14, 4, quota), "") << "GIBILTERRA is full";
-    EXPECT_EQ(quota[2], 1);
-    platform::RecordFile ships(shipFilePath(1), 179);
-    recordformat::ShipRecord r;
-    recordformat::readRecord(ships, 3, r);
-    EXPECT_EQ(r.text(37), "14");
-    EXPECT_EQ(r.text(19), "1");
-    EXPECT_EQ(r.text(20), "1");
-    EXPECT_EQ(freeShipList(1, 1941).size(), 3u) << "a ship in port is no longer offered";
 }
 
 TEST_F(ArchiveCopyTest, FreeAircraftListsAndConfirmation) {
@@ -221,13 +197,6 @@ TEST_F(ArchiveCopyTest, FreeAircraftListsAndConfirmation) {
     axis = freeAircraftLists(2, 5);
     EXPECT_EQ(axis.placed, QStringList{name + " N:5  "});
     EXPECT_TRUE(freeAircraftLists(2, 6).placed.isEmpty()) << "each base has its own copy";
-
-    for (int base = 1; base <= 11; ++base) G().BaseAircraftCapacity[base] = 0;
-    EXPECT_FALSE(canPlaceMoreAircraft(2));
-    G().BaseAircraftCapacity[7] = 1;
-    EXPECT_TRUE(canPlaceMoreAircraft(2));
-    G().BaseTable[7][4] = 1;
-    EXPECT_FALSE(canPlaceMoreAircraft(2));
 }
 
 TEST_F(ArchiveCopyTest, NamesTakenBySlotsOrFiles) {
