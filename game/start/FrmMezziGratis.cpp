@@ -198,9 +198,13 @@ void FrmMezziGratis::showSide(int side) {
 
 // ---------------------------------------------------------------- ship phases
 
-void FrmMezziGratis::Command2_Click() { beginShipPhase(kAllies); }
+void FrmMezziGratis::Command2_Click() {
+    beginShipPhase(kAllies);
+}
 
-void FrmMezziGratis::Command3_Click() { beginShipPhase(kAxis); }
+void FrmMezziGratis::Command3_Click() {
+    beginShipPhase(kAxis);
+}
 
 void FrmMezziGratis::beginShipPhase(int side) {
     G().CurrentSide = side;
@@ -314,7 +318,9 @@ void FrmMezziGratis::Label14_Click() {
 
 // ---------------------------------------------------------------- aircraft phases
 
-void FrmMezziGratis::Command4_Click() { beginAircraftPhase(kAllies); }
+void FrmMezziGratis::Command4_Click() {
+    beginAircraftPhase(kAllies);
+}
 
 void FrmMezziGratis::Command5_Click() {
     Label28.setCaption(kNoticeAircraft);
