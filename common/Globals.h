@@ -205,6 +205,10 @@ struct Globals {
     Int16 DepartingGn;
     Int16 SelectedGn;
 
+    // ---------------------------------------------------------------- new-campaign wizard
+    // The slot the campaign being created took (0 before it is created).
+    Int16 WizardSlot;
+
     // ---------------------------------------------------------------- files
     platform::Channels Files;
 

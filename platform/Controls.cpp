@@ -4,6 +4,7 @@
 #include "Files.h"
 #include "Form.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QComboBox>
@@ -64,9 +65,16 @@ void setPaletteColours(QWidget* w, long back, long fore, bool fill) {
     const QColor b = toQColor(back), f = toQColor(fore);
     p.setColor(QPalette::Window, b);
     p.setColor(QPalette::Button, b);
-    p.setColor(QPalette::WindowText, f);
-    p.setColor(QPalette::ButtonText, f);
-    p.setColor(QPalette::Text, f);
+    // A disabled control keeps the system's grey text, as the old toolkit showed it, also for the
+    // controls of a frame that inherit the frame's colours.
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(g, QPalette::WindowText, f);
+        p.setColor(g, QPalette::ButtonText, f);
+        p.setColor(g, QPalette::Text, f);
+    }
+    const QColor grey = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
+    for (QPalette::ColorRole r : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        p.setColor(QPalette::Disabled, r, grey);
     w->setPalette(p);
     w->setAutoFillBackground(fill);
 }
@@ -252,8 +260,10 @@ Label::Label(Container& parent, const QString& name, const QString& caption)
 }
 
 void Label::setCaption(const QString& c) {
+    const bool changed = c != caption_;
     caption_ = c;
     label_->setText(withoutMarks(c));
+    if (changed) raise(Change);
 }
 
 void Label::setBackStyle(int s) {
@@ -403,6 +413,8 @@ TextBox::TextBox(Container& parent, const QString& name, bool multiLine) : Contr
     }
     widget_->installEventFilter(new TextBoxBridge(this));
     widget_->installEventFilter(new MouseBridge(this, true));
+    // A multi-line box takes its mouse events on its viewport.
+    if (multi_) multi_->viewport()->installEventFilter(new MouseBridge(this, true));
 }
 
 QString TextBox::text() const { return line_ ? line_->text() : multi_->toPlainText(); }
@@ -621,6 +633,25 @@ void ListBox::applyColors() {
 
 // ---------------------------------------------------------------- ComboBox
 
+// Typed keys of an editable combo go through its KeyPress; a key set to 0 is dropped.
+class ComboKeyBridge : public QObject {
+public:
+    explicit ComboKeyBridge(ComboBox* c, QObject* owner) : QObject(owner), c_(c) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress || !c_->KeyPress) return false;
+        const QString s = static_cast<QKeyEvent*>(e)->text();
+        if (s.size() != 1) return false;
+        int key = s[0].unicode();
+        runHandler([&] { c_->KeyPress(key); });
+        return key == 0;
+    }
+
+private:
+    ComboBox* c_;
+};
+
 ComboBox::ComboBox(Container& parent, const QString& name, int style) : Control(parent, name), style_(style) {
     back_ = vbWindowBackground;
     fore_ = vbWindowText;
@@ -633,6 +664,7 @@ ComboBox::ComboBox(Container& parent, const QString& name, int style) : Control(
     if (combo_->lineEdit()) {
         QObject::connect(combo_->lineEdit(), &QLineEdit::textEdited, [this] { raise(Change); });
         combo_->lineEdit()->installEventFilter(new MouseBridge(this, false));
+        combo_->lineEdit()->installEventFilter(new ComboKeyBridge(this, combo_->lineEdit()));
     }
 }
 

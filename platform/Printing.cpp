@@ -1,5 +1,6 @@
 #include "Printing.h"
 
+#include "Dialogs.h"
 #include "Files.h"
 
 #include <QApplication>
@@ -10,6 +11,8 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
+#include <cmath>
 
 namespace platform {
 
@@ -60,13 +63,27 @@ void Printer::begin() {
         printer_->setOutputFileName(pdfPath_);
     }
     printer_->setPageSize(QPageSize(QPageSize::A4));
+    printer_->setPageOrientation(orientation_ == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(printer_.get())) {
         painter_.reset();
         throw FileError(QStringLiteral("Impossibile avviare la stampa"), pdfPath_);
     }
     pages_ = 1;
+    text_.clear();
+    lineOpen_ = false;
     currentX = currentY = 0;
+}
+
+void Printer::logText(const QString& t) {
+    if (!lineOpen_) text_ << QString();
+    text_.last() += t;
+    lineOpen_ = true;
+}
+
+void Printer::logLineEnd() {
+    if (!lineOpen_) text_ << QString();
+    lineOpen_ = false;
 }
 
 void Printer::setFont(const QString& family, double points, bool bold) {
@@ -114,24 +131,55 @@ void Printer::printText(const QString& text) {
     if ((currentY + textHeight()) > pageHeight()) newPage();
     painter_->drawText(QPointF(currentX * k, currentY * k + fm.ascent()), text);
     currentX += fm.horizontalAdvance(text) / k;
+    logText(text);
 }
 
 void Printer::printLine(const QString& text) {
     printText(text);
     currentX = 0;
     currentY += textHeight();
+    logLineEnd();
 }
 
-void Printer::printZones(const QStringList& values) {
+void Printer::nextZone() {
     begin();
     const double zone = textWidth(QStringLiteral("0")) * 14;
+    currentX = (std::floor(currentX / zone + 1e-9) + 1) * zone;
+    logText(QStringLiteral("\t"));
+}
+
+void Printer::newLine() {
+    begin();
+    if ((currentY + textHeight()) > pageHeight()) newPage();
+    currentX = 0;
+    currentY += textHeight();
+    logLineEnd();
+}
+
+void Printer::tab(int column) {
+    begin();
+    currentX = textWidth(QStringLiteral("0")) * std::max(0, column - 1);
+    logText(QStringLiteral("\t"));
+}
+
+void Printer::setOrientation(int orientation) {
+    orientation_ = orientation;
+    if (printer_)
+        printer_->setPageOrientation(orientation_ == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+void Printer::printZones(const QStringList& values, int zoneChars) {
+    begin();
+    const double zone = textWidth(QStringLiteral("0")) * zoneChars;
     const double start = currentX;
     for (int i = 0; i < values.size(); ++i) {
         currentX = start + zone * i;
+        if (i > 0) logText(QStringLiteral("\t"));
         printText(values[i]);
     }
     currentX = 0;
     currentY += textHeight();
+    logLineEnd();
 }
 
 void Printer::paintPicture(const QImage& img, double x, double y, double width, double height) {
@@ -145,6 +193,8 @@ void Printer::newPage() {
     printer_->newPage();
     ++pages_;
     currentX = currentY = 0;
+    if (lineOpen_) logLineEnd();
+    text_ << QStringLiteral("\f");
 }
 
 QString Printer::endDoc() {
@@ -155,6 +205,12 @@ QString Printer::endDoc() {
     const QString out = pdfPath_;
     pdfPath_.clear();
     return out;
+}
+
+void reportPdf(const QString& pdfPath, const QString& title) {
+    if (pdfPath.isEmpty()) return;
+    MsgBox(QStringLiteral("Nessuna stampante installata: la stampa è stata salvata nel file\n") + pdfPath,
+           vbInformation, title);
 }
 
 Printer& printer() {

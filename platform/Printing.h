@@ -37,7 +37,19 @@ public:
     // Text at the current position; the position moves after it on the same line.
     void printText(const QString& text);
     // Values in print zones of 14 characters (of the average width of the font), then a new line.
-    void printZones(const QStringList& values);
+    void printZones(const QStringList& values, int zoneChars = 14);
+    // Moves to print column n (1 is the left edge), in characters of the average width of the font;
+    // the job's text shows the move as a tab.
+    void tab(int column);
+    // 1 portrait (the default), 2 landscape; a job takes it when it starts, an open job from its
+    // next page.
+    void setOrientation(int orientation);
+    int orientation() const { return orientation_; }
+    // Moves the position to the start of the next print zone on the line (a zone starts every 14
+    // average character widths); a text that ran past a zone skips to the zone after it.
+    void nextZone();
+    // Ends the current line: the position moves to the start of the next one.
+    void newLine();
     // A picture in the given rectangle (twips).
     void paintPicture(const QImage& img, double x, double y, double width, double height);
     double textWidth(const QString& text);
@@ -48,7 +60,11 @@ public:
     // Ends the job; returns the PDF path when the job went to a file, else the empty text.
     QString endDoc();
     bool jobOpen() const { return painter_ != nullptr; }
+    // Pages of the current job, or of the last one once it has ended.
     int pagesPrinted() const { return pages_; }
+    // The text lines of the current job (or the last one), a zone move written as a tab; a new
+    // page starts with a form feed. Tests and status messages read it.
+    const QStringList& jobText() const { return text_; }
 
     // Test seam and fallback: the folder where PDF jobs go.
     static void setPdfFolder(const QString& folder);
@@ -64,10 +80,18 @@ private:
     double fontSize_ = 10;
     bool bold_ = false;
     int pages_ = 0;
+    int orientation_ = 1;
+    QStringList text_;
+    bool lineOpen_ = false;
+    void logText(const QString& t);
+    void logLineEnd();
 };
 
 // The one printer object of the program.
 Printer& printer();
+
+// Tells the player where a job went when it became a PDF file (nothing for a real printer).
+void reportPdf(const QString& pdfPath, const QString& title);
 
 // Clipboard holding a picture.
 void clipboardClear();

@@ -1,0 +1,83 @@
+#include "ShipCard.h"
+
+#include "platform/Files.h"
+#include "platform/Numbers.h"
+
+#include <QFile>
+
+namespace {
+// What values 1..53 hold; 54..80 are always empty.
+// clang-format off
+const char* const kMeanings[54] = {"",
+    "classe", "tipologia", "nazione", "codice nazione", "anno dati", "anno varo/ristrutturazione",
+    "stazza standard", "nodi", "", "resistenza globale", "controllo incendi", "DT", "MA", "OP", "cargo",
+    "costo unitario", "", "tipo siluri", "lanciasiluri e tubi", "lanciabombe BTG", "BTG per lanciatore",
+    "aerei imbarcati", "elevatori aerei", "calibro principale", "torri e canne principali",
+    "calibro secondario", "torri e canne secondarie", "terzo calibro", "torri e canne terzo calibro", "",
+    "VR", "OR", "PL", "TP", "TS", "", "CT", "FU", "CG",
+    "calibro AA su TP", "canne AA su TP", "valore AA su TP", "calibro AA su TS", "canne AA su TS",
+    "valore AA su TS", "calibro AA altri", "canne AA altri", "valore AA altri", "mitragliere AA",
+    "valore MAA", "quarto calibro", "torri e canne quarto calibro", "totale siluri"};
+// clang-format on
+// The values written bare: depth-charge launchers, the three barrel counts, the machine guns.
+constexpr int kNumberItems[] = {20, 41, 44, 47, 49};
+} // namespace
+
+const std::array<ShipCardField, kShipCardValues + 1> kShipCardLayout = [] {
+    std::array<ShipCardField, kShipCardValues + 1> t{};
+    for (int i = 1; i <= kShipCardValues; ++i) t[i] = {false, i <= 53 ? kMeanings[i] : ""};
+    for (int i : kNumberItems) t[i].number = true;
+    return t;
+}();
+
+QByteArray shipCardBytes(const ShipValues& values) {
+    platform::TextWriter w;
+    for (int i = 1; i <= kShipCardValues; ++i) {
+        if (kShipCardLayout[i].number)
+            w.writeRaw(platform::numberText(platform::leadingNumber(values[i])));
+        else
+            w.writeText(values[i]);
+    }
+    return w.bytes();
+}
+
+void writeShipCard(const QString& path, const ShipValues& values) {
+    platform::writeWholeFile(path, shipCardBytes(values));
+}
+
+ShipValues readShipCard(const QString& path) {
+    platform::TextReader r(path);
+    ShipValues v;
+    for (int i = 1; i <= kShipCardValues; ++i) v[i] = r.readText();
+    return v;
+}
+
+QString shipCardFileName(const QString& className, const QString& typeLine, const QString& dataYear) {
+    return className.trimmed() + typeLine.left(2) + QString(dataYear).remove(u' ') + QStringLiteral(".sns");
+}
+
+QString shipNameListFileName(const QString& className, const QString& dataYear) {
+    return QStringLiteral("cp_") + className.trimmed() + QString(dataYear).remove(u' ') +
+           QStringLiteral(".SNN");
+}
+
+QStringList readShipNameList(const QString& path) {
+    platform::TextReader r(path);
+    QStringList names;
+    while (!r.atEnd()) names << r.readText();
+    return names;
+}
+
+void startShipNameList(const QString& path, const QString& leader) {
+    platform::TextWriter w;
+    w.writeText(leader);
+    w.commit(path);
+}
+
+void appendShipName(const QString& path, const QString& name) {
+    QByteArray bytes = platform::fileExists(path) ? platform::readWholeFile(path) : QByteArray();
+    if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
+    platform::TextWriter w;
+    w.writeText(name);
+    platform::writeWholeFile(path, bytes + w.bytes());
+}
