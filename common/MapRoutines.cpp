@@ -114,48 +114,49 @@ void ControllaTerraGN() {
     g.GnRouteHours = 0;
 }
 
+namespace {
+// The two edges beyond which Allied groups run: the course toward the map and away from it, the
+// distance to the off-map base, and where a group comes back onto the map.
+struct Edge {
+    int toward, away;
+    int distance;
+    int base;
+    int entryX, entrySides, entryFirstY;
+    bool usesUpEntryY;
+};
+constexpr Edge kGibraltarEdge{5, 4, kGibraltarDistance, 14, 5, 1500, 1800, false};
+constexpr Edge kAlexandriaEdge{4, 5, kAlexandriaDistance, 15, 15150, 1400, 4550, true};
+
+void runBeyond(const Edge& e) {
+    Globals& g = G();
+    if (g.GnCourse == e.toward || g.GnCourse == e.away) {
+        g.GnRouteHours = 1;
+        g.GnPosX = 0;
+        g.GnPosY = 0;
+        g.GnOffMapDistance += g.GnCourse == e.toward ? -int(g.GnSpeed) : int(g.GnSpeed);
+    }
+    if (g.GnOffMapDistance >= e.distance) {
+        arriveAt(e.base);
+    } else if (g.GnOffMapDistance <= 0 && g.GnCourse == e.toward) {
+        g.DiceSides = e.entrySides;
+        const int roll = TiraDado(g.DiceSides);
+        g.GnPosX = e.entryX;
+        g.GnPosY = g.GnEntryY != 0 ? int(g.GnEntryY) : roll + e.entryFirstY;
+        if (e.usesUpEntryY) g.GnEntryY = 0;
+        g.GnRouteHours = 12;
+        g.GnOffMap = 0;
+        g.GnOffMapDistance = 0;
+        g.GnStoppedFlag = 1;
+    }
+}
+} // namespace
+
 void NavigazioneFuoriMappa() {
     Globals& g = G();
-    if (g.GnOffMap == 1) {
-        if (g.GnCourse == 5 || g.GnCourse == 4) {
-            g.GnRouteHours = 1;
-            g.GnPosX = 0;
-            g.GnPosY = 0;
-            g.GnOffMapDistance += g.GnCourse == 5 ? -int(g.GnSpeed) : int(g.GnSpeed);
-        }
-        if (g.GnOffMapDistance >= kGibraltarDistance) {
-            arriveAt(14);
-        } else if (g.GnOffMapDistance <= 0 && g.GnCourse == 5) {
-            g.DiceSides = 1500;
-            const int roll = TiraDado(g.DiceSides);
-            g.GnPosX = 5;
-            g.GnPosY = g.GnEntryY != 0 ? int(g.GnEntryY) : roll + 1800;
-            g.GnRouteHours = 12;
-            g.GnOffMap = 0;
-            g.GnOffMapDistance = 0;
-            g.GnStoppedFlag = 1;
-        }
-    } else if (g.GnOffMap == 2) {
-        if (g.GnCourse == 4 || g.GnCourse == 5) {
-            g.GnRouteHours = 1;
-            g.GnPosX = 0;
-            g.GnPosY = 0;
-            g.GnOffMapDistance += g.GnCourse == 4 ? -int(g.GnSpeed) : int(g.GnSpeed);
-        }
-        if (g.GnOffMapDistance >= kAlexandriaDistance) {
-            arriveAt(15);
-        } else if (g.GnOffMapDistance <= 0 && g.GnCourse == 4) {
-            g.DiceSides = 1400;
-            const int roll = TiraDado(g.DiceSides);
-            g.GnPosX = 15150;
-            g.GnPosY = g.GnEntryY != 0 ? int(g.GnEntryY) : roll + 4550;
-            g.GnEntryY = 0;
-            g.GnRouteHours = 12;
-            g.GnOffMap = 0;
-            g.GnOffMapDistance = 0;
-            g.GnStoppedFlag = 1;
-        }
-    }
+    if (g.GnOffMap == 1)
+        runBeyond(kGibraltarEdge);
+    else if (g.GnOffMap == 2)
+        runBeyond(kAlexandriaEdge);
     g.GnRegularUse += 1;
     if (g.GnKnots > 21) g.GnExtraUse += 1;
 }

@@ -3,6 +3,7 @@
 #include "common/MapRoutines.h"
 #include "common/Dice.h"
 #include "common/Globals.h"
+#include "MapForm.h"
 #include "platform/Form.h"
 #include "tests/support/TestSupport.h"
 
@@ -11,12 +12,6 @@
 using namespace platform;
 
 namespace {
-class MapForm : public Form {
-  public:
-    MapForm() : Form("MapForm") {}
-    PictureBox PicBitMap{*this, "PicBitMap"};
-};
-
 class NavalMove : public ::testing::Test {
   protected:
     void SetUp() override {

@@ -1,5 +1,6 @@
 // The land test reads the colour of the map picture; the shipped maps must hold one sea colour
 // where the game expects open water and another on land.
+#include "MapForm.h"
 #include "platform/Form.h"
 #include "tests/support/TestSupport.h"
 
@@ -8,12 +9,6 @@
 using namespace platform;
 
 namespace {
-class MapForm : public Form {
-  public:
-    MapForm() : Form("MapForm") {}
-    PictureBox PicBitMap{*this, "PicBitMap"};
-};
-
 class ShippedMap : public ::testing::TestWithParam<const char*> {
   protected:
     void TearDown() override { platform::testing::resetForms(); }
