@@ -1,5 +1,7 @@
 #include "DataFolder.h"
 
+#include "RecordFiles.h"
+
 namespace {
 const char* const kSetUpWords[] = {"AereiSetUp", "AeroPortoSetUp", "BaseSetUp",
                                    "NaviSetUp",  "PortoSetUp",     "PuntiSetUp"};
@@ -8,7 +10,6 @@ const char* const kStackWords[] = {"NaviAlle.dat",  "NaviAsse.dat",      "AereiA
                                    "DatiBasi.dat",  "eventigioco.dat"};
 const char* const kRecordWords[] = {"Contatto.dat", "Attivita.dat", "mine.dat", "lostship.dat"};
 constexpr int kCarriers = 12;
-constexpr int kLastAxisBase = 11;
 
 void closeByRule(int channel, CloseRule rule) {
     if (rule == CloseRule::AllChannels)
@@ -57,12 +58,9 @@ QStringList campaignFileNames(const QString& name) {
     files << "NaviAlle" + name + ".dat"
           << "NaviAsse" + name + ".dat";
     for (const char* w : kRecordWords) files << name + QString::fromLatin1(w);
-    for (int b = 1; b <= kBases; ++b) {
-        const QString& base = G().BaseNames[b];
-        if (base.isEmpty()) continue;
-        files << base + (b <= kLastAxisBase ? "AereiAsse" : "AereiAlle") + name + ".dat";
-    }
-    for (int n = 1; n <= kCarriers; ++n) files << "P" + QString::number(n) + name + ".dat";
+    for (int b = 1; b <= kBases; ++b)
+        if (!G().BaseNames[b].isEmpty()) files << baseAircraftFileName(b, name);
+    for (int n = 1; n <= kCarriers; ++n) files << carrierCode(n) + name + ".dat";
     return files;
 }
 

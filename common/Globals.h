@@ -4,6 +4,8 @@
 // with resetGlobals().
 #pragma once
 
+#include "common/ContactRecord.h"
+#include "common/records/RecordFormat.h"
 #include "platform/Files.h"
 #include "platform/Numbers.h"
 
@@ -18,10 +20,20 @@ constexpr int kAxis = 2;
 constexpr int kBases = 15;
 constexpr int kGroups = 50;
 constexpr int kGroupColumns = 50;
+constexpr int kSettings = 28;
+constexpr int kMineFields = 24;
+constexpr int kMineRows = 5;
 constexpr int kSlots = 4;
 
 using GroupTable = Int16[kGroups + 1][kGroupColumns + 1];
 using GroupNames = QString[kGroups + 1][4];
+// One per-base set-up column; index 0 is read as 0 by rules that meet base 0.
+using BaseColumn = Int16[kBases + 1];
+
+// The map rectangle of a mine field: inside when x1 < x < x2 and y1 < y < y2.
+struct MineFieldRect {
+    Int16 x1, x2, y1, y2;
+};
 
 struct Globals {
     // ---------------------------------------------------------------- paths and names
@@ -62,6 +74,54 @@ struct Globals {
     // ---------------------------------------------------------------- base table and game state
     Int32 BaseTable[kBases + 1][31];
     QString GameState[41];
+
+    // ---------------------------------------------------------------- settings, set-up, mine fields
+    Int32 GameSettings[kSettings + 1];
+    BaseColumn BasePortLevel;
+    BaseColumn BaseAirfieldLevel;
+    BaseColumn BaseLevel;
+    BaseColumn BasePoints;
+    BaseColumn BaseShipCapacity;
+    BaseColumn BaseAircraftCapacity;
+    Int16 MineFields[kMineFields + 1][kMineRows + 1];
+    MineFieldRect MineFieldRects[kMineFields + 1];
+
+    // ---------------------------------------------------------------- ship and aircraft records
+    // The one ship record through which every ship file is read and written; the other windows
+    // know it as RecordNave and ShipBuffer.
+    recordformat::ShipRecord ShipRecordBuffer;
+    recordformat::ShipRecord& RecordNave = ShipRecordBuffer;
+    recordformat::ShipRecord& ShipBuffer = ShipRecordBuffer;
+
+    // ---------------------------------------------------------------- activity and contact records
+    Int16 ActivityKind;
+    Int16 ActivityCount;
+    Int16 ContattiGestiti;
+    Int16 LastActivityRecord;
+    Int16 EncounterGnAlle;
+    Int16 EncounterGnAsse;
+    Int16 ContactUnitAlle;
+    Int16 ContactUnitAsse;
+    Int16 SightValueAlle;
+    Int16 SightValueAsse;
+    Int16 EvasionValueAlle;
+    Int16 EvasionValueAsse;
+    Int16 SightDieAlle;
+    Int16 SightDieAsse;
+    Int16 ContactDistance;
+    // Per naval group: column 1 the contact it is committed to this hour, column 2 the enemy group
+    // a reconnaissance marked.
+    Int16 GnAttackMarksAlle[kGroups + 1][3];
+    Int16 GnAttackMarksAsse[kGroups + 1][3];
+    ContactRecord CurrentContact;
+
+    // ---------------------------------------------------------------- dice and range rules
+    Int16 DiceSides;
+    Int16 MissionSpeed;
+    Int16 UsableEndurance;
+    Int32 PortCoefficient;
+    Int16 PortLevel;
+    Int16 PortDamageStep;
 
     // ---------------------------------------------------------------- campaign slots
     // Slot rows 1..4 of the slot file (row 0 not used); "nn" names a free slot.

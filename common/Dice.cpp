@@ -1,0 +1,68 @@
+#include "Dice.h"
+
+#include "platform/Numbers.h"
+
+#include <QDateTime>
+#include <QTime>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+std::uint64_t splitmix(std::uint64_t z) {
+    z += 0x9E3779B97F4A7C15ULL;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+}
+
+DiceSource& source() {
+    static DiceSource s;
+    return s;
+}
+
+DiceGenerator& generator() {
+    static DiceGenerator g(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
+    return g;
+}
+
+} // namespace
+
+DiceGenerator::DiceGenerator(std::uint64_t seed) : state_(splitmix(seed)) {}
+
+double DiceGenerator::next(int secondsSinceMidnight) {
+    // Mixing the clock in is a bijection of the state, followed by a full-period step: the
+    // sequence goes on from where it was instead of starting again from the clock.
+    state_ ^= splitmix(static_cast<std::uint64_t>(secondsSinceMidnight));
+    state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
+    return static_cast<double>(splitmix(state_) >> 40) / 16777216.0;
+}
+
+int TiraDado(int n) {
+    if (source()) return source()(n);
+    const int seconds = QTime::currentTime().msecsSinceStartOfDay() / 1000;
+    // r has 24 bits and n 16, so r × n is exact in double and stays below n.
+    return static_cast<int>(platform::intPart(generator().next(seconds) * n)) + 1;
+}
+
+void setDiceSource(DiceSource s) {
+    source() = std::move(s);
+}
+
+ChosenDice::ChosenDice(QList<int> faces) : faces_(std::move(faces)) {
+    setDiceSource([this](int n) {
+        sides.append(n);
+        if (next_ >= faces_.size())
+            throw std::logic_error("ChosenDice: roll " + std::to_string(next_ + 1) + " (d" +
+                                   std::to_string(n) + ") was not chosen");
+        const int face = faces_[next_++];
+        if (n >= 1 && (face < 1 || face > n))
+            throw std::logic_error("ChosenDice: face " + std::to_string(face) + " on a d" +
+                                   std::to_string(n));
+        return face;
+    });
+}
+
+ChosenDice::~ChosenDice() {
+    setDiceSource({});
+}

@@ -1,0 +1,49 @@
+// The dice: one generator for the program, giving numbers in [0, 1); the time of day is mixed into
+// its state at every roll, so the sequence never restarts and two rolls in one clock tick differ.
+//
+// Tests choose the rolls through one seam, setDiceSource(): while a source is set, TiraDado
+// returns what it gives for the number of faces asked. ChosenDice does that for a scope:
+//     ChosenDice dice({34, 1, 1});   // the next three rolls, whatever their faces
+//     ... run a rule ...
+//     EXPECT_EQ(dice.sides, (QList<int>{100, 100, 100})); // the dice the rule rolled
+#pragma once
+
+#include <QList>
+#include <cstdint>
+#include <functional>
+
+// Int(r × n) + 1 for the generator's next r: a whole number from 1 to n (callers set DiceSides
+// and pass it).
+int TiraDado(int n);
+
+// The seam: a source of faces for n-sided rolls; an empty function restores the generator.
+using DiceSource = std::function<int(int sides)>;
+void setDiceSource(DiceSource source);
+
+// Chosen rolls for the life of the object; records the faces of each roll asked for. A roll
+// beyond the list, or a chosen face outside 1..n, raises std::logic_error.
+class ChosenDice {
+  public:
+    explicit ChosenDice(QList<int> faces);
+    ~ChosenDice();
+    ChosenDice(const ChosenDice&) = delete;
+    ChosenDice& operator=(const ChosenDice&) = delete;
+    QList<int> sides; // the faces of each roll made
+    int remaining() const { return static_cast<int>(faces_.size()) - next_; }
+
+  private:
+    QList<int> faces_;
+    int next_ = 0;
+};
+
+// The generator itself: a 64-bit state stepped once a roll, with the clock mixed in first.
+class DiceGenerator {
+  public:
+    explicit DiceGenerator(std::uint64_t seed);
+    // The next number in [0, 1) with single precision (24 bits), the clock (seconds since
+    // midnight) mixed into the state first.
+    double next(int secondsSinceMidnight);
+
+  private:
+    std::uint64_t state_;
+};

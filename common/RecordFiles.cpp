@@ -1,0 +1,70 @@
+#include "RecordFiles.h"
+
+#include "Globals.h"
+
+QString shipFilePath(int side) {
+    return G().GamesPath + (side == kAxis ? "NaviAsse" : "NaviAlle") + G().CampaignName + ".dat";
+}
+
+QString baseAircraftFileName(int base, const QString& campaign) {
+    const QString word = base >= 12 ? QStringLiteral("AereiAlle") : QStringLiteral("AereiAsse");
+    return (base >= 1 && base <= kBases ? G().BaseNames[base] : QString()) + word + campaign + ".dat";
+}
+
+QString baseAircraftFilePath(int base) {
+    return G().GamesPath + baseAircraftFileName(base, G().CampaignName);
+}
+
+QString carrierCode(int n) {
+    return QStringLiteral("P") + QString::number(n);
+}
+
+QString carrierAircraftFilePath(const QString& code) {
+    return G().GamesPath + code.trimmed() + G().CampaignName + ".dat";
+}
+
+int openShipFile(int channel, int side) {
+    Globals& g = G();
+    if (side != kAllies && side != kAxis) return 0;
+    QString& path = side == kAllies ? g.PathNaviAlle : g.PathNaviAsse;
+    path = shipFilePath(side);
+    g.Files.openRandom(channel, path, ShipRecord::kLength);
+    g.SelectedItem = g.Files.random(channel).count();
+    return g.SelectedItem;
+}
+
+void readShip(int channel, int record) {
+    recordformat::readRecord(G().Files.random(channel), record, G().ShipRecordBuffer);
+}
+
+void writeShip(int channel, int record) {
+    recordformat::writeRecord(G().Files.random(channel), record, G().ShipRecordBuffer);
+}
+
+int appendShip(int channel) {
+    return recordformat::appendRecord(G().Files.random(channel), G().ShipRecordBuffer);
+}
+
+int openAircraftFile(int channel, const QString& path, int side) {
+    Globals& g = G();
+    if (side == kAllies)
+        g.PathAereiAlle = path;
+    else if (side == kAxis)
+        g.PathAereiAsse = path;
+    g.Files.openRandom(channel, path, AircraftRecord::kLength);
+    return g.Files.random(channel).count();
+}
+
+AircraftRecord readAircraft(int channel, int record) {
+    AircraftRecord a;
+    recordformat::readRecord(G().Files.random(channel), record, a);
+    return a;
+}
+
+void writeAircraft(int channel, int record, const AircraftRecord& aircraft) {
+    recordformat::writeRecord(G().Files.random(channel), record, aircraft);
+}
+
+int appendAircraft(int channel, const AircraftRecord& aircraft) {
+    return recordformat::appendRecord(G().Files.random(channel), aircraft);
+}

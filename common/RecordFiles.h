@@ -1,0 +1,37 @@
+// The campaign's ship and aircraft record files: their names, and record access on the numbered
+// channels. Every ship record read or written goes through G().ShipRecordBuffer.
+#pragma once
+
+#include "common/records/RecordFormat.h"
+
+#include <QString>
+
+using recordformat::AircraftRecord;
+using recordformat::ShipRecord;
+
+// GamesPath & "NaviAlle" / "NaviAsse" & CampaignName & ".dat" (side 1 / 2).
+QString shipFilePath(int side);
+// The base's name & "AereiAsse" (bases 1..11) or "AereiAlle" (12..15) & campaign & ".dat".
+QString baseAircraftFileName(int base, const QString& campaign);
+// That file of the open campaign in GamesPath.
+QString baseAircraftFilePath(int base);
+// The carrier code of carrier n, as its ship record's field 34 holds it: "P" & n.
+QString carrierCode(int n);
+// GamesPath & the trimmed carrier code & CampaignName & ".dat".
+QString carrierAircraftFilePath(const QString& code);
+
+// Opens the side's ship file on a channel for records of 179 bytes, after setting PathNaviAlle or
+// PathNaviAsse to it; SelectedItem and the result are its record count. With no side in play
+// nothing is opened and the result is 0.
+int openShipFile(int channel, int side);
+// Record access through ShipRecordBuffer on a channel opened for ship records.
+void readShip(int channel, int record);
+void writeShip(int channel, int record);
+int appendShip(int channel); // written at count + 1; returns the record number
+
+// Opens an aircraft file (a base's or a carrier's) for the side on a channel for records of 149
+// bytes, after setting PathAereiAlle or PathAereiAsse to it; returns its record count.
+int openAircraftFile(int channel, const QString& path, int side);
+AircraftRecord readAircraft(int channel, int record);
+void writeAircraft(int channel, int record, const AircraftRecord& aircraft);
+int appendAircraft(int channel, const AircraftRecord& aircraft);

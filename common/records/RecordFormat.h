@@ -1,0 +1,165 @@
+// The two fixed-width text records shared by the game's campaign files and the set-up program's
+// side archives: one ship (179 bytes, 47 fields) and one line of aircraft of one type (149 bytes,
+// 30 fields). Fields are numbered from 1 as the game numbers them, hold one byte a character in
+// the Windows-1252 code page, left-aligned and padded with blanks. Each layout is declared once,
+// as a table of offsets and widths, and every read and write goes through it.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <span>
+
+namespace platform {
+class RecordFile;
+}
+
+namespace recordformat {
+
+struct FieldSpec {
+    int offset;
+    int width;
+};
+
+struct RecordLayout {
+    const char* name;
+    int length;
+    std::span<const FieldSpec> fields; // field n at index n - 1
+    int fieldCount() const { return static_cast<int>(fields.size()); }
+    const FieldSpec& field(int n) const; // std::out_of_range for a field number outside 1..count
+};
+
+const RecordLayout& shipLayout();
+const RecordLayout& aircraftLayout();
+
+// One record in memory: the bytes of the file record, read and written field by field.
+class TextRecord {
+  public:
+    explicit TextRecord(const RecordLayout& layout); // all blanks
+    const RecordLayout& layout() const { return *layout_; }
+
+    const QByteArray& bytes() const { return bytes_; }
+    void setBytes(const QByteArray& bytes); // cut or padded with blanks to the record length
+
+    // The field's text as stored, trailing blanks included.
+    QString text(int field) const;
+    QString trimmed(int field) const { return text(field).trimmed(); }
+    // Left-aligned assignment: padded with blanks, cut to the field's width (by code-page bytes).
+    void setText(int field, const QString& value);
+
+    // The field's numeric value: its leading number, a blank field reads 0.
+    double number(int field) const;
+    // The numeric value stored into a whole number (rounded, halves to even).
+    long long whole(int field) const;
+    // Stores the decimal text of a whole number, left-aligned. A number wider than the field is
+    // saturated to the widest value the field holds (999 in three places, -99 below zero), so
+    // that a read gives the nearest value instead of a digit-cut one (1000 cut to "100").
+    void setNumber(int field, long long value);
+
+  private:
+    const RecordLayout* layout_;
+    QByteArray bytes_;
+};
+
+// Field numbers of the ship record the game names in its rules.
+namespace ship {
+enum Field {
+    Classe = 1,
+    Nome = 2,
+    Tipo = 3,
+    Nazione = 4,
+    Stazza = 5,
+    AnnoDati = 6,
+    Nodi = 7,
+    Operativita = 8,
+    DirTiro = 9,
+    Cargo = 10,
+    Costo = 11,
+    Resistenza = 12,
+    CAIncendi = 13,
+    Aerei = 14,
+    Radar = 15,
+    AAM = 16,
+    AAC = 17,
+    Cancellato = 18,
+    Missione = 19,
+    Status = 20,
+    NodiM = 21,
+    OperativitaM = 22,
+    DirTiroM = 23,
+    CargoM = 24,
+    ResistenzaM = 25,
+    CAIncendiM = 26,
+    AereiM = 27,
+    RadarM = 28,
+    AAMM = 29,
+    AACM = 30,
+    MA = 31,
+    MAM = 32,
+    IncendiAttivi = 33,
+    CodicePortaerei = 34,
+    Affondamento = 35,
+    NumeroGN = 36,
+    Porto = 37,
+    OperativitaPersaAerei = 38,
+    Assistenza = 39,
+    NonOperativa = 40,
+};
+}
+
+// Field numbers of the aircraft record the game names in its rules.
+namespace aircraft {
+enum Field {
+    Nazione = 1,
+    Nome = 2,
+    Costruttore = 3,
+    Ruolo = 4,
+    Anno = 5,
+    Autonomia = 6,
+    Giudizio = 7,
+    FattoreAttacco = 8,
+    FattoreDifesa = 9,
+    FattoreMitragliamento = 10,
+    Carico = 11,
+    Siluri = 12,
+    Velocita = 13,
+    Costo = 14,
+    Disponibilita = 15,
+    Silurante = 16,
+    Bombardiere = 17,
+    Cancellato = 18,
+    Imbarcato = 19,
+    Pronti = 22,
+    InVolo = 23,
+    Persi = 24,
+    Idro = 28,
+    Notturno = 29,
+};
+}
+
+class ShipRecord : public TextRecord {
+  public:
+    static constexpr int kLength = 179;
+    static constexpr int kFields = 47;
+    ShipRecord() : TextRecord(shipLayout()) {}
+    // A ship is never removed from its file: "XXX" in field 18 marks it deleted.
+    bool isDeleted() const;
+    void markDeleted();
+};
+
+class AircraftRecord : public TextRecord {
+  public:
+    static constexpr int kLength = 149;
+    static constexpr int kFields = 30;
+    AircraftRecord() : TextRecord(aircraftLayout()) {}
+    // "X" in field 18 marks a deleted aircraft line.
+    bool isDeleted() const;
+    void markDeleted();
+};
+
+// Record access on a random-access file of the record's length (FileError when the file was
+// opened with another record length). Records are numbered from 1; a new one goes at count + 1.
+void readRecord(const platform::RecordFile& file, int number, TextRecord& record);
+void writeRecord(platform::RecordFile& file, int number, const TextRecord& record);
+int appendRecord(platform::RecordFile& file, const TextRecord& record); // the record number written
+
+} // namespace recordformat
