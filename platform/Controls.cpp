@@ -381,6 +381,8 @@ TextBox::TextBox(Container& parent, const QString& name, bool multiLine) : Contr
     }
     widget_->installEventFilter(new TextBoxBridge(this));
     widget_->installEventFilter(new MouseBridge(this, true));
+    // A multi-line box takes its mouse events on its viewport.
+    if (multi_) multi_->viewport()->installEventFilter(new MouseBridge(this, true));
 }
 
 QString TextBox::text() const { return line_ ? line_->text() : multi_->toPlainText(); }

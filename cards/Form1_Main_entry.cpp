@@ -1,0 +1,211 @@
+// Entry of a ship's data in the ship editor: what each list, box and prompt accepts, which label
+// shows it and which entry value it sets. Every change of the entered data marks the record as
+// not computed, so a card is never saved with ratings that no longer match its data.
+#include "CardGlobals.h"
+#include "Form1_Main.h"
+#include "Form_PS.h"
+#include "Form_TP.h"
+#include "Form_TS.h"
+
+using namespace platform;
+
+namespace {
+void digitsOnly(int& key) {
+    if (!(key >= 0 && key <= 9) && !(key >= '0' && key <= '9') && key != 8) key = 0;
+}
+} // namespace
+
+void Form1_Main::wireEntryHandlers() {
+    Combo1.Click = [this] { Combo1_Click(); };
+    Combo2.Click = [this] { Combo2_Click(); };
+    Combo2.Change = [this] { Combo2_Change(); };
+    Combo3.Click = [this] { Combo3_Click(); };
+    Combo4.Click = [this] { Combo4_Click(); };
+    Combo5.Click = [this] { Combo5_Click(); };
+    Combo6.Click = [this] { GunCombo_Click(Combo6, Label18); };
+    Combo7.Click = [this] { GunCombo_Click(Combo7, Label19); };
+    Combo8.Click = [this] { GunCombo_Click(Combo8, Label20); };
+    Combo14.Click = [this] { GunCombo_Click(Combo14, Label62); };
+    Combo9.Click = [this] { Combo9_Click(); };
+    Combo10.Click = [this] { AaCombo_Click(0); };
+    Combo11.Click = [this] { AaCombo_Click(1); };
+    Combo12.Click = [this] { AaCombo_Click(2); };
+    Combo13.Click = [this] { Combo13_Click(); };
+
+    for (TextBox* t : {&Text2, &Text7, &Text8, &Text9, &Text10, &Text11, &Text12, &Text15})
+        t->KeyPress = digitsOnly;
+    for (TextBox* t : {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8, &Text9, &Text10,
+                       &Text11, &Text12, &Text14}) {
+        t->Click = [this] { Rosso(); };
+        t->DblClick = [t] { t->setText(QString()); };
+    }
+    Text1.DblClick = [this] {
+        Rosso();
+        Text1.setText(QString());
+    };
+    for (TextBox* t : {&Text1, &Text3, &Text4, &Text5, &Text6, &Text14, &Text15})
+        t->Change = [this] { dataChanged(); };
+    Text2.Change = [this] { Text2_Change(); };
+    Text7.Change = [this] { Text7_Change(); };
+    Text8.Change = [this] { Text8_Change(); };
+    Text9.Change = [this] { AaBarrels_Change(0); };
+    Text10.Change = [this] { AaBarrels_Change(1); };
+    Text11.Change = [this] { AaBarrels_Change(2); };
+    Text12.Change = [this] { Text12_Change(); };
+
+    Command6.Click = [this] { ArmourPrompt(0); };
+    Command7.Click = [this] { ArmourPrompt(1); };
+    Command8.Click = [this] { ArmourPrompt(2); };
+    Command9.Click = [this] { Command9_Click(); };
+    Command10.Click = [this] { Command10_Click(); };
+    Command11.Click = [this] { Command11_Click(); };
+}
+
+void Form1_Main::Combo1_Click() {
+    Rosso();
+    Label1.setCaption(Combo1.text());
+    CG().ShipTypeNumber = float(Combo1.listIndex() + 1);
+    if (CG().ShipTypeNumber <= 2) {
+        Text8.setLocked(false);
+    } else {
+        Label50.setCaption(QString());
+        Text8.setText(QString());
+        Text8.setLocked(true);
+    }
+}
+
+void Form1_Main::Combo2_Change() {
+    for (ComboBox* c : {&Combo6, &Combo7, &Combo8, &Combo14, &Combo10, &Combo11, &Combo12}) c->clear();
+}
+
+void Form1_Main::Combo2_Click() {
+    Rosso();
+    Combo2_Change();
+    // The guns of the former nation go with its calibre lists.
+    for (TextBox* t : {&Text3, &Text4, &Text5, &Text14}) t->setText(QString());
+    for (Label* l : {&Label18, &Label19, &Label20, &Label62}) l->setCaption(QString());
+    Label2.setCaption(Combo2.text());
+    CG().NationCode = Combo2.text().left(2);
+    showFlag(CG().NationCode);
+    LoadCalibri();
+}
+
+void Form1_Main::Combo3_Click() {
+    Rosso();
+    Label6.setCaption(Combo3.text());
+}
+
+void Form1_Main::Combo4_Click() {
+    Rosso();
+    Label14.setCaption(Combo4.text());
+}
+
+void Form1_Main::Combo5_Click() {
+    Rosso();
+    Label8.setCaption(Combo5.text());
+    CG().ShipKnots = textToWhole(Label8.caption().trimmed());
+}
+
+void Form1_Main::GunCombo_Click(ComboBox& combo, Label& label) {
+    Rosso();
+    label.setCaption(combo.text());
+}
+
+void Form1_Main::Combo9_Click() {
+    Rosso();
+    CG().DepthChargeLaunchers = textToWhole(Combo9.text());
+}
+
+void Form1_Main::AaCombo_Click(int k) {
+    TextBox* barrels[3] = {&Text9, &Text10, &Text11};
+    ComboBox* combos[3] = {&Combo10, &Combo11, &Combo12};
+    barrels[k]->setText(QString());
+    CG().AaCalibre[k] = combos[k]->text();
+    CG().AaCalibreFactor[k] = aaCalibreFactor(combos[k]->text());
+    dataChanged();
+}
+
+void Form1_Main::Combo13_Click() {
+    if (CG().CardStored == 1) return;
+    Label35.setCaption(Combo13.text());
+    CG().DataYear = numberText(textValue(Combo13.text()));
+    dataChanged();
+}
+
+void Form1_Main::Text2_Change() {
+    Label7.setCaption(Text2.text());
+    CG().StandardDisplacement = float(textValue(Text2.text()));
+    dataChanged();
+}
+
+void Form1_Main::Text7_Change() {
+    Label37.setCaption(Text7.text());
+    dataChanged();
+}
+
+void Form1_Main::Text8_Change() {
+    Label38.setCaption(Text8.text());
+    dataChanged();
+}
+
+void Form1_Main::AaBarrels_Change(int k) {
+    TextBox* barrels[3] = {&Text9, &Text10, &Text11};
+    Label* values[3] = {&Label26, &Label55, &Label56};
+    CardGlobals& g = CG();
+    g.AaBarrels[k] = textToWhole(barrels[k]->text());
+    const float product = float(g.AaBarrels[k]) * g.AaCalibreFactor[k];
+    values[k]->setCaption(numberTextWithSign(product));
+    dataChanged();
+}
+
+void Form1_Main::Text12_Change() {
+    CG().AaMachineGuns = float(textValue(Text12.text()));
+    Label13.setCaption(machineGunValueText(CG().AaMachineGuns));
+    dataChanged();
+}
+
+void Form1_Main::ArmourPrompt(int which) {
+    static const char* prompts[3] = {"Inserire Massima Corazzatura VERTICALE IN mm ",
+                                     "Inserire Massima Corazzatura ORIZZONTALE IN mm ",
+                                     "Inserire Massima Corazzatura PLANCIA COMANDO IN mm "};
+    Label* labels[3] = {&Label21, &Label22, &Label23};
+    Int16* values[3] = {&CG().VerticalArmour, &CG().HorizontalArmour, &CG().BridgeArmour};
+    Rosso();
+    const QString answer =
+        InputBox(QString::fromUtf8(prompts[which]), QStringLiteral("SOLO NUMERI INTERI INFERIORI A 999"));
+    const double value = leadingNumber(answer);
+    if (value < 999) {
+        const Int16 stored = roundHalfEven(value); // a value beyond 16 bits is refused here
+        labels[which]->setCaption(numberText(value));
+        *values[which] = stored;
+    } else {
+        MsgBox(QStringLiteral("Solo Numeri INFERIORI a 999"), vbExclamation + vbOKOnly,
+               QStringLiteral("Valore Troppo Grande"));
+    }
+}
+
+void Form1_Main::Command9_Click() {
+    Rosso();
+    for (int i = 0; i < 4; ++i) CG().MainTurretArmour[i] = 0;
+    platform::form<Form_TP>().showModal();
+}
+
+void Form1_Main::Command10_Click() {
+    Rosso();
+    for (int i = 0; i < 4; ++i) CG().SecondaryTurretArmour[i] = 0;
+    platform::form<Form_TS>().showModal();
+}
+
+void Form1_Main::Command11_Click() {
+    Rosso();
+    CardGlobals& g = CG();
+    if (g.ShipTypeNumber > 2) g.SpecialProtections[0] = 0;
+    Form_PS& ps = platform::form<Form_PS>();
+    // A window hidden by "Annulla" keeps its state: the flight-deck box follows the type shown now.
+    ps.Check1.setEnabled(g.ShipTypeNumber <= 2);
+    CheckBox* boxes[4] = {&ps.Check1, &ps.Check2, &ps.Check3, &ps.Check4};
+    const int flags[4] = {g.SpecialProtections[0], g.SpecialProtections[1], g.SpecialProtections[2],
+                          g.SpecialProtections[3]};
+    for (int i = 0; i < 4; ++i) boxes[i]->setValue(flags[i] == 1 ? 1 : 0);
+    ps.showModal();
+}

@@ -1,0 +1,48 @@
+// The armour of one set of gun turrets (frontal, lateral, roof, barbette in mm, and whether the
+// turrets are closed), the common body of Form_TP (main turrets) and Form_TS (secondary turrets).
+// The window is only hidden by its commands, so its boxes keep their text between showings.
+#pragma once
+
+#include "platform/Form.h"
+
+#include "platform/Numbers.h"
+
+class TurretArmourForm : public platform::Form {
+  public:
+    struct Texts {
+        const char* caption;
+        const char* structureCaption;
+        const char* clearCaption;
+        const char* frontalTip;
+    };
+    TurretArmourForm(const QString& name, const Texts& texts, platform::Int16* record,
+                     platform::Label* (*editorLabel)());
+
+    platform::Frame Frame2{*this, "Frame2", "Corazzatura reale in mm"};
+    platform::Label Label1{Frame2, "Label1", "Frontale (o unico dato)"};
+    platform::TextBox Text1{Frame2, "Text1"};
+    platform::Label Label2{Frame2, "Label2", "Laterale"};
+    platform::TextBox Text2{Frame2, "Text2"};
+    platform::Label Label3{Frame2, "Label3", "Cielo"};
+    platform::TextBox Text3{Frame2, "Text3"};
+    platform::Label Label4{Frame2, "Label4", "Barbette"};
+    platform::TextBox Text4{Frame2, "Text4"};
+    platform::Frame Frame1{*this, "Frame1"};
+    platform::OptionButton Option1{Frame1, "Option1", "Torri Chiuse"};
+    platform::OptionButton Option2{Frame1, "Option2", "Torri Aperte/Semichiuse"};
+    platform::CommandButton Command3{*this, "Command3", "Conferma"};
+    platform::CommandButton Command2{*this, "Command2", "Annulla"};
+    platform::CommandButton Command1{*this, "Command1"};
+
+    void Text1_Change();
+    void Command3_Click();
+    void Command2_Click();
+    void Command1_Click();
+
+  private:
+    platform::Int16* record_;
+    platform::Label* (*editorLabel_)();
+};
+
+// The five values of a turret record in signed form joined by one blank (" 120  80  150  200  1").
+QString TurretArmourCaption(const platform::Int16* record);

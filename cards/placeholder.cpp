@@ -1,1 +1,0 @@
-// Torvcard library

@@ -1,0 +1,339 @@
+#include "CardsTestSupport.h"
+
+#include "cards/Form_PS.h"
+#include "cards/Form_TP.h"
+#include "cards/Form_TS.h"
+#include "cards/help/Form1_info1.h"
+#include "platform/Files.h"
+
+#include <QFile>
+#include <QLineEdit>
+
+using namespace platform;
+
+void enterLittorio(Form1_Main& f) {
+    QStringList answers = {"350", "162", "260"};
+    platform::testing::setInputBoxHandler(
+        [&](const QString&, const QString&, const QString&) { return answers.takeFirst(); });
+    platform::testing::setModalHandler([](Form& w) {
+        if (auto* tp = dynamic_cast<TurretArmourForm*>(&w)) {
+            const bool main = w.name() == "Form_TP";
+            tp->Text1.doType(main ? "350" : "280");
+            tp->Text2.doType(main ? "200" : "75");
+            tp->Text3.doType(main ? "200" : "105");
+            tp->Text4.doType(main ? "350" : "150");
+            tp->Command3.doClick();
+        } else if (auto* ps = dynamic_cast<Form_PS*>(&w)) {
+            ps->Check2.doClick();
+            ps->Check3.doClick();
+            ps->Check4.doClick();
+            ps->Command2.doClick();
+        }
+    });
+    f.Text1.doType("Littorio");
+    pickItem(f.Combo1, "NB");
+    pickItem(f.Combo2, "IT");
+    f.Text2.doType("40724");
+    pickItem(f.Combo5, "30");
+    pickItem(f.Combo3, "1937");
+    pickItem(f.Combo6, "381/50");
+    f.Text3.doType("3T*3C");
+    pickItem(f.Combo7, "152/55");
+    f.Text4.doType("4T*3C");
+    pickItem(f.Combo12, "90/50");
+    f.Text11.doType("12");
+    f.Text12.doType("36");
+    f.Text7.doType("3");
+    f.Command6.doClick();
+    f.Command7.doClick();
+    f.Command8.doClick();
+    f.Command9.doClick();
+    f.Command10.doClick();
+    f.Command11.doClick();
+    platform::testing::setModalHandler(nullptr);
+    platform::testing::setInputBoxHandler(nullptr);
+}
+
+TEST_F(CardsWindowTest, StartWindowFoldersAndEditorRoundTrip) {
+    EXPECT_FALSE(folderExists(folder->path() + "/Navi"));
+    FormStart& start = form<FormStart>();
+    EXPECT_TRUE(folderExists(folder->path() + "/Navi"));
+    EXPECT_FALSE(folderExists(folder->path() + "/Aerei")) << "the aircraft editor makes its own folder";
+    EXPECT_EQ(start.caption(), "Torvcard");
+    EXPECT_TRUE(CG().DataFolder.endsWith("\\Data\\"));
+
+    Form1_Main& f = openEditor();
+    EXPECT_FALSE(isLoaded<FormStart>());
+    EXPECT_EQ(f.Label35.caption(), "1939");
+    EXPECT_TRUE(isRed(f));
+    EXPECT_FALSE(f.Command1.enabled());
+    EXPECT_EQ(f.Combo1.listCount(), 15);
+    EXPECT_EQ(f.Combo2.listCount(), 8);
+    EXPECT_EQ(f.Label29.caption(), "Protez. Generale - CG");
+    EXPECT_EQ(f.Label40.caption(), "PV:0  OD:0  VD:0  AS:0");
+    pickItem(f.Combo13, "1942");
+    EXPECT_EQ(CG().DataYear, "1942");
+
+    f.Text1.doType("Zara");
+    {
+        testsupport::MessageBoxes no({vbNo});
+        f.Command3.doClick();
+        EXPECT_EQ(no.prompts, QStringList{"Hai salvato il Record. Sei sicuro?"});
+        EXPECT_EQ(no.titles, QStringList{"Chiude Progetto Torvcard"});
+        EXPECT_EQ(no.styles[0], vbYesNo + vbExclamation);
+    }
+    ASSERT_TRUE(isLoaded<Form1_Main>());
+    EXPECT_EQ(f.Text1.text(), "Zara") << "No keeps every value";
+    {
+        testsupport::MessageBoxes yes({vbYes});
+        f.Command3.doClick();
+    }
+    EXPECT_FALSE(isLoaded<Form1_Main>());
+    ASSERT_TRUE(isLoaded<FormStart>());
+    EXPECT_EQ(CG().DataYear, "1939");
+    EXPECT_EQ(openEditor().Label35.caption(), "1939");
+}
+
+TEST_F(CardsWindowTest, RatingLittorioThroughTheWindow) {
+    Form1_Main& f = openEditor();
+    enterLittorio(f);
+    EXPECT_EQ(f.Label21.caption(), "350");
+    EXPECT_EQ(f.Label24.caption(), " 350  200  200  350  1");
+    EXPECT_EQ(f.Label25.caption(), " 280  75  105  150  1");
+    EXPECT_EQ(f.Label40.caption(), "PV:0  OD:1  VD:1  AS:1");
+    EXPECT_EQ(f.Label56.caption(), " 36");
+    EXPECT_EQ(f.Label13.caption(), "24");
+    EXPECT_EQ(int(CG().ShipKnots), 30);
+    EXPECT_TRUE(isRed(f));
+
+    f.Label35.doClick();
+    EXPECT_TRUE(isGreen(f));
+    EXPECT_TRUE(f.Command1.enabled());
+    const QStringList labels = {
+        f.Label11.caption(), f.Label12.caption(), f.Label30.caption(), f.Label31.caption(),
+        f.Label43.caption(), f.Label42.caption(), f.Label32.caption(), f.Label41.caption(),
+        f.Label49.caption(), f.Label33.caption(), f.Label34.caption(), f.Label51.caption(),
+        f.Label53.caption(), f.Label50.caption(), f.Label52.caption(), f.Label54.caption()};
+    EXPECT_EQ(labels, (QStringList{"376", "14", "26", "11", "11", "10", "16", "15", "9", "21", "15", "88",
+                                   "840", "0", "8", "0"}));
+    EXPECT_EQ(f.Label59.caption(), " 36");
+    const ShipValues& d = CG().ShipData;
+    EXPECT_EQ(d[1], "Littorio");
+    EXPECT_EQ(d[2].left(2), "NB");
+    EXPECT_EQ(d[4], "IT");
+    EXPECT_EQ(d[5], "1939");
+    EXPECT_EQ(d[16], "840");
+    EXPECT_EQ(d[46], "90/50 mm ds");
+    EXPECT_EQ(d[47], "12");
+    EXPECT_EQ(d[49], "36");
+    EXPECT_EQ(d[40], "0") << "no calibre chosen on the main turrets";
+
+    // Any change of the data after the rating asks for a new one.
+    f.Text4.doType("x");
+    EXPECT_TRUE(isRed(f));
+    EXPECT_FALSE(f.Command1.enabled());
+    f.Label35.doClick();
+    pickItem(f.Combo13, "1941");
+    EXPECT_TRUE(isRed(f)) << "a new data year must be rated again";
+    EXPECT_EQ(f.Label35.caption(), "1941");
+}
+
+TEST_F(CardsWindowTest, SaveIsOfferedOnlyWithNameAndNation) {
+    Form1_Main& f = openEditor();
+    f.Label35.doClick();
+    EXPECT_TRUE(isGreen(f));
+    EXPECT_FALSE(f.Command1.enabled());
+    pickItem(f.Combo2, "GB");
+    f.Text1.doType("K");
+    f.Label35.doClick();
+    EXPECT_FALSE(f.Command1.enabled());
+    f.Text1.doType("e");
+    f.Label35.doClick();
+    EXPECT_TRUE(f.Command1.enabled());
+    f.Label35.doDblClick();
+    EXPECT_TRUE(isRed(f));
+    EXPECT_FALSE(f.Command1.enabled());
+}
+
+TEST_F(CardsWindowTest, ListsTypesAndAntiAircraftEntry) {
+    Form1_Main& f = openEditor();
+    auto* elevators = qobject_cast<QLineEdit*>(f.Text8.widget());
+    pickItem(f.Combo1, "PL");
+    EXPECT_FALSE(elevators->isReadOnly());
+    f.Text8.doType("2");
+    EXPECT_EQ(f.Label38.caption(), "2");
+    pickItem(f.Combo1, "NB");
+    EXPECT_TRUE(elevators->isReadOnly());
+    EXPECT_EQ(f.Text8.text(), "");
+    EXPECT_FLOAT_EQ(CG().ShipTypeNumber, 3);
+
+    pickItem(f.Combo2, "IT");
+    EXPECT_EQ(CG().NationCode, "IT");
+    EXPECT_TRUE(f.Image2.hasPicture());
+    EXPECT_EQ(f.Combo6.listCount(), f.Combo14.listCount());
+    ASSERT_GT(f.Combo10.listCount(), 1);
+    for (int i = 0; i + 1 < f.Combo10.listCount(); ++i) EXPECT_TRUE(f.Combo10.list(i).endsWith("ds"));
+    EXPECT_EQ(f.Combo10.list(f.Combo10.listCount() - 1), " ");
+
+    pickItem(f.Combo10, "100/47");
+    f.Text9.doType("4-.x");
+    EXPECT_EQ(f.Text9.text(), "4") << "digits only";
+    EXPECT_EQ(f.Label26.caption(), " 16");
+    pickItem(f.Combo10, "37/54");
+    EXPECT_EQ(f.Text9.text(), "") << "a new calibre empties its barrels";
+    f.Text9.doType("4");
+    EXPECT_EQ(f.Label26.caption(), " 8");
+    f.Text12.doType("5");
+    EXPECT_EQ(f.Label13.caption(), "3");
+    f.Text2.doType("1200");
+    EXPECT_EQ(f.Label7.caption(), "1200");
+    EXPECT_FLOAT_EQ(CG().StandardDisplacement, 1200);
+    pickItem(f.Combo5, "17.5");
+    EXPECT_EQ(int(CG().ShipKnots), 18);
+}
+
+TEST_F(CardsWindowTest, ArmourPromptsAcceptAndRefuse) {
+    Form1_Main& f = openEditor();
+    QString answer;
+    QString title;
+    platform::testing::setInputBoxHandler([&](const QString&, const QString& t, const QString&) {
+        title = t;
+        return answer;
+    });
+    testsupport::MessageBoxes boxes;
+    testsupport::Errors errors;
+    answer = "998";
+    f.Command6.doClick();
+    EXPECT_EQ(title, "SOLO NUMERI INTERI INFERIORI A 999");
+    EXPECT_EQ(f.Label21.caption(), "998");
+    EXPECT_EQ(int(CG().VerticalArmour), 998);
+    answer = "999";
+    f.Command6.doClick();
+    EXPECT_EQ(boxes.prompts, QStringList{"Solo Numeri INFERIORI a 999"});
+    EXPECT_EQ(boxes.titles, QStringList{"Valore Troppo Grande"});
+    EXPECT_EQ(f.Label21.caption(), "998");
+    answer = "-5";
+    f.Command7.doClick();
+    EXPECT_EQ(f.Label22.caption(), "-5");
+    answer = "12.5";
+    f.Command7.doClick();
+    EXPECT_EQ(f.Label22.caption(), "12.5");
+    EXPECT_EQ(int(CG().HorizontalArmour), 12);
+    answer = "";
+    f.Command8.doClick();
+    EXPECT_EQ(f.Label23.caption(), "0");
+    answer = "-40000";
+    f.Command8.doClick();
+    ASSERT_EQ(errors.messages.size(), 1) << "beyond 16 bits: refused with a message";
+    EXPECT_EQ(f.Label23.caption(), "0");
+}
+
+TEST_F(CardsWindowTest, TurretAndProtectionWindows) {
+    Form1_Main& f = openEditor();
+    pickItem(f.Combo1, "IB");
+    int showings = 0;
+    platform::testing::setModalHandler([&](Form& w) {
+        ++showings;
+        auto& tp = dynamic_cast<TurretArmourForm&>(w);
+        if (showings == 1) {
+            EXPECT_EQ(w.caption(), "Protezione Artiglierie Principali");
+            tp.Command3.doClick(); // nothing entered
+        } else if (showings == 2) {
+            tp.Text1.doType("12a.-");
+            EXPECT_EQ(tp.Text1.text(), "12");
+            EXPECT_TRUE(tp.Option1.value()) << "closed turrets by default on a battlecruiser";
+            tp.Option2.doClick();
+            tp.Text2.doType("80");
+            tp.Command2.doClick(); // Annulla
+        } else {
+            EXPECT_EQ(tp.Text1.text(), "12") << "entries survive Annulla";
+            tp.Command3.doClick();
+            EXPECT_EQ(tp.Text1.text(), "");
+            EXPECT_FALSE(tp.Option1.value());
+            EXPECT_FALSE(tp.Option2.value());
+        }
+    });
+    f.Command9.doClick();
+    EXPECT_EQ(f.Label24.caption(), " 0  0  0  0  0");
+    f.Command9.doClick();
+    EXPECT_EQ(f.Label24.caption(), " 0  0  0  0  0") << "Annulla stores nothing";
+    f.Command9.doClick();
+    EXPECT_EQ(f.Label24.caption(), " 12  80  0  0  0");
+
+    platform::testing::setModalHandler([](Form& w) {
+        auto& ts = dynamic_cast<TurretArmourForm&>(w);
+        EXPECT_EQ(w.caption(), "Protezione Artiglierie Secondarie");
+        EXPECT_EQ(ts.Command1.caption(), "Annulla I Dati");
+        ts.Text1.doType("25");
+        ts.Command3.doClick();
+    });
+    f.Command10.doClick();
+    EXPECT_EQ(f.Label25.caption(), " 25  0  0  0  1");
+
+    platform::testing::setModalHandler([](Form& w) {
+        auto& ps = dynamic_cast<Form_PS&>(w);
+        EXPECT_FALSE(ps.Check1.enabled()) << "armoured flight deck: carriers only";
+        ps.Check3.doClick();
+        ps.Command1.doClick(); // Annulla keeps the flag but not the caption
+    });
+    f.Command11.doClick();
+    EXPECT_EQ(int(CG().SpecialProtections[2]), 1);
+    EXPECT_EQ(f.Label40.caption(), "PV:0  OD:0  VD:0  AS:0");
+    platform::testing::setModalHandler([](Form& w) {
+        auto& ps = dynamic_cast<Form_PS&>(w);
+        EXPECT_EQ(ps.Check3.value(), 1);
+        ps.Command3.doClick();
+        ps.Command2.doClick();
+    });
+    f.Command11.doClick();
+    EXPECT_EQ(f.Label40.caption(), "PV:0  OD:0  VD:0  AS:0");
+    EXPECT_EQ(int(CG().SpecialProtections[2]), 0);
+}
+
+TEST_F(CardsWindowTest, MissingReferenceFilesAreNamedAndTheEditorStaysUsable) {
+    QFile::remove(folder->file("Data/siluri.txt"));
+    QFile::remove(folder->file("Data/CostoBase.txt"));
+    testsupport::Errors errors;
+    Form1_Main& f = openEditor();
+    ASSERT_TRUE(isLoaded<Form1_Main>());
+    ASSERT_EQ(errors.messages.size(), 2);
+    EXPECT_TRUE(errors.messages[0].contains("CostoBase.txt"));
+    EXPECT_TRUE(errors.messages[1].contains("siluri.txt"));
+    EXPECT_EQ(f.Combo1.listCount(), 15);
+    EXPECT_EQ(f.Combo4.listCount(), 0);
+    pickItem(f.Combo2, "IT");
+    f.Text1.doType("Zara");
+    f.Label35.doClick();
+    EXPECT_EQ(errors.messages.size(), 3);
+    EXPECT_TRUE(isRed(f)) << "not rated without its tables";
+}
+
+TEST_F(CardsWindowTest, HelpViewerShowsTheFileAndClosesOnAClick) {
+    Form1_Main& f = openEditor();
+    QString shown;
+    platform::testing::setModalHandler([&](Form& w) {
+        auto& help = dynamic_cast<Form1_info1&>(w);
+        EXPECT_EQ(w.caption(), "Informazioni - Clicca x chiudere");
+        shown = help.txtWordProc.text();
+        help.txtWordProc.doClick();
+        EXPECT_FALSE(isLoaded<Form1_info1>());
+    });
+    f.Label1.doClick();
+    EXPECT_TRUE(HelpFilePath.endsWith("tipologianavitesto.txt"));
+    EXPECT_TRUE(shown.startsWith("TIPOLOGIA NAVE"));
+    EXPECT_TRUE(shown.contains("\nPA  Portaerei")) << "lines stay lines, in file order";
+    EXPECT_TRUE(shown.contains(QString::fromUtf8("è il dato più"))) << "read from the code page";
+
+    testsupport::writeBytes(folder->file("Data/Abouthelp.txt"), "Nuovo testo\r\n");
+    f.Image1.doClick();
+    EXPECT_EQ(shown, "Nuovo testo\n");
+
+    QFile::remove(folder->file("Data/cannoniAAHelp.txt"));
+    testsupport::Errors errors;
+    shown.clear();
+    f.Label57.doClick();
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].contains("cannoniAAHelp.txt"));
+    EXPECT_TRUE(shown.isEmpty());
+    EXPECT_FALSE(isLoaded<Form1_info1>());
+}
