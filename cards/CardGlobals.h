@@ -8,6 +8,8 @@
 #include "cards/ShipRating.h"
 #include "cards/format/ShipCard.h"
 #include "cards/help/Form1_info1.h"
+#include "cards/AircraftRating.h"
+#include "cards/format/AircraftCard.h"
 #include "platform/Numbers.h"
 
 #include <QString>
@@ -58,6 +60,26 @@ struct CardGlobals {
     QString ShipCardPath;
     QString ShipNameListPath;
     QString OpenedCardPath;
+
+    // ---------------------------------------------------------------- aircraft editor
+    aircraftcard::AircraftData AircraftData;
+    QString AircraftCardPath;
+    QString AircraftNationFolder;
+    Int16 TorpedoFlag;
+    Int16 BomberFlag;
+    aircraftrating::WeaponProducts WeaponProducts{};
+    double WeaponTotal = 0;
+    Int16 CannonTotal;
+    Int16 AircraftTypeIndex; // position + 1 of the type chosen, 0 before any choice
+    aircraftrating::RoleTables RoleTables;
+    Int16 AttackFactor, DefenceFactor, StrafingWeight, AircraftCost;
+    Int16 AutonomyTurns;
+    // Judgement questionnaire: this showing's answers and the last confirmed ones.
+    aircraftrating::JudgementAnswers JudgementScores{};
+    aircraftrating::JudgementAnswers LastJudgementScores{};
+    // Opened cards and the printed list.
+    QString OpenedAircraftCardPath;
+    Int16 PrintLineCounter; // 0 while no printed list is under way
 };
 
 CardGlobals& CG();

@@ -252,8 +252,10 @@ Label::Label(Container& parent, const QString& name, const QString& caption)
 }
 
 void Label::setCaption(const QString& c) {
+    const bool changed = c != caption_;
     caption_ = c;
     label_->setText(withoutMarks(c));
+    if (changed) raise(Change);
 }
 
 void Label::setBackStyle(int s) {
@@ -601,6 +603,25 @@ void ListBox::applyColors() {
 
 // ---------------------------------------------------------------- ComboBox
 
+// Typed keys of an editable combo go through its KeyPress; a key set to 0 is dropped.
+class ComboKeyBridge : public QObject {
+public:
+    explicit ComboKeyBridge(ComboBox* c, QObject* owner) : QObject(owner), c_(c) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress || !c_->KeyPress) return false;
+        const QString s = static_cast<QKeyEvent*>(e)->text();
+        if (s.size() != 1) return false;
+        int key = s[0].unicode();
+        runHandler([&] { c_->KeyPress(key); });
+        return key == 0;
+    }
+
+private:
+    ComboBox* c_;
+};
+
 ComboBox::ComboBox(Container& parent, const QString& name, int style) : Control(parent, name), style_(style) {
     back_ = vbWindowBackground;
     fore_ = vbWindowText;
@@ -613,6 +634,7 @@ ComboBox::ComboBox(Container& parent, const QString& name, int style) : Control(
     if (combo_->lineEdit()) {
         QObject::connect(combo_->lineEdit(), &QLineEdit::textEdited, [this] { raise(Change); });
         combo_->lineEdit()->installEventFilter(new MouseBridge(this, false));
+        combo_->lineEdit()->installEventFilter(new ComboKeyBridge(this, combo_->lineEdit()));
     }
 }
 

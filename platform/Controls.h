@@ -7,7 +7,8 @@
 //   - ListBox::setListIndex and ComboBox::setListIndex raise Click (for an index of 0 or more);
 //   - CheckBox::setValue raises Click when the value changes;
 //   - OptionButton::setValue(true) raises Click when the button was not already set;
-//   - ComboBox::setText (editable style) raises Change.
+//   - ComboBox::setText (editable style) raises Change;
+//   - Label::setCaption raises Change when the caption changes.
 // Each control also has doClick()/doDblClick() etc. that act as the user would, for tests.
 #pragma once
 
@@ -179,6 +180,7 @@ public:
     // 0 left, 1 right, 2 centre.
     void setAlignment(int a);
     void setWordWrap(bool w);
+    Handler Change;
 
 protected:
     void applyColors() override;

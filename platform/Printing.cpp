@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 
 namespace platform {
 
@@ -60,6 +61,7 @@ void Printer::begin() {
         printer_->setOutputFileName(pdfPath_);
     }
     printer_->setPageSize(QPageSize(QPageSize::A4));
+    printer_->setPageOrientation(orientation_ == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(printer_.get())) {
         painter_.reset();
@@ -122,9 +124,20 @@ void Printer::printLine(const QString& text) {
     currentY += textHeight();
 }
 
-void Printer::printZones(const QStringList& values) {
+void Printer::tab(int column) {
     begin();
-    const double zone = textWidth(QStringLiteral("0")) * 14;
+    currentX = textWidth(QStringLiteral("0")) * std::max(0, column - 1);
+}
+
+void Printer::setOrientation(int orientation) {
+    orientation_ = orientation;
+    if (printer_)
+        printer_->setPageOrientation(orientation_ == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+void Printer::printZones(const QStringList& values, int zoneChars) {
+    begin();
+    const double zone = textWidth(QStringLiteral("0")) * zoneChars;
     const double start = currentX;
     for (int i = 0; i < values.size(); ++i) {
         currentX = start + zone * i;

@@ -37,7 +37,13 @@ public:
     // Text at the current position; the position moves after it on the same line.
     void printText(const QString& text);
     // Values in print zones of 14 characters (of the average width of the font), then a new line.
-    void printZones(const QStringList& values);
+    void printZones(const QStringList& values, int zoneChars = 14);
+    // Moves to print column n (1 is the left edge), in characters of the average width of the font.
+    void tab(int column);
+    // 1 portrait (the default), 2 landscape; a job takes it when it starts, an open job from its
+    // next page.
+    void setOrientation(int orientation);
+    int orientation() const { return orientation_; }
     // A picture in the given rectangle (twips).
     void paintPicture(const QImage& img, double x, double y, double width, double height);
     double textWidth(const QString& text);
@@ -64,6 +70,7 @@ private:
     double fontSize_ = 10;
     bool bold_ = false;
     int pages_ = 0;
+    int orientation_ = 1;
 };
 
 // The one printer object of the program.

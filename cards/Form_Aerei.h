@@ -1,0 +1,183 @@
+// The aircraft editor "Genera Schede Aerei": one aircraft type entered from its historical data,
+// rated as it is entered, saved as an aircraft card; cards opened again into a list, previewed
+// four to a sheet and printed as a list.
+#pragma once
+
+#include "platform/Dialogs.h"
+#include "platform/Form.h"
+
+class Form_Aerei : public platform::Form {
+public:
+    Form_Aerei();
+    void Form_Load() override;
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
+
+    // Pick lists.
+    void Combo2AereiLoad();
+    void Combo1AereiLoad();
+    void Combo3AereiLoad();
+
+    // Rating and reset.
+    void LoadRoleTables();
+    void FillCountLists();
+    void ClearAircraftLists();
+    void ClearWeaponProducts();
+    void SumWeapons();
+    void ComputeAircraftFactors();
+    void ComputeAircraftCost();
+    void ResetAircraftForm();
+
+    // The card.
+    void FormToAircraftData();
+    void WriteAircraftCard();
+    void AircraftDataToForm();
+
+    // Preview and printed list.
+    void FillAircraftPreview();
+    void StampaTitolo();
+    void StampaLista();
+
+    // Entry handlers.
+    void Combo2_Click();
+    void Combo2_Change();
+    void Combo1_Click();
+    void Combo3_Click();
+    void Combo11_Click();
+    void WeaponCount_Click(int weaponClass);
+    void Combo10_Click();
+    void Text1_Change();
+    void Text2_Change();
+    void Text3_Change();
+    void Text4_Change();
+    void Option1_Click(int index);
+    void Check3_Click();
+    void Check4_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command7_Click();
+    void Label10_Click();
+    void Label10_Change();
+
+    // Opened cards and the printed list.
+    void Command5_Click();
+    void List1_Click();
+    void Command3_Click();
+    void Command6_Click();
+    void Command4_Click();
+    void Command8_Click();
+    void Image2_Click();
+    void Image3_Click();
+
+    // ---------------------------------------------------------------- controls
+    platform::Frame Frame1{*this, "Frame1", "Anagrafica"};
+    platform::ComboBox Combo2{Frame1, "Combo2"};
+    platform::Image Image1{Frame1, "Image1"};
+    platform::TextBox Text1{Frame1, "Text1"};
+    platform::ComboBox Combo1{Frame1, "Combo1"};
+    platform::ComboBox Combo3{Frame1, "Combo3"};
+    platform::ControlArray<platform::OptionButton> Option1;
+    platform::CheckBox Check3{Frame1, "Check3", QStringLiteral(" Imbarcato su unità da guerra")};
+    platform::CheckBox Check4{Frame1, "Check4", QStringLiteral("Solo Idro (senza ruote)")};
+    platform::Label Label9{Frame1, "Label9", QStringLiteral("ANNO di entrata in servizio")};
+    platform::ComboBox Combo11{Frame1, "Combo11"};
+    platform::Label Label8{Frame1, "Label8",
+                           QStringLiteral("Autonomia in Km  -  dati ufficiali -      Velocità Kmh")};
+    platform::TextBox Text2{Frame1, "Text2"};
+    platform::TextBox Text4{Frame1, "Text4"};
+
+    platform::Frame Frame2{*this, "Frame2", "Giudizio "};
+    platform::CommandButton Command1{Frame2, "Command1", QStringLiteral("L'esperto dice........")};
+    platform::Label Label10{Frame2, "Label10"};
+    platform::Label Label25{Frame2, "Label25", QStringLiteral("su 14")};
+
+    platform::Frame Frame3{*this, "Frame3", "Armamento e Carico"};
+    platform::ComboBox Combo4{Frame3, "Combo4"};
+    platform::ComboBox Combo5{Frame3, "Combo5"};
+    platform::ComboBox Combo6{Frame3, "Combo6"};
+    platform::ComboBox Combo7{Frame3, "Combo7"};
+    platform::ComboBox Combo8{Frame3, "Combo8"};
+    platform::ComboBox Combo9{Frame3, "Combo9"};
+    platform::Label Label1{Frame3, "Label1", QStringLiteral("  Cann. Oltre 37mm          x 2.9")};
+    platform::Label Label2{Frame3, "Label2", QStringLiteral("  da 33mm a 37mm          x 2.6")};
+    platform::Label Label3{Frame3, "Label3", QStringLiteral("  da 28mm a 32mm          x 2.4")};
+    platform::Label Label4{Frame3, "Label4", QStringLiteral("  da 21mm a 27mm          x 2.1")};
+    platform::Label Label5{Frame3, "Label5", QStringLiteral("  da 15mm a 20mm          x 1.8")};
+    platform::Label Label6{Frame3, "Label6", QStringLiteral("  Mitragliatrici Legg.         x 1.2")};
+    platform::Label Label7{Frame3, "Label7",
+                           QStringLiteral("    Kg. Bombe                                  Num.Siluri")};
+    platform::TextBox Text3{Frame3, "Text3"};
+    platform::ComboBox Combo10{Frame3, "Combo10"};
+    platform::CheckBox Check2{Frame3, "Check2", QStringLiteral("Bombardiere")};
+    platform::CheckBox Check1{Frame3, "Check1", QStringLiteral("Silurante")};
+
+    platform::ListBox List1{*this, "List1"};
+    platform::ListBox List2{*this, "List2"};
+
+    platform::Frame Frame4{*this, "Frame4", "Riepilogo Dati elaborati"};
+    platform::Image Image2{Frame4, "Image2"};
+    platform::Label Label43{Frame4, "Label43"};
+    platform::Label Label11{Frame4, "Label11"};
+    platform::Image Image3{Frame4, "Image3"};
+    platform::Label Label12{Frame4, "Label12"};
+    platform::Label Label13{Frame4, "Label13"};
+    platform::Label Label14{Frame4, "Label14"};
+    platform::Label Label44{Frame4, "Label44"};
+    platform::Label Label45{Frame4, "Label45"};
+    platform::Label Label15{Frame4, "Label15"};
+    platform::Label Label23{
+        Frame4, "Label23",
+        QStringLiteral(" DATI INSERITI                                                     DATI ELABORATI")};
+    platform::Label Label47{Frame4, "Label47", QStringLiteral("VOLO NOTTURNO  si/no")};
+    platform::Label Label46{Frame4, "Label46"};
+    // Summary table: entered values (left), captions (middle), rated values (right).
+    platform::Label Label16{Frame4, "Label16"};
+    platform::Label Label17{Frame4, "Label17"};
+    platform::Label Label18{Frame4, "Label18"};
+    platform::Label Label19{Frame4, "Label19"};
+    platform::Label Label20{Frame4, "Label20"};
+    platform::Label Label21{Frame4, "Label21"};
+    platform::Label Label22{Frame4, "Label22"};
+    platform::Label Label24{Frame4, "Label24", QStringLiteral("AUTONOM. Turni Auton >  TA")};
+    platform::Label Label26{Frame4, "Label26", QStringLiteral("GIUDIZIO                        >  GI")};
+    platform::Label Label27{Frame4, "Label27", QStringLiteral("ARMAMENTO     Fatt.att. > FA")};
+    platform::Label Label28{Frame4, "Label28", QStringLiteral("  Fatt. difesa > FD")};
+    platform::Label Label29{Frame4, "Label29", QStringLiteral("Peso Mitragliamento >  PM")};
+    platform::Label Label30{Frame4, "Label30", QStringLiteral("BOMBE       Carico Differ. > CD")};
+    platform::Label Label31{Frame4, "Label31", QStringLiteral("SILURI IMBARCATI          > SL")};
+    platform::Label Label40{Frame4, "Label40", QStringLiteral("VELOCITA' ORARIA         > KM")};
+    platform::Label Label41{Frame4, "Label41", QStringLiteral("< COSTO   *    DISPONIBILITA' > ")};
+    platform::Label Label32{Frame4, "Label32"};
+    platform::Label Label33{Frame4, "Label33"};
+    platform::Label Label34{Frame4, "Label34"};
+    platform::Label Label35{Frame4, "Label35"};
+    platform::Label Label39{Frame4, "Label39"};
+    platform::Label Label36{Frame4, "Label36"};
+    platform::Label Label37{Frame4, "Label37"};
+    platform::Label Label38{Frame4, "Label38"};
+    platform::Label Label42{Frame4, "Label42"};
+
+    platform::Frame Frame5{*this, "Frame5", "Gestione File"};
+    platform::CommandButton Command5{Frame5, "Command5", QStringLiteral("Apri File")};
+    platform::CommandButton Command6{Frame5, "Command6", QStringLiteral("Elimina File")};
+
+    platform::CommandButton Command2{*this, "Command2", QStringLiteral("Salva")};
+    platform::CommandButton Command3{*this, "Command3", QStringLiteral("Reset Form")};
+    platform::CommandButton Command4{*this, "Command4", QStringLiteral("Stampa 4 Moduli")};
+    platform::CommandButton Command7{*this, "Command7", QStringLiteral("Chiude")};
+    platform::CommandButton Command8{*this, "Command8", QStringLiteral("StampaLista")};
+
+    platform::FileDialog CommonDialog1;
+
+private:
+    void layOut();
+    void connectHandlers();
+    platform::ComboBox& weaponList(int weaponClass);
+    void setFlagPicture(platform::Image& image, const QString& code);
+    void recomputeAutonomy();
+    void deriveLoadMarks();
+    void showEntryMode();
+    void clearForNewAircraft();
+    void setListFlagsActive(bool active);
+    bool showCard(const QString& path);
+    bool closingAsked_ = false;
+};

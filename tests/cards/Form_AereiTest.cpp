@@ -1,0 +1,174 @@
+#include "AircraftEditorFixture.h"
+
+using namespace platform;
+
+TEST_F(AircraftEditor, LoadsEmptyWithOnlyTheNations) {
+    Form_Aerei& f = editor();
+    EXPECT_EQ(f.caption(), "Genera Schede Aerei");
+    EXPECT_EQ(f.Combo2.listCount(), 8);
+    EXPECT_EQ(f.Combo3.listCount(), 0);
+    EXPECT_EQ(f.Combo11.listCount(), 0);
+    EXPECT_FALSE(f.Text1.enabled());
+    EXPECT_FALSE(f.Command2.enabled());
+    EXPECT_TRUE(folderExists(CG().AircraftCardFolder)) << "the card folder is made at load";
+    EXPECT_EQ(CG().RoleTables.factor(2), 10);
+}
+
+TEST_F(AircraftEditor, Bf109EnteredRatedAndSaved) {
+    enterBf109();
+    Form_Aerei& f = editor();
+    EXPECT_EQ(f.Combo1.listCount(), 16) << "German makers";
+    EXPECT_EQ(f.Combo11.list(0), "1945");
+    EXPECT_EQ(f.Combo11.list(18), "1927");
+    EXPECT_EQ(f.Label12.caption(), "Bf109E-4");
+    EXPECT_EQ(f.Label33.caption(), "10");
+    EXPECT_EQ(f.Label10.backColor(), 49152);
+    EXPECT_EQ(f.Label18.caption(), "6");
+    EXPECT_EQ(f.Label32.caption(), "16");
+    EXPECT_EQ(f.Label34.caption(), "16");
+    EXPECT_EQ(f.Label35.caption(), "10");
+    EXPECT_EQ(f.Label39.caption(), "8");
+    EXPECT_EQ(f.Label22.caption(), "8");
+    EXPECT_EQ(f.Label42.caption(), "39");
+    ASSERT_TRUE(f.Command2.enabled());
+    f.Command2.doClick();
+    const QString path = cardPath("DE Germania", "Bf109E-4CPT1939.SNK");
+    EXPECT_EQ(testsupport::readBytes(path),
+              testsupport::readBytes(TEST_SOURCE_DIR "/cards/data/Bf109E-4CPT1939.SNK"));
+}
+
+TEST_F(AircraftEditor, SaveNeedsAYearAndRefusesBadFileNames) {
+    testsupport::Errors errors;
+    Form_Aerei& f = editor();
+    f.Combo2.doPick(indexOf(f.Combo2, "GB"));
+    f.Text1.doType("Hurricane");
+    f.Command2.doClick();
+    EXPECT_TRUE(filesIn(CG().AircraftCardFolder + "GB Gran Bretagna").isEmpty()) << "no year, no card";
+    EXPECT_TRUE(errors.messages.isEmpty());
+    f.Combo11.doPick(0);
+    f.Text1.setText("Hurricane Mk I/Trop");
+    f.Command2.doClick();
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].contains("/"));
+}
+
+TEST_F(AircraftEditor, EntryRules) {
+    Form_Aerei& f = editor();
+    f.Combo2.doPick(indexOf(f.Combo2, "IT"));
+    EXPECT_TRUE(f.Text1.enabled());
+    f.Text3.doType("200");
+    EXPECT_EQ(f.Check2.value(), 0);
+    EXPECT_EQ(f.Label36.caption(), "33");
+    f.Text3.doType("1");
+    EXPECT_EQ(f.Check2.value(), 1) << "201 kg";
+    EXPECT_EQ(CG().BomberFlag, 1);
+    f.Text3.setText("1.000");
+    EXPECT_EQ(f.Check2.value(), 0) << "a thousands point reads as 1 kg";
+    f.Text3.setText("1000");
+    EXPECT_EQ(f.Label36.caption(), "166");
+
+    f.Text2.doType("1x0.00");
+    EXPECT_EQ(f.Text2.text(), "1000") << "letters and points are swallowed";
+    f.Text4.doType("400");
+    EXPECT_EQ(f.Label32.caption(), "34");
+    f.Text2.setText("1200");
+    f.Text4.setText("500");
+    EXPECT_EQ(f.Label32.caption(), "32");
+    f.Text2.setText("2400");
+    EXPECT_EQ(f.Label32.caption(), "64") << "the range alone recomputes TA";
+    f.Text4.doDblClick();
+    EXPECT_EQ(f.Text4.text(), "");
+    EXPECT_EQ(f.Label32.caption(), "64") << "no speed keeps TA";
+    EXPECT_EQ(CG().AutonomyTurns, 0);
+
+    f.Combo10.doPick(2);
+    EXPECT_EQ(f.Check1.value(), 1);
+    EXPECT_EQ(f.Label37.caption(), "2");
+    f.Combo10.doPick(0);
+    EXPECT_EQ(f.Check1.value(), 0);
+    EXPECT_EQ(f.Label37.caption(), "0");
+
+    f.Combo3.doPick(5);
+    EXPECT_EQ(f.Check3.value(), 1);
+    EXPECT_EQ(f.Label44.caption(), "Imbarcato");
+    f.Combo3.doPick(1);
+    EXPECT_EQ(f.Label44.caption(), "Non Imbarcato");
+
+    f.Text1.setText(" A 12 ");
+    EXPECT_EQ(f.Label12.caption(), "A12");
+    EXPECT_TRUE(f.Command2.enabled());
+    f.Text1.setText("A");
+    EXPECT_FALSE(f.Command2.enabled());
+
+    f.Combo4.doPick(3);
+    EXPECT_DOUBLE_EQ(CG().WeaponProducts[1], 8.7);
+    f.Option1[0].doClick();
+    EXPECT_EQ(f.Label46.caption(), "S");
+}
+
+TEST_F(AircraftEditor, MarksFollowTheLoadWhateverTheType) {
+    Form_Aerei& f = editor();
+    f.Combo2.doPick(indexOf(f.Combo2, "IT"));
+    f.Text3.setText("1250");
+    f.Combo10.doPick(1);
+    f.Combo3.doPick(indexOf(f.Combo3, "ASI"));
+    EXPECT_EQ(f.Check2.value(), 1);
+    EXPECT_EQ(f.Check1.value(), 1);
+    f.FormToAircraftData();
+    EXPECT_EQ(CG().AircraftData[29] + CG().AircraftData[30], "SB");
+    f.Check1.doClick();
+    f.Check2.doClick();
+    EXPECT_EQ(f.Check1.value(), 1) << "a tick by hand is undone";
+    f.Text3.setText("100");
+    f.Check2.doClick();
+    EXPECT_EQ(f.Check2.value(), 0);
+    EXPECT_EQ(CG().BomberFlag, 0);
+}
+
+TEST_F(AircraftEditor, NewNationEmptiesEverything) {
+    enterBf109();
+    Form_Aerei& f = editor();
+    f.Combo2.doPick(indexOf(f.Combo2, "GB"));
+    EXPECT_EQ(f.Text1.text(), "");
+    EXPECT_EQ(f.Label34.caption(), "");
+    EXPECT_EQ(f.Label33.caption(), "");
+    EXPECT_EQ(f.Label10.backColor(), vbRed);
+    EXPECT_EQ(f.Label11.caption(), "GB Gran Bretagna");
+    EXPECT_EQ(f.Label45.caption(), "Non idro");
+    EXPECT_EQ(f.Combo1.list(0), "Supermarine");
+    // A new aircraft does not inherit the old one's judgement or guns.
+    f.Combo3.doPick(1);
+    f.Combo9.doPick(8);
+    EXPECT_EQ(f.Label34.caption(), "9") << "Int(9.6 x 10 / 10)";
+}
+
+TEST_F(AircraftEditor, MissingMakersFileIsReportedAndTheNationNotTaken) {
+    testsupport::Errors errors;
+    Form_Aerei& f = editor();
+    f.Combo2.doPick(indexOf(f.Combo2, "IT"));
+    deleteFile(CG().DataFolder + "JPBrand.txt");
+    f.Combo2.doPick(indexOf(f.Combo2, "JP"));
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].contains("JPBrand.txt"));
+    EXPECT_EQ(f.Label11.caption(), "IT Italia");
+    EXPECT_EQ(f.Combo1.list(0), "Aeronautica Macchi");
+    EXPECT_EQ(f.Combo2.text(), "IT Italia");
+}
+
+TEST_F(AircraftEditor, ClosingAsksFirst) {
+    Form_Aerei& f = editor();
+    f.Combo2.doPick(0);
+    f.Text1.doType("Fiat G.50");
+    {
+        testsupport::MessageBoxes boxes({vbNo});
+        f.Command7.doClick();
+        ASSERT_EQ(boxes.prompts.size(), 1);
+        EXPECT_EQ(boxes.prompts[0], "Hai salvato il Record. Sei sicuro?");
+        EXPECT_EQ(boxes.titles[0], "Chiude Progetto Torvcard");
+    }
+    ASSERT_TRUE(isLoaded<Form_Aerei>());
+    EXPECT_EQ(f.Text1.text(), "Fiat G.50");
+    testsupport::MessageBoxes boxes({vbYes});
+    f.Command7.doClick();
+    EXPECT_FALSE(isLoaded<Form_Aerei>());
+}
