@@ -4,6 +4,7 @@
 #include "AircraftRating.h"
 #include "CardGlobals.h"
 #include "Form_Giudizio.h"
+#include "ShipTables.h"
 
 #include "platform/Files.h"
 #include "platform/Numbers.h"
@@ -13,13 +14,6 @@ namespace rating = aircraftrating;
 using aircraftcard::AircraftData;
 
 namespace {
-QStringList readPickList(const QString& path) {
-    TextReader r(path);
-    QStringList items;
-    while (!r.atEnd()) items << r.readText();
-    return items;
-}
-
 QString plain(long long v) { return QString::number(v); }
 
 void showStartWindow() {}

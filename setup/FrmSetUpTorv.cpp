@@ -169,8 +169,9 @@ void FrmSetUpTorv::Form_Load() {
     // The help viewer leaves no unit panel open behind it.
     Form1_info1::beforeLoad = [] {
         if (!isLoaded<FrmSetUpTorv>()) return;
-        form<FrmSetUpTorv>().Frame4.setVisible(false);
-        form<FrmSetUpTorv>().Frame5.setVisible(false);
+        FrmSetUpTorv& w = platform::form<FrmSetUpTorv>();
+        w.Frame4.setVisible(false);
+        w.Frame5.setVisible(false);
     };
 }
 
