@@ -93,9 +93,11 @@ void FrmSetUpTorv::layOut() {
     for (Label* l : {&Label1, &Label10}) {
         l->setFontBold(true);
         l->setFontSize(11);
-        l->setForeColor(kNavy);
     }
-    for (Label* l : {&Label2, &Label3, &Label4, &Label12, &Label11, &Label13, &Label16}) l->setForeColor(kNavy);
+    for (Label* l : {&Label1, &Label2, &Label3, &Label4, &Label10, &Label12, &Label11, &Label13, &Label16}) {
+        l->setForeColor(kNavy);
+        l->setBackStyle(0);
+    }
 
     List1.move(valueLeft, 1860, 2040, 3840);
     List2.move(valueLeft + 2160, 1860, 2040, 3840);
@@ -104,18 +106,22 @@ void FrmSetUpTorv::layOut() {
     List1.setToolTipText(QStringLiteral("Doppio Click = inserisce record in archivio"));
     List4.setToolTipText(QStringLiteral("Doppio Click = inserisce record in archivio"));
 
-    for (Label* l : {&Label5, &Label7}) l->move(valueLeft, 5820, 3480, 300);
+    for (Label* l : {&Label5, &Label7}) {
+        l->move(valueLeft, 5790, valueWidth, 270);
+        l->setAlignment(2);
+        l->setWordWrap(false);
+    }
     for (Label* l : {&Label6, &Label8}) {
-        l->move(valueLeft + 3540, 5790, 660, 330);
+        l->move(valueLeft + (valueWidth - 720) / 2, 6090, 720, 330);
         l->setAlignment(2);
         l->setBorderStyle(1);
         l->setFontBold(true);
     }
-    for (CommandButton* c : {&Command9, &Command8}) c->move(valueLeft, 6420, 2880, 480);
+    for (CommandButton* c : {&Command9, &Command8}) c->move(valueLeft, 6570, 2880, 480);
     Command9.setToolTipText(QStringLiteral("Double click  KILL"));
     Command8.setToolTipText(QStringLiteral("Bouble Click  KILL"));
     for (Label* l : {&Label19, &Label18}) {
-        l->move(valueLeft + 3060, 6420, 1140, 480);
+        l->move(valueLeft + 3060, 6570, 1140, 480);
         l->setAlignment(2);
         l->setFontBold(true);
         l->setFontSize(12);

@@ -15,7 +15,7 @@ const QString kPrintFont = QStringLiteral("DejaVu Sans Mono");
 constexpr double kPrintPoints = 9;
 constexpr double kLeftMargin = 720;
 // Column starts of the printed lists, in characters of the print font.
-const QList<int> kShipColumns = {0, 26, 52, 58, 65};
+const QList<int> kShipColumns = {0, 26, 52, 59, 67};
 const QList<int> kAircraftHeaderColumns = {0, 34, 56, 67, 78};
 const QList<int> kAircraftColumns = {0, 34, 56, 67, 71, 78};
 } // namespace
@@ -59,8 +59,7 @@ void FrmSetUpTorv::List4_Click() {
 // ---------------------------------------------------------------- listing
 
 namespace {
-template <class Record>
-void fillList(ListBox& list, Label& count, const ArchiveListing& listing) {
+template <class Record> void fillList(ListBox& list, Label& count, const ArchiveListing& listing) {
     for (const ArchiveEntry& e : listing.entries) {
         list.addItem(e.line);
         list.setItemData(list.newIndex(), e.record);
@@ -72,7 +71,9 @@ void fillList(ListBox& list, Label& count, const ArchiveListing& listing) {
 void endPrintJob() {
     SG().PrintFlag = 0;
     const QString pdf = printer().endDoc();
-    if (!pdf.isEmpty()) MsgBox(QStringLiteral("Lista stampata nel file:\n") + pdf, vbInformation, QStringLiteral("Stampa lista"));
+    if (!pdf.isEmpty())
+        MsgBox(QStringLiteral("Lista stampata nel file:\n") + pdf, vbInformation,
+               QStringLiteral("Stampa lista"));
 }
 } // namespace
 
@@ -80,7 +81,8 @@ void FrmSetUpTorv::ListShipArchive() {
     const QString path = archivePath(kShips);
     List3.clear();
     std::function<void(const recordformat::ShipRecord&)> print;
-    if (SG().PrintFlag == 1) print = [this](const recordformat::ShipRecord& r) { printColumns(PrintShipLine(r), kShipColumns); };
+    if (SG().PrintFlag == 1)
+        print = [this](const recordformat::ShipRecord& r) { printColumns(PrintShipLine(r), kShipColumns); };
     const ArchiveListing listing = listShipArchive(path, print);
     fillList<recordformat::ShipRecord>(List3, Label6, listing);
     if (SG().PrintFlag == 1) endPrintJob();
@@ -91,7 +93,9 @@ void FrmSetUpTorv::ListAircraftArchive() {
     List3.clear();
     std::function<void(const recordformat::AircraftRecord&)> print;
     if (SG().PrintFlag == 1)
-        print = [this](const recordformat::AircraftRecord& r) { printColumns(PrintAircraftLine(r), kAircraftColumns); };
+        print = [this](const recordformat::AircraftRecord& r) {
+            printColumns(PrintAircraftLine(r), kAircraftColumns);
+        };
     const ArchiveListing listing = listAircraftArchive(path, print);
     fillList<recordformat::AircraftRecord>(List3, Label8, listing);
     if (SG().PrintFlag == 1) endPrintJob();
@@ -143,8 +147,10 @@ void FrmSetUpTorv::Command7_Click() {
     try {
         p.setFont(kPrintFont, kPrintPoints);
         p.printLine(QString());
+        p.setFont(kPrintFont, kPrintPoints + 2, true);
         p.currentX = kLeftMargin;
         p.printLine(Label9.caption());
+        p.setFont(kPrintFont, kPrintPoints);
         p.printLine(QString());
         if (ships)
             printColumns(shipPrintHeader(), kShipColumns);

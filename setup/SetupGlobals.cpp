@@ -9,6 +9,10 @@ std::unique_ptr<SetupGlobals>& instance() {
 }
 } // namespace
 
-SetupGlobals& SG() { return *instance(); }
+SetupGlobals& SG() {
+    return *instance();
+}
 
-void resetSetupGlobals() { instance() = std::make_unique<SetupGlobals>(); }
+void resetSetupGlobals() {
+    instance() = std::make_unique<SetupGlobals>();
+}

@@ -61,13 +61,21 @@ constexpr CardValueField kAircraftFromCard[] = {
 
 // The current values a ship starts with: copies of its nominal values.
 constexpr std::pair<int, int> kCurrentFromNominal[] = {
-    {ship::NodiM, ship::Nodi},       {ship::OperativitaM, ship::Operativita}, {ship::DirTiroM, ship::DirTiro},
-    {ship::CargoM, ship::Cargo},     {ship::ResistenzaM, ship::Resistenza},   {ship::CAIncendiM, ship::CAIncendi},
-    {ship::AereiM, ship::Aerei},     {ship::AAMM, ship::AAM},                 {ship::AACM, ship::AAC},
+    {ship::NodiM, ship::Nodi},
+    {ship::OperativitaM, ship::Operativita},
+    {ship::DirTiroM, ship::DirTiro},
+    {ship::CargoM, ship::Cargo},
+    {ship::ResistenzaM, ship::Resistenza},
+    {ship::CAIncendiM, ship::CAIncendi},
+    {ship::AereiM, ship::Aerei},
+    {ship::AAMM, ship::AAM},
+    {ship::AACM, ship::AAC},
     {ship::MAM, ship::MA},
 };
 
-int byteWidth(const QString& s) { return platform::toCp1252(s).size(); }
+int byteWidth(const QString& s) {
+    return platform::toCp1252(s).size();
+}
 
 // Numbers are stored as the card writes them. A text too wide for its field is not cut blindly
 // (" 100" would become " 10"): the blanks go first, then any decimals; a number whose whole part
@@ -80,17 +88,19 @@ void storeNumber(TextRecord& r, int field, const QString& text, const QString& w
     static const QRegularExpression wholePart(QStringLiteral("^[-+]?\\d+"));
     const QRegularExpressionMatch m = wholePart.match(t);
     if (m.hasMatch() && m.capturedLength() <= width) return r.setText(field, m.captured());
-    throw platform::RangeError(QStringLiteral("%1 (%2) non entra nel campo %3 dell'archivio, largo %4 caratteri")
-                                   .arg(what, t)
-                                   .arg(field)
-                                   .arg(width));
+    throw platform::RangeError(
+        QStringLiteral("%1 (%2) non entra nel campo %3 dell'archivio, largo %4 caratteri")
+            .arg(what, t)
+            .arg(field)
+            .arg(width));
 }
 
 void copyFields(TextRecord& r, const CardValueField* begin, const CardValueField* end,
                 const std::function<QString(int)>& value) {
     for (const CardValueField* f = begin; f != end; ++f) {
         if (f->number)
-            storeNumber(r, f->field, value(f->value), QStringLiteral("Il valore %1 della scheda").arg(f->value));
+            storeNumber(r, f->field, value(f->value),
+                        QStringLiteral("Il valore %1 della scheda").arg(f->value));
         else
             r.setText(f->field, value(f->value));
     }
@@ -118,7 +128,8 @@ ArchiveListing listArchive(const QString& path, int typeField, int nameField,
 template <class Record> void markDeleted(const QString& path, int number) {
     platform::RecordFile file(path, Record::kLength);
     if (number < 1 || number > file.count())
-        throw FileError(QStringLiteral("Il record %1 non esiste nel file %2").arg(number).arg(file.path()), file.path());
+        throw FileError(QStringLiteral("Il record %1 non esiste nel file %2").arg(number).arg(file.path()),
+                        file.path());
     Record r;
     readRecord(file, number, r);
     r.markDeleted();
@@ -139,9 +150,11 @@ QString archiveFileName(const QString& sideWord, int kind) {
 
 QString archivePath(const QString& archiveFolder, const QString& sideWord, int kind) {
     if (sideWord.isEmpty())
-        throw std::runtime_error("Scegliere prima lo schieramento (Alleati o Asse): l'archivio non ha un nome");
+        throw std::runtime_error(
+            "Scegliere prima lo schieramento (Alleati o Asse): l'archivio non ha un nome");
     if (!platform::folderExists(archiveFolder))
-        throw FileError(QStringLiteral("Manca la cartella degli archivi %1").arg(archiveFolder), archiveFolder);
+        throw FileError(QStringLiteral("Manca la cartella degli archivi %1").arg(archiveFolder),
+                        archiveFolder);
     QString folder = archiveFolder;
     if (!folder.endsWith(u'\\') && !folder.endsWith(u'/')) folder += u'\\';
     return platform::diskPath(folder + archiveFileName(sideWord, kind));
@@ -202,29 +215,35 @@ ArchiveListing listShipArchive(const QString& path, const std::function<void(con
     return listArchive<ShipRecord>(path, ship::Tipo, ship::Nome, each);
 }
 
-ArchiveListing listAircraftArchive(const QString& path, const std::function<void(const AircraftRecord&)>& each) {
+ArchiveListing listAircraftArchive(const QString& path,
+                                   const std::function<void(const AircraftRecord&)>& each) {
     return listArchive<AircraftRecord>(path, aircraft::Ruolo, aircraft::Nome, each);
 }
 
-void markShipDeleted(const QString& path, int record) { markDeleted<ShipRecord>(path, record); }
+void markShipDeleted(const QString& path, int record) {
+    markDeleted<ShipRecord>(path, record);
+}
 
-void markAircraftDeleted(const QString& path, int record) { markDeleted<AircraftRecord>(path, record); }
+void markAircraftDeleted(const QString& path, int record) {
+    markDeleted<AircraftRecord>(path, record);
+}
 
 void destroyArchive(const QString& path) {
     if (!platform::fileExists(path))
-        throw FileError(QStringLiteral("L'archivio %1 non esiste: non c'è nulla da distruggere").arg(path), path);
+        throw FileError(QStringLiteral("L'archivio %1 non esiste: non c'è nulla da distruggere").arg(path),
+                        path);
     if (!platform::deleteFile(path))
         throw FileError(QStringLiteral("Impossibile distruggere l'archivio %1").arg(path), path);
 }
 
 QStringList shipPrintHeader() {
-    return {QStringLiteral("NOME"), QStringLiteral("CLASSE"), QStringLiteral("NAZ."), QStringLiteral("TIPOL."),
-            QStringLiteral("COSTO")};
+    return {QStringLiteral("NOME"), QStringLiteral("CLASSE"), QStringLiteral("NAZ."),
+            QStringLiteral("TIPOL."), QStringLiteral("COSTO")};
 }
 
 QStringList PrintShipLine(const ShipRecord& r) {
-    return {r.text(ship::Nome).left(24), r.text(ship::Classe).left(24), r.text(ship::Nazione), r.text(ship::Tipo),
-            r.text(ship::Costo)};
+    return {r.text(ship::Nome).left(24), r.text(ship::Classe).left(24), r.text(ship::Nazione),
+            r.text(ship::Tipo), r.text(ship::Costo)};
 }
 
 QStringList aircraftPrintHeader() {
@@ -233,8 +252,8 @@ QStringList aircraftPrintHeader() {
 }
 
 QStringList PrintAircraftLine(const AircraftRecord& r) {
-    return {r.text(aircraft::Nome),    r.text(aircraft::Nazione), r.text(aircraft::Ruolo),
-            r.text(aircraft::Imbarcato), r.text(aircraft::Idro),  r.text(aircraft::Costo)};
+    return {r.text(aircraft::Nome),      r.text(aircraft::Nazione), r.text(aircraft::Ruolo),
+            r.text(aircraft::Imbarcato), r.text(aircraft::Idro),    r.text(aircraft::Costo)};
 }
 
 } // namespace sidearchive
