@@ -36,3 +36,8 @@ QString ReplaceAll(const QString& text, const QString& search) {
     for (int at = out.indexOf(search); at >= 0; at = out.indexOf(search)) out.remove(at, 1);
     return out;
 }
+
+void digitsOnlyKey(int& keyAscii) {
+    if (!(keyAscii >= 0 && keyAscii <= 9) && !(keyAscii >= '0' && keyAscii <= '9') && keyAscii != 8)
+        keyAscii = 0;
+}

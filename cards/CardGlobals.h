@@ -89,3 +89,5 @@ void resetCardGlobals();
 bool EnsureFolder(const QString& path);
 // Removes, while search occurs in text, the first character of its first occurrence.
 QString ReplaceAll(const QString& text, const QString& search);
+// Key filter of the number boxes: control keys and digits pass, any other key is dropped.
+void digitsOnlyKey(int& keyAscii);

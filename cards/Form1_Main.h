@@ -4,6 +4,7 @@
 // Form1_Main_print.cpp.
 #pragma once
 
+#include "cards/format/ShipCard.h"
 #include "platform/Dialogs.h"
 #include "platform/Form.h"
 
@@ -31,6 +32,8 @@ class Form1_Main : public platform::Form {
 
     // ---------------------------------------------------------------- record and blanking
     void ShipFormToData();
+    // The record as the window shows it, without storing it.
+    ShipValues formValues() const;
     void ShipDataToForm();
     void ClearMainLabels();
     void ClearMainTexts();
@@ -240,6 +243,7 @@ class Form1_Main : public platform::Form {
     void showFlag(const QString& iconName);
     // A change of the entered data; rating and the card commands set their controls quietly.
     void dataChanged();
+    void clearForRecord(); // ResetShipFlags and the blanking routines, the preview unloaded
 
     std::vector<Label*> labels_;
     std::vector<TextBox*> texts_;

@@ -9,12 +9,6 @@
 
 using namespace platform;
 
-namespace {
-void digitsOnly(int& key) {
-    if (!(key >= 0 && key <= 9) && !(key >= '0' && key <= '9') && key != 8) key = 0;
-}
-} // namespace
-
 void Form1_Main::wireEntryHandlers() {
     Combo1.Click = [this] { Combo1_Click(); };
     Combo2.Click = [this] { Combo2_Click(); };
@@ -33,7 +27,7 @@ void Form1_Main::wireEntryHandlers() {
     Combo13.Click = [this] { Combo13_Click(); };
 
     for (TextBox* t : {&Text2, &Text7, &Text8, &Text9, &Text10, &Text11, &Text12, &Text15})
-        t->KeyPress = digitsOnly;
+        t->KeyPress = digitsOnlyKey;
     for (TextBox* t : {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8, &Text9, &Text10,
                        &Text11, &Text12, &Text14}) {
         t->Click = [this] { Rosso(); };

@@ -49,8 +49,12 @@ QString numberValue(double v) {
 } // namespace
 
 void Form1_Main::ShipFormToData() {
-    CardGlobals& g = CG();
-    ShipValues& d = g.ShipData;
+    CG().ShipData = formValues();
+}
+
+ShipValues Form1_Main::formValues() const {
+    const CardGlobals& g = CG();
+    ShipValues d;
     for (const LabelItem& li : kLabelItems) d[li.item] = (this->*li.label).caption();
     for (const TextItem& ti : kTextItems) d[ti.item] = (this->*ti.text).text();
     d[4] = Label2.caption().left(2);
@@ -62,6 +66,7 @@ void Form1_Main::ShipFormToData() {
     }
     d[49] = numberValue(g.AaMachineGuns);
     for (int i = 54; i <= kShipCardValues; ++i) d[i].clear();
+    return d;
 }
 
 void Form1_Main::ShipDataToForm() {

@@ -7,6 +7,26 @@ using platform::checked32;
 using platform::intPart;
 using platform::roundHalfEven;
 
+namespace {
+// A protection rating from an armour thickness: k is the type's index plus the special
+// protections; the floors lift a value below CG, then below the type's least value.
+long long armourRating(double armour, long long k, float F, double floorSlope, int cg, int corGen) {
+    const float m = static_cast<float>(double(F) * k);
+    long long v = intPart((armour * m / 100 + armour) / 18);
+    if (v < cg) v = intPart(F * floorSlope + cg);
+    if (v < corGen) v = corGen;
+    return v;
+}
+
+// A turret rating before its floors: frontal, lateral, roof, barbette and the closed flag.
+long long turretRating(const int* t, long long a, int closedWeight, float F) {
+    const double sum = (t[3] / 2.0 + checked16(t[1] + t[2])) / 7.5 + checked16(t[0] + a) +
+                       checked16(1LL * closedWeight * t[4]);
+    const long long s = roundHalfEven(sum);
+    return intPart(roundHalfEven(s * double(F)) / 24.0);
+}
+} // namespace
+
 ShipRatingResult rateShip(const ShipRatingInput& in, const ShipRatingTables& tb) {
     ShipRatingResult res;
     ShipRatingValues& s = res.ratings;
@@ -47,22 +67,9 @@ ShipRatingResult rateShip(const ShipRatingInput& in, const ShipRatingTables& tb)
 
     // Vertical and horizontal protection; CG is still 0 here, so its tests only lift a negative value.
     const long long index10 = intPart(index * 10);
-    {
-        const long long k = index10 + checked16(10LL * AS + 10LL * VD);
-        const float m = static_cast<float>(double(F) * k);
-        const double A = in.verticalArmour;
-        s.VR = intPart((A * m / 100 + A) / 18);
-        if (s.VR < s.CG) s.VR = intPart(F * 1.6 + s.CG);
-        if (s.VR < corGen) s.VR = corGen;
-    }
-    {
-        const long long k = index10 + checked16(12LL * PV + 10LL * OD);
-        const float m = static_cast<float>(double(F) * k);
-        const double A = in.horizontalArmour;
-        s.OR = intPart((A * m / 100 + A) / 18);
-        if (s.OR < s.CG) s.OR = intPart(F * 1.4 + s.CG);
-        if (s.OR < corGen) s.OR = corGen;
-    }
+    s.VR = armourRating(in.verticalArmour, index10 + checked16(10LL * AS + 10LL * VD), F, 1.6, s.CG, corGen);
+    s.OR =
+        armourRating(in.horizontalArmour, index10 + checked16(12LL * PV + 10LL * OD), F, 1.4, s.CG, corGen);
 
     // General protection and funnel.
     s.CG = intPart((checked16(s.OR + corGen + s.VR) + double(F)) / 4.5 + 0.6);
@@ -100,17 +107,10 @@ ShipRatingResult rateShip(const ShipRatingInput& in, const ShipRatingTables& tb)
         if (textValue(in.mainCalibre) == 0) s.TP = int(s.CG);
     }
     // Secondary turrets.
-    {
-        const long long a = intPart(index * 0.8);
-        const double sum = (turret2[3] / 2.0 + checked16(turret2[1] + turret2[2])) / 7.5 +
-                           checked16(turret2[0] + a) + checked16(14LL * turret2[4]);
-        const long long sr = roundHalfEven(sum);
-        const long long t = roundHalfEven(sr * double(F));
-        s.TS = intPart(t / 24.0);
-        if (s.TS <= s.CG) s.TS = int(s.CG);
-        if (s.TS > s.TP) s.TS = int(s.TP);
-        if (textValue(in.secondaryCalibre) == 0 && textValue(in.thirdCalibre) == 0) s.TS = int(s.CG);
-    }
+    s.TS = turretRating(turret2, intPart(index * 0.8), 14, F);
+    if (s.TS <= s.CG) s.TS = int(s.CG);
+    if (s.TS > s.TP) s.TS = int(s.TP);
+    if (textValue(in.secondaryCalibre) == 0 && textValue(in.thirdCalibre) == 0) s.TS = int(s.CG);
 
     // Anti-aircraft total and aircraft.
     const double aaTotal =

@@ -34,9 +34,7 @@ TurretArmourForm::TurretArmourForm(const QString& name, const Texts& texts, Int1
 
     for (TextBox* t : {&Text1, &Text2, &Text3, &Text4}) {
         t->setMaxLength(3);
-        t->KeyPress = [](int& key) {
-            if (!(key >= 0 && key <= 9) && !(key >= '0' && key <= '9') && key != 8) key = 0;
-        };
+        t->KeyPress = digitsOnlyKey;
         t->DblClick = [t] { t->setText(QString()); };
     }
     Text1.Change = [this] { Text1_Change(); };

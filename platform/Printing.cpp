@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <algorithm>
+#include <cmath>
 
 namespace platform {
 
@@ -68,7 +69,20 @@ void Printer::begin() {
         throw FileError(QStringLiteral("Impossibile avviare la stampa"), pdfPath_);
     }
     pages_ = 1;
+    text_.clear();
+    lineOpen_ = false;
     currentX = currentY = 0;
+}
+
+void Printer::logText(const QString& t) {
+    if (!lineOpen_) text_ << QString();
+    text_.last() += t;
+    lineOpen_ = true;
+}
+
+void Printer::logLineEnd() {
+    if (!lineOpen_) text_ << QString();
+    lineOpen_ = false;
 }
 
 void Printer::setFont(const QString& family, double points, bool bold) {
@@ -116,12 +130,29 @@ void Printer::printText(const QString& text) {
     if ((currentY + textHeight()) > pageHeight()) newPage();
     painter_->drawText(QPointF(currentX * k, currentY * k + fm.ascent()), text);
     currentX += fm.horizontalAdvance(text) / k;
+    logText(text);
 }
 
 void Printer::printLine(const QString& text) {
     printText(text);
     currentX = 0;
     currentY += textHeight();
+    logLineEnd();
+}
+
+void Printer::nextZone() {
+    begin();
+    const double zone = textWidth(QStringLiteral("0")) * 14;
+    currentX = (std::floor(currentX / zone + 1e-9) + 1) * zone;
+    logText(QStringLiteral("\t"));
+}
+
+void Printer::newLine() {
+    begin();
+    if ((currentY + textHeight()) > pageHeight()) newPage();
+    currentX = 0;
+    currentY += textHeight();
+    logLineEnd();
 }
 
 void Printer::tab(int column) {
@@ -145,6 +176,7 @@ void Printer::printZones(const QStringList& values, int zoneChars) {
     }
     currentX = 0;
     currentY += textHeight();
+    logLineEnd();
 }
 
 void Printer::paintPicture(const QImage& img, double x, double y, double width, double height) {
@@ -158,6 +190,8 @@ void Printer::newPage() {
     printer_->newPage();
     ++pages_;
     currentX = currentY = 0;
+    if (lineOpen_) logLineEnd();
+    text_ << QStringLiteral("\f");
 }
 
 QString Printer::endDoc() {

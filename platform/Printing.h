@@ -44,6 +44,11 @@ public:
     // next page.
     void setOrientation(int orientation);
     int orientation() const { return orientation_; }
+    // Moves the position to the start of the next print zone on the line (a zone starts every 14
+    // average character widths); a text that ran past a zone skips to the zone after it.
+    void nextZone();
+    // Ends the current line: the position moves to the start of the next one.
+    void newLine();
     // A picture in the given rectangle (twips).
     void paintPicture(const QImage& img, double x, double y, double width, double height);
     double textWidth(const QString& text);
@@ -54,7 +59,11 @@ public:
     // Ends the job; returns the PDF path when the job went to a file, else the empty text.
     QString endDoc();
     bool jobOpen() const { return painter_ != nullptr; }
+    // Pages of the current job, or of the last one once it has ended.
     int pagesPrinted() const { return pages_; }
+    // The text lines of the current job (or the last one), a zone move written as a tab; a new
+    // page starts with a form feed. Tests and status messages read it.
+    const QStringList& jobText() const { return text_; }
 
     // Test seam and fallback: the folder where PDF jobs go.
     static void setPdfFolder(const QString& folder);
@@ -71,6 +80,10 @@ private:
     bool bold_ = false;
     int pages_ = 0;
     int orientation_ = 1;
+    QStringList text_;
+    bool lineOpen_ = false;
+    void logText(const QString& t);
+    void logLineEnd();
 };
 
 // The one printer object of the program.

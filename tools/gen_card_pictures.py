@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Draws the pictures of the unit-card generator: the nation flags (Ico/<code>.ico), the blank
-flag (Ico/kvz.ico) and the start window's background and editor pictures (ArchBmp/). Pure Python,
-so it runs on any Debian without extra packages. Run from the repository root."""
+"""Draws the pictures of the unit-card generator: the nation flags (Ico/<code>.ico) and the start
+window's background and editor pictures (ArchBmp/). The blank flag, Ico/kvz.ico, comes from
+gen_start_pictures.py. Pure Python, so it runs on any Debian without extra packages. Run from the
+repository root."""
 import math
 import struct
 import sys
@@ -143,14 +144,9 @@ def flag(code, n=32):
         c.rect(0, top + h / 3, n, top + 2 * h / 3, WHITE)
         c.rect(0, top + 2 * h / 3, n, bot, (33, 70, 139))
     alpha = [[255 if top <= y < bot else 0 for x in range(n)] for y in range(n)]
-    if code == "kvz":
-        c = Canvas(n, n, (192, 192, 192))
-        c.border(GREY)
-        alpha = [[255] * n for _ in range(n)]
-    elif code != "kvz":
-        for x in range(n):
-            c.px[top][x] = tuple(int(v * 0.7) for v in c.px[top][x])
-            c.px[bot - 1][x] = tuple(int(v * 0.7) for v in c.px[bot - 1][x])
+    for x in range(n):
+        c.px[top][x] = tuple(int(v * 0.7) for v in c.px[top][x])
+        c.px[bot - 1][x] = tuple(int(v * 0.7) for v in c.px[bot - 1][x])
     return c, alpha
 
 
@@ -231,7 +227,7 @@ def main():
     bmp = ROOT / "ArchBmp"
     ico.mkdir(parents=True, exist_ok=True)
     bmp.mkdir(parents=True, exist_ok=True)
-    for code in ("IT", "DE", "GB", "RU", "US", "JP", "AU", "NL", "kvz"):
+    for code in ("IT", "DE", "GB", "RU", "US", "JP", "AU", "NL"):
         c, a = flag(code)
         write_ico(ico / f"{code}.ico", c, a)
     write_bmp(bmp / "TorvcardSfondo.bmp", sea_background(640, 420))

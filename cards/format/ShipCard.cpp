@@ -6,97 +6,29 @@
 #include <QFile>
 
 namespace {
-constexpr ShipCardField T(const char* m) {
-    return {false, m};
-}
-constexpr ShipCardField N(const char* m) {
-    return {true, m};
-}
+// What values 1..53 hold; 54..80 are always empty.
+// clang-format off
+const char* const kMeanings[54] = {"",
+    "classe", "tipologia", "nazione", "codice nazione", "anno dati", "anno varo/ristrutturazione",
+    "stazza standard", "nodi", "", "resistenza globale", "controllo incendi", "DT", "MA", "OP", "cargo",
+    "costo unitario", "", "tipo siluri", "lanciasiluri e tubi", "lanciabombe BTG", "BTG per lanciatore",
+    "aerei imbarcati", "elevatori aerei", "calibro principale", "torri e canne principali",
+    "calibro secondario", "torri e canne secondarie", "terzo calibro", "torri e canne terzo calibro", "",
+    "VR", "OR", "PL", "TP", "TS", "", "CT", "FU", "CG",
+    "calibro AA su TP", "canne AA su TP", "valore AA su TP", "calibro AA su TS", "canne AA su TS",
+    "valore AA su TS", "calibro AA altri", "canne AA altri", "valore AA altri", "mitragliere AA",
+    "valore MAA", "quarto calibro", "torri e canne quarto calibro", "totale siluri"};
+// clang-format on
+// The values written bare: depth-charge launchers, the three barrel counts, the machine guns.
+constexpr int kNumberItems[] = {20, 41, 44, 47, 49};
 } // namespace
 
-const std::array<ShipCardField, kShipCardValues + 1> kShipCardLayout = {
-    T(""),
-    T("classe"),
-    T("tipologia"),
-    T("nazione"),
-    T("codice nazione"),
-    T("anno dati"),
-    T("anno varo/ristrutturazione"),
-    T("stazza standard"),
-    T("nodi"),
-    T(""),
-    T("resistenza globale"),
-    T("controllo incendi"),
-    T("DT"),
-    T("MA"),
-    T("OP"),
-    T("cargo"),
-    T("costo unitario"),
-    T(""),
-    T("tipo siluri"),
-    T("lanciasiluri e tubi"),
-    N("lanciabombe BTG"),
-    T("BTG per lanciatore"),
-    T("aerei imbarcati"),
-    T("elevatori aerei"),
-    T("calibro principale"),
-    T("torri e canne principali"),
-    T("calibro secondario"),
-    T("torri e canne secondarie"),
-    T("terzo calibro"),
-    T("torri e canne terzo calibro"),
-    T(""),
-    T("VR"),
-    T("OR"),
-    T("PL"),
-    T("TP"),
-    T("TS"),
-    T(""),
-    T("CT"),
-    T("FU"),
-    T("CG"),
-    T("calibro AA su TP"),
-    N("canne AA su TP"),
-    T("valore AA su TP"),
-    T("calibro AA su TS"),
-    N("canne AA su TS"),
-    T("valore AA su TS"),
-    T("calibro AA altri"),
-    N("canne AA altri"),
-    T("valore AA altri"),
-    N("mitragliere AA"),
-    T("valore MAA"),
-    T("quarto calibro"),
-    T("torri e canne quarto calibro"),
-    T("totale siluri"),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-    T(""),
-};
+const std::array<ShipCardField, kShipCardValues + 1> kShipCardLayout = [] {
+    std::array<ShipCardField, kShipCardValues + 1> t{};
+    for (int i = 1; i <= kShipCardValues; ++i) t[i] = {false, i <= 53 ? kMeanings[i] : ""};
+    for (int i : kNumberItems) t[i].number = true;
+    return t;
+}();
 
 QByteArray shipCardBytes(const ShipValues& values) {
     platform::TextWriter w;

@@ -35,6 +35,7 @@ void enterLittorio(Form1_Main& f) {
     pickItem(f.Combo2, "IT");
     f.Text2.doType("40724");
     pickItem(f.Combo5, "30");
+    pickItem(f.Combo4, "533 mm SI");
     pickItem(f.Combo3, "1937");
     pickItem(f.Combo6, "381/50");
     f.Text3.doType("3T*3C");

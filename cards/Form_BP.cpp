@@ -1,0 +1,191 @@
+#include "Form_BP.h"
+
+#include "CardGlobals.h"
+#include "Form1_Main.h"
+
+#include "platform/Files.h"
+#include "platform/Printing.h"
+
+#include <QLocale>
+
+using namespace platform;
+
+namespace {
+constexpr int kRow = 330;
+}
+
+Label& Form_BP::addRow(Frame& frame, const QString& caption, int item, int item2, int top, int valueWidth) {
+    auto cap = std::make_unique<Label>(frame, QStringLiteral("Caption"), caption);
+    cap->move(120, top, 1680, 285);
+    cap->setBackStyle(0);
+    auto val = std::make_unique<Label>(frame, QStringLiteral("Value"));
+    val->move(1800, top, valueWidth, 285);
+    val->setBackStyle(0);
+    val->setFontBold(true);
+    rows_.push_back({cap.get(), val.get(), item, item2});
+    Label& out = *val;
+    owned_.push_back(std::move(cap));
+    owned_.push_back(std::move(val));
+    return out;
+}
+
+Label* Form_BP::valueOf(const QString& caption) {
+    for (const Row& r : rows_)
+        if (r.caption->caption() == caption) return r.value;
+    return nullptr;
+}
+
+Form_BP::Form_BP() : Form("Form_BP") {
+    setCaption(QString());
+    setSize(11700, 8100);
+    setBackColor(vbWhite);
+
+    FrameAnagrafica.move(120, 120, 5640, 2700);
+    NationValue.move(3600, 0, 1920, 285);
+    NationValue.setAlignment(1);
+    NationValue.setFontBold(true);
+    for (Label* l : {&NationValue, &NameValue, &HalfResistance}) l->setBackStyle(0);
+    int y = 300;
+    addRow(FrameAnagrafica, "Classe:", 1, 0, y, 3600);
+    NameValue.move(1800, y += kRow, 3600, 285);
+    NameValue.setFontBold(true);
+    rows_.push_back({owned_.emplace_back(std::make_unique<Label>(FrameAnagrafica, "Caption", "Nome:")).get(),
+                     &NameValue, 0, 0});
+    rows_.back().caption->move(120, y, 1680, 285);
+    addRow(FrameAnagrafica, "Tipologia:", 2, 0, y += kRow, 3600);
+    addRow(FrameAnagrafica, "Stazza Std:", 7, 0, y += kRow, 1500);
+    addRow(FrameAnagrafica, "Anno Varo:", 6, 0, y += kRow, 1500);
+    addRow(FrameAnagrafica, "Anno Dati:", 5, 0, y += kRow, 1500);
+
+    FrameDati.move(5880, 120, 2820, 2700);
+    y = 300;
+    const std::pair<const char*, int> dati[] = {
+        {"Nodi:", 8},   {"Dir.Tiro - DT:", 12},  {"MovAerei - MA:", 13}, {"Operat. - OP:", 14},
+        {"Cargo:", 15}, {"Costo Unitario:", 16}, {"Num. Aerei:", 22},    {"Num. Elevatori:", 23}};
+    for (const auto& [cap, item] : dati) {
+        addRow(FrameDati, QString::fromUtf8(cap), item, 0, y, 900);
+        y += 290;
+    }
+
+    FrameResistenza.move(8820, 120, 2760, 1380);
+    addRow(FrameResistenza, "Resist. Glob.:", 10, 0, 300, 900);
+    rows_.push_back(
+        {owned_.emplace_back(std::make_unique<Label>(FrameResistenza, "Caption", "50% RG:")).get(),
+         &HalfResistance, 0, 0});
+    rows_.back().caption->move(120, 630, 1680, 285);
+    HalfResistance.move(1800, 630, 900, 285);
+    HalfResistance.setFontBold(true);
+    addRow(FrameResistenza, "Contr. A/Inc.", 11, 0, 960, 900);
+
+    Image1.move(9900, 1680, 480, 480);
+    Image1.setToolTipText(QStringLiteral(" Click = STAMPA SCHEDA NAVE"));
+
+    FrameArmamento.move(120, 2940, 8580, 2460);
+    y = 300;
+    const std::tuple<const char*, int, int> arms[] = {{"Calibri Mag:", 24, 25},  {"Calibri Secon:", 26, 27},
+                                                      {"Altri Calibri", 28, 29}, {"Altri Calibri", 51, 52},
+                                                      {"Siluri:", 18, 19},       {"BTG - Num. lanc:", 20, 0},
+                                                      {"BtgxLanc", 21, 0}};
+    for (const auto& [cap, a, b] : arms) {
+        addRow(FrameArmamento, QString::fromUtf8(cap), a, b, y, 3900);
+        y += 300;
+    }
+    PictureArea.move(5820, 240, 2640, 2100);
+    PictureArea.setBorderStyle(1);
+    PictureArea.setBackColor(0xF0F0F0);
+    PictureArea.setToolTipText(QStringLiteral("Click = immagine della nave"));
+    Image2.move(5820, 240, 2640, 2100);
+
+    FrameCorazzature.move(8820, 2940, 2760, 2880);
+    y = 300;
+    const std::pair<const char*, int> armour[] = {
+        {"Generale - CG", 39},  {"Plancia  - PL ", 33}, {"Centr/Tiro - CT", 37},  {"Fumaiolo - FU", 38},
+        {"Verticale - VR", 31}, {"Orizzont. - OR", 32}, {"Torri Prin. - TP", 34}, {"Torri Sec. - TS", 35}};
+    for (const auto& [cap, item] : armour) {
+        addRow(FrameCorazzature, QString::fromUtf8(cap), item, 0, y, 720);
+        y += 300;
+    }
+
+    FrameAA.move(120, 5520, 8580, 1800);
+    AaHeading.move(1800, 240, 3600, 285);
+    DecayCaption.move(120, 1200, 1680, 480);
+    for (int k = 0; k < 3; ++k) {
+        const int x = 1800 + k * 1560;
+        AaCalibre[k].move(x, 540, 1500, 285);
+        AaValue[k].move(x, 840, 1500, 285);
+        AaDecay[k].move(x, 1260, 1500, 285);
+        for (Label* l : {&AaCalibre[k], &AaValue[k], &AaDecay[k]}) l->setFontBold(true);
+    }
+    AaHeading.setWordWrap(false);
+    AamCaption.move(6600, 240, 840, 285);
+    AamValue.move(6600, 540, 840, 285);
+    AacCaption.move(7560, 240, 840, 285);
+    AacValue.move(7560, 540, 840, 285);
+    for (Label* l : {&AamValue, &AacValue}) l->setFontBold(true);
+
+    for (Control* c : {static_cast<Control*>(&FrameAnagrafica), static_cast<Control*>(&FrameDati),
+                       static_cast<Control*>(&FrameResistenza), static_cast<Control*>(&FrameArmamento),
+                       static_cast<Control*>(&FrameCorazzature), static_cast<Control*>(&FrameAA)})
+        c->setBackColor(vbWhite);
+    for (Frame* f :
+         {&FrameAnagrafica, &FrameDati, &FrameResistenza, &FrameArmamento, &FrameCorazzature, &FrameAA})
+        for (Control* c : f->children())
+            if (auto* l = dynamic_cast<Label*>(c); l && l != &PictureArea) l->setBackStyle(0);
+    Image1.Click = [this] { Image1_Click(); };
+    PictureArea.Click = [this] { Image2_Click(); };
+    Image2.Click = [this] { Image2_Click(); };
+}
+
+void Form_BP::Form_Load() {
+    Image1.loadPicture(CG().AppFolder + QStringLiteral("\\Ico\\kvz.ico"));
+    FillShipPreview();
+}
+
+void Form_BP::FillShipPreview() {
+    const ShipValues& d = CG().ShipData;
+    for (const Row& r : rows_) {
+        if (r.item == 0) continue;
+        r.value->setCaption(r.item2 ? d[r.item] + QStringLiteral("   ") + d[r.item2] : d[r.item]);
+    }
+    NationValue.setCaption(d[3]);
+    NameValue.setCaption(isLoaded<Form1_Main>() ? platform::form<Form1_Main>().Label60.caption() : QString());
+    HalfResistance.setCaption(numberTextWithSign(double(intPart(textValue(d[10]) * 50)) / 100).trimmed());
+    for (int k = 0; k < 3; ++k) {
+        AaCalibre[k].setCaption(d[40 + 3 * k]);
+        AaValue[k].setCaption(d[42 + 3 * k]);
+        const double barrels = textValue(d[41 + 3 * k]);
+        if (barrels > 0) {
+            QLocale locale;
+            locale.setNumberOptions(QLocale::OmitGroupSeparator);
+            AaDecay[k].setCaption(locale.toString(textValue(d[42 + 3 * k]) / barrels, 'g', 15));
+        }
+    }
+    AamValue.setCaption(d[50]);
+    AacValue.setCaption(numberTextWithSign(textValue(d[42]) + textValue(d[45]) + textValue(d[48])));
+    if (!d[4].isEmpty())
+        Image1.loadPicture(CG().AppFolder + QStringLiteral("\\Ico\\") + d[4] + QStringLiteral(".ico"));
+}
+
+void Form_BP::Image1_Click() {
+    const QImage sheet = grabImage();
+    Printer p;
+    const double width = p.pageWidth();
+    const double height = width * sheet.height() / std::max(1, sheet.width());
+    p.paintPicture(sheet, 0, 0, width, height);
+    const QString pdf = p.endDoc();
+    if (!pdf.isEmpty())
+        MsgBox(QStringLiteral("Nessuna stampante installata: la scheda è stata salvata nel file\n") + pdf,
+               vbInformation, QStringLiteral("Stampa Scheda Nave"));
+}
+
+void Form_BP::Image2_Click() {
+    CommonDialog1.Filter =
+        QStringLiteral("Graphic Files (*.bmp;*.gif;*.jpg)|*.bmp;*.gif;*.jpg|All Files (*.*)|*.* ");
+    CommonDialog1.FileName.clear();
+    if (!CommonDialog1.ShowOpen()) return;
+    QImage img;
+    if (!img.load(diskPath(CommonDialog1.FileName))) return; // an unreadable file leaves the area as it was
+    img = img.scaled(PictureArea.width() / kTwipsPerPixel, PictureArea.height() / kTwipsPerPixel,
+                     Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    Image2.setPicture(img);
+}
