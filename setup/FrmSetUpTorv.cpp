@@ -323,7 +323,7 @@ void FrmSetUpTorv::Command2_Click() {
 void FrmSetUpTorv::OpenShipNameList() {
     SetupGlobals& g = SG();
     // The list lies beside its card, whatever the card's own file is called.
-    g.CardPath = QFileInfo(g.CardPath).path() + u'/' +
+    g.CardPath = QFileInfo(diskPath(g.CardPath)).path() + u'/' +
                  shipNameListFileName(g.ShipCardValues[kCardClass], g.ShipCardValues[kCardDataYear]);
     LoadShipNameList();
 }

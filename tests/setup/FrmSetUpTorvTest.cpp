@@ -189,6 +189,11 @@ TEST_F(SetUpWindow, NameListBesideACardOfAnyName) {
     openShips(window().Option2, odd);
     EXPECT_EQ(items(window().List1), (QStringList{"Roma", "Littorio"}));
     EXPECT_TRUE(SG().CardPath.endsWith("/IT Italia/cp_Roma1940.SNN")) << SG().CardPath.toStdString();
+    // The path written the old way, in another letter case.
+    window().Command3.doClick();
+    openShips(window().Option2, folder.path() + "\\navi\\it italia\\ROMA COPIA.SNS");
+    EXPECT_EQ(items(window().List1), (QStringList{"Roma", "Littorio"}));
+    EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join("\n").toStdString();
 }
 
 TEST_F(SetUpWindow, AShortOrUnlistedCardLeavesNothingOfThePreviousOne) {
