@@ -331,6 +331,11 @@ TEST_F(SetUpWindow, PrintsTheLiveListOnly) {
     EXPECT_EQ(SG().PrintFlag, 0);
     EXPECT_FALSE(printer().jobOpen());
     EXPECT_EQ(w.List3.listCount(), 1);
+    const QStringList printed = printer().jobText();
+    ASSERT_GE(printed.size(), 6);
+    EXPECT_EQ(printed[1], "NAVI ASSE");
+    EXPECT_EQ(printed[3], "NOMECLASSENAZ.TIPOL.COSTO");
+    EXPECT_EQ(printed.last(), "AlfieriOrianiITCT118") << "one line for the live ship, none for the deleted";
     ASSERT_FALSE(boxes.prompts.isEmpty());
     EXPECT_TRUE(boxes.prompts.last().contains(pdfs[0]));
 }
