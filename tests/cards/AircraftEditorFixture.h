@@ -11,6 +11,7 @@
 #include "tests/support/TestSupport.h"
 
 #include <QTemporaryDir>
+#include <QDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -18,6 +19,8 @@ class AircraftEditor : public ::testing::Test {
 protected:
     void SetUp() override {
         folder = std::make_unique<testsupport::ProgramFolder>();
+        // The editors start from a folder without the shipped starter cards.
+        for (const char* cards : {"/Navi", "/Aerei"}) QDir(folder->path() + cards).removeRecursively();
         resetCardGlobals();
         auto& g = CG();
         g.AppFolder = platform::appFolder();
