@@ -200,31 +200,24 @@ void FrmSetUpTorv::clearLists() {
 // ---------------------------------------------------------------- side and kind
 
 void FrmSetUpTorv::Option1_Click() {
-    ClearRecordLabels();
-    Command5.setEnabled(false);
-    clearLists();
-    SetupGlobals& g = SG();
-    g.ArchiveSide = sidearchive::kAlliesSide;
-    Image1.setVisible(true);
-    Image2.setVisible(true);
-    Image3.setVisible(false);
-    Image4.setVisible(false);
-    g.SideWord = sidearchive::sideWord(g.ArchiveSide);
-    Label9.setCaption(g.SideWord);
-    CheckShipNation();
-    ShowArchiveTitle();
+    chooseSide(sidearchive::kAlliesSide);
 }
 
 void FrmSetUpTorv::Option2_Click() {
+    chooseSide(sidearchive::kAxisSide);
+}
+
+void FrmSetUpTorv::chooseSide(int side) {
     ClearRecordLabels();
     Command5.setEnabled(false);
     clearLists();
     SetupGlobals& g = SG();
-    g.ArchiveSide = sidearchive::kAxisSide;
-    Image1.setVisible(false);
-    Image2.setVisible(false);
-    Image3.setVisible(true);
-    Image4.setVisible(true);
+    g.ArchiveSide = side;
+    const bool allies = side == sidearchive::kAlliesSide;
+    Image1.setVisible(allies);
+    Image2.setVisible(allies);
+    Image3.setVisible(!allies);
+    Image4.setVisible(!allies);
     g.SideWord = sidearchive::sideWord(g.ArchiveSide);
     Label9.setCaption(g.SideWord);
     CheckShipNation();
@@ -232,22 +225,21 @@ void FrmSetUpTorv::Option2_Click() {
 }
 
 void FrmSetUpTorv::Option3_Click() {
-    Command5.setEnabled(false);
-    Frame4.setVisible(true);
-    Frame5.setVisible(false);
-    clearLists();
-    SG().UnitKind = sidearchive::kShips;
-    showKindPicture(QStringLiteral("nave.ico"));
-    ShowArchiveTitle();
+    chooseKind(sidearchive::kShips);
 }
 
 void FrmSetUpTorv::Option4_Click() {
+    chooseKind(sidearchive::kAircraft);
+}
+
+void FrmSetUpTorv::chooseKind(int kind) {
+    const bool ships = kind == sidearchive::kShips;
     Command5.setEnabled(false);
-    Frame4.setVisible(false);
-    Frame5.setVisible(true);
+    Frame4.setVisible(ships);
+    Frame5.setVisible(!ships);
     clearLists();
-    SG().UnitKind = sidearchive::kAircraft;
-    showKindPicture(QStringLiteral("rico.ico"));
+    SG().UnitKind = kind;
+    showKindPicture(ships ? QStringLiteral("nave.ico") : QStringLiteral("rico.ico"));
     ShowArchiveTitle();
 }
 
@@ -263,24 +255,32 @@ void FrmSetUpTorv::ShowArchiveTitle() {
 
 // ---------------------------------------------------------------- cards
 
+QString FrmSetUpTorv::chooseCard(const QString& subfolder, const QString& title, const QString& filter) {
+    FileDialog dialog;
+    dialog.InitDir = SG().AppFolder + subfolder;
+    dialog.DialogTitle = title;
+    dialog.Filter = filter;
+    dialog.FileName.clear();
+    // A cancelled dialog is an empty name.
+    return dialog.ShowOpen() ? dialog.FileName : QString();
+}
+
 void FrmSetUpTorv::Command1_Click() {
     ClearRecordLabels();
     clearLists();
     ListShipArchive();
     Frame2.setEnabled(false);
 
-    SetupGlobals& g = SG();
-    FileDialog dialog;
-    dialog.InitDir = g.AppFolder + QStringLiteral("\\Navi\\");
-    dialog.DialogTitle = QStringLiteral("Seleziona il Record Nave da aprire");
-    dialog.Filter = QStringLiteral("File Dati Nave (*.sns)|*.sns");
-    dialog.FileName.clear();
-    if (!dialog.ShowOpen() || dialog.FileName.isEmpty()) return;
+    const QString chosen =
+        chooseCard(QStringLiteral("\\Navi\\"), QStringLiteral("Seleziona il Record Nave da aprire"),
+                   QStringLiteral("File Dati Nave (*.sns)|*.sns"));
+    if (chosen.isEmpty()) return;
 
     // Nothing of the previous card stays behind a card that cannot be read.
+    SetupGlobals& g = SG();
     g.ShipCardValues = ShipValues{};
     g.CardShipRecord = recordformat::ShipRecord{};
-    g.CardPath = dialog.FileName;
+    g.CardPath = chosen;
     const ShipValues values = readShipCard(g.CardPath);
     const recordformat::ShipRecord record = sidearchive::BuildShipArchiveRecord(values);
     g.ShipCardValues = values;
@@ -299,17 +299,15 @@ void FrmSetUpTorv::Command2_Click() {
     ListAircraftArchive();
     Frame2.setEnabled(false);
 
-    SetupGlobals& g = SG();
-    FileDialog dialog;
-    dialog.InitDir = g.AppFolder + QStringLiteral("\\Aerei\\");
-    dialog.DialogTitle = QStringLiteral("Seleziona il Record Aereo da aprire");
-    dialog.Filter = QStringLiteral("File Dati Aereo (*.SNK)|*.SNK");
-    dialog.FileName.clear();
-    if (!dialog.ShowOpen() || dialog.FileName.isEmpty()) return;
+    const QString chosen =
+        chooseCard(QStringLiteral("\\Aerei\\"), QStringLiteral("Seleziona il Record Aereo da aprire"),
+                   QStringLiteral("File Dati Aereo (*.SNK)|*.SNK"));
+    if (chosen.isEmpty()) return;
 
+    SetupGlobals& g = SG();
     g.AircraftCardValues = aircraftcard::AircraftData{};
     g.CardAircraftRecord = recordformat::AircraftRecord{};
-    const aircraftcard::AircraftData values = aircraftcard::readCard(dialog.FileName);
+    const aircraftcard::AircraftData values = aircraftcard::readCard(chosen);
     const recordformat::AircraftRecord record = sidearchive::BuildAircraftArchiveRecord(values);
     g.AircraftCardValues = values;
     g.CardAircraftRecord = record;

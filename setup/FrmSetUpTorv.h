@@ -102,7 +102,12 @@ class FrmSetUpTorv : public platform::Form {
 
   private:
     void layOut();
+    void chooseSide(int side);
+    void chooseKind(int kind);
+    void deleteSelected(int kind);
     void clearLists();
+    // The card chosen in the file dialog, in the program folder's subfolder; empty when none.
+    QString chooseCard(const QString& subfolder, const QString& title, const QString& filter);
     void showKindPicture(const QString& icon);
     // The archive of the side and kind in work.
     QString archivePath(int kind) const;

@@ -119,18 +119,22 @@ void FrmSetUpTorv::Label17_Click() {
 }
 
 void FrmSetUpTorv::Command5_Click() {
-    markShipDeleted(archivePath(kShips), SG().SelectedRecord);
-    List3.clear();
-    ListShipArchive();
-    Command5.setEnabled(false);
-    ClearRecordLabels();
+    deleteSelected(kShips);
 }
 
 void FrmSetUpTorv::Command6_Click() {
-    markAircraftDeleted(archivePath(kAircraft), SG().SelectedRecord);
+    deleteSelected(kAircraft);
+}
+
+void FrmSetUpTorv::deleteSelected(int kind) {
+    const bool ships = kind == kShips;
+    (ships ? markShipDeleted : markAircraftDeleted)(archivePath(kind), SG().SelectedRecord);
     List3.clear();
-    ListAircraftArchive();
-    Command6.setEnabled(false);
+    if (ships)
+        ListShipArchive();
+    else
+        ListAircraftArchive();
+    (ships ? Command5 : Command6).setEnabled(false);
     ClearRecordLabels();
 }
 
