@@ -74,9 +74,13 @@ std::optional<int> autonomyTurns(const QString& rangeText, const QString& speedT
     }
 }
 
-int bombLoadValue(double kg) { return checked16(intPart(kg / 6)); }
+int bombLoadValue(double kg) {
+    return checked16(intPart(kg / 6));
+}
 
-bool isBomberLoad(double kg) { return kg > 200; }
+bool isBomberLoad(double kg) {
+    return kg > 200;
+}
 
 RoleTables loadRoleTables(const QString& dataFolder) {
     RoleTables t;

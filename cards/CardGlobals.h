@@ -1,15 +1,15 @@
 // Program-wide values of Torvcard: folders, the data year, the chosen nation and ship type, the
 // armour windows' results and the aircraft judgement, plus the ship editor's entry values, ratings
-// and card marks. Windows and routines reach them through CG(); tests make a fresh set with
-// resetCardGlobals(). The path of the help text to show (HelpFilePath) lives with the help viewer,
-// cards/help/Form1_info1.h, because Torvsetup shares it.
+// and card marks, and the aircraft editor's products, ratings, card and printed list. Windows and routines
+// reach them through CG(); tests make a fresh set with resetCardGlobals(). The path of the help text to show
+// (HelpFilePath) lives with the help viewer, cards/help/Form1_info1.h, because Torvsetup shares it.
 #pragma once
 
+#include "cards/AircraftRating.h"
 #include "cards/ShipRating.h"
+#include "cards/format/AircraftCard.h"
 #include "cards/format/ShipCard.h"
 #include "cards/help/Form1_info1.h"
-#include "cards/AircraftRating.h"
-#include "cards/format/AircraftCard.h"
 #include "platform/Numbers.h"
 
 #include <QString>
@@ -78,8 +78,8 @@ struct CardGlobals {
     aircraftrating::JudgementAnswers JudgementScores{};
     aircraftrating::JudgementAnswers LastJudgementScores{};
     // Opened cards and the printed list.
-    QString OpenedAircraftCardPath;
-    Int16 PrintLineCounter; // 0 while no printed list is under way
+    QString OpenedAircraftCardPath; // the card shown, which "Elimina File" deletes
+    Int16 PrintLineCounter;         // 0 while no printed list is under way
 };
 
 CardGlobals& CG();

@@ -179,10 +179,7 @@ void Form1_Main::Image2_Click() {
 void Form1_Main::Label2_Click() {
     Printer& p = printer();
     if (!p.jobOpen()) return;
-    const QString pdf = p.endDoc();
-    if (!pdf.isEmpty())
-        MsgBox(QStringLiteral("Nessuna stampante installata: le schede sono state salvate nel file\n") + pdf,
-               vbInformation, QStringLiteral("Stampa Schede Navi"));
+    reportPdf(p.endDoc(), QStringLiteral("Stampa Schede Navi"));
 }
 
 void Form1_Main::Command12_Click() {

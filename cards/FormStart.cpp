@@ -2,6 +2,7 @@
 
 #include "CardGlobals.h"
 #include "Form1_Main.h"
+#include "Form_Aerei.h"
 
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
@@ -76,7 +77,12 @@ void FormStart::Image1_Click() {
 }
 
 bool openAircraftEditor() {
-    MsgBox(QStringLiteral("L'archivio aerei non è ancora disponibile in questa versione."), vbInformation,
-           QStringLiteral("Torvcard"));
-    return false;
+    // A window whose loading failed (a missing table) is not kept half-built.
+    try {
+        platform::form<Form_Aerei>().show();
+    } catch (...) {
+        if (isLoaded<Form_Aerei>()) unloadForm(platform::form<Form_Aerei>(), vbAppWindows);
+        throw;
+    }
+    return true;
 }

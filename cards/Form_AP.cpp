@@ -153,14 +153,26 @@ void Form_AP::buildModule(int module, int left, int top) {
     }
 }
 
-Label& Form_AP::moduleLabel(int module, int position) { return *labels_.at(module).at(position); }
+Label& Form_AP::moduleLabel(int module, int position) {
+    return *labels_.at(module).at(position);
+}
 
-Image& Form_AP::flag(int module) { return *flags_.at(module); }
+Image& Form_AP::flag(int module) {
+    return *flags_.at(module);
+}
 
-void Form_AP::Image1_Click() { unloadForm(*this); }
-void Form_AP::Image4_Click() { unloadForm(*this); }
-void Form_AP::Image2_Click() { printWindow(); }
-void Form_AP::Image3_Click() { printWindow(); }
+void Form_AP::Image1_Click() {
+    unloadForm(*this);
+}
+void Form_AP::Image4_Click() {
+    unloadForm(*this);
+}
+void Form_AP::Image2_Click() {
+    printWindow();
+}
+void Form_AP::Image3_Click() {
+    printWindow();
+}
 
 void Form_AP::printWindow() {
     // A job of its own, so a printed list under way is not mixed with the cards.
@@ -171,5 +183,5 @@ void Form_AP::printWindow() {
     const double width = job.pageWidth();
     const double height = std::min(job.pageHeight(), width * image.height() / image.width());
     job.paintPicture(image, 0, 0, height * image.width() / image.height(), height);
-    job.endDoc();
+    reportPdf(job.endDoc(), QStringLiteral("Stampa Schede Aerei"));
 }

@@ -9,7 +9,7 @@
 #include <vector>
 
 class Form_AP : public platform::Form {
-public:
+  public:
     static constexpr int kModules = 4;
     static constexpr int kLabelsPerModule = 24;
 
@@ -25,7 +25,7 @@ public:
     void Image3_Click();
     void Image4_Click();
 
-private:
+  private:
     void buildModule(int module, int left, int top);
     void printWindow();
 

@@ -3,8 +3,10 @@
 
 #include "AircraftRating.h"
 #include "CardGlobals.h"
+#include "FormStart.h"
 #include "Form_Giudizio.h"
 #include "ShipTables.h"
+#include "help/Form1_info1.h"
 
 #include "platform/Files.h"
 #include "platform/Numbers.h"
@@ -14,9 +16,9 @@ namespace rating = aircraftrating;
 using aircraftcard::AircraftData;
 
 namespace {
-QString plain(long long v) { return QString::number(v); }
-
-void showStartWindow() {}
+QString plain(long long v) {
+    return QString::number(v);
+}
 } // namespace
 
 Form_Aerei::Form_Aerei() : Form("Form_Aerei") {
@@ -201,11 +203,8 @@ void Form_Aerei::connectHandlers() {
     Text2.Change = [this] { Text2_Change(); };
     Text3.Change = [this] { Text3_Change(); };
     Text4.Change = [this] { Text4_Change(); };
-    auto digitsOnly = [](int& key) {
-        if (key > 9 && (key < '0' || key > '9')) key = 0;
-    };
-    Text2.KeyPress = digitsOnly;
-    Text4.KeyPress = digitsOnly;
+    Text2.KeyPress = digitsOnlyKey;
+    Text4.KeyPress = digitsOnlyKey;
     for (TextBox* t : {&Text1, &Text2, &Text3, &Text4}) t->DblClick = [t] { t->setText(QString()); };
     Option1[0].Click = [this] { Option1_Click(0); };
     Option1[1].Click = [this] { Option1_Click(1); };
@@ -251,18 +250,18 @@ void Form_Aerei::Form_Load() {
 }
 
 void Form_Aerei::Form_QueryUnload(int& cancel, int unloadMode) {
-    if (unloadMode != vbFormControlMenu && !closingAsked_) return;
-    closingAsked_ = false;
+    unloadMode_ = unloadMode;
+    if (unloadMode == vbAppWindows || programEnded()) return;
     if (MsgBox(QStringLiteral("Hai salvato il Record. Sei sicuro?"), vbYesNo + vbExclamation,
-               QStringLiteral("Chiude Progetto Torvcard")) != vbYes) {
+               QStringLiteral("Chiude Progetto Torvcard")) != vbYes)
         cancel = 1;
-        return;
-    }
-    showStartWindow();
+}
+
+void Form_Aerei::Form_Unload(int&) {
+    if (unloadMode_ != vbAppWindows && !programEnded()) platform::form<FormStart>().show();
 }
 
 void Form_Aerei::Command7_Click() {
-    closingAsked_ = true;
     unloadForm(*this);
 }
 
@@ -323,9 +322,13 @@ void Form_Aerei::Combo2_Change() {
     if (Combo2.text().isEmpty()) Text1.setEnabled(false);
 }
 
-void Form_Aerei::Combo1_Click() { Label13.setCaption(Combo1.text()); }
+void Form_Aerei::Combo1_Click() {
+    Label13.setCaption(Combo1.text());
+}
 
-void Form_Aerei::Combo11_Click() { Label15.setCaption(Combo11.text()); }
+void Form_Aerei::Combo11_Click() {
+    Label15.setCaption(Combo11.text());
+}
 
 void Form_Aerei::Combo3_Click() {
     CG().BomberFlag = 0;
@@ -435,9 +438,13 @@ void Form_Aerei::Command1_Click() {
     ComputeAircraftCost();
 }
 
-void Form_Aerei::Label10_Click() {}
+void Form_Aerei::Label10_Click() {
+    showHelpText(CG().DataFolder + QStringLiteral("AereiHelp.txt"));
+}
 
-void Form_Aerei::Label10_Change() { Label33.setCaption(Label10.caption()); }
+void Form_Aerei::Label10_Change() {
+    Label33.setCaption(Label10.caption());
+}
 
 void Form_Aerei::Command2_Click() {
     auto& g = CG();
@@ -458,7 +465,9 @@ void Form_Aerei::Command2_Click() {
 
 // ---------------------------------------------------------------- rating procedures
 
-void Form_Aerei::LoadRoleTables() { CG().RoleTables = rating::loadRoleTables(CG().DataFolder); }
+void Form_Aerei::LoadRoleTables() {
+    CG().RoleTables = rating::loadRoleTables(CG().DataFolder);
+}
 
 void Form_Aerei::FillCountLists() {
     for (int k = 1; k <= rating::kWeaponClassCount; ++k) {

@@ -7,10 +7,11 @@
 #include "platform/Form.h"
 
 class Form_Aerei : public platform::Form {
-public:
+  public:
     Form_Aerei();
     void Form_Load() override;
     void Form_QueryUnload(int& cancel, int unloadMode) override;
+    void Form_Unload(int& cancel) override;
 
     // Pick lists.
     void Combo2AereiLoad();
@@ -168,7 +169,7 @@ public:
 
     platform::FileDialog CommonDialog1;
 
-private:
+  private:
     void layOut();
     void connectHandlers();
     platform::ComboBox& weaponList(int weaponClass);
@@ -179,5 +180,5 @@ private:
     void clearForNewAircraft();
     void setListFlagsActive(bool active);
     bool showCard(const QString& path);
-    bool closingAsked_ = false;
+    int unloadMode_ = platform::vbFormCode;
 };

@@ -164,7 +164,7 @@ void Form_Aerei::Image2_Click() {
 }
 
 void Form_Aerei::Image3_Click() {
-    printer().endDoc();
+    reportPdf(printer().endDoc(), QStringLiteral("Stampa Lista Aerei"));
     printer().setOrientation(1);
     CG().PrintLineCounter = 0;
     showEntryMode();

@@ -172,10 +172,7 @@ void Form_BP::Image1_Click() {
     const double width = p.pageWidth();
     const double height = width * sheet.height() / std::max(1, sheet.width());
     p.paintPicture(sheet, 0, 0, width, height);
-    const QString pdf = p.endDoc();
-    if (!pdf.isEmpty())
-        MsgBox(QStringLiteral("Nessuna stampante installata: la scheda è stata salvata nel file\n") + pdf,
-               vbInformation, QStringLiteral("Stampa Scheda Nave"));
+    reportPdf(p.endDoc(), QStringLiteral("Stampa Scheda Nave"));
 }
 
 void Form_BP::Image2_Click() {

@@ -99,8 +99,12 @@ void Form_Giudizio::setAll(int answer) {
     RecomputeJudgement();
 }
 
-void Form_Giudizio::Command3_Click() { setAll(7); }
-void Form_Giudizio::Command5_Click() { setAll(12); }
+void Form_Giudizio::Command3_Click() {
+    setAll(7);
+}
+void Form_Giudizio::Command5_Click() {
+    setAll(12);
+}
 
 void Form_Giudizio::RecallLastJudgement() {
     for (int q = 1; q <= rating::kQuestions; ++q) {
@@ -110,7 +114,9 @@ void Form_Giudizio::RecallLastJudgement() {
     RecomputeJudgement();
 }
 
-void Form_Giudizio::Command4_Click() { RecallLastJudgement(); }
+void Form_Giudizio::Command4_Click() {
+    RecallLastJudgement();
+}
 
 void Form_Giudizio::Command2_Click() {
     auto& g = CG();

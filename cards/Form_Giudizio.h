@@ -8,7 +8,7 @@
 #include <memory>
 
 class Form_Giudizio : public platform::Form {
-public:
+  public:
     Form_Giudizio();
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
@@ -43,7 +43,7 @@ public:
     platform::CommandButton Command2{*this, "Command2", QStringLiteral("Conferma")};
     platform::CommandButton Command1{*this, "Command1", QStringLiteral("Annulla")};
 
-private:
+  private:
     void setAll(int answer);
     bool confirmed_ = false;
 };

@@ -145,6 +145,10 @@ struct Globals {
     Int16 MapClickMode;
     Int16 AirOrder;
 
+    // ---------------------------------------------------------------- new-campaign wizard
+    // The slot the campaign being created took (0 before it is created).
+    Int16 WizardSlot;
+
     // ---------------------------------------------------------------- files
     platform::Channels Files;
 

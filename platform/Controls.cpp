@@ -4,6 +4,7 @@
 #include "Files.h"
 #include "Form.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QComboBox>
@@ -64,9 +65,16 @@ void setPaletteColours(QWidget* w, long back, long fore, bool fill) {
     const QColor b = toQColor(back), f = toQColor(fore);
     p.setColor(QPalette::Window, b);
     p.setColor(QPalette::Button, b);
-    p.setColor(QPalette::WindowText, f);
-    p.setColor(QPalette::ButtonText, f);
-    p.setColor(QPalette::Text, f);
+    // A disabled control keeps the system's grey text, as the old toolkit showed it, also for the
+    // controls of a frame that inherit the frame's colours.
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(g, QPalette::WindowText, f);
+        p.setColor(g, QPalette::ButtonText, f);
+        p.setColor(g, QPalette::Text, f);
+    }
+    const QColor grey = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
+    for (QPalette::ColorRole r : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        p.setColor(QPalette::Disabled, r, grey);
     w->setPalette(p);
     w->setAutoFillBackground(fill);
 }

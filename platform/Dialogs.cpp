@@ -4,6 +4,7 @@
 #include "Numbers.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -39,8 +40,19 @@ QString programTitle() {
 }
 } // namespace
 
+bool headless() { return QGuiApplication::platformName() == QStringLiteral("offscreen"); }
+
 int MsgBox(const QString& prompt, int style, const QString& title) {
     if (msgHandler()) return msgHandler()(MessageBoxCall{prompt, style, title});
+    if (headless()) {
+        qWarning("message box (answered headless): %s", qPrintable(prompt));
+        switch (style & 0x7) {
+        case vbOKCancel:
+        case vbYesNoCancel: return vbCancel;
+        case vbYesNo: return vbNo;
+        default: return vbOK;
+        }
+    }
     QMessageBox box;
     box.setText(prompt);
     box.setWindowTitle(title.isEmpty() ? programTitle() : title);
@@ -70,6 +82,7 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
 
 QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
     if (inputHandler()) return inputHandler()(prompt, title, defaultText);
+    if (headless()) return QString();
     bool ok = false;
     QString s = QInputDialog::getText(nullptr, title.isEmpty() ? programTitle() : title, prompt, QLineEdit::Normal,
                                       defaultText, &ok);
@@ -152,6 +165,8 @@ static bool runDialog(FileDialog& d, bool save) {
     QString chosen;
     if (fileHandler()) {
         chosen = fileHandler()(d, save);
+    } else if (headless()) {
+        chosen.clear();
     } else {
         const QString dir = diskPath(d.InitDir);
         chosen = save ? QFileDialog::getSaveFileName(nullptr, d.DialogTitle, dir, qtFilter(d.Filter))

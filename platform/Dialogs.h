@@ -41,6 +41,11 @@ struct MessageBoxCall {
     QString title;
 };
 
+// True on the headless platform: dialogs with no test handler answer at once (a message box with
+// its cancelling answer, an input box and a file dialog as cancelled) and windows shown modal
+// return at once, so that nothing waits for a player who is not there.
+bool headless();
+
 namespace testing {
 // Every message box goes to the handler while one is set; it returns the answer.
 void setMessageBoxHandler(std::function<int(const MessageBoxCall&)> handler);

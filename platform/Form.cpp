@@ -163,6 +163,11 @@ void Form::showModal() {
         if (!unloaded_) hide();
         return;
     }
+    if (headless()) {
+        --modalDepth_;
+        if (!unloaded_) hide();
+        return;
+    }
     window_->setWindowModality(Qt::ApplicationModal);
     window_->show();
     window_->raise();

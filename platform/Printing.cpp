@@ -1,5 +1,6 @@
 #include "Printing.h"
 
+#include "Dialogs.h"
 #include "Files.h"
 
 #include <QApplication>
@@ -158,6 +159,7 @@ void Printer::newLine() {
 void Printer::tab(int column) {
     begin();
     currentX = textWidth(QStringLiteral("0")) * std::max(0, column - 1);
+    logText(QStringLiteral("\t"));
 }
 
 void Printer::setOrientation(int orientation) {
@@ -172,6 +174,7 @@ void Printer::printZones(const QStringList& values, int zoneChars) {
     const double start = currentX;
     for (int i = 0; i < values.size(); ++i) {
         currentX = start + zone * i;
+        if (i > 0) logText(QStringLiteral("\t"));
         printText(values[i]);
     }
     currentX = 0;
@@ -202,6 +205,12 @@ QString Printer::endDoc() {
     const QString out = pdfPath_;
     pdfPath_.clear();
     return out;
+}
+
+void reportPdf(const QString& pdfPath, const QString& title) {
+    if (pdfPath.isEmpty()) return;
+    MsgBox(QStringLiteral("Nessuna stampante installata: la stampa è stata salvata nel file\n") + pdfPath,
+           vbInformation, title);
 }
 
 Printer& printer() {

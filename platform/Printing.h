@@ -38,7 +38,8 @@ public:
     void printText(const QString& text);
     // Values in print zones of 14 characters (of the average width of the font), then a new line.
     void printZones(const QStringList& values, int zoneChars = 14);
-    // Moves to print column n (1 is the left edge), in characters of the average width of the font.
+    // Moves to print column n (1 is the left edge), in characters of the average width of the font;
+    // the job's text shows the move as a tab.
     void tab(int column);
     // 1 portrait (the default), 2 landscape; a job takes it when it starts, an open job from its
     // next page.
@@ -88,6 +89,9 @@ private:
 
 // The one printer object of the program.
 Printer& printer();
+
+// Tells the player where a job went when it became a PDF file (nothing for a real printer).
+void reportPdf(const QString& pdfPath, const QString& title);
 
 // Clipboard holding a picture.
 void clipboardClear();

@@ -1,5 +1,6 @@
 #include "FrmGame.h"
 
+#include "FrmSetUpGen.h"
 #include "common/DataFolder.h"
 #include "common/GameSlots.h"
 #include "common/Globals.h"
@@ -267,7 +268,10 @@ void FrmGame::MnFileChiudi_Click() {
 }
 
 void FrmGame::MnSetupGenerale_Click() {
-    // The general set-up window of the new-campaign wizard is not part of the program yet.
-    MsgBox(QStringLiteral("La creazione di un nuovo gioco (SetUpGenerale) non è ancora disponibile."),
-           vbInformation, QStringLiteral("Crea Nuovo Gioco"));
+    unloadForm(*this);
+    platform::form<FrmSetUpGen>().showModal();
+    // The start window comes back hidden, its slots read afresh with the new campaign in them;
+    // the wizard's last window shows it.
+    platform::form<FrmGame>();
+    computeNextFreeSlot();
 }

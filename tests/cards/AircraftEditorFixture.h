@@ -1,51 +1,33 @@
-// A fresh program folder, fresh program-wide values and PDF printing for the aircraft editor's tests.
+// The aircraft editor's tests: the shared window set-up, PDF printing, and a player's entries.
 #pragma once
 
-#include "cards/CardGlobals.h"
+#include "CardsTestSupport.h"
 #include "cards/Form_Aerei.h"
 #include "cards/Form_Giudizio.h"
-#include "platform/Dialogs.h"
 #include "platform/Files.h"
-#include "platform/Form.h"
 #include "platform/Printing.h"
-#include "tests/support/TestSupport.h"
 
 #include <QTemporaryDir>
-#include <QDir>
-#include <gtest/gtest.h>
-#include <memory>
 
-class AircraftEditor : public ::testing::Test {
-protected:
+class AircraftEditor : public CardsWindowTest {
+  protected:
     void SetUp() override {
-        folder = std::make_unique<testsupport::ProgramFolder>();
-        // The editors start from a folder without the shipped starter cards.
-        for (const char* cards : {"/Navi", "/Aerei"}) QDir(folder->path() + cards).removeRecursively();
-        resetCardGlobals();
-        auto& g = CG();
-        g.AppFolder = platform::appFolder();
-        g.DataFolder = g.AppFolder + QStringLiteral("\\Data\\");
-        g.AircraftCardFolder = g.AppFolder + QStringLiteral("\\Aerei\\");
+        CardsWindowTest::SetUp();
         platform::Printer::forcePdf(true);
         platform::Printer::setPdfFolder(pdfs.path());
     }
     void TearDown() override {
-        platform::testing::resetForms();
-        platform::testing::setModalHandler(nullptr);
-        platform::FileDialog::setTestHandler(nullptr);
+        CardsWindowTest::TearDown();
         platform::printer().endDoc();
         platform::printer().setOrientation(1);
         platform::Printer::forcePdf(false);
         platform::Printer::setPdfFolder(QString());
-        folder.reset();
     }
 
-    Form_Aerei& editor() { return platform::form<Form_Aerei>(); }
-
-    int indexOf(const platform::ComboBox& c, const QString& startsWith) {
-        for (int i = 0; i < c.listCount(); ++i)
-            if (c.list(i).startsWith(startsWith)) return i;
-        return -1;
+    // The editor, opened from the start window's aircraft picture when it is not open.
+    Form_Aerei& editor() {
+        if (!platform::isLoaded<Form_Aerei>()) platform::form<FormStart>().Image1.doClick();
+        return platform::form<Form_Aerei>();
     }
 
     // Answers the questionnaire with these ten answers and confirms.
@@ -62,11 +44,11 @@ protected:
     // The Bf 109 E-4 as a player enters it.
     void enterBf109() {
         Form_Aerei& f = editor();
-        f.Combo2.doPick(indexOf(f.Combo2, "DE"));
+        pickItem(f.Combo2, "DE");
         f.Text1.doType("Bf 109 E-4");
-        f.Combo1.doPick(indexOf(f.Combo1, "Messerschmitt"));
-        f.Combo3.doPick(1);
-        f.Combo11.doPick(indexOf(f.Combo11, "1939"));
+        pickItem(f.Combo1, "Messerschmitt");
+        pickItem(f.Combo3, "CPT");
+        pickItem(f.Combo11, "1939");
         f.Text2.doType("660");
         f.Text4.doType("570");
         f.Combo8.doPick(2);
@@ -84,6 +66,5 @@ protected:
         return platform::diskPath(CG().AircraftCardFolder + nation + u'\\' + file);
     }
 
-    std::unique_ptr<testsupport::ProgramFolder> folder;
     QTemporaryDir pdfs;
 };

@@ -1,4 +1,6 @@
 #include "AircraftEditorFixture.h"
+#include "cards/FormStart.h"
+#include "cards/help/Form1_info1.h"
 
 using namespace platform;
 
@@ -40,7 +42,7 @@ TEST_F(AircraftEditor, Bf109EnteredRatedAndSaved) {
 TEST_F(AircraftEditor, SaveNeedsAYearAndRefusesBadFileNames) {
     testsupport::Errors errors;
     Form_Aerei& f = editor();
-    f.Combo2.doPick(indexOf(f.Combo2, "GB"));
+    pickItem(f.Combo2, "GB");
     f.Text1.doType("Hurricane");
     f.Command2.doClick();
     EXPECT_TRUE(filesIn(CG().AircraftCardFolder + "GB Gran Bretagna").isEmpty()) << "no year, no card";
@@ -54,7 +56,7 @@ TEST_F(AircraftEditor, SaveNeedsAYearAndRefusesBadFileNames) {
 
 TEST_F(AircraftEditor, EntryRules) {
     Form_Aerei& f = editor();
-    f.Combo2.doPick(indexOf(f.Combo2, "IT"));
+    pickItem(f.Combo2, "IT");
     EXPECT_TRUE(f.Text1.enabled());
     f.Text3.doType("200");
     EXPECT_EQ(f.Check2.value(), 0);
@@ -108,10 +110,10 @@ TEST_F(AircraftEditor, EntryRules) {
 
 TEST_F(AircraftEditor, MarksFollowTheLoadWhateverTheType) {
     Form_Aerei& f = editor();
-    f.Combo2.doPick(indexOf(f.Combo2, "IT"));
+    pickItem(f.Combo2, "IT");
     f.Text3.setText("1250");
     f.Combo10.doPick(1);
-    f.Combo3.doPick(indexOf(f.Combo3, "ASI"));
+    pickItem(f.Combo3, "ASI");
     EXPECT_EQ(f.Check2.value(), 1);
     EXPECT_EQ(f.Check1.value(), 1);
     f.FormToAircraftData();
@@ -128,7 +130,7 @@ TEST_F(AircraftEditor, MarksFollowTheLoadWhateverTheType) {
 TEST_F(AircraftEditor, NewNationEmptiesEverything) {
     enterBf109();
     Form_Aerei& f = editor();
-    f.Combo2.doPick(indexOf(f.Combo2, "GB"));
+    pickItem(f.Combo2, "GB");
     EXPECT_EQ(f.Text1.text(), "");
     EXPECT_EQ(f.Label34.caption(), "");
     EXPECT_EQ(f.Label33.caption(), "");
@@ -145,9 +147,9 @@ TEST_F(AircraftEditor, NewNationEmptiesEverything) {
 TEST_F(AircraftEditor, MissingMakersFileIsReportedAndTheNationNotTaken) {
     testsupport::Errors errors;
     Form_Aerei& f = editor();
-    f.Combo2.doPick(indexOf(f.Combo2, "IT"));
+    pickItem(f.Combo2, "IT");
     deleteFile(CG().DataFolder + "JPBrand.txt");
-    f.Combo2.doPick(indexOf(f.Combo2, "JP"));
+    pickItem(f.Combo2, "JP");
     ASSERT_EQ(errors.messages.size(), 1);
     EXPECT_TRUE(errors.messages[0].contains("JPBrand.txt"));
     EXPECT_EQ(f.Label11.caption(), "IT Italia");
@@ -171,4 +173,30 @@ TEST_F(AircraftEditor, ClosingAsksFirst) {
     testsupport::MessageBoxes boxes({vbYes});
     f.Command7.doClick();
     EXPECT_FALSE(isLoaded<Form_Aerei>());
+    EXPECT_TRUE(isLoaded<FormStart>() && form<FormStart>().visible()) << "the start window comes back";
+}
+
+TEST_F(AircraftEditor, OpenedFromTheStartWindowWithItsFlagAndHelp) {
+    Form_Aerei& f = editor();
+    EXPECT_FALSE(isLoaded<FormStart>());
+    pickItem(f.Combo2, "IT");
+    EXPECT_TRUE(f.Image1.hasPicture()) << "the nation's flag";
+    QString shown;
+    platform::testing::setModalHandler([&shown](Form& w) {
+        shown = static_cast<Form1_info1&>(w).txtWordProc.text();
+        w.hide();
+    });
+    f.Label10.doClick();
+    EXPECT_TRUE(shown.startsWith("GENERA SCHEDE AEREI")) << shown.left(40).toStdString();
+}
+
+TEST_F(AircraftEditor, MissingRoleTableLeavesNoHalfBuiltEditor) {
+    testsupport::Errors errors;
+    FormStart& start = form<FormStart>();
+    deleteFile(CG().DataFolder + "FattAttaerei.txt");
+    start.Image1.doClick();
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].contains("FattAttaerei.txt"));
+    EXPECT_FALSE(isLoaded<Form_Aerei>());
+    EXPECT_TRUE(isLoaded<FormStart>()) << "the start window stays";
 }

@@ -10,9 +10,10 @@ const QString kSm79 = QStringLiteral("SM79ASI1940.SNK");
 }
 
 class AircraftList : public AircraftEditor {
-protected:
+  protected:
     void SetUp() override {
         AircraftEditor::SetUp();
+        editor();
         sm79 = cardPath("IT Italia", kSm79);
         makeFolder(CG().AircraftCardFolder + "IT Italia");
         testsupport::writeBytes(sm79, testsupport::readBytes(TEST_SOURCE_DIR "/cards/data/" + kSm79));
@@ -48,6 +49,7 @@ TEST_F(AircraftList, OpenedCardsGoToTheListAndTheClickedOneIsDeleted) {
     EXPECT_FALSE(f.Command2.enabled());
     EXPECT_TRUE(f.Command4.enabled() && f.Command6.enabled() && f.Command8.enabled());
     EXPECT_EQ(f.Label12.caption(), "S.79 Sparviero, aerosilurante");
+    EXPECT_TRUE(f.Image2.visible() && f.Image2.hasPicture() && f.Image3.hasPicture()) << "the card's flag";
     f.List1.doPick(0);
     EXPECT_EQ(f.Label34.caption(), "16");
     EXPECT_EQ(CG().NationCode, "DE");
@@ -102,6 +104,11 @@ TEST_F(AircraftList, PrintedListOfFifteen) {
     f.Image3.doClick();
     EXPECT_FALSE(printer().jobOpen());
     EXPECT_EQ(printer().pagesPrinted(), 2) << "heading and sixteen aircraft, three lines each";
+    const QStringList text = printer().jobText();
+    ASSERT_GE(text.size(), 6);
+    EXPECT_EQ(text[1], "NOME/RUOLO \tNAZ\tANNO\tKMh\tAUT\tCOSTO\tDISP\tGI\tFA\tFD\tPM\tNS\tCD\tS/B");
+    EXPECT_EQ(text[3], "S.79 Sparviero, aerosilurante/ASI - Aerosilurante terrestre") << "trimmed";
+    EXPECT_EQ(text[4], "\tIT\t1940\t430\t58\t15\t16\t9\t5\t3\t1\t2\t208\tSB");
     EXPECT_EQ(pdfFiles().size(), 1);
     EXPECT_EQ(printer().orientation(), 1);
     EXPECT_EQ(CG().PrintLineCounter, 0);
@@ -135,7 +142,11 @@ TEST_F(AircraftList, ResetKeepsAListUnderWay) {
 TEST_F(AircraftList, ListSurvivesClosingTheEditor) {
     open(sm79);
     editor().Command8.doClick();
-    unload<Form_Aerei>();
+    {
+        testsupport::MessageBoxes yes({vbYes});
+        editor().Command7.doClick();
+    }
+    ASSERT_FALSE(isLoaded<Form_Aerei>());
     open(sm79);
     EXPECT_TRUE(editor().Image3.enabled());
     editor().Image3.doClick();
@@ -159,6 +170,7 @@ TEST_F(AircraftList, FourCardPreview) {
     EXPECT_EQ(ap.moduleLabel(1, 1).name(), "Label48");
     EXPECT_EQ(ap.moduleLabel(2, 24).name(), "Label49");
     EXPECT_EQ(ap.moduleLabel(3, 24).name(), "Label73");
+    EXPECT_TRUE(ap.flag(3).hasPicture());
     ap.flag(2).doClick();
     EXPECT_EQ(pdfFiles().size(), 1) << "the window printed as shown";
     ap.flag(0).doClick();

@@ -8,7 +8,9 @@
 using namespace aircraftcard;
 
 namespace {
-QString sample(const QString& name) { return QStringLiteral(TEST_SOURCE_DIR "/cards/data/") + name; }
+QString sample(const QString& name) {
+    return QStringLiteral(TEST_SOURCE_DIR "/cards/data/") + name;
+}
 } // namespace
 
 TEST(AircraftCard, ReadsAndWritesTheHandWrittenCard) {

@@ -1,0 +1,38 @@
+// The second window of the new-campaign wizard: port, airfield and base levels, points and ship and
+// aircraft capacities of the fifteen bases.
+#pragma once
+
+#include "platform/Form.h"
+
+#include <memory>
+#include <vector>
+
+class FrmBasi : public platform::Form {
+  public:
+    FrmBasi();
+    void Form_Load() override;
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
+
+    void Command1_Click(); // "&Default"
+    void Command2_Click(); // "&Chiude e Salva"
+    void Command3_Click(); // "&Reset"
+    void Label17_Change();
+
+    // The box of a column (0 PORTO .. 5 AEREI) and base (1..15).
+    platform::TextBox& box(int column, int base) { return Text[column][base - 1]; }
+
+    std::vector<std::unique_ptr<platform::Label>> BaseLabels; // Label1 .. Label15
+    platform::Label Label16{*this, "Label16"};
+    platform::ControlArray<platform::TextBox> Text[6]; // Text1 .. Text6, elements 0..14
+    platform::Label Label17{*this, "Label17"};
+    platform::CommandButton Command1{*this, "Command1", "&Default"};
+    platform::CommandButton Command2{*this, "Command2", "&Chiude e Salva"};
+    platform::CommandButton Command3{*this, "Command3", "&Reset"};
+    platform::CommandButton Command4{*this, "Command4", "&Esce non Salva"};
+
+  private:
+    void CaricaDefaultBasi();
+    void SalvaSetUpBasi();
+    void AzzeraCaselle();
+    void boxChanged(int column, int base);
+};

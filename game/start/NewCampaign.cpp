@@ -1,0 +1,435 @@
+#include "NewCampaign.h"
+
+#include "common/BaseTable.h"
+#include "common/CampaignSetup.h"
+#include "common/DataFolder.h"
+#include "common/Dice.h"
+#include "common/GameSlots.h"
+#include "common/Globals.h"
+#include "common/GroupTables.h"
+#include "common/RecordFiles.h"
+#include "platform/Files.h"
+#include "platform/Numbers.h"
+
+using platform::intPart;
+using recordformat::AircraftRecord;
+using recordformat::ShipRecord;
+namespace shipf = recordformat::ship;
+namespace airf = recordformat::aircraft;
+
+namespace newcampaign {
+
+// ---------------------------------------------------------------- general settings
+
+bool isValidCampaignName(const QString& name) {
+    const QString n = name.trimmed();
+    if (n.size() < kNameMinLength || n.size() > kNameMaxLength) return false;
+    for (QChar c : n)
+        if (!((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'))) return false;
+    return true;
+}
+
+std::optional<std::array<long long, kMissionItems>> missionTargets(const MissionInputs& in) {
+    const double d = in.days;
+    if (!(d > 0)) return std::nullopt;
+    const auto& b = in.base;
+    // Rows 21, 22 and 28 add their base value after the integer part is taken.
+    auto plus = [](long long whole, double base) { return platform::roundHalfEven(double(whole) + base); };
+    return std::array<long long, kMissionItems>{
+        plus(intPart(d * in.pointsAlle / 30), b[0]),
+        plus(intPart(d * in.pointsAlle / 38), b[1]),
+        intPart((d / 15 * in.commandAlle + b[2]) / 28),
+        intPart(in.commandAsse / d + b[3]),
+        intPart((d / 15 * in.commandAsse + b[4]) / 12),
+        intPart((d / 12 * in.commandAsse + b[5]) / 24),
+        intPart(in.commandAlle / d + b[6]),
+        plus(intPart(d * in.pointsAsse / 22), b[7]),
+    };
+}
+
+namespace {
+// A text that is a number as a whole (blanks around it allowed), rounded half to even.
+std::optional<long long> wholeNumber(const QString& text) {
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    if (!ok) return std::nullopt;
+    return platform::roundHalfEven(v);
+}
+} // namespace
+
+QString collectGeneralSettings(const SettingTexts& texts, SettingValues& items) {
+    SettingValues got{};
+    const char* names[kDefaultItems + 1] = {
+        "",
+        "Durata Camp. in giorni",
+        "Stagione",
+        "Anno",
+        "MEZZI Alleati",
+        "MEZZI Asse",
+        "COMANDO Alleati",
+        "COMANDO Asse",
+        "",
+        "",
+        "Percentuale Arrivi Alleati",
+        "Percentuale Arrivi Asse",
+        "Coefficente Riparazione Alleati",
+        "Coefficente Riparazione Asse",
+        "Coefficente movimento Porti Alleati",
+        "Coefficente movimento Porti Asse",
+        "Coefficente tentativi attivaz. Alleati",
+        "Coefficente tentativi attivaz. Asse",
+        "Percentuale Media di attivazione Alleati",
+        "Percentuale Media di attivazione Asse",
+    };
+    for (int item = 1; item <= kDefaultItems; ++item) {
+        if (item == 8 || item == 9) continue;
+        const QString name = QString::fromUtf8(names[item]);
+        std::optional<long long> v;
+        if (item == 2) {
+            // The season's list shows "2-Primavera": its leading number counts.
+            const QString t = texts[item].trimmed();
+            if (!t.isEmpty() && t[0].isDigit()) v = platform::textToWhole(t);
+        } else {
+            v = wholeNumber(texts[item]);
+        }
+        if (!v) return QStringLiteral("Valore mancante o non numerico: %1").arg(name);
+        if (*v < INT32_MIN || *v > INT32_MAX) return QStringLiteral("Valore troppo grande: %1").arg(name);
+        got[item] = *v;
+    }
+    if (got[1] < 1 || got[1] > 32767)
+        return QStringLiteral("La durata della campagna deve essere di almeno un giorno");
+    if (got[2] < 1 || got[2] > 4) return QStringLiteral("La stagione va da 1 (Inverno) a 4 (Autunno)");
+    if (got[3] < 0 || got[3] > 32767) return QStringLiteral("Anno non valido");
+    for (int item = 1; item <= kDefaultItems; ++item) items[item] = got[item];
+    return {};
+}
+
+bool isCampaignNameTaken(const QString& name) {
+    const QString n = name.trimmed();
+    readGameSlots();
+    for (int slot = 1; slot <= kSlots; ++slot)
+        if (G().GameSlots[slot].name.trimmed().compare(n, Qt::CaseInsensitive) == 0) return true;
+    // Any file of the new campaign already there belongs to another one: besides a campaign of the
+    // same name, "Abc" and "AbcNome" would share "StackAbcNomeAereiAlle.dat".
+    for (const QString& file : campaignFileNames(n)) {
+        G().ProbePath = G().GamesPath + file;
+        ApriFileProva();
+        if (G().ProbePath.isEmpty()) return true;
+    }
+    G().ProbePath.clear();
+    return false;
+}
+
+void CreaNuovaCampagna() {
+    Globals& g = G();
+    // The slot file is read afresh, so a slot taken meanwhile is never overwritten; with no slot
+    // free nothing is written.
+    readGameSlots();
+    const int slot = computeNextFreeSlot();
+    if (slot < 1 || slot > kSlots) throw std::runtime_error("SLOT PIENI \\ NUOVO GIOCO NON PERMESSO");
+
+    std::array<long long, kSettings + 1> settings{};
+    for (int item = 1; item <= kSettings; ++item) settings[item] = g.GameSettings[item];
+    writeSettingsFile(settings);
+
+    for (GroupTable* t : {&g.GnTableAlle, &g.GnTableAsse, &g.GaTableAlle, &g.GaTableAsse})
+        for (int group = 1; group <= kGroups; ++group)
+            for (int col = 1; col <= kGroupColumns; ++col) (*t)[group][col] = 0;
+    for (GroupNames* names : {&g.GaNamesAlle, &g.GaNamesAsse})
+        for (int group = 1; group <= kGroups; ++group)
+            for (int item = 1; item <= 3; ++item) (*names)[group][item].clear();
+
+    for (int field = 1; field <= kMineFields; ++field)
+        for (int row = 1; row <= kMineRows; ++row) g.MineFields[field][row] = 0;
+    SalvaMine();
+
+    for (int item = 1; item <= kStateItems; ++item) g.GameState[item] = QStringLiteral("0");
+    SalvaTabelleGruppi();
+
+    for (int base = 1; base <= kBases; ++base)
+        for (int field = 1; field <= kBaseFields; ++field) g.BaseTable[base][field] = 0;
+    SalvaDatiBasi();
+
+    g.GameSlots[slot].name = g.CampaignName;
+    g.GameSlots[slot].days = g.GameSettings[1];
+    g.GameSlots[slot].season = g.GameSettings[2];
+    g.GameSlots[slot].year = g.GameSettings[3];
+    SalvaNomiGiochi();
+    g.WizardSlot = slot;
+}
+
+// ---------------------------------------------------------------- bases and ports
+
+const BaseGridColumn kBaseColumn[kBaseColumns] = {
+    {"PORTO", 6, 3, "PortoDef.txt"}, {"AEROPOR", 6, 3, "AeroPortoDef.txt"},
+    {"BASE", 6, 3, "BaseDef.txt"},   {"PUNTI", 900, 3, "PuntiDef.txt"},
+    {"NAVI", 90, 2, "NaviDef.txt"},  {"AEREI", 300, 3, "AereiDef.txt"},
+};
+static_assert(kBaseColumns == kSetUpColumns);
+
+int baseBoxValue(const QString& text) {
+    long long v = 0;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9') break;
+        v = v * 10 + (c.unicode() - u'0');
+        if (v > 1000000) break;
+    }
+    return static_cast<int>(v);
+}
+
+QString cappedBoxText(const QString& text, int cap) {
+    return baseBoxValue(text) > cap ? QString::number(cap) : text;
+}
+
+bool hasNoPort(int base) {
+    return base == 10 || base == 11 || base == 13;
+}
+
+int baseSightingValue(int level) {
+    if (level == 1 || level == 2) return 11;
+    if (level == 3 || level == 4) return 10;
+    return 9;
+}
+
+BaseGrid readBaseDefaults() {
+    BaseGrid grid{};
+    for (int column = 0; column < kBaseColumns; ++column) {
+        platform::TextReader in(G().DataPath + "\\" + kBaseColumn[column].defaultFile);
+        for (int base = 1; base <= kBases; ++base)
+            grid[column][base] = std::min(baseBoxValue(in.readText()), kBaseColumn[column].cap);
+    }
+    return grid;
+}
+
+void saveBaseSetUp(const BaseGrid& grid) {
+    Globals& g = G();
+    auto write = [&](int column) {
+        std::array<long long, kBases + 1> values{};
+        for (int base = 1; base <= kBases; ++base) {
+            const bool closed = hasNoPort(base) && (column == kPortColumn || column == kShipColumn);
+            values[base] = closed ? 0 : grid[column][base];
+        }
+        writeSetUpFile(column, values);
+        return values;
+    };
+    write(0);
+    write(1);
+    const auto levels = write(2);
+    for (int base = 1; base <= kBases; ++base) g.BaseTable[base][15] = baseSightingValue(int(levels[base]));
+    // Points already arrived at the bases; the two bases off the map keep none.
+    g.DiceSides = 140;
+    for (int base = 1; base <= 11; ++base) g.BaseTable[base][21] = TiraDado(g.DiceSides) + 70;
+    g.DiceSides = 260;
+    for (int base = 12; base <= 13; ++base) g.BaseTable[base][21] = TiraDado(g.DiceSides) + 120;
+    SalvaDatiBasi();
+    write(3);
+    write(4);
+    write(5);
+}
+
+// ---------------------------------------------------------------- free starting ships
+
+const std::array<QString, kFreeShipTypeCount> kFreeShipTypes = {"IP", "IL", "CT", "SA", "PT", "MR", "NX"};
+
+std::array<int, kFreeShipTypeCount> freeShipQuota(int days) {
+    return {days / 28 + 1, days / 26 + 1, days / 12 + 1, days / 12 + 1, days / 22 + 1, days / 18 + 1, 2};
+}
+
+int freeShipTypeIndex(const QString& type) {
+    const QString t = type.trimmed();
+    for (int k = 0; k < kFreeShipTypeCount; ++k)
+        if (kFreeShipTypes[k] == t) return k + 1;
+    return 0;
+}
+
+std::vector<int> freeShipPorts(int side) {
+    if (side == 1) return {12, 14, 15};
+    if (side == 2) return {1, 2, 3, 4, 5, 6};
+    return {};
+}
+
+bool portTakesShipType(int base, const QString& type) {
+    return base != 12 || type.trimmed() == "SA";
+}
+
+namespace {
+constexpr int kChannelFrom = 1;
+constexpr int kChannelTo = 2;
+
+QString archivePath(const char* file) {
+    return G().AppPath + "\\archivio\\" + file;
+}
+
+// Copies the records of an archive that `keep` accepts into a target created empty, closing up
+// the dropped ones; `prepare` sees every record first, dropped or not.
+template <class Record, class Prepare, class Keep>
+void copyRecords(const QString& archive, const QString& target, Record& rec, Prepare prepare, Keep keep) {
+    platform::writeWholeFile(target, {});
+    if (!platform::fileExists(archive)) return;
+    auto& files = G().Files;
+    files.openRandom(kChannelFrom, archive, Record::kLength);
+    files.openRandom(kChannelTo, target, Record::kLength);
+    const int count = files.random(kChannelFrom).count();
+    int drops = 0;
+    for (int i = 1; i <= count; ++i) {
+        recordformat::readRecord(files.random(kChannelFrom), i, rec);
+        prepare(rec);
+        if (!keep(rec)) {
+            ++drops;
+            continue;
+        }
+        recordformat::writeRecord(files.random(kChannelTo), i - drops, rec);
+    }
+    files.closeAll();
+}
+} // namespace
+
+ArchiveCopy copyArchives() {
+    Globals& g = G();
+    ArchiveCopy out;
+    g.Files.closeAll();
+    const QString shipsAlle = archivePath("alleatinavi.dat");
+    const QString shipsAsse = archivePath("assenavi.dat");
+    const QString aircraftAlle = archivePath("alleatiaerei.dat");
+    const QString aircraftAsse = archivePath("asseaerei.dat");
+    for (const QString& a : {shipsAlle, shipsAsse, aircraftAlle, aircraftAsse})
+        if (!platform::fileExists(a)) out.missingArchives << platform::diskPath(a);
+
+    g.PathNaviAlle = shipFilePath(kAllies);
+    g.PathNaviAsse = shipFilePath(kAxis);
+    // A carrier takes its number before the deletion test, so a deleted carrier keeps one too.
+    auto numberCarrier = [&](ShipRecord& r) {
+        const QString type = r.text(shipf::Tipo);
+        if (type == "PL" || type == "PA") r.setText(shipf::CodicePortaerei, carrierCode(++out.carrierCount));
+    };
+    auto live = [](const auto& r) { return !r.isDeleted(); };
+    copyRecords(shipsAlle, g.PathNaviAlle, g.ShipRecordBuffer, numberCarrier, live);
+    copyRecords(
+        shipsAsse, g.PathNaviAsse, g.ShipRecordBuffer, [](ShipRecord&) {}, live);
+
+    AircraftRecord aircraft;
+    auto none = [](AircraftRecord&) {};
+    for (int side : {kAllies, kAxis})
+        for (int base : airBases(side)) {
+            QString& path = side == kAllies ? g.PathAereiAlle : g.PathAereiAsse;
+            path = baseAircraftFilePath(base);
+            copyRecords(side == kAllies ? aircraftAlle : aircraftAsse, path, aircraft, none, live);
+        }
+    for (int n = 1; n <= out.carrierCount; ++n) {
+        g.PathAereiAlle = carrierAircraftFilePath(carrierCode(n));
+        copyRecords(aircraftAlle, g.PathAereiAlle, aircraft, none,
+                    [](const AircraftRecord& r) { return r.text(airf::Imbarcato) == "1" && !r.isDeleted(); });
+    }
+    return out;
+}
+
+std::vector<ListedUnit> freeShipList(int side, int campaignYear) {
+    std::vector<ListedUnit> out;
+    auto& files = G().Files;
+    const int count = openShipFile(kChannelFrom, side);
+    const ShipRecord& rec = G().ShipRecordBuffer;
+    for (int i = 1; i <= count; ++i) {
+        readShip(kChannelFrom, i);
+        if (rec.number(shipf::AnnoDati) > campaignYear) continue;
+        if (rec.number(shipf::Porto) >= 1) continue;
+        if (freeShipTypeIndex(rec.text(shipf::Tipo)) == 0) continue;
+        out.push_back({i, rec.text(shipf::Tipo) + " " + rec.text(shipf::Nome)});
+    }
+    files.close(kChannelFrom);
+    return out;
+}
+
+QString shipDetails(int side, int record) {
+    openShipFile(kChannelFrom, side);
+    readShip(kChannelFrom, record);
+    G().Files.close(kChannelFrom);
+    const ShipRecord& r = G().ShipRecordBuffer;
+    return "Kn:" + r.text(shipf::Nodi) + " |Aerei:" + r.text(shipf::Aerei) + " |Crg:" + r.text(shipf::Cargo) +
+           " |Op:" + r.text(shipf::Operativita) + " |Cst:" + r.text(shipf::Costo);
+}
+
+namespace {
+bool portFull(int base) {
+    return G().BaseTable[base][10] >= G().BaseShipCapacity[base];
+}
+} // namespace
+
+QString placeFreeShip(int side, int base, int record, std::array<int, kFreeShipTypeCount>& quotaLeft) {
+    Globals& g = G();
+    auto& files = g.Files;
+    openShipFile(kChannelFrom, side);
+    readShip(kChannelFrom, record);
+    ShipRecord& r = g.ShipRecordBuffer;
+    const int k = freeShipTypeIndex(r.text(shipf::Tipo));
+    if (!portTakesShipType(base, r.text(shipf::Tipo)) || k == 0 || quotaLeft[k - 1] == 0 || portFull(base) ||
+        r.number(shipf::Porto) >= 1) {
+        files.close(kChannelFrom);
+        return {};
+    }
+    --quotaLeft[k - 1];
+    g.BaseTable[base][10] += 1;
+    r.setNumber(shipf::Porto, base);
+    r.setText(shipf::Missione, "1");
+    r.setText(shipf::Status, "1");
+    writeShip(kChannelFrom, record);
+    files.close(kChannelFrom);
+    return r.text(shipf::Tipo) + " " + r.text(shipf::Nome).left(18) + " Base N:" + r.text(shipf::Porto);
+}
+
+// ---------------------------------------------------------------- free starting aircraft
+
+std::vector<int> airBases(int side) {
+    if (side == 1) return {12, 13, 14, 15};
+    if (side == 2) return {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+    return {};
+}
+
+namespace {
+const QStringList kFreeAircraftRoles = {"BLR", "RLR", "CPT", "RIC", "RID", "BMR", "ASI", "RIM"};
+
+QString placedLine(const AircraftRecord& r) {
+    return r.text(airf::Nome).left(26) + " N:" + r.text(airf::Pronti);
+}
+} // namespace
+
+AircraftLists freeAircraftLists(int side, int base) {
+    AircraftLists out;
+    auto& files = G().Files;
+    const int count = openAircraftFile(kChannelFrom, baseAircraftFilePath(base), side);
+    for (int i = 1; i <= count; ++i) {
+        const AircraftRecord r = readAircraft(kChannelFrom, i);
+        if (!kFreeAircraftRoles.contains(r.text(airf::Ruolo))) continue;
+        if (side == kAxis && !r.text(airf::Nazione).startsWith("IT")) continue;
+        out.types.push_back({i, r.text(airf::Ruolo) + " " + r.text(airf::Nome)});
+        if (r.number(airf::Pronti) >= 1) out.placed << placedLine(r);
+    }
+    files.close(kChannelFrom);
+    return out;
+}
+
+QString aircraftDetails(int side, int base, int record) {
+    openAircraftFile(kChannelFrom, baseAircraftFilePath(base), side);
+    const AircraftRecord r = readAircraft(kChannelFrom, record);
+    G().Files.close(kChannelFrom);
+    return "Kh:" + r.text(13) + " | Aut:" + r.text(6) + " | GI:" + r.text(7) + " | FA:" + r.text(8) +
+           " | FD:" + r.text(9) + " | CD:" + r.text(11) + " | " + r.text(16) + "/" + r.text(17);
+}
+
+QString confirmFreeAircraft(int side, int base, int record, int count) {
+    openAircraftFile(kChannelFrom, baseAircraftFilePath(base), side);
+    AircraftRecord r = readAircraft(kChannelFrom, record);
+    r.setNumber(airf::Pronti, r.whole(airf::Pronti) + count);
+    writeAircraft(kChannelFrom, record, r);
+    G().Files.close(kChannelFrom);
+    return placedLine(r);
+}
+
+bool canPlaceMoreAircraft(int side) {
+    for (int base : airBases(side))
+        if (G().BaseTable[base][4] < G().BaseAircraftCapacity[base] &&
+            !freeAircraftLists(side, base).types.empty())
+            return true;
+    return false;
+}
+
+} // namespace newcampaign
