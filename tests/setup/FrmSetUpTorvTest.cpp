@@ -66,22 +66,11 @@ class SetUpWindow : public ::testing::Test {
 
 } // namespace
 
-TEST_F(SetUpWindow, StartsWithNothingChosen) {
-    FrmSetUpTorv& w = window();
-    EXPECT_EQ(w.caption(), "SetUpTorv");
-    EXPECT_FALSE(w.Command1.enabled());
-    EXPECT_FALSE(w.Command2.enabled());
-    EXPECT_FALSE(w.Command5.enabled());
-    EXPECT_FALSE(w.Command6.enabled());
-    EXPECT_FALSE(w.Frame4.visible());
-    EXPECT_FALSE(w.Frame5.visible());
-    EXPECT_EQ(w.Label6.caption(), "0");
-    EXPECT_EQ(SG().ArchiveSide, 1);
-    EXPECT_TRUE(SG().SideWord.isEmpty());
-}
-
 TEST_F(SetUpWindow, AKindBeforeASideOpensNoCard) {
     FrmSetUpTorv& w = window();
+    EXPECT_FALSE(w.Command1.enabled());
+    EXPECT_FALSE(w.Command2.enabled());
+    EXPECT_EQ(SG().ArchiveSide, 1);
     w.Option3.doClick();
     EXPECT_TRUE(w.Frame4.visible());
     EXPECT_FALSE(w.Command1.enabled()) << "an archive without its side word is no archive of the game";
@@ -389,11 +378,4 @@ TEST_F(SetUpWindow, HelpHidesTheUnitPanels) {
     EXPECT_FALSE(w.Frame4.visible());
     w.Option3.doClick();
     EXPECT_TRUE(w.Frame4.visible());
-}
-
-TEST_F(SetUpWindow, ExitEndsTheProgram) {
-    FrmSetUpTorv& w = window();
-    w.Command4.doClick();
-    EXPECT_TRUE(programEnded());
-    EXPECT_FALSE(isLoaded<FrmSetUpTorv>());
 }

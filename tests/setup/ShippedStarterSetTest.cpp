@@ -7,7 +7,6 @@
 #include "platform/Numbers.h"
 
 #include <QDir>
-#include <QMap>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -94,27 +93,6 @@ TEST(ShippedStarterSet, ShipsMatchTheirCardsAndNameLists) {
             const QStringList list =
                 readShipNameList(folder + u'/' + shipNameListFileName(card[kCardClass], card[kCardDataYear]));
             EXPECT_TRUE(list.contains(name));
-        }
-    }
-}
-
-TEST(ShippedStarterSet, EnoughFreeShipsForA60DayCampaignOfEveryYear) {
-    const QMap<QString, int> quota = {{"IP", 3}, {"IL", 3}, {"CT", 6}, {"SA", 6},
-                                      {"PT", 3}, {"MR", 4}, {"NX", 2}};
-    for (const QString side : {"ALLEATI", "ASSE"}) {
-        const QList<ShipRecord> ships = liveRecords<ShipRecord>(side, kShips);
-        for (int year = 1940; year <= 1942; ++year) {
-            QMap<QString, int> have;
-            for (const ShipRecord& r : ships)
-                if (r.whole(ship::AnnoDati) <= year) ++have[r.trimmed(ship::Tipo)];
-            for (auto it = quota.begin(); it != quota.end(); ++it)
-                EXPECT_GE(have.value(it.key()), it.value())
-                    << side.toStdString() << " " << year << " " << it.key().toStdString();
-        }
-        if (side == QLatin1String("ALLEATI")) {
-            int carriers = 0;
-            for (const ShipRecord& r : ships) carriers += r.text(ship::Tipo) == QLatin1String("PA");
-            EXPECT_GE(carriers, 3);
         }
     }
 }
