@@ -1,11 +1,13 @@
 # make run  : install what is missing, build, start Zeltwar on the shipped program folder
 # make test : install what is missing, build, run every test headless
+# make starter : regenerate the starter set in data/ (cards, name lists, side archives) from
+#                tools/starter/navi.txt and aerei.txt through Torvcard's and Torvsetup's own code
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev fonts-dejavu-core
 BUILD    := build
 JOBS     := $(shell nproc 2>/dev/null || echo 4)
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench starter clean
 
 all: build
 
@@ -33,6 +35,9 @@ test: build
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	for b in $(BUILD)/bench/bench_*; do QT_QPA_PLATFORM=offscreen $$b; done
+
+starter: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/gen_starter_set data tools/starter
 
 clean:
 	rm -rf $(BUILD)

@@ -9,6 +9,7 @@
 #include "platform/Form.h"
 #include "tests/support/TestSupport.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -27,6 +28,8 @@ class CardsWindowTest : public ::testing::Test {
     void SetUp() override {
         resetCardGlobals();
         folder = std::make_unique<testsupport::ProgramFolder>();
+        // The editors start from a folder without the shipped starter cards.
+        for (const char* cards : {"/Navi", "/Aerei"}) QDir(folder->path() + cards).removeRecursively();
     }
     void TearDown() override {
         platform::testing::setModalHandler(nullptr);

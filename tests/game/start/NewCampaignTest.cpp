@@ -111,6 +111,7 @@ namespace {
 class ArchiveCopyTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        removeShippedArchives(folder);
         resetGlobals();
         buildPathGlobals();
         CaricaTabelleNomi();

@@ -75,6 +75,12 @@ template <class T, class F> QByteArray archive(std::initializer_list<T> units, F
     return bytes;
 }
 
+// The tests write their own archives: the shipped starter archives are taken away first.
+inline void removeShippedArchives(const testsupport::ProgramFolder& folder) {
+    for (const char* name : {"ALLEATINavi.Dat", "ASSENavi.Dat", "ALLEATIAerei.Dat", "ASSEAerei.Dat"})
+        platform::deleteFile(folder.path() + "/Archivio/" + name);
+}
+
 // The four archives in the "Archivio" folder, named as the set-up program names them.
 inline void writeShipArchive(const testsupport::ProgramFolder& folder, const QString& side,
                              std::initializer_list<Ship> ships) {

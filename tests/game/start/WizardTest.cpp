@@ -20,7 +20,10 @@ using testsupport::readLines;
 namespace {
 class Wizard : public ::testing::Test {
   protected:
-    void SetUp() override { resetGlobals(); }
+    void SetUp() override {
+        removeShippedArchives(folder);
+        resetGlobals();
+    }
     void TearDown() override {
         platform::testing::setModalHandler(nullptr);
         platform::testing::resetForms();

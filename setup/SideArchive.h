@@ -1,0 +1,79 @@
+// The side archives of ships and aircraft from which the game's new-campaign wizard draws: their
+// file names, the archive record built from a ship or aircraft card, inserting, marking deleted,
+// listing and the printed list. The records are the game's own ShipRecord and AircraftRecord.
+#pragma once
+
+#include "cards/format/AircraftCard.h"
+#include "cards/format/ShipCard.h"
+#include "common/records/RecordFormat.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace sidearchive {
+
+constexpr int kShips = 1;
+constexpr int kAircraft = 2;
+constexpr int kAlliesSide = 1;
+constexpr int kAxisSide = 2;
+// Record numbers are 16-bit.
+constexpr int kMaxRecords = 32767;
+
+// "ALLEATI" for the Allies, "ASSE" for the Axis, empty for no side.
+QString sideWord(int side);
+// The side word & "Navi.Dat" or "Aerei.Dat".
+QString archiveFileName(const QString& sideWord, int kind);
+// The archive's full path in the archive folder. A missing folder is reported by a FileError
+// naming it, and an archive without a side word is refused: the game could never find it.
+QString archivePath(const QString& archiveFolder, const QString& sideWord, int kind);
+
+// The archive record of a card, with the values that every ship or aircraft of it shares. A
+// number that cannot be stored so that its field reads the same number is refused with
+// platform::RangeError naming the card value and the field.
+recordformat::ShipRecord BuildShipArchiveRecord(const ShipValues& card);
+recordformat::AircraftRecord BuildAircraftArchiveRecord(const aircraftcard::AircraftData& card);
+
+// The record of one ship of the class, ready to be appended: the name and its current values.
+recordformat::ShipRecord shipToInsert(const recordformat::ShipRecord& cardRecord, const QString& name);
+recordformat::AircraftRecord aircraftToInsert(const recordformat::AircraftRecord& cardRecord,
+                                              const QString& name);
+
+// Appends a record at the archive's record count + 1 and returns its number; the archive is
+// created when missing. A full archive is refused with a FileError.
+int appendToArchive(const QString& path, const recordformat::TextRecord& record);
+
+struct ArchiveEntry {
+    QString line; // type (or role) & "_" & name, the name with its trailing blanks
+    int record;
+};
+
+struct ArchiveListing {
+    QList<ArchiveEntry> entries; // the live records, in record order
+    int count = 0;               // records in the file
+    int marked = 0;              // records marked deleted
+    int live() const { return count - marked; }
+};
+
+// Lists an archive (created empty when missing); each live record is also passed to `each`.
+ArchiveListing listShipArchive(const QString& path,
+                               const std::function<void(const recordformat::ShipRecord&)>& each = {});
+ArchiveListing listAircraftArchive(const QString& path,
+                                   const std::function<void(const recordformat::AircraftRecord&)>& each = {});
+
+// Marks one record deleted and writes it back in place. A record number outside the file is
+// refused with a FileError.
+void markShipDeleted(const QString& path, int record);
+void markAircraftDeleted(const QString& path, int record);
+
+// Removes an archive file; a missing one is reported with a FileError naming it.
+void destroyArchive(const QString& path);
+
+// The printed list: the header and the items of one line.
+QStringList shipPrintHeader();
+QStringList PrintShipLine(const recordformat::ShipRecord& r);
+QStringList aircraftPrintHeader();
+QStringList PrintAircraftLine(const recordformat::AircraftRecord& r);
+
+} // namespace sidearchive

@@ -1,1 +1,0 @@
-// Torvsetup library
