@@ -7,16 +7,29 @@
 #include "game/start/FrmMezziGratis.h"
 #include "game/start/FrmSetUpGen.h"
 #include "platform/Dialogs.h"
+#include "tests/game/start/WizardFixtures.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 using namespace platform;
 
-TEST(WizardCampaign, OpensInTheMainWindow) {
-    resetGlobals();
+namespace {
+class WizardCampaign : public ::testing::Test {
+  protected:
+    void SetUp() override { resetGlobals(); }
+    void TearDown() override {
+        platform::testing::setModalHandler(nullptr);
+        platform::testing::resetForms();
+        resetGlobals();
+    }
+};
+} // namespace
+
+TEST_F(WizardCampaign, OpensInTheMainWindow) {
     testsupport::ProgramFolder folder;
-    testsupport::MessageBoxes boxes; // no archives: the wizard says so and goes on
+    wizardtest::removeShippedArchives(folder); // nothing to place: every phase can be ended
+    testsupport::MessageBoxes boxes;           // no archives: the wizard says so and goes on
     testsupport::Errors errors;
     FrmGame& start = form<FrmGame>();
     platform::testing::setModalHandler([](Form& f) {
@@ -62,6 +75,4 @@ TEST(WizardCampaign, OpensInTheMainWindow) {
     EXPECT_EQ(f.Label30.caption(), "0");
     EXPECT_EQ(f.Label31.caption(), "1/14") << "the first day of a 15-day campaign";
     EXPECT_TRUE(f.Image1.hasPicture() && f.Image25.hasPicture() && f.Image26.hasPicture());
-    platform::testing::resetForms();
-    resetGlobals();
 }
