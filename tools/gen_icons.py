@@ -3,10 +3,11 @@
 
   gen_icons.py [OUTDIR]      default: data/Ico beside this script's folder
 
-Weather and daylight icons (sole, luna, mare, vento, levels 0..3), the side flags
-(gb, us, it, de), the window's own icon, and the pictures of the main window's
+Weather and daylight icons (sole, luna, mare, vento, levels 0..3), the window's own icon, and the pictures of the main window's
 graphical buttons and panel tools (Ico/FrmMain/*.png). Everything is drawn large
 and scaled down, so the edges are smooth at the size the window shows.
+The side flags (GB, US, IT, DE) come from gen_card_pictures.py; icon names are
+matched without regard to case.
 Needs Python 3 with PIL (Debian: python3-pil).
 """
 import math
@@ -165,73 +166,6 @@ def wind_icon(level):
         y = 18 + k * 4
         d.line(s(10, y, 28, y), fill=(60, 120, 200, 255), width=SS * 2)
         d.arc(s(24, y - 4, 30, y), 270, 90, fill=(60, 120, 200, 255), width=SS * 2)
-    return finish(img, 32, 32)
-
-
-# ---------------------------------------------------------------- flags
-
-def flag_canvas():
-    return canvas(32, 32)
-
-
-def flag_frame(d):
-    d.rectangle(s(0, 6, 31, 25), outline=(40, 40, 40, 255), width=SS)
-
-
-def flag_gb():
-    img, d = flag_canvas()
-    x0, y0, x1, y1 = 0, 6, 32, 26
-    d.rectangle(s(x0, y0, x1, y1), fill=(1, 33, 105, 255))
-    d.line(s(x0, y0, x1, y1), fill=(255, 255, 255, 255), width=SS * 4)
-    d.line(s(x0, y1, x1, y0), fill=(255, 255, 255, 255), width=SS * 4)
-    d.line(s(x0, y0, x1, y1), fill=(200, 16, 46, 255), width=SS * 1)
-    d.line(s(x0, y1, x1, y0), fill=(200, 16, 46, 255), width=SS * 1)
-    d.rectangle(s(13, y0, 19, y1), fill=(255, 255, 255, 255))
-    d.rectangle(s(x0, 13, x1, 19), fill=(255, 255, 255, 255))
-    d.rectangle(s(14.5, y0, 17.5, y1), fill=(200, 16, 46, 255))
-    d.rectangle(s(x0, 14.5, x1, 17.5), fill=(200, 16, 46, 255))
-    flag_frame(d)
-    return finish(img, 32, 32)
-
-
-def flag_us():
-    img, d = flag_canvas()
-    for k in range(7):
-        y = 6 + k * 20 / 6.5
-        d.rectangle(s(0, y, 32, y + 20 / 13), fill=(178, 34, 52, 255))
-        d.rectangle(s(0, y + 20 / 13, 32, y + 40 / 13), fill=(255, 255, 255, 255))
-    d.rectangle(s(0, 6, 14, 6 + 20 * 7 / 13), fill=(60, 59, 110, 255))
-    for r in range(4):
-        for c in range(4):
-            x, y = 2 + c * 3.3, 7.8 + r * 2.6
-            d.ellipse(s(x - 0.7, y - 0.7, x + 0.7, y + 0.7), fill=(255, 255, 255, 255))
-    flag_frame(d)
-    return finish(img, 32, 32)
-
-
-def flag_it():
-    img, d = flag_canvas()
-    d.rectangle(s(0, 6, 10.7, 26), fill=(0, 146, 70, 255))
-    d.rectangle(s(10.7, 6, 21.3, 26), fill=(255, 255, 255, 255))
-    d.rectangle(s(21.3, 6, 32, 26), fill=(206, 43, 55, 255))
-    # the royal shield of the period: red with a white cross, blue border
-    d.rectangle(s(12.5, 11, 19.5, 19), fill=(30, 60, 170, 255))
-    d.polygon(s(12.5, 19, 19.5, 19, 16, 22.5), fill=(30, 60, 170, 255))
-    d.rectangle(s(13.5, 12, 18.5, 18.5), fill=(206, 43, 55, 255))
-    d.polygon(s(13.5, 18.5, 18.5, 18.5, 16, 21), fill=(206, 43, 55, 255))
-    d.rectangle(s(15.2, 12, 16.8, 20.5), fill=(255, 255, 255, 255))
-    d.rectangle(s(13.5, 14.7, 18.5, 16.3), fill=(255, 255, 255, 255))
-    flag_frame(d)
-    return finish(img, 32, 32)
-
-
-def flag_de():
-    # black, white and red: the national colours of the period
-    img, d = flag_canvas()
-    d.rectangle(s(0, 6, 32, 12.67), fill=(0, 0, 0, 255))
-    d.rectangle(s(0, 12.67, 32, 19.33), fill=(255, 255, 255, 255))
-    d.rectangle(s(0, 19.33, 32, 26), fill=(221, 0, 0, 255))
-    flag_frame(d)
     return finish(img, 32, 32)
 
 
@@ -565,8 +499,6 @@ def main():
         save_ico(night_icon(level), os.path.join(out, "luna%d.ico" % level))
         save_ico(sea_icon(level), os.path.join(out, "mare%d.ico" % level))
         save_ico(wind_icon(level), os.path.join(out, "vento%d.ico" % level))
-    for name, fn in (("gb", flag_gb), ("us", flag_us), ("it", flag_it), ("de", flag_de)):
-        save_ico(fn(), os.path.join(out, name + ".ico"))
     save_ico(window_icon(), os.path.join(out, "Zeltwar.ico"))
     pic_hour().save(os.path.join(pics, "Ora.png"))
     pic_contacts().save(os.path.join(pics, "Contatti.png"))
