@@ -60,6 +60,15 @@ class FrmMain : public platform::Form {
     bool unloading_ = false;
 
   public:
+    // ================================================================ hourly step
+    void Command22_Click();
+    void Command23_Click();
+    void RunTime();
+    // The circles of this hour's activities.
+    void CircleAttivita();
+    // Repair of base damage with points, for the bases of CurrentSide.
+    void AggiornaBasiOra();
+
     // Private working values of the order panels that "&Chiudi" clears.
     int IndiceAereo = 0;
     int panelWorkA = 0;
