@@ -1,5 +1,6 @@
 #include "Dice.h"
 
+#include "Globals.h"
 #include "platform/Numbers.h"
 
 #include <QDateTime>
@@ -43,6 +44,11 @@ int TiraDado(int n) {
     const int seconds = QTime::currentTime().msecsSinceStartOfDay() / 1000;
     // r has 24 bits and n 16, so r × n is exact in double and stays below n.
     return static_cast<int>(platform::intPart(generator().next(seconds) * n)) + 1;
+}
+
+int rollDie(int n) {
+    G().DiceSides = n;
+    return TiraDado(G().DiceSides);
 }
 
 void setDiceSource(DiceSource s) {

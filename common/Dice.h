@@ -15,6 +15,8 @@
 // Int(r × n) + 1 for the generator's next r: a whole number from 1 to n (callers set DiceSides
 // and pass it).
 int TiraDado(int n);
+// DiceSides := n, then one roll of it: the way the hourly rules roll.
+int rollDie(int n);
 
 // The seam: a source of faces for n-sided rolls; an empty function restores the generator.
 using DiceSource = std::function<int(int sides)>;

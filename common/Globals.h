@@ -205,6 +205,12 @@ struct Globals {
     Int16 DepartingGn;
     Int16 SelectedGn;
 
+    // ---------------------------------------------------------------- ship, port and mine passes of the hour
+    // The naval group whose values AggiornaGNDaNavi rebuilds; the sequencer sets it.
+    Int16 CurrentGnIndex;
+    // 1 once a mine field has struck a naval group in this hour.
+    Int16 MineHitAlarm;
+
     // ---------------------------------------------------------------- new-campaign wizard
     // The slot the campaign being created took (0 before it is created).
     Int16 WizardSlot;

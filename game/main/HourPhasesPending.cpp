@@ -9,22 +9,3 @@ void PattugliaCAP() {}
 void RicognizioneOra() {}
 void ArrivoGA() {}
 void ContattiGNOra() {}
-
-void InizioOraNavi() {}
-void AggiornaGNDaNavi() {}
-void ColpiMine() {}
-void DanniNaviOra() {}
-void FaseSCA() {}
-void FaseCAR() {}
-void FaseRIF() {}
-void FaseRIP() {}
-void ChiusuraNaviOra() {}
-void FaseCAA() {}
-void AggiornaNaviOra() {}
-void DecadimentoMine() {}
-void BordiMappaGA() {}
-
-#include "FrmMain.h"
-
-void FrmMain::CircleAttivita() {}
-void FrmMain::AggiornaBasiOra() {}

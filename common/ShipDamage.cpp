@@ -1,0 +1,137 @@
+#include "ShipDamage.h"
+
+#include "Dice.h"
+
+#include "platform/Numbers.h"
+
+#include <algorithm>
+
+using platform::intPart;
+
+int hullState(long long hull, long long nominalHull) {
+    if (hull <= 0) return 2;
+    return nominalHull / 2.0 >= hull ? 1 : 0;
+}
+
+int fireState(long long fires, long long fireControl) {
+    if (fires >= 2 * fireControl) return 2;
+    return fires > fireControl ? 1 : 0;
+}
+
+int assistanceOf(int assistingShips) {
+    return std::clamp(2 * assistingShips, 0, 4);
+}
+
+int damageResult(int assistance, int fireState, int hullState, int die) {
+    return std::clamp(assistance - fireState - hullState + die, 1, 12);
+}
+
+int applyDamageRow(int result, int assistance, ShipDamageState& s) {
+    // Hull loss of a burning ship: the new fire count times a die of the new count plus `extra`.
+    auto burn = [&s](int extra) { s.hull -= s.fires * rollDie(int(s.fires) + extra); };
+    auto loseCargo = [&s](int sides) { s.cargo -= s.cargoFactor * rollDie(sides); };
+    switch (result) {
+    case 1:
+        s.fires += 3;
+        burn(12);
+        s.knots -= 8;
+        s.fireControl -= 2;
+        s.operativity -= rollDie(6);
+        loseCargo(10);
+        s.handling -= 2;
+        return 10;
+    case 2:
+        s.fires += 2;
+        burn(10);
+        s.knots -= 4;
+        s.fireControl -= 1;
+        s.operativity -= rollDie(4);
+        loseCargo(10);
+        s.handling -= 2;
+        return 5;
+    case 3:
+        s.fires += 1;
+        burn(10);
+        s.knots -= 4;
+        s.operativity -= rollDie(3);
+        loseCargo(6);
+        s.handling -= 1;
+        return 0;
+    case 4:
+    case 5:
+        burn(6);
+        s.operativity -= rollDie(2);
+        loseCargo(6);
+        return 0;
+    case 6:
+    case 7:
+    case 8:
+        s.fires -= 1;
+        loseCargo(6);
+        return 0;
+    case 9:
+    case 10:
+        s.fires -= 2;
+        return 0;
+    default:
+        s.fires -= 4;
+        if (s.hull < s.nominalHull / 2.0 && assistance > 0) s.hull += rollDie(10);
+        if (s.knots < s.nominalKnots / 2.0) s.knots += 4;
+        return 0;
+    }
+}
+
+void limitDamage(ShipDamageState& s, int assistance) {
+    if (s.operativity <= 1)
+        s.operativity = 1;
+    else if (s.operativity < 3 && assistance > 0)
+        s.operativity = 3;
+    for (long long* v : {&s.hull, &s.fireControl, &s.fires, &s.cargo, &s.handling}) *v = std::max(0LL, *v);
+    s.knots = std::max(4LL, s.knots);
+}
+
+int spreadFire(int spread, long long& hull, long long& fires, long long& operativity) {
+    const int w = spread + rollDie(spread + 20);
+    hull -= w;
+    if (w >= 30) {
+        fires += 2;
+        operativity -= 2;
+    } else if (w >= 26) {
+        fires += 1;
+        operativity -= 1;
+    }
+    hull = std::max(0LL, hull);
+    operativity = std::max(1LL, operativity);
+    return w;
+}
+
+bool sinksByRule(bool sinkingMark, long long fires, long long fireControl, long long hull,
+                 long long nominalHull, int roll) {
+    if (sinkingMark || hull < 0) return true;
+    const bool belowHalf = hull < nominalHull / 2.0;
+    if (fires > 2 * fireControl && (hull == 0 || (belowHalf && roll <= 65))) return true;
+    return fires > fireControl && belowHalf && roll <= 32;
+}
+
+int shipClassOf(const QString& typeCode) {
+    static const QString kWarships[] = {"PA", "PL", "NB", "IB", "IP", "IL", "CT", "NM", "SA", "SC"};
+    const QString t = typeCode.trimmed();
+    for (const QString& w : kWarships)
+        if (t == w) return 1;
+    return 2;
+}
+
+bool mineDamage(int r1, int r2, int r3, long long& hull, long long& fires, long long& knots,
+                long long& operativity) {
+    if (r1 < 34) return false;
+    const int s = r1 + r2 + r3;
+    hull = std::max(0LL, hull - s);
+    const long long f = intPart(3.0 * s / 100.0);
+    fires += f;
+    const long long k = intPart(f * 2.5);
+    knots -= k;
+    if (knots <= 0) knots = 4;
+    operativity -= intPart((f + k) * 1.5);
+    if (operativity <= 1) operativity = 1;
+    return true;
+}

@@ -1,0 +1,110 @@
+// The mine fields in the hour: enemy mines strike the naval groups inside a field, the ships that
+// meet them sweep some and may be damaged; in bad weather a side's mines decay.
+#include "HourMines.h"
+#include "HourPhases.h"
+
+#include "common/CampaignSetup.h"
+#include "common/DataFolder.h"
+#include "common/Dice.h"
+#include "common/Globals.h"
+#include "common/MineFields.h"
+#include "common/NavalGroupValues.h"
+#include "common/RecordFiles.h"
+#include "common/ShipDamage.h"
+
+namespace F = recordformat::ship;
+
+namespace {
+
+bool sideInPlay() {
+    return G().CurrentSide == kAllies || G().CurrentSide == kAxis;
+}
+
+// Mines swept or decayed: a field left with fewer than 10 is cleared.
+Int16 minesLeft(long long mines) {
+    return mines < 10 ? 0 : mines;
+}
+
+} // namespace
+
+void ColpiMine() {
+    Globals& g = G();
+    if (!sideInPlay()) return;
+    const bool allies = g.CurrentSide == kAllies;
+    const int entryChance = allies ? 5 : 2, hitChance = allies ? 2 : 1;
+    GroupTable& table = g.gnTable(g.CurrentSide);
+    for (int n = 1; n <= kGroups; ++n) {
+        Int16* row = table[n];
+        if (row[1] <= 0 || (allies && row[17] != 0)) continue;
+        for (int f = 1; f <= kMineFields; ++f) {
+            if (!insideMineField(f, row[25], row[26])) continue;
+            if (rollDie(100) > entryChance) continue;
+            MineStrike strike;
+            strike.field = f;
+            strike.group = n;
+            strike.mineRow = allies ? kAxis : kAllies;
+            strike.destroyers = row[37];
+            strike.minorWarships = row[38];
+            for (int m = g.MineFields[f][strike.mineRow]; m > 0; --m) {
+                if (rollDie(100) > hitChance) continue;
+                g.MineFields[f][5] += 1;
+                ++strike.hits;
+            }
+            if (strike.hits == 0) continue;
+            row[32] = 1;
+            g.MineHitAlarm = 1;
+            DanniMineNavi(strike);
+            if (strike.damaged) {
+                g.DepartingGn = n;
+                g.SelectedGn = 1;
+                RicalcolaGN();
+                g.SelectedGn = 0;
+            }
+            // The hits counted, and any mines swept, are kept at once.
+            SalvaMine();
+        }
+    }
+}
+
+void DanniMineNavi(MineStrike& strike) {
+    Globals& g = G();
+    if (!sideInPlay() || strike.field < 1 || strike.field > kMineFields) return;
+    if (strike.mineRow != kAllies && strike.mineRow != kAxis) return;
+    g.Files.closeAll();
+    const int count = openShipFile(kChannelShips, g.CurrentSide);
+    ShipRecord& s = g.ShipRecordBuffer;
+    Int16& mines = g.MineFields[strike.field][strike.mineRow];
+    int hits = strike.hits;
+    for (int r = 1; r <= count && hits > 0; ++r) {
+        readShip(kChannelShips, r);
+        if (s.whole(F::NumeroGN) != strike.group) continue;
+        --hits;
+        mines = minesLeft(mines - rollDie(10) * (2LL * strike.destroyers + strike.minorWarships));
+        const int r1 = rollDie(100), r2 = rollDie(100), r3 = rollDie(100);
+        long long hull = s.whole(F::ResistenzaM), fires = s.whole(F::IncendiAttivi),
+                  knots = s.whole(F::NodiM), operativity = s.whole(F::OperativitaM);
+        if (!mineDamage(r1, r2, r3, hull, fires, knots, operativity)) continue;
+        s.setNumber(F::ResistenzaM, hull);
+        s.setNumber(F::IncendiAttivi, fires);
+        s.setNumber(F::NodiM, knots);
+        s.setNumber(F::OperativitaM, operativity);
+        s.setText(F::NonOperativa, QStringLiteral("4"));
+        strike.damaged = true;
+        writeShip(kChannelShips, r);
+    }
+    g.Files.close(kChannelShips);
+}
+
+void DecadimentoMine() {
+    Globals& g = G();
+    if (!sideInPlay()) return;
+    const int weather = g.WeatherSeverity;
+    // Mines decay only in bad weather, whoever calls.
+    if (weather <= 1) return;
+    for (int f = 1; f <= kMineFields; ++f) {
+        if (rollDie(100) > weather) continue;
+        Int16& mines = g.MineFields[f][g.CurrentSide];
+        mines = minesLeft(mines - rollDie(20) * weather);
+    }
+    SalvaMine();
+}

@@ -1,0 +1,168 @@
+// The port passes of the hour: unloading, loading, refuelling and repair of the ships given a port
+// task, paid for in the points of their port.
+#include "HourPhases.h"
+
+#include "common/BaseTable.h"
+#include "common/DataFolder.h"
+#include "common/Dice.h"
+#include "common/Globals.h"
+#include "common/PortWork.h"
+#include "common/RecordFiles.h"
+
+#include <algorithm>
+
+namespace F = recordformat::ship;
+
+namespace {
+
+constexpr int kRepair = 5;
+constexpr int kLoading = 6;
+constexpr int kUnloading = 7;
+constexpr int kRefuelling = 8;
+
+bool sideInPlay() {
+    return G().CurrentSide == kAllies || G().CurrentSide == kAxis;
+}
+
+// The ship's port, 0 when at sea or when the field names no base.
+int portOf(const ShipRecord& s) {
+    const long long p = s.whole(F::Porto);
+    return p >= 1 && p <= kBases ? int(p) : 0;
+}
+
+void taskDone(ShipRecord& s) {
+    s.setText(F::Missione, QStringLiteral("1"));
+}
+
+// Loading and refuelling: fill the current field up to the nominal one from the port's points.
+// A ship already full, or a port that yields no work, ends its task and the side's pass.
+void fillPass(int mission, int nominalField, int currentField, int rateFactor) {
+    Globals& g = G();
+    if (!sideInPlay()) return;
+    g.Files.close(kChannelShips);
+    const int count = openShipFile(kChannelShips, g.CurrentSide);
+    ShipRecord& s = g.ShipRecordBuffer;
+    for (int r = 1; r <= count; ++r) {
+        readShip(kChannelShips, r);
+        const int port = portOf(s);
+        const long long available = availablePoints(port);
+        if (s.whole(F::Missione) != mission || available <= 0 || port <= 0) continue;
+        const long long need = s.whole(nominalField) - s.whole(currentField);
+        if (need < 1) {
+            taskDone(s);
+            writeShip(kChannelShips, r);
+            g.Files.close(kChannelShips);
+            return;
+        }
+        const long long rate = rateFactor * portWorkRate(port);
+        if (rate <= 0) {
+            taskDone(s);
+            writeShip(kChannelShips, r);
+            SalvaDatiBasi();
+            g.Files.close(kChannelShips);
+            return;
+        }
+        const long long moved = std::min({rate, need, available});
+        s.setNumber(currentField, s.whole(currentField) + moved);
+        g.BaseTable[port][22] += moved;
+        if (s.whole(currentField) >= s.whole(nominalField)) {
+            s.setText(currentField, s.text(nominalField));
+            taskDone(s);
+        }
+        writeShip(kChannelShips, r);
+    }
+    g.Files.close(kChannelShips);
+    SalvaDatiBasi();
+}
+
+} // namespace
+
+void FaseSCA() {
+    Globals& g = G();
+    if (!sideInPlay()) return;
+    g.Files.close(kChannelShips);
+    const int count = openShipFile(kChannelShips, g.CurrentSide);
+    ShipRecord& s = g.ShipRecordBuffer;
+    for (int r = 1; r <= count; ++r) {
+        readShip(kChannelShips, r);
+        const int port = portOf(s);
+        if (port <= 0 || s.whole(F::Missione) != kUnloading) continue;
+        long long cargo = s.whole(F::CargoM);
+        const bool tanker = s.text(F::Tipo) == QLatin1String("PT");
+        const long long operativity = s.whole(F::OperativitaM);
+        // A tanker unloads fuel only from an operativity of 40 up.
+        long long fuel = tanker && operativity - 20 >= 20 ? operativity - 20 : 0;
+        long long rate = portWorkRate(port);
+        if (rate <= 0) {
+            g.Files.close(kChannelShips);
+            return;
+        }
+        if (fuel > 0) rate *= 2;
+        const long long cargoMoved = std::clamp(cargo, 0LL, rate), fuelMoved = std::clamp(fuel, 0LL, rate);
+        cargo -= cargoMoved;
+        fuel -= fuelMoved;
+        g.BaseTable[port][21] += cargoMoved + fuelMoved;
+        if (cargo + fuel <= 0) taskDone(s);
+        s.setNumber(F::CargoM, cargo);
+        if (tanker && operativity > 20) s.setNumber(F::OperativitaM, fuel + 20);
+        writeShip(kChannelShips, r);
+    }
+    g.Files.close(kChannelShips);
+    SalvaDatiBasi();
+}
+
+void FaseCAR() {
+    fillPass(kLoading, F::Cargo, F::CargoM, 1);
+}
+
+void FaseRIF() {
+    fillPass(kRefuelling, F::Operativita, F::OperativitaM, 2);
+}
+
+void FaseRIP() {
+    Globals& g = G();
+    if (!sideInPlay()) return;
+    const int count = openShipFile(kChannelShips, g.CurrentSide);
+    ShipRecord& s = g.ShipRecordBuffer;
+    // Current value, its nominal, and the die before the port's level is taken off.
+    struct Repaired {
+        int current, nominal, sides;
+    };
+    constexpr Repaired kRepaired[] = {
+        {F::ResistenzaM, F::Resistenza, 20},
+        {F::NodiM, F::Nodi, 12},
+        {F::AAMM, F::AAM, 12},
+        {F::MAM, F::MA, 8},
+        {F::DirTiroM, F::DirTiro, 8},
+        {F::CAIncendiM, F::CAIncendi, 8},
+    };
+    for (int r = 1; r <= count; ++r) {
+        readShip(kChannelShips, r);
+        const int port = portOf(s);
+        const long long available = availablePoints(port);
+        const int level = g.BasePortLevel[port];
+        // Rolled for every ship, in repair or not.
+        const int test = rollDie(100) + 3 * level;
+        if (available <= 50 || test >= 30 || s.whole(F::Missione) != kRepair) continue;
+        long long value[6];
+        for (int k = 0; k < 6; ++k)
+            value[k] = s.whole(kRepaired[k].current) + rollDie(std::max(1, kRepaired[k].sides - level));
+        int atNominal = 0;
+        for (int k = 0; k < 6; ++k) {
+            const long long nominal = s.whole(kRepaired[k].nominal);
+            // Only a value that went past its nominal counts as done this hour.
+            if (value[k] > nominal) {
+                value[k] = nominal;
+                ++atNominal;
+            }
+            s.setNumber(kRepaired[k].current, value[k]);
+        }
+        if (atNominal == 6) taskDone(s);
+        writeShip(kChannelShips, r);
+        const int paid = rollDie(20);
+        g.BaseTable[port][22] += paid;
+        g.BaseTable[port][12] += paid;
+        SalvaDatiBasi();
+    }
+    g.Files.close(kChannelShips);
+}

@@ -1,0 +1,386 @@
+// The ship passes of the hour: wear of long-serving groups, fires, damage and sinking, group values
+// rebuilt from their ships, ships counted in port, the ports' anti-aircraft value, the return of
+// ships from the dockyard, and the carrier air groups at the map edges.
+#include "HourShips.h"
+#include "HourPhases.h"
+
+#include "FrmMain.h"
+#include "common/BaseTable.h"
+#include "common/DataFolder.h"
+#include "common/Dice.h"
+#include "common/Globals.h"
+#include "common/GroupTables.h"
+#include "common/LostShips.h"
+#include "common/NavalGroupValues.h"
+#include "common/RangeRules.h"
+#include "common/RecordFiles.h"
+#include "common/ShipDamage.h"
+
+#include <algorithm>
+
+namespace F = recordformat::ship;
+
+namespace {
+
+bool sideInPlay() {
+    return G().CurrentSide == kAllies || G().CurrentSide == kAxis;
+}
+
+// The row of a naval group of the side, or a row of zeros for a number outside the table.
+const Int16* groupRow(int side, int group) {
+    static const Int16 kNone[kGroupColumns + 1] = {};
+    return group >= 1 && group <= kGroups ? G().gnTable(side)[group] : kNone;
+}
+
+bool validBase(long long base) {
+    return base >= 1 && base <= kBases;
+}
+
+void appendToMessageLine(const QString& text) {
+    if (text.isEmpty() || !platform::isLoaded<FrmMain>()) return;
+    platform::Label& line = platform::form<FrmMain>().Label17;
+    line.setCaption(line.caption() + text);
+}
+
+ShipDamageState damageStateOf(const ShipRecord& s) {
+    ShipDamageState d;
+    d.hull = s.whole(F::ResistenzaM);
+    d.nominalHull = s.whole(F::Resistenza);
+    d.fires = s.whole(F::IncendiAttivi);
+    d.fireControl = s.whole(F::CAIncendiM);
+    d.knots = s.whole(F::NodiM);
+    d.nominalKnots = s.whole(F::Nodi);
+    d.operativity = s.whole(F::OperativitaM);
+    d.cargo = s.whole(F::CargoM);
+    d.handling = s.whole(F::MAM);
+    d.cargoFactor = s.text(F::Tipo) == QLatin1String("PT") ? 3 : 1;
+    return d;
+}
+
+// Fire spread from a ship of group `group` to every ship of the group standing by to assist.
+void spreadToAssisting(int count, int group, int spread) {
+    ShipRecord& s = G().ShipRecordBuffer;
+    for (int j = 1; j <= count; ++j) {
+        readShip(kChannelShips, j);
+        if (s.whole(F::OperativitaM) <= 3 || s.whole(F::Assistenza) != 1 || s.whole(F::NumeroGN) != group)
+            continue;
+        long long hull = s.whole(F::ResistenzaM), fires = s.whole(F::IncendiAttivi),
+                  operativity = s.whole(F::OperativitaM);
+        spreadFire(spread, hull, fires, operativity);
+        s.setNumber(F::ResistenzaM, hull);
+        s.setNumber(F::IncendiAttivi, fires);
+        s.setNumber(F::OperativitaM, operativity);
+        writeShip(kChannelShips, j);
+    }
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- start of the hour
+
+void InizioOraNavi() {
+    Globals& g = G();
+    if (!sideInPlay()) return;
+    const int side = g.CurrentSide;
+    GroupTable& table = g.gnTable(side);
+    int count = -1;
+    for (int n = 1; n <= kGroups; ++n) {
+        if (table[n][41] <= 255) continue;
+        g.setState(side == kAllies ? 13 : 14, 1);
+        const int wear = rollDie(12);
+        if (wear >= 6) continue;
+        if (count < 0) count = openShipFile(kChannelShips, side);
+        ShipRecord& s = g.ShipRecordBuffer;
+        for (int r = 1; r <= count; ++r) {
+            readShip(kChannelShips, r);
+            if (s.whole(F::NumeroGN) != n) continue;
+            // No floor: a hull worn below 0 sinks in the damage phase of this hour.
+            s.setNumber(F::OperativitaM, s.whole(F::OperativitaM) - 1);
+            s.setNumber(F::ResistenzaM, s.whole(F::ResistenzaM) - wear);
+            writeShip(kChannelShips, r);
+        }
+    }
+    g.Files.close(kChannelShips);
+}
+
+// ---------------------------------------------------------------- fires, damage and sinking
+
+void DanniNaviOra() {
+    Globals& g = G();
+    if (!sideInPlay()) return;
+    const int side = g.CurrentSide;
+    const int count = openShipFile(kChannelShips, side);
+    ShipRecord& s = g.ShipRecordBuffer;
+    QString messages;
+    for (int i = 1; i <= count; ++i) {
+        readShip(kChannelShips, i);
+        const int group = int(s.whole(F::NumeroGN));
+        if (group <= 0) continue;
+        ShipDamageState d = damageStateOf(s);
+        // A hull already below 0 is left to the sinking test.
+        if (d.hull < 0) continue;
+        const int u = hullState(d.hull, d.nominalHull);
+        const int v = fireState(d.fires, d.fireControl);
+        const int a = assistanceOf(groupRow(side, group)[11]);
+        if (d.fires <= 0 && u == 0 && s.whole(F::NonOperativa) <= 1) continue;
+
+        const int result = damageResult(a, v, u, rollDie(12));
+        messages += QStringLiteral(" %1 § ").arg(result);
+        const int spread = applyDamageRow(result, a, d);
+        limitDamage(d, a);
+
+        s.setNumber(F::OperativitaM, d.operativity < 3 && a > 0 ? 3 : d.operativity);
+        s.setNumber(F::ResistenzaM, d.hull);
+        s.setNumber(F::IncendiAttivi, d.fires);
+        s.setNumber(F::CAIncendiM, d.fireControl);
+        s.setNumber(F::NodiM, d.knots);
+        s.setNumber(F::CargoM, d.cargo);
+        if (s.whole(F::MA) > 0) s.setNumber(F::MAM, d.handling);
+        const int total = side == kAllies ? 25 : 35;
+        g.setState(total, g.state(total) + d.operativity + d.cargo);
+        const bool outOfAction =
+            d.operativity <= 1 || (d.fires > d.fireControl && d.hull < d.nominalHull / 2.0);
+        s.setNumber(F::NonOperativa, outOfAction ? 1 : 0);
+        writeShip(kChannelShips, i);
+
+        if (spread > 0) spreadToAssisting(count, group, spread);
+    }
+    g.Files.closeAll();
+    appendToMessageLine(messages);
+    AffondamentoNavi();
+}
+
+void AffondamentoNavi() {
+    Globals& g = G();
+    if (!sideInPlay()) return;
+    const int count = openShipFile(kChannelShips, g.CurrentSide);
+    ShipRecord& s = g.ShipRecordBuffer;
+    for (int r = 1; r <= count; ++r) {
+        readShip(kChannelShips, r);
+        const long long fires = s.whole(F::IncendiAttivi), hull = s.whole(F::ResistenzaM);
+        const int group = int(s.whole(F::NumeroGN)), port = int(s.whole(F::Porto));
+        if (group <= 0 && port <= 0) continue;
+        if (fires <= 0 && hull >= 0) continue;
+        const int roll = rollDie(100);
+        if (sinksByRule(s.whole(F::Affondamento) == 1, fires, s.whole(F::CAIncendiM), hull,
+                        s.whole(F::Resistenza), roll)) {
+            // Only a ship the port counts (in port, in no group, in service) leaves its count.
+            if (validBase(port) && group == 0 && s.whole(F::Status) == 1 && g.BaseTable[port][10] > 0)
+                g.BaseTable[port][10] -= 1;
+            g.setState(12, g.state(12) + 1);
+            SunkShip lost;
+            lost.record = r;
+            lost.group = group;
+            lost.tonnage = int(s.whole(F::Stazza));
+            lost.operativity = int(s.whole(F::OperativitaM));
+            lost.cargo = int(s.whole(F::CargoM));
+            lost.port = port;
+            lost.shipClass = shipClassOf(s.text(F::Tipo));
+            lost.type = s.text(F::Tipo);
+            lost.name = s.text(F::Nome);
+            ScriviNavePersa(lost);
+            s.setText(F::NonOperativa, QStringLiteral("3"));
+            s.setText(F::IncendiAttivi, QString());
+            s.setText(F::NumeroGN, QString());
+            s.setText(F::Porto, QString());
+            s.setText(F::Status, QStringLiteral("3"));
+        } else if (port > 0) {
+            s.setText(F::IncendiAttivi, QString()); // fires are put out in port
+        }
+        writeShip(kChannelShips, r);
+    }
+    g.Files.closeAll();
+    SalvaTabelleGruppi();
+    SalvaDatiBasi();
+}
+
+// ---------------------------------------------------------------- group values from their ships
+
+void AggiornaGNDaNavi() {
+    Globals& g = G();
+    if (!sideInPlay()) return;
+    const int side = g.CurrentSide;
+    const int gn = g.CurrentGnIndex;
+    if (gn < 1 || gn > kGroups) return;
+    const int count = openShipFile(kChannelShips, side);
+    ShipRecord& s = g.ShipRecordBuffer;
+    long long slowest = 70, lowestOperativity = 2000;
+    long long fires = 0, aam = 0, aac = 0, aircraft = 0, radar = 0;
+    int assisting = 0, counted = 0;
+    int classes[7] = {};
+    bool italian = false, german = false;
+    for (int r = 1; r <= count; ++r) {
+        readShip(kChannelShips, r);
+        if (s.whole(F::NumeroGN) != gn) continue;
+        const QByteArray before = s.bytes();
+        const QString nation = s.text(F::Nazione);
+        italian = italian || nation == QLatin1String("IT");
+        german = german || nation == QLatin1String("DE");
+        const long long knots = s.whole(F::NodiM);
+        long long operativity = s.whole(F::OperativitaM);
+        slowest = std::min(slowest, knots);
+        lowestOperativity = std::min(lowestOperativity, operativity);
+        if (operativity <= 1) {
+            operativity = 1;
+            s.setText(F::OperativitaM, QStringLiteral("1"));
+            lowestOperativity = 1;
+        }
+        const long long f = s.whole(F::IncendiAttivi);
+        fires += f;
+        if (f > 0 || s.whole(F::ResistenzaM) <= 0 || operativity < 5)
+            s.setText(F::Assistenza, QStringLiteral("0"));
+        aam += s.whole(F::AAMM);
+        aac += s.whole(F::AACM);
+        if (s.whole(F::NonOperativa) == 0) aircraft += s.whole(F::AereiM);
+        radar += s.whole(F::RadarM);
+        if (s.whole(F::Missione) == 9 && (f > 0 || knots < 5)) s.setText(F::Missione, QStringLiteral("1"));
+        if (s.whole(F::Assistenza) == 1) ++assisting;
+        const int classGroup = classGroupOf(s.text(F::Tipo));
+        if (classGroup > 0) {
+            ++classes[classGroup];
+            ++counted;
+        }
+        if (s.bytes() != before) writeShip(kChannelShips, r);
+    }
+    g.Files.close(kChannelShips);
+
+    Int16* row = g.gnTable(side)[gn];
+    if (counted > 0) {
+        row[2] = slowest;
+        if (row[14] > row[2]) {
+            row[14] = row[2];
+            row[27] = 10 * row[2];
+        }
+        row[6] = std::max(1LL, lowestOperativity);
+        row[5] = fires;
+        row[42] = aam;
+        row[43] = aac;
+        row[8] = aircraft;
+        row[9] = radar;
+        row[11] = counted == 1 ? 0 : assisting;
+        for (int k = 1; k <= 6; ++k) row[34 + k] = classes[k];
+        row[4] = counted;
+        const int cap = row[8];
+        row[12] = cap <= 0 ? 0 : cap <= 16 ? 1 : cap <= 36 ? 2 : cap <= 67 ? 3 : 4;
+        row[45] = side == kAllies ? 0 : (german && !italian ? 2 : 1);
+    } else {
+        const int item = side == kAllies ? 21 : 31;
+        g.setState(item, g.state(item) + row[24]);
+        for (int c = 1; c <= kGroupColumns; ++c) row[c] = 0;
+    }
+    SalvaTabelleGruppi();
+    SalvaDatiBasi();
+}
+
+// ---------------------------------------------------------------- ships in port and their guns
+
+void ChiusuraNaviOra() {
+    Globals& g = G();
+    if (!sideInPlay()) return;
+    g.Files.closeAll();
+    const int count = openShipFile(kChannelShips, g.CurrentSide);
+    const ShipRecord& s = g.ShipRecordBuffer;
+    int present[kBases + 1] = {};
+    for (int r = 1; r <= count; ++r) {
+        readShip(kChannelShips, r);
+        const long long port = s.whole(F::Porto);
+        if (s.whole(F::NumeroGN) == 0 && s.whole(F::Status) == 1 && validBase(port)) ++present[port];
+    }
+    g.Files.close(kChannelShips);
+    const bool allies = g.CurrentSide == kAllies;
+    for (int b = allies ? 12 : 1; b <= (allies ? 15 : 11); ++b) g.BaseTable[b][10] = present[b];
+    SalvaDatiBasi();
+}
+
+void FaseCAA() {
+    Globals& g = G();
+    if (!sideInPlay()) return;
+    g.Files.closeAll();
+    const int count = openShipFile(kChannelShips, g.CurrentSide);
+    const ShipRecord& s = g.ShipRecordBuffer;
+    // The last ship in service in a port, in record order, gives the port's value.
+    long long value[kBases + 1] = {};
+    for (int r = 1; r <= count; ++r) {
+        readShip(kChannelShips, r);
+        const long long port = s.whole(F::Porto);
+        if (validBase(port) && s.whole(F::Status) == 1) value[port] = s.whole(F::AACM) + s.whole(F::AAMM);
+    }
+    g.Files.closeAll();
+    if (g.CurrentSide == kAllies) {
+        g.BaseTable[12][9] = value[12];
+    } else {
+        for (int b = 1; b <= 9; ++b) g.BaseTable[b][9] = value[b];
+    }
+    SalvaDatiBasi();
+}
+
+// ---------------------------------------------------------------- end of the day
+
+void AggiornaNaviOra() {
+    Globals& g = G();
+    if (!sideInPlay()) return;
+    g.Files.closeAll();
+    const int count = openShipFile(kChannelShips, g.CurrentSide);
+    ShipRecord& s = g.ShipRecordBuffer;
+    for (int r = 1; r <= count; ++r) {
+        readShip(kChannelShips, r);
+        if (s.whole(F::NonOperativa) != 9) continue;
+        const long long days = s.whole(F::IncendiAttivi);
+        // A count already at 0 or below also brings the ship back: none stays in the dockyard.
+        if (days <= 1) {
+            for (int f : {F::OperativitaPersaAerei, F::Assistenza, F::NonOperativa, F::NumeroGN, F::Porto,
+                          F::Missione})
+                s.setText(f, QStringLiteral("0"));
+            s.setText(F::Status, QStringLiteral("1"));
+            const std::pair<int, int> restored[] = {
+                {F::AACM, F::AAC},     {F::AAMM, F::AAM},
+                {F::AereiM, F::Aerei}, {F::CAIncendiM, F::CAIncendi},
+                {F::CargoM, F::Cargo}, {F::DirTiroM, F::DirTiro},
+                {F::NodiM, F::Nodi},   {F::OperativitaM, F::Operativita},
+                {F::RadarM, F::Radar}, {F::ResistenzaM, F::Resistenza},
+            };
+            for (const auto& [current, nominal] : restored) s.setNumber(current, s.whole(nominal));
+        }
+        s.setNumber(F::IncendiAttivi, std::max(0LL, days - 1));
+        writeShip(kChannelShips, r);
+    }
+    g.Files.close(kChannelShips);
+}
+
+// ---------------------------------------------------------------- carrier air groups at the map edges
+
+void BordiMappaGA() {
+    Globals& g = G();
+    GroupTable& air = g.GaTableAlle;
+    GroupTable& naval = g.GnTableAlle;
+    for (int a = 1; a <= kGroups; ++a) {
+        if (air[a][43] != 1) continue;
+        const int gn = air[a][44];
+        // A carrier whose group is gone leaves the origin where it was.
+        if (gn < 1 || gn > kGroups || naval[gn][1] <= 0) continue;
+        if (naval[gn][17] == 1) {
+            air[a][39] = 15;
+            air[a][40] = 2535;
+        } else if (naval[gn][17] == 2) {
+            air[a][39] = 14565;
+            air[a][40] = 5400;
+        } else {
+            air[a][39] = naval[gn][25];
+            air[a][40] = naval[gn][26];
+        }
+    }
+    for (int n = 1; n <= kGroups; ++n) {
+        if (naval[n][17] <= 0) continue;
+        for (int a = 1; a <= kGroups; ++a)
+            if (air[a][44] == n) air[a][7] = 7;
+    }
+    const Int16 speed = g.MissionSpeed;
+    for (int a = 1; a <= kGroups; ++a) {
+        if (air[a][43] != 1) continue;
+        g.ContactDistance = DistanzaPunti(air[a][25], air[a][26], air[a][39], air[a][40]);
+        g.MissionSpeed = air[a][2];
+        if (g.ContactDistance > RaggioMissione(air[a][21])) air[a][7] = 7;
+    }
+    g.MissionSpeed = speed;
+    SalvaTabelleGruppi();
+}
