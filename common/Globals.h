@@ -120,6 +120,23 @@ struct Globals {
     Int16 GnAttackMarksAsse[kGroups + 1][3];
     ContactRecord CurrentContact;
 
+    // ---------------------------------------------------------------- detection and encounters
+    // The modifiers of one detection computation, cleared by AzzeraModificatori.
+    struct DetectionModifierSet {
+        // Evasion of the group looked at.
+        Int16 periscope, singleShip, largeGroup, fires, busy, alreadySeen, weather, distance;
+        // Sighting of the same group.
+        Int16 aircraftBand, periscopeSight, target, night, radar, ambush;
+    };
+    DetectionModifierSet DetectionModifiers;
+    // The looking base of a base sighting (0 none).
+    Int16 SightingBaseAlle;
+    Int16 SightingBaseAsse;
+    // The greater CAP level of two meeting groups.
+    Int16 EncounterCapLevel;
+    // The sighting value of the reconnaissance air group (its column 50).
+    Int16 ReconSightValue;
+
     // ---------------------------------------------------------------- dice and range rules
     Int16 DiceSides;
     Int16 MissionSpeed;
@@ -205,11 +222,13 @@ struct Globals {
     Int16 DepartingGn;
     Int16 SelectedGn;
 
-    // ---------------------------------------------------------------- ship, port and mine passes of the hour
-    // The naval group whose values AggiornaGNDaNavi rebuilds; the sequencer sets it.
-    Int16 CurrentGnIndex;
-    // 1 once a mine field has struck a naval group in this hour.
+    // ---------------------------------------------------------------- hourly step
+    // Alarms of the hour, cleared by the hour button and shown at the end of the hour (with
+    // GnStoppedFlag and ContattiGestiti).
     Int16 MineHitAlarm;
+    Int16 AirReturnFlag;
+    // The naval group a per-group pass of the hour works on.
+    Int16 CurrentGnIndex;
 
     // ---------------------------------------------------------------- new-campaign wizard
     // The slot the campaign being created took (0 before it is created).
