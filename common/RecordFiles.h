@@ -28,6 +28,9 @@ int openShipFile(int channel, int side);
 void readShip(int channel, int record);
 void writeShip(int channel, int record);
 int appendShip(int channel); // written at count + 1; returns the record number
+// The number of ship records written through writeShip and appendShip so far: a routine that
+// keeps what it learnt of a ship file knows by it whether the file has changed since.
+long long shipRecordWrites();
 
 // Opens an aircraft file (a base's or a carrier's) for the side on a channel for records of 149
 // bytes, after setting PathAereiAlle or PathAereiAsse to it; returns its record count.

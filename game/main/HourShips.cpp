@@ -17,6 +17,7 @@
 #include "common/ShipDamage.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace F = recordformat::ship;
 
@@ -72,6 +73,49 @@ void spreadToAssisting(int count, int group, int spread) {
         s.setNumber(F::OperativitaM, operativity);
         writeShip(kChannelShips, j);
     }
+}
+
+// The records of each naval group of a side, from one scan of its ship file. The sequencer
+// rebuilds the groups of a side one after another, and that rebuilding never moves a ship to
+// another group, so one scan serves the whole turn; a call out of turn, another side or file, or
+// a ship record written by anyone else in between, makes a new scan.
+struct GroupShips {
+    int side = 0;
+    QString path;
+    int count = -1;
+    int lastGroup = 0;
+    long long writes = -1;
+    std::vector<int> records[kGroups + 1];
+};
+
+GroupShips& groupShips() {
+    static GroupShips index;
+    return index;
+}
+
+const std::vector<int>& shipsOfGroup(int side, int group, int count) {
+    GroupShips& index = groupShips();
+    const QString path = shipFilePath(side);
+    if (index.side != side || index.path != path || index.count != count || group <= index.lastGroup ||
+        index.writes != shipRecordWrites()) {
+        index = GroupShips();
+        const ShipRecord& s = G().ShipRecordBuffer;
+        for (int r = 1; r <= count; ++r) {
+            readShip(kChannelShips, r);
+            const long long n = s.whole(F::NumeroGN);
+            if (n >= 1 && n <= kGroups) index.records[n].push_back(r);
+        }
+        index.side = side;
+        index.path = path;
+        index.count = count;
+    }
+    index.lastGroup = group;
+    return index.records[group];
+}
+
+// Marks what the group pass itself wrote as known, so that the next group keeps the scan.
+void keepGroupShips() {
+    groupShips().writes = shipRecordWrites();
 }
 
 } // namespace
@@ -209,7 +253,7 @@ void AggiornaGNDaNavi() {
     int assisting = 0, counted = 0;
     int classes[7] = {};
     bool italian = false, german = false;
-    for (int r = 1; r <= count; ++r) {
+    for (int r : shipsOfGroup(side, gn, count)) {
         readShip(kChannelShips, r);
         if (s.whole(F::NumeroGN) != gn) continue;
         const QByteArray before = s.bytes();
@@ -242,6 +286,7 @@ void AggiornaGNDaNavi() {
         }
         if (s.bytes() != before) writeShip(kChannelShips, r);
     }
+    keepGroupShips();
     g.Files.close(kChannelShips);
 
     Int16* row = g.gnTable(side)[gn];
