@@ -42,6 +42,7 @@ class HourButton : public ::testing::Test {
     }
     FrmMain& open(const testcampaign::Options& o = {}) {
         testcampaign::write(o);
+        testcampaign::shipsForGroups();
         const auto slot = G().GameSlots[1];
         resetGlobals();
         buildPathGlobals();
