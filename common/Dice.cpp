@@ -4,7 +4,6 @@
 #include "platform/Numbers.h"
 
 #include <QDateTime>
-#include <QTime>
 #include <stdexcept>
 #include <string>
 
@@ -41,7 +40,9 @@ double DiceGenerator::next(int secondsSinceMidnight) {
 
 int TiraDado(int n) {
     if (source()) return source()(n);
-    const int seconds = QTime::currentTime().msecsSinceStartOfDay() / 1000;
+    // The clock of the day without the time zone: reading the local time costs more than the
+    // rest of a roll, and the hourly passes roll for every ship.
+    const int seconds = int(QDateTime::currentMSecsSinceEpoch() / 1000 % 86400);
     // r has 24 bits and n 16, so r × n is exact in double and stays below n.
     return static_cast<int>(platform::intPart(generator().next(seconds) * n)) + 1;
 }

@@ -78,6 +78,8 @@ QString diskPath(const QString& path) {
     p.replace(u'\\', u'/');
     while (p.contains("//")) p.replace("//", "/");
     if (p.isEmpty()) return p;
+    // A path that exists as written is its own disk path: every folder on the way exists too.
+    if (QFileInfo::exists(p)) return p;
     const bool absolute = p.startsWith(u'/');
     const QStringList parts = p.split(u'/', Qt::SkipEmptyParts);
     QString cur = absolute ? QStringLiteral("/") : QString();

@@ -17,6 +17,8 @@
 #include "common/ShipDamage.h"
 
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <vector>
 
 namespace F = recordformat::ship;
@@ -58,13 +60,12 @@ ShipDamageState damageStateOf(const ShipRecord& s) {
     return d;
 }
 
-// Fire spread from a ship of group `group` to every ship of the group standing by to assist.
-void spreadToAssisting(int count, int group, int spread) {
+// Fire spread from a ship to the ships of its group (`records`, in file order) standing by to assist.
+void spreadToAssisting(const std::vector<int>& records, int spread) {
     ShipRecord& s = G().ShipRecordBuffer;
-    for (int j = 1; j <= count; ++j) {
+    for (int j : records) {
         readShip(kChannelShips, j);
-        if (s.whole(F::OperativitaM) <= 3 || s.whole(F::Assistenza) != 1 || s.whole(F::NumeroGN) != group)
-            continue;
+        if (s.whole(F::OperativitaM) <= 3 || s.whole(F::Assistenza) != 1) continue;
         long long hull = s.whole(F::ResistenzaM), fires = s.whole(F::IncendiAttivi),
                   operativity = s.whole(F::OperativitaM);
         spreadFire(spread, hull, fires, operativity);
@@ -75,17 +76,31 @@ void spreadToAssisting(int count, int group, int spread) {
     }
 }
 
-// The records of each naval group of a side, from one scan of its ship file. The sequencer
-// rebuilds the groups of a side one after another, and that rebuilding never moves a ship to
-// another group, so one scan serves the whole turn; a call out of turn, another side or file, or
-// a ship record written by anyone else in between, makes a new scan.
+// The record numbers of the ships of each naval group 1..50, in file order, from one scan of the
+// ship file open on the ships' channel.
+using GroupRecords = std::array<std::vector<int>, kGroups + 1>;
+
+GroupRecords scanGroups(int count) {
+    GroupRecords records;
+    const ShipRecord& s = G().ShipRecordBuffer;
+    for (int r = 1; r <= count; ++r) {
+        readShip(kChannelShips, r);
+        const long long n = s.whole(F::NumeroGN);
+        if (n >= 1 && n <= kGroups) records[n].push_back(r);
+    }
+    return records;
+}
+
+// The sequencer rebuilds the groups of a side one after another, and that rebuilding never moves a
+// ship to another group, so one scan serves the whole turn; a call out of turn, another side or
+// file, or a ship record written by anyone else in between, makes a new scan.
 struct GroupShips {
     int side = 0;
     QString path;
     int count = -1;
     int lastGroup = 0;
     long long writes = -1;
-    std::vector<int> records[kGroups + 1];
+    GroupRecords records;
 };
 
 GroupShips& groupShips() {
@@ -98,13 +113,7 @@ const std::vector<int>& shipsOfGroup(int side, int group, int count) {
     const QString path = shipFilePath(side);
     if (index.side != side || index.path != path || index.count != count || group <= index.lastGroup ||
         index.writes != shipRecordWrites()) {
-        index = GroupShips();
-        const ShipRecord& s = G().ShipRecordBuffer;
-        for (int r = 1; r <= count; ++r) {
-            readShip(kChannelShips, r);
-            const long long n = s.whole(F::NumeroGN);
-            if (n >= 1 && n <= kGroups) index.records[n].push_back(r);
-        }
+        index.records = scanGroups(count);
         index.side = side;
         index.path = path;
         index.count = count;
@@ -156,6 +165,7 @@ void DanniNaviOra() {
     const int count = openShipFile(kChannelShips, side);
     ShipRecord& s = g.ShipRecordBuffer;
     QString messages;
+    std::optional<GroupRecords> groups;
     for (int i = 1; i <= count; ++i) {
         readShip(kChannelShips, i);
         const int group = int(s.whole(F::NumeroGN));
@@ -187,7 +197,11 @@ void DanniNaviOra() {
         s.setNumber(F::NonOperativa, outOfAction ? 1 : 0);
         writeShip(kChannelShips, i);
 
-        if (spread > 0) spreadToAssisting(count, group, spread);
+        if (spread > 0 && group <= kGroups) {
+            // The pass changes no ship's group: one scan finds every group's ships.
+            if (!groups) groups = scanGroups(count);
+            spreadToAssisting((*groups)[group], spread);
+        }
     }
     g.Files.closeAll();
     appendToMessageLine(messages);

@@ -75,6 +75,8 @@ struct Ship {
     int notOperational = 0;
     int aircraft = 0;
     int radar = 0;
+    int hull = 100;      // nominal and current hull points
+    int fireControl = 4; // nominal and current
 };
 
 inline void appendShips(int side, const QList<Ship>& ships) {
@@ -95,6 +97,10 @@ inline void appendShips(int side, const QList<Ship>& ships) {
         r.setNumber(recordformat::ship::NonOperativa, s.notOperational);
         r.setNumber(recordformat::ship::AereiM, s.aircraft);
         r.setNumber(recordformat::ship::RadarM, s.radar);
+        for (int f : {recordformat::ship::Resistenza, recordformat::ship::ResistenzaM})
+            r.setNumber(f, s.hull);
+        for (int f : {recordformat::ship::CAIncendi, recordformat::ship::CAIncendiM})
+            r.setNumber(f, s.fireControl);
         r.setNumber(recordformat::ship::NumeroGN, s.group);
         appendShip(kChannelShips);
     }
