@@ -6,7 +6,7 @@
 #include "common/Globals.h"
 #include "common/RecordFiles.h"
 
-#include <initializer_list>
+#include <QList>
 #include <utility>
 
 namespace shipfiles {
@@ -19,7 +19,7 @@ struct Value {
     Value(const char* t) : text(QString::fromUtf8(t)) {}
     QString text;
 };
-using Fields = std::initializer_list<std::pair<int, Value>>;
+using Fields = QList<std::pair<int, Value>>;
 
 // Appends a ship in service (status 1) with the given fields; returns its record number.
 inline int addShip(int side, Fields fields) {
