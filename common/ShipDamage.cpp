@@ -26,59 +26,44 @@ int damageResult(int assistance, int fireState, int hullState, int die) {
     return std::clamp(assistance - fireState - hullState + die, 1, 12);
 }
 
+namespace {
+// The rows of the damage table, results 1 to 12. A die of 0 faces is no roll; the hull die has the
+// new fire count plus `burn` faces, and the hull loses that roll times the fires.
+struct DamageRow {
+    int fires, burn, knots, fireControl, operativityDie, cargoDie, handling, spread;
+};
+constexpr DamageRow kRows[13] = {
+    {},
+    {+3, 12, -8, -2, 6, 10, -2, 10},
+    {+2, 10, -4, -1, 4, 10, -2, 5},
+    {+1, 10, -4, 0, 3, 6, -1, 0},
+    {0, 6, 0, 0, 2, 6, 0, 0},
+    {0, 6, 0, 0, 2, 6, 0, 0},
+    {-1, 0, 0, 0, 0, 6, 0, 0},
+    {-1, 0, 0, 0, 0, 6, 0, 0},
+    {-1, 0, 0, 0, 0, 6, 0, 0},
+    {-2, 0, 0, 0, 0, 0, 0, 0},
+    {-2, 0, 0, 0, 0, 0, 0, 0},
+    {-4, 0, 0, 0, 0, 0, 0, 0},
+    {-4, 0, 0, 0, 0, 0, 0, 0},
+};
+} // namespace
+
 int applyDamageRow(int result, int assistance, ShipDamageState& s) {
-    // Hull loss of a burning ship: the new fire count times a die of the new count plus `extra`.
-    auto burn = [&s](int extra) { s.hull -= s.fires * rollDie(int(s.fires) + extra); };
-    auto loseCargo = [&s](int sides) { s.cargo -= s.cargoFactor * rollDie(sides); };
-    switch (result) {
-    case 1:
-        s.fires += 3;
-        burn(12);
-        s.knots -= 8;
-        s.fireControl -= 2;
-        s.operativity -= rollDie(6);
-        loseCargo(10);
-        s.handling -= 2;
-        return 10;
-    case 2:
-        s.fires += 2;
-        burn(10);
-        s.knots -= 4;
-        s.fireControl -= 1;
-        s.operativity -= rollDie(4);
-        loseCargo(10);
-        s.handling -= 2;
-        return 5;
-    case 3:
-        s.fires += 1;
-        burn(10);
-        s.knots -= 4;
-        s.operativity -= rollDie(3);
-        loseCargo(6);
-        s.handling -= 1;
-        return 0;
-    case 4:
-    case 5:
-        burn(6);
-        s.operativity -= rollDie(2);
-        loseCargo(6);
-        return 0;
-    case 6:
-    case 7:
-    case 8:
-        s.fires -= 1;
-        loseCargo(6);
-        return 0;
-    case 9:
-    case 10:
-        s.fires -= 2;
-        return 0;
-    default:
-        s.fires -= 4;
+    const DamageRow& row = kRows[std::clamp(result, 1, 12)];
+    // The columns of the row from left to right, each die rolled in turn.
+    s.fires += row.fires;
+    if (row.burn > 0) s.hull -= s.fires * rollDie(int(s.fires) + row.burn);
+    s.knots += row.knots;
+    s.fireControl += row.fireControl;
+    if (row.operativityDie > 0) s.operativity -= rollDie(row.operativityDie);
+    if (row.cargoDie > 0) s.cargo -= s.cargoFactor * rollDie(row.cargoDie);
+    s.handling += row.handling;
+    if (result >= 11) {
         if (s.hull < s.nominalHull / 2.0 && assistance > 0) s.hull += rollDie(10);
         if (s.knots < s.nominalKnots / 2.0) s.knots += 4;
-        return 0;
     }
+    return row.spread;
 }
 
 void limitDamage(ShipDamageState& s, int assistance) {

@@ -39,7 +39,7 @@ void taskDone(ShipRecord& s) {
 void fillPass(int mission, int nominalField, int currentField, int rateFactor) {
     Globals& g = G();
     if (!sideInPlay()) return;
-    g.Files.close(kChannelShips);
+    // Opening the channel closes what the base panel's lists left open on it.
     const int count = openShipFile(kChannelShips, g.CurrentSide);
     ShipRecord& s = g.ShipRecordBuffer;
     for (int r = 1; r <= count; ++r) {
@@ -80,7 +80,7 @@ void fillPass(int mission, int nominalField, int currentField, int rateFactor) {
 void FaseSCA() {
     Globals& g = G();
     if (!sideInPlay()) return;
-    g.Files.close(kChannelShips);
+    // Opening the channel closes what the base panel's lists left open on it.
     const int count = openShipFile(kChannelShips, g.CurrentSide);
     ShipRecord& s = g.ShipRecordBuffer;
     for (int r = 1; r <= count; ++r) {

@@ -76,6 +76,18 @@ void spreadToAssisting(const std::vector<int>& records, int spread) {
     }
 }
 
+// Every ship record of the side in turn, in the shared buffer, after every channel is closed.
+template <class Visit> void eachShipOfSide(Visit visit) {
+    Globals& g = G();
+    g.Files.closeAll();
+    const int count = openShipFile(kChannelShips, g.CurrentSide);
+    for (int r = 1; r <= count; ++r) {
+        readShip(kChannelShips, r);
+        visit(r, g.ShipRecordBuffer);
+    }
+    g.Files.close(kChannelShips);
+}
+
 // The record numbers of the ships of each naval group 1..50, in file order, from one scan of the
 // ship file open on the ships' channel.
 using GroupRecords = std::array<std::vector<int>, kGroups + 1>;
@@ -336,16 +348,11 @@ void AggiornaGNDaNavi() {
 void ChiusuraNaviOra() {
     Globals& g = G();
     if (!sideInPlay()) return;
-    g.Files.closeAll();
-    const int count = openShipFile(kChannelShips, g.CurrentSide);
-    const ShipRecord& s = g.ShipRecordBuffer;
     int present[kBases + 1] = {};
-    for (int r = 1; r <= count; ++r) {
-        readShip(kChannelShips, r);
+    eachShipOfSide([&](int, const ShipRecord& s) {
         const long long port = s.whole(F::Porto);
         if (s.whole(F::NumeroGN) == 0 && s.whole(F::Status) == 1 && validBase(port)) ++present[port];
-    }
-    g.Files.close(kChannelShips);
+    });
     const bool allies = g.CurrentSide == kAllies;
     for (int b = allies ? 12 : 1; b <= (allies ? 15 : 11); ++b) g.BaseTable[b][10] = present[b];
     SalvaDatiBasi();
@@ -354,16 +361,12 @@ void ChiusuraNaviOra() {
 void FaseCAA() {
     Globals& g = G();
     if (!sideInPlay()) return;
-    g.Files.closeAll();
-    const int count = openShipFile(kChannelShips, g.CurrentSide);
-    const ShipRecord& s = g.ShipRecordBuffer;
     // The last ship in service in a port, in record order, gives the port's value.
     long long value[kBases + 1] = {};
-    for (int r = 1; r <= count; ++r) {
-        readShip(kChannelShips, r);
+    eachShipOfSide([&](int, const ShipRecord& s) {
         const long long port = s.whole(F::Porto);
         if (validBase(port) && s.whole(F::Status) == 1) value[port] = s.whole(F::AACM) + s.whole(F::AAMM);
-    }
+    });
     g.Files.closeAll();
     if (g.CurrentSide == kAllies) {
         g.BaseTable[12][9] = value[12];
@@ -376,14 +379,9 @@ void FaseCAA() {
 // ---------------------------------------------------------------- end of the day
 
 void AggiornaNaviOra() {
-    Globals& g = G();
     if (!sideInPlay()) return;
-    g.Files.closeAll();
-    const int count = openShipFile(kChannelShips, g.CurrentSide);
-    ShipRecord& s = g.ShipRecordBuffer;
-    for (int r = 1; r <= count; ++r) {
-        readShip(kChannelShips, r);
-        if (s.whole(F::NonOperativa) != 9) continue;
+    eachShipOfSide([](int r, ShipRecord& s) {
+        if (s.whole(F::NonOperativa) != 9) return;
         const long long days = s.whole(F::IncendiAttivi);
         // A count already at 0 or below also brings the ship back: none stays in the dockyard.
         if (days <= 1) {
@@ -402,8 +400,7 @@ void AggiornaNaviOra() {
         }
         s.setNumber(F::IncendiAttivi, std::max(0LL, days - 1));
         writeShip(kChannelShips, r);
-    }
-    g.Files.close(kChannelShips);
+    });
 }
 
 // ---------------------------------------------------------------- carrier air groups at the map edges

@@ -18,12 +18,7 @@ class HourBases : public ::testing::Test {
     void SetUp() override {
         resetGlobals();
         testcampaign::write();
-        const auto slot = G().GameSlots[1];
-        resetGlobals();
-        buildPathGlobals();
-        G().GameSlots[1] = slot;
-        G().SelectedSlot = 1;
-        G().CampaignName = QStringLiteral("Prova");
+        testcampaign::choose();
         ASSERT_TRUE(apriGioco());
     }
     void TearDown() override {

@@ -98,12 +98,7 @@ TEST(ShipHourEndToEnd, ThreeDaysOfPortsMinesFiresAndRepairs) {
                                         {F::Resistenza, 300}, {F::ResistenzaM, 200}, {F::OperativitaM, 60}});
     // clang-format on
 
-    const auto slot = g.GameSlots[1];
-    resetGlobals();
-    buildPathGlobals();
-    G().GameSlots[1] = slot;
-    G().SelectedSlot = 1;
-    G().CampaignName = QStringLiteral("Prova");
+    testcampaign::choose();
     ASSERT_TRUE(apriGioco()) << errors.messages.join("\n").toStdString();
     FrmMain& f = form<FrmMain>();
     Globals& h = G();

@@ -64,6 +64,17 @@ inline void write(const Options& o = {}) {
     SalvaMine();
 }
 
+// The state the start window leaves when the campaign written in slot 1 is chosen: a fresh state
+// object with its paths, the slot's row and the campaign's name.
+inline void choose(const QString& name = QStringLiteral("Prova")) {
+    const auto slot = G().GameSlots[1];
+    resetGlobals();
+    buildPathGlobals();
+    G().GameSlots[1] = slot;
+    G().SelectedSlot = 1;
+    G().CampaignName = name;
+}
+
 // A ship of a naval group, appended to the side's ship file.
 struct Ship {
     QString type = QStringLiteral("CT");
