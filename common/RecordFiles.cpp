@@ -1,5 +1,6 @@
 #include "RecordFiles.h"
 
+#include "DataFolder.h"
 #include "Globals.h"
 
 QString shipFilePath(int side) {
@@ -31,6 +32,15 @@ int openShipFile(int channel, int side) {
     g.Files.openRandom(channel, path, ShipRecord::kLength);
     g.SelectedItem = g.Files.random(channel).count();
     return g.SelectedItem;
+}
+
+void forEachShip(int side, const std::function<bool(int record)>& visit) {
+    const int count = openShipFile(kChannelShips, side);
+    for (int r = 1; r <= count; ++r) {
+        readShip(kChannelShips, r);
+        if (!visit(r)) break;
+    }
+    G().Files.close(kChannelShips);
 }
 
 void readShip(int channel, int record) {

@@ -5,6 +5,7 @@
 #include "common/records/RecordFormat.h"
 
 #include <QString>
+#include <functional>
 
 using recordformat::AircraftRecord;
 using recordformat::ShipRecord;
@@ -24,6 +25,10 @@ QString carrierAircraftFilePath(const QString& code);
 // PathNaviAsse to it; SelectedItem and the result are its record count. With no side in play
 // nothing is opened and the result is 0.
 int openShipFile(int channel, int side);
+// Opens the side's ship file on the ships' channel (2) and reads its records in order into
+// ShipRecordBuffer, calling visit with each record number until it returns false; then closes the
+// channel. With no side in play nothing is read.
+void forEachShip(int side, const std::function<bool(int record)>& visit);
 // Record access through ShipRecordBuffer on a channel opened for ship records.
 void readShip(int channel, int record);
 void writeShip(int channel, int record);

@@ -71,28 +71,27 @@ void DanniMineNavi(MineStrike& strike) {
     if (!sideInPlay() || strike.field < 1 || strike.field > kMineFields) return;
     if (strike.mineRow != kAllies && strike.mineRow != kAxis) return;
     g.Files.closeAll();
-    const int count = openShipFile(kChannelShips, g.CurrentSide);
     ShipRecord& s = g.ShipRecordBuffer;
     Int16& mines = g.MineFields[strike.field][strike.mineRow];
     int hits = strike.hits;
-    for (int r = 1; r <= count && hits > 0; ++r) {
-        readShip(kChannelShips, r);
-        if (s.whole(F::NumeroGN) != strike.group) continue;
+    forEachShip(g.CurrentSide, [&](int r) {
+        if (s.whole(F::NumeroGN) != strike.group) return true;
         --hits;
         mines = minesLeft(mines - rollDie(10) * (2LL * strike.destroyers + strike.minorWarships));
         const int r1 = rollDie(100), r2 = rollDie(100), r3 = rollDie(100);
         long long hull = s.whole(F::ResistenzaM), fires = s.whole(F::IncendiAttivi),
                   knots = s.whole(F::NodiM), operativity = s.whole(F::OperativitaM);
-        if (!mineDamage(r1, r2, r3, hull, fires, knots, operativity)) continue;
-        s.setNumber(F::ResistenzaM, hull);
-        s.setNumber(F::IncendiAttivi, fires);
-        s.setNumber(F::NodiM, knots);
-        s.setNumber(F::OperativitaM, operativity);
-        s.setText(F::NonOperativa, QStringLiteral("4"));
-        strike.damaged = true;
-        writeShip(kChannelShips, r);
-    }
-    g.Files.close(kChannelShips);
+        if (mineDamage(r1, r2, r3, hull, fires, knots, operativity)) {
+            s.setNumber(F::ResistenzaM, hull);
+            s.setNumber(F::IncendiAttivi, fires);
+            s.setNumber(F::NodiM, knots);
+            s.setNumber(F::OperativitaM, operativity);
+            s.setText(F::NonOperativa, QStringLiteral("4"));
+            strike.damaged = true;
+            writeShip(kChannelShips, r);
+        }
+        return hits > 0;
+    });
 }
 
 void DecadimentoMine() {

@@ -39,28 +39,22 @@ void taskDone(ShipRecord& s) {
 void fillPass(int mission, int nominalField, int currentField, int rateFactor) {
     Globals& g = G();
     if (!sideInPlay()) return;
-    // Opening the channel closes what the base panel's lists left open on it.
-    const int count = openShipFile(kChannelShips, g.CurrentSide);
     ShipRecord& s = g.ShipRecordBuffer;
-    for (int r = 1; r <= count; ++r) {
-        readShip(kChannelShips, r);
+    bool whole = true;
+    // Opening the channel closes what the base panel's lists left open on it.
+    forEachShip(g.CurrentSide, [&](int r) {
         const int port = portOf(s);
         const long long available = availablePoints(port);
-        if (s.whole(F::Missione) != mission || available <= 0 || port <= 0) continue;
+        if (s.whole(F::Missione) != mission || available <= 0 || port <= 0) return true;
         const long long need = s.whole(nominalField) - s.whole(currentField);
-        if (need < 1) {
-            taskDone(s);
-            writeShip(kChannelShips, r);
-            g.Files.close(kChannelShips);
-            return;
-        }
-        const long long rate = rateFactor * portWorkRate(port);
+        const long long rate = need < 1 ? 0 : rateFactor * portWorkRate(port);
         if (rate <= 0) {
             taskDone(s);
             writeShip(kChannelShips, r);
-            SalvaDatiBasi();
-            g.Files.close(kChannelShips);
-            return;
+            // A full ship ends the pass with nothing saved; a port without work saves.
+            if (need >= 1) SalvaDatiBasi();
+            whole = false;
+            return false;
         }
         const long long moved = std::min({rate, need, available});
         s.setNumber(currentField, s.whole(currentField) + moved);
@@ -70,9 +64,9 @@ void fillPass(int mission, int nominalField, int currentField, int rateFactor) {
             taskDone(s);
         }
         writeShip(kChannelShips, r);
-    }
-    g.Files.close(kChannelShips);
-    SalvaDatiBasi();
+        return true;
+    });
+    if (whole) SalvaDatiBasi();
 }
 
 } // namespace
@@ -80,23 +74,19 @@ void fillPass(int mission, int nominalField, int currentField, int rateFactor) {
 void FaseSCA() {
     Globals& g = G();
     if (!sideInPlay()) return;
-    // Opening the channel closes what the base panel's lists left open on it.
-    const int count = openShipFile(kChannelShips, g.CurrentSide);
     ShipRecord& s = g.ShipRecordBuffer;
-    for (int r = 1; r <= count; ++r) {
-        readShip(kChannelShips, r);
+    bool whole = true;
+    forEachShip(g.CurrentSide, [&](int r) {
         const int port = portOf(s);
-        if (port <= 0 || s.whole(F::Missione) != kUnloading) continue;
+        if (port <= 0 || s.whole(F::Missione) != kUnloading) return true;
         long long cargo = s.whole(F::CargoM);
         const bool tanker = s.text(F::Tipo) == QLatin1String("PT");
         const long long operativity = s.whole(F::OperativitaM);
         // A tanker unloads fuel only from an operativity of 40 up.
         long long fuel = tanker && operativity - 20 >= 20 ? operativity - 20 : 0;
         long long rate = portWorkRate(port);
-        if (rate <= 0) {
-            g.Files.close(kChannelShips);
-            return;
-        }
+        // A port without work stops the pass; the ship keeps its task and waits.
+        if (rate <= 0) return whole = false;
         if (fuel > 0) rate *= 2;
         const long long cargoMoved = std::clamp(cargo, 0LL, rate), fuelMoved = std::clamp(fuel, 0LL, rate);
         cargo -= cargoMoved;
@@ -106,9 +96,9 @@ void FaseSCA() {
         s.setNumber(F::CargoM, cargo);
         if (tanker && operativity > 20) s.setNumber(F::OperativitaM, fuel + 20);
         writeShip(kChannelShips, r);
-    }
-    g.Files.close(kChannelShips);
-    SalvaDatiBasi();
+        return true;
+    });
+    if (whole) SalvaDatiBasi();
 }
 
 void FaseCAR() {
@@ -122,7 +112,6 @@ void FaseRIF() {
 void FaseRIP() {
     Globals& g = G();
     if (!sideInPlay()) return;
-    const int count = openShipFile(kChannelShips, g.CurrentSide);
     ShipRecord& s = g.ShipRecordBuffer;
     // Current value, its nominal, and the die before the port's level is taken off.
     struct Repaired {
@@ -136,14 +125,13 @@ void FaseRIP() {
         {F::DirTiroM, F::DirTiro, 8},
         {F::CAIncendiM, F::CAIncendi, 8},
     };
-    for (int r = 1; r <= count; ++r) {
-        readShip(kChannelShips, r);
+    forEachShip(g.CurrentSide, [&](int r) {
         const int port = portOf(s);
         const long long available = availablePoints(port);
         const int level = g.BasePortLevel[port];
         // Rolled for every ship, in repair or not.
         const int test = rollDie(100) + 3 * level;
-        if (available <= 50 || test >= 30 || s.whole(F::Missione) != kRepair) continue;
+        if (available <= 50 || test >= 30 || s.whole(F::Missione) != kRepair) return true;
         long long value[6];
         for (int k = 0; k < 6; ++k)
             value[k] = s.whole(kRepaired[k].current) + rollDie(std::max(1, kRepaired[k].sides - level));
@@ -163,6 +151,6 @@ void FaseRIP() {
         g.BaseTable[port][22] += paid;
         g.BaseTable[port][12] += paid;
         SalvaDatiBasi();
-    }
-    g.Files.close(kChannelShips);
+        return true;
+    });
 }

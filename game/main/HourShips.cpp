@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -77,15 +78,12 @@ void spreadToAssisting(const std::vector<int>& records, int spread) {
 }
 
 // Every ship record of the side in turn, in the shared buffer, after every channel is closed.
-template <class Visit> void eachShipOfSide(Visit visit) {
-    Globals& g = G();
-    g.Files.closeAll();
-    const int count = openShipFile(kChannelShips, g.CurrentSide);
-    for (int r = 1; r <= count; ++r) {
-        readShip(kChannelShips, r);
-        visit(r, g.ShipRecordBuffer);
-    }
-    g.Files.close(kChannelShips);
+void eachShipOfSide(const std::function<void(int record, ShipRecord& ship)>& visit) {
+    G().Files.closeAll();
+    forEachShip(G().CurrentSide, [&](int r) {
+        visit(r, G().ShipRecordBuffer);
+        return true;
+    });
 }
 
 // The record numbers of the ships of each naval group 1..50, in file order, from one scan of the
@@ -148,24 +146,21 @@ void InizioOraNavi() {
     if (!sideInPlay()) return;
     const int side = g.CurrentSide;
     GroupTable& table = g.gnTable(side);
-    int count = -1;
+    ShipRecord& s = g.ShipRecordBuffer;
     for (int n = 1; n <= kGroups; ++n) {
         if (table[n][41] <= 255) continue;
         g.setState(side == kAllies ? 13 : 14, 1);
         const int wear = rollDie(12);
         if (wear >= 6) continue;
-        if (count < 0) count = openShipFile(kChannelShips, side);
-        ShipRecord& s = g.ShipRecordBuffer;
-        for (int r = 1; r <= count; ++r) {
-            readShip(kChannelShips, r);
-            if (s.whole(F::NumeroGN) != n) continue;
+        forEachShip(side, [&](int r) {
+            if (s.whole(F::NumeroGN) != n) return true;
             // No floor: a hull worn below 0 sinks in the damage phase of this hour.
             s.setNumber(F::OperativitaM, s.whole(F::OperativitaM) - 1);
             s.setNumber(F::ResistenzaM, s.whole(F::ResistenzaM) - wear);
             writeShip(kChannelShips, r);
-        }
+            return true;
+        });
     }
-    g.Files.close(kChannelShips);
 }
 
 // ---------------------------------------------------------------- fires, damage and sinking
@@ -223,14 +218,11 @@ void DanniNaviOra() {
 void AffondamentoNavi() {
     Globals& g = G();
     if (!sideInPlay()) return;
-    const int count = openShipFile(kChannelShips, g.CurrentSide);
     ShipRecord& s = g.ShipRecordBuffer;
-    for (int r = 1; r <= count; ++r) {
-        readShip(kChannelShips, r);
+    forEachShip(g.CurrentSide, [&](int r) {
         const long long fires = s.whole(F::IncendiAttivi), hull = s.whole(F::ResistenzaM);
         const int group = int(s.whole(F::NumeroGN)), port = int(s.whole(F::Porto));
-        if (group <= 0 && port <= 0) continue;
-        if (fires <= 0 && hull >= 0) continue;
+        if ((group <= 0 && port <= 0) || (fires <= 0 && hull >= 0)) return true;
         const int roll = rollDie(100);
         if (sinksByRule(s.whole(F::Affondamento) == 1, fires, s.whole(F::CAIncendiM), hull,
                         s.whole(F::Resistenza), roll)) {
@@ -258,7 +250,8 @@ void AffondamentoNavi() {
             s.setText(F::IncendiAttivi, QString()); // fires are put out in port
         }
         writeShip(kChannelShips, r);
-    }
+        return true;
+    });
     g.Files.closeAll();
     SalvaTabelleGruppi();
     SalvaDatiBasi();
