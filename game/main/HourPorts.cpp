@@ -10,6 +10,7 @@
 #include "common/RecordFiles.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace F = recordformat::ship;
 
@@ -34,15 +35,21 @@ void taskDone(ShipRecord& s) {
     s.setText(F::Missione, QStringLiteral("1"));
 }
 
+// Unloading, loading and refuelling: the side's ships in order until `visit` ends the pass
+// (false); the base table is saved after a pass that ran to its end. Opening the ships' channel
+// closes what the base panel's lists left open on it.
+void portPass(const std::function<bool(int record, ShipRecord& ship)>& visit) {
+    if (!sideInPlay()) return;
+    bool whole = true;
+    forEachShip(G().CurrentSide, [&](int r) { return whole = visit(r, G().ShipRecordBuffer); });
+    if (whole) SalvaDatiBasi();
+}
+
 // Loading and refuelling: fill the current field up to the nominal one from the port's points.
 // A ship already full, or a port that yields no work, ends its task and the side's pass.
 void fillPass(int mission, int nominalField, int currentField, int rateFactor) {
     Globals& g = G();
-    if (!sideInPlay()) return;
-    ShipRecord& s = g.ShipRecordBuffer;
-    bool whole = true;
-    // Opening the channel closes what the base panel's lists left open on it.
-    forEachShip(g.CurrentSide, [&](int r) {
+    portPass([&](int r, ShipRecord& s) {
         const int port = portOf(s);
         const long long available = availablePoints(port);
         if (s.whole(F::Missione) != mission || available <= 0 || port <= 0) return true;
@@ -53,7 +60,6 @@ void fillPass(int mission, int nominalField, int currentField, int rateFactor) {
             writeShip(kChannelShips, r);
             // A full ship ends the pass with nothing saved; a port without work saves.
             if (need >= 1) SalvaDatiBasi();
-            whole = false;
             return false;
         }
         const long long moved = std::min({rate, need, available});
@@ -66,17 +72,13 @@ void fillPass(int mission, int nominalField, int currentField, int rateFactor) {
         writeShip(kChannelShips, r);
         return true;
     });
-    if (whole) SalvaDatiBasi();
 }
 
 } // namespace
 
 void FaseSCA() {
     Globals& g = G();
-    if (!sideInPlay()) return;
-    ShipRecord& s = g.ShipRecordBuffer;
-    bool whole = true;
-    forEachShip(g.CurrentSide, [&](int r) {
+    portPass([&](int r, ShipRecord& s) {
         const int port = portOf(s);
         if (port <= 0 || s.whole(F::Missione) != kUnloading) return true;
         long long cargo = s.whole(F::CargoM);
@@ -86,7 +88,7 @@ void FaseSCA() {
         long long fuel = tanker && operativity - 20 >= 20 ? operativity - 20 : 0;
         long long rate = portWorkRate(port);
         // A port without work stops the pass; the ship keeps its task and waits.
-        if (rate <= 0) return whole = false;
+        if (rate <= 0) return false;
         if (fuel > 0) rate *= 2;
         const long long cargoMoved = std::clamp(cargo, 0LL, rate), fuelMoved = std::clamp(fuel, 0LL, rate);
         cargo -= cargoMoved;
@@ -98,7 +100,6 @@ void FaseSCA() {
         writeShip(kChannelShips, r);
         return true;
     });
-    if (whole) SalvaDatiBasi();
 }
 
 void FaseCAR() {
