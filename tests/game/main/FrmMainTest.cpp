@@ -30,15 +30,7 @@ class MainWindow : public ::testing::Test {
         EXPECT_TRUE(apriGioco()) << errors.messages.join("\n").toStdString();
         return form<FrmMain>();
     }
-    // The start window's state when the campaign is chosen: a fresh state object with its paths.
-    void choose(const QString& name = QStringLiteral("Prova")) {
-        const auto slot = G().GameSlots[1];
-        resetGlobals();
-        buildPathGlobals();
-        G().GameSlots[1] = slot;
-        G().SelectedSlot = 1;
-        G().CampaignName = name;
-    }
+    void choose(const QString& name = QStringLiteral("Prova")) { testcampaign::choose(name); }
     QString campaignFile(const QString& name) const { return folder.file("Data/giochi/" + name); }
     testsupport::ProgramFolder folder;
     testsupport::Errors errors;
