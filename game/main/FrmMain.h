@@ -68,6 +68,8 @@ class FrmMain : public platform::Form {
     void CircleAttivita();
     // Repair of base damage with points, for the bases of CurrentSide.
     void AggiornaBasiOra();
+    // The mission timing of the working air group in the air panel.
+    void OrarioGA();
 
     // Private working values of the order panels that "&Chiudi" clears.
     int IndiceAereo = 0;
