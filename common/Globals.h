@@ -217,16 +217,16 @@ struct Globals {
         Int16 GaPosY;
         Int16 TargetX; // 28, 29: target point
         Int16 TargetY;
-        Int16 GaStep;            // 27: map units a turn; MuoviGA leaves the hourly distance here
-        Int16 Radius;            // 10
-        Int16 TurnTime;          // 11
-        Int16 TurnsToTarget;     // 32
-        Int16 SearchTurns;       // 33
-        Int16 InterceptPercent;  // 8
-        Int16 GaTurnsDone;       // 22
-        Int16 GaFlightHours;     // 37
-        Int16 DetectionValue;    // 50
-        Int16 TakeOffDelay;      // 23: only the main window's loader fills it
+        Int16 GaStep;           // 27: map units a turn; MuoviGA leaves the hourly distance here
+        Int16 Radius;           // 10
+        Int16 TurnTime;         // 11
+        Int16 TurnsToTarget;    // 32
+        Int16 SearchTurns;      // 33
+        Int16 InterceptPercent; // 8
+        Int16 GaTurnsDone;      // 22
+        Int16 GaFlightHours;    // 37
+        Int16 DetectionValue;   // 50
+        Int16 TakeOffDelay;     // 23: only the main window's loader fills it
     };
     WorkingAirGroupValues WorkingAirGroup;
     Int16 CurrentGaIndex;
