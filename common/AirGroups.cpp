@@ -39,7 +39,7 @@ void CaricaDatiGA() {
     w.InterceptPercent = r[8];
     w.GaTurnsDone = r[22];
     w.GaFlightHours = r[37];
-    w.DetectionValue = r[50];
+    g.ReconSightValue = r[50];
 }
 
 void MuoviGA() {

@@ -18,9 +18,9 @@ enum AirOrderCode {
     kOrderReturn = 7,
 };
 
-// Copies group CurrentGaIndex of CurrentSide's table into WorkingAirGroup, its order into AirOrder
-// and its target naval group into TargetGn; the take-off delay is left to the air panel. Nothing
-// is loaded with no side in play or no such group.
+// Copies group CurrentGaIndex of CurrentSide's table into WorkingAirGroup, its order into AirOrder,
+// its target naval group into TargetGn and its detection value into ReconSightValue; the take-off delay is
+// left to the air panel. Nothing is loaded with no side in play or no such group.
 void CaricaDatiGA();
 
 // One hour of straight flight of the working group toward its target: the step becomes the

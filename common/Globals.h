@@ -120,6 +120,23 @@ struct Globals {
     Int16 GnAttackMarksAsse[kGroups + 1][3];
     ContactRecord CurrentContact;
 
+    // ---------------------------------------------------------------- detection and encounters
+    // The modifiers of one detection computation, cleared by AzzeraModificatori.
+    struct DetectionModifierSet {
+        // Evasion of the group looked at.
+        Int16 periscope, singleShip, largeGroup, fires, busy, alreadySeen, weather, distance;
+        // Sighting of the same group.
+        Int16 aircraftBand, periscopeSight, target, night, radar, ambush;
+    };
+    DetectionModifierSet DetectionModifiers;
+    // The looking base of a base sighting (0 none).
+    Int16 SightingBaseAlle;
+    Int16 SightingBaseAsse;
+    // The greater CAP level of two meeting groups.
+    Int16 EncounterCapLevel;
+    // The sighting value of the reconnaissance air group (its column 50).
+    Int16 ReconSightValue;
+
     // ---------------------------------------------------------------- dice and range rules
     Int16 DiceSides;
     Int16 MissionSpeed;
@@ -205,9 +222,17 @@ struct Globals {
     Int16 DepartingGn;
     Int16 SelectedGn;
 
+    // ---------------------------------------------------------------- hourly step
+    // Alarms of the hour, cleared by the hour button and shown at the end of the hour (with
+    // GnStoppedFlag and ContattiGestiti).
+    Int16 MineHitAlarm;
+    Int16 AirReturnFlag;
+    // The naval group a per-group pass of the hour works on.
+    Int16 CurrentGnIndex;
+
     // ---------------------------------------------------------------- the working air group
     // The air group being processed (CurrentGaIndex, of CurrentSide's table); its order is kept in
-    // AirOrder and its target naval group in TargetGn.
+    // AirOrder, its target naval group in TargetGn and its detection value in ReconSightValue.
     struct WorkingAirGroupValues {
         Int16 GaTargetBase;      // column 30, shown in the air panel
         Int16 TargetBaseCheck;   // column 30 again, for the target checks
@@ -225,7 +250,6 @@ struct Globals {
         Int16 InterceptPercent; // 8
         Int16 GaTurnsDone;      // 22
         Int16 GaFlightHours;    // 37
-        Int16 DetectionValue;   // 50
         Int16 TakeOffDelay;     // 23: only the main window's loader fills it
     };
     WorkingAirGroupValues WorkingAirGroup;
@@ -233,8 +257,6 @@ struct Globals {
     Int16 TargetGn;
     // The new point of an air step (x, y); the main window uses it for other points too.
     Int16 InterceptPoint[2];
-    // Raised when an air group is sent home in the hour ("RIENTRO AEREI ").
-    Int16 AirReturnFlag;
 
     // ---------------------------------------------------------------- new-campaign wizard
     // The slot the campaign being created took (0 before it is created).

@@ -68,6 +68,8 @@ class FrmMain : public platform::Form {
     void CircleAttivita();
     // Repair of base damage with points, for the bases of CurrentSide.
     void AggiornaBasiOra();
+    // Fills List7 with the own groups near the open naval group.
+    void TestoListaGN();
     // The mission timing of the working air group in the air panel.
     void OrarioGA();
 

@@ -9,6 +9,7 @@
 #include "common/BaseTable.h"
 #include "common/ContactFiles.h"
 #include "common/DataFolder.h"
+#include "common/Detection.h"
 #include "common/Dice.h"
 #include "common/GroupTables.h"
 #include "common/RangeRules.h"
@@ -21,9 +22,6 @@ using platform::intPart;
 using recordformat::aircraft::InVolo;
 using recordformat::aircraft::Persi;
 using recordformat::aircraft::Pronti;
-
-// The reconnaissance sighting of the detection rules.
-void AvvistamentoRicognitore();
 
 namespace {
 

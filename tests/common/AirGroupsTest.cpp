@@ -41,7 +41,7 @@ TEST_F(AirGroups, LoadsTheGroupOfTheSide) {
     EXPECT_EQ(w.GaPosX, 125);
     EXPECT_EQ(w.TargetY, 129);
     EXPECT_EQ(w.SearchTurns, 133);
-    EXPECT_EQ(w.DetectionValue, 150);
+    EXPECT_EQ(g.ReconSightValue, 150);
     EXPECT_EQ(w.TakeOffDelay, 3) << "left to the air panel";
 }
 
