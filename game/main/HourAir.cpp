@@ -1,8 +1,6 @@
 // The air passes of the hourly step: landing of the groups ordered home ("GAx"), weather, night and
 // fatigue returns ("GA1"), movement in flight, combat air patrol and reconnaissance ("CAP"),
 // bombers over their targets ("BBA") and the naval bombardment contacts ("BBN").
-#include "HourAir.h"
-
 #include "FrmMain.h"
 #include "HourPhases.h"
 #include "common/AirGroups.h"
@@ -12,6 +10,7 @@
 #include "common/Detection.h"
 #include "common/Dice.h"
 #include "common/GroupTables.h"
+#include "common/MapRoutines.h"
 #include "common/RangeRules.h"
 #include "common/RecordFiles.h"
 #include "platform/Form.h"
@@ -315,8 +314,8 @@ void ContattiGNOra() {
         Int16* r = g.gnTable(side)[n];
         if (r[1] <= 0 || r[7] != 4) continue;
         for (int b = first; b <= last; ++b) {
+            if (!onBaseSquare(r[25], r[26], b)) continue;
             const int bx = g.BaseMapXY[b][1], by = g.BaseMapXY[b][2];
-            if (!onBaseSquare(r[25], r[26], bx, by)) continue;
             r[33] = b;
             if (side == kAllies) {
                 g.ContactUnitAlle = n;
@@ -331,10 +330,6 @@ void ContattiGNOra() {
             ScriviContattoGN2();
         }
     }
-}
-
-bool onBaseSquare(int x, int y, int bx, int by) {
-    return bx <= x && x <= bx + 180 && by <= y && y <= by + 180;
 }
 
 void FrmMain::OrarioGA() {
