@@ -1,6 +1,7 @@
 #include "BaseTable.h"
 
 #include "DataFolder.h"
+#include "SaveBatch.h"
 
 namespace {
 const char* const kBaseFile = "DatiBasi.dat";
@@ -8,6 +9,7 @@ const char* const kStateFile = "eventigioco.dat";
 } // namespace
 
 void SalvaDatiBasi() {
+    if (holdSave(SalvaDatiBasi)) return;
     Globals& g = G();
     writeOnChannel(kChannelBaseTable, stackFile(kBaseFile), CloseRule::OwnChannel,
                    [&](platform::TextWriter& w) {

@@ -1,6 +1,7 @@
 #include "CampaignSetup.h"
 
 #include "DataFolder.h"
+#include "SaveBatch.h"
 
 namespace {
 
@@ -76,6 +77,10 @@ void CaricaSetUpGioco() {
 }
 
 void SalvaMine() {
+    if (holdSave(SalvaMine)) {
+        G().Files.closeAll();
+        return;
+    }
     writeOnChannel(kChannelGroups, mineFilePath(), CloseRule::AllChannels, [](platform::TextWriter& w) {
         for (int f = 1; f <= kMineFields; ++f)
             for (int r = 1; r <= kMineRows; ++r) w.writeNumber(G().MineFields[f][r]);

@@ -1,6 +1,7 @@
 #include "GroupTables.h"
 
 #include "DataFolder.h"
+#include "SaveBatch.h"
 
 #include "platform/Colors.h"
 
@@ -42,6 +43,7 @@ void SalvaTabelleGruppi() {
     Globals& g = G();
     const Tables t = tablesOf(g);
     g.Files.closeAll();
+    if (holdSave(SalvaTabelleGruppi)) return;
     for (int k = 0; k < 4; ++k)
         writeOnChannel(kChannelGroups, stackFile(kTableWords[k]), CloseRule::AllChannels,
                        [&](platform::TextWriter& w) {

@@ -30,6 +30,8 @@ void FrmMain::wireHandlers() {
     Command4.Click = [this] { Command4_Click(); };
     Image1.Click = [this] { Image1_Click(); };
     Image17.Click = [this] { Image17_Click(); };
+    Command22.Click = [this] { Command22_Click(); };
+    Command23.Click = [this] { Command23_Click(); };
     MnFileChiudi.Click = [this] { UnloadAllForms(); };
 }
 

@@ -44,6 +44,15 @@ class FrmMain : public platform::Form {
     void takeSide(int side);
     // The contact board windows leave when a side takes the screen or closes.
     void unloadContactBoard();
+    // Loads and shows the contact board with its plot window; the board gives the hour button back
+    // when it closes.
+    void showContactBoard();
+    // The hour, all or nothing for the campaign's files: false (and the campaign as it was, the
+    // player told why) when a phase failed.
+    bool runHourWhole();
+    // The phases' share of the status label and the progress bar.
+    void showPhase(const char* code);
+    void showProgress(int value);
     // Fills the payload combos of the air panel.
     void CaricaComboAerei();
     void RecuperaAttivazioni();
@@ -72,6 +81,8 @@ class FrmMain : public platform::Form {
     void TestoListaGN();
     // The mission timing of the working air group in the air panel.
     void OrarioGA();
+    // The map-edge entry that the next map press places: 0 none, 4 Alexandria, 5 Gibraltar.
+    int EntryMode = 0;
 
     // Private working values of the order panels that "&Chiudi" clears.
     int IndiceAereo = 0;
