@@ -141,20 +141,12 @@ void appendMessage(const QString& text) {
 void FaseGAx() {
     Globals& g = G();
     QSet<int> bases;
-    try {
-        for (int side : {kAllies, kAxis}) {
-            g.CurrentSide = side;
-            for (int n = 1; n <= kGroups; ++n) {
-                const Int16* r = g.gaTable(side)[n];
-                if (r[1] > 0 && r[7] == kOrderReturn) landAirGroup(side, n, bases);
-            }
+    for (int side : {kAllies, kAxis}) {
+        g.CurrentSide = side;
+        for (int n = 1; n <= kGroups; ++n) {
+            const Int16* r = g.gaTable(side)[n];
+            if (r[1] > 0 && r[7] == kOrderReturn) landAirGroup(side, n, bases);
         }
-    } catch (...) {
-        // What was landed before the fault is already in the aircraft files: save the tables so
-        // those groups are not landed a second time.
-        SalvaTabelleGruppi();
-        SalvaDatiBasi();
-        throw;
     }
     for (int b : bases)
         if (g.BaseTable[b][6] < 0) g.BaseTable[b][6] = 0;
