@@ -4,6 +4,7 @@
 #include "common/AirGroups.h"
 #include "common/ContactFiles.h"
 #include "common/Dice.h"
+#include "game/main/FrmMain.h"
 #include "game/main/HourPhases.h"
 #include "tests/support/TestSupport.h"
 
@@ -23,7 +24,10 @@ class HourAir : public ::testing::Test {
         CaricaCoordinateBasi();
         G().DayFlag = 1;
     }
-    void TearDown() override { resetGlobals(); }
+    void TearDown() override {
+        platform::testing::resetForms();
+        resetGlobals();
+    }
 
     // An air group in flight from (ox, oy) with n aircraft of the given cost.
     Int16* group(int side, int n, int order, int aircraft = 6, int ox = 1000, int oy = 3000) {
@@ -397,6 +401,8 @@ TEST_F(HourAir, AScoutFindsAGroupWithASuccessRollAndNotWithAFailure) {
 
 TEST_F(HourAir, AScoutOverAPatrolledGroupMayBeIntercepted) {
     Globals& g = G();
+    FrmMain& f = platform::form<FrmMain>(); // the campaign open in the main window
+    f.Label17.setCaption(QStringLiteral("GA2: "));
     Int16* enemy = g.GnTableAlle[3];
     enemy[1] = 1, enemy[3] = 9, enemy[4] = 3, enemy[25] = 5100, enemy[26] = 2000, enemy[28] = 5;
     enemy[50] = 1;
@@ -412,6 +418,7 @@ TEST_F(HourAir, AScoutOverAPatrolledGroupMayBeIntercepted) {
     EXPECT_EQ(r[5], 2) << "the damaged count never goes down";
     EXPECT_EQ(r[41], 3) << "the remaining rolls still count";
     EXPECT_EQ(g.AirReturnFlag, 1);
+    EXPECT_EQ(f.Label17.caption(), "GA2: RICOGNITORE INTERCETTATO *** ");
 }
 
 // ---------------------------------------------------------------- bombers and bombardments
