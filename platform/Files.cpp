@@ -296,38 +296,39 @@ Channels::~Channels() {
     }
 }
 
+namespace {
+std::unique_ptr<Channels::Channel> newChannel(Channels::Channel::Kind kind, const QString& path) {
+    auto c = std::make_unique<Channels::Channel>();
+    c->kind = kind;
+    c->path = diskPath(path);
+    return c;
+}
+} // namespace
+
 void Channels::openInput(int channel, const QString& path) {
     close(channel);
-    auto c = std::make_unique<Channel>();
-    c->kind = Channel::In;
-    c->path = diskPath(path);
+    auto c = newChannel(Channel::In, path);
     c->reader = std::make_unique<TextReader>(path);
     open_[channel] = std::move(c);
 }
 
 void Channels::openOutput(int channel, const QString& path) {
     close(channel);
-    auto c = std::make_unique<Channel>();
-    c->kind = Channel::Out;
-    c->path = diskPath(path);
+    auto c = newChannel(Channel::Out, path);
     c->writer = std::make_unique<TextWriter>();
     open_[channel] = std::move(c);
 }
 
 void Channels::openAppend(int channel, const QString& path) {
     close(channel);
-    auto c = std::make_unique<Channel>();
-    c->kind = Channel::App;
-    c->path = diskPath(path);
+    auto c = newChannel(Channel::App, path);
     c->writer = std::make_unique<TextWriter>();
     open_[channel] = std::move(c);
 }
 
 void Channels::openRandom(int channel, const QString& path, int recordLength) {
     close(channel);
-    auto c = std::make_unique<Channel>();
-    c->kind = Channel::Rnd;
-    c->path = diskPath(path);
+    auto c = newChannel(Channel::Rnd, path);
     c->records = std::make_unique<RecordFile>(path, recordLength);
     open_[channel] = std::move(c);
 }

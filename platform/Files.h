@@ -131,8 +131,9 @@ public:
     void closeAll();
     int freeChannel() const;
 
-private:
     struct Channel;
+
+private:
     std::map<int, std::unique_ptr<Channel>> open_;
 };
 
