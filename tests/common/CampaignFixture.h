@@ -1,5 +1,5 @@
-// A fresh state object over a temporary program folder holding an empty campaign folder, with the
-// paths built as the start window builds them.
+// A fresh state object over a temporary program folder holding an empty campaign folder (and, when
+// asked, a copy of the shipped data), with the paths built as the start window builds them.
 #pragma once
 
 #include "common/DataFolder.h"
@@ -7,8 +7,9 @@
 #include "tests/support/TestSupport.h"
 
 class CampaignFolder {
-public:
-    explicit CampaignFolder(const QString& name = QStringLiteral("Prova")) : folder_(false) {
+  public:
+    explicit CampaignFolder(const QString& name = QStringLiteral("Prova"), bool withShippedData = false)
+        : folder_(withShippedData) {
         resetGlobals();
         buildPathGlobals();
         makeDataFolders();
@@ -20,6 +21,6 @@ public:
     QString game(const QString& name) const { return folder_.file("Data/giochi/" + name); }
     QString data(const QString& name) const { return folder_.file("Data/" + name); }
 
-private:
+  private:
     testsupport::ProgramFolder folder_;
 };

@@ -1,0 +1,230 @@
+// The naval phases of the hour on the shipped map: movement with the land test, the end of the
+// route, wear, ambush; the bases' look-out and the encounters at their range limits.
+#include "game/main/NavalHour.h"
+#include "TestCampaign.h"
+#include "common/Dice.h"
+#include "common/MapRoutines.h"
+#include "tests/common/CampaignFixture.h"
+#include "tests/common/MapForm.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace F = recordformat::ship;
+
+class NavalHour : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        platform::PictureBox& map = platform::form<MapForm>().PicBitMap;
+        ASSERT_TRUE(map.loadPicture(platform::appFolder() + "\\ArchBmp\\Med1colDay.Bmp"));
+        map.setScale(0, 0, 15250, 6930);
+        G().MapPicture = &map;
+    }
+    void TearDown() override { platform::testing::resetForms(); }
+    // A group in use of five ships at a point, with course, step, route hours and knots.
+    Int16* group(int side, int n, int x, int y, int course = 0, int step = 0, int routeHours = 0,
+                 int knots = 10) {
+        Int16* r = G().gnTable(side)[n];
+        for (int c = 1; c <= kGroupColumns; ++c) r[c] = 0;
+        r[1] = 1, r[4] = 5, r[6] = 50, r[25] = x, r[26] = y;
+        r[28] = course, r[27] = step, r[29] = routeHours, r[14] = knots;
+        return r;
+    }
+    void move(int side) {
+        G().CurrentSide = side;
+        moveNavalGroups();
+        G().CurrentSide = 0;
+    }
+    // Which looks or encounters a phase rolled dice for: the d7 of a base, the d8s of a meeting.
+    int rollsOf(const std::function<void()>& phase, int sides) {
+        QList<int> rolled;
+        setDiceSource([&](int n) {
+            rolled << n;
+            return 1;
+        });
+        phase();
+        setDiceSource({});
+        return int(rolled.count(sides));
+    }
+    CampaignFolder campaign{QStringLiteral("Prova"), true};
+};
+
+// Middle of Sicily, less the offset of the middle of a group's box.
+constexpr int kSicilyX = 5477 - 50, kSicilyY = 2911 - 40;
+
+} // namespace
+
+TEST_F(NavalHour, GroupsMoveByTheLandTest) {
+    Globals& g = G();
+    Int16* atSea = group(kAllies, 1, 8500, 4500, 5, 100, 3);
+    Int16* lastHour = group(kAllies, 2, 8500, 4000, 7, 100, 1, 25);
+    Int16* ashore = group(kAxis, 3, kSicilyX - 300, kSicilyY, 5, 300, 6);
+    Int16* moored = group(kAxis, 4, 8000, 4500, 5, 0, 6);
+    Int16* free = group(kAxis, 5, 8000, 4000, 5, 100, 6);
+    free[1] = 0;
+    g.GnStoppedFlag = 0;
+    move(kAllies);
+    EXPECT_EQ(g.GnStoppedFlag, 1);
+    move(kAxis);
+
+    EXPECT_EQ(atSea[25], 8600);
+    EXPECT_EQ(atSea[29], 2);
+    EXPECT_EQ(atSea[24], 1);
+    EXPECT_EQ(atSea[31], 1);
+    EXPECT_EQ(atSea[27], 100) << "still under way";
+
+    EXPECT_EQ(lastHour[26], 4100);
+    EXPECT_EQ(lastHour[30], 1) << "above 20 knots";
+    EXPECT_EQ(lastHour[14] + lastHour[27] + lastHour[28], 0) << "stopped at the end of its route";
+
+    EXPECT_EQ(ashore[25], kSicilyX - 300) << "the step onto Sicily is undone";
+    EXPECT_EQ(ashore[29], 0);
+    EXPECT_EQ(ashore[27], 0);
+    EXPECT_EQ(ashore[31], 0);
+
+    EXPECT_EQ(moored[25], 8000);
+    EXPECT_EQ(moored[24], 0) << "a group with no step does not count an hour under way";
+    EXPECT_EQ(free[25], 8000);
+}
+
+TEST_F(NavalHour, AnAlliedGroupLeavesTheMapAndRunsBeyondIt) {
+    Globals& g = G();
+    Int16* west = group(kAllies, 1, 150, 2500, 4, 300, 5);
+    move(kAllies);
+    EXPECT_EQ(west[17], 1) << "through the Gibraltar edge";
+    EXPECT_EQ(west[28], 4);
+    EXPECT_EQ(west[27], 300) << "an off-map group is not stopped";
+    EXPECT_EQ(west[29], 0);
+
+    Int16* back = group(kAllies, 2, 0, 0, 5, 300, 1);
+    back[17] = 1, back[16] = 900;
+    west[1] = 0;
+    move(kAllies);
+    EXPECT_EQ(back[16], 600);
+    EXPECT_EQ(back[29], 1);
+    EXPECT_EQ(back[27], 300);
+    EXPECT_EQ(back[24], 1);
+
+    Int16* axis = group(kAxis, 1, 150, 2500, 4, 300, 5);
+    move(kAxis);
+    EXPECT_EQ(axis[17], 0) << "only Allied groups leave the map";
+    EXPECT_EQ(axis[27], 0);
+    EXPECT_EQ(g.GnTableAlle[1][28], 4) << "the Axis move wrote nothing into the Allied table";
+}
+
+TEST_F(NavalHour, ConsumptionWearsTheShips) {
+    testcampaign::appendShips(
+        kAllies,
+        {{.group = 1, .operativity = 5}, {.group = 2, .operativity = 5}, {.group = 1, .operativity = 1}});
+    Int16* worn = group(kAllies, 1, 8500, 4500, 5, 100, 5);
+    worn[31] = 19, worn[30] = 6, worn[6] = 1;
+    Int16* fresh = group(kAllies, 2, 8500, 4000, 5, 100, 5);
+    fresh[31] = 18, fresh[30] = 6, fresh[6] = 3;
+    move(kAllies);
+    EXPECT_EQ(worn[30] + worn[31], 0);
+    EXPECT_EQ(worn[6], 1) << "down to 0, then 1 again at 4 knots";
+    EXPECT_EQ(worn[14], 4);
+    EXPECT_EQ(worn[27], 40);
+    EXPECT_EQ(fresh[31], 19) << "25 is not yet worn";
+    EXPECT_EQ(fresh[6], 3);
+
+    Globals& g = G();
+    const int count = openShipFile(kChannelShips, kAllies);
+    QList<int> operativity;
+    for (int r = 1; r <= count; ++r) {
+        readShip(kChannelShips, r);
+        operativity << int(g.ShipRecordBuffer.whole(F::OperativitaM));
+    }
+    g.Files.close(kChannelShips);
+    EXPECT_EQ(operativity, (QList<int>{4, 5, 1})) << "group 1's ships, never below 1";
+}
+
+TEST_F(NavalHour, SmallGroupsAtRestTurnToAmbush) {
+    Globals& g = G();
+    Int16* subs = group(kAllies, 1, 8500, 4500);
+    subs[4] = 3, subs[39] = 3, subs[6] = 2;
+    Int16* tired = group(kAllies, 2, 8500, 4000);
+    tired[4] = 3, tired[39] = 3, tired[6] = 1;
+    Int16* offMap = group(kAllies, 3, 0, 0);
+    offMap[4] = 2, offMap[37] = 2, offMap[17] = 1;
+    Int16* destroyers = group(kAxis, 1, 8000, 4500);
+    destroyers[4] = 2, destroyers[37] = 2, destroyers[27] = 30;
+    Int16* mixed = group(kAxis, 2, 8000, 4000);
+    mixed[4] = 2, mixed[37] = 1, mixed[39] = 1;
+    Int16* inPort = group(kAxis, 3, 8000, 3500);
+    inPort[4] = 1, inPort[37] = 1, inPort[20] = 1;
+    Int16* sailing = group(kAxis, 4, 8000, 3000, 5, 100, 2);
+    sailing[4] = 1, sailing[37] = 1;
+    Int16* burning = group(kAxis, 5, 8000, 2500);
+    burning[4] = 1, burning[37] = 1, burning[5] = 1;
+    setAmbushes();
+    EXPECT_EQ(subs[7], 5);
+    EXPECT_EQ(destroyers[7], 5);
+    EXPECT_EQ(destroyers[27], 0) << "an ambush waits";
+    for (const Int16* r : {tired, offMap, mixed, inPort, sailing, burning}) EXPECT_NE(r[7], 5);
+    EXPECT_EQ(g.GnTableAsse[50][7], 0) << "free rows stay";
+}
+
+TEST_F(NavalHour, BasesSeeToTheirRange) {
+    Globals& g = G();
+    g.BaseMapXY[12][1] = 5000, g.BaseMapXY[12][2] = 3000; // look-out point (5100, 3100)
+    g.BaseLevel[12] = 1;
+    g.BaseLevel[13] = 0; // a base outside levels 1..6 does not look out
+    group(kAxis, 1, 5100 + 900, 3100);
+    const struct {
+        int level, weather, x, sightings;
+    } cases[] = {{1, 0, 900, 1}, {1, 0, 901, 0}, {2, 3, 630, 1}, {2, 3, 631, 0}, {3, 1, 660, 1},
+                 {4, 1, 661, 0}, {5, 0, 650, 1}, {6, 3, 380, 1}, {6, 3, 381, 0}};
+    for (const auto& c : cases) {
+        g.BaseLevel[12] = c.level;
+        g.setState(3, c.weather);
+        g.GnTableAsse[1][25] = 5100 + c.x;
+        EXPECT_EQ(rollsOf(alliedBaseLookouts, 7), c.sightings) << c.level << " " << c.weather << " " << c.x;
+    }
+    EXPECT_EQ(g.ContactDistance, 381) << "the last distance measured";
+
+    // The Axis bases look at every Allied group in use, also one beyond the map edge.
+    for (int b = 1; b <= 11; ++b) g.BaseLevel[b] = 0;
+    g.BaseLevel[7] = 5;
+    g.BaseMapXY[7][1] = 4870, g.BaseMapXY[7][2] = 6000;
+    g.setState(3, 0);
+    group(kAllies, 2, 4970, 6100 - 650);
+    group(kAllies, 3, 4970, 6100 - 651);
+    Int16* offMap = group(kAllies, 4, 0, 0);
+    offMap[17] = 1;
+    g.BaseMapXY[1][1] = -100, g.BaseMapXY[1][2] = -100;
+    g.BaseLevel[1] = 1;
+    EXPECT_EQ(rollsOf(axisBaseLookouts, 7), 2);
+    EXPECT_EQ(g.EncounterGnAsse, 0);
+    EXPECT_EQ(lookoutRange(0, 0), -1);
+    EXPECT_EQ(lookoutRange(7, 0), -1);
+}
+
+TEST_F(NavalHour, GroupsMeetWithinTheirRange) {
+    Globals& g = G();
+    Int16* allied = group(kAllies, 1, 5000, 3000);
+    Int16* axis = group(kAxis, 2, 5300, 3000);
+    EXPECT_EQ(rollsOf(navalEncounters, 8), 2) << "300 apart without aircraft";
+    EXPECT_EQ(g.EncounterGnAlle, 1);
+    EXPECT_EQ(g.EncounterGnAsse, 2);
+    EXPECT_EQ(g.ContactDistance, 300);
+    axis[25] = 5301;
+    EXPECT_EQ(rollsOf(navalEncounters, 8), 0);
+    axis[12] = 4; // either side's CAP level widens the range
+    axis[25] = 5540;
+    EXPECT_EQ(rollsOf(navalEncounters, 8), 2);
+    EXPECT_EQ(g.EncounterCapLevel, 4);
+    axis[25] = 5541;
+    EXPECT_EQ(rollsOf(navalEncounters, 8), 0);
+    axis[12] = 0, allied[12] = 4, axis[25] = 5500;
+    EXPECT_EQ(rollsOf(navalEncounters, 8), 2);
+    allied[17] = 1;
+    EXPECT_EQ(rollsOf(navalEncounters, 8), 0) << "an Allied group off the map meets nobody";
+    allied[17] = 0, axis[1] = 0;
+    EXPECT_EQ(rollsOf(navalEncounters, 8), 0);
+
+    countGroupHours();
+    EXPECT_EQ(allied[41], 1);
+    EXPECT_EQ(axis[41], 0) << "a free row counts no hours";
+}
