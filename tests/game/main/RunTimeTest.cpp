@@ -92,7 +92,7 @@ TEST_F(HourButton, PhasesInTheirOrderWithTheirCodes) {
                                   "[EVV]0",
                                   passes("TipoGN", "6"),
                                   "[GAx]0 FaseGAx 7",
-                                  "[GA1]0 FaseGA1 8 9",
+                                  "[GA1]2 FaseGA1 8 9", // the landing leaves the Axis in play
                                   passes("MuoviGAInVolo", "10"),
                                   "[CAP]2",
                                   passes("PattugliaCAP", "11"),
