@@ -27,6 +27,8 @@ namespace {
 // The aircraft file of a landing group is read and rewritten on the channel the air panel keeps
 // its base's aircraft file on; the step closes every channel when it saves the tables anyway.
 constexpr int kChannelAircraft = 1;
+// The naval order Bombardamento (naval-group column 7).
+constexpr int kNavalBombardment = 4;
 
 bool sideInPlay(int side) {
     return side == kAllies || side == kAxis;
@@ -123,7 +125,7 @@ void weatherDamage(Int16* r) {
     }
 }
 
-// Sent home by the weather: turned about and set 200 units east, off its course.
+// Sent home by the weather, 200 units east of where it was.
 void weatherReturn(Int16* r) {
     sendAirGroupHome(r);
     r[25] = saturate16(r[25] + 200LL);
@@ -272,7 +274,7 @@ void RicognizioneOra() {
                 (side == kAllies ? g.EncounterGnAsse : g.EncounterGnAlle) = e;
                 AvvistamentoRicognitore();
                 if (r[7] == kOrderRecon && gn[50] > 0 && rollD(100) <= 10) {
-                    // The damaged count only grows: an interception marks one more if none was.
+                    // An interception leaves at least one aircraft damaged; a higher count stands.
                     if (r[5] < 1) r[5] = 1;
                     sendAirGroupHome(r);
                     appendMessage(QStringLiteral("RICOGNITORE INTERCETTATO *** "));
@@ -304,7 +306,7 @@ void ContattiGNOra() {
     const int first = side == kAllies ? 1 : 12, last = side == kAllies ? 11 : 12;
     for (int n = 1; n <= kGroups; ++n) {
         Int16* r = g.gnTable(side)[n];
-        if (r[1] <= 0 || r[7] != 4) continue;
+        if (r[1] <= 0 || r[7] != kNavalBombardment) continue;
         for (int b = first; b <= last; ++b) {
             if (!onBaseSquare(r[25], r[26], b)) continue;
             const int bx = g.BaseMapXY[b][1], by = g.BaseMapXY[b][2];
