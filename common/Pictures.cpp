@@ -5,6 +5,10 @@
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHash>
+
 namespace {
 void reportMissing(const QString& path) {
     if (G().MissingPictures.contains(path)) return;
@@ -14,11 +18,30 @@ void reportMissing(const QString& path) {
 } // namespace
 
 QImage designPicture(const QString& path) {
-    QImage img;
-    if (!platform::fileExists(path) || !img.load(platform::diskPath(path))) {
+    // The map is put back several times an hour; a picture is decoded again only when its file
+    // changed.
+    struct Decoded {
+        QDateTime modified;
+        qint64 size;
+        QImage image;
+    };
+    static QHash<QString, Decoded> decoded;
+    const QString disk = platform::diskPath(path);
+    const QFileInfo file(disk);
+    if (!file.exists() || !file.isFile()) {
         reportMissing(path);
         return QImage();
     }
+    const auto found = decoded.constFind(disk);
+    if (found != decoded.constEnd() && found->modified == file.lastModified() && found->size == file.size())
+        return found->image;
+    QImage img;
+    if (!img.load(disk)) {
+        decoded.remove(disk);
+        reportMissing(path);
+        return QImage();
+    }
+    decoded.insert(disk, {file.lastModified(), file.size(), img});
     return img;
 }
 
