@@ -24,27 +24,6 @@ class AirGroups : public ::testing::Test {
 
 } // namespace
 
-TEST_F(AirGroups, LoadsTheGroupOfTheSide) {
-    Globals& g = G();
-    Int16* r = g.GaTableAsse[7];
-    for (int c = 1; c <= kGroupColumns; ++c) r[c] = 100 + c;
-    g.GaTableAlle[7][25] = 1;
-    g.CurrentSide = kAxis;
-    g.CurrentGaIndex = 7;
-    g.WorkingAirGroup.TakeOffDelay = 3;
-    CaricaDatiGA();
-    const auto& w = g.WorkingAirGroup;
-    EXPECT_EQ(g.AirOrder, 107);
-    EXPECT_EQ(g.TargetGn, 131);
-    EXPECT_EQ(w.GaTargetBase, 130);
-    EXPECT_EQ(w.TargetBaseCheck, 130);
-    EXPECT_EQ(w.GaPosX, 125);
-    EXPECT_EQ(w.TargetY, 129);
-    EXPECT_EQ(w.SearchTurns, 133);
-    EXPECT_EQ(g.ReconSightValue, 150);
-    EXPECT_EQ(w.TakeOffDelay, 3) << "left to the air panel";
-}
-
 TEST_F(AirGroups, StraightStepTowardTheTarget) {
     EXPECT_EQ(step(1000, 3000, 1000, 1000, 20), std::make_pair(1000, 2700)) << "along y only";
     EXPECT_EQ(step(1000, 1000, 3000, 1000, 20), std::make_pair(1300, 1000)) << "same y: almost all along x";
@@ -73,21 +52,6 @@ TEST_F(AirGroups, SearchRollsAgainstTurnsPercentageAndWeather) {
     EXPECT_TRUE(searchRoll(row, 25, 2));
     EXPECT_TRUE(searchRoll(row, 25, 2));
     EXPECT_EQ(row[41], 2) << "never more in action than can fly";
-}
-
-TEST_F(AirGroups, SentHomeAPatrolLeavesItsGroup) {
-    Int16 patrol[kGroupColumns + 1] = {}, scout[kGroupColumns + 1] = {};
-    patrol[7] = kOrderCap, patrol[49] = 4, patrol[36] = 1, patrol[50] = 11;
-    scout[7] = kOrderRecon, scout[49] = 4;
-    sendAirGroupHome(patrol);
-    EXPECT_EQ(G().AirReturnFlag, 1);
-    EXPECT_EQ(patrol[7], kOrderReturn);
-    EXPECT_EQ(patrol[34], 9);
-    EXPECT_EQ(patrol[36], 0);
-    EXPECT_EQ(patrol[49], 0);
-    EXPECT_EQ(patrol[50], 0);
-    sendAirGroupHome(scout);
-    EXPECT_EQ(scout[49], 4) << "only a patrol's naval group is cleared";
 }
 
 TEST_F(AirGroups, MissionTimingOfTheAirPanel) {

@@ -153,15 +153,15 @@ TEST_F(HourAir, WorstWeatherDamagesEveryGroupInFlightAndSendsItHome) {
     EXPECT_EQ(g.WeatherSeverity, 3);
 }
 
-TEST_F(HourAir, WeatherDamageIsWorseByNight) {
-    Globals& g = G();
-    g.setState(3, 3);
-    g.DayFlag = 0;
-    Int16* r = group(kAllies, 1, kOrderPatrol, 2);
-    r[26] = 4250; // 22 by night
-    ChosenDice dice({22, 23});
+TEST_F(HourAir, ByNightTheStormIsWorseAndSendsItalianGroupsHomeTwice) {
+    G().setState(3, 3);
+    G().DayFlag = 0;
+    Int16* r = group(kAxis, 1, kOrderPatrol, 2);
+    r[26] = 4250, r[42] = 1, r[37] = 5; // 1250 from home: 22 by night
+    ChosenDice dice({22, 23, 1});
     FaseGA1();
     EXPECT_EQ(r[5], 1);
+    EXPECT_EQ(r[25], 1400) << "by the storm and again as an Italian group at night";
 }
 
 TEST_F(HourAir, ItalianGroupsMayTurnBackAtNight) {
@@ -190,17 +190,6 @@ TEST_F(HourAir, ItalianGroupsMayTurnBackAtNight) {
     ChosenDice always({100, 100, 100});
     FaseGA1();
     EXPECT_EQ(lucky[7], kOrderReturn) << "at weather 2 any roll turns it back";
-}
-
-TEST_F(HourAir, AnItalianGroupInTheStormIsSentHomeTwice) {
-    Globals& g = G();
-    g.setState(3, 3);
-    g.DayFlag = 0;
-    Int16* r = group(kAxis, 1, kOrderPatrol, 1);
-    r[42] = 1, r[37] = 5;
-    ChosenDice dice({100, 1});
-    FaseGA1();
-    EXPECT_EQ(r[25], 1400);
 }
 
 TEST_F(HourAir, FatigueSendsLongFlightsAndHeavyLossesHome) {
