@@ -2,14 +2,6 @@
 // (remove the pass from this file when it is written elsewhere).
 #include "HourPhases.h"
 
-void FaseGAx() {}
-void FaseGA1() {}
-void MuoviGAInVolo() {}
-void PattugliaCAP() {}
-void RicognizioneOra() {}
-void ArrivoGA() {}
-void ContattiGNOra() {}
-
 void InizioOraNavi() {}
 void AggiornaGNDaNavi() {}
 void ColpiMine() {}
