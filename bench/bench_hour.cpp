@@ -1,13 +1,10 @@
 // One press of the hour button on a full campaign (50 naval and 50 air groups a side, 600 ships a
 // side, every naval group under way on a grid of the open sea so that many meet and some pass in
 // sight of a base), against one copy of the campaign folder.
+#include "BenchMain.h"
 #include "FullCampaign.h"
 #include "common/CampaignSnapshot.h"
 #include "game/main/FrmMain.h"
-#include "platform/Dialogs.h"
-
-#include <QApplication>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -72,16 +69,5 @@ BENCHMARK(BM_OneHour)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    platform::initApplication(QStringLiteral("bench"));
-    platform::testing::setErrorHandler([](const QString& m) { qWarning("%s", qPrintable(m)); });
-    platform::testing::setMessageBoxHandler([](const platform::MessageBoxCall& m) {
-        qWarning("%s", qPrintable(m.prompt));
-        return int(platform::vbOK);
-    });
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runWithWindows(argc, argv);
 }

@@ -1,13 +1,11 @@
 // Opening a full campaign into the main window (50 naval and 50 air groups a side, 600 ships a
 // side), and one redraw of the map with every naval group's mark.
+#include "BenchMain.h"
 #include "FullCampaign.h"
 #include "common/MapRoutines.h"
 #include "game/main/FrmMain.h"
-#include "platform/Dialogs.h"
 
-#include <QApplication>
 #include <QWidget>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -59,12 +57,5 @@ BENCHMARK(BM_MapRedraw)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    platform::initApplication(QStringLiteral("bench"));
-    platform::testing::setErrorHandler([](const QString& m) { qWarning("%s", qPrintable(m)); });
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runWithWindows(argc, argv);
 }

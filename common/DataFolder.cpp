@@ -103,6 +103,13 @@ void writeOnChannel(int channel, const QString& path, CloseRule rule,
     // Built aside first, so that a failure while writing leaves nothing on the channel to commit.
     platform::TextWriter whole;
     write(whole);
+    // A file that already holds these bytes is left alone: most saves change one table of several.
+    if (platform::fileLength(path) == whole.bytes().size() &&
+        platform::readWholeFile(path) == whole.bytes()) {
+        G().Files.close(channel);
+        closeByRule(channel, rule);
+        return;
+    }
     G().Files.openOutput(channel, path);
     G().Files.output(channel) = whole;
     closeByRule(channel, rule);

@@ -42,7 +42,8 @@ enum class CloseRule { OwnChannel, AllChannels };
 void readOnChannel(int channel, const QString& path, CloseRule rule,
                    const std::function<void(platform::TextReader&)>& read);
 // Opens a text file for writing on a channel (created or emptied), writes it and closes as the
-// rule says; the file is written whole when its channel closes.
+// rule says; the file is written whole when its channel closes. A file that already holds exactly
+// those bytes is not written again.
 void writeOnChannel(int channel, const QString& path, CloseRule rule,
                     const std::function<void(platform::TextWriter&)>& write);
 

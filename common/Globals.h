@@ -230,6 +230,34 @@ struct Globals {
     // The naval group a per-group pass of the hour works on.
     Int16 CurrentGnIndex;
 
+    // ---------------------------------------------------------------- the working air group
+    // The air group being processed (CurrentGaIndex, of CurrentSide's table); its order is kept in
+    // AirOrder, its target naval group in TargetGn and its detection value in ReconSightValue.
+    struct WorkingAirGroupValues {
+        Int16 GaTargetBase;      // column 30, shown in the air panel
+        Int16 TargetBaseCheck;   // column 30 again, for the target checks
+        Int16 AircraftEndurance; // 21: default endurance
+        Int16 UsableEndurance;   // 24
+        Int16 GaPosX;            // 25, 26: current point
+        Int16 GaPosY;
+        Int16 TargetX; // 28, 29: target point
+        Int16 TargetY;
+        Int16 GaStep;           // 27: map units a turn; MuoviGA leaves the hourly distance here
+        Int16 Radius;           // 10
+        Int16 TurnTime;         // 11
+        Int16 TurnsToTarget;    // 32
+        Int16 SearchTurns;      // 33
+        Int16 InterceptPercent; // 8
+        Int16 GaTurnsDone;      // 22
+        Int16 GaFlightHours;    // 37
+        Int16 TakeOffDelay;     // 23: only the main window's loader fills it
+    };
+    WorkingAirGroupValues WorkingAirGroup;
+    Int16 CurrentGaIndex;
+    Int16 TargetGn;
+    // The new point of an air step (x, y); the main window uses it for other points too.
+    Int16 InterceptPoint[2];
+
     // ---------------------------------------------------------------- new-campaign wizard
     // The slot the campaign being created took (0 before it is created).
     Int16 WizardSlot;

@@ -166,12 +166,16 @@ void TracciaRottaGN() {
     stepAlong(g.GnCourse, g.GnSpeed, g.GnOldPos[0], g.GnOldPos[1]);
 }
 
+bool onBaseSquare(int x, int y, int base) {
+    const int bx = G().BaseMapXY[base][1], by = G().BaseMapXY[base][2];
+    return bx <= x && x <= bx + 180 && by <= y && y <= by + 180;
+}
+
 int BaseSottoGN() {
     Globals& g = G();
     int found = 0;
     for (int b = 1; b <= kBases && !found; ++b) {
-        const int x = g.BaseMapXY[b][1], y = g.BaseMapXY[b][2];
-        if (g.GnPosX >= x && g.GnPosX <= x + 180 && g.GnPosY >= y && g.GnPosY <= y + 180) found = b;
+        if (onBaseSquare(g.GnPosX, g.GnPosY, b)) found = b;
     }
     g.BaseUnderGn = found;
     const int row = g.SelectedItem;

@@ -17,6 +17,8 @@ void ControllaTerraGN();
 void NavigazioneFuoriMappa();
 void TracciaRottaGN();
 int BaseSottoGN();
+// A point on the square of a base: the 180 × 180 box from the base's point, edges included.
+bool onBaseSquare(int x, int y, int base);
 void DisegnaSegnoGN();
 void CerchiGN();
 void DisegnaBasi();

@@ -111,6 +111,14 @@ void TextRecord::setNumber(int field, long long value) {
     setText(field, QString::number(std::clamp(value, least, most)));
 }
 
+void TextRecord::setNumberWithSign(int field, long long value) {
+    const QString withSign = platform::numberTextWithSign(double(value));
+    if (platform::toCp1252(withSign).size() <= layout_->field(field).width)
+        setText(field, withSign);
+    else
+        setNumber(field, value);
+}
+
 bool ShipRecord::isDeleted() const {
     return text(ship::Cancellato) == QLatin1String("XXX");
 }

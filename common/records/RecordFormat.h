@@ -54,6 +54,10 @@ class TextRecord {
     // saturated to the widest value the field holds (999 in three places, -99 below zero), so
     // that a read gives the nearest value instead of a digit-cut one (1000 cut to "100").
     void setNumber(int field, long long value);
+    // The old form with a blank before a number that is not negative (" 5"), kept while it fits
+    // the field; a number that only fits without the blank is stored plain ("100" in three
+    // places), so that no digit is lost. Wider numbers saturate as with setNumber.
+    void setNumberWithSign(int field, long long value);
 
   private:
     const RecordLayout* layout_;

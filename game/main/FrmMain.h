@@ -79,6 +79,8 @@ class FrmMain : public platform::Form {
     void AggiornaBasiOra();
     // Fills List7 with the own groups near the open naval group.
     void TestoListaGN();
+    // The mission timing of the working air group in the air panel.
+    void OrarioGA();
     // The map-edge entry that the next map press places: 0 none, 4 Alexandria, 5 Gibraltar.
     int EntryMode = 0;
 

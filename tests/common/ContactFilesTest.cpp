@@ -1,5 +1,6 @@
 #include "common/ContactFiles.h"
 #include "CampaignFixture.h"
+#include "ContactTestSupport.h"
 #include "common/Dice.h"
 
 #include <gtest/gtest.h>
@@ -10,23 +11,6 @@ namespace {
 void placeGn(int side, int group, int x, int y, int heading) {
     Int16* r = G().gnTable(side)[group];
     r[1] = 1, r[4] = 3, r[5] = 1, r[14] = 20, r[25] = x, r[26] = y, r[28] = heading;
-}
-
-QByteArray contactAt(int record) {
-    openContactFile(20);
-    const ContactRecord c = readContact(20, record);
-    G().Files.close(20);
-    return encodeContact(c);
-}
-
-// The expected record, its 30 fields in file order: STMOSSA; LATO, VEDE, NSTACK, DIFVEV, DADO,
-// ATTACCO, ROTTA, NUMNAVI, NODI, INC (Allies, Axis); CONTATTI, NUMATTIVITA, DISTANZA, A1..C2.
-QByteArray fields(std::initializer_list<int> values) {
-    EXPECT_EQ(values.size(), 30u);
-    ContactRecord c;
-    int i = 0;
-    for (int v : values) c[i++] = v;
-    return encodeContact(c);
 }
 
 int contactCount() {
@@ -64,9 +48,9 @@ TEST(ContactFiles, EncounterWritesActivityAndContactOfTheHour) {
     ChosenDice dice({6, 11});
     ScriviContattoGN();
     EXPECT_EQ(dice.sides, (QList<int>{8, 14})); // the Allied heading 0 is rolled, then the attack time
-    const QByteArray expected = fields(
+    const QByteArray expected = contactFields(
         {10, 1, 1, 1, 0, 2, 4, 3, -2, 5, 2, 0, 0, 6, 6, 3, 3, 20, 20, 1, 1, 1, 1, 150, 0, 0, 11, 1, 0, 0});
-    EXPECT_EQ(contactAt(1), expected);
+    EXPECT_EQ(contactBytes(1), expected);
     EXPECT_EQ(encodeContact(g.CurrentContact), expected);
     EXPECT_EQ(g.GameState[11], "1");
     EXPECT_TRUE(g.Files.isOpen(2));
@@ -109,8 +93,8 @@ TEST(ContactFiles, ContactsOfTheHourAreTheLastRecords) {
     ScriviContattoGN();
     ScriviContattoGN();
     EXPECT_EQ(g.GameState[11], "2");
-    EXPECT_EQ(decodeContact(contactAt(2)).STCONTATTI, 2);
-    EXPECT_EQ(decodeContact(contactAt(2)).STVEDELATO1, 0);
+    EXPECT_EQ(decodeContact(contactBytes(2)).STCONTATTI, 2);
+    EXPECT_EQ(decodeContact(contactBytes(2)).STVEDELATO1, 0);
 
     g.ContattiGestiti = 0; // the next hour
     g.setState(11, 0);
@@ -130,11 +114,11 @@ TEST(ContactFiles, ReconnaissanceMarksTheSightedGroupOnce) {
     ChosenDice dice({2, 7, 5, 2, 7, 5});
     ScriviContattoRicognizione();
     EXPECT_EQ(dice.sides, (QList<int>{8, 8, 14})); // both headings are 0 (no Allied group), then the time
-    EXPECT_EQ(contactAt(1), fields({10, 2, 1, 1,  0, 3, 7, 3, 0, 0, 0, 1, 0, 2, 7,
-                                    0,  3, 0, 20, 0, 1, 1, 0, 0, 0, 3, 5, 4, 0, 0}));
+    EXPECT_EQ(contactBytes(1), contactFields({10, 2, 1, 1,  0, 3, 7, 3, 0, 0, 0, 1, 0, 2, 7,
+                                              0,  3, 0, 20, 0, 1, 1, 0, 0, 0, 3, 5, 4, 0, 0}));
     EXPECT_EQ(g.GnAttackMarksAlle[3][2], 7);
     ScriviContattoRicognizione(); // the group is marked now: no second attack
-    EXPECT_EQ(decodeContact(contactAt(2)).STATTACCOLATO1, 0);
+    EXPECT_EQ(decodeContact(contactBytes(2)).STATTACCOLATO1, 0);
 
     g.ActivityKind = 10; // nothing found
     ScriviContattoRicognizione();
@@ -156,14 +140,14 @@ TEST(ContactFiles, StrikeAndBombardmentRecords) {
     g.GameState[1] = "4", g.GameState[2] = "9";
     ChosenDice dice({13, 3});
     ScriviContattoGA(); // keeps nothing of the previous contact
-    EXPECT_EQ(contactAt(1), fields({59, 0, 0, 0, 1, 0, 4, 0, 0, 0,  0, 0,  1, 0, 0,
-                                    0,  0, 0, 0, 0, 0, 1, 0, 0, 12, 6, 13, 7, 2, 0}));
+    EXPECT_EQ(contactBytes(1), contactFields({59, 0, 0, 0, 1, 0, 4, 0, 0, 0,  0, 0,  1, 0, 0,
+                                              0,  0, 0, 0, 0, 0, 1, 0, 0, 12, 6, 13, 7, 2, 0}));
 
     placeGn(kAllies, 2, 500, 500, 0);
     g.GnTableAlle[2][33] = 7, g.GnTableAlle[2][7] = 4;
     g.CurrentSide = kAllies, g.ActivityKind = 8, g.ContactUnitAlle = 2, g.ContactDistance = 40;
     ScriviContattoGN2(); // a heading of 0 stays 0: the only roll is the attack time
     EXPECT_EQ(dice.sides, (QList<int>{14, 14}));
-    EXPECT_EQ(contactAt(2), fields({59, 1, 0,  0, 1, 2, 0, 1, 2,  0, 0, 1, 0, 0, 0,
-                                    3,  0, 20, 0, 1, 0, 2, 0, 40, 7, 4, 3, 8, 1, 0}));
+    EXPECT_EQ(contactBytes(2), contactFields({59, 1, 0,  0, 1, 2, 0, 1, 2,  0, 0, 1, 0, 0, 0,
+                                              3,  0, 20, 0, 1, 0, 2, 0, 40, 7, 4, 3, 8, 1, 0}));
 }

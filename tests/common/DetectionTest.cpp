@@ -2,7 +2,7 @@
 // three settings write their records, and the list of nearby own groups.
 #include "common/Detection.h"
 #include "CampaignFixture.h"
-#include "common/ContactFiles.h"
+#include "ContactTestSupport.h"
 #include "common/Dice.h"
 #include "common/RangeRules.h"
 
@@ -10,20 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray contactBytes(int record) {
-    openContactFile(20);
-    const ContactRecord c = readContact(20, record);
-    G().Files.close(20);
-    return encodeContact(c);
-}
-
-QByteArray contactFields(std::initializer_list<int> values) {
-    ContactRecord c;
-    int i = 0;
-    for (int v : values) c[i++] = v;
-    return encodeContact(c);
-}
 
 class Detection : public ::testing::Test {
   protected:

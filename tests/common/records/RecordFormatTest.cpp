@@ -107,3 +107,13 @@ TEST(RecordFormat, RecordsAreWrittenInPlaceAndAppendedAtCountPlusOne) {
     readRecord(longTail, longTail.count(), s);
     EXPECT_EQ(s.bytes(), QByteArray(120, '7') + QByteArray(59, ' '));
 }
+
+TEST(RecordFormat, LeadingBlankFormKeepsEveryDigit) {
+    AircraftRecord a;
+    const std::pair<long long, const char*> cases[] = {
+        {5, " 5 "}, {99, " 99"}, {100, "100"}, {999, "999"}, {1000, "999"}, {-5, "-5 "}, {-99, "-99"}};
+    for (const auto& [value, text] : cases) {
+        a.setNumberWithSign(aircraft::Pronti, value);
+        EXPECT_EQ(a.text(aircraft::Pronti), text) << value;
+    }
+}

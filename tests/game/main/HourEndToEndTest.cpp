@@ -10,6 +10,7 @@
 #include "common/MapRoutines.h"
 #include "common/NavalGroupValues.h"
 #include "platform/Dialogs.h"
+#include "tests/common/ContactTestSupport.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -140,13 +141,9 @@ TEST(HourEndToEnd, TwoDaysOfTwoGroupsASide) {
     EXPECT_EQ(encodeActivity(acts[1]), QByteArray::fromHex("0100 1500 3421 9411 0000803f 0100"));
     openContactFile(20);
     ASSERT_EQ(g.Files.random(20).count(), 1);
-    const ContactRecord c = readContact(20, 1);
     g.Files.close(20);
-    ContactRecord expected;
-    const int fields[30] = {121, 1, 1,  1,  1, 1, 1, 2, 2, 8, 8, 0,  0, 5, 4,
-                            2,   2, 10, 10, 0, 0, 1, 2, 0, 0, 0, 14, 1, 0, 0};
-    for (int i = 0; i < 30; ++i) expected[i] = fields[i];
-    EXPECT_EQ(encodeContact(c), encodeContact(expected));
+    EXPECT_EQ(contactBytes(1), contactFields({121, 1, 1,  1,  1, 1, 1, 2, 2, 8, 8, 0,  0, 5, 4,
+                                              2,   2, 10, 10, 0, 0, 1, 2, 0, 0, 0, 14, 1, 0, 0}));
     EXPECT_EQ(g.GameState[10], "0") << "nothing in the last hour";
 
     // Everything in memory was saved: the files read back into the same tables and write the same

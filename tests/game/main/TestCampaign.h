@@ -85,7 +85,6 @@ struct Ship {
     int busy = 0;
     int notOperational = 0;
     int aircraft = 0;
-    int radar = 0;
     int hull = 100;      // nominal and current hull points
     int fireControl = 4; // nominal and current
 };
@@ -107,7 +106,6 @@ inline void appendShips(int side, const QList<Ship>& ships) {
         r.setNumber(recordformat::ship::Assistenza, s.busy);
         r.setNumber(recordformat::ship::NonOperativa, s.notOperational);
         r.setNumber(recordformat::ship::AereiM, s.aircraft);
-        r.setNumber(recordformat::ship::RadarM, s.radar);
         for (int f : {recordformat::ship::Resistenza, recordformat::ship::ResistenzaM})
             r.setNumber(f, s.hull);
         for (int f : {recordformat::ship::CAIncendi, recordformat::ship::CAIncendiM})
@@ -116,28 +114,6 @@ inline void appendShips(int side, const QList<Ship>& ships) {
         appendShip(kChannelShips);
     }
     g.Files.close(kChannelShips);
-}
-
-// The ships of every naval group in use as its row describes them, so that the hour's group
-// values rebuilt from the ships keep the row: column 4 destroyers at the group's operativity
-// (column 6), the first carrying its aircraft (column 8), the first column 9 of them a radar.
-inline void shipsForGroups() {
-    for (int side : {kAllies, kAxis}) {
-        QList<Ship> ships;
-        for (int n = 1; n <= kGroups; ++n) {
-            const Int16* row = G().gnTable(side)[n];
-            if (row[1] <= 0) continue;
-            for (int k = 0; k < row[4]; ++k) {
-                Ship s;
-                s.group = n;
-                if (row[6] > 0) s.operativity = row[6];
-                if (k == 0) s.aircraft = row[8];
-                s.radar = k < row[9] ? 1 : 0;
-                ships << s;
-            }
-        }
-        if (!ships.isEmpty()) appendShips(side, ships);
-    }
 }
 
 } // namespace testcampaign

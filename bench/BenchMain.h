@@ -1,0 +1,28 @@
+// The main of a benchmark program that builds windows: a headless application, and errors and
+// message boxes written to the log instead of waiting for a player.
+#pragma once
+
+#include "platform/Dialogs.h"
+#include "platform/Form.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace bench {
+
+inline int runWithWindows(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    platform::initApplication(QStringLiteral("bench"));
+    platform::testing::setErrorHandler([](const QString& m) { qWarning("%s", qPrintable(m)); });
+    platform::testing::setMessageBoxHandler([](const platform::MessageBoxCall& m) {
+        qWarning("%s", qPrintable(m.prompt));
+        return int(platform::vbOK);
+    });
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+} // namespace bench

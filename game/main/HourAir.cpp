@@ -1,0 +1,337 @@
+// The air passes of the hourly step: landing of the groups ordered home ("GAx"), weather, night and
+// fatigue returns ("GA1"), movement in flight, combat air patrol and reconnaissance ("CAP"),
+// bombers over their targets ("BBA") and the naval bombardment contacts ("BBN").
+#include "FrmMain.h"
+#include "HourPhases.h"
+#include "common/AirGroups.h"
+#include "common/BaseTable.h"
+#include "common/ContactFiles.h"
+#include "common/DataFolder.h"
+#include "common/Detection.h"
+#include "common/Dice.h"
+#include "common/GroupTables.h"
+#include "common/MapRoutines.h"
+#include "common/RangeRules.h"
+#include "common/RecordFiles.h"
+#include "platform/Form.h"
+
+#include <QSet>
+
+using platform::intPart;
+using recordformat::aircraft::InVolo;
+using recordformat::aircraft::Persi;
+using recordformat::aircraft::Pronti;
+
+namespace {
+
+// The aircraft file of a landing group is read and rewritten on the channel the air panel keeps
+// its base's aircraft file on; the step closes every channel when it saves the tables anyway.
+constexpr int kChannelAircraft = 1;
+// The naval order Bombardamento (naval-group column 7).
+constexpr int kNavalBombardment = 4;
+
+bool sideInPlay(int side) {
+    return side == kAllies || side == kAxis;
+}
+
+int rollD(int sides) {
+    G().DiceSides = sides;
+    return TiraDado(G().DiceSides);
+}
+
+// The aircraft file a group flew from: its carrier's for an Allied carrier group, else its base's
+// (SelectedBase := that base).
+QString landingFile(int side, int group) {
+    Globals& g = G();
+    const Int16* r = g.gaTable(side)[group];
+    if (side == kAllies && r[43] == 1) return carrierAircraftFilePath(g.gaNames(side)[group][2]);
+    g.SelectedBase = r[20];
+    return baseAircraftFilePath(r[20]);
+}
+
+// Opens a record file for a record that must be there; nothing is created or changed otherwise.
+void openForRecord(int channel, const QString& path, int record, int side, bool ships) {
+    const QString what = ships ? QStringLiteral("la nave") : QStringLiteral("la riga di aerei");
+    if (!platform::fileExists(path))
+        throw platform::FileError(
+            QStringLiteral("Manca il file %1, che deve contenere %2 %3").arg(path, what).arg(record), path);
+    const int count = ships ? openShipFile(channel, side) : openAircraftFile(channel, path, side);
+    if (record < 1 || record > count) {
+        G().Files.close(channel);
+        throw platform::FileError(QStringLiteral("Il file %1 non contiene %2 %3").arg(path, what).arg(record),
+                                  path);
+    }
+}
+
+// Lands group `group` of `side`: the losses among its damaged aircraft, the survivors back into
+// its aircraft line, the losses in points and in the base table (or the carrier's record), the
+// row dissolved. Adds the base it landed at to `bases`.
+void landAirGroup(int side, int group, QSet<int>& bases) {
+    Globals& g = G();
+    Int16* r = g.gaTable(side)[group];
+    const QString path = landingFile(side, group);
+    const bool carrier = side == kAllies && r[43] == 1;
+    openForRecord(kChannelAircraft, path, r[38], side, false);
+    if (carrier) {
+        try {
+            openForRecord(kChannelShips, shipFilePath(kAllies), r[19], kAllies, true);
+        } catch (...) {
+            g.Files.close(kChannelAircraft);
+            throw;
+        }
+    }
+    const long long total = r[4], cost = r[3];
+    long long lost = r[6];
+    for (int i = 0; i < r[5]; ++i)
+        if (rollD(100) < 50) ++lost;
+
+    AircraftRecord a = readAircraft(kChannelAircraft, r[38]);
+    a.setNumberWithSign(Pronti, total - lost + a.whole(Pronti));
+    a.setNumberWithSign(InVolo, a.whole(InVolo) - total);
+    a.setNumber(Persi, a.whole(Persi) + lost);
+    writeAircraft(kChannelAircraft, r[38], a);
+    g.Files.close(kChannelAircraft);
+
+    const int pointsItem = side == kAllies ? 24 : 34;
+    g.setState(pointsItem, g.state(pointsItem) + cost * lost);
+    if (carrier) {
+        readShip(kChannelShips, r[19]);
+        ShipRecord& s = g.ShipRecordBuffer;
+        s.setNumberWithSign(recordformat::ship::AereiM, s.whole(recordformat::ship::AereiM) - lost);
+        writeShip(kChannelShips, r[19]);
+        g.Files.close(kChannelShips);
+    } else if (g.SelectedBase >= 1 && g.SelectedBase <= kBases) {
+        Int32* b = g.BaseTable[g.SelectedBase];
+        b[6] -= total;
+        b[4] += total - lost;
+        b[7] += cost * lost;
+        bases.insert(g.SelectedBase);
+    }
+    for (int c = 1; c <= kGroupColumns; ++c) r[c] = 0;
+    for (int i = 1; i <= 3; ++i) g.gaNames(side)[group][i].clear();
+}
+
+// Weather damage: a d100 per aircraft still flying against a threshold that grows with the
+// distance from home and by night; the damaged never outnumber those still flying.
+void weatherDamage(Int16* r) {
+    const Globals& g = G();
+    long long p = intPart(DistanzaPunti(r[25], r[26], r[39], r[40]) / 100.0);
+    if (p < 5) p = 5;
+    if (g.DayFlag == 0) p += 10;
+    const int flying = r[4] - r[6];
+    for (int i = 0; i < flying; ++i) {
+        if (rollD(100) <= p) r[5] += 1;
+        if (r[6] + r[5] > r[4]) r[5] = r[4] - r[6];
+    }
+}
+
+// Sent home by the weather, 200 units east of where it was.
+void weatherReturn(Int16* r) {
+    sendAirGroupHome(r);
+    r[25] = saturate16(r[25] + 200LL);
+}
+
+// Appends a text to the main window's message line, when the window is open.
+void appendMessage(const QString& text) {
+    if (!platform::isLoaded<FrmMain>()) return;
+    platform::Label& line = platform::form<FrmMain>().Label17;
+    line.setCaption(line.caption() + text);
+}
+
+} // namespace
+
+void FaseGAx() {
+    Globals& g = G();
+    QSet<int> bases;
+    for (int side : {kAllies, kAxis}) {
+        g.CurrentSide = side;
+        for (int n = 1; n <= kGroups; ++n) {
+            const Int16* r = g.gaTable(side)[n];
+            if (r[1] > 0 && r[7] == kOrderReturn) landAirGroup(side, n, bases);
+        }
+    }
+    for (int b : bases)
+        if (g.BaseTable[b][6] < 0) g.BaseTable[b][6] = 0;
+    SalvaTabelleGruppi();
+    SalvaDatiBasi();
+}
+
+void FaseGA1() {
+    Globals& g = G();
+    g.WeatherSeverity = saturate16(g.state(3));
+    if (g.WeatherSeverity == 3) {
+        for (int side : {kAllies, kAxis}) {
+            g.CurrentSide = side;
+            for (int n = 1; n <= kGroups; ++n) {
+                Int16* r = g.gaTable(side)[n];
+                if (r[1] <= 0 || r[7] <= kOrderTakeOff) continue;
+                weatherDamage(r);
+                weatherReturn(r);
+            }
+        }
+    }
+    if (g.DayFlag == 0) {
+        for (int n = 1; n <= kGroups; ++n) {
+            Int16* r = g.GaTableAsse[n];
+            if (r[1] <= 0 || r[7] <= kOrderTakeOff || r[42] != 1) continue;
+            if (rollD(100) <= 20 * g.WeatherSeverity + 60 && r[37] > 3) weatherReturn(r);
+        }
+    }
+    for (int side : {kAllies, kAxis}) {
+        for (int n = 1; n <= kGroups; ++n) {
+            Int16* r = g.gaTable(side)[n];
+            if (r[1] <= 0) continue;
+            if (r[5] + r[6] <= r[4] && r[37] <= 13) continue;
+            const long long t = r[37] + r[5] + r[6];
+            if (rollD(side == kAllies ? 100 : 90) - 10 * g.WeatherSeverity <= t) sendAirGroupHome(r);
+        }
+    }
+}
+
+void MuoviGAInVolo() {
+    Globals& g = G();
+    if (sideInPlay(g.CurrentSide)) {
+        for (int n = 1; n <= kGroups; ++n) {
+            Int16* r = g.gaTable(g.CurrentSide)[n];
+            if (r[1] <= 0 || r[7] < kOrderTakeOff || r[7] > kOrderBombing) continue;
+            g.CurrentGaIndex = n;
+            CaricaDatiGA();
+            MuoviGA();
+            if (r[7] < kOrderBombing) r[41] = 0;
+            r[22] = saturate16(r[22] + kTurnsPerHour);
+            r[37] = saturate16(r[37] + (r[7] == kOrderIntercept ? 4 : 1));
+            if (r[22] < r[32]) {
+                r[25] = g.InterceptPoint[0];
+                r[26] = g.InterceptPoint[1];
+            } else {
+                r[22] = r[32];
+                r[36] = 1;
+                r[25] = r[28];
+                r[26] = r[29];
+            }
+        }
+    }
+    SalvaTabelleGruppi();
+}
+
+void PattugliaCAP() {
+    Globals& g = G();
+    if (!sideInPlay(g.CurrentSide)) return;
+    GroupTable& own = g.gnTable(g.CurrentSide);
+    for (int n = 1; n <= kGroups; ++n) {
+        Int16* r = g.gaTable(g.CurrentSide)[n];
+        if (r[1] <= 0 || r[7] != kOrderCap) continue;
+        const int covered = r[49];
+        // A patrol whose group is gone goes home and takes no further part in the hour.
+        if (covered < 1 || covered > kGroups || own[covered][41] == 0 || own[covered][1] == 0) {
+            sendAirGroupHome(r);
+            continue;
+        }
+        Int16* gn = own[covered];
+        g.ContactDistance = DistanzaPunti(r[39], r[40], gn[25], gn[26]);
+        g.MissionSpeed = r[2];
+        if (g.ContactDistance > RaggioMissione(r[21])) {
+            sendAirGroupHome(r);
+            continue;
+        }
+        gn[50] += 1;
+        g.CurrentGaIndex = n;
+        CaricaDatiGA();
+        const int operational = operationalAircraft(r);
+        const int threshold = searchThreshold();
+        for (int i = 0; i < operational; ++i) searchRoll(r, threshold, operational);
+        if (r[22] == r[32]) {
+            r[25] = gn[25];
+            r[26] = gn[26];
+        }
+    }
+}
+
+void RicognizioneOra() {
+    Globals& g = G();
+    const int side = g.CurrentSide;
+    if (!sideInPlay(side)) return;
+    const int enemy = side == kAllies ? kAxis : kAllies;
+    for (int n = 1; n <= kGroups; ++n) {
+        Int16* r = g.gaTable(side)[n];
+        if (r[1] <= 0 || r[36] != 1 || r[7] < kOrderPatrol || r[7] > kOrderIntercept) continue;
+        g.CurrentGaIndex = n;
+        CaricaDatiGA();
+        const int operational = operationalAircraft(r);
+        for (int e = 1; e <= kGroups; ++e) {
+            Int16* gn = g.gnTable(enemy)[e];
+            if (gn[1] <= 0) continue;
+            g.ContactDistance = DistanzaPunti(r[25], r[26], gn[25], gn[26]);
+            if (g.ContactDistance >= r[10]) continue;
+            const int threshold = searchThreshold();
+            bool sighted = false;
+            for (int i = 0; i < operational; ++i) {
+                if (!searchRoll(r, threshold, operational)) continue;
+                g.EncounterGnAlle = g.EncounterGnAsse = g.ContactUnitAlle = g.ContactUnitAsse = 0;
+                if (sighted) continue;
+                sighted = true;
+                (side == kAllies ? g.ContactUnitAlle : g.ContactUnitAsse) = n;
+                (side == kAllies ? g.EncounterGnAsse : g.EncounterGnAlle) = e;
+                AvvistamentoRicognitore();
+                if (r[7] == kOrderRecon && gn[50] > 0 && rollD(100) <= 10) {
+                    // An interception leaves at least one aircraft damaged; a higher count stands.
+                    if (r[5] < 1) r[5] = 1;
+                    sendAirGroupHome(r);
+                    appendMessage(QStringLiteral("RICOGNITORE INTERCETTATO *** "));
+                }
+            }
+        }
+    }
+}
+
+void ArrivoGA() {
+    Globals& g = G();
+    const int side = g.CurrentSide;
+    if (!sideInPlay(side)) return;
+    for (int n = 1; n <= kGroups; ++n) {
+        const Int16* r = g.gaTable(side)[n];
+        if (r[7] != kOrderBombing || r[1] < 1 || r[22] != r[32]) continue;
+        (side == kAllies ? g.ContactUnitAlle : g.ContactUnitAsse) = n;
+        ScriviAttivita();
+        ScriviContattoGA();
+    }
+}
+
+void ContattiGNOra() {
+    Globals& g = G();
+    g.ActivityKind = 0;
+    const int side = g.CurrentSide;
+    if (!sideInPlay(side)) return;
+    // The Allies may bombard the Axis bases 1 to 11, the Axis only base 12.
+    const int first = side == kAllies ? 1 : 12, last = side == kAllies ? 11 : 12;
+    for (int n = 1; n <= kGroups; ++n) {
+        Int16* r = g.gnTable(side)[n];
+        if (r[1] <= 0 || r[7] != kNavalBombardment) continue;
+        for (int b = first; b <= last; ++b) {
+            if (!onBaseSquare(r[25], r[26], b)) continue;
+            const int bx = g.BaseMapXY[b][1], by = g.BaseMapXY[b][2];
+            r[33] = b;
+            if (side == kAllies) {
+                g.ContactUnitAlle = n;
+                g.ActivityKind = 8;
+                g.ContactDistance = DistanzaPunti(r[25], r[26], bx + 100, by + 100);
+            } else {
+                g.ContactUnitAsse = n;
+                g.ActivityKind = 9;
+                g.ContactDistance = DistanzaPunti(r[25], r[26], bx, by);
+            }
+            ScriviAttivita();
+            ScriviContattoGN2();
+        }
+    }
+}
+
+void FrmMain::OrarioGA() {
+    const MissionTiming t = missionTiming();
+    Label91.setCaption(t.targetBase);
+    Label85[11].setCaption(t.delay);
+    Label85[12].setCaption(t.flightHours);
+    Label97.setCaption(t.intercept);
+    Label98.setCaption(t.step);
+    Label96.setCaption(t.margin);
+}
