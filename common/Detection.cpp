@@ -46,11 +46,6 @@ int baseLookout(int base) {
     return G().BaseTable[base][15];
 }
 
-int roll(int sides) {
-    G().DiceSides = sides;
-    return TiraDado(G().DiceSides);
-}
-
 void modifiersOf(const Party& p) {
     Globals& g = G();
     const Int16* r = groupRow(p.side, g.*p.group);
@@ -84,7 +79,7 @@ void modifiersOf(const Party& p) {
         m.periscope + m.singleShip + m.largeGroup + m.fires + m.busy + m.alreadySeen + m.weather + m.distance;
     const int sight =
         m.aircraftBand + m.periscopeSight + m.target + m.night + m.radar + m.ambush + g.EncounterCapLevel;
-    g.*p.die = roll(8);
+    g.*p.die = rollDie(8);
     g.*p.evasion = evasion + g.*p.die + r[3];
     g.*p.sight = sight + g.*p.die + r[3];
 }
@@ -93,7 +88,7 @@ void modifiersOf(const Party& p) {
 void baseSighting(const Party& looking, const Party& seen, Int16 Globals::*base, int kind) {
     Globals& g = G();
     g.ActivityKind = 0;
-    g.*looking.die = roll(7);
+    g.*looking.die = rollDie(7);
     g.*looking.sight = baseLookout(g.*base) + g.*looking.die;
     AzzeraModificatori();
     modifiersOf(seen);
@@ -112,7 +107,7 @@ void baseSighting(const Party& looking, const Party& seen, Int16 Globals::*base,
 // A reconnaissance air group of the side `looking` over the group of `seen`.
 bool reconSighting(const Party& looking, const Party& seen, int kind) {
     Globals& g = G();
-    const int r = roll(8);
+    const int r = rollDie(8);
     modifiersOf(seen);
     g.*looking.sight = r + g.ReconSightValue;
     g.*looking.evasion = r + g.ReconSightValue;

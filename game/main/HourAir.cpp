@@ -34,11 +34,6 @@ bool sideInPlay(int side) {
     return side == kAllies || side == kAxis;
 }
 
-int rollD(int sides) {
-    G().DiceSides = sides;
-    return TiraDado(G().DiceSides);
-}
-
 // The aircraft file a group flew from: its carrier's for an Allied carrier group, else its base's
 // (SelectedBase := that base).
 QString landingFile(int side, int group) {
@@ -83,7 +78,7 @@ void landAirGroup(int side, int group, QSet<int>& bases) {
     const long long total = r[4], cost = r[3];
     long long lost = r[6];
     for (int i = 0; i < r[5]; ++i)
-        if (rollD(100) < 50) ++lost;
+        if (rollDie(100) < 50) ++lost;
 
     AircraftRecord a = readAircraft(kChannelAircraft, r[38]);
     a.setNumberWithSign(Pronti, total - lost + a.whole(Pronti));
@@ -120,7 +115,7 @@ void weatherDamage(Int16* r) {
     if (g.DayFlag == 0) p += 10;
     const int flying = r[4] - r[6];
     for (int i = 0; i < flying; ++i) {
-        if (rollD(100) <= p) r[5] += 1;
+        if (rollDie(100) <= p) r[5] += 1;
         if (r[6] + r[5] > r[4]) r[5] = r[4] - r[6];
     }
 }
@@ -174,7 +169,7 @@ void FaseGA1() {
         for (int n = 1; n <= kGroups; ++n) {
             Int16* r = g.GaTableAsse[n];
             if (r[1] <= 0 || r[7] <= kOrderTakeOff || r[42] != 1) continue;
-            if (rollD(100) <= 20 * g.WeatherSeverity + 60 && r[37] > 3) weatherReturn(r);
+            if (rollDie(100) <= 20 * g.WeatherSeverity + 60 && r[37] > 3) weatherReturn(r);
         }
     }
     for (int side : {kAllies, kAxis}) {
@@ -183,7 +178,7 @@ void FaseGA1() {
             if (r[1] <= 0) continue;
             if (r[5] + r[6] <= r[4] && r[37] <= 13) continue;
             const long long t = r[37] + r[5] + r[6];
-            if (rollD(side == kAllies ? 100 : 90) - 10 * g.WeatherSeverity <= t) sendAirGroupHome(r);
+            if (rollDie(side == kAllies ? 100 : 90) - 10 * g.WeatherSeverity <= t) sendAirGroupHome(r);
         }
     }
 }
@@ -273,7 +268,7 @@ void RicognizioneOra() {
                 (side == kAllies ? g.ContactUnitAlle : g.ContactUnitAsse) = n;
                 (side == kAllies ? g.EncounterGnAsse : g.EncounterGnAlle) = e;
                 AvvistamentoRicognitore();
-                if (r[7] == kOrderRecon && gn[50] > 0 && rollD(100) <= 10) {
+                if (r[7] == kOrderRecon && gn[50] > 0 && rollDie(100) <= 10) {
                     // An interception leaves at least one aircraft damaged; a higher count stands.
                     if (r[5] < 1) r[5] = 1;
                     sendAirGroupHome(r);
