@@ -16,6 +16,17 @@ constexpr int kColumnLeft[6] = {1680, 2760, 3720, 4680, 5640, 6600};
 // The background of a box that takes no value: the colour of an inactive title bar.
 constexpr long kInactiveTitleBar = 0x80000003L;
 
+// Each column of boxes raises its own column's handlers.
+constexpr void (FrmBasi::*kChange[6])(int) = {&FrmBasi::Text1_Change, &FrmBasi::Text2_Change,
+                                              &FrmBasi::Text3_Change, &FrmBasi::Text4_Change,
+                                              &FrmBasi::Text5_Change, &FrmBasi::Text6_Change};
+constexpr void (FrmBasi::*kDblClick[6])(int) = {&FrmBasi::Text1_DblClick, &FrmBasi::Text2_DblClick,
+                                                &FrmBasi::Text3_DblClick, &FrmBasi::Text4_DblClick,
+                                                &FrmBasi::Text5_DblClick, &FrmBasi::Text6_DblClick};
+constexpr void (FrmBasi::*kKeyPress[6])(int, int&) = {&FrmBasi::Text1_KeyPress, &FrmBasi::Text2_KeyPress,
+                                                      &FrmBasi::Text3_KeyPress, &FrmBasi::Text4_KeyPress,
+                                                      &FrmBasi::Text5_KeyPress, &FrmBasi::Text6_KeyPress};
+
 int rowTop(int base) {
     return 600 + 360 * (base - 1) + (base >= 12 ? 120 : 0);
 }
@@ -42,11 +53,10 @@ FrmBasi::FrmBasi() : Form("FrmBasi") {
                                ? 1
                                : newcampaign::kBaseColumn[column].maxLength);
             if (column == 5) t.setToolTipText("Min. 1 Max 100");
-            t.KeyPress = [](int& key) {
-                if (!(key <= 9 || (key >= '0' && key <= '9'))) key = 0;
-            };
-            t.Change = [this, column, base] { boxChanged(column, base); };
-            t.DblClick = [&t] { t.setText(QString()); };
+            const int index = base - 1;
+            t.Change = [this, column, index] { (this->*kChange[column])(index); };
+            t.DblClick = [this, column, index] { (this->*kDblClick[column])(index); };
+            t.KeyPress = [this, column, index](int& key) { (this->*kKeyPress[column])(index, key); };
             if (newcampaign::hasNoPort(base) &&
                 (column == newcampaign::kPortColumn || column == newcampaign::kShipColumn)) {
                 t.setBackColor(kInactiveTitleBar);
@@ -84,11 +94,20 @@ void FrmBasi::Label17_Change() {
     if (!Label17.caption().isEmpty()) Command2.setEnabled(true);
 }
 
-void FrmBasi::boxChanged(int column, int base) {
-    TextBox& t = box(column, base);
+void FrmBasi::boxChange(int column, int index) {
+    TextBox& t = Text[column][index];
     const QString capped = newcampaign::cappedBoxText(t.text(), newcampaign::kBaseColumn[column].cap);
     if (capped != t.text()) t.setText(capped);
     Command2.setEnabled(newcampaign::baseBoxValue(t.text()) >= 1);
+}
+
+void FrmBasi::boxDblClick(int column, int index) {
+    Text[column][index].setText(QString());
+}
+
+// Digits and control keys (backspace, tab) only.
+void FrmBasi::digitsOnly(int& keyAscii) {
+    if (!(keyAscii <= 9 || (keyAscii >= '0' && keyAscii <= '9'))) keyAscii = 0;
 }
 
 void FrmBasi::CaricaDefaultBasi() {

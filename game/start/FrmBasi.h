@@ -18,6 +18,26 @@ class FrmBasi : public platform::Form {
     void Command3_Click(); // "&Reset"
     void Label17_Change();
 
+    // The six columns of boxes; `index` is the element, base number - 1.
+    void Text1_Change(int index) { boxChange(0, index); }
+    void Text2_Change(int index) { boxChange(1, index); }
+    void Text3_Change(int index) { boxChange(2, index); }
+    void Text4_Change(int index) { boxChange(3, index); }
+    void Text5_Change(int index) { boxChange(4, index); }
+    void Text6_Change(int index) { boxChange(5, index); }
+    void Text1_DblClick(int index) { boxDblClick(0, index); }
+    void Text2_DblClick(int index) { boxDblClick(1, index); }
+    void Text3_DblClick(int index) { boxDblClick(2, index); }
+    void Text4_DblClick(int index) { boxDblClick(3, index); }
+    void Text5_DblClick(int index) { boxDblClick(4, index); }
+    void Text6_DblClick(int index) { boxDblClick(5, index); }
+    void Text1_KeyPress(int, int& keyAscii) { digitsOnly(keyAscii); }
+    void Text2_KeyPress(int, int& keyAscii) { digitsOnly(keyAscii); }
+    void Text3_KeyPress(int, int& keyAscii) { digitsOnly(keyAscii); }
+    void Text4_KeyPress(int, int& keyAscii) { digitsOnly(keyAscii); }
+    void Text5_KeyPress(int, int& keyAscii) { digitsOnly(keyAscii); }
+    void Text6_KeyPress(int, int& keyAscii) { digitsOnly(keyAscii); }
+
     // The box of a column (0 PORTO .. 5 AEREI) and base (1..15).
     platform::TextBox& box(int column, int base) { return Text[column][base - 1]; }
 
@@ -34,5 +54,7 @@ class FrmBasi : public platform::Form {
     void CaricaDefaultBasi();
     void SalvaSetUpBasi();
     void AzzeraCaselle();
-    void boxChanged(int column, int base);
+    void boxChange(int column, int index);
+    void boxDblClick(int column, int index);
+    static void digitsOnly(int& keyAscii);
 };
