@@ -231,7 +231,7 @@ void FrmMezziGratis::FreeShipQuota() {
 }
 
 void FrmMezziGratis::PreparaNaviGratis() {
-    for (int k = 0; k < kFreeShipTypeCount; ++k) Label1[k].setCaption(kFreeShipTypes[k]);
+    for (int k = 0; k < kFreeShipTypeCount; ++k) Label1[k].setCaption(FreeShipTypes[k]);
     FreeShipQuota();
     AggiornaQuote();
 }

@@ -229,7 +229,7 @@ void saveBaseSetUp(const BaseGrid& grid) {
 
 // ---------------------------------------------------------------- free starting ships
 
-const std::array<QString, kFreeShipTypeCount> kFreeShipTypes = {"IP", "IL", "CT", "SA", "PT", "MR", "NX"};
+const std::array<QString, kFreeShipTypeCount> FreeShipTypes = {"IP", "IL", "CT", "SA", "PT", "MR", "NX"};
 
 std::array<int, kFreeShipTypeCount> freeShipQuota(int days) {
     return {days / 28 + 1, days / 26 + 1, days / 12 + 1, days / 12 + 1, days / 22 + 1, days / 18 + 1, 2};
@@ -238,7 +238,7 @@ std::array<int, kFreeShipTypeCount> freeShipQuota(int days) {
 int freeShipTypeIndex(const QString& type) {
     const QString t = type.trimmed();
     for (int k = 0; k < kFreeShipTypeCount; ++k)
-        if (kFreeShipTypes[k] == t) return k + 1;
+        if (FreeShipTypes[k] == t) return k + 1;
     return 0;
 }
 
@@ -354,20 +354,26 @@ bool portFull(int base) {
 }
 } // namespace
 
+bool VerificaQuota(int base, const QString& type, std::array<int, kFreeShipTypeCount>& quotaLeft) {
+    const int k = freeShipTypeIndex(type);
+    if (k == 0 || quotaLeft[k - 1] == 0 || portFull(base)) return false;
+    --quotaLeft[k - 1];
+    G().BaseTable[base][10] += 1;
+    return true;
+}
+
 QString placeFreeShip(int side, int base, int record, std::array<int, kFreeShipTypeCount>& quotaLeft) {
     Globals& g = G();
     auto& files = g.Files;
     openShipFile(kChannelFrom, side);
     readShip(kChannelFrom, record);
     ShipRecord& r = g.ShipRecordBuffer;
-    const int k = freeShipTypeIndex(r.text(shipf::Tipo));
-    if (!portTakesShipType(base, r.text(shipf::Tipo)) || k == 0 || quotaLeft[k - 1] == 0 || portFull(base) ||
-        r.number(shipf::Porto) >= 1) {
+    const QString type = r.text(shipf::Tipo);
+    if (!portTakesShipType(base, type) || r.number(shipf::Porto) >= 1 ||
+        !VerificaQuota(base, type, quotaLeft)) {
         files.close(kChannelFrom);
         return {};
     }
-    --quotaLeft[k - 1];
-    g.BaseTable[base][10] += 1;
     r.setNumber(shipf::Porto, base);
     r.setText(shipf::Missione, "1");
     r.setText(shipf::Status, "1");

@@ -93,9 +93,9 @@ void saveBaseSetUp(const BaseGrid& grid);
 // ---------------------------------------------------------------- free starting ships
 
 constexpr int kFreeShipTypeCount = 7;
-extern const std::array<QString, kFreeShipTypeCount> kFreeShipTypes; // IP IL CT SA PT MR NX
+extern const std::array<QString, kFreeShipTypeCount> FreeShipTypes; // IP IL CT SA PT MR NX
 
-// Free ships of each type (in the order of kFreeShipTypes) for a campaign of d days.
+// Free ships of each type (in the order of FreeShipTypes) for a campaign of d days.
 std::array<int, kFreeShipTypeCount> freeShipQuota(int days);
 // 1..7 for the free types, 0 for any other.
 int freeShipTypeIndex(const QString& type);
@@ -125,10 +125,14 @@ std::vector<ListedUnit> freeShipList(int side, int campaignYear);
 // Details of a ship of the side's file: knots, aircraft, cargo, operability and cost.
 QString shipDetails(int side, int record);
 
-// Places ship `record` of the side's file in port `base` when the port takes its type, has room
-// and the type's quota (items 0..6 as kFreeShipTypes) is not used up: the quota and the port's
-// ships present (base-table field 10) are counted and the record gets its port. Returns the line
-// of the placed ships' list, or empty when the ship was refused.
+// Takes a ship of the type into port `base` when the port has room and the type's quota (items
+// 0..6 as FreeShipTypes) is not used up, and counts it: one less of the quota, one more ship
+// present in the port (base-table field 10). False, with nothing counted, otherwise.
+bool VerificaQuota(int base, const QString& type, std::array<int, kFreeShipTypeCount>& quotaLeft);
+
+// Places ship `record` of the side's file in port `base` when the port takes its type and
+// VerificaQuota accepts it: the record gets its port. Returns the line of the placed ships' list,
+// or empty when the ship was refused.
 QString placeFreeShip(int side, int base, int record, std::array<int, kFreeShipTypeCount>& quotaLeft);
 
 // ---------------------------------------------------------------- free starting aircraft
