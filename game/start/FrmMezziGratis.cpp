@@ -174,19 +174,18 @@ void FrmMezziGratis::Form_Load() {
         CaricaDatiBasi();
         CaricaSetUpGioco();
         G().CurrentSide = 0;
-        CopiaArchivi();
+        ArchivePath = G().AppPath + "\\archivio\\";
+        const QStringList missing = missingArchives(ArchivePath);
+        CarrierCount = CopiaArchivioNavi(ArchivePath);
+        CopiaArchivioAerei(ArchivePath);
+        CreaFileAereiPortaerei(ArchivePath, CarrierCount);
+        if (!missing.isEmpty())
+            MsgBox("Archivio mancante (il lato non avrà questi mezzi):\n" + missing.join('\n'), vbExclamation,
+                   caption());
     } catch (const std::exception& e) {
         Command2.setEnabled(false);
         showError(QString::fromUtf8(e.what()));
     }
-}
-
-void FrmMezziGratis::CopiaArchivi() {
-    const ArchiveCopy copied = copyArchives();
-    CarrierCount = copied.carrierCount;
-    if (!copied.missingArchives.isEmpty())
-        MsgBox("Archivio mancante (il lato non avrà questi mezzi):\n" + copied.missingArchives.join('\n'),
-               vbExclamation, caption());
 }
 
 void FrmMezziGratis::showSide(int side) {

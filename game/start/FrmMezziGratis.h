@@ -88,7 +88,6 @@ class FrmMezziGratis : public platform::Form {
     platform::CommandButton Command9{Frame2, "Command9", "&Fine Aerei"};
 
   private:
-    void CopiaArchivi();
     void FreeShipQuota();
     void PreparaNaviGratis();
     void AggiornaQuote();
@@ -104,6 +103,7 @@ class FrmMezziGratis : public platform::Form {
     void refreshEndOfAircraft();
     void endAircraftPhase();
 
+    QString ArchivePath;
     std::array<int, newcampaign::kFreeShipTypeCount> QuotaLeft{};
     int FreeShipsLeft = 0;
     int CarrierCount = 0;

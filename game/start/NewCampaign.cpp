@@ -11,6 +11,8 @@
 #include "platform/Files.h"
 #include "platform/Numbers.h"
 
+#include <functional>
+
 using platform::intPart;
 using recordformat::AircraftRecord;
 using recordformat::ShipRecord;
@@ -256,14 +258,16 @@ namespace {
 constexpr int kChannelFrom = 1;
 constexpr int kChannelTo = 2;
 
-QString archivePath(const char* file) {
-    return G().AppPath + "\\archivio\\" + file;
-}
+const char* const kShipsAlle = "alleatinavi.dat";
+const char* const kShipsAsse = "assenavi.dat";
+const char* const kAircraftAlle = "alleatiaerei.dat";
+const char* const kAircraftAsse = "asseaerei.dat";
 
 // Copies the records of an archive that `keep` accepts into a target created empty, closing up
-// the dropped ones; `prepare` sees every record first, dropped or not.
-template <class Record, class Prepare, class Keep>
-void copyRecords(const QString& archive, const QString& target, Record& rec, Prepare prepare, Keep keep) {
+// the dropped ones; `prepare`, when given, sees every record first, dropped or not.
+template <class Record, class Keep>
+void copyRecords(const QString& archive, const QString& target, Record& rec, Keep keep,
+                 const std::function<void(Record&)>& prepare = {}) {
     platform::writeWholeFile(target, {});
     if (!platform::fileExists(archive)) return;
     auto& files = G().Files;
@@ -273,7 +277,7 @@ void copyRecords(const QString& archive, const QString& target, Record& rec, Pre
     int drops = 0;
     for (int i = 1; i <= count; ++i) {
         recordformat::readRecord(files.random(kChannelFrom), i, rec);
-        prepare(rec);
+        if (prepare) prepare(rec);
         if (!keep(rec)) {
             ++drops;
             continue;
@@ -282,45 +286,56 @@ void copyRecords(const QString& archive, const QString& target, Record& rec, Pre
     }
     files.closeAll();
 }
+
+constexpr auto live = [](const auto& r) { return !r.isDeleted(); };
 } // namespace
 
-ArchiveCopy copyArchives() {
-    Globals& g = G();
-    ArchiveCopy out;
-    g.Files.closeAll();
-    const QString shipsAlle = archivePath("alleatinavi.dat");
-    const QString shipsAsse = archivePath("assenavi.dat");
-    const QString aircraftAlle = archivePath("alleatiaerei.dat");
-    const QString aircraftAsse = archivePath("asseaerei.dat");
-    for (const QString& a : {shipsAlle, shipsAsse, aircraftAlle, aircraftAsse})
-        if (!platform::fileExists(a)) out.missingArchives << platform::diskPath(a);
+QStringList missingArchives(const QString& archivePath) {
+    QStringList out;
+    for (const char* file : {kShipsAlle, kShipsAsse, kAircraftAlle, kAircraftAsse})
+        if (!platform::fileExists(archivePath + file)) out << platform::diskPath(archivePath + file);
+    return out;
+}
 
+int CopiaArchivioNavi(const QString& archivePath) {
+    Globals& g = G();
+    g.Files.closeAll();
     g.PathNaviAlle = shipFilePath(kAllies);
     g.PathNaviAsse = shipFilePath(kAxis);
+    int carrierCount = 0;
     // A carrier takes its number before the deletion test, so a deleted carrier keeps one too.
     auto numberCarrier = [&](ShipRecord& r) {
         const QString type = r.text(shipf::Tipo);
-        if (type == "PL" || type == "PA") r.setText(shipf::CodicePortaerei, carrierCode(++out.carrierCount));
+        if (type == "PL" || type == "PA") r.setText(shipf::CodicePortaerei, carrierCode(++carrierCount));
     };
-    auto live = [](const auto& r) { return !r.isDeleted(); };
-    copyRecords(shipsAlle, g.PathNaviAlle, g.ShipRecordBuffer, numberCarrier, live);
-    copyRecords(
-        shipsAsse, g.PathNaviAsse, g.ShipRecordBuffer, [](ShipRecord&) {}, live);
+    copyRecords<ShipRecord>(archivePath + kShipsAlle, g.PathNaviAlle, g.ShipRecordBuffer, live,
+                            numberCarrier);
+    copyRecords(archivePath + kShipsAsse, g.PathNaviAsse, g.ShipRecordBuffer, live);
+    return carrierCount;
+}
 
+void CopiaArchivioAerei(const QString& archivePath) {
+    Globals& g = G();
+    g.Files.closeAll();
     AircraftRecord aircraft;
-    auto none = [](AircraftRecord&) {};
     for (int side : {kAllies, kAxis})
         for (int base : airBases(side)) {
             QString& path = side == kAllies ? g.PathAereiAlle : g.PathAereiAsse;
             path = baseAircraftFilePath(base);
-            copyRecords(side == kAllies ? aircraftAlle : aircraftAsse, path, aircraft, none, live);
+            copyRecords(archivePath + (side == kAllies ? kAircraftAlle : kAircraftAsse), path, aircraft,
+                        live);
         }
-    for (int n = 1; n <= out.carrierCount; ++n) {
+}
+
+void CreaFileAereiPortaerei(const QString& archivePath, int carrierCount) {
+    Globals& g = G();
+    g.Files.closeAll();
+    AircraftRecord aircraft;
+    for (int n = 1; n <= carrierCount; ++n) {
         g.PathAereiAlle = carrierAircraftFilePath(carrierCode(n));
-        copyRecords(aircraftAlle, g.PathAereiAlle, aircraft, none,
+        copyRecords(archivePath + kAircraftAlle, g.PathAereiAlle, aircraft,
                     [](const AircraftRecord& r) { return r.text(airf::Imbarcato) == "1" && !r.isDeleted(); });
     }
-    return out;
 }
 
 std::vector<ListedUnit> freeShipList(int side, int campaignYear) {

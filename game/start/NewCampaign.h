@@ -104,16 +104,20 @@ std::vector<int> freeShipPorts(int side);
 // MALTA HQ takes submarines "SA" only.
 bool portTakesShipType(int base, const QString& type);
 
-// The campaign's files built from the archives, and the archives that were missing.
-struct ArchiveCopy {
-    int carrierCount = 0;
-    QStringList missingArchives;
-};
+// The side archives (ships and aircraft of both sides) missing from the folder `archivePath`.
+QStringList missingArchives(const QString& archivePath);
 
-// Copies the live ship records of both archives into the two side ship files (Allied carriers
-// numbered), then the aircraft archives into every base aircraft file and carrier air file. Every
-// target file is created empty first; a missing archive leaves its targets empty and is reported.
-ArchiveCopy copyArchives();
+// The campaign's files are built from the side archives in `archivePath`: every target file is
+// created empty first, and a missing archive leaves its targets empty.
+
+// Copies the live ship records of both archives into the two side ship files, numbering the
+// Allied carriers; returns how many carrier records were numbered, deleted ones included.
+int CopiaArchivioNavi(const QString& archivePath);
+// Copies the live aircraft records of each side's archive into the aircraft file of every air
+// base of the side.
+void CopiaArchivioAerei(const QString& archivePath);
+// Gives each Allied carrier number 1..carrierCount an air file with the live carrier types.
+void CreaFileAereiPortaerei(const QString& archivePath, int carrierCount);
 
 // A line of a list and the record it stands for.
 struct ListedUnit {

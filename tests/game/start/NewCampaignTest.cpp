@@ -108,6 +108,22 @@ TEST(NewCampaignRules, FreeShipQuota) {
 }
 
 namespace {
+struct ArchiveCopy {
+    int carrierCount = 0;
+    QStringList missingArchives;
+};
+
+// The copies the last wizard window makes when it opens.
+ArchiveCopy copyArchives() {
+    const QString archives = G().AppPath + "\\archivio\\";
+    ArchiveCopy out;
+    out.missingArchives = missingArchives(archives);
+    out.carrierCount = CopiaArchivioNavi(archives);
+    CopiaArchivioAerei(archives);
+    CreaFileAereiPortaerei(archives, out.carrierCount);
+    return out;
+}
+
 class ArchiveCopyTest : public ::testing::Test {
   protected:
     void SetUp() override {
