@@ -212,7 +212,10 @@ void FrmMezziGratis::beginShipPhase(int side) {
     Frame1.setCaption(side == kAllies ? "NAVI ALLEATI" : "NAVI ASSE");
     PreparaNaviGratis();
     ListaBasiNavi();
-    ListaNaviGratis();
+    if (side == kAllies)
+        ListaNaviGratisAlle();
+    else
+        ListaNaviGratisAsse();
     Command1.setEnabled(true);
     (side == kAllies ? Command2 : Command3).setEnabled(false);
 }
@@ -252,8 +255,16 @@ void FrmMezziGratis::ListaBasiNavi() {
     for (int base : freeShipPorts(G().CurrentSide)) Combo1.addItem(G().BaseNames[base]);
 }
 
-void FrmMezziGratis::ListaNaviGratis() {
-    for (const ListedUnit& u : freeShipList(G().CurrentSide, G().GameSettings[3])) {
+void FrmMezziGratis::ListaNaviGratisAlle() {
+    ListaNaviGratis(kAllies);
+}
+
+void FrmMezziGratis::ListaNaviGratisAsse() {
+    ListaNaviGratis(kAxis);
+}
+
+void FrmMezziGratis::ListaNaviGratis(int side) {
+    for (const ListedUnit& u : freeShipList(side, G().GameSettings[3])) {
         List1.addItem(u.text);
         List1.setItemData(List1.newIndex(), u.record);
     }
@@ -278,14 +289,25 @@ void FrmMezziGratis::List1_Click() {
 }
 
 void FrmMezziGratis::List1_DblClick() {
-    if (G().CurrentSide == kAllies || G().CurrentSide == kAxis) AssegnaNave();
+    if (G().CurrentSide == kAllies)
+        AssegnaNaveAlle();
+    else if (G().CurrentSide == kAxis)
+        AssegnaNaveAsse();
 }
 
-void FrmMezziGratis::AssegnaNave() {
+void FrmMezziGratis::AssegnaNaveAlle() {
+    AssegnaNave(kAllies);
+}
+
+void FrmMezziGratis::AssegnaNaveAsse() {
+    AssegnaNave(kAxis);
+}
+
+void FrmMezziGratis::AssegnaNave(int side) {
     const int index = List1.listIndex();
     if (FreeBase < 1 || index < 0) return;
     PickedRecord = List1.itemData(index);
-    const QString placed = placeFreeShip(G().CurrentSide, FreeBase, PickedRecord, QuotaLeft);
+    const QString placed = placeFreeShip(side, FreeBase, PickedRecord, QuotaLeft);
     AggiornaQuote();
     if (placed.isEmpty()) return;
     List1.removeItem(index);
@@ -368,13 +390,24 @@ void FrmMezziGratis::Combo2_Click() {
     Label20.setCaption(plain(AircraftPool));
     List3.clear();
     List4.clear();
-    ListaAereiGratis();
+    if (G().CurrentSide == kAllies)
+        ListaAereiGratisAlle();
+    else
+        ListaAereiGratisAsse();
     refreshEndOfAircraft();
 }
 
-void FrmMezziGratis::ListaAereiGratis() {
+void FrmMezziGratis::ListaAereiGratisAlle() {
+    ListaAereiGratis(kAllies);
+}
+
+void FrmMezziGratis::ListaAereiGratisAsse() {
+    ListaAereiGratis(kAxis);
+}
+
+void FrmMezziGratis::ListaAereiGratis(int side) {
     List3.clear();
-    const AircraftLists lists = freeAircraftLists(G().CurrentSide, FreeBase);
+    const AircraftLists lists = freeAircraftLists(side, FreeBase);
     for (const ListedUnit& u : lists.types) {
         List3.addItem(u.text);
         List3.setItemData(List3.newIndex(), u.record);
