@@ -110,6 +110,16 @@ FrmMezziGratis::FrmMezziGratis() : Form("FrmMezziGratis") {
         Label2[k].setBorderStyle(1);
         Label2[k].setAlignment(2);
     }
+    // Rules under the port row, above the end row, and under each free type.
+    Line1.setPoints(240, 990, 9360, 990);
+    Line2.setPoints(240, 5130, 11040, 5130);
+    Line* typeRules[] = {&Line3, &Line4, &Line5, &Line6, &Line7, &Line8, &Line9};
+    for (int k = 0; k < kFreeShipTypeCount; ++k) {
+        const int y = 300 + 450 * k + 390;
+        typeRules[k]->setPoints(120, y, 1560, y);
+    }
+    for (Line* l : {&Line1, &Line2, &Line3, &Line4, &Line5, &Line6, &Line7, &Line8, &Line9})
+        l->setBorderColor(vbGrayText);
     Label14.move(240, 5280, 1320, 480);
     Label14.setAlignment(2);
     Label14.setBorderStyle(1);

@@ -64,6 +64,15 @@ class FrmMezziGratis : public platform::Form {
     platform::Label Label14{Frame1, "Label14", "FINE"};
     platform::Label Label13{Frame1, "Label13",
                             "Chiudere solo se NAVI gratis finite o se non si desiderano altre NAVI gratis"};
+    platform::Line Line1{Frame1, "Line1"};
+    platform::Line Line2{Frame1, "Line2"};
+    platform::Line Line3{Frame3, "Line3"};
+    platform::Line Line4{Frame3, "Line4"};
+    platform::Line Line5{Frame3, "Line5"};
+    platform::Line Line6{Frame3, "Line6"};
+    platform::Line Line7{Frame3, "Line7"};
+    platform::Line Line8{Frame3, "Line8"};
+    platform::Line Line9{Frame3, "Line9"};
 
     platform::Frame Frame2{*this, "Frame2"};
     platform::Label Label15{Frame2, "Label15", "PRIMA la base POI gli Aerei"};
