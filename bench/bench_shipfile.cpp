@@ -16,9 +16,9 @@ void BM_ShipFilePass(benchmark::State& state) {
     g.CampaignName = "Bench";
     openShipFile(2, kAllies);
     for (int i = 1; i <= 600; ++i) {
-        g.ShipRecordBuffer.setText(recordformat::ship::Nome, QStringLiteral("NAVE %1").arg(i));
-        g.ShipRecordBuffer.setNumber(recordformat::ship::ResistenzaM, 850);
-        g.ShipRecordBuffer.setNumber(recordformat::ship::NumeroGN, i % 50);
+        g.ShipRecordBuffer.setText(recordformat::ship::NOME, QStringLiteral("NAVE %1").arg(i));
+        g.ShipRecordBuffer.setNumber(recordformat::ship::RESISTENZAM, 850);
+        g.ShipRecordBuffer.setNumber(recordformat::ship::NUMERO_GN, i % 50);
         appendShip(2);
     }
     g.Files.close(2);
@@ -27,8 +27,8 @@ void BM_ShipFilePass(benchmark::State& state) {
         const int count = openShipFile(2, kAllies);
         for (int r = 1; r <= count; ++r) {
             readShip(2, r);
-            const long long fires = g.ShipRecordBuffer.whole(recordformat::ship::IncendiAttivi);
-            g.ShipRecordBuffer.setNumber(recordformat::ship::IncendiAttivi, (fires + 1) % 10);
+            const long long fires = g.ShipRecordBuffer.whole(recordformat::ship::INCENDI_ATTIVI);
+            g.ShipRecordBuffer.setNumber(recordformat::ship::INCENDI_ATTIVI, (fires + 1) % 10);
             writeShip(2, r);
         }
         g.Files.close(2);

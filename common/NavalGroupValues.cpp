@@ -54,7 +54,7 @@ void sumCategories() {
 }
 
 void countShip(int delta) {
-    const int group = classGroupOf(G().ShipRecordBuffer.text(F::Tipo));
+    const int group = classGroupOf(G().ShipRecordBuffer.text(F::TIPO));
     if (group > 0) G().ShipCategoryCounts[group] += delta;
     sumCategories();
 }
@@ -74,13 +74,13 @@ void RicalcolaGN() {
     for (int r = 1; r <= count; ++r) {
         readShip(kChannelShips, r);
         const ShipRecord& s = g.ShipRecordBuffer;
-        if (s.whole(F::NumeroGN) != gn) continue;
-        fires += s.whole(F::IncendiAttivi);
+        if (s.whole(F::NUMERO_GN) != gn) continue;
+        fires += s.whole(F::INCENDI_ATTIVI);
         busy += s.whole(F::Assistenza);
-        notOperational += s.whole(F::NonOperativa);
-        aircraft += s.whole(F::AereiM);
-        lowestOperativity = std::min<long long>(lowestOperativity, s.whole(F::OperativitaM));
-        slowest = std::min<long long>(slowest, s.whole(F::NodiM));
+        notOperational += s.whole(F::NON_OP);
+        aircraft += s.whole(F::AEREIM);
+        lowestOperativity = std::min<long long>(lowestOperativity, s.whole(F::OPERATIVITAM));
+        slowest = std::min<long long>(slowest, s.whole(F::NODIM));
     }
     g.Files.close(kChannelShips);
     if (notOperational > 0) notOperational = 1;
@@ -111,8 +111,8 @@ void RiduciOperativitaGN() {
         for (int r = 1; r <= count; ++r) {
             readShip(kChannelShips, r);
             ShipRecord& s = g.ShipRecordBuffer;
-            if (s.whole(F::NumeroGN) != g.WorkingGnIndex) continue;
-            s.setNumber(F::OperativitaM, std::max<long long>(1, s.whole(F::OperativitaM) - 1));
+            if (s.whole(F::NUMERO_GN) != g.WorkingGnIndex) continue;
+            s.setNumber(F::OPERATIVITAM, std::max<long long>(1, s.whole(F::OPERATIVITAM) - 1));
             writeShip(kChannelShips, r);
         }
     }
@@ -182,7 +182,7 @@ void TipoGN() {
 
 void NomeClasseNave() {
     Globals& g = G();
-    const int n = typeNumber(g.ShipRecordBuffer.trimmed(F::Tipo));
+    const int n = typeNumber(g.ShipRecordBuffer.trimmed(F::TIPO));
     if (n == 0) return;
     g.ShipTypeName = QString::fromLatin1(kTypes[n].name);
     g.ShipTypeCounts[n] += 1;

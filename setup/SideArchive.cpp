@@ -22,18 +22,18 @@ struct CardValueField {
 // Ship record fields taken from the ship card as they stand (TIPO, RADAR, AAC and STATUS are
 // made below).
 constexpr CardValueField kShipFromCard[] = {
-    {ship::Classe, kCardClass, false},
-    {ship::Nazione, kCardNationCode, false},
-    {ship::Stazza, 7, true},
-    {ship::AnnoDati, kCardDataYear, true},
-    {ship::Nodi, 8, true},
-    {ship::Operativita, 14, true},
-    {ship::DirTiro, 12, true},
-    {ship::Cargo, 15, true},
-    {ship::Costo, 16, true},
-    {ship::Resistenza, 10, true},
-    {ship::CAIncendi, 11, true},
-    {ship::Aerei, 22, true},
+    {ship::CLASSE, kCardClass, false},
+    {ship::NAZIONE, kCardNationCode, false},
+    {ship::STAZZA, 7, true},
+    {ship::ANNODATI, kCardDataYear, true},
+    {ship::NODI, 8, true},
+    {ship::OPERATIVITA, 14, true},
+    {ship::DIR_TIRO, 12, true},
+    {ship::CARGO, 15, true},
+    {ship::COSTO, 16, true},
+    {ship::RESISTENZA, 10, true},
+    {ship::C_A_INCENDI, 11, true},
+    {ship::AEREI, 22, true},
     {ship::AAM, 50, true},
     {ship::MA, 13, true},
 };
@@ -61,13 +61,13 @@ constexpr CardValueField kAircraftFromCard[] = {
 
 // The current values a ship starts with: copies of its nominal values.
 constexpr std::pair<int, int> kCurrentFromNominal[] = {
-    {ship::NodiM, ship::Nodi},
-    {ship::OperativitaM, ship::Operativita},
-    {ship::DirTiroM, ship::DirTiro},
-    {ship::CargoM, ship::Cargo},
-    {ship::ResistenzaM, ship::Resistenza},
-    {ship::CAIncendiM, ship::CAIncendi},
-    {ship::AereiM, ship::Aerei},
+    {ship::NODIM, ship::NODI},
+    {ship::OPERATIVITAM, ship::OPERATIVITA},
+    {ship::D_TIROM, ship::DIR_TIRO},
+    {ship::CARGOM, ship::CARGO},
+    {ship::RESISTENZAM, ship::RESISTENZA},
+    {ship::C_A_INCENDIM, ship::C_A_INCENDI},
+    {ship::AEREIM, ship::AEREI},
     {ship::AAMM, ship::AAM},
     {ship::AACM, ship::AAC},
     {ship::MAM, ship::MA},
@@ -163,12 +163,12 @@ QString archivePath(const QString& archiveFolder, const QString& sideWord, int k
 ShipRecord BuildShipArchiveRecord(const ShipValues& card) {
     ShipRecord r;
     copyFields(r, std::begin(kShipFromCard), std::end(kShipFromCard), [&](int n) { return card[n]; });
-    r.setText(ship::Tipo, card[kCardType].left(2));
-    r.setText(ship::Radar, QStringLiteral("0"));
+    r.setText(ship::TIPO, card[kCardType].left(2));
+    r.setText(ship::RADAR, QStringLiteral("0"));
     const double aa = platform::leadingNumber(card[45]) + platform::leadingNumber(card[48]) +
                       platform::leadingNumber(card[42]);
     storeNumber(r, ship::AAC, platform::numberTextWithSign(aa), QStringLiteral("Il totale antiaereo"));
-    r.setText(ship::Status, QStringLiteral("0"));
+    r.setText(ship::STATUS, QStringLiteral("0"));
     return r;
 }
 
@@ -185,14 +185,14 @@ AircraftRecord BuildAircraftArchiveRecord(const aircraftcard::AircraftData& card
 
 ShipRecord shipToInsert(const ShipRecord& cardRecord, const QString& name) {
     ShipRecord r = cardRecord;
-    r.setText(ship::Nome, name);
+    r.setText(ship::NOME, name);
     r.setText(ship::Cancellato, QString());
-    r.setText(ship::Status, QStringLiteral("0"));
+    r.setText(ship::STATUS, QStringLiteral("0"));
     for (const auto& [current, nominal] : kCurrentFromNominal) r.setText(current, r.text(nominal));
     // A carrier's own aircraft live in its air file, not in the ship record.
-    const QString type = r.text(ship::Tipo);
-    if (type == QLatin1String("PA") || type == QLatin1String("PL")) r.setText(ship::AereiM, QString());
-    r.setText(ship::IncendiAttivi, QStringLiteral("0"));
+    const QString type = r.text(ship::TIPO);
+    if (type == QLatin1String("PA") || type == QLatin1String("PL")) r.setText(ship::AEREIM, QString());
+    r.setText(ship::INCENDI_ATTIVI, QStringLiteral("0"));
     return r;
 }
 
@@ -212,7 +212,7 @@ int appendToArchive(const QString& path, const TextRecord& record) {
 }
 
 ArchiveListing listShipArchive(const QString& path, const std::function<void(const ShipRecord&)>& each) {
-    return listArchive<ShipRecord>(path, ship::Tipo, ship::Nome, each);
+    return listArchive<ShipRecord>(path, ship::TIPO, ship::NOME, each);
 }
 
 ArchiveListing listAircraftArchive(const QString& path,
@@ -242,8 +242,8 @@ QStringList shipPrintHeader() {
 }
 
 QStringList PrintShipLine(const ShipRecord& r) {
-    return {r.text(ship::Nome).left(24), r.text(ship::Classe).left(24), r.text(ship::Nazione),
-            r.text(ship::Tipo), r.text(ship::Costo)};
+    return {r.text(ship::NOME).left(24), r.text(ship::CLASSE).left(24), r.text(ship::NAZIONE),
+            r.text(ship::TIPO), r.text(ship::COSTO)};
 }
 
 QStringList aircraftPrintHeader() {

@@ -92,7 +92,7 @@ void landAirGroup(int side, int group, QSet<int>& bases) {
     if (carrier) {
         readShip(kChannelShips, r[19]);
         ShipRecord& s = g.ShipRecordBuffer;
-        s.setNumberWithSign(recordformat::ship::AereiM, s.whole(recordformat::ship::AereiM) - lost);
+        s.setNumberWithSign(recordformat::ship::AEREIM, s.whole(recordformat::ship::AEREIM) - lost);
         writeShip(kChannelShips, r[19]);
         g.Files.close(kChannelShips);
     } else if (g.SelectedBase >= 1 && g.SelectedBase <= kBases) {

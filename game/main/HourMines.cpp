@@ -75,18 +75,18 @@ void DanniMineNavi(MineStrike& strike) {
     Int16& mines = g.MineFields[strike.field][strike.mineRow];
     int hits = strike.hits;
     forEachShip(g.CurrentSide, [&](int r) {
-        if (s.whole(F::NumeroGN) != strike.group) return true;
+        if (s.whole(F::NUMERO_GN) != strike.group) return true;
         --hits;
         mines = minesLeft(mines - rollDie(10) * (2LL * strike.destroyers + strike.minorWarships));
         const int r1 = rollDie(100), r2 = rollDie(100), r3 = rollDie(100);
-        long long hull = s.whole(F::ResistenzaM), fires = s.whole(F::IncendiAttivi),
-                  knots = s.whole(F::NodiM), operativity = s.whole(F::OperativitaM);
+        long long hull = s.whole(F::RESISTENZAM), fires = s.whole(F::INCENDI_ATTIVI),
+                  knots = s.whole(F::NODIM), operativity = s.whole(F::OPERATIVITAM);
         if (mineDamage(r1, r2, r3, hull, fires, knots, operativity)) {
-            s.setNumber(F::ResistenzaM, hull);
-            s.setNumber(F::IncendiAttivi, fires);
-            s.setNumber(F::NodiM, knots);
-            s.setNumber(F::OperativitaM, operativity);
-            s.setText(F::NonOperativa, QStringLiteral("4"));
+            s.setNumber(F::RESISTENZAM, hull);
+            s.setNumber(F::INCENDI_ATTIVI, fires);
+            s.setNumber(F::NODIM, knots);
+            s.setNumber(F::OPERATIVITAM, operativity);
+            s.setText(F::NON_OP, QStringLiteral("4"));
             strike.damaged = true;
             writeShip(kChannelShips, r);
         }

@@ -27,12 +27,12 @@ bool sideInPlay() {
 
 // The ship's port, 0 when at sea or when the field names no base.
 int portOf(const ShipRecord& s) {
-    const long long p = s.whole(F::Porto);
+    const long long p = s.whole(F::PORTO);
     return p >= 1 && p <= kBases ? int(p) : 0;
 }
 
 void taskDone(ShipRecord& s) {
-    s.setText(F::Missione, QStringLiteral("1"));
+    s.setText(F::MISSIONE, QStringLiteral("1"));
 }
 
 // Unloading, loading and refuelling: the side's ships in order until `visit` ends the pass
@@ -52,7 +52,7 @@ void fillPass(int mission, int nominalField, int currentField, int rateFactor) {
     portPass([&](int r, ShipRecord& s) {
         const int port = portOf(s);
         const long long available = availablePoints(port);
-        if (s.whole(F::Missione) != mission || available <= 0 || port <= 0) return true;
+        if (s.whole(F::MISSIONE) != mission || available <= 0 || port <= 0) return true;
         const long long need = s.whole(nominalField) - s.whole(currentField);
         const long long rate = need < 1 ? 0 : rateFactor * portWorkRate(port);
         if (rate <= 0) {
@@ -80,10 +80,10 @@ void FaseSCA() {
     Globals& g = G();
     portPass([&](int r, ShipRecord& s) {
         const int port = portOf(s);
-        if (port <= 0 || s.whole(F::Missione) != kUnloading) return true;
-        long long cargo = s.whole(F::CargoM);
-        const bool tanker = s.text(F::Tipo) == QLatin1String("PT");
-        const long long operativity = s.whole(F::OperativitaM);
+        if (port <= 0 || s.whole(F::MISSIONE) != kUnloading) return true;
+        long long cargo = s.whole(F::CARGOM);
+        const bool tanker = s.text(F::TIPO) == QLatin1String("PT");
+        const long long operativity = s.whole(F::OPERATIVITAM);
         // A tanker unloads fuel only from an operativity of 40 up.
         long long fuel = tanker && operativity - 20 >= 20 ? operativity - 20 : 0;
         long long rate = portWorkRate(port);
@@ -95,19 +95,19 @@ void FaseSCA() {
         fuel -= fuelMoved;
         g.BaseTable[port][21] += cargoMoved + fuelMoved;
         if (cargo + fuel <= 0) taskDone(s);
-        s.setNumber(F::CargoM, cargo);
-        if (tanker && operativity > 20) s.setNumber(F::OperativitaM, fuel + 20);
+        s.setNumber(F::CARGOM, cargo);
+        if (tanker && operativity > 20) s.setNumber(F::OPERATIVITAM, fuel + 20);
         writeShip(kChannelShips, r);
         return true;
     });
 }
 
 void FaseCAR() {
-    fillPass(kLoading, F::Cargo, F::CargoM, 1);
+    fillPass(kLoading, F::CARGO, F::CARGOM, 1);
 }
 
 void FaseRIF() {
-    fillPass(kRefuelling, F::Operativita, F::OperativitaM, 2);
+    fillPass(kRefuelling, F::OPERATIVITA, F::OPERATIVITAM, 2);
 }
 
 void FaseRIP() {
@@ -119,12 +119,12 @@ void FaseRIP() {
         int current, nominal, sides;
     };
     constexpr Repaired kRepaired[] = {
-        {F::ResistenzaM, F::Resistenza, 20},
-        {F::NodiM, F::Nodi, 12},
+        {F::RESISTENZAM, F::RESISTENZA, 20},
+        {F::NODIM, F::NODI, 12},
         {F::AAMM, F::AAM, 12},
         {F::MAM, F::MA, 8},
-        {F::DirTiroM, F::DirTiro, 8},
-        {F::CAIncendiM, F::CAIncendi, 8},
+        {F::D_TIROM, F::DIR_TIRO, 8},
+        {F::C_A_INCENDIM, F::C_A_INCENDI, 8},
     };
     forEachShip(g.CurrentSide, [&](int r) {
         const int port = portOf(s);
@@ -132,7 +132,7 @@ void FaseRIP() {
         const int level = g.BasePortLevel[port];
         // Rolled for every ship, in repair or not.
         const int test = rollDie(100) + 3 * level;
-        if (available <= 50 || test >= 30 || s.whole(F::Missione) != kRepair) return true;
+        if (available <= 50 || test >= 30 || s.whole(F::MISSIONE) != kRepair) return true;
         long long value[6];
         for (int k = 0; k < 6; ++k)
             value[k] = s.whole(kRepaired[k].current) + rollDie(std::max(1, kRepaired[k].sides - level));

@@ -48,16 +48,16 @@ void appendToMessageLine(const QString& text) {
 
 ShipDamageState damageStateOf(const ShipRecord& s) {
     ShipDamageState d;
-    d.hull = s.whole(F::ResistenzaM);
-    d.nominalHull = s.whole(F::Resistenza);
-    d.fires = s.whole(F::IncendiAttivi);
-    d.fireControl = s.whole(F::CAIncendiM);
-    d.knots = s.whole(F::NodiM);
-    d.nominalKnots = s.whole(F::Nodi);
-    d.operativity = s.whole(F::OperativitaM);
-    d.cargo = s.whole(F::CargoM);
+    d.hull = s.whole(F::RESISTENZAM);
+    d.nominalHull = s.whole(F::RESISTENZA);
+    d.fires = s.whole(F::INCENDI_ATTIVI);
+    d.fireControl = s.whole(F::C_A_INCENDIM);
+    d.knots = s.whole(F::NODIM);
+    d.nominalKnots = s.whole(F::NODI);
+    d.operativity = s.whole(F::OPERATIVITAM);
+    d.cargo = s.whole(F::CARGOM);
     d.handling = s.whole(F::MAM);
-    d.cargoFactor = s.text(F::Tipo) == QLatin1String("PT") ? 3 : 1;
+    d.cargoFactor = s.text(F::TIPO) == QLatin1String("PT") ? 3 : 1;
     return d;
 }
 
@@ -66,13 +66,13 @@ void spreadToAssisting(const std::vector<int>& records, int spread) {
     ShipRecord& s = G().ShipRecordBuffer;
     for (int j : records) {
         readShip(kChannelShips, j);
-        if (s.whole(F::OperativitaM) <= 3 || s.whole(F::Assistenza) != 1) continue;
-        long long hull = s.whole(F::ResistenzaM), fires = s.whole(F::IncendiAttivi),
-                  operativity = s.whole(F::OperativitaM);
+        if (s.whole(F::OPERATIVITAM) <= 3 || s.whole(F::Assistenza) != 1) continue;
+        long long hull = s.whole(F::RESISTENZAM), fires = s.whole(F::INCENDI_ATTIVI),
+                  operativity = s.whole(F::OPERATIVITAM);
         spreadFire(spread, hull, fires, operativity);
-        s.setNumber(F::ResistenzaM, hull);
-        s.setNumber(F::IncendiAttivi, fires);
-        s.setNumber(F::OperativitaM, operativity);
+        s.setNumber(F::RESISTENZAM, hull);
+        s.setNumber(F::INCENDI_ATTIVI, fires);
+        s.setNumber(F::OPERATIVITAM, operativity);
         writeShip(kChannelShips, j);
     }
 }
@@ -95,7 +95,7 @@ GroupRecords scanGroups(int count) {
     const ShipRecord& s = G().ShipRecordBuffer;
     for (int r = 1; r <= count; ++r) {
         readShip(kChannelShips, r);
-        const long long n = s.whole(F::NumeroGN);
+        const long long n = s.whole(F::NUMERO_GN);
         if (n >= 1 && n <= kGroups) records[n].push_back(r);
     }
     return records;
@@ -153,10 +153,10 @@ void InizioOraNavi() {
         const int wear = rollDie(12);
         if (wear >= 6) continue;
         forEachShip(side, [&](int r) {
-            if (s.whole(F::NumeroGN) != n) return true;
+            if (s.whole(F::NUMERO_GN) != n) return true;
             // No floor: a hull worn below 0 sinks in the damage phase of this hour.
-            s.setNumber(F::OperativitaM, s.whole(F::OperativitaM) - 1);
-            s.setNumber(F::ResistenzaM, s.whole(F::ResistenzaM) - wear);
+            s.setNumber(F::OPERATIVITAM, s.whole(F::OPERATIVITAM) - 1);
+            s.setNumber(F::RESISTENZAM, s.whole(F::RESISTENZAM) - wear);
             writeShip(kChannelShips, r);
             return true;
         });
@@ -175,7 +175,7 @@ void DanniNaviOra() {
     std::optional<GroupRecords> groups;
     for (int i = 1; i <= count; ++i) {
         readShip(kChannelShips, i);
-        const int group = int(s.whole(F::NumeroGN));
+        const int group = int(s.whole(F::NUMERO_GN));
         if (group <= 0) continue;
         ShipDamageState d = damageStateOf(s);
         // A hull already below 0 is left to the sinking test.
@@ -183,25 +183,25 @@ void DanniNaviOra() {
         const int u = hullState(d.hull, d.nominalHull);
         const int v = fireState(d.fires, d.fireControl);
         const int a = assistanceOf(groupRow(side, group)[11]);
-        if (d.fires <= 0 && u == 0 && s.whole(F::NonOperativa) <= 1) continue;
+        if (d.fires <= 0 && u == 0 && s.whole(F::NON_OP) <= 1) continue;
 
         const int result = damageResult(a, v, u, rollDie(12));
         messages += QStringLiteral(" %1 § ").arg(result);
         const int spread = applyDamageRow(result, a, d);
         limitDamage(d, a);
 
-        s.setNumber(F::OperativitaM, d.operativity < 3 && a > 0 ? 3 : d.operativity);
-        s.setNumber(F::ResistenzaM, d.hull);
-        s.setNumber(F::IncendiAttivi, d.fires);
-        s.setNumber(F::CAIncendiM, d.fireControl);
-        s.setNumber(F::NodiM, d.knots);
-        s.setNumber(F::CargoM, d.cargo);
+        s.setNumber(F::OPERATIVITAM, d.operativity < 3 && a > 0 ? 3 : d.operativity);
+        s.setNumber(F::RESISTENZAM, d.hull);
+        s.setNumber(F::INCENDI_ATTIVI, d.fires);
+        s.setNumber(F::C_A_INCENDIM, d.fireControl);
+        s.setNumber(F::NODIM, d.knots);
+        s.setNumber(F::CARGOM, d.cargo);
         if (s.whole(F::MA) > 0) s.setNumber(F::MAM, d.handling);
         const int total = side == kAllies ? 25 : 35;
         g.setState(total, g.state(total) + d.operativity + d.cargo);
         const bool outOfAction =
             d.operativity <= 1 || (d.fires > d.fireControl && d.hull < d.nominalHull / 2.0);
-        s.setNumber(F::NonOperativa, outOfAction ? 1 : 0);
+        s.setNumber(F::NON_OP, outOfAction ? 1 : 0);
         writeShip(kChannelShips, i);
 
         if (spread > 0 && group <= kGroups) {
@@ -220,34 +220,34 @@ void AffondamentoNavi() {
     if (!sideInPlay()) return;
     ShipRecord& s = g.ShipRecordBuffer;
     forEachShip(g.CurrentSide, [&](int r) {
-        const long long fires = s.whole(F::IncendiAttivi), hull = s.whole(F::ResistenzaM);
-        const int group = int(s.whole(F::NumeroGN)), port = int(s.whole(F::Porto));
+        const long long fires = s.whole(F::INCENDI_ATTIVI), hull = s.whole(F::RESISTENZAM);
+        const int group = int(s.whole(F::NUMERO_GN)), port = int(s.whole(F::PORTO));
         if ((group <= 0 && port <= 0) || (fires <= 0 && hull >= 0)) return true;
         const int roll = rollDie(100);
-        if (sinksByRule(s.whole(F::Affondamento) == 1, fires, s.whole(F::CAIncendiM), hull,
-                        s.whole(F::Resistenza), roll)) {
+        if (sinksByRule(s.whole(F::AFF) == 1, fires, s.whole(F::C_A_INCENDIM), hull, s.whole(F::RESISTENZA),
+                        roll)) {
             // Only a ship the port counts (in port, in no group, in service) leaves its count.
-            if (validBase(port) && group == 0 && s.whole(F::Status) == 1 && g.BaseTable[port][10] > 0)
+            if (validBase(port) && group == 0 && s.whole(F::STATUS) == 1 && g.BaseTable[port][10] > 0)
                 g.BaseTable[port][10] -= 1;
             g.setState(12, g.state(12) + 1);
             SunkShip lost;
             lost.record = r;
             lost.group = group;
-            lost.tonnage = int(s.whole(F::Stazza));
-            lost.operativity = int(s.whole(F::OperativitaM));
-            lost.cargo = int(s.whole(F::CargoM));
+            lost.tonnage = int(s.whole(F::STAZZA));
+            lost.operativity = int(s.whole(F::OPERATIVITAM));
+            lost.cargo = int(s.whole(F::CARGOM));
             lost.port = port;
-            lost.shipClass = shipClassOf(s.text(F::Tipo));
-            lost.type = s.text(F::Tipo);
-            lost.name = s.text(F::Nome);
+            lost.shipClass = shipClassOf(s.text(F::TIPO));
+            lost.type = s.text(F::TIPO);
+            lost.name = s.text(F::NOME);
             ScriviNavePersa(lost);
-            s.setText(F::NonOperativa, QStringLiteral("3"));
-            s.setText(F::IncendiAttivi, QString());
-            s.setText(F::NumeroGN, QString());
-            s.setText(F::Porto, QString());
-            s.setText(F::Status, QStringLiteral("3"));
+            s.setText(F::NON_OP, QStringLiteral("3"));
+            s.setText(F::INCENDI_ATTIVI, QString());
+            s.setText(F::NUMERO_GN, QString());
+            s.setText(F::PORTO, QString());
+            s.setText(F::STATUS, QStringLiteral("3"));
         } else if (port > 0) {
-            s.setText(F::IncendiAttivi, QString()); // fires are put out in port
+            s.setText(F::INCENDI_ATTIVI, QString()); // fires are put out in port
         }
         writeShip(kChannelShips, r);
         return true;
@@ -274,31 +274,31 @@ void AggiornaGNDaNavi() {
     bool italian = false, german = false;
     for (int r : shipsOfGroup(side, gn, count)) {
         readShip(kChannelShips, r);
-        if (s.whole(F::NumeroGN) != gn) continue;
+        if (s.whole(F::NUMERO_GN) != gn) continue;
         const QByteArray before = s.bytes();
-        const QString nation = s.text(F::Nazione);
+        const QString nation = s.text(F::NAZIONE);
         italian = italian || nation == QLatin1String("IT");
         german = german || nation == QLatin1String("DE");
-        const long long knots = s.whole(F::NodiM);
-        long long operativity = s.whole(F::OperativitaM);
+        const long long knots = s.whole(F::NODIM);
+        long long operativity = s.whole(F::OPERATIVITAM);
         slowest = std::min(slowest, knots);
         lowestOperativity = std::min(lowestOperativity, operativity);
         if (operativity <= 1) {
             operativity = 1;
-            s.setText(F::OperativitaM, QStringLiteral("1"));
+            s.setText(F::OPERATIVITAM, QStringLiteral("1"));
             lowestOperativity = 1;
         }
-        const long long f = s.whole(F::IncendiAttivi);
+        const long long f = s.whole(F::INCENDI_ATTIVI);
         fires += f;
-        if (f > 0 || s.whole(F::ResistenzaM) <= 0 || operativity < 5)
+        if (f > 0 || s.whole(F::RESISTENZAM) <= 0 || operativity < 5)
             s.setText(F::Assistenza, QStringLiteral("0"));
         aam += s.whole(F::AAMM);
         aac += s.whole(F::AACM);
-        if (s.whole(F::NonOperativa) == 0) aircraft += s.whole(F::AereiM);
-        radar += s.whole(F::RadarM);
-        if (s.whole(F::Missione) == 9 && (f > 0 || knots < 5)) s.setText(F::Missione, QStringLiteral("1"));
+        if (s.whole(F::NON_OP) == 0) aircraft += s.whole(F::AEREIM);
+        radar += s.whole(F::RADARM);
+        if (s.whole(F::MISSIONE) == 9 && (f > 0 || knots < 5)) s.setText(F::MISSIONE, QStringLiteral("1"));
         if (s.whole(F::Assistenza) == 1) ++assisting;
-        const int classGroup = classGroupOf(s.text(F::Tipo));
+        const int classGroup = classGroupOf(s.text(F::TIPO));
         if (classGroup > 0) {
             ++classes[classGroup];
             ++counted;
@@ -343,8 +343,8 @@ void ChiusuraNaviOra() {
     if (!sideInPlay()) return;
     int present[kBases + 1] = {};
     eachShipOfSide([&](int, const ShipRecord& s) {
-        const long long port = s.whole(F::Porto);
-        if (s.whole(F::NumeroGN) == 0 && s.whole(F::Status) == 1 && validBase(port)) ++present[port];
+        const long long port = s.whole(F::PORTO);
+        if (s.whole(F::NUMERO_GN) == 0 && s.whole(F::STATUS) == 1 && validBase(port)) ++present[port];
     });
     const bool allies = g.CurrentSide == kAllies;
     for (int b = allies ? 12 : 1; b <= (allies ? 15 : 11); ++b) g.BaseTable[b][10] = present[b];
@@ -357,8 +357,8 @@ void FaseCAA() {
     // The last ship in service in a port, in record order, gives the port's value.
     long long value[kBases + 1] = {};
     eachShipOfSide([&](int, const ShipRecord& s) {
-        const long long port = s.whole(F::Porto);
-        if (validBase(port) && s.whole(F::Status) == 1) value[port] = s.whole(F::AACM) + s.whole(F::AAMM);
+        const long long port = s.whole(F::PORTO);
+        if (validBase(port) && s.whole(F::STATUS) == 1) value[port] = s.whole(F::AACM) + s.whole(F::AAMM);
     });
     g.Files.closeAll();
     if (g.CurrentSide == kAllies) {
@@ -374,24 +374,24 @@ void FaseCAA() {
 void AggiornaNaviOra() {
     if (!sideInPlay()) return;
     eachShipOfSide([](int r, ShipRecord& s) {
-        if (s.whole(F::NonOperativa) != 9) return;
-        const long long days = s.whole(F::IncendiAttivi);
+        if (s.whole(F::NON_OP) != 9) return;
+        const long long days = s.whole(F::INCENDI_ATTIVI);
         // A count already at 0 or below also brings the ship back: none stays in the dockyard.
         if (days <= 1) {
-            for (int f : {F::OperativitaPersaAerei, F::Assistenza, F::NonOperativa, F::NumeroGN, F::Porto,
-                          F::Missione})
+            for (int f :
+                 {F::OperativitaPersaAerei, F::Assistenza, F::NON_OP, F::NUMERO_GN, F::PORTO, F::MISSIONE})
                 s.setText(f, QStringLiteral("0"));
-            s.setText(F::Status, QStringLiteral("1"));
+            s.setText(F::STATUS, QStringLiteral("1"));
             const std::pair<int, int> restored[] = {
                 {F::AACM, F::AAC},     {F::AAMM, F::AAM},
-                {F::AereiM, F::Aerei}, {F::CAIncendiM, F::CAIncendi},
-                {F::CargoM, F::Cargo}, {F::DirTiroM, F::DirTiro},
-                {F::NodiM, F::Nodi},   {F::OperativitaM, F::Operativita},
-                {F::RadarM, F::Radar}, {F::ResistenzaM, F::Resistenza},
+                {F::AEREIM, F::AEREI}, {F::C_A_INCENDIM, F::C_A_INCENDI},
+                {F::CARGOM, F::CARGO}, {F::D_TIROM, F::DIR_TIRO},
+                {F::NODIM, F::NODI},   {F::OPERATIVITAM, F::OPERATIVITA},
+                {F::RADARM, F::RADAR}, {F::RESISTENZAM, F::RESISTENZA},
             };
             for (const auto& [current, nominal] : restored) s.setNumber(current, s.whole(nominal));
         }
-        s.setNumber(F::IncendiAttivi, std::max(0LL, days - 1));
+        s.setNumber(F::INCENDI_ATTIVI, std::max(0LL, days - 1));
         writeShip(kChannelShips, r);
     });
 }

@@ -305,7 +305,7 @@ int CopiaArchivioNavi(const QString& archivePath) {
     int carrierCount = 0;
     // A carrier takes its number before the deletion test, so a deleted carrier keeps one too.
     auto numberCarrier = [&](ShipRecord& r) {
-        const QString type = r.text(shipf::Tipo);
+        const QString type = r.text(shipf::TIPO);
         if (type == "PL" || type == "PA") r.setText(shipf::CodicePortaerei, carrierCode(++carrierCount));
     };
     copyRecords<ShipRecord>(archivePath + kShipsAlle, g.PathNaviAlle, g.ShipRecordBuffer, live,
@@ -345,10 +345,10 @@ std::vector<ListedUnit> freeShipList(int side, int campaignYear) {
     const ShipRecord& rec = G().ShipRecordBuffer;
     for (int i = 1; i <= count; ++i) {
         readShip(kChannelFrom, i);
-        if (rec.number(shipf::AnnoDati) > campaignYear) continue;
-        if (rec.number(shipf::Porto) >= 1) continue;
-        if (freeShipTypeIndex(rec.text(shipf::Tipo)) == 0) continue;
-        out.push_back({i, rec.text(shipf::Tipo) + " " + rec.text(shipf::Nome)});
+        if (rec.number(shipf::ANNODATI) > campaignYear) continue;
+        if (rec.number(shipf::PORTO) >= 1) continue;
+        if (freeShipTypeIndex(rec.text(shipf::TIPO)) == 0) continue;
+        out.push_back({i, rec.text(shipf::TIPO) + " " + rec.text(shipf::NOME)});
     }
     files.close(kChannelFrom);
     return out;
@@ -359,8 +359,8 @@ QString shipDetails(int side, int record) {
     readShip(kChannelFrom, record);
     G().Files.close(kChannelFrom);
     const ShipRecord& r = G().ShipRecordBuffer;
-    return "Kn:" + r.text(shipf::Nodi) + " |Aerei:" + r.text(shipf::Aerei) + " |Crg:" + r.text(shipf::Cargo) +
-           " |Op:" + r.text(shipf::Operativita) + " |Cst:" + r.text(shipf::Costo);
+    return "Kn:" + r.text(shipf::NODI) + " |Aerei:" + r.text(shipf::AEREI) + " |Crg:" + r.text(shipf::CARGO) +
+           " |Op:" + r.text(shipf::OPERATIVITA) + " |Cst:" + r.text(shipf::COSTO);
 }
 
 namespace {
@@ -383,18 +383,18 @@ QString placeFreeShip(int side, int base, int record, std::array<int, kFreeShipT
     openShipFile(kChannelFrom, side);
     readShip(kChannelFrom, record);
     ShipRecord& r = g.ShipRecordBuffer;
-    const QString type = r.text(shipf::Tipo);
-    if (!portTakesShipType(base, type) || r.number(shipf::Porto) >= 1 ||
+    const QString type = r.text(shipf::TIPO);
+    if (!portTakesShipType(base, type) || r.number(shipf::PORTO) >= 1 ||
         !VerificaQuota(base, type, quotaLeft)) {
         files.close(kChannelFrom);
         return {};
     }
-    r.setNumber(shipf::Porto, base);
-    r.setText(shipf::Missione, "1");
-    r.setText(shipf::Status, "1");
+    r.setNumber(shipf::PORTO, base);
+    r.setText(shipf::MISSIONE, "1");
+    r.setText(shipf::STATUS, "1");
     writeShip(kChannelFrom, record);
     files.close(kChannelFrom);
-    return r.text(shipf::Tipo) + " " + r.text(shipf::Nome).left(18) + " Base N:" + r.text(shipf::Porto);
+    return r.text(shipf::TIPO) + " " + r.text(shipf::NOME).left(18) + " Base N:" + r.text(shipf::PORTO);
 }
 
 // ---------------------------------------------------------------- free starting aircraft

@@ -105,7 +105,7 @@ TEST_F(GroupValues, WearAtSea) {
     QList<long long> ops;
     for (int r = 1; r <= 3; ++r) {
         readShip(kChannelShips, r);
-        ops << G().ShipRecordBuffer.whole(F::OperativitaM);
+        ops << G().ShipRecordBuffer.whole(F::OPERATIVITAM);
     }
     EXPECT_EQ(ops, (QList<long long>{1, 4, 5}));
 }
@@ -119,7 +119,7 @@ TEST_F(GroupValues, ClassCountsAndRemovingTheLastShip) {
     row(6)[35] = 1;
     row(6)[37] = 1;
     g.setState(21, 10);
-    g.ShipRecordBuffer.setText(F::Tipo, "PA");
+    g.ShipRecordBuffer.setText(F::TIPO, "PA");
     AzzeraContaClassi();
     ContaNaviPerClasse();
     g.NewGroupAircraft = 12;
@@ -130,7 +130,7 @@ TEST_F(GroupValues, ClassCountsAndRemovingTheLastShip) {
     EXPECT_EQ(row(6)[8], 2);
     EXPECT_EQ(g.SelectedGn, 6);
 
-    g.ShipRecordBuffer.setText(F::Tipo, "CT");
+    g.ShipRecordBuffer.setText(F::TIPO, "CT");
     AzzeraContaClassi();
     ContaNaviPerClasse();
     g.NewGroupAircraft = 2;
@@ -145,9 +145,9 @@ TEST_F(GroupValues, ClassCountsAndRemovingTheLastShip) {
     row(8)[40] = 3;
     LeggiClassiGN();
     EXPECT_EQ(g.ShipCategoryCounts[7], 5);
-    g.ShipRecordBuffer.setText(F::Tipo, "MR");
+    g.ShipRecordBuffer.setText(F::TIPO, "MR");
     TogliNaveDaClasse();
-    g.ShipRecordBuffer.setText(F::Tipo, "ZZ");
+    g.ShipRecordBuffer.setText(F::TIPO, "ZZ");
     ContaNaviPerClasse();
     EXPECT_EQ(g.ShipCategoryCounts[7], 4) << "an unknown code counts nowhere";
     ScriviClassiGN();
@@ -175,7 +175,7 @@ TEST(GroupType, FromTheClassCounts) {
                                                      {{"NB", "IL"}, 9}}) {
         AzzeraContaClassi();
         for (const QString& t : c.types) {
-            G().ShipRecordBuffer.setText(F::Tipo, t);
+            G().ShipRecordBuffer.setText(F::TIPO, t);
             ContaNaviPerClasse();
         }
         TipoGN();
@@ -187,12 +187,12 @@ TEST(GroupType, FromTheClassCounts) {
 TEST(GroupType, TypeNamesAndPeriscopeDie) {
     resetGlobals();
     AzzeraContaTipi();
-    G().ShipRecordBuffer.setText(F::Tipo, "IL");
+    G().ShipRecordBuffer.setText(F::TIPO, "IL");
     NomeClasseNave();
     NomeClasseNave();
     EXPECT_EQ(G().ShipTypeName, "INCROCIATORE LEGGERO/SUPERCACCIA");
     EXPECT_EQ(G().ShipTypeCounts[6], 2);
-    G().ShipRecordBuffer.setText(F::Tipo, "XX");
+    G().ShipRecordBuffer.setText(F::TIPO, "XX");
     NomeClasseNave();
     EXPECT_EQ(G().ShipTypeName, "INCROCIATORE LEGGERO/SUPERCACCIA") << "an unknown code changes nothing";
 

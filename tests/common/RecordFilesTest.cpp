@@ -24,20 +24,20 @@ TEST(RecordFiles, ShipsGoThroughTheOneBuffer) {
     openShipFile(2, kAxis);
     EXPECT_EQ(g.PathNaviAsse, shipFilePath(kAxis));
     for (const char* name : {"ZARA", "FIUME", "POLA"}) {
-        g.ShipRecordBuffer.setText(ship::Nome, name);
-        g.ShipRecordBuffer.setNumber(ship::NumeroGN, 4);
+        g.ShipRecordBuffer.setText(ship::NOME, name);
+        g.ShipRecordBuffer.setNumber(ship::NUMERO_GN, 4);
         appendShip(2);
     }
     EXPECT_EQ(openShipFile(2, kAxis), 3);
     EXPECT_EQ(g.SelectedItem, 3);
     readShip(2, 2);
-    EXPECT_EQ(g.RecordNave.trimmed(ship::Nome), "FIUME"); // one buffer by its three names
-    g.ShipBuffer.setNumber(ship::NumeroGN, 0);
+    EXPECT_EQ(g.RecordNave.trimmed(ship::NOME), "FIUME"); // one buffer by its three names
+    g.ShipBuffer.setNumber(ship::NUMERO_GN, 0);
     writeShip(2, 2);
     readShip(2, 1);
-    EXPECT_EQ(g.ShipRecordBuffer.whole(ship::NumeroGN), 4);
+    EXPECT_EQ(g.ShipRecordBuffer.whole(ship::NUMERO_GN), 4);
     readShip(2, 2);
-    EXPECT_EQ(g.ShipRecordBuffer.whole(ship::NumeroGN), 0);
+    EXPECT_EQ(g.ShipRecordBuffer.whole(ship::NUMERO_GN), 0);
 
     g.BaseNames[3] = "PALERMO";
     EXPECT_EQ(openAircraftFile(1, baseAircraftFilePath(3), kAxis), 0);

@@ -119,25 +119,25 @@ TEST_F(SetUpWindow, ShipsInsertedFromACardReadBackFieldByField) {
     ShipRecord r;
     readRecord(archive, 2, r);
     EXPECT_FALSE(r.isDeleted());
-    EXPECT_EQ(r.trimmed(ship::Nome), "Alfredo Oriani");
-    EXPECT_EQ(r.trimmed(ship::Classe), card[1]);
-    EXPECT_EQ(r.trimmed(ship::Tipo), card[2].left(2));
-    EXPECT_EQ(r.trimmed(ship::Nazione), card[4]);
+    EXPECT_EQ(r.trimmed(ship::NOME), "Alfredo Oriani");
+    EXPECT_EQ(r.trimmed(ship::CLASSE), card[1]);
+    EXPECT_EQ(r.trimmed(ship::TIPO), card[2].left(2));
+    EXPECT_EQ(r.trimmed(ship::NAZIONE), card[4]);
     const std::pair<int, int> numbers[] = {
-        {ship::Stazza, 7},       {ship::AnnoDati, 5},      {ship::Nodi, 8},      {ship::Operativita, 14},
-        {ship::DirTiro, 12},     {ship::Cargo, 15},        {ship::Costo, 16},    {ship::Resistenza, 10},
-        {ship::CAIncendi, 11},   {ship::Aerei, 22},        {ship::AAM, 50},      {ship::MA, 13},
-        {ship::NodiM, 8},        {ship::OperativitaM, 14}, {ship::DirTiroM, 12}, {ship::CargoM, 15},
-        {ship::ResistenzaM, 10}, {ship::CAIncendiM, 11},   {ship::AereiM, 22},   {ship::AAMM, 50},
+        {ship::STAZZA, 7},       {ship::ANNODATI, 5},      {ship::NODI, 8},     {ship::OPERATIVITA, 14},
+        {ship::DIR_TIRO, 12},    {ship::CARGO, 15},        {ship::COSTO, 16},   {ship::RESISTENZA, 10},
+        {ship::C_A_INCENDI, 11}, {ship::AEREI, 22},        {ship::AAM, 50},     {ship::MA, 13},
+        {ship::NODIM, 8},        {ship::OPERATIVITAM, 14}, {ship::D_TIROM, 12}, {ship::CARGOM, 15},
+        {ship::RESISTENZAM, 10}, {ship::C_A_INCENDIM, 11}, {ship::AEREIM, 22},  {ship::AAMM, 50},
         {ship::MAM, 13}};
     for (const auto& [field, value] : numbers)
         EXPECT_EQ(r.whole(field), card[value].toInt()) << "field " << field << " from card value " << value;
     EXPECT_EQ(r.whole(ship::AAC), 12);
     EXPECT_EQ(r.whole(ship::AACM), 12);
-    EXPECT_EQ(r.whole(ship::Status), 0);
-    EXPECT_EQ(r.whole(ship::IncendiAttivi), 0);
-    EXPECT_EQ(r.whole(ship::NumeroGN), 0);
-    EXPECT_EQ(r.whole(ship::Porto), 0) << "a new ship is in no port until the wizard places it";
+    EXPECT_EQ(r.whole(ship::STATUS), 0);
+    EXPECT_EQ(r.whole(ship::INCENDI_ATTIVI), 0);
+    EXPECT_EQ(r.whole(ship::NUMERO_GN), 0);
+    EXPECT_EQ(r.whole(ship::PORTO), 0) << "a new ship is in no port until the wizard places it";
 }
 
 TEST_F(SetUpWindow, NationGateOfTheShipNames) {
@@ -296,8 +296,8 @@ TEST_F(SetUpWindow, DeleteMarkFromTheArchiveList) {
     RecordFile archive(folder.path() + "/Archivio/ASSENavi.Dat", ShipRecord::kLength);
     ShipRecord r;
     readRecord(archive, 6, r);
-    EXPECT_EQ(r.trimmed(ship::Classe), "Soldati");
-    EXPECT_EQ(r.trimmed(ship::Nome), "Aviere");
+    EXPECT_EQ(r.trimmed(ship::CLASSE), "Soldati");
+    EXPECT_EQ(r.trimmed(ship::NOME), "Aviere");
 }
 
 TEST_F(SetUpWindow, PrintsTheLiveListOnly) {

@@ -53,8 +53,8 @@ TEST(ShippedStarterSet, ShipsMatchTheirCardsAndNameLists) {
         ASSERT_GT(ships.size(), 100) << side.toStdString();
         QSet<QString> names;
         for (const ShipRecord& r : ships) {
-            const QString code = r.trimmed(ship::Nazione);
-            const QString name = r.trimmed(ship::Nome);
+            const QString code = r.trimmed(ship::NAZIONE);
+            const QString name = r.trimmed(ship::NOME);
             SCOPED_TRACE((side + ": " + name).toStdString());
             EXPECT_EQ(alliedNation(code), side == QLatin1String("ALLEATI")) << "the nation gate";
             EXPECT_FALSE(names.contains(name)) << "each ship once";
@@ -63,32 +63,32 @@ TEST(ShippedStarterSet, ShipsMatchTheirCardsAndNameLists) {
             const QString folder = nationFolder("Navi", code);
             const QString cardFile =
                 folder + u'/' +
-                shipCardFileName(r.trimmed(ship::Classe), r.text(ship::Tipo), r.trimmed(ship::AnnoDati));
+                shipCardFileName(r.trimmed(ship::CLASSE), r.text(ship::TIPO), r.trimmed(ship::ANNODATI));
             ASSERT_TRUE(platform::fileExists(cardFile)) << cardFile.toStdString();
             const ShipValues card = readShipCard(cardFile);
-            EXPECT_EQ(r.trimmed(ship::Classe), card[kCardClass]);
-            EXPECT_EQ(r.text(ship::Tipo), card[kCardType].left(2));
+            EXPECT_EQ(r.trimmed(ship::CLASSE), card[kCardClass]);
+            EXPECT_EQ(r.text(ship::TIPO), card[kCardType].left(2));
             EXPECT_EQ(code, card[kCardNationCode]);
             const std::pair<int, int> fromCard[] = {
-                {ship::Stazza, 7},     {ship::AnnoDati, 5}, {ship::Nodi, 8},   {ship::Operativita, 14},
-                {ship::DirTiro, 12},   {ship::Cargo, 15},   {ship::Costo, 16}, {ship::Resistenza, 10},
-                {ship::CAIncendi, 11}, {ship::Aerei, 22},   {ship::AAM, 50},   {ship::MA, 13}};
+                {ship::STAZZA, 7},       {ship::ANNODATI, 5}, {ship::NODI, 8},   {ship::OPERATIVITA, 14},
+                {ship::DIR_TIRO, 12},    {ship::CARGO, 15},   {ship::COSTO, 16}, {ship::RESISTENZA, 10},
+                {ship::C_A_INCENDI, 11}, {ship::AEREI, 22},   {ship::AAM, 50},   {ship::MA, 13}};
             for (const auto& [field, value] : fromCard)
                 EXPECT_EQ(r.whole(field), cardNumber(card[value]))
                     << "field " << field << ", card value " << value;
             EXPECT_EQ(r.whole(ship::AAC), cardNumber(card[42]) + cardNumber(card[45]) + cardNumber(card[48]));
             // A new ship: its current values are its nominal ones, in no group and no port.
-            for (const auto& [current, nominal] : {std::pair{ship::NodiM, ship::Nodi},
-                                                   {ship::ResistenzaM, ship::Resistenza},
+            for (const auto& [current, nominal] : {std::pair{ship::NODIM, ship::NODI},
+                                                   {ship::RESISTENZAM, ship::RESISTENZA},
                                                    {ship::AAMM, ship::AAM},
                                                    {ship::MAM, ship::MA}})
                 EXPECT_EQ(r.text(current), r.text(nominal));
             const bool carrier =
-                r.text(ship::Tipo) == QLatin1String("PA") || r.text(ship::Tipo) == QLatin1String("PL");
-            EXPECT_EQ(r.text(ship::AereiM).trimmed().isEmpty(), carrier);
-            EXPECT_EQ(r.whole(ship::Status), 0);
-            EXPECT_EQ(r.whole(ship::NumeroGN), 0);
-            EXPECT_EQ(r.whole(ship::Porto), 0);
+                r.text(ship::TIPO) == QLatin1String("PA") || r.text(ship::TIPO) == QLatin1String("PL");
+            EXPECT_EQ(r.text(ship::AEREIM).trimmed().isEmpty(), carrier);
+            EXPECT_EQ(r.whole(ship::STATUS), 0);
+            EXPECT_EQ(r.whole(ship::NUMERO_GN), 0);
+            EXPECT_EQ(r.whole(ship::PORTO), 0);
 
             const QStringList list =
                 readShipNameList(folder + u'/' + shipNameListFileName(card[kCardClass], card[kCardDataYear]));

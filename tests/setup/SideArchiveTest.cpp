@@ -45,8 +45,8 @@ TEST(SideArchive, CarrierKeepsItsAircraftOutOfTheCurrentValues) {
     QList<QByteArray> ships;
     for (const char* name : {"Illustrious", "Formidable", "Victorious"}) {
         const ShipRecord r = shipToInsert(built, QString::fromLatin1(name));
-        EXPECT_EQ(r.text(ship::Aerei), "36 ");
-        EXPECT_EQ(r.text(ship::AereiM), "   ");
+        EXPECT_EQ(r.text(ship::AEREI), "36 ");
+        EXPECT_EQ(r.text(ship::AEREIM), "   ");
         EXPECT_EQ(r.text(ship::MAM), "12 ");
         ships << r.bytes().left(30) + r.bytes().mid(60);
     }
@@ -54,7 +54,7 @@ TEST(SideArchive, CarrierKeepsItsAircraftOutOfTheCurrentValues) {
     EXPECT_EQ(ships[1], ships[2]) << "three carriers of one class differ only in their names";
 
     card[2] = QStringLiteral("CT Cacciatorpediniere");
-    EXPECT_EQ(shipToInsert(BuildShipArchiveRecord(card), "x").text(ship::AereiM), "36 ");
+    EXPECT_EQ(shipToInsert(BuildShipArchiveRecord(card), "x").text(ship::AEREIM), "36 ");
 }
 
 TEST(SideArchive, NumbersAreStoredSoThatTheyReadBackRight) {
@@ -67,8 +67,8 @@ TEST(SideArchive, NumbersAreStoredSoThatTheyReadBackRight) {
     ShipRecord r = shipToInsert(BuildShipArchiveRecord(card), "x");
     EXPECT_EQ(r.text(ship::AAC), "120") << "a sum of three digits loses its blank, not a digit";
     EXPECT_EQ(r.whole(ship::AACM), 120);
-    EXPECT_EQ(r.text(ship::Costo), "1000");
-    EXPECT_EQ(r.text(ship::Nodi), "28");
+    EXPECT_EQ(r.text(ship::COSTO), "1000");
+    EXPECT_EQ(r.text(ship::NODI), "28");
 
     card[42] = QStringLiteral("400");
     card[45] = QStringLiteral("600");

@@ -332,8 +332,8 @@ void reportQuotas(const QString& archiveFolder) {
             sidearchive::archivePath(archiveFolder, QLatin1String(side), sidearchive::kShips),
             [&](const recordformat::ShipRecord& r) {
                 for (int year = 1940; year <= 1942; ++year)
-                    if (r.whole(recordformat::ship::AnnoDati) <= year)
-                        ++byYear[year][r.trimmed(recordformat::ship::Tipo)];
+                    if (r.whole(recordformat::ship::ANNODATI) <= year)
+                        ++byYear[year][r.trimmed(recordformat::ship::TIPO)];
             });
         std::printf("%-8s %3d ships", side, l.live());
         for (int year = 1940; year <= 1942; ++year) {

@@ -35,10 +35,10 @@ TEST(RecordFormat, HandWrittenRecordsReadFieldByField) {
     ShipRecord s;
     s.setBytes(joined(kShip));
     for (int f = 1; f <= ShipRecord::kFields; ++f) EXPECT_EQ(s.text(f), kShip[f - 1]) << "ship field " << f;
-    EXPECT_EQ(s.trimmed(ship::Nome), "VITTORIO VENETO");
+    EXPECT_EQ(s.trimmed(ship::NOME), "VITTORIO VENETO");
     EXPECT_EQ(s.number(ship::AAC), 12);         // leading blank form
-    EXPECT_EQ(s.number(ship::ResistenzaM), -3); // sunk
-    EXPECT_EQ(s.number(ship::NumeroGN), 12);    // "12 " with its trailing blank
+    EXPECT_EQ(s.number(ship::RESISTENZAM), -3); // sunk
+    EXPECT_EQ(s.number(ship::NUMERO_GN), 12);   // "12 " with its trailing blank
     EXPECT_EQ(s.number(ship::Cancellato), 0);   // blank
     EXPECT_FALSE(s.isDeleted());
 
@@ -56,25 +56,25 @@ TEST(RecordFormat, HandWrittenRecordsReadFieldByField) {
 
 TEST(RecordFormat, WrittenShipRecordHasTheExpectedBytes) {
     ShipRecord s;
-    s.setText(ship::Classe, "SOLDATI");
-    s.setText(ship::Nome, "ARTIGLIERE DELLA REGIA MARINA ITALIANA"); // cut to 30
-    s.setText(ship::Tipo, "CT");
-    s.setNumber(ship::Stazza, 2460);
-    s.setNumber(ship::ResistenzaM, -3);
-    s.setNumber(ship::IncendiAttivi, 1000); // wider than its 3 places: held at 999
-    s.setNumber(ship::NumeroGN, 12);
-    s.setNumber(ship::NonOperativa, 9);
+    s.setText(ship::CLASSE, "SOLDATI");
+    s.setText(ship::NOME, "ARTIGLIERE DELLA REGIA MARINA ITALIANA"); // cut to 30
+    s.setText(ship::TIPO, "CT");
+    s.setNumber(ship::STAZZA, 2460);
+    s.setNumber(ship::RESISTENZAM, -3);
+    s.setNumber(ship::INCENDI_ATTIVI, 1000); // wider than its 3 places: held at 999
+    s.setNumber(ship::NUMERO_GN, 12);
+    s.setNumber(ship::NON_OP, 9);
     const QByteArray expected = QByteArray("SOLDATI") + QByteArray(23, ' ') +
                                 "ARTIGLIERE DELLA REGIA MARINA " + "CT  2460 " + QByteArray(118 - 69, ' ') +
                                 "-3  " + QByteArray(140 - 122, ' ') + "999" + QByteArray(148 - 143, ' ') +
                                 "12 " + QByteArray(157 - 151, ' ') + "9" + QByteArray(179 - 158, ' ');
     EXPECT_EQ(s.bytes(), expected);
 
-    s.setNumber(ship::ResistenzaM, -12345);
-    EXPECT_EQ(s.text(ship::ResistenzaM), "-999");
-    s.setNumber(ship::NonOperativa, -1); // one place holds no sign
-    EXPECT_EQ(s.text(ship::NonOperativa), "0");
-    s.setText(ship::Nome, QString::fromUtf8("CITTÀ DI TRIESTE")); // one byte a character
+    s.setNumber(ship::RESISTENZAM, -12345);
+    EXPECT_EQ(s.text(ship::RESISTENZAM), "-999");
+    s.setNumber(ship::NON_OP, -1); // one place holds no sign
+    EXPECT_EQ(s.text(ship::NON_OP), "0");
+    s.setText(ship::NOME, QString::fromUtf8("CITTÀ DI TRIESTE")); // one byte a character
     EXPECT_EQ(s.bytes().mid(30, 6), QByteArray("CITT\xC0 ", 6));
     s.markDeleted();
     EXPECT_EQ(s.bytes().mid(103, 3), "XXX");

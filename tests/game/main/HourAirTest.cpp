@@ -267,7 +267,7 @@ TEST_F(HourAir, ACarrierGroupLandsOnItsCarrier) {
     EXPECT_EQ(a.whole(aircraft::Persi), 3);
     openShipFile(kChannelShips, kAllies);
     readShip(kChannelShips, 2);
-    EXPECT_EQ(g.ShipRecordBuffer.text(ship::AereiM), " 17");
+    EXPECT_EQ(g.ShipRecordBuffer.text(ship::AEREIM), " 17");
     g.Files.closeAll();
     EXPECT_EQ(g.BaseTable[14][6], 9) << "no base is touched";
     EXPECT_EQ(g.GameState[24], "21");

@@ -29,10 +29,10 @@ class MinePasses : public ::testing::Test {
 TEST_F(MinePasses, AGroupInAnEnemyFieldIsStruckSweepsAndIsDamaged) {
     g.CurrentSide = kAllies;
     const int first =
-        addShip(kAllies, {{F::NumeroGN, 1}, {F::ResistenzaM, 100}, {F::NodiM, 30}, {F::OperativitaM, 50}});
-    addShip(kAllies, {{F::NumeroGN, 2}});
-    const int second = addShip(kAllies, {{F::NumeroGN, 1}, {F::ResistenzaM, 100}});
-    const int third = addShip(kAllies, {{F::NumeroGN, 1}, {F::ResistenzaM, 100}});
+        addShip(kAllies, {{F::NUMERO_GN, 1}, {F::RESISTENZAM, 100}, {F::NODIM, 30}, {F::OPERATIVITAM, 50}});
+    addShip(kAllies, {{F::NUMERO_GN, 2}});
+    const int second = addShip(kAllies, {{F::NUMERO_GN, 1}, {F::RESISTENZAM, 100}});
+    const int third = addShip(kAllies, {{F::NUMERO_GN, 1}, {F::RESISTENZAM, 100}});
     // Entry 5 bites; two of the 50 mines hit. First ship: sweeps 3 x 5, then 34 + 1 + 1. Second:
     // sweeps 6 x 5, leaving 5, so none; then 33: untouched. The third meets no mine.
     QList<int> rolls =
@@ -43,11 +43,11 @@ TEST_F(MinePasses, AGroupInAnEnemyFieldIsStruckSweepsAndIsDamaged) {
     EXPECT_EQ(g.MineFields[3][5] * 100 + g.MineFields[3][kAxis], 200) << "two hits, the field swept";
     EXPECT_EQ(g.GnTableAlle[1][32] * 10 + g.MineHitAlarm, 11);
     const ShipRecord s = shipAt(kAllies, first);
-    EXPECT_EQ(s.whole(F::ResistenzaM), 64);
-    EXPECT_EQ(s.whole(F::NodiM), 28);
-    EXPECT_EQ(s.whole(F::OperativitaM), 46);
-    EXPECT_EQ(s.trimmed(F::NonOperativa), "4");
-    EXPECT_EQ(field(kAllies, second, F::ResistenzaM) + field(kAllies, third, F::ResistenzaM), 200);
+    EXPECT_EQ(s.whole(F::RESISTENZAM), 64);
+    EXPECT_EQ(s.whole(F::NODIM), 28);
+    EXPECT_EQ(s.whole(F::OPERATIVITAM), 46);
+    EXPECT_EQ(s.trimmed(F::NON_OP), "4");
+    EXPECT_EQ(field(kAllies, second, F::RESISTENZAM) + field(kAllies, third, F::RESISTENZAM), 200);
     EXPECT_EQ(g.GnTableAlle[1][5], 1) << "the group's values recomputed";
     EXPECT_EQ(testsupport::readLines(campaign.game("Provamine.dat")).mid(10, 5),
               (QStringList{"40", "0", "0", "0", "2"}));

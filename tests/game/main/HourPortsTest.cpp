@@ -25,53 +25,53 @@ class PortPasses : public ::testing::Test {
 } // namespace
 
 TEST_F(PortPasses, LoadingMovesTheLeastOfRateNeedAndPoints) {
-    const int rate = addShip(kAllies, {{F::Porto, 12}, {F::Missione, 6}, {F::Cargo, 25}});
-    const int need = addShip(kAllies, {{F::Porto, 12}, {F::Missione, 6}, {F::Cargo, 20}, {F::CargoM, 17}});
-    const int points = addShip(kAllies, {{F::Porto, 14}, {F::Missione, 6}, {F::Cargo, 50}});
+    const int rate = addShip(kAllies, {{F::PORTO, 12}, {F::MISSIONE, 6}, {F::CARGO, 25}});
+    const int need = addShip(kAllies, {{F::PORTO, 12}, {F::MISSIONE, 6}, {F::CARGO, 20}, {F::CARGOM, 17}});
+    const int points = addShip(kAllies, {{F::PORTO, 14}, {F::MISSIONE, 6}, {F::CARGO, 50}});
     FaseCAR();
-    EXPECT_EQ(field(kAllies, rate, F::CargoM), 10);
-    EXPECT_EQ(field(kAllies, need, F::CargoM) * 10 + field(kAllies, need, F::Missione), 201) << "full: done";
-    EXPECT_EQ(field(kAllies, points, F::CargoM), 5);
+    EXPECT_EQ(field(kAllies, rate, F::CARGOM), 10);
+    EXPECT_EQ(field(kAllies, need, F::CARGOM) * 10 + field(kAllies, need, F::MISSIONE), 201) << "full: done";
+    EXPECT_EQ(field(kAllies, points, F::CARGOM), 5);
     EXPECT_EQ(g.BaseTable[12][22] * 100 + g.BaseTable[14][22], 1305);
 }
 
 TEST_F(PortPasses, AFullShipOrAPortWithoutWorkEndsTheSidesPass) {
-    const int full = addShip(kAllies, {{F::Porto, 12}, {F::Missione, 6}, {F::Cargo, 20}, {F::CargoM, 20}});
+    const int full = addShip(kAllies, {{F::PORTO, 12}, {F::MISSIONE, 6}, {F::CARGO, 20}, {F::CARGOM, 20}});
     const int dead =
-        addShip(kAllies, {{F::Porto, 15}, {F::Missione, 8}, {F::Operativita, 90}, {F::OperativitaM, 10}});
+        addShip(kAllies, {{F::PORTO, 15}, {F::MISSIONE, 8}, {F::OPERATIVITA, 90}, {F::OPERATIVITAM, 10}});
     const int later =
-        addShip(kAllies, {{F::Porto, 12}, {F::Missione, 8}, {F::Operativita, 90}, {F::OperativitaM, 10}});
-    const int unloads = addShip(kAllies, {{F::Porto, 15}, {F::Missione, 7}, {F::CargoM, 5}});
-    const int waiting = addShip(kAllies, {{F::Porto, 12}, {F::Missione, 7}, {F::CargoM, 5}});
+        addShip(kAllies, {{F::PORTO, 12}, {F::MISSIONE, 8}, {F::OPERATIVITA, 90}, {F::OPERATIVITAM, 10}});
+    const int unloads = addShip(kAllies, {{F::PORTO, 15}, {F::MISSIONE, 7}, {F::CARGOM, 5}});
+    const int waiting = addShip(kAllies, {{F::PORTO, 12}, {F::MISSIONE, 7}, {F::CARGOM, 5}});
     FaseCAR();
-    EXPECT_EQ(field(kAllies, full, F::Missione), 1);
+    EXPECT_EQ(field(kAllies, full, F::MISSIONE), 1);
     FaseRIF();
-    EXPECT_EQ(field(kAllies, dead, F::Missione) * 100 + field(kAllies, dead, F::OperativitaM), 110)
+    EXPECT_EQ(field(kAllies, dead, F::MISSIONE) * 100 + field(kAllies, dead, F::OPERATIVITAM), 110)
         << "a port without work ends the task untouched";
-    EXPECT_EQ(field(kAllies, later, F::OperativitaM), 10) << "and the pass";
+    EXPECT_EQ(field(kAllies, later, F::OPERATIVITAM), 10) << "and the pass";
     FaseRIF();
-    EXPECT_EQ(field(kAllies, later, F::OperativitaM), 30) << "refuelling works at twice the rate";
+    EXPECT_EQ(field(kAllies, later, F::OPERATIVITAM), 30) << "refuelling works at twice the rate";
     FaseSCA();
-    EXPECT_EQ(field(kAllies, unloads, F::Missione) * 100 + field(kAllies, unloads, F::CargoM), 705)
+    EXPECT_EQ(field(kAllies, unloads, F::MISSIONE) * 100 + field(kAllies, unloads, F::CARGOM), 705)
         << "unloading keeps its task and waits";
-    EXPECT_EQ(field(kAllies, waiting, F::Missione), 7);
+    EXPECT_EQ(field(kAllies, waiting, F::MISSIONE), 7);
     EXPECT_EQ(g.BaseTable[12][21], 0);
 }
 
 TEST_F(PortPasses, UnloadingCargoAndTankerFuel) {
     const int merchant =
-        addShip(kAllies, {{F::Tipo, "MR"}, {F::Porto, 12}, {F::Missione, 7}, {F::CargoM, 15}});
+        addShip(kAllies, {{F::TIPO, "MR"}, {F::PORTO, 12}, {F::MISSIONE, 7}, {F::CARGOM, 15}});
     // clang-format off
-    const int full = addShip( kAllies, {{F::Tipo, "PT"}, {F::Porto, 12}, {F::Missione, 7}, {F::CargoM, 3},
-                                        {F::OperativitaM, 45}});
-    const int low = addShip( kAllies, {{F::Tipo, "PT"}, {F::Porto, 12}, {F::Missione, 7}, {F::CargoM, 2},
-                                       {F::OperativitaM, 30}});
+    const int full = addShip( kAllies, {{F::TIPO, "PT"}, {F::PORTO, 12}, {F::MISSIONE, 7}, {F::CARGOM, 3},
+                                        {F::OPERATIVITAM, 45}});
+    const int low = addShip( kAllies, {{F::TIPO, "PT"}, {F::PORTO, 12}, {F::MISSIONE, 7}, {F::CARGOM, 2},
+                                       {F::OPERATIVITAM, 30}});
     // clang-format on
     FaseSCA();
-    EXPECT_EQ(field(kAllies, merchant, F::CargoM), 5);
-    EXPECT_EQ(field(kAllies, full, F::CargoM) * 100 + field(kAllies, full, F::OperativitaM), 25)
+    EXPECT_EQ(field(kAllies, merchant, F::CARGOM), 5);
+    EXPECT_EQ(field(kAllies, full, F::CARGOM) * 100 + field(kAllies, full, F::OPERATIVITAM), 25)
         << "fuel at twice the rate";
-    EXPECT_EQ(field(kAllies, low, F::OperativitaM) * 10 + field(kAllies, low, F::Missione), 201)
+    EXPECT_EQ(field(kAllies, low, F::OPERATIVITAM) * 10 + field(kAllies, low, F::MISSIONE), 201)
         << "below 40 a tanker keeps no fuel to unload";
     EXPECT_EQ(g.BaseTable[12][21], 10 + 3 + 20 + 2);
 }
@@ -79,11 +79,11 @@ TEST_F(PortPasses, UnloadingCargoAndTankerFuel) {
 TEST_F(PortPasses, RepairRollsForEveryShipAndPaysForEachRepair) {
     g.BasePoints[12] = 100;
     // clang-format off
-    const int repaired = addShip(kAllies, {{F::Porto, 12}, {F::Missione, 5}, {F::Resistenza, 100},
-                                           {F::ResistenzaM, 90}, {F::Nodi, 30}, {F::NodiM, 20}, {F::AAM, 10},
-                                           {F::AAMM, 5}, {F::DirTiro, 5}, {F::DirTiroM, 3}});
-    addShip(kAllies, {{F::Porto, 12}});
-    const int unlucky = addShip(kAllies, {{F::Porto, 12}, {F::Missione, 5}, {F::Resistenza, 9}});
+    const int repaired = addShip(kAllies, {{F::PORTO, 12}, {F::MISSIONE, 5}, {F::RESISTENZA, 100},
+                                           {F::RESISTENZAM, 90}, {F::NODI, 30}, {F::NODIM, 20}, {F::AAM, 10},
+                                           {F::AAMM, 5}, {F::DIR_TIRO, 5}, {F::D_TIROM, 3}});
+    addShip(kAllies, {{F::PORTO, 12}});
+    const int unlucky = addShip(kAllies, {{F::PORTO, 12}, {F::MISSIONE, 5}, {F::RESISTENZA, 9}});
     // clang-format on
     {
         ChosenDice dice({10, 19, 5, 5, 1, 7, 2, 12, 1, 27});
@@ -92,16 +92,16 @@ TEST_F(PortPasses, RepairRollsForEveryShipAndPaysForEachRepair) {
             << "level 1 takes a face off";
     }
     const ShipRecord s = shipAt(kAllies, repaired);
-    EXPECT_EQ(s.whole(F::ResistenzaM), 100);
-    EXPECT_EQ(s.whole(F::NodiM), 25);
+    EXPECT_EQ(s.whole(F::RESISTENZAM), 100);
+    EXPECT_EQ(s.whole(F::NODIM), 25);
     EXPECT_EQ(s.whole(F::AAMM), 10);
-    EXPECT_EQ(s.whole(F::DirTiroM), 5);
-    EXPECT_EQ(s.whole(F::Missione), 5) << "a value that only reached its nominal keeps the ship in repair";
-    EXPECT_EQ(field(kAllies, unlucky, F::ResistenzaM), 0) << "27 + 3 is not below 30";
+    EXPECT_EQ(s.whole(F::D_TIROM), 5);
+    EXPECT_EQ(s.whole(F::MISSIONE), 5) << "a value that only reached its nominal keeps the ship in repair";
+    EXPECT_EQ(field(kAllies, unlucky, F::RESISTENZAM), 0) << "27 + 3 is not below 30";
     EXPECT_EQ(g.BaseTable[12][22] * 100 + g.BaseTable[12][12], 1212);
 
     g.BaseTable[12][22] = 50;
     ChosenDice dice({1, 1, 1});
     FaseRIP();
-    EXPECT_EQ(field(kAllies, repaired, F::NodiM), 25) << "50 points are not enough";
+    EXPECT_EQ(field(kAllies, repaired, F::NODIM), 25) << "50 points are not enough";
 }

@@ -22,24 +22,24 @@ class ShipPasses : public ::testing::Test {
 TEST_F(ShipPasses, ABurningShipSpreadsFireToTheShipAssistingIt) {
     g.CurrentSide = kAllies;
     // clang-format off
-    const int burning = addShip(kAllies, {{F::NumeroGN, 1}, {F::Resistenza, 160}, {F::ResistenzaM, 100},
-                                          {F::IncendiAttivi, 2}, {F::CAIncendiM, 3}, {F::OperativitaM, 50}});
-    const int helper = addShip(kAllies, {{F::NumeroGN, 1}, {F::Assistenza, 1}, {F::Resistenza, 160},
-                                         {F::ResistenzaM, 100}, {F::CAIncendiM, 3}, {F::OperativitaM, 50}});
+    const int burning = addShip(kAllies, {{F::NUMERO_GN, 1}, {F::RESISTENZA, 160}, {F::RESISTENZAM, 100},
+                                          {F::INCENDI_ATTIVI, 2}, {F::C_A_INCENDIM, 3}, {F::OPERATIVITAM, 50}});
+    const int helper = addShip(kAllies, {{F::NUMERO_GN, 1}, {F::Assistenza, 1}, {F::RESISTENZA, 160},
+                                         {F::RESISTENZAM, 100}, {F::C_A_INCENDIM, 3}, {F::OPERATIVITAM, 50}});
     // clang-format on
-    const int moored =
-        addShip(kAllies, {{F::Porto, 12}, {F::IncendiAttivi, 1}, {F::CAIncendiM, 5}, {F::ResistenzaM, 10}});
+    const int moored = addShip(
+        kAllies, {{F::PORTO, 12}, {F::INCENDI_ATTIVI, 1}, {F::C_A_INCENDIM, 5}, {F::RESISTENZAM, 10}});
     // Result 1 for the burning ship; the spread's d30 of 18 (28 in all) to the helper, whose own
     // turn gives 8; then the sinking test of the two burning ships.
     ChosenDice dice({1, 4, 3, 7, 18, 9, 2, 50, 10});
     DanniNaviOra();
     EXPECT_EQ(dice.sides, (QList<int>{12, 17, 6, 10, 30, 12, 6, 100, 100})) << "no damage roll in port";
-    EXPECT_EQ(field(kAllies, burning, F::IncendiAttivi), 5);
-    EXPECT_EQ(field(kAllies, burning, F::ResistenzaM), 80);
-    EXPECT_EQ(field(kAllies, burning, F::NonOperativa), 0) << "hull at half is not below half";
-    EXPECT_EQ(field(kAllies, helper, F::ResistenzaM), 72);
-    EXPECT_EQ(field(kAllies, helper, F::OperativitaM), 49);
-    EXPECT_EQ(shipAt(kAllies, moored).trimmed(F::IncendiAttivi), "") << "fires are put out in port";
+    EXPECT_EQ(field(kAllies, burning, F::INCENDI_ATTIVI), 5);
+    EXPECT_EQ(field(kAllies, burning, F::RESISTENZAM), 80);
+    EXPECT_EQ(field(kAllies, burning, F::NON_OP), 0) << "hull at half is not below half";
+    EXPECT_EQ(field(kAllies, helper, F::RESISTENZAM), 72);
+    EXPECT_EQ(field(kAllies, helper, F::OPERATIVITAM), 49);
+    EXPECT_EQ(shipAt(kAllies, moored).trimmed(F::INCENDI_ATTIVI), "") << "fires are put out in port";
     EXPECT_EQ(g.GameState[25], "96") << "operativity and cargo after damage";
 }
 
@@ -51,12 +51,12 @@ TEST_F(ShipPasses, ShipsSunkByRuleAreRecordedAndLeaveTheirGroupAndPort) {
     row[1] = 1, row[24] = 9, row[25] = 1234, row[26] = 2345;
     g.BaseTable[5][10] = 1;
     // clang-format off
-    addShip(kAxis, {{F::Tipo, "IL"}, {F::Nome, "Giovanni delle Bande Nere"}, {F::Stazza, 5200},
-                    {F::NumeroGN, 3}, {F::Affondamento, 1}, {F::IncendiAttivi, 9}, {F::CAIncendiM, 5},
-                    {F::Resistenza, 160}, {F::ResistenzaM, 150}, {F::OperativitaM, 37}, {F::CargoM, 4}});
-    addShip(kAxis, {{F::Tipo, "MR"}, {F::Nome, "Calitea"}, {F::Stazza, 4013}, {F::Porto, 5},
-                    {F::IncendiAttivi, 9}, {F::CAIncendiM, 2}, {F::Resistenza, 40}, {F::ResistenzaM, 0},
-                    {F::OperativitaM, 20}});
+    addShip(kAxis, {{F::TIPO, "IL"}, {F::NOME, "Giovanni delle Bande Nere"}, {F::STAZZA, 5200},
+                    {F::NUMERO_GN, 3}, {F::AFF, 1}, {F::INCENDI_ATTIVI, 9}, {F::C_A_INCENDIM, 5},
+                    {F::RESISTENZA, 160}, {F::RESISTENZAM, 150}, {F::OPERATIVITAM, 37}, {F::CARGOM, 4}});
+    addShip(kAxis, {{F::TIPO, "MR"}, {F::NOME, "Calitea"}, {F::STAZZA, 4013}, {F::PORTO, 5},
+                    {F::INCENDI_ATTIVI, 9}, {F::C_A_INCENDIM, 2}, {F::RESISTENZA, 40}, {F::RESISTENZAM, 0},
+                    {F::OPERATIVITAM, 20}});
     // clang-format on
     {
         ChosenDice dice({10, 99, 99}); // result 9 takes two fires; then a d100 for each
@@ -70,8 +70,8 @@ TEST_F(ShipPasses, ShipsSunkByRuleAreRecordedAndLeaveTheirGroupAndPort) {
     EXPECT_EQ(testsupport::readBytes(campaign.game("Provalostship.dat")).toHex(), expected.toHex());
     for (int r : {1, 2}) {
         const ShipRecord s = shipAt(kAxis, r);
-        EXPECT_EQ(s.text(F::Status) + s.text(F::NonOperativa), "33");
-        EXPECT_EQ(s.trimmed(F::IncendiAttivi) + s.trimmed(F::NumeroGN) + s.trimmed(F::Porto), "");
+        EXPECT_EQ(s.text(F::STATUS) + s.text(F::NON_OP), "33");
+        EXPECT_EQ(s.trimmed(F::INCENDI_ATTIVI) + s.trimmed(F::NUMERO_GN) + s.trimmed(F::PORTO), "");
     }
     EXPECT_EQ(g.BaseTable[5][10], 0);
     EXPECT_EQ(g.GameState[12] + g.GameState[19], "22");
@@ -88,19 +88,19 @@ TEST_F(ShipPasses, AHullWornBelowZeroSinksOnRecord) {
     g.GnTableAlle[2][1] = 1;
     g.GnTableAlle[2][41] = 256;
     g.GnTableAlle[4][41] = 255;
-    const int worn = addShip(kAllies, {{F::NumeroGN, 2}, {F::Resistenza, 100}, {F::ResistenzaM, 3}});
+    const int worn = addShip(kAllies, {{F::NUMERO_GN, 2}, {F::RESISTENZA, 100}, {F::RESISTENZAM, 3}});
     {
         ChosenDice dice({5});
         InizioOraNavi();
         EXPECT_EQ(dice.sides, QList<int>{12}) << "only the group past 255 hours rolls";
     }
     EXPECT_EQ(g.GameState[13], "1");
-    EXPECT_EQ(field(kAllies, worn, F::ResistenzaM), -2);
+    EXPECT_EQ(field(kAllies, worn, F::RESISTENZAM), -2);
     {
         ChosenDice dice({100}); // no damage roll: only the sinking test's
         DanniNaviOra();
     }
-    EXPECT_EQ(shipAt(kAllies, worn).trimmed(F::Status), "3");
+    EXPECT_EQ(shipAt(kAllies, worn).trimmed(F::STATUS), "3");
     EXPECT_EQ(readLostShip(1).Record, worn);
     EXPECT_EQ(g.GameState[17] + g.GameState[12], "11");
 }
@@ -110,14 +110,14 @@ TEST_F(ShipPasses, GroupValuesComeFromTheShips) {
     Int16* row = g.GnTableAsse[5];
     row[1] = 1, row[14] = 25;
     // clang-format off
-    const int burner = addShip(kAxis, {{F::Nazione, "DE"}, {F::Tipo, "PA"}, {F::NumeroGN, 5}, {F::NodiM, 12},
-                                       {F::OperativitaM, 60}, {F::ResistenzaM, 200}, {F::IncendiAttivi, 2},
-                                       {F::Assistenza, 1}, {F::Missione, 9}, {F::AereiM, 20}, {F::AAMM, 20}});
-    const int worn = addShip(kAxis, {{F::Nazione, "DE"}, {F::NumeroGN, 5}, {F::NodiM, 30},
-                                     {F::ResistenzaM, 50}, {F::Assistenza, 1}, {F::AAMM, 10}});
-    addShip(kAxis, {{F::Nazione, "DE"}, {F::Tipo, "PA"}, {F::NumeroGN, 5}, {F::NodiM, 28},
-                    {F::OperativitaM, 70}, {F::ResistenzaM, 300}, {F::Assistenza, 1}, {F::AereiM, 30},
-                    {F::NonOperativa, 2}});
+    const int burner = addShip(kAxis, {{F::NAZIONE, "DE"}, {F::TIPO, "PA"}, {F::NUMERO_GN, 5}, {F::NODIM, 12},
+                                       {F::OPERATIVITAM, 60}, {F::RESISTENZAM, 200}, {F::INCENDI_ATTIVI, 2},
+                                       {F::Assistenza, 1}, {F::MISSIONE, 9}, {F::AEREIM, 20}, {F::AAMM, 20}});
+    const int worn = addShip(kAxis, {{F::NAZIONE, "DE"}, {F::NUMERO_GN, 5}, {F::NODIM, 30},
+                                     {F::RESISTENZAM, 50}, {F::Assistenza, 1}, {F::AAMM, 10}});
+    addShip(kAxis, {{F::NAZIONE, "DE"}, {F::TIPO, "PA"}, {F::NUMERO_GN, 5}, {F::NODIM, 28},
+                    {F::OPERATIVITAM, 70}, {F::RESISTENZAM, 300}, {F::Assistenza, 1}, {F::AEREIM, 30},
+                    {F::NON_OP, 2}});
     // clang-format on
     g.CurrentGnIndex = 5;
     AggiornaGNDaNavi();
@@ -131,25 +131,25 @@ TEST_F(ShipPasses, GroupValuesComeFromTheShips) {
     EXPECT_EQ(row[11], 1) << "the burning ship and the worn one can no longer assist";
     EXPECT_EQ(row[35] * 10 + row[37], 21);
     EXPECT_EQ(row[45], 2) << "German ships only";
-    EXPECT_EQ(shipAt(kAxis, worn).text(F::OperativitaM).trimmed(), "1");
-    EXPECT_EQ(shipAt(kAxis, burner).text(F::Missione) + shipAt(kAxis, burner).trimmed(F::Assistenza), "10");
+    EXPECT_EQ(shipAt(kAxis, worn).text(F::OPERATIVITAM).trimmed(), "1");
+    EXPECT_EQ(shipAt(kAxis, burner).text(F::MISSIONE) + shipAt(kAxis, burner).trimmed(F::Assistenza), "10");
 }
 
 TEST_F(ShipPasses, ShipsComeBackFromTheDockyard) {
     g.CurrentSide = kAllies;
     auto refit = [&](int days) {
         // clang-format off
-        return addShip(kAllies, {{F::NonOperativa, 9}, {F::IncendiAttivi, days}, {F::Status, 0}, {F::Nodi, 30},
-                                 {F::NodiM, 4}, {F::Resistenza, 400}});
+        return addShip(kAllies, {{F::NON_OP, 9}, {F::INCENDI_ATTIVI, days}, {F::STATUS, 0}, {F::NODI, 30},
+                                 {F::NODIM, 4}, {F::RESISTENZA, 400}});
         // clang-format on
     };
     const int three = refit(3), one = refit(1), none = refit(0);
     AggiornaNaviOra();
-    EXPECT_EQ(field(kAllies, three, F::NonOperativa) * 10 + field(kAllies, three, F::IncendiAttivi), 92);
+    EXPECT_EQ(field(kAllies, three, F::NON_OP) * 10 + field(kAllies, three, F::INCENDI_ATTIVI), 92);
     for (int back : {one, none}) {
         const ShipRecord s = shipAt(kAllies, back);
-        EXPECT_EQ(s.text(F::NonOperativa) + s.text(F::Status) + s.trimmed(F::IncendiAttivi), "010") << back;
-        EXPECT_EQ(s.whole(F::NodiM) * 1000 + s.whole(F::ResistenzaM), 30400);
+        EXPECT_EQ(s.text(F::NON_OP) + s.text(F::STATUS) + s.trimmed(F::INCENDI_ATTIVI), "010") << back;
+        EXPECT_EQ(s.whole(F::NODIM) * 1000 + s.whole(F::RESISTENZAM), 30400);
     }
 }
 

@@ -134,7 +134,7 @@ TEST_F(NavalHour, ConsumptionWearsTheShips) {
     QList<int> operativity;
     for (int r = 1; r <= count; ++r) {
         readShip(kChannelShips, r);
-        operativity << int(g.ShipRecordBuffer.whole(F::OperativitaM));
+        operativity << int(g.ShipRecordBuffer.whole(F::OPERATIVITAM));
     }
     g.Files.close(kChannelShips);
     EXPECT_EQ(operativity, (QList<int>{4, 5, 1})) << "group 1's ships, never below 1";

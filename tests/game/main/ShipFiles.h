@@ -27,10 +27,10 @@ inline int addShip(int side, Fields fields) {
     openShipFile(kChannelShips, side);
     ShipRecord& r = g.ShipRecordBuffer;
     r = ShipRecord();
-    r.setText(F::Classe, QStringLiteral("Classe"));
-    r.setText(F::Nome, QStringLiteral("Nave"));
-    r.setText(F::Tipo, QStringLiteral("CT"));
-    r.setNumber(F::Status, 1);
+    r.setText(F::CLASSE, QStringLiteral("Classe"));
+    r.setText(F::NOME, QStringLiteral("Nave"));
+    r.setText(F::TIPO, QStringLiteral("CT"));
+    r.setNumber(F::STATUS, 1);
     for (const auto& [field, value] : fields) r.setText(field, value.text);
     const int n = appendShip(kChannelShips);
     g.Files.close(kChannelShips);

@@ -33,12 +33,12 @@ void expectConsistent(int press) {
         for (int r = 1; r <= count; ++r) {
             readShip(kChannelShips, r);
             const ShipRecord& s = G().ShipRecordBuffer;
-            const long long group = s.whole(F::NumeroGN), port = s.whole(F::Porto);
-            if (s.whole(F::Status) == 3) ++lostShips;
-            if (group == 0 && s.whole(F::Status) == 1 && port >= 1 && port <= kBases) ++inPort[port];
+            const long long group = s.whole(F::NUMERO_GN), port = s.whole(F::PORTO);
+            if (s.whole(F::STATUS) == 3) ++lostShips;
+            if (group == 0 && s.whole(F::STATUS) == 1 && port >= 1 && port <= kBases) ++inPort[port];
             if (group >= 1 && group <= kGroups) {
                 ++inGroup[group][0];
-                ++inGroup[group][classGroupOf(s.text(F::Tipo))];
+                ++inGroup[group][classGroupOf(s.text(F::TIPO))];
             }
         }
         g.Files.close(kChannelShips);
@@ -81,21 +81,21 @@ TEST(ShipHourEndToEnd, ThreeDaysOfPortsMinesFiresAndRepairs) {
     testcampaign::write({.season = 3, .day = 0, .hour = 6, .weather = 0});
     testcampaign::appendShips(kAllies, {{.group = 3}, {.group = 3}, {.group = 3}});
     const auto inMalta = [](int mission, const Fields& fields) {
-        return addShip(kAllies, Fields{{F::Porto, 12}, {F::Missione, mission}} + fields);
+        return addShip(kAllies, Fields{{F::PORTO, 12}, {F::MISSIONE, mission}} + fields);
     };
-    const int loader = inMalta(6, {{F::Tipo, "MR"}, {F::Cargo, 30}});
-    const int unloader = inMalta(7, {{F::Tipo, "MR"}, {F::CargoM, 20}});
-    const int tanker = inMalta(7, {{F::Tipo, "PT"}, {F::CargoM, 5}, {F::OperativitaM, 60}});
-    const int refueller = inMalta(8, {{F::Operativita, 100}, {F::OperativitaM, 20}, {F::ResistenzaM, 90}});
+    const int loader = inMalta(6, {{F::TIPO, "MR"}, {F::CARGO, 30}});
+    const int unloader = inMalta(7, {{F::TIPO, "MR"}, {F::CARGOM, 20}});
+    const int tanker = inMalta(7, {{F::TIPO, "PT"}, {F::CARGOM, 5}, {F::OPERATIVITAM, 60}});
+    const int refueller = inMalta(8, {{F::OPERATIVITA, 100}, {F::OPERATIVITAM, 20}, {F::RESISTENZAM, 90}});
     const int repaired =
-        inMalta(5, {{F::Resistenza, 400}, {F::ResistenzaM, 250}, {F::Nodi, 32}, {F::NodiM, 20}});
+        inMalta(5, {{F::RESISTENZA, 400}, {F::RESISTENZAM, 250}, {F::NODI, 32}, {F::NODIM, 20}});
     const int dockyard =
-        addShip(kAllies, {{F::Status, 0}, {F::NonOperativa, 9}, {F::IncendiAttivi, 2}, {F::Nodi, 30}});
-    const int axisLoader = addShip(kAxis, {{F::Tipo, "MR"}, {F::Porto, 1}, {F::Missione, 6}, {F::Cargo, 12}});
+        addShip(kAllies, {{F::STATUS, 0}, {F::NON_OP, 9}, {F::INCENDI_ATTIVI, 2}, {F::NODI, 30}});
+    const int axisLoader = addShip(kAxis, {{F::TIPO, "MR"}, {F::PORTO, 1}, {F::MISSIONE, 6}, {F::CARGO, 12}});
     // clang-format off
-    const int cruiser = addShip(kAxis, {{F::Tipo, "IL"}, {F::Nome, "Bartolomeo Colleoni"}, {F::NumeroGN, 2},
-                                        {F::Affondamento, 1}, {F::IncendiAttivi, 9}, {F::CAIncendiM, 2},
-                                        {F::Resistenza, 300}, {F::ResistenzaM, 200}, {F::OperativitaM, 60}});
+    const int cruiser = addShip(kAxis, {{F::TIPO, "IL"}, {F::NOME, "Bartolomeo Colleoni"}, {F::NUMERO_GN, 2},
+                                        {F::AFF, 1}, {F::INCENDI_ATTIVI, 9}, {F::C_A_INCENDIM, 2},
+                                        {F::RESISTENZA, 300}, {F::RESISTENZAM, 200}, {F::OPERATIVITAM, 60}});
     // clang-format on
 
     testcampaign::choose();
@@ -142,19 +142,19 @@ TEST(ShipHourEndToEnd, ThreeDaysOfPortsMinesFiresAndRepairs) {
     EXPECT_EQ(h.MineFields[5][5] * 100 + h.MineFields[5][kAxis], 200);
     EXPECT_EQ(testsupport::readLines(h.GamesPath + "Provamine.dat").at(21), "0");
     EXPECT_EQ(QString("%1 %2 %3")
-                  .arg(field(kAllies, 1, F::ResistenzaM))
-                  .arg(field(kAllies, 2, F::ResistenzaM))
-                  .arg(field(kAllies, 3, F::ResistenzaM)),
+                  .arg(field(kAllies, 1, F::RESISTENZAM))
+                  .arg(field(kAllies, 2, F::RESISTENZAM))
+                  .arg(field(kAllies, 3, F::RESISTENZAM)),
               "0 0 100");
 
     // Every port task done and paid for; the tanker's last 16 of fuel stay aboard.
     for (int r : {loader, unloader, tanker, refueller, repaired})
-        EXPECT_EQ(field(kAllies, r, F::Missione), 1) << r;
-    EXPECT_EQ(field(kAllies, loader, F::CargoM), 30);
-    EXPECT_EQ(field(kAllies, unloader, F::CargoM) + field(kAllies, tanker, F::OperativitaM), 20);
-    EXPECT_EQ(field(kAllies, refueller, F::OperativitaM), 100);
-    EXPECT_EQ(field(kAllies, repaired, F::ResistenzaM) + field(kAllies, repaired, F::NodiM), 432);
-    EXPECT_EQ(field(kAxis, axisLoader, F::CargoM), 12);
+        EXPECT_EQ(field(kAllies, r, F::MISSIONE), 1) << r;
+    EXPECT_EQ(field(kAllies, loader, F::CARGOM), 30);
+    EXPECT_EQ(field(kAllies, unloader, F::CARGOM) + field(kAllies, tanker, F::OPERATIVITAM), 20);
+    EXPECT_EQ(field(kAllies, refueller, F::OPERATIVITAM), 100);
+    EXPECT_EQ(field(kAllies, repaired, F::RESISTENZAM) + field(kAllies, repaired, F::NODIM), 432);
+    EXPECT_EQ(field(kAxis, axisLoader, F::CARGOM), 12);
     EXPECT_EQ(h.BaseTable[12][21], 400 + 20 + 5 + 24);
     EXPECT_EQ(h.BaseTable[12][22], 30 + 80 + h.BaseTable[12][12] + 10);
     EXPECT_EQ(h.BaseTable[12][3] * 100 + h.BaseTable[12][11], 10) << "the base repaired, one point a percent";
@@ -165,8 +165,7 @@ TEST(ShipHourEndToEnd, ThreeDaysOfPortsMinesFiresAndRepairs) {
     const LostShipRecord lost = readLostShip(1);
     EXPECT_EQ(QString("%1 %2 %3 %4").arg(lost.Name).arg(lost.Record).arg(lost.Group).arg(lost.Hour),
               QString("Bartolomeo %1 2 7").arg(cruiser));
-    EXPECT_EQ(shipAt(kAllies, dockyard).text(F::Status) + shipAt(kAllies, dockyard).text(F::NonOperativa),
-              "10");
+    EXPECT_EQ(shipAt(kAllies, dockyard).text(F::STATUS) + shipAt(kAllies, dockyard).text(F::NON_OP), "10");
 
     platform::testing::resetForms();
     resetGlobals();

@@ -96,21 +96,21 @@ inline void appendShips(int side, const QList<Ship>& ships) {
     for (const Ship& s : ships) {
         ShipRecord& r = g.ShipRecordBuffer;
         r = ShipRecord();
-        r.setText(recordformat::ship::Classe, QStringLiteral("Classe"));
-        r.setText(recordformat::ship::Nome, QStringLiteral("Nave %1").arg(++n));
-        r.setText(recordformat::ship::Tipo, s.type);
-        r.setNumber(recordformat::ship::Status, 1);
-        r.setNumber(recordformat::ship::NodiM, s.knots);
-        r.setNumber(recordformat::ship::OperativitaM, s.operativity);
-        r.setNumber(recordformat::ship::IncendiAttivi, s.fires);
+        r.setText(recordformat::ship::CLASSE, QStringLiteral("Classe"));
+        r.setText(recordformat::ship::NOME, QStringLiteral("Nave %1").arg(++n));
+        r.setText(recordformat::ship::TIPO, s.type);
+        r.setNumber(recordformat::ship::STATUS, 1);
+        r.setNumber(recordformat::ship::NODIM, s.knots);
+        r.setNumber(recordformat::ship::OPERATIVITAM, s.operativity);
+        r.setNumber(recordformat::ship::INCENDI_ATTIVI, s.fires);
         r.setNumber(recordformat::ship::Assistenza, s.busy);
-        r.setNumber(recordformat::ship::NonOperativa, s.notOperational);
-        r.setNumber(recordformat::ship::AereiM, s.aircraft);
-        for (int f : {recordformat::ship::Resistenza, recordformat::ship::ResistenzaM})
+        r.setNumber(recordformat::ship::NON_OP, s.notOperational);
+        r.setNumber(recordformat::ship::AEREIM, s.aircraft);
+        for (int f : {recordformat::ship::RESISTENZA, recordformat::ship::RESISTENZAM})
             r.setNumber(f, s.hull);
-        for (int f : {recordformat::ship::CAIncendi, recordformat::ship::CAIncendiM})
+        for (int f : {recordformat::ship::C_A_INCENDI, recordformat::ship::C_A_INCENDIM})
             r.setNumber(f, s.fireControl);
-        r.setNumber(recordformat::ship::NumeroGN, s.group);
+        r.setNumber(recordformat::ship::NUMERO_GN, s.group);
         appendShip(kChannelShips);
     }
     g.Files.close(kChannelShips);

@@ -104,7 +104,7 @@ TEST(StarterCampaign, FreeShipsAndAircraftOfBothSidesFromTheShippedArchives) {
         for (int i = 1; i <= ships.count(); ++i) {
             ShipRecord r;
             readRecord(ships, i, r);
-            if (r.whole(ship::Porto) > 0) inPort.insert(r.trimmed(ship::Nome));
+            if (r.whole(ship::PORTO) > 0) inPort.insert(r.trimmed(ship::NOME));
         }
         EXPECT_EQ(inPort.size(), 27) << side;
         EXPECT_TRUE(inPort.contains(side == 1 ? "Kent" : "Zara")) << side;
