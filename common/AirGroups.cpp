@@ -21,25 +21,25 @@ void CaricaDatiGA() {
     if (g.CurrentGaIndex < 1 || g.CurrentGaIndex > kGroups) return;
     const Int16* r = g.gaTable(g.CurrentSide)[g.CurrentGaIndex];
     auto& w = g.WorkingAirGroup;
-    g.AirOrder = r[7];
-    g.TargetGn = r[31];
-    w.GaTargetBase = r[30];
-    w.TargetBaseCheck = r[30];
-    w.AircraftEndurance = r[21];
-    w.UsableEndurance = r[24];
-    w.GaPosX = r[25];
-    w.GaPosY = r[26];
-    w.TargetX = r[28];
-    w.TargetY = r[29];
-    w.GaStep = r[27];
-    w.Radius = r[10];
-    w.TurnTime = r[11];
-    w.TurnsToTarget = r[32];
-    w.SearchTurns = r[33];
-    w.InterceptPercent = r[8];
-    w.GaTurnsDone = r[22];
-    w.GaFlightHours = r[37];
-    g.ReconSightValue = r[50];
+    g.AirOrder = r[GaCol::Order];
+    g.TargetGn = r[GaCol::TargetGn];
+    w.GaTargetBase = r[GaCol::TargetBase];
+    w.TargetBaseCheck = r[GaCol::TargetBase];
+    w.AircraftEndurance = r[GaCol::DefaultEndurance];
+    w.UsableEndurance = r[GaCol::UsableEndurance];
+    w.GaPosX = r[GaCol::X];
+    w.GaPosY = r[GaCol::Y];
+    w.TargetX = r[GaCol::TargetX];
+    w.TargetY = r[GaCol::TargetY];
+    w.GaStep = r[GaCol::Step];
+    w.Radius = r[GaCol::EvasionRadius];
+    w.TurnTime = r[GaCol::ContactTurn];
+    w.TurnsToTarget = r[GaCol::TurnsToTarget];
+    w.SearchTurns = r[GaCol::SearchTurns];
+    w.InterceptPercent = r[GaCol::InterceptPercent];
+    w.GaTurnsDone = r[GaCol::TurnsFlown];
+    w.GaFlightHours = r[GaCol::FlightHours];
+    g.ReconSightValue = r[GaCol::EvasionValue];
 }
 
 void MuoviGA() {
@@ -65,7 +65,7 @@ void MuoviGA() {
 }
 
 int operationalAircraft(const Int16* row) {
-    return std::max(0, row[4] - row[5] - row[6]);
+    return std::max(0, row[GaCol::Aircraft] - row[GaCol::Damaged] - row[GaCol::ShotDown]);
 }
 
 int searchThreshold() {
@@ -80,16 +80,16 @@ bool searchRoll(Int16* row, int threshold, int operational) {
     Globals& g = G();
     g.DiceSides = 100;
     if (TiraDado(g.DiceSides) >= threshold) return false;
-    row[41] = std::min(row[41] + 1, std::max<int>(operational, row[41]));
+    row[GaCol::InAction] = std::min(row[GaCol::InAction] + 1, std::max<int>(operational, row[GaCol::InAction]));
     return true;
 }
 
 void sendAirGroupHome(Int16* row) {
-    if (row[7] == kOrderCap) row[49] = 0;
-    row[7] = kOrderReturn;
-    row[34] = 9;
-    row[36] = 0;
-    row[50] = 0;
+    if (row[GaCol::Order] == kOrderCap) row[GaCol::CoveredGn] = 0;
+    row[GaCol::Order] = kOrderReturn;
+    row[GaCol::ControlFlag] = 9;
+    row[GaCol::OverTarget] = 0;
+    row[GaCol::EvasionValue] = 0;
     G().AirReturnFlag = 1;
 }
 

@@ -7,16 +7,6 @@
 
 // Fifteen turns of four minutes make an hour.
 constexpr int kTurnsPerHour = 15;
-// Air orders (column 7).
-enum AirOrderCode {
-    kOrderTakeOff = 1,
-    kOrderCap = 2,
-    kOrderPatrol = 3,
-    kOrderRecon = 4,
-    kOrderIntercept = 5,
-    kOrderBombing = 6,
-    kOrderReturn = 7,
-};
 
 // Copies group CurrentGaIndex of CurrentSide's table into WorkingAirGroup, its order into AirOrder,
 // its target naval group into TargetGn and its detection value into ReconSightValue; the take-off delay is

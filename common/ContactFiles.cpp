@@ -57,14 +57,14 @@ int margin(const Side& s) {
 
 // Heading (an eight-sided roll for 0), ships, knots and fires of a side's naval group.
 void copyGroup(ContactRecord& c, const Side& s, const Int16* r, bool rollForNoHeading) {
-    c.*s.rotta = r[28];
-    if (r[28] == 0 && rollForNoHeading) {
+    c.*s.rotta = r[GnCol::Course];
+    if (r[GnCol::Course] == 0 && rollForNoHeading) {
         G().DiceSides = 8;
         c.*s.rotta = TiraDado(G().DiceSides);
     }
-    c.*s.numnavi = r[4];
-    c.*s.nodi = r[14];
-    c.*s.inc = r[5];
+    c.*s.numnavi = r[GnCol::Ships];
+    c.*s.nodi = r[GnCol::Knots];
+    c.*s.inc = r[GnCol::Fires];
 }
 
 // The naval groups of a sighting, Allies first.
@@ -76,7 +76,7 @@ void copyGroups(ContactRecord& c) {
 Int16* mark(const Side& s, int unit) {
     static Int16 none;
     none = 0;
-    return unit >= 0 && unit <= kGroups ? &(G().*s.marks)[unit][2] : &none;
+    return unit >= 0 && unit <= kGroups ? &(G().*s.marks)[unit][Globals::kMarkReconTarget] : &none;
 }
 
 // The acting group of a strike or bombardment: its side attacks, with the group's number, the base
@@ -87,7 +87,7 @@ const Int16* attacker(ContactRecord& c, const Side& s, const GroupTable& table, 
     c.*s.attacco = 1;
     c.*s.nstack = unit;
     c.STA1 = r[targetColumn];
-    c.STA2 = r[7];
+    c.STA2 = r[GnCol::Order]; // the order is column 7 of both tables
     return r;
 }
 
@@ -104,14 +104,14 @@ RecordFile& records(int channel, int length) {
 // record, the counter into GameState item 11 and saved, then the record appended on its channel.
 void finishContact(ContactRecord& c, int channel) {
     Globals& g = G();
-    c.STMOSSA = moveStamp(g.state(1) + 1, g.state(2));
+    c.STMOSSA = moveStamp(g.state(StateItem::Day) + 1, g.state(StateItem::Hour));
     g.DiceSides = 14;
     c.STB1 = TiraDado(g.DiceSides);
     c.STB2 = g.ActivityKind;
     c.STCONTATTI = g.ContattiGestiti;
     c.STNUMATTIVITA = g.LastActivityRecord;
     g.CurrentContact = c;
-    g.setState(11, g.ContattiGestiti);
+    g.setState(StateItem::Contacts, g.ContattiGestiti);
     SalvaDatiBasi();
     g.Files.openRandom(channel, contactFilePath(), ContactRecord::kLength);
     RecordFile& f = g.Files.random(channel);
@@ -121,7 +121,7 @@ void finishContact(ContactRecord& c, int channel) {
 
 bool noActingUnit() {
     const Globals& g = G();
-    return (g.ContactUnitAlle <= 0 && g.ContactUnitAsse <= 0) || g.ActivityKind == 10;
+    return (g.ContactUnitAlle <= 0 && g.ContactUnitAsse <= 0) || g.ActivityKind == kActNothingFound;
 }
 
 } // namespace
@@ -142,39 +142,40 @@ void ScriviAttivita() {
     Globals& g = G();
     g.ActivityCount += 1;
     int x = 0, y = 0;
+    // The map point is columns 25 and 26 in the naval and the air tables alike.
     auto at = [&](const GroupTable& table, int group) {
-        x = row(table, group)[25];
-        y = row(table, group)[26];
+        x = row(table, group)[GnCol::X];
+        y = row(table, group)[GnCol::Y];
     };
     switch (g.ActivityKind) {
-    case 1: {
+    case kActNavalMeeting: {
         const Int16* a = row(g.GnTableAlle, g.EncounterGnAlle);
         const Int16* b = row(g.GnTableAsse, g.EncounterGnAsse);
-        x = static_cast<int>(platform::roundHalfEven((a[25] + b[25]) / 2.0));
-        y = static_cast<int>(platform::roundHalfEven((a[26] + b[26]) / 2.0));
+        x = static_cast<int>(platform::roundHalfEven((a[GnCol::X] + b[GnCol::X]) / 2.0));
+        y = static_cast<int>(platform::roundHalfEven((a[GnCol::Y] + b[GnCol::Y]) / 2.0));
         break;
     }
-    case 2:
+    case kActAlliedBaseSights:
         at(g.GnTableAsse, g.EncounterGnAsse);
         break;
-    case 3:
+    case kActAxisBaseSights:
         at(g.GnTableAlle, g.EncounterGnAlle);
         break;
-    case 4:
-    case 6:
+    case kActAlliedAirOnShips:
+    case kActAlliedAirStrike:
         at(g.GaTableAlle, g.ContactUnitAlle);
         break;
-    case 5:
-    case 7:
+    case kActAxisAirOnShips:
+    case kActAxisAirStrike:
         at(g.GaTableAsse, g.ContactUnitAsse);
         break;
-    case 8:
+    case kActAlliedBombardment:
         at(g.GnTableAlle, g.ContactUnitAlle);
         break;
-    case 9:
+    case kActAxisBombardment:
         at(g.GnTableAsse, g.ContactUnitAsse);
         break;
-    case 10:
+    case kActNothingFound:
         if (g.CurrentSide == kAllies)
             at(g.GaTableAlle, g.ContactUnitAlle);
         else if (g.CurrentSide == kAxis)
@@ -184,13 +185,13 @@ void ScriviAttivita() {
         break;
     }
     ActivityRecord r;
-    r.Day = g.state(1) + 1;
-    r.Hour = g.state(2);
+    r.Day = g.state(StateItem::Day) + 1;
+    r.Hour = g.state(StateItem::Hour);
     r.X = x;
     r.Y = y;
     r.Number = static_cast<float>(g.ActivityCount);
     r.Kind = g.ActivityKind;
-    g.setState(10, g.ActivityCount);
+    g.setState(StateItem::Activities, g.ActivityCount);
     SalvaDatiBasi();
     g.Files.openRandom(12, activityFilePath(), ActivityRecord::kLength);
     RecordFile& f = g.Files.random(12);
@@ -203,8 +204,8 @@ void ScriviAttivita() {
 void ScriviContattoGN() {
     Globals& g = G();
     g.ContattiGestiti += 1;
-    if (g.ActivityKind == 2) g.SightValueAsse = 0;
-    if (g.ActivityKind == 3) g.SightValueAlle = 0;
+    if (g.ActivityKind == kActAlliedBaseSights) g.SightValueAsse = 0;
+    if (g.ActivityKind == kActAxisBaseSights) g.SightValueAlle = 0;
     ContactRecord c{};
     for (const Side& s : kSides) {
         c.*s.lato = 1;
@@ -250,10 +251,10 @@ void ScriviContattoGA() {
     g.ContattiGestiti += 1;
     ContactRecord c{};
     if (const Side* s = sideInPlay()) {
-        attacker(c, *s, g.gaTable(s->number), 30);
+        attacker(c, *s, g.gaTable(s->number), GaCol::TargetBase);
         c.*s->vede = 1;
     }
-    c.STC1 = 2;
+    c.STC1 = kContactAirTarget;
     finishContact(c, 17);
 }
 
@@ -263,14 +264,14 @@ void ScriviContattoGN2() {
     g.ContattiGestiti += 1;
     ContactRecord c{};
     if (const Side* s = sideInPlay()) {
-        copyGroup(c, *s, attacker(c, *s, g.gnTable(s->number), 33), false);
+        copyGroup(c, *s, attacker(c, *s, g.gnTable(s->number), GnCol::BombardedBase), false);
         c.*s->lato = 1;
         c.*other(*s).vede = 1;
     }
     c.STDIFVEVLATO1 = c.STVEDELATO1 + 1;
     c.STDIFVEVLATO2 = c.STVEDELATO2 + 1;
     c.STDISTANZA = g.ContactDistance;
-    c.STC1 = 1;
+    c.STC1 = kContactBombardment;
     finishContact(c, 17);
 }
 

@@ -43,27 +43,27 @@ int baseLookout(int base) {
     if (base < 0 || base > kBases)
         throw platform::RangeError(
             QStringLiteral("Base %1 fuori dalla tabella (1..%2)").arg(base).arg(kBases));
-    return G().BaseTable[base][15];
+    return G().BaseTable[base][BaseCol::SightingValue];
 }
 
 void modifiersOf(const Party& p) {
     Globals& g = G();
     const Int16* r = groupRow(p.side, g.*p.group);
     auto& m = g.DetectionModifiers;
-    if (r[10] == 1) {
+    if (r[GnCol::Periscope] == 1) {
         m.periscope = 3;
         m.periscopeSight = -1;
     }
-    if (r[4] == 1)
+    if (r[GnCol::Ships] == 1)
         m.singleShip = 1;
-    else if (r[4] > 9)
+    else if (r[GnCol::Ships] > 9)
         m.largeGroup = -1;
-    if (r[5] > 1) m.fires = -1;
-    if (r[18] > 0) m.alreadySeen = -1;
-    if (r[11] > 0) m.busy = -1;
+    if (r[GnCol::Fires] > 1) m.fires = -1;
+    if (r[GnCol::Seen] > 0) m.alreadySeen = -1;
+    if (r[GnCol::BusyShips] > 0) m.busy = -1;
     m.weather = g.WeatherSeverity;
-    if (r[7] == 5) m.ambush = r[37] >= 1 && g.ContactDistance <= 80 ? 4 : 1;
-    int band = aircraftBand(r[8]);
+    if (r[GnCol::Order] == kNavalAmbush) m.ambush = r[GnCol::Destroyers] >= 1 && g.ContactDistance <= 80 ? 4 : 1;
+    int band = aircraftBand(r[GnCol::CapAircraft]);
     if (g.DayFlag == 0) {
         band -= 2;
         m.night = -2;
@@ -71,8 +71,8 @@ void modifiersOf(const Party& p) {
     if (g.WeatherSeverity == 2) band -= 2;
     if (g.WeatherSeverity == 3) band -= 4;
     m.aircraftBand = band < 0 ? 0 : band;
-    if (r[22] == g.*p.other) m.target = 2;
-    if (r[9] > 0) m.radar = 1;
+    if (r[GnCol::TargetGn] == g.*p.other) m.target = 2;
+    if (r[GnCol::RadarShips] > 0) m.radar = 1;
     m.distance = distanceModifier(g.ContactDistance);
 
     const int evasion =
@@ -80,8 +80,8 @@ void modifiersOf(const Party& p) {
     const int sight =
         m.aircraftBand + m.periscopeSight + m.target + m.night + m.radar + m.ambush + g.EncounterCapLevel;
     g.*p.die = rollDie(8);
-    g.*p.evasion = evasion + g.*p.die + r[3];
-    g.*p.sight = sight + g.*p.die + r[3];
+    g.*p.evasion = evasion + g.*p.die + r[GnCol::Type];
+    g.*p.sight = sight + g.*p.die + r[GnCol::Type];
 }
 
 // A base of the looking side against the other side's group p, ActivityKind `kind` when it sees.
@@ -111,10 +111,10 @@ bool reconSighting(const Party& looking, const Party& seen, int kind) {
     modifiersOf(seen);
     g.*looking.sight = r + g.ReconSightValue;
     g.*looking.evasion = r + g.ReconSightValue;
-    if (g.AirOrder == 3 || g.AirOrder == 4) g.*looking.sight += 1;
+    if (g.AirOrder == kOrderPatrol || g.AirOrder == kOrderRecon) g.*looking.sight += 1;
     if (!(g.*seen.evasion < g.*looking.sight)) return false;
     g.ActivityKind = kind;
-    groupRow(seen.side, g.*seen.group)[18] = 3;
+    groupRow(seen.side, g.*seen.group)[GnCol::Seen] = 3;
     ScriviAttivita();
     ScriviContattoRicognizione();
     return true;
@@ -163,25 +163,25 @@ void IncontroGN() {
     const int allied = g.SightValueAlle - g.EvasionValueAsse; // the Allies see the Axis group
     const int axis = g.SightValueAsse - g.EvasionValueAlle;
     if (std::abs(axis) <= 1 || std::abs(allied) <= 1 || allied > 0 || axis > 0) {
-        g.ActivityKind = 1;
+        g.ActivityKind = kActNavalMeeting;
         ScriviAttivita();
     }
     if (allied > 0) {
-        groupRow(kAxis, g.EncounterGnAsse)[18] = 2;
+        groupRow(kAxis, g.EncounterGnAsse)[GnCol::Seen] = 2;
         ScriviContattoGN();
     } else if (axis > 0) {
-        groupRow(kAllies, g.EncounterGnAlle)[18] = 2;
+        groupRow(kAllies, g.EncounterGnAlle)[GnCol::Seen] = 2;
         ScriviContattoGN();
     }
     SalvaTabelleGruppi();
 }
 
 void AvvistamentoBaseAlle() {
-    baseSighting(kAlliedParty, kAxisParty, &Globals::SightingBaseAlle, 2);
+    baseSighting(kAlliedParty, kAxisParty, &Globals::SightingBaseAlle, kActAlliedBaseSights);
 }
 
 void AvvistamentoBaseAsse() {
-    baseSighting(kAxisParty, kAlliedParty, &Globals::SightingBaseAsse, 3);
+    baseSighting(kAxisParty, kAlliedParty, &Globals::SightingBaseAsse, kActAxisBaseSights);
 }
 
 void AvvistamentoRicognitore() {
@@ -193,11 +193,11 @@ void AvvistamentoRicognitore() {
     g.EvasionValueAsse = 0;
     bool seen = false;
     if (g.CurrentSide == kAllies)
-        seen = reconSighting(kAlliedParty, kAxisParty, 4);
+        seen = reconSighting(kAlliedParty, kAxisParty, kActAlliedAirOnShips);
     else if (g.CurrentSide == kAxis)
-        seen = reconSighting(kAxisParty, kAlliedParty, 5);
+        seen = reconSighting(kAxisParty, kAlliedParty, kActAxisAirOnShips);
     if (!seen) {
-        g.ActivityKind = 10;
+        g.ActivityKind = kActNothingFound;
         ScriviAttivita();
     }
     SalvaTabelleGruppi();
@@ -210,17 +210,17 @@ QList<NearbyGroupLine> nearbyGroupLines() {
     const int side = g.CurrentSide;
     if (side != kAllies && side != kAxis) return lines;
     const Int16* open = groupRow(side, g.SelectedGn);
-    if (side == kAllies && open[17] != 0) return lines;
+    if (side == kAllies && open[GnCol::OffMap] != 0) return lines;
     const GroupTable& t = g.gnTable(side);
     for (int n = 1; n <= kGroups; ++n) {
-        int d = DistanzaPunti(open[25], open[26], t[n][25], t[n][26]);
+        int d = DistanzaPunti(open[GnCol::X], open[GnCol::Y], t[n][GnCol::X], t[n][GnCol::Y]);
         if (n == g.SelectedGn) d = 1000;
         g.ContactDistance = d;
         if (d >= 101) continue;
         using platform::numberTextWithSign;
         lines.append({QStringLiteral("(GN%1) * Nv%2   OpM:%3   IncAtt:%4")
-                          .arg(numberTextWithSign(n), numberTextWithSign(t[n][4]),
-                               numberTextWithSign(t[n][6]), numberTextWithSign(t[n][5])),
+                          .arg(numberTextWithSign(n), numberTextWithSign(t[n][GnCol::Ships]),
+                               numberTextWithSign(t[n][GnCol::MinOperativity]), numberTextWithSign(t[n][GnCol::Fires])),
                       n});
     }
     return lines;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "common/ContactRecord.h"
+#include "common/TableColumns.h"
 #include "common/records/RecordFormat.h"
 #include "platform/Files.h"
 #include "platform/Numbers.h"
@@ -114,8 +115,10 @@ struct Globals {
     Int16 SightDieAlle;
     Int16 SightDieAsse;
     Int16 ContactDistance;
-    // Per naval group: column 1 the contact it is committed to this hour, column 2 the enemy group
-    // a reconnaissance marked.
+    // Per naval group: column kMarkContact the contact it is committed to this hour, column
+    // kMarkReconTarget the enemy group a reconnaissance marked.
+    static constexpr int kMarkContact = 1;
+    static constexpr int kMarkReconTarget = 2;
     Int16 GnAttackMarksAlle[kGroups + 1][3];
     Int16 GnAttackMarksAsse[kGroups + 1][3];
     ContactRecord CurrentContact;

@@ -34,7 +34,7 @@ struct ReadTables {
 
 int firstFreeGroup(const GroupTable& table) {
     for (int n = 1; n <= kGroups; ++n)
-        if (table[n][1] == 0) return n;
+        if (table[n][GnCol::InUse] == 0) return n;
     return kNoFreeGroup;
 }
 } // namespace

@@ -117,16 +117,18 @@ void ScriviNavePersa(const SunkShip& ship) {
     Globals& g = G();
     const bool axis = g.CurrentSide == kAxis;
     // Ships lost, the loss total, merchant and warship tonnage: items of the side's block.
-    const int lost = axis ? 19 : 17, total = axis ? 35 : 25, merchant = axis ? 32 : 22,
-              warship = axis ? 33 : 23;
+    using namespace StateItem;
+    const int side = axis ? kAxis : kAllies;
+    const int lost = sideItem(side, ShipsLostAlle), total = sideItem(side, LossTotalAlle),
+              merchant = sideItem(side, MerchantTonsAlle), warship = sideItem(side, WarshipTonsAlle);
     g.setState(lost, g.state(lost) + 1);
     g.setState(total, g.state(total) + ship.operativity + ship.cargo);
     const int tonnage = ship.shipClass == 1 ? warship : merchant;
     g.setState(tonnage, g.state(tonnage) + ship.tonnage);
 
     LostShipRecord r;
-    r.Day = int(g.state(1));
-    r.Hour = int(g.state(2));
+    r.Day = int(g.state(StateItem::Day));
+    r.Hour = int(g.state(StateItem::Hour));
     r.Side = g.CurrentSide;
     r.Record = ship.record;
     r.Type = ship.type;
@@ -137,9 +139,9 @@ void ScriviNavePersa(const SunkShip& ship) {
     r.Port = ship.port;
     if (ship.group >= 1 && ship.group <= kGroups) {
         const Int16* row = g.gnTable(g.CurrentSide)[ship.group];
-        r.Place = row[17];
-        r.X = row[25];
-        r.Y = row[26];
+        r.Place = row[GnCol::OffMap];
+        r.X = row[GnCol::X];
+        r.Y = row[GnCol::Y];
     }
     const QByteArray bytes = encodeLostShip(r);
     const int channel = g.Files.freeChannel();

@@ -101,10 +101,10 @@ void ControllaTerraGN() {
         const bool rowOk = row >= 1 && row <= kGroups;
         if (g.GnPosX <= 180 && (course == 1 || course == 4 || course == 6)) {
             g.GnOffMap = 1;
-            if (rowOk) t[row][28] = 4, t[row][29] = 1;
+            if (rowOk) t[row][GnCol::Course] = 4, t[row][GnCol::RouteHours] = 1;
         } else if (g.GnPosX >= 15150 && (course == 3 || course == 5 || course == 8)) {
             g.GnOffMap = 2;
-            if (rowOk) t[row][28] = 5, t[row][29] = 1;
+            if (rowOk) t[row][GnCol::Course] = 5, t[row][GnCol::RouteHours] = 1;
         }
     }
     g.GnPosX = g.GnOldPos[0];
@@ -184,13 +184,13 @@ int BaseSottoGN() {
         g.GnFriendlyPort = found >= 12 ? 1 : 0;
         if (rowOk) {
             GroupTable& t = g.GnTableAlle;
-            t[row][20] = g.GnFriendlyPort;
-            if (found == 14) t[row][17] = 1, t[row][16] = kGibraltarDistance;
-            if (found == 15) t[row][17] = 2, t[row][16] = kAlexandriaDistance;
+            t[row][GnCol::InFriendlyPort] = g.GnFriendlyPort;
+            if (found == 14) t[row][GnCol::OffMap] = 1, t[row][GnCol::OffMapDistance] = kGibraltarDistance;
+            if (found == 15) t[row][GnCol::OffMap] = 2, t[row][GnCol::OffMapDistance] = kAlexandriaDistance;
         }
     } else if (g.CurrentSide == kAxis) {
         g.GnFriendlyPort = found >= 1 && found <= 9 ? 1 : 0;
-        if (rowOk) g.GnTableAsse[row][20] = g.GnFriendlyPort;
+        if (rowOk) g.GnTableAsse[row][GnCol::InFriendlyPort] = g.GnFriendlyPort;
     }
     return found;
 }

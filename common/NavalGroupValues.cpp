@@ -87,19 +87,19 @@ void RicalcolaGN() {
     // A group number outside the table names no row: nothing to write.
     if (!validGroup(gn)) return;
     Int16* row = g.gnTable(g.CurrentSide)[gn];
-    row[2] = slowest;
+    row[GnCol::MaxKnots] = slowest;
     if (g.SelectedGn <= 0) {
-        row[4] = g.NewGnShipCount;
-        row[7] = 1;
-    } else if (slowest < row[14]) {
-        row[14] = slowest;
-        row[27] = 10 * slowest;
+        row[GnCol::Ships] = g.NewGnShipCount;
+        row[GnCol::Order] = kNavalTransit;
+    } else if (slowest < row[GnCol::Knots]) {
+        row[GnCol::Knots] = slowest;
+        row[GnCol::Step] = 10 * slowest;
     }
-    row[5] = fires;
-    row[11] = busy;
-    row[13] = notOperational;
-    row[6] = lowestOperativity;
-    row[8] = aircraft;
+    row[GnCol::Fires] = fires;
+    row[GnCol::BusyShips] = busy;
+    row[GnCol::NotOperational] = notOperational;
+    row[GnCol::MinOperativity] = lowestOperativity;
+    row[GnCol::CapAircraft] = aircraft;
     SalvaTabelleGruppi();
 }
 
@@ -137,7 +137,7 @@ void ScriviClassiGN() {
     if (!sideInPlay()) return;
     if (validGroup(g.CountedGn)) {
         Int16* row = g.gnTable(g.CurrentSide)[g.CountedGn];
-        for (int k = 1; k <= 6; ++k) row[34 + k] = g.ShipCategoryCounts[k];
+        for (int k = 1; k <= 6; ++k) row[GnCol::Carriers - 1 + k] = g.ShipCategoryCounts[k];
     }
     AzzeraContaClassi();
 }
@@ -146,7 +146,7 @@ void LeggiClassiGN() {
     Globals& g = G();
     if (!sideInPlay() || !validGroup(g.CountedGn)) return;
     const Int16* row = g.gnTable(g.CurrentSide)[g.CountedGn];
-    for (int k = 1; k <= 6; ++k) g.ShipCategoryCounts[k] = row[34 + k];
+    for (int k = 1; k <= 6; ++k) g.ShipCategoryCounts[k] = row[GnCol::Carriers - 1 + k];
     sumCategories();
 }
 
@@ -154,12 +154,12 @@ void TogliNaveDaGN() {
     Globals& g = G();
     if (!sideInPlay() || !validGroup(g.SelectedGn)) return;
     Int16* row = g.gnTable(g.CurrentSide)[g.SelectedGn];
-    for (int k = 1; k <= 6; ++k) row[34 + k] -= g.ShipCategoryCounts[k];
-    row[4] -= 1;
-    row[8] -= g.NewGroupAircraft;
-    if (row[4] != 0) return;
-    const int item = g.CurrentSide == kAllies ? 21 : 31;
-    g.setState(item, g.state(item) + row[24]);
+    for (int k = 1; k <= 6; ++k) row[GnCol::Carriers - 1 + k] -= g.ShipCategoryCounts[k];
+    row[GnCol::Ships] -= 1;
+    row[GnCol::CapAircraft] -= g.NewGroupAircraft;
+    if (row[GnCol::Ships] != 0) return;
+    const int item = StateItem::sideItem(g.CurrentSide, StateItem::NavalMovesAlle);
+    g.setState(item, g.state(item) + row[GnCol::HoursUnderWay]);
     for (int c = 1; c <= kGroupColumns; ++c) row[c] = 0;
     g.SelectedGn = 0;
 }

@@ -46,7 +46,7 @@ void ValoriBase() {
     if (base < 0 || base > kBases)
         throw platform::RangeError(QStringLiteral("Base %1 inesistente").arg(base));
     g.PortLevel = g.BasePortLevel[base];
-    g.PortDamageStep = intPart(g.BaseTable[base][3] / 20.0);
+    g.PortDamageStep = intPart(g.BaseTable[base][BaseCol::DamagePercent] / 20.0);
     if (g.CurrentSide == kAllies)
         g.PortCoefficient = g.GameSettings[14];
     else if (g.CurrentSide == kAxis)

@@ -84,13 +84,13 @@ void FrmMain::Form_Load() {
     RicaricaMappa();
     DisegnaBasi();
 
-    if (g.state(2) == 1) Label95.setVisible(true);
-    Label64.setBackColor(g.state(12) > 0 ? vbMagenta : vbBlack);
-    g.WeatherSeverity = g.state(3);
+    if (g.state(StateItem::Hour) == 1) Label95.setVisible(true);
+    Label64.setBackColor(g.state(StateItem::SunkLastHour) > 0 ? vbMagenta : vbBlack);
+    g.WeatherSeverity = g.state(StateItem::Weather);
     Label83.setForeColor(g.DayFlag == 1 ? vbCyan : vbWhite);
     DisabilitaBasiEsterne();
     // The hour's contacts must be fought out before the next hour runs.
-    Command22.setEnabled(g.state(11) == 0);
+    Command22.setEnabled(g.state(StateItem::Contacts) == 0);
     loaded_ = true;
 }
 
@@ -153,7 +153,7 @@ void FrmMain::Command17_Click() {
     ColoreLato();
     MostraBandieraLato();
     Frame3.setVisible(true);
-    Label79.setCaption(g.GameState[10]);
+    Label79.setCaption(g.GameState[StateItem::Activities]);
     Command17.setEnabled(false);
     Label64.setVisible(false);
     Picture1.setVisible(false);
@@ -184,7 +184,7 @@ void FrmMain::takeSide(int side) {
     MnUtil.setEnabled(true);
     MnAcq.setEnabled(true);
     ColoreLato();
-    if (g.state(side == kAllies ? 13 : 14) == 1) {
+    if (g.state(StateItem::sideItem(side, StateItem::StressAlle)) == 1) {
         Option2[0].setForeColor(vbRed);
         Option2[1].setForeColor(vbRed);
     }
@@ -251,7 +251,7 @@ void FrmMain::Command4_Click() {
     for (Frame* f : {&Frame9, &Frame27, &Frame21, &Frame18}) f->setVisible(false);
     Check1.setValue(0);
     Check3.setValue(0);
-    if (g.state(11) == 0) Command22.setEnabled(true);
+    if (g.state(StateItem::Contacts) == 0) Command22.setEnabled(true);
     NascondiPannelliMappa();
     DisegnaBasi();
     ChiudiPannelloLato();

@@ -20,17 +20,17 @@ void FrmMain::AggiornaDisplay() {
     Globals& g = G();
     const int season = slot().season;
     const Season s = seasonOf(season);
-    const int hour = int(g.state(2));
+    const int hour = int(g.state(StateItem::Hour));
 
     if ((hour == 1 || hour == 12) && g.HourStepActive == 1) {
         RecuperaAttivazioni();
         g.DiceSides = 100;
         const int level = seasonalWeather(season, TiraDado(g.DiceSides));
         if (level >= 0) g.WeatherSeverity = level;
-        g.setState(3, g.WeatherSeverity);
+        g.setState(StateItem::Weather, g.WeatherSeverity);
     }
 
-    const QString level = g.GameState[3].trimmed();
+    const QString level = g.GameState[StateItem::Weather].trimmed();
     const QString art = g.AppPath + QStringLiteral("\\ArchBmp\\");
     if (isDaylight(hour, season)) {
         g.MapPicturePath = art + QStringLiteral("Med1colDay.Bmp");
@@ -45,7 +45,7 @@ void FrmMain::AggiornaDisplay() {
     }
     SalvaDatiBasi();
 
-    const long long day = g.state(1) + 1;
+    const long long day = g.state(StateItem::Day) + 1;
     Label31.setCaption(QString::number(day) + u'/' + QString::number(slot().days - day));
     Label30.setCaption(QString::number(hour));
     Label32.setCaption(QString::number(slot().year) + s.name);
@@ -59,7 +59,7 @@ void FrmMain::AggiornaDisplay() {
     loadPictureInto(Image26, icons + QStringLiteral("vento") + level + QStringLiteral(".ico"));
 
     // A weather level out of 0..3 (a damaged game state) shows no texts rather than failing.
-    const long long w = g.state(3);
+    const long long w = g.state(StateItem::Weather);
     Label74.setCaption(w >= 0 && w <= 3 ? g.WeatherStateNames[w] : QString());
     Label75.setCaption(w >= 0 && w <= 3 ? g.WeatherEffectNames[w] : QString());
 }
@@ -69,7 +69,7 @@ void FrmMain::RecuperaAttivazioni() {
     for (int base = 1; base <= kBases; ++base) {
         g.DiceSides = recoverySides(g.BaseAirfieldLevel[base]);
         const int roll = TiraDado(g.DiceSides);
-        g.BaseTable[base][5] = recoveredAttempts(g.BaseTable[base][5], roll);
+        g.BaseTable[base][BaseCol::ActivationAttempts] = recoveredAttempts(g.BaseTable[base][BaseCol::ActivationAttempts], roll);
     }
 }
 

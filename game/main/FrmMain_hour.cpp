@@ -57,7 +57,7 @@ void groupValuesFromShips() {
     for (int side : {kAllies, kAxis}) {
         g.CurrentSide = side;
         for (int n = 1; n <= kGroups; ++n) {
-            if (g.gnTable(side)[n][1] <= 0) continue;
+            if (g.gnTable(side)[n][GnCol::InUse] <= 0) continue;
             g.CurrentGnIndex = n;
             traceHour(QStringLiteral("AggiornaGNDaNavi/%1#%2").arg(side).arg(n));
             AggiornaGNDaNavi();
@@ -108,9 +108,9 @@ void FrmMain::Command22_Click() {
 
     Label17.setVisible(true);
     // Contacts of the hour wait for the contact board; an hour undone leaves the button as it was.
-    Command22.setEnabled(!whole || g.state(11) == 0);
+    Command22.setEnabled(!whole || g.state(StateItem::Contacts) == 0);
     Label83.setForeColor(g.DayFlag == 1 ? vbCyan : vbWhite);
-    Label29.setCaption(g.GameState[10]);
+    Label29.setCaption(g.GameState[StateItem::Activities]);
 }
 
 bool FrmMain::runHourWhole() {
@@ -144,13 +144,13 @@ bool FrmMain::runHourWhole() {
     std::copy_n(marks[1], kMarks, &g.GnAttackMarksAsse[0][0]);
     g.HourStepActive = 0;
     g.CurrentSide = 0;
-    g.ActivityCount = g.state(10);
+    g.ActivityCount = g.state(StateItem::Activities);
     g.ContattiGestiti = 0;
-    g.WeatherSeverity = g.state(3);
+    g.WeatherSeverity = g.state(StateItem::Weather);
     g.GnStoppedFlag = g.MineHitAlarm = g.AirReturnFlag = 0;
     for (Label* l : {&Label80, &Label87, &Label101, &Label18}) l->setVisible(false);
-    Label95.setVisible(g.state(2) == 1);
-    Label64.setBackColor(g.state(12) > 0 ? vbMagenta : vbBlack);
+    Label95.setVisible(g.state(StateItem::Hour) == 1);
+    Label64.setBackColor(g.state(StateItem::SunkLastHour) > 0 ? vbMagenta : vbBlack);
     try {
         AggiornaDisplay();
         RicaricaMappa();
@@ -243,9 +243,9 @@ void FrmMain::RunTime() {
     advance();
 
     showPhase("BBA");
-    g.ActivityKind = 6;
+    g.ActivityKind = kActAlliedAirStrike;
     pass("ArrivoGA", ArrivoGA, kAllies);
-    g.ActivityKind = 7;
+    g.ActivityKind = kActAxisAirStrike;
     pass("ArrivoGA", ArrivoGA, kAxis);
     advance();
 
@@ -310,7 +310,7 @@ void FrmMain::RunTime() {
     showPhase("CAA");
     perSide("FaseCAA", FaseCAA, After::NoSide);
     advance();
-    if (g.state(2) == 23) perSide("AggiornaNaviOra", AggiornaNaviOra, After::NoSide);
+    if (g.state(StateItem::Hour) == 23) perSide("AggiornaNaviOra", AggiornaNaviOra, After::NoSide);
     advance();
 
     showPhase("DMN");
@@ -331,7 +331,7 @@ void FrmMain::RunTime() {
         "CircleAttivita", [this] { CircleAttivita(); }, 0);
     PicBitMap.setMousePointer(0);
     showPhase("STP");
-    if (g.state(12) > 0) Label64.setBackColor(vbMagenta);
+    if (g.state(StateItem::SunkLastHour) > 0) Label64.setBackColor(vbMagenta);
     g.HourStepActive = 0;
     ProgressBar1.setVisible(false);
     Command17.setVisible(true);

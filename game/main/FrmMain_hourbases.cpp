@@ -26,14 +26,14 @@ void FrmMain::AggiornaBasiOra() {
         Int32* base = g.BaseTable[b];
         long long points = availablePoints(b);
         const double chance = baseRepairChance(g.BaseLevel[b]);
-        if (base[3] <= 0 || points <= kReserve || chance <= 0) continue;
+        if (base[BaseCol::DamagePercent] <= 0 || points <= kReserve || chance <= 0) continue;
         if (!(chance > rollDie(100))) continue;
         for (int t = 1; t <= tries; ++t) {
-            if (chance > rollDie(100) && base[3] > 0 && points > kReserve) {
-                base[22] += 1;
-                base[11] += 1;
+            if (chance > rollDie(100) && base[BaseCol::DamagePercent] > 0 && points > kReserve) {
+                base[BaseCol::PointsUsed] += 1;
+                base[BaseCol::RepairsMade] += 1;
                 points -= 1;
-                base[3] -= 1;
+                base[BaseCol::DamagePercent] -= 1;
             }
         }
     }
@@ -42,7 +42,7 @@ void FrmMain::AggiornaBasiOra() {
 
 void FrmMain::CircleAttivita() {
     Globals& g = G();
-    const long long hourCount = g.state(10);
+    const long long hourCount = g.state(StateItem::Activities);
     if (hourCount <= 0) return;
     const int channel = g.Files.freeChannel();
     const int count = openActivityFile(channel);

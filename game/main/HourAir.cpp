@@ -27,8 +27,6 @@ namespace {
 // The aircraft file of a landing group is read and rewritten on the channel the air panel keeps
 // its base's aircraft file on; the step closes every channel when it saves the tables anyway.
 constexpr int kChannelAircraft = 1;
-// The naval order Bombardamento (naval-group column 7).
-constexpr int kNavalBombardment = 4;
 
 bool sideInPlay(int side) {
     return side == kAllies || side == kAxis;
@@ -39,9 +37,9 @@ bool sideInPlay(int side) {
 QString landingFile(int side, int group) {
     Globals& g = G();
     const Int16* r = g.gaTable(side)[group];
-    if (side == kAllies && r[43] == 1) return carrierAircraftFilePath(g.gaNames(side)[group][2]);
-    g.SelectedBase = r[20];
-    return baseAircraftFilePath(r[20]);
+    if (side == kAllies && r[GaCol::CarrierGroup] == 1) return carrierAircraftFilePath(g.gaNames(side)[group][2]);
+    g.SelectedBase = r[GaCol::OriginBase];
+    return baseAircraftFilePath(r[GaCol::OriginBase]);
 }
 
 // Opens a record file for a record that must be there; nothing is created or changed otherwise.
@@ -65,41 +63,41 @@ void landAirGroup(int side, int group, QSet<int>& bases) {
     Globals& g = G();
     Int16* r = g.gaTable(side)[group];
     const QString path = landingFile(side, group);
-    const bool carrier = side == kAllies && r[43] == 1;
-    openForRecord(kChannelAircraft, path, r[38], side, false);
+    const bool carrier = side == kAllies && r[GaCol::CarrierGroup] == 1;
+    openForRecord(kChannelAircraft, path, r[GaCol::AircraftRecord], side, false);
     if (carrier) {
         try {
-            openForRecord(kChannelShips, shipFilePath(kAllies), r[19], kAllies, true);
+            openForRecord(kChannelShips, shipFilePath(kAllies), r[GaCol::CarrierNumber], kAllies, true);
         } catch (...) {
             g.Files.close(kChannelAircraft);
             throw;
         }
     }
-    const long long total = r[4], cost = r[3];
-    long long lost = r[6];
-    for (int i = 0; i < r[5]; ++i)
+    const long long total = r[GaCol::Aircraft], cost = r[GaCol::AircraftCost];
+    long long lost = r[GaCol::ShotDown];
+    for (int i = 0; i < r[GaCol::Damaged]; ++i)
         if (rollDie(100) < 50) ++lost;
 
-    AircraftRecord a = readAircraft(kChannelAircraft, r[38]);
+    AircraftRecord a = readAircraft(kChannelAircraft, r[GaCol::AircraftRecord]);
     a.setNumberWithSign(Pronti, total - lost + a.whole(Pronti));
     a.setNumberWithSign(InVolo, a.whole(InVolo) - total);
     a.setNumber(Persi, a.whole(Persi) + lost);
-    writeAircraft(kChannelAircraft, r[38], a);
+    writeAircraft(kChannelAircraft, r[GaCol::AircraftRecord], a);
     g.Files.close(kChannelAircraft);
 
-    const int pointsItem = side == kAllies ? 24 : 34;
+    const int pointsItem = StateItem::sideItem(side, StateItem::AirPointsLostAlle);
     g.setState(pointsItem, g.state(pointsItem) + cost * lost);
     if (carrier) {
-        readShip(kChannelShips, r[19]);
+        readShip(kChannelShips, r[GaCol::CarrierNumber]);
         ShipRecord& s = g.ShipRecordBuffer;
         s.setNumberWithSign(recordformat::ship::AEREIM, s.whole(recordformat::ship::AEREIM) - lost);
-        writeShip(kChannelShips, r[19]);
+        writeShip(kChannelShips, r[GaCol::CarrierNumber]);
         g.Files.close(kChannelShips);
     } else if (g.SelectedBase >= 1 && g.SelectedBase <= kBases) {
         Int32* b = g.BaseTable[g.SelectedBase];
-        b[6] -= total;
-        b[4] += total - lost;
-        b[7] += cost * lost;
+        b[BaseCol::AircraftInFlight] -= total;
+        b[BaseCol::AircraftPresent] += total - lost;
+        b[BaseCol::AircraftLostValue] += cost * lost;
         bases.insert(g.SelectedBase);
     }
     for (int c = 1; c <= kGroupColumns; ++c) r[c] = 0;
@@ -110,20 +108,20 @@ void landAirGroup(int side, int group, QSet<int>& bases) {
 // distance from home and by night; the damaged never outnumber those still flying.
 void weatherDamage(Int16* r) {
     const Globals& g = G();
-    long long p = intPart(DistanzaPunti(r[25], r[26], r[39], r[40]) / 100.0);
+    long long p = intPart(DistanzaPunti(r[GaCol::X], r[GaCol::Y], r[GaCol::OriginX], r[GaCol::OriginY]) / 100.0);
     if (p < 5) p = 5;
     if (g.DayFlag == 0) p += 10;
-    const int flying = r[4] - r[6];
+    const int flying = r[GaCol::Aircraft] - r[GaCol::ShotDown];
     for (int i = 0; i < flying; ++i) {
-        if (rollDie(100) <= p) r[5] += 1;
-        if (r[6] + r[5] > r[4]) r[5] = r[4] - r[6];
+        if (rollDie(100) <= p) r[GaCol::Damaged] += 1;
+        if (r[GaCol::ShotDown] + r[GaCol::Damaged] > r[GaCol::Aircraft]) r[GaCol::Damaged] = r[GaCol::Aircraft] - r[GaCol::ShotDown];
     }
 }
 
 // Sent home by the weather, 200 units east of where it was.
 void weatherReturn(Int16* r) {
     sendAirGroupHome(r);
-    r[25] = saturate16(r[25] + 200LL);
+    r[GaCol::X] = saturate16(r[GaCol::X] + 200LL);
 }
 
 // Appends a text to the main window's message line, when the window is open.
@@ -142,24 +140,24 @@ void FaseGAx() {
         g.CurrentSide = side;
         for (int n = 1; n <= kGroups; ++n) {
             const Int16* r = g.gaTable(side)[n];
-            if (r[1] > 0 && r[7] == kOrderReturn) landAirGroup(side, n, bases);
+            if (r[GaCol::InUse] > 0 && r[GaCol::Order] == kOrderReturn) landAirGroup(side, n, bases);
         }
     }
     for (int b : bases)
-        if (g.BaseTable[b][6] < 0) g.BaseTable[b][6] = 0;
+        if (g.BaseTable[b][BaseCol::AircraftInFlight] < 0) g.BaseTable[b][BaseCol::AircraftInFlight] = 0;
     SalvaTabelleGruppi();
     SalvaDatiBasi();
 }
 
 void FaseGA1() {
     Globals& g = G();
-    g.WeatherSeverity = saturate16(g.state(3));
+    g.WeatherSeverity = saturate16(g.state(StateItem::Weather));
     if (g.WeatherSeverity == 3) {
         for (int side : {kAllies, kAxis}) {
             g.CurrentSide = side;
             for (int n = 1; n <= kGroups; ++n) {
                 Int16* r = g.gaTable(side)[n];
-                if (r[1] <= 0 || r[7] <= kOrderTakeOff) continue;
+                if (r[GaCol::InUse] <= 0 || r[GaCol::Order] <= kOrderTakeOff) continue;
                 weatherDamage(r);
                 weatherReturn(r);
             }
@@ -168,16 +166,16 @@ void FaseGA1() {
     if (g.DayFlag == 0) {
         for (int n = 1; n <= kGroups; ++n) {
             Int16* r = g.GaTableAsse[n];
-            if (r[1] <= 0 || r[7] <= kOrderTakeOff || r[42] != 1) continue;
-            if (rollDie(100) <= 20 * g.WeatherSeverity + 60 && r[37] > 3) weatherReturn(r);
+            if (r[GaCol::InUse] <= 0 || r[GaCol::Order] <= kOrderTakeOff || r[GaCol::Nation] != 1) continue;
+            if (rollDie(100) <= 20 * g.WeatherSeverity + 60 && r[GaCol::FlightHours] > 3) weatherReturn(r);
         }
     }
     for (int side : {kAllies, kAxis}) {
         for (int n = 1; n <= kGroups; ++n) {
             Int16* r = g.gaTable(side)[n];
-            if (r[1] <= 0) continue;
-            if (r[5] + r[6] <= r[4] && r[37] <= 13) continue;
-            const long long t = r[37] + r[5] + r[6];
+            if (r[GaCol::InUse] <= 0) continue;
+            if (r[GaCol::Damaged] + r[GaCol::ShotDown] <= r[GaCol::Aircraft] && r[GaCol::FlightHours] <= 13) continue;
+            const long long t = r[GaCol::FlightHours] + r[GaCol::Damaged] + r[GaCol::ShotDown];
             if (rollDie(side == kAllies ? 100 : 90) - 10 * g.WeatherSeverity <= t) sendAirGroupHome(r);
         }
     }
@@ -188,21 +186,21 @@ void MuoviGAInVolo() {
     if (sideInPlay(g.CurrentSide)) {
         for (int n = 1; n <= kGroups; ++n) {
             Int16* r = g.gaTable(g.CurrentSide)[n];
-            if (r[1] <= 0 || r[7] < kOrderTakeOff || r[7] > kOrderBombing) continue;
+            if (r[GaCol::InUse] <= 0 || r[GaCol::Order] < kOrderTakeOff || r[GaCol::Order] > kOrderBombing) continue;
             g.CurrentGaIndex = n;
             CaricaDatiGA();
             MuoviGA();
-            if (r[7] < kOrderBombing) r[41] = 0;
-            r[22] = saturate16(r[22] + kTurnsPerHour);
-            r[37] = saturate16(r[37] + (r[7] == kOrderIntercept ? 4 : 1));
-            if (r[22] < r[32]) {
-                r[25] = g.InterceptPoint[0];
-                r[26] = g.InterceptPoint[1];
+            if (r[GaCol::Order] < kOrderBombing) r[GaCol::InAction] = 0;
+            r[GaCol::TurnsFlown] = saturate16(r[GaCol::TurnsFlown] + kTurnsPerHour);
+            r[GaCol::FlightHours] = saturate16(r[GaCol::FlightHours] + (r[GaCol::Order] == kOrderIntercept ? 4 : 1));
+            if (r[GaCol::TurnsFlown] < r[GaCol::TurnsToTarget]) {
+                r[GaCol::X] = g.InterceptPoint[0];
+                r[GaCol::Y] = g.InterceptPoint[1];
             } else {
-                r[22] = r[32];
-                r[36] = 1;
-                r[25] = r[28];
-                r[26] = r[29];
+                r[GaCol::TurnsFlown] = r[GaCol::TurnsToTarget];
+                r[GaCol::OverTarget] = 1;
+                r[GaCol::X] = r[GaCol::TargetX];
+                r[GaCol::Y] = r[GaCol::TargetY];
             }
         }
     }
@@ -215,29 +213,29 @@ void PattugliaCAP() {
     GroupTable& own = g.gnTable(g.CurrentSide);
     for (int n = 1; n <= kGroups; ++n) {
         Int16* r = g.gaTable(g.CurrentSide)[n];
-        if (r[1] <= 0 || r[7] != kOrderCap) continue;
-        const int covered = r[49];
+        if (r[GaCol::InUse] <= 0 || r[GaCol::Order] != kOrderCap) continue;
+        const int covered = r[GaCol::CoveredGn];
         // A patrol whose group is gone goes home and takes no further part in the hour.
-        if (covered < 1 || covered > kGroups || own[covered][41] == 0 || own[covered][1] == 0) {
+        if (covered < 1 || covered > kGroups || own[covered][GnCol::HoursSinceFormed] == 0 || own[covered][GnCol::InUse] == 0) {
             sendAirGroupHome(r);
             continue;
         }
         Int16* gn = own[covered];
-        g.ContactDistance = DistanzaPunti(r[39], r[40], gn[25], gn[26]);
-        g.MissionSpeed = r[2];
-        if (g.ContactDistance > RaggioMissione(r[21])) {
+        g.ContactDistance = DistanzaPunti(r[GaCol::OriginX], r[GaCol::OriginY], gn[GnCol::X], gn[GnCol::Y]);
+        g.MissionSpeed = r[GaCol::SpeedKmh];
+        if (g.ContactDistance > RaggioMissione(r[GaCol::DefaultEndurance])) {
             sendAirGroupHome(r);
             continue;
         }
-        gn[50] += 1;
+        gn[GnCol::PatrolGroups] += 1;
         g.CurrentGaIndex = n;
         CaricaDatiGA();
         const int operational = operationalAircraft(r);
         const int threshold = searchThreshold();
         for (int i = 0; i < operational; ++i) searchRoll(r, threshold, operational);
-        if (r[22] == r[32]) {
-            r[25] = gn[25];
-            r[26] = gn[26];
+        if (r[GaCol::TurnsFlown] == r[GaCol::TurnsToTarget]) {
+            r[GaCol::X] = gn[GnCol::X];
+            r[GaCol::Y] = gn[GnCol::Y];
         }
     }
 }
@@ -249,15 +247,15 @@ void RicognizioneOra() {
     const int enemy = side == kAllies ? kAxis : kAllies;
     for (int n = 1; n <= kGroups; ++n) {
         Int16* r = g.gaTable(side)[n];
-        if (r[1] <= 0 || r[36] != 1 || r[7] < kOrderPatrol || r[7] > kOrderIntercept) continue;
+        if (r[GaCol::InUse] <= 0 || r[GaCol::OverTarget] != 1 || r[GaCol::Order] < kOrderPatrol || r[GaCol::Order] > kOrderIntercept) continue;
         g.CurrentGaIndex = n;
         CaricaDatiGA();
         const int operational = operationalAircraft(r);
         for (int e = 1; e <= kGroups; ++e) {
             Int16* gn = g.gnTable(enemy)[e];
-            if (gn[1] <= 0) continue;
-            g.ContactDistance = DistanzaPunti(r[25], r[26], gn[25], gn[26]);
-            if (g.ContactDistance >= r[10]) continue;
+            if (gn[GnCol::InUse] <= 0) continue;
+            g.ContactDistance = DistanzaPunti(r[GaCol::X], r[GaCol::Y], gn[GnCol::X], gn[GnCol::Y]);
+            if (g.ContactDistance >= r[GaCol::EvasionRadius]) continue;
             const int threshold = searchThreshold();
             bool sighted = false;
             for (int i = 0; i < operational; ++i) {
@@ -268,9 +266,9 @@ void RicognizioneOra() {
                 (side == kAllies ? g.ContactUnitAlle : g.ContactUnitAsse) = n;
                 (side == kAllies ? g.EncounterGnAsse : g.EncounterGnAlle) = e;
                 AvvistamentoRicognitore();
-                if (r[7] == kOrderRecon && gn[50] > 0 && rollDie(100) <= 10) {
+                if (r[GaCol::Order] == kOrderRecon && gn[GnCol::PatrolGroups] > 0 && rollDie(100) <= 10) {
                     // An interception leaves at least one aircraft damaged; a higher count stands.
-                    if (r[5] < 1) r[5] = 1;
+                    if (r[GaCol::Damaged] < 1) r[GaCol::Damaged] = 1;
                     sendAirGroupHome(r);
                     appendMessage(QStringLiteral("RICOGNITORE INTERCETTATO *** "));
                 }
@@ -285,7 +283,7 @@ void ArrivoGA() {
     if (!sideInPlay(side)) return;
     for (int n = 1; n <= kGroups; ++n) {
         const Int16* r = g.gaTable(side)[n];
-        if (r[7] != kOrderBombing || r[1] < 1 || r[22] != r[32]) continue;
+        if (r[GaCol::Order] != kOrderBombing || r[GaCol::InUse] < 1 || r[GaCol::TurnsFlown] != r[GaCol::TurnsToTarget]) continue;
         (side == kAllies ? g.ContactUnitAlle : g.ContactUnitAsse) = n;
         ScriviAttivita();
         ScriviContattoGA();
@@ -301,19 +299,19 @@ void ContattiGNOra() {
     const int first = side == kAllies ? 1 : 12, last = side == kAllies ? 11 : 12;
     for (int n = 1; n <= kGroups; ++n) {
         Int16* r = g.gnTable(side)[n];
-        if (r[1] <= 0 || r[7] != kNavalBombardment) continue;
+        if (r[GnCol::InUse] <= 0 || r[GnCol::Order] != kNavalBombardment) continue;
         for (int b = first; b <= last; ++b) {
-            if (!onBaseSquare(r[25], r[26], b)) continue;
+            if (!onBaseSquare(r[GnCol::X], r[GnCol::Y], b)) continue;
             const int bx = g.BaseMapXY[b][1], by = g.BaseMapXY[b][2];
-            r[33] = b;
+            r[GnCol::BombardedBase] = b;
             if (side == kAllies) {
                 g.ContactUnitAlle = n;
-                g.ActivityKind = 8;
-                g.ContactDistance = DistanzaPunti(r[25], r[26], bx + 100, by + 100);
+                g.ActivityKind = kActAlliedBombardment;
+                g.ContactDistance = DistanzaPunti(r[GnCol::X], r[GnCol::Y], bx + 100, by + 100);
             } else {
                 g.ContactUnitAsse = n;
-                g.ActivityKind = 9;
-                g.ContactDistance = DistanzaPunti(r[25], r[26], bx, by);
+                g.ActivityKind = kActAxisBombardment;
+                g.ContactDistance = DistanzaPunti(r[GnCol::X], r[GnCol::Y], bx, by);
             }
             ScriviAttivita();
             ScriviContattoGN2();

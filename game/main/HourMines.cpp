@@ -35,23 +35,23 @@ void ColpiMine() {
     GroupTable& table = g.gnTable(g.CurrentSide);
     for (int n = 1; n <= kGroups; ++n) {
         Int16* row = table[n];
-        if (row[1] <= 0 || (allies && row[17] != 0)) continue;
+        if (row[GnCol::InUse] <= 0 || (allies && row[GnCol::OffMap] != 0)) continue;
         for (int f = 1; f <= kMineFields; ++f) {
-            if (!insideMineField(f, row[25], row[26])) continue;
+            if (!insideMineField(f, row[GnCol::X], row[GnCol::Y])) continue;
             if (rollDie(100) > entryChance) continue;
             MineStrike strike;
             strike.field = f;
             strike.group = n;
             strike.mineRow = allies ? kAxis : kAllies;
-            strike.destroyers = row[37];
-            strike.minorWarships = row[38];
+            strike.destroyers = row[GnCol::Destroyers];
+            strike.minorWarships = row[GnCol::MinorWarships];
             for (int m = g.MineFields[f][strike.mineRow]; m > 0; --m) {
                 if (rollDie(100) > hitChance) continue;
                 g.MineFields[f][5] += 1;
                 ++strike.hits;
             }
             if (strike.hits == 0) continue;
-            row[32] = 1;
+            row[GnCol::MineHit] = 1;
             g.MineHitAlarm = 1;
             DanniMineNavi(strike);
             if (strike.damaged) {

@@ -64,7 +64,7 @@ void fillPass(int mission, int nominalField, int currentField, int rateFactor) {
         }
         const long long moved = std::min({rate, need, available});
         s.setNumber(currentField, s.whole(currentField) + moved);
-        g.BaseTable[port][22] += moved;
+        g.BaseTable[port][BaseCol::PointsUsed] += moved;
         if (s.whole(currentField) >= s.whole(nominalField)) {
             s.setText(currentField, s.text(nominalField));
             taskDone(s);
@@ -93,7 +93,7 @@ void FaseSCA() {
         const long long cargoMoved = std::clamp(cargo, 0LL, rate), fuelMoved = std::clamp(fuel, 0LL, rate);
         cargo -= cargoMoved;
         fuel -= fuelMoved;
-        g.BaseTable[port][21] += cargoMoved + fuelMoved;
+        g.BaseTable[port][BaseCol::PointsArrived] += cargoMoved + fuelMoved;
         if (cargo + fuel <= 0) taskDone(s);
         s.setNumber(F::CARGOM, cargo);
         if (tanker && operativity > 20) s.setNumber(F::OPERATIVITAM, fuel + 20);
@@ -149,8 +149,8 @@ void FaseRIP() {
         if (atNominal == 6) taskDone(s);
         writeShip(kChannelShips, r);
         const int paid = rollDie(20);
-        g.BaseTable[port][22] += paid;
-        g.BaseTable[port][12] += paid;
+        g.BaseTable[port][BaseCol::PointsUsed] += paid;
+        g.BaseTable[port][BaseCol::RepairPoints] += paid;
         SalvaDatiBasi();
         return true;
     });

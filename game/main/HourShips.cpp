@@ -148,8 +148,8 @@ void InizioOraNavi() {
     GroupTable& table = g.gnTable(side);
     ShipRecord& s = g.ShipRecordBuffer;
     for (int n = 1; n <= kGroups; ++n) {
-        if (table[n][41] <= 255) continue;
-        g.setState(side == kAllies ? 13 : 14, 1);
+        if (table[n][GnCol::HoursSinceFormed] <= 255) continue;
+        g.setState(StateItem::sideItem(side, StateItem::StressAlle), 1);
         const int wear = rollDie(12);
         if (wear >= 6) continue;
         forEachShip(side, [&](int r) {
@@ -182,7 +182,7 @@ void DanniNaviOra() {
         if (d.hull < 0) continue;
         const int u = hullState(d.hull, d.nominalHull);
         const int v = fireState(d.fires, d.fireControl);
-        const int a = assistanceOf(groupRow(side, group)[11]);
+        const int a = assistanceOf(groupRow(side, group)[GnCol::BusyShips]);
         if (d.fires <= 0 && u == 0 && s.whole(F::NON_OP) <= 1) continue;
 
         const int result = damageResult(a, v, u, rollDie(12));
@@ -197,7 +197,7 @@ void DanniNaviOra() {
         s.setNumber(F::NODIM, d.knots);
         s.setNumber(F::CARGOM, d.cargo);
         if (s.whole(F::MA) > 0) s.setNumber(F::MAM, d.handling);
-        const int total = side == kAllies ? 25 : 35;
+        const int total = StateItem::sideItem(side, StateItem::LossTotalAlle);
         g.setState(total, g.state(total) + d.operativity + d.cargo);
         const bool outOfAction =
             d.operativity <= 1 || (d.fires > d.fireControl && d.hull < d.nominalHull / 2.0);
@@ -227,9 +227,9 @@ void AffondamentoNavi() {
         if (sinksByRule(s.whole(F::AFF) == 1, fires, s.whole(F::C_A_INCENDIM), hull, s.whole(F::RESISTENZA),
                         roll)) {
             // Only a ship the port counts (in port, in no group, in service) leaves its count.
-            if (validBase(port) && group == 0 && s.whole(F::STATUS) == 1 && g.BaseTable[port][10] > 0)
-                g.BaseTable[port][10] -= 1;
-            g.setState(12, g.state(12) + 1);
+            if (validBase(port) && group == 0 && s.whole(F::STATUS) == 1 && g.BaseTable[port][BaseCol::ShipsPresent] > 0)
+                g.BaseTable[port][BaseCol::ShipsPresent] -= 1;
+            g.setState(StateItem::SunkLastHour, g.state(StateItem::SunkLastHour) + 1);
             SunkShip lost;
             lost.record = r;
             lost.group = group;
@@ -310,26 +310,26 @@ void AggiornaGNDaNavi() {
 
     Int16* row = g.gnTable(side)[gn];
     if (counted > 0) {
-        row[2] = slowest;
-        if (row[14] > row[2]) {
-            row[14] = row[2];
-            row[27] = 10 * row[2];
+        row[GnCol::MaxKnots] = slowest;
+        if (row[GnCol::Knots] > row[GnCol::MaxKnots]) {
+            row[GnCol::Knots] = row[GnCol::MaxKnots];
+            row[GnCol::Step] = 10 * row[GnCol::MaxKnots];
         }
-        row[6] = std::max(1LL, lowestOperativity);
-        row[5] = fires;
-        row[42] = aam;
-        row[43] = aac;
-        row[8] = aircraft;
-        row[9] = radar;
-        row[11] = counted == 1 ? 0 : assisting;
+        row[GnCol::MinOperativity] = std::max(1LL, lowestOperativity);
+        row[GnCol::Fires] = fires;
+        row[GnCol::Aam] = aam;
+        row[GnCol::Aac] = aac;
+        row[GnCol::CapAircraft] = aircraft;
+        row[GnCol::RadarShips] = radar;
+        row[GnCol::BusyShips] = counted == 1 ? 0 : assisting;
         for (int k = 1; k <= 6; ++k) row[34 + k] = classes[k];
-        row[4] = counted;
-        const int cap = row[8];
-        row[12] = cap <= 0 ? 0 : cap <= 16 ? 1 : cap <= 36 ? 2 : cap <= 67 ? 3 : 4;
-        row[45] = side == kAllies ? 0 : (german && !italian ? 2 : 1);
+        row[GnCol::Ships] = counted;
+        const int cap = row[GnCol::CapAircraft];
+        row[GnCol::CapLevel] = cap <= 0 ? 0 : cap <= 16 ? 1 : cap <= 36 ? 2 : cap <= 67 ? 3 : 4;
+        row[GnCol::Nation] = side == kAllies ? 0 : (german && !italian ? 2 : 1);
     } else {
-        const int item = side == kAllies ? 21 : 31;
-        g.setState(item, g.state(item) + row[24]);
+        const int item = StateItem::sideItem(side, StateItem::NavalMovesAlle);
+        g.setState(item, g.state(item) + row[GnCol::HoursUnderWay]);
         for (int c = 1; c <= kGroupColumns; ++c) row[c] = 0;
     }
     SalvaTabelleGruppi();
@@ -347,7 +347,7 @@ void ChiusuraNaviOra() {
         if (s.whole(F::NUMERO_GN) == 0 && s.whole(F::STATUS) == 1 && validBase(port)) ++present[port];
     });
     const bool allies = g.CurrentSide == kAllies;
-    for (int b = allies ? 12 : 1; b <= (allies ? 15 : 11); ++b) g.BaseTable[b][10] = present[b];
+    for (int b = allies ? 12 : 1; b <= (allies ? 15 : 11); ++b) g.BaseTable[b][BaseCol::ShipsPresent] = present[b];
     SalvaDatiBasi();
 }
 
@@ -362,9 +362,9 @@ void FaseCAA() {
     });
     g.Files.closeAll();
     if (g.CurrentSide == kAllies) {
-        g.BaseTable[12][9] = value[12];
+        g.BaseTable[12][BaseCol::PortAntiAircraft] = value[12];
     } else {
-        for (int b = 1; b <= 9; ++b) g.BaseTable[b][9] = value[b];
+        for (int b = 1; b <= 9; ++b) g.BaseTable[b][BaseCol::PortAntiAircraft] = value[b];
     }
     SalvaDatiBasi();
 }
@@ -403,32 +403,32 @@ void BordiMappaGA() {
     GroupTable& air = g.GaTableAlle;
     GroupTable& naval = g.GnTableAlle;
     for (int a = 1; a <= kGroups; ++a) {
-        if (air[a][43] != 1) continue;
-        const int gn = air[a][44];
+        if (air[a][GaCol::CarrierGroup] != 1) continue;
+        const int gn = air[a][GaCol::CarrierGn];
         // A carrier whose group is gone leaves the origin where it was.
-        if (gn < 1 || gn > kGroups || naval[gn][1] <= 0) continue;
-        if (naval[gn][17] == 1) {
-            air[a][39] = 15;
-            air[a][40] = 2535;
-        } else if (naval[gn][17] == 2) {
-            air[a][39] = 14565;
-            air[a][40] = 5400;
+        if (gn < 1 || gn > kGroups || naval[gn][GnCol::InUse] <= 0) continue;
+        if (naval[gn][GnCol::OffMap] == 1) {
+            air[a][GaCol::OriginX] = 15;
+            air[a][GaCol::OriginY] = 2535;
+        } else if (naval[gn][GnCol::OffMap] == 2) {
+            air[a][GaCol::OriginX] = 14565;
+            air[a][GaCol::OriginY] = 5400;
         } else {
-            air[a][39] = naval[gn][25];
-            air[a][40] = naval[gn][26];
+            air[a][GaCol::OriginX] = naval[gn][GnCol::X];
+            air[a][GaCol::OriginY] = naval[gn][GnCol::Y];
         }
     }
     for (int n = 1; n <= kGroups; ++n) {
-        if (naval[n][17] <= 0) continue;
+        if (naval[n][GnCol::OffMap] <= 0) continue;
         for (int a = 1; a <= kGroups; ++a)
-            if (air[a][44] == n) air[a][7] = 7;
+            if (air[a][GaCol::CarrierGn] == n) air[a][GaCol::Order] = kOrderReturn;
     }
     const Int16 speed = g.MissionSpeed;
     for (int a = 1; a <= kGroups; ++a) {
-        if (air[a][43] != 1) continue;
-        g.ContactDistance = DistanzaPunti(air[a][25], air[a][26], air[a][39], air[a][40]);
-        g.MissionSpeed = air[a][2];
-        if (g.ContactDistance > RaggioMissione(air[a][21])) air[a][7] = 7;
+        if (air[a][GaCol::CarrierGroup] != 1) continue;
+        g.ContactDistance = DistanzaPunti(air[a][GaCol::X], air[a][GaCol::Y], air[a][GaCol::OriginX], air[a][GaCol::OriginY]);
+        g.MissionSpeed = air[a][GaCol::SpeedKmh];
+        if (g.ContactDistance > RaggioMissione(air[a][GaCol::DefaultEndurance])) air[a][GaCol::Order] = kOrderReturn;
     }
     g.MissionSpeed = speed;
     SalvaTabelleGruppi();

@@ -29,31 +29,31 @@ void resetHourCounters() {
 
 void advanceClock() {
     Globals& g = G();
-    g.setState(2, g.state(2) + 1);
-    if (g.state(2) == 24) {
-        g.setState(1, g.state(1) + 1);
-        g.setState(2, 0);
+    g.setState(StateItem::Hour, g.state(StateItem::Hour) + 1);
+    if (g.state(StateItem::Hour) == 24) {
+        g.setState(StateItem::Day, g.state(StateItem::Day) + 1);
+        g.setState(StateItem::Hour, 0);
     }
 }
 
 bool setHourOneFlags() {
     Globals& g = G();
-    const bool hourOne = g.state(2) == 1;
-    g.setState(27, hourOne ? 0 : 1);
-    g.setState(37, hourOne ? 0 : 1);
+    const bool hourOne = g.state(StateItem::Hour) == 1;
+    g.setState(StateItem::RandomListAlle, hourOne ? 0 : 1);
+    g.setState(StateItem::RandomListAsse, hourOne ? 0 : 1);
     return hourOne;
 }
 
 void weatherDrift() {
     Globals& g = G();
-    g.WeatherSeverity = g.state(3);
+    g.WeatherSeverity = g.state(StateItem::Weather);
     auto roll = [&] {
         g.DiceSides = 100;
         return TiraDado(g.DiceSides);
     };
     auto setLevel = [&](int level) {
         g.WeatherSeverity = level;
-        g.setState(3, level);
+        g.setState(StateItem::Weather, level);
     };
     // At `level`: a roll up to `low` gives `onLow`, a roll from `high` (when not 0) gives `onHigh`.
     struct Step {
@@ -74,15 +74,15 @@ void resetGroupsForHour() {
     Globals& g = G();
     for (int n = 1; n <= kGroups; ++n) {
         for (GroupTable* t : {&g.GnTableAlle, &g.GnTableAsse})
-            for (int c : {50, 18, 32}) (*t)[n][c] = 0;
+            for (int c : {GnCol::PatrolGroups, GnCol::Seen, GnCol::MineHit}) (*t)[n][c] = 0;
         for (GroupTable* t : {&g.GnTableAlle, &g.GnTableAsse}) {
             Int16* r = (*t)[n];
-            if (r[22] > 0) {
-                r[23] += 1;
-                if (r[23] >= 5) r[22] = 0, r[23] = 0;
+            if (r[GnCol::TargetGn] > 0) {
+                r[GnCol::TargetHours] += 1;
+                if (r[GnCol::TargetHours] >= 5) r[GnCol::TargetGn] = 0, r[GnCol::TargetHours] = 0;
             }
         }
-        for (int c : {1, 2}) {
+        for (int c : {Globals::kMarkContact, Globals::kMarkReconTarget}) {
             g.GnAttackMarksAlle[n][c] = 0;
             g.GnAttackMarksAsse[n][c] = 0;
         }
@@ -100,12 +100,12 @@ void groupTypesOfSide() {
         LeggiClassiGN();
         TipoGN();
         Int16* r = t[n];
-        r[3] = g.GroupType;
-        if (r[13] + r[5] == 0 && r[39] == r[4]) {
-            const int nation = g.CurrentSide == kAxis ? int(r[45]) : 0;
-            r[10] = ProvaDado(g.DayFlag, g.CurrentSide, r[14], nation);
+        r[GnCol::Type] = g.GroupType;
+        if (r[GnCol::NotOperational] + r[GnCol::Fires] == 0 && r[GnCol::Submarines] == r[GnCol::Ships]) {
+            const int nation = g.CurrentSide == kAxis ? int(r[GnCol::Nation]) : 0;
+            r[GnCol::Periscope] = ProvaDado(g.DayFlag, g.CurrentSide, r[GnCol::Knots], nation);
         } else {
-            r[10] = 0;
+            r[GnCol::Periscope] = 0;
         }
     }
 }

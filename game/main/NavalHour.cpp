@@ -10,32 +10,6 @@
 
 namespace {
 
-// Naval-group columns the movement reads and writes.
-enum Column {
-    kInUse = 1,
-    kShips = 4,
-    kFires = 5,
-    kOperativity = 6,
-    kOrder = 7,
-    kCapLevel = 12,
-    kKnots = 14,
-    kOffMapDistance = 16,
-    kOffMap = 17,
-    kFriendlyPort = 20,
-    kHoursUnderWay = 24,
-    kX = 25,
-    kY = 26,
-    kStep = 27,
-    kCourse = 28,
-    kRouteHours = 29,
-    kExtraUse = 30,
-    kRegularUse = 31,
-    kDestroyers = 37,
-    kSubmarines = 39,
-    kHoursSinceFormed = 41,
-    kEntryY = 46,
-};
-constexpr int kAmbush = 5;
 
 void clearWorkingGroup() {
     Globals& g = G();
@@ -49,58 +23,58 @@ void moveGroup(int n) {
     const bool allied = g.CurrentSide == kAllies;
     Int16* r = g.gnTable(g.CurrentSide)[n];
     clearWorkingGroup();
-    if (r[kStep] <= 0 || r[kInUse] <= 0) return;
-    g.GnCourse = r[kCourse];
-    g.GnRouteHours = r[kRouteHours];
-    g.GnKnots = r[kKnots];
-    g.GnSpeed = r[kStep];
-    g.GnExtraUse = r[kExtraUse];
-    g.GnRegularUse = r[kRegularUse];
-    if (allied) g.GnEntryY = r[kEntryY];
-    g.GnOffMapDistance = r[kOffMapDistance];
-    g.GnOffMap = r[kOffMap];
-    g.GnPosX = r[kX];
-    g.GnPosY = r[kY];
+    if (r[GnCol::Step] <= 0 || r[GnCol::InUse] <= 0) return;
+    g.GnCourse = r[GnCol::Course];
+    g.GnRouteHours = r[GnCol::RouteHours];
+    g.GnKnots = r[GnCol::Knots];
+    g.GnSpeed = r[GnCol::Step];
+    g.GnExtraUse = r[GnCol::ExtraUse];
+    g.GnRegularUse = r[GnCol::RegularUse];
+    if (allied) g.GnEntryY = r[GnCol::EntryY];
+    g.GnOffMapDistance = r[GnCol::OffMapDistance];
+    g.GnOffMap = r[GnCol::OffMap];
+    g.GnPosX = r[GnCol::X];
+    g.GnPosY = r[GnCol::Y];
 
     g.WorkingGnIndex = n;
     MuoviGN();
 
-    r[kX] = g.GnPosX;
-    r[kY] = g.GnPosY;
-    r[kRouteHours] = g.GnRouteHours;
+    r[GnCol::X] = g.GnPosX;
+    r[GnCol::Y] = g.GnPosY;
+    r[GnCol::RouteHours] = g.GnRouteHours;
     // A group beyond the map edge runs on whatever its route hours say.
     if (allied && g.GnOffMap > 0) g.GnRouteHours = 1;
-    r[kOffMapDistance] = g.GnOffMapDistance;
-    r[kOffMap] = g.GnOffMap;
-    r[kExtraUse] = g.GnExtraUse;
-    r[kRegularUse] = g.GnRegularUse;
-    r[kHoursUnderWay] += 1;
+    r[GnCol::OffMapDistance] = g.GnOffMapDistance;
+    r[GnCol::OffMap] = g.GnOffMap;
+    r[GnCol::ExtraUse] = g.GnExtraUse;
+    r[GnCol::RegularUse] = g.GnRegularUse;
+    r[GnCol::HoursUnderWay] += 1;
 
     if (g.GnRouteHours == 0) {
-        r[kKnots] = 0;
-        r[kStep] = 0;
-        r[kCourse] = 0;
+        r[GnCol::Knots] = 0;
+        r[GnCol::Step] = 0;
+        r[GnCol::Course] = 0;
         g.GnStoppedFlag = 1;
     }
     if (g.GnRegularUse + g.GnExtraUse >= 26) {
         RiduciOperativitaGN();
-        r[kExtraUse] = 0;
-        r[kRegularUse] = 0;
-        if (r[kOperativity] > 0) {
-            r[kOperativity] -= 1;
-            if (r[kOperativity] == 0) {
-                r[kKnots] = 4;
-                r[kOperativity] = 1;
-                r[kStep] = 40;
+        r[GnCol::ExtraUse] = 0;
+        r[GnCol::RegularUse] = 0;
+        if (r[GnCol::MinOperativity] > 0) {
+            r[GnCol::MinOperativity] -= 1;
+            if (r[GnCol::MinOperativity] == 0) {
+                r[GnCol::Knots] = 4;
+                r[GnCol::MinOperativity] = 1;
+                r[GnCol::Step] = 40;
             }
         }
     }
 }
 
 bool goesIntoAmbush(const Int16* r, bool allied) {
-    return r[kRouteHours] == 0 && r[kInUse] > 0 && r[kOperativity] > 1 && r[kFires] == 0 &&
-           r[kOrder] != kAmbush && r[kFriendlyPort] == 0 && (!allied || r[kOffMap] == 0) &&
-           (r[kDestroyers] == r[kShips] || r[kSubmarines] == r[kShips]);
+    return r[GnCol::RouteHours] == 0 && r[GnCol::InUse] > 0 && r[GnCol::MinOperativity] > 1 && r[GnCol::Fires] == 0 &&
+           r[GnCol::Order] != kNavalAmbush && r[GnCol::InFriendlyPort] == 0 && (!allied || r[GnCol::OffMap] == 0) &&
+           (r[GnCol::Destroyers] == r[GnCol::Ships] || r[GnCol::Submarines] == r[GnCol::Ships]);
 }
 
 // The bases of one side look for the other side's groups in use.
@@ -109,12 +83,12 @@ void lookouts(std::initializer_list<int> bases, int seenSide, Int16 Globals::*se
     Globals& g = G();
     const GroupTable& t = g.gnTable(seenSide);
     for (int b : bases) {
-        const int range = lookoutRange(g.BaseLevel[b], int(g.state(3)));
+        const int range = lookoutRange(g.BaseLevel[b], int(g.state(StateItem::Weather)));
         if (range < 0) continue;
         const int x = g.BaseMapXY[b][1] + 100, y = g.BaseMapXY[b][2] + 100;
         for (int h = 1; h <= kGroups; ++h) {
-            if (t[h][kInUse] <= 0) continue;
-            g.ContactDistance = DistanzaPunti(x, y, t[h][kX], t[h][kY]);
+            if (t[h][GnCol::InUse] <= 0) continue;
+            g.ContactDistance = DistanzaPunti(x, y, t[h][GnCol::X], t[h][GnCol::Y]);
             if (g.ContactDistance > range) continue;
             g.*seenGroup = h;
             g.*lookingBase = b;
@@ -129,7 +103,7 @@ void countGroupHours() {
     Globals& g = G();
     for (GroupTable* t : {&g.GnTableAlle, &g.GnTableAsse})
         for (int n = 1; n <= kGroups; ++n)
-            if ((*t)[n][kInUse] > 0) (*t)[n][kHoursSinceFormed] += 1;
+            if ((*t)[n][GnCol::InUse] > 0) (*t)[n][GnCol::HoursSinceFormed] += 1;
 }
 
 void moveNavalGroups() {
@@ -144,8 +118,8 @@ void setAmbushes() {
         GroupTable& t = g.gnTable(side);
         for (int n = 1; n <= kGroups; ++n) {
             if (!goesIntoAmbush(t[n], side == kAllies)) continue;
-            t[n][kOrder] = kAmbush;
-            t[n][kStep] = 0;
+            t[n][GnCol::Order] = kNavalAmbush;
+            t[n][GnCol::Step] = 0;
         }
     }
 }
@@ -185,11 +159,11 @@ void navalEncounters() {
     const GroupTable& allies = g.GnTableAlle;
     const GroupTable& axis = g.GnTableAsse;
     for (int a = 1; a <= kGroups; ++a) {
-        if (allies[a][kInUse] <= 0 || allies[a][kOffMap] != 0) continue;
+        if (allies[a][GnCol::InUse] <= 0 || allies[a][GnCol::OffMap] != 0) continue;
         for (int h = 1; h <= kGroups; ++h) {
-            if (axis[h][kInUse] <= 0) continue;
-            g.EncounterCapLevel = std::max<int>(allies[a][kCapLevel], axis[h][kCapLevel]);
-            g.ContactDistance = DistanzaPunti(allies[a][kX], allies[a][kY], axis[h][kX], axis[h][kY]);
+            if (axis[h][GnCol::InUse] <= 0) continue;
+            g.EncounterCapLevel = std::max<int>(allies[a][GnCol::CapLevel], axis[h][GnCol::CapLevel]);
+            g.ContactDistance = DistanzaPunti(allies[a][GnCol::X], allies[a][GnCol::Y], axis[h][GnCol::X], axis[h][GnCol::Y]);
             if (g.ContactDistance >= 60 * g.EncounterCapLevel + 301) continue;
             g.EncounterGnAsse = h;
             g.EncounterGnAlle = a;

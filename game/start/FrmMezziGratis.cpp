@@ -255,7 +255,7 @@ void FrmMezziGratis::AggiornaQuote() {
         FreeShipsLeft += QuotaLeft[k];
     }
     Label4.setCaption(plain(FreeShipsLeft));
-    Label11.setCaption(plain(G().BaseTable[FreeBase][10]) + "/" + plain(G().BaseShipCapacity[FreeBase]));
+    Label11.setCaption(plain(G().BaseTable[FreeBase][BaseCol::ShipsPresent]) + "/" + plain(G().BaseShipCapacity[FreeBase]));
     SalvaDatiBasi();
     Label14.setBackColor(FreeShipsLeft == 0 ? kGreen : kRed);
 }
@@ -287,13 +287,13 @@ void FrmMezziGratis::Combo1_Click() {
     List1.setEnabled(true);
     FreeBase = ports[i];
     Label5.setCaption(plain(FreeBase));
-    Label11.setCaption(plain(G().BaseTable[FreeBase][10]) + "/" + plain(G().BaseShipCapacity[FreeBase]));
+    Label11.setCaption(plain(G().BaseTable[FreeBase][BaseCol::ShipsPresent]) + "/" + plain(G().BaseShipCapacity[FreeBase]));
 }
 
 void FrmMezziGratis::List1_Click() {
     Label6.setCaption(QString());
     if (FreeBase < 1 || List1.listIndex() < 0) return;
-    if (G().BaseTable[FreeBase][10] >= G().BaseShipCapacity[FreeBase]) return;
+    if (G().BaseTable[FreeBase][BaseCol::ShipsPresent] >= G().BaseShipCapacity[FreeBase]) return;
     PickedRecord = List1.itemData(List1.listIndex());
     Label6.setCaption(shipDetails(G().CurrentSide, PickedRecord));
 }
@@ -378,7 +378,7 @@ void FrmMezziGratis::ListaBasiAerei() {
 
 void FrmMezziGratis::restorePending() {
     if (PendingAircraft == 0 || FreeBase < 1) return;
-    G().BaseTable[FreeBase][4] -= PendingAircraft;
+    G().BaseTable[FreeBase][BaseCol::AircraftPresent] -= PendingAircraft;
     AircraftPool += PendingAircraft;
     PendingAircraft = 0;
     Label24.setCaption(QString());
@@ -395,7 +395,7 @@ void FrmMezziGratis::Combo2_Click() {
     FreeBase = bases[i];
     Label23.setCaption(QString());
     Label17.setCaption(plain(FreeBase));
-    Label22.setCaption(plain(G().BaseTable[FreeBase][4]));
+    Label22.setCaption(plain(G().BaseTable[FreeBase][BaseCol::AircraftPresent]));
     Label26.setCaption(plain(G().BaseAircraftCapacity[FreeBase]));
     Label20.setCaption(plain(AircraftPool));
     List3.clear();
@@ -433,10 +433,10 @@ void FrmMezziGratis::List3_Click() {
 
 void FrmMezziGratis::Command6_Click() {
     if (Label23.caption().isEmpty() || AircraftPool == 0) return;
-    if (G().BaseTable[FreeBase][4] >= G().BaseAircraftCapacity[FreeBase]) return;
+    if (G().BaseTable[FreeBase][BaseCol::AircraftPresent] >= G().BaseAircraftCapacity[FreeBase]) return;
     ++PendingAircraft;
-    G().BaseTable[FreeBase][4] += 1;
-    Label22.setCaption(plain(G().BaseTable[FreeBase][4]));
+    G().BaseTable[FreeBase][BaseCol::AircraftPresent] += 1;
+    Label22.setCaption(plain(G().BaseTable[FreeBase][BaseCol::AircraftPresent]));
     Label24.setCaption(plain(PendingAircraft));
     --AircraftPool;
     Label20.setCaption(plain(AircraftPool));
@@ -446,8 +446,8 @@ void FrmMezziGratis::Command6_Click() {
 void FrmMezziGratis::Command7_Click() {
     if (Label23.caption().isEmpty() || PendingAircraft <= 0) return;
     --PendingAircraft;
-    G().BaseTable[FreeBase][4] -= 1;
-    Label22.setCaption(plain(G().BaseTable[FreeBase][4]));
+    G().BaseTable[FreeBase][BaseCol::AircraftPresent] -= 1;
+    Label22.setCaption(plain(G().BaseTable[FreeBase][BaseCol::AircraftPresent]));
     Label24.setCaption(plain(PendingAircraft));
     ++AircraftPool;
     Label20.setCaption(plain(AircraftPool));
@@ -461,7 +461,7 @@ void FrmMezziGratis::Command8_Click() {
     SalvaDatiBasi();
     Label23.setCaption(QString());
     Label24.setCaption(QString());
-    Label22.setCaption(plain(G().BaseTable[FreeBase][4]));
+    Label22.setCaption(plain(G().BaseTable[FreeBase][BaseCol::AircraftPresent]));
     if (AircraftPool == 0)
         endAircraftPhase();
     else

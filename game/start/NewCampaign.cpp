@@ -217,12 +217,12 @@ void saveBaseSetUp(const BaseGrid& grid) {
     write(0);
     write(1);
     const auto levels = write(2);
-    for (int base = 1; base <= kBases; ++base) g.BaseTable[base][15] = baseSightingValue(int(levels[base]));
+    for (int base = 1; base <= kBases; ++base) g.BaseTable[base][BaseCol::SightingValue] = baseSightingValue(int(levels[base]));
     // Points already arrived at the bases; the two bases off the map keep none.
     g.DiceSides = 140;
-    for (int base = 1; base <= 11; ++base) g.BaseTable[base][21] = TiraDado(g.DiceSides) + 70;
+    for (int base = 1; base <= 11; ++base) g.BaseTable[base][BaseCol::PointsArrived] = TiraDado(g.DiceSides) + 70;
     g.DiceSides = 260;
-    for (int base = 12; base <= 13; ++base) g.BaseTable[base][21] = TiraDado(g.DiceSides) + 120;
+    for (int base = 12; base <= 13; ++base) g.BaseTable[base][BaseCol::PointsArrived] = TiraDado(g.DiceSides) + 120;
     SalvaDatiBasi();
     write(3);
     write(4);
@@ -365,7 +365,7 @@ QString shipDetails(int side, int record) {
 
 namespace {
 bool portFull(int base) {
-    return G().BaseTable[base][10] >= G().BaseShipCapacity[base];
+    return G().BaseTable[base][BaseCol::ShipsPresent] >= G().BaseShipCapacity[base];
 }
 } // namespace
 
@@ -373,7 +373,7 @@ bool VerificaQuota(int base, const QString& type, std::array<int, kFreeShipTypeC
     const int k = freeShipTypeIndex(type);
     if (k == 0 || quotaLeft[k - 1] == 0 || portFull(base)) return false;
     --quotaLeft[k - 1];
-    G().BaseTable[base][10] += 1;
+    G().BaseTable[base][BaseCol::ShipsPresent] += 1;
     return true;
 }
 
@@ -447,7 +447,7 @@ QString confirmFreeAircraft(int side, int base, int record, int count) {
 
 bool canPlaceMoreAircraft(int side) {
     for (int base : airBases(side))
-        if (G().BaseTable[base][4] < G().BaseAircraftCapacity[base] &&
+        if (G().BaseTable[base][BaseCol::AircraftPresent] < G().BaseAircraftCapacity[base] &&
             !freeAircraftLists(side, base).types.empty())
             return true;
     return false;

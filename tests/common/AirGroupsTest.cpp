@@ -51,7 +51,7 @@ TEST_F(AirGroups, SearchRollsAgainstTurnsPercentageAndWeather) {
     EXPECT_FALSE(searchRoll(row, 25, 2)) << "the roll must fall below the threshold";
     EXPECT_TRUE(searchRoll(row, 25, 2));
     EXPECT_TRUE(searchRoll(row, 25, 2));
-    EXPECT_EQ(row[41], 2) << "never more in action than can fly";
+    EXPECT_EQ(row[GaCol::InAction], 2) << "never more in action than can fly";
 }
 
 TEST_F(AirGroups, MissionTimingOfTheAirPanel) {

@@ -33,10 +33,10 @@ TEST_F(BaseTable, NewCampaignFilesByteForByte) {
 TEST_F(BaseTable, SavingLeavesTheShipFileOpenAndReadsBack) {
     Globals& g = G();
     g.Files.openRandom(kChannelShips, folder.path() + "/ships.dat", 179);
-    g.BaseTable[1][1] = 100000;
-    g.BaseTable[15][30] = -5;
-    g.setState(2, 23);
-    g.GameState[40] = "7";
+    g.BaseTable[1][BaseCol::Unused1] = 100000;
+    g.BaseTable[15][BaseCol::Unused30] = -5;
+    g.setState(StateItem::Hour, 23);
+    g.GameState[StateItem::CommandGainedAsse] = "7";
     SalvaDatiBasi();
     EXPECT_TRUE(g.Files.isOpen(kChannelShips));
     EXPECT_NO_THROW(g.Files.random(kChannelShips).put(1, "ship"));
@@ -47,24 +47,24 @@ TEST_F(BaseTable, SavingLeavesTheShipFileOpenAndReadsBack) {
     EXPECT_EQ(bases[449], "-5") << "base 15 field 30 is the last line";
     EXPECT_EQ(testsupport::readLines(file("eventigioco.dat"))[1], "\"23\"");
 
-    g.BaseTable[1][1] = 0;
-    g.GameState[2] = "0";
+    g.BaseTable[1][BaseCol::Unused1] = 0;
+    g.GameState[StateItem::Hour] = "0";
     CaricaDatiBasi();
-    EXPECT_EQ(g.BaseTable[1][1], 100000);
-    EXPECT_EQ(g.BaseTable[15][30], -5);
-    EXPECT_EQ(g.state(2), 23);
+    EXPECT_EQ(g.BaseTable[1][BaseCol::Unused1], 100000);
+    EXPECT_EQ(g.BaseTable[15][BaseCol::Unused30], -5);
+    EXPECT_EQ(g.state(StateItem::Hour), 23);
     EXPECT_TRUE(g.Files.isOpen(kChannelShips)) << "loading closes only its own channel too";
 }
 
 TEST_F(BaseTable, ShortStateFileLoadsNothing) {
     SalvaDatiBasi();
     writeBytes(file("eventigioco.dat"), QByteArray("\"0\"\r\n").repeated(39));
-    G().BaseTable[3][3] = 42;
+    G().BaseTable[3][BaseCol::DamagePercent] = 42;
     try {
         CaricaDatiBasi();
         FAIL();
     } catch (const platform::FileError& e) {
         EXPECT_TRUE(e.message().contains("StackAbceventigioco.dat"));
     }
-    EXPECT_EQ(G().BaseTable[3][3], 42) << "the base table read before it is not used";
+    EXPECT_EQ(G().BaseTable[3][BaseCol::DamagePercent], 42) << "the base table read before it is not used";
 }

@@ -10,7 +10,7 @@ namespace {
 // A naval group of 3 ships, 1 fire, 20 knots.
 void placeGn(int side, int group, int x, int y, int heading) {
     Int16* r = G().gnTable(side)[group];
-    r[1] = 1, r[4] = 3, r[5] = 1, r[14] = 20, r[25] = x, r[26] = y, r[28] = heading;
+    r[GnCol::InUse] = 1, r[GnCol::Ships] = 3, r[GnCol::Fires] = 1, r[GnCol::Knots] = 20, r[GnCol::X] = x, r[GnCol::Y] = y, r[GnCol::Course] = heading;
 }
 
 int contactCount() {
@@ -52,7 +52,7 @@ TEST(ContactFiles, EncounterWritesActivityAndContactOfTheHour) {
         {10, 1, 1, 1, 0, 2, 4, 3, -2, 5, 2, 0, 0, 6, 6, 3, 3, 20, 20, 1, 1, 1, 1, 150, 0, 0, 11, 1, 0, 0});
     EXPECT_EQ(contactBytes(1), expected);
     EXPECT_EQ(encodeContact(g.CurrentContact), expected);
-    EXPECT_EQ(g.GameState[11], "1");
+    EXPECT_EQ(g.GameState[StateItem::Contacts], "1");
     EXPECT_TRUE(g.Files.isOpen(2));
     EXPECT_FALSE(g.Files.isOpen(12) || g.Files.isOpen(13));
 }
@@ -62,10 +62,10 @@ TEST(ContactFiles, ActivityPositionFollowsTheKind) {
     Globals& g = G();
     placeGn(kAllies, 1, 1000, 500, 1);
     placeGn(kAxis, 3, 1001, 500, 1);
-    g.GaTableAlle[5][25] = 4000, g.GaTableAsse[6][25] = 5000, g.GnTableAlle[7][25] = 6000;
-    g.GnTableAsse[8][25] = 7000;
+    g.GaTableAlle[5][GaCol::X] = 4000, g.GaTableAsse[6][GaCol::X] = 5000, g.GnTableAlle[7][GnCol::X] = 6000;
+    g.GnTableAsse[8][GnCol::X] = 7000;
     g.EncounterGnAlle = 1, g.EncounterGnAsse = 3;
-    g.GameState[1] = "2", g.GameState[2] = "13";
+    g.GameState[StateItem::Day] = "2", g.GameState[StateItem::Hour] = "13";
     // kind, side, Allied unit, Axis unit, x
     const int cases[][5] = {{1, 0, 0, 0, 1000}, {2, 0, 0, 0, 1001},  {3, 0, 0, 0, 1000}, {4, 0, 5, 0, 4000},
                             {5, 0, 0, 6, 5000}, {6, 0, 5, 0, 4000},  {7, 0, 0, 6, 5000}, {8, 0, 7, 0, 6000},
@@ -78,10 +78,11 @@ TEST(ContactFiles, ActivityPositionFollowsTheKind) {
         const ActivityRecord r = readActivity(20, ++n);
         g.Files.close(20);
         EXPECT_EQ(r.X, k[4]) << "kind " << k[0];
-        EXPECT_EQ(r.Day * 100 + r.Hour, 313);
+        EXPECT_EQ(r.Day, 3);
+        EXPECT_EQ(r.Hour, 13);
         EXPECT_EQ(r.Number, float(n));
     }
-    EXPECT_EQ(g.GameState[10], QString::number(n));
+    EXPECT_EQ(g.GameState[StateItem::Activities], QString::number(n));
 }
 
 TEST(ContactFiles, ContactsOfTheHourAreTheLastRecords) {
@@ -92,15 +93,15 @@ TEST(ContactFiles, ContactsOfTheHourAreTheLastRecords) {
     ChosenDice dice({4, 4, 4, 4, 4, 4, 4, 4, 4});
     ScriviContattoGN();
     ScriviContattoGN();
-    EXPECT_EQ(g.GameState[11], "2");
+    EXPECT_EQ(g.GameState[StateItem::Contacts], "2");
     EXPECT_EQ(decodeContact(contactBytes(2)).STCONTATTI, 2);
     EXPECT_EQ(decodeContact(contactBytes(2)).STVEDELATO1, 0);
 
     g.ContattiGestiti = 0; // the next hour
-    g.setState(11, 0);
+    g.setState(StateItem::Contacts, 0);
     ScriviContattoGN();
-    EXPECT_EQ(g.GameState[11], "1");
-    EXPECT_EQ(firstRecordOfHour(contactCount(), g.state(11)), 3);
+    EXPECT_EQ(g.GameState[StateItem::Contacts], "1");
+    EXPECT_EQ(firstRecordOfHour(contactCount(), g.state(StateItem::Contacts)), 3);
     EXPECT_EQ(firstRecordOfHour(2, 5), 1);
 }
 
@@ -136,15 +137,15 @@ TEST(ContactFiles, StrikeAndBombardmentRecords) {
     g.CurrentContact.STVEDELATO1 = 1; // a contact the Allies saw, read just before
     g.CurrentContact.STNSTACKLATO1 = 9;
     g.CurrentSide = kAxis, g.ActivityKind = 7, g.ContactUnitAsse = 4;
-    g.GaTableAsse[4][30] = 12, g.GaTableAsse[4][7] = 6;
-    g.GameState[1] = "4", g.GameState[2] = "9";
+    g.GaTableAsse[4][GaCol::TargetBase] = 12, g.GaTableAsse[4][GaCol::Order] = 6;
+    g.GameState[StateItem::Day] = "4", g.GameState[StateItem::Hour] = "9";
     ChosenDice dice({13, 3});
     ScriviContattoGA(); // keeps nothing of the previous contact
     EXPECT_EQ(contactBytes(1), contactFields({59, 0, 0, 0, 1, 0, 4, 0, 0, 0,  0, 0,  1, 0, 0,
                                               0,  0, 0, 0, 0, 0, 1, 0, 0, 12, 6, 13, 7, 2, 0}));
 
     placeGn(kAllies, 2, 500, 500, 0);
-    g.GnTableAlle[2][33] = 7, g.GnTableAlle[2][7] = 4;
+    g.GnTableAlle[2][GnCol::BombardedBase] = 7, g.GnTableAlle[2][GnCol::Order] = 4;
     g.CurrentSide = kAllies, g.ActivityKind = 8, g.ContactUnitAlle = 2, g.ContactDistance = 40;
     ScriviContattoGN2(); // a heading of 0 stays 0: the only roll is the attack time
     EXPECT_EQ(dice.sides, (QList<int>{14, 14}));

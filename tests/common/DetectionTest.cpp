@@ -21,10 +21,10 @@ class Detection : public ::testing::Test {
         for (int side : {kAllies, kAxis}) {
             Int16* r = g.gnTable(side)[1];
             for (int c = 1; c <= kGroupColumns; ++c) r[c] = 0;
-            r[1] = 1, r[3] = 9, r[4] = 5, r[14] = 20, r[26] = 2000;
+            r[GnCol::InUse] = 1, r[GnCol::Type] = 9, r[GnCol::Ships] = 5, r[GnCol::Knots] = 20, r[GnCol::Y] = 2000;
         }
-        g.GnTableAlle[1][25] = 1000, g.GnTableAlle[1][28] = 3;
-        g.GnTableAsse[1][25] = 1200, g.GnTableAsse[1][28] = 7;
+        g.GnTableAlle[1][GnCol::X] = 1000, g.GnTableAlle[1][GnCol::Course] = 3;
+        g.GnTableAsse[1][GnCol::X] = 1200, g.GnTableAsse[1][GnCol::Course] = 7;
         g.EncounterGnAlle = 1, g.EncounterGnAsse = 1;
         g.ContactDistance = 200, g.DayFlag = 1, g.WeatherSeverity = 0, g.EncounterCapLevel = 0;
     }
@@ -52,23 +52,23 @@ TEST_F(Detection, EveryModifierMovesTheOutcome) {
         bool raises;
     };
     const Case cases[] = {
-        {"periscope depth hides the group", [](Globals&, Int16*, Int16* x) { x[10] = 1; }, false},
-        {"periscope depth blinds the looker", [](Globals&, Int16* a, Int16*) { a[10] = 1; }, false},
-        {"a single ship", [](Globals&, Int16*, Int16* x) { x[4] = 1; }, false},
-        {"ten ships", [](Globals&, Int16*, Int16* x) { x[4] = 10; }, true},
-        {"two fires", [](Globals&, Int16*, Int16* x) { x[5] = 2; }, true},
-        {"already seen", [](Globals&, Int16*, Int16* x) { x[18] = 1; }, true},
-        {"ships busy", [](Globals&, Int16*, Int16* x) { x[11] = 1; }, true},
+        {"periscope depth hides the group", [](Globals&, Int16*, Int16* x) { x[GnCol::Periscope] = 1; }, false},
+        {"periscope depth blinds the looker", [](Globals&, Int16* a, Int16*) { a[GnCol::Periscope] = 1; }, false},
+        {"a single ship", [](Globals&, Int16*, Int16* x) { x[GnCol::Ships] = 1; }, false},
+        {"ten ships", [](Globals&, Int16*, Int16* x) { x[GnCol::Ships] = 10; }, true},
+        {"two fires", [](Globals&, Int16*, Int16* x) { x[GnCol::Fires] = 2; }, true},
+        {"already seen", [](Globals&, Int16*, Int16* x) { x[GnCol::Seen] = 1; }, true},
+        {"ships busy", [](Globals&, Int16*, Int16* x) { x[GnCol::BusyShips] = 1; }, true},
         {"weather", [](Globals& g, Int16*, Int16*) { g.WeatherSeverity = 1; }, false},
         {"close by", [](Globals& g, Int16*, Int16*) { g.ContactDistance = 60; }, true},
         {"far off", [](Globals& g, Int16*, Int16*) { g.ContactDistance = 361; }, false},
-        {"aircraft aboard", [](Globals&, Int16* a, Int16*) { a[8] = 4; }, true},
+        {"aircraft aboard", [](Globals&, Int16* a, Int16*) { a[GnCol::CapAircraft] = 4; }, true},
         {"night", [](Globals& g, Int16*, Int16*) { g.DayFlag = 0; }, false},
-        {"the group it hunts", [](Globals&, Int16* a, Int16*) { a[22] = 1; }, true},
-        {"radar", [](Globals&, Int16* a, Int16*) { a[9] = 1; }, true},
-        {"ambush", [](Globals&, Int16* a, Int16*) { a[7] = 5; }, true},
+        {"the group it hunts", [](Globals&, Int16* a, Int16*) { a[GnCol::TargetGn] = 1; }, true},
+        {"radar", [](Globals&, Int16* a, Int16*) { a[GnCol::RadarShips] = 1; }, true},
+        {"ambush", [](Globals&, Int16* a, Int16*) { a[GnCol::Order] = 5; }, true},
         {"combat air patrol", [](Globals& g, Int16*, Int16*) { g.EncounterCapLevel = 1; }, true},
-        {"type value", [](Globals&, Int16*, Int16* x) { x[3] = 10; }, false},
+        {"type value", [](Globals&, Int16*, Int16* x) { x[GnCol::Type] = 10; }, false},
     };
     for (const Case& c : cases) {
         const int alliedDie = c.raises ? 4 : 5;
@@ -139,7 +139,7 @@ TEST_F(Detection, ValuesOfOneGroup) {
 
 TEST_F(Detection, EncounterWritesItsRecordsByteForByte) {
     Globals& g = G();
-    g.GameState[2] = "5";
+    g.GameState[StateItem::Hour] = "5";
     ChosenDice dice({6, 2, 9});
     IncontroGN(); // Allies 6 + 9 = 15 against 2 + 2 + 9 = 13; Axis 2 + 9 = 11 against 2 + 6 + 9 = 17
     EXPECT_EQ(dice.sides, (QList<int>{8, 8, 14}));
@@ -149,8 +149,8 @@ TEST_F(Detection, EncounterWritesItsRecordsByteForByte) {
                                               5,  5, 20, 20, 0, 0, 1, 1, 200, 0, 0, 9, 1, 0, 0}));
     EXPECT_EQ(axis()[18], 2);
     EXPECT_EQ(allied()[18], 0);
-    EXPECT_EQ(g.GameState[10], "1");
-    EXPECT_EQ(g.GameState[11], "1");
+    EXPECT_EQ(g.GameState[StateItem::Activities], "1");
+    EXPECT_EQ(g.GameState[StateItem::Contacts], "1");
     EXPECT_EQ(testsupport::readLines(campaign.game("StackProvaNaviAsse.dat")).at(17), "2") << "tables saved";
 }
 
@@ -162,7 +162,7 @@ TEST_F(Detection, EncounterOutcomes) {
         IncontroGN();
     }
     EXPECT_EQ(g.ActivityKind, 1);
-    EXPECT_EQ(g.GameState[10], "1");
+    EXPECT_EQ(g.GameState[StateItem::Activities], "1");
     EXPECT_EQ(g.ContattiGestiti, 0);
     EXPECT_EQ(axis()[18] + allied()[18], 0);
 
@@ -174,7 +174,7 @@ TEST_F(Detection, EncounterOutcomes) {
         IncontroGN();
     }
     EXPECT_EQ(g.ActivityKind, 0);
-    EXPECT_EQ(g.GameState[10], "1");
+    EXPECT_EQ(g.GameState[StateItem::Activities], "1");
 
     // Both see each other: only the Axis group is marked, one contact.
     place();
@@ -206,14 +206,14 @@ TEST_F(Detection, EncounterOutcomes) {
 
 TEST_F(Detection, BaseLookout) {
     Globals& g = G();
-    g.BaseTable[12][15] = 10;
+    g.BaseTable[12][BaseCol::SightingValue] = 10;
     g.SightingBaseAlle = 12;
     // The Axis group hides at 2 (distance) + die 2 + 9 = 13; the base sees 10 + d7.
     const struct { int roll, activities, contacts; } cases[] = {{1, 0, 0}, {2, 1, 0}, {4, 2, 0}, {5, 3, 1}};
     for (const auto& c : cases) {
         ChosenDice dice({c.roll, 2, 3});
         AvvistamentoBaseAlle();
-        EXPECT_EQ(g.state(10), c.activities) << c.roll;
+        EXPECT_EQ(g.state(StateItem::Activities), c.activities) << c.roll;
         EXPECT_EQ(g.ContattiGestiti, c.contacts) << c.roll;
         EXPECT_EQ(dice.sides.mid(0, 2), (QList<int>{7, 8}));
     }
@@ -228,7 +228,7 @@ TEST_F(Detection, BaseLookout) {
     g.Files.close(20);
 
     // An Axis base against the Allied group.
-    g.BaseTable[3][15] = 11;
+    g.BaseTable[3][BaseCol::SightingValue] = 11;
     g.SightingBaseAsse = 3;
     ChosenDice dice({7, 1, 1});
     AvvistamentoBaseAsse(); // 11 + 7 = 18 against 2 + 1 + 9 = 12
@@ -239,7 +239,7 @@ TEST_F(Detection, BaseLookout) {
 
 TEST_F(Detection, Reconnaissance) {
     Globals& g = G();
-    g.GaTableAlle[3][25] = 1150, g.GaTableAlle[3][26] = 1900;
+    g.GaTableAlle[3][GaCol::X] = 1150, g.GaTableAlle[3][GaCol::Y] = 1900;
     g.CurrentSide = kAllies, g.ContactUnitAlle = 3, g.EncounterGnAlle = 0, g.ReconSightValue = 11;
     g.AirOrder = 2;
     // The Axis group hides at 2 + 1 + 9 = 12; the scout sees 1 + 11 = 12: not enough.
@@ -278,16 +278,16 @@ TEST_F(Detection, Reconnaissance) {
     EXPECT_EQ(allied()[18], 3);
     g.CurrentSide = 0;
     AvvistamentoRicognitore();
-    EXPECT_EQ(g.state(10), 4);
+    EXPECT_EQ(g.state(StateItem::Activities), 4);
     EXPECT_EQ(g.ContattiGestiti, 2);
 }
 
 TEST_F(Detection, NearbyOwnGroups) {
     Globals& g = G();
     GroupTable& t = g.GnTableAlle;
-    t[2][25] = 1000, t[2][26] = 1000;
-    t[3][25] = 1060, t[3][26] = 1080, t[3][4] = 4, t[3][6] = 90, t[3][5] = -1;
-    t[4][25] = 1000, t[4][26] = 1101;
+    t[2][GnCol::X] = 1000, t[2][GnCol::Y] = 1000;
+    t[3][GnCol::X] = 1060, t[3][GnCol::Y] = 1080, t[3][GnCol::Ships] = 4, t[3][GnCol::MinOperativity] = 90, t[3][GnCol::Fires] = -1;
+    t[4][GnCol::X] = 1000, t[4][GnCol::Y] = 1101;
     g.SelectedGn = 2;
     g.CurrentSide = kAllies;
     const QList<NearbyGroupLine> lines = nearbyGroupLines();
@@ -296,7 +296,7 @@ TEST_F(Detection, NearbyOwnGroups) {
     EXPECT_EQ(lines[0].group, 3);
     EXPECT_EQ(g.ContactDistance, DistanzaPunti(1000, 1000, 0, 0)) << "the last row measured";
 
-    t[2][17] = 1; // the open Allied group is off the map
+    t[2][GnCol::OffMap] = 1; // the open Allied group is off the map
     EXPECT_TRUE(nearbyGroupLines().isEmpty());
     g.CurrentSide = 0;
     EXPECT_TRUE(nearbyGroupLines().isEmpty());

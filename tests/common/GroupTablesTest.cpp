@@ -34,9 +34,9 @@ TEST_F(GroupTables, NewCampaignFilesByteForByte) {
 }
 
 TEST_F(GroupTables, LayoutOrderAndRoundTrip) {
-    G().GnTableAlle[1][50] = 7;
-    G().GnTableAlle[2][1] = -3;
-    G().GaTableAsse[50][50] = -32768;
+    G().GnTableAlle[1][GnCol::PatrolGroups] = 7;
+    G().GnTableAlle[2][GnCol::InUse] = -3;
+    G().GaTableAsse[50][GaCol::EvasionValue] = -32768;
     G().GaNamesAlle[1][1] = "Ju 87 Stuka      ";
     G().GaNamesAlle[1][3] = "BOM";
     SalvaTabelleGruppi();
@@ -51,15 +51,15 @@ TEST_F(GroupTables, LayoutOrderAndRoundTrip) {
     buildPathGlobals();
     G().CampaignName = "Abc";
     CaricaTabelleGruppi();
-    EXPECT_EQ(G().GnTableAlle[2][1], -3);
-    EXPECT_EQ(G().GaTableAsse[50][50], -32768);
+    EXPECT_EQ(G().GnTableAlle[2][GnCol::InUse], -3);
+    EXPECT_EQ(G().GaTableAsse[50][GaCol::EvasionValue], -32768);
     EXPECT_EQ(G().GaNamesAlle[1][1], "Ju 87 Stuka      ");
 }
 
 TEST_F(GroupTables, ShortOrOutOfRangeFileLoadsNothing) {
-    G().GnTableAlle[4][4] = 9;
+    G().GnTableAlle[4][GnCol::Ships] = 9;
     SalvaTabelleGruppi();
-    G().GnTableAlle[4][4] = 1;
+    G().GnTableAlle[4][GnCol::Ships] = 1;
     // The last of the six files is short: not even the first five reach the tables.
     writeBytes(file("NomeAereiAsse.dat"), QByteArray("\"\"\r\n").repeated(149));
     try {
@@ -68,7 +68,7 @@ TEST_F(GroupTables, ShortOrOutOfRangeFileLoadsNothing) {
     } catch (const platform::FileError& e) {
         EXPECT_TRUE(e.message().contains("StackAbcNomeAereiAsse.dat"));
     }
-    EXPECT_EQ(G().GnTableAlle[4][4], 1);
+    EXPECT_EQ(G().GnTableAlle[4][GnCol::Ships], 1);
     EXPECT_FALSE(G().Files.isOpen(kChannelGroups));
 
     SalvaTabelleGruppi();
@@ -87,19 +87,19 @@ TEST_F(GroupTables, SavingClosesEveryChannelSoTheShipFileMustBeReopened) {
 TEST_F(GroupTables, FreeGroupSearches) {
     Globals& g = G();
     for (int n = 1; n <= 4; ++n) {
-        g.GnTableAsse[n][1] = g.GaTableAsse[n][1] = 1;
-        g.GnTableAsse[n][25] = g.GaTableAsse[n][25] = 100 * n;
+        g.GnTableAsse[n][GnCol::InUse] = g.GaTableAsse[n][GaCol::InUse] = 1;
+        g.GnTableAsse[n][GnCol::X] = g.GaTableAsse[n][GaCol::X] = 100 * n;
     }
-    g.GnTableAsse[2][1] = g.GaTableAsse[2][1] = 0;
+    g.GnTableAsse[2][GnCol::InUse] = g.GaTableAsse[2][GaCol::InUse] = 0;
     g.CurrentSide = kAxis;
     PrimoGNLibero();
     EXPECT_EQ(g.NewGroupNumber, 2);
-    EXPECT_EQ(g.GnTableAsse[2][25], 0);
+    EXPECT_EQ(g.GnTableAsse[2][GnCol::X], 0);
     PrimoGALibero();
     EXPECT_EQ(g.NewGroupNumber, 2);
-    EXPECT_EQ(g.GaTableAsse[2][25], 200) << "the air group's old values stay until overwritten";
+    EXPECT_EQ(g.GaTableAsse[2][GaCol::X], 200) << "the air group's old values stay until overwritten";
 
-    for (int n = 1; n <= kGroups; ++n) g.GnTableAlle[n][1] = g.GaTableAlle[n][1] = 1;
+    for (int n = 1; n <= kGroups; ++n) g.GnTableAlle[n][GnCol::InUse] = g.GaTableAlle[n][GaCol::InUse] = 1;
     for (int side : {kAllies, 0}) {
         g.CurrentSide = side;
         PrimoGNLibero();

@@ -100,14 +100,14 @@ TEST_F(NavalMove, OnlyAlliedGroupsLeaveTheMap) {
     group(kAllies, 150, 2500, 4, 300);
     MuoviGN();
     EXPECT_EQ(G().GnOffMap, 1) << "west through the Gibraltar edge";
-    EXPECT_EQ(G().GnTableAlle[7][28], 4);
-    EXPECT_EQ(G().GnTableAlle[7][29], 1);
+    EXPECT_EQ(G().GnTableAlle[7][GnCol::Course], 4);
+    EXPECT_EQ(G().GnTableAlle[7][GnCol::RouteHours], 1);
     EXPECT_EQ(G().GnPosX, 150);
 
     group(kAllies, 15100, 5000, 8, 300);
     MuoviGN();
     EXPECT_EQ(G().GnOffMap, 2) << "south-east through the Alexandria edge";
-    EXPECT_EQ(G().GnTableAlle[7][28], 5);
+    EXPECT_EQ(G().GnTableAlle[7][GnCol::Course], 5);
 
     group(kAllies, 150, 0, 2, 300);
     MuoviGN();
@@ -205,16 +205,16 @@ TEST_F(NavalMove, BaseUnderTheGroupAndPorts) {
     group(kAxis, 5180, 2180, 0, 0);
     EXPECT_EQ(BaseSottoGN(), 3) << "the box edges count";
     EXPECT_EQ(g.GnFriendlyPort, 1);
-    EXPECT_EQ(g.GnTableAsse[4][20], 1);
+    EXPECT_EQ(g.GnTableAsse[4][GnCol::InFriendlyPort], 1);
     group(kAxis, 5181, 2180, 0, 0);
     EXPECT_EQ(BaseSottoGN(), 0);
-    EXPECT_EQ(g.GnTableAsse[4][20], 0);
+    EXPECT_EQ(g.GnTableAsse[4][GnCol::InFriendlyPort], 0);
 
     group(kAllies, 100, 2600, 0, 0);
     EXPECT_EQ(BaseSottoGN(), 14);
-    EXPECT_EQ(g.GnTableAlle[4][20], 1);
-    EXPECT_EQ(g.GnTableAlle[4][17], 1);
-    EXPECT_EQ(g.GnTableAlle[4][16], kGibraltarDistance);
+    EXPECT_EQ(g.GnTableAlle[4][GnCol::InFriendlyPort], 1);
+    EXPECT_EQ(g.GnTableAlle[4][GnCol::OffMap], 1);
+    EXPECT_EQ(g.GnTableAlle[4][GnCol::OffMapDistance], kGibraltarDistance);
     group(kAllies, 5100, 2100, 0, 0);
     EXPECT_EQ(BaseSottoGN(), 3);
     EXPECT_EQ(g.GnFriendlyPort, 0) << "an Axis port is no Allied port";

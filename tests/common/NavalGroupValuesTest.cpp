@@ -118,7 +118,7 @@ TEST_F(GroupValues, ClassCountsAndRemovingTheLastShip) {
     row(6)[24] = 31;
     row(6)[35] = 1;
     row(6)[37] = 1;
-    g.setState(21, 10);
+    g.setState(StateItem::NavalMovesAlle, 10);
     g.ShipRecordBuffer.setText(F::TIPO, "PA");
     AzzeraContaClassi();
     ContaNaviPerClasse();
@@ -137,7 +137,7 @@ TEST_F(GroupValues, ClassCountsAndRemovingTheLastShip) {
     TogliNaveDaGN();
     EXPECT_EQ(row(6)[1], 0) << "the last ship frees the row";
     EXPECT_EQ(row(6)[24], 0);
-    EXPECT_EQ(g.GameState[21], "41") << "its hours sailed go to the side's total";
+    EXPECT_EQ(g.GameState[StateItem::NavalMovesAlle], "41") << "its hours sailed go to the side's total";
     EXPECT_EQ(g.SelectedGn, 0);
 
     g.CountedGn = 8;

@@ -38,7 +38,7 @@ TEST(RangeRules, PortWorkRate) {
     Globals& g = G();
     g.SelectedBase = 7;
     g.BasePortLevel[7] = 3;
-    g.BaseTable[7][3] = 59;
+    g.BaseTable[7][BaseCol::DamagePercent] = 59;
     g.GameSettings[14] = 8;
     g.GameSettings[15] = 4;
     g.CurrentSide = kAllies;

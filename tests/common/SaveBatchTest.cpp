@@ -22,8 +22,8 @@ TEST(SaveBatch, HoldsTheSavesUntilItsCommit) {
     {
         SaveBatch batch;
         EXPECT_THROW(SaveBatch(), std::logic_error);
-        g.GnTableAlle[1][1] = 1;
-        g.setState(2, 7);
+        g.GnTableAlle[1][GnCol::InUse] = 1;
+        g.setState(StateItem::Hour, 7);
         g.MineFields[1][1] = 300;
         g.Files.openRandom(2, campaign.game("NaviAlleProva.dat"), 179);
         SalvaTabelleGruppi();
@@ -44,7 +44,7 @@ TEST(SaveBatch, HoldsTheSavesUntilItsCommit) {
         EXPECT_EQ(testsupport::readLines(table).at(0), "1");
         EXPECT_EQ(testsupport::readLines(state).at(1), "\"7\"");
         EXPECT_EQ(testsupport::readBytes(mines), minesBefore) << "not called in this batch";
-        g.GnTableAlle[1][1] = 2;
+        g.GnTableAlle[1][GnCol::InUse] = 2;
         SalvaTabelleGruppi(); // the batch is closed: written at once
         EXPECT_EQ(testsupport::readLines(table).at(0), "2");
     }

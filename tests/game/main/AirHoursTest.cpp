@@ -45,8 +45,8 @@ class AirHours : public ::testing::Test {
         a.setNumber(aircraft::Persi, 0);
         writeAircraft(9, record, a);
         g.Files.close(9);
-        g.BaseTable[base][4] += ready;
-        g.BaseTable[base][6] += flying;
+        g.BaseTable[base][BaseCol::AircraftPresent] += ready;
+        g.BaseTable[base][BaseCol::AircraftInFlight] += flying;
     }
     static AircraftRecord aircraftAt(int base, int record) {
         G().Files.openRandom(9, baseAircraftFilePath(base), AircraftRecord::kLength);
@@ -60,10 +60,10 @@ class AirHours : public ::testing::Test {
         Globals& g = G();
         Int16* r = g.gaTable(side)[n];
         const int x = g.BaseMapXY[base][1], y = g.BaseMapXY[base][2];
-        r[1] = 1, r[2] = 300, r[3] = kCost, r[4] = aircraft, r[7] = order, r[8] = 30, r[10] = 300;
-        r[20] = base, r[21] = 12, r[24] = 10, r[25] = x, r[26] = y, r[27] = 30, r[28] = tx, r[29] = ty;
-        r[32] = (DistanzaPunti(x, y, tx, ty) + 29) / 30, r[33] = 15, r[38] = record, r[39] = x, r[40] = y;
-        r[42] = 2, r[50] = 11;
+        r[GaCol::InUse] = 1, r[GaCol::SpeedKmh] = 300, r[GaCol::AircraftCost] = kCost, r[GaCol::Aircraft] = aircraft, r[GaCol::Order] = order, r[GaCol::InterceptPercent] = 30, r[GaCol::EvasionRadius] = 300;
+        r[GaCol::OriginBase] = base, r[GaCol::DefaultEndurance] = 12, r[GaCol::UsableEndurance] = 10, r[GaCol::X] = x, r[GaCol::Y] = y, r[GaCol::Step] = 30, r[GaCol::TargetX] = tx, r[GaCol::TargetY] = ty;
+        r[GaCol::TurnsToTarget] = (DistanzaPunti(x, y, tx, ty) + 29) / 30, r[GaCol::SearchTurns] = 15, r[GaCol::AircraftRecord] = record, r[GaCol::OriginX] = x, r[GaCol::OriginY] = y;
+        r[GaCol::Nation] = 2, r[GaCol::EvasionValue] = 11;
         g.gaNames(side)[n][1] = QStringLiteral("Linea %1").arg(record);
         return r;
     }
@@ -86,8 +86,8 @@ TEST_F(AirHours, AirGroupsGoOutActAndComeHomeWithConsistentFiles) {
 
     // An Allied group of two destroyers lies at sea south-east of Palermo.
     Int16* gn = g.GnTableAlle[1];
-    gn[1] = 1, gn[2] = 30, gn[4] = 2, gn[7] = 2, gn[15] = 1, gn[25] = 5300, gn[26] = 3300, gn[28] = 5;
-    gn[37] = 2, gn[41] = 5;
+    gn[GnCol::InUse] = 1, gn[GnCol::MaxKnots] = 30, gn[GnCol::Ships] = 2, gn[GnCol::Order] = 2, gn[GnCol::Side] = 1, gn[GnCol::X] = 5300, gn[GnCol::Y] = 3300, gn[GnCol::Course] = 5;
+    gn[GnCol::Destroyers] = 2, gn[GnCol::HoursSinceFormed] = 5;
     testcampaign::appendShips(kAllies, {{.group = 1}, {.group = 1}});
     // An Axis bomber strikes Malta; an Axis scout looks for the group, which an Allied patrol covers.
     const int mx = g.BaseMapXY[kMalta][1], my = g.BaseMapXY[kMalta][2];
@@ -95,10 +95,10 @@ TEST_F(AirHours, AirGroupsGoOutActAndComeHomeWithConsistentFiles) {
     aircraftLine(kPalermo, 2, 0, 3);
     aircraftLine(kMalta, 1, 2, 4);
     Int16* bomber = airGroup(kAxis, 1, kPalermo, 1, 6, kOrderBombing, mx, my);
-    bomber[17] = 2, bomber[18] = 50, bomber[30] = kMalta, bomber[41] = 6;
+    bomber[GaCol::Bombs] = 2, bomber[GaCol::BombSize] = 50, bomber[GaCol::TargetBase] = kMalta, bomber[GaCol::InAction] = 6;
     Int16* scout = airGroup(kAxis, 2, kPalermo, 2, 3, kOrderRecon, 5300, 3300);
     Int16* patrol = airGroup(kAllies, 1, kMalta, 1, 4, kOrderCap, 5300, 3300);
-    patrol[49] = 1;
+    patrol[GaCol::CoveredGn] = 1;
     testcampaign::write({.hour = 7});
     ASSERT_TRUE(apriGioco()) << errors.messages.join("\n").toStdString();
     FrmMain& f = form<FrmMain>();
@@ -109,29 +109,29 @@ TEST_F(AirHours, AirGroupsGoOutActAndComeHomeWithConsistentFiles) {
         f.Command22_Click();
         ASSERT_TRUE(boxes.prompts.isEmpty()) << boxes.prompts.join("\n").toStdString();
         ASSERT_TRUE(errors.messages.isEmpty()) << errors.messages.join("\n").toStdString();
-        contacts += g.state(11);
+        contacts += g.state(StateItem::Contacts);
         returned = returned || f.Label101.visible();
-        if (patrol[1] == 1 && patrol[7] == kOrderCap && patrol[36] == 1) {
+        if (patrol[GaCol::InUse] == 1 && patrol[GaCol::Order] == kOrderCap && patrol[GaCol::OverTarget] == 1) {
             patrolCovered = true;
-            EXPECT_EQ(gn[50], 1) << "hour " << hour;
-            EXPECT_EQ(patrol[25], gn[25]);
+            EXPECT_EQ(gn[GnCol::PatrolGroups], 1) << "hour " << hour;
+            EXPECT_EQ(patrol[GaCol::X], gn[GnCol::X]);
         }
-        scoutActed = scoutActed || scout[41] > 0;
+        scoutActed = scoutActed || scout[GaCol::InAction] > 0;
 
         // The contact board plays the bomber's attack as the attack window does: two aircraft
         // damaged, one shot down, the bombs gone and the group on its way home.
         const int count = openContactFile(20);
-        for (int n = firstRecordOfHour(count, g.state(11)); n <= count && g.state(11) > 0; ++n) {
+        for (int n = firstRecordOfHour(count, g.state(StateItem::Contacts)); n <= count && g.state(StateItem::Contacts) > 0; ++n) {
             const ContactRecord c = readContact(20, n);
-            if (c.STC1 != 2 || c.STNSTACKLATO2 != 1 || bomber[7] != kOrderBombing) continue;
+            if (c.STC1 != 2 || c.STNSTACKLATO2 != 1 || bomber[GaCol::Order] != kOrderBombing) continue;
             EXPECT_EQ(c.STA1, kMalta);
             bomberAttacked = true;
-            bomber[5] = 2, bomber[6] = 1, bomber[7] = kOrderReturn, bomber[17] = bomber[18] = 0;
+            bomber[GaCol::Damaged] = 2, bomber[GaCol::ShotDown] = 1, bomber[GaCol::Order] = kOrderReturn, bomber[GaCol::Bombs] = bomber[GaCol::BombSize] = 0;
         }
         g.Files.close(20);
         // The players call the others home, the Allies by taking their group into port.
-        if (hour == 12) scout[7] = kOrderReturn;
-        if (hour == 14) gn[1] = 0;
+        if (hour == 12) scout[GaCol::Order] = kOrderReturn;
+        if (hour == 14) gn[GnCol::InUse] = 0;
         SalvaTabelleGruppi();
     }
 
@@ -140,10 +140,10 @@ TEST_F(AirHours, AirGroupsGoOutActAndComeHomeWithConsistentFiles) {
     EXPECT_TRUE(scoutActed);
     EXPECT_TRUE(returned);
     EXPECT_GT(contacts, 0);
-    EXPECT_EQ(g.state(1) * 24 + g.state(2), 24 + 7);
+    EXPECT_EQ(g.state(StateItem::Day) * 24 + g.state(StateItem::Hour), 24 + 7);
     for (int side : {kAllies, kAxis})
         for (int n = 1; n <= kGroups; ++n)
-            EXPECT_EQ(g.gaTable(side)[n][1], 0) << "air group " << n << " landed";
+            EXPECT_EQ(g.gaTable(side)[n][GaCol::InUse], 0) << "air group " << n << " landed";
 
     // Every aircraft is at its base or lost, and the base table and the points say the same.
     int axisLost = 0;
@@ -156,23 +156,23 @@ TEST_F(AirHours, AirGroupsGoOutActAndComeHomeWithConsistentFiles) {
     }
     EXPECT_GE(aircraftAt(kPalermo, 1).whole(aircraft::Persi), 1) << "the one shot down";
     const int alliedLost = aircraftAt(kMalta, 1).whole(aircraft::Persi);
-    EXPECT_EQ(g.state(34), kCost * axisLost);
-    EXPECT_EQ(g.state(24), kCost * alliedLost);
-    EXPECT_EQ(g.BaseTable[kPalermo][6], 0);
-    EXPECT_EQ(g.BaseTable[kMalta][6], 0);
-    EXPECT_EQ(g.BaseTable[kPalermo][4], 13 - axisLost);
-    EXPECT_EQ(g.BaseTable[kPalermo][7], kCost * axisLost);
-    EXPECT_EQ(g.BaseTable[kMalta][4], 6 - alliedLost);
+    EXPECT_EQ(g.state(StateItem::AirPointsLostAsse), kCost * axisLost);
+    EXPECT_EQ(g.state(StateItem::AirPointsLostAlle), kCost * alliedLost);
+    EXPECT_EQ(g.BaseTable[kPalermo][BaseCol::AircraftInFlight], 0);
+    EXPECT_EQ(g.BaseTable[kMalta][BaseCol::AircraftInFlight], 0);
+    EXPECT_EQ(g.BaseTable[kPalermo][BaseCol::AircraftPresent], 13 - axisLost);
+    EXPECT_EQ(g.BaseTable[kPalermo][BaseCol::AircraftLostValue], kCost * axisLost);
+    EXPECT_EQ(g.BaseTable[kMalta][BaseCol::AircraftPresent], 6 - alliedLost);
 
     // The files hold what the window holds.
     Int16 memory[kGroups + 1][kGroupColumns + 1];
     std::copy_n(&g.GaTableAsse[0][0], (kGroups + 1) * (kGroupColumns + 1), &memory[0][0]);
-    const QString state34 = g.GameState[34];
-    const Int32 base4 = g.BaseTable[kPalermo][4];
+    const QString state34 = g.GameState[StateItem::AirPointsLostAsse];
+    const Int32 base4 = g.BaseTable[kPalermo][BaseCol::AircraftPresent];
     CaricaTabelleGruppi();
     CaricaDatiBasi();
     EXPECT_TRUE(
         std::equal(&memory[0][0], &memory[0][0] + (kGroups + 1) * (kGroupColumns + 1), &g.GaTableAsse[0][0]));
-    EXPECT_EQ(g.GameState[34], state34);
-    EXPECT_EQ(g.BaseTable[kPalermo][4], base4);
+    EXPECT_EQ(g.GameState[StateItem::AirPointsLostAsse], state34);
+    EXPECT_EQ(g.BaseTable[kPalermo][BaseCol::AircraftPresent], base4);
 }

@@ -206,7 +206,7 @@ TEST_F(MainWindow, SideCycle) {
     f.Command17.doClick();
     EXPECT_TRUE(f.Command5.visible() && f.Command6.visible()) << "both sides again";
     EXPECT_TRUE(f.Frame13.enabled()) << "nothing disables the mode buttons again";
-    G().setState(14, 1);
+    G().setState(StateItem::StressAsse, 1);
     f.Frame25.setVisible(true);
     f.Command6.doClick();
     EXPECT_EQ(G().CurrentSide, kAxis);
@@ -218,7 +218,7 @@ TEST_F(MainWindow, SideCycle) {
     EXPECT_EQ(f.Option2[0].foreColor(), vbRed) << "stress warning of the Axis";
 
     // With contacts of the hour pending the hour button stays off after "&Chiudi".
-    G().setState(11, 1);
+    G().setState(StateItem::Contacts, 1);
     f.Command4.doClick();
     EXPECT_FALSE(f.Command22.enabled());
     EXPECT_EQ(f.Option2[0].foreColor(), vbBlack);
@@ -244,7 +244,7 @@ TEST_F(MainWindow, WeatherPanelAndDisplayThroughTheDay) {
     // Winter: hours 8 and 16 are daylight, 0 and 17 night.
     const QList<QPair<int, int>> hours = {{0, 0}, {7, 0}, {8, 1}, {16, 1}, {17, 0}};
     for (auto [hour, day] : hours) {
-        G().setState(2, hour);
+        G().setState(StateItem::Hour, hour);
         f.AggiornaDisplay();
         EXPECT_EQ(G().DayFlag, day) << hour;
         EXPECT_EQ(G().DayNightIconName, QString(day ? "sole3.ico" : "luna3.ico")) << hour;
@@ -260,8 +260,8 @@ TEST_F(MainWindow, SeasonalWeatherRollsOnlyInTheHourlyStep) {
     FrmMain& f = open({.season = 2, .hour = 1, .weather = 3});
     EXPECT_EQ(G().WeatherSeverity, 3) << "opening at hour 1 rolls nothing";
     G().HourStepActive = 1;
-    G().BaseTable[1][5] = 20;
-    G().BaseTable[2][5] = 3;
+    G().BaseTable[1][BaseCol::ActivationAttempts] = 20;
+    G().BaseTable[2][BaseCol::ActivationAttempts] = 3;
     G().BaseAirfieldLevel[1] = 6;
     {
         // Fifteen recovery rolls, then the d100 weather roll.
@@ -274,14 +274,14 @@ TEST_F(MainWindow, SeasonalWeatherRollsOnlyInTheHourlyStep) {
         EXPECT_EQ(dice.sides[1], 30);
         EXPECT_EQ(dice.sides.last(), 100);
     }
-    EXPECT_EQ(G().BaseTable[1][5], 4);
-    EXPECT_EQ(G().BaseTable[2][5], 0) << "never below 0";
+    EXPECT_EQ(G().BaseTable[1][BaseCol::ActivationAttempts], 4);
+    EXPECT_EQ(G().BaseTable[2][BaseCol::ActivationAttempts], 0) << "never below 0";
     EXPECT_EQ(G().WeatherSeverity, 1) << "spring 46 is level 1";
-    EXPECT_EQ(G().GameState[3], "1");
+    EXPECT_EQ(G().GameState[StateItem::Weather], "1");
     EXPECT_EQ(f.Label74.caption(), "     Media     Mosso    Raffiche ");
-    G().setState(2, 5);
+    G().setState(StateItem::Hour, 5);
     f.AggiornaDisplay();
-    EXPECT_EQ(G().GameState[3], "1") << "no roll at other hours";
+    EXPECT_EQ(G().GameState[StateItem::Weather], "1") << "no roll at other hours";
 }
 
 TEST_F(MainWindow, AMissingIconLeavesABlankPictureAndAMessage) {

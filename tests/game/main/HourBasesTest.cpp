@@ -34,17 +34,20 @@ TEST_F(HourBases, DamagedBasesRepairWithTheirPoints) {
     Globals& g = G();
     // With 40 set-up points: TARANTO level 1, 5% damage, 200 points; NAPOLI level 0; PALERMO
     // level 2 with 103 points, one above what a base keeps.
-    g.BaseLevel[1] = 1, g.BaseTable[1][3] = 5, g.BaseTable[1][21] = 160;
-    g.BaseLevel[2] = 0, g.BaseTable[2][3] = 3, g.BaseTable[2][21] = 500;
-    g.BaseLevel[3] = 2, g.BaseTable[3][3] = 10, g.BaseTable[3][21] = 63;
+    g.BaseLevel[1] = 1, g.BaseTable[1][BaseCol::DamagePercent] = 5, g.BaseTable[1][BaseCol::PointsArrived] = 160;
+    g.BaseLevel[2] = 0, g.BaseTable[2][BaseCol::DamagePercent] = 3, g.BaseTable[2][BaseCol::PointsArrived] = 500;
+    g.BaseLevel[3] = 2, g.BaseTable[3][BaseCol::DamagePercent] = 10, g.BaseTable[3][BaseCol::PointsArrived] = 63;
     g.CurrentSide = kAxis;
     ChosenDice dice(QList<int>{69, 1, 70, 1, 1, 1, 1} + QList<int>(12, 1) + QList<int>{34} +
                     QList<int>(18, 1));
     form<FrmMain>().AggiornaBasiOra();
     EXPECT_EQ(dice.remaining(), 0) << "a base of level 0 does not roll";
-    EXPECT_EQ(g.BaseTable[1][3] * 100 + g.BaseTable[1][22] * 10 + g.BaseTable[1][11], 55);
-    EXPECT_EQ(g.BaseTable[2][3], 3);
-    EXPECT_EQ(g.BaseTable[3][3] * 10 + g.BaseTable[3][22], 91) << "one point, then 102 are kept";
+    EXPECT_EQ(g.BaseTable[1][BaseCol::DamagePercent], 0);
+    EXPECT_EQ(g.BaseTable[1][BaseCol::PointsUsed], 5);
+    EXPECT_EQ(g.BaseTable[1][BaseCol::RepairsMade], 5);
+    EXPECT_EQ(g.BaseTable[2][BaseCol::DamagePercent], 3);
+    EXPECT_EQ(g.BaseTable[3][BaseCol::DamagePercent], 9) << "one point, then 102 are kept";
+    EXPECT_EQ(g.BaseTable[3][BaseCol::PointsUsed], 1);
     EXPECT_EQ(testsupport::readLines(g.GamesPath + "StackProvaDatiBasi.dat").at(2), "0") << "saved";
 }
 
@@ -56,7 +59,7 @@ TEST_F(HourBases, TheHoursActivitiesAreCircledOnTheMap) {
         a.X = x, a.Y = 3000, a.Kind = kind;
         file.put(file.count() + 1, encodeActivity(a));
     }
-    G().setState(10, 3); // the first record is an earlier hour's
+    G().setState(StateItem::Activities, 3); // the first record is an earlier hour's
     f.PicBitMap.cls();
     f.CircleAttivita();
     const auto at = [&](int x, int dy) { return f.PicBitMap.point(x, 3000 - dy); };

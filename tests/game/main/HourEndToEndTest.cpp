@@ -28,9 +28,9 @@ struct Group {
 // A group in use under way, its row consistent with its ships.
 void placeGroup(const Group& grp) {
     Int16* r = G().gnTable(grp.side)[grp.number];
-    r[1] = 1, r[2] = 30, r[4] = int(grp.ships.size()), r[6] = 100, r[7] = 1, r[15] = grp.side, r[19] = 1;
-    r[14] = grp.knots, r[27] = 10 * grp.knots, r[28] = grp.course, r[29] = grp.routeHours;
-    r[25] = grp.x, r[26] = grp.y;
+    r[GnCol::InUse] = 1, r[GnCol::MaxKnots] = 30, r[GnCol::Ships] = int(grp.ships.size()), r[GnCol::MinOperativity] = 100, r[GnCol::Order] = 1, r[GnCol::Side] = grp.side, r[GnCol::UnderWay] = 1;
+    r[GnCol::Knots] = grp.knots, r[GnCol::Step] = 10 * grp.knots, r[GnCol::Course] = grp.course, r[GnCol::RouteHours] = grp.routeHours;
+    r[GnCol::X] = grp.x, r[GnCol::Y] = grp.y;
     for (const QString& type : grp.ships) r[35 + classGroupOf(type) - 1] += 1;
 }
 
@@ -66,8 +66,8 @@ TEST(HourEndToEnd, TwoDaysOfTwoGroupsASide) {
         {kAxis, 2, {"CT", "CT", "CT"}, 5850, 3960, 2, 10, 20},
     };
     for (const Group& grp : groups) placeGroup(grp);
-    G().BaseTable[12][15] = 11; // MALTA HQ's look-out
-    G().BaseTable[13][15] = 11;
+    G().BaseTable[12][BaseCol::SightingValue] = 11; // MALTA HQ's look-out
+    G().BaseTable[13][BaseCol::SightingValue] = 11;
     testcampaign::write({.season = 3, .day = 0, .hour = 6, .weather = 0});
     for (const Group& grp : groups) {
         QList<testcampaign::Ship> ships;
@@ -94,10 +94,10 @@ TEST(HourEndToEnd, TwoDaysOfTwoGroupsASide) {
         f.Command22.doClick();
         ASSERT_EQ(errors.messages, QStringList()) << press;
         if (press <= 30) {
-            EXPECT_EQ(allies[1][25], 7000 + 100 * press) << press;
-            EXPECT_EQ(axis[1][25], 10000 - 100 * press) << press;
+            EXPECT_EQ(allies[1][GnCol::X], 7000 + 100 * press) << press;
+            EXPECT_EQ(axis[1][GnCol::X], 10000 - 100 * press) << press;
         }
-        if (g.state(11) > 0) {
+        if (g.state(StateItem::Contacts) > 0) {
             contactsSeenAt = press;
             EXPECT_FALSE(f.Command22.enabled());
             EXPECT_TRUE(f.Label87.visible());
@@ -105,34 +105,35 @@ TEST(HourEndToEnd, TwoDaysOfTwoGroupsASide) {
         }
     }
     setDiceSource({});
-    EXPECT_EQ(g.GameState[1] + "/" + g.GameState[2], "2/6");
+    EXPECT_EQ(g.GameState[StateItem::Day], "2");
+    EXPECT_EQ(g.GameState[StateItem::Hour], "6");
     EXPECT_EQ(boxes.prompts.size(), 1) << "only the contact button's message";
 
     // The destroyers pass each other and stop at the end of their routes, at sea: an ambush.
     EXPECT_EQ(contactsSeenAt, 15) << "they meet where their tracks cross";
-    EXPECT_EQ(allies[1][25], 10000);
-    EXPECT_EQ(axis[1][25], 7000);
-    for (const Int16* r : {allies[1], axis[1]}) {
-        EXPECT_EQ(r[29], 0);
-        EXPECT_EQ(r[27], 0);
-        EXPECT_EQ(r[7], 5) << "small groups at rest at sea lie in ambush";
-        EXPECT_EQ(r[24], 30) << "hours under way";
-        EXPECT_EQ(r[41], 48) << "hours since formed";
-        EXPECT_EQ(r[31], 4) << "consumption worn once at 26";
-        EXPECT_EQ(r[6], 99);
+    EXPECT_EQ(allies[1][GnCol::X], 10000);
+    EXPECT_EQ(axis[1][GnCol::X], 7000);
+    for (const Int16* r : {allies[GnCol::InUse], axis[GnCol::InUse]}) {
+        EXPECT_EQ(r[GnCol::RouteHours], 0);
+        EXPECT_EQ(r[GnCol::Step], 0);
+        EXPECT_EQ(r[GnCol::Order], 5) << "small groups at rest at sea lie in ambush";
+        EXPECT_EQ(r[GnCol::HoursUnderWay], 30) << "hours under way";
+        EXPECT_EQ(r[GnCol::HoursSinceFormed], 48) << "hours since formed";
+        EXPECT_EQ(r[GnCol::RegularUse], 4) << "consumption worn once at 26";
+        EXPECT_EQ(r[GnCol::MinOperativity], 99);
     }
     // Stopped by the Sicilian coast: the next step north would end on land.
-    EXPECT_EQ(axis[2][26], 3460);
-    EXPECT_EQ(axis[2][25], 5850);
+    EXPECT_EQ(axis[2][GnCol::Y], 3460);
+    EXPECT_EQ(axis[2][GnCol::X], 5850);
     EXPECT_EQ(mapColour(5850 + 50, 3460 + 40), g.SeaReferenceColour);
     EXPECT_NE(mapColour(5850 + 50, 3360 + 40), g.SeaReferenceColour);
-    EXPECT_EQ(axis[2][24], 6);
-    EXPECT_EQ(axis[2][7], 5);
+    EXPECT_EQ(axis[2][GnCol::HoursUnderWay], 6);
+    EXPECT_EQ(axis[2][GnCol::Order], 5);
     // Out through the Gibraltar edge at the eighth hour, still running west.
-    EXPECT_EQ(allies[2][17], 1);
-    EXPECT_EQ(allies[2][16], 150 * 40);
-    EXPECT_EQ(allies[2][28], 4);
-    EXPECT_EQ(allies[2][27], 150) << "never stopped beyond the edge";
+    EXPECT_EQ(allies[2][GnCol::OffMap], 1);
+    EXPECT_EQ(allies[2][GnCol::OffMapDistance], 150 * 40);
+    EXPECT_EQ(allies[2][GnCol::Course], 4);
+    EXPECT_EQ(allies[2][GnCol::Step], 150) << "never stopped beyond the edge";
 
     // The records of the two days: MALTA HQ glimpses the destroyers leaving, then the meeting.
     const QList<ActivityRecord> acts = activities();
@@ -144,7 +145,7 @@ TEST(HourEndToEnd, TwoDaysOfTwoGroupsASide) {
     g.Files.close(20);
     EXPECT_EQ(contactBytes(1), contactFields({121, 1, 1,  1,  1, 1, 1, 2, 2, 8, 8, 0,  0, 5, 4,
                                               2,   2, 10, 10, 0, 0, 1, 2, 0, 0, 0, 14, 1, 0, 0}));
-    EXPECT_EQ(g.GameState[10], "0") << "nothing in the last hour";
+    EXPECT_EQ(g.GameState[StateItem::Activities], "0") << "nothing in the last hour";
 
     // Everything in memory was saved: the files read back into the same tables and write the same
     // bytes.
@@ -152,7 +153,7 @@ TEST(HourEndToEnd, TwoDaysOfTwoGroupsASide) {
     GroupTable before[2];
     for (int side : {kAllies, kAxis})
         std::copy_n(&g.gnTable(side)[0][0], (kGroups + 1) * (kGroupColumns + 1), &before[side - 1][0][0]);
-    const Int32 baseBefore = g.BaseTable[12][15];
+    const Int32 baseBefore = g.BaseTable[12][BaseCol::SightingValue];
     QString stateBefore[41];
     std::copy_n(g.GameState, 41, stateBefore);
     CaricaTabelleGruppi();
@@ -163,7 +164,7 @@ TEST(HourEndToEnd, TwoDaysOfTwoGroupsASide) {
             for (int col = 1; col <= kGroupColumns; ++col)
                 ASSERT_EQ(g.gnTable(side)[n][col], before[side - 1][n][col])
                     << side << " " << n << " " << col;
-    EXPECT_EQ(g.BaseTable[12][15], baseBefore);
+    EXPECT_EQ(g.BaseTable[12][BaseCol::SightingValue], baseBefore);
     for (int i = 1; i <= 40; ++i) EXPECT_EQ(g.GameState[i], stateBefore[i]) << i;
     SalvaTabelleGruppi();
     SalvaDatiBasi();

@@ -18,7 +18,7 @@ class MinePasses : public ::testing::Test {
         g.MineFields[3][kAxis] = 50;
         g.MineFields[3][kAllies] = 40;
         Int16* row = g.GnTableAlle[1];
-        row[1] = 1, row[25] = 1500, row[26] = 1500, row[37] = 2, row[38] = 1;
+        row[GnCol::InUse] = 1, row[GnCol::X] = 1500, row[GnCol::Y] = 1500, row[GnCol::Destroyers] = 2, row[GnCol::MinorWarships] = 1;
     }
     static QList<int> faces(int n, int face) { return QList<int>(n, face); }
     CampaignFolder campaign;
@@ -40,15 +40,18 @@ TEST_F(MinePasses, AGroupInAnEnemyFieldIsStruckSweepsAndIsDamaged) {
     ChosenDice dice(rolls + QList<int>{3, 34, 1, 1, 6, 33, 100, 100});
     ColpiMine();
     EXPECT_EQ(dice.remaining(), 0);
-    EXPECT_EQ(g.MineFields[3][5] * 100 + g.MineFields[3][kAxis], 200) << "two hits, the field swept";
-    EXPECT_EQ(g.GnTableAlle[1][32] * 10 + g.MineHitAlarm, 11);
+    EXPECT_EQ(g.MineFields[3][5], 2) << "two hits, the field swept";
+    EXPECT_EQ(g.MineFields[3][kAxis], 0);
+    EXPECT_EQ(g.GnTableAlle[1][GnCol::MineHit], 1);
+    EXPECT_EQ(g.MineHitAlarm, 1);
     const ShipRecord s = shipAt(kAllies, first);
     EXPECT_EQ(s.whole(F::RESISTENZAM), 64);
     EXPECT_EQ(s.whole(F::NODIM), 28);
     EXPECT_EQ(s.whole(F::OPERATIVITAM), 46);
     EXPECT_EQ(s.trimmed(F::NON_OP), "4");
-    EXPECT_EQ(field(kAllies, second, F::RESISTENZAM) + field(kAllies, third, F::RESISTENZAM), 200);
-    EXPECT_EQ(g.GnTableAlle[1][5], 1) << "the group's values recomputed";
+    EXPECT_EQ(field(kAllies, second, F::RESISTENZAM), 100);
+    EXPECT_EQ(field(kAllies, third, F::RESISTENZAM), 100);
+    EXPECT_EQ(g.GnTableAlle[1][GnCol::Fires], 1) << "the group's values recomputed";
     EXPECT_EQ(testsupport::readLines(campaign.game("Provamine.dat")).mid(10, 5),
               (QStringList{"40", "0", "0", "0", "2"}));
 }
@@ -58,13 +61,13 @@ TEST_F(MinePasses, OnlyAGroupInsideAFieldOnTheMapRolls) {
     {
         ChosenDice none({});
         for (auto [x, y, route] : {std::tuple{1000, 1500, 0}, {1500, 2000, 0}, {1500, 1500, 1}}) {
-            g.GnTableAlle[1][25] = x, g.GnTableAlle[1][26] = y, g.GnTableAlle[1][17] = route;
+            g.GnTableAlle[1][GnCol::X] = x, g.GnTableAlle[1][GnCol::Y] = y, g.GnTableAlle[1][GnCol::OffMap] = route;
             ColpiMine();
         }
     }
     // An Axis group is bitten on 2 or less, and each Allied mine hits on 1.
     g.CurrentSide = kAxis;
-    g.GnTableAsse[4][1] = 1, g.GnTableAsse[4][25] = 1500, g.GnTableAsse[4][26] = 1500;
+    g.GnTableAsse[4][GnCol::InUse] = 1, g.GnTableAsse[4][GnCol::X] = 1500, g.GnTableAsse[4][GnCol::Y] = 1500;
     ChosenDice dice(QList<int>{3, 2} + faces(39, 2) + QList<int>{1});
     ColpiMine();
     ColpiMine();

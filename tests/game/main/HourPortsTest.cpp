@@ -17,7 +17,7 @@ class PortPasses : public ::testing::Test {
         g.GameSettings[14] = 8;
         g.BasePortLevel[12] = 1, g.BasePoints[12] = 40;
         g.BasePortLevel[14] = 0, g.BasePoints[14] = 5;
-        g.BasePortLevel[15] = 6, g.BasePoints[15] = 100, g.BaseTable[15][3] = 100;
+        g.BasePortLevel[15] = 6, g.BasePoints[15] = 100, g.BaseTable[15][BaseCol::DamagePercent] = 100;
     }
     CampaignFolder campaign;
     Globals& g = G();
@@ -30,9 +30,11 @@ TEST_F(PortPasses, LoadingMovesTheLeastOfRateNeedAndPoints) {
     const int points = addShip(kAllies, {{F::PORTO, 14}, {F::MISSIONE, 6}, {F::CARGO, 50}});
     FaseCAR();
     EXPECT_EQ(field(kAllies, rate, F::CARGOM), 10);
-    EXPECT_EQ(field(kAllies, need, F::CARGOM) * 10 + field(kAllies, need, F::MISSIONE), 201) << "full: done";
+    EXPECT_EQ(field(kAllies, need, F::CARGOM), 20) << "full: done";
+    EXPECT_EQ(field(kAllies, need, F::MISSIONE), 1);
     EXPECT_EQ(field(kAllies, points, F::CARGOM), 5);
-    EXPECT_EQ(g.BaseTable[12][22] * 100 + g.BaseTable[14][22], 1305);
+    EXPECT_EQ(g.BaseTable[12][BaseCol::PointsUsed], 13);
+    EXPECT_EQ(g.BaseTable[14][BaseCol::PointsUsed], 5);
 }
 
 TEST_F(PortPasses, AFullShipOrAPortWithoutWorkEndsTheSidesPass) {
@@ -46,16 +48,16 @@ TEST_F(PortPasses, AFullShipOrAPortWithoutWorkEndsTheSidesPass) {
     FaseCAR();
     EXPECT_EQ(field(kAllies, full, F::MISSIONE), 1);
     FaseRIF();
-    EXPECT_EQ(field(kAllies, dead, F::MISSIONE) * 100 + field(kAllies, dead, F::OPERATIVITAM), 110)
-        << "a port without work ends the task untouched";
+    EXPECT_EQ(field(kAllies, dead, F::MISSIONE), 1) << "a port without work ends the task untouched";
+    EXPECT_EQ(field(kAllies, dead, F::OPERATIVITAM), 10);
     EXPECT_EQ(field(kAllies, later, F::OPERATIVITAM), 10) << "and the pass";
     FaseRIF();
     EXPECT_EQ(field(kAllies, later, F::OPERATIVITAM), 30) << "refuelling works at twice the rate";
     FaseSCA();
-    EXPECT_EQ(field(kAllies, unloads, F::MISSIONE) * 100 + field(kAllies, unloads, F::CARGOM), 705)
-        << "unloading keeps its task and waits";
+    EXPECT_EQ(field(kAllies, unloads, F::MISSIONE), 7) << "unloading keeps its task and waits";
+    EXPECT_EQ(field(kAllies, unloads, F::CARGOM), 5);
     EXPECT_EQ(field(kAllies, waiting, F::MISSIONE), 7);
-    EXPECT_EQ(g.BaseTable[12][21], 0);
+    EXPECT_EQ(g.BaseTable[12][BaseCol::PointsArrived], 0);
 }
 
 TEST_F(PortPasses, UnloadingCargoAndTankerFuel) {
@@ -69,11 +71,11 @@ TEST_F(PortPasses, UnloadingCargoAndTankerFuel) {
     // clang-format on
     FaseSCA();
     EXPECT_EQ(field(kAllies, merchant, F::CARGOM), 5);
-    EXPECT_EQ(field(kAllies, full, F::CARGOM) * 100 + field(kAllies, full, F::OPERATIVITAM), 25)
-        << "fuel at twice the rate";
-    EXPECT_EQ(field(kAllies, low, F::OPERATIVITAM) * 10 + field(kAllies, low, F::MISSIONE), 201)
-        << "below 40 a tanker keeps no fuel to unload";
-    EXPECT_EQ(g.BaseTable[12][21], 10 + 3 + 20 + 2);
+    EXPECT_EQ(field(kAllies, full, F::CARGOM), 0) << "fuel at twice the rate";
+    EXPECT_EQ(field(kAllies, full, F::OPERATIVITAM), 25);
+    EXPECT_EQ(field(kAllies, low, F::OPERATIVITAM), 20) << "below 40 a tanker keeps no fuel to unload";
+    EXPECT_EQ(field(kAllies, low, F::MISSIONE), 1);
+    EXPECT_EQ(g.BaseTable[12][BaseCol::PointsArrived], 10 + 3 + 20 + 2);
 }
 
 TEST_F(PortPasses, RepairRollsForEveryShipAndPaysForEachRepair) {
@@ -98,9 +100,10 @@ TEST_F(PortPasses, RepairRollsForEveryShipAndPaysForEachRepair) {
     EXPECT_EQ(s.whole(F::D_TIROM), 5);
     EXPECT_EQ(s.whole(F::MISSIONE), 5) << "a value that only reached its nominal keeps the ship in repair";
     EXPECT_EQ(field(kAllies, unlucky, F::RESISTENZAM), 0) << "27 + 3 is not below 30";
-    EXPECT_EQ(g.BaseTable[12][22] * 100 + g.BaseTable[12][12], 1212);
+    EXPECT_EQ(g.BaseTable[12][BaseCol::PointsUsed], 12);
+    EXPECT_EQ(g.BaseTable[12][BaseCol::RepairPoints], 12);
 
-    g.BaseTable[12][22] = 50;
+    g.BaseTable[12][BaseCol::PointsUsed] = 50;
     ChosenDice dice({1, 1, 1});
     FaseRIP();
     EXPECT_EQ(field(kAllies, repaired, F::NODIM), 25) << "50 points are not enough";

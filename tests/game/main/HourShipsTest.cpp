@@ -40,16 +40,16 @@ TEST_F(ShipPasses, ABurningShipSpreadsFireToTheShipAssistingIt) {
     EXPECT_EQ(field(kAllies, helper, F::RESISTENZAM), 72);
     EXPECT_EQ(field(kAllies, helper, F::OPERATIVITAM), 49);
     EXPECT_EQ(shipAt(kAllies, moored).trimmed(F::INCENDI_ATTIVI), "") << "fires are put out in port";
-    EXPECT_EQ(g.GameState[25], "96") << "operativity and cargo after damage";
+    EXPECT_EQ(g.GameState[StateItem::LossTotalAlle], "96") << "operativity and cargo after damage";
 }
 
 TEST_F(ShipPasses, ShipsSunkByRuleAreRecordedAndLeaveTheirGroupAndPort) {
     g.CurrentSide = kAxis;
-    g.setState(1, 4);
-    g.setState(2, 13);
+    g.setState(StateItem::Day, 4);
+    g.setState(StateItem::Hour, 13);
     Int16* row = g.GnTableAsse[3];
-    row[1] = 1, row[24] = 9, row[25] = 1234, row[26] = 2345;
-    g.BaseTable[5][10] = 1;
+    row[GnCol::InUse] = 1, row[GnCol::HoursUnderWay] = 9, row[GnCol::X] = 1234, row[GnCol::Y] = 2345;
+    g.BaseTable[5][BaseCol::ShipsPresent] = 1;
     // clang-format off
     addShip(kAxis, {{F::TIPO, "IL"}, {F::NOME, "Giovanni delle Bande Nere"}, {F::STAZZA, 5200},
                     {F::NUMERO_GN, 3}, {F::AFF, 1}, {F::INCENDI_ATTIVI, 9}, {F::C_A_INCENDIM, 5},
@@ -70,31 +70,36 @@ TEST_F(ShipPasses, ShipsSunkByRuleAreRecordedAndLeaveTheirGroupAndPort) {
     EXPECT_EQ(testsupport::readBytes(campaign.game("Provalostship.dat")).toHex(), expected.toHex());
     for (int r : {1, 2}) {
         const ShipRecord s = shipAt(kAxis, r);
-        EXPECT_EQ(s.text(F::STATUS) + s.text(F::NON_OP), "33");
-        EXPECT_EQ(s.trimmed(F::INCENDI_ATTIVI) + s.trimmed(F::NUMERO_GN) + s.trimmed(F::PORTO), "");
+        EXPECT_EQ(s.text(F::STATUS), "3");
+        EXPECT_EQ(s.text(F::NON_OP), "3");
+        EXPECT_EQ(s.trimmed(F::INCENDI_ATTIVI), "");
+        EXPECT_EQ(s.trimmed(F::NUMERO_GN), "");
+        EXPECT_EQ(s.trimmed(F::PORTO), "");
     }
-    EXPECT_EQ(g.BaseTable[5][10], 0);
-    EXPECT_EQ(g.GameState[12] + g.GameState[19], "22");
-    EXPECT_EQ(g.GameState[33] + "/" + g.GameState[32], "5200/4013") << "warship and merchant tonnage";
+    EXPECT_EQ(g.BaseTable[5][BaseCol::ShipsPresent], 0);
+    EXPECT_EQ(g.GameState[StateItem::SunkLastHour], "2");
+    EXPECT_EQ(g.GameState[StateItem::ShipsLostAsse], "2");
+    EXPECT_EQ(g.GameState[StateItem::WarshipTonsAsse], "5200");
+    EXPECT_EQ(g.GameState[StateItem::MerchantTonsAsse], "4013");
 
     g.CurrentGnIndex = 3;
     AggiornaGNDaNavi();
-    EXPECT_EQ(row[1], 0) << "no ship left: the group is dissolved";
-    EXPECT_EQ(g.GameState[31], "9") << "with its hours at sea booked";
+    EXPECT_EQ(row[GnCol::InUse], 0) << "no ship left: the group is dissolved";
+    EXPECT_EQ(g.GameState[StateItem::NavalMovesAsse], "9") << "with its hours at sea booked";
 }
 
 TEST_F(ShipPasses, AHullWornBelowZeroSinksOnRecord) {
     g.CurrentSide = kAllies;
-    g.GnTableAlle[2][1] = 1;
-    g.GnTableAlle[2][41] = 256;
-    g.GnTableAlle[4][41] = 255;
+    g.GnTableAlle[2][GnCol::InUse] = 1;
+    g.GnTableAlle[2][GnCol::HoursSinceFormed] = 256;
+    g.GnTableAlle[4][GnCol::HoursSinceFormed] = 255;
     const int worn = addShip(kAllies, {{F::NUMERO_GN, 2}, {F::RESISTENZA, 100}, {F::RESISTENZAM, 3}});
     {
         ChosenDice dice({5});
         InizioOraNavi();
         EXPECT_EQ(dice.sides, QList<int>{12}) << "only the group past 255 hours rolls";
     }
-    EXPECT_EQ(g.GameState[13], "1");
+    EXPECT_EQ(g.GameState[StateItem::StressAlle], "1");
     EXPECT_EQ(field(kAllies, worn, F::RESISTENZAM), -2);
     {
         ChosenDice dice({100}); // no damage roll: only the sinking test's
@@ -102,13 +107,14 @@ TEST_F(ShipPasses, AHullWornBelowZeroSinksOnRecord) {
     }
     EXPECT_EQ(shipAt(kAllies, worn).trimmed(F::STATUS), "3");
     EXPECT_EQ(readLostShip(1).Record, worn);
-    EXPECT_EQ(g.GameState[17] + g.GameState[12], "11");
+    EXPECT_EQ(g.GameState[StateItem::ShipsLostAlle], "1");
+    EXPECT_EQ(g.GameState[StateItem::SunkLastHour], "1");
 }
 
 TEST_F(ShipPasses, GroupValuesComeFromTheShips) {
     g.CurrentSide = kAxis;
     Int16* row = g.GnTableAsse[5];
-    row[1] = 1, row[14] = 25;
+    row[GnCol::InUse] = 1, row[GnCol::Knots] = 25;
     // clang-format off
     const int burner = addShip(kAxis, {{F::NAZIONE, "DE"}, {F::TIPO, "PA"}, {F::NUMERO_GN, 5}, {F::NODIM, 12},
                                        {F::OPERATIVITAM, 60}, {F::RESISTENZAM, 200}, {F::INCENDI_ATTIVI, 2},
@@ -121,18 +127,20 @@ TEST_F(ShipPasses, GroupValuesComeFromTheShips) {
     // clang-format on
     g.CurrentGnIndex = 5;
     AggiornaGNDaNavi();
-    EXPECT_EQ(row[2], 12);
-    EXPECT_EQ(row[14], 12);
-    EXPECT_EQ(row[27], 120);
-    EXPECT_EQ(row[6], 1);
-    EXPECT_EQ(row[42], 30);
-    EXPECT_EQ(row[8], 20) << "aircraft of a ship out of action do not count";
-    EXPECT_EQ(row[12], 2);
-    EXPECT_EQ(row[11], 1) << "the burning ship and the worn one can no longer assist";
-    EXPECT_EQ(row[35] * 10 + row[37], 21);
-    EXPECT_EQ(row[45], 2) << "German ships only";
+    EXPECT_EQ(row[GnCol::MaxKnots], 12);
+    EXPECT_EQ(row[GnCol::Knots], 12);
+    EXPECT_EQ(row[GnCol::Step], 120);
+    EXPECT_EQ(row[GnCol::MinOperativity], 1);
+    EXPECT_EQ(row[GnCol::Aam], 30);
+    EXPECT_EQ(row[GnCol::CapAircraft], 20) << "aircraft of a ship out of action do not count";
+    EXPECT_EQ(row[GnCol::CapLevel], 2);
+    EXPECT_EQ(row[GnCol::BusyShips], 1) << "the burning ship and the worn one can no longer assist";
+    EXPECT_EQ(row[GnCol::Carriers], 2);
+    EXPECT_EQ(row[GnCol::Destroyers], 1);
+    EXPECT_EQ(row[GnCol::Nation], 2) << "German ships only";
     EXPECT_EQ(shipAt(kAxis, worn).text(F::OPERATIVITAM).trimmed(), "1");
-    EXPECT_EQ(shipAt(kAxis, burner).text(F::MISSIONE) + shipAt(kAxis, burner).trimmed(F::Assistenza), "10");
+    EXPECT_EQ(shipAt(kAxis, burner).text(F::MISSIONE), "1");
+    EXPECT_EQ(shipAt(kAxis, burner).trimmed(F::Assistenza), "0");
 }
 
 TEST_F(ShipPasses, ShipsComeBackFromTheDockyard) {
@@ -145,26 +153,32 @@ TEST_F(ShipPasses, ShipsComeBackFromTheDockyard) {
     };
     const int three = refit(3), one = refit(1), none = refit(0);
     AggiornaNaviOra();
-    EXPECT_EQ(field(kAllies, three, F::NON_OP) * 10 + field(kAllies, three, F::INCENDI_ATTIVI), 92);
+    EXPECT_EQ(field(kAllies, three, F::NON_OP), 9);
+    EXPECT_EQ(field(kAllies, three, F::INCENDI_ATTIVI), 2);
     for (int back : {one, none}) {
         const ShipRecord s = shipAt(kAllies, back);
-        EXPECT_EQ(s.text(F::NON_OP) + s.text(F::STATUS) + s.trimmed(F::INCENDI_ATTIVI), "010") << back;
-        EXPECT_EQ(s.whole(F::NODIM) * 1000 + s.whole(F::RESISTENZAM), 30400);
+        EXPECT_EQ(s.text(F::NON_OP), "0") << back;
+        EXPECT_EQ(s.text(F::STATUS), "1") << back;
+        EXPECT_EQ(s.trimmed(F::INCENDI_ATTIVI), "0") << back;
+        EXPECT_EQ(s.whole(F::NODIM), 30) << back;
+        EXPECT_EQ(s.whole(F::RESISTENZAM), 400) << back;
     }
 }
 
 TEST_F(ShipPasses, CarrierAirGroupsFollowTheirCarriersAndAreRecalled) {
     GroupTable& air = g.GaTableAlle;
-    g.GnTableAlle[2][1] = 1, g.GnTableAlle[2][17] = 1; // on the Gibraltar route
-    g.GnTableAlle[3][1] = 1, g.GnTableAlle[3][25] = 5000, g.GnTableAlle[3][26] = 3000;
+    g.GnTableAlle[2][GnCol::InUse] = 1, g.GnTableAlle[2][GnCol::OffMap] = 1; // on the Gibraltar route
+    g.GnTableAlle[3][GnCol::InUse] = 1, g.GnTableAlle[3][GnCol::X] = 5000, g.GnTableAlle[3][GnCol::Y] = 3000;
     for (auto [a, gn, x] : {std::tuple{1, 2, 900}, {2, 3, 5750}, {3, 3, 5751}}) {
-        air[a][1] = 1, air[a][43] = 1, air[a][44] = gn, air[a][2] = 300, air[a][21] = 10, air[a][7] = 3;
-        air[a][25] = x, air[a][26] = 3000;
+        air[a][GaCol::InUse] = 1, air[a][GaCol::CarrierGroup] = 1, air[a][GaCol::CarrierGn] = gn, air[a][GaCol::SpeedKmh] = 300, air[a][GaCol::DefaultEndurance] = 10, air[a][GaCol::Order] = kOrderPatrol;
+        air[a][GaCol::X] = x, air[a][GaCol::Y] = 3000;
     }
     BordiMappaGA();
-    EXPECT_EQ(air[1][39] * 10000 + air[1][40], 152535);
-    EXPECT_EQ(air[1][7], 7);
-    EXPECT_EQ(air[2][39] * 10000 + air[2][40], 50003000);
-    EXPECT_EQ(air[2][7], 3) << "at its radius of 750";
-    EXPECT_EQ(air[3][7], 7) << "beyond it";
+    EXPECT_EQ(air[1][GaCol::OriginX], 15);
+    EXPECT_EQ(air[1][GaCol::OriginY], 2535);
+    EXPECT_EQ(air[1][GaCol::Order], 7);
+    EXPECT_EQ(air[2][GaCol::OriginX], 5000);
+    EXPECT_EQ(air[2][GaCol::OriginY], 3000);
+    EXPECT_EQ(air[2][GaCol::Order], 3) << "at its radius of 750";
+    EXPECT_EQ(air[3][GaCol::Order], 7) << "beyond it";
 }

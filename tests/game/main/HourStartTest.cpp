@@ -11,19 +11,20 @@
 TEST(HourStart, ClockAcrossMidnightAndTheHourOneFlags) {
     CampaignFolder campaign;
     Globals& g = G();
-    g.setState(1, 4);
-    g.setState(2, 23);
+    g.setState(StateItem::Day, 4);
+    g.setState(StateItem::Hour, 23);
     advanceClock();
-    EXPECT_EQ(g.GameState[1], "5");
-    EXPECT_EQ(g.GameState[2], "0");
+    EXPECT_EQ(g.GameState[StateItem::Day], "5");
+    EXPECT_EQ(g.GameState[StateItem::Hour], "0");
     EXPECT_FALSE(setHourOneFlags());
-    EXPECT_EQ(g.GameState[27] + g.GameState[37], "11");
+    EXPECT_EQ(g.GameState[StateItem::RandomListAlle] + g.GameState[StateItem::RandomListAsse], "11");
     advanceClock();
-    EXPECT_EQ(g.GameState[2], "1");
+    EXPECT_EQ(g.GameState[StateItem::Hour], "1");
     EXPECT_TRUE(setHourOneFlags());
-    EXPECT_EQ(g.GameState[27] + g.GameState[37], "00");
+    EXPECT_EQ(g.GameState[StateItem::RandomListAlle] + g.GameState[StateItem::RandomListAsse], "00");
     advanceClock();
-    EXPECT_EQ(g.GameState[1] + "/" + g.GameState[2], "5/2");
+    EXPECT_EQ(g.GameState[StateItem::Day], "5");
+    EXPECT_EQ(g.GameState[StateItem::Hour], "2");
 
     for (int item = 10; item <= 14; ++item) g.setState(item, 3);
     g.ActivityCount = 3, g.ContattiGestiti = 2, g.AirReturnFlag = 1;
@@ -52,12 +53,12 @@ TEST(HourStart, WeatherDriftCascade) {
         {0, {100}, 0},
     };
     for (const auto& c : cases) {
-        g.setState(3, c.from);
+        g.setState(StateItem::Weather, c.from);
         g.WeatherSeverity = 9;
         ChosenDice dice(c.rolls);
         weatherDrift();
         EXPECT_EQ(g.WeatherSeverity, c.to) << c.from << " " << c.rolls.first();
-        EXPECT_EQ(g.state(3), c.to);
+        EXPECT_EQ(g.state(StateItem::Weather), c.to);
         EXPECT_EQ(dice.sides, QList<int>(c.rolls.size(), 100)) << c.from << " " << c.rolls.first();
     }
 }
@@ -67,17 +68,18 @@ TEST(HourStart, ResetsOfEveryGroupRow) {
     Globals& g = G();
     for (GroupTable* t : {&g.GnTableAlle, &g.GnTableAsse})
         for (int n = 1; n <= kGroups; ++n) (*t)[n][50] = (*t)[n][18] = (*t)[n][32] = 2; // free rows too
-    g.GnTableAlle[3][22] = 3, g.GnTableAlle[3][23] = 4;
-    g.GnTableAsse[3][22] = 7, g.GnTableAsse[3][23] = 1;
-    g.GnTableAsse[4][23] = 2; // no intercept order: the count does not move
+    g.GnTableAlle[3][GnCol::TargetGn] = 3, g.GnTableAlle[3][GnCol::TargetHours] = 4;
+    g.GnTableAsse[3][GnCol::TargetGn] = 7, g.GnTableAsse[3][GnCol::TargetHours] = 1;
+    g.GnTableAsse[4][GnCol::TargetHours] = 2; // no intercept order: the count does not move
     g.GnAttackMarksAlle[5][1] = 9, g.GnAttackMarksAsse[50][2] = 4;
     resetGroupsForHour();
     for (GroupTable* t : {&g.GnTableAlle, &g.GnTableAsse})
         for (int n = 1; n <= kGroups; ++n) EXPECT_EQ((*t)[n][50] + (*t)[n][18] + (*t)[n][32], 0) << n;
-    EXPECT_EQ(g.GnTableAlle[3][22] + g.GnTableAlle[3][23], 0) << "the order lapses at its fifth hour";
-    EXPECT_EQ(g.GnTableAsse[3][22], 7);
-    EXPECT_EQ(g.GnTableAsse[3][23], 2);
-    EXPECT_EQ(g.GnTableAsse[4][23], 2);
+    EXPECT_EQ(g.GnTableAlle[3][GnCol::TargetGn], 0) << "the order lapses at its fifth hour";
+    EXPECT_EQ(g.GnTableAlle[3][GnCol::TargetHours], 0);
+    EXPECT_EQ(g.GnTableAsse[3][GnCol::TargetGn], 7);
+    EXPECT_EQ(g.GnTableAsse[3][GnCol::TargetHours], 2);
+    EXPECT_EQ(g.GnTableAsse[4][GnCol::TargetHours], 2);
     EXPECT_EQ(g.GnAttackMarksAlle[5][1] + g.GnAttackMarksAsse[50][2], 0);
 }
 
@@ -85,18 +87,18 @@ TEST(HourStart, GroupTypesAndPeriscopeDepth) {
     CampaignFolder campaign;
     Globals& g = G();
     GroupTable& t = g.GnTableAsse;
-    t[1][1] = 1, t[1][4] = 2, t[1][39] = 2, t[1][14] = 6, t[1][45] = 1; // two Italian submarines
-    t[2][1] = 1, t[2][4] = 2, t[2][39] = 1, t[2][37] = 1, t[2][10] = 1; // a submarine and a destroyer
-    t[3][1] = 1, t[3][4] = 2, t[3][39] = 2, t[3][5] = 1, t[3][10] = 1;  // submarines on fire
-    t[4][1] = 1, t[4][4] = 2, t[4][35] = 2;                             // two carriers
+    t[1][GnCol::InUse] = 1, t[1][GnCol::Ships] = 2, t[1][GnCol::Submarines] = 2, t[1][GnCol::Knots] = 6, t[1][GnCol::Nation] = 1; // two Italian submarines
+    t[2][GnCol::InUse] = 1, t[2][GnCol::Ships] = 2, t[2][GnCol::Submarines] = 1, t[2][GnCol::Destroyers] = 1, t[2][GnCol::Periscope] = 1; // a submarine and a destroyer
+    t[3][GnCol::InUse] = 1, t[3][GnCol::Ships] = 2, t[3][GnCol::Submarines] = 2, t[3][GnCol::Fires] = 1, t[3][GnCol::Periscope] = 1;  // submarines on fire
+    t[4][GnCol::InUse] = 1, t[4][GnCol::Ships] = 2, t[4][GnCol::Carriers] = 2;                             // two carriers
     g.CurrentSide = kAxis;
     g.DayFlag = 0; // at night no periscope roll at all
     groupTypesOfSide();
-    EXPECT_EQ(t[1][3], 10);
-    EXPECT_EQ(t[2][3], 9);
-    EXPECT_EQ(t[4][3], 11);
-    EXPECT_EQ(t[50][3], 9) << "free rows too";
-    for (int n : {1, 2, 3}) EXPECT_EQ(t[n][10], 0) << n;
+    EXPECT_EQ(t[1][GnCol::Type], 10);
+    EXPECT_EQ(t[2][GnCol::Type], 9);
+    EXPECT_EQ(t[4][GnCol::Type], 11);
+    EXPECT_EQ(t[50][GnCol::Type], 9) << "free rows too";
+    for (int n : {1, 2, 3}) EXPECT_EQ(t[n][GnCol::Periscope], 0) << n;
 
     g.DayFlag = 1; // by day every all-submarine row at 8 knots or less rolls, free rows included
     QList<int> rolled;
@@ -106,15 +108,15 @@ TEST(HourStart, GroupTypesAndPeriscopeDepth) {
     });
     groupTypesOfSide();
     setDiceSource({});
-    EXPECT_EQ(t[1][10], 1);
-    EXPECT_EQ(t[2][10], 0);
-    EXPECT_EQ(t[3][10], 0);
-    EXPECT_EQ(t[4][10], 0);
+    EXPECT_EQ(t[1][GnCol::Periscope], 1);
+    EXPECT_EQ(t[2][GnCol::Periscope], 0);
+    EXPECT_EQ(t[3][GnCol::Periscope], 0);
+    EXPECT_EQ(t[4][GnCol::Periscope], 0);
     EXPECT_EQ(rolled.size(), 1 + 46) << "group 1 and the 46 free rows";
     g.CurrentSide = 0;
-    t[1][3] = 0;
+    t[1][GnCol::Type] = 0;
     groupTypesOfSide();
-    EXPECT_EQ(t[1][3], 0);
+    EXPECT_EQ(t[1][GnCol::Type], 0);
 }
 
 TEST(HourStart, GroupTextFolderIsEmptiedOfItsFilesOnly) {

@@ -27,8 +27,8 @@ class NavalHour : public ::testing::Test {
                  int knots = 10) {
         Int16* r = G().gnTable(side)[n];
         for (int c = 1; c <= kGroupColumns; ++c) r[c] = 0;
-        r[1] = 1, r[4] = 5, r[6] = 50, r[25] = x, r[26] = y;
-        r[28] = course, r[27] = step, r[29] = routeHours, r[14] = knots;
+        r[GnCol::InUse] = 1, r[GnCol::Ships] = 5, r[GnCol::MinOperativity] = 50, r[GnCol::X] = x, r[GnCol::Y] = y;
+        r[GnCol::Course] = course, r[GnCol::Step] = step, r[GnCol::RouteHours] = routeHours, r[GnCol::Knots] = knots;
         return r;
     }
     void move(int side) {
@@ -62,55 +62,57 @@ TEST_F(NavalHour, GroupsMoveByTheLandTest) {
     Int16* ashore = group(kAxis, 3, kSicilyX - 300, kSicilyY, 5, 300, 6);
     Int16* moored = group(kAxis, 4, 8000, 4500, 5, 0, 6);
     Int16* free = group(kAxis, 5, 8000, 4000, 5, 100, 6);
-    free[1] = 0;
+    free[GnCol::InUse] = 0;
     g.GnStoppedFlag = 0;
     move(kAllies);
     EXPECT_EQ(g.GnStoppedFlag, 1);
     move(kAxis);
 
-    EXPECT_EQ(atSea[25], 8600);
-    EXPECT_EQ(atSea[29], 2);
-    EXPECT_EQ(atSea[24], 1);
-    EXPECT_EQ(atSea[31], 1);
-    EXPECT_EQ(atSea[27], 100) << "still under way";
+    EXPECT_EQ(atSea[GnCol::X], 8600);
+    EXPECT_EQ(atSea[GnCol::RouteHours], 2);
+    EXPECT_EQ(atSea[GnCol::HoursUnderWay], 1);
+    EXPECT_EQ(atSea[GnCol::RegularUse], 1);
+    EXPECT_EQ(atSea[GnCol::Step], 100) << "still under way";
 
-    EXPECT_EQ(lastHour[26], 4100);
-    EXPECT_EQ(lastHour[30], 1) << "above 20 knots";
-    EXPECT_EQ(lastHour[14] + lastHour[27] + lastHour[28], 0) << "stopped at the end of its route";
+    EXPECT_EQ(lastHour[GnCol::Y], 4100);
+    EXPECT_EQ(lastHour[GnCol::ExtraUse], 1) << "above 20 knots";
+    EXPECT_EQ(lastHour[GnCol::Knots], 0) << "stopped at the end of its route";
+    EXPECT_EQ(lastHour[GnCol::Step], 0);
+    EXPECT_EQ(lastHour[GnCol::Course], 0);
 
-    EXPECT_EQ(ashore[25], kSicilyX - 300) << "the step onto Sicily is undone";
-    EXPECT_EQ(ashore[29], 0);
-    EXPECT_EQ(ashore[27], 0);
-    EXPECT_EQ(ashore[31], 0);
+    EXPECT_EQ(ashore[GnCol::X], kSicilyX - 300) << "the step onto Sicily is undone";
+    EXPECT_EQ(ashore[GnCol::RouteHours], 0);
+    EXPECT_EQ(ashore[GnCol::Step], 0);
+    EXPECT_EQ(ashore[GnCol::RegularUse], 0);
 
-    EXPECT_EQ(moored[25], 8000);
-    EXPECT_EQ(moored[24], 0) << "a group with no step does not count an hour under way";
-    EXPECT_EQ(free[25], 8000);
+    EXPECT_EQ(moored[GnCol::X], 8000);
+    EXPECT_EQ(moored[GnCol::HoursUnderWay], 0) << "a group with no step does not count an hour under way";
+    EXPECT_EQ(free[GnCol::X], 8000);
 }
 
 TEST_F(NavalHour, AnAlliedGroupLeavesTheMapAndRunsBeyondIt) {
     Globals& g = G();
     Int16* west = group(kAllies, 1, 150, 2500, 4, 300, 5);
     move(kAllies);
-    EXPECT_EQ(west[17], 1) << "through the Gibraltar edge";
-    EXPECT_EQ(west[28], 4);
-    EXPECT_EQ(west[27], 300) << "an off-map group is not stopped";
-    EXPECT_EQ(west[29], 0);
+    EXPECT_EQ(west[GnCol::OffMap], 1) << "through the Gibraltar edge";
+    EXPECT_EQ(west[GnCol::Course], 4);
+    EXPECT_EQ(west[GnCol::Step], 300) << "an off-map group is not stopped";
+    EXPECT_EQ(west[GnCol::RouteHours], 0);
 
     Int16* back = group(kAllies, 2, 0, 0, 5, 300, 1);
-    back[17] = 1, back[16] = 900;
-    west[1] = 0;
+    back[GnCol::OffMap] = 1, back[GnCol::OffMapDistance] = 900;
+    west[GnCol::InUse] = 0;
     move(kAllies);
-    EXPECT_EQ(back[16], 600);
-    EXPECT_EQ(back[29], 1);
-    EXPECT_EQ(back[27], 300);
-    EXPECT_EQ(back[24], 1);
+    EXPECT_EQ(back[GnCol::OffMapDistance], 600);
+    EXPECT_EQ(back[GnCol::RouteHours], 1);
+    EXPECT_EQ(back[GnCol::Step], 300);
+    EXPECT_EQ(back[GnCol::HoursUnderWay], 1);
 
     Int16* axis = group(kAxis, 1, 150, 2500, 4, 300, 5);
     move(kAxis);
-    EXPECT_EQ(axis[17], 0) << "only Allied groups leave the map";
-    EXPECT_EQ(axis[27], 0);
-    EXPECT_EQ(g.GnTableAlle[1][28], 4) << "the Axis move wrote nothing into the Allied table";
+    EXPECT_EQ(axis[GnCol::OffMap], 0) << "only Allied groups leave the map";
+    EXPECT_EQ(axis[GnCol::Step], 0);
+    EXPECT_EQ(g.GnTableAlle[1][GnCol::Course], 4) << "the Axis move wrote nothing into the Allied table";
 }
 
 TEST_F(NavalHour, ConsumptionWearsTheShips) {
@@ -118,16 +120,17 @@ TEST_F(NavalHour, ConsumptionWearsTheShips) {
         kAllies,
         {{.group = 1, .operativity = 5}, {.group = 2, .operativity = 5}, {.group = 1, .operativity = 1}});
     Int16* worn = group(kAllies, 1, 8500, 4500, 5, 100, 5);
-    worn[31] = 19, worn[30] = 6, worn[6] = 1;
+    worn[GnCol::RegularUse] = 19, worn[GnCol::ExtraUse] = 6, worn[GnCol::MinOperativity] = 1;
     Int16* fresh = group(kAllies, 2, 8500, 4000, 5, 100, 5);
-    fresh[31] = 18, fresh[30] = 6, fresh[6] = 3;
+    fresh[GnCol::RegularUse] = 18, fresh[GnCol::ExtraUse] = 6, fresh[GnCol::MinOperativity] = 3;
     move(kAllies);
-    EXPECT_EQ(worn[30] + worn[31], 0);
-    EXPECT_EQ(worn[6], 1) << "down to 0, then 1 again at 4 knots";
-    EXPECT_EQ(worn[14], 4);
-    EXPECT_EQ(worn[27], 40);
-    EXPECT_EQ(fresh[31], 19) << "25 is not yet worn";
-    EXPECT_EQ(fresh[6], 3);
+    EXPECT_EQ(worn[GnCol::ExtraUse], 0);
+    EXPECT_EQ(worn[GnCol::RegularUse], 0);
+    EXPECT_EQ(worn[GnCol::MinOperativity], 1) << "down to 0, then 1 again at 4 knots";
+    EXPECT_EQ(worn[GnCol::Knots], 4);
+    EXPECT_EQ(worn[GnCol::Step], 40);
+    EXPECT_EQ(fresh[GnCol::RegularUse], 19) << "25 is not yet worn";
+    EXPECT_EQ(fresh[GnCol::MinOperativity], 3);
 
     Globals& g = G();
     const int count = openShipFile(kChannelShips, kAllies);
@@ -143,27 +146,27 @@ TEST_F(NavalHour, ConsumptionWearsTheShips) {
 TEST_F(NavalHour, SmallGroupsAtRestTurnToAmbush) {
     Globals& g = G();
     Int16* subs = group(kAllies, 1, 8500, 4500);
-    subs[4] = 3, subs[39] = 3, subs[6] = 2;
+    subs[GnCol::Ships] = 3, subs[GnCol::Submarines] = 3, subs[GnCol::MinOperativity] = 2;
     Int16* tired = group(kAllies, 2, 8500, 4000);
-    tired[4] = 3, tired[39] = 3, tired[6] = 1;
+    tired[GnCol::Ships] = 3, tired[GnCol::Submarines] = 3, tired[GnCol::MinOperativity] = 1;
     Int16* offMap = group(kAllies, 3, 0, 0);
-    offMap[4] = 2, offMap[37] = 2, offMap[17] = 1;
+    offMap[GnCol::Ships] = 2, offMap[GnCol::Destroyers] = 2, offMap[GnCol::OffMap] = 1;
     Int16* destroyers = group(kAxis, 1, 8000, 4500);
-    destroyers[4] = 2, destroyers[37] = 2, destroyers[27] = 30;
+    destroyers[GnCol::Ships] = 2, destroyers[GnCol::Destroyers] = 2, destroyers[GnCol::Step] = 30;
     Int16* mixed = group(kAxis, 2, 8000, 4000);
-    mixed[4] = 2, mixed[37] = 1, mixed[39] = 1;
+    mixed[GnCol::Ships] = 2, mixed[GnCol::Destroyers] = 1, mixed[GnCol::Submarines] = 1;
     Int16* inPort = group(kAxis, 3, 8000, 3500);
-    inPort[4] = 1, inPort[37] = 1, inPort[20] = 1;
+    inPort[GnCol::Ships] = 1, inPort[GnCol::Destroyers] = 1, inPort[GnCol::InFriendlyPort] = 1;
     Int16* sailing = group(kAxis, 4, 8000, 3000, 5, 100, 2);
-    sailing[4] = 1, sailing[37] = 1;
+    sailing[GnCol::Ships] = 1, sailing[GnCol::Destroyers] = 1;
     Int16* burning = group(kAxis, 5, 8000, 2500);
-    burning[4] = 1, burning[37] = 1, burning[5] = 1;
+    burning[GnCol::Ships] = 1, burning[GnCol::Destroyers] = 1, burning[GnCol::Fires] = 1;
     setAmbushes();
-    EXPECT_EQ(subs[7], 5);
-    EXPECT_EQ(destroyers[7], 5);
-    EXPECT_EQ(destroyers[27], 0) << "an ambush waits";
-    for (const Int16* r : {tired, offMap, mixed, inPort, sailing, burning}) EXPECT_NE(r[7], 5);
-    EXPECT_EQ(g.GnTableAsse[50][7], 0) << "free rows stay";
+    EXPECT_EQ(subs[GnCol::Order], 5);
+    EXPECT_EQ(destroyers[GnCol::Order], 5);
+    EXPECT_EQ(destroyers[GnCol::Step], 0) << "an ambush waits";
+    for (const Int16* r : {tired, offMap, mixed, inPort, sailing, burning}) EXPECT_NE(r[GnCol::Order], 5);
+    EXPECT_EQ(g.GnTableAsse[50][GnCol::Order], 0) << "free rows stay";
 }
 
 TEST_F(NavalHour, BasesSeeToTheirRange) {
@@ -178,8 +181,8 @@ TEST_F(NavalHour, BasesSeeToTheirRange) {
                  {4, 1, 661, 0}, {5, 0, 650, 1}, {6, 3, 380, 1}, {6, 3, 381, 0}};
     for (const auto& c : cases) {
         g.BaseLevel[12] = c.level;
-        g.setState(3, c.weather);
-        g.GnTableAsse[1][25] = 5100 + c.x;
+        g.setState(StateItem::Weather, c.weather);
+        g.GnTableAsse[1][GnCol::X] = 5100 + c.x;
         EXPECT_EQ(rollsOf(alliedBaseLookouts, 7), c.sightings) << c.level << " " << c.weather << " " << c.x;
     }
     EXPECT_EQ(g.ContactDistance, 381) << "the last distance measured";
@@ -188,11 +191,11 @@ TEST_F(NavalHour, BasesSeeToTheirRange) {
     for (int b = 1; b <= 11; ++b) g.BaseLevel[b] = 0;
     g.BaseLevel[7] = 5;
     g.BaseMapXY[7][1] = 4870, g.BaseMapXY[7][2] = 6000;
-    g.setState(3, 0);
+    g.setState(StateItem::Weather, 0);
     group(kAllies, 2, 4970, 6100 - 650);
     group(kAllies, 3, 4970, 6100 - 651);
     Int16* offMap = group(kAllies, 4, 0, 0);
-    offMap[17] = 1;
+    offMap[GnCol::OffMap] = 1;
     g.BaseMapXY[1][1] = -100, g.BaseMapXY[1][2] = -100;
     g.BaseLevel[1] = 1;
     EXPECT_EQ(rollsOf(axisBaseLookouts, 7), 2);
@@ -209,22 +212,22 @@ TEST_F(NavalHour, GroupsMeetWithinTheirRange) {
     EXPECT_EQ(g.EncounterGnAlle, 1);
     EXPECT_EQ(g.EncounterGnAsse, 2);
     EXPECT_EQ(g.ContactDistance, 300);
-    axis[25] = 5301;
+    axis[GnCol::X] = 5301;
     EXPECT_EQ(rollsOf(navalEncounters, 8), 0);
-    axis[12] = 4; // either side's CAP level widens the range
-    axis[25] = 5540;
+    axis[GnCol::CapLevel] = 4; // either side's CAP level widens the range
+    axis[GnCol::X] = 5540;
     EXPECT_EQ(rollsOf(navalEncounters, 8), 2);
     EXPECT_EQ(g.EncounterCapLevel, 4);
-    axis[25] = 5541;
+    axis[GnCol::X] = 5541;
     EXPECT_EQ(rollsOf(navalEncounters, 8), 0);
-    axis[12] = 0, allied[12] = 4, axis[25] = 5500;
+    axis[GnCol::CapLevel] = 0, allied[GnCol::CapLevel] = 4, axis[GnCol::X] = 5500;
     EXPECT_EQ(rollsOf(navalEncounters, 8), 2);
-    allied[17] = 1;
+    allied[GnCol::OffMap] = 1;
     EXPECT_EQ(rollsOf(navalEncounters, 8), 0) << "an Allied group off the map meets nobody";
-    allied[17] = 0, axis[1] = 0;
+    allied[GnCol::OffMap] = 0, axis[GnCol::InUse] = 0;
     EXPECT_EQ(rollsOf(navalEncounters, 8), 0);
 
     countGroupHours();
-    EXPECT_EQ(allied[41], 1);
-    EXPECT_EQ(axis[41], 0) << "a free row counts no hours";
+    EXPECT_EQ(allied[GnCol::HoursSinceFormed], 1);
+    EXPECT_EQ(axis[GnCol::HoursSinceFormed], 0) << "a free row counts no hours";
 }

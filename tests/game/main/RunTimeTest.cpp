@@ -39,8 +39,8 @@ class HourButton : public ::testing::Test {
     // ships, as the passes that rebuild it from them find it.
     Int16* group(int side, int n, int x, int y, int aircraftAShip = 0) {
         Int16* r = G().gnTable(side)[n];
-        r[1] = 1, r[2] = 30, r[4] = 2, r[6] = 100, r[37] = 2, r[25] = x, r[26] = y;
-        r[8] = 2 * aircraftAShip, r[12] = aircraftAShip > 0 ? 1 : 0;
+        r[GnCol::InUse] = 1, r[GnCol::MaxKnots] = 30, r[GnCol::Ships] = 2, r[GnCol::MinOperativity] = 100, r[GnCol::Destroyers] = 2, r[GnCol::X] = x, r[GnCol::Y] = y;
+        r[GnCol::CapAircraft] = 2 * aircraftAShip, r[GnCol::CapLevel] = aircraftAShip > 0 ? 1 : 0;
         for (int i = 0; i < 2; ++i)
             ships[side - 1] << testcampaign::Ship{.group = n, .aircraft = aircraftAShip};
         return r;
@@ -135,7 +135,7 @@ TEST_F(HourButton, PhasesInTheirOrderWithTheirCodes) {
     EXPECT_EQ(boxes.prompts, QStringList());
 
     Globals& g = G();
-    EXPECT_EQ(g.GameState[2], "11");
+    EXPECT_EQ(g.GameState[StateItem::Hour], "11");
     EXPECT_EQ(g.CurrentSide, 0);
     EXPECT_EQ(g.HourStepActive, 0);
     EXPECT_EQ(f.ProgressBar1.value(), 32);
@@ -167,22 +167,24 @@ TEST_F(HourButton, EndOfDayAndMineDecayAndEveryProgressPoint) {
 
     f.Check5.setValue(1);
     const QString next = hour(f); // hour 0 of the next day
-    EXPECT_EQ(G().GameState[1] + "/" + G().GameState[2], "1/0");
+    EXPECT_EQ(G().GameState[StateItem::Day], "1");
+    EXPECT_EQ(G().GameState[StateItem::Hour], "0");
     EXPECT_FALSE(next.contains("AggiornaNaviOra"));
     EXPECT_EQ(f.Check5.value(), 0) << "the automatic boxes are reset at each hour";
     EXPECT_FALSE(f.Label95.visible());
     hour(f);
     EXPECT_TRUE(f.Label95.visible()) << "mines at one o'clock";
-    EXPECT_EQ(G().GameState[27] + G().GameState[37], "00");
+    EXPECT_EQ(G().GameState[StateItem::RandomListAlle], "0");
+    EXPECT_EQ(G().GameState[StateItem::RandomListAsse], "0");
 }
 
 TEST_F(HourButton, AlarmsOfTheHour) {
     Int16* stops = group(kAllies, 1, 8500, 4500);
-    stops[27] = 100, stops[28] = 5, stops[29] = 1, stops[14] = 10;
+    stops[GnCol::Step] = 100, stops[GnCol::Course] = 5, stops[GnCol::RouteHours] = 1, stops[GnCol::Knots] = 10;
     FrmMain& f = open({.hour = 10});
     SteadyDice dice(50);
     onStep = [](const QString& s) {
-        if (s == "[TST]") G().setState(12, 2); // a ship sinks
+        if (s == "[TST]") G().setState(StateItem::SunkLastHour, 2); // a ship sinks
         if (s == "[CAP]") G().AirReturnFlag = 1;
         if (s == "[MGN]") G().MineHitAlarm = 1;
     };
@@ -192,8 +194,8 @@ TEST_F(HourButton, AlarmsOfTheHour) {
     EXPECT_TRUE(f.Label18.visible()) << "GN Colpito da Mine";
     EXPECT_FALSE(f.Label87.visible());
     EXPECT_EQ(f.Label64.backColor(), vbMagenta);
-    EXPECT_EQ(G().GnTableAlle[1][25], 8600);
-    EXPECT_EQ(G().GnTableAlle[1][27], 0);
+    EXPECT_EQ(G().GnTableAlle[1][GnCol::X], 8600);
+    EXPECT_EQ(G().GnTableAlle[1][GnCol::Step], 0);
 
     onStep = {};
     hour(f);
@@ -210,12 +212,12 @@ TEST_F(HourButton, ContactsHoldTheHourButtonUntilTheContactButton) {
     FrmMain& f = open({.hour = 10});
     SteadyDice dice(8);
     hour(f);
-    EXPECT_EQ(G().GameState[11], "1");
-    EXPECT_EQ(G().GameState[10], "1");
+    EXPECT_EQ(G().GameState[StateItem::Contacts], "1");
+    EXPECT_EQ(G().GameState[StateItem::Activities], "1");
     EXPECT_FALSE(f.Command22.enabled());
     EXPECT_TRUE(f.Label87.visible()) << "AVVISTAMENTO O CONTATTO!!!";
     EXPECT_EQ(f.Label29.caption(), "1");
-    EXPECT_EQ(G().GnTableAsse[1][18], 2);
+    EXPECT_EQ(G().GnTableAsse[1][GnCol::Seen], 2);
 
     f.Command23.doClick();
     ASSERT_EQ(boxes.prompts.size(), 1);
@@ -224,7 +226,7 @@ TEST_F(HourButton, ContactsHoldTheHourButtonUntilTheContactButton) {
     EXPECT_EQ(f.Label17.caption(), "E' buona norma verificare che tutti i combattimenti siano stai eseguiti");
 
     hour(f);
-    EXPECT_EQ(G().GameState[11], "1") << "they meet again";
+    EXPECT_EQ(G().GameState[StateItem::Contacts], "1") << "they meet again";
     EXPECT_EQ(G().ContattiGestiti, 1);
     openContactFile(20);
     EXPECT_EQ(G().Files.random(20).count(), 2);
@@ -233,19 +235,19 @@ TEST_F(HourButton, ContactsHoldTheHourButtonUntilTheContactButton) {
 
 TEST_F(HourButton, AFailingPhaseLeavesTheCampaignAsItWas) {
     Int16* sailing = group(kAllies, 1, 8500, 4500);
-    sailing[27] = 100, sailing[28] = 5, sailing[29] = 6, sailing[14] = 10;
+    sailing[GnCol::Step] = 100, sailing[GnCol::Course] = 5, sailing[GnCol::RouteHours] = 6, sailing[GnCol::Knots] = 10;
     group(kAxis, 1, 5844 + 500, 4021); // 500 from MALTA HQ's look-out point
-    G().BaseTable[12][15] = 19;        // which sees it as well as it hides: an activity
+    G().BaseTable[12][BaseCol::SightingValue] = 19;        // which sees it as well as it hides: an activity
     FrmMain& f = open({.hour = 10, .weather = 1});
     const QByteArray before = campaignBytes();
-    const Int16 x = G().GnTableAlle[1][25];
+    const Int16 x = G().GnTableAlle[1][GnCol::X];
     ASSERT_FALSE(fileExists(G().GamesPath + "ProvaAttivita.dat"));
 
     SteadyDice dice(9);
     onStep = [](const QString& s) {
         if (s != "[BBN]") return;
         EXPECT_TRUE(fileExists(G().GamesPath + "ProvaAttivita.dat")) << "written before the failure";
-        EXPECT_NE(G().GnTableAlle[1][25], 8500);
+        EXPECT_NE(G().GnTableAlle[1][GnCol::X], 8500);
         throw FileError("Impossibile scrivere il file prova.dat", "prova.dat");
     };
     const QString steps = hour(f);
@@ -258,8 +260,8 @@ TEST_F(HourButton, AFailingPhaseLeavesTheCampaignAsItWas) {
     EXPECT_EQ(campaignBytes(), before) << "every campaign file as before the hour";
     EXPECT_FALSE(fileExists(G().GamesPath + "ProvaAttivita.dat")) << "the base sighting's record is gone";
     Globals& g = G();
-    EXPECT_EQ(g.GnTableAlle[1][25], x) << "the tables are read back";
-    EXPECT_EQ(g.GameState[2], "10");
+    EXPECT_EQ(g.GnTableAlle[1][GnCol::X], x) << "the tables are read back";
+    EXPECT_EQ(g.GameState[StateItem::Hour], "10");
     EXPECT_EQ(g.WeatherSeverity, 1);
     EXPECT_EQ(g.HourStepActive, 0);
     EXPECT_EQ(g.CurrentSide, 0);
@@ -270,7 +272,7 @@ TEST_F(HourButton, AFailingPhaseLeavesTheCampaignAsItWas) {
 
     onStep = {};
     hour(f); // the same hour again, whole this time
-    EXPECT_EQ(g.GameState[2], "11");
-    EXPECT_EQ(g.GnTableAlle[1][25], x + 100);
+    EXPECT_EQ(g.GameState[StateItem::Hour], "11");
+    EXPECT_EQ(g.GnTableAlle[1][GnCol::X], x + 100);
     EXPECT_EQ(boxes.prompts.size(), 1);
 }

@@ -27,6 +27,7 @@ void expectConsistent(int press) {
     Globals& g = G();
     int lostShips = 0;
     for (int side : {kAllies, kAxis}) {
+        int lostOfSide = 0;
         int inPort[kBases + 1] = {};
         int inGroup[kGroups + 1][7] = {};
         const int count = openShipFile(kChannelShips, side);
@@ -34,7 +35,7 @@ void expectConsistent(int press) {
             readShip(kChannelShips, r);
             const ShipRecord& s = G().ShipRecordBuffer;
             const long long group = s.whole(F::NUMERO_GN), port = s.whole(F::PORTO);
-            if (s.whole(F::STATUS) == 3) ++lostShips;
+            if (s.whole(F::STATUS) == 3) ++lostOfSide;
             if (group == 0 && s.whole(F::STATUS) == 1 && port >= 1 && port <= kBases) ++inPort[port];
             if (group >= 1 && group <= kGroups) {
                 ++inGroup[group][0];
@@ -42,22 +43,23 @@ void expectConsistent(int press) {
             }
         }
         g.Files.close(kChannelShips);
+        lostShips += lostOfSide;
+        EXPECT_EQ(g.state(StateItem::sideItem(side, StateItem::ShipsLostAlle)), lostOfSide) << press << " " << side;
         const bool allies = side == kAllies;
         for (int b = allies ? 12 : 1; b <= (allies ? 15 : 11); ++b)
-            EXPECT_EQ(g.BaseTable[b][10], inPort[b]) << "hour " << press << " base " << b;
+            EXPECT_EQ(g.BaseTable[b][BaseCol::ShipsPresent], inPort[b]) << "hour " << press << " base " << b;
         for (int n = 1; n <= kGroups; ++n) {
             const Int16* row = g.gnTable(side)[n];
-            if (row[1] <= 0) {
+            if (row[GnCol::InUse] <= 0) {
                 EXPECT_EQ(inGroup[n][0], 0) << "hour " << press << ": ships of the free group " << n;
                 continue;
             }
-            EXPECT_EQ(row[4], inGroup[n][0]) << "hour " << press << " group " << side << "/" << n;
+            EXPECT_EQ(row[GnCol::Ships], inGroup[n][0]) << "hour " << press << " group " << side << "/" << n;
             for (int k = 1; k <= 6; ++k)
-                EXPECT_EQ(row[34 + k], inGroup[n][k]) << press << " " << n << " " << k;
+                EXPECT_EQ(row[GnCol::Carriers - 1 + k], inGroup[n][k]) << press << " " << n << " " << k;
         }
     }
     EXPECT_EQ(lostShipCount(), lostShips) << press;
-    EXPECT_EQ(g.state(17) + g.state(19), lostShips) << press;
 }
 
 } // namespace
@@ -71,13 +73,13 @@ TEST(ShipHourEndToEnd, ThreeDaysOfPortsMinesFiresAndRepairs) {
     // An Allied group of three destroyers steams east into mine field 5, off Malta, which holds 20
     // Axis mines; an Axis cruiser burns and sinks alone in its group. MALTA HQ is damaged.
     Int16* crossing = g.GnTableAlle[3];
-    crossing[1] = 1, crossing[4] = 3, crossing[25] = 5600, crossing[26] = 3800, crossing[28] = 5;
-    crossing[14] = 10, crossing[27] = 100, crossing[29] = 10;
+    crossing[GnCol::InUse] = 1, crossing[GnCol::Ships] = 3, crossing[GnCol::X] = 5600, crossing[GnCol::Y] = 3800, crossing[GnCol::Course] = 5;
+    crossing[GnCol::Knots] = 10, crossing[GnCol::Step] = 100, crossing[GnCol::RouteHours] = 10;
     Int16* doomed = g.GnTableAsse[2];
-    doomed[1] = 1, doomed[4] = 1, doomed[25] = 9000, doomed[26] = 5000;
+    doomed[GnCol::InUse] = 1, doomed[GnCol::Ships] = 1, doomed[GnCol::X] = 9000, doomed[GnCol::Y] = 5000;
     g.MineFields[5][kAxis] = 20;
-    g.BaseTable[12][21] = g.BaseTable[1][21] = 400;
-    g.BaseTable[12][3] = 10;
+    g.BaseTable[12][BaseCol::PointsArrived] = g.BaseTable[1][BaseCol::PointsArrived] = 400;
+    g.BaseTable[12][BaseCol::DamagePercent] = 10;
     testcampaign::write({.season = 3, .day = 0, .hour = 6, .weather = 0});
     testcampaign::appendShips(kAllies, {{.group = 3}, {.group = 3}, {.group = 3}});
     const auto inMalta = [](int mission, const Fields& fields) {
@@ -127,7 +129,7 @@ TEST(ShipHourEndToEnd, ThreeDaysOfPortsMinesFiresAndRepairs) {
         if (press == 1) {
             EXPECT_TRUE(f.Label17.caption().contains(" § ")) << "the damage results of the hour";
             EXPECT_EQ(f.Label64.backColor(), vbMagenta) << "a ship sunk";
-            EXPECT_EQ(h.GnTableAsse[2][1], 0) << "its group dissolved";
+            EXPECT_EQ(h.GnTableAsse[2][GnCol::InUse], 0) << "its group dissolved";
         }
         if (press == 4) {
             EXPECT_TRUE(f.Label18.visible()) << "GN Colpito da Mine";
@@ -136,36 +138,42 @@ TEST(ShipHourEndToEnd, ThreeDaysOfPortsMinesFiresAndRepairs) {
     }
     setHourObserver({});
     setDiceSource({});
-    EXPECT_EQ(h.GameState[1] + "/" + h.GameState[2], "3/6");
+    EXPECT_EQ(h.GameState[StateItem::Day], "3");
+    EXPECT_EQ(h.GameState[StateItem::Hour], "6");
 
     // Struck in the fourth hour: the mines swept, the first two destroyers damaged.
-    EXPECT_EQ(h.MineFields[5][5] * 100 + h.MineFields[5][kAxis], 200);
+    EXPECT_EQ(h.MineFields[5][5], 2);
+    EXPECT_EQ(h.MineFields[5][kAxis], 0);
     EXPECT_EQ(testsupport::readLines(h.GamesPath + "Provamine.dat").at(21), "0");
-    EXPECT_EQ(QString("%1 %2 %3")
-                  .arg(field(kAllies, 1, F::RESISTENZAM))
-                  .arg(field(kAllies, 2, F::RESISTENZAM))
-                  .arg(field(kAllies, 3, F::RESISTENZAM)),
-              "0 0 100");
+    EXPECT_EQ(field(kAllies, 1, F::RESISTENZAM), 0);
+    EXPECT_EQ(field(kAllies, 2, F::RESISTENZAM), 0);
+    EXPECT_EQ(field(kAllies, 3, F::RESISTENZAM), 100);
 
     // Every port task done and paid for; the tanker's last 16 of fuel stay aboard.
     for (int r : {loader, unloader, tanker, refueller, repaired})
         EXPECT_EQ(field(kAllies, r, F::MISSIONE), 1) << r;
     EXPECT_EQ(field(kAllies, loader, F::CARGOM), 30);
-    EXPECT_EQ(field(kAllies, unloader, F::CARGOM) + field(kAllies, tanker, F::OPERATIVITAM), 20);
+    EXPECT_EQ(field(kAllies, unloader, F::CARGOM), 0);
+    EXPECT_EQ(field(kAllies, tanker, F::OPERATIVITAM), 20);
     EXPECT_EQ(field(kAllies, refueller, F::OPERATIVITAM), 100);
-    EXPECT_EQ(field(kAllies, repaired, F::RESISTENZAM) + field(kAllies, repaired, F::NODIM), 432);
+    EXPECT_EQ(field(kAllies, repaired, F::RESISTENZAM), 400);
+    EXPECT_EQ(field(kAllies, repaired, F::NODIM), 32);
     EXPECT_EQ(field(kAxis, axisLoader, F::CARGOM), 12);
-    EXPECT_EQ(h.BaseTable[12][21], 400 + 20 + 5 + 24);
-    EXPECT_EQ(h.BaseTable[12][22], 30 + 80 + h.BaseTable[12][12] + 10);
-    EXPECT_EQ(h.BaseTable[12][3] * 100 + h.BaseTable[12][11], 10) << "the base repaired, one point a percent";
-    EXPECT_EQ(h.BaseTable[1][22], 12);
+    EXPECT_EQ(h.BaseTable[12][BaseCol::PointsArrived], 400 + 20 + 5 + 24);
+    EXPECT_EQ(h.BaseTable[12][BaseCol::PointsUsed], 30 + 80 + h.BaseTable[12][BaseCol::RepairPoints] + 10);
+    EXPECT_EQ(h.BaseTable[12][BaseCol::DamagePercent], 0) << "the base repaired, one point a percent";
+    EXPECT_EQ(h.BaseTable[12][BaseCol::RepairsMade], 10);
+    EXPECT_EQ(h.BaseTable[1][BaseCol::PointsUsed], 12);
 
     // The lost cruiser on record; the ship back from the dockyard.
     ASSERT_EQ(lostShipCount(), 1);
     const LostShipRecord lost = readLostShip(1);
-    EXPECT_EQ(QString("%1 %2 %3 %4").arg(lost.Name).arg(lost.Record).arg(lost.Group).arg(lost.Hour),
-              QString("Bartolomeo %1 2 7").arg(cruiser));
-    EXPECT_EQ(shipAt(kAllies, dockyard).text(F::STATUS) + shipAt(kAllies, dockyard).text(F::NON_OP), "10");
+    EXPECT_EQ(lost.Name, "Bartolomeo");
+    EXPECT_EQ(lost.Record, cruiser);
+    EXPECT_EQ(lost.Group, 2);
+    EXPECT_EQ(lost.Hour, 7);
+    EXPECT_EQ(shipAt(kAllies, dockyard).text(F::STATUS), "1");
+    EXPECT_EQ(shipAt(kAllies, dockyard).text(F::NON_OP), "0");
 
     platform::testing::resetForms();
     resetGlobals();

@@ -54,11 +54,11 @@ inline void write(const Options& o = {}) {
     }
     for (int i = 1; i <= kStateItems; ++i)
         if (g.GameState[i].isEmpty()) g.setState(i, 0);
-    g.setState(1, o.day);
-    g.setState(2, o.hour);
-    g.setState(3, o.weather);
-    g.setState(11, o.contacts);
-    g.setState(12, o.sunk);
+    g.setState(StateItem::Day, o.day);
+    g.setState(StateItem::Hour, o.hour);
+    g.setState(StateItem::Weather, o.weather);
+    g.setState(StateItem::Contacts, o.contacts);
+    g.setState(StateItem::SunkLastHour, o.sunk);
     SalvaDatiBasi();
     SalvaTabelleGruppi();
     SalvaMine();

@@ -479,7 +479,7 @@ TEST_F(Wizard, PendingAircraftAndTheEndButton) {
     m.Command8.doClick();
     EXPECT_EQ(m.List4.listCount(), 2);
     EXPECT_TRUE(m.Command9.enabled()) << "every base is full";
-    EXPECT_EQ(G().BaseTable[12][4], 5);
+    EXPECT_EQ(G().BaseTable[12][BaseCol::AircraftPresent], 5);
     m.Command9.doClick();
     EXPECT_FALSE(m.Frame2.visible());
     EXPECT_TRUE(m.Command5.enabled());
