@@ -80,7 +80,8 @@ bool searchRoll(Int16* row, int threshold, int operational) {
     Globals& g = G();
     g.DiceSides = 100;
     if (TiraDado(g.DiceSides) >= threshold) return false;
-    row[GaCol::InAction] = std::min(row[GaCol::InAction] + 1, std::max<int>(operational, row[GaCol::InAction]));
+    row[GaCol::InAction] =
+        std::min(row[GaCol::InAction] + 1, std::max<int>(operational, row[GaCol::InAction]));
     return true;
 }
 

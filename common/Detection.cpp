@@ -62,7 +62,8 @@ void modifiersOf(const Party& p) {
     if (r[GnCol::Seen] > 0) m.alreadySeen = -1;
     if (r[GnCol::BusyShips] > 0) m.busy = -1;
     m.weather = g.WeatherSeverity;
-    if (r[GnCol::Order] == kNavalAmbush) m.ambush = r[GnCol::Destroyers] >= 1 && g.ContactDistance <= 80 ? 4 : 1;
+    if (r[GnCol::Order] == kNavalAmbush)
+        m.ambush = r[GnCol::Destroyers] >= 1 && g.ContactDistance <= 80 ? 4 : 1;
     int band = aircraftBand(r[GnCol::CapAircraft]);
     if (g.DayFlag == 0) {
         band -= 2;
@@ -220,7 +221,8 @@ QList<NearbyGroupLine> nearbyGroupLines() {
         using platform::numberTextWithSign;
         lines.append({QStringLiteral("(GN%1) * Nv%2   OpM:%3   IncAtt:%4")
                           .arg(numberTextWithSign(n), numberTextWithSign(t[n][GnCol::Ships]),
-                               numberTextWithSign(t[n][GnCol::MinOperativity]), numberTextWithSign(t[n][GnCol::Fires])),
+                               numberTextWithSign(t[n][GnCol::MinOperativity]),
+                               numberTextWithSign(t[n][GnCol::Fires])),
                       n});
     }
     return lines;

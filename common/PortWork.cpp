@@ -6,7 +6,8 @@
 long long availablePoints(int base) {
     const Globals& g = G();
     if (base < 1 || base > kBases) return 0;
-    return static_cast<long long>(g.BasePoints[base]) - g.BaseTable[base][BaseCol::PointsUsed] + g.BaseTable[base][BaseCol::PointsArrived];
+    return static_cast<long long>(g.BasePoints[base]) - g.BaseTable[base][BaseCol::PointsUsed] +
+           g.BaseTable[base][BaseCol::PointsArrived];
 }
 
 int portWorkRate(int base) {

@@ -126,20 +126,20 @@ enum : int {
     AircraftInFlight = 6,   // 6  aircraft in flight
     AircraftLostValue = 7,  // 7  value of the aircraft lost
     Unused8 = 8,
-    PortAntiAircraft = 9,   // 9  anti-aircraft value of the ships in its port, set each hour
-    ShipsPresent = 10,      // 10 ships present in the port
-    RepairsMade = 11,       // 11 repairs made, one per point of damage repaired
-    RepairPoints = 12,      // 12 points paid for ship repairs
+    PortAntiAircraft = 9, // 9  anti-aircraft value of the ships in its port, set each hour
+    ShipsPresent = 10,    // 10 ships present in the port
+    RepairsMade = 11,     // 11 repairs made, one per point of damage repaired
+    RepairPoints = 12,    // 12 points paid for ship repairs
     Unused13 = 13,
-    BombardmentHits = 14,   // 14 weight of the naval bombardments it took
-    SightingValue = 15,     // 15 sighting value (EV/V): 11, 10 or 9
+    BombardmentHits = 14, // 14 weight of the naval bombardments it took
+    SightingValue = 15,   // 15 sighting value (EV/V): 11, 10 or 9
     Unused16 = 16,
     Unused17 = 17,
     Unused18 = 18,
     Unused19 = 19,
     Unused20 = 20,
-    PointsArrived = 21,     // 21 points arrived at the base
-    PointsUsed = 22,        // 22 points used at the base
+    PointsArrived = 21, // 21 points arrived at the base
+    PointsUsed = 22,    // 22 points used at the base
     Unused23 = 23,
     Unused24 = 24,
     Unused25 = 25,
@@ -155,37 +155,37 @@ enum : int {
 // block in the same order; sideItem() picks a side's item from the Allied one.
 namespace StateItem {
 enum : int {
-    Day = 1,                 // 1  days completed, 0 on the first day
-    Hour = 2,                // 2  hour of the day, 0..23
-    Weather = 3,             // 3  weather level 0 (good) .. 3 (worst)
+    Day = 1,     // 1  days completed, 0 on the first day
+    Hour = 2,    // 2  hour of the day, 0..23
+    Weather = 3, // 3  weather level 0 (good) .. 3 (worst)
     Unused4 = 4,
     Unused5 = 5,
     Unused6 = 6,
     Unused7 = 7,
     Unused8 = 8,
     Unused9 = 9,
-    Activities = 10,         // 10 activity records written this hour
-    Contacts = 11,           // 11 contact records written this hour
-    SunkLastHour = 12,       // 12 ships sunk in the last hour
-    StressAlle = 13,         // 13 an Allied group out longer than 255 hours (1)
-    StressAsse = 14,         // 14 the same for the Axis
+    Activities = 10,   // 10 activity records written this hour
+    Contacts = 11,     // 11 contact records written this hour
+    SunkLastHour = 12, // 12 ships sunk in the last hour
+    StressAlle = 13,   // 13 an Allied group out longer than 255 hours (1)
+    StressAsse = 14,   // 14 the same for the Axis
     Unused15 = 15,
     Unused16 = 16,
-    ShipsLostAlle = 17,      // 17 ships lost by the Allies
-    AircraftLostAlle = 18,   // 18 aircraft lost by the Allies
-    ShipsLostAsse = 19,      // 19 ships lost by the Axis
-    AircraftLostAsse = 20,   // 20 aircraft lost by the Axis
-    NavalMovesAlle = 21,     // 21 total naval moves (hours sailed by disbanded groups)
-    MerchantTonsAlle = 22,   // 22 merchant tonnage lost
-    WarshipTonsAlle = 23,    // 23 warship tonnage lost
-    AirPointsLostAlle = 24,  // 24 air points lost
-    LossTotalAlle = 25,      // 25 loss total added by the lost-ship writer
+    ShipsLostAlle = 17,     // 17 ships lost by the Allies
+    AircraftLostAlle = 18,  // 18 aircraft lost by the Allies
+    ShipsLostAsse = 19,     // 19 ships lost by the Axis
+    AircraftLostAsse = 20,  // 20 aircraft lost by the Axis
+    NavalMovesAlle = 21,    // 21 total naval moves (hours sailed by disbanded groups)
+    MerchantTonsAlle = 22,  // 22 merchant tonnage lost
+    WarshipTonsAlle = 23,   // 23 warship tonnage lost
+    AirPointsLostAlle = 24, // 24 air points lost
+    LossTotalAlle = 25,     // 25 loss total added by the lost-ship writer
     Unused26 = 26,
-    RandomListAlle = 27,     // 27 random ship list used (1); 0 at one o'clock
+    RandomListAlle = 27,      // 27 random ship list used (1); 0 at one o'clock
     AcquisitionUsedAlle = 28, // 28 acquisition points used
-    CommandUsedAlle = 29,    // 29 command points used
-    CommandGainedAlle = 30,  // 30 command points acquired
-    NavalMovesAsse = 31,     // 31..40: the Axis block
+    CommandUsedAlle = 29,     // 29 command points used
+    CommandGainedAlle = 30,   // 30 command points acquired
+    NavalMovesAsse = 31,      // 31..40: the Axis block
     MerchantTonsAsse = 32,
     WarshipTonsAsse = 33,
     AirPointsLostAsse = 34,
@@ -204,7 +204,7 @@ constexpr int sideItem(int side, int alliedItem) {
     if (alliedItem == ShipsLostAlle || alliedItem == AircraftLostAlle) return alliedItem + 2;
     return alliedItem;
 }
-}
+} // namespace StateItem
 
 // Naval orders (naval-group column 7).
 enum NavalOrderCode {
@@ -228,16 +228,16 @@ enum AirOrderCode {
 
 // Kinds of event of an activity record (ActivityKind) and of a contact record (STB2).
 enum ActivityKindCode {
-    kActNavalMeeting = 1,       // naval groups meet
-    kActAlliedBaseSights = 2,   // an Allied base sights an Axis naval group
-    kActAxisBaseSights = 3,     // an Axis base sights an Allied naval group
-    kActAlliedAirOnShips = 4,   // Allied aircraft against Axis ships
-    kActAxisAirOnShips = 5,     // Axis aircraft against Allied ships
-    kActAlliedAirStrike = 6,    // Allied air strike on an Axis base
-    kActAxisAirStrike = 7,      // Axis air strike on an Allied base
-    kActAlliedBombardment = 8,  // Allied naval bombardment of an Axis base
-    kActAxisBombardment = 9,    // Axis naval bombardment of an Allied base
-    kActNothingFound = 10,      // nothing found or outside the zone
+    kActNavalMeeting = 1,      // naval groups meet
+    kActAlliedBaseSights = 2,  // an Allied base sights an Axis naval group
+    kActAxisBaseSights = 3,    // an Axis base sights an Allied naval group
+    kActAlliedAirOnShips = 4,  // Allied aircraft against Axis ships
+    kActAxisAirOnShips = 5,    // Axis aircraft against Allied ships
+    kActAlliedAirStrike = 6,   // Allied air strike on an Axis base
+    kActAxisAirStrike = 7,     // Axis air strike on an Allied base
+    kActAlliedBombardment = 8, // Allied naval bombardment of an Axis base
+    kActAxisBombardment = 9,   // Axis naval bombardment of an Allied base
+    kActNothingFound = 10,     // nothing found or outside the zone
 };
 
 // Classes of contact (STC1 of a contact record).

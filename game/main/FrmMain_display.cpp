@@ -69,7 +69,8 @@ void FrmMain::RecuperaAttivazioni() {
     for (int base = 1; base <= kBases; ++base) {
         g.DiceSides = recoverySides(g.BaseAirfieldLevel[base]);
         const int roll = TiraDado(g.DiceSides);
-        g.BaseTable[base][BaseCol::ActivationAttempts] = recoveredAttempts(g.BaseTable[base][BaseCol::ActivationAttempts], roll);
+        g.BaseTable[base][BaseCol::ActivationAttempts] =
+            recoveredAttempts(g.BaseTable[base][BaseCol::ActivationAttempts], roll);
     }
 }
 

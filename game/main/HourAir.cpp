@@ -37,7 +37,8 @@ bool sideInPlay(int side) {
 QString landingFile(int side, int group) {
     Globals& g = G();
     const Int16* r = g.gaTable(side)[group];
-    if (side == kAllies && r[GaCol::CarrierGroup] == 1) return carrierAircraftFilePath(g.gaNames(side)[group][2]);
+    if (side == kAllies && r[GaCol::CarrierGroup] == 1)
+        return carrierAircraftFilePath(g.gaNames(side)[group][2]);
     g.SelectedBase = r[GaCol::OriginBase];
     return baseAircraftFilePath(r[GaCol::OriginBase]);
 }
@@ -108,13 +109,15 @@ void landAirGroup(int side, int group, QSet<int>& bases) {
 // distance from home and by night; the damaged never outnumber those still flying.
 void weatherDamage(Int16* r) {
     const Globals& g = G();
-    long long p = intPart(DistanzaPunti(r[GaCol::X], r[GaCol::Y], r[GaCol::OriginX], r[GaCol::OriginY]) / 100.0);
+    long long p =
+        intPart(DistanzaPunti(r[GaCol::X], r[GaCol::Y], r[GaCol::OriginX], r[GaCol::OriginY]) / 100.0);
     if (p < 5) p = 5;
     if (g.DayFlag == 0) p += 10;
     const int flying = r[GaCol::Aircraft] - r[GaCol::ShotDown];
     for (int i = 0; i < flying; ++i) {
         if (rollDie(100) <= p) r[GaCol::Damaged] += 1;
-        if (r[GaCol::ShotDown] + r[GaCol::Damaged] > r[GaCol::Aircraft]) r[GaCol::Damaged] = r[GaCol::Aircraft] - r[GaCol::ShotDown];
+        if (r[GaCol::ShotDown] + r[GaCol::Damaged] > r[GaCol::Aircraft])
+            r[GaCol::Damaged] = r[GaCol::Aircraft] - r[GaCol::ShotDown];
     }
 }
 
@@ -174,7 +177,8 @@ void FaseGA1() {
         for (int n = 1; n <= kGroups; ++n) {
             Int16* r = g.gaTable(side)[n];
             if (r[GaCol::InUse] <= 0) continue;
-            if (r[GaCol::Damaged] + r[GaCol::ShotDown] <= r[GaCol::Aircraft] && r[GaCol::FlightHours] <= 13) continue;
+            if (r[GaCol::Damaged] + r[GaCol::ShotDown] <= r[GaCol::Aircraft] && r[GaCol::FlightHours] <= 13)
+                continue;
             const long long t = r[GaCol::FlightHours] + r[GaCol::Damaged] + r[GaCol::ShotDown];
             if (rollDie(side == kAllies ? 100 : 90) - 10 * g.WeatherSeverity <= t) sendAirGroupHome(r);
         }
@@ -186,13 +190,15 @@ void MuoviGAInVolo() {
     if (sideInPlay(g.CurrentSide)) {
         for (int n = 1; n <= kGroups; ++n) {
             Int16* r = g.gaTable(g.CurrentSide)[n];
-            if (r[GaCol::InUse] <= 0 || r[GaCol::Order] < kOrderTakeOff || r[GaCol::Order] > kOrderBombing) continue;
+            if (r[GaCol::InUse] <= 0 || r[GaCol::Order] < kOrderTakeOff || r[GaCol::Order] > kOrderBombing)
+                continue;
             g.CurrentGaIndex = n;
             CaricaDatiGA();
             MuoviGA();
             if (r[GaCol::Order] < kOrderBombing) r[GaCol::InAction] = 0;
             r[GaCol::TurnsFlown] = saturate16(r[GaCol::TurnsFlown] + kTurnsPerHour);
-            r[GaCol::FlightHours] = saturate16(r[GaCol::FlightHours] + (r[GaCol::Order] == kOrderIntercept ? 4 : 1));
+            r[GaCol::FlightHours] =
+                saturate16(r[GaCol::FlightHours] + (r[GaCol::Order] == kOrderIntercept ? 4 : 1));
             if (r[GaCol::TurnsFlown] < r[GaCol::TurnsToTarget]) {
                 r[GaCol::X] = g.InterceptPoint[0];
                 r[GaCol::Y] = g.InterceptPoint[1];
@@ -216,7 +222,8 @@ void PattugliaCAP() {
         if (r[GaCol::InUse] <= 0 || r[GaCol::Order] != kOrderCap) continue;
         const int covered = r[GaCol::CoveredGn];
         // A patrol whose group is gone goes home and takes no further part in the hour.
-        if (covered < 1 || covered > kGroups || own[covered][GnCol::HoursSinceFormed] == 0 || own[covered][GnCol::InUse] == 0) {
+        if (covered < 1 || covered > kGroups || own[covered][GnCol::HoursSinceFormed] == 0 ||
+            own[covered][GnCol::InUse] == 0) {
             sendAirGroupHome(r);
             continue;
         }
@@ -247,7 +254,9 @@ void RicognizioneOra() {
     const int enemy = side == kAllies ? kAxis : kAllies;
     for (int n = 1; n <= kGroups; ++n) {
         Int16* r = g.gaTable(side)[n];
-        if (r[GaCol::InUse] <= 0 || r[GaCol::OverTarget] != 1 || r[GaCol::Order] < kOrderPatrol || r[GaCol::Order] > kOrderIntercept) continue;
+        if (r[GaCol::InUse] <= 0 || r[GaCol::OverTarget] != 1 || r[GaCol::Order] < kOrderPatrol ||
+            r[GaCol::Order] > kOrderIntercept)
+            continue;
         g.CurrentGaIndex = n;
         CaricaDatiGA();
         const int operational = operationalAircraft(r);
@@ -283,7 +292,9 @@ void ArrivoGA() {
     if (!sideInPlay(side)) return;
     for (int n = 1; n <= kGroups; ++n) {
         const Int16* r = g.gaTable(side)[n];
-        if (r[GaCol::Order] != kOrderBombing || r[GaCol::InUse] < 1 || r[GaCol::TurnsFlown] != r[GaCol::TurnsToTarget]) continue;
+        if (r[GaCol::Order] != kOrderBombing || r[GaCol::InUse] < 1 ||
+            r[GaCol::TurnsFlown] != r[GaCol::TurnsToTarget])
+            continue;
         (side == kAllies ? g.ContactUnitAlle : g.ContactUnitAsse) = n;
         ScriviAttivita();
         ScriviContattoGA();

@@ -227,7 +227,8 @@ void AffondamentoNavi() {
         if (sinksByRule(s.whole(F::AFF) == 1, fires, s.whole(F::C_A_INCENDIM), hull, s.whole(F::RESISTENZA),
                         roll)) {
             // Only a ship the port counts (in port, in no group, in service) leaves its count.
-            if (validBase(port) && group == 0 && s.whole(F::STATUS) == 1 && g.BaseTable[port][BaseCol::ShipsPresent] > 0)
+            if (validBase(port) && group == 0 && s.whole(F::STATUS) == 1 &&
+                g.BaseTable[port][BaseCol::ShipsPresent] > 0)
                 g.BaseTable[port][BaseCol::ShipsPresent] -= 1;
             g.setState(StateItem::SunkLastHour, g.state(StateItem::SunkLastHour) + 1);
             SunkShip lost;
@@ -347,7 +348,8 @@ void ChiusuraNaviOra() {
         if (s.whole(F::NUMERO_GN) == 0 && s.whole(F::STATUS) == 1 && validBase(port)) ++present[port];
     });
     const bool allies = g.CurrentSide == kAllies;
-    for (int b = allies ? 12 : 1; b <= (allies ? 15 : 11); ++b) g.BaseTable[b][BaseCol::ShipsPresent] = present[b];
+    for (int b = allies ? 12 : 1; b <= (allies ? 15 : 11); ++b)
+        g.BaseTable[b][BaseCol::ShipsPresent] = present[b];
     SalvaDatiBasi();
 }
 
@@ -426,9 +428,11 @@ void BordiMappaGA() {
     const Int16 speed = g.MissionSpeed;
     for (int a = 1; a <= kGroups; ++a) {
         if (air[a][GaCol::CarrierGroup] != 1) continue;
-        g.ContactDistance = DistanzaPunti(air[a][GaCol::X], air[a][GaCol::Y], air[a][GaCol::OriginX], air[a][GaCol::OriginY]);
+        g.ContactDistance =
+            DistanzaPunti(air[a][GaCol::X], air[a][GaCol::Y], air[a][GaCol::OriginX], air[a][GaCol::OriginY]);
         g.MissionSpeed = air[a][GaCol::SpeedKmh];
-        if (g.ContactDistance > RaggioMissione(air[a][GaCol::DefaultEndurance])) air[a][GaCol::Order] = kOrderReturn;
+        if (g.ContactDistance > RaggioMissione(air[a][GaCol::DefaultEndurance]))
+            air[a][GaCol::Order] = kOrderReturn;
     }
     g.MissionSpeed = speed;
     SalvaTabelleGruppi();

@@ -10,7 +10,6 @@
 
 namespace {
 
-
 void clearWorkingGroup() {
     Globals& g = G();
     g.GnCourse = g.GnRouteHours = g.GnKnots = g.GnSpeed = 0;
@@ -72,8 +71,9 @@ void moveGroup(int n) {
 }
 
 bool goesIntoAmbush(const Int16* r, bool allied) {
-    return r[GnCol::RouteHours] == 0 && r[GnCol::InUse] > 0 && r[GnCol::MinOperativity] > 1 && r[GnCol::Fires] == 0 &&
-           r[GnCol::Order] != kNavalAmbush && r[GnCol::InFriendlyPort] == 0 && (!allied || r[GnCol::OffMap] == 0) &&
+    return r[GnCol::RouteHours] == 0 && r[GnCol::InUse] > 0 && r[GnCol::MinOperativity] > 1 &&
+           r[GnCol::Fires] == 0 && r[GnCol::Order] != kNavalAmbush && r[GnCol::InFriendlyPort] == 0 &&
+           (!allied || r[GnCol::OffMap] == 0) &&
            (r[GnCol::Destroyers] == r[GnCol::Ships] || r[GnCol::Submarines] == r[GnCol::Ships]);
 }
 
@@ -163,7 +163,8 @@ void navalEncounters() {
         for (int h = 1; h <= kGroups; ++h) {
             if (axis[h][GnCol::InUse] <= 0) continue;
             g.EncounterCapLevel = std::max<int>(allies[a][GnCol::CapLevel], axis[h][GnCol::CapLevel]);
-            g.ContactDistance = DistanzaPunti(allies[a][GnCol::X], allies[a][GnCol::Y], axis[h][GnCol::X], axis[h][GnCol::Y]);
+            g.ContactDistance =
+                DistanzaPunti(allies[a][GnCol::X], allies[a][GnCol::Y], axis[h][GnCol::X], axis[h][GnCol::Y]);
             if (g.ContactDistance >= 60 * g.EncounterCapLevel + 301) continue;
             g.EncounterGnAsse = h;
             g.EncounterGnAlle = a;

@@ -255,7 +255,8 @@ void FrmMezziGratis::AggiornaQuote() {
         FreeShipsLeft += QuotaLeft[k];
     }
     Label4.setCaption(plain(FreeShipsLeft));
-    Label11.setCaption(plain(G().BaseTable[FreeBase][BaseCol::ShipsPresent]) + "/" + plain(G().BaseShipCapacity[FreeBase]));
+    Label11.setCaption(plain(G().BaseTable[FreeBase][BaseCol::ShipsPresent]) + "/" +
+                       plain(G().BaseShipCapacity[FreeBase]));
     SalvaDatiBasi();
     Label14.setBackColor(FreeShipsLeft == 0 ? kGreen : kRed);
 }
@@ -287,7 +288,8 @@ void FrmMezziGratis::Combo1_Click() {
     List1.setEnabled(true);
     FreeBase = ports[i];
     Label5.setCaption(plain(FreeBase));
-    Label11.setCaption(plain(G().BaseTable[FreeBase][BaseCol::ShipsPresent]) + "/" + plain(G().BaseShipCapacity[FreeBase]));
+    Label11.setCaption(plain(G().BaseTable[FreeBase][BaseCol::ShipsPresent]) + "/" +
+                       plain(G().BaseShipCapacity[FreeBase]));
 }
 
 void FrmMezziGratis::List1_Click() {

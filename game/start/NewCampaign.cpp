@@ -217,12 +217,15 @@ void saveBaseSetUp(const BaseGrid& grid) {
     write(0);
     write(1);
     const auto levels = write(2);
-    for (int base = 1; base <= kBases; ++base) g.BaseTable[base][BaseCol::SightingValue] = baseSightingValue(int(levels[base]));
+    for (int base = 1; base <= kBases; ++base)
+        g.BaseTable[base][BaseCol::SightingValue] = baseSightingValue(int(levels[base]));
     // Points already arrived at the bases; the two bases off the map keep none.
     g.DiceSides = 140;
-    for (int base = 1; base <= 11; ++base) g.BaseTable[base][BaseCol::PointsArrived] = TiraDado(g.DiceSides) + 70;
+    for (int base = 1; base <= 11; ++base)
+        g.BaseTable[base][BaseCol::PointsArrived] = TiraDado(g.DiceSides) + 70;
     g.DiceSides = 260;
-    for (int base = 12; base <= 13; ++base) g.BaseTable[base][BaseCol::PointsArrived] = TiraDado(g.DiceSides) + 120;
+    for (int base = 12; base <= 13; ++base)
+        g.BaseTable[base][BaseCol::PointsArrived] = TiraDado(g.DiceSides) + 120;
     SalvaDatiBasi();
     write(3);
     write(4);

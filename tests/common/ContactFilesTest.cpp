@@ -10,7 +10,8 @@ namespace {
 // A naval group of 3 ships, 1 fire, 20 knots.
 void placeGn(int side, int group, int x, int y, int heading) {
     Int16* r = G().gnTable(side)[group];
-    r[GnCol::InUse] = 1, r[GnCol::Ships] = 3, r[GnCol::Fires] = 1, r[GnCol::Knots] = 20, r[GnCol::X] = x, r[GnCol::Y] = y, r[GnCol::Course] = heading;
+    r[GnCol::InUse] = 1, r[GnCol::Ships] = 3, r[GnCol::Fires] = 1, r[GnCol::Knots] = 20, r[GnCol::X] = x,
+    r[GnCol::Y] = y, r[GnCol::Course] = heading;
 }
 
 int contactCount() {

@@ -21,7 +21,8 @@ class Detection : public ::testing::Test {
         for (int side : {kAllies, kAxis}) {
             Int16* r = g.gnTable(side)[1];
             for (int c = 1; c <= kGroupColumns; ++c) r[c] = 0;
-            r[GnCol::InUse] = 1, r[GnCol::Type] = 9, r[GnCol::Ships] = 5, r[GnCol::Knots] = 20, r[GnCol::Y] = 2000;
+            r[GnCol::InUse] = 1, r[GnCol::Type] = 9, r[GnCol::Ships] = 5, r[GnCol::Knots] = 20,
+            r[GnCol::Y] = 2000;
         }
         g.GnTableAlle[1][GnCol::X] = 1000, g.GnTableAlle[1][GnCol::Course] = 3;
         g.GnTableAsse[1][GnCol::X] = 1200, g.GnTableAsse[1][GnCol::Course] = 7;
@@ -52,8 +53,10 @@ TEST_F(Detection, EveryModifierMovesTheOutcome) {
         bool raises;
     };
     const Case cases[] = {
-        {"periscope depth hides the group", [](Globals&, Int16*, Int16* x) { x[GnCol::Periscope] = 1; }, false},
-        {"periscope depth blinds the looker", [](Globals&, Int16* a, Int16*) { a[GnCol::Periscope] = 1; }, false},
+        {"periscope depth hides the group", [](Globals&, Int16*, Int16* x) { x[GnCol::Periscope] = 1; },
+         false},
+        {"periscope depth blinds the looker", [](Globals&, Int16* a, Int16*) { a[GnCol::Periscope] = 1; },
+         false},
         {"a single ship", [](Globals&, Int16*, Int16* x) { x[GnCol::Ships] = 1; }, false},
         {"ten ships", [](Globals&, Int16*, Int16* x) { x[GnCol::Ships] = 10; }, true},
         {"two fires", [](Globals&, Int16*, Int16* x) { x[GnCol::Fires] = 2; }, true},
@@ -286,7 +289,8 @@ TEST_F(Detection, NearbyOwnGroups) {
     Globals& g = G();
     GroupTable& t = g.GnTableAlle;
     t[2][GnCol::X] = 1000, t[2][GnCol::Y] = 1000;
-    t[3][GnCol::X] = 1060, t[3][GnCol::Y] = 1080, t[3][GnCol::Ships] = 4, t[3][GnCol::MinOperativity] = 90, t[3][GnCol::Fires] = -1;
+    t[3][GnCol::X] = 1060, t[3][GnCol::Y] = 1080, t[3][GnCol::Ships] = 4, t[3][GnCol::MinOperativity] = 90,
+    t[3][GnCol::Fires] = -1;
     t[4][GnCol::X] = 1000, t[4][GnCol::Y] = 1101;
     g.SelectedGn = 2;
     g.CurrentSide = kAllies;

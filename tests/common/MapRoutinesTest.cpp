@@ -1,9 +1,9 @@
 // One hourly step of a naval group on the shipped map: moves along the eight courses, the land
 // test, and the runs beyond the Gibraltar and Alexandria edges with chosen dice.
 #include "common/MapRoutines.h"
+#include "MapForm.h"
 #include "common/Dice.h"
 #include "common/Globals.h"
-#include "MapForm.h"
 #include "platform/Form.h"
 #include "tests/support/TestSupport.h"
 

@@ -60,9 +60,13 @@ class AirHours : public ::testing::Test {
         Globals& g = G();
         Int16* r = g.gaTable(side)[n];
         const int x = g.BaseMapXY[base][1], y = g.BaseMapXY[base][2];
-        r[GaCol::InUse] = 1, r[GaCol::SpeedKmh] = 300, r[GaCol::AircraftCost] = kCost, r[GaCol::Aircraft] = aircraft, r[GaCol::Order] = order, r[GaCol::InterceptPercent] = 30, r[GaCol::EvasionRadius] = 300;
-        r[GaCol::OriginBase] = base, r[GaCol::DefaultEndurance] = 12, r[GaCol::UsableEndurance] = 10, r[GaCol::X] = x, r[GaCol::Y] = y, r[GaCol::Step] = 30, r[GaCol::TargetX] = tx, r[GaCol::TargetY] = ty;
-        r[GaCol::TurnsToTarget] = (DistanzaPunti(x, y, tx, ty) + 29) / 30, r[GaCol::SearchTurns] = 15, r[GaCol::AircraftRecord] = record, r[GaCol::OriginX] = x, r[GaCol::OriginY] = y;
+        r[GaCol::InUse] = 1, r[GaCol::SpeedKmh] = 300, r[GaCol::AircraftCost] = kCost,
+        r[GaCol::Aircraft] = aircraft, r[GaCol::Order] = order, r[GaCol::InterceptPercent] = 30,
+        r[GaCol::EvasionRadius] = 300;
+        r[GaCol::OriginBase] = base, r[GaCol::DefaultEndurance] = 12, r[GaCol::UsableEndurance] = 10,
+        r[GaCol::X] = x, r[GaCol::Y] = y, r[GaCol::Step] = 30, r[GaCol::TargetX] = tx, r[GaCol::TargetY] = ty;
+        r[GaCol::TurnsToTarget] = (DistanzaPunti(x, y, tx, ty) + 29) / 30, r[GaCol::SearchTurns] = 15,
+        r[GaCol::AircraftRecord] = record, r[GaCol::OriginX] = x, r[GaCol::OriginY] = y;
         r[GaCol::Nation] = 2, r[GaCol::EvasionValue] = 11;
         g.gaNames(side)[n][1] = QStringLiteral("Linea %1").arg(record);
         return r;
@@ -86,7 +90,8 @@ TEST_F(AirHours, AirGroupsGoOutActAndComeHomeWithConsistentFiles) {
 
     // An Allied group of two destroyers lies at sea south-east of Palermo.
     Int16* gn = g.GnTableAlle[1];
-    gn[GnCol::InUse] = 1, gn[GnCol::MaxKnots] = 30, gn[GnCol::Ships] = 2, gn[GnCol::Order] = 2, gn[GnCol::Side] = 1, gn[GnCol::X] = 5300, gn[GnCol::Y] = 3300, gn[GnCol::Course] = 5;
+    gn[GnCol::InUse] = 1, gn[GnCol::MaxKnots] = 30, gn[GnCol::Ships] = 2, gn[GnCol::Order] = 2,
+    gn[GnCol::Side] = 1, gn[GnCol::X] = 5300, gn[GnCol::Y] = 3300, gn[GnCol::Course] = 5;
     gn[GnCol::Destroyers] = 2, gn[GnCol::HoursSinceFormed] = 5;
     testcampaign::appendShips(kAllies, {{.group = 1}, {.group = 1}});
     // An Axis bomber strikes Malta; an Axis scout looks for the group, which an Allied patrol covers.
@@ -95,7 +100,8 @@ TEST_F(AirHours, AirGroupsGoOutActAndComeHomeWithConsistentFiles) {
     aircraftLine(kPalermo, 2, 0, 3);
     aircraftLine(kMalta, 1, 2, 4);
     Int16* bomber = airGroup(kAxis, 1, kPalermo, 1, 6, kOrderBombing, mx, my);
-    bomber[GaCol::Bombs] = 2, bomber[GaCol::BombSize] = 50, bomber[GaCol::TargetBase] = kMalta, bomber[GaCol::InAction] = 6;
+    bomber[GaCol::Bombs] = 2, bomber[GaCol::BombSize] = 50, bomber[GaCol::TargetBase] = kMalta,
+    bomber[GaCol::InAction] = 6;
     Int16* scout = airGroup(kAxis, 2, kPalermo, 2, 3, kOrderRecon, 5300, 3300);
     Int16* patrol = airGroup(kAllies, 1, kMalta, 1, 4, kOrderCap, 5300, 3300);
     patrol[GaCol::CoveredGn] = 1;
@@ -111,7 +117,8 @@ TEST_F(AirHours, AirGroupsGoOutActAndComeHomeWithConsistentFiles) {
         ASSERT_TRUE(errors.messages.isEmpty()) << errors.messages.join("\n").toStdString();
         contacts += g.state(StateItem::Contacts);
         returned = returned || f.Label101.visible();
-        if (patrol[GaCol::InUse] == 1 && patrol[GaCol::Order] == kOrderCap && patrol[GaCol::OverTarget] == 1) {
+        if (patrol[GaCol::InUse] == 1 && patrol[GaCol::Order] == kOrderCap &&
+            patrol[GaCol::OverTarget] == 1) {
             patrolCovered = true;
             EXPECT_EQ(gn[GnCol::PatrolGroups], 1) << "hour " << hour;
             EXPECT_EQ(patrol[GaCol::X], gn[GnCol::X]);
@@ -121,12 +128,14 @@ TEST_F(AirHours, AirGroupsGoOutActAndComeHomeWithConsistentFiles) {
         // The contact board plays the bomber's attack as the attack window does: two aircraft
         // damaged, one shot down, the bombs gone and the group on its way home.
         const int count = openContactFile(20);
-        for (int n = firstRecordOfHour(count, g.state(StateItem::Contacts)); n <= count && g.state(StateItem::Contacts) > 0; ++n) {
+        for (int n = firstRecordOfHour(count, g.state(StateItem::Contacts));
+             n <= count && g.state(StateItem::Contacts) > 0; ++n) {
             const ContactRecord c = readContact(20, n);
             if (c.STC1 != 2 || c.STNSTACKLATO2 != 1 || bomber[GaCol::Order] != kOrderBombing) continue;
             EXPECT_EQ(c.STA1, kMalta);
             bomberAttacked = true;
-            bomber[GaCol::Damaged] = 2, bomber[GaCol::ShotDown] = 1, bomber[GaCol::Order] = kOrderReturn, bomber[GaCol::Bombs] = bomber[GaCol::BombSize] = 0;
+            bomber[GaCol::Damaged] = 2, bomber[GaCol::ShotDown] = 1, bomber[GaCol::Order] = kOrderReturn,
+            bomber[GaCol::Bombs] = bomber[GaCol::BombSize] = 0;
         }
         g.Files.close(20);
         // The players call the others home, the Allies by taking their group into port.

@@ -32,7 +32,8 @@ class HourAir : public ::testing::Test {
     // An air group in flight from (ox, oy) with n aircraft of the given cost.
     Int16* group(int side, int n, int order, int aircraft = 6, int ox = 1000, int oy = 3000) {
         Int16* r = G().gaTable(side)[n];
-        r[GaCol::InUse] = 1, r[GaCol::AircraftCost] = 7, r[GaCol::Aircraft] = aircraft, r[GaCol::Order] = order;
+        r[GaCol::InUse] = 1, r[GaCol::AircraftCost] = 7, r[GaCol::Aircraft] = aircraft,
+        r[GaCol::Order] = order;
         r[GaCol::X] = ox, r[GaCol::Y] = oy, r[GaCol::OriginX] = ox, r[GaCol::OriginY] = oy;
         return r;
     }
@@ -75,14 +76,16 @@ QByteArray words(std::initializer_list<int> values) {
 TEST_F(HourAir, AGroupFliesToItsTargetAndArrivesByTurns) {
     Globals& g = G();
     Int16* r = group(kAxis, 4, kOrderPatrol);
-    r[GaCol::Step] = 40, r[GaCol::TargetX] = 1000, r[GaCol::TargetY] = 1000, r[GaCol::TurnsToTarget] = 50; // 600 units an hour, 2000 to fly
+    r[GaCol::Step] = 40, r[GaCol::TargetX] = 1000, r[GaCol::TargetY] = 1000,
+    r[GaCol::TurnsToTarget] = 50; // 600 units an hour, 2000 to fly
     g.CurrentSide = kAxis;
     const int ys[] = {2400, 1800, 1200, 1000, 1000};
     for (int hour = 0; hour < 5; ++hour) {
         MuoviGAInVolo();
         EXPECT_EQ(r[GaCol::X], 1000);
         EXPECT_EQ(r[GaCol::Y], ys[hour]) << "hour " << hour + 1;
-        EXPECT_EQ(r[GaCol::OverTarget], hour >= 3 ? 1 : 0) << "on target from the fourth hour, when 60 turns pass 50";
+        EXPECT_EQ(r[GaCol::OverTarget], hour >= 3 ? 1 : 0)
+            << "on target from the fourth hour, when 60 turns pass 50";
         EXPECT_EQ(r[GaCol::TurnsFlown], std::min(15 * (hour + 1), 50));
         EXPECT_EQ(r[GaCol::FlightHours], hour + 1);
     }
@@ -112,7 +115,8 @@ TEST_F(HourAir, FlightHoursAndAircraftInActionByOrder) {
     Int16* home = group(kAllies, 4, kOrderReturn);
     Int16* free = group(kAllies, 5, kOrderRecon);
     free[GaCol::InUse] = 0;
-    for (Int16* r : {intercept, bomber, recon, home, free}) r[GaCol::TurnsToTarget] = 100, r[GaCol::InAction] = 5, r[GaCol::Step] = 10;
+    for (Int16* r : {intercept, bomber, recon, home, free})
+        r[GaCol::TurnsToTarget] = 100, r[GaCol::InAction] = 5, r[GaCol::Step] = 10;
     g.CurrentSide = kAllies;
     MuoviGAInVolo();
     EXPECT_EQ(intercept[GaCol::FlightHours], 4);
@@ -135,7 +139,8 @@ TEST_F(HourAir, WorstWeatherDamagesEveryGroupInFlightAndSendsItHome) {
     Int16* near = group(kAllies, 1, kOrderPatrol, 3);
     near[GaCol::Y] = 3350; // 350 from home: 5 in 100 by day
     Int16* far = group(kAxis, 1, kOrderPatrol, 4);
-    far[GaCol::Y] = 4250, far[GaCol::ShotDown] = 1, far[GaCol::Damaged] = 2, far[GaCol::Nation] = 2; // 1250 from home: 12 by day
+    far[GaCol::Y] = 4250, far[GaCol::ShotDown] = 1, far[GaCol::Damaged] = 2,
+    far[GaCol::Nation] = 2; // 1250 from home: 12 by day
     Int16* taking = group(kAllies, 2, kOrderTakeOff);
     ChosenDice dice({5, 6, 100, 12, 12, 60});
     FaseGA1();
@@ -172,8 +177,11 @@ TEST_F(HourAir, ItalianGroupsMayTurnBackAtNight) {
     Int16* fresh = group(kAxis, 3, kOrderPatrol);
     Int16* german = group(kAxis, 4, kOrderPatrol);
     Int16* allied = group(kAllies, 1, kOrderPatrol);
-    tired[GaCol::Nation] = lucky[GaCol::Nation] = fresh[GaCol::Nation] = 1, german[GaCol::Nation] = 2, allied[GaCol::Nation] = 1;
-    tired[GaCol::FlightHours] = lucky[GaCol::FlightHours] = german[GaCol::FlightHours] = allied[GaCol::FlightHours] = 4, fresh[GaCol::FlightHours] = 3;
+    tired[GaCol::Nation] = lucky[GaCol::Nation] = fresh[GaCol::Nation] = 1, german[GaCol::Nation] = 2,
+    allied[GaCol::Nation] = 1;
+    tired[GaCol::FlightHours] = lucky[GaCol::FlightHours] = german[GaCol::FlightHours] =
+        allied[GaCol::FlightHours] = 4,
+    fresh[GaCol::FlightHours] = 3;
     {
         ChosenDice dice({60, 61, 1});
         FaseGA1();
@@ -199,7 +207,8 @@ TEST_F(HourAir, FatigueSendsLongFlightsAndHeavyLossesHome) {
     Int16* fine = group(kAllies, 2, kOrderPatrol);
     Int16* losses = group(kAxis, 2, kOrderPatrol, 4);
     Int16* unused = group(kAllies, 3, kOrderPatrol);
-    allied[GaCol::FlightHours] = axis[GaCol::FlightHours] = 14, fine[GaCol::FlightHours] = 13, unused[GaCol::FlightHours] = 20, unused[GaCol::InUse] = 0;
+    allied[GaCol::FlightHours] = axis[GaCol::FlightHours] = 14, fine[GaCol::FlightHours] = 13,
+    unused[GaCol::FlightHours] = 20, unused[GaCol::InUse] = 0;
     losses[GaCol::Damaged] = 3, losses[GaCol::ShotDown] = 2, losses[GaCol::FlightHours] = 1; // t = 6
     {
         ChosenDice dice({14, 15, 7});
@@ -228,7 +237,8 @@ TEST_F(HourAir, LandingBooksLossesIntoTheFileTheBaseAndThePoints) {
     Int16* r = group(kAxis, 5, kOrderReturn);
     r[GaCol::Damaged] = 2, r[GaCol::ShotDown] = 1, r[GaCol::OriginBase] = 3, r[GaCol::AircraftRecord] = 2;
     g.GaNamesAsse[5][1] = QStringLiteral("SM.79");
-    g.BaseTable[3][BaseCol::AircraftInFlight] = 6, g.BaseTable[3][BaseCol::AircraftPresent] = 20, g.BaseTable[3][BaseCol::AircraftLostValue] = 1;
+    g.BaseTable[3][BaseCol::AircraftInFlight] = 6, g.BaseTable[3][BaseCol::AircraftPresent] = 20,
+    g.BaseTable[3][BaseCol::AircraftLostValue] = 1;
     g.setState(StateItem::AirPointsLostAsse, 5);
     ChosenDice dice({49, 50});
     FaseGAx();
@@ -256,7 +266,8 @@ TEST_F(HourAir, ACarrierGroupLandsOnItsCarrier) {
     const QString path = carrierAircraftFilePath(QStringLiteral("P1"));
     aircraftLine(path, 1, 0, 9, 0);
     Int16* r = group(kAllies, 2, kOrderReturn, 9);
-    r[GaCol::Damaged] = 1, r[GaCol::ShotDown] = 2, r[GaCol::CarrierNumber] = 2, r[GaCol::AircraftRecord] = 1, r[GaCol::CarrierGroup] = 1, r[GaCol::OriginBase] = 14;
+    r[GaCol::Damaged] = 1, r[GaCol::ShotDown] = 2, r[GaCol::CarrierNumber] = 2, r[GaCol::AircraftRecord] = 1,
+    r[GaCol::CarrierGroup] = 1, r[GaCol::OriginBase] = 14;
     g.GaNamesAlle[2][2] = QStringLiteral("P1 ");
     g.BaseTable[14][BaseCol::AircraftInFlight] = 9;
     ChosenDice dice({1});
@@ -280,8 +291,10 @@ TEST_F(HourAir, LandingKeepsThreeDigitCountsAndClampsEveryBase) {
     aircraftLine(baseAircraftFilePath(2), 1, 0, 4, 0);
     Int16* a = group(kAxis, 1, kOrderReturn, 10);
     Int16* b = group(kAxis, 2, kOrderReturn, 4);
-    a[GaCol::OriginBase] = 1, a[GaCol::AircraftRecord] = 1, b[GaCol::OriginBase] = 2, b[GaCol::AircraftRecord] = 1;
-    g.BaseTable[1][BaseCol::AircraftInFlight] = 3, g.BaseTable[2][BaseCol::AircraftInFlight] = 2, g.BaseTable[5][BaseCol::AircraftInFlight] = -1;
+    a[GaCol::OriginBase] = 1, a[GaCol::AircraftRecord] = 1, b[GaCol::OriginBase] = 2,
+    b[GaCol::AircraftRecord] = 1;
+    g.BaseTable[1][BaseCol::AircraftInFlight] = 3, g.BaseTable[2][BaseCol::AircraftInFlight] = 2,
+    g.BaseTable[5][BaseCol::AircraftInFlight] = -1;
     FaseGAx();
     const AircraftRecord r = aircraftAt(baseAircraftFilePath(1), 1);
     EXPECT_EQ(r.text(aircraft::Pronti), "105");
@@ -316,7 +329,9 @@ TEST_F(HourAir, APatrolStaysOverItsGroupAndIsSentHomeBeyondItsRadius) {
     // Speed 320 and endurance 12: a radius of 1000 around (1000, 1000).
     Int16* near = group(kAllies, 3, kOrderCap, 2, 1000, 1000);
     Int16* short_ = group(kAllies, 4, kOrderCap, 2, 1000, 1000);
-    for (Int16* r : {near, short_}) r[GaCol::SpeedKmh] = 320, r[GaCol::DefaultEndurance] = 12, r[GaCol::CoveredGn] = 5, r[GaCol::TurnsFlown] = r[GaCol::TurnsToTarget] = 30;
+    for (Int16* r : {near, short_})
+        r[GaCol::SpeedKmh] = 320, r[GaCol::DefaultEndurance] = 12, r[GaCol::CoveredGn] = 5,
+        r[GaCol::TurnsFlown] = r[GaCol::TurnsToTarget] = 30;
     near[GaCol::SearchTurns] = 5, near[GaCol::InterceptPercent] = 20;
     short_[GaCol::DefaultEndurance] = 5; // radius 400
     g.CurrentSide = kAllies;
@@ -339,9 +354,12 @@ TEST_F(HourAir, APatrolStaysOverItsGroupAndIsSentHomeBeyondItsRadius) {
 TEST_F(HourAir, APatrolWhoseGroupIsGoneGoesHomeAndDoesNothingElse) {
     Globals& g = G();
     Int16* gone = g.GnTableAsse[6];
-    gone[GnCol::X] = 1100, gone[GnCol::Y] = 1000, gone[GnCol::HoursSinceFormed] = 3; // disbanded: column 1 is 0
+    gone[GnCol::X] = 1100, gone[GnCol::Y] = 1000,
+    gone[GnCol::HoursSinceFormed] = 3; // disbanded: column 1 is 0
     Int16* r = group(kAxis, 1, kOrderCap, 4, 1000, 1000);
-    r[GaCol::SpeedKmh] = 320, r[GaCol::DefaultEndurance] = 12, r[GaCol::CoveredGn] = 6, r[GaCol::TurnsFlown] = r[GaCol::TurnsToTarget] = 15, r[GaCol::SearchTurns] = 15, r[GaCol::InterceptPercent] = 50;
+    r[GaCol::SpeedKmh] = 320, r[GaCol::DefaultEndurance] = 12, r[GaCol::CoveredGn] = 6,
+    r[GaCol::TurnsFlown] = r[GaCol::TurnsToTarget] = 15, r[GaCol::SearchTurns] = 15,
+    r[GaCol::InterceptPercent] = 50;
     g.CurrentSide = kAxis;
     ChosenDice none({});
     PattugliaCAP();
@@ -359,9 +377,11 @@ TEST_F(HourAir, APatrolWhoseGroupIsGoneGoesHomeAndDoesNothingElse) {
 TEST_F(HourAir, AScoutFindsAGroupWithASuccessRollAndNotWithAFailure) {
     Globals& g = G();
     Int16* enemy = g.GnTableAsse[8];
-    enemy[GnCol::InUse] = 1, enemy[GnCol::Type] = 9, enemy[GnCol::Ships] = 3, enemy[GnCol::X] = 5100, enemy[GnCol::Y] = 2000, enemy[GnCol::Course] = 5;
+    enemy[GnCol::InUse] = 1, enemy[GnCol::Type] = 9, enemy[GnCol::Ships] = 3, enemy[GnCol::X] = 5100,
+    enemy[GnCol::Y] = 2000, enemy[GnCol::Course] = 5;
     Int16* r = group(kAllies, 2, kOrderRecon, 1, 5000, 2000);
-    r[GaCol::OverTarget] = 1, r[GaCol::EvasionRadius] = 300, r[GaCol::SearchTurns] = 15, r[GaCol::InterceptPercent] = 20, r[GaCol::EvasionValue] = 11; // succeeds below 35
+    r[GaCol::OverTarget] = 1, r[GaCol::EvasionRadius] = 300, r[GaCol::SearchTurns] = 15,
+    r[GaCol::InterceptPercent] = 20, r[GaCol::EvasionValue] = 11; // succeeds below 35
     g.CurrentSide = kAllies;
     {
         ChosenDice fail({35});
@@ -393,10 +413,12 @@ TEST_F(HourAir, AScoutOverAPatrolledGroupMayBeIntercepted) {
     FrmMain& f = platform::form<FrmMain>(); // the campaign open in the main window
     f.Label17.setCaption(QStringLiteral("GA2: "));
     Int16* enemy = g.GnTableAlle[3];
-    enemy[GnCol::InUse] = 1, enemy[GnCol::Type] = 9, enemy[GnCol::Ships] = 3, enemy[GnCol::X] = 5100, enemy[GnCol::Y] = 2000, enemy[GnCol::Course] = 5;
+    enemy[GnCol::InUse] = 1, enemy[GnCol::Type] = 9, enemy[GnCol::Ships] = 3, enemy[GnCol::X] = 5100,
+    enemy[GnCol::Y] = 2000, enemy[GnCol::Course] = 5;
     enemy[GnCol::PatrolGroups] = 1;
     Int16* r = group(kAxis, 2, kOrderRecon, 5, 5000, 2000);
-    r[GaCol::OverTarget] = 1, r[GaCol::EvasionRadius] = 300, r[GaCol::SearchTurns] = 15, r[GaCol::InterceptPercent] = 20, r[GaCol::Damaged] = 2;
+    r[GaCol::OverTarget] = 1, r[GaCol::EvasionRadius] = 300, r[GaCol::SearchTurns] = 15,
+    r[GaCol::InterceptPercent] = 20, r[GaCol::Damaged] = 2;
     g.CurrentSide = kAxis;
     // Three search rolls: the first succeeds (a sighting that fails, then the interception roll
     // of 10), the others still count.
@@ -437,9 +459,11 @@ TEST_F(HourAir, ABombardingGroupOnAnEnemyBaseWritesOneActivityAndOneContact) {
     Globals& g = G();
     const int bx = g.BaseMapXY[3][1], by = g.BaseMapXY[3][2];
     Int16* gn = g.GnTableAlle[2];
-    gn[GnCol::InUse] = 1, gn[GnCol::Ships] = 3, gn[GnCol::Fires] = 1, gn[GnCol::Order] = 4, gn[GnCol::Knots] = 20, gn[GnCol::X] = bx + 180, gn[GnCol::Y] = by;
+    gn[GnCol::InUse] = 1, gn[GnCol::Ships] = 3, gn[GnCol::Fires] = 1, gn[GnCol::Order] = 4,
+    gn[GnCol::Knots] = 20, gn[GnCol::X] = bx + 180, gn[GnCol::Y] = by;
     Int16* away = g.GnTableAlle[3];
-    away[GnCol::InUse] = 1, away[GnCol::Order] = 4, away[GnCol::X] = 100, away[GnCol::Y] = 100, away[GnCol::BombardedBase] = 9;
+    away[GnCol::InUse] = 1, away[GnCol::Order] = 4, away[GnCol::X] = 100, away[GnCol::Y] = 100,
+    away[GnCol::BombardedBase] = 9;
     Int16* disbanded = g.GnTableAlle[4];
     disbanded[GnCol::Order] = 4, disbanded[GnCol::X] = bx, disbanded[GnCol::Y] = by;
     g.CurrentSide = kAllies;
@@ -458,9 +482,11 @@ TEST_F(HourAir, ABombardingGroupOnAnEnemyBaseWritesOneActivityAndOneContact) {
 TEST_F(HourAir, TheAxisBombardsOnlyMalta) {
     Globals& g = G();
     Int16* onBs = g.GnTableAsse[1];
-    onBs[GnCol::InUse] = 1, onBs[GnCol::Order] = 4, onBs[GnCol::X] = g.BaseMapXY[13][1], onBs[GnCol::Y] = g.BaseMapXY[13][2];
+    onBs[GnCol::InUse] = 1, onBs[GnCol::Order] = 4, onBs[GnCol::X] = g.BaseMapXY[13][1],
+    onBs[GnCol::Y] = g.BaseMapXY[13][2];
     Int16* malta = g.GnTableAsse[2];
-    malta[GnCol::InUse] = 1, malta[GnCol::Order] = 4, malta[GnCol::X] = g.BaseMapXY[12][1] + 30, malta[GnCol::Y] = g.BaseMapXY[12][2] + 40;
+    malta[GnCol::InUse] = 1, malta[GnCol::Order] = 4, malta[GnCol::X] = g.BaseMapXY[12][1] + 30,
+    malta[GnCol::Y] = g.BaseMapXY[12][2] + 40;
     g.CurrentSide = kAxis;
     ChosenDice dice({5});
     ContattiGNOra();

@@ -34,9 +34,12 @@ TEST_F(HourBases, DamagedBasesRepairWithTheirPoints) {
     Globals& g = G();
     // With 40 set-up points: TARANTO level 1, 5% damage, 200 points; NAPOLI level 0; PALERMO
     // level 2 with 103 points, one above what a base keeps.
-    g.BaseLevel[1] = 1, g.BaseTable[1][BaseCol::DamagePercent] = 5, g.BaseTable[1][BaseCol::PointsArrived] = 160;
-    g.BaseLevel[2] = 0, g.BaseTable[2][BaseCol::DamagePercent] = 3, g.BaseTable[2][BaseCol::PointsArrived] = 500;
-    g.BaseLevel[3] = 2, g.BaseTable[3][BaseCol::DamagePercent] = 10, g.BaseTable[3][BaseCol::PointsArrived] = 63;
+    g.BaseLevel[1] = 1, g.BaseTable[1][BaseCol::DamagePercent] = 5,
+    g.BaseTable[1][BaseCol::PointsArrived] = 160;
+    g.BaseLevel[2] = 0, g.BaseTable[2][BaseCol::DamagePercent] = 3,
+    g.BaseTable[2][BaseCol::PointsArrived] = 500;
+    g.BaseLevel[3] = 2, g.BaseTable[3][BaseCol::DamagePercent] = 10,
+    g.BaseTable[3][BaseCol::PointsArrived] = 63;
     g.CurrentSide = kAxis;
     ChosenDice dice(QList<int>{69, 1, 70, 1, 1, 1, 1} + QList<int>(12, 1) + QList<int>{34} +
                     QList<int>(18, 1));

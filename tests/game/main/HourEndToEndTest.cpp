@@ -28,8 +28,10 @@ struct Group {
 // A group in use under way, its row consistent with its ships.
 void placeGroup(const Group& grp) {
     Int16* r = G().gnTable(grp.side)[grp.number];
-    r[GnCol::InUse] = 1, r[GnCol::MaxKnots] = 30, r[GnCol::Ships] = int(grp.ships.size()), r[GnCol::MinOperativity] = 100, r[GnCol::Order] = 1, r[GnCol::Side] = grp.side, r[GnCol::UnderWay] = 1;
-    r[GnCol::Knots] = grp.knots, r[GnCol::Step] = 10 * grp.knots, r[GnCol::Course] = grp.course, r[GnCol::RouteHours] = grp.routeHours;
+    r[GnCol::InUse] = 1, r[GnCol::MaxKnots] = 30, r[GnCol::Ships] = int(grp.ships.size()),
+    r[GnCol::MinOperativity] = 100, r[GnCol::Order] = 1, r[GnCol::Side] = grp.side, r[GnCol::UnderWay] = 1;
+    r[GnCol::Knots] = grp.knots, r[GnCol::Step] = 10 * grp.knots, r[GnCol::Course] = grp.course,
+    r[GnCol::RouteHours] = grp.routeHours;
     r[GnCol::X] = grp.x, r[GnCol::Y] = grp.y;
     for (const QString& type : grp.ships) r[35 + classGroupOf(type) - 1] += 1;
 }

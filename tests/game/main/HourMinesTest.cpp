@@ -18,7 +18,8 @@ class MinePasses : public ::testing::Test {
         g.MineFields[3][kAxis] = 50;
         g.MineFields[3][kAllies] = 40;
         Int16* row = g.GnTableAlle[1];
-        row[GnCol::InUse] = 1, row[GnCol::X] = 1500, row[GnCol::Y] = 1500, row[GnCol::Destroyers] = 2, row[GnCol::MinorWarships] = 1;
+        row[GnCol::InUse] = 1, row[GnCol::X] = 1500, row[GnCol::Y] = 1500, row[GnCol::Destroyers] = 2,
+        row[GnCol::MinorWarships] = 1;
     }
     static QList<int> faces(int n, int face) { return QList<int>(n, face); }
     CampaignFolder campaign;
@@ -61,7 +62,8 @@ TEST_F(MinePasses, OnlyAGroupInsideAFieldOnTheMapRolls) {
     {
         ChosenDice none({});
         for (auto [x, y, route] : {std::tuple{1000, 1500, 0}, {1500, 2000, 0}, {1500, 1500, 1}}) {
-            g.GnTableAlle[1][GnCol::X] = x, g.GnTableAlle[1][GnCol::Y] = y, g.GnTableAlle[1][GnCol::OffMap] = route;
+            g.GnTableAlle[1][GnCol::X] = x, g.GnTableAlle[1][GnCol::Y] = y,
+            g.GnTableAlle[1][GnCol::OffMap] = route;
             ColpiMine();
         }
     }

@@ -170,7 +170,9 @@ TEST_F(ShipPasses, CarrierAirGroupsFollowTheirCarriersAndAreRecalled) {
     g.GnTableAlle[2][GnCol::InUse] = 1, g.GnTableAlle[2][GnCol::OffMap] = 1; // on the Gibraltar route
     g.GnTableAlle[3][GnCol::InUse] = 1, g.GnTableAlle[3][GnCol::X] = 5000, g.GnTableAlle[3][GnCol::Y] = 3000;
     for (auto [a, gn, x] : {std::tuple{1, 2, 900}, {2, 3, 5750}, {3, 3, 5751}}) {
-        air[a][GaCol::InUse] = 1, air[a][GaCol::CarrierGroup] = 1, air[a][GaCol::CarrierGn] = gn, air[a][GaCol::SpeedKmh] = 300, air[a][GaCol::DefaultEndurance] = 10, air[a][GaCol::Order] = kOrderPatrol;
+        air[a][GaCol::InUse] = 1, air[a][GaCol::CarrierGroup] = 1, air[a][GaCol::CarrierGn] = gn,
+        air[a][GaCol::SpeedKmh] = 300, air[a][GaCol::DefaultEndurance] = 10,
+        air[a][GaCol::Order] = kOrderPatrol;
         air[a][GaCol::X] = x, air[a][GaCol::Y] = 3000;
     }
     BordiMappaGA();

@@ -87,10 +87,13 @@ TEST(HourStart, GroupTypesAndPeriscopeDepth) {
     CampaignFolder campaign;
     Globals& g = G();
     GroupTable& t = g.GnTableAsse;
-    t[1][GnCol::InUse] = 1, t[1][GnCol::Ships] = 2, t[1][GnCol::Submarines] = 2, t[1][GnCol::Knots] = 6, t[1][GnCol::Nation] = 1; // two Italian submarines
-    t[2][GnCol::InUse] = 1, t[2][GnCol::Ships] = 2, t[2][GnCol::Submarines] = 1, t[2][GnCol::Destroyers] = 1, t[2][GnCol::Periscope] = 1; // a submarine and a destroyer
-    t[3][GnCol::InUse] = 1, t[3][GnCol::Ships] = 2, t[3][GnCol::Submarines] = 2, t[3][GnCol::Fires] = 1, t[3][GnCol::Periscope] = 1;  // submarines on fire
-    t[4][GnCol::InUse] = 1, t[4][GnCol::Ships] = 2, t[4][GnCol::Carriers] = 2;                             // two carriers
+    t[1][GnCol::InUse] = 1, t[1][GnCol::Ships] = 2, t[1][GnCol::Submarines] = 2, t[1][GnCol::Knots] = 6,
+    t[1][GnCol::Nation] = 1; // two Italian submarines
+    t[2][GnCol::InUse] = 1, t[2][GnCol::Ships] = 2, t[2][GnCol::Submarines] = 1, t[2][GnCol::Destroyers] = 1,
+    t[2][GnCol::Periscope] = 1; // a submarine and a destroyer
+    t[3][GnCol::InUse] = 1, t[3][GnCol::Ships] = 2, t[3][GnCol::Submarines] = 2, t[3][GnCol::Fires] = 1,
+    t[3][GnCol::Periscope] = 1;                                                // submarines on fire
+    t[4][GnCol::InUse] = 1, t[4][GnCol::Ships] = 2, t[4][GnCol::Carriers] = 2; // two carriers
     g.CurrentSide = kAxis;
     g.DayFlag = 0; // at night no periscope roll at all
     groupTypesOfSide();

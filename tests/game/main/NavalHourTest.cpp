@@ -27,8 +27,10 @@ class NavalHour : public ::testing::Test {
                  int knots = 10) {
         Int16* r = G().gnTable(side)[n];
         for (int c = 1; c <= kGroupColumns; ++c) r[c] = 0;
-        r[GnCol::InUse] = 1, r[GnCol::Ships] = 5, r[GnCol::MinOperativity] = 50, r[GnCol::X] = x, r[GnCol::Y] = y;
-        r[GnCol::Course] = course, r[GnCol::Step] = step, r[GnCol::RouteHours] = routeHours, r[GnCol::Knots] = knots;
+        r[GnCol::InUse] = 1, r[GnCol::Ships] = 5, r[GnCol::MinOperativity] = 50, r[GnCol::X] = x,
+        r[GnCol::Y] = y;
+        r[GnCol::Course] = course, r[GnCol::Step] = step, r[GnCol::RouteHours] = routeHours,
+        r[GnCol::Knots] = knots;
         return r;
     }
     void move(int side) {

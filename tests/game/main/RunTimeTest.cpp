@@ -39,7 +39,8 @@ class HourButton : public ::testing::Test {
     // ships, as the passes that rebuild it from them find it.
     Int16* group(int side, int n, int x, int y, int aircraftAShip = 0) {
         Int16* r = G().gnTable(side)[n];
-        r[GnCol::InUse] = 1, r[GnCol::MaxKnots] = 30, r[GnCol::Ships] = 2, r[GnCol::MinOperativity] = 100, r[GnCol::Destroyers] = 2, r[GnCol::X] = x, r[GnCol::Y] = y;
+        r[GnCol::InUse] = 1, r[GnCol::MaxKnots] = 30, r[GnCol::Ships] = 2, r[GnCol::MinOperativity] = 100,
+        r[GnCol::Destroyers] = 2, r[GnCol::X] = x, r[GnCol::Y] = y;
         r[GnCol::CapAircraft] = 2 * aircraftAShip, r[GnCol::CapLevel] = aircraftAShip > 0 ? 1 : 0;
         for (int i = 0; i < 2; ++i)
             ships[side - 1] << testcampaign::Ship{.group = n, .aircraft = aircraftAShip};
@@ -180,7 +181,8 @@ TEST_F(HourButton, EndOfDayAndMineDecayAndEveryProgressPoint) {
 
 TEST_F(HourButton, AlarmsOfTheHour) {
     Int16* stops = group(kAllies, 1, 8500, 4500);
-    stops[GnCol::Step] = 100, stops[GnCol::Course] = 5, stops[GnCol::RouteHours] = 1, stops[GnCol::Knots] = 10;
+    stops[GnCol::Step] = 100, stops[GnCol::Course] = 5, stops[GnCol::RouteHours] = 1,
+    stops[GnCol::Knots] = 10;
     FrmMain& f = open({.hour = 10});
     SteadyDice dice(50);
     onStep = [](const QString& s) {
@@ -235,9 +237,10 @@ TEST_F(HourButton, ContactsHoldTheHourButtonUntilTheContactButton) {
 
 TEST_F(HourButton, AFailingPhaseLeavesTheCampaignAsItWas) {
     Int16* sailing = group(kAllies, 1, 8500, 4500);
-    sailing[GnCol::Step] = 100, sailing[GnCol::Course] = 5, sailing[GnCol::RouteHours] = 6, sailing[GnCol::Knots] = 10;
-    group(kAxis, 1, 5844 + 500, 4021); // 500 from MALTA HQ's look-out point
-    G().BaseTable[12][BaseCol::SightingValue] = 19;        // which sees it as well as it hides: an activity
+    sailing[GnCol::Step] = 100, sailing[GnCol::Course] = 5, sailing[GnCol::RouteHours] = 6,
+    sailing[GnCol::Knots] = 10;
+    group(kAxis, 1, 5844 + 500, 4021);              // 500 from MALTA HQ's look-out point
+    G().BaseTable[12][BaseCol::SightingValue] = 19; // which sees it as well as it hides: an activity
     FrmMain& f = open({.hour = 10, .weather = 1});
     const QByteArray before = campaignBytes();
     const Int16 x = G().GnTableAlle[1][GnCol::X];

@@ -44,7 +44,8 @@ void expectConsistent(int press) {
         }
         g.Files.close(kChannelShips);
         lostShips += lostOfSide;
-        EXPECT_EQ(g.state(StateItem::sideItem(side, StateItem::ShipsLostAlle)), lostOfSide) << press << " " << side;
+        EXPECT_EQ(g.state(StateItem::sideItem(side, StateItem::ShipsLostAlle)), lostOfSide)
+            << press << " " << side;
         const bool allies = side == kAllies;
         for (int b = allies ? 12 : 1; b <= (allies ? 15 : 11); ++b)
             EXPECT_EQ(g.BaseTable[b][BaseCol::ShipsPresent], inPort[b]) << "hour " << press << " base " << b;
@@ -73,7 +74,8 @@ TEST(ShipHourEndToEnd, ThreeDaysOfPortsMinesFiresAndRepairs) {
     // An Allied group of three destroyers steams east into mine field 5, off Malta, which holds 20
     // Axis mines; an Axis cruiser burns and sinks alone in its group. MALTA HQ is damaged.
     Int16* crossing = g.GnTableAlle[3];
-    crossing[GnCol::InUse] = 1, crossing[GnCol::Ships] = 3, crossing[GnCol::X] = 5600, crossing[GnCol::Y] = 3800, crossing[GnCol::Course] = 5;
+    crossing[GnCol::InUse] = 1, crossing[GnCol::Ships] = 3, crossing[GnCol::X] = 5600,
+    crossing[GnCol::Y] = 3800, crossing[GnCol::Course] = 5;
     crossing[GnCol::Knots] = 10, crossing[GnCol::Step] = 100, crossing[GnCol::RouteHours] = 10;
     Int16* doomed = g.GnTableAsse[2];
     doomed[GnCol::InUse] = 1, doomed[GnCol::Ships] = 1, doomed[GnCol::X] = 9000, doomed[GnCol::Y] = 5000;
