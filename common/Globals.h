@@ -10,8 +10,14 @@
 #include "platform/Files.h"
 #include "platform/Numbers.h"
 
+#include <QDateTime>
+#include <QHash>
+#include <QImage>
 #include <QSet>
 #include <QString>
+
+#include <array>
+#include <vector>
 
 namespace platform {
 class PictureBox;
@@ -179,9 +185,10 @@ struct Globals {
     QString MapPicturePath;
     QString SeaBedPicturePath;
     QString DayNightIconName;
-    // The main window's map picture, for the drawing routines and the land test (null while no
-    // campaign is open).
+    // The main window's map picture, for the drawing routines (null while no window shows the map).
     platform::PictureBox* MapPicture = nullptr;
+    // The clean map of the hour (MapPicturePath), whose colours the land test reads.
+    QImage MapImage;
     // Picture files already reported missing in this run.
     QSet<QString> MissingPictures;
 
@@ -267,6 +274,33 @@ struct Globals {
 
     // ---------------------------------------------------------------- files
     platform::Channels Files;
+
+    // ---------------------------------------------------------------- what the rules keep
+    // Kept here so that they go with the campaign: resetGlobals() clears them.
+    struct DecodedPicture {
+        QDateTime modified;
+        qint64 size = 0;
+        QImage image;
+    };
+    // Pictures decoded from their files, by disk path.
+    QHash<QString, DecodedPicture> PictureCache;
+    // The table saves held back by an open SaveBatch.
+    bool SaveBatchOpen = false;
+    std::vector<void (*)()> SavesDue;
+    // Ship records written since the program started, so that a scan of a ship file knows when it
+    // is out of date.
+    long long ShipRecordWrites = 0;
+    // The record numbers of each naval group's ships in a side's ship file, as the hour last
+    // scanned them.
+    struct GroupShipIndex {
+        int side = 0;
+        QString path;
+        int count = -1;
+        int lastGroup = 0;
+        long long writes = -1;
+        std::array<std::vector<int>, kGroups + 1> records;
+    };
+    GroupShipIndex HourGroupShips;
 
     // Side tables by side number (1 Allies, 2 Axis).
     GroupTable& gnTable(int side) { return side == kAxis ? GnTableAsse : GnTableAlle; }

@@ -4,7 +4,10 @@
 #include "Pictures.h"
 #include "common/Dice.h"
 #include "common/RangeRules.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
+
+#include <cmath>
 
 namespace {
 platform::PictureBox* map() {
@@ -60,7 +63,19 @@ void arriveAt(int base) {
 } // namespace
 
 long mapColour(int x, int y) {
-    return map() ? map()->point(x, y) : -1;
+    const QImage& m = G().MapImage;
+    if (m.isNull()) return -1;
+    // The pixel under a point, as the map picture scales it.
+    const int px = int(std::floor(double(x) * m.width() / kMapWidth));
+    const int py = int(std::floor(double(y) * m.height() / kMapHeight));
+    if (px < 0 || py < 0 || px >= m.width() || py >= m.height()) return -1;
+    return platform::fromQColor(QColor(m.pixel(px, py)));
+}
+
+const QImage& reloadCleanMap() {
+    Globals& g = G();
+    g.MapImage = designPicture(g.MapPicturePath);
+    return g.MapImage;
 }
 
 void MuoviGN() {
@@ -244,5 +259,6 @@ void CerchioMissione() {
 }
 
 void RicaricaMappa() {
-    if (map()) loadPictureInto(*map(), G().MapPicturePath);
+    const QImage& clean = reloadCleanMap();
+    if (map()) map()->setPicture(clean);
 }

@@ -1,9 +1,15 @@
 // The common marks of the campaign map and the hourly step of one naval group: its move along its
 // course, the land test by the colour of the map, and the run beyond the Gibraltar and Alexandria
-// edges. The routines work on the working naval group (GnPosX, GnPosY, ... in the state object) and
-// draw on the main window's map picture (MapPicture); with no map picture they draw nothing and
-// every point is land.
+// edges. The routines work on the working naval group (GnPosX, GnPosY, ... in the state object).
+// The land test reads the clean map of the hour that the game holds (MapImage); the marks are drawn
+// on the main window's map picture (MapPicture) and are left out when no window shows the map.
 #pragma once
+
+#include <QImage>
+
+// The map's own units: the map picture spans 0..kMapWidth by 0..kMapHeight, whatever its pixels.
+constexpr int kMapWidth = 15250;
+constexpr int kMapHeight = 6930;
 
 // Sea point of the map whose colour is the sea colour of the land test.
 constexpr int kSeaReferenceX = 12210;
@@ -26,5 +32,7 @@ void DisegnaSegnoMappa();
 void CerchioMissione();
 void RicaricaMappa();
 
-// The colour of a map point (-1 outside the picture or with no map).
+// The colour of a point of the clean map (-1 outside the picture or with no map).
 long mapColour(int x, int y);
+// The clean map of the hour (MapPicturePath), read again from its file when the file changed.
+const QImage& reloadCleanMap();

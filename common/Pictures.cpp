@@ -2,30 +2,23 @@
 
 #include "Globals.h"
 #include "platform/Controls.h"
-#include "platform/Dialogs.h"
+#include "Messages.h"
 #include "platform/Files.h"
 
-#include <QDateTime>
 #include <QFileInfo>
-#include <QHash>
 
 namespace {
 void reportMissing(const QString& path) {
     if (G().MissingPictures.contains(path)) return;
     G().MissingPictures.insert(path);
-    platform::showError(QStringLiteral("Immagine mancante o illeggibile: %1").arg(path));
+    reportProblem(QStringLiteral("Immagine mancante o illeggibile: %1").arg(path));
 }
 } // namespace
 
 QImage designPicture(const QString& path) {
     // The map is put back several times an hour; a picture is decoded again only when its file
     // changed.
-    struct Decoded {
-        QDateTime modified;
-        qint64 size;
-        QImage image;
-    };
-    static QHash<QString, Decoded> decoded;
+    auto& decoded = G().PictureCache;
     const QString disk = platform::diskPath(path);
     const QFileInfo file(disk);
     if (!file.exists() || !file.isFile()) {

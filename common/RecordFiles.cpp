@@ -47,25 +47,18 @@ void readShip(int channel, int record) {
     recordformat::readRecord(G().Files.random(channel), record, G().ShipRecordBuffer);
 }
 
-namespace {
-long long& writes() {
-    static long long n = 0;
-    return n;
-}
-} // namespace
-
 void writeShip(int channel, int record) {
-    ++writes();
+    ++G().ShipRecordWrites;
     recordformat::writeRecord(G().Files.random(channel), record, G().ShipRecordBuffer);
 }
 
 int appendShip(int channel) {
-    ++writes();
+    ++G().ShipRecordWrites;
     return recordformat::appendRecord(G().Files.random(channel), G().ShipRecordBuffer);
 }
 
 long long shipRecordWrites() {
-    return writes();
+    return G().ShipRecordWrites;
 }
 
 int openAircraftFile(int channel, const QString& path, int side) {

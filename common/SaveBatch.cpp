@@ -1,41 +1,33 @@
 #include "SaveBatch.h"
 
+#include "Globals.h"
+
 #include <algorithm>
 #include <stdexcept>
-#include <vector>
-
-namespace {
-struct Batch {
-    bool open = false;
-    std::vector<void (*)()> due;
-};
-Batch& batch() {
-    static Batch b;
-    return b;
-}
-} // namespace
 
 SaveBatch::SaveBatch() {
-    if (batch().open) throw std::logic_error("SaveBatch: a batch is already open");
-    batch().open = true;
-    batch().due.clear();
+    Globals& g = G();
+    if (g.SaveBatchOpen) throw std::logic_error("SaveBatch: a batch is already open");
+    g.SaveBatchOpen = true;
+    g.SavesDue.clear();
 }
 
 SaveBatch::~SaveBatch() {
-    batch().open = false;
-    batch().due.clear();
+    G().SaveBatchOpen = false;
+    G().SavesDue.clear();
 }
 
 void SaveBatch::commit() {
-    const std::vector<void (*)()> due = std::move(batch().due);
-    batch().due.clear();
-    batch().open = false;
+    Globals& g = G();
+    const std::vector<void (*)()> due = std::move(g.SavesDue);
+    g.SavesDue.clear();
+    g.SaveBatchOpen = false;
     for (auto saver : due) saver();
 }
 
 bool holdSave(void (*saver)()) {
-    Batch& b = batch();
-    if (!b.open) return false;
-    if (std::find(b.due.begin(), b.due.end(), saver) == b.due.end()) b.due.push_back(saver);
+    Globals& g = G();
+    if (!g.SaveBatchOpen) return false;
+    if (std::find(g.SavesDue.begin(), g.SavesDue.end(), saver) == g.SavesDue.end()) g.SavesDue.push_back(saver);
     return true;
 }

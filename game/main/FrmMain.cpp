@@ -1,13 +1,13 @@
 #include "FrmMain.h"
 
+#include "CampaignOpen.h"
 #include "MapPanels.h"
 #include "common/BaseTable.h"
-#include "common/CampaignSetup.h"
 #include "common/Globals.h"
 #include "common/GroupTables.h"
 #include "common/MapRoutines.h"
+#include "common/Messages.h"
 #include "common/Pictures.h"
-#include "common/ReferenceLists.h"
 #include "game/start/FrmGame.h"
 #include "platform/Dialogs.h"
 
@@ -20,7 +20,13 @@ FrmMain::FrmMain() : Form(QStringLiteral("FrmMain")) {
 }
 
 FrmMain::~FrmMain() {
+    releaseSeams();
+}
+
+void FrmMain::releaseSeams() {
     if (G().MapPicture == &PicBitMap) G().MapPicture = nullptr;
+    if (messageLineOwner_) setMessageLineSinks({}, {});
+    messageLineOwner_ = false;
 }
 
 void FrmMain::wireHandlers() {
@@ -56,9 +62,6 @@ void FrmMain::Form_Resize() {
 void FrmMain::Form_Load() {
     Globals& g = G();
     setWindowState(2);
-    g.CurrentSide = 0;
-    g.BasesMode = 0;
-    g.NavalMode = 0;
 
     g.WeatherEffectNames[0] = QStringLiteral(" ");
     g.WeatherEffectNames[1] = QStringLiteral("                                    Aerei -1 ");
@@ -69,24 +72,20 @@ void FrmMain::Form_Load() {
     g.WeatherStateNames[2] = QStringLiteral("     Poca      Grosso      Forte");
     g.WeatherStateNames[3] = QStringLiteral("   Pessima    Agitato     Bufera");
 
-    CaricaTabelleNomi();
-    CaricaCoordinateBasi();
+    loadCampaign();
     AggiornaTitolo();
-    CaricaTabelleGruppi();
-    CaricaMine();
-    CaricaDatiBasi();
-    CaricaSetUpGioco();
     CaricaComboAerei();
-    CaricaOrdini();
 
     g.MapPicture = &PicBitMap;
-    AggiornaDisplay();
+    setMessageLineSinks([this](const QString& text) { Label17.setCaption(text); },
+                        [this](const QString& text) { Label17.setCaption(Label17.caption() + text); });
+    messageLineOwner_ = true;
+    showClock();
     RicaricaMappa();
     DisegnaBasi();
 
     if (g.state(StateItem::Hour) == 1) Label95.setVisible(true);
     Label64.setBackColor(g.state(StateItem::SunkLastHour) > 0 ? vbMagenta : vbBlack);
-    g.WeatherSeverity = g.state(StateItem::Weather);
     Label83.setForeColor(g.DayFlag == 1 ? vbCyan : vbWhite);
     DisabilitaBasiEsterne();
     // The hour's contacts must be fought out before the next hour runs.
@@ -103,7 +102,7 @@ void FrmMain::Form_QueryUnload(int& cancel, int) {
 }
 
 void FrmMain::Form_Unload(int&) {
-    if (G().MapPicture == &PicBitMap) G().MapPicture = nullptr;
+    releaseSeams();
     // A window whose campaign never opened leaves quietly (the start window comes back).
     if (!loaded_ || unloading_) return;
     unloading_ = true;

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+struct HourOutcome;
+
 class FrmMain : public platform::Form {
   public:
     FrmMain();
@@ -31,7 +33,10 @@ class FrmMain : public platform::Form {
     void ColoraBasiEsterne();
 
     // ---------------------------------------------------------------- display, clock and weather
+    // Day or night and the weather of the hour (dayAndWeather), then the clock panel.
     void AggiornaDisplay();
+    // The clock, the weather panel and the day-or-night icons as the game state holds them.
+    void showClock();
     void Image1_Click();
     void Image17_Click();
 
@@ -47,15 +52,12 @@ class FrmMain : public platform::Form {
     // Loads and shows the contact board with its plot window; the board gives the hour button back
     // when it closes.
     void showContactBoard();
-    // The hour, all or nothing for the campaign's files: false (and the campaign as it was, the
-    // player told why) when a phase failed.
-    bool runHourWhole();
-    // The phases' share of the status label and the progress bar.
-    void showPhase(const char* code);
-    void showProgress(int value);
+    // What the hour shows in the window while it runs.
+    class HourPanel;
+    // The window after an hour that was undone, and the player told why.
+    void showHourUndone(const HourOutcome& outcome);
     // Fills the payload combos of the air panel.
     void CaricaComboAerei();
-    void RecuperaAttivazioni();
     void buildLayout();
     void wireHandlers();
     void loadDesignPictures();
@@ -67,6 +69,9 @@ class FrmMain : public platform::Form {
     static constexpr int kRightColumn = 9000;
     std::vector<std::pair<platform::Control*, int>> designLefts_;
     bool unloading_ = false;
+    // The map picture and the message line given to the rules while the window is open.
+    void releaseSeams();
+    bool messageLineOwner_ = false;
 
   public:
     // ================================================================ hourly step
@@ -75,8 +80,6 @@ class FrmMain : public platform::Form {
     void RunTime();
     // The circles of this hour's activities.
     void CircleAttivita();
-    // Repair of base damage with points, for the bases of CurrentSide.
-    void AggiornaBasiOra();
     // Fills List7 with the own groups near the open naval group.
     void TestoListaGN();
     // The mission timing of the working air group in the air panel.

@@ -1,80 +1,66 @@
-// The hourly step: the hour button, the phase sequencer and the contact button.
+// The main window's side of the hourly step: the hour button, what the hour shows while it runs,
+// and the contact button.
 #include "FrmMain.h"
-#include "HourPhases.h"
-#include "HourStart.h"
-#include "HourTrace.h"
+#include "HourStep.h"
 #include "MapPanels.h"
-#include "NavalHour.h"
-#include "common/BaseTable.h"
-#include "common/CampaignSnapshot.h"
 #include "common/Globals.h"
-#include "common/GroupTables.h"
 #include "common/MapRoutines.h"
-#include "common/SaveBatch.h"
 #include "platform/Dialogs.h"
 
 #include <QWidget>
-#include <algorithm>
-#include <optional>
 
 using namespace platform;
 
 namespace {
-
-HourObserver& observer() {
-    static HourObserver o;
-    return o;
-}
-
-constexpr int kLastProgress = 32;
 constexpr int kHourglass = 11;
-
-// One pass with the side in play.
-void pass(const char* name, const std::function<void()>& routine, int side) {
-    G().CurrentSide = side;
-    traceHour(QStringLiteral("%1/%2").arg(QLatin1String(name)).arg(side));
-    routine();
-}
-
-// A pass that works through both sides itself.
-void once(const char* name, void (*routine)()) {
-    traceHour(QLatin1String(name));
-    routine();
-}
-
-enum class After { StaysAxis, NoSide };
-
-// A pass for the Allies, then for the Axis.
-void perSide(const char* name, const std::function<void()>& routine, After after) {
-    pass(name, routine, kAllies);
-    pass(name, routine, kAxis);
-    if (after == After::NoSide) G().CurrentSide = 0;
-}
-
-// "TSG": the group values from the ships, for every group in use of each side.
-void groupValuesFromShips() {
-    Globals& g = G();
-    for (int side : {kAllies, kAxis}) {
-        g.CurrentSide = side;
-        for (int n = 1; n <= kGroups; ++n) {
-            if (g.gnTable(side)[n][GnCol::InUse] <= 0) continue;
-            g.CurrentGnIndex = n;
-            traceHour(QStringLiteral("AggiornaGNDaNavi/%1#%2").arg(side).arg(n));
-            AggiornaGNDaNavi();
-        }
-    }
-    g.CurrentSide = 0;
-}
-
 } // namespace
 
-void setHourObserver(HourObserver o) {
-    observer() = std::move(o);
-}
+// What the hour shows in the window.
+class FrmMain::HourPanel : public HourView {
+  public:
+    explicit HourPanel(FrmMain& f) : f_(f) {}
+    void hourBegins() override {
+        f_.Command17.setVisible(false);
+        f_.Label64.setBackColor(vbBlack);
+        f_.ProgressBar1.setVisible(true);
+        f_.ProgressBar1.setMin(0);
+        f_.ProgressBar1.setMax(kLastHourProgress);
+        f_.PicBitMap.setMousePointer(kHourglass);
+    }
+    void phase(const char* code) override {
+        f_.Label29.setCaption(QLatin1String(code));
+        if (f_.Label29.widget()->isVisible()) f_.Label29.widget()->repaint();
+    }
+    void progress(int point) override {
+        f_.ProgressBar1.setValue(point);
+        if (f_.ProgressBar1.widget()->isVisible()) f_.ProgressBar1.widget()->repaint();
+    }
+    void hourOne(bool yes) override { f_.Label95.setVisible(yes); }
+    void clockChanged() override {
+        f_.showClock();
+        NascondiPannelliMappa();
+    }
+    void alarms(const HourAlarms& a) override {
+        if (a.groupStopped) f_.Label80.setVisible(true);
+        if (a.contacts) f_.Label87.setVisible(true);
+        if (a.airReturn) f_.Label101.setVisible(true);
+        if (a.mineHit) f_.Label18.setVisible(true);
+    }
+    void redrawMap() override {
+        RicaricaMappa();
+        DisegnaBasi();
+    }
+    void drawActivities() override { f_.CircleAttivita(); }
+    void hourEnds() override {
+        f_.PicBitMap.setMousePointer(0);
+        if (G().state(StateItem::SunkLastHour) > 0) f_.Label64.setBackColor(vbMagenta);
+        f_.ProgressBar1.setVisible(false);
+        f_.Command17.setVisible(true);
+    }
 
-void traceHour(const QString& step) {
-    if (observer()) observer()(step);
-}
+  private:
+    FrmMain& f_;
+};
 
 // ---------------------------------------------------------------- the hour button
 
@@ -92,67 +78,38 @@ void FrmMain::Command22_Click() {
     Label95.setVisible(false);
     for (CheckBox* c : {&Check5, &Check6, &Check7}) c->setValue(0);
     unloadContactBoard();
-    g.GnStoppedFlag = 0;
-    g.MineHitAlarm = 0;
     g.BasesMode = 0;
     g.NavalMode = 0;
     EntryMode = 0;
     Label18.setVisible(false);
-    g.ContattiGestiti = 0;
     Label87.setVisible(false);
-    g.AirReturnFlag = 0;
     Label101.setVisible(false);
     Command22.setEnabled(false);
 
-    const bool whole = runHourWhole();
+    HourPanel panel(*this);
+    const HourOutcome outcome = runHourWhole(panel);
+    if (!outcome.done) showHourUndone(outcome);
 
     Label17.setVisible(true);
     // Contacts of the hour wait for the contact board; an hour undone leaves the button as it was.
-    Command22.setEnabled(!whole || g.state(StateItem::Contacts) == 0);
+    Command22.setEnabled(!outcome.done || g.state(StateItem::Contacts) == 0);
     Label83.setForeColor(g.DayFlag == 1 ? vbCyan : vbWhite);
     Label29.setCaption(g.GameState[StateItem::Activities]);
 }
 
-bool FrmMain::runHourWhole() {
-    Globals& g = G();
-    std::optional<CampaignSnapshot> before;
-    constexpr int kMarks = (kGroups + 1) * 3;
-    Int16 marks[2][kMarks];
-    std::copy_n(&g.GnAttackMarksAlle[0][0], kMarks, marks[0]);
-    std::copy_n(&g.GnAttackMarksAsse[0][0], kMarks, marks[1]);
-    QString failure;
-    try {
-        before.emplace();
-        SaveBatch batch;
-        RunTime();
-        batch.commit();
-        return true;
-    } catch (const std::exception& e) {
-        failure = QString::fromUtf8(e.what());
-    }
+void FrmMain::RunTime() {
+    HourPanel panel(*this);
+    runHourPhases(panel);
+}
 
-    // Everything the hour changed goes back: files, tables, marks and the window.
-    QString restoreFailure;
-    if (before) {
-        try {
-            before->restore();
-        } catch (const std::exception& e) {
-            restoreFailure = QString::fromUtf8(e.what());
-        }
-    }
-    std::copy_n(marks[0], kMarks, &g.GnAttackMarksAlle[0][0]);
-    std::copy_n(marks[1], kMarks, &g.GnAttackMarksAsse[0][0]);
-    g.HourStepActive = 0;
-    g.CurrentSide = 0;
-    g.ActivityCount = g.state(StateItem::Activities);
-    g.ContattiGestiti = 0;
-    g.WeatherSeverity = g.state(StateItem::Weather);
-    g.GnStoppedFlag = g.MineHitAlarm = g.AirReturnFlag = 0;
+void FrmMain::showHourUndone(const HourOutcome& outcome) {
+    Globals& g = G();
     for (Label* l : {&Label80, &Label87, &Label101, &Label18}) l->setVisible(false);
     Label95.setVisible(g.state(StateItem::Hour) == 1);
     Label64.setBackColor(g.state(StateItem::SunkLastHour) > 0 ? vbMagenta : vbBlack);
+    QString restoreFailure = outcome.restoreFailure;
     try {
-        AggiornaDisplay();
+        showClock();
         RicaricaMappa();
         DisegnaBasi();
     } catch (const std::exception& e) {
@@ -162,179 +119,13 @@ bool FrmMain::runHourWhole() {
     PicBitMap.setMousePointer(0);
     Command17.setVisible(true);
 
-    QString message = QStringLiteral("L'ora non è stata eseguita:\n%1\n\n").arg(failure);
+    QString message = QStringLiteral("L'ora non è stata eseguita:\n%1\n\n").arg(outcome.failure);
     if (restoreFailure.isEmpty())
         message += QStringLiteral("La campagna è com'era prima dell'ora.");
     else
         message += QStringLiteral("Non è stato possibile riportare la campagna com'era prima dell'ora:\n%1")
                        .arg(restoreFailure);
     MsgBox(message, vbCritical, QStringLiteral("RUN TIME"));
-    return false;
-}
-
-void FrmMain::showPhase(const char* code) {
-    Label29.setCaption(QLatin1String(code));
-    traceHour(QStringLiteral("[%1]").arg(QLatin1String(code)));
-    if (Label29.widget()->isVisible()) Label29.widget()->repaint();
-}
-
-void FrmMain::showProgress(int value) {
-    ProgressBar1.setValue(value);
-    traceHour(QString::number(value));
-    if (ProgressBar1.widget()->isVisible()) ProgressBar1.widget()->repaint();
-}
-
-// ---------------------------------------------------------------- the phase sequencer
-
-void FrmMain::RunTime() {
-    Globals& g = G();
-    int progress = 1;
-    auto advance = [&] { showProgress(++progress); };
-
-    showPhase("EVG");
-    Command17.setVisible(false);
-    emptyGroupTextFolder();
-    g.HourStepActive = 1;
-    resetHourCounters();
-    Label64.setBackColor(vbBlack);
-    ProgressBar1.setVisible(true);
-    ProgressBar1.setMin(0);
-    ProgressBar1.setMax(kLastProgress);
-    showProgress(progress);
-    PicBitMap.setMousePointer(kHourglass);
-    g.SelectedItem = 0;
-    g.BaseUnderGn = 0;
-    advanceClock();
-    Label95.setVisible(setHourOneFlags());
-    advance();
-    weatherDrift();
-    advance();
-    AggiornaDisplay();
-    NascondiPannelliMappa();
-    resetGroupsForHour();
-    perSide("InizioOraNavi", InizioOraNavi, After::StaysAxis);
-    advance();
-
-    showPhase("TSG");
-    groupValuesFromShips();
-    advance();
-
-    showPhase("EVV");
-    perSide("TipoGN", groupTypesOfSide, After::NoSide);
-    advance();
-
-    showPhase("GAx");
-    once("FaseGAx", FaseGAx);
-    SalvaTabelleGruppi();
-    SalvaDatiBasi();
-    advance();
-
-    showPhase("GA1");
-    once("FaseGA1", FaseGA1);
-    advance();
-    advance();
-    perSide("MuoviGAInVolo", MuoviGAInVolo, After::StaysAxis);
-    advance();
-
-    showPhase("CAP");
-    perSide("PattugliaCAP", PattugliaCAP, After::StaysAxis);
-    advance();
-    perSide("RicognizioneOra", RicognizioneOra, After::StaysAxis);
-    advance();
-
-    showPhase("BBA");
-    g.ActivityKind = kActAlliedAirStrike;
-    pass("ArrivoGA", ArrivoGA, kAllies);
-    g.ActivityKind = kActAxisAirStrike;
-    pass("ArrivoGA", ArrivoGA, kAxis);
-    advance();
-
-    showPhase("MIN");
-    perSide("ColpiMine", ColpiMine, After::StaysAxis);
-    advance();
-
-    showPhase("MGN");
-    countGroupHours();
-    advance();
-    pass("MuoviGN", moveNavalGroups, kAllies);
-    advance();
-    pass("MuoviGN", moveNavalGroups, kAxis);
-    SalvaTabelleGruppi();
-    SalvaDatiBasi();
-    g.CurrentSide = 0;
-    advance();
-    setAmbushes();
-
-    showPhase("TST");
-    perSide("DanniNaviOra", DanniNaviOra, After::NoSide);
-    advance();
-
-    showPhase("BAS");
-    alliedBaseLookouts();
-    advance();
-    axisBaseLookouts();
-    advance();
-
-    showPhase("BBN");
-    perSide("ContattiGNOra", ContattiGNOra, After::StaysAxis);
-    SalvaTabelleGruppi();
-    advance();
-
-    showPhase("TSG");
-    groupValuesFromShips();
-    advance();
-
-    showPhase("AVV");
-    g.CurrentSide = 0;
-    navalEncounters();
-    advance();
-
-    const struct {
-        const char *code, *name;
-        void (*routine)();
-    } ports[] = {{"SCA", "FaseSCA", FaseSCA},
-                 {"CAR", "FaseCAR", FaseCAR},
-                 {"RIF", "FaseRIF", FaseRIF},
-                 {"RIP", "FaseRIP", FaseRIP}};
-    for (const auto& p : ports) {
-        showPhase(p.code);
-        perSide(p.name, p.routine, After::NoSide);
-        advance();
-    }
-
-    perSide(
-        "AggiornaBasiOra", [this] { AggiornaBasiOra(); }, After::NoSide);
-    advance();
-    perSide("ChiusuraNaviOra", ChiusuraNaviOra, After::NoSide);
-
-    showPhase("CAA");
-    perSide("FaseCAA", FaseCAA, After::NoSide);
-    advance();
-    if (g.state(StateItem::Hour) == 23) perSide("AggiornaNaviOra", AggiornaNaviOra, After::NoSide);
-    advance();
-
-    showPhase("DMN");
-    if (g.WeatherSeverity > 1) perSide("DecadimentoMine", DecadimentoMine, After::NoSide);
-    advance();
-
-    // The end of the hour.
-    pass("BordiMappaGA", BordiMappaGA, 0);
-    if (g.GnStoppedFlag == 1) Label80.setVisible(true);
-    if (g.ContattiGestiti > 0) Label87.setVisible(true);
-    if (g.AirReturnFlag > 0) Label101.setVisible(true);
-    if (g.MineHitAlarm > 0) Label18.setVisible(true);
-    SalvaDatiBasi();
-    RicaricaMappa();
-    DisegnaBasi();
-    advance();
-    pass(
-        "CircleAttivita", [this] { CircleAttivita(); }, 0);
-    PicBitMap.setMousePointer(0);
-    showPhase("STP");
-    if (g.state(StateItem::SunkLastHour) > 0) Label64.setBackColor(vbMagenta);
-    g.HourStepActive = 0;
-    ProgressBar1.setVisible(false);
-    Command17.setVisible(true);
 }
 
 // ---------------------------------------------------------------- the contact button

@@ -1,7 +1,6 @@
 // The air passes of the hourly step: landing of the groups ordered home ("GAx"), weather, night and
 // fatigue returns ("GA1"), movement in flight, combat air patrol and reconnaissance ("CAP"),
 // bombers over their targets ("BBA") and the naval bombardment contacts ("BBN").
-#include "FrmMain.h"
 #include "HourPhases.h"
 #include "common/AirGroups.h"
 #include "common/BaseTable.h"
@@ -11,9 +10,9 @@
 #include "common/Dice.h"
 #include "common/GroupTables.h"
 #include "common/MapRoutines.h"
+#include "common/Messages.h"
 #include "common/RangeRules.h"
 #include "common/RecordFiles.h"
-#include "platform/Form.h"
 
 #include <QSet>
 
@@ -127,12 +126,6 @@ void weatherReturn(Int16* r) {
     r[GaCol::X] = saturate16(r[GaCol::X] + 200LL);
 }
 
-// Appends a text to the main window's message line, when the window is open.
-void appendMessage(const QString& text) {
-    if (!platform::isLoaded<FrmMain>()) return;
-    platform::Label& line = platform::form<FrmMain>().Label17;
-    line.setCaption(line.caption() + text);
-}
 
 } // namespace
 
@@ -279,7 +272,7 @@ void RicognizioneOra() {
                     // An interception leaves at least one aircraft damaged; a higher count stands.
                     if (r[GaCol::Damaged] < 1) r[GaCol::Damaged] = 1;
                     sendAirGroupHome(r);
-                    appendMessage(QStringLiteral("RICOGNITORE INTERCETTATO *** "));
+                    appendToMessageLine(QStringLiteral("RICOGNITORE INTERCETTATO *** "));
                 }
             }
         }
@@ -328,14 +321,4 @@ void ContattiGNOra() {
             ScriviContattoGN2();
         }
     }
-}
-
-void FrmMain::OrarioGA() {
-    const MissionTiming t = missionTiming();
-    Label91.setCaption(t.targetBase);
-    Label85[11].setCaption(t.delay);
-    Label85[12].setCaption(t.flightHours);
-    Label97.setCaption(t.intercept);
-    Label98.setCaption(t.step);
-    Label96.setCaption(t.margin);
 }

@@ -24,6 +24,8 @@ void FaseSCA();
 void FaseCAR();
 void FaseRIF();
 void FaseRIP();
+// Repair of base damage with points, for the bases of CurrentSide.
+void AggiornaBasiOra();
 void ChiusuraNaviOra();
 void FaseCAA();
 void AggiornaNaviOra();

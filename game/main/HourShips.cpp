@@ -4,11 +4,11 @@
 #include "HourShips.h"
 #include "HourPhases.h"
 
-#include "FrmMain.h"
 #include "common/BaseTable.h"
 #include "common/DataFolder.h"
 #include "common/Dice.h"
 #include "common/Globals.h"
+#include "common/Messages.h"
 #include "common/GroupTables.h"
 #include "common/LostShips.h"
 #include "common/NavalGroupValues.h"
@@ -40,11 +40,6 @@ bool validBase(long long base) {
     return base >= 1 && base <= kBases;
 }
 
-void appendToMessageLine(const QString& text) {
-    if (text.isEmpty() || !platform::isLoaded<FrmMain>()) return;
-    platform::Label& line = platform::form<FrmMain>().Label17;
-    line.setCaption(line.caption() + text);
-}
 
 ShipDamageState damageStateOf(const ShipRecord& s) {
     ShipDamageState d;
@@ -104,22 +99,12 @@ GroupRecords scanGroups(int count) {
 // The sequencer rebuilds the groups of a side one after another, and that rebuilding never moves a
 // ship to another group, so one scan serves the whole turn; a call out of turn, another side or
 // file, or a ship record written by anyone else in between, makes a new scan.
-struct GroupShips {
-    int side = 0;
-    QString path;
-    int count = -1;
-    int lastGroup = 0;
-    long long writes = -1;
-    GroupRecords records;
-};
-
-GroupShips& groupShips() {
-    static GroupShips index;
-    return index;
+Globals::GroupShipIndex& groupShips() {
+    return G().HourGroupShips;
 }
 
 const std::vector<int>& shipsOfGroup(int side, int group, int count) {
-    GroupShips& index = groupShips();
+    Globals::GroupShipIndex& index = groupShips();
     const QString path = shipFilePath(side);
     if (index.side != side || index.path != path || index.count != count || group <= index.lastGroup ||
         index.writes != shipRecordWrites()) {

@@ -1,5 +1,8 @@
 #include "HourStart.h"
 
+#include "ClockRules.h"
+#include "common/BaseTable.h"
+#include "common/MapRoutines.h"
 #include "common/Dice.h"
 #include "common/Globals.h"
 #include "common/NavalGroupValues.h"
@@ -21,7 +24,7 @@ void emptyGroupTextFolder() {
 
 void resetHourCounters() {
     Globals& g = G();
-    for (int item = 10; item <= 14; ++item) g.setState(item, 0);
+    for (int item = StateItem::Activities; item <= StateItem::StressAsse; ++item) g.setState(item, 0);
     g.ActivityCount = 0;
     g.ContattiGestiti = 0;
     g.AirReturnFlag = 0;
@@ -108,4 +111,47 @@ void groupTypesOfSide() {
             r[GnCol::Periscope] = 0;
         }
     }
+}
+
+void RecuperaAttivazioni() {
+    Globals& g = G();
+    for (int base = 1; base <= kBases; ++base) {
+        g.DiceSides = recoverySides(g.BaseAirfieldLevel[base]);
+        const int roll = TiraDado(g.DiceSides);
+        g.BaseTable[base][BaseCol::ActivationAttempts] =
+            recoveredAttempts(g.BaseTable[base][BaseCol::ActivationAttempts], roll);
+    }
+}
+
+Globals::GameSlot openSlot() {
+    const int s = G().SelectedSlot;
+    return s >= 1 && s <= kSlots ? G().GameSlots[s] : Globals::GameSlot{};
+}
+
+void dayAndWeather() {
+    Globals& g = G();
+    const int season = openSlot().season;
+    const int hour = int(g.state(StateItem::Hour));
+    if ((hour == 1 || hour == 12) && g.HourStepActive == 1) {
+        RecuperaAttivazioni();
+        g.DiceSides = 100;
+        const int level = seasonalWeather(season, TiraDado(g.DiceSides));
+        if (level >= 0) g.WeatherSeverity = level;
+        g.setState(StateItem::Weather, g.WeatherSeverity);
+    }
+    const QString level = g.GameState[StateItem::Weather].trimmed();
+    const QString art = g.AppPath + QStringLiteral("\\ArchBmp\\");
+    if (isDaylight(hour, season)) {
+        g.MapPicturePath = art + QStringLiteral("Med1colDay.Bmp");
+        g.SeaBedPicturePath = art + QStringLiteral("MedFondaliG.bmp");
+        g.DayFlag = 1;
+        g.DayNightIconName = QStringLiteral("sole") + level + QStringLiteral(".ico");
+    } else {
+        g.MapPicturePath = art + QStringLiteral("med1colnight.bmp");
+        g.SeaBedPicturePath = art + QStringLiteral("MedFondaliN.bmp");
+        g.DayFlag = 0;
+        g.DayNightIconName = QStringLiteral("luna") + level + QStringLiteral(".ico");
+    }
+    reloadCleanMap();
+    SalvaDatiBasi();
 }

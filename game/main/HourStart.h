@@ -2,6 +2,8 @@
 // main window's labels.
 #pragma once
 
+#include "common/Globals.h"
+
 #include <QString>
 
 // DataPath & "\gntext": the folder of the group text files of the hour.
@@ -23,3 +25,12 @@ void weatherDrift();
 void resetGroupsForHour();
 // Group type (column 3) and periscope depth (column 10) of groups 1 to 50 of CurrentSide.
 void groupTypesOfSide();
+// The aircraft activation attempts recovered at each base by a die of its airfield level.
+void RecuperaAttivazioni();
+// The slot row of the open campaign (a blank row when no slot is chosen).
+Globals::GameSlot openSlot();
+// Day or night and the weather of the present hour: at hours 1 and 12 of an hourly step the
+// attempts recover and the season rolls the weather; then DayFlag, the map and sea-bed pictures
+// and the day-or-night icon follow the hour, the clean map is loaded, and the base table and game
+// state are saved.
+void dayAndWeather();

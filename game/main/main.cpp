@@ -1,10 +1,14 @@
+#include "common/Messages.h"
 #include "game/start/FrmGame.h"
+#include "platform/Dialogs.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     platform::initApplication(QStringLiteral("Zeltwar"));
+    // What the rules report (a picture missing) is shown in a message box.
+    setProblemSink([](const QString& m) { platform::showError(m); });
     platform::form<FrmGame>().show();
     return app.exec();
 }

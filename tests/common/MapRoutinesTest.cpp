@@ -4,6 +4,8 @@
 #include "MapForm.h"
 #include "common/Dice.h"
 #include "common/Globals.h"
+#include "common/Messages.h"
+#include "platform/Dialogs.h"
 #include "platform/Form.h"
 #include "tests/support/TestSupport.h"
 
@@ -20,12 +22,16 @@ class NavalMove : public ::testing::Test {
         ASSERT_TRUE(map.loadPicture(folder.path() + "\\ArchBmp\\Med1colDay.Bmp"));
         map.setScale(0, 0, 15250, 6930);
         G().MapPicture = &map;
+        G().MapPicturePath = folder.path() + "\\ArchBmp\\Med1colDay.Bmp";
+        reloadCleanMap();
+        setProblemSink([](const QString& m) { showError(m); });
         G().BaseMapXY[14][1] = 100;
         G().BaseMapXY[14][2] = 2600;
         G().BaseMapXY[15][1] = 15000;
         G().BaseMapXY[15][2] = 5200;
     }
     void TearDown() override {
+        setProblemSink({});
         resetGlobals();
         platform::testing::resetForms();
     }

@@ -1,5 +1,6 @@
 // Pictures read from the program folder: a picture is decoded again when its file changes.
 #include "common/Pictures.h"
+#include "common/Messages.h"
 #include "CampaignFixture.h"
 
 #include <QImage>
@@ -7,7 +8,8 @@
 
 TEST(Pictures, AChangedFileIsReadAgain) {
     CampaignFolder campaign;
-    testsupport::Errors errors;
+    QStringList problems;
+    setProblemSink([&](const QString& m) { problems << m; });
     const QString path = campaign.data("mappa.bmp");
     QImage red(4, 3, QImage::Format_RGB32);
     red.fill(Qt::red);
@@ -22,5 +24,7 @@ TEST(Pictures, AChangedFileIsReadAgain) {
 
     QFile::remove(path);
     EXPECT_TRUE(designPicture(G().DataPath + "\\mappa.bmp").isNull());
-    EXPECT_EQ(errors.messages.size(), 1);
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_TRUE(problems[0].contains("mappa.bmp"));
+    setProblemSink({});
 }

@@ -1,4 +1,5 @@
 #include "game/main/FrmMain.h"
+#include "common/Messages.h"
 
 #include "TestCampaign.h"
 #include "common/Dice.h"
@@ -287,6 +288,8 @@ TEST_F(MainWindow, SeasonalWeatherRollsOnlyInTheHourlyStep) {
 TEST_F(MainWindow, AMissingIconLeavesABlankPictureAndAMessage) {
     testcampaign::write({.hour = 10, .weather = 1});
     QFile::remove(folder.file("Ico/mare1.ico"));
+    // The program shows the pictures reported missing in a message box.
+    setProblemSink([](const QString& m) { showError(m); });
     choose();
     ASSERT_TRUE(apriGioco());
     FrmMain& f = form<FrmMain>();
@@ -296,6 +299,7 @@ TEST_F(MainWindow, AMissingIconLeavesABlankPictureAndAMessage) {
     EXPECT_TRUE(errors.messages[0].contains("mare1.ico"));
     f.AggiornaDisplay();
     EXPECT_EQ(errors.messages.size(), 1) << "told once";
+    setProblemSink({});
 }
 
 TEST_F(MainWindow, ClosingEndsTheProgram) {

@@ -1,6 +1,7 @@
-// The main window's part of the end of the hour: base repair with points, and the circles of the
-// hour's activities on the map.
+// Base repair with points at the end of the hour, and the circles of the hour's activities on the
+// main window's map.
 #include "game/main/FrmMain.h"
+#include "game/main/HourPhases.h"
 
 #include "TestCampaign.h"
 #include "common/ContactFiles.h"
@@ -43,7 +44,7 @@ TEST_F(HourBases, DamagedBasesRepairWithTheirPoints) {
     g.CurrentSide = kAxis;
     ChosenDice dice(QList<int>{69, 1, 70, 1, 1, 1, 1} + QList<int>(12, 1) + QList<int>{34} +
                     QList<int>(18, 1));
-    form<FrmMain>().AggiornaBasiOra();
+    AggiornaBasiOra();
     EXPECT_EQ(dice.remaining(), 0) << "a base of level 0 does not roll";
     EXPECT_EQ(g.BaseTable[1][BaseCol::DamagePercent], 0);
     EXPECT_EQ(g.BaseTable[1][BaseCol::PointsUsed], 5);

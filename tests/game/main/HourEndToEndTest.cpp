@@ -33,7 +33,7 @@ void placeGroup(const Group& grp) {
     r[GnCol::Knots] = grp.knots, r[GnCol::Step] = 10 * grp.knots, r[GnCol::Course] = grp.course,
     r[GnCol::RouteHours] = grp.routeHours;
     r[GnCol::X] = grp.x, r[GnCol::Y] = grp.y;
-    for (const QString& type : grp.ships) r[35 + classGroupOf(type) - 1] += 1;
+    for (const QString& type : grp.ships) r[GnCol::Carriers + classGroupOf(type) - 1] += 1;
 }
 
 QByteArray campaignBytes() {

@@ -5,7 +5,6 @@
 #include "common/Dice.h"
 #include "common/MapRoutines.h"
 #include "tests/common/CampaignFixture.h"
-#include "tests/common/MapForm.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +14,11 @@ namespace F = recordformat::ship;
 
 class NavalHour : public ::testing::Test {
   protected:
+    // The land test reads the map the game holds: no window is needed.
     void SetUp() override {
-        platform::PictureBox& map = platform::form<MapForm>().PicBitMap;
-        ASSERT_TRUE(map.loadPicture(platform::appFolder() + "\\ArchBmp\\Med1colDay.Bmp"));
-        map.setScale(0, 0, 15250, 6930);
-        G().MapPicture = &map;
+        G().MapPicturePath = platform::appFolder() + "\\ArchBmp\\Med1colDay.Bmp";
+        ASSERT_FALSE(reloadCleanMap().isNull());
     }
-    void TearDown() override { platform::testing::resetForms(); }
     // A group in use of five ships at a point, with course, step, route hours and knots.
     Int16* group(int side, int n, int x, int y, int course = 0, int step = 0, int routeHours = 0,
                  int knots = 10) {

@@ -1,18 +1,11 @@
-// The main window's part of the end of the hour: base repair and the circles of the hour's
-// activities.
-#include "FrmMain.h"
-
+// Repair of base damage at the end of the hour ("AggiornaBasiOra").
+#include "HourPhases.h"
 #include "common/BaseTable.h"
-#include "common/ContactFiles.h"
 #include "common/Dice.h"
 #include "common/Globals.h"
 #include "common/PortWork.h"
 
-#include <algorithm>
-
-using namespace platform;
-
-void FrmMain::AggiornaBasiOra() {
+void AggiornaBasiOra() {
     Globals& g = G();
     int first = 1, last = 0, tries = 0;
     if (g.CurrentSide == kAllies) {
@@ -38,27 +31,4 @@ void FrmMain::AggiornaBasiOra() {
         }
     }
     SalvaDatiBasi();
-}
-
-void FrmMain::CircleAttivita() {
-    Globals& g = G();
-    const long long hourCount = g.state(StateItem::Activities);
-    if (hourCount <= 0) return;
-    const int channel = g.Files.freeChannel();
-    const int count = openActivityFile(channel);
-    for (int r = firstRecordOfHour(count, int(std::min<long long>(hourCount, count))); r <= count; ++r) {
-        const ActivityRecord a = readActivity(channel, r);
-        if (a.X == 0) break;
-        if (a.Kind > 3) {
-            PicBitMap.circle(a.X, a.Y, 160, vbCyan);
-            if (a.Kind == 6 || a.Kind == 7) {
-                PicBitMap.circle(a.X, a.Y, 100, vbMagenta);
-                PicBitMap.circle(a.X, a.Y, 60, vbMagenta);
-            }
-        }
-        PicBitMap.circle(a.X, a.Y, 420, vbWhite);
-        PicBitMap.circle(a.X, a.Y, 400, vbRed);
-        PicBitMap.circle(a.X, a.Y, 380, vbWhite);
-    }
-    g.Files.close(channel);
 }

@@ -1,0 +1,24 @@
+#include "CampaignOpen.h"
+
+#include "HourStart.h"
+#include "common/BaseTable.h"
+#include "common/CampaignSetup.h"
+#include "common/Globals.h"
+#include "common/GroupTables.h"
+#include "common/ReferenceLists.h"
+
+void loadCampaign() {
+    Globals& g = G();
+    g.CurrentSide = 0;
+    g.BasesMode = 0;
+    g.NavalMode = 0;
+    CaricaTabelleNomi();
+    CaricaCoordinateBasi();
+    CaricaTabelleGruppi();
+    CaricaMine();
+    CaricaDatiBasi();
+    CaricaSetUpGioco();
+    CaricaOrdini();
+    dayAndWeather();
+    g.WeatherSeverity = g.state(StateItem::Weather);
+}

@@ -1,0 +1,8 @@
+// Opening a campaign without a window: the reference lists, the tables and records of the
+// campaign named by CampaignName, then day or night and the weather of its hour.
+#pragma once
+
+// Reads, in order, the name lists, the base points, the group tables, the mine fields, the base
+// table and game state, the campaign's settings and set-up tables and the order names; no side is
+// in play. A missing or short file raises an error naming it.
+void loadCampaign();
