@@ -268,6 +268,73 @@ struct Globals {
     // The new point of an air step (x, y); the main window uses it for other points too.
     Int16 InterceptPoint[2];
 
+    // ---------------------------------------------------------------- order panels
+    // The naval group last picked in the list, kept for the scuttle command.
+    Int16 LastPickedGn;
+    // Working values of the picked naval group beside GnPosX .. GnOffMap (columns 4, 2, 7, 5, 6).
+    Int16 GnShipCount;
+    Int16 GnMaxKnots;
+    Int16 GnOrder;
+    Int16 GnFires;
+    Int16 GnOperability;
+    // Column 20 of the picked group; the base test under a group (BaseSottoGN) sets the same value.
+    Int16& GnInFriendlyPort = GnFriendlyPort;
+    // The projected route point.
+    Int16 RoutePointX;
+    Int16 RoutePointY;
+    // The ship last picked in a ship list: record number and tonnage.
+    Int16 SelectedShip;
+    Int32 ShipTonnage;
+    // Filters of the naval-group list (0 orders other than ambush, 1 ambush only) and of the
+    // air-group list (0 all .. 4 more than 12 flight hours).
+    Int16 NavalListFilter;
+    Int16 GaListFilter;
+    Int16& AirListFilter = GaListFilter;
+    // 1 lets the own-group marks be drawn (TracciaGNAmici); callers set it around the call.
+    Int16 DrawFlag;
+    Int16& GroupMarksFlag = DrawFlag;
+    // Groups being formed: ships moved into the group formed in port, the ship docked last, 1
+    // while ships are moved into a group split off the open one, the near group picked to merge.
+    Int16 NewGroupShips;
+    Int16 LastDockedShip;
+    Int16 SplitMode;
+    Int16 JoiningGn;
+    // The last distance worked out by a target or near-group check, and the map point of the last
+    // map click in air mode.
+    Int32 TargetDistance;
+    Int16 TargetPoint[2];
+    // The naval group picked for a combat air patrol.
+    Int16 GnSceltoCap;
+    Int16& CapTargetGn = GnSceltoCap;
+    // 1 when an Allied carrier group was picked within the carrier launch zone.
+    Int16 CarrierLaunchZone;
+    // The aircraft line picked to form an air group: speed, endurance, cost; the take-off delay
+    // is WorkingAirGroup.TakeOffDelay. RangeCentre is the point the range circles are drawn about.
+    Int16 AircraftSpeed;
+    Int16& AircraftEndurance = WorkingAirGroup.AircraftEndurance;
+    Int16 AircraftCost;
+    Int16 RangeCentreX;
+    Int16 RangeCentreY;
+    // The one aircraft record through which the order panels read and write the air files.
+    recordformat::AircraftRecord AircraftRecordBuffer;
+
+    // ---------------------------------------------------------------- combat
+    // Automatic resolution of the hour's contacts (the main window's three boxes): air strikes
+    // on bases, patrol attacks on naval groups, naval bombardments.
+    Int16 AutoBombAir;
+    Int16 AutoPatrol;
+    Int16 AutoBombNaval;
+    // The contact board's hand-over to the attack windows (elements 1..20), also a scratch record
+    // of other windows; OperationTexts 1..6 beside it (the carrier's name and air-file code, the
+    // aircraft line chosen in the carrier window).
+    Int32 OperationContext[21];
+    QString OperationTexts[7];
+    // The attacking group and the target of the attack window in use (elements 1..12), and the
+    // damage of one hit on one ship.
+    Int16 AttackGroup[13];
+    Int32 AttackTarget[13];
+    Int16 ShipHitDamage[13];
+
     // ---------------------------------------------------------------- new-campaign wizard
     // The slot the campaign being created took (0 before it is created).
     Int16 WizardSlot;

@@ -2,6 +2,8 @@
 #include "game/main/FrmMain.h"
 #include "platform/Dialogs.h"
 
+void FrmMain::wireCombatHandlers() {}
+
 void FrmMain::unloadContactBoard() {
     // The contact board and its plot window are unloaded here once they exist.
 }

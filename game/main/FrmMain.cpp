@@ -39,6 +39,14 @@ void FrmMain::wireHandlers() {
     Command22.Click = [this] { Command22_Click(); };
     Command23.Click = [this] { Command23_Click(); };
     MnFileChiudi.Click = [this] { UnloadAllForms(); };
+    wireMapHandlers();
+    wireMenuHandlers();
+    wireNavalHandlers();
+    wireShipHandlers();
+    wirePortHandlers();
+    wireAirHandlers();
+    wireCombatHandlers();
+    wirePointsHandlers();
 }
 
 void FrmMain::Form_Resize() {

@@ -92,6 +92,54 @@ class FrmMain : public platform::Form {
     int panelWorkA = 0;
     int panelWorkB = 0;
 
+    // ================================================================ map, pop-up list, unit cards,
+    // base panel and overlays (game/main/FrmMain_map*.cpp)
+    void wireMapHandlers();
+
+    // ---------------------------------------------------------------- (end of the map's handlers)
+
+    // ================================================================ menus, help pictures and the
+    // automatic-resolution switches (game/main/FrmMain_menus.cpp)
+    void wireMenuHandlers();
+
+    // ---------------------------------------------------------------- (end of the menus' handlers)
+
+    // ================================================================ naval groups: list, orders,
+    // course, route plot (game/orders/FrmMain_naval*.cpp)
+    void wireNavalHandlers();
+
+    // ---------------------------------------------------------------- (end of the naval handlers)
+
+    // ================================================================ ships of the open group, split,
+    // merge, scuttling, carriers (game/orders/FrmMain_ships*.cpp)
+    void wireShipHandlers();
+
+    // ---------------------------------------------------------------- (end of the ship handlers)
+
+    // ================================================================ base and port panel, groups
+    // formed in port, port orders (game/orders/FrmMain_ports*.cpp)
+    void wirePortHandlers();
+
+    // ---------------------------------------------------------------- (end of the port handlers)
+
+    // ================================================================ air groups: forming, list,
+    // orders, contacts (game/orders/FrmMain_air*.cpp)
+    void wireAirHandlers();
+
+    // ---------------------------------------------------------------- (end of the air handlers)
+
+    // ================================================================ contact board and combat
+    // commands (game/combat/FrmMain_*.cpp)
+    void wireCombatHandlers();
+
+    // ---------------------------------------------------------------- (end of the combat handlers)
+
+    // ================================================================ points and supervisor menus
+    // (game/points/FrmMain_*.cpp)
+    void wirePointsHandlers();
+
+    // ---------------------------------------------------------------- (end of the points handlers)
+
     // ================================================================ controls
     // The map fills the window and holds every other control.
     platform::PictureBox PicBitMap{*this, "PicBitMap"};

@@ -2,6 +2,8 @@
 #include "common/AirGroups.h"
 #include "game/main/FrmMain.h"
 
+void FrmMain::wireAirHandlers() {}
+
 void FrmMain::CaricaComboAerei() {
     // The payload lists are filled by the air panel.
 }
