@@ -3,7 +3,7 @@
 # make starter : regenerate the starter set in data/ (cards, name lists, side archives) from
 #                tools/starter/navi.txt and aerei.txt through Torvcard's and Torvsetup's own code
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev fonts-dejavu-core
+            libbenchmark-dev fonts-dejavu-core qt6-translations-l10n
 BUILD    := build
 JOBS     := $(shell nproc 2>/dev/null || echo 4)
 
@@ -34,10 +34,13 @@ test: build
 
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
-	for b in $(BUILD)/bench/bench_*; do QT_QPA_PLATFORM=offscreen $$b; done
+	@for b in $(BUILD)/bench/bench_*; do \
+	  [ -f $$b ] && [ -x $$b ] || continue; \
+	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; \
+	done
 
 starter: build
-	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/gen_starter_set data tools/starter
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/starter/gen_starter_set data tools/starter
 
 clean:
 	rm -rf $(BUILD)

@@ -1,9 +1,11 @@
-// The main of a benchmark program that builds windows: a headless application, and errors and
-// message boxes written to the log instead of waiting for a player.
+// The main of a benchmark program that builds windows: a headless application (without its
+// warnings about what it cannot do to windows), and errors and message boxes written to the log
+// instead of waiting for a player.
 #pragma once
 
 #include "platform/Dialogs.h"
 #include "platform/Form.h"
+#include "tests/support/QuietOffscreen.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -12,6 +14,7 @@ namespace bench {
 
 inline int runWithWindows(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    testsupport::quietOffscreenWarnings();
     QApplication app(argc, argv);
     platform::initApplication(QStringLiteral("bench"));
     platform::testing::setErrorHandler([](const QString& m) { qWarning("%s", qPrintable(m)); });

@@ -1,23 +1,13 @@
 // Opening a full campaign into the main window (50 naval and 50 air groups a side, 600 ships a
-// side), and one redraw of the map with every naval group's mark.
+// side), one redraw of the map with every naval group's mark, and the main menu's button.
 #include "BenchMain.h"
-#include "FullCampaign.h"
+#include "MainWindowAction.h"
 #include "common/MapRoutines.h"
-#include "game/main/FrmMain.h"
-
-#include <QWidget>
 
 namespace {
 
-using bench::FullCampaign;
-
-FullCampaign& campaign() {
-    static FullCampaign c;
-    return c;
-}
-
 void BM_OpenCampaign(benchmark::State& state) {
-    FullCampaign& c = campaign();
+    bench::FullCampaign& c = bench::fullCampaign();
     for (auto _ : state) {
         state.PauseTiming();
         c.choose();
@@ -31,12 +21,8 @@ void BM_OpenCampaign(benchmark::State& state) {
 BENCHMARK(BM_OpenCampaign)->Unit(benchmark::kMillisecond);
 
 void BM_MapRedraw(benchmark::State& state) {
-    FullCampaign& c = campaign();
-    c.choose();
-    if (!apriGioco()) state.SkipWithError("the campaign did not open");
-    FrmMain& f = platform::form<FrmMain>();
-    Globals& g = G();
-    for (auto _ : state) {
+    bench::timeMainWindowAction(state, [](FrmMain&) {
+        Globals& g = G();
         RicaricaMappa();
         DisegnaBasi();
         for (int side : {kAllies, kAxis}) {
@@ -48,11 +34,17 @@ void BM_MapRedraw(benchmark::State& state) {
                 DisegnaSegnoGN();
             }
         }
-        f.PicBitMap.widget()->repaint();
-    }
-    platform::testing::resetForms();
+    });
 }
 BENCHMARK(BM_MapRedraw)->Unit(benchmark::kMillisecond);
+
+// "APRI MENU PRINCIPALE": the map reloaded and the side buttons offered; the side panel's close
+// button brings the button back.
+void BM_MainMenu(benchmark::State& state) {
+    bench::timeMainWindowAction(
+        state, [](FrmMain& f) { f.Command17_Click(); }, [](FrmMain& f) { f.Command4_Click(); });
+}
+BENCHMARK(BM_MainMenu)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

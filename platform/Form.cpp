@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -15,6 +16,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTimer>
+#include <QTranslator>
 #include <vector>
 
 namespace platform {
@@ -31,6 +33,16 @@ bool& endedFlag() {
 std::function<void(Form&)>& modalHandler() {
     static std::function<void(Form&)> h;
     return h;
+}
+
+// Qt's own dialogs (file, print, page set-up) and standard buttons speak Italian like the
+// programs; without the translation file they stay in English.
+void loadQtTranslation(QCoreApplication& app) {
+    auto* t = new QTranslator(&app);
+    if (t->load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(t);
+    else
+        delete t;
 }
 
 void scheduleCollect() {
@@ -344,6 +356,7 @@ bool programEnded() { return endedFlag(); }
 void initApplication(const QString& programName) {
     QCoreApplication::setApplicationName(programName);
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        loadQtTranslation(*app);
         app->setQuitOnLastWindowClosed(false);
         if (QStyle* s = QStyleFactory::create(QStringLiteral("Fusion"))) app->setStyle(s);
         QFont f(QStringLiteral("DejaVu Sans"));

@@ -175,7 +175,8 @@ void collectUnloadedForms();
 void endProgram();
 bool programEnded();
 
-// Application-wide set-up: the font, the colours, and no automatic quit on the last window.
+// Application-wide set-up: Qt's Italian texts, the font, the colours, and no automatic quit on
+// the last window.
 void initApplication(const QString& programName);
 
 namespace testing {

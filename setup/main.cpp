@@ -6,5 +6,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     platform::initApplication(QStringLiteral("Torvsetup"));
     platform::form<FrmSetUpTorv>().show();
-    return app.exec();
+    const int code = app.exec();
+    // The windows go before the application: freed after it, their widgets warn about timers.
+    platform::unloadAllForms();
+    platform::collectUnloadedForms();
+    return code;
 }

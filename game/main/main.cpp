@@ -10,5 +10,9 @@ int main(int argc, char** argv) {
     // What the rules report (a picture missing) is shown in a message box.
     setProblemSink([](const QString& m) { platform::showError(m); });
     platform::form<FrmGame>().show();
-    return app.exec();
+    const int code = app.exec();
+    // The windows go before the application: freed after it, their widgets warn about timers.
+    platform::unloadAllForms();
+    platform::collectUnloadedForms();
+    return code;
 }

@@ -1,12 +1,14 @@
 // Test programs run with a real application object on the headless platform.
 #include "platform/Form.h"
+#include "tests/support/QuietOffscreen.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                      : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    testsupport::quietOffscreenWarnings();
     QApplication app(argc, argv);
     platform::initApplication(QStringLiteral("test"));
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,58 @@
+// Timing one player action in the main window on the full campaign. A window's benchmark is a few
+// lines:
+//
+//     void BM_PanelOpens(benchmark::State& state) {
+//         bench::timeMainWindowAction(state, [](FrmMain& f) { f.Command17_Click(); });
+//     }
+//     BENCHMARK(BM_PanelOpens)->Unit(benchmark::kMillisecond);
+//
+// The campaign is opened into the main window once per benchmark. Each iteration times the action
+// as a click runs it (through platform::runHandler) and the repaint it asks for; `restore`, untimed,
+// then puts back what the action changed so that every click finds what the first one found. A
+// window opened from the main window is reached inside the action (platform::form<FrmX>()).
+#pragma once
+
+#include "FullCampaign.h"
+#include "game/main/FrmMain.h"
+#include "platform/Dialogs.h"
+#include "platform/Form.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <functional>
+
+namespace bench {
+
+// The campaign of the benchmarks that need nothing special, written once per program.
+inline FullCampaign& fullCampaign() {
+    static FullCampaign c;
+    return c;
+}
+
+using MainWindowStep = std::function<void(FrmMain&)>;
+
+inline void timeMainWindowAction(benchmark::State& state, const MainWindowStep& action,
+                                 const MainWindowStep& restore = {},
+                                 const FullCampaign& campaign = fullCampaign()) {
+    campaign.choose();
+    if (!apriGioco()) {
+        state.SkipWithError("the campaign did not open");
+        platform::testing::resetForms();
+        return;
+    }
+    FrmMain& f = platform::form<FrmMain>();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        platform::runHandler([&] { action(f); });
+        QApplication::processEvents();
+        if (restore) {
+            state.PauseTiming();
+            platform::runHandler([&] { restore(f); });
+            QApplication::processEvents();
+            state.ResumeTiming();
+        }
+    }
+    platform::testing::resetForms();
+}
+
+} // namespace bench
