@@ -37,13 +37,13 @@ struct FullCampaign {
             for (int n = 1; n <= kGroups; ++n) {
                 Int16* gn = g.gnTable(side)[n];
                 Int16* ga = g.gaTable(side)[n];
-                gn[1] = ga[1] = 1;
-                gn[4] = 12;
-                gn[25] = 6000 + 100 * n;
-                gn[26] = 3500 + 30 * n;
-                ga[4] = 9;
-                ga[25] = 7000 + 100 * n;
-                ga[26] = 4000;
+                gn[GnCol::InUse] = ga[GaCol::InUse] = 1;
+                gn[GnCol::Ships] = 12;
+                gn[GnCol::X] = 6000 + 100 * n;
+                gn[GnCol::Y] = 3500 + 30 * n;
+                ga[GaCol::Aircraft] = 9;
+                ga[GaCol::X] = 7000 + 100 * n;
+                ga[GaCol::Y] = 4000;
                 g.gaNames(side)[n][1] = QStringLiteral("AEREO %1").arg(n);
             }
         }

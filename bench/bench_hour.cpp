@@ -4,7 +4,9 @@
 #include "BenchMain.h"
 #include "FullCampaign.h"
 #include "common/CampaignSnapshot.h"
+#include "game/main/CampaignOpen.h"
 #include "game/main/FrmMain.h"
+#include "game/main/HourStep.h"
 
 namespace {
 
@@ -16,14 +18,14 @@ void underWay() {
         for (int n = 1; n <= kGroups; ++n) {
             Int16* r = g.gnTable(side)[n];
             const int i = (n - 1) % 10, j = (n - 1) / 10;
-            r[25] = 4200 + 550 * i + (side == kAxis ? 275 : 0);
-            r[26] = 3700 + 450 * j + (side == kAxis ? 225 : 0);
-            r[28] = side == kAllies ? 5 : 4;
-            r[14] = 10;
-            r[27] = 100;
-            r[29] = 200;
-            r[6] = 100;
-            r[37] = 12;
+            r[GnCol::X] = 4200 + 550 * i + (side == kAxis ? 275 : 0);
+            r[GnCol::Y] = 3700 + 450 * j + (side == kAxis ? 225 : 0);
+            r[GnCol::Course] = side == kAllies ? 5 : 4;
+            r[GnCol::Knots] = 10;
+            r[GnCol::Step] = 100;
+            r[GnCol::RouteHours] = 200;
+            r[GnCol::MinOperativity] = 100;
+            r[GnCol::Destroyers] = 12;
         }
     }
 }
@@ -54,8 +56,8 @@ void BM_OneHour(benchmark::State& state) {
     for (auto _ : state) {
         f.Command22_Click();
         state.PauseTiming();
-        activities = int(G().state(10));
-        contacts = int(G().state(11));
+        activities = int(G().state(StateItem::Activities));
+        contacts = int(G().state(StateItem::Contacts));
         start.restore();
         f.Command22.setEnabled(true);
         state.ResumeTiming();
@@ -65,6 +67,22 @@ void BM_OneHour(benchmark::State& state) {
     platform::testing::resetForms();
 }
 BENCHMARK(BM_OneHour)->Unit(benchmark::kMillisecond);
+
+// The same hour as rules, with no window.
+void BM_OneHourWithoutWindow(benchmark::State& state) {
+    bench::FullCampaign& c = campaign();
+    c.choose();
+    loadCampaign();
+    const CampaignSnapshot start;
+    HourView nothing;
+    for (auto _ : state) {
+        if (!runHourWhole(nothing).done) state.SkipWithError("the hour failed");
+        state.PauseTiming();
+        start.restore();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OneHourWithoutWindow)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

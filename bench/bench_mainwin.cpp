@@ -29,8 +29,8 @@ void BM_MapRedraw(benchmark::State& state) {
             g.CurrentSide = side;
             g.SideColour = side == kAllies ? platform::vbYellow : platform::vbRed;
             for (int n = 1; n <= kGroups; ++n) {
-                g.GnPosX = g.gnTable(side)[n][25];
-                g.GnPosY = g.gnTable(side)[n][26];
+                g.GnPosX = g.gnTable(side)[n][GnCol::X];
+                g.GnPosY = g.gnTable(side)[n][GnCol::Y];
                 DisegnaSegnoGN();
             }
         }
