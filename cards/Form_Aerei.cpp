@@ -393,33 +393,31 @@ void Form_Aerei::Text3_Change() {
     Label19.setCaption(Text3.text());
     g.BomberFlag = rating::isBomberLoad(kg) ? 1 : 0;
     Check2.setValue(g.BomberFlag);
-    try {
+    rateOrRefuse(loadRefused_, Label36, [this] {
         Label36.setCaption(plain(rating::bombLoadValue(leadingNumber(Label19.caption()))));
-        loadRefused_ = false;
+    });
+    ComputeAircraftCost();
+    updateSaveCommand();
+}
+
+void Form_Aerei::rateOrRefuse(bool& refused, Label& shown, const std::function<void()>& step) {
+    try {
+        step();
+        refused = false;
     } catch (const RangeError&) {
-        loadRefused_ = true;
-        Label36.setCaption(QString());
+        refused = true;
+        shown.setCaption(QString());
         ComputeAircraftCost();
         updateSaveCommand();
         throw;
     }
-    ComputeAircraftCost();
-    updateSaveCommand();
 }
 
 void Form_Aerei::recomputeAutonomy() {
     CG().AutonomyTurns = 0;
     std::optional<int> turns;
-    try {
-        turns = rating::autonomyTurns(Text2.text(), Text4.text());
-        autonomyRefused_ = false;
-    } catch (const RangeError&) {
-        autonomyRefused_ = true;
-        Label32.setCaption(QString());
-        ComputeAircraftCost();
-        updateSaveCommand();
-        throw;
-    }
+    rateOrRefuse(autonomyRefused_, Label32,
+                 [&] { turns = rating::autonomyTurns(Text2.text(), Text4.text()); });
     if (turns) {
         CG().AutonomyTurns = *turns;
         Label32.setCaption(plain(*turns));

@@ -6,6 +6,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Form.h"
 
+#include <functional>
+
 class Form_Aerei : public platform::Form {
   public:
     Form_Aerei();
@@ -181,6 +183,9 @@ class Form_Aerei : public platform::Form {
     void setFlagPicture(platform::Image& image, const QString& code);
     void recomputeAutonomy();
     void updateSaveCommand();
+    // Runs a rating step that may refuse its entry as out of scale: a refusal empties the value
+    // the step shows and the cost, and holds the save; the message goes on to the player.
+    void rateOrRefuse(bool& refused, platform::Label& shown, const std::function<void()>& step);
     void deriveLoadMarks();
     void showEntryMode();
     void clearForNewAircraft();

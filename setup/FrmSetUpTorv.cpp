@@ -100,11 +100,11 @@ void FrmSetUpTorv::layOut() {
         l->setBackStyle(0);
     }
 
-    Label20.move(valueLeft, 1530, valueWidth, 270);
+    Label20.move(valueLeft, 1770, valueWidth, 270);
     Label20.setForeColor(kKill);
     Label20.setBackStyle(0);
-    for (ListBox* l : {&List1, &List4}) l->move(valueLeft, 1860, listWidth, 3840);
-    for (ListBox* l : {&List2, &List5}) l->move(valueLeft + listWidth + listGap, 1860, listWidth, 3840);
+    for (ListBox* l : {&List1, &List4}) l->move(valueLeft, 2100, listWidth, 3600);
+    for (ListBox* l : {&List2, &List5}) l->move(valueLeft + listWidth + listGap, 2100, listWidth, 3600);
     List1.setToolTipText(QStringLiteral("Doppio Click = inserisce record in archivio"));
     List4.setToolTipText(QStringLiteral("Doppio Click = inserisce record in archivio"));
 

@@ -21,15 +21,14 @@ QStringList shippedCards(const QString& folder, const QString& pattern) {
 
 TEST_F(AircraftEditor, ShipCardsAndTheirSheetsShowWhole) {
     Form1_Main& f = openEditor();
-    EXPECT_EQ(testsupport::clippedControls(f), QStringList()) << "empty";
+    EXPECT_EQ(testsupport::layoutFaults(f), "") << "empty";
     for (const QString& card : shippedCards("/Navi", "*.sns")) {
         FileDialog::setTestHandler([card](const FileDialog&, bool) { return card; });
         f.Command4.doClick();
-        EXPECT_EQ(testsupport::clippedControls(f), QStringList()) << card.toStdString();
+        EXPECT_EQ(testsupport::layoutFaults(f), "") << card.toStdString();
         f.List1.doPick(f.List1.listCount() - 1);
-        platform::testing::setModalHandler([&](Form& sheet) {
-            EXPECT_EQ(testsupport::clippedControls(sheet), QStringList()) << card.toStdString();
-        });
+        platform::testing::setModalHandler(
+            [&](Form& sheet) { EXPECT_EQ(testsupport::layoutFaults(sheet), "") << card.toStdString(); });
         f.Command12.doClick();
         platform::testing::setModalHandler(nullptr);
     }
@@ -39,14 +38,14 @@ TEST_F(AircraftEditor, AircraftCardsAndTheirModulesShowWhole) {
     Form_Aerei& f = editor();
     for (int i = 0; i < f.Combo2.listCount(); ++i) {
         f.Combo2.doPick(i);
-        EXPECT_EQ(testsupport::clippedControls(f), QStringList()) << f.Combo2.text().toStdString();
+        EXPECT_EQ(testsupport::layoutFaults(f), "") << f.Combo2.text().toStdString();
     }
     for (const QString& card : shippedCards("/Aerei", "*.SNK")) {
         answerOpen(card);
         f.Command3.doClick();
         f.Command5.doClick();
-        EXPECT_EQ(testsupport::clippedControls(f), QStringList()) << card.toStdString();
+        EXPECT_EQ(testsupport::layoutFaults(f), "") << card.toStdString();
         f.Command4.doClick();
-        EXPECT_EQ(testsupport::clippedControls(form<Form_AP>()), QStringList()) << card.toStdString();
+        EXPECT_EQ(testsupport::layoutFaults(form<Form_AP>()), "") << card.toStdString();
     }
 }

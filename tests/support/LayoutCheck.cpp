@@ -141,7 +141,22 @@ bool holdsControls(const QWidget* w) {
            !qobject_cast<const QLabel*>(w);
 }
 
+// A control that shows something: an empty caption or a picture may lie under another control.
+bool showsText(const QWidget* w) {
+    if (auto* l = qobject_cast<const QLabel*>(w)) return !l->text().isEmpty() && l->pixmap().isNull();
+    return !qobject_cast<const QGroupBox*>(w) || !static_cast<const QGroupBox*>(w)->title().isEmpty();
+}
+
 void walk(const QWidget* parent, const QRect& room, const QWidget* top, QStringList& out) {
+    QList<const QWidget*> shown;
+    for (QObject* o : parent->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w && !w->isWindow() && !w->isHidden() && showsText(w)) shown << w;
+    }
+    for (int i = 0; i < shown.size(); ++i)
+        for (int j = i + 1; j < shown.size(); ++j)
+            if (shown[i]->geometry().intersects(shown[j]->geometry()))
+                out << QStringLiteral("%1 and %2 overlap").arg(pathOf(shown[i], top), pathOf(shown[j], top));
     for (QObject* o : parent->children()) {
         auto* w = qobject_cast<QWidget*>(o);
         if (!w || w->isWindow() || w->isHidden()) continue;
@@ -169,6 +184,10 @@ QStringList clippedControls(platform::Form& form) {
                        form.height() / platform::kTwipsPerPixel);
     walk(form.childArea(), client, form.childArea(), out);
     return out;
+}
+
+std::string layoutFaults(platform::Form& form) {
+    return clippedControls(form).join(u'\n').toStdString();
 }
 
 } // namespace testsupport

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QStringList>
+#include <string>
 
 class QWidget;
 
@@ -16,5 +17,7 @@ namespace testsupport {
 // Hidden controls are not checked.
 QStringList clippedControls(platform::Form& form);
 QStringList clippedControls(QWidget* top);
+// The faults one to a line, readable in a test's failure message.
+std::string layoutFaults(platform::Form& form);
 
 } // namespace testsupport

@@ -18,10 +18,10 @@ TEST(WizardLayout, EveryWindowShowsWhole) {
     resetGlobals();
     FrmGame& start = form<FrmGame>();
     start.MnFileApri.doClick();
-    EXPECT_EQ(testsupport::clippedControls(start), QStringList());
+    EXPECT_EQ(testsupport::layoutFaults(start), "");
     platform::testing::setModalHandler([&](Form& f) {
         auto& w = static_cast<FrmSetUpGen&>(f);
-        EXPECT_EQ(testsupport::clippedControls(w), QStringList());
+        EXPECT_EQ(testsupport::layoutFaults(w), "");
         w.Text1.doDblClick();
         w.Text1.doType("Prova");
         w.Command3.doClick();
@@ -29,7 +29,7 @@ TEST(WizardLayout, EveryWindowShowsWhole) {
     start.MnSetupGenerale.doClick();
     platform::testing::setModalHandler(nullptr);
     FrmBasi& b = form<FrmBasi>();
-    EXPECT_EQ(testsupport::clippedControls(b), QStringList());
+    EXPECT_EQ(testsupport::layoutFaults(b), "");
     {
         ChosenDice dice({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 100, 260});
         b.Command2.doClick();
@@ -40,13 +40,13 @@ TEST(WizardLayout, EveryWindowShowsWhole) {
         m.Command1.doClick();
         m.Combo1.doPick(0);
         m.List1.doPick(0);
-        EXPECT_EQ(testsupport::clippedControls(m), QStringList()) << phase->caption().toStdString();
+        EXPECT_EQ(testsupport::layoutFaults(m), "") << phase->caption().toStdString();
         m.Label14.doClick();
     }
     m.Command4.doClick();
     m.Command1.doClick();
     m.Combo2.doPick(0);
     m.List3.doPick(0);
-    EXPECT_EQ(testsupport::clippedControls(m), QStringList()) << "aircraft";
+    EXPECT_EQ(testsupport::layoutFaults(m), "") << "aircraft";
     platform::testing::resetForms();
 }
