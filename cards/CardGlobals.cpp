@@ -41,3 +41,10 @@ void digitsOnlyKey(int& keyAscii) {
     if (!(keyAscii >= 0 && keyAscii <= 9) && !(keyAscii >= '0' && keyAscii <= '9') && keyAscii != 8)
         keyAscii = 0;
 }
+
+QString cardSavedMessage(const QString& cardPath) {
+    QString shown = cardPath;
+    const QString folder = CG().AppFolder + u'\\';
+    if (shown.startsWith(folder, Qt::CaseInsensitive)) shown.remove(0, folder.size());
+    return QStringLiteral("Scheda salvata: ") + shown;
+}

@@ -54,29 +54,30 @@ Form1_Main::Form1_Main() : Form("Form1_Main") {
 }
 
 void Form1_Main::layOut() {
-    setSize(17640, 9660);
+    // The window is wide enough for the longest torpedo and ship type names in their lists.
+    setSize(18660, 9660);
 
     // Frame1: name, type, nation
-    Frame1.move(120, 60, 5700, 2460);
+    Frame1.move(120, 60, 6720, 2460);
     Frame1.setToolTipText(QStringLiteral("ATT: - fare un RESET prima di un NUOVO inserimento"));
     captionLabel(Label61, 120, 330, 1080);
-    Text1.move(1200, 300, 4320, 315);
+    Text1.move(1200, 300, 5340, 315);
     Text1.setMaxLength(30);
     Text1.setToolTipText(
         QStringLiteral("Nome del CapoClasse  ATT: FARE UN RESET PRIMA DI INSERIRE UN NUOVO RECORD "));
-    Combo1.move(120, 780, 2640, 315);
+    Combo1.move(120, 780, 3240, 315);
     Combo1.setToolTipText(QStringLiteral("Tipologia Nave *ATT: LE SIGLE SONO FISSE *"));
-    Combo2.move(2880, 780, 2640, 315);
+    Combo2.move(3480, 780, 3060, 315);
     Combo2.setToolTipText(QStringLiteral("Nazionalità *ATT: LE SIGLE SONO FISSE *"));
-    valueLabel(Label1, 120, 1260, 4560);
-    valueLabel(Label2, 120, 1680, 4560);
+    valueLabel(Label1, 120, 1260, 5580);
+    valueLabel(Label2, 120, 1680, 5580);
     Label2.setToolTipText(
         QStringLiteral("Un CLICK e TUTTE le stampe attivate sono stampate (Max 5 per foglio)"));
-    Image2.move(4860, 1440, 480, 480);
+    Image2.move(5880, 1440, 480, 480);
     Image2.setToolTipText(QStringLiteral("Ad ogni CLICK si attiva UNA stampa"));
 
     // Frame2: displacement, speed, launch year
-    Frame2.move(5940, 60, 5700, 2460);
+    Frame2.move(6960, 60, 5700, 2460);
     const int rows2[3] = {360, 960, 1560};
     captionLabel(Label4, 120, rows2[0], 1980);
     Text2.move(2160, rows2[0] - 30, 1560, 315);
@@ -95,7 +96,7 @@ void Form1_Main::layOut() {
     for (Label* l : {&Label6, &Label7, &Label8}) l->setToolTipText(QStringLiteral("Dati reali inseriti"));
 
     // Frame3: resistance and fire fighting
-    Frame3.move(11760, 60, 2700, 2460);
+    Frame3.move(12780, 60, 2700, 2460);
     captionLabel(Label9, 120, 360, 2400);
     valueLabel(Label11, 120, 660, 1200, 375);
     Label11.setFontSize(11);
@@ -106,20 +107,20 @@ void Form1_Main::layOut() {
     Label12.setFontBold(true);
 
     // Frame9, Combo13, Frame10: data year and delete
-    Frame9.move(14580, 60, 2940, 1140);
+    Frame9.move(15600, 60, 2940, 1140);
     Frame9.setToolTipText(QStringLiteral(" Anno di riferimento dei dati tecnici inseriti "));
     valueLabel(Label35, 240, 330, 2460, 600);
     Label35.setFontSize(16);
     Label35.setFontBold(true);
     Label35.setToolTipText(QStringLiteral(
         "Il fondo rosso indica che i dati non sono elaborati  - Fare click per la procedura "));
-    Combo13.move(14580, 1260, 2940, 315);
+    Combo13.move(15600, 1260, 2940, 315);
     Combo13.setToolTipText(QStringLiteral(
         "1939 per Default -  La stessa classe può essere salvata con i valori di anni diversi"));
-    Frame10.move(14580, 1680, 2940, 840);
+    Frame10.move(15600, 1680, 2940, 840);
     Frame10.setToolTipText(QStringLiteral("ATTENZIONE SI STA PER ELIMINARE IL RECORD CORRENTE *"));
-    Command5.move(120, 300, 1380, 405);
-    captionLabel(Label39, 1560, 390, 1320);
+    Command5.move(120, 300, 1500, 405);
+    captionLabel(Label39, 1680, 390, 1200);
     Label39.setFontSize(7);
     Label39.setForeColor(vbRed);
     Label39.setFontBold(true);
@@ -145,13 +146,15 @@ void Form1_Main::layOut() {
     for (TextBox* t : {&Text3, &Text4, &Text5}) t->setMaxLength(11);
 
     // Frame4: anti-aircraft weapons, torpedoes, depth charges, aircraft
-    Frame4.move(5940, 2580, 8520, 2820);
-    Combo4.move(120, 300, 2400, 315);
-    valueLabel(Label14, 2640, 300, 2880, 315);
-    Text6.move(5640, 300, 1200, 315);
+    Frame4.move(5940, 2580, 9540, 2820);
+    Combo4.move(120, 300, 3360, 315);
+    // The torpedo's whole name on one line.
+    valueLabel(Label14, 3600, 300, 3240, 315);
+    Label14.setWordWrap(false);
+    Text6.move(6960, 300, 960, 315);
     Text6.setMaxLength(14);
-    captionLabel(Label63, 6960, 330, 840);
-    Text15.move(7800, 300, 540, 315);
+    captionLabel(Label63, 8040, 330, 840);
+    Text15.move(8880, 300, 540, 315);
     Text15.setMaxLength(2);
     Combo9.move(120, 720, 1440, 315);
     valueLabel(Label54, 1680, 720, 720, 315);
@@ -163,26 +166,28 @@ void Form1_Main::layOut() {
     Text8.move(7620, 720, 300, 315);
     Text8.setMaxLength(1);
     valueLabel(Label38, 7980, 720, 420, 315);
-    captionLabel(Label57, 120, 1200, 6300);
+    captionLabel(Label57, 120, 1200, 6960);
     Label57.setFontBold(true);
+    // Each heading stands over its calibre list.
+    Label57.setColumns({0, 2400, 4800});
     ComboBox* aa[3] = {&Combo10, &Combo11, &Combo12};
     TextBox* barrels[3] = {&Text9, &Text10, &Text11};
     Label* aaValues[3] = {&Label26, &Label55, &Label56};
     const char* aaTexts[3] = {"Primari", "Secondari", "Altri"};
     for (int i = 0; i < 3; ++i) {
-        const int x = 120 + i * 2160;
-        aa[i]->move(x, 1500, 1500, 315);
+        const int x = 120 + i * 2400;
+        aa[i]->move(x, 1500, 1800, 315);
         aa[i]->setText(QString::fromUtf8(aaTexts[i]));
-        barrels[i]->move(x + 1560, 1500, 540, 315);
+        barrels[i]->move(x + 1860, 1500, 480, 315);
         barrels[i]->setMaxLength(3);
-        valueLabel(*aaValues[i], x + 1560, 1920, 540, 315);
+        valueLabel(*aaValues[i], x + 1860, 1920, 480, 315);
     }
-    captionLabel(Label58, 6360, 1200, 2100);
+    captionLabel(Label58, 7140, 1200, 2280);
     Label58.setWordWrap(false);
-    Text12.move(6600, 1500, 540, 315);
+    Text12.move(7320, 1500, 540, 315);
     Text12.setMaxLength(3);
-    valueLabel(Label13, 7200, 1500, 540, 315);
-    valueLabel(Label59, 7200, 1920, 1200, 315);
+    valueLabel(Label13, 7920, 1500, 540, 315);
+    valueLabel(Label59, 7920, 1920, 1200, 315);
     Label59.setFontBold(true);
 
     // Frame6: protection
@@ -215,7 +220,7 @@ void Form1_Main::layOut() {
     captionLabel(Label36, 7200, 2640, 2400);
 
     // Frame7: other fixed values
-    Frame7.move(14580, 2580, 2940, 2820);
+    Frame7.move(15600, 2580, 2940, 2820);
     Label* fixedCaptions[5] = {&Label44, &Label45, &Label46, &Label47, &Label48};
     Label* fixedValues[5] = {&Label49, &Label50, &Label51, &Label52, &Label53};
     for (int i = 0; i < 5; ++i) {
@@ -224,7 +229,7 @@ void Form1_Main::layOut() {
     }
 
     // Frame8: ship names
-    Frame8.move(11760, 5460, 5760, 3060);
+    Frame8.move(11760, 5460, 6780, 3060);
     Text13.move(120, 300, 3000, 315);
     Text13.setMaxLength(30);
     Text13.setToolTipText(QStringLiteral("Scrivere il nome e  inserire "));
@@ -246,7 +251,9 @@ void Form1_Main::layOut() {
     Command3.move(9840, yc, 1800, 435);
     Image3.move(11880, yc - 15, 480, 480);
     Image3.setToolTipText(QStringLiteral("CLICK - Attiva tasto CANCELLA RECORD"));
-    captionLabel(Label64, 120, 9180, 17280, 900);
+    captionLabel(Label64, 120, 9180, 18300, 420);
+    captionLabel(Label65, 12480, 8640, 6060, 480);
+    Label65.setForeColor(0x800000);
     Label64.setForeColor(0x800000);
 }
 
@@ -349,7 +356,7 @@ void Form1_Main::Image1_Click() {
 
 void Form1_Main::showFlag(const QString& iconName) {
     Image2.loadPicture(CG().AppFolder + QStringLiteral("\\Ico\\") + iconName + QStringLiteral(".ico"));
-    Image2.move(4860, 1440, 480, 480);
+    Image2.move(5880, 1440, 480, 480);
 }
 
 void Form1_Main::setEntryEnabled(bool enabled) {

@@ -194,6 +194,7 @@ class Form1_Main : public platform::Form {
     CommandButton Command12{*this, "Command12", "Stam&pa Modulo Gioco"};
     Image Image3{*this, "Image3"};
     Label Label64{*this, "Label64"};
+    Label Label65{*this, "Label65"}; // where the last card was saved
     platform::FileDialog CommonDialog1;
 
     // ---------------------------------------------------------------- event handlers

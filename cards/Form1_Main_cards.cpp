@@ -36,6 +36,7 @@ void Form1_Main::clearForRecord() {
     ShowDataYearCaption();
     --quiet_;
     unload<Form_BP>();
+    Label65.setCaption(QString());
 }
 
 void Form1_Main::Command1_Click() {
@@ -68,6 +69,7 @@ void Form1_Main::Command1_Click() {
     Label60.setCaption(className);
     g.CardStored = 1;
     Command5.setEnabled(false);
+    Label65.setCaption(cardSavedMessage(g.ShipCardPath));
 }
 
 void Form1_Main::Command22_Click() {

@@ -5,8 +5,10 @@
 using namespace platform;
 
 namespace {
-constexpr int kModuleWidth = 6300;
-constexpr int kModuleHeight = 3780;
+constexpr int kModuleWidth = 6600;
+constexpr int kModuleHeight = 4080;
+// The values under the three heading rows start this much lower than the heading's first row.
+constexpr int kBody = 300;
 
 // Fixed captions by position.
 QString fixedCaption(int position) {
@@ -36,34 +38,26 @@ QString fixedCaption(int position) {
 struct Place {
     int left, top, width, height;
 };
-Place placeOf(int position) {
+Place bodyPlace(int position) {
     switch (position) {
-    case 1:
-        return {720, 150, 3300, 360};
-    case 2:
-        return {4080, 150, 2100, 360};
-    case 3:
-        return {720, 540, 3300, 330};
-    case 4:
-        return {4080, 540, 2100, 330};
     case 5:
         return {180, 1020, 780, 285};
     case 6:
-        return {1020, 1020, 4260, 285};
+        return {1020, 1020, 4560, 285};
     case 7:
-        return {5340, 1020, 780, 285};
+        return {5640, 1020, 780, 285};
     case 8:
         return {180, 1320, 780, 285};
     case 9:
-        return {1020, 1320, 4260, 285};
+        return {1020, 1320, 4560, 285};
     case 10:
-        return {5340, 1320, 780, 285};
+        return {5640, 1320, 780, 285};
     case 11:
         return {180, 1620, 780, 285};
     case 12:
-        return {1020, 1620, 4260, 285};
+        return {1020, 1620, 4560, 285};
     case 13:
-        return {5340, 1620, 780, 285};
+        return {5640, 1620, 780, 285};
     case 14:
         return {180, 2040, 1920, 270};
     case 15:
@@ -87,6 +81,26 @@ Place placeOf(int position) {
     default:
         return {3660, 3390, 600, 285};
     }
+}
+
+Place placeOf(int position) {
+    // The heading: the name across the card, then nation and maker, then the type, each as wide
+    // as its longest entry needs.
+    switch (position) {
+    case 1:
+        return {720, 150, 5700, 360};
+    case 2:
+        return {720, 540, 2460, 330};
+    case 3:
+        return {720, 900, 5700, 330};
+    case 4:
+        return {3240, 540, 3180, 330};
+    default:
+        break;
+    }
+    Place at = bodyPlace(position);
+    at.top += kBody;
+    return at;
 }
 
 int labelNumber(int module, int position) {
@@ -147,7 +161,7 @@ void Form_AP::buildModule(int module, int left, int top) {
     for (int b = 0; b < 4; ++b) {
         auto& box = *frames_.emplace_back(
             std::make_unique<Frame>(card, QStringLiteral("Box%1").arg(b + 1), boxes[b]));
-        box.move(3000 + (b % 2) * 1590, 1950 + (b / 2) * 720, 1530, 660);
+        box.move(2820 + (b % 2) * 1800, kBody + 1950 + (b / 2) * 720, 1740, 660);
         box.setBackColor(vbWhite);
         box.setFontSize(7);
     }

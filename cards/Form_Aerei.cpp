@@ -34,27 +34,31 @@ void Form_Aerei::layOut() {
     setFixedBorder(true);
 
     Frame1.move(120, 60, 6720, 3840);
-    Combo2.move(240, 330, 3120, 315);
+    Label48.move(240, 270, 3120, 225);
+    Combo2.move(240, 495, 3120, 315);
     Combo2.setToolTipText(QStringLiteral("NAZIONALITA'"));
-    Image1.move(3600, 240, 480, 480);
+    Image1.move(3600, 330, 480, 480);
     Image1.setStretch(true);
-    Text1.move(240, 840, 6240, 315);
+    Text1.move(240, 930, 6240, 315);
     Text1.setToolTipText(QStringLiteral("NOME UFFICIALE / NOME IN  CODICE"));
-    Combo1.move(240, 1260, 2880, 315);
+    Label49.move(240, 1320, 3000, 225);
+    Label50.move(3300, 1320, 3240, 225);
+    Combo1.move(240, 1545, 3000, 315);
     Combo1.setToolTipText(QStringLiteral("FABBRICA"));
-    Combo3.move(3240, 1260, 3240, 315);
+    Combo3.move(3300, 1545, 3240, 315);
     Combo3.setToolTipText(QStringLiteral("TIPOLOGIA"));
-    Option1[0].move(240, 1710, 1500, 285);
-    Option1[1].move(1800, 1710, 1500, 285);
-    Check3.move(240, 2070, 3000, 285);
-    Check4.move(3360, 2070, 3000, 285);
-    Label9.move(240, 2520, 2400, 255);
-    Combo11.move(2700, 2460, 1200, 315);
+    for (Label* caption : {&Label48, &Label49, &Label50}) caption->setFontSize(7);
+    Option1[0].move(240, 1950, 1500, 285);
+    Option1[1].move(1800, 1950, 1500, 285);
+    Check3.move(240, 2280, 3000, 285);
+    Check4.move(3360, 2280, 3000, 285);
+    Label9.move(240, 2700, 2400, 255);
+    Combo11.move(2700, 2640, 1200, 315);
     Combo11.setToolTipText(QStringLiteral("ENTRATA IN SERVIZIO"));
-    Label8.move(240, 2940, 6240, 255);
-    Text2.move(240, 3240, 1800, 315);
+    Label8.move(240, 3060, 6240, 255);
+    Text2.move(240, 3330, 1800, 315);
     Text2.setToolTipText(QStringLiteral("AUTONOMIA REALE IN KM (senza punteggiatura od altro)"));
-    Text4.move(3360, 3240, 1800, 315);
+    Text4.move(3360, 3330, 1800, 315);
     Text4.setToolTipText(QStringLiteral("VELOCITA' REALE IN KMH"));
     Text2.setMaxLength(5);
     Text4.setMaxLength(5);
@@ -168,6 +172,9 @@ void Form_Aerei::layOut() {
         QStringLiteral("Attiva la stampa di una lista  - Bandiera a sinistra per aggiungere "
                        "recorda -Bandiera a destra per stampare"));
     Command7.move(13260, 8880, 2040, 435);
+    Label51.move(6960, 8340, 6180, 540);
+    Label51.setBackStyle(0);
+    Label51.setForeColor(0x800000);
 
     // Captions without a border take the colour of their frame.
     for (Container* c : std::initializer_list<Container*>{&Frame1, &Frame2, &Frame3, &Frame4})
@@ -203,8 +210,8 @@ void Form_Aerei::connectHandlers() {
     Text2.Change = [this] { Text2_Change(); };
     Text3.Change = [this] { Text3_Change(); };
     Text4.Change = [this] { Text4_Change(); };
-    Text2.KeyPress = digitsOnlyKey;
-    Text4.KeyPress = digitsOnlyKey;
+    // Kilograms are a number too, so the war load box takes digits only, as the other number boxes.
+    for (TextBox* t : {&Text2, &Text3, &Text4}) t->KeyPress = digitsOnlyKey;
     for (TextBox* t : {&Text1, &Text2, &Text3, &Text4}) t->DblClick = [t] { t->setText(QString()); };
     Option1[0].Click = [this] { Option1_Click(0); };
     Option1[1].Click = [this] { Option1_Click(1); };
@@ -386,13 +393,31 @@ void Form_Aerei::Text3_Change() {
     Label19.setCaption(Text3.text());
     g.BomberFlag = rating::isBomberLoad(kg) ? 1 : 0;
     Check2.setValue(g.BomberFlag);
-    Label36.setCaption(plain(rating::bombLoadValue(leadingNumber(Label19.caption()))));
+    rateOrRefuse(loadRefused_, Label36, [this] {
+        Label36.setCaption(plain(rating::bombLoadValue(leadingNumber(Label19.caption()))));
+    });
     ComputeAircraftCost();
+    updateSaveCommand();
+}
+
+void Form_Aerei::rateOrRefuse(bool& refused, Label& shown, const std::function<void()>& step) {
+    try {
+        step();
+        refused = false;
+    } catch (const RangeError&) {
+        refused = true;
+        shown.setCaption(QString());
+        ComputeAircraftCost();
+        updateSaveCommand();
+        throw;
+    }
 }
 
 void Form_Aerei::recomputeAutonomy() {
-    const std::optional<int> turns = rating::autonomyTurns(Text2.text(), Text4.text());
     CG().AutonomyTurns = 0;
+    std::optional<int> turns;
+    rateOrRefuse(autonomyRefused_, Label32,
+                 [&] { turns = rating::autonomyTurns(Text2.text(), Text4.text()); });
     if (turns) {
         CG().AutonomyTurns = *turns;
         Label32.setCaption(plain(*turns));
@@ -404,6 +429,7 @@ void Form_Aerei::Text2_Change() {
     // The autonomy follows the range as well as the speed.
     recomputeAutonomy();
     ComputeAircraftCost();
+    updateSaveCommand();
 }
 
 void Form_Aerei::Text4_Change() {
@@ -411,11 +437,16 @@ void Form_Aerei::Text4_Change() {
     Label38.setCaption(Label21.caption());
     recomputeAutonomy();
     ComputeAircraftCost();
+    updateSaveCommand();
 }
 
 void Form_Aerei::Text1_Change() {
     Label12.setCaption(ReplaceAll(Text1.text(), QStringLiteral(" ")));
-    Command2.setEnabled(Label12.caption().size() > 1);
+    updateSaveCommand();
+}
+
+void Form_Aerei::updateSaveCommand() {
+    Command2.setEnabled(Label12.caption().size() > 1 && !autonomyRefused_ && !loadRefused_);
 }
 
 void Form_Aerei::Option1_Click(int index) {
@@ -461,6 +492,7 @@ void Form_Aerei::Command2_Click() {
             g.AircraftNationFolder);
     EnsureFolder(g.AircraftNationFolder);
     WriteAircraftCard();
+    Label51.setCaption(cardSavedMessage(g.AircraftCardPath));
 }
 
 // ---------------------------------------------------------------- rating procedures
@@ -515,6 +547,11 @@ void Form_Aerei::ComputeAircraftFactors() {
 }
 
 void Form_Aerei::ComputeAircraftCost() {
+    if (autonomyRefused_ || loadRefused_) {
+        CG().AircraftCost = 0;
+        Label22.setCaption(QString());
+        return;
+    }
     auto n = [](const Label& l) { return leadingNumber(l.caption()); };
     rating::CostInputs in;
     in.autonomy = n(Label32);
@@ -555,7 +592,7 @@ void Form_Aerei::ResetAircraftForm() {
     Label10.setCaption(QString());
     for (Label* l : {&Label11, &Label12, &Label13, &Label14, &Label15, &Label16, &Label17, &Label18, &Label19,
                      &Label20, &Label21, &Label22, &Label32, &Label33, &Label34, &Label35, &Label36, &Label37,
-                     &Label38, &Label39, &Label42, &Label43, &Label44, &Label45, &Label46})
+                     &Label38, &Label39, &Label42, &Label43, &Label44, &Label45, &Label46, &Label51})
         l->setCaption(QString());
 }
 

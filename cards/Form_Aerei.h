@@ -6,6 +6,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Form.h"
 
+#include <functional>
+
 class Form_Aerei : public platform::Form {
   public:
     Form_Aerei();
@@ -71,6 +73,10 @@ class Form_Aerei : public platform::Form {
 
     // ---------------------------------------------------------------- controls
     platform::Frame Frame1{*this, "Frame1", "Anagrafica"};
+    // Captions of the three lists, in the words of their tool-tips.
+    platform::Label Label48{Frame1, "Label48", QStringLiteral("NAZIONALITA'")};
+    platform::Label Label49{Frame1, "Label49", QStringLiteral("FABBRICA")};
+    platform::Label Label50{Frame1, "Label50", QStringLiteral("TIPOLOGIA")};
     platform::ComboBox Combo2{Frame1, "Combo2"};
     platform::Image Image1{Frame1, "Image1"};
     platform::TextBox Text1{Frame1, "Text1"};
@@ -166,6 +172,7 @@ class Form_Aerei : public platform::Form {
     platform::CommandButton Command4{*this, "Command4", QStringLiteral("Stampa 4 Moduli")};
     platform::CommandButton Command7{*this, "Command7", QStringLiteral("Chiude")};
     platform::CommandButton Command8{*this, "Command8", QStringLiteral("StampaLista")};
+    platform::Label Label51{*this, "Label51"}; // where the last card was saved
 
     platform::FileDialog CommonDialog1;
 
@@ -175,10 +182,18 @@ class Form_Aerei : public platform::Form {
     platform::ComboBox& weaponList(int weaponClass);
     void setFlagPicture(platform::Image& image, const QString& code);
     void recomputeAutonomy();
+    void updateSaveCommand();
+    // Runs a rating step that may refuse its entry as out of scale: a refusal empties the value
+    // the step shows and the cost, and holds the save; the message goes on to the player.
+    void rateOrRefuse(bool& refused, platform::Label& shown, const std::function<void()>& step);
     void deriveLoadMarks();
     void showEntryMode();
     void clearForNewAircraft();
     void setListFlagsActive(bool active);
     bool showCard(const QString& path);
     int unloadMode_ = platform::vbFormCode;
+    // A range, speed or war load refused as out of scale: the values it would give are not
+    // shown, and no card is saved, until a value that fits is entered.
+    bool autonomyRefused_ = false;
+    bool loadRefused_ = false;
 };

@@ -107,16 +107,18 @@ Form_BP::Form_BP() : Form("Form_BP") {
     }
 
     FrameAA.move(120, 5520, 8580, 1800);
-    AaHeading.move(1800, 240, 3600, 285);
+    constexpr int kAaLeft = 1800, kAaColumn = 1560;
+    AaHeading.move(kAaLeft, 240, 3 * kAaColumn, 285);
+    // Each heading word stands over its column of values.
+    AaHeading.setColumns({0, kAaColumn, 2 * kAaColumn});
     DecayCaption.move(120, 1200, 1680, 480);
     for (int k = 0; k < 3; ++k) {
-        const int x = 1800 + k * 1560;
+        const int x = kAaLeft + k * kAaColumn;
         AaCalibre[k].move(x, 540, 1500, 285);
         AaValue[k].move(x, 840, 1500, 285);
         AaDecay[k].move(x, 1260, 1500, 285);
         for (Label* l : {&AaCalibre[k], &AaValue[k], &AaDecay[k]}) l->setFontBold(true);
     }
-    AaHeading.setWordWrap(false);
     AamCaption.move(6600, 240, 840, 285);
     AamValue.move(6600, 540, 840, 285);
     AacCaption.move(7560, 240, 840, 285);

@@ -4,6 +4,7 @@
 #include "Files.h"
 #include "Form.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -19,6 +20,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyle>
 #include <QToolTip>
 #include <cmath>
 
@@ -77,6 +81,20 @@ void setPaletteColours(QWidget* w, long back, long fore, bool fill) {
         p.setColor(QPalette::Disabled, r, grey);
     w->setPalette(p);
     w->setAutoFillBackground(fill);
+}
+
+// Boxes the player types in or picks from: their own colours while enabled; disabled, the face
+// colour and grey text, so that they no longer look editable.
+void setEntryColours(QWidget* w, long back, long fore) {
+    QPalette p = w->palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(g, QPalette::Base, toQColor(back));
+        p.setColor(g, QPalette::Text, toQColor(fore));
+    }
+    p.setColor(QPalette::Disabled, QPalette::Base, toQColor(vbButtonFace));
+    p.setColor(QPalette::Disabled, QPalette::Text,
+               QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
+    w->setPalette(p);
 }
 
 // Turns the widget's mouse events into the control's events.
@@ -262,8 +280,38 @@ Label::Label(Container& parent, const QString& name, const QString& caption)
 void Label::setCaption(const QString& c) {
     const bool changed = c != caption_;
     caption_ = c;
-    label_->setText(withoutMarks(c));
+    showCaption();
     if (changed) raise(Change);
+}
+
+void Label::setColumns(const std::vector<int>& starts) {
+    columns_ = starts;
+    showCaption();
+}
+
+void Label::showCaption() {
+    const QString text = withoutMarks(caption_);
+    if (columns_.empty()) {
+        label_->setTextFormat(Qt::AutoText);
+        label_->setText(text);
+        return;
+    }
+    static const QRegularExpression gap(QStringLiteral(" {2,}"));
+    const QStringList parts = text.trimmed().split(gap);
+    const int n = std::min<int>(int(parts.size()), int(columns_.size()));
+    // Words beyond the last column stay together in it.
+    QStringList cells = parts.mid(0, n - 1);
+    cells << parts.mid(n - 1).join(QStringLiteral("  "));
+    QString row;
+    if (columns_.front() > 0) row += QStringLiteral("<td width=\"%1\"></td>").arg(px(columns_.front()));
+    for (int i = 0; i < n; ++i) {
+        const QString width =
+            i + 1 < n ? QStringLiteral(" width=\"%1\"").arg(px(columns_[i + 1] - columns_[i])) : QString();
+        row += QStringLiteral("<td%1>%2</td>").arg(width, cells[i].toHtmlEscaped());
+    }
+    label_->setTextFormat(Qt::RichText);
+    label_->setText(
+        QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\"><tr>%1</tr></table>").arg(row));
 }
 
 void Label::setBackStyle(int s) {
@@ -465,12 +513,7 @@ void TextBox::doType(const QString& keys) {
 }
 
 void TextBox::applyColors() {
-    if (widget_) {
-        QPalette p = widget_->palette();
-        p.setColor(QPalette::Base, toQColor(back_));
-        p.setColor(QPalette::Text, toQColor(fore_));
-        widget_->setPalette(p);
-    }
+    if (widget_) setEntryColours(widget_, back_, fore_);
 }
 
 // ---------------------------------------------------------------- ListBox
@@ -517,7 +560,9 @@ ListBox::ListBox(Container& parent, const QString& name) : Control(parent, name)
     list_->viewport()->installEventFilter(new ListBridge(this));
     list_->viewport()->setMouseTracking(true);
     QObject::connect(list_, &QListWidget::currentRowChanged, [this](int row) {
-        if (row >= 0) {
+        // A list taking the focus makes its first row current without choosing it: not a click.
+        // A mouse press makes the row current before choosing it, and the click follows below.
+        if (row >= 0 && list_->item(row)->isSelected()) {
             changedByPress_ = true;
             raise(Click);
         }
@@ -549,6 +594,9 @@ void ListBox::removeItem(int index) {
 void ListBox::clear() {
     const QSignalBlocker block(list_);
     list_->clear();
+    // Filled again, the list starts at its top, even when it was scrolled while hidden.
+    list_->verticalScrollBar()->setValue(0);
+    list_->horizontalScrollBar()->setValue(0);
     newIndex_ = -1;
 }
 
@@ -623,12 +671,7 @@ void ListBox::doPickDouble(int index) {
 }
 
 void ListBox::applyColors() {
-    if (widget_) {
-        QPalette p = widget_->palette();
-        p.setColor(QPalette::Base, toQColor(back_));
-        p.setColor(QPalette::Text, toQColor(fore_));
-        widget_->setPalette(p);
-    }
+    if (widget_) setEntryColours(widget_, back_, fore_);
 }
 
 // ---------------------------------------------------------------- ComboBox
@@ -660,7 +703,10 @@ ComboBox::ComboBox(Container& parent, const QString& name, int style) : Control(
     combo_->setInsertPolicy(QComboBox::NoInsert);
     setWidget(combo_);
     combo_->installEventFilter(new MouseBridge(this, false));
-    QObject::connect(combo_, &QComboBox::activated, [this](int) { raise(Click); });
+    QObject::connect(combo_, &QComboBox::activated, [this](int) {
+        showTextStart();
+        raise(Click);
+    });
     if (combo_->lineEdit()) {
         QObject::connect(combo_->lineEdit(), &QLineEdit::textEdited, [this] { raise(Change); });
         combo_->lineEdit()->installEventFilter(new MouseBridge(this, false));
@@ -681,11 +727,16 @@ void ComboBox::addItem(const QString& item, int index) {
     else combo_->setCurrentIndex(keepIndex >= pos ? keepIndex + 1 : keepIndex);
     if (style_ == 0) combo_->setEditText(keep);
     newIndex_ = pos;
+    fitDropDown(item);
 }
 
 void ComboBox::removeItem(int index) {
-    const QSignalBlocker block(combo_);
-    combo_->removeItem(index);
+    {
+        const QSignalBlocker block(combo_);
+        combo_->removeItem(index);
+    }
+    widestItem_ = 0;
+    for (int i = 0; i < combo_->count(); ++i) fitDropDown(combo_->itemText(i));
 }
 
 void ComboBox::clear() {
@@ -693,6 +744,23 @@ void ComboBox::clear() {
     combo_->clear();
     if (style_ == 0) combo_->setEditText(QString());
     newIndex_ = -1;
+    widestItem_ = 0;
+    combo_->view()->setMinimumWidth(0);
+}
+
+void ComboBox::showTextStart() {
+    // A text longer than the box shows its beginning, not its end.
+    if (combo_->lineEdit()) combo_->lineEdit()->setCursorPosition(0);
+}
+
+void ComboBox::fitDropDown(const QString& item) {
+    // The list drops down as wide as its widest item, however narrow the box.
+    widestItem_ = std::max(widestItem_, QFontMetrics(combo_->view()->font()).horizontalAdvance(item));
+    const int margins = 16 + 2 * combo_->view()->frameWidth();
+    const int scrollBar = combo_->count() > combo_->maxVisibleItems()
+                              ? combo_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, combo_)
+                              : 0;
+    combo_->view()->setMinimumWidth(widestItem_ + margins + scrollBar);
 }
 
 int ComboBox::listCount() const { return combo_->count(); }
@@ -713,6 +781,7 @@ void ComboBox::setListIndex(int index) {
         combo_->setCurrentIndex(index < 0 || index >= combo_->count() ? -1 : index);
         if (index < 0 && style_ == 0) combo_->setEditText(QString());
     }
+    showTextStart();
     if (index >= 0 && index < combo_->count()) raise(Click);
 }
 
@@ -725,6 +794,7 @@ void ComboBox::setText(const QString& t) {
             const QSignalBlocker block(combo_);
             combo_->setEditText(t);
         }
+        showTextStart();
         if (changed) raise(Change);
     } else {
         const int i = combo_->findText(t);
@@ -741,16 +811,12 @@ void ComboBox::doPick(int index) {
         const QSignalBlocker block(combo_);
         combo_->setCurrentIndex(index);
     }
+    showTextStart();
     raise(Click);
 }
 
 void ComboBox::applyColors() {
-    if (widget_) {
-        QPalette p = widget_->palette();
-        p.setColor(QPalette::Base, toQColor(back_));
-        p.setColor(QPalette::Text, toQColor(fore_));
-        widget_->setPalette(p);
-    }
+    if (widget_) setEntryColours(widget_, back_, fore_);
 }
 
 // ---------------------------------------------------------------- CheckBox

@@ -181,14 +181,19 @@ public:
     // 0 left, 1 right, 2 centre.
     void setAlignment(int a);
     void setWordWrap(bool w);
+    // A heading over columns: the caption's words, split where two or more blanks stand between
+    // them, are shown from these offsets (twips from the label's left), one part to a column.
+    void setColumns(const std::vector<int>& starts);
     Handler Change;
 
 protected:
     void applyColors() override;
 
 private:
+    void showCaption();
     QLabel* label_;
     QString caption_;
+    std::vector<int> columns_;
     int backStyle_ = 1;
     int border_ = 0;
 };
@@ -318,10 +323,13 @@ protected:
     void applyColors() override;
 
 private:
+    void fitDropDown(const QString& item);
+    void showTextStart();
     QComboBox* combo_;
     int style_;
     bool sorted_ = false;
     int newIndex_ = -1;
+    int widestItem_ = 0;
 };
 
 class CheckBox : public Control {

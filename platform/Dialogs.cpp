@@ -7,9 +7,11 @@
 #include <QGuiApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 namespace platform {
 
@@ -69,6 +71,14 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
     case vbYesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     default: box.setStandardButtons(QMessageBox::Ok); break;
     }
+    // At least as wide as its title, which the window manager would otherwise cut short.
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    constexpr int kTitleBarButtons = 120;
+    const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarButtons;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     if (auto* b = box.button(QMessageBox::Yes)) b->setText(QStringLiteral("&Sì"));
     if (auto* b = box.button(QMessageBox::No)) b->setText(QStringLiteral("&No"));
     if (auto* b = box.button(QMessageBox::Cancel)) b->setText(QStringLiteral("Annulla"));

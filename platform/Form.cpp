@@ -12,7 +12,9 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTimer>
@@ -48,6 +50,13 @@ void loadQtTranslation(QCoreApplication& app) {
 void scheduleCollect() {
     if (QCoreApplication::instance()) QTimer::singleShot(0, [] { collectUnloadedForms(); });
 }
+
+// Where each window type stood when last shown, so that a window hidden or built anew comes back
+// there instead of wherever the window manager puts a new window.
+std::map<QString, QPoint>& places() {
+    static std::map<QString, QPoint> p;
+    return p;
+}
 } // namespace
 
 // The top-level widget of a window: its close box unloads the window.
@@ -67,8 +76,13 @@ protected:
         else e->ignore();
     }
     void hideEvent(QHideEvent* e) override {
+        if (!e->spontaneous()) places()[f_->name_] = pos();
         QMainWindow::hideEvent(e);
         if (f_->stopModal_ && !f_->visible_) f_->stopModal_();
+    }
+    void moveEvent(QMoveEvent* e) override {
+        QMainWindow::moveEvent(e);
+        if (isVisible()) places()[f_->name_] = pos();
     }
 
 private:
@@ -158,10 +172,28 @@ void Form::setFixedBorder(bool fixed) {
     else window_->setMinimumSize(0, 0), window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
+void Form::placeBeforeShowing() {
+    if (window_->isVisible()) return;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    const QSize size = window_->size();
+    // A first showing is centred; either way the window lies wholly on the screen when it fits.
+    const auto it = places().find(name_);
+    QPoint at =
+        it != places().end() ? it->second : room.center() - QPoint(size.width() / 2, size.height() / 2);
+    // Room for the title bar and border that the window manager adds.
+    constexpr int kFrameWidth = 8, kTitleHeight = 30;
+    at.setX(std::max(room.left(), std::min(at.x(), room.right() - size.width() - kFrameWidth)));
+    at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - size.height() - kTitleHeight)));
+    window_->move(at);
+}
+
 void Form::show() {
     if (unloaded_) return;
     visible_ = true;
     window_->setWindowModality(Qt::NonModal);
+    placeBeforeShowing();
     window_->show();
     window_->raise();
     window_->activateWindow();
@@ -185,6 +217,7 @@ void Form::showModal() {
         return;
     }
     window_->setWindowModality(Qt::ApplicationModal);
+    placeBeforeShowing();
     window_->show();
     window_->raise();
     window_->activateWindow();

@@ -79,6 +79,7 @@ public:
     QImage grabImage() const;
 
 private:
+    void placeBeforeShowing();
     friend class FormWindow;
     friend struct FormRegistry;
     friend bool unloadForm(Form& f, int mode);

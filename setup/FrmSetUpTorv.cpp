@@ -43,7 +43,7 @@ FrmSetUpTorv::FrmSetUpTorv() : Form("FrmSetUpTorv") {
 }
 
 void FrmSetUpTorv::layOut() {
-    setSize(12900, 7560);
+    setSize(14220, 7560);
     setFixedBorder(true);
 
     // Left column: side, kind, card commands.
@@ -82,10 +82,11 @@ void FrmSetUpTorv::layOut() {
 
     // Middle: the ship panel and the aircraft panel in one place.
     for (Frame* f : {&Frame4, &Frame5}) {
-        f->move(3420, 120, 4560, 7260);
+        f->move(3420, 120, 5880, 7260);
         f->setVisible(false);
     }
-    const int valueLeft = 180, valueWidth = 4200;
+    // Two lists side by side, each as wide as the longest class or aircraft names.
+    const int valueLeft = 180, valueWidth = 5520, listWidth = 2700, listGap = 120;
     Label* shipValues[] = {&Label1, &Label2, &Label3, &Label4};
     Label* airValues[] = {&Label10, &Label12, &Label11, &Label13, &Label16};
     for (int i = 0; i < 4; ++i) shipValues[i]->move(valueLeft, 330 + i * 360, valueWidth, 300);
@@ -99,10 +100,11 @@ void FrmSetUpTorv::layOut() {
         l->setBackStyle(0);
     }
 
-    List1.move(valueLeft, 1860, 2040, 3840);
-    List2.move(valueLeft + 2160, 1860, 2040, 3840);
-    List4.move(valueLeft, 1860, 2040, 3840);
-    List5.move(valueLeft + 2160, 1860, 2040, 3840);
+    Label20.move(valueLeft, 1770, valueWidth, 270);
+    Label20.setForeColor(kKill);
+    Label20.setBackStyle(0);
+    for (ListBox* l : {&List1, &List4}) l->move(valueLeft, 2100, listWidth, 3600);
+    for (ListBox* l : {&List2, &List5}) l->move(valueLeft + listWidth + listGap, 2100, listWidth, 3600);
     List1.setToolTipText(QStringLiteral("Doppio Click = inserisce record in archivio"));
     List4.setToolTipText(QStringLiteral("Doppio Click = inserisce record in archivio"));
 
@@ -121,7 +123,7 @@ void FrmSetUpTorv::layOut() {
     Command9.setToolTipText(QStringLiteral("Double click  KILL"));
     Command8.setToolTipText(QStringLiteral("Bouble Click  KILL"));
     for (Label* l : {&Label19, &Label18}) {
-        l->move(valueLeft + 3060, 6570, 1140, 480);
+        l->move(valueLeft + valueWidth - 1140, 6570, 1140, 480);
         l->setAlignment(2);
         l->setFontBold(true);
         l->setFontSize(12);
@@ -133,7 +135,7 @@ void FrmSetUpTorv::layOut() {
     Label18.setToolTipText(QStringLiteral("L'archivio selezionato viene DISTRUTTO"));
 
     // Right: the archive.
-    Frame6.move(8160, 120, 4620, 7260);
+    Frame6.move(9480, 120, 4620, 7260);
     Label9.move(180, 330, 4260, 330);
     Label9.setAlignment(2);
     Label9.setFontBold(true);
@@ -195,6 +197,9 @@ void FrmSetUpTorv::showKindPicture(const QString& icon) {
 
 void FrmSetUpTorv::clearLists() {
     for (ListBox* l : {&List1, &List2, &List3, &List4, &List5}) l->clear();
+    // The record picked in the archive list goes with the list.
+    SG().SelectedRecord = 0;
+    Label17.setCaption(QString());
 }
 
 // ---------------------------------------------------------------- side and kind
@@ -333,9 +338,8 @@ void FrmSetUpTorv::LoadShipNameList() {
 void FrmSetUpTorv::CheckShipNation() {
     const QString nation = Label3.caption();
     const int side = SG().ArchiveSide;
-    const bool allied = (nation == QLatin1String("GB") || nation == QLatin1String("US")) && side == 1;
-    const bool axis = (nation == QLatin1String("IT") || nation == QLatin1String("DE")) && side == 2;
-    List1.setEnabled(allied || axis);
+    List1.setEnabled(sidearchive::shipNationAccepted(nation, side));
+    Label20.setCaption(sidearchive::shipNationRefusal(nation, side));
 }
 
 void FrmSetUpTorv::ShowShipRecordLabels() {
@@ -356,7 +360,8 @@ void FrmSetUpTorv::ShowAircraftRecordLabels() {
 }
 
 void FrmSetUpTorv::ClearRecordLabels() {
-    for (Label* l : {&Label1, &Label2, &Label3, &Label4, &Label10, &Label12, &Label11, &Label13, &Label16})
+    for (Label* l :
+         {&Label1, &Label2, &Label3, &Label4, &Label10, &Label12, &Label11, &Label13, &Label16, &Label20})
         l->setCaption(QString());
 }
 

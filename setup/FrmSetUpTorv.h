@@ -70,6 +70,7 @@ class FrmSetUpTorv : public platform::Form {
     platform::Label Label4{Frame4, "Label4"};
     platform::ListBox List1{Frame4, "List1"};
     platform::ListBox List2{Frame4, "List2"};
+    platform::Label Label20{Frame4, "Label20"}; // why the class names cannot be inserted
     platform::Label Label5{Frame4, "Label5", "  Dall'archivio   >>>>>>   al   >>>>>>  Gioco"};
     platform::Label Label6{Frame4, "Label6"};
     platform::CommandButton Command9{Frame4, "Command9", "Distruggi Archivio Navi"};

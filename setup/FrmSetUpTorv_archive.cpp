@@ -26,6 +26,8 @@ QString FrmSetUpTorv::archivePath(int kind) const {
 
 void FrmSetUpTorv::printColumns(const QStringList& items, const QList<int>& columns) {
     Printer& p = printer();
+    // A line that does not fit starts the next page here, so that it too stands at the margin.
+    if (p.currentY + p.textHeight() > p.pageHeight()) p.newPage();
     const double ch = p.textWidth(QStringLiteral("0"));
     for (int i = 0; i < items.size() && i < columns.size(); ++i) {
         p.currentX = kLeftMargin + ch * columns[i];

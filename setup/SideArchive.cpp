@@ -144,6 +144,26 @@ QString sideWord(int side) {
     return QString();
 }
 
+namespace {
+int sideOfShipNation(const QString& nation) {
+    if (nation == QLatin1String("GB") || nation == QLatin1String("US")) return kAlliesSide;
+    if (nation == QLatin1String("IT") || nation == QLatin1String("DE")) return kAxisSide;
+    return 0;
+}
+} // namespace
+
+bool shipNationAccepted(const QString& nation, int side) {
+    const int own = sideOfShipNation(nation);
+    return own != 0 && own == side;
+}
+
+QString shipNationRefusal(const QString& nation, int side) {
+    if (nation.isEmpty() || shipNationAccepted(nation, side)) return QString();
+    const int own = sideOfShipNation(nation);
+    if (own == 0) return QStringLiteral("Le navi %1 non entrano in nessun archivio").arg(nation);
+    return QStringLiteral("Le navi %1 entrano solo nell'archivio %2").arg(nation, sideWord(own));
+}
+
 QString archiveFileName(const QString& sideWord, int kind) {
     return sideWord + (kind == kShips ? QStringLiteral("Navi.Dat") : QStringLiteral("Aerei.Dat"));
 }

@@ -23,6 +23,11 @@ constexpr int kMaxRecords = 32767;
 
 // "ALLEATI" for the Allies, "ASSE" for the Axis, empty for no side.
 QString sideWord(int side);
+// Ships of a nation code go into one side's archive only: GB and US into the Allies', IT and DE
+// into the Axis'. The refusal says why a card's ships cannot go into this side's archive; it is
+// empty when they can, or when no card is open (no nation).
+bool shipNationAccepted(const QString& nation, int side);
+QString shipNationRefusal(const QString& nation, int side);
 // The side word & "Navi.Dat" or "Aerei.Dat".
 QString archiveFileName(const QString& sideWord, int kind);
 // The archive's full path in the archive folder. A missing folder is reported by a FileError

@@ -21,7 +21,9 @@ class Form1_info1 : public platform::Form {
     static std::function<void()> beforeLoad;
 
   private:
+    static constexpr int kMinWidth = 9600;
     void closeViewer();
+    void fitWidthTo(const QString& text);
 };
 
 // Sets HelpFilePath and shows the viewer modal; returns when it is closed. A missing help file

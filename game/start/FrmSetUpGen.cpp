@@ -183,6 +183,7 @@ void FrmSetUpGen::MostraValoriGen() {
 }
 
 void FrmSetUpGen::CalcolaMissioni() {
+    if (resetting_) return;
     newcampaign::MissionInputs in;
     in.days = leadingNumber(Combo1.text());
     in.pointsAlle = leadingNumber(Combo4.text());
@@ -209,7 +210,9 @@ void FrmSetUpGen::Command2_Click() {
 }
 
 void FrmSetUpGen::AzzeraCombo() {
+    resetting_ = true;
     for (int item : kComboItems) comboOf(item).setText(QString());
+    resetting_ = false;
 }
 
 void FrmSetUpGen::Command3_Click() {

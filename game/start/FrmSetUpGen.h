@@ -91,4 +91,6 @@ class FrmSetUpGen : public platform::Form {
     // "missionidef.txt", as read; empty until it has been read.
     std::array<QString, 9> MissionBaseValues;
     bool missionValuesRead_ = false;
+    // While the combos are emptied by "&Reset", the targets shown stay as they are.
+    bool resetting_ = false;
 };

@@ -37,6 +37,7 @@ TEST_F(AircraftEditor, Bf109EnteredRatedAndSaved) {
     const QString path = cardPath("DE Germania", "Bf109E-4CPT1939.SNK");
     EXPECT_EQ(testsupport::readBytes(path),
               testsupport::readBytes(TEST_SOURCE_DIR "/cards/data/Bf109E-4CPT1939.SNK"));
+    EXPECT_EQ(f.Label51.caption(), "Scheda salvata: Aerei\\DE Germania\\Bf109E-4CPT1939.SNK");
 }
 
 TEST_F(AircraftEditor, SaveNeedsAYearAndRefusesBadFileNames) {
@@ -106,6 +107,45 @@ TEST_F(AircraftEditor, EntryRules) {
     EXPECT_DOUBLE_EQ(CG().WeaponProducts[1], 8.7);
     f.Option1[0].doClick();
     EXPECT_EQ(f.Label46.caption(), "S");
+}
+
+TEST_F(AircraftEditor, RefusedEntriesLeaveNothingToSave) {
+    testsupport::Errors errors;
+    Form_Aerei& f = editor();
+    pickItem(f.Combo2, "IT");
+    f.Text1.doType("Mc 200");
+    f.Combo11.doPick(0);
+    f.Text3.doType("abc");
+    EXPECT_EQ(f.Text3.text(), "") << "letters are swallowed";
+    EXPECT_EQ(f.Label36.caption(), "");
+    f.Text3.doType("1a2");
+    EXPECT_EQ(f.Text3.text(), "12");
+    f.Text2.doType("1000");
+    f.Text4.doType("400");
+    ASSERT_TRUE(f.Command2.enabled());
+
+    f.Text2.doDblClick();
+    f.Text2.doType("99999");
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].contains("fuori scala"));
+    EXPECT_EQ(f.Label32.caption(), "") << "no autonomy from a refused range";
+    EXPECT_EQ(f.Label22.caption(), "") << "nor a cost";
+    EXPECT_FALSE(f.Command2.enabled());
+    f.Text1.doType("1");
+    EXPECT_FALSE(f.Command2.enabled()) << "a new name does not undo the refusal";
+    f.Text2.doDblClick();
+    f.Text2.doType("1000");
+    EXPECT_EQ(f.Label32.caption(), "34");
+    EXPECT_EQ(f.Label22.caption(), "3");
+    EXPECT_TRUE(f.Command2.enabled());
+
+    f.Text3.setText("9999999");
+    ASSERT_EQ(errors.messages.size(), 2);
+    EXPECT_EQ(f.Label36.caption(), "") << "no bomb value from a refused load";
+    EXPECT_EQ(f.Label22.caption(), "");
+    EXPECT_FALSE(f.Command2.enabled());
+    f.Text3.doDblClick();
+    EXPECT_TRUE(f.Command2.enabled());
 }
 
 TEST_F(AircraftEditor, MarksFollowTheLoadWhateverTheType) {

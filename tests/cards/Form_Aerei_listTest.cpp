@@ -1,7 +1,10 @@
 #include "AircraftEditorFixture.h"
 #include "cards/Form_AP.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFocusEvent>
+#include <QWidget>
 
 using namespace platform;
 
@@ -175,4 +178,22 @@ TEST_F(AircraftList, FourCardPreview) {
     EXPECT_EQ(pdfFiles().size(), 1) << "the window printed as shown";
     ap.flag(0).doClick();
     EXPECT_FALSE(isLoaded<Form_AP>());
+}
+
+TEST_F(AircraftList, TheListBeginsWithTheAircraftShown) {
+    Form_Aerei& f = editor();
+    f.show();
+    open(sm79);
+    open(QStringLiteral(SHIPPED_DATA_DIR "/Aerei/IT Italia/FiatCR.42FalcoCPT1939.SNK"));
+    ASSERT_EQ(f.Label12.caption(), "Fiat CR.42 Falco");
+    f.Command8.doClick();
+    // The button that disables itself hands the focus on to the list, as the window system does.
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(f.List1.widget(), &focusIn);
+    EXPECT_EQ(f.Label12.caption(), "Fiat CR.42 Falco") << "taking the focus picks no line";
+    f.Image2.doClick();
+    f.Image3.doClick();
+    const QStringList text = printer().jobText();
+    ASSERT_GE(text.size(), 4);
+    EXPECT_EQ(text[3], "Fiat CR.42 Falco/CPT - Caccia terrestre");
 }

@@ -162,8 +162,14 @@ TEST_F(SetUpWindow, NationGateOfTheShipNames) {
         openShips(*c.side, c.card);
         EXPECT_GT(w.List1.listCount(), 0) << c.card.toStdString();
         EXPECT_EQ(w.List1.enabled(), c.open) << c.card.toStdString() << " side " << SG().ArchiveSide;
+        EXPECT_EQ(w.Label20.caption().isEmpty(), c.open) << "a closed list says why";
         w.Command3.doClick();
     }
+    openShips(w.Option2, gb);
+    EXPECT_EQ(w.Label20.caption(), "Le navi GB entrano solo nell'archivio ALLEATI");
+    openShips(w.Option1, ru);
+    EXPECT_EQ(w.Label20.caption(), "Le navi RU non entrano in nessun archivio");
+    w.Command3.doClick();
     // A side changed after the card empties the names: nothing of the card is left to insert.
     openShips(w.Option1, gb);
     w.Option2.doClick();
@@ -298,6 +304,13 @@ TEST_F(SetUpWindow, DeleteMarkFromTheArchiveList) {
     readRecord(archive, 6, r);
     EXPECT_EQ(r.trimmed(ship::CLASSE), "Soldati");
     EXPECT_EQ(r.trimmed(ship::NOME), "Aviere");
+
+    // The record picked goes with the archive list when another list is shown.
+    w.List3.doPick(0);
+    w.Command3.doClick();
+    w.Option4.doClick();
+    EXPECT_EQ(w.Label17.caption(), "");
+    EXPECT_EQ(SG().SelectedRecord, 0);
 }
 
 TEST_F(SetUpWindow, PrintsTheLiveListOnly) {

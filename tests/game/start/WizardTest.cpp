@@ -322,8 +322,6 @@ TEST_F(Wizard, GeneralSetUpRefusesBadNamesAndValuesBeforeWritingAnything) {
         w.Command3.doClick();
         w.Text1.setText("Charlie");
         w.Command2.doClick();
-        EXPECT_EQ(w.Combo1.text(), "");
-        EXPECT_EQ(w.Label23[0].caption(), "") << "no targets without a length";
         w.Command3.doClick();
         w.Command1.doClick();
         w.Combo1.setText("0");
@@ -345,6 +343,24 @@ TEST_F(Wizard, GeneralSetUpRefusesBadNamesAndValuesBeforeWritingAnything) {
     EXPECT_FALSE(isLoaded<FrmSetUpGen>());
     EXPECT_TRUE(form<FrmGame>().visible()) << "back to the start window";
     EXPECT_EQ(filesIn(folder.file("Data/giochi")), before) << "nothing was written";
+}
+
+TEST_F(Wizard, ResetEmptiesTheValuesAndKeepsTheTargets) {
+    startWizard([&](FrmSetUpGen& w) {
+        QStringList targets;
+        for (int i = 0; i < 4; ++i) targets << w.Label23[i].caption() << w.Label24[i].caption();
+        w.Command2.doClick();
+        for (ComboBox* c : {&w.Combo1, &w.Combo2, &w.Combo4, &w.Combo7, &w.Combo10, &w.Combo19})
+            EXPECT_EQ(c->text(), "") << c->name().toStdString();
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(w.Label23[i].caption(), targets[2 * i]) << "Allied target " << i;
+            EXPECT_EQ(w.Label24[i].caption(), targets[2 * i + 1]) << "Axis target " << i;
+        }
+        EXPECT_NE(targets[0], "");
+        w.Combo1.doPick(1);
+        EXPECT_NE(w.Label23[0].caption(), targets[0]) << "a value picked after the reset counts again";
+        w.Command4.doClick();
+    });
 }
 
 TEST_F(Wizard, BasesGridCapsAndClosedPorts) {

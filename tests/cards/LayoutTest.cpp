@@ -1,0 +1,51 @@
+// The editors and their sheets read whole at the default font with every shipped card in them.
+#include "AircraftEditorFixture.h"
+#include "cards/Form_AP.h"
+#include "cards/Form_BP.h"
+#include "tests/support/LayoutCheck.h"
+
+#include <QDirIterator>
+
+using namespace platform;
+
+namespace {
+QStringList shippedCards(const QString& folder, const QString& pattern) {
+    QStringList out;
+    QDirIterator it(QStringLiteral(SHIPPED_DATA_DIR) + folder, {pattern}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) out << it.next();
+    out.sort();
+    return out;
+}
+} // namespace
+
+TEST_F(AircraftEditor, ShipCardsAndTheirSheetsShowWhole) {
+    Form1_Main& f = openEditor();
+    EXPECT_EQ(testsupport::layoutFaults(f), "") << "empty";
+    for (const QString& card : shippedCards("/Navi", "*.sns")) {
+        FileDialog::setTestHandler([card](const FileDialog&, bool) { return card; });
+        f.Command4.doClick();
+        EXPECT_EQ(testsupport::layoutFaults(f), "") << card.toStdString();
+        f.List1.doPick(f.List1.listCount() - 1);
+        platform::testing::setModalHandler(
+            [&](Form& sheet) { EXPECT_EQ(testsupport::layoutFaults(sheet), "") << card.toStdString(); });
+        f.Command12.doClick();
+        platform::testing::setModalHandler(nullptr);
+    }
+}
+
+TEST_F(AircraftEditor, AircraftCardsAndTheirModulesShowWhole) {
+    Form_Aerei& f = editor();
+    for (int i = 0; i < f.Combo2.listCount(); ++i) {
+        f.Combo2.doPick(i);
+        EXPECT_EQ(testsupport::layoutFaults(f), "") << f.Combo2.text().toStdString();
+    }
+    for (const QString& card : shippedCards("/Aerei", "*.SNK")) {
+        answerOpen(card);
+        f.Command3.doClick();
+        f.Command5.doClick();
+        EXPECT_EQ(testsupport::layoutFaults(f), "") << card.toStdString();
+        f.Command4.doClick();
+        EXPECT_EQ(testsupport::layoutFaults(form<Form_AP>()), "") << card.toStdString();
+    }
+}

@@ -1,0 +1,23 @@
+// A window's layout as a player reads it: captions, texts and list items that do not fit their
+// control, and controls that stick out of their frame or window.
+#pragma once
+
+#include <QStringList>
+#include <string>
+
+class QWidget;
+
+namespace platform {
+class Form;
+}
+
+namespace testsupport {
+
+// One line per fault, naming the control ("Frame4/Label58: ..."); empty when everything fits.
+// Hidden controls are not checked.
+QStringList clippedControls(platform::Form& form);
+QStringList clippedControls(QWidget* top);
+// The faults one to a line, readable in a test's failure message.
+std::string layoutFaults(platform::Form& form);
+
+} // namespace testsupport
