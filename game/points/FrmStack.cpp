@@ -317,9 +317,9 @@ void FrmStack::chooseSide(int side) {
     groupShown_ = 0;
     entryIndex_ = -1;
     g.CurrentSide = side;
-    const QString ico = g.AppPath + "\\Ico\\";
-    loadPictureInto(Image1, ico + (side == kAllies ? "gb.ico" : "it.ico"));
-    loadPictureInto(Image2, ico + (side == kAllies ? "us.ico" : "de.ico"));
+    const auto flags = sideFlags(side);
+    loadPictureInto(Image1, g.AppPath + flags[0]);
+    loadPictureInto(Image2, g.AppPath + flags[1]);
     CaricaListeSelezione();
 }
 

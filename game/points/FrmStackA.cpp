@@ -159,9 +159,9 @@ void FrmStackA::chooseSide(int side) {
     List1.clear();
     g.Files.close(kChannelSupervisorShips);
     g.CurrentSide = side;
-    const QString ico = g.AppPath + "\\Ico\\";
-    loadPictureInto(Image1, ico + (side == kAllies ? "gb.ico" : "it.ico"));
-    loadPictureInto(Image2, ico + (side == kAllies ? "us.ico" : "de.ico"));
+    const auto flags = sideFlags(side);
+    loadPictureInto(Image1, g.AppPath + flags[0]);
+    loadPictureInto(Image2, g.AppPath + flags[1]);
     ListaGruppiAerei();
 }
 

@@ -76,6 +76,11 @@ void groupsNear(int side, int x, int y, int except, QStringList& groups, QString
 }
 } // namespace
 
+std::array<QString, 2> sideFlags(int side) {
+    if (side == kAllies) return {"\\Ico\\gb.ico", "\\Ico\\us.ico"};
+    return {"\\Ico\\it.ico", "\\Ico\\de.ico"};
+}
+
 QString groupLine(int gn, int ships) {
     return "GN" + numberTextWithSign(gn) + " -Nv" + numberTextWithSign(ships);
 }

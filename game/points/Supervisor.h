@@ -20,6 +20,10 @@ using recordformat::ShipRecord;
 constexpr int kChannelSupervisorShips = 9;
 constexpr int kChannelSupervisorContacts = 13;
 
+// The two flags ("\Ico\...") the side buttons show: Britain and America for the Allies, Italy
+// and Germany for the Axis.
+std::array<QString, 2> sideFlags(int side);
+
 // ---------------------------------------------------------------- naval groups and ships
 
 constexpr int kShipLabels = 40;
