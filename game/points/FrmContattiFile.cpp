@@ -39,11 +39,16 @@ const char* const kFieldNames[30] = {"STMOSSA",
                                      "STC1(all 1=aer 0=nav)",
                                      "STC2(ass 1=aer 0=nav)"};
 
-const QString kLegend = QStringLiteral(
-    "* STB2:  1 nav><nav   2 VBasiAll>NaviAss   3 VBasiAss>NaviAll   4 AerAll>NavAss   5 AerAss>NavAll   "
-    "6 BombAer base/Ass   7 BombAer Base/All   8 BombNav Base/Ass   9 BombNav Base/All   10 NN o fuori zona  "
-    " "
-    "(S/AT= sottoattacco)");
+// The codes of STB2; a code stays on the line of its name.
+const QString kLegend =
+    QStringLiteral("* STB2:   ") +
+    QStringList{QStringLiteral("1\u00a0nav><nav"),         QStringLiteral("2\u00a0VBasiAll>NaviAss"),
+                QStringLiteral("3\u00a0VBasiAss>NaviAll"), QStringLiteral("4\u00a0AerAll>NavAss"),
+                QStringLiteral("5\u00a0AerAss>NavAll"),    QStringLiteral("6\u00a0BombAer base/Ass"),
+                QStringLiteral("7\u00a0BombAer Base/All"), QStringLiteral("8\u00a0BombNav Base/Ass"),
+                QStringLiteral("9\u00a0BombNav Base/All"), QStringLiteral("10\u00a0NN o fuori zona")}
+        .join("   ") +
+    QStringLiteral("   (S/AT= sottoattacco)");
 
 void fill(ListBox& list, const QStringList& lines) {
     list.clear();
