@@ -423,6 +423,7 @@ void FrmStack::Command5_Click() {
     Combo2.setListIndex(-1);
     Label11.setCaption(QString());
     // No ship is on view until one is chosen: there is nothing to write back.
+    Frame3.setCaption(QString());
     shipRecord_ = 0;
     Command1.setEnabled(false);
     ApriFileNavi();
