@@ -138,6 +138,12 @@ class FrmMain : public platform::Form {
     // (game/points/FrmMain_*.cpp)
     void wirePointsHandlers();
 
+    // The supervisor's editors and views (game/points/FrmMain_supervisor.cpp).
+    void MnUtilSuperNavi_Click();
+    void MnUtilSuperAerei_Click();
+    void MnUtilSuperContatti_Click();
+    void MnUtilSuperEventi_Click();
+
     // ---------------------------------------------------------------- (end of the points handlers)
 
     // ================================================================ controls

@@ -1,0 +1,179 @@
+// The supervisor's windows on the full campaign (600 ships a side, 50 naval and 50 air groups a
+// side, 50 contacts in the hour): each window opening, and its main clicks.
+#include "BenchMain.h"
+#include "MainWindowAction.h"
+#include "common/ContactFiles.h"
+#include "game/points/FrmContattiFile.h"
+#include "game/points/FrmEventi.h"
+#include "game/points/FrmStack.h"
+#include "game/points/FrmStackA.h"
+
+namespace {
+
+using platform::form;
+using platform::unload;
+
+constexpr int kContacts = 50;
+
+// The full campaign opened in the main window, the hour's contacts written, and `prepare` run
+// untimed; then each iteration times `action` as a click runs it, with its repaint, and `restore`
+// (untimed) puts back what it changed.
+void timeSupervisor(benchmark::State& state, const std::function<void()>& prepare,
+                    const std::function<void()>& action, const std::function<void()>& restore = {}) {
+    bench::fullCampaign().choose();
+    if (!apriGioco()) {
+        state.SkipWithError("the campaign did not open");
+        platform::testing::resetForms();
+        return;
+    }
+    openContactFile(20);
+    for (int i = 1; i <= kContacts; ++i) {
+        ContactRecord c{};
+        c.STVEDELATO1 = 1, c.STNSTACKLATO1 = i, c.STNSTACKLATO2 = i, c.STNUMNAVILATO2 = 12;
+        c.STDISTANZA = 100, c.STB2 = kActNavalMeeting;
+        writeContact(20, i, c);
+    }
+    G().Files.close(20);
+    G().setState(StateItem::Contacts, kContacts);
+    if (prepare) platform::runHandler(prepare);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        platform::runHandler(action);
+        QApplication::processEvents();
+        if (restore) {
+            state.PauseTiming();
+            platform::runHandler(restore);
+            QApplication::processEvents();
+            state.ResumeTiming();
+        }
+    }
+    platform::testing::resetForms();
+}
+
+// ---------------------------------------------------------------- naval groups and ships
+
+void BM_StackOpens(benchmark::State& state) {
+    timeSupervisor(
+        state, {},
+        [] {
+            FrmStack& f = form<FrmStack>();
+            f.show();
+            f.Option1.doClick();
+        },
+        [] { unload<FrmStack>(); });
+}
+BENCHMARK(BM_StackOpens)->Unit(benchmark::kMillisecond);
+
+void BM_StackGroupChosen(benchmark::State& state) {
+    timeSupervisor(
+        state,
+        [] {
+            form<FrmStack>().show();
+            form<FrmStack>().Option1.doClick();
+        },
+        [] { form<FrmStack>().Combo1.doPick(24); });
+}
+BENCHMARK(BM_StackGroupChosen)->Unit(benchmark::kMillisecond);
+
+// "&TUTTE LE NAVI": the side's 600 ships listed.
+void BM_StackAllShips(benchmark::State& state) {
+    timeSupervisor(
+        state,
+        [] {
+            form<FrmStack>().show();
+            form<FrmStack>().Option1.doClick();
+        },
+        [] { form<FrmStack>().Command5.doClick(); });
+}
+BENCHMARK(BM_StackAllShips)->Unit(benchmark::kMillisecond);
+
+// One ship of the 600 chosen and its record shown.
+void BM_StackShipShown(benchmark::State& state) {
+    timeSupervisor(
+        state,
+        [] {
+            FrmStack& f = form<FrmStack>();
+            f.show();
+            f.Option1.doClick();
+            f.Command5.doClick();
+        },
+        [] { form<FrmStack>().List1.doPick(599); });
+}
+BENCHMARK(BM_StackShipShown)->Unit(benchmark::kMillisecond);
+
+// A ship written back: the record, its group recomputed from the side's ships, the tables saved.
+void BM_StackShipWritten(benchmark::State& state) {
+    auto choose = [] {
+        FrmStack& f = form<FrmStack>();
+        f.Command5.doClick();
+        f.List1.doPick(599);
+    };
+    timeSupervisor(
+        state,
+        [&] {
+            form<FrmStack>().show();
+            form<FrmStack>().Option1.doClick();
+            choose();
+        },
+        [] { form<FrmStack>().Command1.doClick(); }, choose);
+}
+BENCHMARK(BM_StackShipWritten)->Unit(benchmark::kMillisecond);
+
+// ---------------------------------------------------------------- air groups
+
+void BM_StackAOpens(benchmark::State& state) {
+    timeSupervisor(
+        state, {},
+        [] {
+            FrmStackA& f = form<FrmStackA>();
+            f.show();
+            f.Option1.doClick();
+        },
+        [] { unload<FrmStackA>(); });
+}
+BENCHMARK(BM_StackAOpens)->Unit(benchmark::kMillisecond);
+
+// A group that targets an enemy naval group: the enemy side's 600 ships are looked through.
+void BM_StackAGroupPicked(benchmark::State& state) {
+    timeSupervisor(
+        state,
+        [] {
+            G().GaTableAlle[25][GaCol::TargetGn] = 25;
+            form<FrmStackA>().show();
+            form<FrmStackA>().Option1.doClick();
+        },
+        [] { form<FrmStackA>().List1.doPick(24); });
+}
+BENCHMARK(BM_StackAGroupPicked)->Unit(benchmark::kMillisecond);
+
+// ---------------------------------------------------------------- contacts and game state
+
+void BM_ContactsOpen(benchmark::State& state) {
+    timeSupervisor(
+        state, {}, [] { form<FrmContattiFile>().show(); }, [] { unload<FrmContattiFile>(); });
+}
+BENCHMARK(BM_ContactsOpen)->Unit(benchmark::kMillisecond);
+
+void BM_ContactPicked(benchmark::State& state) {
+    timeSupervisor(
+        state, [] { form<FrmContattiFile>().show(); }, [] { form<FrmContattiFile>().List1.doPick(24); });
+}
+BENCHMARK(BM_ContactPicked)->Unit(benchmark::kMillisecond);
+
+void BM_GameStateOpens(benchmark::State& state) {
+    timeSupervisor(
+        state, {}, [] { form<FrmEventi>().show(); }, [] { unload<FrmEventi>(); });
+}
+BENCHMARK(BM_GameStateOpens)->Unit(benchmark::kMillisecond);
+
+void BM_GameStateBasePicked(benchmark::State& state) {
+    timeSupervisor(
+        state, [] { form<FrmEventi>().show(); }, [] { form<FrmEventi>().Combo1.doPick(11); });
+}
+BENCHMARK(BM_GameStateBasePicked)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return bench::runWithWindows(argc, argv);
+}
