@@ -7,6 +7,8 @@
 #include "common/NavalGroupValues.h"
 #include "common/Pictures.h"
 
+#include <QWidget>
+
 using namespace platform;
 
 namespace {
@@ -92,9 +94,10 @@ void FrmMain::mnFileReset_Click() {
 }
 
 void FrmMain::MostraHelp(const QString& picture) {
-    // A missing picture is reported and nothing is shown.
-    if (loadPictureInto(Picture1, G().AppPath + QStringLiteral("\\ArchBmp\\") + picture))
-        Picture1.setVisible(true);
+    // A missing picture is reported and nothing is shown. The help lies over every panel.
+    if (!loadPictureInto(Picture1, G().AppPath + QStringLiteral("\\ArchBmp\\") + picture)) return;
+    Picture1.setVisible(true);
+    Picture1.widget()->raise();
 }
 
 void FrmMain::Picture1_Click() {
