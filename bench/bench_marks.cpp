@@ -1,11 +1,13 @@
 // The map redrawn with every naval group's mark, symbols, number and route, the air groups'
 // numbers and the enemy groups seen, on the full campaign with every group under way (12 ships a
-// group, so each route is drawn twelve times); and the sea-bed overlay with the base radii.
+// group, so each route is drawn twelve times); the sea-bed overlay with the base radii; and the
+// ship class card opened from a shipped card.
 #include "BenchMain.h"
 #include "MainWindowAction.h"
 #include "common/GroupTables.h"
 #include "common/MapRoutines.h"
 #include "game/main/MapMarks.h"
+#include "game/main/frmNaveClasse.h"
 
 namespace {
 
@@ -63,6 +65,22 @@ void BM_SeaBedOverlay(benchmark::State& state) {
         {}, routesCampaign());
 }
 BENCHMARK(BM_SeaBedOverlay)->Unit(benchmark::kMillisecond);
+
+void BM_ClassCard(benchmark::State& state) {
+    bench::timeMainWindowAction(
+        state,
+        [](FrmMain&) {
+            namespace f = recordformat::ship;
+            recordformat::ShipRecord& r = G().ShipRecordBuffer;
+            r.setText(f::CLASSE, QStringLiteral("Hood"));
+            r.setText(f::TIPO, QStringLiteral("IB"));
+            r.setText(f::NAZIONE, QStringLiteral("GB"));
+            r.setText(f::ANNODATI, QStringLiteral("1940"));
+            if (SchedaClasseNave()) platform::form<frmNaveClasse>().show();
+        },
+        [](FrmMain&) { platform::unload<frmNaveClasse>(); });
+}
+BENCHMARK(BM_ClassCard)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
