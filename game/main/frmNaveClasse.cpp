@@ -49,9 +49,9 @@ constexpr Row kRows[kClassCardRows] = {
 // The three columns: rows 0..9 untitled, 10..17 the armour, 18..30 the armament.
 constexpr int kArmourRow = 10;
 constexpr int kArmamentRow = 18;
-constexpr int kColumnWidth = 3900;
+constexpr int kColumnWidth = 4200;
 constexpr int kCaptionWidth = 2160;
-constexpr int kValueWidth = 1560;
+constexpr int kValueWidth = 1860;
 constexpr int kRowHeight = 300;
 constexpr int kFirstRowTop = 540;
 } // namespace
