@@ -267,6 +267,12 @@ struct Globals {
     Int16 TargetGn;
     // The new point of an air step (x, y); the main window uses it for other points too.
     Int16 InterceptPoint[2];
+    // The enemy naval group annotated at InterceptPoint (its number printed beside its mark).
+    Int16 InterceptGn;
+    // The target circle of the next map click (ColoreFascia): its radius is the working air
+    // group's, its colour the decimal text of the colour number.
+    Int16& TargetCircleRadius = WorkingAirGroup.Radius;
+    QString TargetCircleColour;
 
     // ---------------------------------------------------------------- order panels
     // The naval group last picked in the list, kept for the scuttle command.

@@ -101,6 +101,45 @@ class FrmMain : public platform::Form {
     // ================================================================ menus, help pictures and the
     // automatic-resolution switches (game/main/FrmMain_menus.cpp)
     void wireMenuHandlers();
+    // File menu: "Chiudi   " ends the program; "Reset Menu Principale" gives the main-menu button
+    // back and abandons a group being formed (its ships go back to port).
+    void MnFileChiudi_Click();
+    void mnFileReset_Click();
+    // The help items show their picture in Picture1; a click on it hides it.
+    void MostraHelp(const QString& picture);
+    void Picture1_Click();
+    // Automatic resolution of air strikes on bases, patrol attacks and naval bombardments.
+    void Check5_Click();
+    void Check6_Click();
+    void Check7_Click();
+    // "ATTACCA con &GN:" commits the side's group against the contact picked in List9;
+    // "C&HIUDI" closes the contact panel.
+    void Command19_Click();
+    void Command18_Click();
+    // Opening "Acquisizione Mezzi   " enables the command submenu of the side in play.
+    void MnAcq_Click();
+
+    // ---------------------------------------------------------------- marks and overlays
+    // (game/main/FrmMain_overlays.cpp)
+    void wireOverlayHandlers();
+    // The marks of the side's naval groups and the boxes and numbers of the enemy groups it saw;
+    // draws only while GroupMarksFlag is 1.
+    void TracciaGNAmici();
+    void Image25_Click();
+    void Image26_Click();
+    void Image27_Click();
+    void Image29_Click();
+    void Image30_Click();
+    void Label1_Click();
+    void Label17_Click();
+    void Label17_DblClick();
+    void Label29_Click();
+    void Label29_DblClick();
+    void Label31_DblClick();
+    void Label64_Click();
+    void Label95_Click();
+    // The activity circles Image27 has drawn (it starts from 0 each time; the panels reset it).
+    int ActivityCircleCount = 0;
 
     // ---------------------------------------------------------------- (end of the menus' handlers)
 
