@@ -36,9 +36,14 @@ FrmContatti2& plot() {
     return form<FrmContatti2>();
 }
 
-// The contacts handed to an attack window in the hour, kept by the main window.
+// The main window while it is open; the board never opens it itself.
 FrmMain* mainWindow() {
     return isLoaded<FrmMain>() ? &form<FrmMain>() : nullptr;
+}
+
+void addItem(ListBox& list, const ListItem& item) {
+    list.addItem(item.text);
+    list.setItemData(list.newIndex(), item.data);
 }
 
 } // namespace
@@ -102,10 +107,10 @@ void FrmContatti::Form_Load() {
         plot().PlotScaleStep = kDefaultPlotStep;
     }
     List1.clear();
-    for (const ListItem& item : hourContacts(g.ContattiGestiti)) {
-        List1.addItem(item.text);
-        List1.setItemData(List1.newIndex(), item.data);
-    }
+    for (const ListItem& item : hourContacts(g.ContattiGestiti)) addItem(List1, item);
+    // The close button takes the focus: a list given the focus would make its first contact current
+    // and select it before the player chose one.
+    Command1.setFocus();
     // The board at the bottom left of the screen, its plot beside it, the map above both.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -188,14 +193,10 @@ void FrmContatti::MostraContatto() {
         listNear(defender, def.group, def.course, true, List3, List2);
 
         if (c.STB2 == kActNavalMeeting) {
-            const ListItem item = navalAttackerItem(c, attacker, hour);
-            List4.addItem(item.text);
-            List4.setItemData(List4.newIndex(), item.data);
+            addItem(List4, navalAttackerItem(c, attacker, hour));
             listNear(attacker, att.group, att.course, false, List6, List5);
         } else if (air) {
-            const ListItem item = airAttackerItem(c, attacker, hour);
-            List4.addItem(item.text);
-            List4.setItemData(List4.newIndex(), item.data);
+            addItem(List4, airAttackerItem(c, attacker, hour));
             const Int16* r = airRow(attacker, att.group);
             XNear = r[GaCol::TargetX] + 100;
             YNear = r[GaCol::TargetY];
@@ -212,9 +213,7 @@ void FrmContatti::MostraContatto() {
 void FrmContatti::listNear(int side, int exclude, int course, bool blankBeforeGn, ListBox& naval,
                            ListBox& patrols) {
     for (const NearEntry& e : nearGroups(side, XVisto, YVisto, exclude, course, blankBeforeGn)) {
-        ListBox& list = e.air ? patrols : naval;
-        list.addItem(e.item.text);
-        list.setItemData(list.newIndex(), e.item.data);
+        addItem(e.air ? patrols : naval, e.item);
         XNear = e.x;
         YNear = e.y;
         Gnum = QString::number(e.item.data);
@@ -245,10 +244,7 @@ void FrmContatti::attackPath() {
     const bool both = side == kAllies && c.STATTACCOLATO2 == 1;
     setSides(otherSide(side), both ? QStringLiteral("*SS*") : sideCaption(otherSide(side)), side);
     const ListItem item = strikeAttackerItem(c, side, g.state(StateItem::Hour));
-    if (!item.text.isEmpty()) {
-        List4.addItem(item.text);
-        List4.setItemData(List4.newIndex(), item.data);
-    }
+    if (!item.text.isEmpty()) addItem(List4, item);
 
     AttackKind kind;
     QString picture;
@@ -339,16 +335,13 @@ void FrmContatti::PlotAerei() {
 
 // ---------------------------------------------------------------- the side lists
 
-int FrmContatti::defenderSide() const {
-    return sideOfCaption(Label1.caption());
-}
-
-int FrmContatti::attackerSide() const {
-    return sideOfCaption(Label2.caption());
-}
-
 int FrmContatti::selectedGroup(const ListBox& list) {
     return list.listIndex() >= 0 ? list.itemData(list.listIndex()) : 0;
+}
+
+void FrmContatti::showDetail(const Label& sideLabel, const ListBox& list, QString (*detail)(int, int)) {
+    const int side = sideOfCaption(sideLabel.caption());
+    setMessageLine(side ? detail(side, selectedGroup(list)) : QString());
 }
 
 void FrmContatti::List2_Click() {
@@ -375,28 +368,22 @@ void FrmContatti::List6_Click() {
 }
 
 void FrmContatti::List2_DblClick() {
-    const int side = defenderSide();
-    setMessageLine(side ? patrolDetail(side, selectedGroup(List2)) : QString());
+    showDetail(Label1, List2, patrolDetail);
 }
 
 void FrmContatti::List3_DblClick() {
-    const int side = defenderSide();
-    setMessageLine(side ? navalOrderDetail(side, selectedGroup(List3)) : QString());
+    showDetail(Label1, List3, navalOrderDetail);
 }
 
 void FrmContatti::List4_DblClick() {
     // Only an air attacker has a detail; a naval one leaves the line as it is.
-    if (GnGa < 2) return;
-    const int side = attackerSide();
-    setMessageLine(side ? attackingAirDetail(side, selectedGroup(List4)) : QString());
+    if (GnGa >= 2) showDetail(Label2, List4, attackingAirDetail);
 }
 
 void FrmContatti::List5_DblClick() {
-    const int side = attackerSide();
-    setMessageLine(side ? patrolDetail(side, selectedGroup(List5)) : QString());
+    showDetail(Label2, List5, patrolDetail);
 }
 
 void FrmContatti::List6_DblClick() {
-    const int side = attackerSide();
-    setMessageLine(side ? navalOrderDetail(side, selectedGroup(List6)) : QString());
+    showDetail(Label2, List6, navalOrderDetail);
 }

@@ -67,8 +67,9 @@ class FrmContatti : public platform::Form {
     void listNear(int side, int exclude, int course, bool blankBeforeGn, platform::ListBox& naval,
                   platform::ListBox& patrols);
     void loadPlotPicture(const QString& file);
-    // The side a side list reads: the defender's for List2 and List3, the attacker's for the others.
-    int defenderSide() const;
-    int attackerSide() const;
     static int selectedGroup(const platform::ListBox& list);
+    // The detail of the group picked in a side list, from the tables of the side that `sideLabel`
+    // names (the defender's for List2 and List3, the attacker's for the others).
+    static void showDetail(const platform::Label& sideLabel, const platform::ListBox& list,
+                           QString (*detail)(int side, int group));
 };
