@@ -10,6 +10,7 @@
 // as a click runs it (through platform::runHandler) and the repaint it asks for; `restore`, untimed,
 // then puts back what the action changed so that every click finds what the first one found. A
 // window opened from the main window is reached inside the action (platform::form<FrmX>()).
+// `prepare`, untimed, runs once after the campaign opens (a window opened, a state reached).
 #pragma once
 
 #include "FullCampaign.h"
@@ -33,7 +34,8 @@ using MainWindowStep = std::function<void(FrmMain&)>;
 
 inline void timeMainWindowAction(benchmark::State& state, const MainWindowStep& action,
                                  const MainWindowStep& restore = {},
-                                 const FullCampaign& campaign = fullCampaign()) {
+                                 const FullCampaign& campaign = fullCampaign(),
+                                 const MainWindowStep& prepare = {}) {
     campaign.choose();
     if (!apriGioco()) {
         state.SkipWithError("the campaign did not open");
@@ -41,6 +43,7 @@ inline void timeMainWindowAction(benchmark::State& state, const MainWindowStep& 
         return;
     }
     FrmMain& f = platform::form<FrmMain>();
+    if (prepare) platform::runHandler([&] { prepare(f); });
     QApplication::processEvents();
     for (auto _ : state) {
         platform::runHandler([&] { action(f); });

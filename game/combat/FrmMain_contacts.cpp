@@ -1,19 +1,42 @@
 // The main window's side of the contact board.
+#include "FrmContatti.h"
+#include "FrmContatti2.h"
+#include "common/Globals.h"
 #include "game/main/FrmMain.h"
-#include "platform/Dialogs.h"
+
+#include <algorithm>
+
+using namespace platform;
+
+namespace {
+long long gameHour() {
+    return G().state(StateItem::Day) * 24 + G().state(StateItem::Hour);
+}
+} // namespace
 
 void FrmMain::wireCombatHandlers() {}
 
 void FrmMain::unloadContactBoard() {
-    // The contact board and its plot window are unloaded here once they exist.
+    unload<FrmContatti2>();
+    unload<FrmContatti>();
 }
 
 void FrmMain::showContactBoard() {
-    // Until the contact board exists the players fight the hour's contacts out by hand; closing
-    // this message stands for closing the board, which gives the hour button back.
-    platform::MsgBox(QStringLiteral("Il quadro dei contatti non è ancora disponibile.\n"
-                                    "Risolvere a mano i contatti dell'ora (mappa, liste dei gruppi e "
-                                    "schede delle navi), poi proseguire con l'ora successiva."),
-                     platform::vbInformation, QStringLiteral("CONTROLLO CONTATTI E ATTACCO"));
-    Command22.setEnabled(true);
+    platform::form<FrmContatti2>();
+    FrmContatti& board = platform::form<FrmContatti>();
+    platform::form<FrmContatti2>().show();
+    board.show();
+}
+
+bool FrmMain::contactFought(int record) const {
+    return foughtHour_ == gameHour() &&
+           std::find(foughtContacts_.begin(), foughtContacts_.end(), record) != foughtContacts_.end();
+}
+
+void FrmMain::markContactFought(int record) {
+    if (foughtHour_ != gameHour()) {
+        foughtContacts_.clear();
+        foughtHour_ = gameHour();
+    }
+    foughtContacts_.push_back(record);
 }

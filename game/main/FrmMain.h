@@ -170,7 +170,16 @@ class FrmMain : public platform::Form {
     // ================================================================ contact board and combat
     // commands (game/combat/FrmMain_*.cpp)
     void wireCombatHandlers();
+    // Whether the contact board handed the contact of record `record` to an attack window in this
+    // hour, and the mark it sets when it does, so that no contact is fought twice in one hour.
+    bool contactFought(int record) const;
+    void markContactFought(int record);
 
+  private:
+    std::vector<int> foughtContacts_;
+    long long foughtHour_ = -1; // the game's day and hour the marks belong to
+
+  public:
     // ---------------------------------------------------------------- (end of the combat handlers)
 
     // ================================================================ points and supervisor menus

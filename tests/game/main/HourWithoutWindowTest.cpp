@@ -1,6 +1,7 @@
 // The hourly step as rules: a day run without any window leaves the campaign's files byte for byte
 // as the same day run through the hour button, and a campaign opened after another in the same
 // run sees nothing of the first.
+#include "game/combat/FrmContatti.h"
 #include "game/main/CampaignOpen.h"
 #include "game/main/FrmMain.h"
 #include "game/main/HourStep.h"
@@ -140,7 +141,8 @@ TEST_F(HourWithoutWindow, ADayRunsAsThroughTheHourButton) {
         f.Command22.doClick();
         if (G().state(StateItem::Contacts) > 0) {
             ++contacts;
-            f.Command23.doClick(); // stands in for the contact board
+            f.Command23.doClick();
+            form<FrmContatti>().Command1.doClick();
         }
     }
     setDiceSource({});
@@ -174,7 +176,10 @@ TEST_F(HourWithoutWindow, ASecondCampaignSeesNothingOfTheFirst) {
     seededDice();
     for (int h = 0; h < 3; ++h) {
         form<FrmMain>().Command22.doClick();
-        if (G().state(StateItem::Contacts) > 0) form<FrmMain>().Command23.doClick();
+        if (G().state(StateItem::Contacts) > 0) {
+            form<FrmMain>().Command23.doClick();
+            form<FrmContatti>().Command1.doClick();
+        }
     }
     setDiceSource({});
     platform::testing::resetForms();

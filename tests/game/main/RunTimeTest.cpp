@@ -3,6 +3,8 @@
 // fails.
 #include "game/main/FrmMain.h"
 
+#include "game/combat/FrmContatti.h"
+
 #include "TestCampaign.h"
 #include "common/ContactFiles.h"
 #include "common/Dice.h"
@@ -205,7 +207,7 @@ TEST_F(HourButton, AlarmsOfTheHour) {
     EXPECT_EQ(f.Label64.backColor(), vbBlack);
 }
 
-TEST_F(HourButton, ContactsHoldTheHourButtonUntilTheContactButton) {
+TEST_F(HourButton, ContactsHoldTheHourButtonUntilTheContactBoardCloses) {
     // Two groups 100 apart; the eights move the weather to 1. The Allies see with aircraft, patrol,
     // die and type 2 + 1 + 8 + 10 = 21 the Axis group hidden by distance, weather, die and type at
     // 1 + 1 + 8 + 10 = 20.
@@ -222,10 +224,11 @@ TEST_F(HourButton, ContactsHoldTheHourButtonUntilTheContactButton) {
     EXPECT_EQ(G().GnTableAsse[1][GnCol::Seen], 2);
 
     f.Command23.doClick();
-    ASSERT_EQ(boxes.prompts.size(), 1);
-    EXPECT_TRUE(boxes.prompts[0].contains("quadro dei contatti")) << boxes.prompts[0].toStdString();
-    EXPECT_TRUE(f.Command22.enabled()) << "the contact button gives the hour button back";
+    ASSERT_TRUE(isLoaded<FrmContatti>());
+    EXPECT_FALSE(f.Command22.enabled()) << "the board holds the hour button";
     EXPECT_EQ(f.Label17.caption(), "E' buona norma verificare che tutti i combattimenti siano stai eseguiti");
+    form<FrmContatti>().Command1.doClick();
+    EXPECT_TRUE(f.Command22.enabled()) << "the board's close button gives the hour button back";
 
     hour(f);
     EXPECT_EQ(G().GameState[StateItem::Contacts], "1") << "they meet again";

@@ -1,0 +1,27 @@
+#include "AttackWindows.h"
+
+#include "common/Globals.h"
+#include "common/Messages.h"
+
+QString attackWindowCaption(AttackKind kind) {
+    switch (kind) {
+    case AttackKind::Patrol:
+        return G().OperationContext[5] == kAllies ? QStringLiteral("Aerei in Patrol")
+                                                  : QStringLiteral("Attacco Aereo in Patrol");
+    case AttackKind::AirStrike:
+        return QStringLiteral("Bombardamento Aereo");
+    case AttackKind::NavalBombardment:
+        return QStringLiteral("Bombardamento Navale");
+    }
+    return QString();
+}
+
+void openAttackWindow(AttackKind kind) {
+    const QString text = attackWindowCaption(kind) +
+                         QStringLiteral(": da risolvere a mano (mappa, liste dei gruppi e danni alle navi)");
+    // The bombardment's line already shows the class counts of the attacking group.
+    if (kind == AttackKind::NavalBombardment)
+        appendToMessageLine(QStringLiteral("   ") + text);
+    else
+        setMessageLine(text);
+}

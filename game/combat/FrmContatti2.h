@@ -1,0 +1,34 @@
+// The contact plot: a sketch of the selected contact centred on the attacked naval group, drawn by
+// the contact board, with the sketch's scale and two buttons that switch the main map between the
+// sea-bed map and the normal map.
+#pragma once
+
+#include "game/combat/ContactBoard.h"
+#include "platform/Form.h"
+
+class FrmContatti2 : public platform::Form {
+  public:
+    FrmContatti2();
+    void Form_Load() override;
+
+    void Command1_Click(); // "&-"
+    void Command2_Click(); // "&+"
+    void Command3_Click(int index);
+    void Label2_Click();
+
+    // Twips per map unit of a naval group's offset, and the scale's step 1..9.
+    double PlotScale = contactboard::kDefaultPlotScale;
+    int PlotScaleStep = contactboard::kDefaultPlotStep;
+
+    platform::PictureBox Picture1{*this, "Picture1"};
+    platform::Label Label1{*this, "Label1",
+                           "GN Sotto attacco é sempre al centro del grafico dei CONTATTI   (Icona Bianca)"};
+    platform::CommandButton Command1{*this, "Command1", "&-"};
+    platform::Label Label2{*this, "Label2", "3.4"};
+    platform::CommandButton Command2{*this, "Command2", "&+"};
+    platform::ControlArray<platform::CommandButton> Command3;
+
+  private:
+    // After a scale change: the step's caption and colour, the normal map, an empty plot.
+    void scaleChanged();
+};
