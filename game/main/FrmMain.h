@@ -138,6 +138,17 @@ class FrmMain : public platform::Form {
     // (game/points/FrmMain_*.cpp)
     void wirePointsHandlers();
 
+    // Ships, aircraft and point transfers of the side's command (game/points/FrmMain_acquisition.cpp).
+    void MnAcqGibilterraNavi_Click();
+    void MnAcqTarantoNavi_Click();
+    void MnAcqGibilterraAerei_Click();
+    void MnAcqTarantoAerei_Click();
+    void MnAcqTrPuntiAlle_Click();
+    void MnAcqTrPuntiAsse_Click();
+    void openShipAcquisition(int side);
+    void openAircraftAcquisition();
+    void openPointTransfers(int side);
+
     // ---------------------------------------------------------------- (end of the points handlers)
 
     // ================================================================ controls

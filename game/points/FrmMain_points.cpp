@@ -1,4 +1,12 @@
 // The points, acquisition and supervisor menus of the main window.
 #include "game/main/FrmMain.h"
 
-void FrmMain::wirePointsHandlers() {}
+void FrmMain::wirePointsHandlers() {
+    // Ships, aircraft and point transfers.
+    MnAcqGibilterraNavi.Click = [this] { MnAcqGibilterraNavi_Click(); };
+    MnAcqTarantoNavi.Click = [this] { MnAcqTarantoNavi_Click(); };
+    MnAcqGibilterraAerei.Click = [this] { MnAcqGibilterraAerei_Click(); };
+    MnAcqTarantoAerei.Click = [this] { MnAcqTarantoAerei_Click(); };
+    MnAcqTrPuntiAlle.Click = [this] { MnAcqTrPuntiAlle_Click(); };
+    MnAcqTrPuntiAsse.Click = [this] { MnAcqTrPuntiAsse_Click(); };
+}
