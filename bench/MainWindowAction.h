@@ -10,6 +10,8 @@
 // as a click runs it (through platform::runHandler) and the repaint it asks for; `restore`, untimed,
 // then puts back what the action changed so that every click finds what the first one found. A
 // window opened from the main window is reached inside the action (platform::form<FrmX>()).
+// `prepare`, untimed, runs once when the campaign is open, before the first click (a window opened
+// and brought to the state the action needs).
 #pragma once
 
 #include "FullCampaign.h"
@@ -33,7 +35,8 @@ using MainWindowStep = std::function<void(FrmMain&)>;
 
 inline void timeMainWindowAction(benchmark::State& state, const MainWindowStep& action,
                                  const MainWindowStep& restore = {},
-                                 const FullCampaign& campaign = fullCampaign()) {
+                                 const FullCampaign& campaign = fullCampaign(),
+                                 const MainWindowStep& prepare = {}) {
     campaign.choose();
     if (!apriGioco()) {
         state.SkipWithError("the campaign did not open");
@@ -41,6 +44,7 @@ inline void timeMainWindowAction(benchmark::State& state, const MainWindowStep& 
         return;
     }
     FrmMain& f = platform::form<FrmMain>();
+    if (prepare) platform::runHandler([&] { prepare(f); });
     QApplication::processEvents();
     for (auto _ : state) {
         platform::runHandler([&] { action(f); });
