@@ -249,7 +249,8 @@ void FrmMezziAerei::List1_Click() {
 void FrmMezziAerei::Command2_Click() {
     Globals& g = G();
     PulisciSchedaAereo();
-    Purchase = {};
+    // A refused list leaves what the last one still allows: the counters start anew only with a
+    // new list.
     if (g.SelectedBase > kLastMapAirBase) {
         MsgBox("Gibilterra ed Alessandria non possono usare gli aerei!", vbExclamation,
                " AEROPORTO FUORI MAPPA");
@@ -258,6 +259,7 @@ void FrmMezziAerei::Command2_Click() {
     const QString refusal = aircraftListRefusal(g.SelectedBase);
     MessageLine.setCaption(refusal);
     if (!refusal.isEmpty()) return;
+    Purchase = {};
     List3.clear();
     const AircraftDraw draw = drawAircraftList(g.CurrentSide, g.SelectedBase, openSlot().year);
     Purchase.acquirable = draw.acquirable;

@@ -17,7 +17,7 @@ constexpr int kRow = 285;
 } // namespace
 
 FrmMezziNavi::FrmMezziNavi() : Form("FrmMezziNavi") {
-    setSize(13200, 7200);
+    setSize(14160, 7200);
     setFixedBorder(true);
 
     sideFrames().layOut();
@@ -37,7 +37,7 @@ FrmMezziNavi::FrmMezziNavi() : Form("FrmMezziNavi") {
     Label9.move(9600, 480, 2040, 420);
     Label9.setToolTipText("Navi Disponibili/Navi Attivabili");
     for (Label* l : {&Label1, &Label6, &Label9}) styleValue(*l, 11);
-    Command1.move(11760, 120, 1320, 1140);
+    Command1.move(12720, 120, 1320, 1140);
     Command1.setToolTipText("Non Chiudere se non sono terminate le acquisizioni");
 
     Command2.move(120, 1380, 3720, 420);
@@ -51,20 +51,20 @@ FrmMezziNavi::FrmMezziNavi() : Form("FrmMezziNavi") {
     List3.move(3960, 4020, 3240, 2010);
     for (ListBox* l : {&List1, &List2, &List3}) l->setFontName("Courier New");
 
-    Frame4.move(7320, 1380, 3360, 4650);
+    Frame4.move(7320, 1380, 4320, 4650);
     for (int i = 0; i < 15; ++i)
         Label7.add(i, Frame4, "Label7", kCardCaptions[i]).move(90, 300 + kRow * i, 1230, 255);
     for (int i = 0; i < 16; ++i) {
         Label8.add(i, Frame4, "Label8");
         if (i < 14)
-            Label8[i].move(1320, 300 + kRow * i, 1950, 255);
+            Label8[i].move(1320, 300 + kRow * i, 2910, 255);
         else
-            Label8[i].move(i == 14 ? 1320 : 2310, 300 + kRow * 14, 960, 255);
+            Label8[i].move(i == 14 ? 1320 : 2820, 300 + kRow * 14, 1410, 255);
         Label8[i].setBorderStyle(1);
         Label8[i].setBackColor(vbWhite);
     }
 
-    Frame5.move(10800, 1380, 2280, 4650);
+    Frame5.move(11760, 1380, 2280, 4650);
     for (int i = 0; i < kShipTypes; ++i) {
         Label2.add(i, Frame5, "Label2", ShipTypeCodes[i]).move(180, 300 + kRow * i, 540, 255);
         Label3.add(i, Frame5, "Label3").move(840, 300 + kRow * i, 600, 255);
@@ -73,14 +73,16 @@ FrmMezziNavi::FrmMezziNavi() : Form("FrmMezziNavi") {
         for (Label* l : {&Label3[i], &Label4[i]}) styleValue(*l);
     }
     Label4[0].setToolTipText("Navi disponibili in archivio");
+    // The longest type name must fit its box.
+    Label8[1].setFontSize(7);
 
-    Label5.move(120, 6150, 12960, 480);
+    Label5.move(120, 6150, 13920, 480);
     Label5.setWordWrap(true);
     Label5.setFontBold(true);
     Label5.setCaption(
         "ATTENZIONE:  Il RANDOM può essere attivato solo  UNA VOLTA, alle ore 01:00 (notte). Non è "
         "possibile fare acquisizioni di nuove navi in altri momenti del gioco.");
-    MessageLine.move(120, 6750, 12960, 315);
+    MessageLine.move(120, 6750, 13920, 315);
     MessageLine.setBorderStyle(1);
 
     Command1.Click = [this] { Command1_Click(); };

@@ -98,6 +98,12 @@ TEST_F(AircraftAcquisition, APurchaseWritesTheBaseAircraftFileAndTheBaseTable) {
     ASSERT_EQ(w.List3.listCount(), 1);
     EXPECT_EQ(w.Label10.caption(), "9");
     EXPECT_EQ(w.Label4.caption(), "6");
+    // A list refused for want of points leaves the last one's aircraft to buy.
+    g.BaseTable[1][BaseCol::PointsArrived] = 39;
+    w.Command2.doClick();
+    EXPECT_EQ(w.MessageLine.caption(), "Punti spendibili insufficienti: 30, ne servono almeno 31");
+    EXPECT_EQ(w.purchase().acquirable, 6);
+    g.BaseTable[1][BaseCol::PointsArrived] = 100;
     w.List3.doPick(0);
     EXPECT_EQ(w.Frame4.caption(), "Tipo 1");
     EXPECT_TRUE(w.Command3.enabled());
