@@ -191,6 +191,16 @@ class FrmMain : public platform::Form {
     void MnUtilSuperAerei_Click();
     void MnUtilSuperContatti_Click();
     void MnUtilSuperEventi_Click();
+    // Ships, aircraft and point transfers of the side's command (game/points/FrmMain_acquisition.cpp).
+    void MnAcqGibilterraNavi_Click();
+    void MnAcqTarantoNavi_Click();
+    void MnAcqGibilterraAerei_Click();
+    void MnAcqTarantoAerei_Click();
+    void MnAcqTrPuntiAlle_Click();
+    void MnAcqTrPuntiAsse_Click();
+    void openShipAcquisition(int side);
+    void openAircraftAcquisition();
+    void openPointTransfers(int side);
 
     // ---------------------------------------------------------------- (end of the points handlers)
 

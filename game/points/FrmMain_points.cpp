@@ -7,4 +7,11 @@ void FrmMain::wirePointsHandlers() {
     MnUtilSuperAerei.Click = [this] { MnUtilSuperAerei_Click(); };
     MnUtilSuperContatti.Click = [this] { MnUtilSuperContatti_Click(); };
     MnUtilSuperEventi.Click = [this] { MnUtilSuperEventi_Click(); };
+    // Ships, aircraft and point transfers.
+    MnAcqGibilterraNavi.Click = [this] { MnAcqGibilterraNavi_Click(); };
+    MnAcqTarantoNavi.Click = [this] { MnAcqTarantoNavi_Click(); };
+    MnAcqGibilterraAerei.Click = [this] { MnAcqGibilterraAerei_Click(); };
+    MnAcqTarantoAerei.Click = [this] { MnAcqTarantoAerei_Click(); };
+    MnAcqTrPuntiAlle.Click = [this] { MnAcqTrPuntiAlle_Click(); };
+    MnAcqTrPuntiAsse.Click = [this] { MnAcqTrPuntiAsse_Click(); };
 }
