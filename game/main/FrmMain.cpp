@@ -38,7 +38,6 @@ void FrmMain::wireHandlers() {
     Image17.Click = [this] { Image17_Click(); };
     Command22.Click = [this] { Command22_Click(); };
     Command23.Click = [this] { Command23_Click(); };
-    MnFileChiudi.Click = [this] { UnloadAllForms(); };
     wireMapHandlers();
     wireMenuHandlers();
     wireNavalHandlers();
