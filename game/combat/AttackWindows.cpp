@@ -16,7 +16,9 @@ QString attackWindowCaption(AttackKind kind) {
     return QString();
 }
 
-void openAttackWindow(AttackKind kind) {
+namespace {
+// A kind whose window is not there: the players fight it out by hand.
+void byHand(AttackKind kind) {
     const QString text = attackWindowCaption(kind) +
                          QStringLiteral(": da risolvere a mano (mappa, liste dei gruppi e danni alle navi)");
     // The bombardment's line already shows the class counts of the attacking group.
@@ -24,4 +26,37 @@ void openAttackWindow(AttackKind kind) {
         appendToMessageLine(QStringLiteral("   ") + text);
     else
         setMessageLine(text);
+}
+} // namespace
+
+void openAttackWindow(AttackKind kind) {
+    switch (kind) {
+    case AttackKind::Patrol:
+        openPatrolAttack();
+        break;
+    case AttackKind::AirStrike:
+        openAirStrike();
+        break;
+    case AttackKind::NavalBombardment:
+        openNavalBombardment();
+        break;
+    }
+}
+
+// ---------------------------------------------------------------- the patrol attack (FrmPatrol)
+
+void openPatrolAttack() {
+    byHand(AttackKind::Patrol);
+}
+
+// ---------------------------------------------------------------- the air strike (FrmAuto)
+
+void openAirStrike() {
+    byHand(AttackKind::AirStrike);
+}
+
+// ---------------------------------------------------------------- the bombardment (FrmBombNav)
+
+void openNavalBombardment() {
+    byHand(AttackKind::NavalBombardment);
 }

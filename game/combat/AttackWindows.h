@@ -13,6 +13,9 @@ enum class AttackKind {
 // The attack window's caption; a patrol's depends on the attacking side (OperationContext 5).
 QString attackWindowCaption(AttackKind kind);
 
-// Opens the attack window of the kind. Until the windows exist the players fight the attack out
-// by hand, and the message line says so.
+// Opens the attack window of the kind, modal.
 void openAttackWindow(AttackKind kind);
+// Each kind's window: FrmPatrol, FrmAuto, FrmBombNav.
+void openPatrolAttack();
+void openAirStrike();
+void openNavalBombardment();
