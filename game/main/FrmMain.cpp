@@ -2,6 +2,7 @@
 
 #include "MapPanels.h"
 #include "common/BaseTable.h"
+#include "common/CampaignChecks.h"
 #include "common/CampaignSetup.h"
 #include "common/Globals.h"
 #include "common/GroupTables.h"
@@ -76,6 +77,8 @@ void FrmMain::Form_Load() {
     CaricaMine();
     CaricaDatiBasi();
     CaricaSetUpGioco();
+    // Record files that no campaign can hold stop the opening before anything reads them.
+    checkCampaignRecordFiles();
     CaricaComboAerei();
     CaricaOrdini();
 
@@ -131,7 +134,8 @@ bool apriGioco() {
         form<FrmMain>().show();
         return true;
     } catch (const std::exception& e) {
-        const QString message = QString::fromUtf8(e.what());
+        const QString message = QStringLiteral("Il gioco %1 non può essere aperto:\n%2")
+                                    .arg(G().CampaignName, QString::fromUtf8(e.what()));
         unload<FrmMain>();
         G().MapPicture = nullptr;
         G().Files.closeAll();
