@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -152,12 +153,14 @@ qint64& writeBudget() {
     return budget;
 }
 
-// Bytes the next write may pass to the disk: all of them, unless a test has set a budget.
+// Bytes the next write may pass to the disk: all of them, unless a test has set a budget. The
+// write that runs out of it is the one that fails; the budget is lifted then, as when a full disk
+// gets space again, so that what undoes the failure can write.
 qint64 allowedBytes(qint64 wanted) {
     qint64& budget = writeBudget();
     if (budget < 0) return wanted;
     const qint64 n = std::min(wanted, budget);
-    budget -= n;
+    budget = n < wanted ? -1 : budget - n;
     return n;
 }
 
@@ -172,14 +175,13 @@ QString writeFailure(const QString& path, int error) {
 int writeAll(int fd, const char* data, qint64 size) {
     qint64 done = 0;
     while (done < size) {
-        const qint64 allowed = allowedBytes(size - done);
-        if (allowed == 0) return ENOSPC;
-        const ssize_t n = ::write(fd, data + done, size_t(allowed));
+        const qint64 wanted = size - done;
+        const qint64 allowed = allowedBytes(wanted);
+        const ssize_t n = allowed > 0 ? ::write(fd, data + done, size_t(allowed)) : 0;
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return errno;
-        if (n == 0) return ENOSPC;
-        if (n < allowed && writeBudget() >= 0) writeBudget() += allowed - n;
-        done += n;
+        if (n > 0) done += n;
+        if (allowed < wanted || n == 0) return ENOSPC;
     }
     return 0;
 }
@@ -319,7 +321,9 @@ long long TextReader::readWhole() {
     bool quoted = false;
     const QString v = nextValue(&quoted);
     bool ok = false;
-    const double d = v.trimmed().toDouble(&ok);
+    double d = v.trimmed().toDouble(&ok);
+    // "inf" and "nan" are no numbers the programs write.
+    if (ok && !std::isfinite(d)) ok = false;
     if (!ok && !v.trimmed().isEmpty())
         throw FileError(QStringLiteral("Valore non numerico \"%1\" nel file %2").arg(v, path_), path_);
     return roundHalfEven(ok ? d : 0.0);
@@ -329,7 +333,9 @@ double TextReader::readReal() {
     bool quoted = false;
     const QString v = nextValue(&quoted);
     bool ok = false;
-    const double d = v.trimmed().toDouble(&ok);
+    double d = v.trimmed().toDouble(&ok);
+    // "inf" and "nan" are no numbers the programs write.
+    if (ok && !std::isfinite(d)) ok = false;
     if (!ok && !v.trimmed().isEmpty())
         throw FileError(QStringLiteral("Valore non numerico \"%1\" nel file %2").arg(v, path_), path_);
     return ok ? d : 0.0;

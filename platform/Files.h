@@ -51,8 +51,9 @@ void writeWholeFile(const QString& path, const QByteArray& bytes);
 // Adds bytes at the end of a file (made when missing); on a failure the file is cut back to its
 // old length and FileError names it.
 void appendToFile(const QString& path, const QByteArray& bytes);
-// Test seam: after `bytes` more bytes have been written by the checked writers (whole files,
-// appends, records), every write fails as on a full disk; -1 lifts the limit.
+// Test seam: the write by the checked writers (whole files, appends, records) that would take
+// the bytes written past `bytes` more writes only up to there and fails as on a full disk; the
+// limit is lifted then (and by -1).
 void failWritesAfter(qint64 bytes);
 QByteArray readWholeFile(const QString& path); // FileError when missing or unreadable
 
