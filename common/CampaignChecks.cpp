@@ -48,8 +48,7 @@ void checkAircraftRecord(const QString& path, int record, const AircraftRecord& 
         if (!isNumberField(a.text(f))) refuseRecord(path, record, f, a.text(f));
 }
 
-template <class Record, class Check>
-void checkRecords(const QString& path, const Check& check) {
+template <class Record, class Check> void checkRecords(const QString& path, const Check& check) {
     const QByteArray bytes = platform::readWholeFile(path);
     Record r;
     const int length = Record::kLength;
@@ -126,10 +125,11 @@ void checkShipFile(int side) {
     const QString path = shipFilePath(side);
     if (platform::fileLength(path) <= 0) {
         if (sideNamesShips(side))
-            throw FileError(QStringLiteral("File delle navi mancante o vuoto: %1, mentre gruppi navali o porti "
-                                           "contano navi. Il gioco non viene modificato.")
-                                .arg(path),
-                            path);
+            throw FileError(
+                QStringLiteral("File delle navi mancante o vuoto: %1, mentre gruppi navali o porti "
+                               "contano navi. Il gioco non viene modificato.")
+                    .arg(path),
+                path);
         return;
     }
     checkRecordFileLength(path, ShipRecord::kLength);
@@ -158,14 +158,15 @@ void checkGameStateItems(const QString (&items)[kStateItems + 1], const QString&
         bool ok = whole.match(text).hasMatch();
         const long long v = ok ? text.toLongLong(&ok) : 0;
         if (!ok || v < range.low || v > range.high)
-            throw FileError(QStringLiteral("File danneggiato: %1, voce %2: \"%3\" non è un numero intero da %4 a "
-                                           "%5. Il gioco non viene modificato.")
-                                .arg(path)
-                                .arg(i)
-                                .arg(items[i])
-                                .arg(range.low)
-                                .arg(range.high),
-                            path);
+            throw FileError(
+                QStringLiteral("File danneggiato: %1, voce %2: \"%3\" non è un numero intero da %4 a "
+                               "%5. Il gioco non viene modificato.")
+                    .arg(path)
+                    .arg(i)
+                    .arg(items[i])
+                    .arg(range.low)
+                    .arg(range.high),
+                path);
     }
 }
 
@@ -183,5 +184,6 @@ void checkGroupCounts(const GroupTable& table, bool naval, const QString& path) 
 void checkBaseCounts(const Int32 (&bases)[kBases + 1][kBaseFields + 1], const QString& path) {
     for (int b = 1; b <= kBases; ++b)
         for (int f : {4, 6, 10})
-            if (bases[b][f] < 0) refuseNegative(path, QStringLiteral("base %1, campo %2").arg(b).arg(f), int(bases[b][f]));
+            if (bases[b][f] < 0)
+                refuseNegative(path, QStringLiteral("base %1, campo %2").arg(b).arg(f), int(bases[b][f]));
 }

@@ -1,7 +1,7 @@
 #include "ContactFiles.h"
 
-#include "DataFolder.h"
 #include "BaseTable.h"
+#include "DataFolder.h"
 #include "Dice.h"
 #include "Globals.h"
 

@@ -66,10 +66,12 @@ QString campaignPath(const QString& fileName, const QString& campaign) {
     // The file must lie directly in the campaign folder, whatever a name read from a file holds.
     const QString folder = QDir::cleanPath(QString(g.GamesPath).replace(u'\\', u'/'));
     const QString path = QDir::cleanPath(folder + u'/' + QString(fileName).replace(u'\\', u'/'));
-    if (fileName.isEmpty() || fileName.contains(u'/') || fileName.contains(u'\\') || fileName.contains(QChar(0)) ||
-        fileName == "." || fileName == ".." || QFileInfo(path).path() != folder)
+    if (fileName.isEmpty() || fileName.contains(u'/') || fileName.contains(u'\\') ||
+        fileName.contains(QChar(0)) || fileName == "." || fileName == ".." ||
+        QFileInfo(path).path() != folder)
         throw platform::FileError(
-            QStringLiteral("Il file \"%1\" sarebbe fuori dalla cartella dei giochi: non viene usato.").arg(fileName),
+            QStringLiteral("Il file \"%1\" sarebbe fuori dalla cartella dei giochi: non viene usato.")
+                .arg(fileName),
             fileName);
     return g.GamesPath + fileName;
 }

@@ -18,10 +18,11 @@ void readGameSlots() {
         }
         // A fifth campaign would be lost at the next write of the four slots.
         if (!r.atEnd())
-            throw platform::FileError(QStringLiteral("Il file %1 contiene più di quattro giochi: non viene usato né "
-                                                     "riscritto. Lasciare al massimo quattro giochi nel file.")
-                                          .arg(r.path()),
-                                      r.path());
+            throw platform::FileError(
+                QStringLiteral("Il file %1 contiene più di quattro giochi: non viene usato né "
+                               "riscritto. Lasciare al massimo quattro giochi nel file.")
+                    .arg(r.path()),
+                r.path());
     });
     for (int s = 1; s <= kSlots; ++s) g.GameSlots[s] = read[s];
 }
@@ -47,7 +48,8 @@ QStringList campaignsOnDisk() {
     static const QString prefix = QStringLiteral("BaseSetUp"), suffix = QStringLiteral(".txt");
     QStringList names;
     for (const QString& file : platform::filesIn(G().GamesPath)) {
-        if (!file.startsWith(prefix, Qt::CaseInsensitive) || !file.endsWith(suffix, Qt::CaseInsensitive)) continue;
+        if (!file.startsWith(prefix, Qt::CaseInsensitive) || !file.endsWith(suffix, Qt::CaseInsensitive))
+            continue;
         const QString name = file.mid(prefix.size(), file.size() - prefix.size() - suffix.size());
         if (isSafeCampaignName(name) && name.compare(kFreeSlotName, Qt::CaseSensitive) != 0) names << name;
     }
@@ -60,21 +62,23 @@ QString rebuildSlotFileIfMissing() {
     if (platform::fileExists(g.SlotFilePath)) return {};
     const QStringList found = campaignsOnDisk();
     if (found.size() > kSlots)
-        throw platform::FileError(QStringLiteral("Il file %1 manca e nella cartella dei giochi ci sono %2 giochi (%3): "
-                                                 "più di quattro, il file non viene ricostruito.")
-                                      .arg(g.SlotFilePath)
-                                      .arg(found.size())
-                                      .arg(found.join(QStringLiteral(", "))),
-                                  g.SlotFilePath);
+        throw platform::FileError(
+            QStringLiteral("Il file %1 manca e nella cartella dei giochi ci sono %2 giochi (%3): "
+                           "più di quattro, il file non viene ricostruito.")
+                .arg(g.SlotFilePath)
+                .arg(found.size())
+                .arg(found.join(QStringLiteral(", "))),
+            g.SlotFilePath);
     Globals::GameSlot rebuilt[kSlots + 1];
     for (int s = 1; s <= kSlots; ++s) rebuilt[s] = {kFreeSlotName, 0, 0, 0};
     for (int s = 1; s <= found.size(); ++s) {
         rebuilt[s].name = found[s - 1];
         // Length, season and year come from the campaign's settings when they can be read.
         try {
-            readOnChannel(kChannelLists, campaignPath(found[s - 1] + ".Stp", found[s - 1]), CloseRule::AllChannels,
-                          [&](platform::TextReader& r) {
-                              const Int16 days = readWhole16(r), season = readWhole16(r), year = readWhole16(r);
+            readOnChannel(kChannelLists, campaignPath(found[s - 1] + ".Stp", found[s - 1]),
+                          CloseRule::AllChannels, [&](platform::TextReader& r) {
+                              const Int16 days = readWhole16(r), season = readWhole16(r),
+                                          year = readWhole16(r);
                               rebuilt[s].days = days;
                               rebuilt[s].season = season;
                               rebuilt[s].year = year;
@@ -85,8 +89,9 @@ QString rebuildSlotFileIfMissing() {
     for (int s = 1; s <= kSlots; ++s) g.GameSlots[s] = rebuilt[s];
     SalvaNomiGiochi();
     if (found.isEmpty()) return {};
-    return QStringLiteral("Il file %1 mancava: è stato ricostruito con i giochi trovati nella cartella dei giochi "
-                          "(%2).")
+    return QStringLiteral(
+               "Il file %1 mancava: è stato ricostruito con i giochi trovati nella cartella dei giochi "
+               "(%2).")
         .arg(g.SlotFilePath, found.join(QStringLiteral(", ")));
 }
 

@@ -31,7 +31,8 @@ inline void makeProgramFolder() {
     const QString folder = QFile::decodeName(tmpl);
     QDir().mkpath(folder + "/Data/giochi");
     const QDir shipped(QStringLiteral(SHIPPED_DATA_DIR "/Data"));
-    for (const QString& f : shipped.entryList(QDir::Files)) QFile::copy(shipped.filePath(f), folder + "/Data/" + f);
+    for (const QString& f : shipped.entryList(QDir::Files))
+        QFile::copy(shipped.filePath(f), folder + "/Data/" + f);
     QFile::copy(shipped.filePath("giochi/NomeGiochi.txt"), folder + "/Data/giochi/NomeGiochi.txt");
     platform::setAppFolder(folder);
     resetGlobals();

@@ -58,18 +58,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool counted = data[0] & 0x80;
     g.GnTableAlle[1][1] = g.GnTableAlle[1][4] = counted ? 2 : 0;
     g.BaseTable[3][10] = counted ? 1 : 0;
-    const QString paths[7] = {shipFilePath(kAllies),  shipFilePath(kAxis),  baseAircraftFilePath(1),
-                              carrierAircraftFilePath(carrierCode(1)), activityFilePath(),
-                              contactFilePath(), lostShipFilePath()};
+    const QString paths[7] = {shipFilePath(kAllies),   shipFilePath(kAxis),
+                              baseAircraftFilePath(1), carrierAircraftFilePath(carrierCode(1)),
+                              activityFilePath(),      contactFilePath(),
+                              lostShipFilePath()};
     // An empty input stands for a missing file.
     if (size == 1)
         platform::deleteFile(paths[file]);
     else
         fuzzsupport::put(paths[file], fuzzsupport::bytesOf(data + 1, size - 1));
     fuzzsupport::refusalsAllowed([&] {
-        if (file < 2) readShips(file == 0 ? kAllies : kAxis);
-        else if (file < 4) readAircraftFile(paths[file]);
-        else readHourRecords(file - 4);
+        if (file < 2)
+            readShips(file == 0 ? kAllies : kAxis);
+        else if (file < 4)
+            readAircraftFile(paths[file]);
+        else
+            readHourRecords(file - 4);
     });
     platform::deleteFile(paths[file]);
     return 0;

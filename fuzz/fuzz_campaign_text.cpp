@@ -9,8 +9,9 @@
 #include "common/GroupTables.h"
 
 namespace {
-const char* const kStackWords[] = {"NaviAlle.dat",      "NaviAsse.dat",      "AereiAlle.dat", "AereiAsse.dat",
-                                   "NomeAereiAlle.dat", "NomeAereiAsse.dat", "DatiBasi.dat",  "eventigioco.dat"};
+const char* const kStackWords[] = {"NaviAlle.dat",  "NaviAsse.dat",      "AereiAlle.dat",
+                                   "AereiAsse.dat", "NomeAereiAlle.dat", "NomeAereiAsse.dat",
+                                   "DatiBasi.dat",  "eventigioco.dat"};
 constexpr int kFiles = 8 + kSetUpColumns + 4; // stack files, set-up files, settings, mine, slot file, names
 
 QByteArray lines(const QByteArray& value, int count) {

@@ -17,7 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             shipCardFileName(v[kCardClass], v[kCardType], v[kCardDataYear]);
             break;
         }
-        case 1: readShipNameList(path); break;
+        case 1:
+            readShipNameList(path);
+            break;
         default: {
             const aircraftcard::AircraftData a = aircraftcard::readCard(path);
             a.nationCode();

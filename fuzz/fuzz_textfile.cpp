@@ -10,10 +10,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         platform::TextReader r(bytes, QStringLiteral("fuzz.txt"));
         for (int i = 0; !r.atEnd() && i < 100000; ++i) {
             switch ((how >> (i % 4 * 2)) & 3) {
-            case 0: r.readText(); break;
-            case 1: r.readWhole(); break;
-            case 2: r.readReal(); break;
-            default: r.readLine(); break;
+            case 0:
+                r.readText();
+                break;
+            case 1:
+                r.readWhole();
+                break;
+            case 2:
+                r.readReal();
+                break;
+            default:
+                r.readLine();
+                break;
             }
         }
     });

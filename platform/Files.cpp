@@ -166,7 +166,8 @@ qint64 allowedBytes(qint64 wanted) {
 
 QString writeFailure(const QString& path, int error) {
     if (error == ENOSPC || error == EDQUOT)
-        return QStringLiteral("Disco pieno: impossibile scrivere il file %1; il file è rimasto com'era.").arg(path);
+        return QStringLiteral("Disco pieno: impossibile scrivere il file %1; il file è rimasto com'era.")
+            .arg(path);
     return QStringLiteral("Impossibile scrivere il file %1 (%2); il file è rimasto com'era.")
         .arg(path, QString::fromLocal8Bit(std::strerror(error)));
 }
@@ -187,14 +188,17 @@ int writeAll(int fd, const char* data, qint64 size) {
 }
 
 void syncFolderOf(const QString& path) {
-    const int dir = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    const int dir =
+        ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
     if (dir < 0) return;
     ::fsync(dir);
     ::close(dir);
 }
 } // namespace
 
-void failWritesAfter(qint64 bytes) { writeBudget() = bytes; }
+void failWritesAfter(qint64 bytes) {
+    writeBudget() = bytes;
+}
 
 void writeWholeFile(const QString& path, const QByteArray& bytes) {
     const QString p = diskPath(path);
@@ -385,7 +389,8 @@ void RecordFile::put(int record, const QByteArray& bytes) {
     const qint64 before = file_.size();
     const QByteArray old = at < before ? getPresent(record) : QByteArray();
     const qint64 allowed = allowedBytes(len_);
-    if (file_.seek(at) && file_.write(rec.constData(), allowed) == allowed && file_.flush() && allowed == len_)
+    if (file_.seek(at) && file_.write(rec.constData(), allowed) == allowed && file_.flush() &&
+        allowed == len_)
         return;
     // A record that did not reach the disk whole is taken back: the old bytes in place, and a file
     // that had grown cut back to its old length.

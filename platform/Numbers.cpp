@@ -18,9 +18,13 @@ long long saturated(double whole) {
 }
 } // namespace
 
-long long intPart(double x) { return saturated(std::floor(x)); }
+long long intPart(double x) {
+    return saturated(std::floor(x));
+}
 
-long long roundHalfEven(double x) { return saturated(std::nearbyint(x)); }
+long long roundHalfEven(double x) {
+    return saturated(std::nearbyint(x));
+}
 
 double leadingNumber(const QString& text) {
     int i = 0;

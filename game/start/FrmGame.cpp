@@ -162,9 +162,10 @@ void FrmGame::readAndShowSlots() {
                                : s.name.isEmpty() ? QStringLiteral("(vuoto)")
                                : damaged          ? kDamagedSlot
                                                   : s.name);
-        slotName(n).setToolTipText(damaged ? QStringLiteral("Nome del gioco non valido nel file degli slot: il gioco "
-                                                            "non può essere aperto, lo slot può essere cancellato")
-                                           : QStringLiteral("Nome assegnato al gioco in SetUp Generale"));
+        slotName(n).setToolTipText(
+            damaged ? QStringLiteral("Nome del gioco non valido nel file degli slot: il gioco "
+                                     "non può essere aperto, lo slot può essere cancellato")
+                    : QStringLiteral("Nome assegnato al gioco in SetUp Generale"));
         slotDays(n).setCaption(slotsRead_ ? QString::number(s.days) : QString());
         slotSeason(n).setCaption(slotsRead_ ? QString::number(s.season) : QString());
         slotYear(n).setCaption(slotsRead_ ? QString::number(s.year) : QString());

@@ -166,7 +166,7 @@ TEST_F(StartWindow, ANameReadFromTheSlotFileThatIsNoCampaignNameIsDamagedAndCann
     QDir().mkpath(folder.file("x"));
     QDir().mkpath(folder.file("Data/giochi/Stackx"));
     const QByteArray written = slotRow("../x", 30, 2, 1941) + slotRow("/tmp/abs", 30, 2, 1941) +
-                             slotRow("Ab", 30, 2, 1941) + slotRow("Abc", 30, 2, 1941);
+                               slotRow("Ab", 30, 2, 1941) + slotRow("Abc", 30, 2, 1941);
     writeSlots(written);
     testsupport::Errors errors;
     FrmGame& f = openSlots();
@@ -194,20 +194,23 @@ TEST_F(StartWindow, ANameReadFromTheSlotFileThatIsNoCampaignNameIsDamagedAndCann
 
 TEST_F(StartWindow, AMissingSlotFileIsRebuiltFromTheCampaignsOnDisk) {
     QFile::remove(slotFile());
-    for (const char* name : {"Xyz", "Abc"}) writeBytes(folder.file(QString("Data/giochi/BaseSetUp%1.txt").arg(name)), "");
+    for (const char* name : {"Xyz", "Abc"})
+        writeBytes(folder.file(QString("Data/giochi/BaseSetUp%1.txt").arg(name)), "");
     writeBytes(folder.file("Data/giochi/Abc.Stp"), "45\r\n2\r\n1941\r\n");
     testsupport::MessageBoxes boxes;
     FrmGame& f = openSlots();
     ASSERT_EQ(boxes.prompts.size(), 1);
     EXPECT_TRUE(boxes.prompts[0].contains("ricostruito")) << boxes.prompts[0].toStdString();
     EXPECT_TRUE(boxes.prompts[0].contains("Abc, Xyz"));
-    EXPECT_EQ(readBytes(slotFile()), slotRow("Abc", 45, 2, 1941) + slotRow("Xyz", 0, 0, 0) + kFreeRow.repeated(2));
+    EXPECT_EQ(readBytes(slotFile()),
+              slotRow("Abc", 45, 2, 1941) + slotRow("Xyz", 0, 0, 0) + kFreeRow.repeated(2));
     EXPECT_EQ(f.slotName(2).caption(), "Xyz");
     EXPECT_EQ(f.Label21.caption(), "3");
 
     // More than four campaigns: the player is told, and nothing is written.
     QFile::remove(slotFile());
-    for (const char* name : {"Def", "Ghi", "Jkl"}) writeBytes(folder.file(QString("Data/giochi/BaseSetUp%1.txt").arg(name)), "");
+    for (const char* name : {"Def", "Ghi", "Jkl"})
+        writeBytes(folder.file(QString("Data/giochi/BaseSetUp%1.txt").arg(name)), "");
     testsupport::Errors errors;
     f.MnFileApri.doClick();
     ASSERT_EQ(errors.messages.size(), 1);
@@ -217,8 +220,8 @@ TEST_F(StartWindow, AMissingSlotFileIsRebuiltFromTheCampaignsOnDisk) {
 }
 
 TEST_F(StartWindow, ASlotFileOfMoreThanFourNamesIsRefusedAndNeverRewritten) {
-    const QByteArray six = slotRow("Abc", 30, 2, 1941).repeated(4) + slotRow("Def", 30, 2, 1941) +
-                           slotRow("Ghi", 30, 2, 1941);
+    const QByteArray six =
+        slotRow("Abc", 30, 2, 1941).repeated(4) + slotRow("Def", 30, 2, 1941) + slotRow("Ghi", 30, 2, 1941);
     writeSlots(six);
     testsupport::Errors errors;
     FrmGame& f = openSlots();
