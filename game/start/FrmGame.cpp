@@ -221,7 +221,10 @@ void FrmGame::slotNameClick(int n) {
     // A name read from the slot file is taken only when it is a campaign name; a damaged slot can
     // be freed but not opened.
     const Globals::GameSlot& slot = g.GameSlots[n];
-    if (isDamagedSlot(slot)) Label19.setEnabled(false);
+    if (isDamagedSlot(slot)) {
+        Label19.setEnabled(false);
+        Label19.setBorderStyle(0);
+    }
     g.CampaignName = isDamagedSlot(slot) ? slot.name : picked.caption().trimmed();
     g.SelectedSlot = n;
 }

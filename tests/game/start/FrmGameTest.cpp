@@ -174,6 +174,7 @@ TEST_F(StartWindow, ANameReadFromTheSlotFileThatIsNoCampaignNameIsDamagedAndCann
         EXPECT_EQ(f.slotName(n).caption(), "(danneggiato)") << n;
         f.slotName(n).doClick();
         EXPECT_FALSE(f.Label19.enabled()) << n;
+        EXPECT_EQ(f.Label19.borderStyle(), 0) << n;
         EXPECT_TRUE(f.Label20.enabled()) << "the slot can still be freed " << n;
         f.Label19.doClick();
         EXPECT_TRUE(isLoaded<FrmGame>());
