@@ -1,19 +1,37 @@
 # make run  : install what is missing, build, start Zeltwar on the shipped program folder
 # make test : install what is missing, build, run every test headless
+# make test SANITIZE=1 : the same tests built with the address and undefined-behaviour
+#                        sanitizers, in build-san
+# make fuzz : build the libFuzzer targets of the file readers with clang in build-fuzz, make their
+#             seed corpora from data/ and run each for FUZZ_TIME seconds, FUZZ_JOBS at a time
 # make starter : regenerate the starter set in data/ (cards, name lists, side archives) from
 #                tools/starter/navi.txt and aerei.txt through Torvcard's and Torvsetup's own code
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev fonts-dejavu-core qt6-translations-l10n
+FUZZ_PACKAGES := clang-14 libclang-rt-14-dev python3
 BUILD    := build
 JOBS     := $(shell nproc 2>/dev/null || echo 4)
+CMAKE_OPTIONS :=
+TEST_ENV :=
+ifeq ($(SANITIZE),1)
+BUILD    := build-san
+CMAKE_OPTIONS := -DZELTWAR_SANITIZE=ON
+# Qt and the system libraries are not built with the sanitizers: their leaks at exit are theirs.
+TEST_ENV := ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+endif
+FUZZ_BUILD   := build-fuzz
+FUZZ_TIME    ?= 600
+FUZZ_JOBS    ?= 3
+FUZZ_TARGETS := fuzz_textfile fuzz_campaign_text fuzz_campaign_records fuzz_cards fuzz_archives
 
-.PHONY: all deps build run test bench starter clean
+.PHONY: all deps fuzz-deps build run test bench fuzz starter clean
 
 all: build
 
-deps:
+deps fuzz-deps: WANTED = $(if $(filter fuzz-deps,$@),$(FUZZ_PACKAGES),$(PACKAGES))
+deps fuzz-deps:
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(WANTED); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -23,14 +41,29 @@ deps:
 	fi
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_OPTIONS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
 	cd $(BUILD)/bin && ./Zeltwar
 
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && $(TEST_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Each target runs FUZZ_TIME seconds on its corpus (build-fuzz/corpus/, grown from the seeds);
+# a finding leaves its input in build-fuzz/findings/ and the target's log names it.
+fuzz: deps fuzz-deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 -DZELTWAR_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j 4 --target fuzz_targets
+	rm -rf $(FUZZ_BUILD)/seeds && python3 fuzz/make_seeds.py data $(FUZZ_BUILD)/seeds
+	mkdir -p $(FUZZ_BUILD)/findings
+	printf '%s\n' $(FUZZ_TARGETS) | xargs -P $(FUZZ_JOBS) -I{} sh -c \
+	  'mkdir -p $(FUZZ_BUILD)/corpus/{} && \
+	   ASAN_OPTIONS=detect_leaks=0 $(FUZZ_BUILD)/fuzz/{} -max_total_time=$(FUZZ_TIME) -rss_limit_mb=2048 \
+	     -artifact_prefix=$(FUZZ_BUILD)/findings/{}- $(FUZZ_BUILD)/corpus/{} $(FUZZ_BUILD)/seeds/{} \
+	     > $(FUZZ_BUILD)/{}.log 2>&1 && \
+	   echo "{}: $$(grep -o "Done [0-9]* runs" $(FUZZ_BUILD)/{}.log), no finding" || \
+	   { echo "{}: FINDING, see $(FUZZ_BUILD)/{}.log"; exit 1; }'
 
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
@@ -43,4 +76,4 @@ starter: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/starter/gen_starter_set data tools/starter
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf build build-san $(FUZZ_BUILD)

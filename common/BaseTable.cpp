@@ -1,5 +1,6 @@
 #include "BaseTable.h"
 
+#include "CampaignChecks.h"
 #include "DataFolder.h"
 #include "SaveBatch.h"
 
@@ -30,10 +31,12 @@ void CaricaDatiBasi() {
                   [&](platform::TextReader& r) {
                       for (int b = 1; b <= kBases; ++b)
                           for (int f = 1; f <= kBaseFields; ++f) bases[b][f] = readWhole32(r);
+                      checkBaseCounts(bases, r.path());
                   });
     readOnChannel(kChannelBaseTable, stackFile(kStateFile), CloseRule::OwnChannel,
                   [&](platform::TextReader& r) {
                       for (int i = 1; i <= kStateItems; ++i) state[i] = r.readText();
+                      checkGameStateItems(state, r.path());
                   });
     for (int b = 1; b <= kBases; ++b)
         for (int f = 1; f <= kBaseFields; ++f) g.BaseTable[b][f] = bases[b][f];

@@ -23,15 +23,15 @@ const std::array<SetUpColumn, kSetUpColumns>& setUpColumns() {
 }
 
 QString settingsFilePath() {
-    return G().GamesPath + G().CampaignName + ".Stp";
+    return campaignPath(G().CampaignName + ".Stp");
 }
 
 QString setUpFilePath(int column) {
-    return G().GamesPath + kColumns.at(column).stem + G().CampaignName + ".txt";
+    return campaignPath(kColumns.at(column).stem + G().CampaignName + ".txt");
 }
 
 QString mineFilePath() {
-    return G().GamesPath + G().CampaignName + "mine.dat";
+    return campaignPath(G().CampaignName + "mine.dat");
 }
 
 QString mineRectFilePath(int bound) {

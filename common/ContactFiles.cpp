@@ -1,6 +1,7 @@
 #include "ContactFiles.h"
 
 #include "BaseTable.h"
+#include "DataFolder.h"
 #include "Dice.h"
 #include "Globals.h"
 
@@ -127,10 +128,10 @@ bool noActingUnit() {
 } // namespace
 
 QString activityFilePath() {
-    return G().GamesPath + G().CampaignName + "Attivita.dat";
+    return campaignPath(G().CampaignName + "Attivita.dat");
 }
 QString contactFilePath() {
-    return G().GamesPath + G().CampaignName + "Contatto.dat";
+    return campaignPath(G().CampaignName + "Contatto.dat");
 }
 
 int moveStamp(long long day, long long hour) {

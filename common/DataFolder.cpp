@@ -2,6 +2,9 @@
 
 #include "RecordFiles.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 const char* const kSetUpWords[] = {"AereiSetUp", "AeroPortoSetUp", "BaseSetUp",
                                    "NaviSetUp",  "PortoSetUp",     "PuntiSetUp"};
@@ -40,14 +43,37 @@ void makeDataFolders() {
 }
 
 QString stackFile(const QString& word) {
-    return G().StackPrefix + G().CampaignName + word;
+    return campaignPath("Stack" + G().CampaignName + word);
 }
 
 bool isSafeCampaignName(const QString& name) {
-    if (name.isEmpty()) return false;
+    if (name.size() < kCampaignNameMin || name.size() > kCampaignNameMax) return false;
     for (QChar c : name)
         if (!((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'))) return false;
     return true;
+}
+
+QString campaignPath(const QString& fileName, const QString& campaign) {
+    const Globals& g = G();
+    const QString name = campaign.isNull() ? g.CampaignName : campaign;
+    if (!isSafeCampaignName(name))
+        throw platform::FileError(
+            QStringLiteral("Nome di gioco non valido: \"%1\" (solo lettere, da %2 a %3).")
+                .arg(name)
+                .arg(kCampaignNameMin)
+                .arg(kCampaignNameMax),
+            fileName);
+    // The file must lie directly in the campaign folder, whatever a name read from a file holds.
+    const QString folder = QDir::cleanPath(QString(g.GamesPath).replace(u'\\', u'/'));
+    const QString path = QDir::cleanPath(folder + u'/' + QString(fileName).replace(u'\\', u'/'));
+    if (fileName.isEmpty() || fileName.contains(u'/') || fileName.contains(u'\\') ||
+        fileName.contains(QChar(0)) || fileName == "." || fileName == ".." ||
+        QFileInfo(path).path() != folder)
+        throw platform::FileError(
+            QStringLiteral("Il file \"%1\" sarebbe fuori dalla cartella dei giochi: non viene usato.")
+                .arg(fileName),
+            fileName);
+    return g.GamesPath + fileName;
 }
 
 QStringList campaignFileNames(const QString& name) {
@@ -66,8 +92,13 @@ QStringList campaignFileNames(const QString& name) {
 
 bool deleteCampaignFiles(const QString& name) {
     if (!isSafeCampaignName(name)) return false;
-    for (const QString& file : campaignFileNames(name))
-        if (!file.contains(u'/') && !file.contains(u'\\')) platform::deleteFile(G().GamesPath + file);
+    for (const QString& file : campaignFileNames(name)) {
+        try {
+            platform::deleteFile(campaignPath(file, name));
+        } catch (const platform::FileError&) {
+            // A base name that cannot be part of a campaign file name names no file of it.
+        }
+    }
     return true;
 }
 

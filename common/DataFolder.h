@@ -21,8 +21,16 @@ void makeDataFolders();
 // StackPrefix & CampaignName & word: the group-table and base-table files of the open campaign.
 QString stackFile(const QString& word);
 
-// A campaign name that can be part of a file name: letters A..Z and a..z only, not empty.
+// A campaign name as the new-campaign set-up takes it: letters A..Z and a..z only, 3 to 30 of
+// them. Names read from files are held to the same rule.
+constexpr int kCampaignNameMin = 3;
+constexpr int kCampaignNameMax = 30;
 bool isSafeCampaignName(const QString& name);
+// GamesPath & fileName, for a file of the campaign `campaign` (the open one when null). Every
+// campaign file's path is built here: a campaign name that breaks the rule above, or a file name
+// that would lead out of the campaign folder (a separator, "..", a name made of words read from
+// files), raises platform::FileError instead.
+QString campaignPath(const QString& fileName, const QString& campaign = QString());
 // The names (inside the campaign folder) of every file of the campaign `name`, in the order they
 // are deleted; base aircraft files take their names from BaseNames.
 QStringList campaignFileNames(const QString& name);

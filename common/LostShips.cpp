@@ -1,5 +1,6 @@
 #include "LostShips.h"
 
+#include "DataFolder.h"
 #include "Globals.h"
 
 #include <QtEndian>
@@ -100,7 +101,7 @@ LostShipRecord decodeLostShip(const QByteArray& bytes) {
 }
 
 QString lostShipFilePath() {
-    return G().GamesPath + G().CampaignName + kFileWord;
+    return campaignPath(G().CampaignName + kFileWord);
 }
 
 int lostShipCount() {

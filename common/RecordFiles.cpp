@@ -1,10 +1,11 @@
 #include "RecordFiles.h"
 
+#include "CampaignChecks.h"
 #include "DataFolder.h"
 #include "Globals.h"
 
 QString shipFilePath(int side) {
-    return G().GamesPath + (side == kAxis ? "NaviAsse" : "NaviAlle") + G().CampaignName + ".dat";
+    return campaignPath((side == kAxis ? "NaviAsse" : "NaviAlle") + G().CampaignName + ".dat");
 }
 
 QString baseAircraftFileName(int base, const QString& campaign) {
@@ -13,7 +14,7 @@ QString baseAircraftFileName(int base, const QString& campaign) {
 }
 
 QString baseAircraftFilePath(int base) {
-    return G().GamesPath + baseAircraftFileName(base, G().CampaignName);
+    return campaignPath(baseAircraftFileName(base, G().CampaignName));
 }
 
 QString carrierCode(int n) {
@@ -21,7 +22,7 @@ QString carrierCode(int n) {
 }
 
 QString carrierAircraftFilePath(const QString& code) {
-    return G().GamesPath + code.trimmed() + G().CampaignName + ".dat";
+    return campaignPath(code.trimmed() + G().CampaignName + ".dat");
 }
 
 int openShipFile(int channel, int side) {
@@ -29,6 +30,10 @@ int openShipFile(int channel, int side) {
     if (side != kAllies && side != kAxis) return 0;
     QString& path = side == kAllies ? g.PathNaviAlle : g.PathNaviAsse;
     path = shipFilePath(side);
+    // A ship file is made when missing (or read empty) only while nothing counts ships in it; a cut
+    // one is refused.
+    if (platform::fileLength(path) <= 0 && sideNamesShips(side)) checkShipFile(side);
+    checkRecordFileLength(path, ShipRecord::kLength);
     g.Files.openRandom(channel, path, ShipRecord::kLength);
     g.SelectedItem = g.Files.random(channel).count();
     return g.SelectedItem;
@@ -67,6 +72,7 @@ int openAircraftFile(int channel, const QString& path, int side) {
         g.PathAereiAlle = path;
     else if (side == kAxis)
         g.PathAereiAsse = path;
+    checkRecordFileLength(path, AircraftRecord::kLength);
     g.Files.openRandom(channel, path, AircraftRecord::kLength);
     return g.Files.random(channel).count();
 }

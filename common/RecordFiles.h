@@ -23,7 +23,9 @@ QString carrierAircraftFilePath(const QString& code);
 
 // Opens the side's ship file on a channel for records of 179 bytes, after setting PathNaviAlle or
 // PathNaviAsse to it; SelectedItem and the result are its record count. With no side in play
-// nothing is opened and the result is 0.
+// nothing is opened and the result is 0. A file missing while the side's groups or ports count
+// ships, or one that is not a whole number of records, raises platform::FileError: nothing is
+// made or read.
 int openShipFile(int channel, int side);
 // Opens the side's ship file on the ships' channel (2) and reads its records in order into
 // ShipRecordBuffer, calling visit with each record number until it returns false; then closes the
@@ -38,7 +40,8 @@ int appendShip(int channel); // written at count + 1; returns the record number
 long long shipRecordWrites();
 
 // Opens an aircraft file (a base's or a carrier's) for the side on a channel for records of 149
-// bytes, after setting PathAereiAlle or PathAereiAsse to it; returns its record count.
+// bytes, after setting PathAereiAlle or PathAereiAsse to it; returns its record count. A file
+// that is not a whole number of records raises platform::FileError.
 int openAircraftFile(int channel, const QString& path, int side);
 AircraftRecord readAircraft(int channel, int record);
 void writeAircraft(int channel, int record, const AircraftRecord& aircraft);

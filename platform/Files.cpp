@@ -5,7 +5,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -139,12 +145,111 @@ QStringList filesIn(const QString& folder) {
     return dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }
 
+// ---------------------------------------------------------------- checked writes
+
+namespace {
+qint64& writeBudget() {
+    static qint64 budget = -1;
+    return budget;
+}
+
+// Bytes the next write may pass to the disk: all of them, unless a test has set a budget. The
+// write that runs out of it is the one that fails; the budget is lifted then, as when a full disk
+// gets space again, so that what undoes the failure can write.
+qint64 allowedBytes(qint64 wanted) {
+    qint64& budget = writeBudget();
+    if (budget < 0) return wanted;
+    const qint64 n = std::min(wanted, budget);
+    budget = n < wanted ? -1 : budget - n;
+    return n;
+}
+
+QString writeFailure(const QString& path, int error) {
+    if (error == ENOSPC || error == EDQUOT)
+        return QStringLiteral("Disco pieno: impossibile scrivere il file %1; il file è rimasto com'era.")
+            .arg(path);
+    return QStringLiteral("Impossibile scrivere il file %1 (%2); il file è rimasto com'era.")
+        .arg(path, QString::fromLocal8Bit(std::strerror(error)));
+}
+
+// Writes every byte or reports the system's error (ENOSPC when a test's budget runs out).
+int writeAll(int fd, const char* data, qint64 size) {
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 wanted = size - done;
+        const qint64 allowed = allowedBytes(wanted);
+        const ssize_t n = allowed > 0 ? ::write(fd, data + done, size_t(allowed)) : 0;
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        if (n > 0) done += n;
+        if (allowed < wanted || n == 0) return ENOSPC;
+    }
+    return 0;
+}
+
+void syncFolderOf(const QString& path) {
+    const int dir =
+        ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (dir < 0) return;
+    ::fsync(dir);
+    ::close(dir);
+}
+} // namespace
+
+void failWritesAfter(qint64 bytes) {
+    writeBudget() = bytes;
+}
+
 void writeWholeFile(const QString& path, const QByteArray& bytes) {
     const QString p = diskPath(path);
-    QSaveFile f(p);
-    f.setDirectWriteFallback(false);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-        throw FileError(QStringLiteral("Impossibile scrivere il file %1").arg(p), p);
+    const QFileInfo old(p);
+    // A file that already holds these bytes is left alone: nothing can be lost, and putting back a
+    // file that never changed needs no free space.
+    if (old.exists() && old.isFile() && old.size() == bytes.size()) {
+        QFile f(p);
+        if (f.open(QIODevice::ReadOnly) && f.readAll() == bytes) return;
+    }
+    QByteArray temp = QFile::encodeName(p) + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) throw FileError(writeFailure(p, errno), p);
+    auto fail = [&](int error) {
+        ::unlink(temp.constData());
+        throw FileError(writeFailure(p, error), p);
+    };
+    int error = writeAll(fd, bytes.constData(), bytes.size());
+    if (!error && ::fsync(fd) != 0) error = errno;
+    // The new file gets the old one's permissions, or those of a newly created file.
+    struct stat st {};
+    mode_t mode = 0;
+    if (::stat(QFile::encodeName(p).constData(), &st) == 0) {
+        mode = st.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    if (!error && ::fchmod(fd, mode) != 0) error = errno;
+    if (::close(fd) != 0 && !error) error = errno;
+    if (error) fail(error);
+    if (::stat(temp.constData(), &st) != 0) fail(errno);
+    if (st.st_size != bytes.size()) fail(ENOSPC);
+    if (::rename(temp.constData(), QFile::encodeName(p).constData()) != 0) fail(errno);
+    syncFolderOf(p);
+    if (::stat(QFile::encodeName(p).constData(), &st) != 0 || st.st_size != bytes.size())
+        throw FileError(writeFailure(p, EIO), p);
+}
+
+void appendToFile(const QString& path, const QByteArray& bytes) {
+    const QString p = diskPath(path);
+    const int fd = ::open(QFile::encodeName(p).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+    if (fd < 0) throw FileError(writeFailure(p, errno), p);
+    struct stat st {};
+    const off_t before = ::fstat(fd, &st) == 0 ? st.st_size : -1;
+    int error = writeAll(fd, bytes.constData(), bytes.size());
+    // What part of the values reached the file is taken back: the file ends as it was.
+    if (error && before >= 0 && ::ftruncate(fd, before) != 0) error = errno;
+    if (::close(fd) != 0 && !error) error = errno;
+    if (error) throw FileError(writeFailure(p, error), p);
 }
 
 QByteArray readWholeFile(const QString& path) {
@@ -220,7 +325,9 @@ long long TextReader::readWhole() {
     bool quoted = false;
     const QString v = nextValue(&quoted);
     bool ok = false;
-    const double d = v.trimmed().toDouble(&ok);
+    double d = v.trimmed().toDouble(&ok);
+    // "inf" and "nan" are no numbers the programs write.
+    if (ok && !std::isfinite(d)) ok = false;
     if (!ok && !v.trimmed().isEmpty())
         throw FileError(QStringLiteral("Valore non numerico \"%1\" nel file %2").arg(v, path_), path_);
     return roundHalfEven(ok ? d : 0.0);
@@ -230,7 +337,9 @@ double TextReader::readReal() {
     bool quoted = false;
     const QString v = nextValue(&quoted);
     bool ok = false;
-    const double d = v.trimmed().toDouble(&ok);
+    double d = v.trimmed().toDouble(&ok);
+    // "inf" and "nan" are no numbers the programs write.
+    if (ok && !std::isfinite(d)) ok = false;
     if (!ok && !v.trimmed().isEmpty())
         throw FileError(QStringLiteral("Valore non numerico \"%1\" nel file %2").arg(v, path_), path_);
     return ok ? d : 0.0;
@@ -277,8 +386,20 @@ void RecordFile::put(int record, const QByteArray& bytes) {
     QByteArray rec = bytes.left(len_);
     if (rec.size() < len_) rec.append(QByteArray(len_ - rec.size(), ' '));
     const qint64 at = qint64(record - 1) * len_;
-    if (!file_.seek(at) || file_.write(rec) != len_ || !file_.flush())
-        throw FileError(QStringLiteral("Impossibile scrivere nel file %1").arg(path_), path_);
+    const qint64 before = file_.size();
+    const QByteArray old = at < before ? getPresent(record) : QByteArray();
+    const qint64 allowed = allowedBytes(len_);
+    if (file_.seek(at) && file_.write(rec.constData(), allowed) == allowed && file_.flush() &&
+        allowed == len_)
+        return;
+    // A record that did not reach the disk whole is taken back: the old bytes in place, and a file
+    // that had grown cut back to its old length.
+    const int error = allowed < len_ ? ENOSPC : EIO;
+    file_.unsetError();
+    if (!old.isEmpty() && file_.seek(at)) file_.write(old);
+    file_.flush();
+    if (file_.size() > before) file_.resize(before);
+    throw FileError(writeFailure(path_, error), path_);
 }
 
 // ---------------------------------------------------------------- channels
@@ -368,9 +489,7 @@ void Channels::close(int channel) {
     if (c->kind == Channel::Out) {
         c->writer->commit(c->path);
     } else if (c->kind == Channel::App) {
-        QFile f(c->path);
-        if (!f.open(QIODevice::Append) || f.write(c->writer->bytes()) != c->writer->bytes().size())
-            throw FileError(QStringLiteral("Impossibile scrivere il file %1").arg(c->path), c->path);
+        appendToFile(c->path, c->writer->bytes());
     }
 }
 

@@ -43,8 +43,18 @@ void makeFolder(const QString& path);   // with its parents; no error when it ex
 // Names of the files (not folders) directly inside a folder.
 QStringList filesIn(const QString& folder);
 
-// Writes a whole file through a temporary file renamed into place.
+// Writes a whole file through a temporary file renamed into place. Every byte written, the flush
+// to the disk and the sizes before and after the rename are checked: any shortfall (a full disk)
+// raises FileError naming the file, and the old file stays as it was. A file that already holds
+// exactly these bytes is not written again.
 void writeWholeFile(const QString& path, const QByteArray& bytes);
+// Adds bytes at the end of a file (made when missing); on a failure the file is cut back to its
+// old length and FileError names it.
+void appendToFile(const QString& path, const QByteArray& bytes);
+// Test seam: the write by the checked writers (whole files, appends, records) that would take
+// the bytes written past `bytes` more writes only up to there and fails as on a full disk; the
+// limit is lifted then (and by -1).
+void failWritesAfter(qint64 bytes);
 QByteArray readWholeFile(const QString& path); // FileError when missing or unreadable
 
 // Text file of one value a line, CRLF: texts in double quotes, numbers bare.
@@ -95,7 +105,8 @@ public:
     // The bytes of a record that the file holds: fewer than the record length at its end, none
     // past it.
     QByteArray getPresent(int record) const;
-    // A record written whole in place (cut or padded with blanks to the record length).
+    // A record written whole in place (cut or padded with blanks to the record length). A record
+    // that cannot be written whole is taken back (FileError naming the file).
     void put(int record, const QByteArray& bytes);
     const QString& path() const { return path_; }
 

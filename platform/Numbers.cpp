@@ -7,9 +7,24 @@ namespace platform {
 
 RangeError::RangeError(const QString& what) : std::runtime_error(what.toStdString()) {}
 
-long long intPart(double x) { return static_cast<long long>(std::floor(x)); }
+namespace {
+// A whole number of any size read from a file saturates instead of overflowing the conversion;
+// the 16-bit and 32-bit cells then refuse it.
+long long saturated(double whole) {
+    if (std::isnan(whole)) return 0;
+    if (whole >= 9223372036854775807.0) return std::numeric_limits<long long>::max();
+    if (whole <= -9223372036854775808.0) return std::numeric_limits<long long>::min();
+    return static_cast<long long>(whole);
+}
+} // namespace
 
-long long roundHalfEven(double x) { return static_cast<long long>(std::nearbyint(x)); }
+long long intPart(double x) {
+    return saturated(std::floor(x));
+}
+
+long long roundHalfEven(double x) {
+    return saturated(std::nearbyint(x));
+}
 
 double leadingNumber(const QString& text) {
     int i = 0;

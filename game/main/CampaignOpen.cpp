@@ -2,6 +2,7 @@
 
 #include "HourStart.h"
 #include "common/BaseTable.h"
+#include "common/CampaignChecks.h"
 #include "common/CampaignSetup.h"
 #include "common/Globals.h"
 #include "common/GroupTables.h"
@@ -18,6 +19,8 @@ void loadCampaign() {
     CaricaMine();
     CaricaDatiBasi();
     CaricaSetUpGioco();
+    // Record files that no campaign can hold stop the opening before anything reads them.
+    checkCampaignRecordFiles();
     CaricaOrdini();
     dayAndWeather();
     g.WeatherSeverity = g.state(StateItem::Weather);

@@ -137,7 +137,8 @@ bool apriGioco() {
         form<FrmMain>().show();
         return true;
     } catch (const std::exception& e) {
-        const QString message = QString::fromUtf8(e.what());
+        const QString message = QStringLiteral("Il gioco %1 non può essere aperto:\n%2")
+                                    .arg(G().CampaignName, QString::fromUtf8(e.what()));
         unload<FrmMain>();
         G().MapPicture = nullptr;
         G().Files.closeAll();

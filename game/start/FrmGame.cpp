@@ -18,6 +18,7 @@ namespace {
 const long kInk = RGB(70, 52, 34);
 const QString kFreeSlotLine = QStringLiteral("Prossimo Slot Libero N° ");
 const QString kSlotsFull = QStringLiteral("SLOT PIENI \\ NUOVO GIOCO NON PERMESSO");
+const QString kDamagedSlot = QStringLiteral("(danneggiato)");
 } // namespace
 
 QString StampantePredefinita() {
@@ -145,9 +146,10 @@ void FrmGame::Form_QueryUnload(int& cancel, int unloadMode) {
 void FrmGame::readAndShowSlots() {
     Globals& g = G();
     try {
-        createSlotFileIfMissing();
+        const QString rebuilt = rebuildSlotFileIfMissing();
         readGameSlots();
         slotsRead_ = true;
+        if (!rebuilt.isEmpty()) MsgBox(rebuilt, vbInformation, QStringLiteral("Giochi Attivi"));
     } catch (const FileError& e) {
         slotsRead_ = false;
         showError(e.message());
@@ -155,9 +157,15 @@ void FrmGame::readAndShowSlots() {
     for (int n = 1; n <= kSlots; ++n) {
         const Globals::GameSlot& s = g.GameSlots[n];
         slotName(n).setEnabled(slotsRead_);
+        const bool damaged = slotsRead_ && isDamagedSlot(s);
         slotName(n).setCaption(!slotsRead_        ? QString()
                                : s.name.isEmpty() ? QStringLiteral("(vuoto)")
+                               : damaged          ? kDamagedSlot
                                                   : s.name);
+        slotName(n).setToolTipText(
+            damaged ? QStringLiteral("Nome del gioco non valido nel file degli slot: il gioco "
+                                     "non può essere aperto, lo slot può essere cancellato")
+                    : QStringLiteral("Nome assegnato al gioco in SetUp Generale"));
         slotDays(n).setCaption(slotsRead_ ? QString::number(s.days) : QString());
         slotSeason(n).setCaption(slotsRead_ ? QString::number(s.season) : QString());
         slotYear(n).setCaption(slotsRead_ ? QString::number(s.year) : QString());
@@ -210,7 +218,14 @@ void FrmGame::slotNameClick(int n) {
     picked.setBackColor(vbGreen);
     picked.setBackStyle(1);
     setCommandLabels(true);
-    g.CampaignName = picked.caption().trimmed();
+    // A name read from the slot file is taken only when it is a campaign name; a damaged slot can
+    // be freed but not opened.
+    const Globals::GameSlot& slot = g.GameSlots[n];
+    if (isDamagedSlot(slot)) {
+        Label19.setEnabled(false);
+        Label19.setBorderStyle(0);
+    }
+    g.CampaignName = isDamagedSlot(slot) ? slot.name : picked.caption().trimmed();
     g.SelectedSlot = n;
 }
 
@@ -219,7 +234,11 @@ void FrmGame::slotNameMouseMove(int n) {
     l.setMousePointer(l.caption().size() >= 3 ? 15 : 0);
 }
 
-void FrmGame::Label19_Click() { apriGioco(); }
+void FrmGame::Label19_Click() {
+    const int slot = G().SelectedSlot;
+    if (slot < 1 || slot > kSlots || isDamagedSlot(G().GameSlots[slot])) return;
+    apriGioco();
+}
 
 void FrmGame::Label20_Click() {
     if (MsgBox("VUOI DAVVERO CANCELLARE QUESTO GIOCO?", vbYesNo + vbQuestion,

@@ -50,11 +50,11 @@ TEST_F(GameSlots, ShortFileLoadsNothingAndMissingFileIsCreated) {
         EXPECT_TRUE(e.message().contains("NomeGiochi.txt"));
     }
     EXPECT_EQ(G().GameSlots[1].name, "before");
-    createSlotFileIfMissing();
+    EXPECT_EQ(rebuildSlotFileIfMissing(), QString());
     EXPECT_EQ(readBytes(slotFile()), shortFile) << "an existing file is never written over";
 
     QFile::remove(slotFile());
-    createSlotFileIfMissing();
+    EXPECT_EQ(rebuildSlotFileIfMissing(), QString());
     EXPECT_EQ(readBytes(slotFile()), kFreeRow.repeated(4));
 }
 

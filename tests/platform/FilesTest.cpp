@@ -138,3 +138,55 @@ TEST(Files, CodePageRoundTrip) {
     EXPECT_EQ(fromCp1252(toCp1252(s)), s);
     EXPECT_EQ(toCp1252(QString::fromUtf8("漢")), "?");
 }
+
+namespace {
+// Lifts the seam's limit whatever a test leaves.
+struct WriteLimit {
+    explicit WriteLimit(qint64 bytes) { failWritesAfter(bytes); }
+    ~WriteLimit() { failWritesAfter(-1); }
+};
+} // namespace
+
+TEST(Files, AWriteThatFailsAtAnyByteLeavesTheOldFileAndNamesIt) {
+    testsupport::ProgramFolder folder(false);
+    const QString path = folder.path() + "/Stack.dat";
+    const QByteArray old = QByteArray("old\r\n").repeated(20), next = QByteArray("new!\r\n").repeated(30);
+    writeBytes(path, old);
+    for (qint64 n = 0; n < next.size(); ++n) {
+        WriteLimit limit(n);
+        try {
+            writeWholeFile(path, next);
+            ADD_FAILURE() << "written with room for " << n << " bytes";
+        } catch (const FileError& e) {
+            EXPECT_TRUE(e.message().startsWith("Disco pieno")) << e.message().toStdString();
+            EXPECT_TRUE(e.message().contains(path));
+        }
+        ASSERT_EQ(readBytes(path), old) << n;
+        ASSERT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Stack.dat"}) << n;
+    }
+    {
+        WriteLimit limit(next.size());
+        writeWholeFile(path, next);
+    }
+    EXPECT_EQ(readBytes(path), next);
+
+    // A record rewritten in place or added, and values appended, are taken back whole.
+    const QString records = folder.path() + "/Navi.dat";
+    writeBytes(records, QByteArray(10, 'a') + QByteArray(10, 'b'));
+    RecordFile file(records, 10);
+    for (int record : {2, 3}) {
+        WriteLimit limit(4);
+        EXPECT_THROW(file.put(record, QByteArray(10, 'z')), FileError);
+        EXPECT_EQ(readBytes(records), QByteArray(10, 'a') + QByteArray(10, 'b')) << record;
+    }
+    WriteLimit limit(1);
+    EXPECT_THROW(appendToFile(records, "xyz"), FileError);
+    EXPECT_EQ(readBytes(records), QByteArray(10, 'a') + QByteArray(10, 'b'));
+}
+
+TEST(Files, NumbersTooLargeOrNotFiniteAreRefusedOrSaturated) {
+    TextReader r(QByteArray("1").repeated(120) + ".0\r\nnan\r\ninf\r\n", "big.txt");
+    EXPECT_EQ(r.readWhole(), std::numeric_limits<long long>::max());
+    EXPECT_THROW(r.readWhole(), FileError);
+    EXPECT_THROW(r.readReal(), FileError);
+}

@@ -24,7 +24,8 @@ using Fields = QList<std::pair<int, Value>>;
 // Appends a ship in service (status 1) with the given fields; returns its record number.
 inline int addShip(int side, Fields fields) {
     Globals& g = G();
-    openShipFile(kChannelShips, side);
+    // Opened straight: the tables may already count the ships being written.
+    g.Files.openRandom(kChannelShips, shipFilePath(side), ShipRecord::kLength);
     ShipRecord& r = g.ShipRecordBuffer;
     r = ShipRecord();
     r.setText(F::CLASSE, QStringLiteral("Classe"));

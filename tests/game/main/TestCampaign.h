@@ -91,7 +91,8 @@ struct Ship {
 
 inline void appendShips(int side, const QList<Ship>& ships) {
     Globals& g = G();
-    openShipFile(kChannelShips, side);
+    // Opened straight: the tables may already count the ships being written.
+    g.Files.openRandom(kChannelShips, shipFilePath(side), ShipRecord::kLength);
     int n = 0;
     for (const Ship& s : ships) {
         ShipRecord& r = g.ShipRecordBuffer;

@@ -161,6 +161,79 @@ TEST_F(StartWindow, BrokenFilesAtLoadAreReportedAndTheSlotFileNeverWrittenOver) 
     EXPECT_EQ(readBytes(slotFile()), broken);
 }
 
+TEST_F(StartWindow, ANameReadFromTheSlotFileThatIsNoCampaignNameIsDamagedAndCannotBeOpened) {
+    // With the folders a name leads to present, nothing but the check stands in the way.
+    QDir().mkpath(folder.file("x"));
+    QDir().mkpath(folder.file("Data/giochi/Stackx"));
+    const QByteArray written = slotRow("../x", 30, 2, 1941) + slotRow("/tmp/abs", 30, 2, 1941) +
+                               slotRow("Ab", 30, 2, 1941) + slotRow("Abc", 30, 2, 1941);
+    writeSlots(written);
+    testsupport::Errors errors;
+    FrmGame& f = openSlots();
+    for (int n = 1; n <= 3; ++n) {
+        EXPECT_EQ(f.slotName(n).caption(), "(danneggiato)") << n;
+        f.slotName(n).doClick();
+        EXPECT_FALSE(f.Label19.enabled()) << n;
+        EXPECT_EQ(f.Label19.borderStyle(), 0) << n;
+        EXPECT_TRUE(f.Label20.enabled()) << "the slot can still be freed " << n;
+        f.Label19.doClick();
+        EXPECT_TRUE(isLoaded<FrmGame>());
+    }
+    EXPECT_EQ(f.slotName(4).caption(), "Abc");
+    EXPECT_EQ(readBytes(slotFile()), written);
+    EXPECT_EQ(QDir(folder.file("x")).entryList(QDir::Files), QStringList());
+    EXPECT_EQ(QDir(folder.file("Data/giochi/Stackx")).entryList(QDir::Files), QStringList());
+
+    // Every campaign path refuses what would leave the campaign folder.
+    G().CampaignName = "../x";
+    EXPECT_THROW(campaignPath("Stack../xNaviAlle.dat"), FileError);
+    G().CampaignName = "Abc";
+    EXPECT_THROW(campaignPath("../AbcNaviAlle.dat"), FileError);
+    EXPECT_THROW(campaignPath("a/b.dat"), FileError);
+    EXPECT_EQ(campaignPath("NaviAlleAbc.dat"), G().GamesPath + "NaviAlleAbc.dat");
+}
+
+TEST_F(StartWindow, AMissingSlotFileIsRebuiltFromTheCampaignsOnDisk) {
+    QFile::remove(slotFile());
+    for (const char* name : {"Xyz", "Abc"})
+        writeBytes(folder.file(QString("Data/giochi/BaseSetUp%1.txt").arg(name)), "");
+    writeBytes(folder.file("Data/giochi/Abc.Stp"), "45\r\n2\r\n1941\r\n");
+    testsupport::MessageBoxes boxes;
+    FrmGame& f = openSlots();
+    ASSERT_EQ(boxes.prompts.size(), 1);
+    EXPECT_TRUE(boxes.prompts[0].contains("ricostruito")) << boxes.prompts[0].toStdString();
+    EXPECT_TRUE(boxes.prompts[0].contains("Abc, Xyz"));
+    EXPECT_EQ(readBytes(slotFile()),
+              slotRow("Abc", 45, 2, 1941) + slotRow("Xyz", 0, 0, 0) + kFreeRow.repeated(2));
+    EXPECT_EQ(f.slotName(2).caption(), "Xyz");
+    EXPECT_EQ(f.Label21.caption(), "3");
+
+    // More than four campaigns: the player is told, and nothing is written.
+    QFile::remove(slotFile());
+    for (const char* name : {"Def", "Ghi", "Jkl"})
+        writeBytes(folder.file(QString("Data/giochi/BaseSetUp%1.txt").arg(name)), "");
+    testsupport::Errors errors;
+    f.MnFileApri.doClick();
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].contains("5 giochi")) << errors.messages[0].toStdString();
+    EXPECT_FALSE(QFile::exists(slotFile()));
+    EXPECT_FALSE(f.MnSetup.enabled());
+}
+
+TEST_F(StartWindow, ASlotFileOfMoreThanFourNamesIsRefusedAndNeverRewritten) {
+    const QByteArray six =
+        slotRow("Abc", 30, 2, 1941).repeated(4) + slotRow("Def", 30, 2, 1941) + slotRow("Ghi", 30, 2, 1941);
+    writeSlots(six);
+    testsupport::Errors errors;
+    FrmGame& f = openSlots();
+    ASSERT_EQ(errors.messages.size(), 2) << "at loading and at the menu";
+    EXPECT_TRUE(errors.messages[1].contains(QString::fromUtf8("più di quattro giochi")));
+    f.Label1.doClick();
+    EXPECT_FALSE(f.Label20.enabled()) << "no deletion can drop names 5 and 6";
+    EXPECT_FALSE(f.MnSetup.enabled());
+    EXPECT_EQ(readBytes(slotFile()), six);
+}
+
 TEST_F(StartWindow, ChiudiOrTheCloseBoxEndsTheProgram) {
     form<FrmGame>().MnFileChiudi.doClick();
     EXPECT_FALSE(isLoaded<FrmGame>());

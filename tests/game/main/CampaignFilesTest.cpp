@@ -1,0 +1,190 @@
+// A campaign whose files are damaged, or whose disk fills up, is refused or left as it was: the
+// player is told which file, and every file of the campaign stays byte for byte as before.
+#include "game/main/FrmMain.h"
+
+#include "TestCampaign.h"
+#include "game/start/FrmGame.h"
+#include "platform/Dialogs.h"
+#include "platform/Files.h"
+#include "tests/support/TestSupport.h"
+
+#include <QDir>
+#include <QMap>
+#include <fcntl.h>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+using namespace platform;
+using testsupport::readBytes;
+using testsupport::writeBytes;
+
+namespace {
+
+const QString kEnd = QStringLiteral("La campagna è com'era prima dell'ora.");
+
+class CampaignFiles : public ::testing::Test {
+  protected:
+    void SetUp() override { resetGlobals(); }
+    void TearDown() override {
+        failWritesAfter(-1);
+        platform::testing::resetForms();
+        resetGlobals();
+    }
+    // Allied group 1 holds two ships; the port of PALERMO one Axis ship.
+    void make() {
+        Int16* r = G().GnTableAlle[1];
+        r[1] = 1, r[2] = 30, r[4] = 2, r[6] = 100, r[37] = 2, r[25] = 8500, r[26] = 4500;
+        G().BaseTable[3][10] = 1;
+        testcampaign::write();
+        testcampaign::appendShips(kAllies, {{.group = 1}, {.group = 1}});
+        testcampaign::appendShips(kAxis, {{}});
+    }
+    bool open() {
+        testcampaign::choose();
+        return apriGioco();
+    }
+    QString file(const QString& name) const { return folder.file("Data/giochi/" + name); }
+    // Every file of the campaign folder with its bytes.
+    QMap<QString, QByteArray> files() const {
+        QMap<QString, QByteArray> all;
+        for (const QString& name : QDir(file("")).entryList(QDir::Files)) all[name] = readBytes(file(name));
+        return all;
+    }
+    // Replaces one line (from 0) of a CRLF text file.
+    void setLine(const QString& name, int line, const QByteArray& text) {
+        QList<QByteArray> lines = readBytes(file(name)).split('\n');
+        lines[line] = text + '\r';
+        writeBytes(file(name), lines.join('\n'));
+    }
+    // The opening is refused with one message naming the file, and nothing changes.
+    void expectRefused(const QString& named, const std::string& why) {
+        const QMap<QString, QByteArray> before = files();
+        errors.messages.clear();
+        EXPECT_FALSE(open()) << why;
+        ASSERT_EQ(errors.messages.size(), 1) << why;
+        EXPECT_TRUE(errors.messages[0].contains(named)) << why << ": " << errors.messages[0].toStdString();
+        EXPECT_EQ(files(), before) << why;
+        EXPECT_TRUE(isLoaded<FrmGame>()) << why;
+        platform::testing::resetForms();
+    }
+    testsupport::ProgramFolder folder;
+    testsupport::Errors errors;
+    testsupport::MessageBoxes boxes;
+};
+
+} // namespace
+
+TEST_F(CampaignFiles, AShipFileMissingEmptyCutOrGarbledStopsTheOpening) {
+    make();
+    const QString ships = file("NaviAlleProva.dat");
+    const QByteArray good = readBytes(ships);
+    QByteArray garbled(good.size(), 0);
+    for (int i = 0; i < garbled.size(); ++i) garbled[i] = char((i * 37 + 11) % 251);
+    const std::pair<std::string, std::function<void()>> damages[] = {
+        {"missing", [&] { QFile::remove(ships); }},
+        {"empty", [&] { writeBytes(ships, ""); }},
+        {"cut", [&] { writeBytes(ships, good.left(good.size() - 10)); }},
+        {"garbled", [&] { writeBytes(ships, garbled); }},
+    };
+    for (const auto& [why, damage] : damages) {
+        damage();
+        expectRefused("NaviAlleProva.dat", why);
+        writeBytes(ships, good);
+    }
+    EXPECT_TRUE(open());
+}
+
+TEST_F(CampaignFiles, GameStateOutOfRangeAndNegativeCountsStopTheOpening) {
+    make();
+    const QString state = "StackProvaeventigioco.dat";
+    const QByteArray good = readBytes(file(state));
+    for (const char* hour : {"xyz", "-7", "70000", "99999999999", ""}) {
+        setLine(state, 1, QByteArray("\"") + hour + '"');
+        expectRefused(state, hour);
+    }
+    writeBytes(file(state), good);
+    setLine(state, 2, "\"4\"");
+    expectRefused(state, "weather 4");
+    writeBytes(file(state), good);
+    setLine(state, 10, "\"-1\"");
+    expectRefused(state, "contacts -1");
+    writeBytes(file(state), good);
+
+    const QString groups = "StackProvaNaviAlle.dat";
+    setLine(groups, 3, "-2");
+    expectRefused(groups, "group 1 with -2 ships");
+    setLine(groups, 3, "2");
+    const QString bases = "StackProvaDatiBasi.dat";
+    setLine(bases, 2 * 30 + 9, "-1");
+    expectRefused(bases, "PALERMO with -1 ships");
+    setLine(bases, 2 * 30 + 9, "1");
+    EXPECT_TRUE(open());
+}
+
+TEST_F(CampaignFiles, AShipFileCutDuringPlayStopsTheHour) {
+    make();
+    ASSERT_TRUE(open());
+    const QString ships = file("NaviAlleProva.dat");
+    writeBytes(ships, readBytes(ships).left(300));
+    const QMap<QString, QByteArray> before = files();
+    form<FrmMain>().Command22.doClick();
+    ASSERT_EQ(boxes.prompts.size(), 1);
+    EXPECT_TRUE(boxes.prompts[0].contains("NaviAlleProva.dat")) << boxes.prompts[0].toStdString();
+    EXPECT_TRUE(boxes.prompts[0].endsWith(kEnd));
+    EXPECT_EQ(files(), before);
+}
+
+TEST_F(CampaignFiles, AWriteFailureAnywhereInTheHourLeavesTheCampaignAsItWas) {
+    make();
+    ASSERT_TRUE(open());
+    const QMap<QString, QByteArray> before = files();
+    FrmMain& f = form<FrmMain>();
+    int failed = 0;
+    for (qint64 n = 0;; n = n < 4096 ? 2 * n + 1 : n + 2500) {
+        failWritesAfter(n);
+        f.Command22.doClick();
+        if (boxes.prompts.size() == failed) break; // room enough for the whole hour
+        ++failed;
+        const QString& told = boxes.prompts.last();
+        EXPECT_TRUE(told.contains("Disco pieno")) << n << ": " << told.toStdString();
+        EXPECT_TRUE(told.endsWith(kEnd)) << n << ": " << told.toStdString();
+        ASSERT_EQ(files(), before) << "with room for " << n << " bytes";
+        ASSERT_EQ(G().GameState[2], "10");
+    }
+    EXPECT_GT(failed, 10);
+    EXPECT_EQ(G().GameState[2], "11") << "the hour ran once there was room";
+}
+
+TEST_F(CampaignFiles, AFullFileSystemLosesNothing) {
+    const QString folderPath = file("");
+    const QByteArray mountPoint = QFile::encodeName(folderPath);
+    if (geteuid() != 0 || ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "no small file system can be mounted here";
+    struct Unmount {
+        QByteArray at;
+        ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
+    } unmount{mountPoint};
+    make();
+    ASSERT_TRUE(open());
+    // Not one free page left.
+    const int fd = ::open((mountPoint + "/riempitivo").constData(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    const QByteArray page(4096, 'x');
+    while (::write(fd, page.constData(), page.size()) > 0) {
+    }
+    ::close(fd);
+    const QMap<QString, QByteArray> before = files();
+
+    form<FrmMain>().Command22.doClick();
+    ASSERT_EQ(boxes.prompts.size(), 1);
+    EXPECT_TRUE(boxes.prompts[0].contains("Disco pieno")) << boxes.prompts[0].toStdString();
+    EXPECT_TRUE(boxes.prompts[0].endsWith(kEnd)) << boxes.prompts[0].toStdString();
+    EXPECT_EQ(files(), before);
+
+    QFile::remove(folderPath + "/riempitivo");
+    form<FrmMain>().Command22.doClick();
+    EXPECT_EQ(boxes.prompts.size(), 1);
+    EXPECT_EQ(G().GameState[2], "11");
+}
