@@ -54,7 +54,10 @@ class ContactBoardTest : public ::testing::Test {
     }
 
     // The campaign written at `hour` with the tables as they stand; the contacts follow.
-    void campaign(int hour = 10) { testcampaign::write({.hour = hour}); }
+    void campaign(int hour = 10) {
+        testcampaign::write({.hour = hour});
+        testcampaign::shipsForGroups();
+    }
     // The hour's contact count starts again, as at the start of an hour.
     void newHour() { G().ContattiGestiti = 0; }
 

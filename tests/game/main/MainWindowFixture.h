@@ -17,8 +17,12 @@ class MainWindowFixture : public ::testing::Test {
     }
     FrmMain& open(const testcampaign::Options& o = {}) {
         testcampaign::write(o);
+        // A side given no ships gets destroyers for the ships its groups count.
         for (int side : {kAllies, kAxis})
-            if (!ships[side - 1].isEmpty()) testcampaign::appendShips(side, ships[side - 1]);
+            if (!ships[side - 1].isEmpty())
+                testcampaign::appendShips(side, ships[side - 1]);
+            else
+                testcampaign::shipsForGroups(side);
         testcampaign::choose(o.name);
         EXPECT_TRUE(apriGioco()) << errors.messages.join("\n").toStdString();
         return platform::form<FrmMain>();

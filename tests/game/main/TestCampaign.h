@@ -117,4 +117,20 @@ inline void appendShips(int side, const QList<Ship>& ships) {
     g.Files.close(kChannelShips);
 }
 
+// Destroyers for the naval groups in use, as many as each group's column 4 counts, so that the
+// ship files hold what the tables say (a campaign whose groups count ships the files lack does not
+// open).
+inline void shipsForGroups(int side) {
+    QList<Ship> ships;
+    for (int n = 1; n <= kGroups; ++n) {
+        const Int16* r = G().gnTable(side)[n];
+        if (r[GnCol::InUse] <= 0) continue;
+        for (int k = 0; k < r[GnCol::Ships]; ++k) ships << Ship{.group = n};
+    }
+    if (!ships.isEmpty()) appendShips(side, ships);
+}
+inline void shipsForGroups() {
+    for (int side : {kAllies, kAxis}) shipsForGroups(side);
+}
+
 } // namespace testcampaign
