@@ -2,10 +2,14 @@
 // the pictures that its buttons and tool images carry.
 #include "FrmMain.h"
 
+#include "common/MapRoutines.h"
 #include "common/Pictures.h"
 #include "platform/Files.h"
 
 #include <QImage>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace platform;
 
@@ -30,8 +34,8 @@ void FrmMain::buildLayout() {
     PicBitMap.setBackColor(0x604020);
     PicBitMap.setScale(0, 0, 15250, 6930);
 
-    // 1. Unit card.
-    Frame11.move(0, 1320, 3495, 2535);
+    // 1. Unit card, over the Tyrrhenian Sea between CAGLIARI and NAPOLI.
+    Frame11.move(3150, 0, 3495, 2535);
     hideAtLoad(Frame11);
     PicShip.move(240, 180, 3000, 1020);
     Label2.move(60, 1230, 3375, 240);
@@ -347,7 +351,8 @@ void FrmMain::buildLayout() {
     Line11.setPoints(645, 1050, 645, 1485);
 
     // 18. Progress bar.
-    ProgressBar1.move(6000, 480, 4335, 255);
+    // Beside the hour button, clear of NAPOLI and TARANTO.
+    ProgressBar1.move(8520, 120, 3510, 255);
     hideAtLoad(ProgressBar1);
 
     // 19. Air-group panel.
@@ -424,13 +429,13 @@ void FrmMain::buildLayout() {
     Image31.setToolTipText(QStringLiteral("GN include navi con incendi attivi "));
     Label86.move(60, 6270, 3495, 255);
 
-    // 21. Main-menu button.
-    Command17.move(13320, 7800, 1815, 975);
+    // 21. Main-menu button, east of TOBRUCK, under the side panel.
+    Command17.move(15180, 7800, 1815, 975);
     Command17.setToolTipText(QStringLiteral("MENU PRINCIPALE"));
     Command17.setFontSize(7);
 
-    // 20. Side panel.
-    Frame3.move(13080, 7440, 2175, 3255);
+    // 20. Side panel, east of TOBRUCK.
+    Frame3.move(15000, 7440, 2175, 3255);
     hideAtLoad(Frame3);
     Image5.move(120, 180, 480, 480);
     Image32.move(600, 180, 480, 480);
@@ -540,7 +545,46 @@ void FrmMain::buildLayout() {
     MnUtilSuper.setEnabled(false);
 
     loadDesignPictures();
-    for (Control* c : PicBitMap.children()) designLefts_.emplace_back(c, c->left());
+    for (Control* c : PicBitMap.children()) designSpots_.emplace_back(c, QPoint(c->left(), c->top()));
+}
+
+void FrmMain::Form_Resize() {
+    PicBitMap.move(0, 0, std::max(clientWidth(), kDesignWidth), std::max(clientHeight(), kDesignHeight));
+    for (const auto& [c, spot] : designSpots_) placeScaled(*c, spot);
+}
+
+double FrmMain::twipsPerMapUnit() const {
+    // The picture is painted from the top left keeping its proportions.
+    const QImage& img = PicBitMap.image();
+    if (img.isNull()) return double(PicBitMap.width()) / kMapWidth;
+    const double k =
+        std::min(double(PicBitMap.width()) / img.width(), double(PicBitMap.height()) / img.height());
+    return k * img.width() / kMapWidth;
+}
+
+double FrmMain::designTwipsPerMapUnit() const {
+    const QImage& img = PicBitMap.image();
+    if (img.isNull()) return double(kDesignWidth) / kMapWidth;
+    const double k = std::min(double(kDesignWidth) / img.width(), double(kDesignHeight) / img.height());
+    return k * img.width() / kMapWidth;
+}
+
+void FrmMain::placeScaled(Control& c, QPoint spot) {
+    // Never smaller than at the design size: the picture box does not shrink below it.
+    const double s = std::max(1.0, twipsPerMapUnit() / designTwipsPerMapUnit());
+    const int left =
+        std::min(int(std::lround(spot.x() * s)), std::max(spot.x(), PicBitMap.width() - c.width()));
+    const int top =
+        std::min(int(std::lround(spot.y() * s)), std::max(spot.y(), PicBitMap.height() - c.height()));
+    c.move(left, top);
+}
+
+void FrmMain::placeOnMap(Control& c, double x, double y) {
+    const double k = designTwipsPerMapUnit();
+    const QPoint spot(int(std::lround(x * k)), int(std::lround(y * k)));
+    for (auto& [control, at] : designSpots_)
+        if (control == &c) at = spot;
+    placeScaled(c, spot);
 }
 
 void FrmMain::loadDesignPictures() {
