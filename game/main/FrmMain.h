@@ -158,7 +158,7 @@ class FrmMain : public platform::Form {
     void placeOnMap(platform::Control& c, double x, double y);
 
   private:
-    // The header lines of a card, then the values of one unit into Frame11.
+    // The header lines and placeholder picture of a card, then the values of one unit into Frame11.
     void showCardFrame(const CardFrame& frame);
     void showUnitCard(const UnitCard& card);
     // The hover label beside a point of the map, showing `text`.

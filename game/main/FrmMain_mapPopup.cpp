@@ -94,6 +94,7 @@ void loadUnitPicture(PictureBox& box, const QString& path) {
 void FrmMain::showCardFrame(const CardFrame& frame) {
     Label2.setCaption(frame.header1);
     Label3.setCaption(frame.header2);
+    PicShip.setPicture(designPicture(frame.placeholder));
 }
 
 void FrmMain::showUnitCard(const UnitCard& card) {
@@ -107,10 +108,8 @@ void FrmMain::showUnitCard(const UnitCard& card) {
 
 void FrmMain::SchedaNave() {
     Globals& g = G();
-    const CardFrame frame = shipCardFrame();
-    PicShip.setPicture(designPicture(frame.placeholder));
     g.Files.closeAll();
-    showCardFrame(frame);
+    showCardFrame(shipCardFrame());
     const int channel = g.Files.freeChannel();
     const int count = openShipFile(channel, g.CurrentSide);
     const bool found = PopupShipRecord >= 1 && PopupShipRecord <= count;
@@ -122,9 +121,7 @@ void FrmMain::SchedaNave() {
 void FrmMain::SchedaNaveDaLista() {
     Globals& g = G();
     Frame11.setVisible(true);
-    const CardFrame frame = shipCardFrame();
-    showCardFrame(frame);
-    PicShip.setPicture(designPicture(frame.placeholder));
+    showCardFrame(shipCardFrame());
     if (!g.Files.isOpen(kChannelShips) || g.SelectedItem < 1) return;
     readShip(kChannelShips, g.SelectedItem);
     showUnitCard(shipCard(g.ShipRecordBuffer));
@@ -133,9 +130,7 @@ void FrmMain::SchedaNaveDaLista() {
 void FrmMain::SchedaAereo() {
     Globals& g = G();
     Frame11.setVisible(true);
-    const CardFrame frame = aircraftCardFrame();
-    showCardFrame(frame);
-    PicShip.setPicture(designPicture(frame.placeholder));
+    showCardFrame(aircraftCardFrame());
     if (!g.Files.isOpen(kChannelBaseAircraft) || g.SelectedItem < 1) return;
     const AircraftRecord a = readAircraft(kChannelBaseAircraft, g.SelectedItem);
     Label17.setCaption(a.trimmed(recordformat::aircraft::Nome));

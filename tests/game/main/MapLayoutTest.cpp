@@ -2,6 +2,7 @@
 // default size and maximised on a screen of 1600 x 1000.
 #include "game/main/FrmMain.h"
 
+#include "MapView.h"
 #include "TestCampaign.h"
 #include "common/MapRoutines.h"
 #include "tests/support/TestSupport.h"
