@@ -7,6 +7,7 @@
 #include "platform/Files.h"
 
 #include <QImage>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -38,14 +39,22 @@ void FrmMain::buildLayout() {
     Frame11.move(3150, 0, 3495, 2535);
     hideAtLoad(Frame11);
     PicShip.move(240, 180, 3000, 1020);
+    // Two rows of values, cells 0..7 and 8..16, each under its header line.
     Label2.move(60, 1230, 3375, 240);
-    Label3.move(60, 1470, 3375, 240);
+    Label3.move(60, 1740, 3375, 240);
     for (int i = 0; i <= 16; ++i) {
         Label& cell = Label4.add(i, Frame11, QStringLiteral("Label4"));
-        cell.move(60 + (i % 6) * 555, 1740 + (i / 6) * 255, 540, 240);
+        const bool first = i < 8;
+        const int width = first ? 420 : 375;
+        cell.move(60 + (first ? i : i - 8) * width, first ? 1470 : 1980, width, 240);
         cell.setBorderStyle(1);
         cell.setAlignment(2);
         cell.setBackColor(vbWhite);
+        cell.setFontSize(7);
+    }
+    for (Label* header : {&Label2, &Label3}) {
+        header->setWordWrap(false);
+        header->setFontSize(7);
     }
 
     // 2. Help picture.
@@ -264,9 +273,10 @@ void FrmMain::buildLayout() {
     Frame4.move(0, 4080, 3615, 6615);
     hideAtLoad(Frame4);
     Label33.move(60, 180, 3495, 255);
+    // The level icons and the damage under the words of the heading.
     Image2.move(60, 480, 360, 360);
-    Image4.move(480, 480, 360, 360);
-    Label37.move(960, 540, 600, 255);
+    Image4.move(960, 480, 360, 360);
+    Label37.move(1890, 540, 600, 255);
     Label37.setToolTipText(QStringLiteral("% Danni"));
     Command7.move(2940, 480, 615, 375);
     Command7.setToolTipText(QStringLiteral("Vai al Porto"));
@@ -522,17 +532,26 @@ void FrmMain::buildLayout() {
     Label83.move(7800, 8880, 3165, 225);
     Label83.setBackStyle(0);
     Label83.setFontBold(true);
+    // The hover label lies under the panels and lists, as labels lay under windowed controls.
+    Label83.widget()->lower();
     Label17.move(9120, 10200, 4005, 585);
     Label17.setForeColor(vbRed);
     Label17.setBackColor(vbWhite);
     Label17.setBorderStyle(1);
     Label17.setWordWrap(true);
     Label17.setToolTipText(QStringLiteral("Click/DblClick - Campi Minati"));
-    Label1.move(7560, 480, 1215, 255);
+    // Wide enough for a point of the map with its fractions ("15249.99:6929.999").
+    Label1.move(7560, 480, 1815, 255);
     Label1.setToolTipText(QStringLiteral("X,Y/click=dado centesimale"));
     Label1.setBackColor(vbWhite);
     Label1.setBorderStyle(1);
     Label1.setAlignment(2);
+
+    // The unit card shows over whatever list it was opened from (the pop-up list puts it at its
+    // own place).
+    Frame11.widget()->raise();
+    // The level icons keep their place whatever the size of their pictures.
+    for (Image* i : {&Image2, &Image3, &Image4, &Image6, &Image10}) i->setStretch(true);
 
     // Panels and their captions in the panel colour.
     for (Frame* f : {&Frame11, &Frame27, &Frame16, &Frame18, &Frame25, &Frame21, &Frame12, &Frame7, &Frame5,
