@@ -161,8 +161,9 @@ class FrmMain : public platform::Form {
     // The header lines and placeholder picture of a card, then the values of one unit into Frame11.
     void showCardFrame(const CardFrame& frame);
     void showUnitCard(const UnitCard& card);
-    // The hover label beside a point of the map, showing `text`.
+    // The hover label beside a point of the map, showing `text`, as high as its lines.
     void showHover(const QString& text, double x, double y);
+    void showHoverText(const QString& text);
     // 1 when a press in mode 3 found nothing to confirm; cleared by every pointer move.
     int pickBlocked_ = 0;
     QImage cleanMap_;

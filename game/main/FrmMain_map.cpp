@@ -6,6 +6,8 @@
 #include "common/MapRoutines.h"
 #include "game/main/FrmMain.h"
 
+#include <algorithm>
+
 using namespace platform;
 
 void FrmMain::wireMapHandlers() {
@@ -123,7 +125,7 @@ void FrmMain::PicBitMap_MouseMove(int, int, double x, double y) {
     if (g.NewGroupNumber == 0) Frame11.setVisible(false);
     placeScaled(Label83, QPoint(0, 10110));
     Label83.setBorderStyle(0);
-    Label83.setCaption(QString());
+    showHoverText(QString());
     Label17.setCaption(QString());
 
     QString text;
@@ -145,7 +147,7 @@ void FrmMain::PicBitMap_MouseMove(int, int, double x, double y) {
         const MapSpot spot = hoverLabelSpot(r[GnCol::X], r[GnCol::Y]);
         placeOnMap(Label83, spot.left, spot.top);
     }
-    Label83.setCaption(text);
+    showHoverText(text);
     // The message line names bases and naval groups, not air groups.
     Label17.setCaption(text);
 
@@ -157,11 +159,17 @@ void FrmMain::PicBitMap_MouseMove(int, int, double x, double y) {
         const MapSpot spot = hoverLabelSpot(r[GaCol::X], r[GaCol::Y]);
         placeOnMap(Label83, spot.left, spot.top);
     }
-    Label83.setCaption(text);
+    showHoverText(text);
 }
 
 void FrmMain::showHover(const QString& text, double x, double y) {
     placeOnMap(Label83, x, y);
+    showHoverText(text);
+}
+
+void FrmMain::showHoverText(const QString& text) {
+    // One line of the label's height for each line of the text.
+    Label83.setHeight(225 * std::max<qsizetype>(1, text.count(u'\n')));
     Label83.setCaption(text);
 }
 

@@ -93,6 +93,7 @@ TEST_F(MapWindow, PointerMovesShowWhatLiesUnderThePointer) {
     EXPECT_EQ(f.Label17.caption(), "TARANTO a:9/0 n:1/10\r\n");
     f.PicBitMap.doMouseMove(0, 0, kPressX, kPressY);
     EXPECT_EQ(f.Label17.caption(), "GN: 3 N:2 K:20 [Tr]>EST \r\nGN: 4 N:1 K:20 [Ag]>EST \r\n");
+    EXPECT_EQ(f.Label83.height(), 2 * 225) << "two lines high";
     EXPECT_NEAR(f.Label83.left(), twipsOf(f, 9050 - 3200), 2) << "beside the last group, to the left";
     EXPECT_NEAR(f.Label83.top(), twipsOf(f, 4020 - 600), 2);
 
