@@ -79,28 +79,19 @@ void BM_MapRedrawMarksAndRoutes(benchmark::State& state) {
     bench::timeMainWindowAction(
         state,
         [](FrmMain&) {
-            Globals& g = G();
-            RicaricaMappa();
-            DisegnaBasi();
-            for (int side : {kAllies, kAxis}) {
-                g.CurrentSide = side;
-                g.SideColour = side == kAllies ? platform::vbYellow : platform::vbRed;
-                for (int n = 1; n <= kGroups; ++n) {
-                    const Int16* r = g.gnTable(side)[n];
-                    g.GnPosX = r[GnCol::X];
-                    g.GnPosY = r[GnCol::Y];
-                    DisegnaSegnoGN();
-                    g.GnCourse = r[GnCol::Course];
-                    g.GnSpeed = r[GnCol::Step];
-                    g.GnOldPos[0] = g.GnPosX;
-                    g.GnOldPos[1] = g.GnPosY;
-                    for (int h = 0; h < r[GnCol::RouteHours]; ++h) {
-                        TracciaRottaGN();
-                        g.MapPicture->box(g.GnOldPos[0], g.GnOldPos[1], g.GnOldPos[0] + 120,
-                                          g.GnOldPos[1] + 80, platform::vbWhite, false);
-                    }
+            bench::redrawGroupMarks([](const Int16* row) {
+                // The projected route: a box at each route hour along the course.
+                Globals& g = G();
+                g.GnCourse = row[GnCol::Course];
+                g.GnSpeed = row[GnCol::Step];
+                g.GnOldPos[0] = g.GnPosX;
+                g.GnOldPos[1] = g.GnPosY;
+                for (int h = 0; h < row[GnCol::RouteHours]; ++h) {
+                    TracciaRottaGN();
+                    g.MapPicture->box(g.GnOldPos[0], g.GnOldPos[1], g.GnOldPos[0] + 120, g.GnOldPos[1] + 80,
+                                      platform::vbWhite, false);
                 }
-            }
+            });
         },
         {}, mapCampaign());
 }
