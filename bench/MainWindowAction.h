@@ -14,6 +14,7 @@
 #pragma once
 
 #include "FullCampaign.h"
+#include "common/MapRoutines.h"
 #include "game/main/FrmMain.h"
 #include "platform/Dialogs.h"
 #include "platform/Form.h"
@@ -56,6 +57,25 @@ inline void timeMainWindowAction(benchmark::State& state, const MainWindowStep& 
         }
     }
     platform::testing::resetForms();
+}
+
+// The map reloaded with its base squares and every naval group's mark, both sides; `afterMark`
+// runs after each group's mark with the working group set to it.
+inline void redrawGroupMarks(const std::function<void(const Int16* row)>& afterMark = {}) {
+    Globals& g = G();
+    RicaricaMappa();
+    DisegnaBasi();
+    for (int side : {kAllies, kAxis}) {
+        g.CurrentSide = side;
+        g.SideColour = side == kAllies ? platform::vbYellow : platform::vbRed;
+        for (int n = 1; n <= kGroups; ++n) {
+            const Int16* row = g.gnTable(side)[n];
+            g.GnPosX = row[GnCol::X];
+            g.GnPosY = row[GnCol::Y];
+            DisegnaSegnoGN();
+            if (afterMark) afterMark(row);
+        }
+    }
 }
 
 } // namespace bench

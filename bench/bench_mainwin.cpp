@@ -21,20 +21,7 @@ void BM_OpenCampaign(benchmark::State& state) {
 BENCHMARK(BM_OpenCampaign)->Unit(benchmark::kMillisecond);
 
 void BM_MapRedraw(benchmark::State& state) {
-    bench::timeMainWindowAction(state, [](FrmMain&) {
-        Globals& g = G();
-        RicaricaMappa();
-        DisegnaBasi();
-        for (int side : {kAllies, kAxis}) {
-            g.CurrentSide = side;
-            g.SideColour = side == kAllies ? platform::vbYellow : platform::vbRed;
-            for (int n = 1; n <= kGroups; ++n) {
-                g.GnPosX = g.gnTable(side)[n][GnCol::X];
-                g.GnPosY = g.gnTable(side)[n][GnCol::Y];
-                DisegnaSegnoGN();
-            }
-        }
-    });
+    bench::timeMainWindowAction(state, [](FrmMain&) { bench::redrawGroupMarks(); });
 }
 BENCHMARK(BM_MapRedraw)->Unit(benchmark::kMillisecond);
 

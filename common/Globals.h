@@ -309,6 +309,8 @@ struct Globals {
     // map click in air mode.
     Int32 TargetDistance;
     Int16 TargetPoint[2];
+    // 1 once the map's pop-up list shows the ships of a group instead of the groups under a press.
+    Int16 ShipsListed;
     // The naval group picked for a combat air patrol.
     Int16 GnSceltoCap;
     Int16& CapTargetGn = GnSceltoCap;

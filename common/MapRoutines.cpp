@@ -181,9 +181,17 @@ void TracciaRottaGN() {
     stepAlong(g.GnCourse, g.GnSpeed, g.GnOldPos[0], g.GnOldPos[1]);
 }
 
-bool onBaseSquare(int x, int y, int base) {
+bool onBaseSquare(double x, double y, int base) {
     const int bx = G().BaseMapXY[base][1], by = G().BaseMapXY[base][2];
     return bx <= x && x <= bx + 180 && by <= y && y <= by + 180;
+}
+
+bool onNavalGroupBox(double x, double y, int gx, int gy) {
+    return gx <= x && x <= gx + 120 && gy <= y && y <= gy + 80;
+}
+
+bool onAirGroupBox(double x, double y, int gx, int gy) {
+    return gx - 80 <= x && x <= gx + 80 && gy - 80 <= y && y <= gy + 80;
 }
 
 int BaseSottoGN() {
@@ -260,5 +268,10 @@ void CerchioMissione() {
 
 void RicaricaMappa() {
     const QImage& clean = reloadCleanMap();
-    if (map()) map()->setPicture(clean);
+    if (!map()) return;
+    map()->setPicture(clean);
+    // Where the window is of another shape than the map, the rest of the picture box shows the sea
+    // of the hour.
+    const long sea = mapColour(kSeaReferenceX, kSeaReferenceY);
+    if (sea != -1) map()->setBackColor(sea);
 }

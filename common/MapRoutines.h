@@ -24,7 +24,11 @@ void NavigazioneFuoriMappa();
 void TracciaRottaGN();
 int BaseSottoGN();
 // A point on the square of a base: the 180 × 180 box from the base's point, edges included.
-bool onBaseSquare(int x, int y, int base);
+bool onBaseSquare(double x, double y, int base);
+// A point on the icon of a naval group at (gx, gy): the 120 × 80 box from its point, edges included.
+bool onNavalGroupBox(double x, double y, int gx, int gy);
+// A point on an air group at (gx, gy): 80 either side of its point, edges included.
+bool onAirGroupBox(double x, double y, int gx, int gy);
 void DisegnaSegnoGN();
 void CerchiGN();
 void DisegnaBasi();

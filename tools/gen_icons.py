@@ -3,7 +3,8 @@
 
   gen_icons.py [OUTDIR]      default: data/Ico beside this script's folder
 
-Weather and daylight icons (sole, luna, mare, vento, levels 0..3), the window's own icon, and the pictures of the main window's
+Weather and daylight icons (sole, luna, mare, vento, levels 0..3), the window's own icon, the level
+icons of the base panel (star, porto, aerop 1..3, ok2), and the pictures of the main window's
 graphical buttons and panel tools (Ico/FrmMain/*.png). Everything is drawn large
 and scaled down, so the edges are smooth at the size the window shows.
 The side flags (GB, US, IT, DE) come from gen_card_pictures.py; icon names are
@@ -460,6 +461,68 @@ def t_placeholder():
     return finish(img, 200, 68)
 
 
+# ---------------------------------------------------------------- level icons of the base panel
+
+def star(d, cx, cy, r, colour):
+    pts = []
+    for k in range(10):
+        a = -math.pi / 2 + k * math.pi / 5
+        rr = r if k % 2 == 0 else r * 0.42
+        pts += [cx + math.cos(a) * rr, cy + math.sin(a) * rr]
+    d.polygon(s(*pts), fill=colour, outline=(120, 80, 0, 255))
+
+
+def level_icon(draw, bg):
+    img, d = canvas(32, 32)
+    d.rounded_rectangle(s(0, 0, 31, 31), radius=4 * SS, fill=bg, outline=(90, 90, 90, 255), width=SS)
+    draw(d)
+    return finish(img, 32, 32)
+
+
+def star_icon(n):
+    """Base level: star3 for levels 1-2, star2 for 3-4, star1 for 5-6."""
+    spots = {1: [(16, 16)], 2: [(10, 16), (22, 16)], 3: [(16, 9), (9, 22), (23, 22)]}[n]
+    r = {1: 11, 2: 7, 3: 7}[n]
+    return level_icon(lambda d: [star(d, x, y, r, (255, 210, 0, 255)) for x, y in spots], (30, 50, 90, 255))
+
+
+def bars(d, n, colour):
+    """n level bars at the foot of an icon."""
+    for k in range(n):
+        d.rectangle(s(4 + k * 9, 25, 11 + k * 9, 29), fill=colour)
+
+
+def port_icon(n):
+    """Port levels 1-2, 3-4 and 5-6: a quay with one, two or three cranes."""
+    def draw(d):
+        d.rectangle(s(1, 18, 30, 23), fill=(40, 100, 180, 255))
+        d.rectangle(s(1, 13, 30, 18), fill=(150, 130, 90, 255))
+        for k in range(n):
+            x = 6 + k * 9
+            d.line(s(x, 13, x, 3, x + 7, 3, x + 7, 7), fill=DARK, width=SS * 2)
+        bars(d, n, (20, 140, 40, 255))
+    return level_icon(draw, (225, 235, 245, 255))
+
+
+def airfield_icon(n):
+    """Airfield levels 1-2, 3-4 and 5-6: a runway with one, two or three aircraft."""
+    def draw(d):
+        d.rectangle(s(1, 17, 30, 22), fill=(110, 110, 110, 255))
+        for x in (4, 11, 18, 25):
+            d.line(s(x, 19.5, x + 3, 19.5), fill=(255, 255, 255, 255), width=SS)
+        for k in range(n):
+            plane(d, 16 + (k - (n - 1) / 2) * 9, 9, 8, DARK)
+        bars(d, n, (20, 140, 40, 255))
+    return level_icon(draw, (225, 235, 245, 255))
+
+
+def ok_icon():
+    """Port orders open: ships in port."""
+    def draw(d):
+        d.line(s(7, 16, 13, 23, 25, 8), fill=(20, 140, 40, 255), width=SS * 4)
+    return level_icon(draw, (235, 245, 235, 255))
+
+
 TOOLS = {
     "NuovoGN": t_new_gn,
     "UnisciGN": t_merge_gn,
@@ -500,6 +563,11 @@ def main():
         save_ico(sea_icon(level), os.path.join(out, "mare%d.ico" % level))
         save_ico(wind_icon(level), os.path.join(out, "vento%d.ico" % level))
     save_ico(window_icon(), os.path.join(out, "Zeltwar.ico"))
+    for n in (1, 2, 3):
+        save_ico(star_icon(n), os.path.join(out, "star%d.ico" % n))
+        save_ico(port_icon(n), os.path.join(out, "porto%d.ico" % n))
+        save_ico(airfield_icon(n), os.path.join(out, "aerop%d.ico" % n))
+    save_ico(ok_icon(), os.path.join(out, "ok2.ico"))
     pic_hour().save(os.path.join(pics, "Ora.png"))
     pic_contacts().save(os.path.join(pics, "Contatti.png"))
     pic_auto(1).save(os.path.join(pics, "AutoBombNavale.png"))

@@ -48,22 +48,6 @@ void FrmMain::wireHandlers() {
     wirePointsHandlers();
 }
 
-void FrmMain::Form_Resize() {
-    // The map fills the window; when it is shown wider than the design's width, the controls of
-    // the right-hand side follow its right edge and those of the middle keep to its middle.
-    PicBitMap.move(0, 0, std::max(clientWidth(), kDesignWidth), std::max(clientHeight(), kDesignHeight));
-    const QImage& img = PicBitMap.image();
-    if (img.isNull() || designLefts_.empty()) return;
-    // The picture is painted keeping its proportions: its shown width in twips.
-    const double k =
-        std::min(double(PicBitMap.width()) / img.width(), double(PicBitMap.height()) / img.height());
-    const int extra = std::max(0, int(img.width() * k) - kDesignWidth);
-    for (const auto& [c, left] : designLefts_) {
-        const int shift = left >= kRightColumn ? extra : left >= kMiddleColumn ? extra / 2 : 0;
-        c->move(left + shift, c->top());
-    }
-}
-
 // ---------------------------------------------------------------- start-up
 
 void FrmMain::Form_Load() {
@@ -90,6 +74,7 @@ void FrmMain::Form_Load() {
     showClock();
     RicaricaMappa();
     DisegnaBasi();
+    Form_Resize();
 
     if (g.state(StateItem::Hour) == 1) Label95.setVisible(true);
     Label64.setBackColor(g.state(StateItem::SunkLastHour) > 0 ? vbMagenta : vbBlack);

@@ -5,10 +5,14 @@
 
 #include "platform/Form.h"
 
+#include <QImage>
+#include <QPoint>
 #include <utility>
 #include <vector>
 
 struct HourOutcome;
+struct UnitCard;
+struct CardFrame;
 
 class FrmMain : public platform::Form {
   public:
@@ -62,12 +66,16 @@ class FrmMain : public platform::Form {
     void wireHandlers();
     void loadDesignPictures();
     bool loaded_ = false;
-    // Design size of the map area, and where its middle and right-hand controls begin (twips).
+    // Design size of the map area (twips). The controls over the map keep their place on the map
+    // as it grows with the window: each has its spot at the design size (twips), scaled with the map.
     static constexpr int kDesignWidth = 18495;
     static constexpr int kDesignHeight = 10815;
-    static constexpr int kMiddleColumn = 5000;
-    static constexpr int kRightColumn = 9000;
-    std::vector<std::pair<platform::Control*, int>> designLefts_;
+    std::vector<std::pair<platform::Control*, QPoint>> designSpots_;
+    // Twips of the shown map per map unit, now and at the design size.
+    double twipsPerMapUnit() const;
+    double designTwipsPerMapUnit() const;
+    // The spot of a control, scaled with the map and kept inside the picture box.
+    void placeScaled(platform::Control& c, QPoint spot);
     bool unloading_ = false;
     // The map picture and the message line given to the rules while the window is open.
     void releaseSeams();
@@ -96,6 +104,71 @@ class FrmMain : public platform::Form {
     // base panel and overlays (game/main/FrmMain_map*.cpp)
     void wireMapHandlers();
 
+    // The map: presses, pointer moves, clicks and double-clicks, in map units.
+    void PicBitMap_MouseDown(int button, int shift, double x, double y);
+    void PicBitMap_MouseMove(int button, int shift, double x, double y);
+    void PicBitMap_Click();
+    void PicBitMap_DblClick();
+    // The inner boxes of the bases on the map.
+    void RidisegnaBasi();
+    // Arms the entry strip of the Allied group SelectedItem waiting off the map.
+    void IngressoGN();
+    // Draws the entry marker of the armed strip again.
+    void CancellaAreaIngresso();
+
+    // The pop-up list of the groups under a press and the list of groups a patrol may cover.
+    void List11_Click();
+    void List12_Click();
+    void List12_DblClick();
+    // The filter buttons of the air-group and naval-group lists; both wipe the map's drawings.
+    void Option1_Click(int index);
+    void Option2_Click(int index);
+    // The clean map: the naval and air views keep the map with their standing marks, and the map is
+    // put back to it to wipe routes, circles and target lines. With none kept the map is reloaded.
+    void keepCleanMap();
+    void restoreCleanMap();
+
+    // The unit card: the ships of a group in the pop-up list, a ship's card (from the pop-up list or
+    // from a ship list of the panels), an aircraft type's card.
+    void ListaNaviGN();
+    void SchedaNave();
+    void SchedaNaveDaLista();
+    void SchedaAereo();
+    void PicShip_Click();
+
+    // The base panel of SelectedBase.
+    void AttivazioneBasi();
+    void MostraPannelloBase();
+    void AggiornaDatiBase();
+    // The lists of the base and naval panels: aircraft at the base (channel 1 left open), ships in
+    // port and of the group being formed (channel 2 left open), ships of the open group.
+    void ListaAereiBase();
+    void ListaNaviBaseGN();
+    void ElencoNaviGN();
+
+    // Form variables of the map, 0 at load.
+    int TargetOutOfRange = 0; // the order panels refused the pressed point as out of range
+    int PopupShowsShips = 0;  // List12 lists the ships of a group
+    int PopupShipRecord = 0;  // the ship record picked in List12
+    int ReactionTime = 0;     // distance of the entering group from the map edge
+    int EntryY = 0;           // its entry y
+
+    // The controls placed beside a point of the map (map units), so that they keep to it when the
+    // window changes size.
+    void placeOnMap(platform::Control& c, double x, double y);
+
+  private:
+    // The header lines and placeholder picture of a card, then the values of one unit into Frame11.
+    void showCardFrame(const CardFrame& frame);
+    void showUnitCard(const UnitCard& card);
+    // The hover label beside a point of the map, showing `text`, as high as its lines.
+    void showHover(const QString& text, double x, double y);
+    void showHoverText(const QString& text);
+    // 1 when a press in mode 3 found nothing to confirm; cleared by every pointer move.
+    int pickBlocked_ = 0;
+    QImage cleanMap_;
+
+  public:
     // ---------------------------------------------------------------- (end of the map's handlers)
 
     // ================================================================ menus, help pictures and the

@@ -2,10 +2,15 @@
 // the pictures that its buttons and tool images carry.
 #include "FrmMain.h"
 
+#include "common/MapRoutines.h"
 #include "common/Pictures.h"
 #include "platform/Files.h"
 
 #include <QImage>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace platform;
 
@@ -30,18 +35,26 @@ void FrmMain::buildLayout() {
     PicBitMap.setBackColor(0x604020);
     PicBitMap.setScale(0, 0, 15250, 6930);
 
-    // 1. Unit card.
-    Frame11.move(0, 1320, 3495, 2535);
+    // 1. Unit card, over the Tyrrhenian Sea between CAGLIARI and NAPOLI.
+    Frame11.move(3150, 0, 3495, 2535);
     hideAtLoad(Frame11);
     PicShip.move(240, 180, 3000, 1020);
+    // Two rows of values, cells 0..7 and 8..16, each under its header line.
     Label2.move(60, 1230, 3375, 240);
-    Label3.move(60, 1470, 3375, 240);
+    Label3.move(60, 1740, 3375, 240);
     for (int i = 0; i <= 16; ++i) {
         Label& cell = Label4.add(i, Frame11, QStringLiteral("Label4"));
-        cell.move(60 + (i % 6) * 555, 1740 + (i / 6) * 255, 540, 240);
+        const bool first = i < 8;
+        const int width = first ? 420 : 375;
+        cell.move(60 + (first ? i : i - 8) * width, first ? 1470 : 1980, width, 240);
         cell.setBorderStyle(1);
         cell.setAlignment(2);
         cell.setBackColor(vbWhite);
+        cell.setFontSize(7);
+    }
+    for (Label* header : {&Label2, &Label3}) {
+        header->setWordWrap(false);
+        header->setFontSize(7);
     }
 
     // 2. Help picture.
@@ -260,9 +273,10 @@ void FrmMain::buildLayout() {
     Frame4.move(0, 4080, 3615, 6615);
     hideAtLoad(Frame4);
     Label33.move(60, 180, 3495, 255);
+    // The level icons and the damage under the words of the heading.
     Image2.move(60, 480, 360, 360);
-    Image4.move(480, 480, 360, 360);
-    Label37.move(960, 540, 600, 255);
+    Image4.move(960, 480, 360, 360);
+    Label37.move(1890, 540, 600, 255);
     Label37.setToolTipText(QStringLiteral("% Danni"));
     Command7.move(2940, 480, 615, 375);
     Command7.setToolTipText(QStringLiteral("Vai al Porto"));
@@ -347,7 +361,8 @@ void FrmMain::buildLayout() {
     Line11.setPoints(645, 1050, 645, 1485);
 
     // 18. Progress bar.
-    ProgressBar1.move(6000, 480, 4335, 255);
+    // Beside the hour button, clear of NAPOLI and TARANTO.
+    ProgressBar1.move(8520, 120, 3510, 255);
     hideAtLoad(ProgressBar1);
 
     // 19. Air-group panel.
@@ -424,13 +439,13 @@ void FrmMain::buildLayout() {
     Image31.setToolTipText(QStringLiteral("GN include navi con incendi attivi "));
     Label86.move(60, 6270, 3495, 255);
 
-    // 21. Main-menu button.
-    Command17.move(13320, 7800, 1815, 975);
+    // 21. Main-menu button, east of TOBRUCK, under the side panel.
+    Command17.move(15180, 7800, 1815, 975);
     Command17.setToolTipText(QStringLiteral("MENU PRINCIPALE"));
     Command17.setFontSize(7);
 
-    // 20. Side panel.
-    Frame3.move(13080, 7440, 2175, 3255);
+    // 20. Side panel, east of TOBRUCK.
+    Frame3.move(15000, 7440, 2175, 3255);
     hideAtLoad(Frame3);
     Image5.move(120, 180, 480, 480);
     Image32.move(600, 180, 480, 480);
@@ -517,17 +532,26 @@ void FrmMain::buildLayout() {
     Label83.move(7800, 8880, 3165, 225);
     Label83.setBackStyle(0);
     Label83.setFontBold(true);
+    // The hover label lies under the panels and lists, as labels lay under windowed controls.
+    Label83.widget()->lower();
     Label17.move(9120, 10200, 4005, 585);
     Label17.setForeColor(vbRed);
     Label17.setBackColor(vbWhite);
     Label17.setBorderStyle(1);
     Label17.setWordWrap(true);
     Label17.setToolTipText(QStringLiteral("Click/DblClick - Campi Minati"));
-    Label1.move(7560, 480, 1215, 255);
+    // Wide enough for a point of the map with its fractions ("15249.99:6929.999").
+    Label1.move(7560, 480, 1815, 255);
     Label1.setToolTipText(QStringLiteral("X,Y/click=dado centesimale"));
     Label1.setBackColor(vbWhite);
     Label1.setBorderStyle(1);
     Label1.setAlignment(2);
+
+    // The unit card shows over whatever list it was opened from (the pop-up list puts it at its
+    // own place).
+    Frame11.widget()->raise();
+    // The level icons keep their place whatever the size of their pictures.
+    for (Image* i : {&Image2, &Image3, &Image4, &Image6, &Image10}) i->setStretch(true);
 
     // Panels and their captions in the panel colour.
     for (Frame* f : {&Frame11, &Frame27, &Frame16, &Frame18, &Frame25, &Frame21, &Frame12, &Frame7, &Frame5,
@@ -540,7 +564,46 @@ void FrmMain::buildLayout() {
     MnUtilSuper.setEnabled(false);
 
     loadDesignPictures();
-    for (Control* c : PicBitMap.children()) designLefts_.emplace_back(c, c->left());
+    for (Control* c : PicBitMap.children()) designSpots_.emplace_back(c, QPoint(c->left(), c->top()));
+}
+
+void FrmMain::Form_Resize() {
+    PicBitMap.move(0, 0, std::max(clientWidth(), kDesignWidth), std::max(clientHeight(), kDesignHeight));
+    for (const auto& [c, spot] : designSpots_) placeScaled(*c, spot);
+}
+
+double FrmMain::twipsPerMapUnit() const {
+    // The picture is painted from the top left keeping its proportions.
+    const QImage& img = PicBitMap.image();
+    if (img.isNull()) return double(PicBitMap.width()) / kMapWidth;
+    const double k =
+        std::min(double(PicBitMap.width()) / img.width(), double(PicBitMap.height()) / img.height());
+    return k * img.width() / kMapWidth;
+}
+
+double FrmMain::designTwipsPerMapUnit() const {
+    const QImage& img = PicBitMap.image();
+    if (img.isNull()) return double(kDesignWidth) / kMapWidth;
+    const double k = std::min(double(kDesignWidth) / img.width(), double(kDesignHeight) / img.height());
+    return k * img.width() / kMapWidth;
+}
+
+void FrmMain::placeScaled(Control& c, QPoint spot) {
+    // Never smaller than at the design size: the picture box does not shrink below it.
+    const double s = std::max(1.0, twipsPerMapUnit() / designTwipsPerMapUnit());
+    const int left =
+        std::min(int(std::lround(spot.x() * s)), std::max(spot.x(), PicBitMap.width() - c.width()));
+    const int top =
+        std::min(int(std::lround(spot.y() * s)), std::max(spot.y(), PicBitMap.height() - c.height()));
+    c.move(left, top);
+}
+
+void FrmMain::placeOnMap(Control& c, double x, double y) {
+    const double k = designTwipsPerMapUnit();
+    const QPoint spot(int(std::lround(x * k)), int(std::lround(y * k)));
+    for (auto& [control, at] : designSpots_)
+        if (control == &c) at = spot;
+    placeScaled(c, spot);
 }
 
 void FrmMain::loadDesignPictures() {

@@ -1,5 +1,226 @@
-// The map picture of the main window: presses, clicks and hit tests, the pop-up list, the unit
-// cards and the base panel.
+// The map picture of the main window: presses, pointer moves, clicks and hit tests, and the entry
+// of Allied groups at the map edges.
+#include "MapRules.h"
+#include "common/Globals.h"
+#include "common/GroupTables.h"
+#include "common/MapRoutines.h"
 #include "game/main/FrmMain.h"
 
-void FrmMain::wireMapHandlers() {}
+#include <algorithm>
+
+using namespace platform;
+
+void FrmMain::wireMapHandlers() {
+    PicBitMap.MouseDown = [this](int b, int s, double x, double y) { PicBitMap_MouseDown(b, s, x, y); };
+    PicBitMap.MouseMove = [this](int b, int s, double x, double y) { PicBitMap_MouseMove(b, s, x, y); };
+    PicBitMap.Click = [this] { PicBitMap_Click(); };
+    PicBitMap.DblClick = [this] { PicBitMap_DblClick(); };
+    List11.Click = [this] { List11_Click(); };
+    List12.Click = [this] { List12_Click(); };
+    List12.DblClick = [this] { List12_DblClick(); };
+    for (int i = 0; i <= Option1.ubound(); ++i) Option1[i].Click = [this, i] { Option1_Click(i); };
+    for (int i = 0; i <= Option2.ubound(); ++i) Option2[i].Click = [this, i] { Option2_Click(i); };
+    PicShip.Click = [this] { PicShip_Click(); };
+}
+
+namespace {
+// The single-precision number of the pointer, as text in its shortest form.
+QString pointerText(double v) {
+    return QString::number(double(float(v)), 'g', 7);
+}
+} // namespace
+
+void FrmMain::PicBitMap_MouseDown(int, int, double x, double y) {
+    Globals& g = G();
+    const int side = g.CurrentSide;
+    pickBlocked_ = 0;
+    g.CapTargetGn = 0;
+    TargetOutOfRange = 0;
+    if (g.NewGroupNumber == 0) Frame11.setVisible(false);
+    PopupShowsShips = 0;
+
+    if (EntryMode >= 1 && side == kAllies) {
+        const EntryStrip* strip = entryStripOf(EntryMode);
+        if (strip && entryYAccepted(*strip, y, ReactionTime) && g.SelectedItem >= 1 &&
+            g.SelectedItem <= kGroups)
+            g.GnTableAlle[g.SelectedItem][GnCol::EntryY] = roundHalfEven(y);
+        if (strip) {
+            IngressoGN();
+            CancellaAreaIngresso();
+        }
+        SalvaTabelleGruppi();
+        EntryMode = 0;
+        return;
+    }
+
+    if (g.AirMode == 1 && g.AirOrder > 0) {
+        PicBitMap.currentX = float(x);
+        PicBitMap.currentY = float(y);
+        g.TargetPoint[0] = roundHalfEven(PicBitMap.currentX);
+        g.TargetPoint[1] = roundHalfEven(PicBitMap.currentY);
+        // With MapClickMode above 0 the air panel's RicognizionePlot checks the range here and
+        // draws the route and target circle.
+    }
+
+    if (g.MapClickMode == 3 && (Label17.caption().isEmpty() || TargetOutOfRange == 1)) {
+        pickBlocked_ = 1;
+        Command20.setVisible(false);
+        Command24.setVisible(false);
+        Command24.setEnabled(false);
+    } else {
+        Command20.setVisible(true);
+        Command24.setVisible(false);
+        Command24.setEnabled(true);
+    }
+
+    List11.clear();
+    if (pickBlocked_ == 0 && g.MapClickMode == 3 && TargetOutOfRange == 0 &&
+        (side == kAllies || side == kAxis)) {
+        for (int n = 1; n <= kGroups; ++n) {
+            const Int16* r = g.gnTable(side)[n];
+            if (!onNavalGroupBox(x, y, r[GnCol::X], r[GnCol::Y])) continue;
+            List11.addItem(capGroupLine(side, n));
+            List11.setItemData(List11.listCount() - 1, n);
+        }
+    }
+
+    if ((side == kAllies || side == kAxis) && g.NewGroupNumber < 1 && g.BasesMode == 1) {
+        g.SelectedItem = 0;
+        Label4[0].setCaption(QString());
+        Frame7.setVisible(false);
+        Frame4.setVisible(false);
+        Frame21.setVisible(false);
+        Frame3.setVisible(true);
+        for (int b = 1; b <= 13; ++b) {
+            if (!isOwnMapBase(side, b) || !onBaseSquare(x, y, b)) continue;
+            g.SelectedBase = b;
+            DisegnaBasi();
+            AttivazioneBasi();
+        }
+    }
+
+    List12.setVisible(false);
+    List12.clear();
+    if (side != kAllies && side != kAxis) return;
+    for (int n = 1; n <= kGroups; ++n) {
+        const Int16* r = g.gnTable(side)[n];
+        const int gx = r[GnCol::X], gy = r[GnCol::Y];
+        if (!onNavalGroupBox(x, y, gx, gy)) continue;
+        g.GnOrder = r[GnCol::Order];
+        List12.addItem(popupGroupLine(side, n));
+        List12.setItemData(List12.listCount() - 1, n);
+        const PopupSpot spot = popupSpot(gx, gy);
+        placeOnMap(List12, spot.left, spot.listTop);
+        placeOnMap(Frame11, spot.left, spot.cardTop);
+        List12.setVisible(true);
+        g.ShipsListed = 0;
+    }
+}
+
+void FrmMain::PicBitMap_MouseMove(int, int, double x, double y) {
+    Globals& g = G();
+    const int side = g.CurrentSide;
+    Label1.setCaption(pointerText(x) + u':' + pointerText(y));
+    pickBlocked_ = 0;
+    if (g.NewGroupNumber == 0) Frame11.setVisible(false);
+    placeScaled(Label83, QPoint(0, 10110));
+    Label83.setBorderStyle(0);
+    showHoverText(QString());
+    Label17.setCaption(QString());
+
+    QString text;
+    const int rx = int(roundHalfEven(x)), ry = int(roundHalfEven(y));
+    for (int b = 1; b <= kBases; ++b) {
+        if (onBaseSquare(rx, ry, b)) {
+            text = baseHoverText(side, b);
+            Label83.setBorderStyle(1);
+        }
+        if (text.size() >= 4) showHover(text, rx - 1000, ry + 400);
+    }
+
+    const bool inPlay = side == kAllies || side == kAxis;
+    for (int n = 1; inPlay && n <= kGroups; ++n) {
+        const Int16* r = g.gnTable(side)[n];
+        if (!navalGroupShownOnHover(side, n) || !onNavalGroupBox(x, y, r[GnCol::X], r[GnCol::Y])) continue;
+        text += navalGroupHoverLine(side, n);
+        Label83.setBorderStyle(1);
+        const MapSpot spot = hoverLabelSpot(r[GnCol::X], r[GnCol::Y]);
+        placeOnMap(Label83, spot.left, spot.top);
+    }
+    showHoverText(text);
+    // The message line names bases and naval groups, not air groups.
+    Label17.setCaption(text);
+
+    if (g.AirMode != 1 || !inPlay) return;
+    for (int n = 1; n <= kGroups; ++n) {
+        const Int16* r = g.gaTable(side)[n];
+        if (r[GaCol::InUse] <= 0 || !onAirGroupBox(x, y, r[GaCol::X], r[GaCol::Y])) continue;
+        text += airGroupHoverLine(side, n);
+        const MapSpot spot = hoverLabelSpot(r[GaCol::X], r[GaCol::Y]);
+        placeOnMap(Label83, spot.left, spot.top);
+    }
+    showHoverText(text);
+}
+
+void FrmMain::showHover(const QString& text, double x, double y) {
+    placeOnMap(Label83, x, y);
+    showHoverText(text);
+}
+
+void FrmMain::showHoverText(const QString& text) {
+    // One line of the label's height for each line of the text.
+    Label83.setHeight(225 * std::max<qsizetype>(1, text.count(u'\n')));
+    Label83.setCaption(text);
+}
+
+void FrmMain::PicBitMap_Click() {
+    Globals& g = G();
+    g.SelectedItem = 0;
+    if (g.NewGroupNumber >= 1) {
+        Frame4.setVisible(false);
+        Frame11.setVisible(false);
+    }
+}
+
+void FrmMain::PicBitMap_DblClick() {
+    CircleAttivita();
+}
+
+void FrmMain::RidisegnaBasi() {
+    const Globals& g = G();
+    for (int b = 1; b <= 13; ++b) {
+        const int x = g.BaseMapXY[b][1], y = g.BaseMapXY[b][2];
+        PicBitMap.box(x + 30, y + 30, x + 170, y + 170, b <= 11 ? vbRed : vbYellow, false);
+    }
+}
+
+// ---------------------------------------------------------------- entry at the map edges
+
+namespace {
+void drawEntryMarker(PictureBox& map, const EntryStrip& strip, int y) {
+    map.box(strip.markerX1, y, strip.markerX2, y + 50, vbRed, true);
+}
+} // namespace
+
+void FrmMain::IngressoGN() {
+    Globals& g = G();
+    EntryMode = 0;
+    const int n = g.SelectedItem;
+    if (n < 1 || n > kGroups) return;
+    const Int16* r = g.GnTableAlle[n];
+    ReactionTime = r[GnCol::OffMapDistance];
+    EntryY = r[GnCol::EntryY];
+    const EntryStrip* strip = entryStripFor(r[GnCol::Course], r[GnCol::OffMap]);
+    if (!strip) return;
+    PicBitMap.box(strip->x1, strip->y1, strip->x2, strip->y2, vbRed, false);
+    EntryMode = strip->mode;
+    drawEntryMarker(PicBitMap, *strip, EntryY);
+    Label17.setCaption(strip->message);
+    if (ReactionTime <= kEntryReactionLimit) Label17.setCaption(entryTooLateMessage(ReactionTime));
+}
+
+void FrmMain::CancellaAreaIngresso() {
+    const EntryStrip* strip = entryStripOf(EntryMode);
+    if (strip && ReactionTime > kEntryReactionLimit && EntryY >= 1)
+        drawEntryMarker(PicBitMap, *strip, EntryY);
+}

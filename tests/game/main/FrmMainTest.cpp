@@ -77,7 +77,7 @@ TEST_F(MainWindow, ControlsStandWhereTheDesignPutsThem) {
         Control* c;
         int left, top, width, height;
     };
-    for (const Where& w : std::initializer_list<Where>{{&f.Frame11, 0, 1320, 3495, 2535},
+    for (const Where& w : std::initializer_list<Where>{{&f.Frame11, 3150, 0, 3495, 2535},
                                                        {&f.Picture1, 1200, 720, 11415, 8295},
                                                        {&f.Frame27, 3600, 8400, 3255, 2295},
                                                        {&f.List12, 8040, 720, 3495, 2430},
@@ -86,8 +86,8 @@ TEST_F(MainWindow, ControlsStandWhereTheDesignPutsThem) {
                                                        {&f.Frame12, 0, 3960, 3375, 6735},
                                                        {&f.Frame5, 3720, 8400, 2055, 2295},
                                                        {&f.Frame1, 12600, 9480, 495, 615},
-                                                       {&f.Frame3, 13080, 7440, 2175, 3255},
-                                                       {&f.Command17, 13320, 7800, 1815, 975},
+                                                       {&f.Frame3, 15000, 7440, 2175, 3255},
+                                                       {&f.Command17, 15180, 7800, 1815, 975},
                                                        {&f.Frame6, 13200, 0, 2055, 1695},
                                                        {&f.Label17, 9120, 10200, 4005, 585}}) {
         EXPECT_EQ(&w.c->parent(), &f.PicBitMap) << w.c->name().toStdString() << " floats over the map";
