@@ -38,6 +38,7 @@ class MapWindow : public ::testing::Test {
         g.BaseTable[1][BaseCol::ShipsPresent] = 1;
         g.BaseTable[1][BaseCol::DamagePercent] = 20;
         testcampaign::write();
+        testcampaign::shipsForGroups(kAllies);
         shipfiles::addShip(kAxis,
                            {{F::NOME, "Zara"}, {F::TIPO, "IP"}, {F::CLASSE, "Zara"}, {F::NUMERO_GN, 3}});
         shipfiles::addShip(kAxis,
