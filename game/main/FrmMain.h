@@ -189,6 +189,10 @@ class FrmMain : public platform::Form {
     // The picked group when it is still a group in use of the side in play, else 0 with the
     // refusal on the message line.
     int pickedGroup();
+    // A refusal on the message line, taken off again by the next change that is written.
+    void refuse(const QString& why);
+    void clearRefusal();
+    QString shownRefusal_;
     void fillNavalList(int side);
     void refillNavalList();
     void setCourse(int course);

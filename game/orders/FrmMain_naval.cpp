@@ -124,8 +124,18 @@ void FrmMain::drawNavalMap() {
 int FrmMain::pickedGroup() {
     const Globals& g = G();
     if (PickedGnSide == g.CurrentSide && groupInUse(g.CurrentSide, PickedGn)) return PickedGn;
-    Label17.setCaption(refusalText(NavalRefusal::NoGroup));
+    refuse(refusalText(NavalRefusal::NoGroup));
     return 0;
+}
+
+void FrmMain::refuse(const QString& why) {
+    shownRefusal_ = why;
+    Label17.setCaption(why);
+}
+
+void FrmMain::clearRefusal() {
+    if (!shownRefusal_.isEmpty() && Label17.caption() == shownRefusal_) Label17.setCaption(QString());
+    shownRefusal_.clear();
 }
 
 void FrmMain::refillNavalList() {
@@ -169,7 +179,7 @@ void FrmMain::Combo5_Click() {
     if (check.refusal != NavalRefusal::None) {
         // The order in force stays, and the player is told why.
         showOrder(r[GnCol::Order]);
-        Label17.setCaption(refusalText(check.refusal, check.distance));
+        refuse(refusalText(check.refusal, check.distance));
         return;
     }
     if (order == kNavalIntercept) {
@@ -179,6 +189,7 @@ void FrmMain::Combo5_Click() {
         for (int shift : {20, 30, 50}) PicBitMap.line(x + shift, y, tx + shift, ty, g.SideColour);
     }
 
+    clearRefusal();
     // The speed goes with the order, under the speed combo's own rules.
     int knots = 0;
     if (order == kNavalAmbush) {
@@ -189,7 +200,7 @@ void FrmMain::Combo5_Click() {
         if (d.refusal != NavalRefusal::None) {
             knots = r[GnCol::Knots];
             showKnots(knots);
-            Label17.setCaption(refusalText(d.refusal, r[GnCol::MaxKnots]));
+            refuse(refusalText(d.refusal, r[GnCol::MaxKnots]));
         } else {
             knots = d.knots;
             if (d.capped) {
@@ -228,9 +239,10 @@ void FrmMain::Combo6_Click() {
     if (d.refusal != NavalRefusal::None) {
         g.GnKnots = r[GnCol::Knots];
         showKnots(g.GnKnots);
-        Label17.setCaption(refusalText(d.refusal, g.GnMaxKnots));
+        refuse(refusalText(d.refusal, g.GnMaxKnots));
         return;
     }
+    clearRefusal();
     g.GnKnots = d.knots;
     if (d.capped) {
         showKnots(g.GnKnots);
@@ -314,9 +326,10 @@ void FrmMain::CambiaRottaGN() {
     if (!courseAllowed(side, n, g.GnCourse)) {
         g.GnCourse = 0;
         MostraRottaGN();
-        Label17.setCaption(refusalText(NavalRefusal::OffMapCourse));
+        refuse(refusalText(NavalRefusal::OffMapCourse));
         return;
     }
+    clearRefusal();
     Int16* r = g.gnTable(side)[n];
     r[GnCol::Course] = g.GnCourse;
     r[GnCol::RouteHours] = g.GnRouteHours;

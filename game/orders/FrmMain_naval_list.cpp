@@ -12,15 +12,6 @@
 
 using namespace platform;
 
-namespace {
-// Allied carrier groups within this distance of the point launch their aircraft (FrmPA).
-constexpr int kLaunchZoneX = 2300;
-constexpr int kLaunchZoneY = 2800;
-constexpr int kLaunchZoneRadius = 1300;
-constexpr int kGibraltar = 14;
-constexpr int kAlexandria = 15;
-} // namespace
-
 void FrmMain::ListaGNAlleati() {
     fillNavalList(kAllies);
 }
@@ -180,15 +171,15 @@ void FrmMain::DettaglioGN() {
                                            g.GnOffMapDistance, g.GnSpeed, g.GnCourse));
     } else if (g.GnOffMapDistance == kGibraltarDistance) {
         g.GnInFriendlyPort = 1;
-        g.BaseUnderGn = kGibraltar;
-        Label59.setCaption(groupPlaceLine(1, kGibraltar, g.GnPosX, g.GnPosY, g.GnCourse));
+        g.BaseUnderGn = kGibraltarBase;
+        Label59.setCaption(groupPlaceLine(1, kGibraltarBase, g.GnPosX, g.GnPosY, g.GnCourse));
     }
     if (g.GnOffMap == 2 && g.GnSpeed >= 1) {
         Label59.setCaption(offMapHoursLine(kAlexandriaDistance, QStringLiteral(" h da Ales "),
                                            g.GnOffMapDistance, g.GnSpeed, g.GnCourse));
     } else if (g.GnOffMapDistance == kAlexandriaDistance && g.GnOffMap == 2) {
         g.GnInFriendlyPort = 1;
-        g.BaseUnderGn = kAlexandria;
-        Label59.setCaption(groupPlaceLine(1, kAlexandria, g.GnPosX, g.GnPosY, g.GnCourse));
+        g.BaseUnderGn = kAlexandriaBase;
+        Label59.setCaption(groupPlaceLine(1, kAlexandriaBase, g.GnPosX, g.GnPosY, g.GnCourse));
     }
 }

@@ -13,8 +13,6 @@ namespace {
 constexpr int kStressMark = 222;
 // From this stress on, the composition line warns.
 constexpr int kHighStress = 200;
-constexpr int kGibraltar = 14;
-constexpr int kAlexandria = 15;
 // Groups of this operativity or less sail at 4 knots at most.
 constexpr int kLowOperativity = 1;
 constexpr int kLowOperativityKnots = 4;
@@ -138,9 +136,9 @@ void AvviaFuoriMappa(int group) {
     Globals& g = G();
     if (!groupInUse(kAllies, group) || g.GnOrder >= 6 || g.GnSpeed <= 0) return;
     int distance = 0, flag = 0;
-    if (g.BaseUnderGn == kGibraltar)
+    if (g.BaseUnderGn == kGibraltarBase)
         distance = kGibraltarDistance, flag = 1;
-    else if (g.BaseUnderGn == kAlexandria)
+    else if (g.BaseUnderGn == kAlexandriaBase)
         distance = kAlexandriaDistance, flag = 2;
     else
         return;

@@ -6,6 +6,14 @@
 
 #include <QString>
 
+// The Allies' off-map bases.
+constexpr int kGibraltarBase = 14;
+constexpr int kAlexandriaBase = 15;
+// Allied carrier groups within this distance of the point may launch their aircraft.
+constexpr int kLaunchZoneX = 2300;
+constexpr int kLaunchZoneY = 2800;
+constexpr int kLaunchZoneRadius = 1300;
+
 // ---------------------------------------------------------------- the list
 
 // The item of group `group` of `side` in the naval-group list: "GN 3 Nv 4 Kn 28/ 12 Op 100",

@@ -163,6 +163,7 @@ TEST_F(NavalPanel, EachOrderIsWrittenAndSavedAndTheRefusalsSayWhy) {
     EXPECT_EQ(saved(kAllies, 1, GnCol::TargetGn), 6);
     EXPECT_EQ(saved(kAllies, 1, GnCol::TargetHours), 0);
     EXPECT_EQ(g.TargetDistance, 600);
+    EXPECT_EQ(f.Label17.caption(), "") << "the refusal goes once a change is written";
 
     // Ambush: for destroyers and submarines only, at a standstill.
     chooseOrder(f, kNavalAmbush);
