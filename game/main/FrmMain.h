@@ -219,7 +219,65 @@ class FrmMain : public platform::Form {
     // ================================================================ naval groups: list, orders,
     // course, route plot (game/orders/FrmMain_naval*.cpp)
     void wireNavalHandlers();
+    // "&Navi - GN": naval mode for the side at the keyboard.
+    void Command3_Click();
+    // Fill List2 with the side's groups under the list filter and draw every group of the side;
+    // the working naval group is left as it was.
+    void ListaGNAlleati();
+    void ListaGNAsse();
+    // A group picked in List2 becomes the working group; a double-click tells its make-up.
+    void List2_Click();
+    void List2_DblClick();
+    void IconaStatoGN();
+    // The detail line of a working group off the map.
+    void DettaglioGN();
+    // Order, speed and route hours of the picked group.
+    void Combo5_Click();
+    void Combo6_Click();
+    void Combo7_Click();
+    // The course pad: NO, N, NE, O, STP, E, SO, S, SE.
+    void Label19_Click();
+    void Label20_Click();
+    void Label21_Click();
+    void Label22_Click();
+    void Label23_Click();
+    void Label24_Click();
+    void Label25_Click();
+    void Label26_Click();
+    void Label27_Click();
+    // Stores the working group's course and route hours.
+    void CambiaRottaGN();
+    // Hide the course pad and route-plot buttons; show the side and clock panels.
+    void NascondiRotta();
+    void MostraLatoOra();
+    void Image31_Click();
+    // The group picked in List2 and the side it was picked for: the row that the orders, the speed
+    // and the course write (0 none). SelectedItem cannot serve, since other lists and the map reuse it.
+    int PickedGn = 0;
+    int PickedGnSide = 0;
+    // The colour of the route plot, as decimal text.
+    QString RoutePlotColour;
 
+  private:
+    // The picked group when it is still a group in use of the side in play, else 0 with the
+    // refusal on the message line.
+    int pickedGroup();
+    // A refusal on the message line, taken off again by the next change that is written.
+    void refuse(const QString& why);
+    void clearRefusal();
+    QString shownRefusal_;
+    void fillNavalList(int side);
+    void refillNavalList();
+    void setCourse(int course);
+    // The speed and order combos show a group's values without raising their clicks (blank for a
+    // value they do not list).
+    void showKnots(int knots);
+    void showOrder(int order);
+    // The clean map with the standing marks of naval mode: base squares, the side's groups with
+    // their symbols, the enemy groups seen.
+    void drawNavalMap();
+
+  public:
     // ---------------------------------------------------------------- (end of the naval handlers)
 
     // ================================================================ ships of the open group, split,
