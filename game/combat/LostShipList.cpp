@@ -4,6 +4,8 @@
 #include "platform/Colors.h"
 #include "platform/Files.h"
 
+#include <algorithm>
+
 namespace lostships {
 
 namespace {

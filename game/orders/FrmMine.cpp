@@ -26,22 +26,23 @@ bool fieldPicked() {
 
 FrmMine::FrmMine() : Form(QStringLiteral("FrmMine")) {
     setCaption(QStringLiteral("Gestione Campi Minati"));
-    setSize(6000, 5520);
+    setSize(6000, 5760);
     setFixedBorder(true);
 
-    List1.move(120, 120, 3000, 4680);
+    // Tall enough for the 24 fields at once.
+    List1.move(120, 120, 3000, 5520);
     List1.setFontName(QStringLiteral("Courier New"));
     for (int i = 0; i < 5; ++i) {
         Label& l = Label1.add(i, *this, "Label1");
-        l.move(3360, 120 + 480 * i, 2520, 375);
+        l.move(3360, 120 + 600 * i, 2520, 375);
         styleValue(l, 10);
         l.setToolTipText(QString::fromUtf8(kLabelTips[i]));
     }
-    Command1.move(3360, 2640, 1200, 495);
+    Command1.move(3360, 3240, 1200, 495);
     Command1.setToolTipText(QStringLiteral("Incrementa di 50"));
-    Command2.move(4680, 2640, 1200, 495);
+    Command2.move(4680, 3240, 1200, 495);
     Command2.setToolTipText(QStringLiteral("Incrementa al Massimo"));
-    Label2.move(3360, 3360, 2520, 1440);
+    Label2.move(3360, 4080, 2520, 1560);
     Label2.setWordWrap(true);
     Label2.setBorderStyle(1);
     Label2.setAlignment(2);
@@ -128,7 +129,6 @@ void FrmMine::buy(int amount) {
     const int side = G().CurrentSide;
     MinesAdded += amount;
     mines::layMines(side, pickedField(), amount);
-    showPoints();
     MostraCampoMinato();
     SalvaMine();
     SalvaDatiBasi();
