@@ -78,4 +78,24 @@ inline void redrawGroupMarks(const std::function<void(const Int16* row)>& afterM
     }
 }
 
+// Times `action` on the window T opened from the main window: `beforeOpening` sets the state it
+// opens in (the side in play, the hour), then T is shown and prepared, all before the clock starts.
+template <class T>
+void timeWindowAction(benchmark::State& state, const std::function<void(T&)>& action,
+                      const std::function<void(T&)>& restore, const FullCampaign& campaign,
+                      const std::function<void()>& beforeOpening = {},
+                      const std::function<void(T&)>& prepare = {}) {
+    timeMainWindowAction(
+        state, [&](FrmMain&) { action(platform::form<T>()); },
+        [&](FrmMain&) {
+            if (restore) restore(platform::form<T>());
+        },
+        campaign,
+        [&](FrmMain&) {
+            if (beforeOpening) beforeOpening();
+            platform::form<T>().show();
+            if (prepare) prepare(platform::form<T>());
+        });
+}
+
 } // namespace bench

@@ -49,17 +49,8 @@ template <class T>
 void timeWindowAction(benchmark::State& state, int side, const std::function<void(T&)>& action,
                       const std::function<void(T&)>& restore = {},
                       const std::function<void(T&)>& prepare = {}) {
-    bench::timeMainWindowAction(
-        state, [&](FrmMain&) { action(form<T>()); },
-        [&](FrmMain&) {
-            if (restore) restore(form<T>());
-        },
-        campaign(),
-        [&](FrmMain&) {
-            G().CurrentSide = side;
-            form<T>().show();
-            if (prepare) prepare(form<T>());
-        });
+    bench::timeWindowAction<T>(
+        state, action, restore, campaign(), [side] { G().CurrentSide = Int16(side); }, prepare);
 }
 
 // ---------------------------------------------------------------- opening each window

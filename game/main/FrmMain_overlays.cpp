@@ -9,6 +9,8 @@
 #include "common/MapRoutines.h"
 #include "common/MineFields.h"
 #include "common/Pictures.h"
+#include "game/combat/FrmLost.h"
+#include "game/orders/FrmMine.h"
 
 using namespace platform;
 
@@ -146,7 +148,7 @@ void FrmMain::Label17_DblClick() {
         return;
     }
     if (g.CurrentSide != kAllies && g.CurrentSide != kAxis) return;
-    // The mine-laying window FrmMine opens here, modal, once it is built.
+    platform::form<FrmMine>().showModal();
 }
 
 void FrmMain::Label95_Click() {
@@ -168,5 +170,5 @@ void FrmMain::Label31_DblClick() {
 }
 
 void FrmMain::Label64_Click() {
-    // The lost-ships window FrmLost opens here, modal, once it is built.
+    platform::form<FrmLost>().showModal();
 }
