@@ -78,7 +78,10 @@ void FrmMain::Option1_Click(int index) {
 void FrmMain::Option2_Click(int index) {
     restoreCleanMap();
     G().NavalListFilter = index;
-    // The naval panel's ListaGNAlleati / ListaGNAsse refill the naval-group list here.
+    if (G().CurrentSide == kAllies)
+        ListaGNAlleati();
+    else if (G().CurrentSide == kAxis)
+        ListaGNAsse();
 }
 
 // ---------------------------------------------------------------- unit cards

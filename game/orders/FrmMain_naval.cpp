@@ -99,8 +99,8 @@ void FrmMain::Command3_Click() {
     TracciaGNAmici();
     StampaSimboliGN();
     g.DrawFlag = 0;
-    // The map as drawn now is the clean map that the panels put back (the main window's clean-map
-    // copy is taken here once it exists).
+    // The map as drawn now is the clean map that the filter buttons put back.
+    keepCleanMap();
     Image29_Click();
     Frame27.setVisible(List9.listCount() > 0);
 }

@@ -119,7 +119,7 @@ void FrmMain::List2_Click() {
                 g.CarrierLaunchZone = 1;
                 PicBitMap.circle(kLaunchZoneX, kLaunchZoneY, kLaunchZoneRadius, vbGreen);
             }
-            // The entry strip of a group arriving from an off-map base (IngressoGN) is drawn here.
+            IngressoGN();
         }
     }
 
@@ -140,7 +140,7 @@ void FrmMain::List2_Click() {
         Label59.setCaption(groupPlaceLine(g.GnInFriendlyPort, g.BaseUnderGn, g.GnPosX, g.GnPosY, g.GnCourse));
         Label60.setCaption(routeLine(g.GnRouteHours, g.GnCourse));
         RoutePlotColour = QString::number(vbWhite);
-        // The ships of the picked group are listed in List5 here (ElencoNaviGN).
+        ElencoNaviGN();
         List5.setEnabled(false);
     } else {
         DettaglioGN();
