@@ -2,7 +2,7 @@
 // in the Allied ship file (742 records) and the archive's aircraft types at every air base: each
 // window's opening and its main actions.
 #include "BenchMain.h"
-#include "MainWindowAction.h"
+#include "WindowAction.h"
 #include "common/CampaignSetup.h"
 #include "game/points/FrmMezziAerei.h"
 #include "game/points/FrmMezziNavi.h"
@@ -44,34 +44,17 @@ PointsCampaign& campaign() {
     return c;
 }
 
-// Times `action` on the window T of `side`, opened (and prepared) before the clock starts.
 template <class T>
 void timeWindowAction(benchmark::State& state, int side, const std::function<void(T&)>& action,
                       const std::function<void(T&)>& restore = {},
                       const std::function<void(T&)>& prepare = {}) {
-    bench::timeMainWindowAction(
-        state, [&](FrmMain&) { action(form<T>()); },
-        [&](FrmMain&) {
-            if (restore) restore(form<T>());
-        },
-        campaign(),
-        [&](FrmMain&) {
-            G().CurrentSide = side;
-            form<T>().show();
-            if (prepare) prepare(form<T>());
-        });
+    bench::timeWindowAction<T>(state, campaign(), side, action, restore, prepare);
 }
 
 // ---------------------------------------------------------------- opening each window
 
 template <class T> void opening(benchmark::State& state, int side) {
-    bench::timeMainWindowAction(
-        state,
-        [side](FrmMain&) {
-            G().CurrentSide = side;
-            form<T>().show();
-        },
-        [](FrmMain&) { platform::unload<T>(); }, campaign());
+    bench::timeWindowOpening<T>(state, campaign(), side);
 }
 
 void BM_ShipWindowOpens(benchmark::State& state) {
