@@ -3,7 +3,6 @@
 // them, and one ship in four of each side lost: each window's opening and its main actions.
 #include "BenchMain.h"
 #include "WindowAction.h"
-#include "common/CampaignSetup.h"
 #include "game/points/FrmMission.h"
 #include "game/points/FrmStatusPort.h"
 #include "game/points/FrnLineaV.h"
@@ -40,12 +39,7 @@ struct CarrierCampaign : bench::FullCampaign {
             g.Files.close(kChannelShips);
         }
         newcampaign::CreaFileAereiPortaerei(archive, carriers);
-        std::array<long long, kSettings + 1> items{};
-        items[1] = 30;
-        items[2] = 3;
-        items[3] = 1942;
-        items[4] = items[5] = 100000000;
-        writeSettingsFile(items);
+        bench::writeAmpleSettings();
     }
 };
 

@@ -3,7 +3,6 @@
 // window's opening and its main actions.
 #include "BenchMain.h"
 #include "WindowAction.h"
-#include "common/CampaignSetup.h"
 #include "game/points/FrmMezziAerei.h"
 #include "game/points/FrmMezziNavi.h"
 #include "game/points/FrmPunti.h"
@@ -28,14 +27,7 @@ struct PointsCampaign : bench::FullCampaign {
         }
         g.Files.close(kChannelShips);
         newcampaign::CopiaArchivioAerei(g.AppPath + "\\Archivio\\");
-        std::array<long long, kSettings + 1> items{};
-        items[1] = 30;
-        items[2] = 3;
-        items[3] = 1942;
-        items[4] = items[5] = 100000000;
-        items[6] = items[7] = 100000000;
-        items[10] = items[11] = 100;
-        writeSettingsFile(items);
+        bench::writeAmpleSettings();
     }
 };
 

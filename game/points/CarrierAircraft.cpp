@@ -53,14 +53,10 @@ QString existingAirFile(const QString& code) {
     return platform::fileExists(path) ? path : QString();
 }
 
+// Opens the air file, runs `use` with its record count, and closes it (an error leaves the channel to
+// be closed by its next opening).
 template <class Use> void withAirFile(const QString& path, Use use) {
-    const int count = openAircraftFile(kChannelAircraft, path, kAllies);
-    try {
-        use(count);
-    } catch (...) {
-        G().Files.close(kChannelAircraft);
-        throw;
-    }
+    use(openAircraftFile(kChannelAircraft, path, kAllies));
     G().Files.close(kChannelAircraft);
 }
 

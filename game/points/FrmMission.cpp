@@ -34,7 +34,7 @@ constexpr int kFrameWidth = 6480;
 
 FrmMission::FrmMission() : Form("FrmMission") {
     setCaption("Missioni e Punteggi");
-    setSize(13320, 7920);
+    setSize(13320, 7680);
     setFixedBorder(true);
 
     Frame1.move(120, 120, kFrameWidth, 6720);
@@ -42,7 +42,7 @@ FrmMission::FrmMission() : Form("FrmMission") {
     layOut(side(kAllies), kAlliedTips);
     layOut(side(kAxis), kAxisTips);
 
-    Label7.move(120, 6960, 13080, 840);
+    Label7.move(120, 6960, 13080, 600);
     Label7.setWordWrap(true);
     Label7.setFontBold(true);
     Label7.setCaption(

@@ -25,7 +25,7 @@ int campaignYear() {
 
 FrnLineaV::FrnLineaV() : Form("FrnLineaV") {
     setCaption("Linea Volo Portaerei");
-    setSize(9840, 5820);
+    setSize(9840, 5400);
     setFixedBorder(true);
 
     Label4.move(120, 120, 6720, 480);
