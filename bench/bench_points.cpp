@@ -2,8 +2,7 @@
 // in the Allied ship file (742 records) and the archive's aircraft types at every air base: each
 // window's opening and its main actions.
 #include "BenchMain.h"
-#include "MainWindowAction.h"
-#include "common/CampaignSetup.h"
+#include "WindowAction.h"
 #include "game/points/FrmMezziAerei.h"
 #include "game/points/FrmMezziNavi.h"
 #include "game/points/FrmPunti.h"
@@ -28,14 +27,7 @@ struct PointsCampaign : bench::FullCampaign {
         }
         g.Files.close(kChannelShips);
         newcampaign::CopiaArchivioAerei(g.AppPath + "\\Archivio\\");
-        std::array<long long, kSettings + 1> items{};
-        items[1] = 30;
-        items[2] = 3;
-        items[3] = 1942;
-        items[4] = items[5] = 100000000;
-        items[6] = items[7] = 100000000;
-        items[10] = items[11] = 100;
-        writeSettingsFile(items);
+        bench::writeAmpleSettings();
     }
 };
 
@@ -44,7 +36,6 @@ PointsCampaign& campaign() {
     return c;
 }
 
-// Times `action` on the window T of `side`, opened (and prepared) before the clock starts.
 template <class T>
 void timeWindowAction(benchmark::State& state, int side, const std::function<void(T&)>& action,
                       const std::function<void(T&)>& restore = {},
@@ -56,13 +47,7 @@ void timeWindowAction(benchmark::State& state, int side, const std::function<voi
 // ---------------------------------------------------------------- opening each window
 
 template <class T> void opening(benchmark::State& state, int side) {
-    bench::timeMainWindowAction(
-        state,
-        [side](FrmMain&) {
-            G().CurrentSide = side;
-            form<T>().show();
-        },
-        [](FrmMain&) { platform::unload<T>(); }, campaign());
+    bench::timeWindowOpening<T>(state, campaign(), side);
 }
 
 void BM_ShipWindowOpens(benchmark::State& state) {

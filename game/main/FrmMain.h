@@ -332,6 +332,10 @@ class FrmMain : public platform::Form {
     void openShipAcquisition(int side);
     void openAircraftAcquisition();
     void openPointTransfers(int side);
+    // The carriers' flight line and aircraft, and the objectives (game/points/FrmMain_carriers.cpp).
+    void MnAcqGibilterraLinea_Click();
+    void MnAlleStatusPort_Click();
+    void MnUtilMission_Click();
 
     // ---------------------------------------------------------------- (end of the points handlers)
 

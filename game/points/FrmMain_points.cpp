@@ -14,4 +14,8 @@ void FrmMain::wirePointsHandlers() {
     MnAcqTarantoAerei.Click = [this] { MnAcqTarantoAerei_Click(); };
     MnAcqTrPuntiAlle.Click = [this] { MnAcqTrPuntiAlle_Click(); };
     MnAcqTrPuntiAsse.Click = [this] { MnAcqTrPuntiAsse_Click(); };
+    // The carriers' flight line and aircraft, and the objectives.
+    MnAcqGibilterraLinea.Click = [this] { MnAcqGibilterraLinea_Click(); };
+    MnAlleStatusPort.Click = [this] { MnAlleStatusPort_Click(); };
+    MnUtilMission.Click = [this] { MnUtilMission_Click(); };
 }

@@ -1,0 +1,31 @@
+// The aircraft on board the Allied carriers in service: for a carrier chosen, its aircraft types of
+// the campaign year and, for a type, the aircraft ready, in flight and lost. It changes nothing.
+#pragma once
+
+#include "platform/Form.h"
+
+class FrmStatusPort : public platform::Form {
+  public:
+    FrmStatusPort();
+    void Form_Load() override;
+
+    void List1_Click();
+    void List2_Click();
+    void Command1_Click(); // "Chiudi"
+
+    platform::Label Label4{*this, "Label4", "Portaerei in servizio"};
+    platform::ListBox List1{*this, "List1"};
+    platform::Label Label3{*this, "Label3"};
+    platform::ListBox List2{*this, "List2"};
+    platform::Label Label1{*this, "Label1", "  PRONTI       VOLO        PERSI"};
+    platform::ControlArray<platform::Label> Label2; // ready, in flight, lost
+    platform::CommandButton Command1{*this, "Command1", "Chiudi"};
+
+  private:
+    void ListaPortaereiInServizio();
+    void ListaAereiImbarcati();
+    void PulisciStatoAerei();
+
+    // The chosen carrier's air-file code.
+    QString CodicePortaerei;
+};
