@@ -7,6 +7,7 @@
 #include "MainWindowAction.h"
 #include "common/DataFolder.h"
 #include "common/Dice.h"
+#include "common/GroupTables.h"
 #include "common/RecordFiles.h"
 #include "game/combat/FormDanniNavi.h"
 #include "game/combat/FrmPatrol.h"
@@ -73,6 +74,7 @@ void restoreAttack(FrmMain&) {
     platform::writeWholeFile(shipFilePath(kAllies), saved().ships);
     std::copy(saved().target.begin(), saved().target.end(), std::begin(g.GnTableAlle[kTarget]));
     std::copy(saved().raid.begin(), saved().raid.end(), std::begin(g.GaTableAsse[kRaid]));
+    SalvaTabelleGruppi(); // the next run opens the campaign from its files
 }
 
 void BM_PatrolAttackOf18AircraftOn10Ships(benchmark::State& state) {
@@ -89,7 +91,8 @@ void BM_PatrolAttackOf18AircraftOn10Ships(benchmark::State& state) {
                 p.Command1.doClick();
                 p.Command2.doClick();
             }
-            if (p.Label16.caption() != QLatin1String("ATTACCO TERMINATO")) std::abort();
+            if (p.Label16.caption() != QLatin1String("ATTACCO TERMINATO"))
+                qFatal("the attack did not end: %s", qPrintable(p.Label16.caption()));
             p.Command4.doClick();
         },
         restoreAttack, patrolCampaign(), prepareAttack);

@@ -119,6 +119,9 @@ FrmPatrol::FrmPatrol() : Form(QStringLiteral("FrmPatrol")) {
 
 void FrmPatrol::Form_Load() {
     Globals& g = G();
+    // The group tables reach their files whole once the attack is over, as the hour's do; each hit
+    // is in the ship file at once, and the hour rebuilds a group's columns from its ships.
+    if (!g.SaveBatchOpen) saves_ = std::make_unique<SaveBatch>();
     AzzeraAttacco();
     g.WeatherSeverity = static_cast<Int16>(std::clamp<long long>(g.state(StateItem::Weather), 0, 3));
     MostraDanni();
@@ -143,6 +146,23 @@ void FrmPatrol::Form_Load() {
         List1.setEnabled(false);
         Command4.setEnabled(true);
     }
+}
+
+// The defender's ship file on the ships' channel, opened when it is not open there already; its
+// record count. The table saves close every channel, so it is opened again as needed.
+int FrmPatrol::shipFile() {
+    Globals& g = G();
+    if (!g.Files.isOpen(kChannelShips) || g.Files.random(kChannelShips).path() != shipPath_) {
+        openShipFile(kChannelShips, LatoDifesa);
+        shipPath_ = g.Files.random(kChannelShips).path();
+    }
+    return g.Files.random(kChannelShips).count();
+}
+
+void FrmPatrol::commitSaves() {
+    if (!saves_) return;
+    saves_->commit();
+    saves_.reset();
 }
 
 void FrmPatrol::AzzeraAttacco() {
@@ -201,7 +221,7 @@ void FrmPatrol::ListaNaviBersaglio() {
     List1.clear();
     ships_.clear();
     if (NumGN < 1 || NumGN > kGroups) return;
-    const int count = openShipFile(kChannelShips, LatoDifesa);
+    const int count = shipFile();
     const ShipRecord& s = g.ShipRecordBuffer;
     for (int r = 1; r <= count; ++r) {
         readShip(kChannelShips, r);
@@ -210,7 +230,6 @@ void FrmPatrol::ListaNaviBersaglio() {
         List1.setItemData(List1.newIndex(), r);
         ships_.push_back({r, shipValues(s)});
     }
-    g.Files.close(kChannelShips);
 }
 
 void FrmPatrol::CaricaGruppoAereo() {
@@ -302,14 +321,12 @@ bool FrmPatrol::leggiNaveScelta() {
     Globals& g = G();
     for (int i = 1; i <= kHitElements; ++i) g.ShipHitDamage[i] = 0;
     MostraDanni();
-    g.Files.close(kChannelShips);
     for (Label* l : {&Label13, &Label14, &Label15}) l->setCaption(QString());
     ColpiBombe = DanniMitra = 0;
     if (List1.listIndex() < 0 || !sidesSet()) return false;
     RecordNave = List1.itemData(List1.listIndex());
-    openShipFile(kChannelShips, LatoDifesa);
+    shipFile();
     readShip(kChannelShips, RecordNave);
-    g.Files.close(kChannelShips);
     Label6.setCaption(g.ShipRecordBuffer.trimmed(F::NOME));
     LeggiValoriNave();
     CalcolaPercAA();
@@ -465,9 +482,8 @@ void FrmPatrol::AggiornaGNColpito() {
 }
 
 void FrmPatrol::ScriviNave() {
-    openShipFile(kChannelShips, LatoDifesa);
+    shipFile();
     writeShip(kChannelShips, RecordNave);
-    G().Files.close(kChannelShips);
 }
 
 // ---------------------------------------------------------------- the end
@@ -487,6 +503,7 @@ void FrmPatrol::FineAttacco() {
     if (!sidesSet() || NumGA < 1 || NumGA > kGroups) return;
     endAttack(gaRow(), TotDanneggiati, TotAbbattuti);
     SalvaTabelleGruppi();
+    commitSaves();
 }
 
 void FrmPatrol::Command4_Click() {
@@ -497,6 +514,8 @@ void FrmPatrol::Command4_Click() {
 void FrmPatrol::Form_Unload(int&) {
     if (AereoInAzione > 0) FineAttacco();
     CAPForzata = 0;
+    commitSaves();
+    G().Files.close(kChannelShips);
     RicaricaMappa();
     DisegnaBasi();
 }

@@ -7,8 +7,10 @@
 #pragma once
 
 #include "PatrolAttack.h"
+#include "common/SaveBatch.h"
 #include "platform/Form.h"
 
+#include <memory>
 #include <vector>
 
 class FrmPatrol : public platform::Form {
@@ -100,6 +102,8 @@ class FrmPatrol : public platform::Form {
     // The end of the attack as every path shows it.
     void attaccoTerminato();
     bool sidesSet() const;
+    int shipFile();
+    void commitSaves();
     Int16* gnRow() const;
     Int16* gaRow() const;
 
@@ -108,6 +112,8 @@ class FrmPatrol : public platform::Form {
     // The patrol over the target stops the attack until the player forces it.
     bool capBlock_ = false;
     bool attackEnded_ = false;
+    std::unique_ptr<SaveBatch> saves_;
+    QString shipPath_;
 };
 
 // Opens the attack window, modal, with the caption the contact board gives it.
