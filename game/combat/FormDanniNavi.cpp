@@ -127,16 +127,22 @@ void FormDanniNavi::List1_Click() {
     PulisciRighe();
     IndiceNave = List1.listIndex() >= 0 ? List1.itemData(List1.listIndex()) : 0;
     Label5.setCaption(QString::number(IndiceNave));
-    if (IndiceNave <= 0 || !G().Files.isOpen(kChannelShips)) {
-        IndiceNave = 0;
+    if (IndiceNave <= 0) {
         AbilitaConferma();
         return;
     }
-    readShip(kChannelShips, IndiceNave);
+    readSelectedShip();
     CaricaValoriDef();
     CaricaValoriAttuali();
     ColoraValori();
     AbilitaConferma();
+}
+
+// The selected ship read into the record buffer, from the side's ship file (opened again should
+// anything have closed it).
+void FormDanniNavi::readSelectedShip() {
+    if (!G().Files.isOpen(kChannelShips)) openShipFile(kChannelShips, side_);
+    readShip(kChannelShips, IndiceNave);
 }
 
 void FormDanniNavi::CaricaValoriDef() {
@@ -219,6 +225,7 @@ void FormDanniNavi::ScriviDanniNave() {
     const Values e = entries();
     Values values{};
     for (int i = 0; i < kRows; ++i) values[i] = enteredValue(i, ValoriCaricati[i], e[i]);
+    readSelectedShip();
     storeValues(G().ShipRecordBuffer, ValoriCaricati, values);
     writeShip(kChannelShips, IndiceNave);
 }

@@ -49,7 +49,8 @@ class FormDanniNavi : public platform::Form {
     void ScriviDanniNave();
     void AbilitaConferma();
     damageentry::Values entries() const;
-    void showRow(int row, long long value, bool bold);
+    void showRow(int row, long long value, bool damaged);
+    void readSelectedShip();
     int side_ = 0;
 };
 
