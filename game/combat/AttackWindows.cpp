@@ -46,7 +46,9 @@ void openAttackWindow(AttackKind kind) {
 // ---------------------------------------------------------------- the patrol attack (FrmPatrol)
 
 void openPatrolAttack() {
-    byHand(AttackKind::Patrol);
+    // Defined beside its window (FrmPatrol.cpp).
+    void showPatrolAttack(const QString& caption);
+    showPatrolAttack(attackWindowCaption(AttackKind::Patrol));
 }
 
 // ---------------------------------------------------------------- the air strike (FrmAuto)
