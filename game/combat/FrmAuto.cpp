@@ -217,11 +217,15 @@ void FrmAuto::PassaggioAA() {
     }
 }
 
-void FrmAuto::Command3_Click() {
+void FrmAuto::nextPass() {
     Label18.setCaption(QString());
     Label19.setCaption(QString());
     AereiBuoni = operationalAircraft();
     PassaggioAA();
+}
+
+void FrmAuto::Command3_Click() {
+    nextPass();
     Command3.setEnabled(false);
     Command4.setEnabled(true);
     // A group that lost every aircraft in the first pass goes home with its losses written.
@@ -242,10 +246,7 @@ void FrmAuto::Command4_Click() {
 }
 
 void FrmAuto::Command5_Click() {
-    Label18.setCaption(QString());
-    Label19.setCaption(QString());
-    AereiBuoni = operationalAircraft();
-    PassaggioAA();
+    nextPass();
     Command5.setEnabled(false);
     Frame3.setEnabled(false);
     Command2.setEnabled(true);

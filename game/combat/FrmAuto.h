@@ -72,6 +72,8 @@ class FrmAuto : public platform::Form {
     void PassaggioAA();
     void Bombardamento();
     void FineAzione();
+    // "AA1" and "AA2": the last pass's figures emptied, and a pass.
+    void nextPass();
     // The steps hidden, only "&FINE AZIONE" left.
     void stepsOver();
     // A strike begun (a pass made) and not yet written.

@@ -5,6 +5,8 @@
 #include "common/GroupTables.h"
 #include "common/MapRoutines.h"
 
+#include <array>
+
 using namespace platform;
 using namespace attacklayout;
 using namespace bombardment;
@@ -27,6 +29,25 @@ void fill(ListBox& list, const std::vector<contactboard::ListItem>& items) {
         list.addItem(item.text);
         list.setItemData(list.newIndex(), item.data);
     }
+}
+
+// The three result boxes at the foot of a side's frame, each with its note over it.
+void resultRow(ControlArray<Label>& notes, Frame& frame, const std::array<Label*, 3>& boxes,
+               const std::array<const char*, 3>& texts, const std::array<const char*, 3>& tips) {
+    for (int i = 0; i < 3; ++i) {
+        addNote(notes, frame, texts[i], 120 + 1680 * i, 4080, 1620);
+        boxes[i]->move(120 + 1680 * i, 4335, 1620, 315);
+        boxes[i]->setToolTipText(QString::fromUtf8(tips[i]));
+        valueBox(*boxes[i]);
+    }
+}
+
+// The names of the ships a salvo hit, under the result boxes.
+void namesBox(Label& l, const QString& tip) {
+    l.move(120, 4740, 5040, 540);
+    l.setToolTipText(tip);
+    l.setWordWrap(true);
+    l.setBorderStyle(1);
 }
 
 } // namespace
@@ -69,20 +90,11 @@ FrmBombNav::FrmBombNav() : Form(QStringLiteral("FrmBombNav")) {
     for (int i = 0; i < 10; ++i) valueBox(Label5[i]);
     List1.move(120, 2430, 5040, 1560);
     List1.setToolTipText(QStringLiteral("Navi in porto"));
-    const char* const baseNotes[3] = {"Colpi del GN", "Peso colpi GN", "Operativita persa"};
-    Label* baseResults[3] = {&Label11, &Label13, &Label16};
-    const char* const baseTips[3] = {"Totale Colpi del GN sulla Base", "Totale Peso Colpi GN sulla Base",
-                                     "Danni alla Operatività per critico Base"};
-    for (int i = 0; i < 3; ++i) {
-        addNote(Notes, Frame1, baseNotes[i], 120 + 1680 * i, 4080, 1620);
-        baseResults[i]->move(120 + 1680 * i, 4335, 1620, 315);
-        baseResults[i]->setToolTipText(QString::fromUtf8(baseTips[i]));
-        valueBox(*baseResults[i]);
-    }
-    Label18.move(120, 4740, 5040, 540);
-    Label18.setToolTipText(QStringLiteral("Navi in porto colpite"));
-    Label18.setWordWrap(true);
-    Label18.setBorderStyle(1);
+    resultRow(Notes, Frame1, {&Label11, &Label13, &Label16},
+              {"Colpi del GN", "Peso colpi GN", "Operativita persa"},
+              {"Totale Colpi del GN sulla Base", "Totale Peso Colpi GN sulla Base",
+               "Danni alla Operatività per critico Base"});
+    namesBox(Label18, QStringLiteral("Navi in porto colpite"));
 
     // ---------------------------------------------------------------- the bombarding group
     Frame2.move(5520, 120, 5280, 5400);
@@ -96,20 +108,11 @@ FrmBombNav::FrmBombNav() : Form(QStringLiteral("FrmBombNav")) {
     }
     List2.move(120, 1200, 5040, 2790);
     List2.setToolTipText(QStringLiteral("Navi in Attacco"));
-    const char* const groupNotes[3] = {"Colpi della Base", "Peso colpi Base", "Navi colpite"};
-    Label* groupResults[3] = {&Label12, &Label14, &Label15};
-    const char* const groupTips[3] = {"Totale Colpi della Base che inquadrano il GN",
-                                      "Totale peso colpi della Base in area GN", "Navi del GN colpite"};
-    for (int i = 0; i < 3; ++i) {
-        addNote(Notes, Frame2, groupNotes[i], 120 + 1680 * i, 4080, 1620);
-        groupResults[i]->move(120 + 1680 * i, 4335, 1620, 315);
-        groupResults[i]->setToolTipText(QString::fromUtf8(groupTips[i]));
-        valueBox(*groupResults[i]);
-    }
-    Label17.move(120, 4740, 5040, 540);
-    Label17.setToolTipText(QStringLiteral("Navi del GN colpite"));
-    Label17.setWordWrap(true);
-    Label17.setBorderStyle(1);
+    resultRow(Notes, Frame2, {&Label12, &Label14, &Label15},
+              {"Colpi della Base", "Peso colpi Base", "Navi colpite"},
+              {"Totale Colpi della Base che inquadrano il GN", "Totale peso colpi della Base in area GN",
+               "Navi del GN colpite"});
+    namesBox(Label17, QStringLiteral("Navi del GN colpite"));
 
     // ---------------------------------------------------------------- the choices
     Frame3.move(120, 5640, 3720, 735);
