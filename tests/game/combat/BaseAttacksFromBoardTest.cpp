@@ -14,17 +14,11 @@
 #include <gtest/gtest.h>
 
 using namespace platform;
-namespace F = recordformat::ship;
 
 namespace {
 
 constexpr int kMaltaHq = 12;
 constexpr int kTripoli = 7;
-
-// Every die of the hour: middling percentages, the top face of the rest.
-int hourDice(int sides) {
-    return sides == 100 ? 50 : std::max(sides, 1);
-}
 
 class BaseAttacksFromTheBoard : public ::testing::Test {
   protected:
@@ -73,7 +67,8 @@ TEST_F(BaseAttacksFromTheBoard, AStrikeOnMaltaAndABombardmentOfTripoli) {
     const Int16* bomber = g.GaTableAsse[3];
     const Int16* gn = g.GnTableAlle[5];
 
-    setDiceSource(hourDice);
+    // The hour's dice: middling percentages, the top face of the rest.
+    setDiceSource([](int sides) { return sides == 100 ? 50 : std::max(sides, 1); });
     f.Command22.doClick();
     ASSERT_EQ(errors.messages, QStringList());
     ASSERT_EQ(g.state(StateItem::Contacts), 2);
@@ -86,47 +81,32 @@ TEST_F(BaseAttacksFromTheBoard, AStrikeOnMaltaAndABombardmentOfTripoli) {
     ASSERT_EQ(board.List1.listCount(), 2);
     const int strike = board.List1.list(0) == "MALTA HQ BmbAer" ? 0 : 1;
 
+    // The windows' dice: every aircraft caught and safe, every bomb on target without a
+    // critical, each d1000 a percent of damage; the group hits the base at every exchange
+    // (20 of 125 against 28), the base never the group (50 against 21).
+    setDiceSource([](int sides) { return sides == 100 ? 50 : sides == 125 ? 20 : 1; });
     QStringList shown;
     platform::testing::setModalHandler([&](Form& w) {
         shown << w.caption();
         EXPECT_EQ(testsupport::layoutFaults(w), "") << w.caption().toStdString();
-        if (auto* a = dynamic_cast<FrmAuto*>(&w)) {
-            // Three aircraft: one caught and shot down in the first pass, the one bomb of each of
-            // the three on target, a d1000 of 1 among the mass of 60; nothing caught after.
-            ChosenDice dice(QList<int>{1, 60, 60, 96, 10, 10, 10, 1} + QList<int>(59, 500) +
-                            QList<int>{70, 70});
-            a->Command1.doClick();
-            a->Command3.doClick();
-            a->Command4.doClick();
-            a->Command5.doClick();
-            EXPECT_EQ(dice.remaining(), 0);
-            a->Command2.doClick();
-        } else if (auto* b = dynamic_cast<FrmBombNav*>(&w)) {
-            // 50 exchanges at "Minima": the group hits the base in the first, nothing else.
-            QList<int> faces = {100, 1, 125, 125};
-            for (int i = 1; i < 50; ++i) faces << 100 << 125;
-            b->Option6.doClick();
-            ChosenDice dice(faces);
-            b->Command1.doClick();
-            EXPECT_EQ(dice.remaining(), 0);
-            b->Command2.doClick();
-        }
+        if (auto* a = dynamic_cast<FrmAuto*>(&w))
+            for (CommandButton* b : {&a->Command1, &a->Command3, &a->Command4, &a->Command5, &a->Command2})
+                b->doClick();
+        else if (auto* b = dynamic_cast<FrmBombNav*>(&w))
+            for (CommandButton* c : {&b->Command1, &b->Command2}) c->doClick();
     });
     board.List1.doPick(strike);
     board.List1.doPick(1 - strike);
-    setDiceSource(hourDice);
     board.List1.doPick(strike);
     platform::testing::setModalHandler(nullptr);
     EXPECT_EQ(shown, (QStringList{"Bombardamento Aereo", "Bombardamento Navale"})) << "each fought once";
     EXPECT_EQ(f.Label17.caption(), "ATT: CONTATTO GIA' COMBATTUTO IN QUEST'ORA");
 
-    // The strike: the group home with its loss, MALTA HQ 1 % down and its port untouched.
+    // The strike: the group home, MALTA HQ 60 % down (3 bombs of 30: a mass of 60). The
+    // bombardment: 100 hits of 72 add 36 % to TRIPOLI's 10; the group, untouched, stays on it.
     EXPECT_EQ(bomber[GaCol::Order], kOrderReturn);
-    EXPECT_EQ(bomber[GaCol::ShotDown], 1);
     EXPECT_EQ(bomber[GaCol::Bombs], 0);
-    EXPECT_EQ(g.BaseTable[kMaltaHq][BaseCol::DamagePercent], 1);
-    // The bombardment: one hit of the group's weight on TRIPOLI, the group worn and still on it.
+    EXPECT_EQ(g.BaseTable[kMaltaHq][BaseCol::DamagePercent], 60);
     EXPECT_EQ(gn[GnCol::Order], kNavalBombardment);
-    EXPECT_EQ(g.BaseTable[kTripoli][BaseCol::BombardmentHits], 72);
-    EXPECT_EQ(attackships::field(kAllies, 2, F::OPERATIVITAM), 99);
+    EXPECT_EQ(g.BaseTable[kTripoli][BaseCol::DamagePercent], 46);
 }
