@@ -1,5 +1,7 @@
 #include "AirStrike.h"
 
+#include "ContactBoard.h"
+
 #include "common/BaseTable.h"
 #include "common/Dice.h"
 #include "common/Globals.h"
@@ -68,8 +70,7 @@ int attackPercent(int percent, int side, bool atNight, int weather) {
 
 void loadAttackGroup(int side, int group) {
     Globals& g = G();
-    static const Int16 kNone[kGroupColumns + 1] = {};
-    const Int16* r = group >= 1 && group <= kGroups ? g.gaTable(side)[group] : kNone;
+    const Int16* r = contactboard::airRow(side, group);
     Int16* a = g.AttackGroup;
     a[1] = r[GaCol::Aircraft];
     a[2] = r[GaCol::Damaged];

@@ -8,7 +8,6 @@
 
 using namespace platform;
 using namespace airstrike;
-
 using namespace attacklayout;
 
 namespace {
