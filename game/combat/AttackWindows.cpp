@@ -53,12 +53,22 @@ void openPatrolAttack() {
 
 // ---------------------------------------------------------------- the air strike (FrmAuto)
 
+#include "FrmAuto.h"
+
 void openAirStrike() {
-    byHand(AttackKind::AirStrike);
+    FrmAuto& f = platform::form<FrmAuto>();
+    f.setCaption(attackWindowCaption(AttackKind::AirStrike));
+    f.showModal();
+    platform::unload<FrmAuto>(); // never left loaded for the next strike
 }
 
 // ---------------------------------------------------------------- the bombardment (FrmBombNav)
 
+#include "FrmBombNav.h"
+
 void openNavalBombardment() {
-    byHand(AttackKind::NavalBombardment);
+    FrmBombNav& f = platform::form<FrmBombNav>();
+    f.setCaption(attackWindowCaption(AttackKind::NavalBombardment));
+    f.showModal();
+    platform::unload<FrmBombNav>(); // never left loaded for the next bombardment
 }
