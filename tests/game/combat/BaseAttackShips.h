@@ -24,7 +24,8 @@ struct Ship {
 inline void append(int side, const QList<Ship>& ships) {
     namespace F = recordformat::ship;
     Globals& g = G();
-    openShipFile(kChannelShips, side);
+    // Opened straight: the tables may already count the ships being written.
+    g.Files.openRandom(kChannelShips, shipFilePath(side), ShipRecord::kLength);
     for (const Ship& s : ships) {
         ShipRecord& r = g.ShipRecordBuffer;
         r = ShipRecord();

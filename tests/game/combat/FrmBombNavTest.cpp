@@ -203,12 +203,16 @@ TEST_F(BombardmentTest, AContactIsFoughtOnce) {
 }
 
 TEST_F(BombardmentTest, HitsWithNoShipToFallOnAreDropped) {
-    group();
+    group()[GnCol::Ships] = 0;
     G().BaseTable[kTripoli][BaseCol::DamagePercent] = 90;
-    G().BaseTable[kTripoli][BaseCol::ShipsPresent] = 3; // the count says ships, the file has none
-    alliedShips.clear();
-    axisShips.clear();
+    // Each side's only ship lies elsewhere: none is a target.
+    alliedShips = {{.name = QStringLiteral("Lontana"), .port = 14}};
+    axisShips = {{.name = QStringLiteral("Altrove"), .port = 1}};
     open();
+    // The counts say ships that are not there (set in the open campaign: a campaign whose files
+    // disagree so does not open).
+    row()[GnCol::Ships] = 2;
+    tripoli()[BaseCol::ShipsPresent] = 3;
     FrmBombNav& f = bombardment();
     f.Option1.doClick();
     f.Option6.doClick();
