@@ -4,6 +4,8 @@
 // group's row, the base table and the ships lying in the port.
 #pragma once
 
+#include "common/TableColumns.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,7 +14,7 @@ namespace airstrike {
 // The ships' channel of the strike.
 constexpr int kChannel = 9;
 // Base-table field 13: the damage mass of the air strikes the base took.
-constexpr int kStrikeMassField = 13;
+constexpr int kStrikeMassField = BaseCol::StrikeMass;
 
 // The side whose ships lie in a base's port: the Allies at 12 to 15, the Axis at 1 to 11.
 int baseOwner(int base);

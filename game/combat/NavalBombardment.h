@@ -16,7 +16,7 @@ namespace bombardment {
 constexpr int kChannel = 2;
 // Naval-group column 34: the contact of the last bombardment the group fired, so that a contact
 // is fought once however often its window is opened.
-constexpr int kFoughtContactColumn = GnCol::Unused34;
+constexpr int kFoughtContactColumn = GnCol::FoughtContact;
 
 // Distances ("Vicino", "Medio", "Lontano") and durations ("Massima", "Media", "Minima").
 constexpr int kDistances[3] = {150, 100, 50};
