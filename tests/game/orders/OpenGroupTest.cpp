@@ -148,6 +148,8 @@ TEST_F(OpenGroup, ANearGroupMergesIntoTheOpenOne) {
     b[GnCol::Ships] = 3, b[GnCol::Destroyers] = 1, b[GnCol::Capitals] = 1, b[GnCol::Submarines] = 1;
     b[GnCol::HoursSinceFormed] = 6, b[GnCol::ExtraUse] = 8, b[GnCol::RegularUse] = 7, b[GnCol::Knots] = 15;
     b[GnCol::HoursUnderWay] = 11, b[GnCol::MaxKnots] = 20;
+    // The class counts are summed as the tables hold them.
+    a[GnCol::Carriers] = 1, b[GnCol::Carriers] = 2, a[GnCol::MinorWarships] = 3, b[GnCol::OtherShips] = 4;
     group(5, 9000, 4500)[GnCol::Ships] = 1;
     ships[0] = {{.group = 3, .knots = 30},
                 {.group = 3, .knots = 30},
@@ -173,6 +175,9 @@ TEST_F(OpenGroup, ANearGroupMergesIntoTheOpenOne) {
     EXPECT_EQ(cell(3, GnCol::Capitals), 1);
     EXPECT_EQ(cell(3, GnCol::Destroyers), 3);
     EXPECT_EQ(cell(3, GnCol::Submarines), 1);
+    EXPECT_EQ(cell(3, GnCol::Carriers), 3);
+    EXPECT_EQ(cell(3, GnCol::MinorWarships), 3);
+    EXPECT_EQ(cell(3, GnCol::OtherShips), 4);
     EXPECT_EQ(cell(3, GnCol::HoursSinceFormed), 6) << "5.5 to the even 6";
     EXPECT_EQ(cell(3, GnCol::ExtraUse), 7) << "7.5 down";
     EXPECT_EQ(cell(3, GnCol::RegularUse), 7);
