@@ -8,7 +8,7 @@
 #include "common/RecordFiles.h"
 #include "game/main/HourStart.h"
 #include "platform/Files.h"
-#include "tests/game/main/MainWindowFixture.h"
+#include "tests/game/orders/NavalPanelFixture.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -18,15 +18,9 @@ namespace S = recordformat::ship;
 
 namespace {
 
-class OpenGroup : public MainWindowFixture {
+class OpenGroup : public NavalPanelFixture {
   protected:
-    // An Allied group in use at (x, y) under way for Appoggio.
-    static Int16* group(int n, int x, int y) {
-        Int16* r = G().GnTableAlle[n];
-        r[GnCol::InUse] = 1, r[GnCol::Side] = kAllies, r[GnCol::Order] = kNavalSupport;
-        r[GnCol::MinOperativity] = 100, r[GnCol::X] = x, r[GnCol::Y] = y;
-        return r;
-    }
+    static Int16* group(int n, int x, int y) { return NavalPanelFixture::group(kAllies, n, x, y); }
     // An Allied carrier air group in use of carrier `record` in naval group `gn`.
     static Int16* airGroup(int n, int record, int gn) {
         Int16* r = G().GaTableAlle[n];
@@ -35,12 +29,8 @@ class OpenGroup : public MainWindowFixture {
         return r;
     }
     FrmMain& openGroup(int n) {
-        FrmMain& f = open();
-        f.Command17_Click();
-        f.Command5_Click();
-        f.Command3_Click();
-        for (int i = 0; i < f.List2.listCount(); ++i)
-            if (f.List2.itemData(i) == n) f.List2.doPick(i);
+        FrmMain& f = openNaval(kAllies);
+        pick(f, n);
         f.Command11.doClick();
         return f;
     }
@@ -111,7 +101,7 @@ TEST_F(OpenGroup, ThreeShipsSplitOffAGroupOfFive) {
     EXPECT_EQ(cell(2, GnCol::MaxKnots), 14);
     EXPECT_EQ(cell(2, GnCol::Knots), 12);
     EXPECT_EQ(cell(2, GnCol::Step), 120);
-    EXPECT_EQ(cell(2, GnCol::Order), kNavalSupport);
+    EXPECT_EQ(cell(2, GnCol::Order), kNavalTransit);
     EXPECT_EQ(cell(2, GnCol::X), 7000);
     EXPECT_EQ(cell(2, GnCol::Y), 4500);
     EXPECT_EQ(cell(2, GnCol::Course), 5);
@@ -253,7 +243,7 @@ TEST_F(OpenGroup, AShipPickedShowsItsCardStateAndCarrierData) {
     f.Command17_Click();
     f.Command5_Click();
     f.Command3_Click();
-    f.List2.doPick(0);
+    pick(f, 3);
     f.Command11.doClick();
 
     {
