@@ -55,8 +55,8 @@ struct OrderGroupValues {
 };
 struct OrderChoice {
     bool accepted = false;
-    QString caption;  // Label91: the order's caption, or "Non Permesso"
-    int mapClickMode; // what the next map press means when accepted
+    QString caption;      // Label91: the order's caption, or "Non Permesso"
+    int mapClickMode = 0; // what the next map press means when accepted
 };
 // Order 1..7 for a group with these values.
 OrderChoice chooseAirOrder(int order, const OrderGroupValues& v);
@@ -119,7 +119,7 @@ struct AirOrderRow {
     int step = 0;                 // column 27, as the panel shows it
     int radius = 0;
     int contactTime = 0;
-    std::optional<int> turnsToTarget; // none: column 32 keeps what it held
+    std::optional<int> turnsToTarget = std::nullopt; // none: column 32 keeps what it held
     int searchTurns = 0;
     int interceptPercent = 0;
     int distance = 0;
