@@ -294,8 +294,6 @@ class FrmMain : public platform::Form {
     void Label63_Click();
     // The areas of the side's reconnaissance flights.
     void Image7_Click();
-    // Stands in for the air panel's reconnaissance-area drawing until that panel is here.
-    void plotReconAreas();
 
   private:
     void chooseRouteColour(platform::Label& chosen, long colour);
