@@ -9,6 +9,7 @@
 #include "common/NavalGroupValues.h"
 #include "common/Pictures.h"
 #include "common/RecordFiles.h"
+#include "common/SaveBatch.h"
 #include "common/UnitLists.h"
 #include "game/main/FrmMain.h"
 #include "game/main/MapMarks.h"
@@ -187,6 +188,8 @@ void FrmMain::Command2_Click() {
         return;
     }
     const int ships = g.NewGroupShips;
+    // The tables are saved twice on the way (the row, then its recount): written once, at the end.
+    SaveBatch batch;
     writeDepartingGroup(side, base, n, ships, g.NewGroupAircraft);
     g.CountedGn = n;
     ScriviClassiGN();
@@ -204,6 +207,7 @@ void FrmMain::Command2_Click() {
     g.GnOffMap = 0;
     g.BaseTable[base][BaseCol::PointsUsed] += ships + 10;
     SalvaDatiBasi();
+    batch.commit();
     AggiornaDatiBase();
     ListaNaviBaseGN();
     List4.setEnabled(false);
@@ -211,8 +215,8 @@ void FrmMain::Command2_Click() {
     g.NewGroupShips = 0;
     AzzeraContaClassi();
     Label17.setCaption(QStringLiteral("ATT: AGGIORNARE SCHEDE NAVI DEL GN"));
-    // The new group shows on the map at once.
-    drawBaseMap();
+    // The new group's symbol shows on the map at once (drawn over what is there: it is new).
+    StampaSimboliGN();
 }
 
 // ---------------------------------------------------------------- docking
