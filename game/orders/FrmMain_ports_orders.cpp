@@ -9,6 +9,8 @@
 #include "game/main/FrmMain.h"
 #include "platform/Dialogs.h"
 
+#include <QWidget>
+
 using namespace platform;
 namespace F = recordformat::ship;
 
@@ -17,6 +19,8 @@ void FrmMain::Image10_Click() {
     Command8.setEnabled(false);
     List3.setEnabled(true);
     Frame21.setVisible(true);
+    // The frame lies over the lower part of the port panel: it shows in front of it.
+    Frame21.widget()->raise();
     Label43.setVisible(false);
     Frame3.setVisible(false);
     Frame11.setVisible(false);
