@@ -8,6 +8,8 @@
 #include "common/MapRoutines.h"
 #include "common/NavalGroupValues.h"
 #include "common/RecordFiles.h"
+#include "game/main/BasePanel.h"
+#include "game/main/MapRules.h"
 #include "game/orders/NavalOrders.h"
 
 namespace F = recordformat::ship;
@@ -33,9 +35,7 @@ bool isCarrier(const ShipRecord& s) {
 } // namespace
 
 bool dockableBase(int side, int base) {
-    if (side == kAxis) return base >= 1 && base <= 9;
-    if (side == kAllies) return base == 12 || base == kGibraltarBase || base == kAlexandriaBase;
-    return false;
+    return isOwnBase(side, base) && hasPort(base);
 }
 
 void markFormingBase(int side, int group, int base) {
