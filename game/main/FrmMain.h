@@ -278,6 +278,29 @@ class FrmMain : public platform::Form {
     void drawNavalMap();
 
   public:
+    // ---------------- route plot and reconnaissance areas (game/orders/FrmMain_route.cpp)
+    void wireRouteHandlers();
+    // "1": the route of the picked group, a box a route hour in RoutePlotColour.
+    void Command13_Click();
+    // "T": the routes of every group of the side; the course pad is disabled meanwhile.
+    void Command21_Click();
+    // "Un-Plot": naval mode again, the map without the routes.
+    void Command14_Click();
+    // "&reset>": the clean map with the base squares, then naval mode.
+    void Command16_Click();
+    // The colour of the next route plot: green, magenta, white (with the group numbers).
+    void Label61_Click();
+    void Label62_Click();
+    void Label63_Click();
+    // The areas of the side's reconnaissance flights.
+    void Image7_Click();
+    // Stands in for the air panel's reconnaissance-area drawing until that panel is here.
+    void plotReconAreas();
+
+  private:
+    void chooseRouteColour(platform::Label& chosen, long colour);
+
+  public:
     // ---------------------------------------------------------------- (end of the naval handlers)
 
     // ================================================================ ships of the open group, split,
