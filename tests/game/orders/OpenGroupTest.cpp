@@ -3,6 +3,7 @@
 #include "game/main/FrmMain.h"
 #include "game/orders/Carriers.h"
 #include "game/orders/GroupSplitMerge.h"
+#include "game/orders/NavalOrders.h"
 
 #include "common/Dice.h"
 #include "common/RecordFiles.h"
@@ -128,6 +129,15 @@ TEST_F(OpenGroup, ThreeShipsSplitOffAGroupOfFive) {
     EXPECT_EQ(G().SplitMode, 0);
     EXPECT_EQ(G().NewGroupNumber, 0);
     EXPECT_EQ(f.List2.listCount(), 3);
+
+    // The carrier docks with its new group at Gibraltar: its air groups are called home.
+    pick(f, 2);
+    f.Command11.doClick();
+    G().BaseUnderGn = kGibraltarBase;
+    G().SelectedShip = 4;
+    f.Image11_Click();
+    EXPECT_EQ(G().GaTableAlle[5][GaCol::Order], kOrderReturn);
+    EXPECT_EQ(G().GaTableAlle[6][GaCol::Order], kOrderCap);
 }
 
 TEST_F(OpenGroup, ANearGroupMergesIntoTheOpenOne) {
