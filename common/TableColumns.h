@@ -180,7 +180,7 @@ enum : int {
     WarshipTonsAlle = 23,   // 23 warship tonnage lost
     AirPointsLostAlle = 24, // 24 air points lost
     LossTotalAlle = 25,     // 25 loss total added by the lost-ship writer
-    Unused26 = 26,
+    SplitCountAlle = 26,    // 26 raised with the acquisition points a split of a naval group costs
     RandomListAlle = 27,      // 27 random ship list used (1); 0 at one o'clock
     AcquisitionUsedAlle = 28, // 28 acquisition points used
     CommandUsedAlle = 29,     // 29 command points used
@@ -190,7 +190,7 @@ enum : int {
     WarshipTonsAsse = 33,
     AirPointsLostAsse = 34,
     LossTotalAsse = 35,
-    Unused36 = 36,
+    SplitCountAsse = 36,
     RandomListAsse = 37,
     AcquisitionUsedAsse = 38,
     CommandUsedAsse = 39,

@@ -32,7 +32,8 @@ template <class Text> ListItems aircraftItems(int channel, int count, Text text)
 void fillList(platform::ListBox& list, const ListItems& items) {
     for (const ListItem& item : items) {
         list.addItem(item.text);
-        list.setItemData(list.listCount() - 1, item.data);
+        // A sorted list puts the item at its place in text order.
+        list.setItemData(list.newIndex(), item.data);
     }
 }
 

@@ -304,7 +304,45 @@ class FrmMain : public platform::Form {
     // ================================================================ ships of the open group, split,
     // merge, scuttling, carriers (game/orders/FrmMain_ships*.cpp)
     void wireShipHandlers();
+    // "Apri GN" opens the group picked in List2: its ships in List5, the own groups near it in List7
+    // and the group tools; "Chiudi GN" closes it and ends a split under way.
+    void Command11_Click();
+    void Command12_Click();
+    // A ship of the open group: its card, its state icon and, for a carrier at sea, the launch data
+    // (the side's ship file stays open on channel 2 with the ship in the record buffer). A
+    // double-click during a split moves the ship into the new group.
+    void List5_Click();
+    void List5_DblClick();
+    // A ship of the split-off group or of the near group: its card.
+    void List6_Click();
+    // A near group: boxed on the map, its ships in List6, picked for a merge.
+    void List7_Click();
+    // The group tools: a new group split off the open one, the near group picked merged into it,
+    // the open group's text file.
+    void Image12_Click();
+    void Image13_Click();
+    void Image14_Click();
+    // Carriers: the launch data of the carrier in the record buffer (SelectedShip); the air groups
+    // of the carriers of naval group GnPortaereiDa moved to GnPortaereiA; the air groups of carrier
+    // SelectedShip recalled when it docks.
+    void DatiPortaerei();
+    void GAPortaereiGN();
+    void RichiamaGAPortaerei();
+    int GnPortaereiDa = 0;
+    int GnPortaereiA = 0;
+    // The group "Apri GN" opened (0 while none is open).
+    int OpenGn = 0;
 
+  private:
+    // The open group while it is still a group in use of the side in play, else 0.
+    int openGroup() const;
+    // The ships present and the capacity of the base under the open group, or "SCHEDA NAVE" at sea.
+    QString portShipsCaption() const;
+    // Shows the card of ship `record` of the side's ship file (left open on channel 2) with the card
+    // at a design spot (twips) beside the list it was picked from.
+    bool showShipCard(int record, int left, int top);
+
+  public:
     // ---------------------------------------------------------------- (end of the ship handlers)
 
     // ================================================================ the open group's tools on one

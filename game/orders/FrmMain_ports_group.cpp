@@ -246,7 +246,7 @@ void FrmMain::Image11_Click() {
     }
     g.SelectedBase = base;
     Image18.setEnabled(false);
-    // A docked carrier recalls its air groups: RichiamaGAPortaerei (out.carrier), of the carriers.
+    if (out.carrier) RichiamaGAPortaerei();
     g.NewGroupAircraft = out.aircraft;
     AzzeraContaClassi();
     ContaNaviPerClasse();
@@ -274,8 +274,10 @@ void FrmMain::Image11_Click() {
     SalvaDatiBasi();
     ElencoNaviGN();
     Frame11.setVisible(false);
-    // The open group, now empty, is closed by "Chiudi GN": Command12_Click, of the naval panel.
-    if (List5.listCount() == 0) Label59.setCaption(QString());
+    if (List5.listCount() == 0) {
+        Command12_Click();
+        Label59.setCaption(QString());
+    }
 }
 
 void FrmMain::Label76_Click() {
