@@ -4,6 +4,8 @@
 // opened again.
 #include "BenchMain.h"
 #include "MainWindowAction.h"
+#include "common/BaseTable.h"
+#include "common/GroupTables.h"
 #include "common/RecordFiles.h"
 
 #include <algorithm>
@@ -26,11 +28,14 @@ struct Tables {
         std::memcpy(gaAlle, g.GaTableAlle, sizeof(GroupTable));
         std::copy(std::begin(g.GameState), std::end(g.GameState), state.begin());
     }
+    // Saved as well: the benchmark library runs each benchmark more than once on the same files.
     void restore() const {
         Globals& g = G();
         std::memcpy(g.GnTableAlle, gnAlle, sizeof(GroupTable));
         std::memcpy(g.GaTableAlle, gaAlle, sizeof(GroupTable));
         std::copy(state.begin(), state.end(), std::begin(g.GameState));
+        SalvaTabelleGruppi();
+        SalvaDatiBasi();
     }
 };
 Tables kept;
@@ -89,6 +94,7 @@ void BM_SplitOneShip(benchmark::State& state) {
     bench::timeMainWindowAction(
         state, [](FrmMain& f) { f.List5.doPickDouble(0); },
         [](FrmMain& f) {
+            if (f.List6.listCount() != 1) qFatal("the ship was not split off");
             f.Command12_Click();
             kept.restore();
             shipsBack({moved}, kOpened);
@@ -116,6 +122,7 @@ void BM_MergeNearGroup(benchmark::State& state) {
     bench::timeMainWindowAction(
         state, [](FrmMain& f) { f.Image13.doClick(); },
         [](FrmMain& f) {
+            if (G().GnTableAlle[kJoining][GnCol::InUse] != 0) qFatal("the groups were not merged");
             f.Command12_Click();
             kept.restore();
             shipsBack(joining, kJoining);

@@ -278,6 +278,29 @@ class FrmMain : public platform::Form {
     void drawNavalMap();
 
   public:
+    // ---------------- route plot and reconnaissance areas (game/orders/FrmMain_route.cpp)
+    void wireRouteHandlers();
+    // "1": the route of the picked group, a box a route hour in RoutePlotColour.
+    void Command13_Click();
+    // "T": the routes of every group of the side; the course pad is disabled meanwhile.
+    void Command21_Click();
+    // "Un-Plot": naval mode again, the map without the routes.
+    void Command14_Click();
+    // "&reset>": the clean map with the base squares, then naval mode.
+    void Command16_Click();
+    // The colour of the next route plot: green, magenta, white (with the group numbers).
+    void Label61_Click();
+    void Label62_Click();
+    void Label63_Click();
+    // The areas of the side's reconnaissance flights.
+    void Image7_Click();
+    // Stands in for the air panel's reconnaissance-area drawing until that panel is here.
+    void plotReconAreas();
+
+  private:
+    void chooseRouteColour(platform::Label& chosen, long colour);
+
+  public:
     // ---------------------------------------------------------------- (end of the naval handlers)
 
     // ================================================================ ships of the open group, split,
@@ -330,6 +353,23 @@ class FrmMain : public platform::Form {
     // ---------------------------------------------------------------- (end of the carrier launch)
 
     // ---------------------------------------------------------------- (end of the ship handlers)
+
+    // ================================================================ the open group's tools on one
+    // ship: scuttling, assistance, damage entry, class card (game/orders/FrmMain_shipTools.cpp)
+    void wireShipToolHandlers();
+    void Image15_Click();
+    void Image15_DblClick();
+    void Image16_Click();
+    void Image16_DblClick();
+    void Command27_Click();
+    void Label5_Click();
+
+  private:
+    // The record number of the ship highlighted in List5, 0 when none is.
+    int highlightedGroupShip() const;
+
+  public:
+    // ---------------------------------------------------------------- (end of the ship tools)
 
     // ================================================================ base and port panel, groups
     // formed in port, port orders (game/orders/FrmMain_ports*.cpp)

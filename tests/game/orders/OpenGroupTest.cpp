@@ -8,7 +8,7 @@
 #include "common/RecordFiles.h"
 #include "game/main/HourStart.h"
 #include "platform/Files.h"
-#include "tests/game/main/MainWindowFixture.h"
+#include "tests/game/orders/NavalPanelFixture.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -18,15 +18,9 @@ namespace S = recordformat::ship;
 
 namespace {
 
-class OpenGroup : public MainWindowFixture {
+class OpenGroup : public NavalPanelFixture {
   protected:
-    // An Allied group in use at (x, y) under way for Appoggio.
-    static Int16* group(int n, int x, int y) {
-        Int16* r = G().GnTableAlle[n];
-        r[GnCol::InUse] = 1, r[GnCol::Side] = kAllies, r[GnCol::Order] = kNavalSupport;
-        r[GnCol::MinOperativity] = 100, r[GnCol::X] = x, r[GnCol::Y] = y;
-        return r;
-    }
+    static Int16* group(int n, int x, int y) { return NavalPanelFixture::group(kAllies, n, x, y); }
     // An Allied carrier air group in use of carrier `record` in naval group `gn`.
     static Int16* airGroup(int n, int record, int gn) {
         Int16* r = G().GaTableAlle[n];
@@ -35,12 +29,8 @@ class OpenGroup : public MainWindowFixture {
         return r;
     }
     FrmMain& openGroup(int n) {
-        FrmMain& f = open();
-        f.Command17_Click();
-        f.Command5_Click();
-        f.Command3_Click();
-        for (int i = 0; i < f.List2.listCount(); ++i)
-            if (f.List2.itemData(i) == n) f.List2.doPick(i);
+        FrmMain& f = openNaval(kAllies);
+        pick(f, n);
         f.Command11.doClick();
         return f;
     }
@@ -111,7 +101,7 @@ TEST_F(OpenGroup, ThreeShipsSplitOffAGroupOfFive) {
     EXPECT_EQ(cell(2, GnCol::MaxKnots), 14);
     EXPECT_EQ(cell(2, GnCol::Knots), 12);
     EXPECT_EQ(cell(2, GnCol::Step), 120);
-    EXPECT_EQ(cell(2, GnCol::Order), kNavalSupport);
+    EXPECT_EQ(cell(2, GnCol::Order), kNavalTransit);
     EXPECT_EQ(cell(2, GnCol::X), 7000);
     EXPECT_EQ(cell(2, GnCol::Y), 4500);
     EXPECT_EQ(cell(2, GnCol::Course), 5);
@@ -148,6 +138,8 @@ TEST_F(OpenGroup, ANearGroupMergesIntoTheOpenOne) {
     b[GnCol::Ships] = 3, b[GnCol::Destroyers] = 1, b[GnCol::Capitals] = 1, b[GnCol::Submarines] = 1;
     b[GnCol::HoursSinceFormed] = 6, b[GnCol::ExtraUse] = 8, b[GnCol::RegularUse] = 7, b[GnCol::Knots] = 15;
     b[GnCol::HoursUnderWay] = 11, b[GnCol::MaxKnots] = 20;
+    // The class counts are summed as the tables hold them.
+    a[GnCol::Carriers] = 1, b[GnCol::Carriers] = 2, a[GnCol::MinorWarships] = 3, b[GnCol::OtherShips] = 4;
     group(5, 9000, 4500)[GnCol::Ships] = 1;
     ships[0] = {{.group = 3, .knots = 30},
                 {.group = 3, .knots = 30},
@@ -173,6 +165,9 @@ TEST_F(OpenGroup, ANearGroupMergesIntoTheOpenOne) {
     EXPECT_EQ(cell(3, GnCol::Capitals), 1);
     EXPECT_EQ(cell(3, GnCol::Destroyers), 3);
     EXPECT_EQ(cell(3, GnCol::Submarines), 1);
+    EXPECT_EQ(cell(3, GnCol::Carriers), 3);
+    EXPECT_EQ(cell(3, GnCol::MinorWarships), 3);
+    EXPECT_EQ(cell(3, GnCol::OtherShips), 4);
     EXPECT_EQ(cell(3, GnCol::HoursSinceFormed), 6) << "5.5 to the even 6";
     EXPECT_EQ(cell(3, GnCol::ExtraUse), 7) << "7.5 down";
     EXPECT_EQ(cell(3, GnCol::RegularUse), 7);
@@ -248,7 +243,7 @@ TEST_F(OpenGroup, AShipPickedShowsItsCardStateAndCarrierData) {
     f.Command17_Click();
     f.Command5_Click();
     f.Command3_Click();
-    f.List2.doPick(0);
+    pick(f, 3);
     f.Command11.doClick();
 
     {
