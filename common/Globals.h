@@ -316,6 +316,8 @@ struct Globals {
     Int16& CapTargetGn = GnSceltoCap;
     // 1 when an Allied carrier group was picked within the carrier launch zone.
     Int16 CarrierLaunchZone;
+    // Aircraft of the carrier open in the launch window that are in flight.
+    Int16 CarrierAircraftAloft;
     // The aircraft line picked to form an air group: speed, endurance, cost; the take-off delay
     // is WorkingAirGroup.TakeOffDelay. RangeCentre is the point the range circles are drawn about.
     Int16 AircraftSpeed;

@@ -43,6 +43,7 @@ void FrmMain::wireHandlers() {
     wireNavalHandlers();
     wireShipHandlers();
     wireShipToolHandlers();
+    wireCarrierLaunchHandlers();
     wirePortHandlers();
     wireAirHandlers();
     wireCombatHandlers();

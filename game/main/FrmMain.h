@@ -343,6 +343,13 @@ class FrmMain : public platform::Form {
     bool showShipCard(int record, int left, int top);
 
   public:
+    // ---------------------------------------------------------------- carrier launch window
+    // (game/orders/FrmMain_carrierLaunch.cpp)
+    void wireCarrierLaunchHandlers();
+    // The carrier icon: the launch window of the carrier picked in List5, when it may launch.
+    void Image18_Click();
+    // ---------------------------------------------------------------- (end of the carrier launch)
+
     // ---------------------------------------------------------------- (end of the ship handlers)
 
     // ================================================================ the open group's tools on one

@@ -1,0 +1,98 @@
+// The carrier launch window on the full campaign, with the first Allied ship a carrier of group 1
+// at sea carrying twenty aircraft lines and the last Allied air-group row free: the window opened
+// from the carrier icon, and one launch.
+#include "BenchMain.h"
+#include "MainWindowAction.h"
+#include "game/orders/Carriers.h"
+#include "game/orders/FrmPA.h"
+
+namespace {
+
+namespace S = recordformat::ship;
+namespace A = recordformat::aircraft;
+
+constexpr int kCarrier = 1;
+constexpr int kLines = 20;
+
+void writeCarrierLines() {
+    Globals& g = G();
+    g.Files.openRandom(9, carrierAircraftFilePath(carrierCode(1)), AircraftRecord::kLength);
+    for (int n = 1; n <= kLines; ++n) {
+        AircraftRecord a;
+        a.setText(A::Nome, QStringLiteral("Aereo %1").arg(n));
+        a.setText(A::Ruolo, QStringLiteral("CPT"));
+        a.setNumber(A::Autonomia, 8);
+        a.setNumber(A::Carico, 500);
+        a.setNumber(A::Velocita, 300);
+        a.setNumber(A::Pronti, 30);
+        a.setNumber(A::InVolo, n % 3);
+        writeAircraft(9, n, a);
+    }
+    g.Files.close(9);
+}
+
+struct CarrierCampaign : bench::FullCampaign {
+    CarrierCampaign() : bench::FullCampaign([] { G().GaTableAlle[kGroups][GaCol::InUse] = 0; }) {
+        Globals& g = G();
+        openShipFile(kChannelShips, kAllies);
+        readShip(kChannelShips, kCarrier);
+        ShipRecord& s = g.ShipRecordBuffer;
+        s.setText(S::TIPO, QStringLiteral("PA"));
+        s.setNumber(S::MAM, 20);
+        s.setNumber(S::AEREIM, 60);
+        s.setText(S::CodicePortaerei, carrierCode(1));
+        writeShip(kChannelShips, kCarrier);
+        g.Files.closeAll();
+        writeCarrierLines();
+    }
+};
+
+CarrierCampaign& campaign() {
+    static CarrierCampaign c;
+    return c;
+}
+
+// The carrier picked in the open group's ship list.
+void pickCarrier() {
+    Globals& g = G();
+    g.CurrentSide = kAllies;
+    g.SelectedShip = kCarrier;
+    openShipFile(kChannelShips, kAllies);
+    readShip(kChannelShips, kCarrier);
+    writeCarrierData(kAllies, kCarrier, g.ShipRecordBuffer, 1);
+}
+
+void BM_CarrierLaunchOpens(benchmark::State& state) {
+    platform::testing::setModalHandler([](platform::Form& w) { platform::unloadForm(w); });
+    bench::timeMainWindowAction(
+        state, [](FrmMain& f) { f.Image18_Click(); }, {}, campaign(), [](FrmMain&) { pickCarrier(); });
+    platform::testing::setModalHandler(nullptr);
+}
+BENCHMARK(BM_CarrierLaunchOpens)->Unit(benchmark::kMillisecond);
+
+// A line picked, a number taken and ten aircraft chosen; the launch undone after each time.
+void chooseLaunch(FrmPA& w) {
+    if (w.List1.listCount() == 0) w.ListaAereiPA();
+    w.List1.doPick(0);
+    w.Label4.doClick();
+    w.Combo1.doPick(10);
+}
+
+void undoLaunch(FrmPA& w) {
+    if (G().GaTableAlle[kGroups][GaCol::InUse] != 1) qFatal("the launch was not made");
+    for (int c = 1; c <= kGroupColumns; ++c) G().GaTableAlle[kGroups][c] = 0;
+    writeCarrierLines();
+    chooseLaunch(w);
+}
+
+void BM_CarrierLaunchOneLaunch(benchmark::State& state) {
+    bench::timeWindowAction<FrmPA>(
+        state, [](FrmPA& w) { w.Command2.doClick(); }, undoLaunch, campaign(), pickCarrier, chooseLaunch);
+}
+BENCHMARK(BM_CarrierLaunchOneLaunch)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return bench::runWithWindows(argc, argv);
+}
