@@ -39,7 +39,7 @@ enum : int {
     RegularUse = 31,       // 31 regular consumption
     MineHit = 32,          // 32 hit by mines (1)
     BombardedBase = 33,    // 33 base under its naval bombardment
-    Unused34 = 34,         // 34 not used
+    FoughtContact = 34,    // 34 the contact of its last bombardment salvo (fought once)
     Carriers = 35,         // 35 ships of class group PA PL
     Capitals = 36,         // 36 ships of class group NB IB IP IL
     Destroyers = 37,       // 37 ships of class group CT
@@ -130,7 +130,7 @@ enum : int {
     ShipsPresent = 10,    // 10 ships present in the port
     RepairsMade = 11,     // 11 repairs made, one per point of damage repaired
     RepairPoints = 12,    // 12 points paid for ship repairs
-    Unused13 = 13,
+    StrikeMass = 13,      // 13 the mass of the air strikes it took
     BombardmentHits = 14, // 14 weight of the naval bombardments it took
     SightingValue = 15,   // 15 sighting value (EV/V): 11, 10 or 9
     Unused16 = 16,

@@ -1,7 +1,9 @@
 #include "AttackWindows.h"
 
+#include "FrmAuto.h"
+#include "FrmBombNav.h"
+#include "FrmPatrol.h"
 #include "common/Globals.h"
-#include "common/Messages.h"
 
 QString attackWindowCaption(AttackKind kind) {
     switch (kind) {
@@ -15,19 +17,6 @@ QString attackWindowCaption(AttackKind kind) {
     }
     return QString();
 }
-
-namespace {
-// A kind whose window is not there: the players fight it out by hand.
-void byHand(AttackKind kind) {
-    const QString text = attackWindowCaption(kind) +
-                         QStringLiteral(": da risolvere a mano (mappa, liste dei gruppi e danni alle navi)");
-    // The bombardment's line already shows the class counts of the attacking group.
-    if (kind == AttackKind::NavalBombardment)
-        appendToMessageLine(QStringLiteral("   ") + text);
-    else
-        setMessageLine(text);
-}
-} // namespace
 
 void openAttackWindow(AttackKind kind) {
     switch (kind) {
@@ -46,17 +35,23 @@ void openAttackWindow(AttackKind kind) {
 // ---------------------------------------------------------------- the patrol attack (FrmPatrol)
 
 void openPatrolAttack() {
-    byHand(AttackKind::Patrol);
+    showPatrolAttack(attackWindowCaption(AttackKind::Patrol));
 }
 
 // ---------------------------------------------------------------- the air strike (FrmAuto)
 
 void openAirStrike() {
-    byHand(AttackKind::AirStrike);
+    FrmAuto& f = platform::form<FrmAuto>();
+    f.setCaption(attackWindowCaption(AttackKind::AirStrike));
+    f.showModal();
+    platform::unload<FrmAuto>(); // never left loaded for the next strike
 }
 
 // ---------------------------------------------------------------- the bombardment (FrmBombNav)
 
 void openNavalBombardment() {
-    byHand(AttackKind::NavalBombardment);
+    FrmBombNav& f = platform::form<FrmBombNav>();
+    f.setCaption(attackWindowCaption(AttackKind::NavalBombardment));
+    f.showModal();
+    platform::unload<FrmBombNav>(); // never left loaded for the next bombardment
 }

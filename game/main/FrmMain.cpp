@@ -42,6 +42,7 @@ void FrmMain::wireHandlers() {
     wireMenuHandlers();
     wireNavalHandlers();
     wireShipHandlers();
+    wireShipToolHandlers();
     wirePortHandlers();
     wireAirHandlers();
     wireCombatHandlers();

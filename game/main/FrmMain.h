@@ -291,6 +291,23 @@ class FrmMain : public platform::Form {
 
     // ---------------------------------------------------------------- (end of the ship handlers)
 
+    // ================================================================ the open group's tools on one
+    // ship: scuttling, assistance, damage entry, class card (game/orders/FrmMain_shipTools.cpp)
+    void wireShipToolHandlers();
+    void Image15_Click();
+    void Image15_DblClick();
+    void Image16_Click();
+    void Image16_DblClick();
+    void Command27_Click();
+    void Label5_Click();
+
+  private:
+    // The record number of the ship highlighted in List5, 0 when none is.
+    int highlightedGroupShip() const;
+
+  public:
+    // ---------------------------------------------------------------- (end of the ship tools)
+
     // ================================================================ base and port panel, groups
     // formed in port, port orders (game/orders/FrmMain_ports*.cpp)
     void wirePortHandlers();
