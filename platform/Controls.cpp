@@ -275,6 +275,8 @@ Label::Label(Container& parent, const QString& name, const QString& caption)
     label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWidget(label_);
     label_->installEventFilter(new MouseBridge(this, true));
+    // A press on a label is the label's: it never reaches the picture or frame beneath.
+    label_->setAttribute(Qt::WA_NoMousePropagation);
 }
 
 void Label::setCaption(const QString& c) {
@@ -394,6 +396,7 @@ Frame::Frame(Container& parent, const QString& name, const QString& caption)
     box_ = new QGroupBox(withoutMarks(caption), parentWidget());
     setWidget(box_);
     box_->installEventFilter(new MouseBridge(this, true));
+    box_->setAttribute(Qt::WA_NoMousePropagation);
 }
 
 QWidget* Frame::childArea() { return box_; }

@@ -283,6 +283,29 @@ class FrmMain : public platform::Form {
     void drawNavalMap();
 
   public:
+    // ---------------- route plot and reconnaissance areas (game/orders/FrmMain_route.cpp)
+    void wireRouteHandlers();
+    // "1": the route of the picked group, a box a route hour in RoutePlotColour.
+    void Command13_Click();
+    // "T": the routes of every group of the side; the course pad is disabled meanwhile.
+    void Command21_Click();
+    // "Un-Plot": naval mode again, the map without the routes.
+    void Command14_Click();
+    // "&reset>": the clean map with the base squares, then naval mode.
+    void Command16_Click();
+    // The colour of the next route plot: green, magenta, white (with the group numbers).
+    void Label61_Click();
+    void Label62_Click();
+    void Label63_Click();
+    // The areas of the side's reconnaissance flights.
+    void Image7_Click();
+    // Stands in for the air panel's reconnaissance-area drawing until that panel is here.
+    void plotReconAreas();
+
+  private:
+    void chooseRouteColour(platform::Label& chosen, long colour);
+
+  public:
     // ---------------------------------------------------------------- (end of the naval handlers)
 
     // ================================================================ ships of the open group, split,
@@ -317,6 +340,90 @@ class FrmMain : public platform::Form {
     // ================================================================ air groups: forming, list,
     // orders, contacts (game/orders/FrmMain_air*.cpp)
     void wireAirHandlers();
+
+    // Forming an air group at the base of the base panel (FrmMain_air.cpp): the aircraft line,
+    // the activation die, the payload and the launch.
+    void List1_Click();
+    void List1_MouseMove(int button, int shift, double x, double y);
+    void Label49_Click();
+    void Label50_DblClick();
+    void Label52_Click();
+    void Label52_MouseMove(int button, int shift, double x, double y);
+    void Label53_Click();
+    void Combo1_Change();
+    void Combo1_Click();
+    void Combo2_Change();
+    void Combo2_Click();
+    void Combo3_Change();
+    void Combo3_Click();
+    void Combo4_Change();
+    void Combo4_Click();
+    void Command1_Click();
+    void ControllaCarico();
+    void CreaGAAlleati();
+    void CreaGAAsse();
+    // The aircraft list of the base panel coloured by the weather.
+    void ColoraListaAerei();
+
+    // Air mode, the air-group list and the enemy groups sighted (FrmMain_air_list.cpp).
+    void Command9_Click();
+    void ListaGAAlleati();
+    void ListaGAAsse();
+    void PulisciDatiMissioneGA();
+    void TracciaRicognitori();
+    void ContattiAerei();
+    void Check1_Click();
+    void Check2_Click();
+    void Check3_Click();
+    void Check4_Click();
+    void Label85_Click(int index);
+    void Command24_Click();
+    void Command25_Click();
+    void List10_Click();
+    void List9_Click();
+
+    // The order of the picked group, its target on the map, its confirmation and its losses
+    // (FrmMain_air_orders.cpp).
+    void List8_Click();
+    void Combo8_Click();
+    void RicognizionePlot();
+    void BombBase();
+    void EtaBersaglio();
+    void Command20_Click();
+    void Command28_Click();
+    void Command29_Click();
+    // Whether the map press must leave "CONFERMA ORDINE" hidden: in air mode with no order, or
+    // with the pressed target refused.
+    bool airConfirmationRefused() const;
+
+    // Form variables of the air panel.
+    int ModoPlot = 0;         // 2 while the routes of the groups are plotted
+    int CaricoEccessivo = 0;  // the last payload check found the load too heavy
+    int ContactTime = 0;      // STB1 of the contact picked in List10
+    int FireModifier = 0;     // 1 when the enemy group picked in List10 has fires
+    int OperatingMargin = 0;  // hours left for the search at the target
+    int ContactRecordNumber = 0;
+    int ActivityRecordNumber = 0;
+    int AirTargetRefused = 0; // 1 when the last target of the order in preparation was refused
+
+  private:
+    void fillAirList(int side);
+    // The range circles of the working air group (CerchioMissione about the range centre).
+    void airMissionCircle();
+    // The order refused: beep, "Non Permesso", no order in preparation.
+    void refuseAirOrder(const QString& caption);
+    void interceptionSetUp();
+    void enterLosses(int column, const QString& title);
+    // The payload list's value, held to the list's range.
+    int payloadOf(const platform::ComboBox& c) const;
+    void colourPayload(platform::ComboBox& c);
+    void showTorpedoAdvice();
+    // The aircraft line picked in List1: its record (the buffer holds it) and whether the attempt of
+    // the group ready now was counted, so that only a counted attempt is given back.
+    int pickedAircraftLine_ = 0;
+    bool attemptCounted_ = false;
+
+  public:
 
     // ---------------------------------------------------------------- (end of the air handlers)
 
@@ -508,11 +615,11 @@ class FrmMain : public platform::Form {
     platform::Label Label50{Frame4, "Label50"};
     platform::Frame Frame10{Frame4, "Frame10", "Numero Aerei e Carico"};
     platform::Label Label51{Frame10, "Label51", "N° Aerei              N° Bombe     Taglio Bombe"};
-    platform::ComboBox Combo1{Frame10, "Combo1", 2};
-    platform::ComboBox Combo2{Frame10, "Combo2", 2};
-    platform::ComboBox Combo3{Frame10, "Combo3", 2};
+    platform::ComboBox Combo1{Frame10, "Combo1", 0};
+    platform::ComboBox Combo2{Frame10, "Combo2", 0};
+    platform::ComboBox Combo3{Frame10, "Combo3", 0};
     platform::Label Label55{Frame10, "Label55", " Se Pronto      N° Siluri           Carico Diff CD"};
-    platform::ComboBox Combo4{Frame10, "Combo4", 2};
+    platform::ComboBox Combo4{Frame10, "Combo4", 0};
     platform::CommandButton Command1{Frame10, "Command1", "Vai !"};
     platform::Label Label54{Frame10, "Label54", "0"};
 

@@ -350,13 +350,14 @@ void FrmMain::buildLayout() {
     Command14.move(60, 600, 855, 375);
     Command14.setToolTipText(QStringLiteral("Cancella Proiezione Movimento"));
     Label* swatches[] = {&Label61, &Label62, &Label63};
-    const long swatchColours[] = {vbWhite, vbCyan, vbMagenta};
+    // Green, magenta and the default white; the border marks the colour in force.
+    const long swatchColours[] = {vbGreen, vbMagenta, vbWhite};
     for (int i = 0; i < 3; ++i) {
         swatches[i]->move(90 + i * 300, 1080, 225, 375);
         swatches[i]->setBackColor(swatchColours[i]);
-        swatches[i]->setBorderStyle(1);
-        swatches[i]->setToolTipText(QStringLiteral("Colore rotta default (e numero degli Stack)"));
+        swatches[i]->setBorderStyle(i == 2 ? 1 : 0);
     }
+    Label63.setToolTipText(QStringLiteral("Colore rotta default (e numero degli Stack)"));
     Line10.setPoints(345, 1050, 345, 1485);
     Line11.setPoints(645, 1050, 645, 1485);
 

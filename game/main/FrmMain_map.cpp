@@ -58,11 +58,12 @@ void FrmMain::PicBitMap_MouseDown(int, int, double x, double y) {
         PicBitMap.currentY = float(y);
         g.TargetPoint[0] = roundHalfEven(PicBitMap.currentX);
         g.TargetPoint[1] = roundHalfEven(PicBitMap.currentY);
-        // With MapClickMode above 0 the air panel's RicognizionePlot checks the range here and
-        // draws the route and target circle.
+        if (g.MapClickMode > 0) RicognizionePlot();
     }
 
-    if (g.MapClickMode == 3 && (Label17.caption().isEmpty() || TargetOutOfRange == 1)) {
+    // A refused air target is never offered for confirmation.
+    if ((g.MapClickMode == 3 && (Label17.caption().isEmpty() || TargetOutOfRange == 1)) ||
+        airConfirmationRefused()) {
         pickBlocked_ = 1;
         Command20.setVisible(false);
         Command24.setVisible(false);

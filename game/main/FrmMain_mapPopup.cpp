@@ -72,7 +72,10 @@ void FrmMain::Option1_Click(int index) {
         l->setCaption(QString());
     for (int i = 0; i <= 12; ++i) Label85[i].setCaption(QString());
     g.AirListFilter = index;
-    // The air panel's ListaGAAlleati / ListaGAAsse refill the air-group list here.
+    if (g.CurrentSide == kAllies)
+        ListaGAAlleati();
+    else if (g.CurrentSide == kAxis)
+        ListaGAAsse();
 }
 
 void FrmMain::Option2_Click(int index) {

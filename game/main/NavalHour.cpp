@@ -23,18 +23,7 @@ void moveGroup(int n) {
     Int16* r = g.gnTable(g.CurrentSide)[n];
     clearWorkingGroup();
     if (r[GnCol::Step] <= 0 || r[GnCol::InUse] <= 0) return;
-    g.GnCourse = r[GnCol::Course];
-    g.GnRouteHours = r[GnCol::RouteHours];
-    g.GnKnots = r[GnCol::Knots];
-    g.GnSpeed = r[GnCol::Step];
-    g.GnExtraUse = r[GnCol::ExtraUse];
-    g.GnRegularUse = r[GnCol::RegularUse];
-    if (allied) g.GnEntryY = r[GnCol::EntryY];
-    g.GnOffMapDistance = r[GnCol::OffMapDistance];
-    g.GnOffMap = r[GnCol::OffMap];
-    g.GnPosX = r[GnCol::X];
-    g.GnPosY = r[GnCol::Y];
-
+    loadMovingGroup(r, allied);
     g.WorkingGnIndex = n;
     MuoviGN();
 
@@ -98,6 +87,21 @@ void lookouts(std::initializer_list<int> bases, int seenSide, Int16 Globals::*se
 }
 
 } // namespace
+
+void loadMovingGroup(const Int16* r, bool allied) {
+    Globals& g = G();
+    g.GnCourse = r[GnCol::Course];
+    g.GnRouteHours = r[GnCol::RouteHours];
+    g.GnKnots = r[GnCol::Knots];
+    g.GnSpeed = r[GnCol::Step];
+    g.GnExtraUse = r[GnCol::ExtraUse];
+    g.GnRegularUse = r[GnCol::RegularUse];
+    if (allied) g.GnEntryY = r[GnCol::EntryY];
+    g.GnOffMapDistance = r[GnCol::OffMapDistance];
+    g.GnOffMap = r[GnCol::OffMap];
+    g.GnPosX = r[GnCol::X];
+    g.GnPosY = r[GnCol::Y];
+}
 
 void countGroupHours() {
     Globals& g = G();

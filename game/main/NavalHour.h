@@ -2,6 +2,11 @@
 // ("MGN"), the bases' look-out for enemy groups ("BAS") and the encounters between groups ("AVV").
 #pragma once
 
+#include "platform/Numbers.h"
+
+// A group's row into the working naval group as the movement takes it (the entry point only for
+// an Allied group).
+void loadMovingGroup(const platform::Int16* row, bool allied);
 // Column 41 (hours since formed) + 1 for every group in use of both sides.
 void countGroupHours();
 // One hourly step of every group under way of CurrentSide: the row copied into the working naval

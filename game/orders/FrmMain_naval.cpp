@@ -43,6 +43,7 @@ void FrmMain::wireNavalHandlers() {
     Label26.Click = [this] { Label26_Click(); };
     Label27.Click = [this] { Label27_Click(); };
     Image31.Click = [this] { Image31_Click(); };
+    wireRouteHandlers();
 }
 
 // ---------------------------------------------------------------- naval mode

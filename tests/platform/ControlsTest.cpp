@@ -3,6 +3,7 @@
 #include "platform/Numbers.h"
 #include "tests/support/TestSupport.h"
 
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -187,4 +188,24 @@ TEST_F(Controls, PictureBoxLinesKeepTheirWidthWhenShownSmaller) {
     CommandButton b(f, "b", " APRI MENU PRINCIPALE");
     b.setPicture(img.scaled(40, 20));
     EXPECT_EQ(b.caption(), " APRI MENU PRINCIPALE") << "the caption stays, drawn under the picture";
+}
+
+TEST_F(Controls, APressOnALabelOrFrameOverAPictureIsNotThePictures) {
+    TestForm& f = form<TestForm>();
+    PictureBox pic(f, "Pic");
+    pic.move(0, 0, 3000, 3000);
+    Label label(pic, "Label9", "x");
+    label.move(150, 150, 600, 300);
+    Frame frame(pic, "Frame9", "y");
+    frame.move(1500, 1500, 900, 900);
+    int presses = 0, clicks = 0;
+    pic.MouseDown = [&](int, int, double, double) { ++presses; };
+    label.Click = [&] { ++clicks; };
+    f.show();
+    QTest::mouseClick(label.widget(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(clicks, 1);
+    QTest::mouseClick(frame.widget(), Qt::LeftButton, {}, QPoint(5, 20));
+    EXPECT_EQ(presses, 0);
+    QTest::mouseClick(pic.widget(), Qt::LeftButton, {}, QPoint(150, 150));
+    EXPECT_EQ(presses, 1);
 }

@@ -200,6 +200,14 @@ TEST_F(MapWindow, APatrolPicksItsGroupOnTheMap) {
     G().AirMode = 1;
     G().AirOrder = kOrderCap;
     G().MapClickMode = 3;
+    // A group picked in the air panel, with both presses within its range and endurance.
+    G().GaTableAsse[1][GaCol::InUse] = 1;
+    f.IndiceAereo = 1;
+    G().RangeCentreX = 9000;
+    G().RangeCentreY = 4000;
+    G().MissionRadius = 5000;
+    G().MissionMiles = 200;
+    G().UsableEndurance = 40;
     f.PicBitMap.doMouseMove(0, 0, 9000, 6000);
     f.PicBitMap.doMouseDown(vbLeftButton, 0, 9000.4, 6000.5);
     EXPECT_EQ(G().TargetPoint[0], 9000);

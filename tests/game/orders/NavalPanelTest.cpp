@@ -4,9 +4,9 @@
 #include "game/main/FrmMain.h"
 #include "game/orders/NavalOrders.h"
 
+#include "NavalPanelFixture.h"
 #include "common/DataFolder.h"
 #include "platform/Dialogs.h"
-#include "tests/game/main/MainWindowFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -14,28 +14,8 @@ using namespace platform;
 
 namespace {
 
-class NavalPanel : public MainWindowFixture {
+class NavalPanel : public NavalPanelFixture {
   protected:
-    // A group in use at (x, y): one destroyer of 30 knots, operativity 100, under way for Transito.
-    static Int16* group(int side, int n, int x, int y) {
-        Int16* r = G().gnTable(side)[n];
-        r[GnCol::InUse] = 1, r[GnCol::Ships] = 1, r[GnCol::Destroyers] = 1, r[GnCol::MaxKnots] = 30;
-        r[GnCol::MinOperativity] = 100, r[GnCol::Order] = kNavalTransit, r[GnCol::Side] = side;
-        r[GnCol::X] = x, r[GnCol::Y] = y;
-        return r;
-    }
-    FrmMain& openNaval(int side) {
-        FrmMain& f = open();
-        f.Command17_Click();
-        side == kAllies ? f.Command5_Click() : f.Command6_Click();
-        f.Command3_Click();
-        return f;
-    }
-    static void pick(FrmMain& f, int n) {
-        for (int i = 0; i < f.List2.listCount(); ++i)
-            if (f.List2.itemData(i) == n) return f.List2.doPick(i);
-        ADD_FAILURE() << "group " << n << " is not listed";
-    }
     static void chooseKnots(FrmMain& f, int knots) {
         for (int i = 0; i < f.Combo6.listCount(); ++i)
             if (textToWhole(f.Combo6.list(i)) == knots) return f.Combo6.doPick(i);
