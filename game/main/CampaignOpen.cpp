@@ -8,6 +8,7 @@
 #include "common/Globals.h"
 #include "common/GroupTables.h"
 #include "common/ReferenceLists.h"
+#include "game/orders/PortGroups.h"
 
 bool loadCampaign() {
     Globals& g = G();
@@ -24,6 +25,8 @@ bool loadCampaign() {
     CaricaSetUpGioco();
     // Record files that no campaign can hold stop the opening before anything reads them.
     checkCampaignRecordFiles();
+    // Ships left in a group that never left port go back to their port.
+    returnStrandedShips();
     CaricaOrdini();
     dayAndWeather();
     g.WeatherSeverity = g.state(StateItem::Weather);

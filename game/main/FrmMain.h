@@ -299,8 +299,6 @@ class FrmMain : public platform::Form {
     void Label63_Click();
     // The areas of the side's reconnaissance flights.
     void Image7_Click();
-    // Stands in for the air panel's reconnaissance-area drawing until that panel is here.
-    void plotReconAreas();
 
   private:
     void chooseRouteColour(platform::Label& chosen, long colour);
@@ -334,7 +332,46 @@ class FrmMain : public platform::Form {
     // ================================================================ base and port panel, groups
     // formed in port, port orders (game/orders/FrmMain_ports*.cpp)
     void wirePortHandlers();
+    // "&Basi": base mode for the side at the keyboard; a press on an own base opens its panel.
+    void Command10_Click();
+    // ">>" and "<< ": from the air base to its port and back.
+    void Command7_Click();
+    void Command8_Click();
+    // GIBILTERRA and ALESSANDRIA: the base and port panel of an off-map Allied base.
+    void Label15_Click();
+    void Label16_Click();
+    // The group formed in port: its number, and its departure ("Vai !(reset)").
+    void Label56_Click();
+    void Command2_Click();
+    // Ships in port (List3) and of the group being formed (List4): a click shows the card, a
+    // double-click moves the ship into the group or back to port.
+    void List3_Click();
+    void List3_DblClick();
+    void List4_Click();
+    void List4_DblClick();
+    // The port-order icon shows the order of the ship picked in port.
+    void IconaStatoPorto();
+    // Docks the ship picked in the open group's list; the class card of the ship picked last.
+    void Image11_Click();
+    void Label76_Click();
+    // "Manovre Portuali": open and close, load, unload, refuel, light repair, cancel, dockyard.
+    void Image10_Click();
+    void Command15_Click();
+    void Image19_Click();
+    void Image20_Click();
+    void Image21_Click();
+    void Image22_Click();
+    void Image23_Click();
+    void Image24_Click();
+    void Image24_DblClick();
 
+  private:
+    void openOffMapBase(int base, platform::Label& clicked);
+    void showPortShipCard();
+    // The map of base mode: base squares, the side's groups and the enemy groups it saw.
+    void drawBaseMap();
+
+  public:
     // ---------------------------------------------------------------- (end of the port handlers)
 
     // ================================================================ air groups: forming, list,

@@ -93,10 +93,5 @@ void FrmMain::Label63_Click() {
 }
 
 void FrmMain::Image7_Click() {
-    plotReconAreas();
-}
-
-void FrmMain::plotReconAreas() {
-    // The air panel's TracciaRicognitori draws the green circles of the side's reconnaissance
-    // flights; this is its call once the panel is here. Until then nothing is drawn.
+    TracciaRicognitori();
 }

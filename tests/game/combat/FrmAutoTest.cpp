@@ -67,6 +67,8 @@ TEST_F(AirStrikeTest, AStrikeOnMaltaHqWritesTheBaseTheGroupAndThePort) {
                    {.name = "Penelope", .port = kMaltaHq, .aa = 10},
                    {.name = "Aurora", .group = 4, .port = kMaltaHq, .aa = 50}, // in a group: not in port
                    {.name = "Kelly", .port = 13, .aa = 50}};
+    // Aurora's group is at sea (a ship of a free row would be put back in port on opening).
+    G().GnTableAlle[4][GnCol::InUse] = 1, G().GnTableAlle[4][GnCol::Ships] = 1;
     open();
     G().CurrentSide = kAxis;
     FrmAuto& f = strike(kMaltaHq);

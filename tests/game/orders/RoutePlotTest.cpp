@@ -103,6 +103,12 @@ TEST_F(RoutePlotButtons, OneGroupsRouteInTheChosenColourThenWiped) {
     f.Command14.doClick();
     EXPECT_NE(boxAt(f, 7450, 4500), vbGreen);
     EXPECT_EQ(G().GnOrder, 0);
+
+    Int16* recon = G().gaTable(kAllies)[4];
+    recon[GaCol::InUse] = 1, recon[GaCol::Order] = kOrderRecon;
+    recon[GaCol::TargetX] = 8000, recon[GaCol::TargetY] = 4600;
+    f.Image7.doClick();
+    EXPECT_EQ(f.PicBitMap.point(8000 + 520, 4600), vbGreen) << "the reconnaissance area";
 }
 
 TEST_F(RoutePlotButtons, EveryGroupsRouteDisablesTheCoursePadUntilTheReset) {
