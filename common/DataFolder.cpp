@@ -1,5 +1,6 @@
 #include "DataFolder.h"
 
+#include "CampaignJournal.h"
 #include "RecordFiles.h"
 
 #include <QDir>
@@ -92,7 +93,9 @@ QStringList campaignFileNames(const QString& name) {
 
 bool deleteCampaignFiles(const QString& name) {
     if (!isSafeCampaignName(name)) return false;
-    for (const QString& file : campaignFileNames(name)) {
+    // A journal left behind would otherwise be rolled back over a new campaign of the same name.
+    const QStringList files = campaignFileNames(name) << journalFileName(name);
+    for (const QString& file : files) {
         try {
             platform::deleteFile(campaignPath(file, name));
         } catch (const platform::FileError&) {

@@ -34,8 +34,8 @@ QString campaignPath(const QString& fileName, const QString& campaign = QString(
 // The names (inside the campaign folder) of every file of the campaign `name`, in the order they
 // are deleted; base aircraft files take their names from BaseNames.
 QStringList campaignFileNames(const QString& name);
-// Deletes those files from the campaign folder, skipping the missing ones; refuses (false, nothing
-// deleted) a name that is not a safe campaign name.
+// Deletes those files and the campaign's journal from the campaign folder, skipping the missing
+// ones; refuses (false, nothing deleted) a name that is not a safe campaign name.
 bool deleteCampaignFiles(const QString& name);
 
 // Existence test of the file named by ProbePath: when the file can be opened, every channel is

@@ -128,10 +128,24 @@ qint64 fileLength(const QString& path) {
     return fi.exists() ? fi.size() : -1;
 }
 
+namespace {
+ChangeWatch& changeWatch() {
+    static ChangeWatch watch;
+    return watch;
+}
+
+void changing(const QString& path, qint64 from) {
+    if (const ChangeWatch& watch = changeWatch()) watch(path, from);
+}
+} // namespace
+
+void setChangeWatch(ChangeWatch watch) { changeWatch() = std::move(watch); }
+
 bool deleteFile(const QString& path) {
     const QString p = diskPath(path);
     QFileInfo fi(p);
     if (!fi.exists() || !fi.isFile()) return false;
+    changing(p, 0);
     return QFile::remove(p);
 }
 
@@ -153,6 +167,11 @@ qint64& writeBudget() {
     return budget;
 }
 
+bool& budgetSticks() {
+    static bool sticks = false;
+    return sticks;
+}
+
 // Bytes the next write may pass to the disk: all of them, unless a test has set a budget. The
 // write that runs out of it is the one that fails; the budget is lifted then, as when a full disk
 // gets space again, so that what undoes the failure can write.
@@ -160,7 +179,7 @@ qint64 allowedBytes(qint64 wanted) {
     qint64& budget = writeBudget();
     if (budget < 0) return wanted;
     const qint64 n = std::min(wanted, budget);
-    budget = n < wanted ? -1 : budget - n;
+    budget = n < wanted && !budgetSticks() ? -1 : budget - n;
     return n;
 }
 
@@ -187,17 +206,43 @@ int writeAll(int fd, const char* data, qint64 size) {
     return 0;
 }
 
-void syncFolderOf(const QString& path) {
-    const int dir =
-        ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+void syncFolderOf(const QString& path) { syncFolder(QFileInfo(path).absolutePath()); }
+} // namespace
+
+void failWritesAfter(qint64 bytes) { failWritesAfter(bytes, false); }
+
+void failWritesAfter(qint64 bytes, bool untilLifted) {
+    writeBudget() = bytes;
+    budgetSticks() = bytes >= 0 && untilLifted;
+}
+
+void syncFile(const QString& path) {
+    const QString p = diskPath(path);
+    const int fd = ::open(QFile::encodeName(p).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) return;
+        throw FileError(writeFailure(p, errno), p);
+    }
+    const int error = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    if (error) throw FileError(writeFailure(p, error), p);
+}
+
+void syncFolder(const QString& folder) {
+    const int dir = ::open(QFile::encodeName(diskPath(folder)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0) return;
     ::fsync(dir);
     ::close(dir);
 }
-} // namespace
 
-void failWritesAfter(qint64 bytes) {
-    writeBudget() = bytes;
+void cutFile(const QString& path, qint64 length) {
+    const QString p = diskPath(path);
+    const int fd = ::open(QFile::encodeName(p).constData(), O_WRONLY | O_CLOEXEC);
+    int error = fd < 0 ? errno : 0;
+    if (!error && ::ftruncate(fd, off_t(length)) != 0) error = errno;
+    if (!error && ::fsync(fd) != 0) error = errno;
+    if (fd >= 0) ::close(fd);
+    if (error) throw FileError(writeFailure(p, error), p);
 }
 
 void writeWholeFile(const QString& path, const QByteArray& bytes) {
@@ -209,6 +254,7 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
         QFile f(p);
         if (f.open(QIODevice::ReadOnly) && f.readAll() == bytes) return;
     }
+    changing(p, 0);
     QByteArray temp = QFile::encodeName(p) + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) throw FileError(writeFailure(p, errno), p);
@@ -241,6 +287,7 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
 
 void appendToFile(const QString& path, const QByteArray& bytes) {
     const QString p = diskPath(path);
+    changing(p, std::max<qint64>(QFileInfo(p).size(), 0));
     const int fd = ::open(QFile::encodeName(p).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
     if (fd < 0) throw FileError(writeFailure(p, errno), p);
     struct stat st {};
@@ -358,6 +405,7 @@ QString TextReader::readLine() {
 // ---------------------------------------------------------------- record files
 
 RecordFile::RecordFile(const QString& path, int recordLength) : path_(diskPath(path)), len_(recordLength) {
+    if (changeWatch() && !QFileInfo::exists(path_)) changing(path_, 0);
     file_.setFileName(path_);
     if (!file_.open(QIODevice::ReadWrite))
         throw FileError(QStringLiteral("Impossibile aprire il file %1").arg(path_), path_);
@@ -386,6 +434,7 @@ void RecordFile::put(int record, const QByteArray& bytes) {
     QByteArray rec = bytes.left(len_);
     if (rec.size() < len_) rec.append(QByteArray(len_ - rec.size(), ' '));
     const qint64 at = qint64(record - 1) * len_;
+    changing(path_, at);
     const qint64 before = file_.size();
     const QByteArray old = at < before ? getPresent(record) : QByteArray();
     const qint64 allowed = allowedBytes(len_);

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -55,7 +56,25 @@ void appendToFile(const QString& path, const QByteArray& bytes);
 // the bytes written past `bytes` more writes only up to there and fails as on a full disk; the
 // limit is lifted then (and by -1).
 void failWritesAfter(qint64 bytes);
+// Test seam: with `untilLifted`, every checked write after the one that fails fails too, as on a
+// disk that stays full, until failWritesAfter(-1).
+void failWritesAfter(qint64 bytes, bool untilLifted);
 QByteArray readWholeFile(const QString& path); // FileError when missing or unreadable
+
+// Flushes a file's bytes to the disk (a missing file passes); FileError when the disk refuses.
+void syncFile(const QString& path);
+// Flushes a folder's entries (files made, renamed or deleted) to the disk.
+void syncFolder(const QString& folder);
+// Cuts a file back to `length` bytes and flushes it; FileError when it cannot.
+void cutFile(const QString& path, qint64 length);
+
+// Told before the checked writers change a file (writeWholeFile, appendToFile, RecordFile::put,
+// a RecordFile that makes its missing file, deleteFile): the file's disk path and the first byte
+// that may change (0 for a whole file, a new one or a deletion; the old length for an append). It
+// may refuse the change by throwing FileError: nothing is changed then. An empty one watches
+// nothing.
+using ChangeWatch = std::function<void(const QString& path, qint64 from)>;
+void setChangeWatch(ChangeWatch watch);
 
 // Text file of one value a line, CRLF: texts in double quotes, numbers bare.
 class TextWriter {

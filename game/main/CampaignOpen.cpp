@@ -3,19 +3,22 @@
 #include "HourStart.h"
 #include "common/BaseTable.h"
 #include "common/CampaignChecks.h"
+#include "common/CampaignJournal.h"
 #include "common/CampaignSetup.h"
 #include "common/Globals.h"
 #include "common/GroupTables.h"
 #include "common/ReferenceLists.h"
 #include "game/orders/PortGroups.h"
 
-void loadCampaign() {
+bool loadCampaign() {
     Globals& g = G();
     g.CurrentSide = 0;
     g.BasesMode = 0;
     g.NavalMode = 0;
     CaricaTabelleNomi();
     CaricaCoordinateBasi();
+    // An hour cut short is undone before anything of the campaign is read.
+    const bool undone = rollBackLeftJournal();
     CaricaTabelleGruppi();
     CaricaMine();
     CaricaDatiBasi();
@@ -27,4 +30,5 @@ void loadCampaign() {
     CaricaOrdini();
     dayAndWeather();
     g.WeatherSeverity = g.state(StateItem::Weather);
+    return undone;
 }

@@ -4,5 +4,7 @@
 
 // Reads, in order, the name lists, the base points, the group tables, the mine fields, the base
 // table and game state, the campaign's settings and set-up tables and the order names; no side is
-// in play. A missing or short file raises an error naming it.
-void loadCampaign();
+// in play. A missing or short file raises an error naming it. An hour cut short (its journal left
+// beside the campaign) is rolled back first: true then. A journal that cannot be rolled back
+// raises an error and nothing is read.
+bool loadCampaign();

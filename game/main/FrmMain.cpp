@@ -65,7 +65,7 @@ void FrmMain::Form_Load() {
     g.WeatherStateNames[2] = QStringLiteral("     Poca      Grosso      Forte");
     g.WeatherStateNames[3] = QStringLiteral("   Pessima    Agitato     Bufera");
 
-    loadCampaign();
+    hourUndoneAtOpen_ = loadCampaign();
     AggiornaTitolo();
     CaricaComboAerei();
 
@@ -118,18 +118,43 @@ void FrmMain::AbilitaBasiEsterne() {
     Frame2.setEnabled(true);
 }
 
+namespace {
+// The main window and what it opened leave; the start window comes back.
+void backToStartWindow() {
+    platform::unloadAllForms();
+    G().MapPicture = nullptr;
+    try {
+        G().Files.closeAll();
+    } catch (const platform::FileError&) {
+        // What a channel held belongs to a campaign that did not open or was closed half undone.
+    }
+    form<FrmGame>().show();
+}
+} // namespace
+
+void FrmMain::closeCampaign() {
+    loaded_ = false; // the program goes on
+    backToStartWindow();
+}
+
 bool apriGioco() {
     unload<FrmGame>();
     try {
-        form<FrmMain>().show();
+        FrmMain& f = form<FrmMain>();
+        f.show();
+        if (f.hourUndoneAtOpen()) {
+            const Globals& g = G();
+            MsgBox(QStringLiteral("L'ultima ora giocata non era stata completata ed è stata annullata: la "
+                                  "campagna è com'era prima di quell'ora (giorno %1, ore %2).")
+                       .arg(g.state(StateItem::Day) + 1)
+                       .arg(g.state(StateItem::Hour)),
+                   vbInformation, G().CampaignName);
+        }
         return true;
     } catch (const std::exception& e) {
         const QString message = QStringLiteral("Il gioco %1 non può essere aperto:\n%2")
                                     .arg(G().CampaignName, QString::fromUtf8(e.what()));
-        unload<FrmMain>();
-        G().MapPicture = nullptr;
-        G().Files.closeAll();
-        form<FrmGame>().show();
+        backToStartWindow();
         showError(message);
         return false;
     }

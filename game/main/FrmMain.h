@@ -46,6 +46,8 @@ class FrmMain : public platform::Form {
 
     // True once Form_Load has run to its end (a campaign is open in the window).
     bool campaignOpen() const { return loaded_; }
+    // True when the opening undid an hour that had been cut short.
+    bool hourUndoneAtOpen() const { return hourUndoneAtOpen_; }
 
   private:
     void AggiornaTitolo();
@@ -60,6 +62,9 @@ class FrmMain : public platform::Form {
     class HourPanel;
     // The window after an hour that was undone, and the player told why.
     void showHourUndone(const HourOutcome& outcome);
+    // Back to the start window, the campaign closed without ending the program.
+    void closeCampaign();
+    bool hourUndoneAtOpen_ = false;
     // Fills the payload combos of the air panel.
     void CaricaComboAerei();
     void buildLayout();

@@ -89,6 +89,14 @@ void FrmMain::Command22_Click() {
     HourPanel panel(*this);
     const HourOutcome outcome = runHourWhole(panel);
     if (!outcome.done) showHourUndone(outcome);
+    // Files that could not be put back are put back when the campaign is opened again.
+    if (!outcome.restoreFailure.isEmpty()) {
+        closeCampaign();
+        return;
+    }
+    if (outcome.undoneFirst)
+        Label17.setCaption(
+            QStringLiteral("L'ora rimasta incompleta è stata annullata prima di eseguire questa."));
 
     Label17.setVisible(true);
     // Contacts of the hour wait for the contact board; an hour undone leaves the button as it was.
@@ -125,6 +133,10 @@ void FrmMain::showHourUndone(const HourOutcome& outcome) {
     else
         message += QStringLiteral("Non è stato possibile riportare la campagna com'era prima dell'ora:\n%1")
                        .arg(restoreFailure);
+    if (!outcome.restoreFailure.isEmpty())
+        message +=
+            QStringLiteral("\n\nLa campagna viene chiusa: sarà riportata com'era prima dell'ora quando "
+                           "verrà aperta di nuovo.");
     MsgBox(message, vbCritical, QStringLiteral("RUN TIME"));
 }
 

@@ -5,7 +5,8 @@
 #include "HourTrace.h"
 #include "NavalHour.h"
 #include "common/BaseTable.h"
-#include "common/CampaignSnapshot.h"
+#include "common/CampaignChecks.h"
+#include "common/CampaignJournal.h"
 #include "common/Globals.h"
 #include "common/GroupTables.h"
 #include "common/SaveBatch.h"
@@ -213,51 +214,99 @@ void runHourPhases(HourView& view) {
     SalvaDatiBasi();
     view.redrawMap();
     steps.advance();
-    pass("CircleAttivita", [&view] { view.drawActivities(); }, 0);
+    pass(
+        "CircleAttivita", [&view] { view.drawActivities(); }, 0);
     steps.phase("STP");
     g.HourStepActive = 0;
     view.hourEnds();
 }
 
-HourOutcome runHourWhole(HourView& view) {
-    Globals& g = G();
-    HourOutcome outcome;
-    std::optional<CampaignSnapshot> before;
-    constexpr int kMarks = (kGroups + 1) * 3;
-    Int16 marks[2][kMarks];
-    std::copy_n(&g.GnAttackMarksAlle[0][0], kMarks, marks[0]);
-    std::copy_n(&g.GnAttackMarksAsse[0][0], kMarks, marks[1]);
-    g.GnStoppedFlag = g.MineHitAlarm = g.AirReturnFlag = 0;
-    g.ContattiGestiti = 0;
-    try {
-        before.emplace();
-        SaveBatch batch;
-        runHourPhases(view);
-        batch.commit();
-        outcome.done = true;
-        return outcome;
-    } catch (const std::exception& e) {
-        outcome.failure = QString::fromUtf8(e.what());
-    }
+namespace {
 
-    // Everything the hour changed goes back: files, tables, marks and the clock values.
-    if (before) {
-        try {
-            before->restore();
-        } catch (const std::exception& e) {
-            outcome.restoreFailure = QString::fromUtf8(e.what());
-        }
+// What the hour changes in memory besides the campaign's tables: kept before it, put back when it
+// is undone.
+struct HourMemory {
+    static constexpr int kMarks = (kGroups + 1) * 3;
+    Int16 marks[2][kMarks];
+    ContactRecord contact;
+    Int16 lastActivity;
+
+    HourMemory() {
+        const Globals& g = G();
+        std::copy_n(&g.GnAttackMarksAlle[0][0], kMarks, marks[0]);
+        std::copy_n(&g.GnAttackMarksAsse[0][0], kMarks, marks[1]);
+        contact = g.CurrentContact;
+        lastActivity = g.LastActivityRecord;
     }
-    std::copy_n(marks[0], kMarks, &g.GnAttackMarksAlle[0][0]);
-    std::copy_n(marks[1], kMarks, &g.GnAttackMarksAsse[0][0]);
+    void putBack() const {
+        Globals& g = G();
+        std::copy_n(marks[0], kMarks, &g.GnAttackMarksAlle[0][0]);
+        std::copy_n(marks[1], kMarks, &g.GnAttackMarksAsse[0][0]);
+        g.CurrentContact = contact;
+        g.LastActivityRecord = lastActivity;
+    }
+};
+
+// The values that follow from the game state once the tables are read again.
+void clockFromState() {
+    Globals& g = G();
     g.HourStepActive = 0;
     g.CurrentSide = 0;
     g.ActivityCount = g.state(StateItem::Activities);
     g.ContattiGestiti = 0;
     g.WeatherSeverity = g.state(StateItem::Weather);
     g.GnStoppedFlag = g.MineHitAlarm = g.AirReturnFlag = 0;
+    dayAndWeather();
+}
+
+} // namespace
+
+HourOutcome runHourWhole(HourView& view) {
+    Globals& g = G();
+    HourOutcome outcome;
+    // An hour whose undoing failed is undone before another one runs on top of it.
     try {
-        dayAndWeather();
+        if (rollBackLeftJournal()) {
+            reloadCampaignTables();
+            clockFromState();
+            outcome.undoneFirst = true;
+        }
+    } catch (const std::exception& e) {
+        outcome.failure = outcome.restoreFailure = QString::fromUtf8(e.what());
+        return outcome;
+    }
+
+    const HourMemory memory;
+    g.GnStoppedFlag = g.MineHitAlarm = g.AirReturnFlag = 0;
+    g.ContattiGestiti = 0;
+    std::optional<CampaignJournal> journal;
+    try {
+        // A ship or aircraft file garbled since the opening stops the hour before it reads it.
+        checkCampaignRecordFiles();
+        journal.emplace();
+        SaveBatch batch;
+        runHourPhases(view);
+        batch.commit();
+        journal->commit();
+        outcome.done = true;
+        return outcome;
+    } catch (const std::exception& e) {
+        outcome.failure = QString::fromUtf8(e.what());
+    }
+
+    // Everything the hour changed goes back: files, tables, marks and the clock values. When the
+    // files cannot go back, the journal stays to put them back at the next opening or hour.
+    if (journal) {
+        try {
+            journal->rollBack();
+            reloadCampaignTables();
+        } catch (const std::exception& e) {
+            outcome.restoreFailure = QString::fromUtf8(e.what());
+        }
+    }
+    memory.putBack();
+    try {
+        clockFromState();
     } catch (const std::exception& e) {
         if (outcome.restoreFailure.isEmpty()) outcome.restoreFailure = QString::fromUtf8(e.what());
     }

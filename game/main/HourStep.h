@@ -40,9 +40,15 @@ void runHourPhases(HourView& view);
 
 struct HourOutcome {
     bool done = false;
-    QString failure;        // why the hour was not run
-    QString restoreFailure; // why the campaign could not be put back as it was (empty when it was)
+    bool undoneFirst = false; // an hour left half undone by an earlier failure was undone first
+    QString failure;          // why the hour was not run
+    // Why the campaign could not be put back as it was (empty when it was). Its journal then stays
+    // beside it, and the next opening or hour puts it back first: it should be closed.
+    QString restoreFailure;
 };
-// One hour, all or nothing: when a phase fails, every file of the campaign, the tables, the marks
-// of the hour and the clock values are put back as they were before the hour.
+// One hour, all or nothing, as one transaction over the campaign's files (CampaignJournal.h):
+// when a phase fails, every file of the campaign, the tables, the marks of the hour and the clock
+// values are put back as they were before the hour; a program killed during the hour leaves a
+// campaign that its next opening puts back so. A journal left by an hour whose undoing failed is
+// rolled back (and the tables read again) before the hour runs.
 HourOutcome runHourWhole(HourView& view);

@@ -3,6 +3,10 @@
 #include "game/main/FrmMain.h"
 
 #include "TestCampaign.h"
+#include "common/CampaignSnapshot.h"
+#include "common/Dice.h"
+#include "game/main/CampaignOpen.h"
+#include "game/main/HourStep.h"
 #include "game/start/FrmGame.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
@@ -187,4 +191,80 @@ TEST_F(CampaignFiles, AFullFileSystemLosesNothing) {
     form<FrmMain>().Command22.doClick();
     EXPECT_EQ(boxes.prompts.size(), 1);
     EXPECT_EQ(G().GameState[2], "11");
+}
+
+// A disk that stays full from a point of the hour on: the hour fails, and so does its undoing. The
+// journal stays, and the next hour or opening puts the campaign back, the tables in memory too,
+// before anything else: the groups never move twice.
+class HourNotUndone : public CampaignFiles {
+  protected:
+    void TearDown() override {
+        setDiceSource({});
+        CampaignFiles::TearDown();
+    }
+    // The same rolls for every hour run from the same state.
+    static void sameDice() {
+        setDiceSource([n = 0](int sides) mutable { return (n++ * 7) % std::max(sides, 1) + 1; });
+    }
+    // Fails the hour at growing points past its journal until its undoing fails too.
+    HourOutcome failWithItsUndoing(const std::function<HourOutcome()>& hour) {
+        const qint64 journal = CampaignSnapshot(CampaignSnapshot::Growing::Length).toBytes().size();
+        for (qint64 room = journal; room < journal + 100000; room += 512) {
+            failWritesAfter(room, true);
+            const HourOutcome outcome = hour();
+            failWritesAfter(-1);
+            EXPECT_FALSE(outcome.done) << "room for " << room << " bytes";
+            if (!outcome.restoreFailure.isEmpty()) return outcome;
+        }
+        ADD_FAILURE() << "the undoing never failed";
+        return {};
+    }
+    QMap<QString, QByteArray> afterOneHour() {
+        make();
+        const QMap<QString, QByteArray> before = files();
+        testcampaign::choose();
+        loadCampaign();
+        sameDice();
+        EXPECT_TRUE(runHourWhole(nothing).done);
+        const QMap<QString, QByteArray> after = files();
+        for (const QString& name : after.keys()) QFile::remove(file(name));
+        for (const QString& name : before.keys()) writeBytes(file(name), before[name]);
+        return after;
+    }
+    HourView nothing;
+};
+
+TEST_F(HourNotUndone, TheNextHourUndoesItFirst) {
+    const QMap<QString, QByteArray> oneHour = afterOneHour();
+    testcampaign::choose();
+    loadCampaign();
+    failWithItsUndoing([this] { return runHourWhole(nothing); });
+
+    sameDice();
+    const HourOutcome next = runHourWhole(nothing);
+    EXPECT_TRUE(next.done) << next.failure.toStdString();
+    EXPECT_TRUE(next.undoneFirst);
+    EXPECT_EQ(files(), oneHour) << "one hour after the campaign as it was, not two";
+}
+
+TEST_F(HourNotUndone, TheWindowClosesAndTheNextOpeningUndoesIt) {
+    make();
+    ASSERT_TRUE(open());
+    const QMap<QString, QByteArray> before = files();
+    failWithItsUndoing([this] {
+        form<FrmMain>().Command22.doClick();
+        return HourOutcome{.failure = boxes.prompts.value(boxes.prompts.size() - 1),
+                           .restoreFailure = isLoaded<FrmMain>() ? QString() : QStringLiteral("closed")};
+    });
+    EXPECT_TRUE(boxes.prompts.last().contains("Disco pieno")) << boxes.prompts.last().toStdString();
+    EXPECT_TRUE(boxes.prompts.last().contains("verrà aperta di nuovo")) << boxes.prompts.last().toStdString();
+    EXPECT_TRUE(isLoaded<FrmGame>());
+    EXPECT_NE(files(), before) << "the journal and what the hour wrote are there";
+
+    const qsizetype told = boxes.prompts.size();
+    ASSERT_TRUE(open());
+    ASSERT_EQ(boxes.prompts.size(), told + 1);
+    EXPECT_TRUE(boxes.prompts.last().contains("è stata annullata")) << boxes.prompts.last().toStdString();
+    EXPECT_EQ(files(), before);
+    EXPECT_EQ(G().GameState[2], "10");
 }

@@ -6,6 +6,7 @@
 #include "game/main/FrmMain.h"
 #include "game/main/HourStep.h"
 
+#include "SailingCampaign.h"
 #include "TestCampaign.h"
 #include "common/Dice.h"
 #include "common/NavalGroupValues.h"
@@ -23,6 +24,9 @@ using namespace platform;
 namespace {
 
 using Files = std::map<QString, QByteArray>;
+using sailing::Group;
+using sailing::kSailing;
+using sailing::writeCampaign;
 
 // The folders the hour writes in: the campaigns' and the group texts'.
 QStringList hourFolders() {
@@ -56,42 +60,6 @@ void seededDice() {
         return int(rng() % unsigned(std::max(sides, 1))) + 1;
     });
 }
-
-struct Group {
-    int side, number;
-    QStringList ships;
-    int x, y, course, knots, routeHours;
-};
-
-// Groups under way toward each other and along the coasts, with their ships; the campaign is
-// left chosen, as the start window leaves it.
-void writeCampaign(const QList<Group>& groups) {
-    for (const Group& grp : groups) {
-        Int16* r = G().gnTable(grp.side)[grp.number];
-        r[GnCol::InUse] = 1, r[GnCol::MaxKnots] = 30, r[GnCol::Ships] = int(grp.ships.size());
-        r[GnCol::MinOperativity] = 100, r[GnCol::Order] = kNavalTransit, r[GnCol::Side] = grp.side;
-        r[GnCol::UnderWay] = 1, r[GnCol::Knots] = grp.knots, r[GnCol::Step] = 10 * grp.knots;
-        r[GnCol::Course] = grp.course, r[GnCol::RouteHours] = grp.routeHours;
-        r[GnCol::X] = grp.x, r[GnCol::Y] = grp.y;
-        for (const QString& type : grp.ships) r[GnCol::Carriers + classGroupOf(type) - 1] += 1;
-    }
-    G().BaseTable[12][BaseCol::SightingValue] = 11;
-    G().BaseTable[13][BaseCol::SightingValue] = 11;
-    testcampaign::write({.season = 3, .day = 0, .hour = 6, .weather = 1});
-    for (const Group& grp : groups) {
-        QList<testcampaign::Ship> ships;
-        for (const QString& type : grp.ships) ships << testcampaign::Ship{.type = type, .group = grp.number};
-        testcampaign::appendShips(grp.side, ships);
-    }
-    testcampaign::choose();
-}
-
-const QList<Group> kSailing = {
-    {kAllies, 1, {"CT", "CT"}, 7000, 4500, 5, 10, 30},
-    {kAllies, 2, {"IL", "CT", "CT"}, 1000, 2500, 4, 15, 100},
-    {kAxis, 1, {"CT", "CT"}, 10000, 4500, 4, 10, 30},
-    {kAxis, 2, {"CT", "CT", "CT"}, 5850, 3960, 2, 10, 20},
-};
 
 // Hours run with no window: the view shows nothing.
 Files hoursWithoutWindow(int hours) {
