@@ -60,6 +60,10 @@ void countShip(int delta) {
 }
 } // namespace
 
+bool isCarrierType(const QString& typeCode) {
+    return typeCode == QLatin1String("PA") || typeCode == QLatin1String("PL");
+}
+
 int classGroupOf(const QString& typeCode) {
     return kTypes[typeNumber(typeCode)].classGroup;
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+// Whether a ship type code is a carrier's ("PA" or "PL").
+bool isCarrierType(const QString& typeCode);
 // Class group 1..6 of a ship type code (PA PL, NB IB IP IL, CT, NM NL, SA SC, PT MR NX AX); 0 for
 // a code outside them.
 int classGroupOf(const QString& typeCode);

@@ -1,4 +1,5 @@
 #include "ShipDamageEntry.h"
+#include "common/NavalGroupValues.h"
 
 #include "PatrolAttack.h"
 
@@ -46,7 +47,7 @@ bool confirmable(const Values& entries) {
 }
 
 bool aircraftLocked(const QString& type) {
-    return type == QLatin1String("PA") || type == QLatin1String("PL");
+    return isCarrierType(type);
 }
 
 QString shipLine(int group, const recordformat::ShipRecord& ship) {

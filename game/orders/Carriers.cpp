@@ -16,10 +16,6 @@ int field(const recordformat::ShipRecord& ship, int f) {
 }
 } // namespace
 
-bool isCarrierType(const QString& typeCode) {
-    return typeCode == QLatin1String("PA") || typeCode == QLatin1String("PL");
-}
-
 void writeCarrierData(int side, int record, const recordformat::ShipRecord& ship, int weather) {
     if (side != kAllies) return;
     Globals& g = G();

@@ -4,12 +4,10 @@
 // these rules do nothing, so that no Allied table is read or changed for it.
 #pragma once
 
+#include "common/NavalGroupValues.h"
 #include "common/records/RecordFormat.h"
 
 #include <QString>
-
-// Ship type codes of carriers (ship field 3).
-bool isCarrierType(const QString& typeCode);
 
 // The launch data of carrier `record` of `side`, read into `ship`: OperationTexts 1 (name) and 2
 // (air-file code), OperationContext 1..8 and 16, and element 15 := 1 when the carrier may launch in

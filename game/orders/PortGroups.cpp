@@ -29,8 +29,7 @@ void countShipsPresent(int base, int delta) {
 }
 
 bool isCarrier(const ShipRecord& s) {
-    const QString type = s.trimmed(F::TIPO);
-    return type == QLatin1String("PA") || type == QLatin1String("PL");
+    return isCarrierType(s.trimmed(F::TIPO));
 }
 } // namespace
 

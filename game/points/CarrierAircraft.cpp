@@ -1,4 +1,5 @@
 #include "CarrierAircraft.h"
+#include "common/NavalGroupValues.h"
 
 #include "PointTransfers.h"
 #include "common/BaseTable.h"
@@ -16,8 +17,7 @@ namespace {
 constexpr int kChannelAircraft = 1;
 
 bool isCarrier(const ShipRecord& s) {
-    const QString type = s.text(F::TIPO);
-    return type == QLatin1String("PA") || type == QLatin1String("PL");
+    return isCarrierType(s.text(F::TIPO));
 }
 
 // Bought and not lost: a free ship, one in repair or a lost one has no flight line to show, and a
