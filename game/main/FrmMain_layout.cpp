@@ -179,6 +179,9 @@ void FrmMain::buildLayout() {
     Label59.move(60, 1800, 3135, 255);
     Label59.setToolTipText(
         QStringLiteral("GN selezionato - (ALLE * = fuori MAPPA - distanza in ore dalla base e dalla MAPPA)"));
+    // One line: the off-map line ends with the hours to the map, which wrapping hid.
+    Label59.setWordWrap(false);
+    Label59.setFontSize(7);
     Combo6.move(60, 2160, 1500, 315);
     Combo6.setToolTipText(QStringLiteral("Nodi di Gruppo, ATT: oltre 20Kn il consumo raddoppia "));
     Combo5.move(1620, 2160, 1575, 315);
