@@ -79,10 +79,25 @@ QString appFolder() {
 
 void setAppFolder(const QString& folder) { appFolderRef() = folder; }
 
-QString diskPath(const QString& path) {
+namespace {
+// The path with forward slashes and no doubled ones.
+QString forwardSlashes(const QString& path) {
     QString p = path;
     p.replace(u'\\', u'/');
     while (p.contains("//")) p.replace("//", "/");
+    return p;
+}
+
+// One stat of the path as written: when it is there, it is its own disk path (see diskPath), and
+// the hour's many looks at the same files need nothing more.
+bool statAsWritten(const QString& path, struct stat* st) {
+    const QString p = forwardSlashes(path);
+    return !p.isEmpty() && ::stat(QFile::encodeName(p).constData(), st) == 0;
+}
+} // namespace
+
+QString diskPath(const QString& path) {
+    const QString p = forwardSlashes(path);
     if (p.isEmpty()) return p;
     // A path that exists as written is its own disk path: every folder on the way exists too.
     if (QFileInfo::exists(p)) return p;
@@ -114,16 +129,22 @@ QString diskPath(const QString& path) {
 }
 
 bool fileExists(const QString& path) {
+    struct stat st {};
+    if (statAsWritten(path, &st)) return S_ISREG(st.st_mode);
     QFileInfo fi(diskPath(path));
     return fi.exists() && fi.isFile();
 }
 
 bool folderExists(const QString& path) {
+    struct stat st {};
+    if (statAsWritten(path, &st)) return S_ISDIR(st.st_mode);
     QFileInfo fi(diskPath(path));
     return fi.exists() && fi.isDir();
 }
 
 qint64 fileLength(const QString& path) {
+    struct stat st {};
+    if (statAsWritten(path, &st)) return st.st_size;
     QFileInfo fi(diskPath(path));
     return fi.exists() ? fi.size() : -1;
 }
@@ -405,8 +426,11 @@ QString TextReader::readLine() {
 // ---------------------------------------------------------------- record files
 
 RecordFile::RecordFile(const QString& path, int recordLength) : path_(diskPath(path)), len_(recordLength) {
-    if (changeWatch() && !QFileInfo::exists(path_)) changing(path_, 0);
     file_.setFileName(path_);
+    // The file is there nearly always: opening it tells so, and only a missing one is looked for
+    // before it is made.
+    if (file_.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) return;
+    if (changeWatch() && !QFileInfo::exists(path_)) changing(path_, 0);
     if (!file_.open(QIODevice::ReadWrite))
         throw FileError(QStringLiteral("Impossibile aprire il file %1").arg(path_), path_);
 }
@@ -502,8 +526,12 @@ void Channels::openAppend(int channel, const QString& path) {
 
 void Channels::openRandom(int channel, const QString& path, int recordLength) {
     close(channel);
-    auto c = newChannel(Channel::Rnd, path);
-    c->records = std::make_unique<RecordFile>(path, recordLength);
+    // The record file resolves the path once for both.
+    auto records = std::make_unique<RecordFile>(path, recordLength);
+    auto c = std::make_unique<Channel>();
+    c->kind = Channel::Rnd;
+    c->path = records->path();
+    c->records = std::move(records);
     open_[channel] = std::move(c);
 }
 
