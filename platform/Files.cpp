@@ -449,7 +449,24 @@ QByteArray RecordFile::getPresent(int record) const {
     if (record < 1) throw FileError(QStringLiteral("Numero di record non valido (%1) nel file %2").arg(record).arg(path_), path_);
     const qint64 at = qint64(record - 1) * len_;
     // A pass reads records in order: the file is already there, and its read buffer is kept.
-    if (file_.pos() != at && !file_.seek(at)) return {};
+    if (file_.pos() == at) return file_.read(len_);
+    // Any other record is read where it lies, in one call: a seek would cost a call of its own and
+    // throw the read buffer away. Every write is flushed, so the disk holds what was put.
+    const int fd = file_.handle();
+    if (fd >= 0 && file_.bytesToWrite() == 0) {
+        QByteArray out(len_, Qt::Uninitialized);
+        qint64 done = 0;
+        while (done < len_) {
+            const ssize_t n = ::pread(fd, out.data() + done, size_t(len_ - done), off_t(at + done));
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) return {};
+            if (n == 0) break;
+            done += n;
+        }
+        out.truncate(done);
+        return out;
+    }
+    if (!file_.seek(at)) return {};
     return file_.read(len_);
 }
 
