@@ -100,7 +100,10 @@ ItemRange stateItemRange(int item) {
 } // namespace
 
 void checkRecordFileLength(const QString& path, int recordLength) {
-    const qint64 length = platform::fileLength(path);
+    checkRecordFileLength(path, recordLength, platform::fileLength(path));
+}
+
+void checkRecordFileLength(const QString& path, int recordLength, qint64 length) {
     if (length > 0 && length % recordLength != 0)
         throw FileError(QStringLiteral("File danneggiato: %1 è lungo %2 byte, non un numero intero di record "
                                        "da %3. Il gioco non viene modificato.")

@@ -10,6 +10,8 @@
 
 // A record file whose length is not a whole number of records; a missing file passes.
 void checkRecordFileLength(const QString& path, int recordLength);
+// The same for a file whose length (-1 when missing) the caller has just looked up.
+void checkRecordFileLength(const QString& path, int recordLength, qint64 length);
 // Whether the side's naval groups in use (column 4) or its bases' ports (field 10; bases 1..11
 // are the Axis', 12..15 the Allies') count ships of its ship file.
 bool sideNamesShips(int side);

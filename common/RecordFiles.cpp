@@ -32,8 +32,9 @@ int openShipFile(int channel, int side) {
     path = shipFilePath(side);
     // A ship file is made when missing (or read empty) only while nothing counts ships in it; a cut
     // one is refused.
-    if (platform::fileLength(path) <= 0 && sideNamesShips(side)) checkShipFile(side);
-    checkRecordFileLength(path, ShipRecord::kLength);
+    const qint64 length = platform::fileLength(path);
+    if (length <= 0 && sideNamesShips(side)) checkShipFile(side);
+    checkRecordFileLength(path, ShipRecord::kLength, length);
     g.Files.openRandom(channel, path, ShipRecord::kLength);
     g.SelectedItem = g.Files.random(channel).count();
     return g.SelectedItem;

@@ -79,10 +79,25 @@ QString appFolder() {
 
 void setAppFolder(const QString& folder) { appFolderRef() = folder; }
 
-QString diskPath(const QString& path) {
+namespace {
+// The path with forward slashes and no doubled ones.
+QString forwardSlashes(const QString& path) {
     QString p = path;
     p.replace(u'\\', u'/');
     while (p.contains("//")) p.replace("//", "/");
+    return p;
+}
+
+// One stat of the path as written: when it is there, it is its own disk path (see diskPath), and
+// the hour's many looks at the same files need nothing more.
+bool statAsWritten(const QString& path, struct stat* st) {
+    const QString p = forwardSlashes(path);
+    return !p.isEmpty() && ::stat(QFile::encodeName(p).constData(), st) == 0;
+}
+} // namespace
+
+QString diskPath(const QString& path) {
+    const QString p = forwardSlashes(path);
     if (p.isEmpty()) return p;
     // A path that exists as written is its own disk path: every folder on the way exists too.
     if (QFileInfo::exists(p)) return p;
@@ -114,16 +129,22 @@ QString diskPath(const QString& path) {
 }
 
 bool fileExists(const QString& path) {
+    struct stat st {};
+    if (statAsWritten(path, &st)) return S_ISREG(st.st_mode);
     QFileInfo fi(diskPath(path));
     return fi.exists() && fi.isFile();
 }
 
 bool folderExists(const QString& path) {
+    struct stat st {};
+    if (statAsWritten(path, &st)) return S_ISDIR(st.st_mode);
     QFileInfo fi(diskPath(path));
     return fi.exists() && fi.isDir();
 }
 
 qint64 fileLength(const QString& path) {
+    struct stat st {};
+    if (statAsWritten(path, &st)) return st.st_size;
     QFileInfo fi(diskPath(path));
     return fi.exists() ? fi.size() : -1;
 }
@@ -405,8 +426,11 @@ QString TextReader::readLine() {
 // ---------------------------------------------------------------- record files
 
 RecordFile::RecordFile(const QString& path, int recordLength) : path_(diskPath(path)), len_(recordLength) {
-    if (changeWatch() && !QFileInfo::exists(path_)) changing(path_, 0);
     file_.setFileName(path_);
+    // The file is there nearly always: opening it tells so, and only a missing one is looked for
+    // before it is made.
+    if (file_.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) return;
+    if (changeWatch() && !QFileInfo::exists(path_)) changing(path_, 0);
     if (!file_.open(QIODevice::ReadWrite))
         throw FileError(QStringLiteral("Impossibile aprire il file %1").arg(path_), path_);
 }
@@ -425,7 +449,24 @@ QByteArray RecordFile::getPresent(int record) const {
     if (record < 1) throw FileError(QStringLiteral("Numero di record non valido (%1) nel file %2").arg(record).arg(path_), path_);
     const qint64 at = qint64(record - 1) * len_;
     // A pass reads records in order: the file is already there, and its read buffer is kept.
-    if (file_.pos() != at && !file_.seek(at)) return {};
+    if (file_.pos() == at) return file_.read(len_);
+    // Any other record is read where it lies, in one call: a seek would cost a call of its own and
+    // throw the read buffer away. Every write is flushed, so the disk holds what was put.
+    const int fd = file_.handle();
+    if (fd >= 0 && file_.bytesToWrite() == 0) {
+        QByteArray out(len_, Qt::Uninitialized);
+        qint64 done = 0;
+        while (done < len_) {
+            const ssize_t n = ::pread(fd, out.data() + done, size_t(len_ - done), off_t(at + done));
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) return {};
+            if (n == 0) break;
+            done += n;
+        }
+        out.truncate(done);
+        return out;
+    }
+    if (!file_.seek(at)) return {};
     return file_.read(len_);
 }
 
@@ -502,8 +543,12 @@ void Channels::openAppend(int channel, const QString& path) {
 
 void Channels::openRandom(int channel, const QString& path, int recordLength) {
     close(channel);
-    auto c = newChannel(Channel::Rnd, path);
-    c->records = std::make_unique<RecordFile>(path, recordLength);
+    // The record file resolves the path once for both.
+    auto records = std::make_unique<RecordFile>(path, recordLength);
+    auto c = std::make_unique<Channel>();
+    c->kind = Channel::Rnd;
+    c->path = records->path();
+    c->records = std::move(records);
     open_[channel] = std::move(c);
 }
 
