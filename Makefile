@@ -24,7 +24,7 @@ FUZZ_TIME    ?= 600
 FUZZ_JOBS    ?= 3
 FUZZ_TARGETS := fuzz_textfile fuzz_campaign_text fuzz_campaign_records fuzz_cards fuzz_archives
 
-.PHONY: all deps fuzz-deps build run test bench fuzz starter clean
+.PHONY: all deps fuzz-deps build run test bench fuzz starter format format-check clean
 
 all: build
 
@@ -74,6 +74,16 @@ bench: build
 
 starter: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/starter/gen_starter_set data tools/starter
+
+# Every C++ source of the project against .clang-format (clang-format of Debian 12).
+SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null || find platform common game setup cards tests bench fuzz tools -name '*.cpp' -o -name '*.h')
+format-check:
+	@command -v clang-format >/dev/null || $(MAKE) --no-print-directory deps PACKAGES=clang-format
+	@clang-format --dry-run -Werror $(SOURCES) && echo "format-check: clean"
+
+format:
+	@command -v clang-format >/dev/null || $(MAKE) --no-print-directory deps PACKAGES=clang-format
+	clang-format -i $(SOURCES)
 
 clean:
 	rm -rf build build-san $(FUZZ_BUILD)

@@ -9,6 +9,10 @@ std::unique_ptr<Globals>& instance() {
 }
 } // namespace
 
-Globals& G() { return *instance(); }
+Globals& G() {
+    return *instance();
+}
 
-void resetGlobals() { instance() = std::make_unique<Globals>(); }
+void resetGlobals() {
+    instance() = std::make_unique<Globals>();
+}

@@ -1,8 +1,8 @@
 #include "Pictures.h"
 
 #include "Globals.h"
-#include "platform/Controls.h"
 #include "Messages.h"
+#include "platform/Controls.h"
 #include "platform/Files.h"
 
 #include <QFileInfo>

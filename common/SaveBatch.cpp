@@ -28,6 +28,7 @@ void SaveBatch::commit() {
 bool holdSave(void (*saver)()) {
     Globals& g = G();
     if (!g.SaveBatchOpen) return false;
-    if (std::find(g.SavesDue.begin(), g.SavesDue.end(), saver) == g.SavesDue.end()) g.SavesDue.push_back(saver);
+    if (std::find(g.SavesDue.begin(), g.SavesDue.end(), saver) == g.SavesDue.end())
+        g.SavesDue.push_back(saver);
     return true;
 }

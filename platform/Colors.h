@@ -25,7 +25,9 @@ constexpr long vbGrayText = 0x80000011L;
 constexpr long vbHighlight = 0x8000000DL;
 
 // Red, green and blue (0..255) to a colour value.
-constexpr long RGB(int r, int g, int b) { return long(r) | (long(g) << 8) | (long(b) << 16); }
+constexpr long RGB(int r, int g, int b) {
+    return long(r) | (long(g) << 8) | (long(b) << 16);
+}
 
 QColor toQColor(long colour);
 long fromQColor(const QColor& colour);

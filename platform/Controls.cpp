@@ -7,8 +7,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -62,7 +62,9 @@ QString withoutMarks(const QString& s) {
     return out;
 }
 
-int px(int twips) { return int(std::lround(double(twips) / kTwipsPerPixel)); }
+int px(int twips) {
+    return int(std::lround(double(twips) / kTwipsPerPixel));
+}
 
 void setPaletteColours(QWidget* w, long back, long fore, bool fill) {
     QPalette p = w->palette();
@@ -99,10 +101,10 @@ void setEntryColours(QWidget* w, long back, long fore) {
 
 // Turns the widget's mouse events into the control's events.
 class MouseBridge : public QObject {
-public:
+  public:
     MouseBridge(Control* c, bool clickOnRelease) : QObject(c->widget()), c_(c), click_(clickOnRelease) {}
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* e) override {
         switch (e->type()) {
         case QEvent::MouseButtonPress: {
@@ -122,7 +124,8 @@ protected:
             auto* m = static_cast<QMouseEvent*>(e);
             c_->raiseMouse(c_->MouseUp, vbButton(m->button()), vbShift(m->modifiers()),
                            c_->toScaleX(int(m->position().x())), c_->toScaleY(int(m->position().y())));
-            if (click_ && pressed_ && c_->widget()->rect().contains(m->position().toPoint())) c_->raise(c_->Click);
+            if (click_ && pressed_ && c_->widget()->rect().contains(m->position().toPoint()))
+                c_->raise(c_->Click);
             pressed_ = false;
             break;
         }
@@ -134,14 +137,19 @@ protected:
             pressed_ = false;
             break;
         }
-        case QEvent::FocusIn: c_->raise(c_->GotFocus); break;
-        case QEvent::FocusOut: c_->raise(c_->LostFocus); break;
-        default: break;
+        case QEvent::FocusIn:
+            c_->raise(c_->GotFocus);
+            break;
+        case QEvent::FocusOut:
+            c_->raise(c_->LostFocus);
+            break;
+        default:
+            break;
         }
         return false;
     }
 
-private:
+  private:
     Control* c_;
     bool click_;
     bool pressed_ = false;
@@ -151,11 +159,15 @@ private:
 
 // ---------------------------------------------------------------- Control
 
-Control::Control(Container& parent, const QString& name) : parent_(parent), name_(name) { parent.adopt(this); }
+Control::Control(Container& parent, const QString& name) : parent_(parent), name_(name) {
+    parent.adopt(this);
+}
 
 Control::~Control() = default;
 
-QWidget* Control::parentWidget() const { return parent_.childArea(); }
+QWidget* Control::parentWidget() const {
+    return parent_.childArea();
+}
 
 void Control::setWidget(QWidget* w) {
     widget_ = w;
@@ -231,10 +243,14 @@ void Control::setFocus() {
 void Control::setMousePointer(int p) {
     pointer_ = p;
     if (widget_) {
-        if (p == 15) widget_->setCursor(Qt::SizeAllCursor);
-        else if (p == 11) widget_->setCursor(Qt::WaitCursor);
-        else if (p == 2) widget_->setCursor(Qt::CrossCursor);
-        else widget_->unsetCursor();
+        if (p == 15)
+            widget_->setCursor(Qt::SizeAllCursor);
+        else if (p == 11)
+            widget_->setCursor(Qt::WaitCursor);
+        else if (p == 2)
+            widget_->setCursor(Qt::CrossCursor);
+        else
+            widget_->unsetCursor();
     }
 }
 
@@ -331,7 +347,9 @@ void Label::setAlignment(int a) {
     label_->setAlignment(h | Qt::AlignTop);
 }
 
-void Label::setWordWrap(bool w) { label_->setWordWrap(w); }
+void Label::setWordWrap(bool w) {
+    label_->setWordWrap(w);
+}
 
 void Label::applyColors() {
     if (label_) setPaletteColours(label_, back_, fore_, backStyle_ == 1);
@@ -350,8 +368,10 @@ CommandButton::CommandButton(Container& parent, const QString& name, const QStri
 
 void CommandButton::setCaption(const QString& c) {
     caption_ = c;
-    if (picture_.isNull()) button_->setText(c);
-    else setPicture(picture_);
+    if (picture_.isNull())
+        button_->setText(c);
+    else
+        setPicture(picture_);
 }
 
 void CommandButton::setPicture(const QImage& img) {
@@ -369,7 +389,8 @@ void CommandButton::setPicture(const QImage& img) {
     QImage face(room, QImage::Format_ARGB32_Premultiplied);
     face.fill(Qt::transparent);
     QPainter p(&face);
-    const QSize pic = img.size().scaled(QSize(room.width(), std::max(4, room.height() - textH)), Qt::KeepAspectRatio);
+    const QSize pic =
+        img.size().scaled(QSize(room.width(), std::max(4, room.height() - textH)), Qt::KeepAspectRatio);
     p.drawImage(QRect(QPoint((room.width() - pic.width()) / 2, 0), pic), img);
     p.setFont(button_->font());
     p.setPen(button_->palette().color(QPalette::ButtonText));
@@ -399,8 +420,12 @@ Frame::Frame(Container& parent, const QString& name, const QString& caption)
     box_->setAttribute(Qt::WA_NoMousePropagation);
 }
 
-QWidget* Frame::childArea() { return box_; }
-Form* Frame::form() { return parent_.form(); }
+QWidget* Frame::childArea() {
+    return box_;
+}
+Form* Frame::form() {
+    return parent_.form();
+}
 
 void Frame::setCaption(const QString& c) {
     caption_ = c;
@@ -413,7 +438,9 @@ void Frame::setBorderStyle(int s) {
     box_->setStyleSheet(s == 0 ? QStringLiteral("QGroupBox { border: 0px; }") : QString());
 }
 
-void Frame::setEnabled(bool v) { Control::setEnabled(v); }
+void Frame::setEnabled(bool v) {
+    Control::setEnabled(v);
+}
 
 void Frame::applyColors() {
     if (box_) setPaletteColours(box_, back_, fore_, true);
@@ -422,10 +449,10 @@ void Frame::applyColors() {
 // ---------------------------------------------------------------- TextBox
 
 class TextBoxBridge : public QObject {
-public:
+  public:
     explicit TextBoxBridge(TextBox* t) : QObject(t->widget()), t_(t) {}
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() != QEvent::KeyPress || !t_->KeyPress) return false;
         auto* k = static_cast<QKeyEvent*>(e);
@@ -444,7 +471,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     TextBox* t_;
 };
 
@@ -468,13 +495,17 @@ TextBox::TextBox(Container& parent, const QString& name, bool multiLine) : Contr
     if (multi_) multi_->viewport()->installEventFilter(new MouseBridge(this, true));
 }
 
-QString TextBox::text() const { return line_ ? line_->text() : multi_->toPlainText(); }
+QString TextBox::text() const {
+    return line_ ? line_->text() : multi_->toPlainText();
+}
 
 void TextBox::setText(const QString& t) {
     if (t == text()) return;
     settingByCode_ = true;
-    if (line_) line_->setText(t);
-    else multi_->setPlainText(t);
+    if (line_)
+        line_->setText(t);
+    else
+        multi_->setPlainText(t);
     settingByCode_ = false;
     raise(Change);
 }
@@ -484,8 +515,10 @@ void TextBox::setMaxLength(int n) {
 }
 
 void TextBox::setLocked(bool locked) {
-    if (line_) line_->setReadOnly(locked);
-    else multi_->setReadOnly(locked);
+    if (line_)
+        line_->setReadOnly(locked);
+    else
+        multi_->setReadOnly(locked);
 }
 
 void TextBox::setAlignment(int a) {
@@ -503,13 +536,18 @@ void TextBox::doType(const QString& keys) {
         if (KeyPress) raise([&] { KeyPress(key); });
         if (key == 0) continue;
         QString t = text();
-        if (key == 8) t.chop(1);
-        else if (key >= 32) t += QChar(key);
-        else continue;
+        if (key == 8)
+            t.chop(1);
+        else if (key >= 32)
+            t += QChar(key);
+        else
+            continue;
         if (line_ && line_->maxLength() < t.size()) continue;
         settingByCode_ = true;
-        if (line_) line_->setText(t);
-        else multi_->setPlainText(t);
+        if (line_)
+            line_->setText(t);
+        else
+            multi_->setPlainText(t);
         settingByCode_ = false;
         raise(Change);
     }
@@ -522,10 +560,10 @@ void TextBox::applyColors() {
 // ---------------------------------------------------------------- ListBox
 
 class ListBridge : public QObject {
-public:
+  public:
     explicit ListBridge(ListBox* l) : QObject(l->widget()), l_(l) {}
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonRelease ||
             e->type() == QEvent::MouseMove) {
@@ -541,7 +579,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     ListBox* l_;
 };
 
@@ -581,7 +619,9 @@ void ListBox::addItem(const QString& item, int index) {
     auto* it = new QListWidgetItem(item);
     it->setData(kItemDataRole, 0);
     int pos = index;
-    if (sorted_) pos = sortedPosition(list_->count(), [this](int i) { return list_->item(i)->text(); }, item);
+    if (sorted_)
+        pos = sortedPosition(
+            list_->count(), [this](int i) { return list_->item(i)->text(); }, item);
     if (pos < 0 || pos > list_->count()) pos = list_->count();
     const QSignalBlocker block(list_);
     list_->insertItem(pos, it);
@@ -603,7 +643,9 @@ void ListBox::clear() {
     newIndex_ = -1;
 }
 
-int ListBox::listCount() const { return list_->count(); }
+int ListBox::listCount() const {
+    return list_->count();
+}
 
 QString ListBox::list(int index) const {
     auto* it = list_->item(index);
@@ -623,7 +665,9 @@ void ListBox::setItemData(int index, int data) {
     if (auto* it = list_->item(index)) it->setData(kItemDataRole, data);
 }
 
-int ListBox::listIndex() const { return list_->currentRow(); }
+int ListBox::listIndex() const {
+    return list_->currentRow();
+}
 
 void ListBox::setListIndex(int index) {
     {
@@ -638,7 +682,9 @@ void ListBox::setListIndex(int index) {
     raise(Click);
 }
 
-QString ListBox::text() const { return list(listIndex()); }
+QString ListBox::text() const {
+    return list(listIndex());
+}
 
 void ListBox::setMultiSelect(bool m) {
     list_->setSelectionMode(m ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
@@ -681,10 +727,10 @@ void ListBox::applyColors() {
 
 // Typed keys of an editable combo go through its KeyPress; a key set to 0 is dropped.
 class ComboKeyBridge : public QObject {
-public:
+  public:
     explicit ComboKeyBridge(ComboBox* c, QObject* owner) : QObject(owner), c_(c) {}
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() != QEvent::KeyPress || !c_->KeyPress) return false;
         const QString s = static_cast<QKeyEvent*>(e)->text();
@@ -694,7 +740,7 @@ protected:
         return key == 0;
     }
 
-private:
+  private:
     ComboBox* c_;
 };
 
@@ -719,15 +765,19 @@ ComboBox::ComboBox(Container& parent, const QString& name, int style) : Control(
 
 void ComboBox::addItem(const QString& item, int index) {
     int pos = index;
-    if (sorted_) pos = sortedPosition(combo_->count(), [this](int i) { return combo_->itemText(i); }, item);
+    if (sorted_)
+        pos = sortedPosition(
+            combo_->count(), [this](int i) { return combo_->itemText(i); }, item);
     if (pos < 0 || pos > combo_->count()) pos = combo_->count();
     const QSignalBlocker block(combo_);
     const QString keep = combo_->currentText();
     const int keepIndex = combo_->currentIndex();
     combo_->insertItem(pos, item, 0);
     // Adding never changes what the box shows.
-    if (keepIndex < 0) combo_->setCurrentIndex(-1);
-    else combo_->setCurrentIndex(keepIndex >= pos ? keepIndex + 1 : keepIndex);
+    if (keepIndex < 0)
+        combo_->setCurrentIndex(-1);
+    else
+        combo_->setCurrentIndex(keepIndex >= pos ? keepIndex + 1 : keepIndex);
     if (style_ == 0) combo_->setEditText(keep);
     newIndex_ = pos;
     fitDropDown(item);
@@ -766,10 +816,18 @@ void ComboBox::fitDropDown(const QString& item) {
     combo_->view()->setMinimumWidth(widestItem_ + margins + scrollBar);
 }
 
-int ComboBox::listCount() const { return combo_->count(); }
-QString ComboBox::list(int index) const { return combo_->itemText(index); }
-int ComboBox::itemData(int index) const { return combo_->itemData(index).toInt(); }
-void ComboBox::setItemData(int index, int data) { combo_->setItemData(index, data); }
+int ComboBox::listCount() const {
+    return combo_->count();
+}
+QString ComboBox::list(int index) const {
+    return combo_->itemText(index);
+}
+int ComboBox::itemData(int index) const {
+    return combo_->itemData(index).toInt();
+}
+void ComboBox::setItemData(int index, int data) {
+    combo_->setItemData(index, data);
+}
 
 int ComboBox::listIndex() const {
     // An edited text that no longer matches its item leaves no item chosen.
@@ -788,7 +846,9 @@ void ComboBox::setListIndex(int index) {
     if (index >= 0 && index < combo_->count()) raise(Click);
 }
 
-QString ComboBox::text() const { return combo_->currentText(); }
+QString ComboBox::text() const {
+    return combo_->currentText();
+}
 
 void ComboBox::setText(const QString& t) {
     if (style_ == 0) {
@@ -896,7 +956,9 @@ OptionButton::OptionButton(Container& parent, const QString& name, const QString
     QObject::connect(radio_, &QRadioButton::clicked, [this](bool) { raise(Click); });
 }
 
-bool OptionButton::value() const { return radio_->isChecked(); }
+bool OptionButton::value() const {
+    return radio_->isChecked();
+}
 
 void OptionButton::setValue(bool v) {
     const bool was = radio_->isChecked();
@@ -957,7 +1019,9 @@ void Image::setStretch(bool s) {
     show();
 }
 
-void Image::setBorderStyle(int s) { label_->setFrameStyle(s ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame); }
+void Image::setBorderStyle(int s) {
+    label_->setFrameStyle(s ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+}
 
 void Image::show() {
     if (picture_.isNull()) {
@@ -972,12 +1036,12 @@ void Image::show() {
 // ---------------------------------------------------------------- Line
 
 class LineWidget : public QWidget {
-public:
+  public:
     LineWidget(Line* l, QWidget* parent) : QWidget(parent), l_(l) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setPen(QPen(toQColor(l_->colour_), l_->penWidth_));
@@ -986,7 +1050,7 @@ protected:
                    QPointF(double(l_->x2_ - ox) / kTwipsPerPixel, double(l_->y2_ - oy) / kTwipsPerPixel));
     }
 
-private:
+  private:
     Line* l_;
 };
 
@@ -1026,17 +1090,29 @@ ProgressBar::ProgressBar(Container& parent, const QString& name) : Control(paren
     setWidget(bar_);
 }
 
-void ProgressBar::setMin(int v) { bar_->setMinimum(v); }
-void ProgressBar::setMax(int v) { bar_->setMaximum(v); }
-int ProgressBar::min() const { return bar_->minimum(); }
-int ProgressBar::max() const { return bar_->maximum(); }
-int ProgressBar::value() const { return bar_->value(); }
-void ProgressBar::setValue(int v) { bar_->setValue(v); }
+void ProgressBar::setMin(int v) {
+    bar_->setMinimum(v);
+}
+void ProgressBar::setMax(int v) {
+    bar_->setMaximum(v);
+}
+int ProgressBar::min() const {
+    return bar_->minimum();
+}
+int ProgressBar::max() const {
+    return bar_->maximum();
+}
+int ProgressBar::value() const {
+    return bar_->value();
+}
+void ProgressBar::setValue(int v) {
+    bar_->setValue(v);
+}
 
 // ---------------------------------------------------------------- PictureBox
 
 class PictureWidget : public QWidget {
-public:
+  public:
     PictureWidget(PictureBox* p, QWidget* parent) : QWidget(parent), p_(p) { setAutoFillBackground(true); }
     // Where the backing image is painted: from the top left, keeping its proportions.
     QRectF target() const {
@@ -1046,7 +1122,7 @@ public:
         return QRectF(0, 0, img.width() * k, img.height() * k);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.fillRect(rect(), toQColor(p_->back_));
@@ -1064,7 +1140,7 @@ protected:
         if (p_->picture_.isNull()) p_->ensureCanvas();
     }
 
-private:
+  private:
     friend class PictureBox;
     PictureBox* p_;
 };
@@ -1076,8 +1152,12 @@ PictureBox::PictureBox(Container& parent, const QString& name) : Control(parent,
     ensureCanvas();
 }
 
-QWidget* PictureBox::childArea() { return widget_; }
-Form* PictureBox::form() { return parent_.form(); }
+QWidget* PictureBox::childArea() {
+    return widget_;
+}
+Form* PictureBox::form() {
+    return parent_.form();
+}
 
 void PictureBox::setBorderStyle(int s) {
     border_ = s;
@@ -1129,8 +1209,12 @@ void PictureBox::setScale(double left, double top, double width, double height) 
     customScale_ = true;
 }
 
-double PictureBox::pixelsPerUnitX() const { return sw_ != 0 ? canvas_.width() / sw_ : 1.0; }
-double PictureBox::pixelsPerUnitY() const { return sh_ != 0 ? canvas_.height() / sh_ : 1.0; }
+double PictureBox::pixelsPerUnitX() const {
+    return sw_ != 0 ? canvas_.width() / sw_ : 1.0;
+}
+double PictureBox::pixelsPerUnitY() const {
+    return sh_ != 0 ? canvas_.height() / sh_ : 1.0;
+}
 
 QPointF PictureBox::toPixels(double x, double y) const {
     const double w = canvas_.width(), h = canvas_.height();

@@ -49,19 +49,19 @@ using Handler = std::function<void()>;
 
 // Something that holds controls: a window, a frame or a picture box.
 class Container {
-public:
+  public:
     virtual ~Container() = default;
     virtual QWidget* childArea() = 0;
     virtual Form* form() = 0;
     void adopt(Control* c) { children_.push_back(c); }
     const std::vector<Control*>& children() const { return children_; }
 
-private:
+  private:
     std::vector<Control*> children_;
 };
 
 class Control {
-public:
+  public:
     Control(Container& parent, const QString& name);
     virtual ~Control();
     Control(const Control&) = delete;
@@ -122,7 +122,7 @@ public:
     virtual double toScaleX(int px) const { return double(px) * kTwipsPerPixel; }
     virtual double toScaleY(int py) const { return double(py) * kTwipsPerPixel; }
 
-protected:
+  protected:
     void setWidget(QWidget* w);
     virtual void applyColors();
     QWidget* parentWidget() const;
@@ -141,12 +141,10 @@ protected:
 };
 
 // A control array: controls sharing one name, told apart by index.
-template <class T>
-class ControlArray {
-public:
+template <class T> class ControlArray {
+  public:
     ControlArray() = default;
-    template <class... Args>
-    T& add(int index, Container& parent, const QString& name, Args&&... args) {
+    template <class... Args> T& add(int index, Container& parent, const QString& name, Args&&... args) {
         if (index >= int(items_.size())) items_.resize(index + 1);
         items_[index] = std::make_unique<T>(parent, name, std::forward<Args>(args)...);
         items_[index]->setIndex(index);
@@ -162,13 +160,13 @@ public:
     }
     int ubound() const { return int(items_.size()) - 1; }
 
-private:
+  private:
     std::vector<std::unique_ptr<T>> items_;
 };
 
 // Text caption; "&" marks are not shown, "&&" shows one "&".
 class Label : public Control {
-public:
+  public:
     Label(Container& parent, const QString& name, const QString& caption = QString());
     const QString& caption() const { return caption_; }
     void setCaption(const QString& c);
@@ -186,10 +184,10 @@ public:
     void setColumns(const std::vector<int>& starts);
     Handler Change;
 
-protected:
+  protected:
     void applyColors() override;
 
-private:
+  private:
     void showCaption();
     QLabel* label_;
     QString caption_;
@@ -199,7 +197,7 @@ private:
 };
 
 class CommandButton : public Control {
-public:
+  public:
     CommandButton(Container& parent, const QString& name, const QString& caption = QString());
     const QString& caption() const { return caption_; }
     void setCaption(const QString& c);
@@ -207,17 +205,17 @@ public:
     void setPicture(const QImage& img);
     void doClick() override;
 
-protected:
+  protected:
     void applyColors() override;
 
-private:
+  private:
     QPushButton* button_;
     QString caption_;
     QImage picture_;
 };
 
 class Frame : public Control, public Container {
-public:
+  public:
     Frame(Container& parent, const QString& name, const QString& caption = QString());
     const QString& caption() const { return caption_; }
     void setCaption(const QString& c);
@@ -227,17 +225,17 @@ public:
     Form* form() override;
     void setEnabled(bool v) override;
 
-protected:
+  protected:
     void applyColors() override;
 
-private:
+  private:
     QGroupBox* box_;
     QString caption_;
     int border_ = 1;
 };
 
 class TextBox : public Control {
-public:
+  public:
     TextBox(Container& parent, const QString& name, bool multiLine = false);
     QString text() const;
     void setText(const QString& t);
@@ -251,10 +249,10 @@ public:
     // Types a text as the user would, one key at a time through KeyPress.
     void doType(const QString& keys);
 
-protected:
+  protected:
     void applyColors() override;
 
-private:
+  private:
     friend class TextBoxBridge;
     QLineEdit* line_ = nullptr;
     QPlainTextEdit* multi_ = nullptr;
@@ -262,7 +260,7 @@ private:
 };
 
 class ListBox : public Control {
-public:
+  public:
     ListBox(Container& parent, const QString& name);
     void addItem(const QString& item, int index = -1);
     void removeItem(int index);
@@ -286,10 +284,10 @@ public:
     void doPick(int index);
     void doPickDouble(int index);
 
-protected:
+  protected:
     void applyColors() override;
 
-private:
+  private:
     friend class ListBridge;
     QListWidget* list_;
     bool sorted_ = false;
@@ -298,7 +296,7 @@ private:
 };
 
 class ComboBox : public Control {
-public:
+  public:
     // Style 0: drop-down combo (text can be typed); 2: drop-down list.
     ComboBox(Container& parent, const QString& name, int style = 0);
     void addItem(const QString& item, int index = -1);
@@ -319,10 +317,10 @@ public:
     // The user picks an item from the list.
     void doPick(int index);
 
-protected:
+  protected:
     void applyColors() override;
 
-private:
+  private:
     void fitDropDown(const QString& item);
     void showTextStart();
     QComboBox* combo_;
@@ -333,7 +331,7 @@ private:
 };
 
 class CheckBox : public Control {
-public:
+  public:
     CheckBox(Container& parent, const QString& name, const QString& caption = QString());
     // 0 unticked, 1 ticked, 2 grey.
     int value() const { return value_; }
@@ -344,10 +342,10 @@ public:
     void setGraphical(const QImage& img);
     void doClick() override;
 
-protected:
+  protected:
     void applyColors() override;
 
-private:
+  private:
     QCheckBox* check_ = nullptr;
     QPushButton* toggle_ = nullptr;
     QString caption_;
@@ -355,7 +353,7 @@ private:
 };
 
 class OptionButton : public Control {
-public:
+  public:
     OptionButton(Container& parent, const QString& name, const QString& caption = QString());
     bool value() const;
     void setValue(bool v);
@@ -363,17 +361,17 @@ public:
     void setCaption(const QString& c);
     void doClick() override;
 
-protected:
+  protected:
     void applyColors() override;
 
-private:
+  private:
     QRadioButton* radio_;
     QString caption_;
 };
 
 // A picture that can be clicked; with stretch off the control takes the picture's size.
 class Image : public Control {
-public:
+  public:
     Image(Container& parent, const QString& name);
     void setPicture(const QImage& img);
     // Loads a picture file; false (and an empty picture) when it cannot be read.
@@ -383,7 +381,7 @@ public:
     void setStretch(bool s);
     void setBorderStyle(int s);
 
-private:
+  private:
     void show();
     QLabel* label_;
     QImage picture_;
@@ -392,7 +390,7 @@ private:
 
 // A straight line between two points (twips) of its container.
 class Line : public Control {
-public:
+  public:
     Line(Container& parent, const QString& name, int x1 = 0, int y1 = 0, int x2 = 0, int y2 = 0);
     void setPoints(int x1, int y1, int x2, int y2);
     void setBorderColor(long c);
@@ -402,7 +400,7 @@ public:
     int x2() const { return x2_; }
     int y2() const { return y2_; }
 
-private:
+  private:
     friend class LineWidget;
     int x1_, y1_, x2_, y2_;
     long colour_ = vbBlack;
@@ -410,7 +408,7 @@ private:
 };
 
 class ProgressBar : public Control {
-public:
+  public:
     ProgressBar(Container& parent, const QString& name);
     void setMin(int v);
     void setMax(int v);
@@ -419,7 +417,7 @@ public:
     int value() const;
     void setValue(int v);
 
-private:
+  private:
     QProgressBar* bar_;
 };
 
@@ -427,7 +425,7 @@ private:
 // to the widget (keeping its proportions, from the top left). It can also hold controls,
 // which are placed in twips.
 class PictureBox : public Control, public Container {
-public:
+  public:
     PictureBox(Container& parent, const QString& name);
     QWidget* childArea() override;
     Form* form() override;
@@ -470,7 +468,7 @@ public:
     double toScaleX(int px) const override;
     double toScaleY(int py) const override;
 
-private:
+  private:
     friend class PictureWidget;
     void ensureCanvas();
     // Widths of lines are in pixels as shown (the old toolkit's DrawWidth is in screen pixels):

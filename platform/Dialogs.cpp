@@ -4,10 +4,10 @@
 #include "Numbers.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -42,7 +42,9 @@ QString programTitle() {
 }
 } // namespace
 
-bool headless() { return QGuiApplication::platformName() == QStringLiteral("offscreen"); }
+bool headless() {
+    return QGuiApplication::platformName() == QStringLiteral("offscreen");
+}
 
 int MsgBox(const QString& prompt, int style, const QString& title) {
     if (msgHandler()) return msgHandler()(MessageBoxCall{prompt, style, title});
@@ -50,26 +52,46 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
         qWarning("message box (answered headless): %s", qPrintable(prompt));
         switch (style & 0x7) {
         case vbOKCancel:
-        case vbYesNoCancel: return vbCancel;
-        case vbYesNo: return vbNo;
-        default: return vbOK;
+        case vbYesNoCancel:
+            return vbCancel;
+        case vbYesNo:
+            return vbNo;
+        default:
+            return vbOK;
         }
     }
     QMessageBox box;
     box.setText(prompt);
     box.setWindowTitle(title.isEmpty() ? programTitle() : title);
     switch (style & 0x70) {
-    case vbCritical: box.setIcon(QMessageBox::Critical); break;
-    case vbQuestion: box.setIcon(QMessageBox::Question); break;
-    case vbExclamation: box.setIcon(QMessageBox::Warning); break;
-    case vbInformation: box.setIcon(QMessageBox::Information); break;
-    default: break;
+    case vbCritical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case vbQuestion:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case vbExclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case vbInformation:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        break;
     }
     switch (style & 0x7) {
-    case vbOKCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case vbYesNoCancel: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
-    case vbYesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    default: box.setStandardButtons(QMessageBox::Ok); break;
+    case vbOKCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case vbYesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case vbYesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
     }
     // At least as wide as its title, which the window manager would otherwise cut short.
     QFont titleFont = box.font();
@@ -83,10 +105,14 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
     if (auto* b = box.button(QMessageBox::No)) b->setText(QStringLiteral("&No"));
     if (auto* b = box.button(QMessageBox::Cancel)) b->setText(QStringLiteral("Annulla"));
     switch (box.exec()) {
-    case QMessageBox::Yes: return vbYes;
-    case QMessageBox::No: return vbNo;
-    case QMessageBox::Cancel: return vbCancel;
-    default: return vbOK;
+    case QMessageBox::Yes:
+        return vbYes;
+    case QMessageBox::No:
+        return vbNo;
+    case QMessageBox::Cancel:
+        return vbCancel;
+    default:
+        return vbOK;
     }
 }
 
@@ -94,8 +120,8 @@ QString InputBox(const QString& prompt, const QString& title, const QString& def
     if (inputHandler()) return inputHandler()(prompt, title, defaultText);
     if (headless()) return QString();
     bool ok = false;
-    QString s = QInputDialog::getText(nullptr, title.isEmpty() ? programTitle() : title, prompt, QLineEdit::Normal,
-                                      defaultText, &ok);
+    QString s = QInputDialog::getText(nullptr, title.isEmpty() ? programTitle() : title, prompt,
+                                      QLineEdit::Normal, defaultText, &ok);
     return ok ? s : QString();
 }
 
@@ -120,7 +146,9 @@ struct DepthGuard {
 };
 } // namespace
 
-int handlerDepth() { return gHandlerDepth; }
+int handlerDepth() {
+    return gHandlerDepth;
+}
 
 void runHandler(const std::function<void()>& handler) {
     if (!handler) return;
@@ -146,16 +174,26 @@ void runHandler(const std::function<void()>& handler) {
 }
 
 namespace testing {
-void setMessageBoxHandler(std::function<int(const MessageBoxCall&)> handler) { msgHandler() = std::move(handler); }
+void setMessageBoxHandler(std::function<int(const MessageBoxCall&)> handler) {
+    msgHandler() = std::move(handler);
+}
 void setInputBoxHandler(std::function<QString(const QString&, const QString&, const QString&)> handler) {
     inputHandler() = std::move(handler);
 }
-int beepCount() { return beeps(); }
-void resetBeeps() { beeps() = 0; }
-void setErrorHandler(std::function<void(const QString&)> handler) { errorHandler() = std::move(handler); }
+int beepCount() {
+    return beeps();
+}
+void resetBeeps() {
+    beeps() = 0;
+}
+void setErrorHandler(std::function<void(const QString&)> handler) {
+    errorHandler() = std::move(handler);
+}
 } // namespace testing
 
-void FileDialog::setTestHandler(Handler handler) { fileHandler() = std::move(handler); }
+void FileDialog::setTestHandler(Handler handler) {
+    fileHandler() = std::move(handler);
+}
 
 namespace {
 // "Descr|*.a;*.b|Other|*.c" -> "Descr (*.a *.b);;Other (*.c)"
@@ -191,7 +229,11 @@ static bool runDialog(FileDialog& d, bool save) {
     return true;
 }
 
-bool FileDialog::ShowOpen() { return runDialog(*this, false); }
-bool FileDialog::ShowSave() { return runDialog(*this, true); }
+bool FileDialog::ShowOpen() {
+    return runDialog(*this, false);
+}
+bool FileDialog::ShowSave() {
+    return runDialog(*this, true);
+}
 
 } // namespace platform

@@ -23,7 +23,8 @@ enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 
 int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = QString());
 // The text typed, or the empty text when cancelled.
-QString InputBox(const QString& prompt, const QString& title = QString(), const QString& defaultText = QString());
+QString InputBox(const QString& prompt, const QString& title = QString(),
+                 const QString& defaultText = QString());
 void Beep();
 
 // Shows an error that a handler could not recover from; the program goes on.
@@ -49,7 +50,8 @@ bool headless();
 namespace testing {
 // Every message box goes to the handler while one is set; it returns the answer.
 void setMessageBoxHandler(std::function<int(const MessageBoxCall&)> handler);
-void setInputBoxHandler(std::function<QString(const QString& prompt, const QString& title, const QString& def)> handler);
+void setInputBoxHandler(
+    std::function<QString(const QString& prompt, const QString& title, const QString& def)> handler);
 // Beeps sounded since the program started (or since resetBeeps).
 int beepCount();
 void resetBeeps();
@@ -59,9 +61,9 @@ void setErrorHandler(std::function<void(const QString&)> handler);
 
 // The common file dialog in open mode.
 class FileDialog {
-public:
+  public:
     QString DialogTitle;
-    QString Filter;    // "Descr|*.ext|Descr2|*.x2" as the old toolkit wrote it
+    QString Filter; // "Descr|*.ext|Descr2|*.x2" as the old toolkit wrote it
     QString InitDir;
     QString FileName;  // the chosen file (full path) after ShowOpen
     QString FileTitle; // the chosen file's name without its folder

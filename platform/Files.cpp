@@ -56,8 +56,10 @@ QString fromCp1252(const QByteArray& bytes) {
     out.reserve(bytes.size());
     for (char ch : bytes) {
         auto b = static_cast<unsigned char>(ch);
-        if (b >= 0x80 && b < 0xA0) out.append(QChar(kHigh[b - 0x80] ? kHigh[b - 0x80] : char16_t(b)));
-        else out.append(QChar(char16_t(b)));
+        if (b >= 0x80 && b < 0xA0)
+            out.append(QChar(kHigh[b - 0x80] ? kHigh[b - 0x80] : char16_t(b)));
+        else
+            out.append(QChar(char16_t(b)));
     }
     return out;
 }
@@ -77,7 +79,9 @@ QString appFolder() {
     return f;
 }
 
-void setAppFolder(const QString& folder) { appFolderRef() = folder; }
+void setAppFolder(const QString& folder) {
+    appFolderRef() = folder;
+}
 
 namespace {
 // The path with forward slashes and no doubled ones.
@@ -160,7 +164,9 @@ void changing(const QString& path, qint64 from) {
 }
 } // namespace
 
-void setChangeWatch(ChangeWatch watch) { changeWatch() = std::move(watch); }
+void setChangeWatch(ChangeWatch watch) {
+    changeWatch() = std::move(watch);
+}
 
 bool deleteFile(const QString& path) {
     const QString p = diskPath(path);
@@ -227,10 +233,14 @@ int writeAll(int fd, const char* data, qint64 size) {
     return 0;
 }
 
-void syncFolderOf(const QString& path) { syncFolder(QFileInfo(path).absolutePath()); }
+void syncFolderOf(const QString& path) {
+    syncFolder(QFileInfo(path).absolutePath());
+}
 } // namespace
 
-void failWritesAfter(qint64 bytes) { failWritesAfter(bytes, false); }
+void failWritesAfter(qint64 bytes) {
+    failWritesAfter(bytes, false);
+}
 
 void failWritesAfter(qint64 bytes, bool untilLifted) {
     writeBudget() = bytes;
@@ -250,7 +260,8 @@ void syncFile(const QString& path) {
 }
 
 void syncFolder(const QString& folder) {
-    const int dir = ::open(QFile::encodeName(diskPath(folder)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir =
+        ::open(QFile::encodeName(diskPath(folder)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0) return;
     ::fsync(dir);
     ::close(dir);
@@ -323,21 +334,32 @@ void appendToFile(const QString& path, const QByteArray& bytes) {
 QByteArray readWholeFile(const QString& path) {
     const QString p = diskPath(path);
     QFile f(p);
-    if (!f.open(QIODevice::ReadOnly)) throw FileError(QStringLiteral("File mancante o illeggibile: %1").arg(p), p);
+    if (!f.open(QIODevice::ReadOnly))
+        throw FileError(QStringLiteral("File mancante o illeggibile: %1").arg(p), p);
     return f.readAll();
 }
 
 // ---------------------------------------------------------------- text files
 
-void TextWriter::writeText(const QString& value) { bytes_ += '"' + toCp1252(value) + "\"\r\n"; }
+void TextWriter::writeText(const QString& value) {
+    bytes_ += '"' + toCp1252(value) + "\"\r\n";
+}
 
-void TextWriter::writeNumber(long long value) { bytes_ += QByteArray::number(value) + "\r\n"; }
+void TextWriter::writeNumber(long long value) {
+    bytes_ += QByteArray::number(value) + "\r\n";
+}
 
-void TextWriter::writeReal(double value) { bytes_ += toCp1252(numberText(value)) + "\r\n"; }
+void TextWriter::writeReal(double value) {
+    bytes_ += toCp1252(numberText(value)) + "\r\n";
+}
 
-void TextWriter::writeRaw(const QString& line) { bytes_ += toCp1252(line) + "\r\n"; }
+void TextWriter::writeRaw(const QString& line) {
+    bytes_ += toCp1252(line) + "\r\n";
+}
 
-void TextWriter::writeValues(const QStringList& raw) { writeRaw(raw.join(u',')); }
+void TextWriter::writeValues(const QStringList& raw) {
+    writeRaw(raw.join(u','));
+}
 
 TextReader::TextReader(const QString& path) : path_(diskPath(path)) {
     QFile f(path_);
@@ -346,11 +368,13 @@ TextReader::TextReader(const QString& path) : path_(diskPath(path)) {
     text_ = fromCp1252(f.readAll());
 }
 
-TextReader::TextReader(const QByteArray& bytes, const QString& name) : path_(name), text_(fromCp1252(bytes)) {}
+TextReader::TextReader(const QByteArray& bytes, const QString& name)
+    : path_(name), text_(fromCp1252(bytes)) {}
 
 bool TextReader::atEnd() const {
     int p = pos_;
-    while (p < text_.size() && (text_[p] == u' ' || text_[p] == u'\t' || text_[p] == u'\r' || text_[p] == u'\n'))
+    while (p < text_.size() &&
+           (text_[p] == u' ' || text_[p] == u'\t' || text_[p] == u'\r' || text_[p] == u'\n'))
         ++p;
     return p >= text_.size();
 }
@@ -358,7 +382,8 @@ bool TextReader::atEnd() const {
 QString TextReader::nextValue(bool* quoted) {
     auto isBlank = [](QChar c) { return c == u' ' || c == u'\t'; };
     // Skip blanks and line ends before a value.
-    while (pos_ < text_.size() && (isBlank(text_[pos_]) || text_[pos_] == u'\r' || text_[pos_] == u'\n')) ++pos_;
+    while (pos_ < text_.size() && (isBlank(text_[pos_]) || text_[pos_] == u'\r' || text_[pos_] == u'\n'))
+        ++pos_;
     if (pos_ >= text_.size())
         throw FileError(QStringLiteral("File incompleto (mancano valori): %1").arg(path_), path_);
     QString value;
@@ -435,9 +460,13 @@ RecordFile::RecordFile(const QString& path, int recordLength) : path_(diskPath(p
         throw FileError(QStringLiteral("Impossibile aprire il file %1").arg(path_), path_);
 }
 
-qint64 RecordFile::length() const { return file_.size(); }
+qint64 RecordFile::length() const {
+    return file_.size();
+}
 
-int RecordFile::count() const { return static_cast<int>(roundHalfEven(double(file_.size()) / len_)); }
+int RecordFile::count() const {
+    return static_cast<int>(roundHalfEven(double(file_.size()) / len_));
+}
 
 QByteArray RecordFile::get(int record) const {
     QByteArray out = getPresent(record);
@@ -446,7 +475,9 @@ QByteArray RecordFile::get(int record) const {
 }
 
 QByteArray RecordFile::getPresent(int record) const {
-    if (record < 1) throw FileError(QStringLiteral("Numero di record non valido (%1) nel file %2").arg(record).arg(path_), path_);
+    if (record < 1)
+        throw FileError(QStringLiteral("Numero di record non valido (%1) nel file %2").arg(record).arg(path_),
+                        path_);
     const qint64 at = qint64(record - 1) * len_;
     // A pass reads records in order: the file is already there, and its read buffer is kept.
     if (file_.pos() == at) return file_.read(len_);
@@ -471,7 +502,9 @@ QByteArray RecordFile::getPresent(int record) const {
 }
 
 void RecordFile::put(int record, const QByteArray& bytes) {
-    if (record < 1) throw FileError(QStringLiteral("Numero di record non valido (%1) nel file %2").arg(record).arg(path_), path_);
+    if (record < 1)
+        throw FileError(QStringLiteral("Numero di record non valido (%1) nel file %2").arg(record).arg(path_),
+                        path_);
     QByteArray rec = bytes.left(len_);
     if (rec.size() < len_) rec.append(QByteArray(len_ - rec.size(), ' '));
     const qint64 at = qint64(record - 1) * len_;
@@ -573,7 +606,9 @@ RecordFile& Channels::random(int channel) {
     return *it->second->records;
 }
 
-bool Channels::isOpen(int channel) const { return open_.count(channel) > 0; }
+bool Channels::isOpen(int channel) const {
+    return open_.count(channel) > 0;
+}
 
 void Channels::close(int channel) {
     auto it = open_.find(channel);

@@ -16,12 +16,12 @@ namespace platform {
 
 // A file that is missing, short, unreadable or unwritable; the message names the file.
 class FileError : public std::runtime_error {
-public:
+  public:
     FileError(const QString& message, const QString& path);
     QString message() const { return QString::fromUtf8(what()); }
     const QString& path() const { return path_; }
 
-private:
+  private:
     QString path_;
 };
 
@@ -78,7 +78,7 @@ void setChangeWatch(ChangeWatch watch);
 
 // Text file of one value a line, CRLF: texts in double quotes, numbers bare.
 class TextWriter {
-public:
+  public:
     void writeText(const QString& value);     // "value"
     void writeNumber(long long value);        // 12, -3
     void writeReal(double value);             // plain number form
@@ -87,24 +87,24 @@ public:
     const QByteArray& bytes() const { return bytes_; }
     void commit(const QString& path) const { writeWholeFile(path, bytes_); }
 
-private:
+  private:
     QByteArray bytes_;
 };
 
 // Reads the values of a text file back in order. Values are separated by commas or line ends; a
 // quoted value runs to its closing quote; an unquoted one is trimmed of blanks.
 class TextReader {
-public:
+  public:
     explicit TextReader(const QString& path); // FileError when missing
     TextReader(const QByteArray& bytes, const QString& name);
     QString readText();    // FileError when there is no value left
     long long readWhole(); // the value as a whole number (rounded half to even); FileError if not a number
     double readReal();
-    QString readLine();    // the rest of the current line as it stands
+    QString readLine(); // the rest of the current line as it stands
     bool atEnd() const;
     const QString& path() const { return path_; }
 
-private:
+  private:
     QString nextValue(bool* quoted);
     QString path_;
     QString text_;
@@ -113,7 +113,7 @@ private:
 
 // A file of fixed-length records numbered from 1, opened for reading and writing in place.
 class RecordFile {
-public:
+  public:
     RecordFile(const QString& path, int recordLength); // created empty when missing
     int recordLength() const { return len_; }
     qint64 length() const;
@@ -129,7 +129,7 @@ public:
     void put(int record, const QByteArray& bytes);
     const QString& path() const { return path_; }
 
-private:
+  private:
     QString path_;
     int len_;
     mutable QFile file_;
@@ -137,14 +137,14 @@ private:
 
 // Raised when a channel is used that is not open, or open in another mode.
 class ChannelError : public std::runtime_error {
-public:
+  public:
     explicit ChannelError(const QString& what);
 };
 
 // Numbered file channels. Output channels write their file when closed (whole, through a
 // temporary file); append channels add to the end when closed.
 class Channels {
-public:
+  public:
     Channels();
     ~Channels();
     Channels(const Channels&) = delete;
@@ -166,7 +166,7 @@ public:
 
     struct Channel;
 
-private:
+  private:
     std::map<int, std::unique_ptr<Channel>> open_;
 };
 

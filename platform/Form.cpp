@@ -61,10 +61,10 @@ std::map<QString, QPoint>& places() {
 
 // The top-level widget of a window: its close box unloads the window.
 class FormWindow : public QMainWindow {
-public:
+  public:
     explicit FormWindow(Form* f) : f_(f) {}
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override {
         if (f_->unloaded_) {
             e->accept();
@@ -72,8 +72,10 @@ protected:
         }
         bool done = false;
         runHandler([&] { done = unloadForm(*f_, vbFormControlMenu); });
-        if (done) e->accept();
-        else e->ignore();
+        if (done)
+            e->accept();
+        else
+            e->ignore();
     }
     void hideEvent(QHideEvent* e) override {
         if (!e->spontaneous()) places()[f_->name_] = pos();
@@ -85,25 +87,27 @@ protected:
         if (isVisible()) places()[f_->name_] = pos();
     }
 
-private:
+  private:
     Form* f_;
 };
 
 // The client area: back colour and background picture.
 class FormClient : public QWidget {
-public:
+  public:
     explicit FormClient(Form* f) : f_(f) { setAutoFillBackground(true); }
     QImage picture;
 
-protected:
-    void resizeEvent(QResizeEvent*) override { runHandler([this] { f_->Form_Resize(); }); }
+  protected:
+    void resizeEvent(QResizeEvent*) override {
+        runHandler([this] { f_->Form_Resize(); });
+    }
     void paintEvent(QPaintEvent*) override {
         if (picture.isNull()) return;
         QPainter p(this);
         p.drawImage(0, 0, picture);
     }
 
-private:
+  private:
     Form* f_;
 };
 
@@ -121,10 +125,16 @@ Form::~Form() {
     delete window_;
 }
 
-QWidget* Form::childArea() { return client_; }
+QWidget* Form::childArea() {
+    return client_;
+}
 
-int Form::clientWidth() const { return client_->width() * kTwipsPerPixel; }
-int Form::clientHeight() const { return client_->height() * kTwipsPerPixel; }
+int Form::clientWidth() const {
+    return client_->width() * kTwipsPerPixel;
+}
+int Form::clientHeight() const {
+    return client_->height() * kTwipsPerPixel;
+}
 
 void Form::setCaption(const QString& c) {
     caption_ = c;
@@ -144,9 +154,12 @@ void Form::placeWindow() {
 
 void Form::setWindowState(int s) {
     state_ = s;
-    if (s == 2) window_->setWindowState(Qt::WindowMaximized);
-    else if (s == 1) window_->setWindowState(Qt::WindowMinimized);
-    else window_->setWindowState(Qt::WindowNoState);
+    if (s == 2)
+        window_->setWindowState(Qt::WindowMaximized);
+    else if (s == 1)
+        window_->setWindowState(Qt::WindowMinimized);
+    else
+        window_->setWindowState(Qt::WindowNoState);
 }
 
 void Form::setIcon(const QString& path) {
@@ -168,8 +181,10 @@ void Form::setPicture(const QImage& img) {
 }
 
 void Form::setFixedBorder(bool fixed) {
-    if (fixed) window_->setFixedSize(window_->size());
-    else window_->setMinimumSize(0, 0), window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (fixed)
+        window_->setFixedSize(window_->size());
+    else
+        window_->setMinimumSize(0, 0), window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 void Form::placeBeforeShowing() {
@@ -235,7 +250,9 @@ void Form::hide() {
     if (stopModal_) stopModal_();
 }
 
-QImage Form::grabImage() const { return client_->grab().toImage(); }
+QImage Form::grabImage() const {
+    return client_->grab().toImage();
+}
 
 QMenuBar* Form::menuBar() {
     QMenuBar* bar = window_->menuBar();
@@ -244,7 +261,8 @@ QMenuBar* Form::menuBar() {
 
 // ---------------------------------------------------------------- menus
 
-Menu::Menu(Form& form, const QString& name, const QString& caption) : form_(&form), name_(name), caption_(caption) {
+Menu::Menu(Form& form, const QString& name, const QString& caption)
+    : form_(&form), name_(name), caption_(caption) {
     menu_ = form.menuBar()->addMenu(caption);
     action_ = menu_->menuAction();
     QObject::connect(menu_, &QMenu::aboutToShow, [this] {
@@ -323,7 +341,9 @@ std::shared_ptr<Form> FormRegistry::find(std::type_index t) {
     return it == m.end() ? nullptr : it->second;
 }
 
-void FormRegistry::add(std::type_index t, std::shared_ptr<Form> f) { loaded()[t] = std::move(f); }
+void FormRegistry::add(std::type_index t, std::shared_ptr<Form> f) {
+    loaded()[t] = std::move(f);
+}
 
 bool unloadForm(Form& f, int mode) {
     if (f.unloaded_) return true;
@@ -384,7 +404,9 @@ void endProgram() {
     if (QCoreApplication::instance()) QCoreApplication::exit(0);
 }
 
-bool programEnded() { return endedFlag(); }
+bool programEnded() {
+    return endedFlag();
+}
 
 void initApplication(const QString& programName) {
     QCoreApplication::setApplicationName(programName);
@@ -404,7 +426,9 @@ void initApplication(const QString& programName) {
 }
 
 namespace testing {
-void setModalHandler(std::function<void(Form&)> handler) { modalHandler() = std::move(handler); }
+void setModalHandler(std::function<void(Form&)> handler) {
+    modalHandler() = std::move(handler);
+}
 
 void resetForms() {
     unloadAllForms();

@@ -24,7 +24,7 @@ class Menu;
 enum UnloadMode { vbFormControlMenu = 0, vbFormCode = 1, vbAppWindows = 2, vbFormMDIForm = 4 };
 
 class Form : public Container, public std::enable_shared_from_this<Form> {
-public:
+  public:
     explicit Form(const QString& name);
     ~Form() override;
     Form(const Form&) = delete;
@@ -78,7 +78,7 @@ public:
     // Image of the window as shown (for printing a window).
     QImage grabImage() const;
 
-private:
+  private:
     void placeBeforeShowing();
     friend class FormWindow;
     friend struct FormRegistry;
@@ -102,7 +102,7 @@ private:
 // A menu or menu item; a caption of "-" is a separator. A menu with items opens a submenu; its
 // Click runs when the submenu opens.
 class Menu {
-public:
+  public:
     Menu(Form& form, const QString& name, const QString& caption); // a menu of the bar
     Menu(Menu& parent, const QString& name, const QString& caption);
     ~Menu();
@@ -125,7 +125,7 @@ public:
     void doClick();
     QAction* action() const { return action_; }
 
-private:
+  private:
     QMenu* submenu();
     Form* form_ = nullptr;
     Menu* parent_ = nullptr;
@@ -144,8 +144,7 @@ struct FormRegistry {
 };
 
 // The one instance of a window type; built and loaded on first use.
-template <class T>
-T& form() {
+template <class T> T& form() {
     auto found = FormRegistry::find(typeid(T));
     if (found) return static_cast<T&>(*found);
     auto f = std::make_shared<T>();
@@ -154,16 +153,14 @@ T& form() {
     return *f;
 }
 
-template <class T>
-bool isLoaded() {
+template <class T> bool isLoaded() {
     return FormRegistry::find(typeid(T)) != nullptr;
 }
 
 // Unloads a window (its QueryUnload and Unload may cancel); true when it was unloaded.
 bool unloadForm(Form& f, int mode = vbFormCode);
 
-template <class T>
-bool unload() {
+template <class T> bool unload() {
     auto found = FormRegistry::find(typeid(T));
     return found ? unloadForm(*found) : true;
 }

@@ -61,14 +61,18 @@ double leadingNumber(const QString& text) {
     return ok ? v : 0.0;
 }
 
-long long textToWhole(const QString& text) { return roundHalfEven(leadingNumber(text)); }
+long long textToWhole(const QString& text) {
+    return roundHalfEven(leadingNumber(text));
+}
 
 QString numberText(double value) {
     if (value == std::floor(value) && std::fabs(value) < 1e15)
         return QString::number(static_cast<long long>(value));
     QString s = QString::number(value, 'g', 15);
-    if (s.startsWith("0.")) s.remove(0, 1);
-    else if (s.startsWith("-0.")) s.remove(1, 1);
+    if (s.startsWith("0."))
+        s.remove(0, 1);
+    else if (s.startsWith("-0."))
+        s.remove(1, 1);
     return s;
 }
 

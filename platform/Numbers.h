@@ -10,7 +10,7 @@ namespace platform {
 
 // Raised when a value does not fit the whole-number type it is stored into.
 class RangeError : public std::runtime_error {
-public:
+  public:
     explicit RangeError(const QString& what);
     QString message() const { return QString::fromUtf8(what()); }
 };
@@ -41,7 +41,7 @@ int32_t checked32(long long value);
 // A signed 16-bit cell of the game's tables: arithmetic happens in wider types, and a result that
 // does not fit is refused with RangeError instead of being stored wrapped.
 class Int16 {
-public:
+  public:
     constexpr Int16() = default;
     Int16(long long v) : v_(checked16(v)) {}
     Int16& operator=(long long v) {
@@ -65,13 +65,13 @@ public:
         return old;
     }
 
-private:
+  private:
     int16_t v_ = 0;
 };
 
 // A signed 32-bit cell, same rules.
 class Int32 {
-public:
+  public:
     constexpr Int32() = default;
     Int32(long long v) : v_(checked32(v)) {}
     Int32& operator=(long long v) {
@@ -85,7 +85,7 @@ public:
     Int32& operator++() { return *this += 1; }
     Int32& operator--() { return *this -= 1; }
 
-private:
+  private:
     int32_t v_ = 0;
 };
 

@@ -28,7 +28,9 @@ bool& pdfForced() {
 constexpr double kTwipsPerInch = 1440.0;
 } // namespace
 
-QString defaultPrinterName() { return QPrinterInfo::defaultPrinterName().trimmed(); }
+QString defaultPrinterName() {
+    return QPrinterInfo::defaultPrinterName().trimmed();
+}
 
 void printSetupDialog(QWidget* owner) {
     QPrinter p(QPrinterInfo::defaultPrinter());
@@ -41,8 +43,12 @@ Printer::~Printer() {
     if (painter_) endDoc();
 }
 
-void Printer::setPdfFolder(const QString& folder) { pdfFolder() = folder; }
-void Printer::forcePdf(bool force) { pdfForced() = force; }
+void Printer::setPdfFolder(const QString& folder) {
+    pdfFolder() = folder;
+}
+void Printer::forcePdf(bool force) {
+    pdfForced() = force;
+}
 
 void Printer::begin() {
     if (painter_) return;
@@ -55,8 +61,9 @@ void Printer::begin() {
         printer_->setOutputFormat(QPrinter::PdfFormat);
         QString folder = pdfFolder().isEmpty() ? appFolder() + QStringLiteral("/Stampe") : pdfFolder();
         makeFolder(folder);
-        const QString base = QCoreApplication::applicationName().isEmpty() ? QStringLiteral("stampa")
-                                                                           : QCoreApplication::applicationName();
+        const QString base = QCoreApplication::applicationName().isEmpty()
+                                 ? QStringLiteral("stampa")
+                                 : QCoreApplication::applicationName();
         pdfPath_ = diskPath(folder) + u'/' + base + u'-' +
                    QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) +
                    QStringLiteral(".pdf");

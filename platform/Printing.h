@@ -21,7 +21,7 @@ QString defaultPrinterName();
 void printSetupDialog(QWidget* owner);
 
 class Printer {
-public:
+  public:
     Printer();
     ~Printer();
     Printer(const Printer&) = delete;
@@ -71,7 +71,7 @@ public:
     // Tests: forces PDF output even when a printer exists.
     static void forcePdf(bool force);
 
-private:
+  private:
     void begin();
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;

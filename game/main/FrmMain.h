@@ -479,11 +479,11 @@ class FrmMain : public platform::Form {
     bool airConfirmationRefused() const;
 
     // Form variables of the air panel.
-    int ModoPlot = 0;         // 2 while the routes of the groups are plotted
-    int CaricoEccessivo = 0;  // the last payload check found the load too heavy
-    int ContactTime = 0;      // STB1 of the contact picked in List10
-    int FireModifier = 0;     // 1 when the enemy group picked in List10 has fires
-    int OperatingMargin = 0;  // hours left for the search at the target
+    int ModoPlot = 0;        // 2 while the routes of the groups are plotted
+    int CaricoEccessivo = 0; // the last payload check found the load too heavy
+    int ContactTime = 0;     // STB1 of the contact picked in List10
+    int FireModifier = 0;    // 1 when the enemy group picked in List10 has fires
+    int OperatingMargin = 0; // hours left for the search at the target
     int ContactRecordNumber = 0;
     int ActivityRecordNumber = 0;
     int AirTargetRefused = 0; // 1 when the last target of the order in preparation was refused
@@ -506,7 +506,6 @@ class FrmMain : public platform::Form {
     bool attemptCounted_ = false;
 
   public:
-
     // ---------------------------------------------------------------- (end of the air handlers)
 
     // ================================================================ contact board and combat

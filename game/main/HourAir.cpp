@@ -126,7 +126,6 @@ void weatherReturn(Int16* r) {
     r[GaCol::X] = saturate16(r[GaCol::X] + 200LL);
 }
 
-
 } // namespace
 
 void FaseGAx() {

@@ -8,9 +8,9 @@
 #include "common/DataFolder.h"
 #include "common/Dice.h"
 #include "common/Globals.h"
-#include "common/Messages.h"
 #include "common/GroupTables.h"
 #include "common/LostShips.h"
+#include "common/Messages.h"
 #include "common/NavalGroupValues.h"
 #include "common/RangeRules.h"
 #include "common/RecordFiles.h"
@@ -39,7 +39,6 @@ const Int16* groupRow(int side, int group) {
 bool validBase(long long base) {
     return base >= 1 && base <= kBases;
 }
-
 
 ShipDamageState damageStateOf(const ShipRecord& s) {
     ShipDamageState d;

@@ -2,9 +2,9 @@
 
 #include "ClockRules.h"
 #include "common/BaseTable.h"
-#include "common/MapRoutines.h"
 #include "common/Dice.h"
 #include "common/Globals.h"
+#include "common/MapRoutines.h"
 #include "common/NavalGroupValues.h"
 #include "platform/Files.h"
 

@@ -1,7 +1,7 @@
 // Pictures read from the program folder: a picture is decoded again when its file changes.
 #include "common/Pictures.h"
-#include "common/Messages.h"
 #include "CampaignFixture.h"
+#include "common/Messages.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -19,8 +19,9 @@ TEST(Files, TextFileOfOneValueALine) {
     w.writeText(QString::fromUtf8("Prossimo Slot Libero N°"));
     const QString path = folder.path() + "/x.txt";
     w.commit(path);
-    const QByteArray expected = QByteArray("\"MALTA HQ\"\r\n-12\r\n\"  blanks  \"\r\n\"\"\r\n\"Prossimo Slot Libero N") +
-                                char(0xB0) + "\"\r\n";
+    const QByteArray expected =
+        QByteArray("\"MALTA HQ\"\r\n-12\r\n\"  blanks  \"\r\n\"\"\r\n\"Prossimo Slot Libero N") + char(0xB0) +
+        "\"\r\n";
     EXPECT_EQ(readBytes(path), expected);
 
     TextReader r(path);

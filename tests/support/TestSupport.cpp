@@ -13,16 +13,19 @@ namespace testsupport {
 namespace {
 void copyTree(const QString& from, const QString& to) {
     QDir().mkpath(to);
-    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString src = it.next();
         const QString rel = QDir(from).relativeFilePath(src);
         const QString dst = to + u'/' + rel;
-        if (QFileInfo(src).isDir()) QDir().mkpath(dst);
+        if (QFileInfo(src).isDir())
+            QDir().mkpath(dst);
         else {
             QDir().mkpath(QFileInfo(dst).path());
             QFile::copy(src, dst);
-            QFile(dst).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+            QFile(dst).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                      QFile::WriteUser);
         }
     }
 }
@@ -33,9 +36,13 @@ ProgramFolder::ProgramFolder(bool withShippedData) {
     platform::setAppFolder(dir_.path());
 }
 
-ProgramFolder::~ProgramFolder() { platform::setAppFolder(QString()); }
+ProgramFolder::~ProgramFolder() {
+    platform::setAppFolder(QString());
+}
 
-QString ProgramFolder::file(const QString& relative) const { return platform::diskPath(dir_.path() + u'/' + relative); }
+QString ProgramFolder::file(const QString& relative) const {
+    return platform::diskPath(dir_.path() + u'/' + relative);
+}
 
 QByteArray readBytes(const QString& path) {
     QFile f(platform::diskPath(path));
@@ -66,12 +73,16 @@ MessageBoxes::MessageBoxes(QList<int> answers) : answers_(std::move(answers)) {
     });
 }
 
-MessageBoxes::~MessageBoxes() { platform::testing::setMessageBoxHandler(nullptr); }
+MessageBoxes::~MessageBoxes() {
+    platform::testing::setMessageBoxHandler(nullptr);
+}
 
 Errors::Errors() {
     platform::testing::setErrorHandler([this](const QString& m) { messages << m; });
 }
 
-Errors::~Errors() { platform::testing::setErrorHandler(nullptr); }
+Errors::~Errors() {
+    platform::testing::setErrorHandler(nullptr);
+}
 
 } // namespace testsupport

@@ -13,13 +13,13 @@ namespace testsupport {
 // A temporary program folder holding a copy of the shipped one; it becomes the program folder
 // (platform::appFolder) while the object lives.
 class ProgramFolder {
-public:
+  public:
     explicit ProgramFolder(bool withShippedData = true);
     ~ProgramFolder();
     QString path() const { return dir_.path(); }
     QString file(const QString& relative) const; // path of a file inside
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 
@@ -30,20 +30,20 @@ QStringList readLines(const QString& path);
 
 // Answers message boxes with the given results in turn (vbOK when they run out) and records them.
 class MessageBoxes {
-public:
+  public:
     explicit MessageBoxes(QList<int> answers = {});
     ~MessageBoxes();
     QStringList prompts;
     QStringList titles;
     QList<int> styles;
 
-private:
+  private:
     QList<int> answers_;
 };
 
 // Records errors shown by event handlers instead of opening message boxes.
 class Errors {
-public:
+  public:
     Errors();
     ~Errors();
     QStringList messages;

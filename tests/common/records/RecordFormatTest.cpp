@@ -110,8 +110,8 @@ TEST(RecordFormat, RecordsAreWrittenInPlaceAndAppendedAtCountPlusOne) {
 
 TEST(RecordFormat, LeadingBlankFormKeepsEveryDigit) {
     AircraftRecord a;
-    const std::pair<long long, const char*> cases[] = {
-        {5, " 5 "}, {99, " 99"}, {100, "100"}, {999, "999"}, {1000, "999"}, {-5, "-5 "}, {-99, "-99"}};
+    const std::pair<long long, const char*> cases[] = {{5, " 5 "},    {99, " 99"}, {100, "100"}, {999, "999"},
+                                                       {1000, "999"}, {-5, "-5 "}, {-99, "-99"}};
     for (const auto& [value, text] : cases) {
         a.setNumberWithSign(aircraft::Pronti, value);
         EXPECT_EQ(a.text(aircraft::Pronti), text) << value;
