@@ -53,6 +53,7 @@ struct Open {
     std::optional<SaveBatch> batch;
     long long failuresAtStart = 0;
     bool everything = false; // keeps every file of the campaign at its first change
+    bool byHandler = false;  // a handler's: only while a campaign is open (G().CampaignOpen)
 };
 
 // The open transaction, and those set aside while a window shown modal waits.
@@ -109,6 +110,8 @@ void beginJournal(Open& t) {
 void watch(const QString& path, qint64 from) {
     Open* t = current().get();
     if (!t || puttingBackLeft()) return;
+    // A handler that closes the campaign (or deletes it) goes on outside of it.
+    if (t->byHandler && !G().CampaignOpen) return;
     const QFileInfo file(path);
     if (file.absolutePath() != t->folder) return;
     const QString name = file.fileName();
@@ -214,6 +217,7 @@ void runAsTransaction(const std::function<void()>& handler) {
         return;
     }
     CampaignTransaction t;
+    current()->byHandler = true;
     const auto undo = [&t]() -> std::optional<QString> {
         try {
             t.rollBack();
