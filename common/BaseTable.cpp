@@ -24,6 +24,7 @@ void SalvaDatiBasi() {
 }
 
 void CaricaDatiBasi() {
+    saveNowIfDue(SalvaDatiBasi);
     Globals& g = G();
     Int32 bases[kBases + 1][kBaseFields + 1];
     QString state[kStateItems + 1];

@@ -61,6 +61,7 @@ void SalvaTabelleGruppi() {
 }
 
 void CaricaTabelleGruppi() {
+    saveNowIfDue(SalvaTabelleGruppi);
     auto read = std::make_unique<ReadTables>();
     const Tables t = read->pointers();
     for (int k = 0; k < 4; ++k)

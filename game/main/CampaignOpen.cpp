@@ -12,6 +12,7 @@
 
 bool loadCampaign() {
     Globals& g = G();
+    g.CampaignOpen = false;
     g.CurrentSide = 0;
     g.BasesMode = 0;
     g.NavalMode = 0;
@@ -26,9 +27,14 @@ bool loadCampaign() {
     // Record files that no campaign can hold stop the opening before anything reads them.
     checkCampaignRecordFiles();
     // Ships left in a group that never left port go back to their port.
-    returnStrandedShips();
+    {
+        CampaignTransaction returning;
+        returnStrandedShips();
+        returning.commit();
+    }
     CaricaOrdini();
     dayAndWeather();
     g.WeatherSeverity = g.state(StateItem::Weather);
+    g.CampaignOpen = true;
     return undone;
 }

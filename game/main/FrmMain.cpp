@@ -96,6 +96,7 @@ void FrmMain::Form_QueryUnload(int& cancel, int) {
 }
 
 void FrmMain::Form_Unload(int&) {
+    G().CampaignOpen = false;
     releaseSeams();
     // A window whose campaign never opened leaves quietly (the start window comes back).
     if (!loaded_ || unloading_) return;
@@ -121,6 +122,7 @@ void FrmMain::AbilitaBasiEsterne() {
 namespace {
 // The main window and what it opened leave; the start window comes back.
 void backToStartWindow() {
+    G().CampaignOpen = false;
     platform::unloadAllForms();
     G().MapPicture = nullptr;
     try {
