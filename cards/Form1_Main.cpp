@@ -137,6 +137,9 @@ void Form1_Main::layOut() {
         const int y = 600 + i * 540;
         guns[i]->move(120, y, 1680, 315);
         guns[i]->setText(QString::fromUtf8(gunTexts[i]));
+        // Only a pick counts in the gun, torpedo and anti-aircraft lists: a count typed there by
+        // mistake would stand in the list, not in its box beside it.
+        guns[i]->setPickOnly();
         valueLabel(*gunLabels[i], 1920, y, 1560, 315);
         mounts[i]->move(3600, y, 1920, 315);
     }
@@ -148,6 +151,7 @@ void Form1_Main::layOut() {
     // Frame4: anti-aircraft weapons, torpedoes, depth charges, aircraft
     Frame4.move(5940, 2580, 9540, 2820);
     Combo4.move(120, 300, 3360, 315);
+    Combo4.setPickOnly();
     // The torpedo's whole name on one line.
     valueLabel(Label14, 3600, 300, 3240, 315);
     Label14.setWordWrap(false);
@@ -178,6 +182,7 @@ void Form1_Main::layOut() {
         const int x = 120 + i * 2400;
         aa[i]->move(x, 1500, 1800, 315);
         aa[i]->setText(QString::fromUtf8(aaTexts[i]));
+        aa[i]->setPickOnly();
         barrels[i]->move(x + 1860, 1500, 480, 315);
         barrels[i]->setMaxLength(3);
         valueLabel(*aaValues[i], x + 1860, 1920, 480, 315);

@@ -64,7 +64,8 @@ FrmMezziNavi::FrmMezziNavi() : Form("FrmMezziNavi") {
         Label8[i].setBackColor(vbWhite);
     }
 
-    Frame5.move(11760, 1380, 2280, 4650);
+    // As wide as its title, whose words head the columns.
+    Frame5.move(11700, 1380, 2400, 4650);
     for (int i = 0; i < kShipTypes; ++i) {
         Label2.add(i, Frame5, "Label2", ShipTypeCodes[i]).move(180, 300 + kRow * i, 540, 255);
         Label3.add(i, Frame5, "Label3").move(840, 300 + kRow * i, 600, 255);

@@ -17,6 +17,9 @@ namespace testsupport {
 // Hidden controls are not checked.
 QStringList clippedControls(platform::Form& form);
 QStringList clippedControls(QWidget* top);
+// Controls that stand on a frame's title or right under its line, where they read as one with
+// the title; one line per fault, empty when every frame's title stands clear.
+QStringList frameTitleFaults(platform::Form& form);
 // The faults one to a line, readable in a test's failure message.
 std::string layoutFaults(platform::Form& form);
 

@@ -55,6 +55,7 @@ TEST_F(Objectives, ScoresColoursAndLostShipsOfACampaignWithKnownLosses) {
         EXPECT_EQ(w.Label3[i].caption(), axisTargets[i]) << i;
         EXPECT_EQ(w.Label4[i].caption(), axisPresent[i]) << i;
         EXPECT_EQ(w.Label2[i].backColor(), axisColours[i]) << i;
+        EXPECT_EQ(w.Label1[i].foreColor(), alliedColours[i] == vbRed ? vbWhite : vbBlack) << i;
     }
     EXPECT_EQ(w.Label1[3].caption(), "Costringere Tobruck a PC");
     EXPECT_EQ(w.Label2[1].caption(), "Tenere    Tripoli a PC");
