@@ -38,14 +38,15 @@ QList<PrintLine> shipCardPrintLines(const ShipValues& values, const QStringList&
 QList<int> printColumns(platform::Printer& printer, const QList<PrintLine>& lines) {
     constexpr int kZoneChars = 14;
     const double digit = printer.textWidth(QStringLiteral("0"));
-    const double blank = printer.textWidth(QStringLiteral(" "));
-    // The room each column needs: its widest item and a blank, in characters.
+    // The room each column needs, in characters: its widest item and two characters of air, more
+    // than the two blanks between a label and its value, so that columns read apart.
+    const double air = 2 * digit;
     QList<int> need;
     for (const PrintLine& line : lines)
         for (int i = 0; i < line.size(); ++i) {
             if (!line[i].nextZone) continue;
             if (need.size() <= i) need.resize(i + 1, 0);
-            need[i] = std::max(need[i], int(std::ceil((printer.textWidth(line[i].text) + blank) / digit)));
+            need[i] = std::max(need[i], int(std::ceil((printer.textWidth(line[i].text) + air) / digit)));
         }
     auto starts = [&](bool zones) {
         QList<int> out{1};
