@@ -22,14 +22,15 @@ QStringList shippedCards(const QString& folder, const QString& pattern) {
 
 TEST_F(AircraftEditor, ShipCardsAndTheirSheetsShowWhole) {
     Form1_Main& f = openEditor();
-    EXPECT_EQ(testsupport::layoutFaults(f), "") << "empty";
+    EXPECT_EQ(testsupport::layoutAndTitleFaults(f), "") << "empty";
     for (const QString& card : shippedCards("/Navi", "*.sns")) {
         FileDialog::setTestHandler([card](const FileDialog&, bool) { return card; });
         f.Command4.doClick();
-        EXPECT_EQ(testsupport::layoutFaults(f), "") << card.toStdString();
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(f), "") << card.toStdString();
         f.List1.doPick(f.List1.listCount() - 1);
-        platform::testing::setModalHandler(
-            [&](Form& sheet) { EXPECT_EQ(testsupport::layoutFaults(sheet), "") << card.toStdString(); });
+        platform::testing::setModalHandler([&](Form& sheet) {
+            EXPECT_EQ(testsupport::layoutAndTitleFaults(sheet), "") << card.toStdString();
+        });
         f.Command12.doClick();
         platform::testing::setModalHandler(nullptr);
     }
@@ -39,27 +40,26 @@ TEST_F(AircraftEditor, AircraftCardsAndTheirModulesShowWhole) {
     Form_Aerei& f = editor();
     for (int i = 0; i < f.Combo2.listCount(); ++i) {
         f.Combo2.doPick(i);
-        EXPECT_EQ(testsupport::layoutFaults(f), "") << f.Combo2.text().toStdString();
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(f), "") << f.Combo2.text().toStdString();
     }
     for (const QString& card : shippedCards("/Aerei", "*.SNK")) {
         answerOpen(card);
         f.Command3.doClick();
         f.Command5.doClick();
-        EXPECT_EQ(testsupport::layoutFaults(f), "") << card.toStdString();
-        EXPECT_EQ(testsupport::frameTitleFaults(f).join(u'\n').toStdString(), "") << card.toStdString();
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(f), "") << card.toStdString();
         f.Command4.doClick();
-        EXPECT_EQ(testsupport::layoutFaults(form<Form_AP>()), "") << card.toStdString();
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(form<Form_AP>()), "") << card.toStdString();
     }
 }
 
 TEST_F(AircraftEditor, StartProtectionHelpAndQuestionnaireWindowsShowWhole) {
-    EXPECT_EQ(testsupport::layoutFaults(form<FormStart>()), "");
+    EXPECT_EQ(testsupport::layoutAndTitleFaults(form<FormStart>()), "");
     Form1_Main& f = openEditor();
     pickItem(f.Combo1, "PA"); // a carrier: every protection can be entered
     QStringList shown;
     platform::testing::setModalHandler([&](Form& w) {
         shown << w.name();
-        EXPECT_EQ(testsupport::layoutFaults(w), "") << w.name().toStdString();
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(w), "") << w.name().toStdString();
         unloadForm(w);
     });
     for (Control* opener : {static_cast<Control*>(&f.Command9), static_cast<Control*>(&f.Command10),
@@ -78,7 +78,7 @@ TEST_F(AircraftEditor, SheetsOfTheWidestCardsShowWhole) {
     int sheets = 0;
     platform::testing::setModalHandler([&](Form& sheet) {
         ++sheets;
-        EXPECT_EQ(testsupport::layoutFaults(sheet), "");
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(sheet), "");
     });
     f.Command12.doClick();
     EXPECT_EQ(sheets, 1);
@@ -87,7 +87,7 @@ TEST_F(AircraftEditor, SheetsOfTheWidestCardsShowWhole) {
     answerOpen(widest::aircraftCard(a, folder->path()));
     a.Command3.doClick();
     a.Command5.doClick();
-    EXPECT_EQ(testsupport::layoutFaults(a), "");
+    EXPECT_EQ(testsupport::layoutAndTitleFaults(a), "");
     a.Command4.doClick();
-    EXPECT_EQ(testsupport::layoutFaults(form<Form_AP>()), "");
+    EXPECT_EQ(testsupport::layoutAndTitleFaults(form<Form_AP>()), "");
 }

@@ -21,7 +21,7 @@ TEST(SetUpWindowLayout, EveryShippedCardShowsWhole) {
     QString chosen;
     FileDialog::setTestHandler([&](const FileDialog&, bool) { return chosen; });
     FrmSetUpTorv& w = form<FrmSetUpTorv>();
-    EXPECT_EQ(testsupport::layoutFaults(w), "");
+    EXPECT_EQ(testsupport::layoutAndTitleFaults(w), "");
     for (OptionButton* side : {&w.Option1, &w.Option2}) {
         side->doClick();
         for (auto [kind, pattern] : {std::pair{&w.Option3, "*.sns"}, std::pair{&w.Option4, "*.SNK"}}) {
@@ -32,7 +32,7 @@ TEST(SetUpWindowLayout, EveryShippedCardShowsWhole) {
                 chosen = it.next();
                 (kind == &w.Option3 ? w.Command1 : w.Command2).doClick();
                 w.List3.doPick(0);
-                EXPECT_EQ(testsupport::layoutFaults(w), "") << chosen.toStdString();
+                EXPECT_EQ(testsupport::layoutAndTitleFaults(w), "") << chosen.toStdString();
             }
         }
     }

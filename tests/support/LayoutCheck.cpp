@@ -164,7 +164,11 @@ void checkFrameTitle(const QGroupBox* g, const QWidget* top, QStringList& out) {
     const QRect kept(title.left(), 0, title.width(), inside.top() + 2);
     for (QObject* o : g->children()) {
         auto* w = qobject_cast<QWidget*>(o);
-        if (w && !w->isWindow() && !w->isHidden() && showsText(w) && w->geometry().intersects(kept))
+        // A line or a picture may meet the frame's line; a text may not.
+        const bool text = qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) ||
+                          qobject_cast<const QComboBox*>(w) || qobject_cast<const QLineEdit*>(w) ||
+                          qobject_cast<const QAbstractScrollArea*>(w);
+        if (w && !w->isWindow() && !w->isHidden() && text && showsText(w) && w->geometry().intersects(kept))
             out << QStringLiteral("%1 touches the title of %2").arg(pathOf(w, top), pathOf(g, top));
     }
 }
@@ -218,6 +222,10 @@ QStringList clippedControls(platform::Form& form) {
 
 std::string layoutFaults(platform::Form& form) {
     return clippedControls(form).join(u'\n').toStdString();
+}
+
+std::string layoutAndTitleFaults(platform::Form& form) {
+    return (clippedControls(form) + frameTitleFaults(form)).join(u'\n').toStdString();
 }
 
 } // namespace testsupport

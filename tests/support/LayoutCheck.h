@@ -22,5 +22,7 @@ QStringList clippedControls(QWidget* top);
 QStringList frameTitleFaults(platform::Form& form);
 // The faults one to a line, readable in a test's failure message.
 std::string layoutFaults(platform::Form& form);
+// The same with the frames' titles checked too.
+std::string layoutAndTitleFaults(platform::Form& form);
 
 } // namespace testsupport

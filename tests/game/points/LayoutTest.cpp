@@ -64,7 +64,7 @@ TEST_F(PointsLayout, AcquisitionAndPointTransferWindows) {
         ASSERT_GT(ships.List1.listCount(), 0) << side;
         ships.List1.doPick(0);
         ships.List1.doPickDouble(ships.List1.listCount() - 1);
-        EXPECT_EQ(testsupport::layoutFaults(ships), "") << "ships " << side;
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(ships), "") << "ships " << side;
         unloadForm(ships);
 
         FrmMezziAerei& planes = form<FrmMezziAerei>();
@@ -76,16 +76,16 @@ TEST_F(PointsLayout, AcquisitionAndPointTransferWindows) {
         ASSERT_GT(planes.List3.listCount(), 0) << side;
         planes.List3.doPick(planes.List3.listCount() - 1);
         planes.Command3.doClick();
-        EXPECT_EQ(testsupport::layoutFaults(planes), "") << "aircraft " << side;
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(planes), "") << "aircraft " << side;
         planes.List2.doPick(0);
-        EXPECT_EQ(testsupport::layoutFaults(planes), "") << "aircraft " << side;
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(planes), "") << "aircraft " << side;
         planes.Command4.doClick();
         unloadForm(planes);
 
         FrmPunti& transfers = form<FrmPunti>();
         transfers.Frame1.setVisible(side == kAllies);
         transfers.Frame2.setVisible(side == kAxis);
-        EXPECT_EQ(testsupport::layoutFaults(transfers), "") << "points " << side;
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(transfers), "") << "points " << side;
         unloadForm(transfers);
     }
 }
@@ -107,11 +107,11 @@ TEST_F(PointsLayout, SupervisorWindows) {
         side->doClick();
         stack.Combo1.doPick(0);
         stack.Label2[6].doClick();
-        EXPECT_EQ(testsupport::layoutFaults(stack), "") << "group view";
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(stack), "") << "group view";
         stack.Command4.doClick();
         stack.Command5.doClick();
         stack.List1.doPick(stack.List1.listCount() - 1);
-        EXPECT_EQ(testsupport::layoutFaults(stack), "") << "ship view";
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(stack), "") << "ship view";
     }
 
     FrmStackA& air = form<FrmStackA>();
@@ -119,7 +119,7 @@ TEST_F(PointsLayout, SupervisorWindows) {
         side->doClick();
         air.List1.doPick(0);
         air.Label2[3].doClick();
-        EXPECT_EQ(testsupport::layoutFaults(air), "");
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(air), "");
     }
 
     ContactRecord c{};
@@ -131,9 +131,9 @@ TEST_F(PointsLayout, SupervisorWindows) {
     g.setState(StateItem::Contacts, 1);
     FrmContattiFile& contacts = form<FrmContattiFile>();
     contacts.List1.doPick(0);
-    EXPECT_EQ(testsupport::layoutFaults(contacts), "");
+    EXPECT_EQ(testsupport::layoutAndTitleFaults(contacts), "");
 
     FrmEventi& events = form<FrmEventi>();
     events.Combo1.doPick(9);
-    EXPECT_EQ(testsupport::layoutFaults(events), "");
+    EXPECT_EQ(testsupport::layoutAndTitleFaults(events), "");
 }
