@@ -86,6 +86,7 @@ class FrmSetUpTorv : public platform::Form {
     platform::ListBox List5{Frame5, "List5"};
     platform::Label Label7{Frame5, "Label7", "  Dall'archivio   >>>>>>   al   >>>>>>  Gioco"};
     platform::Label Label8{Frame5, "Label8"};
+    platform::Label Label21{Frame5, "Label21"}; // the aircraft is already in the archive
     platform::CommandButton Command8{Frame5, "Command8", "Distruggi Archivio Aerei"};
     platform::Label Label18{Frame5, "Label18", "KILL"};
 
@@ -112,6 +113,8 @@ class FrmSetUpTorv : public platform::Form {
     void showKindPicture(const QString& icon);
     // The archive of the side and kind in work.
     QString archivePath(int kind) const;
+    // Says on the aircraft panel when the archive already holds the record a click would append.
+    void showIdenticalAircraft();
     // Prints the items of one archive line at the column positions of the list.
     void printColumns(const QStringList& items, const QList<int>& columns);
 };

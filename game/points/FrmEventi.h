@@ -18,4 +18,5 @@ class FrmEventi : public platform::Form {
     platform::ControlArray<platform::Label> Label3; // base field names
     platform::ControlArray<platform::Label> Label4; // base field values
     platform::Label Label5{*this, "Label5"};
+    platform::Label Label6{*this, "Label6"}; // the warning, whole
 };

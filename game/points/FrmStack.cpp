@@ -201,7 +201,7 @@ FrmStack::FrmStack() : Form("FrmStack") {
 
 void FrmStack::buildGroupFrame() {
     Frame2.move(5040, 60, 10440, 9300);
-    Label3.move(120, 270, 10200, 285);
+    Label3.move(120, 330, 10200, 255);
     Label3.setCaption("  NOME CAMPO      VALORI                  NOME CAMPO       VALORI");
     for (int i = 0; i < kGroupColumns; ++i) {
         const bool left = i <= 25;
@@ -230,10 +230,10 @@ void FrmStack::buildShipFrame() {
         Label7.add(k, Frame3, "Label7").setBorderStyle(1);
     }
     Label7[32].setToolTipText("CODICE 1  LA NAVE AFFONDA A RUNTIME");
-    Label6[0].move(120, 300, 3600, 240);
-    Label7[0].move(120, 560, 3600, 315);
-    Label6[1].move(3840, 300, 3600, 240);
-    Label7[1].move(3840, 560, 3600, 315);
+    Label6[0].move(120, 345, 3600, 240);
+    Label7[0].move(120, 600, 3600, 315);
+    Label6[1].move(3840, 345, 3600, 240);
+    Label7[1].move(3840, 600, 3600, 315);
     for (int r = 0; r < int(std::size(kLeftRows)); ++r) {
         const int top = kShipRowTop + kShipRowStep * r;
         Label6[kLeftRows[r]].move(120, top + 30, 2100, 285);
