@@ -10,7 +10,7 @@
 #include "common/ReferenceLists.h"
 #include "game/orders/PortGroups.h"
 
-bool loadCampaign() {
+bool loadCampaign(QString* returned) {
     Globals& g = G();
     g.CurrentSide = 0;
     g.BasesMode = 0;
@@ -23,10 +23,15 @@ bool loadCampaign() {
     CaricaMine();
     CaricaDatiBasi();
     CaricaSetUpGioco();
-    // Record files that no campaign can hold stop the opening before anything reads them.
-    checkCampaignRecordFiles();
+    // Record files that no campaign can hold, or that disagree with the tables, stop the opening
+    // before anything reads or changes them.
+    const bool forming = checkCampaignAtOpening();
     // Ships left in a group that never left port go back to their port.
-    returnStrandedShips();
+    if (returned) returned->clear();
+    if (forming) {
+        const QString text = returnedShipsText(returnStrandedShips());
+        if (returned) *returned = text;
+    }
     CaricaOrdini();
     dayAndWeather();
     g.WeatherSeverity = g.state(StateItem::Weather);
