@@ -59,9 +59,14 @@ ValueRange widthRange(int width) {
 
 } // namespace
 
-ValueRange campaignRange(CampaignTable table, int index) {
+std::optional<ValueRange> ownRange(CampaignTable table, int index) {
     for (const RangeRow& r : kRanges)
         if (r.table == table && index >= r.first && index <= r.last) return r.range;
+    return std::nullopt;
+}
+
+ValueRange campaignRange(CampaignTable table, int index) {
+    if (const std::optional<ValueRange> own = ownRange(table, index)) return *own;
     switch (table) {
     case T::NavalGroup:
     case T::AirGroup:

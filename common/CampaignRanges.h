@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 struct ValueRange {
     long long low;
@@ -26,6 +27,8 @@ enum class CampaignTable {
 // of its own may be anything its cell holds: 16 bits for a group column, 32 for a base field or
 // a game-state item, the digits of its width for a record field.
 ValueRange campaignRange(CampaignTable table, int index);
+// The rule of the table alone: nothing for a value that may be anything its cell holds.
+std::optional<ValueRange> ownRange(CampaignTable table, int index);
 
 // "deve essere tra 0 e 50"
 QString rangeText(ValueRange range);

@@ -193,12 +193,15 @@ QString groupValueRefusal(int side, int group, int column, std::optional<int> va
     // against it before and with the value, and only a value that makes them disagree is refused.
     if (*value == cell || (column != GnCol::InUse && column != GnCol::Ships)) return {};
     const bool agreed = shipFileDisagreement(side, tallyShipFile(side)).isEmpty();
-    const Int16 old = cell;
+    struct PutBack {
+        Int16& cell;
+        const Int16 old;
+        ~PutBack() { cell = old; }
+    } putBack{cell, cell};
     cell = *value;
     const ShipFileTally with = tallyShipFile(side);
     const QString problem = shipFileDisagreement(side, with);
     const long long shortfall = shipsCounted(side) - with.placed;
-    cell = old;
     if (!agreed || problem.isEmpty()) return {};
     if (column == GnCol::Ships && with.strayRecord == 0)
         return refusedValueText(name, {range.low, *value - shortfall}) +
