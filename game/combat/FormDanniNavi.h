@@ -46,7 +46,9 @@ class FormDanniNavi : public platform::Form {
     void PulisciRighe();
     void CaricaValoriAttuali();
     void ColoraValori();
-    void ScriviDanniNave();
+    // Writes the entered damage into the ship record; false, with the player told why and nothing
+    // written, for a value its field cannot hold.
+    bool ScriviDanniNave();
     void AbilitaConferma();
     damageentry::Values entries() const;
     void showRow(int row, long long value, bool damaged);

@@ -48,6 +48,8 @@ class FrmMain : public platform::Form {
     bool campaignOpen() const { return loaded_; }
     // True when the opening undid an hour that had been cut short.
     bool hourUndoneAtOpen() const { return hourUndoneAtOpen_; }
+    // What the opening told of the ships it returned to port (empty when none).
+    const QString& shipsReturnedAtOpen() const { return shipsReturnedAtOpen_; }
 
   private:
     void AggiornaTitolo();
@@ -65,6 +67,7 @@ class FrmMain : public platform::Form {
     // Back to the start window, the campaign closed without ending the program.
     void closeCampaign();
     bool hourUndoneAtOpen_ = false;
+    QString shipsReturnedAtOpen_;
     // Fills the payload combos of the air panel.
     void CaricaComboAerei();
     void buildLayout();

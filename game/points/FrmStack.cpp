@@ -516,13 +516,14 @@ void FrmStack::Command3_Click() {
         Frame5.setVisible(false);
         return;
     }
+    Globals& g = G();
     const std::optional<int> value = groupValue(Text2.text());
-    if (!value) {
-        MsgBox("Valore non accettato: inserire un numero intero da -32768 a 32767.", vbExclamation,
-               caption());
+    const QString refusal =
+        groupValueRefusal(g.CurrentSide, groupShown_, entryIndex_ + 1, value, Label1[entryIndex_].caption());
+    if (!refusal.isEmpty()) {
+        MsgBox(refusal, vbExclamation, caption());
         return;
     }
-    Globals& g = G();
     Frame5.setVisible(false);
     Label2[entryIndex_].setCaption(QString::number(*value));
     g.gnTable(g.CurrentSide)[groupShown_][entryIndex_ + 1] = *value;
@@ -567,7 +568,19 @@ void FrmStack::Command1_Click() {
     for (int k = 0; k < kShipLabels; ++k) labels[k] = Label7[k].caption();
     applyShipFloors(labels);
     for (int k = 0; k < kShipLabels; ++k) Label7[k].setCaption(labels[k]);
-    writeShipBack(G().CurrentSide, shipRecord_, shipFromLabels(shownShip_, labels));
+    const ShipRecord ship = shipFromLabels(shownShip_, labels);
+    const QString refusal = shipWriteRefusal(G().CurrentSide, shipRecord_, ship, [this](int field) {
+        for (int k = 0; k < kShipLabels; ++k)
+            if (kShipViewField[k] == field) return Label6[k].caption();
+        return QString::number(field);
+    });
+    if (!refusal.isEmpty()) {
+        // The ship stays on view with its commands, to be corrected or dropped.
+        Frame4.setVisible(true);
+        MsgBox(refusal, vbExclamation, caption());
+        return;
+    }
+    writeShipBack(G().CurrentSide, shipRecord_, ship);
     shipRecord_ = 0;
     List1.clear();
     Frame3.setVisible(false);

@@ -137,7 +137,9 @@ TEST_F(HourWithoutWindow, ASecondCampaignSeesNothingOfTheFirst) {
     const auto secondSlot = G().GameSlots[1];
     const Files alone = hoursWithoutWindow(3);
 
-    // The first campaign in the main window for a few hours, then the second in the same run.
+    // The first campaign in the main window for a few hours, then the second in the same run. The
+    // second's ship files go first: the first's would hold its ships too.
+    for (int side : {kAllies, kAxis}) platform::deleteFile(shipFilePath(side));
     resetGlobals();
     writeCampaign(kSailing);
     ASSERT_TRUE(apriGioco());
