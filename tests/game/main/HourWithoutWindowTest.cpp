@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <random>
+#include <stdexcept>
 
 using namespace platform;
 
@@ -48,6 +49,9 @@ Files campaignFiles() {
 
 void putBack(const Files& files) {
     for (const QString& folder : hourFolders()) {
+        // An empty path would be the working folder: never emptied.
+        if (G().DataPath.isEmpty() || !QDir::isAbsolutePath(folder))
+            throw std::logic_error("no campaign folder");
         QDir(folder).removeRecursively();
         QDir().mkpath(folder);
     }
