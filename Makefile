@@ -14,7 +14,6 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-dejavu-core q
 TEST_PACKAGES := libgtest-dev libgmock-dev
 BENCH_PACKAGES := libbenchmark-dev
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev python3
-PROGRAMS := Zeltwar Torvcard Torvsetup program_folder
 BUILD    := build
 JOBS     := $(shell nproc 2>/dev/null || echo 4)
 CMAKE_OPTIONS :=
@@ -54,7 +53,7 @@ configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_OPTIONS)
 
 build: configure
-	cmake --build $(BUILD) -j $(JOBS) --target $(PROGRAMS)
+	cmake --build $(BUILD) -j $(JOBS) --target programs
 
 run: build
 	@[ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] || { \
