@@ -10,10 +10,10 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QElapsedTimer>
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <ctime>
 #include <gtest/gtest.h>
 #include <map>
 #include <random>
@@ -97,6 +97,29 @@ constexpr bool kSanitized = false;
     ::_exit(code);
 }
 
+// The processor time a process has used (0 when it cannot be read). Kills are placed by the
+// child's own processor time, so that they fall in the same places of its work however busy the
+// machine is and however many lanes run beside it.
+qint64 cpuNs(pid_t process) {
+    clockid_t clock;
+    timespec t{};
+    if (::clock_getcpuclockid(process, &clock) != 0 || ::clock_gettime(clock, &t) != 0) return 0;
+    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+// Kills the child once it has used `cpu` of processor time, unless it ends first; reaps it.
+bool endChildAt(pid_t child, qint64 cpu, int& status) {
+    clockid_t clock;
+    const bool timed = ::clock_getcpuclockid(child, &clock) == 0;
+    timespec t{};
+    while (timed && ::clock_gettime(clock, &t) == 0 && qint64(t.tv_sec) * 1000000000 + t.tv_nsec < cpu) {
+        if (::waitpid(child, &status, WNOHANG) == child) return true;
+        std::this_thread::sleep_for(std::chrono::microseconds(20));
+    }
+    ::kill(child, SIGKILL);
+    return ::waitpid(child, &status, 0) == child;
+}
+
 // What a lane of kills found, sent whole through a pipe: counts, and the first failure.
 struct LaneResult {
     int kills = 0, undone = 0, ahead = 0, finished = 0;
@@ -107,12 +130,13 @@ struct LaneResult {
 };
 
 // One lane: the campaign as it started, the checksums of the uninterrupted run by the hour's
-// clock, the times that place the kills, and its share of them with its own random sequence.
+// clock, the processor times of the opening and of an hour that place the kills, and its share of
+// them with its own random sequence.
 struct Lane {
     const std::map<QString, QByteArray>& startFiles;
     const std::map<int, Sums>& whole;
     int firstClock, lastClock;
-    qint64 openNs, hourNs;
+    qint64 openCpuNs, hourCpuNs;
     int kills;
     unsigned seed;
 };
@@ -130,8 +154,10 @@ void runLane(const Lane& lane, LaneResult& result) {
     };
     restart();
     std::mt19937 rng(lane.seed);
-    std::uniform_int_distribution<qint64> fromStart(0, (lane.openNs + 2 * lane.hourNs) / 1000);
-    std::uniform_int_distribution<qint64> fromOpen(0, 5 * lane.hourNs / 2 / 1000);
+    std::uniform_real_distribution<double> share(0.0, 1.0);
+    // Beside the other lanes a child spends more processor time on the same work than the
+    // uninterrupted run did; its openings say how much more, and the kills are stretched as much.
+    double stretch = 1.0;
     int at = lane.firstClock;
     for (int kill = 0; kill < lane.kills; ++kill) {
         const QString which = QStringLiteral("kill %1: ").arg(kill);
@@ -148,10 +174,16 @@ void runLane(const Lane& lane, LaneResult& result) {
         const bool afterOpening = kill % 2 == 1;
         if (afterOpening && ::read(report[0], &clockDone, sizeof clockDone) != sizeof clockDone)
             return result.fail(which + QStringLiteral("the child did not open the campaign"));
-        std::this_thread::sleep_for(std::chrono::microseconds(afterOpening ? fromOpen(rng) : fromStart(rng)));
-        ::kill(child, SIGKILL);
+        qint64 killCpu = 0;
+        if (afterOpening) {
+            const qint64 opened = cpuNs(child);
+            stretch = 0.75 * stretch + 0.25 * std::max(1.0, double(opened) / double(lane.openCpuNs));
+            killCpu = opened + qint64(share(rng) * stretch * 2.5 * double(lane.hourCpuNs));
+        } else {
+            killCpu = qint64(share(rng) * stretch * double(lane.openCpuNs + 2 * lane.hourCpuNs));
+        }
         int status = 0;
-        if (::waitpid(child, &status, 0) != child) return result.fail(which + QStringLiteral("no child"));
+        if (!endChildAt(child, killCpu, status)) return result.fail(which + QStringLiteral("no child"));
         while (::read(report[0], &clockDone, sizeof clockDone) == sizeof clockDone)
             if (clockDone != kOpened) told = clockDone;
         ::close(report[0]);
@@ -211,22 +243,25 @@ TEST_F(HourKill, AKillAtAnyMomentLeavesTheLastWholeHourOrTheOneBefore) {
     for (const QString& name : QDir(campaignFolder()).entryList(QDir::Files))
         startFiles[name] = testsupport::readBytes(campaignFolder() + '/' + name);
 
-    // The uninterrupted run: every file's checksum after each hour, by the hour's clock.
-    QElapsedTimer timer;
-    timer.start();
+    // The uninterrupted run: every file's checksum after each hour, by the hour's clock, and the
+    // processor time the opening and an hour take.
+    const pid_t self = ::getpid();
+    qint64 start = cpuNs(self);
     ASSERT_FALSE(openCampaign());
-    const qint64 openNs = timer.nsecsElapsed();
+    const qint64 openCpuNs = cpuNs(self) - start;
     const int firstClock = campaignHour();
     const int lastClock = firstClock + kHours;
     std::map<int, Sums> whole{{firstClock, campaignSums()}};
     HourView nothing;
-    timer.restart();
+    qint64 hourCpuNs = 0;
     while (campaignHour() < lastClock) {
         diceOfTheHour();
+        start = cpuNs(self);
         ASSERT_TRUE(runHourWhole(nothing).done) << campaignHour();
+        hourCpuNs += cpuNs(self) - start;
         whole[campaignHour()] = campaignSums();
     }
-    const qint64 hourNs = timer.nsecsElapsed() / kHours;
+    hourCpuNs /= kHours;
     setDiceSource({});
     // The run moved ships and wrote activity and contact records: the kills fall among every kind
     // of write the hour makes.
@@ -238,7 +273,7 @@ TEST_F(HourKill, AKillAtAnyMomentLeavesTheLastWholeHourOrTheOneBefore) {
     EXPECT_GE(changed, 7);
 
     // The kills run in lanes, each a process with a program folder of its own that kills its own
-    // children, so that the waits of the kills overlap; the lanes report what they found.
+    // children, so that the kills of several lanes run at once; the lanes report what they found.
     std::vector<pid_t> lanes;
     std::vector<int> reports;
     for (int lane = 0; lane < laneCount; ++lane) {
@@ -252,7 +287,7 @@ TEST_F(HourKill, AKillAtAnyMomentLeavesTheLastWholeHourOrTheOneBefore) {
             try {
                 const testsupport::ProgramFolder laneFolder;
                 testcampaign::choose();
-                runLane(Lane{startFiles, whole, firstClock, lastClock, openNs, hourNs,
+                runLane(Lane{startFiles, whole, firstClock, lastClock, openCpuNs, hourCpuNs,
                              kKills / laneCount + (lane < kKills % laneCount ? 1 : 0),
                              20261209u + unsigned(lane)},
                         result);
