@@ -54,8 +54,9 @@ class Form_BP : public platform::Form {
     platform::Label AacValue{FrameAA, "AacValue"};
 
     void FillShipPreview();
+    // The nation's flag: prints the sheet (tip " Click = STAMPA SCHEDA NAVE")
     void Image1_Click();
-    void Image2_Click();
+    void Image2_Click(); // the ship's picture: a click picks a picture file
 
   private:
     platform::Label& addRow(platform::Frame& frame, const QString& caption, int item, int item2, int top,
