@@ -5,25 +5,12 @@
 #include "cards/Form_BP.h"
 #include "tests/support/LayoutCheck.h"
 
-#include <QDirIterator>
-
 using namespace platform;
-
-namespace {
-QStringList shippedCards(const QString& folder, const QString& pattern) {
-    QStringList out;
-    QDirIterator it(QStringLiteral(SHIPPED_DATA_DIR) + folder, {pattern}, QDir::Files,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) out << it.next();
-    out.sort();
-    return out;
-}
-} // namespace
 
 TEST_F(AircraftEditor, ShipCardsAndTheirSheetsShowWhole) {
     Form1_Main& f = openEditor();
     EXPECT_EQ(testsupport::layoutAndTitleFaults(f), "") << "empty";
-    for (const QString& card : shippedCards("/Navi", "*.sns")) {
+    for (const QString& card : widest::shippedCards("/Navi", "*.sns")) {
         FileDialog::setTestHandler([card](const FileDialog&, bool) { return card; });
         f.Command4.doClick();
         EXPECT_EQ(testsupport::layoutAndTitleFaults(f), "") << card.toStdString();
@@ -42,7 +29,7 @@ TEST_F(AircraftEditor, AircraftCardsAndTheirModulesShowWhole) {
         f.Combo2.doPick(i);
         EXPECT_EQ(testsupport::layoutAndTitleFaults(f), "") << f.Combo2.text().toStdString();
     }
-    for (const QString& card : shippedCards("/Aerei", "*.SNK")) {
+    for (const QString& card : widest::shippedCards("/Aerei", "*.SNK")) {
         answerOpen(card);
         f.Command3.doClick();
         f.Command5.doClick();

@@ -6,20 +6,7 @@
 #include "cards/Form_BP.h"
 #include "tests/support/PageCheck.h"
 
-#include <QDirIterator>
-
 using namespace platform;
-
-namespace {
-QStringList shippedCards(const QString& folder, const QString& pattern) {
-    QStringList out;
-    QDirIterator it(QStringLiteral(SHIPPED_DATA_DIR) + folder, {pattern}, QDir::Files,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) out << it.next();
-    out.sort();
-    return out;
-}
-} // namespace
 
 TEST_F(AircraftEditor, PrintedCardsAndListsReadWhole) {
     testsupport::PrintedPages pages;
@@ -27,7 +14,7 @@ TEST_F(AircraftEditor, PrintedCardsAndListsReadWhole) {
 
     // The text cards of every ship class, five to a sheet, and the sheet of the widest card.
     Form1_Main& f = openEditor();
-    QStringList ships = shippedCards("/Navi", "*.sns");
+    QStringList ships = widest::shippedCards("/Navi", "*.sns");
     ships << widest::shipCard(f, folder->path());
     for (const QString& card : ships) {
         FileDialog::setTestHandler([card](const FileDialog&, bool) { return card; });
@@ -41,7 +28,7 @@ TEST_F(AircraftEditor, PrintedCardsAndListsReadWhole) {
 
     // The aircraft lists, fifteen aircraft to a list (the editor takes one list a loading), and the
     // four cards of the widest aircraft.
-    QStringList planes = shippedCards("/Aerei", "*.SNK");
+    QStringList planes = widest::shippedCards("/Aerei", "*.SNK");
     planes << widest::aircraftCard(editor(), folder->path());
     for (int first = 0; first < planes.size(); first += 15) {
         Form_Aerei& a = editor();

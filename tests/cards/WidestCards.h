@@ -8,10 +8,21 @@
 #include "cards/format/AircraftCard.h"
 #include "cards/format/ShipCard.h"
 
+#include <QDirIterator>
 #include <QFontMetrics>
 #include <QWidget>
 
 namespace widest {
+
+// The shipped cards of a folder of the program folder, in name order.
+inline QStringList shippedCards(const QString& folder, const QString& pattern) {
+    QStringList out;
+    QDirIterator it(QStringLiteral(SHIPPED_DATA_DIR) + folder, {pattern}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) out << it.next();
+    out.sort();
+    return out;
+}
 
 inline QString item(const platform::ComboBox& c, QString best = QString()) {
     const QFontMetrics fm(c.widget()->font());
