@@ -1,0 +1,542 @@
+// Every player action that saves, driven through its window's handler with the disk failing after N
+// bytes, for every write the action makes (once, and with the disk staying full): the campaign is
+// left as it was or as the action makes it, file by file, the tables in memory are what the files
+// hold, and the message says which.
+#include "CampaignState.h"
+
+#include "common/Dice.h"
+#include "game/main/CampaignOpen.h"
+#include "platform/Dialogs.h"
+#include "platform/Form.h"
+#include "tests/game/main/TestCampaign.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <random>
+
+using namespace platform;
+using campaignstate::Files;
+using campaignstate::Tables;
+
+namespace {
+
+const QString kAsItWas = QStringLiteral("la partita è rimasta com'era");
+const QString kNotPutBack = QStringLiteral("non ha potuto essere riportata com'era");
+
+// A campaign record file's record length, 0 for a file written whole.
+int recordLength(const QString& name) {
+    if (name.startsWith(QStringLiteral("Stack")) || name.endsWith(QStringLiteral(".txt")) ||
+        name.endsWith(QStringLiteral(".Stp")) || name.endsWith(QStringLiteral(".jnl")))
+        return 0;
+    if (name.startsWith(QStringLiteral("Navi"))) return ShipRecord::kLength;
+    if (name.contains(QStringLiteral("Aerei")) || name.startsWith(u'P')) return AircraftRecord::kLength;
+    return -1; // a record file of short records: not told apart here
+}
+
+// The runs of one action with the disk staying full, then failing once. What a failure with the
+// disk staying full leaves before the next opening is the campaign as the writes before the
+// failing one left it, which tells the writes apart: N doubles past the last write, then every gap
+// between two failures that left different states is halved until it holds one boundary between
+// two writes, and every write is failed once.
+class Schedule {
+  public:
+    struct Failure {
+        bool done = false; // nothing failed
+        QByteArray state;  // the files left and the failure's cause
+        Files files;
+        QString failing; // the file whose write failed
+    };
+    struct Job {
+        qint64 bytes;
+        bool untilLifted;
+    };
+
+    std::optional<Job> next() {
+        if (!seen_.contains(0)) return Job{0, true};
+        if (!seen_.rbegin()->second.done) return Job{std::max<qint64>(64, seen_.rbegin()->first * 2), true};
+        if (!halved_) {
+            for (auto it = std::next(seen_.begin()); it != seen_.end(); ++it) gaps_.push_back({std::prev(it)->first, it->first});
+            halved_ = true;
+        }
+        while (!gaps_.empty()) {
+            const auto [a, b] = gaps_.back();
+            const Failure &x = seen_.at(a), &y = seen_.at(b);
+            if (x.state == y.state || b - a <= kResolution || oneWriteApart(x, y)) {
+                gaps_.pop_back();
+                continue;
+            }
+            return Job{(a + b) / 2, true};
+        }
+        if (once_.empty() && !onceListed_) {
+            for (auto it = seen_.begin(); it != seen_.end() && !it->second.done; ++it)
+                if (it == seen_.begin() || it->second.state != std::prev(it)->second.state) once_.push_back(it->first);
+            onceListed_ = true;
+            writes_ = int(once_.size());
+            std::reverse(once_.begin(), once_.end());
+        }
+        if (once_.empty()) return std::nullopt;
+        const qint64 n = once_.back();
+        once_.pop_back();
+        return Job{n, false};
+    }
+    void result(const Job& job, const Failure& f) {
+        if (!job.untilLifted) return;
+        seen_[job.bytes] = f;
+        if (halved_ && !gaps_.empty()) {
+            const auto [a, b] = gaps_.back();
+            gaps_.pop_back();
+            gaps_.push_back({job.bytes, b});
+            gaps_.push_back({a, job.bytes});
+        }
+    }
+    int writes() const { return writes_; }
+
+  private:
+    // Below the shortest write an action makes (a contact record, 14 bytes).
+    static constexpr qint64 kResolution = 8;
+
+    // Whether two failures are of two writes in a row: the later one left the campaign as the
+    // earlier one did, but for the file that the earlier one failed to write (a text file or the
+    // journal, written whole, or one record of a record file). The journal counts only between
+    // two failures that could not take it back.
+    static bool oneWriteApart(const Failure& a, const Failure& b) {
+        if (a.done || a.failing.isEmpty()) return false;
+        const bool journals = hasJournal(a.files) && hasJournal(b.files);
+        QStringList names;
+        for (const auto& [name, bytes] : a.files)
+            if (!b.files.contains(name) || b.files.at(name) != bytes) names << name;
+        for (const auto& [name, bytes] : b.files)
+            if (!a.files.contains(name)) names << name;
+        for (const QString& name : names)
+            if (name != a.failing && (journals || !name.endsWith(QStringLiteral(".jnl")))) return false;
+        const QString& name = a.failing;
+        const int length = recordLength(name);
+        if (!names.contains(name) || length == 0) return true;
+        if (length < 0 || !a.files.contains(name) || !b.files.contains(name)) return false;
+        const QByteArray &x = a.files.at(name), &y = b.files.at(name);
+        const qsizetype common = std::min(x.size(), y.size());
+        qsizetype first = 0, last = std::max(x.size(), y.size()) - 1;
+        while (first < common && x[first] == y[first]) ++first;
+        if (x.size() == y.size())
+            while (last > first && x[last] == y[last]) --last;
+        return first / length == last / length;
+    }
+    static bool hasJournal(const Files& files) {
+        return std::any_of(files.begin(), files.end(),
+                           [](const auto& f) { return f.first.endsWith(QStringLiteral(".jnl")); });
+    }
+
+    std::map<qint64, Failure> seen_;
+    std::vector<std::pair<qint64, qint64>> gaps_;
+    bool halved_ = false, onceListed_ = false;
+    std::vector<qint64> once_;
+    int writes_ = 0;
+};
+
+class ActionFailures : public ::testing::Test {
+  protected:
+    void SetUp() override { resetGlobals(); }
+    void TearDown() override {
+        failWritesAfter(-1);
+        platform::testing::setModalHandler(nullptr);
+        platform::testing::resetForms();
+        setDiceSource({});
+        resetGlobals();
+    }
+
+    // The moments of a run: arm() just before the click that makes the action, done() just after
+    // it (when the windows go on writing after the action, e.g. a window shown modal that is
+    // closed, the action is what lies between them).
+    struct Moments {
+        std::function<void()> arm, done;
+    };
+    // Opens the campaign, drives its windows up to the action and makes it.
+    using Run = std::function<void(const Moments&)>;
+
+    // `make` writes the campaign; `run` is the player's part, run undisturbed and then again for
+    // each failure of the schedule.
+    void sweep(const std::function<void()>& make, const Run& run) {
+        // A campaign of its own for each sweep.
+        platform::testing::resetForms();
+        resetGlobals();
+        buildPathGlobals();
+        if (folderExists(G().GamesPath)) campaignstate::put({});
+        resetGlobals();
+        make();
+        start_ = campaignstate::files();
+        run_ = run;
+        runs_ = 0;
+        undisturbed();
+        Schedule schedule;
+        while (const auto job = schedule.next()) {
+            if (HasFailure()) return;
+            schedule.result(*job, runAt(*job));
+        }
+        RecordProperty("writes", schedule.writes());
+        RecordProperty("runs", runs_);
+    }
+
+    std::unique_ptr<testsupport::ProgramFolder> folder = campaignstate::programFolderInMemory();
+    testsupport::Errors errors;
+
+  private:
+    // What the action left, as done() found it.
+    struct Left {
+        bool failed = false;
+        Files files;
+        Tables memory;
+        QStringList messages;
+    };
+
+    // The campaign as `make` left it, the windows gone, and the action run with writes failing
+    // after `bytes` (none when negative). `atArm` runs instead of the check that the set-up led to
+    // the campaign as it was before the action.
+    Left runAction(qint64 bytes, bool untilLifted, const std::function<void()>& atArm = {}) {
+        platform::testing::setModalHandler(nullptr);
+        platform::testing::resetForms();
+        testcampaign::choose();
+        campaignstate::put(start_);
+        setDiceSource([rng = std::mt19937(1234u)](int sides) mutable {
+            return int(rng() % unsigned(std::max(sides, 1))) + 1;
+        });
+        errors.messages.clear();
+        Left left;
+        long long failures = 0;
+        bool armed = false, done = false;
+        Moments moments;
+        moments.arm = [&] {
+            armed = true;
+            if (atArm)
+                atArm();
+            else
+                EXPECT_EQ(campaignstate::files(), before_) << "the set-up did not lead to the same campaign";
+            errors.messages.clear();
+            failures = writeFailures();
+            failWritesAfter(bytes, untilLifted);
+        };
+        moments.done = [&] {
+            if (done || !armed) return;
+            done = true;
+            failWritesAfter(-1);
+            left.failed = writeFailures() > failures;
+            left.files = campaignstate::files();
+            left.memory = Tables::inMemory();
+            left.messages = errors.messages;
+        };
+        run_(moments);
+        moments.done();
+        failWritesAfter(-1);
+        ++runs_;
+        EXPECT_TRUE(armed) << "the action's click was not reached";
+        // The files as the action left them, for the tables they hold.
+        campaignstate::put(left.files);
+        return left;
+    }
+
+    void undisturbed() {
+        const Left left = runAction(-1, false, [this] {
+            before_ = campaignstate::files();
+            tablesBefore_ = Tables::inFiles();
+        });
+        ASSERT_FALSE(HasFailure());
+        after_ = left.files;
+        ASSERT_EQ(left.messages, QStringList());
+        ASSERT_FALSE(left.failed);
+        ASSERT_NE(before_, after_) << "the action changed nothing";
+        EXPECT_EQ(left.memory, Tables::inFiles()) << left.memory.firstDifference(Tables::inFiles());
+        // What the next opening makes of the campaign as it was before the action.
+        campaignstate::put(before_);
+        testcampaign::choose();
+        loadCampaign();
+        openedBefore_ = campaignstate::files();
+    }
+
+    // One failing run checked: the campaign as before or as after, the tables in memory those of
+    // the files, the message true. What it left, for the schedule.
+    Schedule::Failure runAt(const Schedule::Job& job) {
+        SCOPED_TRACE(::testing::Message() << "failing after " << job.bytes << " bytes"
+                                          << (job.untilLifted ? ", disk staying full" : ", once"));
+        const Left left = runAction(job.bytes, job.untilLifted);
+        if (!left.failed) {
+            EXPECT_EQ(left.files, after_) << campaignstate::differences(left.files, after_);
+            EXPECT_EQ(left.messages, QStringList());
+            EXPECT_EQ(left.memory, Tables::inFiles()) << left.memory.firstDifference(Tables::inFiles());
+            return {true, {}, left.files, {}};
+        }
+        EXPECT_EQ(left.messages.size(), 1) << left.messages.join("\n---\n").toStdString();
+        const QString message = left.messages.value(0);
+        const QString cause = message.section(u'\n', 0, 0);
+        QString failing = QFileInfo(cause.section(QStringLiteral("il file "), 1)).fileName();
+        if (failing.endsWith(u'.')) failing.chop(1);
+        EXPECT_EQ(left.memory, tablesBefore_) << left.memory.firstDifference(tablesBefore_);
+        if (left.files == before_) {
+            EXPECT_TRUE(message.contains(kAsItWas)) << message.toStdString();
+        } else {
+            // Only a disk that stays full keeps the campaign from being put back at once; the next
+            // opening puts it back.
+            EXPECT_TRUE(job.untilLifted) << campaignstate::differences(left.files, before_);
+            EXPECT_TRUE(message.contains(kNotPutBack) && !message.contains(kAsItWas)) << message.toStdString();
+            platform::testing::resetForms();
+            testcampaign::choose();
+            EXPECT_TRUE(loadCampaign());
+            const Files opened = campaignstate::files();
+            EXPECT_EQ(opened, openedBefore_) << campaignstate::differences(opened, openedBefore_);
+        }
+        return {false, campaignstate::checksum(left.files) + cause.toUtf8(), left.files, failing};
+    }
+
+    Run run_;
+    Files start_, before_, after_, openedBefore_;
+    Tables tablesBefore_;
+    int runs_ = 0;
+};
+
+} // namespace
+
+#include "common/RecordFiles.h"
+#include "game/points/FrmMezziAerei.h"
+#include "game/points/FrmMezziNavi.h"
+#include "tests/game/main/ShipFiles.h"
+
+namespace {
+namespace S = recordformat::ship;
+namespace A = recordformat::aircraft;
+
+// The campaign of slot 1 opened as the start window opens it, without the main window.
+void openCampaign() {
+    testcampaign::choose();
+    loadCampaign();
+}
+
+// Aircraft types of a base's or a carrier's file, `ready` of each on hand.
+void writeAircraft(const QString& path, int side, const QStringList& names, int ready) {
+    openAircraftFile(1, path, side);
+    for (const QString& name : names) {
+        AircraftRecord a;
+        a.setText(A::Nazione, side == kAxis ? "IT Italia" : "GB Gran Bretagna");
+        a.setText(A::Nome, name);
+        a.setText(A::Ruolo, "CPT");
+        a.setNumber(A::Anno, 1940);
+        a.setNumber(A::Costo, 5);
+        a.setNumber(A::Disponibilita, 100);
+        a.setNumberWithSign(A::Pronti, ready);
+        appendAircraft(1, a);
+    }
+    G().Files.close(1);
+}
+
+} // namespace
+
+TEST_F(ActionFailures, ShipPurchase) {
+    sweep(
+        [] {
+            testcampaign::write();
+            for (int cost : {250, 300})
+                shipfiles::addShip(kAllies, {{S::STATUS, 0}, {S::COSTO, cost}, {S::OPERATIVITA, 90}, {S::CARGO, 10}});
+        },
+        [](const Moments& m) {
+            openCampaign();
+            Globals& g = G();
+            g.CurrentSide = kAllies;
+            g.GameSettings[3] = 1941;
+            g.GameSettings[4] = 10000;
+            g.GameSettings[10] = 100;
+            FrmMezziNavi& w = form<FrmMezziNavi>();
+            {
+                ChosenDice dice(QList<int>(2, 100));
+                w.Command2.doClick();
+            }
+            m.arm();
+            w.List1.doPickDouble(0);
+        });
+}
+
+TEST_F(ActionFailures, AircraftPurchase) {
+    sweep(
+        [] {
+            G().BaseTable[1][BaseCol::PointsArrived] = 100;
+            testcampaign::write();
+            writeAircraft(baseAircraftFilePath(1), kAxis, {"Macchi", "Fiat"}, 95);
+        },
+        [](const Moments& m) {
+            openCampaign();
+            G().CurrentSide = kAxis;
+            FrmMezziAerei& w = form<FrmMezziAerei>();
+            w.List1.doPick(0);
+            {
+                ChosenDice dice({9, 1, 1});
+                w.Command2.doClick();
+            }
+            w.List3.doPick(0);
+            w.Command3.doClick();
+            w.Command3.doClick();
+            m.arm();
+            w.Command5.doClick();
+        });
+}
+
+#include "game/main/FrmMain.h"
+
+namespace {
+using testcampaign::Ship;
+constexpr int kTaranto = 1;
+
+// The main window on the campaign of slot 1, opened as "APRI GIOCO" opens it.
+FrmMain& openMain() {
+    testcampaign::choose();
+    EXPECT_TRUE(apriGioco());
+    return form<FrmMain>();
+}
+
+void changeShip(int side, int record, const std::function<void(ShipRecord&)>& change) {
+    Globals& g = G();
+    openShipFile(20, side);
+    readShip(20, record);
+    change(g.ShipRecordBuffer);
+    writeShip(20, record);
+    g.Files.close(20);
+}
+
+// Four Axis ships lying at TARANTO, the first with 2 aircraft, the second with a half-empty
+// tank, the third with its hull at 40.
+void makeTaranto() {
+    G().BaseTable[kTaranto][BaseCol::ShipsPresent] = 4;
+    testcampaign::write();
+    testcampaign::appendShips(kAxis, {{.aircraft = 2}, {.operativity = 70}, {.hull = 100}, {}});
+    for (int r = 1; r <= 4; ++r) changeShip(kAxis, r, [](ShipRecord& s) { s.setNumber(S::PORTO, kTaranto); });
+    changeShip(kAxis, 2, [](ShipRecord& s) { s.setNumber(S::OPERATIVITA, 100); });
+    changeShip(kAxis, 3, [](ShipRecord& s) { s.setNumber(S::RESISTENZAM, 40); });
+}
+
+// The Axis side in base mode with the port panel of TARANTO open.
+FrmMain& openTaranto() {
+    FrmMain& f = openMain();
+    f.Command17.doClick();
+    f.Command6.doClick();
+    f.Command10.doClick();
+    f.PicBitMap.doMouseDown(1, 0, G().BaseMapXY[kTaranto][1], G().BaseMapXY[kTaranto][2]);
+    f.Command7.doClick();
+    return f;
+}
+
+void pickIn(ListBox& list, int record, bool dbl) {
+    for (int i = 0; i < list.listCount(); ++i)
+        if (list.itemData(i) == record) return dbl ? list.doPickDouble(i) : list.doPick(i);
+    ADD_FAILURE() << "record " << record << " is not listed";
+}
+
+// Ships 1 and 2 of TARANTO moved into a new group, not yet sailed.
+FrmMain& formTwo() {
+    FrmMain& f = openTaranto();
+    f.Label56.doClick();
+    for (int r : {1, 2}) pickIn(f.List3, r, true);
+    return f;
+}
+
+// A naval group of `side` in use at (x, y), of destroyers of 30 knots.
+Int16* groupRow(int side, int n, int ships, int x, int y) {
+    Int16* r = G().gnTable(side)[n];
+    r[GnCol::InUse] = 1, r[GnCol::Ships] = ships, r[GnCol::Destroyers] = ships, r[GnCol::MaxKnots] = 30;
+    r[GnCol::MinOperativity] = 100, r[GnCol::Order] = kNavalTransit, r[GnCol::Side] = side;
+    r[GnCol::X] = x, r[GnCol::Y] = y;
+    return r;
+}
+
+// Group 3 of `side` (three ships, records 1 to 3) and group 4 close by (one ship, record 4).
+void makeGroups(int side) {
+    Int16* r = groupRow(side, 3, 3, 7000, 4500);
+    r[GnCol::Destroyers] = r[GnCol::Capitals] = r[GnCol::OtherShips] = 1;
+    groupRow(side, 4, 1, 7050, 4520);
+    testcampaign::write();
+    testcampaign::appendShips(side, {{.group = 3}, {.type = "IL", .group = 3}, {.type = "NX", .group = 3}, {.group = 4}});
+}
+
+// The naval panel of `side` with group `n` open and its ships listed.
+FrmMain& openGroup(int side, int n) {
+    FrmMain& f = openMain();
+    f.Command17.doClick();
+    (side == kAllies ? f.Command5 : f.Command6).doClick();
+    f.Command3.doClick();
+    pickIn(f.List2, n, false);
+    f.Command11.doClick();
+    return f;
+}
+
+} // namespace
+
+TEST_F(ActionFailures, ShipIntoAGroupFormingInPort) {
+    sweep(makeTaranto, [](const Moments& m) {
+        FrmMain& f = openTaranto();
+        f.Label56.doClick();
+        pickIn(f.List3, 1, true);
+        m.arm();
+        pickIn(f.List3, 2, true);
+    });
+}
+
+TEST_F(ActionFailures, GroupDeparture) {
+    sweep(makeTaranto, [](const Moments& m) {
+        FrmMain& f = formTwo();
+        m.arm();
+        f.Command2.doClick();
+    });
+}
+
+TEST_F(ActionFailures, ShipDockedFromAGroup) {
+    sweep(makeTaranto, [](const Moments& m) {
+        FrmMain& f = formTwo();
+        f.Command2.doClick();
+        f.Command3.doClick();
+        f.List2.doPick(0);
+        pickIn(f.List5, 2, false);
+        m.arm();
+        f.Image11.doClick();
+    });
+}
+
+TEST_F(ActionFailures, PortOrderAndDockyard) {
+    for (auto [record, order] : {std::pair{2, &FrmMain::Image21}, std::pair{3, &FrmMain::Image24}}) {
+        SCOPED_TRACE(record);
+        sweep(makeTaranto, [record, order](const Moments& m) {
+            G().BasePoints[kTaranto] = 1000;
+            FrmMain& f = openTaranto();
+            f.Image10.doClick();
+            pickIn(f.List3, record, false);
+            m.arm();
+            if (order == &FrmMain::Image24)
+                f.Image24.doDblClick();
+            else
+                (f.*order).doClick();
+        });
+    }
+}
+
+TEST_F(ActionFailures, SplitAndMerge) {
+    SCOPED_TRACE("split");
+    sweep([] { makeGroups(kAllies); }, [](const Moments& m) {
+        FrmMain& f = openGroup(kAllies, 3);
+        f.Image12.doClick();
+        pickIn(f.List5, 1, true);
+        m.arm();
+        pickIn(f.List5, 2, true);
+    });
+    SCOPED_TRACE("merge");
+    sweep([] { makeGroups(kAllies); }, [](const Moments& m) {
+        FrmMain& f = openGroup(kAllies, 3);
+        pickIn(f.List7, 4, false);
+        m.arm();
+        f.Image13.doClick();
+    });
+}
+
+TEST_F(ActionFailures, ScuttlingAndAssistance) {
+    for (bool scuttle : {true, false}) {
+        SCOPED_TRACE(scuttle);
+        sweep([] { makeGroups(kAxis); }, [scuttle](const Moments& m) {
+            FrmMain& f = openGroup(kAxis, 3);
+            pickIn(f.List5, 2, false);
+            m.arm();
+            (scuttle ? f.Image15 : f.Image16).doDblClick();
+        });
+    }
+}
