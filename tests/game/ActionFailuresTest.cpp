@@ -4,6 +4,7 @@
 // hold, and the message says which.
 #include "CampaignState.h"
 
+#include "common/CampaignJournal.h"
 #include "common/ContactRecord.h"
 #include "common/Dice.h"
 #include "game/main/CampaignOpen.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <cstdio>
+#include <limits>
 #include <random>
 
 using namespace platform;
@@ -288,6 +290,18 @@ class ActionFailures : public ::testing::Test {
         QString failing = QFileInfo(cause.section(QStringLiteral("il file "), 1)).fileName();
         if (failing.endsWith(u'.')) failing.chop(1);
         EXPECT_EQ(left.memory, tablesBefore_) << left.memory.firstDifference(tablesBefore_);
+        // Every file is kept in the journal before its first change: a write that failed with the
+        // journal left behind finds its file kept there.
+        const QString journal = journalFileName(G().CampaignName);
+        if (left.files.contains(journal) && !failing.isEmpty() && failing != journal) {
+            try {
+                const CampaignSnapshot kept = CampaignSnapshot::fromBytes(left.files.at(journal), journal);
+                EXPECT_TRUE(kept.covers(failing, std::numeric_limits<qint64>::max()))
+                    << failing.toStdString() << " was written without being kept in the journal first";
+            } catch (const FileError& e) {
+                ADD_FAILURE() << e.what();
+            }
+        }
         if (left.files == before_) {
             EXPECT_TRUE(message.contains(kAsItWas)) << message.toStdString();
         } else {
@@ -470,13 +484,14 @@ Int16* groupRow(int side, int n, int ships, int x, int y) {
     return r;
 }
 
-// Group 3 of `side` (three ships, records 1 to 3) and group 4 close by (one ship, record 4).
+// Group 3 of `side` (three ships, records 1 to 3) and group 4 close by (records 4 and 5).
 void makeGroups(int side) {
     Int16* r = groupRow(side, 3, 3, 7000, 4500);
     r[GnCol::Destroyers] = r[GnCol::Capitals] = r[GnCol::OtherShips] = 1;
-    groupRow(side, 4, 1, 7050, 4520);
+    groupRow(side, 4, 2, 7050, 4520);
     testcampaign::write();
-    testcampaign::appendShips(side, {{.group = 3}, {.type = "IL", .group = 3}, {.type = "NX", .group = 3}, {.group = 4}});
+    testcampaign::appendShips(
+        side, {{.group = 3}, {.type = "IL", .group = 3}, {.type = "NX", .group = 3}, {.group = 4}, {.group = 4}});
 }
 
 // The naval panel of `side` with group `n` open and its ships listed.
