@@ -3,22 +3,45 @@
 // left as it was or as the action makes it, file by file, the tables in memory are what the files
 // hold, and the message says which.
 #include "CampaignState.h"
-
+#include "ActionSetUps.h"
 #include "common/CampaignJournal.h"
+#include "common/ContactFiles.h"
 #include "common/ContactRecord.h"
 #include "common/Dice.h"
+#include "common/RecordFiles.h"
+#include "game/combat/FormDanniNavi.h"
+#include "game/combat/FrmAuto.h"
+#include "game/combat/FrmBombNav.h"
+#include "game/combat/FrmPatrol.h"
 #include "game/main/CampaignOpen.h"
+#include "game/main/FrmMain.h"
+#include "game/orders/FrmMine.h"
+#include "game/orders/FrmPA.h"
+#include "game/points/FrmMezziAerei.h"
+#include "game/points/FrmMezziNavi.h"
+#include "game/points/FrmPunti.h"
+#include "game/points/FrmStack.h"
+#include "game/points/FrmStackA.h"
+#include "game/points/FrnLineaV.h"
+#include "game/start/FrmBasi.h"
+#include "game/start/FrmGame.h"
+#include "game/start/FrmMezziGratis.h"
+#include "game/start/FrmSetUpGen.h"
 #include "platform/Dialogs.h"
 #include "platform/Form.h"
+#include "tests/game/combat/BaseAttackShips.h"
+#include "tests/game/main/ShipFiles.h"
 #include "tests/game/main/TestCampaign.h"
+#include "tests/game/start/WizardFixtures.h"
 
-#include <gtest/gtest.h>
-#include <optional>
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <limits>
+#include <optional>
 #include <random>
 
 using namespace platform;
+using namespace actionsetups;
 using campaignstate::Files;
 using campaignstate::Tables;
 
@@ -329,20 +352,8 @@ class ActionFailures : public ::testing::Test {
 
 } // namespace
 
-#include "common/RecordFiles.h"
-#include "game/points/FrmMezziAerei.h"
-#include "game/points/FrmMezziNavi.h"
-#include "tests/game/main/ShipFiles.h"
-
 namespace {
-namespace S = recordformat::ship;
 namespace A = recordformat::aircraft;
-
-// The campaign of slot 1 opened as the start window opens it, without the main window.
-void openCampaign() {
-    testcampaign::choose();
-    loadCampaign();
-}
 
 // Aircraft types of a base's or a carrier's file, `ready` of each on hand.
 void writeAircraft(const QString& path, int side, const QStringList& names, int ready) {
@@ -417,27 +428,7 @@ TEST_F(ActionFailures, AircraftPurchase) {
         });
 }
 
-#include "game/main/FrmMain.h"
-
 namespace {
-using testcampaign::Ship;
-constexpr int kTaranto = 1;
-
-// The main window on the campaign of slot 1, opened as "APRI GIOCO" opens it.
-FrmMain& openMain() {
-    testcampaign::choose();
-    EXPECT_TRUE(apriGioco());
-    return form<FrmMain>();
-}
-
-void changeShip(int side, int record, const std::function<void(ShipRecord&)>& change) {
-    Globals& g = G();
-    openShipFile(20, side);
-    readShip(20, record);
-    change(g.ShipRecordBuffer);
-    writeShip(20, record);
-    g.Files.close(20);
-}
 
 // Four Axis ships lying at TARANTO, the first with 2 aircraft, the second with a half-empty
 // tank, the third with its hull at 40.
@@ -450,38 +441,12 @@ void makeTaranto() {
     changeShip(kAxis, 3, [](ShipRecord& s) { s.setNumber(S::RESISTENZAM, 40); });
 }
 
-// The Axis side in base mode with the port panel of TARANTO open.
-FrmMain& openTaranto() {
-    FrmMain& f = openMain();
-    f.Command17.doClick();
-    f.Command6.doClick();
-    f.Command10.doClick();
-    f.PicBitMap.doMouseDown(1, 0, G().BaseMapXY[kTaranto][1], G().BaseMapXY[kTaranto][2]);
-    f.Command7.doClick();
-    return f;
-}
-
-void pickIn(ListBox& list, int record, bool dbl) {
-    for (int i = 0; i < list.listCount(); ++i)
-        if (list.itemData(i) == record) return dbl ? list.doPickDouble(i) : list.doPick(i);
-    ADD_FAILURE() << "record " << record << " is not listed";
-}
-
 // Ships 1 and 2 of TARANTO moved into a new group, not yet sailed.
 FrmMain& formTwo() {
     FrmMain& f = openTaranto();
     f.Label56.doClick();
     for (int r : {1, 2}) pickIn(f.List3, r, true);
     return f;
-}
-
-// A naval group of `side` in use at (x, y), of destroyers of 30 knots.
-Int16* groupRow(int side, int n, int ships, int x, int y) {
-    Int16* r = G().gnTable(side)[n];
-    r[GnCol::InUse] = 1, r[GnCol::Ships] = ships, r[GnCol::Destroyers] = ships, r[GnCol::MaxKnots] = 30;
-    r[GnCol::MinOperativity] = 100, r[GnCol::Order] = kNavalTransit, r[GnCol::Side] = side;
-    r[GnCol::X] = x, r[GnCol::Y] = y;
-    return r;
 }
 
 // Group 3 of `side` (three ships, records 1 to 3) and group 4 close by (records 4 and 5).
@@ -492,17 +457,6 @@ void makeGroups(int side) {
     testcampaign::write();
     testcampaign::appendShips(
         side, {{.group = 3}, {.type = "IL", .group = 3}, {.type = "NX", .group = 3}, {.group = 4}, {.group = 4}});
-}
-
-// The naval panel of `side` with group `n` open and its ships listed.
-FrmMain& openGroup(int side, int n) {
-    FrmMain& f = openMain();
-    f.Command17.doClick();
-    (side == kAllies ? f.Command5 : f.Command6).doClick();
-    f.Command3.doClick();
-    pickIn(f.List2, n, false);
-    f.Command11.doClick();
-    return f;
 }
 
 } // namespace
@@ -584,9 +538,6 @@ TEST_F(ActionFailures, ScuttlingAndAssistance) {
     }
 }
 
-#include "game/points/FrmPunti.h"
-#include "game/points/FrnLineaV.h"
-
 TEST_F(ActionFailures, PointTransfers) {
     sweep([] { testcampaign::write(); },
           [](const Moments& m) {
@@ -629,10 +580,6 @@ TEST_F(ActionFailures, FlightLine) {
             w.Command5.doClick();
         });
 }
-
-#include "game/orders/FrmMine.h"
-#include "game/orders/FrmPA.h"
-#include "game/combat/FormDanniNavi.h"
 
 namespace {
 // Allied group 3 in the carriers' launch zone: a destroyer and carrier P1 (record 2), whose
@@ -721,19 +668,6 @@ TEST_F(ActionFailures, ShipDamageEntry) {
               f.Command27.doClick();
           });
 }
-
-#include "common/ContactFiles.h"
-#include "game/combat/FrmAuto.h"
-#include "game/combat/FrmBombNav.h"
-#include "game/combat/FrmPatrol.h"
-#include "game/points/FrmStack.h"
-#include "game/points/FrmStackA.h"
-#include "game/start/FrmBasi.h"
-#include "game/start/FrmGame.h"
-#include "game/start/FrmMezziGratis.h"
-#include "game/start/FrmSetUpGen.h"
-#include "tests/game/combat/BaseAttackShips.h"
-#include "tests/game/start/WizardFixtures.h"
 
 TEST_F(ActionFailures, NavalAttackFromTheMap) {
     sweep(

@@ -53,7 +53,8 @@ inline void put(const Files& files) {
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
         if (!files.contains(name)) dir.remove(name);
     for (const auto& [name, bytes] : files)
-        if (testsupport::readBytes(dir.filePath(name)) != bytes) testsupport::writeBytes(dir.filePath(name), bytes);
+        if (!dir.exists(name) || testsupport::readBytes(dir.filePath(name)) != bytes)
+            testsupport::writeBytes(dir.filePath(name), bytes);
 }
 
 inline QByteArray checksum(const Files& files) {
