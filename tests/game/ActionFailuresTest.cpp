@@ -2,8 +2,8 @@
 // bytes, for every write the action makes (once, and with the disk staying full): the campaign is
 // left as it was or as the action makes it, file by file, the tables in memory are what the files
 // hold, and the message says which.
-#include "CampaignState.h"
 #include "ActionSetUps.h"
+#include "CampaignState.h"
 #include "common/CampaignJournal.h"
 #include "common/ContactFiles.h"
 #include "common/ContactRecord.h"
@@ -34,7 +34,6 @@
 #include "tests/game/main/TestCampaign.h"
 #include "tests/game/start/WizardFixtures.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <limits>
 #include <optional>
@@ -84,7 +83,8 @@ class Schedule {
         if (!seen_.contains(0)) return Job{0, true};
         if (!seen_.rbegin()->second.done) return Job{std::max<qint64>(64, seen_.rbegin()->first * 2), true};
         if (!halved_) {
-            for (auto it = std::next(seen_.begin()); it != seen_.end(); ++it) gaps_.push_back({std::prev(it)->first, it->first});
+            for (auto it = std::next(seen_.begin()); it != seen_.end(); ++it)
+                gaps_.push_back({std::prev(it)->first, it->first});
             halved_ = true;
         }
         while (!gaps_.empty()) {
@@ -98,7 +98,8 @@ class Schedule {
         }
         if (once_.empty() && !onceListed_) {
             for (auto it = seen_.begin(); it != seen_.end() && !it->second.done; ++it)
-                if (it == seen_.begin() || it->second.state != std::prev(it)->second.state) once_.push_back(it->first);
+                if (it == seen_.begin() || it->second.state != std::prev(it)->second.state)
+                    once_.push_back(it->first);
             onceListed_ = true;
             writes_ = int(once_.size());
             std::reverse(once_.begin(), once_.end());
@@ -121,7 +122,7 @@ class Schedule {
     int writes() const { return writes_; }
 
   private:
-    // Below the shortest write an action makes (a contact record, 14 bytes).
+    // Below the shortest write an action makes (an activity record, 14 bytes).
     static constexpr qint64 kResolution = 8;
 
     // Whether two failures are of two writes in a row: the later one left the campaign as the
@@ -205,7 +206,6 @@ class ActionFailures : public ::testing::Test {
         }
         RecordProperty("writes", schedule.writes());
         RecordProperty("runs", runs_);
-        if (qEnvironmentVariableIsSet("ACTION_CHANGES")) std::fprintf(stderr, "writes %d runs %d\n", schedule.writes(), runs_);
     }
 
     std::unique_ptr<testsupport::ProgramFolder> folder = campaignstate::programFolderInMemory();
@@ -270,20 +270,17 @@ class ActionFailures : public ::testing::Test {
     }
 
     void undisturbed() {
-        const Left left = runAction(-1, false, [this] {
-            before_ = campaignstate::files();
-            tablesBefore_ = Tables::inFiles();
-        });
+        const Left left = runAction(-1, false, [this] { before_ = campaignstate::files(); });
         ASSERT_FALSE(HasFailure());
         after_ = left.files;
         saidAfter_ = left.said;
-        ASSERT_EQ(left.messages, QStringList());
+        ASSERT_TRUE(left.messages.isEmpty()) << left.messages.join('\n').toStdString();
         ASSERT_FALSE(left.failed);
         ASSERT_TRUE(before_ != after_) << "the action changed nothing";
-        if (qEnvironmentVariableIsSet("ACTION_CHANGES")) std::fprintf(stderr, "changed: %s\n", campaignstate::differences(before_, after_).c_str());
-        EXPECT_EQ(left.memory, Tables::inFiles()) << left.memory.firstDifference(Tables::inFiles());
-        // What the next opening makes of the campaign as it was before the action.
+        expectTables(left.memory, Tables::inFiles());
+        // The tables as they were, and what the next opening makes of the campaign as it was.
         campaignstate::put(before_);
+        tablesBefore_ = Tables::inFiles();
         testcampaign::choose();
         loadCampaign();
         openedBefore_ = campaignstate::files();
@@ -297,14 +294,14 @@ class ActionFailures : public ::testing::Test {
         const Left left = runAction(job.bytes, job.untilLifted);
         if (!left.failed) {
             EXPECT_TRUE(left.files == after_) << campaignstate::differences(left.files, after_);
-            EXPECT_EQ(left.messages, QStringList());
-            EXPECT_EQ(left.memory, Tables::inFiles()) << left.memory.firstDifference(Tables::inFiles());
+            EXPECT_TRUE(left.messages.isEmpty()) << left.messages.join('\n').toStdString();
+            expectTables(left.memory, Tables::inFiles());
             return {true, {}, left.files, {}};
         }
         if (left.messages.isEmpty() && left.said != saidAfter_) {
             // A failure the handler met and told of itself: nothing may have changed.
             EXPECT_TRUE(left.files == before_) << campaignstate::differences(left.files, before_);
-            EXPECT_EQ(left.memory, tablesBefore_) << left.memory.firstDifference(tablesBefore_);
+            expectTables(left.memory, tablesBefore_);
             return {false, campaignstate::checksum(left.files) + left.said.toUtf8(), left.files, {}};
         }
         EXPECT_EQ(left.messages.size(), 1) << left.messages.join("\n---\n").toStdString();
@@ -312,7 +309,7 @@ class ActionFailures : public ::testing::Test {
         const QString cause = message.section(u'\n', 0, 0);
         QString failing = QFileInfo(cause.section(QStringLiteral("il file "), 1)).fileName();
         if (failing.endsWith(u'.')) failing.chop(1);
-        EXPECT_EQ(left.memory, tablesBefore_) << left.memory.firstDifference(tablesBefore_);
+        expectTables(left.memory, tablesBefore_);
         // Every file is kept in the journal before its first change: a write that failed with the
         // journal left behind finds its file kept there.
         const QString journal = journalFileName(G().CampaignName);
@@ -331,7 +328,8 @@ class ActionFailures : public ::testing::Test {
             // Only a disk that stays full keeps the campaign from being put back at once; the next
             // opening puts it back.
             EXPECT_TRUE(job.untilLifted) << campaignstate::differences(left.files, before_);
-            EXPECT_TRUE(message.contains(kNotPutBack) && !message.contains(kAsItWas)) << message.toStdString();
+            EXPECT_TRUE(message.contains(kNotPutBack) && !message.contains(kAsItWas))
+                << message.toStdString();
             // The program stopped there (its windows may write as they close) and opened again.
             platform::testing::resetForms();
             campaignstate::put(left.files);
@@ -341,6 +339,10 @@ class ActionFailures : public ::testing::Test {
             EXPECT_TRUE(opened == openedBefore_) << campaignstate::differences(opened, openedBefore_);
         }
         return {false, campaignstate::checksum(left.files) + cause.toUtf8(), left.files, failing};
+    }
+
+    static void expectTables(const Tables& memory, const Tables& files) {
+        EXPECT_TRUE(memory == files) << "tables in memory / in the files: " << memory.firstDifference(files);
     }
 
     Run run_;
@@ -385,7 +387,8 @@ TEST_F(ActionFailures, ShipPurchase) {
         [] {
             testcampaign::write();
             for (int cost : {250, 300})
-                shipfiles::addShip(kAllies, {{S::STATUS, 0}, {S::COSTO, cost}, {S::OPERATIVITA, 90}, {S::CARGO, 10}});
+                shipfiles::addShip(kAllies,
+                                   {{S::STATUS, 0}, {S::COSTO, cost}, {S::OPERATIVITA, 90}, {S::CARGO, 10}});
         },
         [](const Moments& m) {
             openCampaign();
@@ -456,7 +459,8 @@ void makeGroups(int side) {
     groupRow(side, 4, 2, 7050, 4520);
     testcampaign::write();
     testcampaign::appendShips(
-        side, {{.group = 3}, {.type = "IL", .group = 3}, {.type = "NX", .group = 3}, {.group = 4}, {.group = 4}});
+        side,
+        {{.group = 3}, {.type = "IL", .group = 3}, {.type = "NX", .group = 3}, {.group = 4}, {.group = 4}});
 }
 
 } // namespace
@@ -510,31 +514,34 @@ TEST_F(ActionFailures, PortOrderAndDockyard) {
 
 TEST_F(ActionFailures, SplitAndMerge) {
     SCOPED_TRACE("split");
-    sweep([] { makeGroups(kAllies); }, [](const Moments& m) {
-        FrmMain& f = openGroup(kAllies, 3);
-        f.Image12.doClick();
-        pickIn(f.List5, 1, true);
-        m.arm();
-        pickIn(f.List5, 2, true);
-    });
+    sweep([] { makeGroups(kAllies); },
+          [](const Moments& m) {
+              FrmMain& f = openGroup(kAllies, 3);
+              f.Image12.doClick();
+              pickIn(f.List5, 1, true);
+              m.arm();
+              pickIn(f.List5, 2, true);
+          });
     SCOPED_TRACE("merge");
-    sweep([] { makeGroups(kAllies); }, [](const Moments& m) {
-        FrmMain& f = openGroup(kAllies, 3);
-        pickIn(f.List7, 4, false);
-        m.arm();
-        f.Image13.doClick();
-    });
+    sweep([] { makeGroups(kAllies); },
+          [](const Moments& m) {
+              FrmMain& f = openGroup(kAllies, 3);
+              pickIn(f.List7, 4, false);
+              m.arm();
+              f.Image13.doClick();
+          });
 }
 
 TEST_F(ActionFailures, ScuttlingAndAssistance) {
     for (bool scuttle : {true, false}) {
         SCOPED_TRACE(scuttle);
-        sweep([] { makeGroups(kAxis); }, [scuttle](const Moments& m) {
-            FrmMain& f = openGroup(kAxis, 3);
-            pickIn(f.List5, 2, false);
-            m.arm();
-            (scuttle ? f.Image15 : f.Image16).doDblClick();
-        });
+        sweep([] { makeGroups(kAxis); },
+              [scuttle](const Moments& m) {
+                  FrmMain& f = openGroup(kAxis, 3);
+                  pickIn(f.List5, 2, false);
+                  m.arm();
+                  (scuttle ? f.Image15 : f.Image16).doDblClick();
+              });
     }
 }
 
@@ -588,7 +595,8 @@ void makeCarrier() {
     Int16* r = groupRow(kAllies, 3, 2, 2400, 2900);
     r[GnCol::Destroyers] = 1, r[GnCol::Carriers] = 1;
     testcampaign::write();
-    testcampaign::appendShips(kAllies, {{.group = 3}, {.type = "PA", .group = 3, .knots = 25, .aircraft = 30}});
+    testcampaign::appendShips(kAllies,
+                              {{.group = 3}, {.type = "PA", .group = 3, .knots = 25, .aircraft = 30}});
     changeShip(kAllies, 2, [](ShipRecord& s) {
         s.setNumber(S::MAM, 5);
         s.setText(S::CodicePortaerei, "P1");
@@ -750,8 +758,10 @@ TEST_F(ActionFailures, AttackWindows) {
         [] {
             groupRow(kAllies, 1, 2, 5000, 3000);
             Int16* a = G().GaTableAsse[4];
-            a[GaCol::InUse] = 1, a[GaCol::Order] = kOrderPatrol, a[GaCol::Aircraft] = 3, a[GaCol::InAction] = 2;
-            a[GaCol::Bombs] = 2, a[GaCol::BombSize] = 50, a[GaCol::AttackFactor] = 20, a[GaCol::StrafingFactor] = 3;
+            a[GaCol::InUse] = 1, a[GaCol::Order] = kOrderPatrol, a[GaCol::Aircraft] = 3,
+            a[GaCol::InAction] = 2;
+            a[GaCol::Bombs] = 2, a[GaCol::BombSize] = 50, a[GaCol::AttackFactor] = 20,
+            a[GaCol::StrafingFactor] = 3;
             a[GaCol::X] = a[GaCol::TargetX] = 5000, a[GaCol::Y] = a[GaCol::TargetY] = 3000;
             testcampaign::write({.hour = 10});
             testcampaign::appendShips(kAllies, {{.group = 1}, {.type = "IL", .group = 1}});
@@ -777,7 +787,8 @@ TEST_F(ActionFailures, AttackWindows) {
             r[GaCol::BombSize] = 3, r[GaCol::InterceptPercent] = 60, r[GaCol::TargetBase] = 12;
             testcampaign::write({.hour = 10});
             testcampaign::appendShips(kAllies, {{}, {}});
-            for (int record : {1, 2}) changeShip(kAllies, record, [](ShipRecord& s) { s.setNumber(S::PORTO, 12); });
+            for (int record : {1, 2})
+                changeShip(kAllies, record, [](ShipRecord& s) { s.setNumber(S::PORTO, 12); });
         },
         [](const Moments& m) {
             openCampaign();
@@ -798,8 +809,9 @@ TEST_F(ActionFailures, AttackWindows) {
             r[GnCol::Order] = kNavalBombardment, r[GnCol::BombardedBase] = 7, r[GnCol::Knots] = 28;
             G().BaseTable[7][BaseCol::ShipsPresent] = 2;
             testcampaign::write({.hour = 10});
-            attackships::append(kAllies, {{.name = "Warspite", .group = 5, .aa = 5, .fireDirection = 6, .type = "NB"},
-                                          {.name = "Valiant", .group = 5, .aa = 5, .hull = 250}});
+            attackships::append(kAllies,
+                                {{.name = "Warspite", .group = 5, .aa = 5, .fireDirection = 6, .type = "NB"},
+                                 {.name = "Valiant", .group = 5, .aa = 5, .hull = 250}});
             attackships::append(kAxis, {{.name = "Bolzano", .port = 7}, {.name = "Gorizia", .port = 7}});
         },
         [](const Moments& m) {

@@ -52,7 +52,8 @@ Moves axisAtTheScreen(FrmMain& f) {
 Moves purchase(FrmMain&) {
     G().CurrentSide = kAxis;
     FrmMezziNavi& w = form<FrmMezziNavi>();
-    return {[&w] { w.Label1.doDblClick(); }, [&w] { w.Command2.doClick(); }, [&w] { w.List1.doPickDouble(0); }};
+    return {[&w] { w.Label1.doDblClick(); }, [&w] { w.Command2.doClick(); },
+            [&w] { w.List1.doPickDouble(0); }};
 }
 
 // The first two ships in port formed into a new group, which sails.
@@ -306,7 +307,8 @@ TEST_F(ActionKill, AKillAtAnyMomentLeavesTheCampaignBeforeOrAfterOneHandler) {
                     ++killed;
                     ++killedHere;
                 } else {
-                    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "action " << a << ": " << status;
+                    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+                        << "action " << a << ": " << status;
                 }
                 lefts.push_back({a, k - 1 + done, WIFSIGNALED(status), campaignstate::files()});
                 campaignstate::put(before);

@@ -86,13 +86,19 @@ class Tables {
         const Globals& g = G();
         const GroupTable* tables[] = {&g.GnTableAlle, &g.GnTableAsse, &g.GaTableAlle, &g.GaTableAsse};
         for (int k = 0; k < 4; ++k)
-            for (int n = 1; n <= kGroups; ++n) t.row(QStringLiteral("table %1 row %2").arg(k).arg(n), (*tables[k])[n], kGroupColumns);
+            for (int n = 1; n <= kGroups; ++n)
+                t.row(QStringLiteral("table %1 row %2").arg(k).arg(n), (*tables[k])[n], kGroupColumns);
         for (const GroupNames* names : {&g.GaNamesAlle, &g.GaNamesAsse})
             for (int n = 1; n <= kGroups; ++n)
-                t.rows_ << QStringLiteral("names %1: %2|%3|%4").arg(n).arg((*names)[n][1], (*names)[n][2], (*names)[n][3]);
-        for (int b = 1; b <= kBases; ++b) t.row(QStringLiteral("base %1").arg(b), g.BaseTable[b], kBaseFields);
-        for (int f = 1; f <= kMineFields; ++f) t.row(QStringLiteral("mines %1").arg(f), g.MineFields[f], kMineRows);
-        for (int i = 1; i <= kStateItems; ++i) t.rows_ << QStringLiteral("state %1: %2").arg(i).arg(g.GameState[i]);
+                t.rows_ << QStringLiteral("names %1: %2|%3|%4")
+                               .arg(n)
+                               .arg((*names)[n][1], (*names)[n][2], (*names)[n][3]);
+        for (int b = 1; b <= kBases; ++b)
+            t.row(QStringLiteral("base %1").arg(b), g.BaseTable[b], kBaseFields);
+        for (int f = 1; f <= kMineFields; ++f)
+            t.row(QStringLiteral("mines %1").arg(f), g.MineFields[f], kMineRows);
+        for (int i = 1; i <= kStateItems; ++i)
+            t.rows_ << QStringLiteral("state %1: %2").arg(i).arg(g.GameState[i]);
         return t;
     }
     // The tables as the campaign's files hold them; the tables in memory are left as they are.
@@ -124,8 +130,7 @@ class Tables {
     }
 
   private:
-    template <typename T>
-    void row(const QString& name, const T* values, int count) {
+    template <typename T> void row(const QString& name, const T* values, int count) {
         QStringList cells;
         for (int c = 1; c <= count; ++c) cells << QString::number(values[c]);
         rows_ << name + QStringLiteral(": ") + cells.join(u' ');
