@@ -185,7 +185,7 @@ class ActionFailures : public ::testing::Test {
     // Opens the campaign, drives its windows up to the action and makes it.
     using Run = std::function<void(const Moments&)>;
 
-    // `make` writes the campaign; `run` is the player's part, run undisturbed and then again for
+    // `make` writes the campaign; `run` is what the player does, run undisturbed and then again for
     // each failure of the schedule.
     void sweep(const std::function<void()>& make, const Run& run) {
         // A campaign of its own for each sweep.
