@@ -695,7 +695,6 @@ TEST_F(ActionFailures, NavalAttackFromTheMap) {
             f.Command5.doClick();
             f.Image29.doClick();
             f.List9.doPick(0);
-            f.Command19.setVisible(true);
             m.arm();
             f.Command19.doClick();
             m.said(f.Label17.caption());
