@@ -352,9 +352,6 @@ class ActionFailures : public ::testing::Test {
     int runs_ = 0;
 };
 
-} // namespace
-
-namespace {
 namespace A = recordformat::aircraft;
 
 // Aircraft types of a base's or a carrier's file, `ready` of each on hand.
