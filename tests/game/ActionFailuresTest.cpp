@@ -34,6 +34,7 @@
 #include "tests/game/main/TestCampaign.h"
 #include "tests/game/start/WizardFixtures.h"
 
+#include <QMainWindow>
 #include <gtest/gtest.h>
 #include <limits>
 #include <optional>
@@ -462,14 +463,17 @@ void makeGroups(int side) {
 
 } // namespace
 
-TEST_F(ActionFailures, ShipIntoAGroupFormingInPort) {
-    sweep(makeTaranto, [](const Moments& m) {
-        FrmMain& f = openTaranto();
-        f.Label56.doClick();
-        pickIn(f.List3, 1, true);
-        m.arm();
-        pickIn(f.List3, 2, true);
-    });
+TEST_F(ActionFailures, ShipIntoAndOutOfAGroupFormingInPort) {
+    for (const bool out : {false, true}) {
+        SCOPED_TRACE(out ? "out" : "in");
+        sweep(makeTaranto, [out](const Moments& m) {
+            FrmMain& f = openTaranto();
+            f.Label56.doClick();
+            pickIn(f.List3, 1, true);
+            m.arm();
+            out ? pickIn(f.List4, 1, true) : pickIn(f.List3, 2, true);
+        });
+    }
 }
 
 TEST_F(ActionFailures, GroupDeparture) {
@@ -774,6 +778,31 @@ TEST_F(ActionFailures, AttackWindows) {
             setDiceSource([](int) { return 1; });
             m.arm();
             p.Command1.doClick();
+        });
+    SCOPED_TRACE("patrol broken off");
+    sweep(
+        [] {
+            groupRow(kAllies, 1, 1, 5000, 3000);
+            Int16* a = G().GaTableAsse[4];
+            a[GaCol::InUse] = 1, a[GaCol::Order] = kOrderPatrol, a[GaCol::Aircraft] = 3,
+            a[GaCol::InAction] = 2, a[GaCol::Bombs] = 2, a[GaCol::BombSize] = 50, a[GaCol::AttackFactor] = 20;
+            testcampaign::write({.hour = 10});
+            testcampaign::appendShips(kAllies, {{.group = 1}});
+        },
+        [](const Moments& m) {
+            openCampaign();
+            G().DayFlag = 1;
+            Int32* oc = G().OperationContext;
+            oc[5] = kAxis, oc[6] = 4, oc[15] = 1, oc[8] = kAllies;
+            platform::runHandler([] { form<FrmPatrol>(); });
+            FrmPatrol& p = form<FrmPatrol>();
+            setDiceSource([](int) { return 100; });
+            p.List1.doPickDouble(0);
+            p.Command1.doClick();
+            p.Command2.doClick();
+            // The attack ends with the window, its losses booked to the air group.
+            m.arm();
+            p.window()->close();
         });
     SCOPED_TRACE("air strike");
     sweep(
