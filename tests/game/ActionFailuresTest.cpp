@@ -35,10 +35,12 @@
 #include "tests/game/start/WizardFixtures.h"
 
 #include <QMainWindow>
+#include <array>
 #include <gtest/gtest.h>
 #include <limits>
 #include <optional>
 #include <random>
+#include <string>
 
 using namespace platform;
 using namespace actionsetups;
@@ -121,6 +123,12 @@ class Schedule {
         }
     }
     int writes() const { return writes_; }
+    // The fewest bytes after which a failure no longer falls on any write of the action.
+    qint64 pastLastWrite() const {
+        for (const auto& [bytes, f] : seen_)
+            if (f.done) return bytes;
+        return -1;
+    }
 
   private:
     // Below the shortest write an action makes (an activity record, 14 bytes).
@@ -205,8 +213,9 @@ class ActionFailures : public ::testing::Test {
             if (HasFailure()) return;
             schedule.result(*job, runAt(*job));
         }
-        RecordProperty("writes", schedule.writes());
-        RecordProperty("runs", runs_);
+        RecordProperty("sweep" + std::to_string(++sweeps_),
+                       "N 0.." + std::to_string(schedule.pastLastWrite()) + ", " +
+                           std::to_string(schedule.writes()) + " writes, " + std::to_string(runs_) + " runs");
     }
 
     std::unique_ptr<testsupport::ProgramFolder> folder = campaignstate::programFolderInMemory();
@@ -350,7 +359,7 @@ class ActionFailures : public ::testing::Test {
     Files start_, before_, after_, openedBefore_;
     QString saidAfter_;
     Tables tablesBefore_;
-    int runs_ = 0;
+    int runs_ = 0, sweeps_ = 0;
 };
 
 namespace A = recordformat::aircraft;
@@ -474,6 +483,13 @@ TEST_F(ActionFailures, ShipIntoAndOutOfAGroupFormingInPort) {
             out ? pickIn(f.List4, 1, true) : pickIn(f.List3, 2, true);
         });
     }
+    // The group given up by the file menu's reset: both ships go back to the port.
+    SCOPED_TRACE("given up");
+    sweep(makeTaranto, [](const Moments& m) {
+        FrmMain& f = formTwo();
+        m.arm();
+        f.mnFileReset.doClick();
+    });
 }
 
 TEST_F(ActionFailures, GroupDeparture) {
@@ -895,4 +911,68 @@ TEST_F(ActionFailures, TheWizardsLastStep) {
         m.arm();
         w.Command8.doClick();
     });
+}
+
+namespace {
+// A line of nine JU 88 at TARANTO; each side may have 50 of a base's aircraft in flight.
+void makeBombers() {
+    G().BaseTable[kTaranto][BaseCol::AircraftPresent] = 9;
+    testcampaign::write();
+    std::array<long long, kSettings + 1> settings{};
+    settings[1] = 30, settings[2] = 3, settings[3] = 1941, settings[16] = 10, settings[17] = 10;
+    writeSettingsFile(settings);
+    writeAircraft(baseAircraftFilePath(kTaranto), kAxis, {"JU 88"}, 9);
+}
+} // namespace
+
+TEST_F(ActionFailures, AirGroupFormedAndGroupsOrdered) {
+    SCOPED_TRACE("air group formed");
+    sweep(makeBombers, [](const Moments& m) {
+        FrmMain& f = openMain();
+        f.Command17.doClick();
+        f.Command6.doClick();
+        G().BasesMode = 1;
+        const int x = G().BaseMapXY[kTaranto][1], y = G().BaseMapXY[kTaranto][2];
+        f.PicBitMap.doMouseDown(vbLeftButton, 0, x + 90, y + 90);
+        f.List1.doPick(0);
+        {
+            ChosenDice dice({1, 1});
+            f.Label49.doClick();
+        }
+        // The take-off delay's die.
+        setDiceSource([](int) { return 2; });
+        f.Combo1.doPick(3);
+        m.arm();
+        f.Command1.doClick();
+    });
+    SCOPED_TRACE("air order");
+    sweep(
+        [] {
+            Int16* a = G().GaTableAsse[2];
+            a[GaCol::InUse] = 1, a[GaCol::Aircraft] = 4, a[GaCol::Order] = kOrderTakeOff;
+            a[GaCol::OriginBase] = kTaranto, a[GaCol::SpeedKmh] = 250, a[GaCol::DefaultEndurance] = 8;
+            a[GaCol::X] = G().BaseMapXY[kTaranto][1], a[GaCol::Y] = G().BaseMapXY[kTaranto][2];
+            makeBombers();
+        },
+        [](const Moments& m) {
+            FrmMain& f = openMain();
+            f.Command17.doClick();
+            f.Command6.doClick();
+            f.Command9.doClick();
+            f.List8.doPick(0);
+            f.Combo8.doPick(kOrderReturn - 1);
+            m.arm();
+            f.Command20.doClick();
+        });
+    SCOPED_TRACE("naval order");
+    sweep([] { makeGroups(kAllies); },
+          [](const Moments& m) {
+              FrmMain& f = openMain();
+              f.Command17.doClick();
+              f.Command5.doClick();
+              f.Command3.doClick();
+              pickIn(f.List2, 3, false);
+              m.arm();
+              f.Combo5.doPick(kNavalSupport - 1);
+          });
 }
