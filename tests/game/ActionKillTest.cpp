@@ -11,6 +11,7 @@
 #include <QDataStream>
 #include <QElapsedTimer>
 #include <QMap>
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -37,7 +38,7 @@ constexpr bool kSanitized = false;
 constexpr bool kSanitized = false;
 #endif
 // Kills in each move that writes; all told at least 100, fewer where a sanitizer slows each run.
-constexpr int kKillsOfAWrite = kSanitized ? 2 : 6;
+constexpr int kKillsOfAWrite = kSanitized ? 3 : 7;
 constexpr int kKillsAtLeast = kSanitized ? 40 : 100;
 
 // The player's moves of an action, each raising one handler as the player raises it.
@@ -138,8 +139,8 @@ QByteArray readAll(int fd) {
 }
 
 // The undisturbed run: the files before each action and after each of its moves, and the errors
-// shown. It runs in a child process, so that the test's process stays as small as it starts until
-// it opens the windows of the actions in turn: it is forked again for every kill.
+// shown. It runs in a child process, so that the test's process stays as small as it starts: the
+// lanes are forked from it.
 struct Recorded {
     std::vector<std::vector<Files>> states; // [action][moves done]
     QStringList errors;
@@ -204,7 +205,7 @@ void reopenRecordFiles() {
     }
 }
 
-// The child: makes `move` on the windows the test's process opened, telling it through `report`
+// The child: makes `move` on the windows its lane opened, telling it through `report`
 // when the move begins (-1) and when it is done (1). It never returns.
 [[noreturn]] void makeMove(const std::function<void()>& move, int report) {
     constexpr int kBegins = -1, kDone = 1;
@@ -219,6 +220,128 @@ void reopenRecordFiles() {
     ::_exit(0);
 }
 
+// What the next opening makes of the campaign folder `files`, and whether it put a journal back.
+std::pair<Files, bool> opened(const Files& files) {
+    platform::testing::resetForms();
+    testcampaign::choose();
+    campaignstate::put(files);
+    const bool undone = loadCampaign();
+    return {campaignstate::files(), undone};
+}
+
+// What a lane of kills found, sent whole through a pipe: counts, and the first failure.
+struct LaneResult {
+    int killed = 0, trials = 0, undone = 0, ahead = 0;
+    char failure[512] = {};
+    void fail(const QString& why) {
+        if (failure[0] == 0) qstrncpy(failure, why.toUtf8().constData(), sizeof failure);
+    }
+};
+
+// The kills of the moves that write numbered `first`, `first + step`, ... in a program folder of
+// the lane's own. The lane makes every action in turn, its windows opened once; before each of its
+// moves, children are forked to make it: the first undisturbed, which times it, the others killed
+// at a random moment of it. Then the lane makes it itself. A move that writes nothing leaves
+// nothing a kill could spoil. Each campaign a kill left must open as the last move done left it
+// or as the next one did. Stops at the first failure.
+void runLane(const std::vector<std::vector<Files>>& states, int first, int step, unsigned seed,
+             LaneResult& result) {
+    struct Left {
+        int action, done;
+        Files files;
+    };
+    std::vector<Left> lefts;
+    std::mt19937 rng(seed);
+    int writesSeen = 0;
+    for (int a = 0; a < kActionCount; ++a) {
+        platform::testing::resetForms();
+        testcampaign::choose();
+        campaignstate::put(states[a].front());
+        FrmMain& f = prepare(a);
+        const Moves moves = kActions[a](f);
+        if (moves.size() + 1 != states[a].size())
+            return result.fail(QStringLiteral("action %1: moves").arg(a));
+        for (int k = 1; k <= int(moves.size()); ++k) {
+            const Files& before = states[a][k - 1];
+            const bool writes = states[a][k] != before;
+            const int kills = writes && writesSeen++ % step == first ? kKillsOfAWrite : 0;
+            qint64 moveUs = -1;
+            for (int killedHere = 0, tries = 0; killedHere < kills && tries < 3 * kills; ++tries) {
+                ++result.trials;
+                int report[2];
+                if (::pipe(report) != 0) return result.fail(QStringLiteral("pipe"));
+                const pid_t child = ::fork();
+                if (child < 0) return result.fail(QStringLiteral("fork"));
+                if (child == 0) {
+                    ::close(report[0]);
+                    makeMove(moves[k - 1], report[1]);
+                }
+                ::close(report[1]);
+                int n = 0, done = 0;
+                QElapsedTimer timer;
+                if (::read(report[0], &n, sizeof n) == sizeof n) timer.start();
+                if (moveUs >= 0) {
+                    // Handlers write at their end, after drawing and reading: the later of two
+                    // moments drawn puts more kills among the writes, and some before them.
+                    std::uniform_int_distribution<qint64> moment(0, moveUs);
+                    std::this_thread::sleep_for(
+                        std::chrono::microseconds(std::max(moment(rng), moment(rng))));
+                    ::kill(child, SIGKILL);
+                }
+                while (::read(report[0], &n, sizeof n) == sizeof n) done = n;
+                // The quickest run of the move so far bounds the moments: most kills fall inside it.
+                if (done == 1) {
+                    const qint64 us = timer.nsecsElapsed() / 1000;
+                    moveUs = moveUs < 0 ? us : std::min(moveUs, us);
+                }
+                ::close(report[0]);
+                int status = 0;
+                if (::waitpid(child, &status, 0) != child) return result.fail(QStringLiteral("waitpid"));
+                const QString which = QStringLiteral("action %1, move %2: ").arg(a).arg(k);
+                if (WIFSIGNALED(status)) {
+                    ++result.killed;
+                    ++killedHere;
+                    lefts.push_back({a, k - 1 + done, campaignstate::files()});
+                } else if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+                    return result.fail(which + QStringLiteral("status %1").arg(status));
+                } else if (campaignstate::files() != states[a][k]) {
+                    // A child that made its move undisturbed left the campaign as the recorded run.
+                    return result.fail(which + QStringLiteral("undisturbed, not as recorded"));
+                }
+                campaignstate::put(before);
+            }
+            reopenRecordFiles();
+            moves[k - 1]();
+            if (campaignstate::files() != states[a][k])
+                return result.fail(QStringLiteral("action %1, move %2: not as recorded").arg(a).arg(k));
+        }
+    }
+
+    std::map<QByteArray, Files> openedOnce;
+    const auto openedState = [&](const Files& s) -> const Files& {
+        const QByteArray sum = campaignstate::checksum(s);
+        if (!openedOnce.contains(sum)) openedOnce[sum] = opened(s).first;
+        return openedOnce[sum];
+    };
+    for (const Left& l : lefts) {
+        const QString which = QStringLiteral("action %1, %2 moves done: ").arg(l.action).arg(l.done);
+        const auto& s = states[l.action];
+        std::pair<Files, bool> reopened;
+        try {
+            reopened = opened(l.files);
+        } catch (const std::exception& e) {
+            return result.fail(which + QString::fromUtf8(e.what()));
+        }
+        result.undone += reopened.second;
+        const bool before = reopened.first == openedState(s[l.done]);
+        const bool after = l.done + 1 < int(s.size()) && reopened.first == openedState(s[l.done + 1]);
+        if (!before && !after)
+            return result.fail(which + QString::fromStdString(campaignstate::differences(
+                                           reopened.first, openedState(s[l.done]))));
+        result.ahead += after && !before;
+    }
+}
+
 class ActionKill : public ::testing::Test {
   protected:
     void SetUp() override { resetGlobals(); }
@@ -226,15 +349,6 @@ class ActionKill : public ::testing::Test {
         setDiceSource({});
         platform::testing::resetForms();
         resetGlobals();
-    }
-    // What the next opening makes of the campaign folder `files`, and whether it put a journal
-    // back.
-    std::pair<Files, bool> opened(const Files& files) {
-        platform::testing::resetForms();
-        testcampaign::choose();
-        campaignstate::put(files);
-        const bool undone = loadCampaign();
-        return {campaignstate::files(), undone};
     }
 
     std::unique_ptr<testsupport::ProgramFolder> folder = campaignstate::programFolderInMemory();
@@ -250,104 +364,58 @@ TEST_F(ActionKill, AKillAtAnyMomentLeavesTheCampaignBeforeOrAfterOneHandler) {
     ASSERT_EQ(run.errors, QStringList());
     const auto& states = run.states;
     ASSERT_EQ(int(states.size()), kActionCount);
-    for (int a = 0; a < kActionCount; ++a)
-        ASSERT_TRUE(states[a].back() != states[a].front()) << "action " << a << " changed nothing";
-
-    // For each action in turn, the windows opened once; before each move, children forked to make
-    // it: the first undisturbed, which times it, the others killed at a random moment of it (six
-    // of each move that writes, one of each other). Then the test's process makes it. What each
-    // kill left is kept, to be opened afterwards.
-    struct Left {
-        int action, done;
-        bool killed;
-        Files files;
-    };
-    std::vector<Left> lefts;
-    std::mt19937 rng(20261210);
-    int killed = 0, trials = 0;
+    int writes = 0;
     for (int a = 0; a < kActionCount; ++a) {
-        platform::testing::resetForms();
-        testcampaign::choose();
-        campaignstate::put(states[a].front());
-        FrmMain& f = prepare(a);
-        const Moves moves = kActions[a](f);
-        ASSERT_EQ(moves.size() + 1, states[a].size());
-        for (int k = 1; k <= int(moves.size()); ++k) {
-            const Files& before = states[a][k - 1];
-            const int kills = states[a][k] != before ? kKillsOfAWrite : 1;
-            qint64 moveUs = -1;
-            for (int killedHere = 0, tries = 0; killedHere < kills && tries < 3 * kills; ++tries, ++trials) {
-                int report[2];
-                ASSERT_EQ(::pipe(report), 0);
-                const pid_t child = ::fork();
-                ASSERT_GE(child, 0);
-                if (child == 0) {
-                    ::close(report[0]);
-                    makeMove(moves[k - 1], report[1]);
-                }
-                ::close(report[1]);
-                int n = 0, done = 0;
-                QElapsedTimer timer;
-                if (::read(report[0], &n, sizeof n) == sizeof n) timer.start();
-                if (moveUs >= 0) {
-                    std::this_thread::sleep_for(
-                        std::chrono::microseconds(std::uniform_int_distribution<qint64>(0, moveUs)(rng)));
-                    ::kill(child, SIGKILL);
-                }
-                while (::read(report[0], &n, sizeof n) == sizeof n) done = n;
-                // The quickest run of the move so far bounds the moments: most kills fall inside it.
-                if (done == 1) {
-                    const qint64 us = timer.nsecsElapsed() / 1000;
-                    moveUs = moveUs < 0 ? us : std::min(moveUs, us);
-                }
-                ::close(report[0]);
-                int status = 0;
-                ASSERT_EQ(::waitpid(child, &status, 0), child);
-                if (WIFSIGNALED(status)) {
-                    ++killed;
-                    ++killedHere;
-                } else {
-                    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-                        << "action " << a << ": " << status;
-                }
-                lefts.push_back({a, k - 1 + done, WIFSIGNALED(status), campaignstate::files()});
-                campaignstate::put(before);
-            }
-            reopenRecordFiles();
-            moves[k - 1]();
-            ASSERT_TRUE(campaignstate::files() == states[a][k]) << "action " << a << ", move " << k;
-        }
+        ASSERT_TRUE(states[a].back() != states[a].front()) << "action " << a << " changed nothing";
+        for (size_t k = 1; k < states[a].size(); ++k) writes += states[a][k] != states[a][k - 1];
     }
-    EXPECT_GE(killed, kKillsAtLeast) << "in " << trials << " trials";
 
-    // Each campaign opens as the last move done left it or as the next one did.
-    std::map<QByteArray, Files> openedOnce;
-    const auto openedState = [&](const Files& s) -> const Files& {
-        const QByteArray sum = campaignstate::checksum(s);
-        if (!openedOnce.contains(sum)) openedOnce[sum] = opened(s).first;
-        return openedOnce[sum];
-    };
-    int undone = 0, ahead = 0;
-    for (const Left& l : lefts) {
-        if (!l.killed) {
-            // A child that made its move undisturbed left the campaign as the test's run did.
-            EXPECT_TRUE(l.files == states[l.action][l.done]) << "action " << l.action << ", move " << l.done;
-            continue;
+    // The moves that write share out among lanes, each a process with a program folder of its own
+    // that kills its own children, so that the kills of several lanes run at once.
+    const int laneCount = std::clamp(int(std::thread::hardware_concurrency()) / 2, 1, 4);
+    std::vector<pid_t> lanes;
+    std::vector<int> reports;
+    for (int lane = 0; lane < laneCount; ++lane) {
+        int report[2];
+        ASSERT_EQ(::pipe(report), 0);
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            ::close(report[0]);
+            LaneResult result;
+            try {
+                const auto laneFolder = campaignstate::programFolderInMemory();
+                testcampaign::choose();
+                runLane(states, lane, laneCount, 20261210u + unsigned(lane), result);
+                if (!errors.messages.isEmpty())
+                    result.fail(QStringLiteral("shown: ") + errors.messages.join(QStringLiteral(" | ")));
+                platform::testing::resetForms();
+            } catch (const std::exception& e) {
+                result.fail(QStringLiteral("lane: ") + QString::fromUtf8(e.what()));
+            }
+            const bool told = ::write(report[1], &result, sizeof result) == sizeof result;
+            ::_exit(told ? 0 : 1);
         }
-        std::pair<Files, bool> reopened;
-        ASSERT_NO_THROW(reopened = opened(l.files)) << "action " << l.action << ", " << l.done << " moves";
-        undone += reopened.second;
-        const auto& s = states[l.action];
-        ASSERT_LT(l.done, int(s.size()));
-        const bool before = reopened.first == openedState(s[l.done]);
-        const bool after = l.done + 1 < int(s.size()) && reopened.first == openedState(s[l.done + 1]);
-        ASSERT_TRUE(before || after) << "action " << l.action << ", " << l.done << " moves done: "
-                                     << campaignstate::differences(reopened.first, openedState(s[l.done]));
-        ahead += after && !before;
+        ::close(report[1]);
+        lanes.push_back(pid);
+        reports.push_back(report[0]);
     }
+    int killed = 0, trials = 0, undone = 0, ahead = 0;
+    for (size_t lane = 0; lane < lanes.size(); ++lane) {
+        LaneResult result;
+        const bool told = ::read(reports[lane], &result, sizeof result) == sizeof result;
+        ::close(reports[lane]);
+        int status = 0;
+        ASSERT_EQ(::waitpid(lanes[lane], &status, 0), lanes[lane]);
+        ASSERT_TRUE(told) << "lane " << lane << ": status " << status;
+        EXPECT_STREQ(result.failure, "") << "lane " << lane;
+        killed += result.killed, trials += result.trials, undone += result.undone, ahead += result.ahead;
+    }
+    EXPECT_EQ(killed, writes * kKillsOfAWrite) << "in " << trials << " trials";
+    EXPECT_GE(killed, kKillsAtLeast);
     EXPECT_EQ(errors.messages, QStringList());
     // The kills fell inside handlers, whose journals the opening rolled back.
-    EXPECT_GT(undone, killed / 20) << "ahead " << ahead;
+    EXPECT_GT(undone, killed / 10) << "ahead " << ahead;
     RecordProperty("killed", killed);
     RecordProperty("trials", trials);
     RecordProperty("undone", undone);
