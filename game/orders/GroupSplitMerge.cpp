@@ -129,21 +129,12 @@ bool mergeGroups(int open, int joining) {
             readShip(kChannelGroupShips, r);
             if (s.whole(F::NUMERO_GN) == joining) moving.push_back(r);
         }
-        size_t written = 0;
-        try {
-            for (; written < moving.size(); ++written) {
-                readShip(kChannelGroupShips, moving[written]);
-                s.setNumber(F::NUMERO_GN, open);
-                writeShip(kChannelGroupShips, moving[written]);
-            }
-        } catch (...) {
-            // No ship may be left in the open group while its old group still counts it.
-            for (size_t i = 0; i < written; ++i) {
-                readShip(kChannelGroupShips, moving[i]);
-                s.setNumber(F::NUMERO_GN, joining);
-                writeShip(kChannelGroupShips, moving[i]);
-            }
-            throw;
+        // A write that fails leaves the ships written so far to the handler's transaction, which
+        // puts the ship file back with the tables.
+        for (const int r : moving) {
+            readShip(kChannelGroupShips, r);
+            s.setNumber(F::NUMERO_GN, open);
+            writeShip(kChannelGroupShips, r);
         }
     }
 

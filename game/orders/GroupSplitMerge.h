@@ -28,9 +28,9 @@ SplitMove moveShipToSplitGroup(int source, int target, int record);
 // Folds group `joining` into group `open`: its ships' group field, its carriers' air groups, the
 // summed ship and class counts, the mean stress (halves to even) and consumption values (rounded
 // down), speed 0 until a new one is given, its hours under way booked to the side's total, its row
-// freed, and `open` recomputed from its ships. The ship file is written first and whole: when a
-// ship cannot be written, the ships already written are put back and the error goes on with no
-// table changed. False (nothing done) unless both are distinct groups in use.
+// freed, and `open` recomputed from its ships. The ship file is written first: when a ship cannot
+// be written the error goes on with no table changed, and the handler's transaction puts back the
+// ships already written. False (nothing done) unless both are distinct groups in use.
 bool mergeGroups(int open, int joining);
 
 // "AlleGN 12.txt" (the Axis "AsseGN"): the name of the text file of group `group`.

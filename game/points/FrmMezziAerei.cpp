@@ -191,7 +191,9 @@ void FrmMezziAerei::MostraValoriBase() {
                                  f[BaseCol::AircraftPresent] + f[BaseCol::AircraftInFlight]};
     for (int i = 0; i < 7; ++i) Label5[i].setCaption(number(values[i]));
     Label5[2].setForeColor(spendable > 0 ? kBlue : vbRed);
-    SalvaDatiBasi();
+    // Aircraft added and not confirmed are not in the base's aircraft file yet: the base table is
+    // saved with them by the confirmation, so that the files never count aircraft they lack.
+    if (Purchase.acquired == 0) SalvaDatiBasi();
 }
 
 void FrmMezziAerei::showCounters() {

@@ -5,7 +5,9 @@
 #include "common/BaseTable.h"
 #include "common/CampaignSetup.h"
 #include "common/Globals.h"
+#include "common/GroupTables.h"
 #include "common/ReferenceLists.h"
+#include "common/SaveBatch.h"
 #include "platform/Dialogs.h"
 
 #include <QPainter>
@@ -497,6 +499,9 @@ void FrmMezziGratis::endAircraftPhase() {
         Command5.setEnabled(true);
         return;
     }
+    // The table saves held for the end of the step are made while the campaign is still open, so
+    // that they are kept and undone with the rest of the step: the window closes the campaign.
+    for (void (*saver)() : {SalvaDatiBasi, SalvaTabelleGruppi, SalvaMine}) saveNowIfDue(saver);
     G().CampaignOpen = false;
     G().Files.closeAll();
     unloadForm(*this);

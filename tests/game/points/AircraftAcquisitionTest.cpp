@@ -108,6 +108,7 @@ TEST_F(AircraftAcquisition, APurchaseWritesTheBaseAircraftFileAndTheBaseTable) {
     EXPECT_EQ(w.Frame4.caption(), "Tipo 1");
     EXPECT_TRUE(w.Command3.enabled());
     for (int k = 0; k < 7; ++k) w.Command3.doClick();
+    EXPECT_EQ(savedBaseField(1, BaseCol::AircraftPresent), "0") << "saved with the aircraft file only";
     EXPECT_EQ(w.MessageLine.caption(), "Nessun altro aereo acquisibile con questa lista");
     w.Command4.doClick();
     EXPECT_EQ(w.purchase().acquired, 5);

@@ -1,0 +1,423 @@
+// A program killed at any moment of a player's actions between two hours (purchases, departures,
+// splits and merges, each driven through its window's handlers) leaves a campaign that opens as it
+// was before the handler that was running or as that handler left it: never half of one.
+#include "ActionSetUps.h"
+#include "CampaignState.h"
+
+#include "common/Dice.h"
+#include "game/points/FrmMezziNavi.h"
+#include "tests/game/main/ShipFiles.h"
+
+#include <QDataStream>
+#include <QElapsedTimer>
+#include <QMap>
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <random>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace platform;
+using namespace actionsetups;
+using campaignstate::Files;
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+// Kills in each move that writes; all told at least 100, fewer where a sanitizer slows each run.
+constexpr int kKillsOfAWrite = kSanitized ? 3 : 7;
+constexpr int kKillsAtLeast = kSanitized ? 40 : 100;
+
+// The player's moves of an action, each raising one handler as the player raises it.
+using Moves = std::vector<std::function<void()>>;
+
+// The side in play: the Axis, whose groups form and sail at TARANTO.
+Moves axisAtTheScreen(FrmMain& f) {
+    return {[&f] { f.Command17.doClick(); }, [&f] { f.Command6.doClick(); }};
+}
+
+// A ship bought at TARANTO from the random list.
+Moves purchase(FrmMain&) {
+    G().CurrentSide = kAxis;
+    FrmMezziNavi& w = form<FrmMezziNavi>();
+    return {[&w] { w.Label1.doDblClick(); }, [&w] { w.Command2.doClick(); },
+            [&w] { w.List1.doPickDouble(0); }};
+}
+
+// The first two ships in port formed into a new group, which sails.
+Moves departure(FrmMain& f) {
+    Moves m = axisAtTheScreen(f);
+    m.insert(m.end(), {[&f] { f.Command10.doClick(); },
+                       [&f] {
+                           const auto* xy = G().BaseMapXY[kTaranto];
+                           f.PicBitMap.doMouseDown(1, 0, xy[1], xy[2]);
+                       },
+                       [&f] { f.Command7.doClick(); }, [&f] { f.Label56.doClick(); },
+                       [&f] { f.List3.doPickDouble(0); }, [&f] { f.List3.doPickDouble(0); },
+                       [&f] { f.Command2.doClick(); }});
+    return m;
+}
+
+// The group of the highest number in use, opened in the naval panel.
+Moves openLastGroup(FrmMain& f) {
+    Moves m = axisAtTheScreen(f);
+    m.insert(m.end(), {[&f] { f.Command3.doClick(); }, [&f] { f.List2.doPick(f.List2.listCount() - 1); },
+                       [&f] { f.Command11.doClick(); }});
+    return m;
+}
+
+// One ship of the last group split off into a group of its own.
+Moves split(FrmMain& f) {
+    Moves m = openLastGroup(f);
+    m.insert(m.end(), {[&f] { f.Image12.doClick(); }, [&f] { f.List5.doPickDouble(0); }});
+    return m;
+}
+
+// The last group merged with a group lying with it.
+Moves merge(FrmMain& f) {
+    Moves m = openLastGroup(f);
+    m.insert(m.end(), {[&f] { f.List7.doPick(0); }, [&f] { f.Image13.doClick(); }});
+    return m;
+}
+
+using Action = Moves (*)(FrmMain&);
+const Action kActions[] = {purchase, departure, split, merge, purchase, departure, split, merge};
+constexpr int kActionCount = int(std::size(kActions));
+
+// Six Axis ships at TARANTO and three more to buy.
+void makeCampaign() {
+    G().BaseTable[kTaranto][BaseCol::ShipsPresent] = 6;
+    testcampaign::write();
+    testcampaign::appendShips(kAxis, QList<testcampaign::Ship>(6));
+    for (int r = 1; r <= 6; ++r) changeShip(kAxis, r, [](ShipRecord& s) { s.setNumber(S::PORTO, kTaranto); });
+    for (int k = 0; k < 3; ++k)
+        shipfiles::addShip(kAxis, {{S::STATUS, 0}, {S::COSTO, 250}, {S::OPERATIVITA, 90}, {S::CARGO, 10}});
+}
+
+// The campaign opened in the main window for action `a`, with the action's own dice: they follow
+// from the action alone, so that each run of it goes as the others.
+FrmMain& prepare(int a) {
+    setDiceSource([rng = std::mt19937(7919u * unsigned(a) + 17u)](int sides) mutable {
+        return int(rng() % unsigned(std::max(sides, 1))) + 1;
+    });
+    FrmMain& f = openMain();
+    Globals& g = G();
+    g.GameSettings[3] = 1941;
+    g.GameSettings[5] = 10000;
+    g.GameSettings[11] = 100;
+    return f;
+}
+
+// Writes all of `bytes` to `fd`: false when it cannot.
+bool writeAll(int fd, const QByteArray& bytes) {
+    for (qsizetype at = 0; at < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + at, size_t(bytes.size() - at));
+        if (n <= 0) return false;
+        at += n;
+    }
+    return true;
+}
+
+QByteArray readAll(int fd) {
+    QByteArray bytes;
+    char buffer[1 << 16];
+    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) bytes.append(buffer, n);
+    return bytes;
+}
+
+// The undisturbed run: the files before each action and after each of its moves, and the errors
+// shown. It runs in a child process, so that the test's process stays as small as it starts: the
+// lanes are forked from it.
+struct Recorded {
+    std::vector<std::vector<Files>> states; // [action][moves done]
+    QStringList errors;
+};
+
+Recorded recordUndisturbed(const QStringList& errors) {
+    int ends[2];
+    Recorded r;
+    if (::pipe(ends) != 0) return r;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(ends[0]);
+        QList<QList<QMap<QString, QByteArray>>> states;
+        Files files = campaignstate::files();
+        for (int a = 0; a < kActionCount; ++a) {
+            platform::testing::resetForms();
+            testcampaign::choose();
+            campaignstate::put(files);
+            FrmMain& f = prepare(a);
+            QList<QMap<QString, QByteArray>> steps{QMap<QString, QByteArray>(campaignstate::files())};
+            for (const auto& move : kActions[a](f)) {
+                move();
+                steps << QMap<QString, QByteArray>(campaignstate::files());
+            }
+            files = steps.back().toStdMap();
+            states << steps;
+        }
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out << states << errors;
+        ::_exit(writeAll(ends[1], bytes) ? 0 : 2);
+    }
+    ::close(ends[1]);
+    const QByteArray bytes = readAll(ends[0]);
+    ::close(ends[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    QDataStream in(bytes);
+    QList<QList<QMap<QString, QByteArray>>> states;
+    in >> states >> r.errors;
+    for (const auto& steps : states) {
+        r.states.emplace_back();
+        for (const auto& files : steps) r.states.back().push_back(files.toStdMap());
+    }
+    return r;
+}
+
+// The record files open on channels, opened again: a child's own, on the files as they are now.
+void reopenRecordFiles() {
+    Channels& files = G().Files;
+    for (int c = 1; c < 512; ++c) {
+        if (!files.isOpen(c)) continue;
+        try {
+            const RecordFile& f = files.random(c);
+            const QString path = f.path();
+            const int length = f.recordLength();
+            files.close(c);
+            files.openRandom(c, path, length);
+        } catch (const ChannelError&) {
+            // Not a record file.
+        }
+    }
+}
+
+// The child: makes `move` on the windows its lane opened, telling it through `report`
+// when the move begins (-1) and when it is done (1). It never returns.
+[[noreturn]] void makeMove(const std::function<void()>& move, int report) {
+    constexpr int kBegins = -1, kDone = 1;
+    try {
+        reopenRecordFiles();
+        if (::write(report, &kBegins, sizeof kBegins) != sizeof kBegins) ::_exit(4);
+        move();
+        if (::write(report, &kDone, sizeof kDone) != sizeof kDone) ::_exit(4);
+    } catch (...) {
+        ::_exit(3);
+    }
+    ::_exit(0);
+}
+
+// What the next opening makes of the campaign folder `files`, and whether it put a journal back.
+std::pair<Files, bool> opened(const Files& files) {
+    platform::testing::resetForms();
+    testcampaign::choose();
+    campaignstate::put(files);
+    const bool undone = loadCampaign();
+    return {campaignstate::files(), undone};
+}
+
+// What a lane of kills found, sent whole through a pipe: counts, and the first failure.
+struct LaneResult {
+    int killed = 0, trials = 0, undone = 0, ahead = 0;
+    char failure[512] = {};
+    void fail(const QString& why) {
+        if (failure[0] == 0) qstrncpy(failure, why.toUtf8().constData(), sizeof failure);
+    }
+};
+
+// The kills of the moves that write numbered `first`, `first + step`, ... in a program folder of
+// the lane's own. The lane makes every action in turn, its windows opened once; before each of its
+// moves, children are forked to make it: the first undisturbed, which times it, the others killed
+// at a random moment of it. Then the lane makes it itself. A move that writes nothing leaves
+// nothing a kill could spoil. Each campaign a kill left must open as the last move done left it
+// or as the next one did. Stops at the first failure.
+void runLane(const std::vector<std::vector<Files>>& states, int first, int step, unsigned seed,
+             LaneResult& result) {
+    struct Left {
+        int action, done;
+        Files files;
+    };
+    std::vector<Left> lefts;
+    std::mt19937 rng(seed);
+    int writesSeen = 0;
+    for (int a = 0; a < kActionCount; ++a) {
+        platform::testing::resetForms();
+        testcampaign::choose();
+        campaignstate::put(states[a].front());
+        FrmMain& f = prepare(a);
+        const Moves moves = kActions[a](f);
+        if (moves.size() + 1 != states[a].size())
+            return result.fail(QStringLiteral("action %1: moves").arg(a));
+        for (int k = 1; k <= int(moves.size()); ++k) {
+            const Files& before = states[a][k - 1];
+            const bool writes = states[a][k] != before;
+            const int kills = writes && writesSeen++ % step == first ? kKillsOfAWrite : 0;
+            qint64 moveUs = -1;
+            for (int killedHere = 0, tries = 0; killedHere < kills && tries < 3 * kills; ++tries) {
+                ++result.trials;
+                int report[2];
+                if (::pipe(report) != 0) return result.fail(QStringLiteral("pipe"));
+                const pid_t child = ::fork();
+                if (child < 0) return result.fail(QStringLiteral("fork"));
+                if (child == 0) {
+                    ::close(report[0]);
+                    makeMove(moves[k - 1], report[1]);
+                }
+                ::close(report[1]);
+                int n = 0, done = 0;
+                QElapsedTimer timer;
+                if (::read(report[0], &n, sizeof n) == sizeof n) timer.start();
+                if (moveUs >= 0) {
+                    // Handlers write at their end, after drawing and reading: the later of two
+                    // moments drawn puts more kills among the writes, and some before them.
+                    std::uniform_int_distribution<qint64> moment(0, moveUs);
+                    std::this_thread::sleep_for(
+                        std::chrono::microseconds(std::max(moment(rng), moment(rng))));
+                    ::kill(child, SIGKILL);
+                }
+                while (::read(report[0], &n, sizeof n) == sizeof n) done = n;
+                // The quickest run of the move so far bounds the moments: most kills fall inside it.
+                if (done == 1) {
+                    const qint64 us = timer.nsecsElapsed() / 1000;
+                    moveUs = moveUs < 0 ? us : std::min(moveUs, us);
+                }
+                ::close(report[0]);
+                int status = 0;
+                if (::waitpid(child, &status, 0) != child) return result.fail(QStringLiteral("waitpid"));
+                const QString which = QStringLiteral("action %1, move %2: ").arg(a).arg(k);
+                if (WIFSIGNALED(status)) {
+                    ++result.killed;
+                    ++killedHere;
+                    lefts.push_back({a, k - 1 + done, campaignstate::files()});
+                } else if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+                    return result.fail(which + QStringLiteral("status %1").arg(status));
+                } else if (campaignstate::files() != states[a][k]) {
+                    // A child that made its move undisturbed left the campaign as the recorded run.
+                    return result.fail(which + QStringLiteral("undisturbed, not as recorded"));
+                }
+                campaignstate::put(before);
+            }
+            reopenRecordFiles();
+            moves[k - 1]();
+            if (campaignstate::files() != states[a][k])
+                return result.fail(QStringLiteral("action %1, move %2: not as recorded").arg(a).arg(k));
+        }
+    }
+
+    std::map<QByteArray, Files> openedOnce;
+    const auto openedState = [&](const Files& s) -> const Files& {
+        const QByteArray sum = campaignstate::checksum(s);
+        if (!openedOnce.contains(sum)) openedOnce[sum] = opened(s).first;
+        return openedOnce[sum];
+    };
+    for (const Left& l : lefts) {
+        const QString which = QStringLiteral("action %1, %2 moves done: ").arg(l.action).arg(l.done);
+        const auto& s = states[l.action];
+        std::pair<Files, bool> reopened;
+        try {
+            reopened = opened(l.files);
+        } catch (const std::exception& e) {
+            return result.fail(which + QString::fromUtf8(e.what()));
+        }
+        result.undone += reopened.second;
+        const bool before = reopened.first == openedState(s[l.done]);
+        const bool after = l.done + 1 < int(s.size()) && reopened.first == openedState(s[l.done + 1]);
+        if (!before && !after)
+            return result.fail(which + QString::fromStdString(campaignstate::differences(
+                                           reopened.first, openedState(s[l.done]))));
+        result.ahead += after && !before;
+    }
+}
+
+class ActionKill : public ::testing::Test {
+  protected:
+    void SetUp() override { resetGlobals(); }
+    void TearDown() override {
+        setDiceSource({});
+        platform::testing::resetForms();
+        resetGlobals();
+    }
+
+    std::unique_ptr<testsupport::ProgramFolder> folder = campaignstate::programFolderInMemory();
+    testsupport::Errors errors;
+};
+
+} // namespace
+
+TEST_F(ActionKill, AKillAtAnyMomentLeavesTheCampaignBeforeOrAfterOneHandler) {
+    makeCampaign();
+    testcampaign::choose();
+    const Recorded run = recordUndisturbed(errors.messages);
+    ASSERT_EQ(run.errors, QStringList());
+    const auto& states = run.states;
+    ASSERT_EQ(int(states.size()), kActionCount);
+    int writes = 0;
+    for (int a = 0; a < kActionCount; ++a) {
+        ASSERT_TRUE(states[a].back() != states[a].front()) << "action " << a << " changed nothing";
+        for (size_t k = 1; k < states[a].size(); ++k) writes += states[a][k] != states[a][k - 1];
+    }
+
+    // The moves that write share out among lanes, each a process with a program folder of its own
+    // that kills its own children, so that the kills of several lanes run at once.
+    const int laneCount = std::clamp(int(std::thread::hardware_concurrency()) / 2, 1, 4);
+    std::vector<pid_t> lanes;
+    std::vector<int> reports;
+    for (int lane = 0; lane < laneCount; ++lane) {
+        int report[2];
+        ASSERT_EQ(::pipe(report), 0);
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            ::close(report[0]);
+            LaneResult result;
+            try {
+                const auto laneFolder = campaignstate::programFolderInMemory();
+                testcampaign::choose();
+                runLane(states, lane, laneCount, 20261210u + unsigned(lane), result);
+                if (!errors.messages.isEmpty())
+                    result.fail(QStringLiteral("shown: ") + errors.messages.join(QStringLiteral(" | ")));
+                platform::testing::resetForms();
+            } catch (const std::exception& e) {
+                result.fail(QStringLiteral("lane: ") + QString::fromUtf8(e.what()));
+            }
+            const bool told = ::write(report[1], &result, sizeof result) == sizeof result;
+            ::_exit(told ? 0 : 1);
+        }
+        ::close(report[1]);
+        lanes.push_back(pid);
+        reports.push_back(report[0]);
+    }
+    int killed = 0, trials = 0, undone = 0, ahead = 0;
+    for (size_t lane = 0; lane < lanes.size(); ++lane) {
+        LaneResult result;
+        const bool told = ::read(reports[lane], &result, sizeof result) == sizeof result;
+        ::close(reports[lane]);
+        int status = 0;
+        ASSERT_EQ(::waitpid(lanes[lane], &status, 0), lanes[lane]);
+        ASSERT_TRUE(told) << "lane " << lane << ": status " << status;
+        EXPECT_STREQ(result.failure, "") << "lane " << lane;
+        killed += result.killed, trials += result.trials, undone += result.undone, ahead += result.ahead;
+    }
+    EXPECT_EQ(killed, writes * kKillsOfAWrite) << "in " << trials << " trials";
+    EXPECT_GE(killed, kKillsAtLeast);
+    EXPECT_EQ(errors.messages, QStringList());
+    // The kills fell inside handlers, whose journals the opening rolled back.
+    EXPECT_GT(undone, killed / 20) << "ahead " << ahead;
+    RecordProperty("killed", killed);
+    RecordProperty("trials", trials);
+    RecordProperty("undone", undone);
+    RecordProperty("ahead", ahead);
+}
