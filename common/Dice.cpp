@@ -56,7 +56,7 @@ void setDiceSource(DiceSource s) {
     source() = std::move(s);
 }
 
-ChosenDice::ChosenDice(QList<int> faces) : faces_(std::move(faces)) {
+ChosenDice::ChosenDice(QList<int> faces) : faces_(std::move(faces)), before_(source()) {
     setDiceSource([this](int n) {
         sides.append(n);
         if (next_ >= faces_.size())
@@ -71,5 +71,5 @@ ChosenDice::ChosenDice(QList<int> faces) : faces_(std::move(faces)) {
 }
 
 ChosenDice::~ChosenDice() {
-    setDiceSource({});
+    setDiceSource(std::move(before_));
 }

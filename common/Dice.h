@@ -22,8 +22,9 @@ int rollDie(int n);
 using DiceSource = std::function<int(int sides)>;
 void setDiceSource(DiceSource source);
 
-// Chosen rolls for the life of the object; records the faces of each roll asked for. A roll
-// beyond the list, or a chosen face outside 1..n, raises std::logic_error.
+// Chosen rolls for the life of the object, then the source set before it again; records the faces
+// of each roll asked for. A roll beyond the list, or a chosen face outside 1..n, raises
+// std::logic_error.
 class ChosenDice {
   public:
     explicit ChosenDice(QList<int> faces);
@@ -36,6 +37,7 @@ class ChosenDice {
   private:
     QList<int> faces_;
     int next_ = 0;
+    DiceSource before_;
 };
 
 // The generator itself: a 64-bit state stepped once a roll, with the clock mixed in first.

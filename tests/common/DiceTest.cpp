@@ -40,5 +40,13 @@ TEST(Dice, ChosenDiceReplaceTheGenerator) {
         ChosenDice dice({9});
         EXPECT_THROW(TiraDado(8), std::logic_error); // a 9 on a d8
     }
+    // An inner set gives the outer one back when it ends.
+    setDiceSource([](int) { return 2; });
+    {
+        ChosenDice inner({5});
+        EXPECT_EQ(TiraDado(6), 5);
+    }
+    EXPECT_EQ(TiraDado(6), 2);
+    setDiceSource({});
     for (int i = 0; i < 100; ++i) EXPECT_LE(TiraDado(6), 6);
 }
