@@ -495,6 +495,8 @@ class FrmMain : public platform::Form {
     // The order refused: beep, "Non Permesso", no order in preparation.
     void refuseAirOrder(const QString& caption);
     void interceptionSetUp();
+    // DECOLLO to the pressed point: the flight figures of the way there.
+    void takeOffTarget();
     void enterLosses(int column, const QString& title);
     // The payload list's value, held to the list's range.
     int payloadOf(const platform::ComboBox& c) const;

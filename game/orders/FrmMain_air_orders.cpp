@@ -335,6 +335,19 @@ void FrmMain::RicognizionePlot() {
     }
 }
 
+// A take-off to a point has no target to judge, but its way is flown at the group's speed: the
+// step and the hours to the point are worked out as for a target, so that the confirmation writes
+// them and the group does not cover any distance in one hour.
+void FrmMain::takeOffTarget() {
+    Globals& g = G();
+    auto& w = g.WorkingAirGroup;
+    g.TargetDistance = DistanzaPunti(g.RangeCentreX, g.RangeCentreY, g.TargetPoint[0], g.TargetPoint[1]);
+    g.MissionMiles = KmInMiglia(g.AircraftSpeed);
+    EtaBersaglio();
+    Label98.setCaption(QString::number(shownStep(g.MissionMiles)));
+    PicBitMap.line(w.GaPosX, w.GaPosY, g.TargetPoint[0], g.TargetPoint[1], vbWhite);
+}
+
 void FrmMain::BombBase() {
     Globals& g = G();
     g.BaseUnderGn = 0;
