@@ -283,7 +283,7 @@ void FrmContatti::loadPlotPicture(const QString& file) {
 // ---------------------------------------------------------------- closing
 
 void FrmContatti::Command1_Click() {
-    if (FrmMain* main = mainWindow()) main->Command22.setEnabled(true);
+    if (FrmMain* main = mainWindow()) main->contactBoardClosed();
     unload<FrmContatti>();
     unload<FrmContatti2>();
     RicaricaMappa();

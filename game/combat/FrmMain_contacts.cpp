@@ -40,3 +40,12 @@ void FrmMain::markContactFought(int record) {
     }
     foughtContacts_.push_back(record);
 }
+
+void FrmMain::contactBoardClosed() {
+    boardClosedHour_ = gameHour();
+    setHourLock(HourLock::None);
+}
+
+bool FrmMain::contactBoardClosedThisHour() const {
+    return boardClosedHour_ == gameHour();
+}

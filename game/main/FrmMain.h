@@ -3,6 +3,7 @@
 // commands' in game/combat, the points and supervisor menus' in game/points.
 #pragma once
 
+#include "HourButton.h"
 #include "platform/Form.h"
 
 #include <QImage>
@@ -89,7 +90,12 @@ class FrmMain : public platform::Form {
   public:
     // ================================================================ hourly step
     void Command22_Click();
+    // A press on the hour button while it is held: the reason on the message line.
+    void Command22_MouseDown();
     void Command23_Click();
+    // The hour button free or held, its tool-tip saying why it is held.
+    void setHourLock(HourLock lock);
+    HourLock hourLock() const { return hourLock_; }
     void RunTime();
     // The circles of this hour's activities.
     void CircleAttivita();
@@ -517,8 +523,14 @@ class FrmMain : public platform::Form {
     // hour, and the mark it sets when it does, so that no contact is fought twice in one hour.
     bool contactFought(int record) const;
     void markContactFought(int record);
+    // The contact board closed with "&Chiudi": the hour button is free, and the side cycle does not
+    // hold it again for this hour's contacts.
+    void contactBoardClosed();
+    bool contactBoardClosedThisHour() const;
 
   private:
+    HourLock hourLock_ = HourLock::None;
+    long long boardClosedHour_ = -1; // the game's day and hour whose contacts the board released
     std::vector<int> foughtContacts_;
     long long foughtHour_ = -1; // the game's day and hour the marks belong to
 
