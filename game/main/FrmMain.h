@@ -337,6 +337,9 @@ class FrmMain : public platform::Form {
     // of the carriers of naval group GnPortaereiDa moved to GnPortaereiA; the air groups of carrier
     // SelectedShip recalled when it docks.
     void DatiPortaerei();
+    // Why the carrier last picked may not launch, in the game's words; empty when it may or when
+    // the ship picked is no carrier.
+    QString carrierRefusal;
     void GAPortaereiGN();
     void RichiamaGAPortaerei();
     int GnPortaereiDa = 0;
@@ -498,8 +501,9 @@ class FrmMain : public platform::Form {
     void fillAirList(int side);
     // The range circles of the working air group (CerchioMissione about the range centre).
     void airMissionCircle();
-    // The order refused: beep, "Non Permesso", no order in preparation.
-    void refuseAirOrder(const QString& caption);
+    // The order refused: beep, "Non Permesso" and the reason on the message line, no order in
+    // preparation.
+    void refuseAirOrder(const QString& caption, const QString& reason);
     void interceptionSetUp();
     // DECOLLO to the pressed point: the flight figures of the way there.
     void takeOffTarget();

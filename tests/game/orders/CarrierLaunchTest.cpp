@@ -227,6 +227,7 @@ TEST_F(CarrierLaunch, AFerryLandsItsAircraftOnMaltasLineOfTheSameType) {
     const Int16* r = row(1);
     EXPECT_EQ(r[GaCol::Aircraft], 4);
     EXPECT_EQ(r[GaCol::Damaged], 2) << "rolls below 20 in weather 1";
+    EXPECT_EQ(f.Label17.caption(), "VOLO SU MALTA BS: 4 aerei partiti, 2 danneggiati dal maltempo");
     EXPECT_EQ(r[GaCol::Order], kOrderReturn);
     EXPECT_EQ(r[GaCol::OriginBase], carrierlaunch::kMaltaBs);
     EXPECT_EQ(r[GaCol::AircraftRecord], 3) << "MALTA BS's Hurricane line";
