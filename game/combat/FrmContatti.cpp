@@ -296,6 +296,10 @@ void FrmContatti::Command1_Click() {
     setMessageLine(QString());
 }
 
+void FrmContatti::Form_Unload(int&) {
+    if (FrmMain* main = mainWindow()) main->contactBoardUnloaded();
+}
+
 // ---------------------------------------------------------------- the plot
 
 void FrmContatti::PlotVisto() {

@@ -49,3 +49,9 @@ void FrmMain::contactBoardClosed() {
 bool FrmMain::contactBoardClosedThisHour() const {
     return boardClosedHour_ == gameHour();
 }
+
+void FrmMain::contactBoardUnloaded() {
+    if (hourLock_ != HourLock::Board) return;
+    setHourLock(lockBetweenHours(G().state(StateItem::Contacts), contactBoardClosedThisHour()));
+    if (hourLock_ != HourLock::None) Label17.setCaption(hourLockMessage(hourLock_));
+}

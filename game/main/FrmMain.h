@@ -548,6 +548,9 @@ class FrmMain : public platform::Form {
     // hold it again for this hour's contacts.
     void contactBoardClosed();
     bool contactBoardClosedThisHour() const;
+    // The board gone, by "&Chiudi" or by its title bar: a hold for the open board becomes the hold
+    // of the hour's contacts, unless "&Chiudi" released them.
+    void contactBoardUnloaded();
 
   private:
     HourLock hourLock_ = HourLock::None;

@@ -194,8 +194,8 @@ TEST_F(ContactHour, ABombardmentThenOneChiudiAndTheHourRuns) {
 
 // Contacts waiting hold the hour button from the campaign's opening; its tool-tip, and the message
 // line at the opening, at a side's close and at a press on the held button, say what frees it.
-// Before the board has been closed, a side's turn holds it again; the board and its plot open
-// apart and stay above the main window.
+// Before the board has been closed with "&Chiudi" (not by its title bar), a side's turn holds it
+// again; the board and its plot open apart and stay above the main window.
 TEST_F(ContactHour, TheHeldHourButtonSaysWhyAndTheBoardStaysInView) {
     FrmMain& f = open();
     const QString contacts = "ORA BLOCCATA: CONTATTI DA RISOLVERE (aprire CONTATTI, poi Chiudi del quadro)";
@@ -212,6 +212,13 @@ TEST_F(ContactHour, TheHeldHourButtonSaysWhyAndTheBoardStaysInView) {
     f.Command6.doClick();
     f.Command4.doClick();
     EXPECT_FALSE(f.Command22.enabled()) << "the board has not been closed in this hour";
+    EXPECT_EQ(f.Label17.caption(), contacts);
+
+    // The board closed by its title bar releases nothing, and the button no longer says it is open.
+    f.Command23.doClick();
+    form<FrmContatti>().window()->close();
+    EXPECT_FALSE(isLoaded<FrmContatti>());
+    EXPECT_EQ(f.hourLock(), HourLock::Contacts);
     EXPECT_EQ(f.Label17.caption(), contacts);
 
     f.Command23.doClick();
