@@ -96,6 +96,34 @@ void setPaletteColours(QWidget* w, long back, long fore, bool fill) {
     w->setAutoFillBackground(fill);
 }
 
+// A graphical check box's picture in its two states, plain to tell apart: ticked, in full colour
+// inside a green frame; unticked, faded to grey.
+QIcon toggleIcon(const QImage& img, const QSize& size) {
+    if (img.isNull()) return QIcon();
+    const QImage base = img.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                            .convertToFormat(QImage::Format_ARGB32);
+    QImage on = base;
+    {
+        QPainter p(&on);
+        constexpr int kFrame = 3;
+        p.setPen(QPen(QColor(0, 176, 0), kFrame));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(base.rect()).adjusted(kFrame / 2.0, kFrame / 2.0, -kFrame / 2.0, -kFrame / 2.0));
+    }
+    QImage off = base;
+    for (int y = 0; y < off.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(off.scanLine(y));
+        for (int x = 0; x < off.width(); ++x) {
+            const int grey = 128 + qGray(line[x]) / 2;
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]));
+        }
+    }
+    QIcon icon;
+    icon.addPixmap(QPixmap::fromImage(off), QIcon::Normal, QIcon::Off);
+    icon.addPixmap(QPixmap::fromImage(on), QIcon::Normal, QIcon::On);
+    return icon;
+}
+
 // Boxes the player types in or picks from: their own colours while enabled; disabled, the face
 // colour and grey text, so that they no longer look editable.
 void setEntryColours(QWidget* w, long back, long fore) {
@@ -985,8 +1013,9 @@ void CheckBox::setGraphical(const QImage& img) {
         toggle_->setVisible(visible_);
         toggle_->setEnabled(enabled_);
     }
-    toggle_->setIcon(QIcon(QPixmap::fromImage(img)));
-    toggle_->setIconSize(QSize(std::max(8, toggle_->width() - 6), std::max(8, toggle_->height() - 6)));
+    const QSize size(std::max(8, toggle_->width() - 6), std::max(8, toggle_->height() - 6));
+    toggle_->setIcon(toggleIcon(img, size));
+    toggle_->setIconSize(size);
 }
 
 void CheckBox::doClick() {

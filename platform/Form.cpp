@@ -19,6 +19,7 @@
 #include <QStyleFactory>
 #include <QTimer>
 #include <QTranslator>
+#include <QWindow>
 #include <vector>
 
 namespace platform {
@@ -187,16 +188,31 @@ void Form::setFixedBorder(bool fixed) {
         window_->setMinimumSize(0, 0), window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
+void Form::setFirstPlace(const QPoint& topLeft) {
+    firstPlace_ = topLeft;
+}
+
+void Form::setOwner(Form& owner) {
+    // The window system keeps only a dialog above the window it is transient for; the native
+    // windows exist from here on, so that the window manager learns whose it is.
+    window_->setWindowFlag(Qt::Dialog, true);
+    window_->winId();
+    owner.window_->winId();
+    if (QWindow* w = window_->windowHandle()) w->setTransientParent(owner.window_->windowHandle());
+}
+
 void Form::placeBeforeShowing() {
     if (window_->isVisible()) return;
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect room = screen->availableGeometry();
     const QSize size = window_->size();
-    // A first showing is centred; either way the window lies wholly on the screen when it fits.
+    // A first showing is centred unless the window names its place; either way the window lies wholly on the
+    // screen when it fits.
     const auto it = places().find(name_);
-    QPoint at =
-        it != places().end() ? it->second : room.center() - QPoint(size.width() / 2, size.height() / 2);
+    QPoint at = it != places().end() ? it->second
+                : firstPlace_        ? *firstPlace_
+                                     : room.center() - QPoint(size.width() / 2, size.height() / 2);
     // Room for the title bar and border that the window manager adds.
     constexpr int kFrameWidth = 8, kTitleHeight = 30;
     at.setX(std::max(room.left(), std::min(at.x(), room.right() - size.width() - kFrameWidth)));

@@ -5,10 +5,12 @@
 
 #include "Controls.h"
 
+#include <QPoint>
 #include <QString>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <typeindex>
 
 class QMainWindow;
@@ -54,6 +56,12 @@ class Form : public Container, public std::enable_shared_from_this<Form> {
     void setPicture(const QImage& img);
     // Fixed dialog border (not resizable).
     void setFixedBorder(bool fixed);
+    // Where the window shows the first time (top left, screen pixels) instead of the screen's
+    // centre; a window shown before comes back where it stood.
+    void setFirstPlace(const QPoint& topLeft);
+    // Keeps the window above `owner`, as an owned window of the old toolkit: a click on the owner
+    // does not bury it.
+    void setOwner(Form& owner);
 
     bool visible() const { return visible_; }
     void show();      // modeless
@@ -97,6 +105,7 @@ class Form : public Container, public std::enable_shared_from_this<Form> {
     int modalDepth_ = 0;
     std::function<void()> stopModal_;
     QImage picture_;
+    std::optional<QPoint> firstPlace_;
 };
 
 // A menu or menu item; a caption of "-" is a separator. A menu with items opens a submenu; its

@@ -111,13 +111,18 @@ void FrmContatti::Form_Load() {
     // The close button takes the focus: a list given the focus would make its first contact current
     // and select it before the player chose one.
     Command1.setFocus();
-    // The board at the bottom left of the screen, its plot beside it, the map above both.
+    // The board at the bottom left of the screen, over the land of the map's corner, and its plot
+    // just above it, where neither hides the other nor the message line. Both stay over the main
+    // window: a click on the map must not bury the board whose "&Chiudi" frees the hour button.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        window()->move(area.left() + 8, area.bottom() - window()->height() - 40);
+        constexpr int kMargin = 8, kTitle = 30;
+        const QPoint board(area.left() + kMargin, area.bottom() - window()->height() - kTitle - kMargin);
+        setFirstPlace(board);
         if (isLoaded<FrmContatti2>())
-            plot().window()->move(window()->x() + window()->width() + 16, window()->y());
+            plot().setFirstPlace(QPoint(board.x(), board.y() - plot().window()->height() - kTitle - kMargin));
     }
+    if (FrmMain* main = mainWindow()) setOwner(*main);
 }
 
 // ---------------------------------------------------------------- a contact selected
@@ -283,12 +288,16 @@ void FrmContatti::loadPlotPicture(const QString& file) {
 // ---------------------------------------------------------------- closing
 
 void FrmContatti::Command1_Click() {
-    if (FrmMain* main = mainWindow()) main->Command22.setEnabled(true);
+    if (FrmMain* main = mainWindow()) main->contactBoardClosed();
     unload<FrmContatti>();
     unload<FrmContatti2>();
     RicaricaMappa();
     DisegnaBasi();
     setMessageLine(QString());
+}
+
+void FrmContatti::Form_Unload(int&) {
+    if (FrmMain* main = mainWindow()) main->contactBoardUnloaded();
 }
 
 // ---------------------------------------------------------------- the plot

@@ -12,6 +12,9 @@ class FrmContatti : public platform::Form {
   public:
     FrmContatti();
     void Form_Load() override;
+    // Closed by its title bar instead of "&Chiudi": the hour stays held for its contacts, and the
+    // main window says so rather than that the board is open.
+    void Form_Unload(int& cancel) override;
 
     void List1_Click();    // the hour's contacts (tip " Selezionare il GN sotto attacco ")
     void Command1_Click(); // "&Chiudi"

@@ -3,6 +3,7 @@
 #include "common/Globals.h"
 #include "common/MapRoutines.h"
 #include "common/Pictures.h"
+#include "game/main/FrmMain.h"
 #include "platform/Colors.h"
 
 #include <algorithm>
@@ -51,6 +52,8 @@ FrmContatti2::FrmContatti2() : Form(QStringLiteral("FrmContatti2")) {
 
 void FrmContatti2::Form_Load() {
     Label2.setBackColor(kDefaultStepColour);
+    // Over the main window, as the board is.
+    if (isLoaded<FrmMain>()) setOwner(platform::form<FrmMain>());
 }
 
 void FrmContatti2::Command1_Click() {

@@ -40,3 +40,18 @@ void FrmMain::markContactFought(int record) {
     }
     foughtContacts_.push_back(record);
 }
+
+void FrmMain::contactBoardClosed() {
+    boardClosedHour_ = gameHour();
+    setHourLock(HourLock::None);
+}
+
+bool FrmMain::contactBoardClosedThisHour() const {
+    return boardClosedHour_ == gameHour();
+}
+
+void FrmMain::contactBoardUnloaded() {
+    if (hourLock_ != HourLock::Board) return;
+    setHourLock(lockBetweenHours(G().state(StateItem::Contacts), contactBoardClosedThisHour()));
+    if (hourLock_ != HourLock::None) Label17.setCaption(hourLockMessage(hourLock_));
+}

@@ -37,6 +37,7 @@ void FrmMain::wireHandlers() {
     Image1.Click = [this] { Image1_Click(); };
     Image17.Click = [this] { Image17_Click(); };
     Command22.Click = [this] { Command22_Click(); };
+    Command22.MouseDown = [this](int, int, double, double) { Command22_MouseDown(); };
     Command23.Click = [this] { Command23_Click(); };
     wireMapHandlers();
     wireMenuHandlers();
@@ -82,8 +83,9 @@ void FrmMain::Form_Load() {
     Label64.setBackColor(g.state(StateItem::SunkLastHour) > 0 ? vbMagenta : vbBlack);
     Label83.setForeColor(g.DayFlag == 1 ? vbCyan : vbWhite);
     DisabilitaBasiEsterne();
-    // The hour's contacts must be fought out before the next hour runs.
-    Command22.setEnabled(g.state(StateItem::Contacts) == 0);
+    // The hour's contacts must be fought out before the next hour runs: the player is told so.
+    setHourLock(lockBetweenHours(g.state(StateItem::Contacts), false));
+    if (hourLock_ != HourLock::None) Label17.setCaption(hourLockMessage(hourLock_));
     loaded_ = true;
 }
 
@@ -170,7 +172,7 @@ void FrmMain::Command17_Click() {
     Globals& g = G();
     Command5.setVisible(true);
     Command6.setVisible(true);
-    Command22.setEnabled(false);
+    setHourLock(HourLock::Side);
     g.CurrentSide = 0;
     RicaricaMappa();
     ColoreLato();
@@ -274,7 +276,9 @@ void FrmMain::Command4_Click() {
     for (Frame* f : {&Frame9, &Frame27, &Frame21, &Frame18}) f->setVisible(false);
     Check1.setValue(0);
     Check3.setValue(0);
-    if (g.state(StateItem::Contacts) == 0) Command22.setEnabled(true);
+    // Contacts the board has released in this hour do not hold the hour button again.
+    setHourLock(lockBetweenHours(g.state(StateItem::Contacts), contactBoardClosedThisHour()));
+    if (hourLock_ != HourLock::None) Label17.setCaption(hourLockMessage(hourLock_));
     NascondiPannelliMappa();
     DisegnaBasi();
     ChiudiPannelloLato();

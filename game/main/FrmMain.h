@@ -3,6 +3,7 @@
 // commands' in game/combat, the points and supervisor menus' in game/points.
 #pragma once
 
+#include "HourButton.h"
 #include "platform/Form.h"
 
 #include <QImage>
@@ -94,7 +95,12 @@ class FrmMain : public platform::Form {
     // ================================================================ hourly step
     // The hour button (tip "RUN TIME (assicurarsi che tutti abbiano mosso)")
     void Command22_Click();
+    // A press on the hour button while it is held: the reason on the message line.
+    void Command22_MouseDown();
     void Command23_Click(); // the contact button (tip "CONTROLLO CONTATTI E ATTACCO ")
+    // The hour button free or held, its tool-tip saying why it is held.
+    void setHourLock(HourLock lock);
+    HourLock hourLock() const { return hourLock_; }
     void RunTime();
     // The circles of this hour's activities.
     void CircleAttivita();
@@ -341,6 +347,9 @@ class FrmMain : public platform::Form {
     // of the carriers of naval group GnPortaereiDa moved to GnPortaereiA; the air groups of carrier
     // SelectedShip recalled when it docks.
     void DatiPortaerei();
+    // Why the carrier last picked may not launch, in the game's words; empty when it may or when
+    // the ship picked is no carrier.
+    QString carrierRefusal;
     void GAPortaereiGN();
     void RichiamaGAPortaerei();
     int GnPortaereiDa = 0;
@@ -509,9 +518,12 @@ class FrmMain : public platform::Form {
     void fillAirList(int side);
     // The range circles of the working air group (CerchioMissione about the range centre).
     void airMissionCircle();
-    // The order refused: beep, "Non Permesso", no order in preparation.
-    void refuseAirOrder(const QString& caption);
+    // The order refused: beep, "Non Permesso" and the reason on the message line, no order in
+    // preparation.
+    void refuseAirOrder(const QString& caption, const QString& reason);
     void interceptionSetUp();
+    // DECOLLO to the pressed point: the flight figures of the way there.
+    void takeOffTarget();
     void enterLosses(int column, const QString& title);
     // The payload list's value, held to the list's range.
     int payloadOf(const platform::ComboBox& c) const;
@@ -532,8 +544,17 @@ class FrmMain : public platform::Form {
     // hour, and the mark it sets when it does, so that no contact is fought twice in one hour.
     bool contactFought(int record) const;
     void markContactFought(int record);
+    // The contact board closed with "&Chiudi": the hour button is free, and the side cycle does not
+    // hold it again for this hour's contacts.
+    void contactBoardClosed();
+    bool contactBoardClosedThisHour() const;
+    // The board gone, by "&Chiudi" or by its title bar: a hold for the open board becomes the hold
+    // of the hour's contacts, unless "&Chiudi" released them.
+    void contactBoardUnloaded();
 
   private:
+    HourLock hourLock_ = HourLock::None;
+    long long boardClosedHour_ = -1; // the game's day and hour whose contacts the board released
     std::vector<int> foughtContacts_;
     long long foughtHour_ = -1; // the game's day and hour the marks belong to
 

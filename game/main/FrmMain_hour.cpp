@@ -100,9 +100,20 @@ void FrmMain::Command22_Click() {
 
     Label17.setVisible(true);
     // Contacts of the hour wait for the contact board; an hour undone leaves the button as it was.
-    Command22.setEnabled(!outcome.done || g.state(StateItem::Contacts) == 0);
+    setHourLock(outcome.done ? lockBetweenHours(g.state(StateItem::Contacts), false) : HourLock::None);
     Label83.setForeColor(g.DayFlag == 1 ? vbCyan : vbWhite);
     Label29.setCaption(g.GameState[StateItem::Activities]);
+}
+
+void FrmMain::setHourLock(HourLock lock) {
+    hourLock_ = lock;
+    Command22.setEnabled(lock == HourLock::None);
+    Command22.setToolTipText(hourButtonTip(lock));
+}
+
+void FrmMain::Command22_MouseDown() {
+    // A held button takes no press: without a word the game would look frozen.
+    if (!Command22.enabled()) Label17.setCaption(hourLockMessage(hourLock_));
 }
 
 void FrmMain::RunTime() {
@@ -144,7 +155,7 @@ void FrmMain::showHourUndone(const HourOutcome& outcome) {
 
 void FrmMain::Command23_Click() {
     unloadContactBoard();
-    Command22.setEnabled(false);
+    setHourLock(HourLock::Board);
     showContactBoard();
     Label17.setCaption(
         QStringLiteral("E' buona norma verificare che tutti i combattimenti siano stai eseguiti"));

@@ -58,7 +58,10 @@ void FrmMain::PicBitMap_MouseDown(int, int, double x, double y) {
         PicBitMap.currentY = float(y);
         g.TargetPoint[0] = roundHalfEven(PicBitMap.currentX);
         g.TargetPoint[1] = roundHalfEven(PicBitMap.currentY);
-        if (g.MapClickMode > 0) RicognizionePlot();
+        if (g.MapClickMode > 0)
+            RicognizionePlot();
+        else if (g.AirOrder == kOrderTakeOff)
+            takeOffTarget();
     }
 
     // A refused air target is never offered for confirmation.

@@ -184,6 +184,12 @@ void MuoviGAInVolo() {
             Int16* r = g.gaTable(g.CurrentSide)[n];
             if (r[GaCol::InUse] <= 0 || r[GaCol::Order] < kOrderTakeOff || r[GaCol::Order] > kOrderBombing)
                 continue;
+            // A group with no target point flies to its origin, as an order confirmed without a
+            // point does, and is never put on the map's corner.
+            if (r[GaCol::TargetX] < 1) {
+                r[GaCol::TargetX] = r[GaCol::OriginX];
+                r[GaCol::TargetY] = r[GaCol::OriginY];
+            }
             g.CurrentGaIndex = n;
             CaricaDatiGA();
             MuoviGA();

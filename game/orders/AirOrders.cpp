@@ -148,6 +148,10 @@ bool orderHasTarget(int order) {
     return order >= kOrderCap && order <= kOrderBombing;
 }
 
+QString noInterceptTargetReason() {
+    return QStringLiteral("scegliere prima il GN nemico tra le Formazioni Nemiche avvistate");
+}
+
 OrderChoice chooseAirOrder(int order, const OrderGroupValues& v) {
     struct Entry {
         const char* caption;
@@ -161,36 +165,51 @@ OrderChoice chooseAirOrder(int order, const OrderGroupValues& v) {
                                         {"INTERC/ATTACCA", -1},
                                         {"BOMBARDAMENTO (Click Base)", 4},
                                         {"RIENTRA ALLA BASE", 9}};
-    bool refused = true;
+    // The first reason that holds, in the game's words; none, the order is taken.
+    const QString onMission = QStringLiteral("il GA è già in missione");
+    QString reason;
     switch (order) {
     case kOrderTakeOff:
-        refused = v.turnsDone > 0;
+        if (v.turnsDone > 0) reason = onMission;
         break;
     case kOrderCap:
-        refused = v.torpedoes > 0;
+        if (v.torpedoes > 0) reason = QStringLiteral("un GA con siluri non fa CAP");
         break;
     case kOrderPatrol:
-        refused = v.bombs < 1 || v.turnsDone > 0 || v.previousMode == -1;
+        if (v.bombs < 1)
+            reason = QStringLiteral("il PATROL vuole un GA con bombe");
+        else if (v.turnsDone > 0)
+            reason = onMission;
+        else if (v.previousMode == -1)
+            reason = QStringLiteral("il GA è in intercettazione");
         break;
     case kOrderRecon:
-        refused = v.bombs > 0 || v.torpedoes > 0;
+        if (v.bombs > 0 || v.torpedoes > 0)
+            reason = QStringLiteral("un ricognitore non porta bombe né siluri");
         break;
     case kOrderIntercept:
-        refused = (v.previousMode > 0 && v.turnsDone > 0) || v.targetGn == 0;
+        if (v.previousMode > 0 && v.turnsDone > 0)
+            reason = onMission;
+        else if (v.targetGn == 0)
+            reason = noInterceptTargetReason();
         break;
     case kOrderBombing:
-        refused = (v.previousMode != 4 && v.turnsDone >= 1) || v.bombs < 1;
+        if (v.bombs < 1)
+            reason = QStringLiteral("il BOMBARDAMENTO vuole un GA con bombe");
+        else if (v.previousMode != 4 && v.turnsDone >= 1)
+            reason = onMission;
         break;
     case kOrderReturn:
-        refused = false;
         break;
     default:
+        reason = QStringLiteral("ordine sconosciuto");
         break;
     }
     OrderChoice c;
     c.mapClickMode = v.previousMode;
-    if (refused) {
+    if (!reason.isEmpty()) {
         c.caption = QStringLiteral("Non Permesso");
+        c.reason = QStringLiteral("Non Permesso: ") + reason;
         return c;
     }
     c.accepted = true;

@@ -56,12 +56,15 @@ struct OrderGroupValues {
 struct OrderChoice {
     bool accepted = false;
     QString caption;      // Label91: the order's caption, or "Non Permesso"
+    QString reason;       // why a refused order is refused, for the message line
     int mapClickMode = 0; // what the next map press means when accepted
 };
 // Order 1..7 for a group with these values.
 OrderChoice chooseAirOrder(int order, const OrderGroupValues& v);
 // Orders whose target is judged on the map or in the contact list (2 to 6).
 bool orderHasTarget(int order);
+// Why an interception has no target: no enemy group picked in the sighted-groups list.
+QString noInterceptTargetReason();
 
 // ---------------------------------------------------------------- the target
 

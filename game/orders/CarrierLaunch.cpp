@@ -160,8 +160,10 @@ void launchFromCarrier(int group, int line, int cost) {
     }
     r[GaCol::CarrierNumber] = cell(c[1]);
     r[GaCol::DefaultEndurance] = cell(c[9]);
-    r[GaCol::X] = r[GaCol::OriginX] = x;
-    r[GaCol::Y] = r[GaCol::OriginY] = y;
+    // The carrier's point is the group's origin and, until an order names another, its target: the
+    // hour puts a group that has flown its turns on its target.
+    r[GaCol::X] = r[GaCol::OriginX] = r[GaCol::TargetX] = x;
+    r[GaCol::Y] = r[GaCol::OriginY] = r[GaCol::TargetY] = y;
     r[GaCol::AircraftRecord] = cell(line);
     r[GaCol::CarrierGroup] = 1;
     r[GaCol::CarrierGn] = cell(gn);

@@ -54,8 +54,8 @@ LaunchCheck checkLaunch(int group, int aloft, bool toMalta);
 bool flyEmpty();
 
 // Writes air group `group` flying from the carrier with OperationContext 10 aircraft of line
-// `line` (aircraft cost `cost`), takes them from the line's ready aircraft into its aircraft in
-// flight, wears the carrier and saves the group tables.
+// `line` (aircraft cost `cost`), over the carrier's point until it is ordered, takes them from the line's
+// ready aircraft into its aircraft in flight, wears the carrier and saves the group tables.
 void launchFromCarrier(int group, int line, int cost);
 
 // Aircraft lost on the ferry in weather `weather`: one d100 an aircraft, lost below 20 a level.

@@ -39,6 +39,26 @@ void writeCarrierData(int side, int record, const recordformat::ShipRecord& ship
     if (mayLaunch) c[15] = 1;
 }
 
+QString carrierLaunchRefusal(int side, const recordformat::ShipRecord& ship, int baseUnderGroup,
+                             int weather) {
+    if (!isCarrierType(ship.trimmed(F::TIPO))) return QStringLiteral("la nave non è una portaerei");
+    if (side != kAllies) return QStringLiteral("solo le portaerei alleate lanciano aerei");
+    if (field(ship, F::NON_OP) != 0) return QStringLiteral("portaerei non operativa");
+    if (baseUnderGroup != 0) return QStringLiteral("il GN è in una base");
+    const int group = field(ship, F::NUMERO_GN);
+    if (group < 1 || group > kGroups) return QStringLiteral("la portaerei non è in un GN");
+    if (G().GnTableAlle[group][GnCol::OffMap] != 0) return QStringLiteral("il GN è fuori mappa");
+    if (weather >= kLaunchWeather)
+        return QStringLiteral("maltempo (meteo %1, si lancia solo con meteo 0 o 1)").arg(weather);
+    if (field(ship, F::MAM) <= 0) return QStringLiteral("MA a zero");
+    if (field(ship, F::AEREIM) <= kLaunchAircraft)
+        return QStringLiteral("%1 aerei a bordo, ne servono almeno 2").arg(field(ship, F::AEREIM));
+    if (field(ship, F::NODIM) <= kLaunchKnots)
+        return QStringLiteral("%1 nodi, ne servono almeno 16").arg(field(ship, F::NODIM));
+    if (ship.trimmed(F::CodicePortaerei).isEmpty()) return QStringLiteral("nessuna linea di volo imbarcata");
+    return QString();
+}
+
 int moveCarrierAirGroups(int side, int from, int to, int carrier) {
     if (side != kAllies || from < 1 || to < 1 || to > kGroups) return 0;
     int moved = 0;

@@ -15,6 +15,11 @@
 // 16 knots or more and on the map. The caller clears the context first.
 void writeCarrierData(int side, int record, const recordformat::ShipRecord& ship, int weather);
 
+// Why carrier `ship` of `side` may not launch in weather `weather`, its group lying at base
+// `baseUnderGroup` (0 at sea), in the game's words; empty when it may. The same conditions as the
+// launch data's element 15, with those that keep a ship from being read as a carrier at all.
+QString carrierLaunchRefusal(int side, const recordformat::ShipRecord& ship, int baseUnderGroup, int weather);
+
 // The air groups in use of carrier `carrier` (its record in the Allied ship file; 0 for every
 // carrier) whose naval group is `from` move to naval group `to`. Returns how many moved.
 int moveCarrierAirGroups(int side, int from, int to, int carrier);

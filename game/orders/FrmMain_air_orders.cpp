@@ -172,10 +172,11 @@ void FrmMain::List8_Click() {
 
 // ---------------------------------------------------------------- the order
 
-void FrmMain::refuseAirOrder(const QString& caption) {
+void FrmMain::refuseAirOrder(const QString& caption, const QString& reason) {
     Globals& g = G();
     Beep();
     Label91.setCaption(caption);
+    Label17.setCaption(reason);
     Command20.setVisible(false);
     // A refused order is no order: nothing can be confirmed until another is chosen.
     g.AirOrder = 0;
@@ -212,7 +213,7 @@ void FrmMain::Combo8_Click() {
     v.targetGn = g.TargetGn;
     const int order = g.AirOrder;
     const OrderChoice choice = chooseAirOrder(order, v);
-    if (!choice.accepted) return refuseAirOrder(choice.caption);
+    if (!choice.accepted) return refuseAirOrder(choice.caption, choice.reason);
     Label91.setCaption(choice.caption);
 
     switch (order) {
@@ -262,7 +263,9 @@ void FrmMain::interceptionSetUp() {
     auto& w = g.WorkingAirGroup;
     g.TargetPoint[0] = 0;
     g.TargetPoint[1] = 0;
-    if (g.InterceptPoint[0] == 0 || g.TargetGn == 0) return refuseAirOrder(QStringLiteral("Non Permesso"));
+    if (g.InterceptPoint[0] == 0 || g.TargetGn == 0)
+        return refuseAirOrder(QStringLiteral("Non Permesso"),
+                              QStringLiteral("Non Permesso: ") + noInterceptTargetReason());
     g.MapClickMode = -1;
     airMissionCircle();
     ColoreFascia();
@@ -333,6 +336,19 @@ void FrmMain::RicognizionePlot() {
         Command20.setVisible(false);
         AirTargetRefused = 1;
     }
+}
+
+// A take-off to a point has no target to judge, but its way is flown at the group's speed: the
+// step and the hours to the point are worked out as for a target, so that the confirmation writes
+// them and the group does not cover any distance in one hour.
+void FrmMain::takeOffTarget() {
+    Globals& g = G();
+    auto& w = g.WorkingAirGroup;
+    g.TargetDistance = DistanzaPunti(g.RangeCentreX, g.RangeCentreY, g.TargetPoint[0], g.TargetPoint[1]);
+    g.MissionMiles = KmInMiglia(g.AircraftSpeed);
+    EtaBersaglio();
+    Label98.setCaption(QString::number(shownStep(g.MissionMiles)));
+    PicBitMap.line(w.GaPosX, w.GaPosY, g.TargetPoint[0], g.TargetPoint[1], vbWhite);
 }
 
 void FrmMain::BombBase() {

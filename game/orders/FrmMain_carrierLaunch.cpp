@@ -1,4 +1,5 @@
 // The carrier icon of the open group's ship list: the launch window of the carrier picked.
+#include "Carriers.h"
 #include "FrmPA.h"
 #include "common/DataFolder.h"
 #include "common/Globals.h"
@@ -14,7 +15,9 @@ void FrmMain::wireCarrierLaunchHandlers() {
 void FrmMain::Image18_Click() {
     Globals& g = G();
     if (g.OperationContext[15] != 1 || g.OperationTexts[2].trimmed().isEmpty()) {
-        Label17.setCaption(QStringLiteral(" PORTAEREI NON ATTIVABILE "));
+        Label17.setCaption(carrierRefusal.isEmpty()
+                               ? QStringLiteral(" PORTAEREI NON ATTIVABILE ")
+                               : QStringLiteral(" PORTAEREI NON ATTIVABILE: ") + carrierRefusal);
         return;
     }
     FrmPA& w = platform::form<FrmPA>();
@@ -33,4 +36,8 @@ void FrmMain::Image18_Click() {
     if (record < 1 || openShipFile(kChannelShips, g.CurrentSide) < record) return;
     readShip(kChannelShips, record);
     DatiPortaerei();
+    carrierRefusal = g.OperationContext[15] == 1
+                         ? QString()
+                         : carrierLaunchRefusal(g.CurrentSide, g.ShipRecordBuffer, g.BaseUnderGn,
+                                                int(g.state(StateItem::Weather)));
 }

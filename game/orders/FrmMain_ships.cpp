@@ -160,6 +160,7 @@ void FrmMain::List5_Click() {
     for (int i = 1; i <= 20; ++i) g.OperationContext[i] = 0;
     for (int i = 1; i <= 6; ++i) g.OperationTexts[i].clear();
     g.SelectedShip = 0;
+    carrierRefusal.clear();
     Image18.setPicture(QImage());
     if (g.CurrentSide != kAllies && g.CurrentSide != kAxis) return;
 
@@ -176,6 +177,12 @@ void FrmMain::List5_Click() {
     loadPictureInto(Image18, g.AppPath + QStringLiteral("\\Ico\\") + icon);
     if (icon == QLatin1String("port3.ico"))
         Label17.setCaption(QStringLiteral(" Click Icona per attivare Portaerei"));
+    // A carrier shown without its launch icon says why.
+    if (isCarrierType(s.trimmed(F::TIPO)))
+        carrierRefusal =
+            carrierLaunchRefusal(g.CurrentSide, s, g.BaseUnderGn, int(g.state(StateItem::Weather)));
+    if (!carrierReady && !carrierRefusal.isEmpty())
+        Label17.setCaption(QStringLiteral(" PORTAEREI NON ATTIVABILE: ") + carrierRefusal);
 }
 
 void FrmMain::List5_DblClick() {

@@ -320,10 +320,17 @@ void FrmPA::launch(bool toMalta) {
         Combo3.setText(QStringLiteral("0"));
         Label3[3].setCaption(QStringLiteral("Vuoto"));
     }
-    if (toMalta)
-        carrierlaunch::ferryToMalta(g.NewGroupNumber, AereoSelez, AircraftCost, g.WeatherSeverity);
-    else
+    if (toMalta) {
+        const int group = g.NewGroupNumber;
+        carrierlaunch::ferryToMalta(group, AereoSelez, AircraftCost, g.WeatherSeverity);
+        // The weather's toll is the group's damaged aircraft: the player learns it at the launch.
+        const Int16* r = g.GaTableAlle[group];
+        setMessageLine(QStringLiteral("VOLO SU MALTA BS: %1 aerei partiti, %2 danneggiati dal maltempo")
+                           .arg(r[GaCol::Aircraft])
+                           .arg(r[GaCol::Damaged]));
+    } else {
         carrierlaunch::launchFromCarrier(g.NewGroupNumber, AereoSelez, AircraftCost);
+    }
     backToLines();
     ListaAereiPA();
     AereiInVolo();

@@ -3,6 +3,7 @@
 #include "platform/Numbers.h"
 #include "tests/support/TestSupport.h"
 
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -120,6 +121,25 @@ TEST_F(Controls, CheckAndOptionValuesSetByCode) {
     f.Option1[0].doClick();
     EXPECT_EQ(f.clicks, (QStringList{"Option1(1)", "Option1(0)"}));
     EXPECT_FALSE(f.Option1[1].value()) << "options of one container exclude each other";
+
+    // A graphical box shows its state plainly: ticked, its picture in full colour inside a green
+    // frame; unticked, its picture in grey.
+    f.Check1.move(0, 0, 495, 495);
+    QImage blue(40, 40, QImage::Format_ARGB32);
+    blue.fill(Qt::blue);
+    f.Check1.setGraphical(blue);
+    auto* box = qobject_cast<QPushButton*>(f.Check1.widget());
+    ASSERT_NE(box, nullptr);
+    const QSize size = box->iconSize();
+    const QImage on = box->icon().pixmap(size, QIcon::Normal, QIcon::On).toImage();
+    const QImage off = box->icon().pixmap(size, QIcon::Normal, QIcon::Off).toImage();
+    const QPoint centre(size.width() / 2, size.height() / 2);
+    EXPECT_EQ(on.pixelColor(centre), QColor(Qt::blue));
+    EXPECT_EQ(on.pixelColor(1, 1), QColor(0, 176, 0));
+    const QColor grey = off.pixelColor(centre);
+    EXPECT_TRUE(grey.red() == grey.green() && grey.green() == grey.blue()) << "unticked reads grey";
+    f.Check1.setValue(1);
+    EXPECT_TRUE(box->isChecked());
 }
 
 TEST_F(Controls, ContainerStateDoesNotChangeOwnFlags) {

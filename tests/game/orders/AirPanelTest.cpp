@@ -286,6 +286,7 @@ TEST_F(AirPanel, ARefusedTargetIsNeverConfirmed) {
     // Reconnaissance for a group with bombs; after a return only a new pick allows a choice.
     chooseOrder(f, kOrderRecon);
     EXPECT_EQ(f.Label91.caption(), "Non Permesso");
+    EXPECT_EQ(f.Label17.caption(), "Non Permesso: un ricognitore non porta bombe né siluri");
     EXPECT_EQ(g.AirOrder, 0);
     chooseOrder(f, kOrderReturn);
     EXPECT_TRUE(f.Command20.visible());
@@ -407,6 +408,18 @@ TEST(AirRules, EachOrdersRefusals) {
     EXPECT_TRUE(refused(0, {}));
     EXPECT_TRUE(refused(8, {}));
     EXPECT_EQ(chooseAirOrder(kOrderIntercept, {.targetGn = 3}).mapClickMode, -1);
+
+    // The reason of each refusal, the first that holds.
+    const auto reason = [](int order, OrderGroupValues v) { return chooseAirOrder(order, v).reason; };
+    EXPECT_EQ(reason(kOrderTakeOff, {.turnsDone = 1}), "Non Permesso: il GA è già in missione");
+    EXPECT_EQ(reason(kOrderCap, {.torpedoes = 1}), "Non Permesso: un GA con siluri non fa CAP");
+    EXPECT_EQ(reason(kOrderPatrol, {.turnsDone = 1}), "Non Permesso: il PATROL vuole un GA con bombe");
+    EXPECT_EQ(reason(kOrderPatrol, {.previousMode = -1, .bombs = 4}),
+              "Non Permesso: il GA è in intercettazione");
+    EXPECT_EQ(reason(kOrderIntercept, {}),
+              "Non Permesso: scegliere prima il GN nemico tra le Formazioni Nemiche avvistate");
+    EXPECT_EQ(reason(kOrderBombing, {.turnsDone = 1, .bombs = 4}), "Non Permesso: il GA è già in missione");
+    EXPECT_EQ(reason(kOrderReturn, {.turnsDone = 9}), "");
 }
 
 TEST(AirRules, RangeMarginAndTheBaseUnderAStrike) {

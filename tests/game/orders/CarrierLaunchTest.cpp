@@ -27,6 +27,7 @@ struct Line {
     int flying = 0;
     int load = 0;
     bool torpedo = false;
+    int endurance = 8;
 };
 
 void writeLines(const QString& path, const QList<Line>& lines) {
@@ -37,7 +38,7 @@ void writeLines(const QString& path, const QList<Line>& lines) {
         a.setText(A::Nome, l.name);
         a.setText(A::Ruolo, l.role);
         a.setText(A::Anno, QStringLiteral("1941"));
-        a.setNumber(A::Autonomia, 8);
+        a.setNumber(A::Autonomia, l.endurance);
         for (int f = A::Giudizio; f <= A::FattoreMitragliamento; ++f) a.setNumber(f, f);
         a.setNumber(A::Carico, l.load);
         a.setNumber(A::Siluri, l.torpedo ? 1 : 0);
@@ -156,7 +157,8 @@ TEST_F(CarrierLaunch, ALaunchWritesAFullRowAndEveryTwentyAircraftWearTheCarrier)
         {GaCol::Order, kOrderTakeOff}, {GaCol::Judgement, 7}, {GaCol::AttackFactor, 8},
         {GaCol::DefenceFactor, 9}, {GaCol::StrafingFactor, 10}, {GaCol::Bombs, 3}, {GaCol::BombSize, 80},
         {GaCol::CarrierNumber, kCarrier}, {GaCol::DefaultEndurance, 8}, {GaCol::X, 5000}, {GaCol::Y, 3000},
-        {GaCol::AircraftRecord, 1}, {GaCol::OriginX, 5000}, {GaCol::OriginY, 3000}, {GaCol::CarrierGroup, 1},
+        {GaCol::AircraftRecord, 1}, {GaCol::OriginX, 5000}, {GaCol::OriginY, 3000}, {GaCol::TargetX, 5000},
+        {GaCol::TargetY, 3000}, {GaCol::CarrierGroup, 1},
         {GaCol::CarrierGn, kGn}, {GaCol::EvasionValue, 11}};
     // clang-format on
     for (int c = 1; c <= kGroupColumns; ++c)
@@ -225,6 +227,7 @@ TEST_F(CarrierLaunch, AFerryLandsItsAircraftOnMaltasLineOfTheSameType) {
     const Int16* r = row(1);
     EXPECT_EQ(r[GaCol::Aircraft], 4);
     EXPECT_EQ(r[GaCol::Damaged], 2) << "rolls below 20 in weather 1";
+    EXPECT_EQ(f.Label17.caption(), "VOLO SU MALTA BS: 4 aerei partiti, 2 danneggiati dal maltempo");
     EXPECT_EQ(r[GaCol::Order], kOrderReturn);
     EXPECT_EQ(r[GaCol::OriginBase], carrierlaunch::kMaltaBs);
     EXPECT_EQ(r[GaCol::AircraftRecord], 3) << "MALTA BS's Hurricane line";
@@ -296,4 +299,56 @@ TEST_F(CarrierLaunch, ATorpedoLineCarriesOneTorpedoAndAnUnarmedLineNothing) {
     EXPECT_EQ(row(2)[GaCol::Bombs], 0);
     EXPECT_EQ(row(2)[GaCol::BombSize], 0);
     EXPECT_EQ(g.GaNamesAlle[2][3], "RIC");
+}
+
+// A group launched and left without an order stays over the carrier's point; one ordered DECOLLO to
+// a point 6000 units off, within its radius of 6250, flies there at its speed (89 map units a turn
+// shown, 168 to count the hours: 36 turns) and is over it in the third hour. A row that names no target
+// point, as launches once wrote, is flown to its origin instead of the map's corner.
+TEST_F(CarrierLaunch, LaunchedGroupsFlyFromTheCarrierThroughThreeHours) {
+    FrmMain& f = openCarrier(5, 0, {{.name = "Swordfish", .ready = 20, .endurance = 100}});
+    Globals& g = G();
+    launchWindow(f, [&](FrmPA& w) {
+        choose(w, 0, 4);
+        w.Command2.doClick();
+        choose(w, 0, 3);
+        w.Command2.doClick();
+    });
+    Int16* old = g.GaTableAlle[3];
+    old[GaCol::InUse] = 1, old[GaCol::Aircraft] = 2, old[GaCol::Order] = kOrderTakeOff;
+    old[GaCol::X] = old[GaCol::OriginX] = 4000, old[GaCol::Y] = old[GaCol::OriginY] = 2500;
+    SalvaTabelleGruppi();
+
+    f.Command17.doClick();
+    f.Command5.doClick();
+    f.Command9.doClick();
+    bool listed = false;
+    for (int i = 0; i < f.List8.listCount(); ++i)
+        if (f.List8.itemData(i) == 2) f.List8.doPick(i), listed = true;
+    ASSERT_TRUE(listed);
+    f.Combo8.doPick(kOrderTakeOff - 1);
+    f.PicBitMap.doMouseDown(vbLeftButton, 0, 11000, 3000);
+    EXPECT_EQ(f.Label98.caption(), "89");
+    f.Command20.doClick();
+    EXPECT_EQ(row(2)[GaCol::TargetX], 11000);
+    EXPECT_EQ(row(2)[GaCol::Step], 89);
+    EXPECT_EQ(row(2)[GaCol::TurnsToTarget], 36);
+    f.Command4.doClick();
+
+    const int xs[] = {6335, 7670, 11000};
+    for (int hour = 0; hour < 3; ++hour) {
+        ASSERT_TRUE(f.Command22.enabled());
+        f.Command22.doClick();
+        ASSERT_EQ(errors.messages, QStringList());
+        for (int n : {1, 2, 3}) EXPECT_EQ(row(n)[GaCol::Order], kOrderTakeOff) << n;
+        EXPECT_EQ(row(1)[GaCol::X], 5000) << "hour " << hour + 1;
+        EXPECT_EQ(row(1)[GaCol::Y], 3000);
+        EXPECT_EQ(row(1)[GaCol::OverTarget], 1);
+        EXPECT_EQ(row(2)[GaCol::X], xs[hour]) << "hour " << hour + 1;
+        EXPECT_EQ(row(2)[GaCol::Y], 3000);
+        EXPECT_EQ(row(2)[GaCol::OverTarget], hour == 2 ? 1 : 0);
+        EXPECT_EQ(row(3)[GaCol::X], 4000);
+        EXPECT_EQ(row(3)[GaCol::Y], 2500);
+    }
+    EXPECT_EQ(lineAt(carrierFile(), 1).whole(A::InVolo), 7) << "aloft until ordered home";
 }

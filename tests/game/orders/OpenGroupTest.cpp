@@ -273,6 +273,18 @@ TEST_F(OpenGroup, AShipPickedShowsItsCardStateAndCarrierData) {
     EXPECT_EQ(g.OperationTexts[1], "Nave 2");
     EXPECT_EQ(f.Label17.caption(), " Click Icona per attivare Portaerei");
     EXPECT_TRUE(g.Files.isOpen(kChannelShips)) << "left open for docking";
+
+    // In weather 2 the carrier's icon is an anchor: the message line says why, and so does the icon.
+    g.setState(StateItem::Weather, 2);
+    ChosenDice again({1, 1});
+    f.List5.doPick(indexOf(f.List5, 1));
+    f.List5.doPick(indexOf(f.List5, 2));
+    const QString weather = " PORTAEREI NON ATTIVABILE: maltempo (meteo 2, si lancia solo con meteo 0 o 1)";
+    EXPECT_EQ(g.OperationContext[15], 0);
+    EXPECT_EQ(f.Label17.caption(), weather);
+    f.Label17.setCaption(QString());
+    f.Image18.doClick();
+    EXPECT_EQ(f.Label17.caption(), weather);
 }
 
 TEST(Carriers, ALaunchNeedsWeatherSpeedAircraftAndTheMap) {
@@ -280,6 +292,7 @@ TEST(Carriers, ALaunchNeedsWeatherSpeedAircraftAndTheMap) {
     Globals& g = G();
     ShipRecord s;
     s.setText(S::NOME, "Ark Royal");
+    s.setText(S::TIPO, "PA");
     s.setText(S::CodicePortaerei, "P1");
     s.setNumber(S::NUMERO_GN, 3);
     s.setNumber(S::AEREIM, 2);
@@ -290,23 +303,32 @@ TEST(Carriers, ALaunchNeedsWeatherSpeedAircraftAndTheMap) {
         writeCarrierData(side, 7, s, weather);
         return g.OperationContext[15];
     };
+    // Each refusal says its reason, the same conditions read from the ship.
+    const auto why = [&](int side, int weather) { return carrierLaunchRefusal(side, s, 0, weather); };
     EXPECT_EQ(launch(kAllies, 1), 1);
+    EXPECT_EQ(why(kAllies, 1), "");
     EXPECT_EQ(g.OperationContext[1], 7);
     EXPECT_EQ(g.OperationContext[2], 3);
     EXPECT_EQ(g.OperationContext[5], 3);
     EXPECT_EQ(g.OperationTexts[2], "P1");
     EXPECT_EQ(launch(kAllies, 2), 0);
+    EXPECT_EQ(why(kAllies, 2), "maltempo (meteo 2, si lancia solo con meteo 0 o 1)");
     s.setNumber(S::NODIM, 15);
     EXPECT_EQ(launch(kAllies, 0), 0);
+    EXPECT_EQ(why(kAllies, 0), "15 nodi, ne servono almeno 16");
     s.setNumber(S::NODIM, 16);
     s.setNumber(S::AEREIM, 1);
     EXPECT_EQ(launch(kAllies, 0), 0);
+    EXPECT_EQ(why(kAllies, 0), "1 aerei a bordo, ne servono almeno 2");
     s.setNumber(S::AEREIM, 2);
     g.GnTableAlle[3][GnCol::OffMap] = 1;
     EXPECT_EQ(launch(kAllies, 0), 0);
+    EXPECT_EQ(why(kAllies, 0), "il GN è fuori mappa");
     EXPECT_EQ(g.OperationContext[16], 1);
     g.GnTableAlle[3][GnCol::OffMap] = 0;
+    EXPECT_EQ(carrierLaunchRefusal(kAllies, s, 13, 0), "il GN è in una base");
     EXPECT_EQ(launch(kAxis, 0), 0);
+    EXPECT_EQ(why(kAxis, 0), "solo le portaerei alleate lanciano aerei");
     EXPECT_EQ(g.OperationContext[1], 0) << "an Axis carrier reads no Allied table";
 }
 
