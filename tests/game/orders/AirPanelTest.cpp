@@ -224,22 +224,31 @@ TEST_F(AirPanel, TheLoadIsHeldToTheListsAndTheAircraftsCapacity) {
     EXPECT_EQ(f.Combo1.text(), "18") << "typed beyond the list";
     f.Combo1.doClick();
     EXPECT_EQ(f.Combo1.text(), "3") << "the line's aircraft";
+    // A load above the aircraft's largest is said at once, and again when "Vai !" refuses it.
+    const QString tooHeavy = QStringLiteral("ATT: CARICO ECCESSIVO 20x90 = 1800 (massimo per aereo: 1000)");
     choose(f.Combo2, QStringLiteral("20"));
     choose(f.Combo3, QStringLiteral("90"));
     EXPECT_EQ(f.Label54.caption(), "1800");
+    EXPECT_EQ(f.Label54.foreColor(), vbRed);
+    EXPECT_EQ(f.Label17.caption(), tooHeavy);
+    f.Combo1.doClick();
+    EXPECT_EQ(f.Label17.caption(), " Massimo 18 aerei");
     f.Command1.doClick();
     EXPECT_EQ(f.Label54.caption(), "No!");
+    EXPECT_EQ(f.Label17.caption(), tooHeavy);
     EXPECT_TRUE(f.Combo2.text().isEmpty());
     EXPECT_TRUE(f.Combo3.text().isEmpty());
     choose(f.Combo2, QStringLiteral("4"));
     f.Command1.doClick();
     EXPECT_EQ(f.Label54.caption(), "No!") << "bombs without a size";
+    EXPECT_EQ(f.Label17.caption(), "ATT: indicare sia N° Bombe sia Taglio Bombe");
     EXPECT_EQ(G().GaTableAsse[1][GaCol::InUse], 0);
 
     choose(f.Combo4, QStringLiteral("1"));
     EXPECT_TRUE(f.Combo2.text().isEmpty()) << "torpedoes or bombs, never both";
     f.Command1.doClick();
     EXPECT_EQ(f.Label54.caption(), "OK!");
+    EXPECT_EQ(f.Label54.foreColor(), vbBlack);
     EXPECT_EQ(G().GaTableAsse[1][GaCol::Torpedoes], 1);
     EXPECT_EQ(G().BaseTable[kTaranto][BaseCol::PointsUsed], 5 + 5 * 3);
 }
