@@ -28,6 +28,7 @@ class AirPanel : public MainWindowFixture {
     // One line of 9 German bombers at TARANTO: 400 km/h, endurance 30 (a mission radius of 3000),
     // 1000 kg of war load, one torpedo. Each side may have 36 aircraft of the base in flight.
     FrmMain& openWithBombers(int ready = 9) {
+        G().BaseTable[kTaranto][BaseCol::AircraftPresent] = ready;
         testcampaign::write();
         testcampaign::shipsForGroups(kAllies);
         testcampaign::shipsForGroups(kAxis);
@@ -216,6 +217,9 @@ TEST_F(AirPanel, TheDieKeepsToTheBasesAttemptsAndGivesBackOnlyACountedOne) {
 TEST_F(AirPanel, TheLoadIsHeldToTheListsAndTheAircraftsCapacity) {
     FrmMain& f = openWithBombers(3);
     pickLine(f);
+    // The hover label left over the base follows the launch.
+    f.PicBitMap_MouseMove(0, 0, baseX() + 100, baseY() + 100);
+    EXPECT_TRUE(f.Label83.caption().startsWith("TARANTO a:3/0 ")) << f.Label83.caption().toStdString();
     EXPECT_EQ(f.Combo1.listCount(), 3) << "no more than the line holds";
     EXPECT_EQ(f.Combo4.text(), "0");
     ChosenDice dice({1, 1});
@@ -249,6 +253,7 @@ TEST_F(AirPanel, TheLoadIsHeldToTheListsAndTheAircraftsCapacity) {
     f.Command1.doClick();
     EXPECT_EQ(f.Label54.caption(), "OK!");
     EXPECT_EQ(f.Label54.foreColor(), vbBlack);
+    EXPECT_TRUE(f.Label83.caption().startsWith("TARANTO a:0/3 ")) << f.Label83.caption().toStdString();
     EXPECT_EQ(G().GaTableAsse[1][GaCol::Torpedoes], 1);
     EXPECT_EQ(G().BaseTable[kTaranto][BaseCol::PointsUsed], 5 + 5 * 3);
 }
