@@ -78,21 +78,21 @@ void FrmMain::buildLayout() {
     // 3. Naval contacts.
     Frame27.move(7305, kStripTop, 3615, 2295);
     hideAtLoad(Frame27);
-    List9.move(60, 180, 1935, 1440);
+    List9.move(60, 180, 2175, 1440);
     List9.setToolTipText(QStringLiteral("GN  avvistati/contattati"));
     // The course, the enemy group's classes (a few short lines) and the own group beside the list.
-    Label82.move(2055, 180, 1500, 255);
+    Label82.move(2295, 180, 1260, 255);
     Label82.setToolTipText(QStringLiteral("ROTTA del GN nemico selezionato"));
-    Label81.move(2055, 450, 1500, 780);
-    Label84.move(2055, 1290, 1080, 255);
+    Label81.move(2295, 450, 1260, 780);
+    Label84.move(2295, 1290, 840, 255);
     Label84.setToolTipText(QStringLiteral("GN amico sul Contatto selezionato"));
     Image28.move(3180, 1230, 360, 360);
     for (Control* c : std::initializer_list<Control*>{&List9, &Label82, &Label81, &Label84})
         c->setFontSize(7);
-    Command19.move(60, 1680, 1935, 495);
+    Command19.move(60, 1680, 2175, 495);
     Command19.setToolTipText(QStringLiteral("Per attaccare il GN intercettato"));
     hideAtLoad(Command19);
-    Command18.move(2055, 1680, 1500, 495);
+    Command18.move(2295, 1680, 1260, 495);
     Command18.setToolTipText(QStringLiteral("Esce"));
 
     // 4. Nearby own naval groups.

@@ -1,8 +1,12 @@
 // The main window read as a player reads it, at its default size and on a screen of 1600 x 1000
 // (the whole screen, and maximised under a title bar): each panel shown in turn with the longest
-// texts a campaign puts in it, and the layout checker finds nothing cut, nothing sticking out and
-// no panel lying over another.
+// texts a campaign puts in it, then the contact board with its plot and the three attack windows
+// beside it; the layout checker finds nothing cut, nothing sticking out and no panel lying over
+// another.
 #include "game/main/FrmMain.h"
+
+#include "game/combat/FrmContatti.h"
+#include "game/combat/FrmContatti2.h"
 
 #include "common/ContactFiles.h"
 #include "common/Dice.h"
@@ -80,9 +84,15 @@ class MainWindowLayout : public NavalPanelFixture {
         h.ActivityKind = kActNavalMeeting;
         h.EncounterGnAlle = 40, h.EncounterGnAsse = 41;
         h.SightValueAlle = 12, h.EvasionValueAsse = 10, h.SightValueAsse = 12, h.EvasionValueAlle = 10;
-        h.SightDieAlle = 3, h.SightDieAsse = 3;
+        h.SightDieAlle = 7, h.SightDieAsse = 3;
         h.ContactDistance = 150;
         ScriviContattoGN();
+        // The Allies commit to it, as "ATTACCA con GN:" does: the contact board lists it.
+        const int n = openContactFile(20);
+        ContactRecord c = readContact(20, n);
+        c.STATTACCOLATO1 = 1;
+        writeContact(20, n, c);
+        h.Files.close(20);
         return f;
     }
     static void setShip(int record, const std::function<void(ShipRecord&)>& change) {
@@ -240,4 +250,73 @@ TEST_F(MainWindowLayout, EveryPanelFitsAtTheDefaultSizeAndOnAScreenOf1600x1000) 
         EXPECT_EQ(faults(f), "") << "Allied naval panel, " << at;
         f.Command4_Click();
     }
+    EXPECT_EQ(errors.messages.join(u'\n').toStdString(), "");
+}
+
+// The contact board and its plot, a naval contact shown with its neighbours and the longest alert,
+// beside the main window at each size.
+TEST_F(MainWindowLayout, TheContactBoardAndItsPlotFit) {
+    FrmMain& f = openCampaign();
+    for (const QSize& client : {QSize(1233, 721), QSize(1600, 1000), QSize(1600, 940)}) {
+        resizeClient(f, client.width(), client.height());
+        const std::string at = std::to_string(client.width()) + "x" + std::to_string(client.height());
+        f.Command23.doClick();
+        FrmContatti& board = form<FrmContatti>();
+        ASSERT_EQ(board.List1.listCount(), 1);
+        board.List1.doPick(0);
+        ASSERT_EQ(board.Label5.caption(), " MEZZA GUARDIA Fuoco di reaz. (-1 TRN/Manovra)");
+        EXPECT_EQ(testsupport::layoutFaults(board), "") << at;
+        EXPECT_EQ(testsupport::layoutFaults(form<FrmContatti2>()), "") << at;
+        board.Command1.doClick();
+    }
+    EXPECT_EQ(errors.messages.join(u'\n').toStdString(), "");
+}
+
+// The three attack windows the board opens when their boxes are ticked, with the main window at
+// each size: a patrol over an Allied group, an Allied strike on TARANTO and an Axis bombardment of
+// MALTA HQ, three new contacts each time (a contact is fought once).
+TEST_F(MainWindowLayout, TheAttackWindowsFit) {
+    FrmMain& f = openCampaign();
+    Globals& g = G();
+    Int16* strike = g.GaTableAlle[41];
+    strike[GaCol::Order] = kOrderBombing, strike[GaCol::TargetBase] = kTaranto;
+    strike[GaCol::Bombs] = 2, strike[GaCol::BombSize] = 50;
+    Int16* raid = g.GnTableAsse[42];
+    raid[GnCol::Order] = kNavalBombardment, raid[GnCol::BombardedBase] = kMaltaHq;
+    for (CheckBox* box : {&f.Check5, &f.Check6, &f.Check7}) box->doClick();
+
+    QStringList shown;
+    platform::testing::setModalHandler([&](Form& w) {
+        shown << w.caption();
+        EXPECT_EQ(testsupport::layoutFaults(w), "") << w.caption().toStdString() << ", " << shown.size();
+        unloadForm(w);
+    });
+    int patrol = 43; // a patrol attacks once an hour: another one each time
+    for (const QSize& client : {QSize(1233, 721), QSize(1600, 1000), QSize(1600, 940)}) {
+        resizeClient(f, client.width(), client.height());
+        g.ActivityKind = kActAxisAirOnShips;
+        g.ContactUnitAlle = 0, g.ContactUnitAsse = patrol++, g.EncounterGnAlle = 40, g.EncounterGnAsse = 0;
+        g.SightValueAsse = 12, g.EvasionValueAlle = 10, g.SightValueAlle = 0, g.EvasionValueAsse = 10;
+        g.AirOrder = kOrderPatrol;
+        ScriviContattoRicognizione();
+        g.CurrentSide = kAllies;
+        g.ActivityKind = kActAlliedAirStrike;
+        g.ContactUnitAlle = 41;
+        ScriviContattoGA();
+        g.CurrentSide = kAxis;
+        g.ActivityKind = kActAxisBombardment;
+        g.ContactUnitAlle = 0, g.ContactUnitAsse = 42;
+        ScriviContattoGN2();
+        g.CurrentSide = 0;
+        SalvaDatiBasi();
+        f.Command23.doClick();
+        FrmContatti& board = form<FrmContatti>();
+        for (int i = board.List1.listCount() - 3; i < board.List1.listCount(); ++i) board.List1.doPick(i);
+        board.Command1.doClick();
+    }
+    platform::testing::setModalHandler(nullptr);
+    const QString eachTime =
+        QStringLiteral("Attacco Aereo in Patrol,Bombardamento Aereo,Bombardamento Navale,");
+    EXPECT_EQ((shown.join(u',') + u',').toStdString(), eachTime.repeated(3).toStdString());
+    EXPECT_EQ(errors.messages.join(u'\n').toStdString(), "");
 }
