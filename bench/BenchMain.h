@@ -3,6 +3,7 @@
 // instead of waiting for a player.
 #pragma once
 
+#include "common/CampaignJournal.h"
 #include "platform/Dialogs.h"
 #include "platform/Form.h"
 #include "tests/support/QuietOffscreen.h"
@@ -17,6 +18,8 @@ inline int runWithWindows(int argc, char** argv) {
     testsupport::quietOffscreenWarnings();
     QApplication app(argc, argv);
     platform::initApplication(QStringLiteral("bench"));
+    // Each window action as the program runs it: one transaction over the campaign's files.
+    runHandlersAsTransactions();
     platform::testing::setErrorHandler([](const QString& m) { qWarning("%s", qPrintable(m)); });
     platform::testing::setMessageBoxHandler([](const platform::MessageBoxCall& m) {
         qWarning("%s", qPrintable(m.prompt));

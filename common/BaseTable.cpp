@@ -24,6 +24,7 @@ void SalvaDatiBasi() {
 }
 
 void CaricaDatiBasi() {
+    saveNowIfDue(SalvaDatiBasi);
     Globals& g = G();
     Int32 bases[kBases + 1][kBaseFields + 1];
     QString state[kStateItems + 1];
@@ -31,7 +32,7 @@ void CaricaDatiBasi() {
                   [&](platform::TextReader& r) {
                       for (int b = 1; b <= kBases; ++b)
                           for (int f = 1; f <= kBaseFields; ++f) bases[b][f] = readWhole32(r);
-                      checkBaseCounts(bases, r.path());
+                      checkBaseFields(bases, r.path());
                   });
     readOnChannel(kChannelBaseTable, stackFile(kStateFile), CloseRule::OwnChannel,
                   [&](platform::TextReader& r) {

@@ -1,11 +1,17 @@
 #include "CampaignJournal.h"
 
+#include "CampaignSnapshot.h"
 #include "DataFolder.h"
 #include "Globals.h"
+#include "SaveBatch.h"
+#include "platform/Dialogs.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -13,18 +19,15 @@ QString campaignFolder() {
     return QDir(platform::diskPath(G().GamesPath)).absolutePath();
 }
 
+QString journalPath() {
+    return campaignPath(journalFileName(G().CampaignName));
+}
+
 // The journal goes, and its going reaches the disk: the campaign is whole again.
 void removeJournal(const QString& path) {
     if (platform::fileExists(path) && !platform::deleteFile(path))
         throw platform::FileError(QStringLiteral("Impossibile eliminare il file %1").arg(path), path);
     platform::syncFolder(G().GamesPath);
-}
-
-platform::FileError notUndone(const platform::FileError& e) {
-    return platform::FileError(
-        QStringLiteral("L'ultima ora non è stata completata e non è stato possibile annullarla:\n%1")
-            .arg(e.message()),
-        e.path());
 }
 
 // The copies that the whole-file writer makes beside a file ("<file>.XXXXXX") and renames over it:
@@ -40,62 +43,336 @@ void removeHalfWritten(const QString& campaign) {
     }
 }
 
+// The transaction open now: what it keeps, in memory and in its journal, and the files it changed.
+struct Open {
+    QString folder;  // found at the first change
+    QString journal; // its path
+    // Files changed that the journal does not keep (outside the campaign folder, or after a handler
+    // closed the campaign): flushed to the disk at the commit all the same.
+    QSet<QString> unkept;
+    CampaignSnapshot kept = CampaignSnapshot::empty(QString());
+    bool journalMade = false;
+    QSet<QString> changed; // disk paths
+    std::optional<SaveBatch> batch;
+    long long failuresAtStart = 0;
+    bool everything = false; // keeps every file of the campaign at its first change
+    bool byHandler = false;  // a handler's: only while a campaign is open (G().CampaignOpen)
+};
+
+// The open transaction, and those set aside while a window shown modal waits.
+std::unique_ptr<Open>& current() {
+    static std::unique_ptr<Open> open;
+    return open;
+}
+std::vector<std::unique_ptr<Open>>& setAside() {
+    static std::vector<std::unique_ptr<Open>> aside;
+    return aside;
+}
+// While a left journal is put back, its changes are not a transaction's.
+bool& puttingBackLeft() {
+    static bool b = false;
+    return b;
+}
+// A transaction's undoing failed: its journal waits beside the campaign.
+bool& journalLeft() {
+    static bool b = false;
+    return b;
+}
+
+void place(Open& t) {
+    if (!t.folder.isEmpty()) return;
+    t.folder = campaignFolder();
+    t.journal = journalPath();
+}
+
+// Puts back the journal that a failed undoing left, if any; true when there is none left.
+bool putBackLeft(const QString& journal) {
+    if (!platform::fileExists(journal)) return true;
+    puttingBackLeft() = true;
+    try {
+        CampaignSnapshot::fromBytes(platform::readWholeFile(journal), journal).putBack();
+        removeJournal(journal);
+    } catch (...) {
+        puttingBackLeft() = false;
+        throw;
+    }
+    puttingBackLeft() = false;
+    return true;
+}
+
+void flushJournal(Open& t, const QByteArray& bytes) {
+    platform::appendToFile(t.journal, bytes);
+    platform::syncFile(t.journal);
+}
+
+// The journal is begun before the first change: a journal left by a transaction whose undoing
+// failed is put back first, so that nothing is done on top of a half-done action.
+void beginJournal(Open& t) {
+    place(t);
+    putBackLeft(t.journal);
+    journalLeft() = false;
+    try {
+        platform::appendToFile(t.journal, t.kept.headerBytes());
+    } catch (const platform::FileError&) {
+        platform::deleteFile(t.journal);
+        throw;
+    }
+    t.journalMade = true;
+    if (!t.everything) return;
+    // Every file of the campaign in one entry run and one flush.
+    QByteArray entries;
+    for (const QString& name : campaignFileNames(G().CampaignName)) {
+        const qint64 length = platform::fileLength(campaignPath(name));
+        if (t.kept.keep(name, std::max<qint64>(length, 0))) entries += t.kept.lastEntry();
+    }
+    platform::appendToFile(t.journal, entries);
+}
+
+void watch(const QString& path, qint64 from) {
+    Open* t = current().get();
+    if (!t || puttingBackLeft()) return;
+    // A handler that closes the campaign (or deletes it) goes on outside of it.
+    place(*t);
+    const QFileInfo file(path);
+    if ((t->byHandler && !G().CampaignOpen) || file.absolutePath() != t->folder) {
+        t->unkept.insert(path);
+        return;
+    }
+    const QString name = file.fileName();
+    if (name.compare(journalFileName(t->kept.campaign()), Qt::CaseInsensitive) == 0) return;
+    if (!t->journalMade) {
+        beginJournal(*t);
+        platform::syncFolder(t->folder);
+    }
+    if (t->kept.keep(name, from)) flushJournal(*t, t->kept.lastEntry());
+    t->changed.insert(path);
+}
+
+void openNew() {
+    auto t = std::make_unique<Open>();
+    t->kept = CampaignSnapshot::empty(G().CampaignName);
+    t->failuresAtStart = platform::writeFailures();
+    platform::setChangeWatch(watch);
+    // The commit flushes every file changed at once.
+    platform::setSyncsDeferred(true);
+    current() = std::move(t);
+    current()->batch.emplace();
+}
+
+// The transaction is empty again: nothing kept, nothing changed, a batch for what comes next.
+void clear(Open& t) {
+    t.kept = CampaignSnapshot::empty(G().CampaignName);
+    t.journalMade = false;
+    t.changed.clear();
+    t.unkept.clear();
+    t.failuresAtStart = platform::writeFailures();
+    t.batch.reset();
+    t.batch.emplace();
+}
+
+void commitOpen(Open& t) {
+    t.batch->commit();
+    QSet<QString> folders;
+    for (const QString& path : t.unkept) {
+        platform::syncFile(path);
+        folders.insert(QFileInfo(path).absolutePath());
+    }
+    for (const QString& folder : folders) platform::syncFolder(folder);
+    if (t.journalMade) {
+        for (const QString& path : t.changed) platform::syncFile(path);
+        platform::syncFolder(t.folder);
+        // The journal goes: the action is whole. Should its going not reach the disk before the
+        // machine stops, the next opening undoes a whole action, never half of one.
+        if (!platform::deleteFile(t.journal) && platform::fileExists(t.journal))
+            throw platform::FileError(QStringLiteral("Impossibile eliminare il file %1").arg(t.journal),
+                                      t.journal);
+    }
+    clear(t);
+}
+
+// The tables in memory as the files were before the transaction: the files themselves once put
+// back, else the files with what the journal left on the disk keeps of them.
+void reloadAsBefore(const QString& journal) {
+    std::map<QString, QByteArray> before;
+    if (platform::fileExists(journal)) {
+        try {
+            before = CampaignSnapshot::fromBytes(platform::readWholeFile(journal), journal).keptBytes();
+        } catch (const platform::FileError&) {
+            // A journal that cannot be read back leaves the tables as the files hold them.
+        }
+    }
+    platform::setReadOverlay(std::move(before));
+    try {
+        reloadCampaignTables();
+    } catch (...) {
+        platform::setReadOverlay({});
+        throw;
+    }
+    platform::setReadOverlay({});
+}
+
+void rollBackOpen(Open& t) {
+    t.batch.reset();
+    dropDueSaves();
+    std::optional<platform::FileError> failure;
+    if (t.journalMade) {
+        // What is put back reaches the disk at once.
+        platform::setSyncsDeferred(false);
+        try {
+            t.kept.putBack();
+            removeJournal(t.journal);
+        } catch (const platform::FileError& e) {
+            failure = e;
+            journalLeft() = true;
+        }
+        platform::setSyncsDeferred(true);
+    }
+    const QString journal = t.journal;
+    clear(t);
+    reloadAsBefore(journal);
+    if (failure) throw *failure;
+}
+
+// What a handler that failed tells the player: what went wrong, and where the campaign stands.
+QString failureMessage(const QString& cause, const std::optional<QString>& undoFailure) {
+    if (!undoFailure)
+        return cause + QStringLiteral(".\nL'azione non è stata compiuta: la partita è rimasta com'era.");
+    return cause + QStringLiteral(".\nL'azione non è stata compiuta, ma la partita non ha potuto essere "
+                                  "riportata com'era (%1): lo sarà prima della prossima azione o alla "
+                                  "prossima apertura.")
+                       .arg(*undoFailure);
+}
+
+void runAsTransaction(const std::function<void()>& handler) {
+    if (!G().CampaignOpen || current()) {
+        handler();
+        return;
+    }
+    if (journalLeft()) {
+        // An action whose undoing failed is undone before the next one reads the files (the
+        // tables in memory are as before it already).
+        try {
+            putBackLeft(journalPath());
+            journalLeft() = false;
+        } catch (const std::exception&) {
+            // Still not: the first change of this action tries again, and is refused if it fails.
+        }
+    }
+    CampaignTransaction t;
+    current()->byHandler = true;
+    const auto undo = [&t]() -> std::optional<QString> {
+        try {
+            t.rollBack();
+        } catch (const platform::FileError& e) {
+            return e.cause();
+        } catch (const std::exception& e) {
+            return QString::fromUtf8(e.what());
+        }
+        return std::nullopt;
+    };
+    try {
+        handler();
+        // A handler that met a failed write and went on is not made whole: it is undone.
+        if (t.changed() && platform::writeFailures() > current()->failuresAtStart)
+            throw platform::FileError(QStringLiteral("Una scrittura dei file della partita non è riuscita"),
+                                      QString());
+        t.commit();
+    } catch (const platform::FileError& e) {
+        const std::optional<QString> undoFailure = undo();
+        throw platform::FileError(failureMessage(e.cause(), undoFailure), e.path());
+    } catch (...) {
+        if (const std::optional<QString> undoFailure = undo())
+            throw platform::FileError(failureMessage(QStringLiteral("L'azione si è interrotta"), undoFailure),
+                                      QString());
+        throw;
+    }
+}
+
 } // namespace
 
 QString journalFileName(const QString& campaign) {
     return campaign + QStringLiteral(".jnl");
 }
 
-CampaignJournal::CampaignJournal()
-    : before_(CampaignSnapshot::Growing::Length), path_(campaignPath(journalFileName(G().CampaignName))),
-      folder_(campaignFolder()) {
-    platform::writeWholeFile(path_, before_.toBytes());
-    platform::setChangeWatch([this](const QString& path, qint64 from) { watch(path, from); });
-    watching_ = true;
+CampaignTransaction::CampaignTransaction(Capture capture) : outermost_(!current()) {
+    if (outermost_) openNew();
+    Open& t = *current();
+    if (capture == Capture::Everything && !t.journalMade) {
+        // A step that keeps everything is the whole of what it joins: its commit makes it whole.
+        owns_ = true;
+        t.everything = true;
+        // An hour keeps every file before its first step, whatever it changes first.
+        if (!t.journalMade) {
+            beginJournal(t);
+            platform::syncFile(t.journal);
+            platform::syncFolder(t.folder);
+        }
+    }
 }
 
-CampaignJournal::~CampaignJournal() {
-    if (watching_) platform::setChangeWatch({});
+CampaignTransaction::~CampaignTransaction() {
+    if (!outermost_) return;
+    if (current() && current()->journalMade) {
+        try {
+            rollBackOpen(*current());
+        } catch (...) {
+            // The journal stays for the next opening.
+        }
+    }
+    current().reset();
+    platform::setSyncsDeferred(false);
 }
 
-void CampaignJournal::watch(const QString& path, qint64 from) {
-    const QFileInfo file(path);
-    if (file.absolutePath() != folder_) return;
-    if (!before_.covers(file.fileName(), from))
-        throw platform::FileError(
-            QStringLiteral("Il file %1 non può essere cambiato in questa fase: non potrebbe essere riportato "
-                           "com'era.")
-                .arg(path),
-            path);
-    changed_.insert(path);
+void CampaignTransaction::commit() {
+    if (outermost_ || owns_) commitOpen(*current());
 }
 
-void CampaignJournal::commit() {
-    platform::setChangeWatch({});
-    watching_ = false;
-    for (const QString& path : changed_) platform::syncFile(path);
-    platform::syncFolder(G().GamesPath);
-    removeJournal(path_);
+void CampaignTransaction::rollBack() {
+    rollBackOpen(*current());
 }
 
-void CampaignJournal::rollBack() {
-    // The watch stays while the files go back: closing the channels may still write, and every
-    // change that putting back makes is one the journal covers.
-    before_.putBack();
-    platform::setChangeWatch({});
-    watching_ = false;
-    removeJournal(path_);
+bool CampaignTransaction::changed() const {
+    return current() && current()->journalMade;
 }
 
 bool rollBackLeftJournal() {
     removeHalfWritten(G().CampaignName);
-    const QString path = campaignPath(journalFileName(G().CampaignName));
+    const QString path = journalPath();
     if (!platform::fileExists(path)) return false;
+    puttingBackLeft() = true;
     try {
         CampaignSnapshot::fromBytes(platform::readWholeFile(path), path).putBack();
         removeJournal(path);
     } catch (const platform::FileError& e) {
-        throw notUndone(e);
+        puttingBackLeft() = false;
+        throw platform::FileError(
+            QStringLiteral(
+                "L'ultima ora o azione non è stata completata e non è stato possibile annullarla:\n%1")
+                .arg(e.message()),
+            e.path());
     }
+    puttingBackLeft() = false;
     return true;
+}
+
+void runHandlersAsTransactions() {
+    platform::setHandlerScope(runAsTransaction);
+    platform::setModalWaitHooks(
+        [] {
+            if (current()) {
+                commitOpen(*current());
+                current()->batch.reset();
+            }
+            setAside().push_back(std::move(current()));
+            platform::setSyncsDeferred(false);
+        },
+        [] {
+            if (setAside().empty()) return;
+            current() = std::move(setAside().back());
+            setAside().pop_back();
+            if (current()) {
+                current()->batch.emplace();
+                platform::setSyncsDeferred(true);
+            }
+        });
 }

@@ -88,6 +88,7 @@ void SalvaMine() {
 }
 
 void CaricaMine() {
+    saveNowIfDue(SalvaMine);
     Int16 mines[kMineFields + 1][kMineRows + 1];
     readOnChannel(kChannelGroups, mineFilePath(), CloseRule::AllChannels, [&](platform::TextReader& r) {
         for (int f = 1; f <= kMineFields; ++f)

@@ -10,25 +10,51 @@
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QFileInfo>
+#include <QtEndian>
 #include <memory>
 
 namespace {
 
-constexpr quint32 kMagic = 0x5a574a31; // "ZWJ1"
+constexpr quint32 kMagicWhole = 0x5a574a31; // "ZWJ1": the earlier journal, one block
+constexpr quint32 kMagic = 0x5a574a32;      // "ZWJ2": a header block, then a block a file
 constexpr auto kHash = QCryptographicHash::Md5;
 
 bool growsOnly(const QString& name) {
-    for (const QString& path : {activityFilePath(), contactFilePath(), lostShipFilePath()})
-        if (QFileInfo(path).fileName().compare(name, Qt::CaseInsensitive) == 0) return true;
+    for (QString path : {activityFilePath(), contactFilePath(), lostShipFilePath()})
+        if (QFileInfo(path.replace(u'\\', u'/')).fileName().compare(name, Qt::CaseInsensitive) == 0)
+            return true;
     return false;
+}
+
+// A block: its length, its bytes and their checksum.
+QByteArray block(const QByteArray& payload) {
+    QByteArray out(4, Qt::Uninitialized);
+    qToLittleEndian(quint32(payload.size()), out.data());
+    return out + payload + QCryptographicHash::hash(payload, kHash);
+}
+
+// The block at `at`, moving `at` past it; false when it is cut short or damaged.
+bool readBlock(const QByteArray& bytes, qsizetype& at, QByteArray& payload) {
+    const qsizetype sum = QCryptographicHash::hashLength(kHash);
+    if (bytes.size() - at < 4) return false;
+    const qsizetype size = qFromLittleEndian<quint32>(bytes.constData() + at);
+    if (bytes.size() - at - 4 < size + sum) return false;
+    payload = bytes.mid(at + 4, size);
+    if (QCryptographicHash::hash(payload, kHash) != bytes.mid(at + 4 + size, sum)) return false;
+    at += 4 + size + sum;
+    return true;
 }
 
 } // namespace
 
-void CampaignSnapshot::add(const QString& name, bool existed, bool byLength, qint64 length,
-                           const QByteArray& bytes) {
-    index_.insert(name.toLower(), int(files_.size()));
-    files_.append({name, existed, byLength, length, bytes});
+void CampaignSnapshot::add(const File& file) {
+    const QString key = file.name.toLower();
+    if (const auto it = index_.constFind(key); it != index_.cend()) {
+        files_[*it] = file;
+        return;
+    }
+    index_.insert(key, int(files_.size()));
+    files_.append(file);
 }
 
 CampaignSnapshot::CampaignSnapshot(Growing growing) : campaign_(G().CampaignName) {
@@ -37,9 +63,33 @@ CampaignSnapshot::CampaignSnapshot(Growing growing) : campaign_(G().CampaignName
         const qint64 length = platform::fileLength(path);
         const bool byLength = growing == Growing::Length && growsOnly(name);
         const bool existed = length >= 0;
-        add(name, existed, byLength, length,
-            existed && !byLength ? platform::readWholeFile(path) : QByteArray());
+        add({name, existed, byLength, length,
+             existed && !byLength ? platform::readWholeFile(path) : QByteArray()});
     }
+}
+
+CampaignSnapshot CampaignSnapshot::empty(const QString& campaign) {
+    return CampaignSnapshot(campaign);
+}
+
+bool CampaignSnapshot::keep(const QString& fileName, qint64 from) {
+    if (covers(fileName, from)) return false;
+    const QString path = campaignPath(fileName, campaign_);
+    const qint64 length = platform::fileLength(path);
+    File f{fileName, length >= 0, false, length, {}};
+    if (const auto it = index_.constFind(fileName.toLower()); it != index_.cend()) {
+        // Kept by its length, and now changed before it: only records were added past that length
+        // so far, so the bytes up to it are still the old ones.
+        f = files_[*it];
+        f.byLength = false;
+        f.bytes = platform::readWholeFile(path).left(f.length);
+    } else if (f.existed && from >= length && growsOnly(fileName)) {
+        f.byLength = true;
+    } else if (f.existed) {
+        f.bytes = platform::readWholeFile(path);
+    }
+    add(f);
+    return true;
 }
 
 void CampaignSnapshot::restore() const {
@@ -80,6 +130,13 @@ void CampaignSnapshot::putBack() const {
     if (first) throw *first;
 }
 
+std::map<QString, QByteArray> CampaignSnapshot::keptBytes() const {
+    std::map<QString, QByteArray> out;
+    for (const File& f : files_)
+        if (f.existed && !f.byLength) out[platform::diskPath(campaignPath(f.name, campaign_))] = f.bytes;
+    return out;
+}
+
 bool CampaignSnapshot::covers(const QString& fileName, qint64 from) const {
     const auto it = index_.constFind(fileName.toLower());
     if (it == index_.cend()) return false;
@@ -87,38 +144,92 @@ bool CampaignSnapshot::covers(const QString& fileName, qint64 from) const {
     return !f.existed || !f.byLength || from >= f.length;
 }
 
-QByteArray CampaignSnapshot::toBytes() const {
+QByteArray CampaignSnapshot::entryBytes(const File& f) {
     QByteArray out;
     QDataStream s(&out, QIODevice::WriteOnly);
     s.setVersion(QDataStream::Qt_6_0);
-    s << kMagic << campaign_ << quint32(files_.size());
-    for (const File& f : files_) s << f.name << f.existed << f.byLength << f.length << f.bytes;
-    return out + QCryptographicHash::hash(out, kHash);
+    s << f.name << f.existed << f.byLength << f.length << f.bytes;
+    return block(out);
+}
+
+QByteArray CampaignSnapshot::headerBytes() const {
+    QByteArray out;
+    QDataStream s(&out, QIODevice::WriteOnly);
+    s.setVersion(QDataStream::Qt_6_0);
+    s << kMagic << campaign_;
+    return block(out);
+}
+
+QByteArray CampaignSnapshot::lastEntry() const {
+    // An entry kept again (a growing file changed before its old end) took its first place.
+    return files_.isEmpty() ? QByteArray() : entryBytes(files_.last());
+}
+
+QByteArray CampaignSnapshot::toBytes() const {
+    QByteArray out = headerBytes();
+    for (const File& f : files_) out += entryBytes(f);
+    return out;
 }
 
 CampaignSnapshot CampaignSnapshot::fromBytes(const QByteArray& bytes, const QString& path) {
     const auto damaged = [&path] {
         return platform::FileError(QStringLiteral("File danneggiato: %1").arg(path), path);
     };
-    const qsizetype sum = QCryptographicHash::hashLength(kHash);
-    if (bytes.size() < sum) throw damaged();
-    const QByteArray body = bytes.left(bytes.size() - sum);
-    if (QCryptographicHash::hash(body, kHash) != bytes.right(sum)) throw damaged();
-    QDataStream s(body);
-    s.setVersion(QDataStream::Qt_6_0);
-    CampaignSnapshot snap{Read{}};
-    quint32 magic = 0, count = 0;
-    s >> magic >> snap.campaign_ >> count;
-    if (magic != kMagic || snap.campaign_.compare(G().CampaignName, Qt::CaseInsensitive) != 0)
-        throw damaged();
-    for (quint32 i = 0; i < count && s.status() == QDataStream::Ok; ++i) {
+    const auto forThisCampaign = [&](const QString& campaign) {
+        if (campaign.compare(G().CampaignName, Qt::CaseInsensitive) != 0) throw damaged();
+        return CampaignSnapshot(campaign);
+    };
+    const auto readFile = [](QDataStream& s) {
         File f;
         s >> f.name >> f.existed >> f.byLength >> f.length >> f.bytes;
+        return f;
+    };
+    qsizetype at = 0;
+    QByteArray header;
+    if (bytes.startsWith("ZWJ1")) {
+        // The earlier journal: one block of every file, its checksum at its end.
+        const qsizetype sum = QCryptographicHash::hashLength(kHash);
+        const QByteArray body = bytes.left(bytes.size() - sum);
+        if (QCryptographicHash::hash(body, kHash) != bytes.right(sum)) throw damaged();
+        QDataStream s(body);
+        s.setVersion(QDataStream::Qt_6_0);
+        quint32 magic = 0, count = 0;
+        QString campaign;
+        s >> magic >> campaign >> count;
+        if (magic != kMagicWhole) throw damaged();
+        CampaignSnapshot snap = forThisCampaign(campaign);
+        for (quint32 i = 0; i < count && s.status() == QDataStream::Ok; ++i) {
+            const File f = readFile(s);
+            campaignPath(f.name, snap.campaign_);
+            snap.add(f);
+        }
+        if (s.status() != QDataStream::Ok || !s.atEnd()) throw damaged();
+        return snap;
+    }
+    if (!readBlock(bytes, at, header)) {
+        // A journal cut short in its header was never followed by a change.
+        const bool whole = bytes.size() >= 4 && bytes.size() - 4 - QCryptographicHash::hashLength(kHash) >=
+                                                    qsizetype(qFromLittleEndian<quint32>(bytes.constData()));
+        if (whole) throw damaged();
+        return CampaignSnapshot(G().CampaignName);
+    }
+    QDataStream hs(header);
+    hs.setVersion(QDataStream::Qt_6_0);
+    quint32 magic = 0;
+    QString campaign;
+    hs >> magic >> campaign;
+    if (magic != kMagic || hs.status() != QDataStream::Ok) throw damaged();
+    CampaignSnapshot snap = forThisCampaign(campaign);
+    QByteArray entry;
+    while (readBlock(bytes, at, entry)) {
+        QDataStream s(entry);
+        s.setVersion(QDataStream::Qt_6_0);
+        const File f = readFile(s);
+        if (s.status() != QDataStream::Ok) throw damaged();
         // The name must lead to a file directly inside the campaign folder.
         campaignPath(f.name, snap.campaign_);
-        snap.add(f.name, f.existed, f.byLength, f.length, f.bytes);
+        snap.add(f);
     }
-    if (s.status() != QDataStream::Ok || !s.atEnd()) throw damaged();
     return snap;
 }
 

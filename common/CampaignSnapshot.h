@@ -1,12 +1,14 @@
 // The files of the open campaign held in memory, to put the campaign back as it was when a step
-// that changes many of them fails halfway. Written to a file it is the journal of such a step
-// (CampaignJournal.h).
+// that changes several of them fails halfway. Written to a file it is the journal of such a step
+// (CampaignJournal.h): a header, then one entry for each file kept, each with its own checksum, so
+// that entries can be added one at a time as the step reaches each file.
 #pragma once
 
 #include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <map>
 
 class CampaignSnapshot {
   public:
@@ -15,6 +17,19 @@ class CampaignSnapshot {
     enum class Growing { Bytes, Length };
     // Reads every file of the open campaign (the files named by campaignFileNames) that exists.
     explicit CampaignSnapshot(Growing growing = Growing::Bytes);
+    // Nothing kept yet, for the campaign `campaign`.
+    static CampaignSnapshot empty(const QString& campaign);
+
+    // Keeps the campaign file `fileName` as it is now, before a change from byte `from` on (a
+    // missing file is kept as missing: putting back deletes it). Nothing when putBack already
+    // undoes such a change; true when something was kept, whose entry is then lastEntry().
+    bool keep(const QString& fileName, qint64 from);
+    // Whether putBack undoes a change of the campaign file `fileName` (any letter case) from byte
+    // `from` on. A file of the folder that is not the campaign's is not covered.
+    bool covers(const QString& fileName, qint64 from) const;
+    bool isEmpty() const { return files_.isEmpty(); }
+    const QString& campaign() const { return campaign_; }
+
     // putBack(), then reloadCampaignTables().
     void restore() const;
     // Closes every channel; then writes each file back as it was, cuts those kept by their length
@@ -22,20 +37,22 @@ class CampaignSnapshot {
     // cannot be put back raises platform::FileError naming it, after the others have been put
     // back. Putting back twice does what once does.
     void putBack() const;
-    // Whether putBack undoes a change of the campaign file `fileName` (any letter case) from byte
-    // `from` on. A file of the folder that is not the campaign's is not covered.
-    bool covers(const QString& fileName, qint64 from) const;
+    // The bytes of the kept files that existed, by disk path: the campaign as it was, for
+    // platform::setReadOverlay.
+    std::map<QString, QByteArray> keptBytes() const;
 
-    // The snapshot as bytes, with a checksum; read back for the open campaign only. A damaged
-    // file, one of another campaign or one naming a file outside the campaign folder raises
-    // platform::FileError naming `path`.
+    // The snapshot as bytes: the header and every entry. headerBytes() and entryBytes() are its
+    // parts, for a journal written one entry at a time.
     QByteArray toBytes() const;
+    QByteArray headerBytes() const;
+    QByteArray lastEntry() const;
+    // Reads a journal back, for the open campaign only: a header of another campaign, a damaged
+    // header or an entry naming a file outside the campaign folder raises platform::FileError
+    // naming `path`. The entries end at the first one that is cut short or damaged: it was being
+    // written when the program stopped, before the file it keeps was changed.
     static CampaignSnapshot fromBytes(const QByteArray& bytes, const QString& path);
 
   private:
-    struct Read {};
-    explicit CampaignSnapshot(Read) {}
-    void add(const QString& name, bool existed, bool byLength, qint64 length, const QByteArray& bytes);
     struct File {
         QString name;          // inside the campaign folder
         bool existed = false;  // false: deleted when put back
@@ -43,6 +60,9 @@ class CampaignSnapshot {
         qint64 length = 0;
         QByteArray bytes;
     };
+    explicit CampaignSnapshot(const QString& campaign) : campaign_(campaign) {}
+    void add(const File& file);
+    static QByteArray entryBytes(const File& file);
     QString campaign_;
     QList<File> files_;
     QHash<QString, int> index_; // lower-case name -> file

@@ -361,6 +361,8 @@ struct Globals {
     };
     // Pictures decoded from their files, by disk path.
     QHash<QString, DecodedPicture> PictureCache;
+    // A campaign is open in the main window: its handlers run as transactions (CampaignJournal.h).
+    bool CampaignOpen = false;
     // The table saves held back by an open SaveBatch.
     bool SaveBatchOpen = false;
     std::vector<void (*)()> SavesDue;

@@ -150,6 +150,40 @@ int handlerDepth() {
     return gHandlerDepth;
 }
 
+namespace {
+HandlerScope& handlerScope() {
+    static HandlerScope scope;
+    return scope;
+}
+std::function<void()>& beforeModalWait() {
+    static std::function<void()> hook;
+    return hook;
+}
+std::function<void()>& afterModalWait() {
+    static std::function<void()> hook;
+    return hook;
+}
+} // namespace
+
+void setHandlerScope(HandlerScope scope) {
+    handlerScope() = std::move(scope);
+}
+
+void setModalWaitHooks(std::function<void()> before, std::function<void()> after) {
+    beforeModalWait() = std::move(before);
+    afterModalWait() = std::move(after);
+}
+
+ModalWait::ModalWait() : depth_(gHandlerDepth) {
+    if (beforeModalWait()) beforeModalWait()();
+    gHandlerDepth = 0;
+}
+
+ModalWait::~ModalWait() {
+    gHandlerDepth = depth_;
+    if (afterModalWait()) afterModalWait()();
+}
+
 void runHandler(const std::function<void()>& handler) {
     if (!handler) return;
     if (gHandlerDepth > 0) {
@@ -161,7 +195,10 @@ void runHandler(const std::function<void()>& handler) {
     {
         DepthGuard g;
         try {
-            handler();
+            if (handlerScope())
+                handlerScope()(handler);
+            else
+                handler();
         } catch (const DialogCancelled&) {
         } catch (const FileError& e) {
             showError(e.message());

@@ -35,6 +35,26 @@ void showError(const QString& message);
 void runHandler(const std::function<void()>& handler);
 // How many handlers are running (nested) now.
 int handlerDepth();
+// The program's own scope around each outermost handler (one that no other handler raised), e.g.
+// one transaction over its files; it runs the handler once and lets its errors go up. None: the
+// handler runs as it is.
+using HandlerScope = std::function<void(const std::function<void()>& handler)>;
+void setHandlerScope(HandlerScope scope);
+// While a window shown modal waits for the player, its handlers are outermost: each runs in the
+// scope and shows its own errors. `before` (set by the program) is told first, inside the handler
+// that shows the window, e.g. to make what that handler did so far whole; `after` when the window
+// is done.
+void setModalWaitHooks(std::function<void()> before, std::function<void()> after);
+class ModalWait {
+  public:
+    ModalWait();
+    ~ModalWait();
+    ModalWait(const ModalWait&) = delete;
+    ModalWait& operator=(const ModalWait&) = delete;
+
+  private:
+    int depth_;
+};
 
 struct MessageBoxCall {
     QString prompt;

@@ -18,6 +18,9 @@ namespace platform {
 FileError::FileError(const QString& message, const QString& path)
     : std::runtime_error(message.toStdString()), path_(path) {}
 
+FileError::FileError(const QString& message, const QString& path, const QString& cause)
+    : std::runtime_error(message.toStdString()), path_(path), cause_(cause) {}
+
 ChannelError::ChannelError(const QString& what) : std::runtime_error(what.toStdString()) {}
 
 // ---------------------------------------------------------------- code page
@@ -210,12 +213,29 @@ qint64 allowedBytes(qint64 wanted) {
     return n;
 }
 
-QString writeFailure(const QString& path, int error) {
-    if (error == ENOSPC || error == EDQUOT)
-        return QStringLiteral("Disco pieno: impossibile scrivere il file %1; il file è rimasto com'era.")
-            .arg(path);
-    return QStringLiteral("Impossibile scrivere il file %1 (%2); il file è rimasto com'era.")
-        .arg(path, QString::fromLocal8Bit(std::strerror(error)));
+long long& failures() {
+    static long long n = 0;
+    return n;
+}
+
+bool& deferred() {
+    static bool d = false;
+    return d;
+}
+
+std::map<QString, QByteArray>& overlay() {
+    static std::map<QString, QByteArray> o;
+    return o;
+}
+
+// The error of a write that failed: what went wrong, and that the file stayed as it was.
+FileError writeFailure(const QString& path, int error) {
+    ++failures();
+    const QString cause = error == ENOSPC || error == EDQUOT
+                              ? QStringLiteral("Disco pieno: impossibile scrivere il file %1").arg(path)
+                              : QStringLiteral("Impossibile scrivere il file %1 (%2)")
+                                    .arg(path, QString::fromLocal8Bit(std::strerror(error)));
+    return FileError(cause + QStringLiteral("; il file è rimasto com'era."), path, cause);
 }
 
 // Writes every byte or reports the system's error (ENOSPC when a test's budget runs out).
@@ -242,6 +262,22 @@ void failWritesAfter(qint64 bytes) {
     failWritesAfter(bytes, false);
 }
 
+long long writeFailures() {
+    return failures();
+}
+
+void setSyncsDeferred(bool d) {
+    deferred() = d;
+}
+
+bool syncsDeferred() {
+    return deferred();
+}
+
+void setReadOverlay(std::map<QString, QByteArray> o) {
+    overlay() = std::move(o);
+}
+
 void failWritesAfter(qint64 bytes, bool untilLifted) {
     writeBudget() = bytes;
     budgetSticks() = bytes >= 0 && untilLifted;
@@ -252,11 +288,11 @@ void syncFile(const QString& path) {
     const int fd = ::open(QFile::encodeName(p).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT) return;
-        throw FileError(writeFailure(p, errno), p);
+        throw writeFailure(p, errno);
     }
     const int error = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
-    if (error) throw FileError(writeFailure(p, error), p);
+    if (error) throw writeFailure(p, error);
 }
 
 void syncFolder(const QString& folder) {
@@ -274,7 +310,7 @@ void cutFile(const QString& path, qint64 length) {
     if (!error && ::ftruncate(fd, off_t(length)) != 0) error = errno;
     if (!error && ::fsync(fd) != 0) error = errno;
     if (fd >= 0) ::close(fd);
-    if (error) throw FileError(writeFailure(p, error), p);
+    if (error) throw writeFailure(p, error);
 }
 
 void writeWholeFile(const QString& path, const QByteArray& bytes) {
@@ -289,13 +325,13 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
     changing(p, 0);
     QByteArray temp = QFile::encodeName(p) + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
-    if (fd < 0) throw FileError(writeFailure(p, errno), p);
+    if (fd < 0) throw writeFailure(p, errno);
     auto fail = [&](int error) {
         ::unlink(temp.constData());
-        throw FileError(writeFailure(p, error), p);
+        throw writeFailure(p, error);
     };
     int error = writeAll(fd, bytes.constData(), bytes.size());
-    if (!error && ::fsync(fd) != 0) error = errno;
+    if (!error && !deferred() && ::fsync(fd) != 0) error = errno;
     // The new file gets the old one's permissions, or those of a newly created file.
     struct stat st {};
     mode_t mode = 0;
@@ -312,27 +348,28 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
     if (::stat(temp.constData(), &st) != 0) fail(errno);
     if (st.st_size != bytes.size()) fail(ENOSPC);
     if (::rename(temp.constData(), QFile::encodeName(p).constData()) != 0) fail(errno);
-    syncFolderOf(p);
+    if (!deferred()) syncFolderOf(p);
     if (::stat(QFile::encodeName(p).constData(), &st) != 0 || st.st_size != bytes.size())
-        throw FileError(writeFailure(p, EIO), p);
+        throw writeFailure(p, EIO);
 }
 
 void appendToFile(const QString& path, const QByteArray& bytes) {
     const QString p = diskPath(path);
     changing(p, std::max<qint64>(QFileInfo(p).size(), 0));
     const int fd = ::open(QFile::encodeName(p).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
-    if (fd < 0) throw FileError(writeFailure(p, errno), p);
+    if (fd < 0) throw writeFailure(p, errno);
     struct stat st {};
     const off_t before = ::fstat(fd, &st) == 0 ? st.st_size : -1;
     int error = writeAll(fd, bytes.constData(), bytes.size());
     // What part of the values reached the file is taken back: the file ends as it was.
     if (error && before >= 0 && ::ftruncate(fd, before) != 0) error = errno;
     if (::close(fd) != 0 && !error) error = errno;
-    if (error) throw FileError(writeFailure(p, error), p);
+    if (error) throw writeFailure(p, error);
 }
 
 QByteArray readWholeFile(const QString& path) {
     const QString p = diskPath(path);
+    if (const auto it = overlay().find(p); it != overlay().end()) return it->second;
     QFile f(p);
     if (!f.open(QIODevice::ReadOnly))
         throw FileError(QStringLiteral("File mancante o illeggibile: %1").arg(p), p);
@@ -362,6 +399,10 @@ void TextWriter::writeValues(const QStringList& raw) {
 }
 
 TextReader::TextReader(const QString& path) : path_(diskPath(path)) {
+    if (const auto it = overlay().find(path_); it != overlay().end()) {
+        text_ = fromCp1252(it->second);
+        return;
+    }
     QFile f(path_);
     if (!f.open(QIODevice::ReadOnly))
         throw FileError(QStringLiteral("File mancante o illeggibile: %1").arg(path_), path_);
@@ -522,7 +563,7 @@ void RecordFile::put(int record, const QByteArray& bytes) {
     if (!old.isEmpty() && file_.seek(at)) file_.write(old);
     file_.flush();
     if (file_.size() > before) file_.resize(before);
-    throw FileError(writeFailure(path_, error), path_);
+    throw writeFailure(path_, error);
 }
 
 // ---------------------------------------------------------------- channels

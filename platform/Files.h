@@ -18,11 +18,17 @@ namespace platform {
 class FileError : public std::runtime_error {
   public:
     FileError(const QString& message, const QString& path);
+    // `cause` is what went wrong without what became of the file (the message of a failed write
+    // adds that the file stayed as it was).
+    FileError(const QString& message, const QString& path, const QString& cause);
     QString message() const { return QString::fromUtf8(what()); }
     const QString& path() const { return path_; }
+    // What went wrong: the cause given, else the whole message.
+    QString cause() const { return cause_.isEmpty() ? message() : cause_; }
 
   private:
     QString path_;
+    QString cause_;
 };
 
 // Windows-1252 <-> text. Characters the code page lacks become '?'.
@@ -60,6 +66,19 @@ void failWritesAfter(qint64 bytes);
 // disk that stays full, until failWritesAfter(-1).
 void failWritesAfter(qint64 bytes, bool untilLifted);
 QByteArray readWholeFile(const QString& path); // FileError when missing or unreadable
+// Checked writes that have failed since the program started: a caller that swallowed a failure
+// can still tell that one happened.
+long long writeFailures();
+
+// While set, the whole-file writer leaves the flushes to the disk (of the file and of its folder)
+// to the caller, who flushes every file it changed at once (syncFile, syncFolder).
+void setSyncsDeferred(bool deferred);
+bool syncsDeferred();
+
+// The bytes that the text readers (TextReader, readWholeFile) take instead of a file's, by the
+// file's disk path, while one is set: the campaign's tables read back as they were when their
+// files cannot be put back yet. An empty map reads the files.
+void setReadOverlay(std::map<QString, QByteArray> overlay);
 
 // Flushes a file's bytes to the disk (a missing file passes); FileError when the disk refuses.
 void syncFile(const QString& path);

@@ -218,6 +218,9 @@ void Form::show() {
 void Form::showModal() {
     if (unloaded_) return;
     auto keep = shared_from_this(); // stays alive while the loop runs, even if unloaded
+    // What the handler that shows the window did so far is made whole first; the window's own
+    // handlers are outermost while it waits.
+    const ModalWait wait;
     visible_ = true;
     ++modalDepth_;
     if (modalHandler()) {

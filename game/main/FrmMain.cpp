@@ -65,7 +65,7 @@ void FrmMain::Form_Load() {
     g.WeatherStateNames[2] = QStringLiteral("     Poca      Grosso      Forte");
     g.WeatherStateNames[3] = QStringLiteral("   Pessima    Agitato     Bufera");
 
-    hourUndoneAtOpen_ = loadCampaign();
+    hourUndoneAtOpen_ = loadCampaign(&shipsReturnedAtOpen_);
     AggiornaTitolo();
     CaricaComboAerei();
 
@@ -96,6 +96,7 @@ void FrmMain::Form_QueryUnload(int& cancel, int) {
 }
 
 void FrmMain::Form_Unload(int&) {
+    G().CampaignOpen = false;
     releaseSeams();
     // A window whose campaign never opened leaves quietly (the start window comes back).
     if (!loaded_ || unloading_) return;
@@ -121,6 +122,7 @@ void FrmMain::AbilitaBasiEsterne() {
 namespace {
 // The main window and what it opened leave; the start window comes back.
 void backToStartWindow() {
+    G().CampaignOpen = false;
     platform::unloadAllForms();
     G().MapPicture = nullptr;
     try {
@@ -150,6 +152,8 @@ bool apriGioco() {
                        .arg(g.state(StateItem::Hour)),
                    vbInformation, G().CampaignName);
         }
+        if (!f.shipsReturnedAtOpen().isEmpty())
+            MsgBox(f.shipsReturnedAtOpen(), vbInformation, G().CampaignName);
         return true;
     } catch (const std::exception& e) {
         const QString message = QStringLiteral("Il gioco %1 non può essere aperto:\n%2")

@@ -7,6 +7,7 @@
 #include "common/BaseTable.h"
 #include "common/CampaignChecks.h"
 #include "common/CampaignJournal.h"
+#include "common/CampaignSnapshot.h"
 #include "common/Globals.h"
 #include "common/GroupTables.h"
 #include "common/SaveBatch.h"
@@ -279,17 +280,20 @@ HourOutcome runHourWhole(HourView& view) {
     const HourMemory memory;
     g.GnStoppedFlag = g.MineHitAlarm = g.AirReturnFlag = 0;
     g.ContattiGestiti = 0;
-    std::optional<CampaignJournal> journal;
+    std::optional<CampaignTransaction> journal;
     try {
         // A ship or aircraft file garbled since the opening stops the hour before it reads it.
         checkCampaignRecordFiles();
-        journal.emplace();
+        journal.emplace(CampaignTransaction::Capture::Everything);
         SaveBatch batch;
         runHourPhases(view);
         batch.commit();
         journal->commit();
         outcome.done = true;
         return outcome;
+    } catch (const platform::FileError& e) {
+        // What went wrong; where the campaign stands is told apart.
+        outcome.failure = e.cause();
     } catch (const std::exception& e) {
         outcome.failure = QString::fromUtf8(e.what());
     }

@@ -192,6 +192,8 @@ void FrmMezziGratis::Form_Load() {
         if (!missing.isEmpty())
             MsgBox("Archivio mancante (il lato non avrà questi mezzi):\n" + missing.join('\n'), vbExclamation,
                    caption());
+        // From here on each step of the window reaches the campaign's files whole or not at all.
+        G().CampaignOpen = true;
     } catch (const std::exception& e) {
         Command2.setEnabled(false);
         showError(QString::fromUtf8(e.what()));
@@ -495,6 +497,7 @@ void FrmMezziGratis::endAircraftPhase() {
         Command5.setEnabled(true);
         return;
     }
+    G().CampaignOpen = false;
     G().Files.closeAll();
     unloadForm(*this);
     platform::form<FrmGame>().show();

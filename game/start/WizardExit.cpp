@@ -13,6 +13,7 @@ bool leaveNewCampaign() {
                                   .arg(G().CampaignName),
                               vbYesNoCancel + vbQuestion, QStringLiteral("Nuovo Gioco"));
     if (answer == vbCancel) return false;
+    G().CampaignOpen = false;
     G().Files.closeAll();
     if (answer == vbYes && G().WizardSlot >= 1) {
         G().SelectedSlot = G().WizardSlot;
