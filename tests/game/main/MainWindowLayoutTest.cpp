@@ -53,20 +53,18 @@ class MainWindowLayout : public NavalPanelFixture {
         port[GnCol::Ships] = 4, port[GnCol::InFriendlyPort] = 1, port[GnCol::Port] = kTaranto;
         g.BaseTable[kTaranto][BaseCol::ShipsPresent] = 4;
         g.BaseTable[kTaranto][BaseCol::AircraftPresent] = 18;
-        ships[1] = {{.type = QStringLiteral("IL")}, {}, {}, {}};
+        ships[1] = {{.type = QStringLiteral("IL"), .port = kTaranto},
+                    {.port = kTaranto},
+                    {.port = kTaranto},
+                    {.port = kTaranto}};
         for (int n = 39; n <= 50; ++n)
             for (int k = 0; k < 12; ++k) ships[1] << testcampaign::Ship{.group = n};
         for (int k = 0; k < 4; ++k)
             ships[1] << testcampaign::Ship{.type = QStringLiteral("IL"), .group = kPortGroup};
-        FrmMain& f = open();
-        for (int r = 1; r <= 4; ++r) setShip(r, [](ShipRecord& s) { s.setNumber(F::PORTO, kTaranto); });
-        const int firstOfPortGroup = 5 + 12 * 12;
-        for (int r = 1; r <= 4; ++r)
-            for (int record : {r, firstOfPortGroup + r - 1})
-                setShip(record, [](ShipRecord& s) {
-                    s.setText(F::NOME, QStringLiteral("Giovanni delle Bande Nere"));
-                });
-
+        // A line of fighters at TARANTO's airfield, in its file before the campaign opens.
+        testcampaign::write();
+        testcampaign::shipsForGroups(kAllies);
+        testcampaign::appendShips(kAxis, ships[1]);
         AircraftRecord a;
         a.setText(aircraft::Nazione, QStringLiteral("IT"));
         a.setText(aircraft::Nome, QStringLiteral("Reggiane Re.2001 Falco II"));
@@ -75,10 +73,18 @@ class MainWindowLayout : public NavalPanelFixture {
         a.setNumber(aircraft::Velocita, 545);
         a.setNumber(aircraft::Carico, 90);
         a.setNumber(aircraft::Pronti, 18);
-        // The campaign opened with a fresh state object.
         openAircraftFile(20, baseAircraftFilePath(kTaranto), kAxis);
         appendAircraft(20, a);
-        G().Files.close(20);
+        g.Files.close(20);
+        testcampaign::choose();
+        EXPECT_TRUE(apriGioco()) << errors.messages.join(u'\n').toStdString();
+        FrmMain& f = form<FrmMain>();
+        const int firstOfPortGroup = 5 + 12 * 12;
+        for (int r = 1; r <= 4; ++r)
+            for (int record : {r, firstOfPortGroup + r - 1})
+                setShip(record, [](ShipRecord& s) {
+                    s.setText(F::NOME, QStringLiteral("Giovanni delle Bande Nere"));
+                });
         // Two groups of each side see each other this hour.
         Globals& h = G();
         h.ActivityKind = kActNavalMeeting;
