@@ -618,9 +618,11 @@ class ListBridge : public QObject {
             e->type() == QEvent::MouseMove) {
             auto* m = static_cast<QMouseEvent*>(e);
             const double x = l_->toScaleX(int(m->position().x())), y = l_->toScaleY(int(m->position().y()));
-            if (e->type() == QEvent::MouseButtonPress)
+            if (e->type() == QEvent::MouseButtonPress) {
+                // A press starts a new pick: what a key chose before is not this click.
+                l_->changedByPress_ = false;
                 l_->raiseMouse(l_->MouseDown, vbButton(m->button()), vbShift(m->modifiers()), x, y);
-            else if (e->type() == QEvent::MouseButtonRelease)
+            } else if (e->type() == QEvent::MouseButtonRelease)
                 l_->raiseMouse(l_->MouseUp, vbButton(m->button()), vbShift(m->modifiers()), x, y);
             else
                 l_->raiseMouse(l_->MouseMove, vbButton(m->buttons()), vbShift(m->modifiers()), x, y);
@@ -651,7 +653,8 @@ ListBox::ListBox(Container& parent, const QString& name) : Control(parent, name)
     list_->viewport()->setMouseTracking(true);
     QObject::connect(list_, &QListWidget::currentRowChanged, [this](int row) {
         // A list taking the focus makes its first row current without choosing it: not a click.
-        // A mouse press makes the row current before choosing it, and the click follows below.
+        // A key that moves the choice is a click; a mouse press makes the row current before
+        // choosing it, and the click follows below, once.
         if (row >= 0 && list_->item(row)->isSelected()) {
             changedByPress_ = true;
             raise(Click);

@@ -162,6 +162,8 @@ class FrmMain : public platform::Form {
     void ListaAereiBase();
     void ListaNaviBaseGN();
     void ElencoNaviGN();
+    // A hover label left on view while the player works a panel shows the values as they are now.
+    void refreshHoverText();
 
     // Form variables of the map, 0 at load.
     int TargetOutOfRange = 0; // the order panels refused the pressed point as out of range
@@ -178,9 +180,20 @@ class FrmMain : public platform::Form {
     // The header lines and placeholder picture of a card, then the values of one unit into Frame11.
     void showCardFrame(const CardFrame& frame);
     void showUnitCard(const UnitCard& card);
-    // The hover label beside a point of the map, showing `text`, as high as its lines.
-    void showHover(const QString& text, double x, double y);
+    // The hover label showing `text`, as high as its lines.
     void showHoverText(const QString& text);
+    // What the hover label says at a map point: the base and naval groups there (the message line
+    // repeats them), the air groups in air mode, whether it is framed and beside what it goes.
+    struct HoverText {
+        QString places;
+        QString air;
+        bool framed = false;
+        bool placed = false;
+        double x = 0, y = 0;
+    };
+    HoverText hoverTextAt(double x, double y) const;
+    // The map point the pointer last moved over; the label is refreshed from it after an action.
+    double hoverX_ = -1, hoverY_ = -1;
     // 1 when a press in mode 3 found nothing to confirm; cleared by every pointer move.
     int pickBlocked_ = 0;
     QImage cleanMap_;

@@ -7,6 +7,7 @@
 #include "platform/Files.h"
 
 #include <QImage>
+#include <QRect>
 #include <QWidget>
 
 #include <algorithm>
@@ -17,6 +18,18 @@ using namespace platform;
 namespace {
 constexpr long kPanelBack = 0xE0E8E8; // light grey-green of the panels
 constexpr long kPadRest = 0xFFFFC0;   // course pad at rest
+
+// The panels at the left side start below the strip where the Allied groups enter from
+// GIBILTERRA (map y 60..3720) and the marks drawn there, and end at the window's foot.
+constexpr int kLeftTop = 4620;
+constexpr int kLeftHeight = 6150;
+constexpr int kLeftWidth = 3615;
+constexpr int kNavalWidth = 3855; // the naval panel: a group's whole line beside the scroll bar
+// Below the map, from the left: the course pad, the route plot, the naval contacts, the map
+// overlays with the off-map bases, and above them the message line; the port orders and the
+// choice of a group for a combat air patrol take the course pad's place in their modes.
+constexpr int kStripTop = 8400;
+constexpr int kPadLeft = 3915;
 
 void hideAtLoad(Control& c) {
     c.setVisible(false);
@@ -63,29 +76,34 @@ void FrmMain::buildLayout() {
     hideAtLoad(Picture1);
 
     // 3. Naval contacts.
-    Frame27.move(3600, 8400, 3255, 2295);
+    Frame27.move(7305, kStripTop, 3615, 2295);
     hideAtLoad(Frame27);
-    List9.move(60, 180, 1935, 1440);
+    List9.move(60, 180, 2175, 1440);
     List9.setToolTipText(QStringLiteral("GN  avvistati/contattati"));
-    Label82.move(2040, 180, 1155, 255);
+    // The course, the enemy group's classes (a few short lines) and the own group beside the list.
+    Label82.move(2295, 180, 1260, 255);
     Label82.setToolTipText(QStringLiteral("ROTTA del GN nemico selezionato"));
-    Label81.move(2040, 480, 1155, 255);
-    Label84.move(2040, 780, 1155, 255);
+    Label81.move(2295, 450, 1260, 780);
+    Label84.move(2295, 1290, 840, 255);
     Label84.setToolTipText(QStringLiteral("GN amico sul Contatto selezionato"));
-    Image28.move(2400, 1080, 360, 360);
-    Command19.move(60, 1680, 1935, 495);
+    Image28.move(3180, 1230, 360, 360);
+    for (Control* c : std::initializer_list<Control*>{&List9, &Label82, &Label81, &Label84})
+        c->setFontSize(7);
+    Command19.move(60, 1680, 2175, 495);
     Command19.setToolTipText(QStringLiteral("Per attaccare il GN intercettato"));
     hideAtLoad(Command19);
-    Command18.move(2040, 1680, 1155, 495);
+    Command18.move(2295, 1680, 1260, 495);
     Command18.setToolTipText(QStringLiteral("Esce"));
 
     // 4. Nearby own naval groups.
-    Frame16.move(0, 3960, 3375, 3495);
+    // Over the naval panel's group list, out of reach while a group is open, and clear of the
+    // panel's buttons.
+    Frame16.move(0, kLeftTop, kNavalWidth, 2580);
     hideAtLoad(Frame16);
-    List7.move(60, 180, 3255, 1200);
+    List7.move(60, 180, kNavalWidth - 120, 840);
     List7.setToolTipText(QStringLiteral("GN AMICI VICINI - Attivare GN con un click"));
-    List6.move(60, 1440, 3255, 1380);
-    Frame17.move(60, 2880, 3255, 555);
+    List6.move(60, 1080, kNavalWidth - 120, 840);
+    Frame17.move(60, 1980, kNavalWidth - 120, 555);
     Image12.move(180, 150, 360, 360);
     Image12.setToolTipText(
         QStringLiteral("Crea Nuovo GN  (Costa 5 PAM x nave) Cliccare l'icona di nuovo GN poi doppio "
@@ -108,31 +126,31 @@ void FrmMain::buildLayout() {
     hideAtLoad(List12);
 
     // 6. Naval group for a combat air patrol.
-    Frame18.move(0, 8040, 3615, 2655);
+    Frame18.move(kPadLeft, kStripTop, 3615, 2295);
     hideAtLoad(Frame18);
-    List11.move(60, 240, 3495, 1800);
+    List11.move(60, 240, 3495, 1500);
     List11.setToolTipText(QStringLiteral("Sele zionare il GN da impegnare "));
-    Command24.move(60, 2100, 1695, 435);
+    Command24.move(60, 1800, 1695, 405);
     Command24.setToolTipText(QStringLiteral("Per confermare il GN selezionato"));
     hideAtLoad(Command24);
     disable(Command24);
-    Command25.move(1860, 2100, 1695, 435);
+    Command25.move(1860, 1800, 1695, 405);
     Command25.setToolTipText(QStringLiteral("Cancella senza eseguire il comando"));
 
     // 7-9. Contact board, automatic boxes, hour button.
-    Command23.move(13440, 2280, 1455, 375);
+    Command23.move(13440, 2310, 1455, 375);
     Command23.setToolTipText(QStringLiteral("CONTROLLO CONTATTI E ATTACCO "));
-    Check7.move(13920, 1800, 495, 495);
+    Check7.move(13950, 1800, 495, 495);
     Check7.setToolTipText(QStringLiteral("BOMB. NAVALE AUTO/MANUALE"));
     Check6.move(13440, 1800, 495, 495);
     Check6.setToolTipText(QStringLiteral("PATROL AUTO/MANUALE "));
-    Check5.move(14400, 1800, 495, 495);
+    Check5.move(14460, 1800, 495, 495);
     Check5.setToolTipText(QStringLiteral("BOMB. AEREO AUTO/MANUALE"));
     Command22.move(7920, 0, 495, 495);
     Command22.setToolTipText(QStringLiteral("RUN TIME (assicurarsi che tutti abbiano mosso)"));
 
     // 10. Map overlays.
-    Frame25.move(6840, 9480, 2295, 1215);
+    Frame25.move(10980, 9480, 2295, 1215);
     hideAtLoad(Frame25);
     Command16.move(60, 180, 855, 375);
     Command16.setToolTipText(QStringLiteral("Reset MAPPA e Lista GN "));
@@ -150,67 +168,73 @@ void FrmMain::buildLayout() {
                        "verso le attività più vecchie)"));
 
     // 11. Port orders.
-    Frame21.move(0, 7920, 3615, 2775);
+    Frame21.move(kPadLeft, kStripTop, 3615, 1860);
     hideAtLoad(Frame21);
-    Label6.move(60, 240, 3495, 255);
+    Label6.move(60, 210, 3495, 255);
     const int portX[] = {120, 810, 1500, 2190, 2880};
     Image* portTools[] = {&Image20, &Image19, &Image21, &Image23, &Image22};
-    for (int i = 0; i < 5; ++i) portTools[i]->move(portX[i], 540, 360, 360);
+    for (int i = 0; i < 5; ++i) portTools[i]->move(portX[i], 510, 360, 360);
     Image20.setToolTipText(QStringLiteral("SCARICO (NB: le PT svuotano anche OP fino al 95% )"));
     Image19.setToolTipText(QStringLiteral("CARICO (solo stiva Cargo)"));
     Image21.setToolTipText(QStringLiteral("RIFORNIMENTO (NB: solo Operatività)"));
     Image23.setToolTipText(QStringLiteral("CANCELLA L'ORDINE"));
     Image22.setToolTipText(QStringLiteral("RIPARAZIONE DANNI LIEVI (in porto)"));
-    Image24.move(120, 1020, 360, 360);
+    Image24.move(120, 960, 360, 360);
     Image24.setToolTipText(QStringLiteral("(Doppio Click) DANNI IRREPARABILI -(La nave viene internata - non "
                                           "più disponibile - IRREVERSIBILE)"));
-    Label68.move(60, 1500, 2655, 255);
-    Label69.move(2760, 1500, 735, 255);
+    Label68.move(60, 1470, 2820, 255);
+    Label68.setWordWrap(false);
+    Label68.setFontSize(7);
+    Label69.move(2940, 1470, 615, 255);
     Label69.setToolTipText(QStringLiteral("Stima Approsimata"));
     Label69.setBorderStyle(1);
-    Command15.move(60, 2040, 3495, 495);
+    Command15.move(600, 945, 2955, 405);
 
     // 12. Naval-group panel.
-    Frame12.move(0, 3960, 3375, 6735);
+    Frame12.move(0, kLeftTop, kNavalWidth, kLeftHeight);
     hideAtLoad(Frame12);
-    Frame14.move(60, 180, 3255, 2595);
-    List2.move(60, 180, 3135, 1560);
+    Frame14.move(60, 180, kNavalWidth - 120, 2355);
+    List2.move(60, 180, kNavalWidth - 240, 1320);
+    // A group's line with every mark ("GN 50 Nv 12 Kn 30/ 30 Op 153*<FERMO SS") beside the bar.
+    List2.setFontSize(7);
     List2.setToolTipText(QStringLiteral("FOCUS su : GN - Gruppi Navali Attivi . Dbl Click Info Stack"));
-    Label59.move(60, 1800, 3135, 255);
+    Label59.move(60, 1560, kNavalWidth - 240, 255);
     Label59.setToolTipText(
         QStringLiteral("GN selezionato - (ALLE * = fuori MAPPA - distanza in ore dalla base e dalla MAPPA)"));
     // One line: the off-map line ends with the hours to the map, which wrapping hid.
     Label59.setWordWrap(false);
     Label59.setFontSize(7);
-    Combo6.move(60, 2160, 1500, 315);
+    Combo6.move(60, 1920, 900, 315);
     Combo6.setToolTipText(QStringLiteral("Nodi di Gruppo, ATT: oltre 20Kn il consumo raddoppia "));
-    Combo5.move(1620, 2160, 1575, 315);
+    Combo5.move(1020, 1920, kNavalWidth - 1200, 315);
     Combo5.setToolTipText(QStringLiteral("Ordine di Gruppo"));
-    Command11.move(60, 2880, 1035, 375);
-    Command12.move(1140, 2880, 1035, 375);
+    Command11.move(60, 2640, 1035, 375);
+    Command12.move(1140, 2640, 1035, 375);
     disable(Command12);
-    Option2.add(0, Frame12, QStringLiteral("Option2"), QStringLiteral("Altri")).move(2220, 2850, 1095, 225);
-    Option2.add(1, Frame12, QStringLiteral("Option2"), QStringLiteral("Patrol")).move(2220, 3075, 1095, 225);
-    Image7.move(60, 3360, 360, 360);
+    Option2.add(0, Frame12, QStringLiteral("Option2"), QStringLiteral("Altri")).move(2280, 2610, 1095, 225);
+    Option2.add(1, Frame12, QStringLiteral("Option2"), QStringLiteral("Patrol")).move(2280, 2835, 1095, 225);
+    Image7.move(60, 3120, 360, 360);
     Image7.setToolTipText(QStringLiteral("Plot Area Ricognitori"));
-    Image8.move(480, 3360, 360, 360);
-    Image9.move(900, 3360, 360, 360);
-    Command27.move(1380, 3360, 1935, 375);
-    Frame20.move(60, 3840, 3255, 2775);
+    Image8.move(480, 3120, 360, 360);
+    Image9.move(900, 3120, 360, 360);
+    Command27.move(1380, 3120, 1935, 375);
+    Frame20.move(60, 3600, kNavalWidth - 120, 2430);
     hideAtLoad(Frame20);
     Image11.move(60, 180, 360, 360);
     Image11.setToolTipText(QStringLiteral("ATTRACCA LA NAVE SELEZIONATA IN PORTO"));
     Image18.move(480, 180, 360, 360);
     Image18.setToolTipText(QStringLiteral("Attiva Portaerei selezionata "));
-    List5.move(60, 600, 3135, 1800);
+    List5.move(60, 600, kNavalWidth - 240, 1455);
     List5.setToolTipText(QStringLiteral("GN AMICO ATTIVO (in esame)"));
-    Label76.move(60, 2460, 3135, 255);
+    Label76.move(60, 2115, kNavalWidth - 240, 255);
     Label76.setToolTipText(QStringLiteral("navi nei porti (NaviPres/NaviMax) / click= SCHEDA NAVE"));
 
     // 13. Port side of the base panel.
-    Frame7.move(0, 4080, 3615, 6615);
+    Frame7.move(0, kLeftTop, kLeftWidth, kLeftHeight);
     hideAtLoad(Frame7);
     Label45.move(60, 180, 3495, 255);
+    Label45.setWordWrap(false);
+    Label45.setFontSize(7);
     Image6.move(60, 480, 360, 360);
     Image3.move(480, 480, 360, 360);
     Label47.move(960, 540, 600, 255);
@@ -224,29 +248,35 @@ void FrmMain::buildLayout() {
     Label5.setToolTipText(QStringLiteral("indice nave - click=scheda Nave"));
     Image10.move(3060, 960, 360, 360);
     Image10.setToolTipText(QStringLiteral("Apre alle Manovre portuali"));
-    List3.move(60, 1440, 3495, 2160);
+    List3.move(60, 1440, 3495, 1695);
     List3.setToolTipText(QStringLiteral("Doppio Click Conferma"));
     disable(List3);
-    Label43.move(60, 3660, 3495, 255);
-    List4.move(60, 3960, 3495, 1440);
+    Label43.move(60, 3195, 3495, 255);
+    List4.move(60, 3495, 3495, 1440);
+    // "(GN:50) k:30-IL" and a whole ship's name.
+    List4.setFontSize(7);
     disable(List4);
-    Label44.move(60, 5520, 735, 255);
-    Label56.move(840, 5520, 555, 255);
+    Label44.move(60, 5055, 870, 255);
+    Label56.move(960, 5055, 555, 255);
     Label56.setToolTipText(QStringLiteral("Crea un nuovo GN "));
     Label56.setBorderStyle(1);
-    Label57.move(1500, 5520, 900, 255);
-    Label58.move(2400, 5520, 555, 255);
+    Label57.move(1620, 5055, 900, 255);
+    Label58.move(2550, 5055, 555, 255);
     Label58.setBorderStyle(1);
-    Command2.move(60, 5940, 3495, 495);
+    for (Label* l : {&Label44, &Label57}) l->setWordWrap(false);
+    Command2.move(60, 5475, 3495, 495);
     Command2.setToolTipText(QStringLiteral("Ordina la partenza del GN appena formato "));
     disable(Command2);
 
     // 14. Course pad.
-    Frame5.move(3720, 8400, 2055, 2295);
+    Frame5.move(kPadLeft, kStripTop, 2295, 2295);
     hideAtLoad(Frame5);
-    Combo7.move(60, 180, 1935, 315);
+    Combo7.move(60, 180, 2175, 315);
     Combo7.setToolTipText(QStringLiteral("Numero di TRN su questa rotta (TRN Rotta)"));
-    Label60.move(60, 540, 1935, 255);
+    // One line: " 24 Trn Rotta NORD-OVEST".
+    Label60.move(60, 540, 2175, 255);
+    Label60.setWordWrap(false);
+    Label60.setFontSize(7);
     Label60.setToolTipText(
         QStringLiteral("Assegnano la ROTTA è facile perdere il FOCUS controllare sempre che l'ordine "
                        "si arecepito dal TUTOR"));
@@ -264,7 +294,7 @@ void FrmMain::buildLayout() {
                         {&Label26, "Rotta Sud"},
                         {&Label27, "Rotta Sud Est"}};
     for (int i = 0; i < 9; ++i) {
-        pad[i].l->move(60 + (i % 3) * 660, 900 + (i / 3) * 450, 615, 405);
+        pad[i].l->move(120 + (i % 3) * 705, 900 + (i / 3) * 450, 645, 405);
         pad[i].l->setToolTipText(QString::fromUtf8(pad[i].tip));
         pad[i].l->setBorderStyle(1);
         pad[i].l->setAlignment(2);
@@ -273,7 +303,7 @@ void FrmMain::buildLayout() {
     }
 
     // 15. Air-base side of the base panel.
-    Frame4.move(0, 4080, 3615, 6615);
+    Frame4.move(0, kLeftTop, kLeftWidth, kLeftHeight);
     hideAtLoad(Frame4);
     Label33.move(60, 180, 3495, 255);
     // The level icons and the damage under the words of the heading.
@@ -298,24 +328,31 @@ void FrmMain::buildLayout() {
     Label39.setToolTipText(QStringLiteral("Massimo Numero Aerei in in volo contemporaneamente"));
     Label40.setToolTipText(QStringLiteral("Tentativi Attivazione  FATTI/PERMESSI"));
     Label41.setToolTipText(QStringLiteral("Aerei di questa base in azione "));
-    List1.move(60, 1800, 3495, 1860);
-    Label52.move(60, 3720, 1695, 255);
+    List1.move(60, 1800, 3495, 1395);
+    // The whole name of the line (32 characters as stored) beside the count of its aircraft.
+    Label52.move(60, 3255, 2670, 255);
+    Label52.setWordWrap(false);
     Label52.setToolTipText(QStringLiteral("CLICK=REST MAPPA / Mostra scheda Aereo selezionato "));
     Label52.setBorderStyle(1);
-    Label53.move(1800, 3720, 1755, 255);
+    Label53.move(2790, 3255, 765, 255);
     Label53.setToolTipText(QStringLiteral("TOT AEREI /click=Radius Aerei/GN Amici/GN nemici avvistati"));
     Label53.setBorderStyle(1);
-    Label49.move(60, 4020, 1695, 255);
+    Label49.move(60, 3555, 1695, 255);
     Label49.setToolTipText(QStringLiteral("  DADO %  - Rest ore12 e ore 24"));
     Label49.setForeColor(vbRed);
     Label49.setBorderStyle(1);
     disable(Label49);
-    Label50.move(1800, 4020, 1755, 255);
+    Label50.move(1800, 3555, 1755, 255);
     Label50.setToolTipText(QStringLiteral("Numero GA pronto al decollo / DOPPIO CLICK reset"));
     Label50.setBorderStyle(1);
-    Frame10.move(60, 4380, 3495, 2115);
+    Frame10.move(60, 3915, 3495, 2115);
     disable(Frame10);
     Label51.move(60, 240, 3375, 255);
+    // Each heading on one line over its inputs.
+    for (Label* header : {&Label51, &Label55}) {
+        header->setWordWrap(false);
+        header->setFontSize(7);
+    }
     Combo1.move(60, 540, 1035, 315);
     Combo2.move(1200, 540, 1035, 315);
     Combo2.setToolTipText(QStringLiteral("Massimo numero utile anti nave 4 (escluso Patrol)"));
@@ -330,21 +367,21 @@ void FrmMain::buildLayout() {
     Label54.setBorderStyle(1);
 
     // 16. Off-map Allied bases.
-    Frame2.move(12600, 10080, 495, 615);
+    Frame2.move(13335, 10110, 555, 615);
     Frame2.setToolTipText(QStringLiteral("ALESSANDRIA"));
     hideAtLoad(Frame2);
-    Label16.move(90, 180, 315, 315);
+    Label16.move(120, 180, 315, 315);
     Label16.setBackColor(vbYellow);
     Label16.setToolTipText(QStringLiteral("ALESSANDRIA"));
-    Frame1.move(12600, 9480, 495, 615);
+    Frame1.move(13335, 9480, 555, 615);
     Frame1.setToolTipText(QStringLiteral("GIBILTERRA"));
     hideAtLoad(Frame1);
-    Label15.move(90, 180, 315, 315);
+    Label15.move(120, 180, 315, 315);
     Label15.setBackColor(vbYellow);
     Label15.setToolTipText(QStringLiteral("GIBILTERRA"));
 
     // 17. Route plot.
-    Frame15.move(5760, 9120, 975, 1575);
+    Frame15.move(6270, 9120, 975, 1575);
     hideAtLoad(Frame15);
     Command13.move(60, 180, 405, 375);
     Command13.setToolTipText(QStringLiteral("Plot movimento del GN selezionato"));
@@ -370,12 +407,12 @@ void FrmMain::buildLayout() {
     hideAtLoad(ProgressBar1);
 
     // 19. Air-group panel.
-    Frame9.move(0, 4080, 3615, 6615);
+    Frame9.move(0, kLeftTop, kLeftWidth, kLeftHeight);
     hideAtLoad(Frame9);
-    List8.move(60, 180, 3495, 1140);
+    List8.move(60, 180, 3495, 960);
     List8.setToolTipText(QStringLiteral("AEREI IN VOLO"));
-    Label89.move(60, 1380, 1695, 255);
-    Label91.move(1800, 1380, 1755, 255);
+    Label89.move(60, 1200, 1695, 255);
+    Label91.move(1800, 1200, 1755, 255);
     Label91.setToolTipText(QStringLiteral("BASE NEMICA BERSAGLIO "));
     const char* cellTips[13] = {"VELOCITA' (base Kh)",
                                 "Aerei del GA:  Origine(Rimasti)",
@@ -392,7 +429,8 @@ void FrmMain::buildLayout() {
                                 "STRESS DA ATTIVITA (limite stress 13, test di rientro)"};
     for (int i = 0; i <= 12; ++i) {
         Label& cell = Label85.add(i, Frame9, QStringLiteral("Label85"));
-        cell.move(60 + (i % 7) * 495, 1680 + (i / 7) * 285, 480, 255);
+        cell.move(60 + (i % 7) * 495, 1500 + (i / 7) * 285, 480, 255);
+        cell.setFontSize(7);
         cell.setToolTipText(QString::fromUtf8(cellTips[i]));
         cell.setBorderStyle(1);
         cell.setAlignment(2);
@@ -400,7 +438,7 @@ void FrmMain::buildLayout() {
     }
     Label* flight[] = {&Label96, &Label97, &Label98, &Label99};
     for (int i = 0; i < 4; ++i) {
-        flight[i]->move(60 + i * 870, 2280, 840, 255);
+        flight[i]->move(60 + i * 870, 2100, 840, 255);
         flight[i]->setBorderStyle(1);
         flight[i]->setAlignment(2);
     }
@@ -411,37 +449,44 @@ void FrmMain::buildLayout() {
         QStringLiteral("% (base)STIMATA DI INTERCETTAZIONE  (giorno/notte) - (Atmo escluse)"));
     Label98.setToolTipText(QStringLiteral("VELOCITA' IN TWEEP per TRN"));
     Label99.setToolTipText(QStringLiteral("NUMERO AEREI IN AZIONE (CAP-PATROL-INT.ATT.-BOMB)"));
-    Command28.move(60, 2600, 375, 315);
+    Command28.move(60, 2415, 375, 315);
     Command28.setToolTipText(QStringLiteral("Inserisci AEREI Danneggiati"));
-    Command29.move(480, 2600, 375, 315);
+    Command29.move(480, 2415, 375, 315);
     Command29.setToolTipText(QStringLiteral("Inserisci AEREI Abbattuti"));
+    // The five filters in two rows, the first beside the loss buttons.
     const char* filters[5] = {"TUTTI", "IntAtt", "RiPaCp", "DecRie", "Stres"};
+    const QRect filterSpot[5] = {{930, 2445, 960, 255},
+                                 {1950, 2445, 960, 255},
+                                 {60, 2760, 1080, 255},
+                                 {1200, 2760, 1080, 255},
+                                 {2340, 2760, 1080, 255}};
     for (int i = 0; i < 5; ++i) {
         OptionButton& o = Option1.add(i, Frame9, QStringLiteral("Option1"), QString::fromUtf8(filters[i]));
-        o.move(60 + i * 700, 2970, 690, 255);
+        const QRect& r = filterSpot[i];
+        o.move(r.x(), r.y(), r.width(), r.height());
     }
     Option1[0].setValue(true);
-    Combo8.move(60, 3300, 3495, 315);
+    Combo8.move(60, 3075, 3495, 315);
     Combo8.setToolTipText(
         QStringLiteral("ORDINE Operativo (Solo RIENTRO può essere assegnati a GA in missione)"));
     disable(Combo8);
-    Command20.move(60, 3660, 3495, 435);
+    Command20.move(60, 3435, 3495, 435);
     Command20.setToolTipText(
         QStringLiteral("CONFERMA L'ORDINE - vale l'ultimo valore inserito (GRAFICO/SELEZIONATO)"));
     hideAtLoad(Command20);
-    Check1.move(60, 4170, 1695, 255);
+    Check1.move(60, 3930, 1695, 255);
     Check1.setToolTipText(QStringLiteral("Raggio di azione del GA "));
-    Check2.move(1800, 4170, 1695, 255);
+    Check2.move(1800, 3930, 1695, 255);
     Check2.setToolTipText(QStringLiteral("Mostra i propri GN attivi / Ultime Attività"));
-    Check3.move(60, 4440, 1695, 255);
-    Check4.move(1800, 4440, 1695, 255);
-    List10.move(60, 4740, 3495, 1140);
+    Check3.move(60, 4200, 1695, 255);
+    Check4.move(1800, 4200, 1695, 255);
+    List10.move(60, 4515, 3495, 840);
     List10.setToolTipText(QStringLiteral("Formazioni Nemiche avvistate"));
-    Label88.move(60, 5940, 2535, 255);
+    Label88.move(60, 5415, 2535, 255);
     Label88.setToolTipText(QStringLiteral("Rotta GN Nemico"));
-    Image31.move(2700, 5910, 360, 360);
+    Image31.move(2700, 5385, 360, 360);
     Image31.setToolTipText(QStringLiteral("GN include navi con incendi attivi "));
-    Label86.move(60, 6270, 3495, 255);
+    Label86.move(60, 5775, 3495, 255);
 
     // 21. Main-menu button, east of TOBRUCK, under the side panel.
     Command17.move(15180, 7800, 1815, 975);
@@ -467,7 +512,8 @@ void FrmMain::buildLayout() {
     Command9.move(60, 960, 1935, 315);
 
     // 22. Weather details.
-    Frame24.move(12960, 0, 2295, 1695);
+    // Beside the clock: the air panel shows both.
+    Frame24.move(15300, 0, 2295, 1695);
     hideAtLoad(Frame24);
     Image17.move(120, 240, 480, 480);
     Image17.setToolTipText(QStringLiteral("Nascondi Meteo"));
@@ -538,14 +584,17 @@ void FrmMain::buildLayout() {
     Label83.setFontBold(true);
     // The hover label lies under the panels and lists, as labels lay under windowed controls.
     Label83.widget()->lower();
-    Label17.move(9120, 10200, 4005, 585);
+    // Room for four lines: the longest hints run to a hundred characters.
+    Label17.move(10980, 8430, 3960, 990);
     Label17.setForeColor(vbRed);
     Label17.setBackColor(vbWhite);
     Label17.setBorderStyle(1);
     Label17.setWordWrap(true);
     Label17.setToolTipText(QStringLiteral("Click/DblClick - Campi Minati"));
-    // Wide enough for a point of the map with its fractions ("15249.99:6929.999").
-    Label1.move(7560, 480, 1815, 255);
+    // Wide enough for a point of the map with its fractions ("15249.99:6929.999"), under the hour
+    // button; empty until the pointer moves over the map.
+    Label1.move(7560, 510, 1815, 255);
+    Label1.setCaption(QString());
     Label1.setToolTipText(QStringLiteral("X,Y/click=dado centesimale"));
     Label1.setBackColor(vbWhite);
     Label1.setBorderStyle(1);

@@ -123,52 +123,59 @@ void FrmMain::PicBitMap_MouseDown(int, int, double x, double y) {
 
 void FrmMain::PicBitMap_MouseMove(int, int, double x, double y) {
     Globals& g = G();
-    const int side = g.CurrentSide;
     Label1.setCaption(pointerText(x) + u':' + pointerText(y));
     pickBlocked_ = 0;
     if (g.NewGroupNumber == 0) Frame11.setVisible(false);
     placeScaled(Label83, QPoint(0, 10110));
-    Label83.setBorderStyle(0);
-    showHoverText(QString());
-    Label17.setCaption(QString());
+    hoverX_ = x;
+    hoverY_ = y;
+    const HoverText h = hoverTextAt(x, y);
+    Label83.setBorderStyle(h.framed ? 1 : 0);
+    if (h.placed) placeOnMap(Label83, h.x, h.y);
+    showHoverText(h.places + h.air);
+    // The message line names bases and naval groups, not air groups.
+    Label17.setCaption(h.places);
+}
 
-    QString text;
+FrmMain::HoverText FrmMain::hoverTextAt(double x, double y) const {
+    Globals& g = G();
+    const int side = g.CurrentSide;
+    HoverText h;
     const int rx = int(roundHalfEven(x)), ry = int(roundHalfEven(y));
     for (int b = 1; b <= kBases; ++b) {
-        if (onBaseSquare(rx, ry, b)) {
-            text = baseHoverText(side, b);
-            Label83.setBorderStyle(1);
-        }
-        if (text.size() >= 4) showHover(text, rx - 1000, ry + 400);
+        if (!onBaseSquare(rx, ry, b)) continue;
+        h.places = baseHoverText(side, b);
+        h.framed = h.placed = true;
+        h.x = rx - 1000;
+        h.y = ry + 400;
     }
-
     const bool inPlay = side == kAllies || side == kAxis;
     for (int n = 1; inPlay && n <= kGroups; ++n) {
         const Int16* r = g.gnTable(side)[n];
         if (!navalGroupShownOnHover(side, n) || !onNavalGroupBox(x, y, r[GnCol::X], r[GnCol::Y])) continue;
-        text += navalGroupHoverLine(side, n);
-        Label83.setBorderStyle(1);
+        h.places += navalGroupHoverLine(side, n);
         const MapSpot spot = hoverLabelSpot(r[GnCol::X], r[GnCol::Y]);
-        placeOnMap(Label83, spot.left, spot.top);
+        h.framed = h.placed = true;
+        h.x = spot.left;
+        h.y = spot.top;
     }
-    showHoverText(text);
-    // The message line names bases and naval groups, not air groups.
-    Label17.setCaption(text);
-
-    if (g.AirMode != 1 || !inPlay) return;
+    if (g.AirMode != 1 || !inPlay) return h;
     for (int n = 1; n <= kGroups; ++n) {
         const Int16* r = g.gaTable(side)[n];
         if (r[GaCol::InUse] <= 0 || !onAirGroupBox(x, y, r[GaCol::X], r[GaCol::Y])) continue;
-        text += airGroupHoverLine(side, n);
+        h.air += airGroupHoverLine(side, n);
         const MapSpot spot = hoverLabelSpot(r[GaCol::X], r[GaCol::Y]);
-        placeOnMap(Label83, spot.left, spot.top);
+        h.placed = true;
+        h.x = spot.left;
+        h.y = spot.top;
     }
-    showHoverText(text);
+    return h;
 }
 
-void FrmMain::showHover(const QString& text, double x, double y) {
-    placeOnMap(Label83, x, y);
-    showHoverText(text);
+void FrmMain::refreshHoverText() {
+    if (hoverX_ < 0 || Label83.caption().isEmpty()) return;
+    const HoverText h = hoverTextAt(hoverX_, hoverY_);
+    showHoverText(h.places + h.air);
 }
 
 void FrmMain::showHoverText(const QString& text) {

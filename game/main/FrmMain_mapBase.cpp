@@ -73,6 +73,7 @@ void FrmMain::AggiornaDatiBase() {
     Label49.setEnabled(!used);
     Label49.setForeColor(used ? vbRed : vbGreen);
     Label41.setCaption(QString::number(f[BaseCol::AircraftInFlight]));
+    refreshHoverText();
 }
 
 void FrmMain::ListaAereiBase() {

@@ -64,9 +64,26 @@ int payloadWeight(int bombs, int bombSize) {
     return bombs * bombSize;
 }
 
+namespace {
+long long largestPayload(const recordformat::AircraftRecord& a) {
+    return a.number(aircraft::Carico) >= 1 ? a.whole(aircraft::Carico) : 0;
+}
+} // namespace
+
 bool payloadTooHeavy(int bombs, int bombSize, const recordformat::AircraftRecord& a) {
-    const long long capacity = a.number(aircraft::Carico) >= 1 ? a.whole(aircraft::Carico) : 0;
-    return payloadWeight(bombs, bombSize) > capacity;
+    return payloadWeight(bombs, bombSize) > largestPayload(a);
+}
+
+QString payloadTooHeavyMessage(int bombs, int bombSize, const recordformat::AircraftRecord& a) {
+    return QStringLiteral("ATT: CARICO ECCESSIVO %1x%2 = %3 (massimo per aereo: %4)")
+        .arg(bombs)
+        .arg(bombSize)
+        .arg(payloadWeight(bombs, bombSize))
+        .arg(largestPayload(a));
+}
+
+QString payloadIncompleteMessage() {
+    return QStringLiteral("ATT: indicare sia N° Bombe sia Taglio Bombe");
 }
 
 // ---------------------------------------------------------------- take-off and cost

@@ -71,6 +71,10 @@ struct Payload {
 int payloadWeight(int bombs, int bombSize);
 // The load weighs more than the aircraft's largest war load (field 11; below 1: none).
 bool payloadTooHeavy(int bombs, int bombSize, const recordformat::AircraftRecord& a);
+// What the message line says of a load too heavy: the load and the aircraft's largest.
+QString payloadTooHeavyMessage(int bombs, int bombSize, const recordformat::AircraftRecord& a);
+// What it says of bombs given without their size, or a size without bombs.
+QString payloadIncompleteMessage();
 
 // ---------------------------------------------------------------- take-off and cost
 

@@ -361,14 +361,20 @@ void FrmMain::Combo4_Click() {
 
 void FrmMain::ControllaCarico() {
     const int bombs = payloadOf(Combo2), size = payloadOf(Combo3);
-    CaricoEccessivo = payloadTooHeavy(bombs, size, G().AircraftRecordBuffer) ? 1 : 0;
+    const AircraftRecord& a = G().AircraftRecordBuffer;
+    CaricoEccessivo = payloadTooHeavy(bombs, size, a) ? 1 : 0;
     Label54.setCaption(QString::number(payloadWeight(bombs, size)));
-    if (payloadOf(Combo4) > 0) {
+    const bool torpedoes = payloadOf(Combo4) > 0;
+    if (torpedoes) {
         // A torpedo load and a bomb load never go together.
         Combo2.setText(QString());
         Combo3.setText(QString());
         Label54.setCaption(QStringLiteral("0"));
     }
+    // A load the aircraft cannot lift is told where the player looks, before "Vai !".
+    const bool tooHeavy = CaricoEccessivo == 1 && !torpedoes;
+    Label54.setForeColor(tooHeavy ? vbRed : vbBlack);
+    if (tooHeavy) Label17.setCaption(payloadTooHeavyMessage(bombs, size, a));
 }
 
 // ---------------------------------------------------------------- the launch
@@ -391,6 +397,7 @@ void FrmMain::Command1_Click() {
     if (bombs != size) {
         (bombs ? Combo2 : Combo3).setText(QString());
         Label54.setCaption(QStringLiteral("No!"));
+        Label17.setCaption(payloadIncompleteMessage());
         return;
     }
     ControllaCarico();
@@ -416,6 +423,7 @@ void FrmMain::Command1_Click() {
     Label52.setCaption(QString());
     Label53.setCaption(QString());
     Label54.setCaption(QStringLiteral("OK!"));
+    Label54.setForeColor(vbBlack);
     Label49.setCaption(QString());
     g.NewGroupNumber = 0;
     attemptCounted_ = false;

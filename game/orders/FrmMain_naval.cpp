@@ -29,9 +29,14 @@ void FrmMain::wireNavalHandlers() {
     Combo5.Click = [this] { Combo5_Click(); };
     Combo6.Click = [this] { Combo6_Click(); };
     Combo7.Click = [this] { Combo7_Click(); };
-    // Route hours are typed as digits only.
-    Combo7.KeyPress = [](int& key) {
-        if (key >= 32 && (key < '0' || key > '9')) key = 0;
+    // Route hours are typed as digits only; Enter takes what is typed as a pick from the list.
+    Combo7.KeyPress = [this](int& key) {
+        if (key == 13) {
+            key = 0;
+            Combo7_Click();
+        } else if (key >= 32 && (key < '0' || key > '9')) {
+            key = 0;
+        }
     };
     Label19.Click = [this] { Label19_Click(); };
     Label20.Click = [this] { Label20_Click(); };

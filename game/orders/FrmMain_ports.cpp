@@ -115,6 +115,11 @@ void FrmMain::Command7_Click() {
     if (!dockableBase(g.CurrentSide, g.SelectedBase)) return;
     g.NewGroupNumber = 0;
     List12.setVisible(false);
+    // No ship of this port is picked nor given an order yet: the last pick and the last estimate
+    // may have been another base's.
+    g.SelectedShip = 0;
+    Label5.setCaption(QString());
+    Label69.setCaption(QString());
     ListaNaviBaseGN();
     Frame4.setVisible(false);
     Frame7.setVisible(true);

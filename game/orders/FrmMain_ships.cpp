@@ -22,9 +22,10 @@ namespace F = recordformat::ship;
 
 namespace {
 // Design spots (twips) of the group tools, over the group list that is out of reach while a group
-// is open and clear of the panel's buttons, and of the ship card beside the list it came from.
-constexpr int kToolsTop = 3300;
-constexpr int kCardLeft = 3270;
+// is open and clear of the panel's buttons (the naval panel's top), and of the ship card beside
+// the list it came from.
+constexpr int kToolsTop = 4620;
+constexpr int kCardLeft = 3915; // beside the naval panel
 constexpr int kGroupShipCardTop = 8010;
 constexpr int kNearShipCardTop = 5050;
 

@@ -411,8 +411,10 @@ std::vector<int> airBases(int side) {
 namespace {
 const QStringList kFreeAircraftRoles = {"BLR", "RLR", "CPT", "RIC", "RID", "BMR", "ASI", "RIM"};
 
+// The role first, as the types' list and the placed ships show the class: one name may stand
+// for a bomber line and a torpedo line.
 QString placedLine(const AircraftRecord& r) {
-    return r.text(airf::Nome).left(26) + " N:" + r.text(airf::Pronti);
+    return r.text(airf::Ruolo) + " " + r.text(airf::Nome).left(26) + " N:" + r.text(airf::Pronti);
 }
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "platform/Numbers.h"
 #include "tests/support/TestSupport.h"
 
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
@@ -86,6 +87,25 @@ TEST_F(Controls, ListEventsRaisedByCode) {
     EXPECT_EQ(sorted.list(0), "bengasi");
     EXPECT_EQ(sorted.list(2), "TRIPOLI");
     EXPECT_EQ(sorted.newIndex(), 1);
+}
+
+// Each row the player picks, with the arrow keys or the mouse in any order, raises one Click on
+// that row.
+TEST_F(Controls, ListPicksByKeyboardAndMouseEachRaiseOneClick) {
+    TestForm& f = form<TestForm>();
+    for (const char* item : {"BMR SM.79 Sparviero", "ASI SM.79 Sparviero", "CPT Fiat CR.42 Falco"})
+        f.List1.addItem(QString::fromUtf8(item));
+    f.List1.move(0, 0, 3000, 1500);
+    f.show();
+    auto* list = static_cast<QListWidget*>(f.List1.widget());
+    const auto rowCentre = [&](int row) { return list->visualItemRect(list->item(row)).center(); };
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(0));
+    QTest::keyClick(list, Qt::Key_Down);
+    f.Text1.widget()->setFocus();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(2));
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(1));
+    EXPECT_EQ(f.clicks.join(u' ').toStdString(), "List1:0 List1:1 List1:2 List1:1 List1:1");
 }
 
 TEST_F(Controls, ComboClickIsAPick) {

@@ -79,17 +79,17 @@ TEST_F(MainWindow, ControlsStandWhereTheDesignPutsThem) {
     };
     for (const Where& w : std::initializer_list<Where>{{&f.Frame11, 3150, 0, 3495, 2535},
                                                        {&f.Picture1, 1200, 720, 11415, 8295},
-                                                       {&f.Frame27, 3600, 8400, 3255, 2295},
+                                                       {&f.Frame27, 7305, 8400, 3615, 2295},
                                                        {&f.List12, 8040, 720, 3495, 2430},
                                                        {&f.Command22, 7920, 0, 495, 495},
                                                        {&f.Check6, 13440, 1800, 495, 495},
-                                                       {&f.Frame12, 0, 3960, 3375, 6735},
-                                                       {&f.Frame5, 3720, 8400, 2055, 2295},
-                                                       {&f.Frame1, 12600, 9480, 495, 615},
+                                                       {&f.Frame12, 0, 4620, 3855, 6150},
+                                                       {&f.Frame5, 3915, 8400, 2295, 2295},
+                                                       {&f.Frame1, 13335, 9480, 555, 615},
                                                        {&f.Frame3, 15000, 7440, 2175, 3255},
                                                        {&f.Command17, 15180, 7800, 1815, 975},
                                                        {&f.Frame6, 13200, 0, 2055, 1695},
-                                                       {&f.Label17, 9120, 10200, 4005, 585}}) {
+                                                       {&f.Label17, 10980, 8430, 3960, 990}}) {
         EXPECT_EQ(&w.c->parent(), &f.PicBitMap) << w.c->name().toStdString() << " floats over the map";
         EXPECT_EQ((QList<int>{w.c->left(), w.c->top(), w.c->width(), w.c->height()}),
                   (QList<int>{w.left, w.top, w.width, w.height}))

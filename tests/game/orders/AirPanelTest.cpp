@@ -28,6 +28,7 @@ class AirPanel : public MainWindowFixture {
     // One line of 9 German bombers at TARANTO: 400 km/h, endurance 30 (a mission radius of 3000),
     // 1000 kg of war load, one torpedo. Each side may have 36 aircraft of the base in flight.
     FrmMain& openWithBombers(int ready = 9) {
+        G().BaseTable[kTaranto][BaseCol::AircraftPresent] = ready;
         testcampaign::write();
         testcampaign::shipsForGroups(kAllies);
         testcampaign::shipsForGroups(kAxis);
@@ -216,6 +217,9 @@ TEST_F(AirPanel, TheDieKeepsToTheBasesAttemptsAndGivesBackOnlyACountedOne) {
 TEST_F(AirPanel, TheLoadIsHeldToTheListsAndTheAircraftsCapacity) {
     FrmMain& f = openWithBombers(3);
     pickLine(f);
+    // The hover label left over the base follows the launch.
+    f.PicBitMap_MouseMove(0, 0, baseX() + 100, baseY() + 100);
+    EXPECT_TRUE(f.Label83.caption().startsWith("TARANTO a:3/0 ")) << f.Label83.caption().toStdString();
     EXPECT_EQ(f.Combo1.listCount(), 3) << "no more than the line holds";
     EXPECT_EQ(f.Combo4.text(), "0");
     ChosenDice dice({1, 1});
@@ -224,22 +228,32 @@ TEST_F(AirPanel, TheLoadIsHeldToTheListsAndTheAircraftsCapacity) {
     EXPECT_EQ(f.Combo1.text(), "18") << "typed beyond the list";
     f.Combo1.doClick();
     EXPECT_EQ(f.Combo1.text(), "3") << "the line's aircraft";
+    // A load above the aircraft's largest is said at once, and again when "Vai !" refuses it.
+    const QString tooHeavy = QStringLiteral("ATT: CARICO ECCESSIVO 20x90 = 1800 (massimo per aereo: 1000)");
     choose(f.Combo2, QStringLiteral("20"));
     choose(f.Combo3, QStringLiteral("90"));
     EXPECT_EQ(f.Label54.caption(), "1800");
+    EXPECT_EQ(f.Label54.foreColor(), vbRed);
+    EXPECT_EQ(f.Label17.caption(), tooHeavy);
+    f.Combo1.doClick();
+    EXPECT_EQ(f.Label17.caption(), " Massimo 18 aerei");
     f.Command1.doClick();
     EXPECT_EQ(f.Label54.caption(), "No!");
+    EXPECT_EQ(f.Label17.caption(), tooHeavy);
     EXPECT_TRUE(f.Combo2.text().isEmpty());
     EXPECT_TRUE(f.Combo3.text().isEmpty());
     choose(f.Combo2, QStringLiteral("4"));
     f.Command1.doClick();
     EXPECT_EQ(f.Label54.caption(), "No!") << "bombs without a size";
+    EXPECT_EQ(f.Label17.caption(), "ATT: indicare sia N° Bombe sia Taglio Bombe");
     EXPECT_EQ(G().GaTableAsse[1][GaCol::InUse], 0);
 
     choose(f.Combo4, QStringLiteral("1"));
     EXPECT_TRUE(f.Combo2.text().isEmpty()) << "torpedoes or bombs, never both";
     f.Command1.doClick();
     EXPECT_EQ(f.Label54.caption(), "OK!");
+    EXPECT_EQ(f.Label54.foreColor(), vbBlack);
+    EXPECT_TRUE(f.Label83.caption().startsWith("TARANTO a:0/3 ")) << f.Label83.caption().toStdString();
     EXPECT_EQ(G().GaTableAsse[1][GaCol::Torpedoes], 1);
     EXPECT_EQ(G().BaseTable[kTaranto][BaseCol::PointsUsed], 5 + 5 * 3);
 }

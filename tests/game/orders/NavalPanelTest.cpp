@@ -8,6 +8,9 @@
 #include "common/DataFolder.h"
 #include "platform/Dialogs.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -214,6 +217,13 @@ TEST_F(NavalPanel, RouteHoursAndCourseAreStoredOffMapGroupsOnlyEastOrWest) {
     f.Label23_Click();
     EXPECT_EQ(saved(kAllies, 1, GnCol::Course), 0);
     EXPECT_EQ(saved(kAllies, 1, GnCol::RouteHours), 0);
+    // Hours typed and Enter are a pick.
+    QLineEdit* typed = static_cast<QComboBox*>(f.Combo7.widget())->lineEdit();
+    typed->selectAll();
+    QTest::keyClicks(typed, QStringLiteral("4"));
+    QTest::keyClick(typed, Qt::Key_Return);
+    EXPECT_EQ(saved(kAllies, 1, GnCol::RouteHours), 4);
+    EXPECT_EQ(f.Combo7.text(), "4");
 
     pick(f, 2);
     f.Label20_Click();

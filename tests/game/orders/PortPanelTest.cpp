@@ -137,6 +137,43 @@ TEST_F(PortPanel, AGroupOfThreeFormedAtTarantoLeavesPort) {
     EXPECT_EQ(G().NewGroupNumber, 0);
 }
 
+// The hover label left over TARANTO while the player works the port panel follows the ships
+// moved into the group; another base's port panel shows neither a ship of TARANTO as picked nor
+// the estimate of an order given there.
+TEST_F(PortPanel, TheHoverLabelAndThePortPanelShowTheValuesOfNow) {
+    FrmMain& f = openAtTaranto();
+    patch(kAxis, 4, [](ShipRecord& s) {
+        s.setText(F::MISSIONE, QStringLiteral("1"));
+        s.setNumber(F::CARGO, 30);
+        s.setNumber(F::CARGOM, 0);
+    });
+    openPort(f);
+    const int x = G().BaseMapXY[kTaranto][1], y = G().BaseMapXY[kTaranto][2];
+    f.PicBitMap_MouseMove(0, 0, x + 100, y + 100);
+    const QString capacity = QString::number(G().BaseShipCapacity[kTaranto]);
+    EXPECT_TRUE(f.Label83.caption().startsWith("TARANTO a:0/0 n:4/" + capacity))
+        << f.Label83.caption().toStdString();
+    f.Label56_Click();
+    for (int r = 1; r <= 3; ++r) pickInPort(f, r, true);
+    f.Command2_Click();
+    EXPECT_TRUE(f.Label83.caption().startsWith("TARANTO a:0/0 n:1/" + capacity))
+        << f.Label83.caption().toStdString();
+
+    pickInPort(f, 4, false);
+    EXPECT_EQ(f.Label5.caption(), "4");
+    f.Image10_Click();
+    f.Image19_Click();
+    ASSERT_FALSE(f.Label69.caption().isEmpty());
+    // NAPOLI picked on the map with the port orders still open.
+    f.PicBitMap_MouseDown(1, 0, G().BaseMapXY[2][1], G().BaseMapXY[2][2]);
+    f.Command7_Click();
+    ASSERT_EQ(f.Frame7.caption(), "NAPOLI Porto");
+    EXPECT_EQ(f.Label5.caption(), "");
+    EXPECT_EQ(G().SelectedShip, 0);
+    f.Image10_Click();
+    EXPECT_EQ(f.Label69.caption(), "");
+}
+
 TEST_F(PortPanel, MovingAShipInAndOutAndWithdrawingTheNumberLeaveThePortAsItWas) {
     FrmMain& f = openAtTaranto();
     openPort(f);

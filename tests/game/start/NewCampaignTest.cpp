@@ -208,7 +208,7 @@ TEST_F(ArchiveCopyTest, FreeAircraftListsAndConfirmation) {
     EXPECT_TRUE(axis.placed.isEmpty());
     EXPECT_EQ(freeAircraftLists(1, 12).types.size(), 3u);
 
-    const QString name = "SM.79 Sparviero" + QString(11, ' ');
+    const QString name = "ASI SM.79 Sparviero" + QString(11, ' ');
     EXPECT_EQ(confirmFreeAircraft(2, 5, 2, 2), name + " N:2  ");
     EXPECT_EQ(confirmFreeAircraft(2, 5, 2, 3), name + " N:5  ");
     axis = freeAircraftLists(2, 5);

@@ -10,7 +10,9 @@
 #include "platform/Dialogs.h"
 
 #include <QDir>
+#include <QListWidget>
 #include <QMainWindow>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -501,6 +503,46 @@ TEST_F(Wizard, PendingAircraftAndTheEndButton) {
     m.Command9.doClick();
     EXPECT_FALSE(m.Frame2.visible());
     EXPECT_TRUE(m.Command5.enabled());
+}
+
+// A bomber line and a torpedo line of one type: the lists tell them apart by the role, and the
+// aircraft go to the line the player picked last, with the arrow keys or the mouse.
+TEST_F(Wizard, FreeAircraftGoToTheLinePickedLastByKeyOrMouse) {
+    writeStandardArchives(folder);
+    writeAircraftArchive(folder, "ALLEATI",
+                         {{"GB Gran Bretagna", "Wellington Mk IC", "BMR"},
+                          {"GB Gran Bretagna", "Wellington Mk IC", "ASI"},
+                          {"GB Gran Bretagna", "Hurricane Mk I", "CPT"}});
+    createCampaign("India");
+    FrmMezziGratis& m = saveBases(form<FrmBasi>());
+    for (CommandButton* phase : {&m.Command2, &m.Command3}) {
+        phase->doClick();
+        m.Command1.doClick();
+        m.Label14.doClick();
+    }
+    m.Command4.doClick();
+    m.Command1.doClick();
+    m.Combo2.doPick(0);
+    ASSERT_EQ(m.List3.list(0).trimmed(), "BMR Wellington Mk IC");
+    ASSERT_EQ(m.List3.list(1).trimmed(), "ASI Wellington Mk IC");
+
+    m.show();
+    auto* list = static_cast<QListWidget*>(m.List3.widget());
+    const auto clickRow = [&](int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    };
+    clickRow(2);
+    QTest::keyClick(list, Qt::Key_Up); // the torpedo line
+    for (int i = 0; i < 3; ++i) m.Command6.doClick();
+    m.Command6.widget()->setFocus();
+    clickRow(0); // the bomber line, with the mouse
+    m.Command8.doClick();
+    EXPECT_EQ(m.List4.list(0).simplified().toStdString(), "BMR Wellington Mk IC N:3");
+    clickRow(1);
+    m.Command6.doClick();
+    m.Command8.doClick();
+    EXPECT_EQ(m.List4.list(1).simplified().toStdString(), "ASI Wellington Mk IC N:1");
 }
 
 TEST_F(Wizard, ClosingAWizardWindowOffersToDeleteTheCampaign) {
