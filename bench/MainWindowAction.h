@@ -113,6 +113,9 @@ inline void putBackCampaignFiles() {
 // Times `click` as a handler, with the repaint it asks for. Then, untimed, `restore` undoes it in
 // the windows (and in what memory holds beside the tables), and the files and the tables are put
 // back as the first click found them. A click that shows an error message stops the benchmark.
+// `restore` (and `prepare` of the callers) runs outside any handler, so that each click it makes
+// is a transaction of its own, as a player's clicks are: a table change made in memory and not
+// saved yet stays for the timed click to save.
 inline void timeClicks(benchmark::State& state, const std::function<void()>& click,
                        const std::function<void()>& restore) {
     std::optional<KeptCampaign> kept;
@@ -132,7 +135,7 @@ inline void timeClicks(benchmark::State& state, const std::function<void()>& cli
         }
         if (restore) {
             state.PauseTiming();
-            platform::runHandler(restore);
+            restore();
             kept->putBack();
             QApplication::processEvents();
             state.ResumeTiming();
@@ -163,7 +166,7 @@ inline void timeMainWindowAction(benchmark::State& state, const MainWindowStep& 
     // The library runs a benchmark more than once: each run finds the files as the first did.
     const CampaignSnapshot opened;
     FrmMain& f = platform::form<FrmMain>();
-    if (prepare) platform::runHandler([&] { prepare(f); });
+    if (prepare) prepare(f);
     timeClicks(
         state, [&] { action(f); },
         restore ? std::function<void()>([&] { restore(f); }) : std::function<void()>());

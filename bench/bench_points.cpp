@@ -160,7 +160,7 @@ void BM_AircraftAdded(benchmark::State& state) {
             w.List3.doPick(0);
         });
 }
-BENCHMARK(BM_AircraftAdded)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AircraftAdded)->Apply(bench::timedAsAction);
 
 // "Conferma e &Salva" of one aircraft; a new list and one more aircraft for the next.
 void BM_AircraftConfirmed(benchmark::State& state) {
@@ -170,7 +170,13 @@ void BM_AircraftConfirmed(benchmark::State& state) {
         w.Command3.doClick();
     };
     timeWindowAction<FrmMezziAerei>(
-        state, kAxis, [](FrmMezziAerei& w) { w.Command5.doClick(); }, oneAdded, oneAdded);
+        state, kAxis,
+        [](FrmMezziAerei& w) {
+            if (w.purchase().acquired != 1)
+                qFatal("no aircraft was added: %s", qPrintable(w.MessageLine.caption()));
+            w.Command5.doClick();
+        },
+        oneAdded, oneAdded);
 }
 BENCHMARK(BM_AircraftConfirmed)->Apply(bench::timedAsAction);
 

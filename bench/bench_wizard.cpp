@@ -23,7 +23,7 @@ void timeWizardStep(benchmark::State& state, const Step& prepare, const Step& cl
     if (!G().CampaignOpen) {
         state.SkipWithError("the wizard's last window did not open");
     } else {
-        platform::runHandler([&] { prepare(wizard()); });
+        prepare(wizard());
         bench::timeClicks(
             state, [&] { click(wizard()); },
             [&] {
