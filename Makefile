@@ -1,13 +1,18 @@
-# make run  : install what is missing, build, start Zeltwar on the shipped program folder
-# make test : install what is missing, build, run every test headless
+# make run  : install what is missing, build the three programs and the program folder, start
+#             Zeltwar on it (needs a graphical session)
+# make test : install what is missing, build the test programs, run every test headless
+# make bench : install what is missing, build and run the benchmark programs
 # make test SANITIZE=1 : the same tests built with the address and undefined-behaviour
 #                        sanitizers, in build-san
 # make fuzz : build the libFuzzer targets of the file readers with clang in build-fuzz, make their
 #             seed corpora from data/ and run each for FUZZ_TIME seconds, FUZZ_JOBS at a time
 # make starter : regenerate the starter set in data/ (cards, name lists, side archives) from
 #                tools/starter/navi.txt and aerei.txt through Torvcard's and Torvsetup's own code
-PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev fonts-dejavu-core qt6-translations-l10n
+# make format-check : every C++ source against .clang-format; make format rewrites them
+# Each command installs the Debian packages it needs and builds only its own targets.
+PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-dejavu-core qt6-translations-l10n
+TEST_PACKAGES := libgtest-dev libgmock-dev
+BENCH_PACKAGES := libbenchmark-dev
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev python3
 BUILD    := build
 JOBS     := $(shell nproc 2>/dev/null || echo 4)
@@ -24,7 +29,7 @@ FUZZ_TIME    ?= 600
 FUZZ_JOBS    ?= 3
 FUZZ_TARGETS := fuzz_textfile fuzz_campaign_text fuzz_campaign_records fuzz_cards fuzz_archives
 
-.PHONY: all deps fuzz-deps build run test bench fuzz starter format format-check clean
+.PHONY: all deps fuzz-deps configure build run test bench fuzz starter format format-check clean
 
 all: build
 
@@ -40,14 +45,24 @@ deps fuzz-deps:
 	  $$SUDO apt-get update && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y --no-install-recommends $$missing; \
 	fi
 
-build: deps
+# The packages of a command reach `deps` through its prerequisites.
+test: PACKAGES += $(TEST_PACKAGES)
+bench: PACKAGES += $(BENCH_PACKAGES)
+
+configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_OPTIONS)
-	cmake --build $(BUILD) -j $(JOBS)
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS) --target programs
 
 run: build
+	@[ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] || { \
+	  echo "make run: Zeltwar needs a graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set);"; \
+	  echo "the programs are built in $(BUILD)/bin"; exit 1; }
 	cd $(BUILD)/bin && ./Zeltwar
 
-test: build
+test: configure
+	cmake --build $(BUILD) -j $(JOBS) --target test_programs
 	cd $(BUILD) && $(TEST_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # Each target runs FUZZ_TIME seconds on its corpus (build-fuzz/corpus/, grown from the seeds);
@@ -65,14 +80,15 @@ fuzz: deps fuzz-deps
 	   echo "{}: $$(grep -o "Done [0-9]* runs" $(FUZZ_BUILD)/{}.log), no finding" || \
 	   { echo "{}: FINDING, see $(FUZZ_BUILD)/{}.log"; exit 1; }'
 
-bench: build
+bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@for b in $(BUILD)/bench/bench_*; do \
 	  [ -f $$b ] && [ -x $$b ] || continue; \
 	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; \
 	done
 
-starter: build
+starter: configure
+	cmake --build $(BUILD) -j $(JOBS) --target gen_starter_set
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/starter/gen_starter_set data tools/starter
 
 # Every C++ source of the project against .clang-format (clang-format of Debian 12).

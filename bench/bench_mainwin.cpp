@@ -1,8 +1,9 @@
-// Opening a full campaign into the main window (50 naval and 50 air groups a side, 600 ships a
-// side), one redraw of the map with every naval group's mark, and the main menu's button.
+// Opening a full campaign into the main window and without it (50 naval and 50 air groups a side,
+// 600 ships a side), one redraw of the map with every naval group's mark, and the main menu's button.
 #include "BenchMain.h"
 #include "MainWindowAction.h"
 #include "common/MapRoutines.h"
+#include "game/main/CampaignOpen.h"
 
 namespace {
 
@@ -19,6 +20,19 @@ void BM_OpenCampaign(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OpenCampaign)->Unit(benchmark::kMillisecond);
+
+// The opening without the window: the lists and tables read, every record file checked and
+// weighed against the tables.
+void BM_LoadCampaign(benchmark::State& state) {
+    bench::FullCampaign& c = bench::fullCampaign();
+    for (auto _ : state) {
+        state.PauseTiming();
+        c.choose();
+        state.ResumeTiming();
+        loadCampaign();
+    }
+}
+BENCHMARK(BM_LoadCampaign)->Unit(benchmark::kMillisecond);
 
 void BM_MapRedraw(benchmark::State& state) {
     bench::timeMainWindowAction(state, [](FrmMain&) { bench::redrawGroupMarks(); });

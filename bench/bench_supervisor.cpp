@@ -119,6 +119,33 @@ void BM_StackShipWritten(benchmark::State& state) {
 }
 BENCHMARK(BM_StackShipWritten)->Apply(bench::timedAsAction);
 
+// A group's ship count typed and confirmed: weighed against the side's ship file before it is
+// stored, then the tables saved; the count is put back between clicks.
+void BM_StackGroupValueStored(benchmark::State& state) {
+    auto pick = [] {
+        FrmStack& f = form<FrmStack>();
+        f.Combo1.doPick(24);
+        f.Label2[GnCol::Ships - 1].doClick();
+    };
+    timeSupervisor(
+        state,
+        [&] {
+            form<FrmStack>().show();
+            form<FrmStack>().Option1.doClick();
+            pick();
+        },
+        [] {
+            FrmStack& f = form<FrmStack>();
+            f.Text2.setText(QStringLiteral("11"));
+            f.Command3.doClick();
+        },
+        [&] {
+            G().GnTableAlle[25][GnCol::Ships] = 12;
+            pick();
+        });
+}
+BENCHMARK(BM_StackGroupValueStored)->Unit(benchmark::kMillisecond);
+
 // ---------------------------------------------------------------- air groups
 
 void BM_StackAOpens(benchmark::State& state) {

@@ -43,8 +43,9 @@ void digitsOnlyKey(int& keyAscii) {
 }
 
 QString cardSavedMessage(const QString& cardPath) {
-    QString shown = cardPath;
-    const QString folder = CG().AppFolder + u'\\';
-    if (shown.startsWith(folder, Qt::CaseInsensitive)) shown.remove(0, folder.size());
-    return QStringLiteral("Scheda salvata: ") + shown;
+    // The file as the file manager shows it: its name on disk, the system's separators.
+    const QString file = platform::diskPath(cardPath);
+    const QString folder = platform::diskPath(CG().AppFolder + u'\\');
+    const QString shown = file.startsWith(folder) ? file.mid(folder.size()) : file;
+    return QStringLiteral("Scheda salvata: ") + QDir::toNativeSeparators(shown);
 }

@@ -91,5 +91,6 @@ bool EnsureFolder(const QString& path);
 QString ReplaceAll(const QString& text, const QString& search);
 // Key filter of the number boxes: control keys and digits pass, any other key is dropped.
 void digitsOnlyKey(int& keyAscii);
-// What an editor says once a card is written: the card's file within the program folder.
+// What an editor says once a card is written: the card's file within the program folder, as the
+// file manager shows it.
 QString cardSavedMessage(const QString& cardPath);

@@ -61,7 +61,7 @@ void Form1_Main::layOut() {
     Frame1.move(120, 60, 6720, 2460);
     Frame1.setToolTipText(QStringLiteral("ATT: - fare un RESET prima di un NUOVO inserimento"));
     captionLabel(Label61, 120, 330, 1080);
-    Text1.move(1200, 300, 5340, 315);
+    Text1.move(1200, 330, 5340, 315);
     Text1.setMaxLength(30);
     Text1.setToolTipText(
         QStringLiteral("Nome del CapoClasse  ATT: FARE UN RESET PRIMA DI INSERIRE UN NUOVO RECORD "));
@@ -119,8 +119,8 @@ void Form1_Main::layOut() {
         "1939 per Default -  La stessa classe può essere salvata con i valori di anni diversi"));
     Frame10.move(15600, 1680, 2940, 840);
     Frame10.setToolTipText(QStringLiteral("ATTENZIONE SI STA PER ELIMINARE IL RECORD CORRENTE *"));
-    Command5.move(120, 300, 1500, 405);
-    captionLabel(Label39, 1680, 390, 1200);
+    Command5.move(120, 330, 1500, 405);
+    captionLabel(Label39, 1680, 420, 1200);
     Label39.setFontSize(7);
     Label39.setForeColor(vbRed);
     Label39.setFontBold(true);
@@ -137,6 +137,9 @@ void Form1_Main::layOut() {
         const int y = 600 + i * 540;
         guns[i]->move(120, y, 1680, 315);
         guns[i]->setText(QString::fromUtf8(gunTexts[i]));
+        // Only a pick counts in the gun, torpedo and anti-aircraft lists: a count typed there by
+        // mistake would stand in the list, not in its box beside it.
+        guns[i]->setPickOnly();
         valueLabel(*gunLabels[i], 1920, y, 1560, 315);
         mounts[i]->move(3600, y, 1920, 315);
     }
@@ -147,14 +150,15 @@ void Form1_Main::layOut() {
 
     // Frame4: anti-aircraft weapons, torpedoes, depth charges, aircraft
     Frame4.move(5940, 2580, 9540, 2820);
-    Combo4.move(120, 300, 3360, 315);
+    Combo4.move(120, 330, 3360, 315);
+    Combo4.setPickOnly();
     // The torpedo's whole name on one line.
-    valueLabel(Label14, 3600, 300, 3240, 315);
+    valueLabel(Label14, 3600, 330, 3240, 315);
     Label14.setWordWrap(false);
-    Text6.move(6960, 300, 960, 315);
+    Text6.move(6960, 330, 960, 315);
     Text6.setMaxLength(14);
-    captionLabel(Label63, 8040, 330, 840);
-    Text15.move(8880, 300, 540, 315);
+    captionLabel(Label63, 8040, 360, 840);
+    Text15.move(8880, 330, 540, 315);
     Text15.setMaxLength(2);
     Combo9.move(120, 720, 1440, 315);
     valueLabel(Label54, 1680, 720, 720, 315);
@@ -178,6 +182,7 @@ void Form1_Main::layOut() {
         const int x = 120 + i * 2400;
         aa[i]->move(x, 1500, 1800, 315);
         aa[i]->setText(QString::fromUtf8(aaTexts[i]));
+        aa[i]->setPickOnly();
         barrels[i]->move(x + 1860, 1500, 480, 315);
         barrels[i]->setMaxLength(3);
         valueLabel(*aaValues[i], x + 1860, 1920, 480, 315);
@@ -199,7 +204,7 @@ void Form1_Main::layOut() {
     Label* entered[6] = {&Label21, &Label22, &Label23, &Label24, &Label25, &Label40};
     Label* rated[5] = {&Label30, &Label31, &Label32, &Label33, &Label34};
     for (int i = 0; i < 6; ++i) {
-        const int y = 300 + i * 450;
+        const int y = 330 + i * 450;
         armour[i]->move(120, y, 2760, 375);
         valueLabel(*entered[i], 3000, y + 30, 3120, 315);
         if (i < 5) valueLabel(*rated[i], 6240, y + 30, 720, 315);
@@ -212,8 +217,8 @@ void Form1_Main::layOut() {
     Label* others[3] = {&Label27, &Label28, &Label29};
     Label* otherValues[3] = {&Label41, &Label42, &Label43};
     for (int i = 0; i < 3; ++i) {
-        captionLabel(*others[i], 7200, 360 + i * 450, 2400);
-        valueLabel(*otherValues[i], 9660, 330 + i * 450, 720, 315);
+        captionLabel(*others[i], 7200, 390 + i * 450, 2400);
+        valueLabel(*otherValues[i], 9660, 360 + i * 450, 720, 315);
     }
     Image1.move(9660, 1800, 480, 480);
     Image1.setToolTipText(QStringLiteral("Informazioni"));

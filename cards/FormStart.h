@@ -18,7 +18,8 @@ class FormStart : public platform::Form {
     platform::Image Image1{*this, "Image1"}; // aircraft editor
     platform::Image Image3{*this, "Image3"}; // decoration
 
-    void Image2_Click();
+    void Image2_Click(); // the ship archive: opens the ship editor (tip "ARCHIVIO NAVI")
+    // The aircraft archive: opens the aircraft editor (tip "ARCHIVIO AEREI")
     void Image1_Click();
 
   private:

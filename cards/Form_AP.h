@@ -20,10 +20,10 @@ class Form_AP : public platform::Form {
     platform::Label& moduleLabel(int module, int position);
     platform::Image& flag(int module);
 
-    void Image1_Click();
-    void Image2_Click();
-    void Image3_Click();
-    void Image4_Click();
+    void Image1_Click(); // the first module's flag: closes the window
+    void Image2_Click(); // the second module's flag: prints the sheet
+    void Image3_Click(); // the third module's flag: prints the sheet
+    void Image4_Click(); // the fourth module's flag: closes the window
 
   private:
     void buildModule(int module, int left, int top);

@@ -34,51 +34,51 @@ void Form_Aerei::layOut() {
     setFixedBorder(true);
 
     Frame1.move(120, 60, 6720, 3840);
-    Label48.move(240, 270, 3120, 225);
-    Combo2.move(240, 495, 3120, 315);
+    Label48.move(240, 360, 3120, 225);
+    Combo2.move(240, 585, 3120, 315);
     Combo2.setToolTipText(QStringLiteral("NAZIONALITA'"));
-    Image1.move(3600, 330, 480, 480);
+    Image1.move(3600, 420, 480, 480);
     Image1.setStretch(true);
-    Text1.move(240, 930, 6240, 315);
+    Text1.move(240, 1020, 6240, 315);
     Text1.setToolTipText(QStringLiteral("NOME UFFICIALE / NOME IN  CODICE"));
-    Label49.move(240, 1320, 3000, 225);
-    Label50.move(3300, 1320, 3240, 225);
-    Combo1.move(240, 1545, 3000, 315);
+    Label49.move(240, 1410, 3000, 225);
+    Label50.move(3300, 1410, 3240, 225);
+    Combo1.move(240, 1635, 3000, 315);
     Combo1.setToolTipText(QStringLiteral("FABBRICA"));
-    Combo3.move(3300, 1545, 3240, 315);
+    Combo3.move(3300, 1635, 3240, 315);
     Combo3.setToolTipText(QStringLiteral("TIPOLOGIA"));
     for (Label* caption : {&Label48, &Label49, &Label50}) caption->setFontSize(7);
-    Option1[0].move(240, 1950, 1500, 285);
-    Option1[1].move(1800, 1950, 1500, 285);
-    Check3.move(240, 2280, 3000, 285);
-    Check4.move(3360, 2280, 3000, 285);
-    Label9.move(240, 2700, 2400, 255);
-    Combo11.move(2700, 2640, 1200, 315);
+    Option1[0].move(240, 2040, 1500, 285);
+    Option1[1].move(1800, 2040, 1500, 285);
+    Check3.move(240, 2370, 3000, 285);
+    Check4.move(3360, 2370, 3000, 285);
+    Label9.move(240, 2790, 2400, 255);
+    Combo11.move(2700, 2730, 1200, 315);
     Combo11.setToolTipText(QStringLiteral("ENTRATA IN SERVIZIO"));
-    Label8.move(240, 3060, 6240, 255);
-    Text2.move(240, 3330, 1800, 315);
+    Label8.move(240, 3150, 6240, 255);
+    Text2.move(240, 3420, 1800, 315);
     Text2.setToolTipText(QStringLiteral("AUTONOMIA REALE IN KM (senza punteggiatura od altro)"));
-    Text4.move(3360, 3330, 1800, 315);
+    Text4.move(3360, 3420, 1800, 315);
     Text4.setToolTipText(QStringLiteral("VELOCITA' REALE IN KMH"));
     Text2.setMaxLength(5);
     Text4.setMaxLength(5);
 
     Frame2.move(120, 3960, 6720, 900);
-    Command1.move(240, 300, 2640, 435);
+    Command1.move(240, 360, 2640, 435);
     Command1.setToolTipText(QStringLiteral("ESPRIMIAMO UN GIUDIZIO DA TECNICI"));
-    Label10.move(3120, 330, 720, 375);
+    Label10.move(3120, 390, 720, 375);
     Label10.setAlignment(2);
     Label10.setBorderStyle(1);
     Label10.setFontBold(true);
     Label10.setToolTipText(QStringLiteral("MEDIA GIUDIZIO FINALE"));
-    Label25.move(3960, 390, 900, 255);
+    Label25.move(3960, 450, 900, 255);
     Label25.setToolTipText(QStringLiteral("Votazione massima"));
 
     Frame3.move(120, 4920, 6720, 3840);
     Frame3.setToolTipText(QStringLiteral("ATTENZIONE: Ri-inserire l'armamento dopo ogni variazione."));
     platform::Label* coefficientLabels[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6};
     for (int k = 1; k <= rating::kWeaponClassCount; ++k) {
-        const int top = 300 + (k - 1) * 405;
+        const int top = 420 + (k - 1) * 405;
         weaponList(k).move(240, top, 900, 315);
         weaponList(k).setToolTipText(k < rating::kWeaponClassCount
                                          ? QStringLiteral("CANNONI")
@@ -88,14 +88,14 @@ void Form_Aerei::layOut() {
                                                      ? QStringLiteral("COEFFICENTE PER CANNONE")
                                                      : QStringLiteral("COEFFICENTE PER MITRAGLIATRICE"));
     }
-    Check2.move(4500, 720, 2000, 285);
+    Check2.move(4500, 840, 2000, 285);
     Check2.setToolTipText(QStringLiteral("Solo per gli aerei che hanno operato da bombardieri"));
-    Check1.move(4500, 1140, 2000, 285);
+    Check1.move(4500, 1260, 2000, 285);
     Check1.setToolTipText(QStringLiteral("Solo per gli aerei che potevano imbarcare siluri"));
-    Label7.move(240, 2820, 6000, 255);
-    Text3.move(240, 3120, 1500, 315);
+    Label7.move(240, 2940, 6000, 255);
+    Text3.move(240, 3240, 1500, 315);
     Text3.setToolTipText(QStringLiteral("CARICO BELLICO IN KG (senza punti ecc)"));
-    Combo10.move(2820, 3120, 900, 315);
+    Combo10.move(2820, 3240, 900, 315);
     Combo10.setToolTipText(QStringLiteral("SILURI IMBARCATI"));
 
     List1.move(120, 120, 6720, 8640);
@@ -160,8 +160,8 @@ void Form_Aerei::layOut() {
     Label29.setToolTipText(QStringLiteral("Fattore del Peso colpi al mitragliamento"));
 
     Frame5.move(6960, 7200, 4080, 900);
-    Command5.move(240, 300, 1680, 435);
-    Command6.move(2100, 300, 1740, 435);
+    Command5.move(240, 360, 1680, 435);
+    Command6.move(2100, 360, 1740, 435);
 
     Command2.move(11280, 7260, 1800, 435);
     Command3.move(13260, 7260, 2040, 435);

@@ -37,7 +37,7 @@ Label* Form_BP::valueOf(const QString& caption) {
 
 Form_BP::Form_BP() : Form("Form_BP") {
     setCaption(QString());
-    setSize(11700, 8100);
+    setSize(11700, 8400);
     setBackColor(vbWhite);
 
     FrameAnagrafica.move(120, 120, 5640, 2700);
@@ -45,7 +45,9 @@ Form_BP::Form_BP() : Form("Form_BP") {
     NationValue.setAlignment(1);
     NationValue.setFontBold(true);
     for (Label* l : {&NationValue, &NameValue, &HalfResistance}) l->setBackStyle(0);
-    int y = 300;
+    // The first row of each group stands clear of the group's title and line.
+    constexpr int kFirstRow = 345;
+    int y = kFirstRow;
     addRow(FrameAnagrafica, "Classe:", 1, 0, y, 3600);
     NameValue.move(1800, y += kRow, 3600, 285);
     NameValue.setFontBold(true);
@@ -58,7 +60,7 @@ Form_BP::Form_BP() : Form("Form_BP") {
     addRow(FrameAnagrafica, "Anno Dati:", 5, 0, y += kRow, 1500);
 
     FrameDati.move(5880, 120, 2820, 2700);
-    y = 300;
+    y = kFirstRow;
     const std::pair<const char*, int> dati[] = {
         {"Nodi:", 8},   {"Dir.Tiro - DT:", 12},  {"MovAerei - MA:", 13}, {"Operat. - OP:", 14},
         {"Cargo:", 15}, {"Costo Unitario:", 16}, {"Num. Aerei:", 22},    {"Num. Elevatori:", 23}};
@@ -68,36 +70,41 @@ Form_BP::Form_BP() : Form("Form_BP") {
     }
 
     FrameResistenza.move(8820, 120, 2760, 1380);
-    addRow(FrameResistenza, "Resist. Glob.:", 10, 0, 300, 900);
+    addRow(FrameResistenza, "Resist. Glob.:", 10, 0, kFirstRow, 900);
     rows_.push_back(
         {owned_.emplace_back(std::make_unique<Label>(FrameResistenza, "Caption", "50% RG:")).get(),
          &HalfResistance, 0, 0});
-    rows_.back().caption->move(120, 630, 1680, 285);
-    HalfResistance.move(1800, 630, 900, 285);
+    rows_.back().caption->move(120, kFirstRow + 330, 1680, 285);
+    HalfResistance.move(1800, kFirstRow + 330, 900, 285);
     HalfResistance.setFontBold(true);
-    addRow(FrameResistenza, "Contr. A/Inc.", 11, 0, 960, 900);
+    addRow(FrameResistenza, "Contr. A/Inc.", 11, 0, kFirstRow + 660, 900);
 
     Image1.move(9900, 1680, 480, 480);
     Image1.setToolTipText(QStringLiteral(" Click = STAMPA SCHEDA NAVE"));
 
-    FrameArmamento.move(120, 2940, 8580, 2460);
-    y = 300;
+    FrameArmamento.move(120, 2940, 8580, 2760);
+    y = kFirstRow;
     const std::tuple<const char*, int, int> arms[] = {{"Calibri Mag:", 24, 25},  {"Calibri Secon:", 26, 27},
                                                       {"Altri Calibri", 28, 29}, {"Altri Calibri", 51, 52},
                                                       {"Siluri:", 18, 19},       {"BTG - Num. lanc:", 20, 0},
                                                       {"BtgxLanc", 21, 0}};
     for (const auto& [cap, a, b] : arms) {
-        addRow(FrameArmamento, QString::fromUtf8(cap), a, b, y, 3900);
+        Label& value = addRow(FrameArmamento, QString::fromUtf8(cap), a, b, y, 3900);
         y += 300;
+        // A long torpedo with its tubes takes a second line.
+        if (a == 18) {
+            value.setHeight(570);
+            y += 300;
+        }
     }
-    PictureArea.move(5820, 240, 2640, 2100);
+    PictureArea.move(5820, 240, 2640, 2400);
     PictureArea.setBorderStyle(1);
     PictureArea.setBackColor(0xF0F0F0);
     PictureArea.setToolTipText(QStringLiteral("Click = immagine della nave"));
-    Image2.move(5820, 240, 2640, 2100);
+    Image2.move(5820, 240, 2640, 2400);
 
     FrameCorazzature.move(8820, 2940, 2760, 2880);
-    y = 300;
+    y = kFirstRow;
     const std::pair<const char*, int> armour[] = {
         {"Generale - CG", 39},  {"Plancia  - PL ", 33}, {"Centr/Tiro - CT", 37},  {"Fumaiolo - FU", 38},
         {"Verticale - VR", 31}, {"Orizzont. - OR", 32}, {"Torri Prin. - TP", 34}, {"Torri Sec. - TS", 35}};
@@ -106,18 +113,23 @@ Form_BP::Form_BP() : Form("Form_BP") {
         y += 300;
     }
 
-    FrameAA.move(120, 5520, 8580, 1800);
+    FrameAA.move(120, 5820, 8580, 1800);
     constexpr int kAaLeft = 1800, kAaColumn = 1560;
     AaHeading.move(kAaLeft, 240, 3 * kAaColumn, 285);
     // Each heading word stands over its column of values.
     AaHeading.setColumns({0, kAaColumn, 2 * kAaColumn});
+    CalibreCaption.move(120, 540, 1680, 285);
+    ValueCaption.move(120, 840, 1680, 285);
     DecayCaption.move(120, 1200, 1680, 480);
     for (int k = 0; k < 3; ++k) {
         const int x = kAaLeft + k * kAaColumn;
         AaCalibre[k].move(x, 540, 1500, 285);
         AaValue[k].move(x, 840, 1500, 285);
         AaDecay[k].move(x, 1260, 1500, 285);
-        for (Label* l : {&AaCalibre[k], &AaValue[k], &AaDecay[k]}) l->setFontBold(true);
+        for (Label* l : {&AaCalibre[k], &AaValue[k], &AaDecay[k]}) {
+            l->setFontBold(true);
+            l->setWordWrap(false);
+        }
     }
     AamCaption.move(6600, 240, 840, 285);
     AamValue.move(6600, 540, 840, 285);

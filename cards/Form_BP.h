@@ -41,6 +41,10 @@ class Form_BP : public platform::Form {
     platform::Label AaCalibre[3] = {
         {FrameAA, "AaCalibre1", "nn"}, {FrameAA, "AaCalibre2", "nn"}, {FrameAA, "AaCalibre3", "nn"}};
     platform::Label AaValue[3] = {{FrameAA, "AaValue1"}, {FrameAA, "AaValue2"}, {FrameAA, "AaValue3"}};
+    // Each row of the anti-aircraft table named on its left, so that a value never reads as the
+    // calibre above it run on.
+    platform::Label CalibreCaption{FrameAA, "CalibreCaption", "Calibro:"};
+    platform::Label ValueCaption{FrameAA, "ValueCaption", "Valore CAA:"};
     platform::Label DecayCaption{FrameAA, "DecayCaption", "Val. decad. CAA x canna elimin."};
     platform::Label AaDecay[3] = {
         {FrameAA, "AaDecay1", "0"}, {FrameAA, "AaDecay2", "0"}, {FrameAA, "AaDecay3", "0"}};
@@ -50,8 +54,9 @@ class Form_BP : public platform::Form {
     platform::Label AacValue{FrameAA, "AacValue"};
 
     void FillShipPreview();
+    // The nation's flag: prints the sheet (tip " Click = STAMPA SCHEDA NAVE")
     void Image1_Click();
-    void Image2_Click();
+    void Image2_Click(); // the ship's picture: a click picks a picture file
 
   private:
     platform::Label& addRow(platform::Frame& frame, const QString& caption, int item, int item2, int top,

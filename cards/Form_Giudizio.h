@@ -30,7 +30,7 @@ class Form_Giudizio : public platform::Form {
     platform::Label Label11{*this, "Label11",
                             QStringLiteral("   1 = pessimo       7 = medio           14 = ottimo")};
     platform::Label Label15{*this, "Label15", QStringLiteral("MEDIA:")};
-    platform::Label Label13{*this, "Label13"};
+    platform::Label Label13{*this, "Label13"}; // the average of the answers, after "MEDIA:"
     platform::Label Label12{*this, "Label12",
                             QStringLiteral("Siate obbiettivi e usate lo stesso metro di "
                                            "valutazione per tutti gli aerei")};

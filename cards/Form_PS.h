@@ -17,7 +17,7 @@ class Form_PS : public platform::Form {
     platform::CommandButton Command1{*this, "Command1", "Annulla"};
     platform::CommandButton Command3{*this, "Command3", "Resetta Valori"};
 
-    void Command2_Click();
-    void Command1_Click();
-    void Command3_Click();
+    void Command2_Click(); // "Conferma"
+    void Command1_Click(); // "Annulla"
+    void Command3_Click(); // "Resetta Valori"
 };

@@ -29,5 +29,9 @@ ShipValues shipValuesForPrint(const ShipValues& values);
 // The 16 lines of one printed card.
 QList<PrintLine> shipCardPrintLines(const ShipValues& values, const QStringList& labels);
 
-// Prints lines on the printer's current page (a full page goes on to the next).
+// Where the items of the lines start, in print columns of the printer's font (1 is the left
+// edge): one column for the n-th items of all lines, as wide as the widest of them and two
+// characters, in whole print zones of 14 characters while the widest line then fits the page.
+QList<int> printColumns(platform::Printer& printer, const QList<PrintLine>& lines);
+// Prints lines on the printer's current page in those columns (a full page goes on to the next).
 void printLines(platform::Printer& printer, const QList<PrintLine>& lines);

@@ -11,8 +11,8 @@ TurretArmourForm::TurretArmourForm(const QString& name, const Texts& texts, Int1
     setSize(6240, 3600);
     setFixedBorder(true);
     Frame2.move(120, 120, 3360, 2520);
-    Label1.move(120, 300, 2280, 285);
-    Text1.move(2520, 270, 660, 315);
+    Label1.move(120, 360, 2280, 285);
+    Text1.move(2520, 330, 660, 315);
     if (texts.frontalTip) Text1.setToolTipText(QString::fromUtf8(texts.frontalTip));
     Label2.move(120, 840, 2280, 285);
     Text2.move(2520, 810, 660, 315);

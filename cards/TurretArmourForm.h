@@ -20,24 +20,26 @@ class TurretArmourForm : public platform::Form {
 
     platform::Frame Frame2{*this, "Frame2", "Corazzatura reale in mm"};
     platform::Label Label1{Frame2, "Label1", "Frontale (o unico dato)"};
+    // Frontal armour in mm (or the only value), "Frontale (o unico dato)"
     platform::TextBox Text1{Frame2, "Text1"};
     platform::Label Label2{Frame2, "Label2", "Laterale"};
-    platform::TextBox Text2{Frame2, "Text2"};
+    platform::TextBox Text2{Frame2, "Text2"}; // lateral armour in mm, "Laterale"
     platform::Label Label3{Frame2, "Label3", "Cielo"};
-    platform::TextBox Text3{Frame2, "Text3"};
+    platform::TextBox Text3{Frame2, "Text3"}; // roof armour in mm, "Cielo"
     platform::Label Label4{Frame2, "Label4", "Barbette"};
-    platform::TextBox Text4{Frame2, "Text4"};
-    platform::Frame Frame1{*this, "Frame1"};
+    platform::TextBox Text4{Frame2, "Text4"}; // barbette armour in mm, "Barbette"
+    platform::Frame Frame1{*this, "Frame1"};  // the turret structure, closed or open
     platform::OptionButton Option1{Frame1, "Option1", "Torri Chiuse"};
     platform::OptionButton Option2{Frame1, "Option2", "Torri Aperte/Semichiuse"};
     platform::CommandButton Command3{*this, "Command3", "Conferma"};
     platform::CommandButton Command2{*this, "Command2", "Annulla"};
+    // "Annulla i Dati" / "Annulla I Dati": empties the four values.
     platform::CommandButton Command1{*this, "Command1"};
 
-    void Text1_Change();
-    void Command3_Click();
-    void Command2_Click();
-    void Command1_Click();
+    void Text1_Change();   // frontal armour in mm (or the only value), "Frontale (o unico dato)"
+    void Command3_Click(); // "Conferma"
+    void Command2_Click(); // "Annulla"
+    void Command1_Click(); // "Annulla i Dati" / "Annulla I Dati": empties the four values
 
   private:
     platform::Int16* record_;

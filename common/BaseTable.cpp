@@ -32,7 +32,7 @@ void CaricaDatiBasi() {
                   [&](platform::TextReader& r) {
                       for (int b = 1; b <= kBases; ++b)
                           for (int f = 1; f <= kBaseFields; ++f) bases[b][f] = readWhole32(r);
-                      checkBaseCounts(bases, r.path());
+                      checkBaseFields(bases, r.path());
                   });
     readOnChannel(kChannelBaseTable, stackFile(kStateFile), CloseRule::OwnChannel,
                   [&](platform::TextReader& r) {

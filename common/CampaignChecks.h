@@ -1,10 +1,11 @@
 // Checks of what a campaign's files hold, for the campaign's opening and for the hour: each one
 // refuses what no campaign can hold with platform::FileError naming the file, and changes nothing
-// (no file is made, emptied or rewritten on the way).
+// (no file is made, emptied or rewritten on the way). The ranges come from CampaignRanges.
 #pragma once
 
 #include "common/BaseTable.h"
 #include "common/Globals.h"
+#include "common/RecordFiles.h"
 
 #include <QString>
 
@@ -15,20 +16,64 @@ void checkRecordFileLength(const QString& path, int recordLength, qint64 length)
 // Whether the side's naval groups in use (column 4) or its bases' ports (field 10; bases 1..11
 // are the Axis', 12..15 the Allies') count ships of its ship file.
 bool sideNamesShips(int side);
+
+// What is wrong with a record's field, for a message: the field (0 when nothing is) and why, in
+// the game's words ("deve essere tra 0 e 50").
+struct FieldRefusal {
+    int field = 0;
+    QString reason;
+};
+// A ship record no ship can be: an unknown type code, a number field that is not a number or lies
+// outside its range, a carrier code that is not "P" and a number.
+FieldRefusal shipRecordRefusal(const ShipRecord& ship);
+// An aircraft line no line can be: a number field that is not a number or lies outside its range.
+FieldRefusal aircraftRecordRefusal(const AircraftRecord& line);
+
 // The side's ship file: missing or empty while ships are named, cut short, or holding a record
-// that no ship can be (an unknown type code, a number field that is not a number, a carrier code
-// that is not "P" and a number).
+// that no ship can be.
 void checkShipFile(int side);
-// An aircraft file of a base or carrier: cut short, or a number field that is not a number.
+// An aircraft file of a base or carrier: cut short, or holding a line that no line can be.
 void checkAircraftFile(const QString& path);
 // Both ship files and every base and carrier aircraft file of the open campaign.
 void checkCampaignRecordFiles();
 
-// Game-state items 1..40: whole numbers that fit 32 bits, the hour 0..23, the weather 0..3, the
-// flags 0..1 and the counts of the hour, of losses and of lost tonnage not negative.
+// The ports where a side's ships lie: its own bases with a port (the Axis 1 to 9, the Allies 12,
+// 14 and 15).
+bool sidePort(int side, int base);
+// Whether group `group` of `side` is being formed in port: its row not in use, with no ship
+// counted, and naming the side's port where it is formed (column 21).
+bool formingInPort(int side, int group);
+
+// What a side's ship file holds against its tables.
+struct ShipFileTally {
+    int placed = 0;      // records naming a naval group or a port
+    int forming = 0;     // ships in service of groups being formed in port
+    int strayRecord = 0; // the first ship in service of a group neither in use nor being formed
+    int strayGroup = 0;  // (0: none) and that group
+};
+// Reads the side's ship file once, with the checks of checkShipFile; `replacement`, when given,
+// stands for record `record` of the file (a ship about to be written there).
+ShipFileTally tallyShipFile(int side, int record = 0, const ShipRecord* replacement = nullptr);
+// The ships the side's naval groups in use (column 4) and its ports (field 10) count.
+long long shipsCounted(int side);
+// Why the side's ship file and its tables disagree, for a message (empty when they agree): a ship
+// of a group neither in use nor being formed in port, or fewer ships in the file than counted.
+QString shipFileDisagreement(int side, const ShipFileTally& tally);
+
+// The checks of the opening, run once the tables are read and before anything is changed: every
+// record file as checkCampaignRecordFiles does, and the files against the tables: each side's
+// ship file (shipFileDisagreement) and each base's aircraft file, which must hold at least the
+// aircraft its base counts present (field 4). True when ships of groups being formed in port are
+// in the files, for returning them to port.
+bool checkCampaignAtOpening();
+
+// Game-state items: whole numbers that fit 32 bits and lie in their ranges (the hour 0..23, the
+// weather 0..3, the flags 0..1, the counts of the hour, of losses and of lost tonnage not
+// negative).
 void checkGameStateItems(const QString (&items)[kStateItems + 1], const QString& path);
-// Unit counts of the groups in use: ships (naval column 4 and the counts by class, 35..40),
-// aircraft (air columns 4, 5, 6 and 41) not negative.
-void checkGroupCounts(const GroupTable& table, bool naval, const QString& path);
-// Unit counts of the bases: aircraft present (4), in flight (6), ships in port (10) not negative.
-void checkBaseCounts(const Int32 (&bases)[kBases + 1][kBaseFields + 1], const QString& path);
+// The columns of the groups in use lie in their ranges (the counts of ships and aircraft not
+// negative).
+void checkGroupColumns(const GroupTable& table, bool naval, const QString& path);
+// The fields of the bases lie in their ranges (aircraft present and in flight, ships in port: 0 to
+// 32767).
+void checkBaseFields(const Int32 (&bases)[kBases + 1][kBaseFields + 1], const QString& path);

@@ -45,8 +45,11 @@ void removeHalfWritten(const QString& campaign) {
 
 // The transaction open now: what it keeps, in memory and in its journal, and the files it changed.
 struct Open {
-    QString folder;
-    QString journal;
+    QString folder;  // found at the first change
+    QString journal; // its path
+    // Files changed that the journal does not keep (outside the campaign folder, or after a handler
+    // closed the campaign): flushed to the disk at the commit all the same.
+    QSet<QString> unkept;
     CampaignSnapshot kept = CampaignSnapshot::empty(QString());
     bool journalMade = false;
     QSet<QString> changed; // disk paths
@@ -70,6 +73,32 @@ bool& puttingBackLeft() {
     static bool b = false;
     return b;
 }
+// A transaction's undoing failed: its journal waits beside the campaign.
+bool& journalLeft() {
+    static bool b = false;
+    return b;
+}
+
+void place(Open& t) {
+    if (!t.folder.isEmpty()) return;
+    t.folder = campaignFolder();
+    t.journal = journalPath();
+}
+
+// Puts back the journal that a failed undoing left, if any; true when there is none left.
+bool putBackLeft(const QString& journal) {
+    if (!platform::fileExists(journal)) return true;
+    puttingBackLeft() = true;
+    try {
+        CampaignSnapshot::fromBytes(platform::readWholeFile(journal), journal).putBack();
+        removeJournal(journal);
+    } catch (...) {
+        puttingBackLeft() = false;
+        throw;
+    }
+    puttingBackLeft() = false;
+    return true;
+}
 
 void flushJournal(Open& t, const QByteArray& bytes) {
     platform::appendToFile(t.journal, bytes);
@@ -79,17 +108,9 @@ void flushJournal(Open& t, const QByteArray& bytes) {
 // The journal is begun before the first change: a journal left by a transaction whose undoing
 // failed is put back first, so that nothing is done on top of a half-done action.
 void beginJournal(Open& t) {
-    if (platform::fileExists(t.journal)) {
-        puttingBackLeft() = true;
-        try {
-            CampaignSnapshot::fromBytes(platform::readWholeFile(t.journal), t.journal).putBack();
-            removeJournal(t.journal);
-        } catch (...) {
-            puttingBackLeft() = false;
-            throw;
-        }
-        puttingBackLeft() = false;
-    }
+    place(t);
+    putBackLeft(t.journal);
+    journalLeft() = false;
     try {
         platform::appendToFile(t.journal, t.kept.headerBytes());
     } catch (const platform::FileError&) {
@@ -111,9 +132,12 @@ void watch(const QString& path, qint64 from) {
     Open* t = current().get();
     if (!t || puttingBackLeft()) return;
     // A handler that closes the campaign (or deletes it) goes on outside of it.
-    if (t->byHandler && !G().CampaignOpen) return;
+    place(*t);
     const QFileInfo file(path);
-    if (file.absolutePath() != t->folder) return;
+    if ((t->byHandler && !G().CampaignOpen) || file.absolutePath() != t->folder) {
+        t->unkept.insert(path);
+        return;
+    }
     const QString name = file.fileName();
     if (name.compare(journalFileName(t->kept.campaign()), Qt::CaseInsensitive) == 0) return;
     if (!t->journalMade) {
@@ -126,8 +150,6 @@ void watch(const QString& path, qint64 from) {
 
 void openNew() {
     auto t = std::make_unique<Open>();
-    t->folder = campaignFolder();
-    t->journal = journalPath();
     t->kept = CampaignSnapshot::empty(G().CampaignName);
     t->failuresAtStart = platform::writeFailures();
     platform::setChangeWatch(watch);
@@ -142,6 +164,7 @@ void clear(Open& t) {
     t.kept = CampaignSnapshot::empty(G().CampaignName);
     t.journalMade = false;
     t.changed.clear();
+    t.unkept.clear();
     t.failuresAtStart = platform::writeFailures();
     t.batch.reset();
     t.batch.emplace();
@@ -149,9 +172,17 @@ void clear(Open& t) {
 
 void commitOpen(Open& t) {
     t.batch->commit();
+    QSet<QString> folders;
+    for (const QString& path : t.unkept) {
+        platform::syncFile(path);
+        folders.insert(QFileInfo(path).absolutePath());
+    }
+    for (const QString& folder : folders) platform::syncFolder(folder);
     if (t.journalMade) {
         for (const QString& path : t.changed) platform::syncFile(path);
         platform::syncFolder(t.folder);
+        // The journal goes: the action is whole. Should its going not reach the disk before the
+        // machine stops, the next opening undoes a whole action, never half of one.
         if (!platform::deleteFile(t.journal) && platform::fileExists(t.journal))
             throw platform::FileError(QStringLiteral("Impossibile eliminare il file %1").arg(t.journal),
                                       t.journal);
@@ -192,6 +223,7 @@ void rollBackOpen(Open& t) {
             removeJournal(t.journal);
         } catch (const platform::FileError& e) {
             failure = e;
+            journalLeft() = true;
         }
         platform::setSyncsDeferred(true);
     }
@@ -215,6 +247,16 @@ void runAsTransaction(const std::function<void()>& handler) {
     if (!G().CampaignOpen || current()) {
         handler();
         return;
+    }
+    if (journalLeft()) {
+        // An action whose undoing failed is undone before the next one reads the files (the
+        // tables in memory are as before it already).
+        try {
+            putBackLeft(journalPath());
+            journalLeft() = false;
+        } catch (const std::exception&) {
+            // Still not: the first change of this action tries again, and is refused if it fails.
+        }
     }
     CampaignTransaction t;
     current()->byHandler = true;

@@ -20,8 +20,9 @@ constexpr quint32 kMagic = 0x5a574a32;      // "ZWJ2": a header block, then a bl
 constexpr auto kHash = QCryptographicHash::Md5;
 
 bool growsOnly(const QString& name) {
-    for (const QString& path : {activityFilePath(), contactFilePath(), lostShipFilePath()})
-        if (QFileInfo(path).fileName().compare(name, Qt::CaseInsensitive) == 0) return true;
+    for (QString path : {activityFilePath(), contactFilePath(), lostShipFilePath()})
+        if (QFileInfo(path.replace(u'\\', u'/')).fileName().compare(name, Qt::CaseInsensitive) == 0)
+            return true;
     return false;
 }
 

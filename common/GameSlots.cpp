@@ -2,6 +2,8 @@
 
 #include "DataFolder.h"
 
+#include <QDir>
+
 namespace {
 using Slots = Globals::GameSlot[kSlots + 1];
 }
@@ -61,11 +63,13 @@ QString rebuildSlotFileIfMissing() {
     Globals& g = G();
     if (platform::fileExists(g.SlotFilePath)) return {};
     const QStringList found = campaignsOnDisk();
+    // The file named as the file manager shows it.
+    const QString shown = QDir::toNativeSeparators(platform::diskPath(g.SlotFilePath));
     if (found.size() > kSlots)
         throw platform::FileError(
             QStringLiteral("Il file %1 manca e nella cartella dei giochi ci sono %2 giochi (%3): "
                            "più di quattro, il file non viene ricostruito.")
-                .arg(g.SlotFilePath)
+                .arg(shown)
                 .arg(found.size())
                 .arg(found.join(QStringLiteral(", "))),
             g.SlotFilePath);
@@ -92,7 +96,7 @@ QString rebuildSlotFileIfMissing() {
     return QStringLiteral(
                "Il file %1 mancava: è stato ricostruito con i giochi trovati nella cartella dei giochi "
                "(%2).")
-        .arg(g.SlotFilePath, found.join(QStringLiteral(", ")));
+        .arg(shown, found.join(QStringLiteral(", ")));
 }
 
 int computeNextFreeSlot() {

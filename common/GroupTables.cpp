@@ -69,7 +69,7 @@ void CaricaTabelleGruppi() {
                       [&](platform::TextReader& r) {
                           for (int n = 1; n <= kGroups; ++n)
                               for (int c = 1; c <= kGroupColumns; ++c) (*t.table[k])[n][c] = readWhole16(r);
-                          checkGroupCounts(*t.table[k], k < 2, r.path());
+                          checkGroupColumns(*t.table[k], k < 2, r.path());
                       });
     for (int k = 0; k < 2; ++k)
         readOnChannel(kChannelGroups, stackFile(kNamesWords[k]), CloseRule::AllChannels,

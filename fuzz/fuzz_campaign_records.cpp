@@ -20,7 +20,8 @@ template <class Record> void readFields(const Record& r) {
 }
 
 void readShips(int side) {
-    checkShipFile(side);
+    // The opening's checks: the records, then the file against the tables.
+    shipFileDisagreement(side, tallyShipFile(side));
     forEachShip(side, [](int) {
         readFields(G().ShipRecordBuffer);
         return true;

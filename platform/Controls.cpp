@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -60,6 +61,16 @@ QString withoutMarks(const QString& s) {
         out += s[i];
     }
     return out;
+}
+
+// The character marked as the access key ("&Chiudi" -> 'C'), or none.
+QChar accessKey(const QString& s) {
+    for (int i = 0; i + 1 < s.size(); ++i) {
+        if (s[i] != u'&') continue;
+        if (s[i + 1] != u'&') return s[i + 1];
+        ++i;
+    }
+    return {};
 }
 
 int px(int twips) {
@@ -359,8 +370,9 @@ void Label::applyColors() {
 
 CommandButton::CommandButton(Container& parent, const QString& name, const QString& caption)
     : Control(parent, name), caption_(caption) {
-    button_ = new QPushButton(caption, parentWidget());
+    button_ = new QPushButton(parentWidget());
     button_->setAutoDefault(false);
+    showCaption();
     setWidget(button_);
     button_->installEventFilter(new MouseBridge(this, false));
     QObject::connect(button_, &QPushButton::clicked, [this] { raise(Click); });
@@ -369,9 +381,18 @@ CommandButton::CommandButton(Container& parent, const QString& name, const QStri
 void CommandButton::setCaption(const QString& c) {
     caption_ = c;
     if (picture_.isNull())
-        button_->setText(c);
+        showCaption();
     else
         setPicture(picture_);
+}
+
+void CommandButton::showCaption() {
+    // An access key that is a sign ("&+", "&-") would be drawn underlined and read as another sign
+    // ("±"): the caption shows it plain and the key stays as the button's shortcut.
+    const QChar key = accessKey(caption_);
+    const bool sign = !key.isNull() && !key.isLetterOrNumber();
+    button_->setText(sign ? withoutMarks(caption_) : caption_);
+    if (sign) button_->setShortcut(QKeySequence::mnemonic(caption_));
 }
 
 void CommandButton::setPicture(const QImage& img) {
@@ -744,6 +765,31 @@ class ComboKeyBridge : public QObject {
     ComboBox* c_;
 };
 
+// A list that only offers picks: a typed or pasted key is refused with a beep, and a press on
+// the text drops the list down as a press on the arrow does.
+class PickOnlyBridge : public QObject {
+  public:
+    explicit PickOnlyBridge(QComboBox* c) : QObject(c), c_(c) {}
+
+  protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::MouseButtonPress &&
+            static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+            c_->showPopup();
+        } else if (e->type() == QEvent::KeyPress) {
+            const QString s = static_cast<QKeyEvent*>(e)->text();
+            if (!s.isEmpty() && s[0].isPrint()) {
+                Beep();
+                return true;
+            }
+        }
+        return false;
+    }
+
+  private:
+    QComboBox* c_;
+};
+
 ComboBox::ComboBox(Container& parent, const QString& name, int style) : Control(parent, name), style_(style) {
     back_ = vbWindowBackground;
     fore_ = vbWindowText;
@@ -761,6 +807,12 @@ ComboBox::ComboBox(Container& parent, const QString& name, int style) : Control(
         combo_->lineEdit()->installEventFilter(new MouseBridge(this, false));
         combo_->lineEdit()->installEventFilter(new ComboKeyBridge(this, combo_->lineEdit()));
     }
+}
+
+void ComboBox::setPickOnly() {
+    if (!combo_->lineEdit() || combo_->lineEdit()->isReadOnly()) return;
+    combo_->lineEdit()->setReadOnly(true);
+    combo_->lineEdit()->installEventFilter(new PickOnlyBridge(combo_));
 }
 
 void ComboBox::addItem(const QString& item, int index) {

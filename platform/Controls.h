@@ -209,6 +209,7 @@ class CommandButton : public Control {
     void applyColors() override;
 
   private:
+    void showCaption();
     QPushButton* button_;
     QString caption_;
     QImage picture_;
@@ -299,6 +300,9 @@ class ComboBox : public Control {
   public:
     // Style 0: drop-down combo (text can be typed); 2: drop-down list.
     ComboBox(Container& parent, const QString& name, int style = 0);
+    // A drop-down combo that only offers picks: its text is the caption set by code or the item
+    // picked, and typing into it is refused with a beep.
+    void setPickOnly();
     void addItem(const QString& item, int index = -1);
     void removeItem(int index);
     void clear();

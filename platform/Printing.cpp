@@ -25,6 +25,10 @@ bool& pdfForced() {
     static bool f = false;
     return f;
 }
+std::function<void(const Printer&)>& jobEndWatch() {
+    static std::function<void(const Printer&)> w;
+    return w;
+}
 constexpr double kTwipsPerInch = 1440.0;
 } // namespace
 
@@ -48,6 +52,9 @@ void Printer::setPdfFolder(const QString& folder) {
 }
 void Printer::forcePdf(bool force) {
     pdfForced() = force;
+}
+void Printer::setJobEndWatch(std::function<void(const Printer&)> watch) {
+    jobEndWatch() = std::move(watch);
 }
 
 void Printer::begin() {
@@ -78,6 +85,9 @@ void Printer::begin() {
     }
     pages_ = 1;
     text_.clear();
+    items_.clear();
+    const QRectF page = printer_->pageRect(QPrinter::DevicePixel);
+    printable_ = page.size() * (kTwipsPerInch / printer_->resolution());
     lineOpen_ = false;
     currentX = currentY = 0;
 }
@@ -137,6 +147,8 @@ void Printer::printText(const QString& text) {
     const QFontMetricsF fm(painter_->font(), printer_.get());
     if ((currentY + textHeight()) > pageHeight()) newPage();
     painter_->drawText(QPointF(currentX * k, currentY * k + fm.ascent()), text);
+    items_.append(
+        {pages_, QRectF(currentX, currentY, fm.horizontalAdvance(text) / k, fm.height() / k), text});
     currentX += fm.horizontalAdvance(text) / k;
     logText(text);
 }
@@ -193,6 +205,7 @@ void Printer::paintPicture(const QImage& img, double x, double y, double width, 
     begin();
     const double k = printer_->resolution() / kTwipsPerInch;
     painter_->drawImage(QRectF(x * k, y * k, width * k, height * k), img);
+    items_.append({pages_, QRectF(x, y, width, height), QString()});
 }
 
 void Printer::newPage() {
@@ -206,6 +219,7 @@ void Printer::newPage() {
 
 QString Printer::endDoc() {
     if (!painter_) return QString();
+    if (jobEndWatch()) jobEndWatch()(*this);
     painter_->end();
     painter_.reset();
     printer_.reset();

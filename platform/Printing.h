@@ -4,6 +4,9 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
+#include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -19,6 +22,14 @@ namespace platform {
 QString defaultPrinterName();
 // The print set-up dialog of the default printer.
 void printSetupDialog(QWidget* owner);
+
+// What a job put on a page: a text, or a picture (no text), and the rectangle it takes, in twips
+// from the top left of the printable area.
+struct PrintedItem {
+    int page;
+    QRectF rect;
+    QString text;
+};
 
 class Printer {
   public:
@@ -65,6 +76,12 @@ class Printer {
     // The text lines of the current job (or the last one), a zone move written as a tab; a new
     // page starts with a form feed. Tests and status messages read it.
     const QStringList& jobText() const { return text_; }
+    // The texts and pictures of the current job (or the last one) where they stand on their pages,
+    // and the printable area of a page (twips), for checks of the printed layout.
+    const QList<PrintedItem>& jobItems() const { return items_; }
+    QSizeF printableSize() const { return printable_; }
+    // Test seam: told of every job as it ends, whichever printer object ran it.
+    static void setJobEndWatch(std::function<void(const Printer&)> watch);
 
     // Test seam and fallback: the folder where PDF jobs go.
     static void setPdfFolder(const QString& folder);
@@ -82,6 +99,8 @@ class Printer {
     int pages_ = 0;
     int orientation_ = 1;
     QStringList text_;
+    QList<PrintedItem> items_;
+    QSizeF printable_;
     bool lineOpen_ = false;
     void logText(const QString& t);
     void logLineEnd();

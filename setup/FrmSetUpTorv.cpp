@@ -105,6 +105,11 @@ void FrmSetUpTorv::layOut() {
     Label20.setBackStyle(0);
     for (ListBox* l : {&List1, &List4}) l->move(valueLeft, 2100, listWidth, 3600);
     for (ListBox* l : {&List2, &List5}) l->move(valueLeft + listWidth + listGap, 2100, listWidth, 3600);
+    // Under the aircraft lists, room for the notice of a record already in the archive.
+    for (ListBox* l : {&List4, &List5}) l->setHeight(3000);
+    Label21.move(valueLeft, 5160, valueWidth, 540);
+    Label21.setForeColor(kKill);
+    Label21.setBackStyle(0);
     List1.setToolTipText(QStringLiteral("Doppio Click = inserisce record in archivio"));
     List4.setToolTipText(QStringLiteral("Doppio Click = inserisce record in archivio"));
 
@@ -197,6 +202,7 @@ void FrmSetUpTorv::showKindPicture(const QString& icon) {
 
 void FrmSetUpTorv::clearLists() {
     for (ListBox* l : {&List1, &List2, &List3, &List4, &List5}) l->clear();
+    Label21.setCaption(QString());
     // The record picked in the archive list goes with the list.
     SG().SelectedRecord = 0;
     Label17.setCaption(QString());
@@ -321,6 +327,7 @@ void FrmSetUpTorv::Command2_Click() {
     ShowAircraftRecordLabels();
     CheckShipNation();
     Command6.setEnabled(false);
+    showIdenticalAircraft();
 }
 
 void FrmSetUpTorv::OpenShipNameList() {

@@ -101,6 +101,21 @@ void FrmSetUpTorv::ListAircraftArchive() {
     const ArchiveListing listing = listAircraftArchive(path, print);
     fillList<recordformat::AircraftRecord>(List3, Label8, listing);
     if (SG().PrintFlag == 1) endPrintJob();
+    showIdenticalAircraft();
+}
+
+void FrmSetUpTorv::showIdenticalAircraft() {
+    // Each click appends another record, as before; the panel says when one is there already.
+    int same = 0;
+    if (List4.listCount() > 0)
+        same = identicalAircraftRecords(archivePath(kAircraft),
+                                        aircraftToInsert(SG().CardAircraftRecord, List4.list(0)));
+    Label21.setCaption(same == 0   ? QString()
+                       : same == 1 ? QStringLiteral("Nell'archivio c'è già un record identico di questo "
+                                                    "aereo: un click ne aggiunge un altro.")
+                                   : QStringLiteral("Nell'archivio ci sono già %1 record identici di "
+                                                    "questo aereo: un click ne aggiunge un altro.")
+                                         .arg(same));
 }
 
 // ---------------------------------------------------------------- selecting and deleting

@@ -240,6 +240,12 @@ ArchiveListing listAircraftArchive(const QString& path,
     return listArchive<AircraftRecord>(path, aircraft::Ruolo, aircraft::Nome, each);
 }
 
+int identicalAircraftRecords(const QString& path, const AircraftRecord& record) {
+    int same = 0;
+    listAircraftArchive(path, [&](const AircraftRecord& r) { same += r.bytes() == record.bytes(); });
+    return same;
+}
+
 void markShipDeleted(const QString& path, int record) {
     markDeleted<ShipRecord>(path, record);
 }

@@ -67,6 +67,10 @@ ArchiveListing listShipArchive(const QString& path,
 ArchiveListing listAircraftArchive(const QString& path,
                                    const std::function<void(const recordformat::AircraftRecord&)>& each = {});
 
+// The live records of an aircraft archive identical to the given one, byte for byte: a card
+// inserted again appends one more of them.
+int identicalAircraftRecords(const QString& path, const recordformat::AircraftRecord& record);
+
 // Marks one record deleted and writes it back in place. A record number outside the file is
 // refused with a FileError.
 void markShipDeleted(const QString& path, int record);

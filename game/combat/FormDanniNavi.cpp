@@ -4,6 +4,7 @@
 #include "common/Globals.h"
 #include "common/RecordFiles.h"
 #include "game/points/Supervisor.h"
+#include "platform/Dialogs.h"
 
 using namespace platform;
 using namespace damageentry;
@@ -221,19 +222,24 @@ void FormDanniNavi::AbilitaConferma() {
 
 // ---------------------------------------------------------------- confirming
 
-void FormDanniNavi::ScriviDanniNave() {
+bool FormDanniNavi::ScriviDanniNave() {
     const Values e = entries();
     Values values{};
     for (int i = 0; i < kRows; ++i) values[i] = enteredValue(i, ValoriCaricati[i], e[i]);
+    const QString refusal = valuesRefusal(ValoriCaricati, values);
+    if (!refusal.isEmpty()) {
+        MsgBox(refusal, vbExclamation, caption());
+        return false;
+    }
     readSelectedShip();
     storeValues(G().ShipRecordBuffer, ValoriCaricati, values);
     writeShip(kChannelShips, IndiceNave);
+    return true;
 }
 
 // The ship stays selected with its new values, against which further damage is entered.
 void FormDanniNavi::Command2_Click() {
-    if (IndiceNave <= 0) return;
-    ScriviDanniNave();
+    if (IndiceNave <= 0 || !ScriviDanniNave()) return;
     Command2.setEnabled(false);
     CaricaValoriAttuali();
     for (int i = 0; i < kRows; ++i) Text1[i].setText(QString());

@@ -34,28 +34,32 @@ class FrmBombNav : public platform::Form {
     bombardment::Salvo Colpi;
 
     platform::Frame Frame1{*this, "Frame1", "Dati Porto sotto attacco"};
-    platform::Label Label1{Frame1, "Label1"};
-    platform::Label Label2{Frame1, "Label2"};
-    platform::Label Label3{Frame1, "Label3"};
+    platform::Label Label1{Frame1, "Label1"}; // the port under fire
+    platform::Label Label2{Frame1, "Label2"}; // its damage now (at most 100)
+    platform::Label Label3{Frame1, "Label3"}; // the damage the bombardment did
     platform::Label Label4{Frame1, "Label4", "Base    Port    AerPort    %AA    %AN     PesoAN"};
+    // The port's six values under Label4, then critical hits, hits on ships in port, % and weight on the
+    // group.
     platform::ControlArray<platform::Label> Label5;
-    platform::ListBox List1{Frame1, "List1"};
-    platform::Label Label11{Frame1, "Label11"};
-    platform::Label Label13{Frame1, "Label13"};
+    platform::ListBox List1{Frame1, "List1"};   // the ships in port
+    platform::Label Label11{Frame1, "Label11"}; // the group's hits on the base, "Colpi del GN"
+    platform::Label Label13{Frame1, "Label13"}; // their weight, "Peso colpi GN"
+    // Operativity lost by a critical hit, "Operativita persa"
     platform::Label Label16{Frame1, "Label16"};
-    platform::Label Label18{Frame1, "Label18"};
+    platform::Label Label18{Frame1, "Label18"}; // the ships in port that were hit
 
     platform::Frame Frame2{*this, "Frame2", "Navi in Attacco"};
     platform::Label Label10{Frame2, "Label10", "P Base   P Modif    % Base  %Mod"};
-    platform::Label Label6{Frame2, "Label6"};
-    platform::Label Label7{Frame2, "Label7"};
-    platform::Label Label8{Frame2, "Label8"};
-    platform::Label Label9{Frame2, "Label9"};
-    platform::ListBox List2{Frame2, "List2"};
+    platform::Label Label6{Frame2, "Label6"}; // the group's hit weight, under "P Base"
+    platform::Label Label7{Frame2, "Label7"}; // the modified hit weight, under "P Modif"
+    platform::Label Label8{Frame2, "Label8"}; // the group's hit percentage, under "% Base"
+    platform::Label Label9{Frame2, "Label9"}; // the modified percentage, under "%Mod"
+    platform::ListBox List2{Frame2, "List2"}; // the bombarding ships
+    // The base's hits on the group, "Colpi della Base"
     platform::Label Label12{Frame2, "Label12"};
-    platform::Label Label14{Frame2, "Label14"};
-    platform::Label Label15{Frame2, "Label15"};
-    platform::Label Label17{Frame2, "Label17"};
+    platform::Label Label14{Frame2, "Label14"}; // their weight, "Peso colpi Base"
+    platform::Label Label15{Frame2, "Label15"}; // the group's ships hit, "Navi colpite"
+    platform::Label Label17{Frame2, "Label17"}; // the names of the group's ships hit
 
     platform::Frame Frame3{*this, "Frame3", "Distanza"};
     platform::OptionButton Option1{Frame3, "Option1", "Vicino"};
@@ -67,6 +71,7 @@ class FrmBombNav : public platform::Form {
     platform::OptionButton Option6{Frame4, "Option6", "Minima"};
     platform::CommandButton Command1{*this, "Command1", "&Fuoco!"};
     platform::CommandButton Command2{*this, "Command2", "F&ine"};
+    // What to do next: choose distance and length, or done.
     platform::Label Label19{*this, "Label19"};
 
   private:

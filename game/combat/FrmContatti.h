@@ -13,19 +13,19 @@ class FrmContatti : public platform::Form {
     FrmContatti();
     void Form_Load() override;
 
-    void List1_Click();
+    void List1_Click();    // the hour's contacts (tip " Selezionare il GN sotto attacco ")
     void Command1_Click(); // "&Chiudi"
     // The side lists: a click shows the list's legend, a double-click the group's detail.
-    void List2_Click();
-    void List3_Click();
-    void List4_Click();
-    void List5_Click();
-    void List6_Click();
-    void List2_DblClick();
-    void List3_DblClick();
-    void List4_DblClick();
-    void List5_DblClick();
-    void List6_DblClick();
+    void List2_Click();    // air groups on CAP over the attacked group and its neighbours
+    void List3_Click();    // own naval groups near the attacked group
+    void List4_Click();    // the attacking groups, with the hour each attack began
+    void List5_Click();    // air groups on CAP over the attacker and its neighbours
+    void List6_Click();    // naval groups near the attacker
+    void List2_DblClick(); // air groups on CAP over the attacked group and its neighbours
+    void List3_DblClick(); // own naval groups near the attacked group
+    void List4_DblClick(); // the attacking groups, with the hour each attack began
+    void List5_DblClick(); // air groups on CAP over the attacker and its neighbours
+    void List6_DblClick(); // naval groups near the attacker
 
     // The sketch on the plot window: the attacked group, a naval group, an air group.
     void PlotVisto();
@@ -42,17 +42,24 @@ class FrmContatti : public platform::Form {
     int IndCont = 0;
     int GnGa = 0;
 
+    // The hour's contacts (tip " Selezionare il GN sotto attacco ")
     platform::ListBox List1{*this, "List1"};
-    platform::Label Label1{*this, "Label1"};
+    platform::Label Label1{*this, "Label1"}; // the defender's side (tip " DIFENSORE ...")
+    // The defender at periscope depth or on the surface.
     platform::Label Label3{*this, "Label3"};
-    platform::ListBox List3{*this, "List3"};
+    platform::ListBox List3{*this, "List3"}; // own naval groups near the attacked group
+    // Air groups on CAP over the attacked group and its neighbours.
     platform::ListBox List2{*this, "List2"};
-    platform::Label Label2{*this, "Label2"};
+    platform::Label Label2{*this, "Label2"}; // the attacker's side (tip " ATTACCANTE ")
+    // The attacker at periscope depth, on the surface, or "Aerei"
     platform::Label Label4{*this, "Label4"};
+    // The attacking groups, with the hour each attack began.
     platform::ListBox List4{*this, "List4"};
-    platform::ListBox List6{*this, "List6"};
+    platform::ListBox List6{*this, "List6"}; // naval groups near the attacker
+    // Air groups on CAP over the attacker and its neighbours.
     platform::ListBox List5{*this, "List5"};
-    platform::Label Label5{*this, "Label5"};
+    platform::Label Label5{*this, "Label5"}; // the defender's alert state
+    // The deployment rule of the side that sees (tip "REGOLA SHIERAMENTO DI CHI VEDE")
     platform::Label Label6{*this, "Label6"};
     platform::CommandButton Command1{*this, "Command1", "&Chiudi"};
 

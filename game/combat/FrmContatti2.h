@@ -11,21 +11,24 @@ class FrmContatti2 : public platform::Form {
     FrmContatti2();
     void Form_Load() override;
 
-    void Command1_Click(); // "&-"
-    void Command2_Click(); // "&+"
-    void Command3_Click(int index);
-    void Label2_Click();
+    void Command1_Click();          // "&-": the icons closer
+    void Command2_Click();          // "&+": the icons farther apart
+    void Command3_Click(int index); // "Mappa Fondali" (0) and "Reset Mappa" (1)
+    void Label2_Click();            // the plot scale, 3.4 by default; a click resets it
 
     // Twips per map unit of a naval group's offset, and the scale's step 1..9.
     double PlotScale = contactboard::kDefaultPlotScale;
     int PlotScaleStep = contactboard::kDefaultPlotStep;
 
+    // The sketch, the attacked group white at its centre.
     platform::PictureBox Picture1{*this, "Picture1"};
     platform::Label Label1{*this, "Label1",
                            "GN Sotto attacco é sempre al centro del grafico dei CONTATTI   (Icona Bianca)"};
     platform::CommandButton Command1{*this, "Command1", "&-"};
+    // The plot scale, 3.4 by default; a click resets it.
     platform::Label Label2{*this, "Label2", "3.4"};
     platform::CommandButton Command2{*this, "Command2", "&+"};
+    // "Mappa Fondali" (0) and "Reset Mappa" (1)
     platform::ControlArray<platform::CommandButton> Command3;
 
   private:

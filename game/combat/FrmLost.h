@@ -22,8 +22,8 @@ class FrmLost : public platform::Form {
     void Command1_Click(); // "&ULTIM'ORA"
     void Command2_Click(); // "&TUTTE"
     void Command3_Click(); // "&CHIUDI"
-    void List1_Click();
-    void List2_Click();
+    void List1_Click();    // Allied losses; a pick marks the ship's loss on the map
+    void List2_Click();    // Axis losses; a pick marks the ship's loss on the map
 
     platform::ListBox List1{*this, "List1"}; // Allied losses
     platform::ListBox List2{*this, "List2"}; // Axis losses

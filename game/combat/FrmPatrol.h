@@ -19,12 +19,14 @@ class FrmPatrol : public platform::Form {
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
 
+    // The ships of the attacked group; a double-click picks the target (tip "Doppio Click per proseguire ")
     void List1_Click();
     void List1_DblClick();
     void Command3_Click(); // "&AA1"
     void Command1_Click(); // "&Lancio Bombe"
     void Command2_Click(); // "&Mitragliamento/AA2"
     void Command4_Click(); // "&Fine Operazione"
+    // "GIA FATTO !"; a double-click forces the fight with no CAP over the target.
     void Label16_DblClick();
 
     // Sides, groups and the ship under attack.
@@ -44,33 +46,37 @@ class FrmPatrol : public platform::Form {
     // The hit ship's values while a hit is applied.
     patrolattack::ShipValues ValoriNave;
 
-    platform::Label Label19{*this, "Label19"};
+    platform::Label Label19{*this, "Label19"}; // how the attack goes, aircraft by aircraft
     platform::Label Label7{*this, "Label7", "Nave sotto attacco:"};
-    platform::Label Label6{*this, "Label6"};
+    platform::Label Label6{*this, "Label6"}; // the name of the ship picked
+    // The ships of the attacked group; a double-click picks the target (tip "Doppio Click per proseguire ")
     platform::ListBox List1{*this, "List1"};
-    platform::ListBox List2{*this, "List2"};
-    platform::ControlArray<platform::Label> Label1; // 0 depth, 1 group, 2..11 ship values
-    platform::Label Label5{*this, "Label5"};
-    platform::Image Image1{*this, "Image1"};
-    platform::Label Label2{*this, "Label2"};
-    platform::Label Label4{*this, "Label4"};
-    platform::ControlArray<platform::Label> Label3; // group values
-    platform::Label Label21{*this, "Label21"};
+    platform::ListBox List2{*this, "List2"};         // the aircraft of the group, one line each
+    platform::ControlArray<platform::Label> Label1;  // 0 depth, 1 group, 2..11 ship values
+    platform::Label Label5{*this, "Label5"};         // "GA: " and the air group's number
+    platform::Image Image1{*this, "Image1"};         // fires on the target, or none
+    platform::Label Label2{*this, "Label2"};         // the heading over the target's values (Label1)
+    platform::Label Label4{*this, "Label4"};         // the heading over the aircraft's values (Label3)
+    platform::ControlArray<platform::Label> Label3;  // group values
+    platform::Label Label21{*this, "Label21"};       // the heading over the special damage (Label22)
     platform::ControlArray<platform::Label> Label22; // damage of the last hit
-    platform::Label Label17{*this, "Label17"};
+    platform::Label Label17{*this, "Label17"};       // the anti-aircraft percentage
     platform::CommandButton Command3{*this, "Command3", "&AA1"};
     platform::CommandButton Command1{*this, "Command1", "&Lancio Bombe"};
     platform::CommandButton Command2{*this, "Command2", "&Mitragliamento/AA2"};
-    platform::Label Label13{*this, "Label13"};
-    platform::Label Label14{*this, "Label14"};
-    platform::Label Label15{*this, "Label15"};
+    platform::Label Label13{*this, "Label13"}; // bomb hits
+    platform::Label Label14{*this, "Label14"}; // bomb damage
+    platform::Label Label15{*this, "Label15"}; // strafing damage
     platform::Label Label9{*this, "Label9", "Aereo in Azione N°:"};
+    // The aircraft in action, after "Aereo in Azione N°:"
     platform::Label Label10{*this, "Label10"};
     platform::Label Label18{*this, "Label18", "Aerei in attacco:"};
+    // The aircraft attacking, after "Aerei in attacco:"
     platform::Label Label8{*this, "Label8"};
     platform::Label Label20{*this, "Label20", "Dann       Abbatt "};
-    platform::Label Label11{*this, "Label11"};
-    platform::Label Label12{*this, "Label12"};
+    platform::Label Label11{*this, "Label11"}; // aircraft damaged, under "Dann"
+    platform::Label Label12{*this, "Label12"}; // aircraft shot down, under "Abbatt"
+    // "GIA FATTO !"; a double-click forces the fight with no CAP over the target.
     platform::Label Label16{*this, "Label16"};
     platform::CommandButton Command4{*this, "Command4", "&Fine Operazione"};
 

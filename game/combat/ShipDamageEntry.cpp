@@ -1,4 +1,5 @@
 #include "ShipDamageEntry.h"
+#include "common/CampaignRanges.h"
 #include "common/NavalGroupValues.h"
 
 #include "PatrolAttack.h"
@@ -64,6 +65,15 @@ Values currentValues(const recordformat::ShipRecord& ship) {
 void storeValues(recordformat::ShipRecord& ship, const Values& loaded, const Values& values) {
     for (int i = 0; i < kRows; ++i)
         if (values[i] != loaded[i]) ship.setNumber(kRowFields[i].currentField, values[i]);
+}
+
+QString valuesRefusal(const Values& loaded, const Values& values) {
+    for (int i = 0; i < kRows; ++i) {
+        const ValueRange range = campaignRange(CampaignTable::Ship, kRowFields[i].currentField);
+        if (values[i] != loaded[i] && !range.holds(values[i]))
+            return refusedValueText(QString::fromUtf8(kRowFields[i].caption), range);
+    }
+    return {};
 }
 
 } // namespace damageentry

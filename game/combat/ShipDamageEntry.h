@@ -47,5 +47,8 @@ Values currentValues(const recordformat::ShipRecord& ship);
 // The rows' values stored into the ship record: a changed value as its number, an unchanged one
 // keeps its field's text.
 void storeValues(recordformat::ShipRecord& ship, const Values& loaded, const Values& values);
+// Why the values cannot be stored: a changed value outside the range of its field (the fires
+// grown past what their field holds), named by its row. Empty when they can.
+QString valuesRefusal(const Values& loaded, const Values& values);
 
 } // namespace damageentry

@@ -10,7 +10,7 @@
 #include "common/ReferenceLists.h"
 #include "game/orders/PortGroups.h"
 
-bool loadCampaign() {
+bool loadCampaign(QString* returned) {
     Globals& g = G();
     g.CampaignOpen = false;
     g.CurrentSide = 0;
@@ -18,19 +18,22 @@ bool loadCampaign() {
     g.NavalMode = 0;
     CaricaTabelleNomi();
     CaricaCoordinateBasi();
-    // An hour cut short is undone before anything of the campaign is read.
+    // An hour or an action cut short is undone before anything of the campaign is read.
     const bool undone = rollBackLeftJournal();
     CaricaTabelleGruppi();
     CaricaMine();
     CaricaDatiBasi();
     CaricaSetUpGioco();
-    // Record files that no campaign can hold stop the opening before anything reads them.
-    checkCampaignRecordFiles();
+    // Record files that no campaign can hold, or that disagree with the tables, stop the opening
+    // before anything reads or changes them.
+    const bool forming = checkCampaignAtOpening();
     // Ships left in a group that never left port go back to their port.
-    {
+    if (returned) returned->clear();
+    if (forming) {
         CampaignTransaction returning;
-        returnStrandedShips();
+        const QString text = returnedShipsText(returnStrandedShips());
         returning.commit();
+        if (returned) *returned = text;
     }
     CaricaOrdini();
     dayAndWeather();

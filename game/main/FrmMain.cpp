@@ -65,7 +65,7 @@ void FrmMain::Form_Load() {
     g.WeatherStateNames[2] = QStringLiteral("     Poca      Grosso      Forte");
     g.WeatherStateNames[3] = QStringLiteral("   Pessima    Agitato     Bufera");
 
-    hourUndoneAtOpen_ = loadCampaign();
+    hourUndoneAtOpen_ = loadCampaign(&shipsReturnedAtOpen_);
     AggiornaTitolo();
     CaricaComboAerei();
 
@@ -152,6 +152,8 @@ bool apriGioco() {
                        .arg(g.state(StateItem::Hour)),
                    vbInformation, G().CampaignName);
         }
+        if (!f.shipsReturnedAtOpen().isEmpty())
+            MsgBox(f.shipsReturnedAtOpen(), vbInformation, G().CampaignName);
         return true;
     } catch (const std::exception& e) {
         const QString message = QStringLiteral("Il gioco %1 non può essere aperto:\n%2")

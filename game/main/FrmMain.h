@@ -26,10 +26,10 @@ class FrmMain : public platform::Form {
 
     // ---------------------------------------------------------------- start-up and side cycle
     void UnloadAllForms();
-    void Command17_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command4_Click();
+    void Command17_Click(); // " APRI MENU PRINCIPALE"
+    void Command5_Click();  // "1 a&lle"
+    void Command6_Click();  // "2  a&sse"
+    void Command4_Click();  // "&Chiudi"
     void DisabilitaBasiEsterne();
     void AbilitaBasiEsterne();
     void MostraBandieraLato();
@@ -41,13 +41,16 @@ class FrmMain : public platform::Form {
     void AggiornaDisplay();
     // The clock, the weather panel and the day-or-night icons as the game state holds them.
     void showClock();
+    // The weather icon; a click shows the weather panel (tip "Mostra Meteo")
     void Image1_Click();
-    void Image17_Click();
+    void Image17_Click(); // hides the weather panel (tip "Nascondi Meteo")
 
     // True once Form_Load has run to its end (a campaign is open in the window).
     bool campaignOpen() const { return loaded_; }
     // True when the opening undid an hour that had been cut short.
     bool hourUndoneAtOpen() const { return hourUndoneAtOpen_; }
+    // What the opening told of the ships it returned to port (empty when none).
+    const QString& shipsReturnedAtOpen() const { return shipsReturnedAtOpen_; }
 
   private:
     void AggiornaTitolo();
@@ -65,6 +68,7 @@ class FrmMain : public platform::Form {
     // Back to the start window, the campaign closed without ending the program.
     void closeCampaign();
     bool hourUndoneAtOpen_ = false;
+    QString shipsReturnedAtOpen_;
     // Fills the payload combos of the air panel.
     void CaricaComboAerei();
     void buildLayout();
@@ -88,8 +92,9 @@ class FrmMain : public platform::Form {
 
   public:
     // ================================================================ hourly step
+    // The hour button (tip "RUN TIME (assicurarsi che tutti abbiano mosso)")
     void Command22_Click();
-    void Command23_Click();
+    void Command23_Click(); // the contact button (tip "CONTROLLO CONTATTI E ATTACCO ")
     void RunTime();
     // The circles of this hour's activities.
     void CircleAttivita();
@@ -122,12 +127,13 @@ class FrmMain : public platform::Form {
     void CancellaAreaIngresso();
 
     // The pop-up list of the groups under a press and the list of groups a patrol may cover.
-    void List11_Click();
-    void List12_Click();
-    void List12_DblClick();
+    void List11_Click();    // the groups a CAP may cover (tip "Sele zionare il GN da impegnare ")
+    void List12_Click();    // the map's pop-up list of the groups under a press
+    void List12_DblClick(); // the map's pop-up list of the groups under a press
     // The filter buttons of the air-group and naval-group lists; both wipe the map's drawings.
+    // The air-list filter: "TUTTI", "IntAtt", "RiPaCp", "DecRie", "Stres"
     void Option1_Click(int index);
-    void Option2_Click(int index);
+    void Option2_Click(int index); // the naval-list filter: "Altri", "Patrol"
     // The clean map: the naval and air views keep the map with their standing marks, and the map is
     // put back to it to wipe routes, circles and target lines. With none kept the map is reloaded.
     void keepCleanMap();
@@ -185,15 +191,15 @@ class FrmMain : public platform::Form {
     void mnFileReset_Click();
     // The help items show their picture in Picture1; a click on it hides it.
     void MostraHelp(const QString& picture);
-    void Picture1_Click();
+    void Picture1_Click(); // the help picture; a click hides it
     // Automatic resolution of air strikes on bases, patrol attacks and naval bombardments.
-    void Check5_Click();
-    void Check6_Click();
-    void Check7_Click();
+    void Check5_Click(); // automatic air strikes on bases (tip "BOMB. AEREO AUTO/MANUALE")
+    void Check6_Click(); // automatic patrol attacks (tip "PATROL AUTO/MANUALE ")
+    void Check7_Click(); // automatic naval bombardments (tip "BOMB. NAVALE AUTO/MANUALE")
     // "ATTACCA con &GN:" commits the side's group against the contact picked in List9;
     // "C&HIUDI" closes the contact panel.
-    void Command19_Click();
-    void Command18_Click();
+    void Command19_Click(); // "ATTACCA con &GN:"
+    void Command18_Click(); // "C&HIUDI"
     // Opening "Acquisizione Mezzi   " enables the command submenu of the side in play.
     void MnAcq_Click();
 
@@ -203,19 +209,23 @@ class FrmMain : public platform::Form {
     // The marks of the side's naval groups and the boxes and numbers of the enemy groups it saw;
     // draws only while GroupMarksFlag is 1.
     void TracciaGNAmici();
-    void Image25_Click();
-    void Image26_Click();
-    void Image27_Click();
-    void Image29_Click();
-    void Image30_Click();
-    void Label1_Click();
+    void Image25_Click(); // the sea state icon
+    void Image26_Click(); // the wind icon
+    void Image27_Click(); // the zones of the last 120 activities
+    void Image29_Click(); // the contacts and activities of the last hour
+    void Image30_Click(); // the bases' EVV radius and the shallow waters
+    void Label1_Click();  // the pointer's map point; a click rolls a percentile die there
+    // The message line: a click draws the mine fields, a double-click lays mines at one o'clock.
     void Label17_Click();
     void Label17_DblClick();
+    // The phase code ("STP" at rest), then the activities: a click circles the hour's, a double-click the
+    // last 120.
     void Label29_Click();
     void Label29_DblClick();
+    // Days passed / days left; a double-click enables the supervisor menu.
     void Label31_DblClick();
-    void Label64_Click();
-    void Label95_Click();
+    void Label64_Click(); // ships sunk in the last hour
+    void Label95_Click(); // "NAVI   MINE": the mine fields and mine laying
     // The activity circles Image27 has drawn (it starts from 0 each time; the panels reset it).
     int ActivityCircleCount = 0;
 
@@ -225,37 +235,37 @@ class FrmMain : public platform::Form {
     // course, route plot (game/orders/FrmMain_naval*.cpp)
     void wireNavalHandlers();
     // "&Navi - GN": naval mode for the side at the keyboard.
-    void Command3_Click();
+    void Command3_Click(); // "&Navi - GN"
     // Fill List2 with the side's groups under the list filter and draw every group of the side;
     // the working naval group is left as it was.
     void ListaGNAlleati();
     void ListaGNAsse();
     // A group picked in List2 becomes the working group; a double-click tells its make-up.
-    void List2_Click();
-    void List2_DblClick();
+    void List2_Click();    // the side's naval groups; a double-click tells a group's make-up
+    void List2_DblClick(); // the side's naval groups; a double-click tells a group's make-up
     void IconaStatoGN();
     // The detail line of a working group off the map.
     void DettaglioGN();
     // Order, speed and route hours of the picked group.
-    void Combo5_Click();
-    void Combo6_Click();
-    void Combo7_Click();
+    void Combo5_Click(); // the group's order (tip "Ordine di Gruppo")
+    void Combo6_Click(); // the group's knots (tip "Nodi di Gruppo ...")
+    void Combo7_Click(); // route hours, "TRN Rotta"
     // The course pad: NO, N, NE, O, STP, E, SO, S, SE.
-    void Label19_Click();
-    void Label20_Click();
-    void Label21_Click();
-    void Label22_Click();
-    void Label23_Click();
-    void Label24_Click();
-    void Label25_Click();
-    void Label26_Click();
-    void Label27_Click();
+    void Label19_Click(); // "NO"
+    void Label20_Click(); // "N"
+    void Label21_Click(); // "NE"
+    void Label22_Click(); // "O"
+    void Label23_Click(); // "STP"
+    void Label24_Click(); // "E"
+    void Label25_Click(); // "SO"
+    void Label26_Click(); // "S"
+    void Label27_Click(); // "SE"
     // Stores the working group's course and route hours.
     void CambiaRottaGN();
     // Hide the course pad and route-plot buttons; show the side and clock panels.
     void NascondiRotta();
     void MostraLatoOra();
-    void Image31_Click();
+    void Image31_Click(); // fires on board the enemy group picked
     // The group picked in List2 and the side it was picked for: the row that the orders, the speed
     // and the course write (0 none). SelectedItem cannot serve, since other lists and the map reuse it.
     int PickedGn = 0;
@@ -286,19 +296,19 @@ class FrmMain : public platform::Form {
     // ---------------- route plot and reconnaissance areas (game/orders/FrmMain_route.cpp)
     void wireRouteHandlers();
     // "1": the route of the picked group, a box a route hour in RoutePlotColour.
-    void Command13_Click();
+    void Command13_Click(); // "1"
     // "T": the routes of every group of the side; the course pad is disabled meanwhile.
-    void Command21_Click();
+    void Command21_Click(); // "T"
     // "Un-Plot": naval mode again, the map without the routes.
-    void Command14_Click();
+    void Command14_Click(); // "Un-Plot"
     // "&reset>": the clean map with the base squares, then naval mode.
-    void Command16_Click();
+    void Command16_Click(); // "&reset>"
     // The colour of the next route plot: green, magenta, white (with the group numbers).
-    void Label61_Click();
-    void Label62_Click();
-    void Label63_Click();
+    void Label61_Click(); // green route colour
+    void Label62_Click(); // magenta route colour
+    void Label63_Click(); // white route colour, the default, with the group numbers
     // The areas of the side's reconnaissance flights.
-    void Image7_Click();
+    void Image7_Click(); // the motion icon of the group; a click plots the reconnaissance areas
 
   private:
     void chooseRouteColour(platform::Label& chosen, long colour);
@@ -311,22 +321,22 @@ class FrmMain : public platform::Form {
     void wireShipHandlers();
     // "Apri GN" opens the group picked in List2: its ships in List5, the own groups near it in List7
     // and the group tools; "Chiudi GN" closes it and ends a split under way.
-    void Command11_Click();
-    void Command12_Click();
+    void Command11_Click(); // "Apri GN"
+    void Command12_Click(); // "Chiudi GN"
     // A ship of the open group: its card, its state icon and, for a carrier at sea, the launch data
     // (the side's ship file stays open on channel 2 with the ship in the record buffer). A
     // double-click during a split moves the ship into the new group.
-    void List5_Click();
-    void List5_DblClick();
+    void List5_Click();    // the ships of the open group
+    void List5_DblClick(); // the ships of the open group
     // A ship of the split-off group or of the near group: its card.
-    void List6_Click();
+    void List6_Click(); // the ships of the split-off or near group
     // A near group: boxed on the map, its ships in List6, picked for a merge.
-    void List7_Click();
+    void List7_Click(); // own groups near the open group (tip "GN AMICI VICINI ...")
     // The group tools: a new group split off the open one, the near group picked merged into it,
     // the open group's text file.
-    void Image12_Click();
-    void Image13_Click();
-    void Image14_Click();
+    void Image12_Click(); // new group split off the open one
+    void Image13_Click(); // merge the near group picked into the open one
+    void Image14_Click(); // write the open group's text file (tip "Crea File GN.Txt ")
     // Carriers: the launch data of the carrier in the record buffer (SelectedShip); the air groups
     // of the carriers of naval group GnPortaereiDa moved to GnPortaereiA; the air groups of carrier
     // SelectedShip recalled when it docks.
@@ -352,7 +362,7 @@ class FrmMain : public platform::Form {
     // (game/orders/FrmMain_carrierLaunch.cpp)
     void wireCarrierLaunchHandlers();
     // The carrier icon: the launch window of the carrier picked in List5, when it may launch.
-    void Image18_Click();
+    void Image18_Click(); // the carrier icon: launch from the carrier picked
     // ---------------------------------------------------------------- (end of the carrier launch)
 
     // ---------------------------------------------------------------- (end of the ship handlers)
@@ -360,12 +370,12 @@ class FrmMain : public platform::Form {
     // ================================================================ the open group's tools on one
     // ship: scuttling, assistance, damage entry, class card (game/orders/FrmMain_shipTools.cpp)
     void wireShipToolHandlers();
-    void Image15_Click();
-    void Image15_DblClick();
-    void Image16_Click();
-    void Image16_DblClick();
-    void Command27_Click();
-    void Label5_Click();
+    void Image15_Click();    // scuttle the ship picked (double-click, for good)
+    void Image15_DblClick(); // scuttle the ship picked (double-click, for good)
+    void Image16_Click();    // give or take assistance to a ship in trouble (double-click)
+    void Image16_DblClick(); // give or take assistance to a ship in trouble (double-click)
+    void Command27_Click();  // "Inserisci Danni"
+    void Label5_Click();     // the ship's record number; a click shows its card
 
   private:
     // The record number of the ship highlighted in List5, 0 when none is.
@@ -378,37 +388,39 @@ class FrmMain : public platform::Form {
     // formed in port, port orders (game/orders/FrmMain_ports*.cpp)
     void wirePortHandlers();
     // "&Basi": base mode for the side at the keyboard; a press on an own base opens its panel.
-    void Command10_Click();
+    void Command10_Click(); // "&Basi"
     // ">>" and "<< ": from the air base to its port and back.
-    void Command7_Click();
-    void Command8_Click();
+    void Command7_Click(); // ">>"
+    void Command8_Click(); // "<< "
     // GIBILTERRA and ALESSANDRIA: the base and port panel of an off-map Allied base.
-    void Label15_Click();
-    void Label16_Click();
+    void Label15_Click(); // GIBILTERRA's base and port panel
+    void Label16_Click(); // ALESSANDRIA's base and port panel
     // The group formed in port: its number, and its departure ("Vai !(reset)").
-    void Label56_Click();
-    void Command2_Click();
+    void Label56_Click();  // the number of the group being formed; a click starts one
+    void Command2_Click(); // "Vai !(reset)"
     // Ships in port (List3) and of the group being formed (List4): a click shows the card, a
     // double-click moves the ship into the group or back to port.
-    void List3_Click();
-    void List3_DblClick();
+    void List3_Click();    // ships in port; a double-click moves one into the group
+    void List3_DblClick(); // ships in port; a double-click moves one into the group
+    // Ships of the group being formed; a double-click sends one back to port.
     void List4_Click();
     void List4_DblClick();
     // The port-order icon shows the order of the ship picked in port.
     void IconaStatoPorto();
     // Docks the ship picked in the open group's list; the class card of the ship picked last.
-    void Image11_Click();
+    void Image11_Click(); // dock the ship picked (tip "ATTRACCA LA NAVE SELEZIONATA IN PORTO")
+    // Ships in port, present / most; a click shows the card of the ship picked last.
     void Label76_Click();
     // "Manovre Portuali": open and close, load, unload, refuel, light repair, cancel, dockyard.
-    void Image10_Click();
-    void Command15_Click();
-    void Image19_Click();
-    void Image20_Click();
-    void Image21_Click();
-    void Image22_Click();
-    void Image23_Click();
-    void Image24_Click();
-    void Image24_DblClick();
+    void Image10_Click();    // the port-order icon; a click opens "Manovre Portuali"
+    void Command15_Click();  // "Chiudi Man. Port."
+    void Image19_Click();    // load (tip "CARICO (solo stiva Cargo)")
+    void Image20_Click();    // unload (tip "SCARICO ...")
+    void Image21_Click();    // refuel (tip "RIFORNIMENTO (NB: solo Operatività)")
+    void Image22_Click();    // light repair (tip "RIPARAZIONE DANNI LIEVI (in porto)")
+    void Image23_Click();    // cancel the order (tip "CANCELLA L'ORDINE")
+    void Image24_Click();    // dockyard, beyond repair (double-click, for good)
+    void Image24_DblClick(); // dockyard, beyond repair (double-click, for good)
 
   private:
     void openOffMapBase(int base, platform::Label& clicked);
@@ -425,22 +437,25 @@ class FrmMain : public platform::Form {
 
     // Forming an air group at the base of the base panel (FrmMain_air.cpp): the aircraft line,
     // the activation die, the payload and the launch.
-    void List1_Click();
-    void List1_MouseMove(int button, int shift, double x, double y);
-    void Label49_Click();
-    void Label50_DblClick();
-    void Label52_Click();
+    void List1_Click();                                              // the aircraft at the base
+    void List1_MouseMove(int button, int shift, double x, double y); // the aircraft at the base
+    void Label49_Click();    // the activation die (tip "  DADO %  - Rest ore12 e ore 24")
+    void Label50_DblClick(); // the air group ready to take off; a double-click resets it
+    void Label52_Click();    // a click wipes the map and shows the card of the aircraft picked
+    // A click wipes the map and shows the card of the aircraft picked.
     void Label52_MouseMove(int button, int shift, double x, double y);
-    void Label53_Click();
-    void Combo1_Change();
-    void Combo1_Click();
+    void Label53_Click(); // total aircraft; a click draws the ranges and the groups seen
+    void Combo1_Change(); // number of aircraft, under "N° Aerei"
+    void Combo1_Click();  // number of aircraft, under "N° Aerei"
+    // Number of bombs (tip "Massimo numero utile anti nave 4 (escluso Patrol)")
     void Combo2_Change();
     void Combo2_Click();
-    void Combo3_Change();
-    void Combo3_Click();
+    void Combo3_Change(); // bomb size (tip "Massimo peso consentito anti nave 100")
+    void Combo3_Click();  // bomb size (tip "Massimo peso consentito anti nave 100")
+    // Torpedoes, or the differentiated load (tip "ATT: Ricognitori e Patrol  NO SILURI! ")
     void Combo4_Change();
     void Combo4_Click();
-    void Command1_Click();
+    void Command1_Click(); // "Vai !"
     void ControllaCarico();
     void CreaGAAlleati();
     void CreaGAAsse();
@@ -448,32 +463,34 @@ class FrmMain : public platform::Form {
     void ColoraListaAerei();
 
     // Air mode, the air-group list and the enemy groups sighted (FrmMain_air_list.cpp).
-    void Command9_Click();
+    void Command9_Click(); // "&Aerei - GA"
     void ListaGAAlleati();
     void ListaGAAsse();
     void PulisciDatiMissioneGA();
     void TracciaRicognitori();
     void ContattiAerei();
-    void Check1_Click();
-    void Check2_Click();
-    void Check3_Click();
-    void Check4_Click();
+    void Check1_Click(); // "Plot Raggio"
+    void Check2_Click(); // "Mostra GN "
+    void Check3_Click(); // "Plot rotta GA"
+    void Check4_Click(); // "Plot GN"
+    // The thirteen values of the air group picked; a click shows what each is.
     void Label85_Click(int index);
-    void Command24_Click();
-    void Command25_Click();
-    void List10_Click();
+    void Command24_Click(); // "Esegui Ordine"
+    void Command25_Click(); // "Annulla"
+    void List10_Click();    // enemy formations sighted (tip "Formazioni Nemiche avvistate")
+    // Enemy naval groups sighted or in contact (tip "GN  avvistati/contattati")
     void List9_Click();
 
     // The order of the picked group, its target on the map, its confirmation and its losses
     // (FrmMain_air_orders.cpp).
-    void List8_Click();
-    void Combo8_Click();
+    void List8_Click();  // the side's air groups in flight (tip "AEREI IN VOLO")
+    void Combo8_Click(); // the air order (tip "ORDINE Operativo ...")
     void RicognizionePlot();
     void BombBase();
     void EtaBersaglio();
-    void Command20_Click();
-    void Command28_Click();
-    void Command29_Click();
+    void Command20_Click(); // "CONFERMA ORDINE"
+    void Command28_Click(); // "D": enter the aircraft damaged
+    void Command29_Click(); // "A": enter the aircraft shot down
     // Whether the map press must leave "CONFERMA ORDINE" hidden: in air mode with no order, or
     // with the pressed target refused.
     bool airConfirmationRefused() const;
@@ -554,68 +571,84 @@ class FrmMain : public platform::Form {
     platform::PictureBox PicBitMap{*this, "PicBitMap"};
 
     // 1. The unit card.
-    platform::Frame Frame11{PicBitMap, "Frame11"};
+    platform::Frame Frame11{PicBitMap, "Frame11"}; // the unit card
     platform::PictureBox PicShip{Frame11, "PicShip"};
-    platform::Label Label2{Frame11, "Label2"};
-    platform::Label Label3{Frame11, "Label3"};
-    platform::ControlArray<platform::Label> Label4;
+    platform::Label Label2{Frame11, "Label2"};      // the card's first header line
+    platform::Label Label3{Frame11, "Label3"};      // the card's second header line
+    platform::ControlArray<platform::Label> Label4; // the card's values
 
     // 2. The help picture.
-    platform::PictureBox Picture1{PicBitMap, "Picture1"};
+    platform::PictureBox Picture1{PicBitMap, "Picture1"}; // the help picture; a click hides it
 
     // 3. Naval contacts and the naval attack.
-    platform::Frame Frame27{PicBitMap, "Frame27"};
+    platform::Frame Frame27{PicBitMap, "Frame27"}; // naval contacts and the naval attack
+    // Enemy naval groups sighted or in contact (tip "GN  avvistati/contattati")
     platform::ListBox List9{Frame27, "List9"};
-    platform::Label Label82{Frame27, "Label82"};
-    platform::Label Label81{Frame27, "Label81"};
-    platform::Label Label84{Frame27, "Label84"};
-    platform::Image Image28{Frame27, "Image28"};
+    platform::Label Label82{Frame27, "Label82"}; // course of the enemy group picked
+    platform::Label Label81{Frame27, "Label81"}; // the make-up of the enemy group picked
+    platform::Label Label84{Frame27, "Label84"}; // own group on the contact picked
+    platform::Image Image28{Frame27, "Image28"}; // fires on board the enemy group picked
     platform::CommandButton Command19{Frame27, "Command19", "ATTACCA con &GN:"};
     platform::CommandButton Command18{Frame27, "Command18", "C&HIUDI"};
 
     // 4. Nearby own naval groups.
-    platform::Frame Frame16{PicBitMap, "Frame16"};
+    platform::Frame Frame16{PicBitMap, "Frame16"}; // own groups near the open group
+    // Own groups near the open group (tip "GN AMICI VICINI ...")
     platform::ListBox List7{Frame16, "List7"};
-    platform::ListBox List6{Frame16, "List6"};
-    platform::Frame Frame17{Frame16, "Frame17"};
-    platform::Image Image12{Frame17, "Image12"};
+    platform::ListBox List6{Frame16, "List6"};   // the ships of the split-off or near group
+    platform::Frame Frame17{Frame16, "Frame17"}; // the group tools
+    platform::Image Image12{Frame17, "Image12"}; // new group split off the open one
+    // Merge the near group picked into the open one.
     platform::Image Image13{Frame17, "Image13"};
+    // Write the open group's text file (tip "Crea File GN.Txt ")
     platform::Image Image14{Frame17, "Image14"};
+    // Scuttle the ship picked (double-click, for good)
     platform::Image Image15{Frame17, "Image15"};
+    // Give or take assistance to a ship in trouble (double-click)
     platform::Image Image16{Frame17, "Image16"};
 
     // 5. The map's pop-up list.
+    // The map's pop-up list of the groups under a press.
     platform::ListBox List12{PicBitMap, "List12"};
 
     // 6. Naval group for a combat air patrol.
     platform::Frame Frame18{PicBitMap, "Frame18", "Seleziona  GN per questa CAP"};
+    // The groups a CAP may cover (tip "Sele zionare il GN da impegnare ")
     platform::ListBox List11{Frame18, "List11"};
     platform::CommandButton Command24{Frame18, "Command24", "Esegui Ordine"};
     platform::CommandButton Command25{Frame18, "Command25", "Annulla"};
 
     // 7-9. Contact board, automatic boxes, hour button.
+    // The contact button (tip "CONTROLLO CONTATTI E ATTACCO ")
     platform::CommandButton Command23{PicBitMap, "Command23"};
+    // Automatic naval bombardments (tip "BOMB. NAVALE AUTO/MANUALE")
     platform::CheckBox Check7{PicBitMap, "Check7"};
+    // Automatic patrol attacks (tip "PATROL AUTO/MANUALE ")
     platform::CheckBox Check6{PicBitMap, "Check6"};
+    // Automatic air strikes on bases (tip "BOMB. AEREO AUTO/MANUALE")
     platform::CheckBox Check5{PicBitMap, "Check5"};
+    // The hour button (tip "RUN TIME (assicurarsi che tutti abbiano mosso)")
     platform::CommandButton Command22{PicBitMap, "Command22"};
 
     // 10. Map overlays.
-    platform::Frame Frame25{PicBitMap, "Frame25"};
+    platform::Frame Frame25{PicBitMap, "Frame25"}; // the map overlays
     platform::CommandButton Command16{Frame25, "Command16", "&reset>"};
-    platform::Label Label79{Frame25, "Label79"};
-    platform::Image Image30{Frame25, "Image30"};
-    platform::Image Image29{Frame25, "Image29"};
-    platform::Image Image27{Frame25, "Image27"};
+    platform::Label Label79{Frame25, "Label79"}; // the activities drawn (tip "Numero Attivita")
+    platform::Image Image30{Frame25, "Image30"}; // the bases' EVV radius and the shallow waters
+    platform::Image Image29{Frame25, "Image29"}; // the contacts and activities of the last hour
+    platform::Image Image27{Frame25, "Image27"}; // the zones of the last 120 activities
 
     // 11. Port orders.
     platform::Frame Frame21{PicBitMap, "Frame21", "Manovre Portuali"};
     platform::Label Label6{Frame21, "Label6", "scarico carico refuel   reset     cantiere"};
-    platform::Image Image20{Frame21, "Image20"};
-    platform::Image Image19{Frame21, "Image19"};
+    platform::Image Image20{Frame21, "Image20"}; // unload (tip "SCARICO ...")
+    platform::Image Image19{Frame21, "Image19"}; // load (tip "CARICO (solo stiva Cargo)")
+    // Refuel (tip "RIFORNIMENTO (NB: solo Operatività)")
     platform::Image Image21{Frame21, "Image21"};
-    platform::Image Image23{Frame21, "Image23"};
+    platform::Image Image23{Frame21, "Image23"}; // cancel the order (tip "CANCELLA L'ORDINE")
+    // Light repair (tip "RIPARAZIONE DANNI LIEVI (in porto)")
     platform::Image Image22{Frame21, "Image22"};
+    // Dockyard, beyond repair (double-click, for good)
     platform::Image Image24{Frame21, "Image24"};
     platform::Label Label68{Frame21, "Label68", "Tempo (ore)  per completare l'ordine:"};
     platform::Label Label69{Frame21, "Label69", "0"};
@@ -623,48 +656,64 @@ class FrmMain : public platform::Form {
 
     // 12. The naval-group panel.
     platform::Frame Frame12{PicBitMap, "Frame12", "Frame12"};
-    platform::Frame Frame14{Frame12, "Frame14"};
+    platform::Frame Frame14{Frame12, "Frame14"}; // the group list and its order and speed
+    // The side's naval groups; a double-click tells a group's make-up.
     platform::ListBox List2{Frame14, "List2"};
+    // The group picked, or its distance off the map.
     platform::Label Label59{Frame14, "Label59"};
+    // The group's knots (tip "Nodi di Gruppo ...")
     platform::ComboBox Combo6{Frame14, "Combo6", 2};
+    // The group's order (tip "Ordine di Gruppo")
     platform::ComboBox Combo5{Frame14, "Combo5", 2};
     platform::CommandButton Command11{Frame12, "Command11", "Apri GN"};
     platform::CommandButton Command12{Frame12, "Command12", "Chiudi GN"};
+    // The naval-list filter: "Altri", "Patrol"
     platform::ControlArray<platform::OptionButton> Option2;
+    // The motion icon of the group; a click plots the reconnaissance areas.
     platform::Image Image7{Frame12, "Image7"};
-    platform::Image Image8{Frame12, "Image8"};
-    platform::Image Image9{Frame12, "Image9"};
+    platform::Image Image8{Frame12, "Image8"}; // the ambush icon of the group
+    platform::Image Image9{Frame12, "Image9"}; // the trouble icon of the group
     platform::CommandButton Command27{Frame12, "Command27", "Inserisci Danni"};
-    platform::Frame Frame20{Frame12, "Frame20"};
+    platform::Frame Frame20{Frame12, "Frame20"}; // the ships of the open group
+    // Dock the ship picked (tip "ATTRACCA LA NAVE SELEZIONATA IN PORTO")
     platform::Image Image11{Frame20, "Image11"};
-    platform::ListBox List5{Frame20, "List5"};
+    platform::ListBox List5{Frame20, "List5"}; // the ships of the open group
+    // The carrier icon: launch from the carrier picked.
     platform::Image Image18{Frame20, "Image18"};
+    // Ships in port, present / most; a click shows the card of the ship picked last.
     platform::Label Label76{Frame20, "Label76"};
 
     // 13. The port side of the base panel.
     platform::Frame Frame7{PicBitMap, "Frame7", "Frame7"};
     platform::Label Label45{Frame7, "Label45", "  BASE       PORTO     DANNI   ORDINE NAVE"};
-    platform::Image Image6{Frame7, "Image6"};
-    platform::Image Image3{Frame7, "Image3"};
+    platform::Image Image6{Frame7, "Image6"}; // the base level icon
+    platform::Image Image3{Frame7, "Image3"}; // the port level icon
     platform::Label Label47{Frame7, "Label47", "0%"};
-    platform::Label Label46{Frame7, "Label46"};
+    platform::Label Label46{Frame7, "Label46"}; // points at the base (tip "Punti sulla base")
+    // Ships present / most (tip "Navi Pres/Max Navi")
     platform::Label Label35{Frame7, "Label35"};
     platform::CommandButton Command8{Frame7, "Command8", "<< "};
+    // The ship's record number; a click shows its card.
     platform::Label Label5{Frame7, "Label5"};
+    // The port-order icon; a click opens "Manovre Portuali"
     platform::Image Image10{Frame7, "Image10"};
+    // Ships in port; a double-click moves one into the group.
     platform::ListBox List3{Frame7, "List3"};
-    platform::Label Label43{Frame7, "Label43"};
+    platform::Label Label43{Frame7, "Label43"}; // the caption over List4
+    // Ships of the group being formed; a double-click sends one back to port.
     platform::ListBox List4{Frame7, "List4"};
     platform::Label Label44{Frame7, "Label44", "GN Num:"};
+    // The number of the group being formed; a click starts one.
     platform::Label Label56{Frame7, "Label56"};
     platform::Label Label57{Frame7, "Label57", "Navi Num:"};
+    // Ships in the group being formed, after "Navi Num:"
     platform::Label Label58{Frame7, "Label58"};
     platform::CommandButton Command2{Frame7, "Command2", "Vai !(reset)"};
 
     // 14. The course pad.
-    platform::Frame Frame5{PicBitMap, "Frame5"};
-    platform::ComboBox Combo7{Frame5, "Combo7", 0};
-    platform::Label Label60{Frame5, "Label60"};
+    platform::Frame Frame5{PicBitMap, "Frame5"};    // the course pad
+    platform::ComboBox Combo7{Frame5, "Combo7", 0}; // route hours, "TRN Rotta"
+    platform::Label Label60{Frame5, "Label60"};     // the course given
     platform::Label Label19{Frame5, "Label19", "NO"};
     platform::Label Label20{Frame5, "Label20", "N"};
     platform::Label Label21{Frame5, "Label21", "NE"};
@@ -678,121 +727,154 @@ class FrmMain : public platform::Form {
     // 15. The air-base side of the base panel.
     platform::Frame Frame4{PicBitMap, "Frame4", "Frame4"};
     platform::Label Label33{Frame4, "Label33", "BASE         AEROP       DANNI"};
-    platform::Image Image2{Frame4, "Image2"};
-    platform::Image Image4{Frame4, "Image4"};
+    platform::Image Image2{Frame4, "Image2"}; // the base level icon
+    platform::Image Image4{Frame4, "Image4"}; // the airfield level icon
     platform::Label Label37{Frame4, "Label37", "0%"};
     platform::CommandButton Command7{Frame4, "Command7", ">>"};
-    platform::Label Label34{Frame4, "Label34"};
+    platform::Label Label34{Frame4, "Label34"}; // command points (tip "Punti Comando")
+    // Aircraft ready / in flight / most (tip "Pronti/Volo/Max Aerei")
     platform::Label Label36{Frame4, "Label36"};
     platform::Label Label42{Frame4, "Label42", "%Attivaz    MxAerAt   TentAtt   AerAttivati"};
+    // Activation percentage, varying with the weather.
     platform::Label Label38{Frame4, "Label38"};
-    platform::Label Label39{Frame4, "Label39"};
-    platform::Label Label40{Frame4, "Label40"};
-    platform::Label Label41{Frame4, "Label41"};
-    platform::ListBox List1{Frame4, "List1"};
+    platform::Label Label39{Frame4, "Label39"}; // most aircraft in flight at once
+    platform::Label Label40{Frame4, "Label40"}; // activation attempts made / allowed
+    platform::Label Label41{Frame4, "Label41"}; // the base's aircraft in action
+    platform::ListBox List1{Frame4, "List1"};   // the aircraft at the base
+    // A click wipes the map and shows the card of the aircraft picked.
     platform::Label Label52{Frame4, "Label52"};
+    // Total aircraft; a click draws the ranges and the groups seen.
     platform::Label Label53{Frame4, "Label53"};
+    // The activation die (tip "  DADO %  - Rest ore12 e ore 24")
     platform::Label Label49{Frame4, "Label49"};
+    // The air group ready to take off; a double-click resets it.
     platform::Label Label50{Frame4, "Label50"};
     platform::Frame Frame10{Frame4, "Frame10", "Numero Aerei e Carico"};
     platform::Label Label51{Frame10, "Label51", "N° Aerei              N° Bombe     Taglio Bombe"};
-    platform::ComboBox Combo1{Frame10, "Combo1", 0};
+    platform::ComboBox Combo1{Frame10, "Combo1", 0}; // number of aircraft, under "N° Aerei"
+    // Number of bombs (tip "Massimo numero utile anti nave 4 (escluso Patrol)")
     platform::ComboBox Combo2{Frame10, "Combo2", 0};
+    // Bomb size (tip "Massimo peso consentito anti nave 100")
     platform::ComboBox Combo3{Frame10, "Combo3", 0};
     platform::Label Label55{Frame10, "Label55", " Se Pronto      N° Siluri           Carico Diff CD"};
+    // Torpedoes, or the differentiated load (tip "ATT: Ricognitori e Patrol  NO SILURI! ")
     platform::ComboBox Combo4{Frame10, "Combo4", 0};
     platform::CommandButton Command1{Frame10, "Command1", "Vai !"};
     platform::Label Label54{Frame10, "Label54", "0"};
 
     // 16. The off-map Allied bases.
     platform::Frame Frame2{PicBitMap, "Frame2", "Ale"};
-    platform::Label Label16{Frame2, "Label16"};
+    platform::Label Label16{Frame2, "Label16"}; // ALESSANDRIA's base and port panel
     platform::Frame Frame1{PicBitMap, "Frame1", "Gib"};
-    platform::Label Label15{Frame1, "Label15"};
+    platform::Label Label15{Frame1, "Label15"}; // GIBILTERRA's base and port panel
 
     // 17. Route plot.
-    platform::Frame Frame15{PicBitMap, "Frame15"};
+    platform::Frame Frame15{PicBitMap, "Frame15"}; // the route plot
     platform::CommandButton Command13{Frame15, "Command13", "1"};
     platform::CommandButton Command21{Frame15, "Command21", "T"};
     platform::CommandButton Command14{Frame15, "Command14", "Un-Plot"};
-    platform::Label Label61{Frame15, "Label61"};
-    platform::Label Label62{Frame15, "Label62"};
+    platform::Label Label61{Frame15, "Label61"}; // green route colour
+    platform::Label Label62{Frame15, "Label62"}; // magenta route colour
+    // White route colour, the default, with the group numbers.
     platform::Label Label63{Frame15, "Label63"};
-    platform::Line Line10{Frame15, "Line10"};
-    platform::Line Line11{Frame15, "Line11"};
+    platform::Line Line10{Frame15, "Line10"}; // rule of the route plot
+    platform::Line Line11{Frame15, "Line11"}; // rule of the route plot
 
     // 18. Progress of the hourly step.
+    // Progress of the hour, 0 to 32.
     platform::ProgressBar ProgressBar1{PicBitMap, "ProgressBar1"};
 
     // 19. The air-group panel.
     platform::Frame Frame9{PicBitMap, "Frame9", "Frame9"};
+    // The side's air groups in flight (tip "AEREI IN VOLO")
     platform::ListBox List8{Frame9, "List8"};
+    // The air group's base, carrier or ship of origin.
     platform::Label Label89{Frame9, "Label89"};
+    // The enemy target base (tip "BASE NEMICA BERSAGLIO ")
     platform::Label Label91{Frame9, "Label91"};
+    // The thirteen values of the air group picked; a click shows what each is.
     platform::ControlArray<platform::Label> Label85;
-    platform::Label Label96{Frame9, "Label96"};
-    platform::Label Label97{Frame9, "Label97"};
+    platform::Label Label96{Frame9, "Label96"}; // sighting increase per turn of flight
+    platform::Label Label97{Frame9, "Label97"}; // estimated interception percentage
+    // Speed per turn (tip "VELOCITA' IN TWEEP per TRN")
     platform::Label Label98{Frame9, "Label98"};
+    // Aircraft in action (tip "NUMERO AEREI IN AZIONE (CAP-PATROL-INT.ATT.-BOMB)")
     platform::Label Label99{Frame9, "Label99"};
     platform::CommandButton Command28{Frame9, "Command28", "D"};
     platform::CommandButton Command29{Frame9, "Command29", "A"};
+    // The air-list filter: "TUTTI", "IntAtt", "RiPaCp", "DecRie", "Stres"
     platform::ControlArray<platform::OptionButton> Option1;
+    // The air order (tip "ORDINE Operativo ...")
     platform::ComboBox Combo8{Frame9, "Combo8", 2};
     platform::CommandButton Command20{Frame9, "Command20", "CONFERMA ORDINE"};
     platform::CheckBox Check1{Frame9, "Check1", "Plot Raggio"};
     platform::CheckBox Check2{Frame9, "Check2", "Mostra GN "};
     platform::CheckBox Check3{Frame9, "Check3", "Plot rotta GA"};
     platform::CheckBox Check4{Frame9, "Check4", "Plot GN"};
+    // Enemy formations sighted (tip "Formazioni Nemiche avvistate")
     platform::ListBox List10{Frame9, "List10"};
+    // Course of the enemy group (tip "Rotta GN Nemico")
     platform::Label Label88{Frame9, "Label88"};
-    platform::Image Image31{Frame9, "Image31"};
-    platform::Label Label86{Frame9, "Label86"};
+    platform::Image Image31{Frame9, "Image31"}; // fires on board the enemy group picked
+    platform::Label Label86{Frame9, "Label86"}; // the make-up of the enemy formation picked
 
     // 21. The main-menu button; made before the side panel so that the panel lies over it.
     platform::CommandButton Command17{PicBitMap, "Command17", " APRI MENU PRINCIPALE"};
 
     // 20. The side panel.
-    platform::Frame Frame3{PicBitMap, "Frame3"};
+    platform::Frame Frame3{PicBitMap, "Frame3"}; // the side panel
     platform::CommandButton Command4{Frame3, "Command4", "&Chiudi"};
-    platform::Image Image5{Frame3, "Image5"};
-    platform::Image Image32{Frame3, "Image32"};
-    platform::Frame Frame8{Frame3, "Frame8"};
+    platform::Image Image5{Frame3, "Image5"};   // the side's left flag
+    platform::Image Image32{Frame3, "Image32"}; // the side's right flag
+    platform::Frame Frame8{Frame3, "Frame8"};   // the side buttons
     platform::CommandButton Command5{Frame8, "Command5", "1 a&lle"};
     platform::CommandButton Command6{Frame8, "Command6", "2  a&sse"};
-    platform::Frame Frame13{Frame3, "Frame13"};
+    platform::Frame Frame13{Frame3, "Frame13"}; // the mode buttons
     platform::CommandButton Command10{Frame13, "Command10", "&Basi"};
     platform::CommandButton Command3{Frame13, "Command3", "&Navi - GN"};
     platform::CommandButton Command9{Frame13, "Command9", "&Aerei - GA"};
 
     // 22. Weather details.
     platform::Frame Frame24{PicBitMap, "Frame24", "Meteo"};
+    // Hides the weather panel (tip "Nascondi Meteo")
     platform::Image Image17{Frame24, "Image17"};
-    platform::Image Image25{Frame24, "Image25"};
-    platform::Image Image26{Frame24, "Image26"};
+    platform::Image Image25{Frame24, "Image25"}; // the sea state icon
+    platform::Image Image26{Frame24, "Image26"}; // the wind icon
     platform::Label Label73{Frame24, "Label73", "VISIBIL  MARE   VENTO"};
-    platform::Label Label74{Frame24, "Label74"};
-    platform::Label Label75{Frame24, "Label75"};
+    platform::Label Label74{Frame24, "Label74"}; // the weather state
+    platform::Label Label75{Frame24, "Label75"}; // the weather's effect
 
     // 23. The clock.
-    platform::Frame Frame6{PicBitMap, "Frame6"};
+    platform::Frame Frame6{PicBitMap, "Frame6"}; // the clock
+    // The weather icon; a click shows the weather panel (tip "Mostra Meteo")
     platform::Image Image1{Frame6, "Image1"};
     platform::Label Label32{Frame6, "Label32", "1940"};
     platform::Label Label28{Frame6, "Label28", " Attivita    Ora      Giorno  "};
+    // The phase code ("STP" at rest), then the activities: a click circles the hour's, a double-click the
+    // last 120.
     platform::Label Label29{Frame6, "Label29", "STP"};
-    platform::Label Label30{Frame6, "Label30"};
+    platform::Label Label30{Frame6, "Label30"}; // the hour (tip "ORA SCOCCATA")
+    // Days passed / days left; a double-click enables the supervisor menu.
     platform::Label Label31{Frame6, "Label31"};
 
     // 24. Status marks of the hour.
+    // "NAVI   MINE": the mine fields and mine laying.
     platform::Label Label95{PicBitMap, "Label95", "NAVI   MINE"};
+    // Sighting or contact (tip "AVVISTAMENTO O CONTATTO!!!")
     platform::Label Label87{PicBitMap, "Label87"};
-    platform::Label Label80{PicBitMap, "Label80"};
+    platform::Label Label80{PicBitMap, "Label80"}; // a group stopped (tip "GN FERMO")
+    // A group hit by mines (tip "GN Colpito da Mine")
     platform::Label Label18{PicBitMap, "Label18"};
+    // Air groups returning (tip "RIENTRO AEREI ")
     platform::Label Label101{PicBitMap, "Label101"};
-    platform::Label Label64{PicBitMap, "Label64"};
+    platform::Label Label64{PicBitMap, "Label64"}; // ships sunk in the last hour
 
     // 25-27. Report line, message line, map coordinates.
+    // The hover line beside the pointer on the map.
     platform::Label Label83{PicBitMap, "Label83"};
+    // The message line: a click draws the mine fields, a double-click lays mines at one o'clock.
     platform::Label Label17{PicBitMap, "Label17", "Messaggi e Mappa dei Campi Minati"};
+    // The pointer's map point; a click rolls a percentile die there.
     platform::Label Label1{PicBitMap, "Label1", "Label1"};
 
     // ================================================================ menus

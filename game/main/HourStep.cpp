@@ -291,6 +291,9 @@ HourOutcome runHourWhole(HourView& view) {
         journal->commit();
         outcome.done = true;
         return outcome;
+    } catch (const platform::FileError& e) {
+        // What went wrong; where the campaign stands is told apart.
+        outcome.failure = e.cause();
     } catch (const std::exception& e) {
         outcome.failure = QString::fromUtf8(e.what());
     }

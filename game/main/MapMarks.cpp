@@ -4,6 +4,7 @@
 #include "common/Globals.h"
 #include "common/MapRoutines.h"
 #include "common/RecordFiles.h"
+#include "game/orders/RoutePlot.h"
 #include "platform/Controls.h"
 
 #include <vector>
@@ -87,6 +88,12 @@ void drawRoute(PictureBox& map, const Int16* row) {
     }
 }
 
+const Int16* groupInUseRow(int side, int group) {
+    if (!sideInPlay(side) || group < 1 || group > kGroups) return nullptr;
+    const Int16* r = G().gnTable(side)[group];
+    return r[GnCol::InUse] > 0 ? r : nullptr;
+}
+
 } // namespace
 
 GroupSymbols groupSymbols(int side, int group) {
@@ -161,6 +168,25 @@ void DisegnaRotteGN() {
         if ((row[GnCol::RouteHours] > 0 && row[GnCol::OffMap] < 1) || row[GnCol::Order] == kNavalAmbush)
             drawRoute(map, row);
     }
+}
+
+QPoint drawRoute(int side, int group, long colour) {
+    const Int16* r = groupInUseRow(side, group);
+    if (!r) return {};
+    QPoint last(r[GnCol::X], r[GnCol::Y]);
+    PictureBox* map = G().MapPicture;
+    for (const QPoint& p : routeAhead(side, group)) {
+        if (map) map->box(p.x(), p.y(), p.x() + 120, p.y() + 80, colour, false);
+        last = p;
+    }
+    if (r[GnCol::Order] == kNavalAmbush) {
+        Globals& g = G();
+        const Int16 x = g.GnPosX, y = g.GnPosY;
+        g.GnPosX = r[GnCol::X], g.GnPosY = r[GnCol::Y];
+        CerchiGN();
+        g.GnPosX = x, g.GnPosY = y;
+    }
+    return last;
 }
 
 void ColoreFascia() {

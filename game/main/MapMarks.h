@@ -6,6 +6,7 @@
 // colour stays as the last print set it.
 #pragma once
 
+#include <QPoint>
 #include <QString>
 
 // Symbols and numbers of the side's naval groups: "|~" over a group of carriers, battleships,
@@ -20,6 +21,10 @@ void StampaNumeroGN();
 // at the end of an ambush, for the groups of the ships of the side's ship file (channel 2) in
 // file order: the map looks as if each route were drawn once for each of its ships.
 void DisegnaRotteGN();
+// The projected route of a group of the side (routeAhead): a box a route hour (120 x 80 map units
+// from each position) in `colour`, and the ambush circles around a group under the ambush order.
+// Returns the last position of the route (the group's own point when it has no route hours).
+QPoint drawRoute(int side, int group, long colour);
 // TargetCircleRadius and TargetCircleColour for MapClickMode; other modes leave both.
 void ColoreFascia();
 

@@ -13,12 +13,12 @@ class frmNaveClasse : public platform::Form {
     frmNaveClasse();
 
     // Values 0..30 and their captions.
-    platform::ControlArray<platform::Label> Label1;
-    platform::ControlArray<platform::Label> Label2;
+    platform::ControlArray<platform::Label> Label1; // the values
+    platform::ControlArray<platform::Label> Label2; // their captions
     platform::Label Label3{*this, "Label3", "CORRAZZATURE"};
     platform::Label Label4{*this, "Label4", "ARMAMENTO"};
-    platform::Line Line1{*this, "Line1"};
-    platform::Line Line2{*this, "Line2"};
+    platform::Line Line1{*this, "Line1"}; // rule between the first and second column
+    platform::Line Line2{*this, "Line2"}; // rule between the second and third column
 };
 
 constexpr int kClassCardRows = 31;

@@ -9,7 +9,7 @@ class FrmMine : public platform::Form {
     FrmMine();
     void Form_Load() override;
 
-    void List1_Click();
+    void List1_Click();    // the 24 mine fields; a pick shows the field
     void Command1_Click(); // "&50"
     void Command2_Click(); // "&600"
 
@@ -23,7 +23,7 @@ class FrmMine : public platform::Form {
     long long PointsAvailable = 0;
     int MinesAdded = 0;
 
-    platform::ListBox List1{*this, "List1"};
+    platform::ListBox List1{*this, "List1"}; // the 24 mine fields; a pick shows the field
     // Points available, the field picked, mines added, mines laid, hits in the field.
     platform::ControlArray<platform::Label> Label1;
     platform::CommandButton Command1{*this, "Command1", "&50"};

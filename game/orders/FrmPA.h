@@ -17,24 +17,25 @@ class FrmPA : public platform::Form {
     // The carrier's lines that have aircraft ready or in flight.
     void ListaAereiPA();
 
-    void List1_Click();
-    void List1_MouseMove();
-    void Label4_Click();
-    void Combo1_Click();
-    void Combo2_Change();
-    void Combo2_Click();
-    void Combo3_Click();
-    void Command2_Click(); // "&Vai !"
-    void Command5_Click(); // "Malta"
-    void Command3_Click(); // "R&aggio"
-    void Command4_Click(); // "&Reset"
-    void Command1_Click(); // "&Chiudi"
+    void List1_Click();     // the carrier's aircraft lines; its tool-tip tells the weather
+    void List1_MouseMove(); // the carrier's aircraft lines; its tool-tip tells the weather
+    void Label4_Click();    // "OK": takes a free air-group row for the launch ("NoFly" in the worst weather)
+    void Combo1_Click();    // number of aircraft, under "N° Aerei"
+    void Combo2_Change();   // number of bombs or torpedoes, under "N° Bombe"
+    void Combo2_Click();    // number of bombs or torpedoes, under "N° Bombe"
+    void Combo3_Click();    // bomb size, under "Taglio Bomb"
+    void Command2_Click();  // "&Vai !"
+    void Command5_Click();  // "Malta"
+    void Command3_Click();  // "R&aggio"
+    void Command4_Click();  // "&Reset"
+    void Command1_Click();  // "&Chiudi"
 
     // The line picked (its record in the carrier's air file), the lines in that file, its cost.
     int AereoSelez = 0;
     int IndexAerei = 0;
     int AircraftCost = 0;
 
+    // The carrier's aircraft lines; its tool-tip tells the weather.
     platform::ListBox List1{*this, "List1"};
     platform::Label Label2{*this, "Label2", "AEREI: Pronti Volo/Ab C/dif"};
     // Ready, in flight / lost, war load of the line; 3: the load chosen.
@@ -42,12 +43,15 @@ class FrmPA : public platform::Form {
     platform::Label Label4{*this, "Label4", "OK"};
     platform::Label Label6{*this, "Label6", "In volo    Max     MA"};
     // Aircraft in flight, the most allowed, the handling (MA).
+    // In flight, the most allowed, the handling (MA)
     platform::ControlArray<platform::Label> Label5;
+    // The carrier and its group; holds the launch choices.
     platform::Frame Frame1{*this, "Frame1"};
     platform::Label Label1{Frame1, "Label1", "N° Aerei           N° Bombe    Taglio Bomb"};
-    platform::ComboBox Combo1{Frame1, "Combo1"};
+    platform::ComboBox Combo1{Frame1, "Combo1"}; // number of aircraft, under "N° Aerei"
+    // Number of bombs or torpedoes, under "N° Bombe"
     platform::ComboBox Combo2{Frame1, "Combo2"};
-    platform::ComboBox Combo3{Frame1, "Combo3"};
+    platform::ComboBox Combo3{Frame1, "Combo3"}; // bomb size, under "Taglio Bomb"
     platform::CommandButton Command3{Frame1, "Command3", "R&aggio"};
     platform::CommandButton Command2{Frame1, "Command2", "&Vai !"};
     platform::CommandButton Command5{Frame1, "Command5", "Malta"};

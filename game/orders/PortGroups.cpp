@@ -2,6 +2,7 @@
 
 #include "PortOrders.h"
 #include "common/BaseTable.h"
+#include "common/CampaignChecks.h"
 #include "common/DataFolder.h"
 #include "common/Globals.h"
 #include "common/GroupTables.h"
@@ -11,6 +12,8 @@
 #include "game/main/BasePanel.h"
 #include "game/main/MapRules.h"
 #include "game/orders/NavalOrders.h"
+
+#include <algorithm>
 
 namespace F = recordformat::ship;
 
@@ -34,7 +37,7 @@ bool isCarrier(const ShipRecord& s) {
 } // namespace
 
 bool dockableBase(int side, int base) {
-    return isOwnBase(side, base) && hasPort(base);
+    return sidePort(side, base);
 }
 
 void markFormingBase(int side, int group, int base) {
@@ -143,28 +146,48 @@ DockOutcome dockShip(int side, int group, int record, int base) {
     return out;
 }
 
-int returnStrandedShips() {
+std::vector<ReturnedShip> returnStrandedShips() {
     Globals& g = G();
-    int returned = 0;
+    std::vector<ReturnedShip> returned;
     for (int side : {kAllies, kAxis}) {
         const GroupTable& table = g.gnTable(side);
-        const int mainPort = side == kAxis ? 1 : kGibraltarBase;
         forEachShip(side, [&](int record) {
             ShipRecord& s = g.ShipRecordBuffer;
-            const long long group = s.whole(F::NUMERO_GN);
+            const int group = int(s.whole(F::NUMERO_GN));
             const long long status = s.whole(F::STATUS);
-            if (group == 0 || groupRowInUse(side, int(group)) || (status != 1 && status != 2)) return true;
-            int port = int(s.whole(F::PORTO));
-            if (!dockableBase(side, port)) port = validGroup(int(group)) ? int(table[group][GnCol::Port]) : 0;
-            if (!dockableBase(side, port)) port = mainPort;
+            if (s.isDeleted() || (status != 1 && status != 2) || !formingInPort(side, group)) return true;
+            const int port = table[group][GnCol::Port];
             s.setText(F::NUMERO_GN, QString());
             s.setNumber(F::PORTO, port);
             writeShip(kChannelShips, record);
             countShipsPresent(port, +1);
-            ++returned;
+            returned.push_back({side, record, group, port, s.trimmed(F::NOME)});
             return true;
         });
     }
-    if (returned > 0) SalvaDatiBasi();
+    if (!returned.empty()) SalvaDatiBasi();
     return returned;
+}
+
+QString returnedShipsText(std::vector<ReturnedShip> ships) {
+    const Globals& g = G();
+    std::stable_sort(ships.begin(), ships.end(), [](const ReturnedShip& a, const ReturnedShip& b) {
+        return std::pair(a.side, a.group) < std::pair(b.side, b.group);
+    });
+    QString text;
+    for (std::size_t i = 0; i < ships.size();) {
+        const ReturnedShip& first = ships[i];
+        QStringList names;
+        for (; i < ships.size() && ships[i].side == first.side && ships[i].group == first.group; ++i)
+            names << ships[i].name;
+        const QString back = names.size() == 1
+                                 ? QStringLiteral("la sua nave è tornata")
+                                 : QStringLiteral("le sue %1 navi sono tornate").arg(names.size());
+        text += QStringLiteral(
+                    "Il gruppo navale %1 (%2), in formazione a %3, non era partito: %4 in porto (%5).\n")
+                    .arg(first.group)
+                    .arg(first.side == kAxis ? QStringLiteral("ASSE") : QStringLiteral("ALLEATI"))
+                    .arg(g.BaseNames[first.port], back, names.join(QStringLiteral(", ")));
+    }
+    return text.trimmed();
 }

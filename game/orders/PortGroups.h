@@ -5,6 +5,9 @@
 // table and the base table, and save the base table when they change it.
 #pragma once
 
+#include <QString>
+#include <vector>
+
 // Ports that take a side's ships: its own bases that have a port (the Axis 1 to 9, the Allies 12,
 // 14 and 15).
 bool dockableBase(int side, int base);
@@ -44,8 +47,19 @@ struct DockOutcome {
 // The ship record is written; the caller takes the ship out of the group's counts.
 DockOutcome dockShip(int side, int group, int record, int base);
 
-// Ships of either side in service whose group names a row not in use (a group being formed when the
-// game was left): each goes back to the port where its group was being formed, or to the side's
-// main port (TARANTO, GIBILTERRA) when that is not known, and the ports count them again. Returns
-// the number of ships returned; the base table is saved when any was.
-int returnStrandedShips();
+// A ship returned to port when a campaign opens.
+struct ReturnedShip {
+    int side = 0;
+    int record = 0;
+    int group = 0;
+    int port = 0;
+    QString name;
+};
+// Ships of either side in service in a group being formed in port (formingInPort: the game was
+// left before the group sailed): each goes back to the port where its group was being formed, and
+// the port counts it again. A ship of any other group not in use stays where it is (the opening
+// refuses such a file before this runs). Returns the ships returned; the base table is saved when
+// any was.
+std::vector<ReturnedShip> returnStrandedShips();
+// What the player is told of them: each group, its port and its ships.
+QString returnedShipsText(std::vector<ReturnedShip> ships);

@@ -3,7 +3,6 @@
 #include "common/Globals.h"
 #include "common/MapRoutines.h"
 #include "game/main/NavalHour.h"
-#include "platform/Controls.h"
 
 #include <algorithm>
 
@@ -83,23 +82,4 @@ std::vector<QPoint> routeAhead(int side, int group) {
         // A step that leaves the table's range ends the route where it got to.
     }
     return route;
-}
-
-QPoint drawRoute(int side, int group, long colour) {
-    const Int16* r = groupRow(side, group);
-    if (!r) return {};
-    QPoint last(r[GnCol::X], r[GnCol::Y]);
-    platform::PictureBox* map = G().MapPicture;
-    for (const QPoint& p : routeAhead(side, group)) {
-        if (map) map->box(p.x(), p.y(), p.x() + 120, p.y() + 80, colour, false);
-        last = p;
-    }
-    if (r[GnCol::Order] == kNavalAmbush) {
-        Globals& g = G();
-        const Int16 x = g.GnPosX, y = g.GnPosY;
-        g.GnPosX = r[GnCol::X], g.GnPosY = r[GnCol::Y];
-        CerchiGN();
-        g.GnPosX = x, g.GnPosY = y;
-    }
-    return last;
 }

@@ -10,22 +10,24 @@ class FrmContattiFile : public platform::Form {
     FrmContattiFile();
     void Form_Load() override;
 
+    // The contacts of the hour (tip "GN sotto attacco"); a pick shows its fields.
     void List1_Click();
 
+    // The contacts of the hour (tip "GN sotto attacco"); a pick shows its fields.
     platform::ListBox List1{*this, "List1"};
     platform::ControlArray<platform::Label> Label1; // field names
     platform::ControlArray<platform::Label> Label2; // field values
-    platform::Label Label3{*this, "Label3"};
-    platform::Label Label6{*this, "Label6"};
-    platform::Label Label4{*this, "Label4"};
-    platform::Label Label7{*this, "Label7"};
-    platform::Label Label5{*this, "Label5"};
-    platform::ListBox List3{*this, "List3"};
-    platform::ListBox List2{*this, "List2"};
-    platform::ListBox List4{*this, "List4"};
-    platform::ListBox List6{*this, "List6"};
-    platform::ListBox List5{*this, "List5"};
-    platform::ListBox List7{*this, "List7"};
+    platform::Label Label3{*this, "Label3"};        // the legend of the kinds of event (STB2)
+    platform::Label Label6{*this, "Label6"};        // side of the first party
+    platform::Label Label4{*this, "Label4"};        // map point of the first party
+    platform::Label Label7{*this, "Label7"};        // side of the second party
+    platform::Label Label5{*this, "Label5"};        // map point of the second party
+    platform::ListBox List3{*this, "List3"};        // own groups near the attacked group
+    platform::ListBox List2{*this, "List2"};        // own CAP in the attacked group's zone
+    platform::ListBox List4{*this, "List4"};        // naval groups attacking the group above
+    platform::ListBox List6{*this, "List6"};        // groups near the attacker
+    platform::ListBox List5{*this, "List5"};        // CAP over the attacking group
+    platform::ListBox List7{*this, "List7"};        // air groups attacking the group above
 
   private:
     void PulisciCampiContatto();

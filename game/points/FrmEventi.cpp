@@ -86,14 +86,21 @@ long itemColour(int item) {
 } // namespace
 
 FrmEventi::FrmEventi() : Form("FrmEventi") {
-    setCaption("L'Uso di questa Utility è estremamente delicato. Si raccomanda la massima attenzione, "
-               "potrebbero generarsi DANNI IRREVERSIBILI");
-    setSize(13440, 7800);
+    // The warning is too long for a title bar, which would cut it: the title names the window and
+    // the warning stands whole across its top.
+    setCaption("Eventi Gioco");
+    setSize(13440, 8220);
     setFixedBorder(true);
+    Label6.move(120, 120, 13200, 300);
+    Label6.setFontBold(true);
+    Label6.setForeColor(vbRed);
+    Label6.setCaption("L'Uso di questa Utility è estremamente delicato. Si raccomanda la massima "
+                      "attenzione, potrebbero generarsi DANNI IRREVERSIBILI");
+    constexpr int kTop = 540;
 
     for (int k = 0; k < kStateItems; ++k) {
         const int x = k < 20 ? 120 : 3900;
-        const int top = 120 + 330 * (k % 20);
+        const int top = kTop + 330 * (k % 20);
         Label1.add(k, *this, "Label1", kItemNames[k]).move(x, top + 15, 2400, 285);
         Label& value = Label2.add(k, *this, "Label2");
         value.move(x + 2460, top, 1140, 300);
@@ -101,8 +108,8 @@ FrmEventi::FrmEventi() : Form("FrmEventi") {
         value.setAlignment(1);
         value.setForeColor(itemColour(k + 1));
     }
-    Combo1.move(7800, 120, 3240, 315);
-    Frame2.move(7800, 600, 5400, 5820);
+    Combo1.move(7800, kTop, 3240, 315);
+    Frame2.move(7800, kTop + 480, 5400, 5820);
     for (int k = 0; k < kBaseFields; ++k) {
         const int x = k < 15 ? 120 : 2760;
         const int top = 330 + 360 * (k % 15);
@@ -112,7 +119,7 @@ FrmEventi::FrmEventi() : Form("FrmEventi") {
         value.setBorderStyle(1);
         value.setAlignment(1);
     }
-    Label5.move(120, 6840, 13080, 600);
+    Label5.move(120, kTop + 6720, 13080, 600);
     Label5.setWordWrap(true);
     Label5.setCaption(
         "I DATI in colore Blue si riferiscono agli ALLEATI, quelli in colore ROSSO all'ASSE - "

@@ -67,13 +67,13 @@ FrmMezziAerei::FrmMezziAerei() : Form("FrmMezziAerei") {
     List1.move(120, 1650, 3120, 2700);
 
     Frame3.move(120, 4440, 3120, 3000);
-    Label11.move(90, 270, 1380, 255);
-    Label12.move(1560, 270, 1470, 255);
+    Label11.move(90, 330, 1380, 255);
+    Label12.move(1560, 330, 1470, 255);
     for (Label* l : {&Label11, &Label12}) l->setFontBold(true);
     for (int i = 0; i < 9; ++i) {
         const BaseValue& v = kBaseValues[i];
         const int x = v.column == 0 ? 90 : 1560;
-        const int y = 600 + 330 * v.row;
+        const int y = 660 + 330 * v.row;
         Label15.add(i, Frame3, "Label15", v.name).move(x, y + 30, 780, 255);
         Label5.add(i, Frame3, "Label5").move(x + 810, y, 630, 300);
         Label5[i].setToolTipText(v.tip);
@@ -104,8 +104,8 @@ FrmMezziAerei::FrmMezziAerei() : Form("FrmMezziAerei") {
 
     Frame4.move(9420, 1380, 3060, 3450);
     for (int i = 0; i < 10; ++i) {
-        Label6.add(i, Frame4, "Label6", kCardCaptions[i][0]).move(120, 300 + 300 * i, 900, 255);
-        Label7.add(i, Frame4, "Label7").move(1080, 300 + 300 * i, 1860, 255);
+        Label6.add(i, Frame4, "Label6", kCardCaptions[i][0]).move(120, 330 + 300 * i, 900, 255);
+        Label7.add(i, Frame4, "Label7").move(1080, 330 + 300 * i, 1860, 255);
         for (Label* l : {&Label6[i], &Label7[i]}) l->setToolTipText(kCardCaptions[i][1]);
     }
 

@@ -53,22 +53,23 @@ FrmMezziNavi::FrmMezziNavi() : Form("FrmMezziNavi") {
 
     Frame4.move(7320, 1380, 4320, 4650);
     for (int i = 0; i < 15; ++i)
-        Label7.add(i, Frame4, "Label7", kCardCaptions[i]).move(90, 300 + kRow * i, 1230, 255);
+        Label7.add(i, Frame4, "Label7", kCardCaptions[i]).move(90, 330 + kRow * i, 1230, 255);
     for (int i = 0; i < 16; ++i) {
         Label8.add(i, Frame4, "Label8");
         if (i < 14)
-            Label8[i].move(1320, 300 + kRow * i, 2910, 255);
+            Label8[i].move(1320, 330 + kRow * i, 2910, 255);
         else
-            Label8[i].move(i == 14 ? 1320 : 2820, 300 + kRow * 14, 1410, 255);
+            Label8[i].move(i == 14 ? 1320 : 2820, 330 + kRow * 14, 1410, 255);
         Label8[i].setBorderStyle(1);
         Label8[i].setBackColor(vbWhite);
     }
 
-    Frame5.move(11760, 1380, 2280, 4650);
+    // As wide as its title, whose words head the columns.
+    Frame5.move(11700, 1380, 2400, 4650);
     for (int i = 0; i < kShipTypes; ++i) {
-        Label2.add(i, Frame5, "Label2", ShipTypeCodes[i]).move(180, 300 + kRow * i, 540, 255);
-        Label3.add(i, Frame5, "Label3").move(840, 300 + kRow * i, 600, 255);
-        Label4.add(i, Frame5, "Label4").move(1560, 300 + kRow * i, 600, 255);
+        Label2.add(i, Frame5, "Label2", ShipTypeCodes[i]).move(180, 330 + kRow * i, 540, 255);
+        Label3.add(i, Frame5, "Label3").move(840, 330 + kRow * i, 600, 255);
+        Label4.add(i, Frame5, "Label4").move(1560, 330 + kRow * i, 600, 255);
         Label3[i].setToolTipText("Navi già in linea");
         for (Label* l : {&Label3[i], &Label4[i]}) styleValue(*l);
     }

@@ -77,6 +77,7 @@ void FrmMission::layOut(const SideControls& c, const std::array<const char*, 6>&
     for (int i = 0; i < 4; ++i) {
         const int y = 600 + 390 * i;
         c.captions.add(i, c.frame, c.names[0]).move(120, y, 3720, 330);
+        c.captions[i].setFontBold(true);
         c.targets.add(i, c.frame, c.names[1]).move(3960, y, 1140, 330);
         c.present.add(i, c.frame, c.names[2]).move(5160, y, 1140, 330);
         c.targets[i].setToolTipText("Obbiettivo");
@@ -121,9 +122,12 @@ void FrmMission::MostraObiettivi() {
 void FrmMission::ColoraObiettivi() {
     for (int s : {kAllies, kAxis}) {
         const SideControls c = side(s);
-        for (int i = 0; i < 4; ++i)
-            c.captions[i].setBackColor(
-                objectiveMet(s, i, c.targets[i].caption(), c.present[i].caption()) ? vbGreen : vbRed);
+        for (int i = 0; i < 4; ++i) {
+            const bool met = objectiveMet(s, i, c.targets[i].caption(), c.present[i].caption());
+            c.captions[i].setBackColor(met ? vbGreen : vbRed);
+            // Black on this red is hard to read; white is not.
+            c.captions[i].setForeColor(met ? vbBlack : vbWhite);
+        }
     }
 }
 

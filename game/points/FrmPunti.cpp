@@ -29,7 +29,7 @@ struct SideFrame {
 };
 
 void layOut(const SideFrame& s) {
-    s.frame.move(120, 120, 9960, 5760);
+    s.frame.move(120, 120, 9960, 6000);
     s.left.move(240, 360);
     s.right.move(840, 360);
     s.steps.move(1560, 210, 3960, 750);
@@ -47,9 +47,10 @@ void layOut(const SideFrame& s) {
     for (Label* l : {s.acquisition, s.command, s.bases[0][1], s.bases[1][1], s.bases[2][1], s.bases[3][1]})
         styleValue(*l, 11);
     for (int i = 0; i < 4; ++i) s.bases[i][0]->setAlignment(2);
-    s.list.move(240, 2640, 9480, 2460);
+    // All eleven Axis bases without a scroll bar.
+    s.list.move(240, 2640, 9480, 2700);
     s.list.setFontName("Courier New");
-    s.close.move(7680, 5220, 2040, 420);
+    s.close.move(7680, 5460, 2040, 420);
 }
 
 // Clears the side's list and fills it again, one row a base.
@@ -64,7 +65,7 @@ QString number(long long v) {
 } // namespace
 
 FrmPunti::FrmPunti() : Form("FrmPunti") {
-    setSize(10200, 6480);
+    setSize(10200, 6720);
     setFixedBorder(true);
     layOut({Frame1,
             Image1,
@@ -96,7 +97,7 @@ FrmPunti::FrmPunti() : Form("FrmPunti") {
             Command2});
     Label20.move(240, 2280, 9480, 255);
     Label20.setForeColor(vbRed);
-    MessageLine.move(120, 6030, 9960, 315);
+    MessageLine.move(120, 6270, 9960, 315);
     MessageLine.setBorderStyle(1);
 
     Label4.setToolTipText(kAcquisitionTip);

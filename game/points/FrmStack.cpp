@@ -201,7 +201,7 @@ FrmStack::FrmStack() : Form("FrmStack") {
 
 void FrmStack::buildGroupFrame() {
     Frame2.move(5040, 60, 10440, 9300);
-    Label3.move(120, 270, 10200, 285);
+    Label3.move(120, 330, 10200, 255);
     Label3.setCaption("  NOME CAMPO      VALORI                  NOME CAMPO       VALORI");
     for (int i = 0; i < kGroupColumns; ++i) {
         const bool left = i <= 25;
@@ -230,10 +230,10 @@ void FrmStack::buildShipFrame() {
         Label7.add(k, Frame3, "Label7").setBorderStyle(1);
     }
     Label7[32].setToolTipText("CODICE 1  LA NAVE AFFONDA A RUNTIME");
-    Label6[0].move(120, 300, 3600, 240);
-    Label7[0].move(120, 560, 3600, 315);
-    Label6[1].move(3840, 300, 3600, 240);
-    Label7[1].move(3840, 560, 3600, 315);
+    Label6[0].move(120, 345, 3600, 240);
+    Label7[0].move(120, 600, 3600, 315);
+    Label6[1].move(3840, 345, 3600, 240);
+    Label7[1].move(3840, 600, 3600, 315);
     for (int r = 0; r < int(std::size(kLeftRows)); ++r) {
         const int top = kShipRowTop + kShipRowStep * r;
         Label6[kLeftRows[r]].move(120, top + 30, 2100, 285);
@@ -516,13 +516,14 @@ void FrmStack::Command3_Click() {
         Frame5.setVisible(false);
         return;
     }
+    Globals& g = G();
     const std::optional<int> value = groupValue(Text2.text());
-    if (!value) {
-        MsgBox("Valore non accettato: inserire un numero intero da -32768 a 32767.", vbExclamation,
-               caption());
+    const QString refusal =
+        groupValueRefusal(g.CurrentSide, groupShown_, entryIndex_ + 1, value, Label1[entryIndex_].caption());
+    if (!refusal.isEmpty()) {
+        MsgBox(refusal, vbExclamation, caption());
         return;
     }
-    Globals& g = G();
     Frame5.setVisible(false);
     Label2[entryIndex_].setCaption(QString::number(*value));
     g.gnTable(g.CurrentSide)[groupShown_][entryIndex_ + 1] = *value;
@@ -567,7 +568,19 @@ void FrmStack::Command1_Click() {
     for (int k = 0; k < kShipLabels; ++k) labels[k] = Label7[k].caption();
     applyShipFloors(labels);
     for (int k = 0; k < kShipLabels; ++k) Label7[k].setCaption(labels[k]);
-    writeShipBack(G().CurrentSide, shipRecord_, shipFromLabels(shownShip_, labels));
+    const ShipRecord ship = shipFromLabels(shownShip_, labels);
+    const QString refusal = shipWriteRefusal(G().CurrentSide, shipRecord_, ship, [this](int field) {
+        for (int k = 0; k < kShipLabels; ++k)
+            if (kShipViewField[k] == field) return Label6[k].caption();
+        return QString::number(field);
+    });
+    if (!refusal.isEmpty()) {
+        // The ship stays on view with its commands, to be corrected or dropped.
+        Frame4.setVisible(true);
+        MsgBox(refusal, vbExclamation, caption());
+        return;
+    }
+    writeShipBack(G().CurrentSide, shipRecord_, ship);
     shipRecord_ = 0;
     List1.clear();
     Frame3.setVisible(false);

@@ -11,22 +11,24 @@ class FrmStack : public platform::Form {
     FrmStack();
     void Form_Load() override;
 
-    void Option1_Click();
-    void Option2_Click();
-    void Combo1_Click();
-    void Combo2_Click();
-    void Command5_Click(); // "&TUTTE LE NAVI"
-    void List1_Click();
-    void Label2_Click(int index);
-    void Command3_Click(); // the group value stored
-    void Command4_Click(); // the group value dropped
-    void Command1_Click(); // the ship written back
-    void Command2_Click(); // the ship's changes dropped
-    void Text2_KeyPress(int& keyAscii);
-    void Text2_DblClick();
-    void Text16_Click();
+    void Option1_Click();               // "A&LLE"
+    void Option2_Click();               // "A&SSE"
+    void Combo1_Click();                // the side's naval groups; a pick lists the group's ships and values
+    void Combo2_Click();                // the side's ports; a pick lists the ships in port
+    void Command5_Click();              // "&TUTTE LE NAVI"
+    void List1_Click();                 // the ships listed; a pick opens the ship's record
+    void Label2_Click(int index);       // the group's 50 values; a click puts one into Text2
+    void Command3_Click();              // the group value stored
+    void Command4_Click();              // the group value dropped
+    void Command1_Click();              // the ship written back
+    void Command2_Click();              // the ship's changes dropped
+    void Text2_KeyPress(int& keyAscii); // the new value of the group value picked
+    void Text2_DblClick();              // the new value of the group value picked
+    void Text16_Click();                // the ship's type (TIPO); a click empties it
+    // The deletion mark (ST18): "XXX" deletes the ship for good; a click writes it, a double-click clears it.
     void Text22_Click();
     void Text22_DblClick();
+    // ST33: "1" sinks the ship at the next hour; a double-click toggles it.
     void Text18_DblClick();
 
     // The record number of the ship on view (0 none) and the group whose values the group frame
@@ -38,67 +40,72 @@ class FrmStack : public platform::Form {
     platform::Frame Frame1{*this, "Frame1", "Selezione"};
     platform::OptionButton Option1{Frame1, "Option1", "A&LLE"};
     platform::OptionButton Option2{Frame1, "Option2", "A&SSE"};
-    platform::Image Image1{Frame1, "Image1"};
-    platform::Image Image2{Frame1, "Image2"};
+    platform::Image Image1{Frame1, "Image1"}; // left flag of the side
+    platform::Image Image2{Frame1, "Image2"}; // right flag of the side
     platform::CommandButton Command5{Frame1, "Command5", "&TUTTE LE NAVI"};
     platform::Label Label5{Frame1, "Label5", "SOLO NAVI DEI GN     SOLO NAVI NEI PORTI"};
+    // The side's naval groups; a pick lists the group's ships and values.
     platform::ComboBox Combo1{Frame1, "Combo1", 2};
+    // The side's ports; a pick lists the ships in port.
     platform::ComboBox Combo2{Frame1, "Combo2", 2};
     platform::Label Label4{Frame1, "Label4", "N° GN/ Tipo/Nome  NAVI"};
+    // The ships listed; a pick opens the ship's record.
     platform::ListBox List1{Frame1, "List1"};
     platform::Label Label9{Frame1, "Label9",
                            "Inserire il nuovo valore nei campi evidenziati. Usare con cautela."};
 
     // ---------------------------------------------------------------- group frame
-    platform::Frame Frame2{*this, "Frame2"};
-    platform::Label Label3{Frame2, "Label3"};
+    platform::Frame Frame2{*this, "Frame2"};        // "GRUPPO NAVALE N° " and the group
+    platform::Label Label3{Frame2, "Label3"};       // the heading of the group's values
     platform::ControlArray<platform::Label> Label1; // the 50 captions
     platform::ControlArray<platform::Label> Label2; // the 50 values
-    platform::Label Label8{Frame2, "Label8"};
+    platform::Label Label8{Frame2, "Label8"};       // how to change a group value
 
     // ---------------------------------------------------------------- ship frame
-    platform::Frame Frame3{*this, "Frame3"};
+    platform::Frame Frame3{*this, "Frame3"};        // the ship's name and type
     platform::ControlArray<platform::Label> Label6; // the 40 captions
     platform::ControlArray<platform::Label> Label7; // the 40 values
-    platform::TextBox Text1{Frame3, "Text1"};
-    platform::TextBox Text16{Frame3, "Text16"};
+    platform::TextBox Text1{Frame3, "Text1"};       // the ship's name (NOME)
+    platform::TextBox Text16{Frame3, "Text16"};     // the ship's type (TIPO); a click empties it
+    // The deletion mark (ST18): "XXX" deletes the ship for good; a click writes it, a double-click clears it.
     platform::TextBox Text22{Frame3, "Text22"};
-    platform::TextBox Text20{Frame3, "Text20"};
-    platform::TextBox Text17{Frame3, "Text17"};
-    platform::TextBox Text4{Frame3, "Text4"};
-    platform::TextBox Text5{Frame3, "Text5"};
-    platform::TextBox Text6{Frame3, "Text6"};
-    platform::TextBox Text15{Frame3, "Text15"};
-    platform::TextBox Text7{Frame3, "Text7"};
-    platform::TextBox Text8{Frame3, "Text8"};
-    platform::TextBox Text9{Frame3, "Text9"};
-    platform::TextBox Text10{Frame3, "Text10"};
-    platform::TextBox Text11{Frame3, "Text11"};
-    platform::TextBox Text12{Frame3, "Text12"};
-    platform::TextBox Text3{Frame3, "Text3"};
+    platform::TextBox Text20{Frame3, "Text20"}; // MISSIONE
+    platform::TextBox Text17{Frame3, "Text17"}; // STATUS
+    platform::TextBox Text4{Frame3, "Text4"};   // NODIM
+    platform::TextBox Text5{Frame3, "Text5"};   // OPERATIVITAM
+    platform::TextBox Text6{Frame3, "Text6"};   // D.TIROM
+    platform::TextBox Text15{Frame3, "Text15"}; // CARGOM
+    platform::TextBox Text7{Frame3, "Text7"};   // RESISTENZAM
+    platform::TextBox Text8{Frame3, "Text8"};   // C.A.INCENDIM
+    platform::TextBox Text9{Frame3, "Text9"};   // AEREIM
+    platform::TextBox Text10{Frame3, "Text10"}; // RADARM
+    platform::TextBox Text11{Frame3, "Text11"}; // AAMM
+    platform::TextBox Text12{Frame3, "Text12"}; // AACM
+    platform::TextBox Text3{Frame3, "Text3"};   // INCENDI ATTIVI
+    // ST33: "1" sinks the ship at the next hour; a double-click toggles it.
     platform::TextBox Text18{Frame3, "Text18"};
-    platform::TextBox Text21{Frame3, "Text21"};
-    platform::TextBox Text14{Frame3, "Text14"};
-    platform::TextBox Text13{Frame3, "Text13"};
-    platform::TextBox Text19{Frame3, "Text19"};
+    platform::TextBox Text21{Frame3, "Text21"}; // PORTO
+    platform::TextBox Text14{Frame3, "Text14"}; // IN RIF/SOCC (assisting)
+    platform::TextBox Text13{Frame3, "Text13"}; // NON OP
+    platform::TextBox Text19{Frame3, "Text19"}; // MAM
 
     // ---------------------------------------------------------------- ship command frame
     platform::Frame Frame4{*this, "Frame4", "Modifica Valori della Nave"};
     platform::CommandButton Command1{Frame4, "Command1", "Conferma Nuovi Valori"};
     platform::CommandButton Command2{Frame4, "Command2", "Annulla"};
-    platform::Label Label11{Frame4, "Label11"};
+    platform::Label Label11{Frame4, "Label11"}; // the ship's record number
 
     // ---------------------------------------------------------------- group entry frame
     platform::Frame Frame5{*this, "Frame5", "Si può modificare solo un CAMPO alla volta"};
-    platform::Label Label12{Frame5, "Label12"};
-    platform::TextBox Text2{Frame5, "Text2"};
+    platform::Label Label12{Frame5, "Label12"}; // the name of the group value picked
+    platform::TextBox Text2{Frame5, "Text2"};   // the new value of the group value picked
     platform::CommandButton Command3{Frame5, "Command3", "&Conferma Nuovi Valori"};
     platform::CommandButton Command4{Frame5, "Command4", "&Annulla"};
 
     // ---------------------------------------------------------------- status frame and warning
     platform::Frame Frame6{*this, "Frame6", "Status della nave"};
-    platform::ControlArray<platform::Image> Image3;
-    platform::Label Label10{*this, "Label10"};
+    platform::ControlArray<platform::Image> Image3; // the ship's status icons
+    platform::Label Label10{*this, "Label10"};      // the warning on changing the values
 
   private:
     // An entry box of the ship view: the value label it feeds, and whether it takes digits only.

@@ -275,8 +275,10 @@ void FrmStackA::Command1_Click() {
     Globals& g = G();
     if (Index3 <= 0 || !attributePicked_ || (g.CurrentSide != kAllies && g.CurrentSide != kAxis)) return;
     const std::optional<int> value = airGroupValue(Text1.text());
-    if (!value) {
-        MsgBox("Valore non accettato: inserire un numero intero da 0 a 32767.", vbExclamation, caption());
+    const QString refusal =
+        airGroupValueRefusal(CampoSelezionato + 1, value, Label1[CampoSelezionato].caption());
+    if (!refusal.isEmpty()) {
+        MsgBox(refusal, vbExclamation, caption());
         return;
     }
     Label2[CampoSelezionato].setCaption(QString::number(*value));

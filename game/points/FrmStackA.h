@@ -10,15 +10,15 @@ class FrmStackA : public platform::Form {
     FrmStackA();
     void Form_Load() override;
 
-    void Option1_Click();
-    void Option2_Click();
-    void List1_Click();
-    void Label2_Click(int index);
-    void Text1_KeyPress(int& keyAscii);
-    void Text1_Change();
-    void Text1_DblClick();
-    void Command1_Click(); // "&Conferma nuovo valore"
-    void Command2_Click(); // "&Annulla  "
+    void Option1_Click();               // "ALLE"
+    void Option2_Click();               // "ASSE"
+    void List1_Click();                 // the side's air groups in use; a pick shows its 50 values
+    void Label2_Click(int index);       // the group's 50 values; a click puts one into Text1
+    void Text1_KeyPress(int& keyAscii); // the new value of the value picked (digits only)
+    void Text1_Change();                // the new value of the value picked (digits only)
+    void Text1_DblClick();              // the new value of the value picked (digits only)
+    void Command1_Click();              // "&Conferma nuovo valore"
+    void Command2_Click();              // "&Annulla  "
 
     // The group picked (0 none) and the attribute being changed.
     int pickedGroup() const { return Index3; }
@@ -26,21 +26,22 @@ class FrmStackA : public platform::Form {
 
     platform::OptionButton Option1{*this, "Option1", "ALLE"};
     platform::OptionButton Option2{*this, "Option2", "ASSE"};
-    platform::Image Image1{*this, "Image1"};
-    platform::Image Image2{*this, "Image2"};
+    platform::Image Image1{*this, "Image1"}; // left flag of the side
+    platform::Image Image2{*this, "Image2"}; // right flag of the side
+    // The side's air groups in use; a pick shows its 50 values.
     platform::ListBox List1{*this, "List1"};
     platform::ControlArray<platform::Label> Label1; // attribute names
     platform::ControlArray<platform::Label> Label2; // attribute values
-    platform::Label Label3{*this, "Label3"};
-    platform::Label Label4{*this, "Label4"};
-    platform::Label Label5{*this, "Label5"};
-    platform::Image Image3{*this, "Image3"};
-    platform::ListBox List2{*this, "List2"};
+    platform::Label Label3{*this, "Label3"};        // the base or carrier of origin
+    platform::Label Label4{*this, "Label4"};        // the target base
+    platform::Label Label5{*this, "Label5"};        // the order
+    platform::Image Image3{*this, "Image3"};        // fires on the target group
+    platform::ListBox List2{*this, "List2"};        // the ships of the target group
     platform::Frame Frame1{*this, "Frame1", "Si cambia un valore per volta"};
-    platform::TextBox Text1{Frame1, "Text1"};
+    platform::TextBox Text1{Frame1, "Text1"}; // the new value of the value picked (digits only)
     platform::CommandButton Command1{Frame1, "Command1", "&Conferma nuovo valore"};
     platform::CommandButton Command2{Frame1, "Command2", "&Annulla  "};
-    platform::Label Label6{*this, "Label6"};
+    platform::Label Label6{*this, "Label6"}; // the warning: change these values with care
 
   private:
     void chooseSide(int side);

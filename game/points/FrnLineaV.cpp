@@ -40,9 +40,9 @@ FrnLineaV::FrnLineaV() : Form("FrnLineaV") {
     Label6.move(120, 720, 4320, 255);
     List1.move(120, 990, 4320, 2640);
     Frame1.move(4560, 720, 5160, 2910);
-    Label5.move(120, 270, 4920, 255);
+    Label5.move(120, 330, 4920, 255);
     Label5.setFontBold(true);
-    Label7.move(120, 570, 4920, 255);
+    Label7.move(120, 585, 4920, 255);
     List2.move(120, 840, 4920, 1950);
     for (ListBox* l : {&List1, &List2}) l->setFontName("Courier New");
 

@@ -11,8 +11,8 @@ class FrnLineaV : public platform::Form {
     FrnLineaV();
     void Form_Load() override;
 
-    void List1_Click();
-    void List2_Click();
+    void List1_Click();    // the carriers at anchor at GIBILTERRA; a pick shows their aircraft
+    void List2_Click();    // the aircraft available; a pick shows the six values
     void Command1_Click(); // "&Chiudi"
     void Command2_Click(); // "+"
     void Command3_Click(); // "-"
@@ -25,12 +25,14 @@ class FrnLineaV : public platform::Form {
 
     platform::Label Label4{*this, "Label4"}; // the notice
     platform::Label Label2{*this, "Label2", "Anno Gioco:"};
-    platform::Label Label3{*this, "Label3"};
+    platform::Label Label3{*this, "Label3"}; // the campaign year, after "Anno Gioco:"
     platform::Label Label6{*this, "Label6", "Portaerei all'ancora"};
+    // The carriers at anchor at GIBILTERRA; a pick shows their aircraft.
     platform::ListBox List1{*this, "List1"};
-    platform::Frame Frame1{*this, "Frame1"};
-    platform::Label Label5{Frame1, "Label5"};
+    platform::Frame Frame1{*this, "Frame1"};  // the carrier picked
+    platform::Label Label5{Frame1, "Label5"}; // the base the carrier lies at
     platform::Label Label7{Frame1, "Label7", "Aerei Disponibili"};
+    // The aircraft available; a pick shows the six values.
     platform::ListBox List2{Frame1, "List2"};
     platform::ControlArray<platform::Label> ValueNames;
     platform::ControlArray<platform::Label> Label1; // the six values

@@ -15,6 +15,12 @@ void addToState(int side, int alliedItem, long long amount) {
     G().setState(item, G().state(item) + amount);
 }
 
+// The row so far, padded with blanks to the next column; a part that fills or passes its column
+// keeps one blank before the next, so two parts never run together.
+QString toColumn(const QString& row, int column) {
+    return row.size() < column ? row.leftJustified(column) : row + u' ';
+}
+
 QString tooFew(const QString& what, long long there, int wanted) {
     return QStringLiteral("%1 insufficienti: %2, ne servono %3").arg(what).arg(there).arg(wanted);
 }
@@ -44,13 +50,13 @@ long long spendablePoints(int base) {
 QString basePointsRow(int base) {
     const Globals& g = G();
     const auto* f = g.BaseTable[base];
-    QString row = g.BaseNames[base].leftJustified(13);
-    row = (row + "PUNTI:" + QString::number(baseCommandPoints(base))).leftJustified(25);
-    row = (row + "AcqAer: " + QString::number(spendablePoints(base))).leftJustified(40);
-    row = (row + "DANNI:" + QString::number(f[BaseCol::DamagePercent]) + "%").leftJustified(51);
-    row = (row + "AEREI:" + QString::number(g.BaseAircraftCapacity[base]) + "/" +
-           QString::number(f[BaseCol::AircraftInFlight] + f[BaseCol::AircraftPresent]))
-              .leftJustified(64);
+    QString row = toColumn(g.BaseNames[base], 13);
+    row = toColumn(row + "PUNTI:" + QString::number(baseCommandPoints(base)), 25);
+    row = toColumn(row + "AcqAer: " + QString::number(spendablePoints(base)), 40);
+    row = toColumn(row + "DANNI:" + QString::number(f[BaseCol::DamagePercent]) + "%", 51);
+    row = toColumn(row + "AEREI:" + QString::number(g.BaseAircraftCapacity[base]) + "/" +
+                       QString::number(f[BaseCol::AircraftInFlight] + f[BaseCol::AircraftPresent]),
+                   64);
     return row + "NAVI:" + QString::number(g.BaseShipCapacity[base]) + "/" +
            QString::number(f[BaseCol::ShipsPresent]);
 }

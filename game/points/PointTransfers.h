@@ -30,7 +30,8 @@ long long baseCommandPoints(int base);
 long long spendablePoints(int base);
 
 // One row of the base list: name, command points, points for aircraft, damage, aircraft and
-// ships against capacity, in columns; a part too long for its column pushes the next one on.
+// ships against capacity, in columns; a part that fills its column keeps one blank before the
+// next, and a longer one pushes the next on.
 QString basePointsRow(int base);
 
 // Each move returns why it was refused (the points to move are more than those there), or empty

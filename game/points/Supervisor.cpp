@@ -1,5 +1,7 @@
 #include "Supervisor.h"
 
+#include "common/CampaignChecks.h"
+#include "common/CampaignRanges.h"
 #include "common/Globals.h"
 #include "common/GroupTables.h"
 #include "common/NavalGroupValues.h"
@@ -183,6 +185,45 @@ std::optional<int> groupValue(const QString& text) {
     return int(v);
 }
 
+QString groupValueRefusal(int side, int group, int column, std::optional<int> value, const QString& name) {
+    const ValueRange range = campaignRange(CampaignTable::NavalGroup, column);
+    if (!value || !range.holds(*value)) return refusedValueText(name, range);
+    Int16& cell = G().gnTable(side)[group][column];
+    // Of the columns of a group in use, only these two bear on the ship file; the tables are weighed
+    // against it before and with the value, and only a value that makes them disagree is refused.
+    if (*value == cell || (column != GnCol::InUse && column != GnCol::Ships)) return {};
+    const bool agreed = shipFileDisagreement(side, tallyShipFile(side)).isEmpty();
+    struct PutBack {
+        Int16& cell;
+        const Int16 old;
+        ~PutBack() { cell = old; }
+    } putBack{cell, cell};
+    cell = *value;
+    const ShipFileTally with = tallyShipFile(side);
+    const QString problem = shipFileDisagreement(side, with);
+    const long long shortfall = shipsCounted(side) - with.placed;
+    if (!agreed || problem.isEmpty()) return {};
+    if (column == GnCol::Ships && with.strayRecord == 0)
+        return refusedValueText(name, {range.low, *value - shortfall}) +
+               QStringLiteral(" Il file delle navi non ne contiene di più.");
+    if (column == GnCol::InUse && with.strayGroup == group)
+        return refusedValueText(name, {1, range.high}) +
+               QStringLiteral(" Il gruppo ha navi in servizio nel file delle navi (record %1).")
+                   .arg(with.strayRecord);
+    return QStringLiteral("Valore non valido per %1: %2.").arg(name.trimmed(), problem);
+}
+
+QString shipWriteRefusal(int side, int record, const ShipRecord& ship,
+                         const std::function<QString(int field)>& nameOf) {
+    const FieldRefusal why = shipRecordRefusal(ship);
+    if (why.field != 0)
+        return QStringLiteral("Valore non valido per %1: %2.").arg(nameOf(why.field), why.reason);
+    const bool agreed = shipFileDisagreement(side, tallyShipFile(side)).isEmpty();
+    const QString problem = shipFileDisagreement(side, tallyShipFile(side, record, &ship));
+    if (!agreed || problem.isEmpty()) return {};
+    return QStringLiteral("La nave non viene salvata: %1.").arg(problem);
+}
+
 QString airGroupLine(int ga, int aircraft, const QString& role, const QString& typeName) {
     return "GAn" + numberTextWithSign(ga) + "_" + QString::number(aircraft) + " " + role + "_" + typeName;
 }
@@ -193,6 +234,14 @@ std::optional<int> airGroupValue(const QString& text) {
     const int v = text.toInt();
     if (v > 32767) return std::nullopt;
     return v;
+}
+
+QString airGroupValueRefusal(int column, std::optional<int> value, const QString& name) {
+    ValueRange range = campaignRange(CampaignTable::AirGroup, column);
+    // Only digits are typed: nothing below 0 can be.
+    range.low = std::max(range.low, 0LL);
+    if (value && range.holds(*value)) return {};
+    return refusedValueText(name, range);
 }
 
 QString contactLine(const ContactRecord& c) {

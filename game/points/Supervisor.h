@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace supervisor {
@@ -70,6 +71,17 @@ void writeShipBack(int side, int record, const ShipRecord& ship);
 // A naval-group value typed by the supervisor: a whole number (a decimal one goes to the nearest,
 // halves to the even one) from -32768 to 32767; nothing for any other text.
 std::optional<int> groupValue(const QString& text);
+// Why a value typed for column `column` (named `name` in the window) of naval group `group` of
+// `side` cannot be stored: the opening would refuse the campaign with it, for the column's range
+// or for a ship file that would no longer agree with the tables (a group no longer in use with
+// ships in it, more ships counted than the file holds). Empty when it can; the table is left as
+// it was either way. `value` is the number typed (nothing when the text is not a whole number).
+QString groupValueRefusal(int side, int group, int column, std::optional<int> value, const QString& name);
+// Why the ship cannot be written back as record `record` of the side's ship file: a field the
+// opening would refuse (named by `nameOf`), or a ship file that would no longer agree with the
+// tables. Empty when it can.
+QString shipWriteRefusal(int side, int record, const ShipRecord& ship,
+                         const std::function<QString(int field)>& nameOf);
 
 // ---------------------------------------------------------------- air groups
 
@@ -78,6 +90,9 @@ QString airGroupLine(int ga, int aircraft, const QString& role, const QString& t
 // An air-group value typed (digits only): a whole number up to 32767; nothing for an empty text
 // or a larger number.
 std::optional<int> airGroupValue(const QString& text);
+// Why a value typed for air-group column `column` (named `name`) cannot be stored: outside the
+// column's range. Empty when it can.
+QString airGroupValueRefusal(int column, std::optional<int> value, const QString& name);
 
 // ---------------------------------------------------------------- contacts of the hour
 

@@ -219,12 +219,8 @@ void FrmGame::slotNameClick(int n) {
     picked.setBackStyle(1);
     setCommandLabels(true);
     // A name read from the slot file is taken only when it is a campaign name; a damaged slot can
-    // be freed but not opened.
+    // be freed but not opened, and "APRI GIOCO" says so when it is clicked.
     const Globals::GameSlot& slot = g.GameSlots[n];
-    if (isDamagedSlot(slot)) {
-        Label19.setEnabled(false);
-        Label19.setBorderStyle(0);
-    }
     g.CampaignName = isDamagedSlot(slot) ? slot.name : picked.caption().trimmed();
     g.SelectedSlot = n;
 }
@@ -236,7 +232,16 @@ void FrmGame::slotNameMouseMove(int n) {
 
 void FrmGame::Label19_Click() {
     const int slot = G().SelectedSlot;
-    if (slot < 1 || slot > kSlots || isDamagedSlot(G().GameSlots[slot])) return;
+    if (slot < 1 || slot > kSlots) return;
+    if (isDamagedSlot(G().GameSlots[slot])) {
+        MsgBox(QStringLiteral("Il gioco dello slot %1 non può essere aperto: il nome scritto nel file degli "
+                              "slot (\"%2\") non è un nome di gioco (solo lettere, almeno tre).\n"
+                              "CANCELLA GIOCO libera lo slot.")
+                   .arg(slot)
+                   .arg(G().GameSlots[slot].name),
+               vbExclamation, QStringLiteral("APRI GIOCO"));
+        return;
+    }
     apriGioco();
 }
 

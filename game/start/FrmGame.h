@@ -18,49 +18,50 @@ class FrmGame : public platform::Form {
     // Deletes the campaign of SelectedSlot: its slot row becomes free and its files are deleted.
     void KillGame();
 
-    void Label1_Click() { slotNameClick(1); }
-    void Label2_Click() { slotNameClick(2); }
-    void Label3_Click() { slotNameClick(3); }
-    void Label4_Click() { slotNameClick(4); }
-    void Label19_Click();
-    void Label20_Click();
-    void Command1_Click();
+    void Label1_Click() { slotNameClick(1); } // slot 1's campaign name; a click picks the slot
+    void Label2_Click() { slotNameClick(2); } // slot 2's campaign name; a click picks the slot
+    void Label3_Click() { slotNameClick(3); } // slot 3's campaign name; a click picks the slot
+    void Label4_Click() { slotNameClick(4); } // slot 4's campaign name; a click picks the slot
+    void Label19_Click();                     // "APRI GIOCO"
+    void Label20_Click();                     // "CANCELLA GIOCO"
+    void Command1_Click();                    // "&Annulla"
     void MnFileApri_Click();
     void MnFileSetUpStampante_Click();
     void MnFileChiudi_Click();
     void MnSetupGenerale_Click();
 
-    platform::Image Image1{*this, "Image1"};
+    platform::Image Image1{*this, "Image1"}; // the program's icon
     platform::Label Label5{*this, "Label5", "Rel: 2.12 PostBeta"};
-    platform::Label Label21{*this, "Label21"};
-    platform::Label Label22{*this, "Label22"};
+    platform::Label Label21{*this, "Label21"}; // the next free slot
+    platform::Label Label22{*this, "Label22"}; // the default printer
 
     platform::Frame Frame1{*this, "Frame1", "Giochi Attivi:"};
-    platform::Label Label1{Frame1, "Label1"};
-    platform::Label Label2{Frame1, "Label2"};
-    platform::Label Label3{Frame1, "Label3"};
-    platform::Label Label4{Frame1, "Label4"};
-    platform::Label Label6{Frame1, "Label6"};
-    platform::Label Label7{Frame1, "Label7"};
-    platform::Label Label8{Frame1, "Label8"};
-    platform::Label Label9{Frame1, "Label9"};
-    platform::Label Label10{Frame1, "Label10"};
-    platform::Label Label11{Frame1, "Label11"};
-    platform::Label Label12{Frame1, "Label12"};
-    platform::Label Label13{Frame1, "Label13"};
-    platform::Label Label14{Frame1, "Label14"};
-    platform::Label Label15{Frame1, "Label15"};
-    platform::Label Label16{Frame1, "Label16"};
-    platform::Label Label17{Frame1, "Label17"};
+    platform::Label Label1{Frame1, "Label1"};   // slot 1's campaign name; a click picks the slot
+    platform::Label Label2{Frame1, "Label2"};   // slot 2's campaign name; a click picks the slot
+    platform::Label Label3{Frame1, "Label3"};   // slot 3's campaign name; a click picks the slot
+    platform::Label Label4{Frame1, "Label4"};   // slot 4's campaign name; a click picks the slot
+    platform::Label Label6{Frame1, "Label6"};   // slot 1's length in days
+    platform::Label Label7{Frame1, "Label7"};   // slot 1's season
+    platform::Label Label8{Frame1, "Label8"};   // slot 1's year
+    platform::Label Label9{Frame1, "Label9"};   // slot 2's length in days
+    platform::Label Label10{Frame1, "Label10"}; // slot 2's season
+    platform::Label Label11{Frame1, "Label11"}; // slot 2's year
+    platform::Label Label12{Frame1, "Label12"}; // slot 3's length in days
+    platform::Label Label13{Frame1, "Label13"}; // slot 3's season
+    platform::Label Label14{Frame1, "Label14"}; // slot 3's year
+    platform::Label Label15{Frame1, "Label15"}; // slot 4's length in days
+    platform::Label Label16{Frame1, "Label16"}; // slot 4's season
+    platform::Label Label17{Frame1, "Label17"}; // slot 4's year
+    // "Prossimo Slot Libero N° " and the slot, or that the slots are full.
     platform::Label Label18{Frame1, "Label18"};
     platform::Label Label19{Frame1, "Label19", "APRI GIOCO"};
     platform::Label Label20{Frame1, "Label20", "CANCELLA GIOCO"};
     platform::CommandButton Command1{Frame1, "Command1", "&Annulla"};
-    platform::Line Line1{Frame1, "Line1"};
-    platform::Line Line2{Frame1, "Line2"};
-    platform::Line Line3{Frame1, "Line3"};
-    platform::Line Line4{Frame1, "Line4"};
-    platform::Line Line5{Frame1, "Line5"};
+    platform::Line Line1{Frame1, "Line1"}; // rule above slot 1
+    platform::Line Line2{Frame1, "Line2"}; // rule above slot 2
+    platform::Line Line3{Frame1, "Line3"}; // rule above slot 3
+    platform::Line Line4{Frame1, "Line4"}; // rule above slot 4
+    platform::Line Line5{Frame1, "Line5"}; // rule below slot 4
 
     platform::Menu MnFile{*this, "MnFile", "File              "};
     platform::Menu MnFileApri{MnFile, "MnFileApri", "Apri Gioco "};

@@ -114,7 +114,9 @@ FrmSetUpGen::FrmSetUpGen() : Form("FrmSetUpGen") {
         if (!((key >= 'A' && key <= 'Z') || (key >= 'a' && key <= 'z'))) key = 0;
     };
     Text1.DblClick = [this] { Text1.setText(QString()); };
-    Text1.Change = [this] { Command3.setEnabled(Text1.text().size() >= newcampaign::kNameMinLength); };
+    // Keys other than letters are dropped as typed; a pasted name is judged whole, so that a name
+    // "Avanti" would refuse never leaves it enabled.
+    Text1.Change = [this] { Command3.setEnabled(newcampaign::isValidCampaignName(Text1.text().trimmed())); };
     // The targets follow the values whether picked or typed, so the ones stored are the ones shown.
     for (int item : {1, 4, 5, 6, 7}) {
         comboOf(item).Click = [this] { CalcolaMissioni(); };

@@ -27,22 +27,22 @@ class FrmSetUpGen : public platform::Form {
     platform::Frame Frame5{Frame4, "Frame5", "ALLEATI"};
     platform::Frame Frame6{Frame4, "Frame6", "ASSE"};
 
-    platform::TextBox Text1{Frame1, "Text1"};
+    platform::TextBox Text1{Frame1, "Text1"}; // the campaign's name
     platform::Label Label1{Frame1, "Label1", "Durata Camp. in giorni"};
     platform::Label Label2{Frame1, "Label2", "Stagione"};
     platform::Label Label3{Frame1, "Label3", "Anno"};
-    platform::ComboBox Combo1{Frame1, "Combo1"};
-    platform::ComboBox Combo2{Frame1, "Combo2"};
-    platform::ComboBox Combo3{Frame1, "Combo3"};
+    platform::ComboBox Combo1{Frame1, "Combo1"}; // the campaign's length in days
+    platform::ComboBox Combo2{Frame1, "Combo2"}; // the season
+    platform::ComboBox Combo3{Frame1, "Combo3"}; // the year
 
     platform::Label Label6{Frame2, "Label6", "ALLEATI"};
     platform::Label Label7{Frame2, "Label7", "ASSE"};
     platform::Label Label4{Frame2, "Label4", "MEZZI"};
     platform::Label Label5{Frame2, "Label5", "COMANDO"};
-    platform::ComboBox Combo4{Frame2, "Combo4"};
-    platform::ComboBox Combo5{Frame2, "Combo5"};
-    platform::ComboBox Combo6{Frame2, "Combo6"};
-    platform::ComboBox Combo7{Frame2, "Combo7"};
+    platform::ComboBox Combo4{Frame2, "Combo4"}; // the Allies' acquisition points, "MEZZI"
+    platform::ComboBox Combo5{Frame2, "Combo5"}; // the Axis's acquisition points, "MEZZI"
+    platform::ComboBox Combo6{Frame2, "Combo6"}; // the Allies' command points, "COMANDO"
+    platform::ComboBox Combo7{Frame2, "Combo7"}; // the Axis's command points, "COMANDO"
 
     platform::Label Label13{Frame3, "Label13", "ALLEATI"};
     platform::Label Label14{Frame3, "Label14", "ASSE"};
@@ -51,15 +51,23 @@ class FrmSetUpGen : public platform::Form {
     platform::Label Label10{Frame3, "Label10", "Coefficente movimento orario  materiali dei Porti"};
     platform::Label Label11{Frame3, "Label11", "Coefficente tentativi attivaz. aerei"};
     platform::Label Label12{Frame3, "Label12", "Percentuale Media di attivazione e reazione"};
+    // Allies: new ships' arrival percentage (Label8)
     platform::ComboBox Combo10{Frame3, "Combo10"};
+    // Axis: new ships' arrival percentage (Label8)
     platform::ComboBox Combo11{Frame3, "Combo11"};
-    platform::ComboBox Combo12{Frame3, "Combo12"};
-    platform::ComboBox Combo13{Frame3, "Combo13"};
+    platform::ComboBox Combo12{Frame3, "Combo12"}; // Allies: light repair coefficient (Label9)
+    platform::ComboBox Combo13{Frame3, "Combo13"}; // Axis: light repair coefficient (Label9)
+    // Allies: ports' hourly handling coefficient (Label10)
     platform::ComboBox Combo14{Frame3, "Combo14"};
+    // Axis: ports' hourly handling coefficient (Label10)
     platform::ComboBox Combo15{Frame3, "Combo15"};
+    // Allies: air activation attempts coefficient (Label11)
     platform::ComboBox Combo16{Frame3, "Combo16"};
+    // Axis: air activation attempts coefficient (Label11)
     platform::ComboBox Combo17{Frame3, "Combo17"};
+    // Allies: mean activation and reaction percentage (Label12)
     platform::ComboBox Combo18{Frame3, "Combo18"};
+    // Axis: mean activation and reaction percentage (Label12)
     platform::ComboBox Combo19{Frame3, "Combo19"};
 
     platform::Label Label15{Frame5, "Label15", "Affondare naviglio mercantile per Ton."};

@@ -6,8 +6,12 @@
 #include "cards/help/Form1_info1.h"
 #include "platform/Files.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QTest>
 
 using namespace platform;
 
@@ -191,6 +195,28 @@ TEST_F(CardsWindowTest, ListsTypesAndAntiAircraftEntry) {
     EXPECT_FLOAT_EQ(CG().StandardDisplacement, 1200);
     pickItem(f.Combo5, "17.5");
     EXPECT_EQ(int(CG().ShipKnots), 18);
+}
+
+TEST_F(CardsWindowTest, GunAndTorpedoListsOnlyTakePicks) {
+    Form1_Main& f = openEditor();
+    pickItem(f.Combo2, "IT");
+    pickItem(f.Combo6, "120/50");
+    const QString picked = f.Combo6.text();
+    platform::testing::resetBeeps();
+    for (ComboBox* list : {&f.Combo6, &f.Combo4, &f.Combo10}) {
+        const QString before = list->text();
+        QLineEdit* text = qobject_cast<QComboBox*>(list->widget())->lineEdit();
+        QTest::keyClicks(text, "2x2");
+        EXPECT_EQ(list->text(), before) << list->name().toStdString();
+    }
+    EXPECT_EQ(platform::testing::beepCount(), 9) << "each typed key is refused with a beep";
+    QApplication::clipboard()->setText("2x2");
+    QTest::keyClick(qobject_cast<QComboBox*>(f.Combo6.widget())->lineEdit(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f.Combo6.text(), picked) << "nor can it be pasted";
+    EXPECT_EQ(f.Label18.caption(), picked) << "the pick stands";
+    EXPECT_EQ(f.Combo4.text(), "SILURI") << "the caption too";
+    f.Text3.doType("2x2");
+    EXPECT_EQ(f.Text3.text(), "2x2") << "the count goes in its box";
 }
 
 TEST_F(CardsWindowTest, ArmourPromptsAcceptAndRefuse) {

@@ -1,6 +1,7 @@
 #include "AircraftEditorFixture.h"
 #include "cards/FormStart.h"
 #include "cards/help/Form1_info1.h"
+#include <QDir>
 
 using namespace platform;
 
@@ -37,7 +38,8 @@ TEST_F(AircraftEditor, Bf109EnteredRatedAndSaved) {
     const QString path = cardPath("DE Germania", "Bf109E-4CPT1939.SNK");
     EXPECT_EQ(testsupport::readBytes(path),
               testsupport::readBytes(TEST_SOURCE_DIR "/cards/data/Bf109E-4CPT1939.SNK"));
-    EXPECT_EQ(f.Label51.caption(), "Scheda salvata: Aerei\\DE Germania\\Bf109E-4CPT1939.SNK");
+    EXPECT_EQ(f.Label51.caption(),
+              "Scheda salvata: " + QDir::toNativeSeparators("Aerei/DE Germania/Bf109E-4CPT1939.SNK"));
 }
 
 TEST_F(AircraftEditor, SaveNeedsAYearAndRefusesBadFileNames) {

@@ -1,5 +1,6 @@
 // The editors and their sheets read whole at the default font with every shipped card in them.
 #include "AircraftEditorFixture.h"
+#include "WidestCards.h"
 #include "cards/Form_AP.h"
 #include "cards/Form_BP.h"
 #include "tests/support/LayoutCheck.h"
@@ -21,14 +22,15 @@ QStringList shippedCards(const QString& folder, const QString& pattern) {
 
 TEST_F(AircraftEditor, ShipCardsAndTheirSheetsShowWhole) {
     Form1_Main& f = openEditor();
-    EXPECT_EQ(testsupport::layoutFaults(f), "") << "empty";
+    EXPECT_EQ(testsupport::layoutAndTitleFaults(f), "") << "empty";
     for (const QString& card : shippedCards("/Navi", "*.sns")) {
         FileDialog::setTestHandler([card](const FileDialog&, bool) { return card; });
         f.Command4.doClick();
-        EXPECT_EQ(testsupport::layoutFaults(f), "") << card.toStdString();
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(f), "") << card.toStdString();
         f.List1.doPick(f.List1.listCount() - 1);
-        platform::testing::setModalHandler(
-            [&](Form& sheet) { EXPECT_EQ(testsupport::layoutFaults(sheet), "") << card.toStdString(); });
+        platform::testing::setModalHandler([&](Form& sheet) {
+            EXPECT_EQ(testsupport::layoutAndTitleFaults(sheet), "") << card.toStdString();
+        });
         f.Command12.doClick();
         platform::testing::setModalHandler(nullptr);
     }
@@ -38,14 +40,54 @@ TEST_F(AircraftEditor, AircraftCardsAndTheirModulesShowWhole) {
     Form_Aerei& f = editor();
     for (int i = 0; i < f.Combo2.listCount(); ++i) {
         f.Combo2.doPick(i);
-        EXPECT_EQ(testsupport::layoutFaults(f), "") << f.Combo2.text().toStdString();
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(f), "") << f.Combo2.text().toStdString();
     }
     for (const QString& card : shippedCards("/Aerei", "*.SNK")) {
         answerOpen(card);
         f.Command3.doClick();
         f.Command5.doClick();
-        EXPECT_EQ(testsupport::layoutFaults(f), "") << card.toStdString();
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(f), "") << card.toStdString();
         f.Command4.doClick();
-        EXPECT_EQ(testsupport::layoutFaults(form<Form_AP>()), "") << card.toStdString();
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(form<Form_AP>()), "") << card.toStdString();
     }
+}
+
+TEST_F(AircraftEditor, StartProtectionHelpAndQuestionnaireWindowsShowWhole) {
+    EXPECT_EQ(testsupport::layoutAndTitleFaults(form<FormStart>()), "");
+    Form1_Main& f = openEditor();
+    pickItem(f.Combo1, "PA"); // a carrier: every protection can be entered
+    QStringList shown;
+    platform::testing::setModalHandler([&](Form& w) {
+        shown << w.name();
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(w), "") << w.name().toStdString();
+        unloadForm(w);
+    });
+    for (Control* opener : {static_cast<Control*>(&f.Command9), static_cast<Control*>(&f.Command10),
+                            static_cast<Control*>(&f.Command11), static_cast<Control*>(&f.Label1)})
+        opener->doClick();
+    editor().Command1.doClick();
+    EXPECT_EQ(shown, (QStringList{"Form_TP", "Form_TS", "Form_PS", "Form1_info1", "Form_Giudizio"}));
+}
+
+TEST_F(AircraftEditor, SheetsOfTheWidestCardsShowWhole) {
+    Form1_Main& f = openEditor();
+    const QString ship = widest::shipCard(f, folder->path());
+    FileDialog::setTestHandler([ship](const FileDialog&, bool) { return ship; });
+    f.Command4.doClick();
+    f.List1.doPick(0);
+    int sheets = 0;
+    platform::testing::setModalHandler([&](Form& sheet) {
+        ++sheets;
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(sheet), "");
+    });
+    f.Command12.doClick();
+    EXPECT_EQ(sheets, 1);
+
+    Form_Aerei& a = editor();
+    answerOpen(widest::aircraftCard(a, folder->path()));
+    a.Command3.doClick();
+    a.Command5.doClick();
+    EXPECT_EQ(testsupport::layoutAndTitleFaults(a), "");
+    a.Command4.doClick();
+    EXPECT_EQ(testsupport::layoutAndTitleFaults(form<Form_AP>()), "");
 }

@@ -53,7 +53,8 @@ TEST_F(ShipCardsTest, SavedCardMatchesTheLayoutAndOpensAgain) {
     EXPECT_EQ(testsupport::readBytes(listPath()), "\"Littorio\"\r\n");
     EXPECT_EQ(f.Frame8.caption(), "CLASSE Littorio");
     EXPECT_EQ(f.Label60.caption(), "Littorio");
-    EXPECT_EQ(f.Label65.caption(), "Scheda salvata: Navi\\IT Italia\\LittorioNB1939.sns");
+    EXPECT_EQ(f.Label65.caption(),
+              "Scheda salvata: " + QDir::toNativeSeparators("Navi/IT Italia/LittorioNB1939.sns"));
     EXPECT_TRUE(isRed(f));
     EXPECT_FALSE(f.Command1.enabled());
     f.Label35.doClick();

@@ -1,6 +1,7 @@
 #include "setup/FrmSetUpTorv.h"
 #include "setup/SetupGlobals.h"
 #include "tests/setup/SetupTestSupport.h"
+#include "tests/support/LayoutCheck.h"
 #include "tests/support/TestSupport.h"
 
 #include "cards/help/Form1_info1.h"
@@ -257,10 +258,21 @@ TEST_F(SetUpWindow, AircraftOfAnyNationInsertedOnePerClick) {
     EXPECT_FALSE(w.List1.enabled());
     EXPECT_TRUE(w.List4.enabled()) << "aircraft are not gated by nation";
 
+    EXPECT_EQ(w.Label21.caption(), "") << "nothing of it in the archive yet";
     w.List4.doPick(0);
+    EXPECT_EQ(w.Label21.caption(), QString::fromUtf8("Nell'archivio c'è già un record identico di questo "
+                                                     "aereo: un click ne aggiunge un altro."));
     w.List4.doPick(0);
-    EXPECT_EQ(w.List5.listCount(), 2);
+    EXPECT_EQ(w.List5.listCount(), 2) << "each click still appends";
     EXPECT_EQ(w.Label8.caption(), "2");
+    EXPECT_TRUE(
+        w.Label21.caption().startsWith(QString::fromUtf8("Nell'archivio ci sono già 2 record identici")));
+    // The card opened again finds them there before any click; another side's archive does not.
+    w.Command2.doClick();
+    EXPECT_TRUE(w.Label21.caption().contains("2 record identici"));
+    EXPECT_EQ(testsupport::layoutAndTitleFaults(w), "");
+    w.Option2.doClick();
+    EXPECT_EQ(w.Label21.caption(), "");
     RecordFile archive(folder.path() + "/archivio/alleatiaerei.dat", AircraftRecord::kLength);
     ASSERT_EQ(archive.count(), 2);
     AircraftRecord r;

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QTextDocument>
 
 namespace testsupport {
@@ -147,6 +148,31 @@ bool showsText(const QWidget* w) {
     return !qobject_cast<const QGroupBox*>(w) || !static_cast<const QGroupBox*>(w)->title().isEmpty();
 }
 
+// A control that stands on or right under a frame's title, where the two read as one.
+void checkFrameTitle(const QGroupBox* g, const QWidget* top, QStringList& out) {
+    if (g->title().isEmpty()) return;
+    QStyleOptionGroupBox opt;
+    opt.initFrom(g);
+    opt.text = g->title();
+    opt.textAlignment = g->alignment();
+    opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    opt.lineWidth = 1;
+    const QRect title = g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g);
+    const QRect inside =
+        g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxContents, g);
+    // Under the title, down to two pixels below the frame's line.
+    const QRect kept(title.left(), 0, title.width(), inside.top() + 2);
+    for (QObject* o : g->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        // A line or a picture may meet the frame's line; a text may not.
+        const bool text = qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) ||
+                          qobject_cast<const QComboBox*>(w) || qobject_cast<const QLineEdit*>(w) ||
+                          qobject_cast<const QAbstractScrollArea*>(w);
+        if (w && !w->isWindow() && !w->isHidden() && text && showsText(w) && w->geometry().intersects(kept))
+            out << QStringLiteral("%1 touches the title of %2").arg(pathOf(w, top), pathOf(g, top));
+    }
+}
+
 void walk(const QWidget* parent, const QRect& room, const QWidget* top, QStringList& out) {
     QList<const QWidget*> shown;
     for (QObject* o : parent->children()) {
@@ -177,6 +203,14 @@ QStringList clippedControls(QWidget* top) {
     return out;
 }
 
+QStringList frameTitleFaults(platform::Form& form) {
+    QStringList out;
+    const QWidget* top = form.childArea();
+    for (const QGroupBox* g : top->findChildren<QGroupBox*>())
+        if (g->isVisibleTo(top)) checkFrameTitle(g, top, out);
+    return out;
+}
+
 QStringList clippedControls(platform::Form& form) {
     // The client area as the window is sized, whether or not it has been shown yet.
     QStringList out;
@@ -188,6 +222,10 @@ QStringList clippedControls(platform::Form& form) {
 
 std::string layoutFaults(platform::Form& form) {
     return clippedControls(form).join(u'\n').toStdString();
+}
+
+std::string layoutAndTitleFaults(platform::Form& form) {
+    return (clippedControls(form) + frameTitleFaults(form)).join(u'\n').toStdString();
 }
 
 } // namespace testsupport

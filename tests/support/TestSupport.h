@@ -10,6 +10,12 @@
 
 namespace testsupport {
 
+// Puts the temporary files of the test program, and with them every test's program folder, in the
+// memory file system /dev/shm when it has room and TMPDIR names no folder of the user's choice.
+// Each test copies the shipped folder and the game flushes every save to the disk: on a disk that
+// waiting is most of a test's time, and no test needs its files to outlive the machine.
+void tempFilesInMemory();
+
 // A temporary program folder holding a copy of the shipped one; it becomes the program folder
 // (platform::appFolder) while the object lives.
 class ProgramFolder {

@@ -152,4 +152,20 @@ TEST_F(ShipDamageEntryTest, ASinkingCarrierStaysSinking) {
     open([](FormDanniNavi& f) { EXPECT_EQ(f.List1.listCount(), 0); });
 }
 
+// Fires grown past what their field holds are refused where they are entered: nothing is written.
+TEST_F(ShipDamageEntryTest, FiresBeyondTheirFieldAreRefused) {
+    change(1, [](ShipRecord& s) { s.setNumber(F::INCENDI_ATTIVI, 995); });
+    const QByteArray before = ship(1).bytes();
+    testsupport::MessageBoxes boxes;
+    open([](FormDanniNavi& f) {
+        f.List1.doPick(0);
+        f.Text1[kFiresRow].doType("9");
+        f.Command2.doClick();
+        EXPECT_TRUE(f.Command2.enabled()) << "the entry stays, to be corrected";
+    });
+    ASSERT_EQ(boxes.prompts.size(), 1);
+    EXPECT_EQ(boxes.prompts[0], "Valore non valido per IA - Incendi Attivi: deve essere tra -99 e 999.");
+    EXPECT_EQ(ship(1).bytes(), before);
+}
+
 } // namespace

@@ -43,7 +43,7 @@ class CampaignFiles : public ::testing::Test {
         G().BaseTable[3][10] = 1;
         testcampaign::write();
         testcampaign::appendShips(kAllies, {{.group = 1}, {.group = 1}});
-        testcampaign::appendShips(kAxis, {{}});
+        testcampaign::appendShips(kAxis, {{.port = 3}});
     }
     bool open() {
         testcampaign::choose();
@@ -124,6 +124,74 @@ TEST_F(CampaignFiles, GameStateOutOfRangeAndNegativeCountsStopTheOpening) {
     setLine(bases, 2 * 30 + 9, "-1");
     expectRefused(bases, "PALERMO with -1 ships");
     setLine(bases, 2 * 30 + 9, "1");
+    EXPECT_TRUE(open());
+}
+
+// Files that no campaign can hold, or that disagree with the tables, stop the opening with a
+// message naming the file; nothing is moved or made again.
+TEST_F(CampaignFiles, RecordFilesThatDisagreeWithTheTablesOrHoldWhatCannotBeStopTheOpening) {
+    namespace S = recordformat::ship;
+    namespace A = recordformat::aircraft;
+    // MALTA HQ counts 40 aircraft present, ready in two lines of its aircraft file.
+    G().BaseTable[12][BaseCol::AircraftPresent] = 40;
+    make();
+    for (int ready : {25, 15}) {
+        AircraftRecord a;
+        a.setText(A::Nome, QStringLiteral("Hurricane"));
+        a.setNumber(A::Pronti, ready);
+        openAircraftFile(20, baseAircraftFilePath(12), kAllies);
+        appendAircraft(20, a);
+        G().Files.close(20);
+    }
+    const QString ships = file("NaviAlleProva.dat");
+    const QString maltaName = QStringLiteral("MALTA HQAereiAlleProva.dat");
+    const QString malta = file(maltaName);
+    const QMap<QString, QByteArray> good = files();
+    // Field `field` of record `record` (from 1) of a record file set to `text`.
+    const auto setField = [](const QString& path, const recordformat::RecordLayout& layout, int record,
+                             int field, const QByteArray& text) {
+        QByteArray bytes = readBytes(path);
+        const recordformat::FieldSpec f = layout.field(field);
+        bytes.replace((record - 1) * layout.length + f.offset, f.width, text.leftJustified(f.width, ' '));
+        writeBytes(path, bytes);
+    };
+    const auto ship = [&](int record, int field, const QByteArray& text) {
+        setField(ships, recordformat::shipLayout(), record, field, text);
+    };
+    struct Damage {
+        std::string why;
+        QString named, says;
+        std::function<void()> damage;
+    };
+    const Damage damages[] = {
+        {"ship file cut on a record boundary", "NaviAlleProva.dat", "ne contano 2",
+         [&] { writeBytes(ships, readBytes(ships).left(ShipRecord::kLength)); }},
+        {"group -5", "NaviAlleProva.dat", "tra 0 e 50", [&] { ship(1, S::NUMERO_GN, "-5"); }},
+        {"group 51", "NaviAlleProva.dat", "tra 0 e 50", [&] { ship(2, S::NUMERO_GN, "51"); }},
+        {"port 16", "NaviAlleProva.dat", "tra 0 e 15", [&] { ship(2, S::PORTO, "16"); }},
+        {"tonnage 70000", "NaviAlleProva.dat", "70000", [&] { ship(2, S::STAZZA, "70000"); }},
+        // A group split off whose tables were never saved: its row is not in use on disk.
+        {"ship at sea in a group not in use", "NaviAlleProva.dat", "gruppo navale 9",
+         [&] { ship(2, S::NUMERO_GN, "9"); }},
+        {"aircraft file missing", maltaName, "mancante", [&] { QFile::remove(malta); }},
+        {"aircraft file empty", maltaName, "mancante o vuoto", [&] { writeBytes(malta, ""); }},
+        {"aircraft file cut on a record boundary", maltaName, "25 aerei pronti",
+         [&] { writeBytes(malta, readBytes(malta).left(AircraftRecord::kLength)); }},
+        {"aircraft ready at -5", maltaName, "tra 0 e 999",
+         [&] { setField(malta, recordformat::aircraftLayout(), 2, A::Pronti, "-5"); }},
+        {"70000 aircraft present", "StackProvaDatiBasi.dat", "70000",
+         [&] {
+             setLine("StackProvaDatiBasi.dat", 11 * kBaseFields + BaseCol::AircraftPresent - 1, "70000");
+         }},
+    };
+    for (const Damage& d : damages) {
+        d.damage();
+        expectRefused(d.named, d.why);
+        EXPECT_TRUE(errors.messages.value(0).contains(d.says))
+            << d.why << ": " << errors.messages.value(0).toStdString();
+        for (const QString& name : files().keys()) QFile::remove(file(name));
+        for (const QString& name : good.keys()) writeBytes(file(name), good[name]);
+    }
     EXPECT_TRUE(open());
 }
 

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <random>
+#include <stdexcept>
 
 using namespace platform;
 
@@ -48,6 +49,9 @@ Files campaignFiles() {
 
 void putBack(const Files& files) {
     for (const QString& folder : hourFolders()) {
+        // An empty path would be the working folder: never emptied.
+        if (G().DataPath.isEmpty() || !QDir::isAbsolutePath(folder))
+            throw std::logic_error("no campaign folder");
         QDir(folder).removeRecursively();
         QDir().mkpath(folder);
     }
@@ -137,7 +141,9 @@ TEST_F(HourWithoutWindow, ASecondCampaignSeesNothingOfTheFirst) {
     const auto secondSlot = G().GameSlots[1];
     const Files alone = hoursWithoutWindow(3);
 
-    // The first campaign in the main window for a few hours, then the second in the same run.
+    // The first campaign in the main window for a few hours, then the second in the same run. The
+    // second's ship files go first: the first's would hold its ships too.
+    for (int side : {kAllies, kAxis}) platform::deleteFile(shipFilePath(side));
     resetGlobals();
     writeCampaign(kSailing);
     ASSERT_TRUE(apriGioco());

@@ -44,6 +44,7 @@ class MapWindow : public ::testing::Test {
         shipfiles::addShip(kAxis,
                            {{F::NOME, "Fiume"}, {F::TIPO, "IP"}, {F::NUMERO_GN, 3}, {F::INCENDI_ATTIVI, 1}});
         shipfiles::addShip(kAxis, {{F::NOME, "Pola"}, {F::TIPO, "IP"}, {F::PORTO, 1}});
+        shipfiles::addShip(kAxis, {{F::NOME, "Trento"}, {F::TIPO, "IP"}, {F::NUMERO_GN, 4}});
         AircraftRecord a;
         a.setText(recordformat::aircraft::Nome, QStringLiteral("SM 79"));
         a.setText(recordformat::aircraft::Ruolo, QStringLiteral("BLR"));

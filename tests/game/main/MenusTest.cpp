@@ -97,13 +97,23 @@ TEST_F(Menus, TheCommandSubmenuFollowsTheSideAndTheSupervisorItsGestures) {
 }
 
 TEST_F(Menus, ResetWhileAGroupIsFormedInPortBringsItsShipsBack) {
-    // Two Axis ships at TARANTO moved into group 4 being formed: no port, group 4, whose row is
-    // not in use yet; the base counts one ship left in port.
-    ships[1] = {{.group = 4}, {.group = 4}, {.group = 0}};
-    G().BaseTable[1][BaseCol::ShipsPresent] = 1;
+    // Three Axis ships at TARANTO; two of them then moved into group 4 being formed there: no
+    // port, group 4, whose row is not in use yet; the base counts the one left in port.
+    ships[1] = {{.port = 1}, {.port = 1}, {.port = 1}};
+    G().BaseTable[1][BaseCol::ShipsPresent] = 3;
     FrmMain& f = open();
-    f.Command6_Click();
     Globals& g = G();
+    g.GnTableAsse[4][GnCol::Port] = 1;
+    openShipFile(kChannelShips, kAxis);
+    for (int r = 1; r <= 2; ++r) {
+        readShip(kChannelShips, r);
+        g.ShipRecordBuffer.setNumber(recordformat::ship::NUMERO_GN, 4);
+        g.ShipRecordBuffer.setText(recordformat::ship::PORTO, QString());
+        writeShip(kChannelShips, r);
+    }
+    g.Files.close(kChannelShips);
+    g.BaseTable[1][BaseCol::ShipsPresent] = 1;
+    f.Command6_Click();
     g.BasesMode = 1;
     g.SelectedBase = 1;
     g.NewGroupNumber = 4;
@@ -115,7 +125,7 @@ TEST_F(Menus, ResetWhileAGroupIsFormedInPortBringsItsShipsBack) {
     EXPECT_EQ(g.BaseTable[1][BaseCol::ShipsPresent], 3);
     forEachShip(kAxis, [&](int record) {
         EXPECT_EQ(g.ShipRecordBuffer.whole(recordformat::ship::NUMERO_GN), 0) << record;
-        EXPECT_EQ(g.ShipRecordBuffer.whole(recordformat::ship::PORTO), record <= 2 ? 1 : 0) << record;
+        EXPECT_EQ(g.ShipRecordBuffer.whole(recordformat::ship::PORTO), 1) << record;
         return true;
     });
     // The side buttons answer again.

@@ -75,10 +75,11 @@ inline void choose(const QString& name = QStringLiteral("Prova")) {
     G().CampaignName = name;
 }
 
-// A ship of a naval group, appended to the side's ship file.
+// A ship of a naval group or a port, appended to the side's ship file.
 struct Ship {
     QString type = QStringLiteral("CT");
     int group = 0;
+    int port = 0; // the base whose port it lies in (0: none)
     int knots = 30;
     int operativity = 100;
     int fires = 0;
@@ -112,6 +113,7 @@ inline void appendShips(int side, const QList<Ship>& ships) {
         for (int f : {recordformat::ship::C_A_INCENDI, recordformat::ship::C_A_INCENDIM})
             r.setNumber(f, s.fireControl);
         r.setNumber(recordformat::ship::NUMERO_GN, s.group);
+        if (s.port > 0) r.setNumber(recordformat::ship::PORTO, s.port);
         appendShip(kChannelShips);
     }
     g.Files.close(kChannelShips);

@@ -29,9 +29,9 @@ class PortPanel : public MainWindowFixture {
     // Four Axis ships lying at TARANTO; the fourth is under repair, the first carries 2 aircraft.
     FrmMain& openAtTaranto() {
         G().BaseTable[kTaranto][BaseCol::ShipsPresent] = 4;
-        ships[1] = {{.aircraft = 2}, {}, {}, {}};
+        ships[1] = {
+            {.port = kTaranto, .aircraft = 2}, {.port = kTaranto}, {.port = kTaranto}, {.port = kTaranto}};
         FrmMain& f = open();
-        for (int r = 1; r <= 4; ++r) patch(kAxis, r, [](ShipRecord& s) { s.setNumber(F::PORTO, kTaranto); });
         patch(kAxis, 4, [](ShipRecord& s) { s.setText(F::MISSIONE, QStringLiteral("5")); });
         return f;
     }
@@ -164,24 +164,36 @@ TEST_F(PortPanel, ShipsOfAGroupLeftInPortGoBackWhenTheCampaignOpens) {
     FrmMain& f = openAtTaranto();
     formThree(f);
     EXPECT_EQ(present(), 1);
-    // The game is left before the group sails, and opened again.
+    // The game is left before the group sails, and opened again: the player is told.
     unload<FrmMain>();
     testcampaign::choose();
+    testsupport::MessageBoxes boxes;
     ASSERT_TRUE(apriGioco());
+    ASSERT_EQ(boxes.prompts.size(), 1);
+    EXPECT_EQ(boxes.prompts[0],
+              "Il gruppo navale 1 (ASSE), in formazione a TARANTO, non era partito: le sue 3 "
+              "navi sono tornate in porto (Nave 1, Nave 2, Nave 3).");
     EXPECT_EQ(G().BaseTable[kTaranto][BaseCol::ShipsPresent], 4);
     for (int r = 1; r <= 3; ++r) {
         EXPECT_EQ(ship(kAxis, r).whole(F::NUMERO_GN), 0) << r;
         EXPECT_EQ(ship(kAxis, r).whole(F::PORTO), kTaranto) << r;
     }
-    // A ship of a free row whose port is not known goes to the side's main port.
+    // A ship of a free row that was not being formed in port is not moved; the opening refuses
+    // its file instead.
     patch(kAxis, 4, [](ShipRecord& s) {
         s.setNumber(F::NUMERO_GN, 30);
         s.setText(F::PORTO, QString());
     });
     G().GnTableAsse[30][GnCol::Port] = 0;
     SalvaTabelleGruppi();
-    EXPECT_EQ(returnStrandedShips(), 1);
-    EXPECT_EQ(ship(kAxis, 4).whole(F::PORTO), kTaranto);
+    EXPECT_TRUE(returnStrandedShips().empty());
+    EXPECT_EQ(ship(kAxis, 4).whole(F::NUMERO_GN), 30);
+    unload<FrmMain>();
+    testcampaign::choose();
+    EXPECT_FALSE(apriGioco());
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].contains("NaviAsseProva.dat")) << errors.messages[0].toStdString();
+    EXPECT_EQ(ship(kAxis, 4).whole(F::NUMERO_GN), 30);
 }
 
 TEST_F(PortPanel, AShipDocksBackIntoPortAndTheLastClosesTheGroup) {

@@ -145,7 +145,7 @@ TEST_F(CarrierAircraft, EmbarkingAtGibilterraWritesTheAirFileTheShipAndChargesTh
     for (int i = 0; i < 6; ++i) EXPECT_EQ(w.Label1[i].caption(), shown[i]) << i;
     EXPECT_TRUE(w.Command2.enabled());
     EXPECT_TRUE(w.Command3.enabled());
-    EXPECT_EQ(testsupport::layoutFaults(w), "");
+    EXPECT_EQ(testsupport::layoutAndTitleFaults(w), "");
 
     for (int k = 0; k < 3; ++k) w.Command2.doClick();
     EXPECT_EQ(w.values()[SpaceUsed], 3) << "the third aircraft finds no room";
@@ -198,7 +198,7 @@ TEST_F(CarrierAircraft, TheAircraftOnBoardTheCarriersInService) {
     EXPECT_EQ(items(w.List2), (QStringList{"CPI Fairey Fulmar  -/S [1940]   p:1  v:2  a:3",
                                            "CPI Swordfish      -/S [1936]   p:0  v:0  a:0"}));
     w.List2.doPick(0);
-    EXPECT_EQ(testsupport::layoutFaults(w), "");
+    EXPECT_EQ(testsupport::layoutAndTitleFaults(w), "");
     EXPECT_EQ(w.Label2[0].caption(), "1");
     EXPECT_EQ(w.Label2[1].caption(), "2");
     EXPECT_EQ(w.Label2[2].caption(), "3");

@@ -4,6 +4,7 @@
 
 #include "SupervisorFixture.h"
 #include "common/GroupTables.h"
+#include "game/main/CampaignOpen.h"
 
 using namespace platform;
 
@@ -212,6 +213,55 @@ TEST_F(Stack, OneGroupValueIsChangedAndSaved) {
     EXPECT_EQ(G().GnTableAlle[7][GnCol::Knots], 2);
     EXPECT_EQ(G().GnTableAlle[7][GnCol::Step], 200) << "nothing recomputed";
     EXPECT_EQ(tableLine("NaviAlle.dat", 7, GnCol::Knots), "2");
+}
+
+// What the next opening would refuse cannot be stored: a count below 0, more ships than the ship
+// file holds, a group no longer in use with a ship in it, a port beyond the bases, a type code no
+// ship has. The campaign opens afterwards.
+TEST_F(Stack, AValueTheOpeningWouldRefuseIsRefusedWhereItIsTyped) {
+    testsupport::MessageBoxes boxes;
+    FrmStack& f = open();
+    const QByteArray tables = testsupport::readBytes(stackFile("NaviAlle.dat"));
+    const QByteArray ships = testsupport::readBytes(shipFilePath(kAllies));
+    f.Combo1.doPick(1);
+    const auto typeGroupValue = [&](int column, const QString& text) {
+        f.Label2[column - 1].doClick();
+        f.Text2.setText(text);
+        f.Command3.doClick();
+    };
+    typeGroupValue(GnCol::Ships, "-3");
+    typeGroupValue(GnCol::Ships, "5");
+    typeGroupValue(GnCol::InUse, "0");
+    ASSERT_EQ(boxes.prompts.size(), 3);
+    EXPECT_EQ(boxes.prompts[0], "Valore non valido per NUM.NAVI: deve essere tra 0 e 32767.");
+    EXPECT_EQ(
+        boxes.prompts[1],
+        "Valore non valido per NUM.NAVI: deve essere tra 0 e 2. Il file delle navi non ne contiene di più.");
+    EXPECT_EQ(boxes.prompts[2],
+              "Valore non valido per ATTIVO: deve essere tra 1 e 32767. Il gruppo ha navi in "
+              "servizio nel file delle navi (record 3).");
+    EXPECT_EQ(G().GnTableAlle[7][GnCol::Ships], 1);
+    EXPECT_EQ(G().GnTableAlle[7][GnCol::InUse], 1);
+    EXPECT_EQ(testsupport::readBytes(stackFile("NaviAlle.dat")), tables);
+    typeGroupValue(GnCol::Ships, "2");
+    EXPECT_EQ(G().GnTableAlle[7][GnCol::Ships], 2) << "as many as the file holds";
+
+    f.Combo1.doPick(1);
+    pick(f.List1, 3);
+    f.Text21.doType("16");
+    f.Command1.doClick();
+    f.Text21.setText(QString());
+    f.Text16.doType("ZZ");
+    f.Command1.doClick();
+    ASSERT_EQ(boxes.prompts.size(), 5);
+    EXPECT_EQ(boxes.prompts[3], "Valore non valido per PORTO: deve essere tra 0 e 15.");
+    EXPECT_TRUE(boxes.prompts[4].startsWith("Valore non valido per TIPO: deve essere uno dei codici PA, PL"))
+        << boxes.prompts[4].toStdString();
+    EXPECT_TRUE(f.Frame4.visible()) << "the ship stays on view, to be corrected";
+    EXPECT_EQ(testsupport::readBytes(shipFilePath(kAllies)), ships);
+
+    testcampaign::choose();
+    EXPECT_NO_THROW(loadCampaign());
 }
 
 // A port chosen while the entry is open leaves the group's values on show: the confirm writes

@@ -42,7 +42,7 @@ TEST_F(Objectives, ScoresColoursAndLostShipsOfACampaignWithKnownLosses) {
 
     FrmMission& w = form<FrmMission>();
     EXPECT_EQ(w.caption(), "Missioni e Punteggi");
-    EXPECT_EQ(testsupport::layoutFaults(w), "");
+    EXPECT_EQ(testsupport::layoutAndTitleFaults(w), "");
     const QStringList alliedTargets = {"1000", "5000", "40", "30"},
                       alliedPresent = {"1000", "4999", "30", "45"};
     const QStringList axisTargets = {"80", "50", "40", "3000"}, axisPresent = {"85", "40", "30", "3000"};
@@ -55,6 +55,7 @@ TEST_F(Objectives, ScoresColoursAndLostShipsOfACampaignWithKnownLosses) {
         EXPECT_EQ(w.Label3[i].caption(), axisTargets[i]) << i;
         EXPECT_EQ(w.Label4[i].caption(), axisPresent[i]) << i;
         EXPECT_EQ(w.Label2[i].backColor(), axisColours[i]) << i;
+        EXPECT_EQ(w.Label1[i].foreColor(), alliedColours[i] == vbRed ? vbWhite : vbBlack) << i;
     }
     EXPECT_EQ(w.Label1[3].caption(), "Costringere Tobruck a PC");
     EXPECT_EQ(w.Label2[1].caption(), "Tenere    Tripoli a PC");

@@ -29,6 +29,8 @@ TEST_F(PointTransfers, ConversionsAndTransfersMoveOneIncrementWhenThePointsAreTh
     EXPECT_EQ(spendablePoints(14), 72);
     EXPECT_EQ(transferToBase(kAllies, 14, 3), "Punti comando insufficienti: 0, ne servono 3");
     EXPECT_EQ(basePointsRow(14), "GIBILTERRA   PUNTI:112   AcqAer: 72     DANNI:0%   AEREI:30/0   NAVI:10/0");
+    EXPECT_TRUE(basePointsRow(10).startsWith("CASTELVETRANO PUNTI:"))
+        << "a name that fills its column keeps a blank before the points";
 
     EXPECT_EQ(moveMaltaPoints(40), "");
     EXPECT_EQ(g.BaseTable[kMaltaHq][BaseCol::PointsArrived], -40);

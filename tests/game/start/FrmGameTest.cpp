@@ -1,6 +1,7 @@
 #include "game/start/FrmGame.h"
 #include "common/DataFolder.h"
 #include "common/Globals.h"
+#include "game/main/FrmMain.h"
 #include "platform/Dialogs.h"
 #include "tests/support/TestSupport.h"
 
@@ -173,11 +174,15 @@ TEST_F(StartWindow, ANameReadFromTheSlotFileThatIsNoCampaignNameIsDamagedAndCann
     for (int n = 1; n <= 3; ++n) {
         EXPECT_EQ(f.slotName(n).caption(), "(danneggiato)") << n;
         f.slotName(n).doClick();
-        EXPECT_FALSE(f.Label19.enabled()) << n;
-        EXPECT_EQ(f.Label19.borderStyle(), 0) << n;
         EXPECT_TRUE(f.Label20.enabled()) << "the slot can still be freed " << n;
+        // "APRI GIOCO" tells why the campaign cannot be opened and how the slot is freed.
+        testsupport::MessageBoxes boxes;
         f.Label19.doClick();
+        ASSERT_EQ(boxes.prompts.size(), 1) << n;
+        EXPECT_TRUE(boxes.prompts[0].contains(QString::fromUtf8("non può essere aperto"))) << n;
+        EXPECT_TRUE(boxes.prompts[0].contains("CANCELLA GIOCO libera lo slot")) << n;
         EXPECT_TRUE(isLoaded<FrmGame>());
+        EXPECT_FALSE(isLoaded<FrmMain>());
     }
     EXPECT_EQ(f.slotName(4).caption(), "Abc");
     EXPECT_EQ(readBytes(slotFile()), written);
@@ -203,6 +208,8 @@ TEST_F(StartWindow, AMissingSlotFileIsRebuiltFromTheCampaignsOnDisk) {
     ASSERT_EQ(boxes.prompts.size(), 1);
     EXPECT_TRUE(boxes.prompts[0].contains("ricostruito")) << boxes.prompts[0].toStdString();
     EXPECT_TRUE(boxes.prompts[0].contains("Abc, Xyz"));
+    EXPECT_TRUE(boxes.prompts[0].contains(QDir::toNativeSeparators(slotFile())))
+        << "the file as the file manager shows it: " << boxes.prompts[0].toStdString();
     EXPECT_EQ(readBytes(slotFile()),
               slotRow("Abc", 45, 2, 1941) + slotRow("Xyz", 0, 0, 0) + kFreeRow.repeated(2));
     EXPECT_EQ(f.slotName(2).caption(), "Xyz");

@@ -4,6 +4,7 @@
 #include "common/Globals.h"
 #include "common/RecordFiles.h"
 #include "common/records/RecordFormat.h"
+#include "game/main/FrmMain.h"
 #include "game/start/FrmBasi.h"
 #include "game/start/FrmGame.h"
 #include "game/start/FrmMezziGratis.h"
@@ -122,5 +123,11 @@ TEST(StarterCampaign, FreeShipsAndAircraftOfBothSidesFromTheShippedArchives) {
         }
     }
     EXPECT_EQ(placed, 40 + 50);
+
+    // It opens: its files agree with its tables.
+    platform::testing::resetForms();
+    G().SelectedSlot = 1;
+    EXPECT_TRUE(apriGioco()) << errors.messages.join("|").toStdString();
+    EXPECT_TRUE(boxes.prompts.isEmpty()) << boxes.prompts.join("|").toStdString();
     platform::testing::resetForms();
 }

@@ -1,0 +1,179 @@
+// Transactions over the campaign's files: each file kept before its first change, put back whole
+// on a failure or after a kill (the journal read back), and a window handler as one transaction.
+#include "CampaignFixture.h"
+#include "common/BaseTable.h"
+#include "common/CampaignJournal.h"
+#include "common/CampaignSetup.h"
+#include "common/CampaignSnapshot.h"
+#include "common/GroupTables.h"
+#include "platform/Dialogs.h"
+#include "platform/Files.h"
+#include "platform/Form.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+using namespace platform;
+using testsupport::readBytes;
+using testsupport::writeBytes;
+
+namespace {
+
+class CampaignTransactions : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SalvaTabelleGruppi();
+        SalvaDatiBasi();
+        SalvaMine();
+        writeBytes(campaign.game("ProvaAttivita.dat"), "AAAA");
+        before = files();
+    }
+    void TearDown() override {
+        failWritesAfter(-1);
+        setHandlerScope({});
+        setModalWaitHooks({}, {});
+        platform::testing::setModalHandler(nullptr);
+        platform::testing::resetForms();
+    }
+    QMap<QString, QByteArray> files() const {
+        QMap<QString, QByteArray> out;
+        const QDir folder(diskPath(G().GamesPath));
+        for (const QString& name : folder.entryList(QDir::Files))
+            out[name] = readBytes(folder.filePath(name));
+        return out;
+    }
+    QString journal() const { return campaign.game("Prova.jnl"); }
+    // Changes three files as an action does: a table, a record file grown, a new file.
+    void act() {
+        G().setState(StateItem::Hour, 7);
+        SalvaDatiBasi();
+        appendToFile(campaign.game("ProvaAttivita.dat"), "BBBB");
+        writeWholeFile(campaign.game("ProvaNuovo.dat"), "nuovo");
+        appendToFile(campaign.game("ProvaAttivita.dat"), "CCCC");
+    }
+    CampaignFolder campaign;
+    QMap<QString, QByteArray> before;
+};
+
+class Window : public Form {
+  public:
+    Window() : Form("Window") {}
+    CommandButton Command1{*this, "Command1", "&OK"};
+};
+
+class Dialog : public Form {
+  public:
+    Dialog() : Form("Dialog") {}
+    CommandButton Command1{*this, "Command1", "&OK"};
+};
+
+} // namespace
+
+TEST_F(CampaignTransactions, EachFileIsKeptOnceAndPutBackOrCommitted) {
+    {
+        CampaignTransaction t;
+        act();
+        EXPECT_TRUE(t.changed());
+        const CampaignSnapshot kept = CampaignSnapshot::fromBytes(readBytes(journal()), journal());
+        EXPECT_FALSE(kept.covers("StackProvaeventigioco.dat", 0)) << "the table save waits for the commit";
+        EXPECT_TRUE(kept.covers("ProvaAttivita.dat", 4)) << "kept by its length";
+        EXPECT_FALSE(kept.covers("ProvaAttivita.dat", 0));
+        EXPECT_TRUE(kept.covers("ProvaNuovo.dat", 0)) << "kept as missing";
+        t.rollBack();
+        EXPECT_EQ(files(), before) << "table back, records cut, the new file gone, no journal";
+        EXPECT_EQ(G().state(StateItem::Hour), 0) << "the tables in memory read again";
+
+        act();
+        t.commit();
+        EXPECT_FALSE(QFile::exists(journal()));
+        EXPECT_EQ(testsupport::readLines(campaign.game("StackProvaeventigioco.dat")).at(1), "\"7\"");
+    }
+    EXPECT_EQ(readBytes(campaign.game("ProvaAttivita.dat")), "AAAABBBBCCCC") << "committed, not undone";
+    EXPECT_EQ(readBytes(campaign.game("ProvaNuovo.dat")), "nuovo");
+}
+
+TEST_F(CampaignTransactions, AJournalCutAnywhereUndoesWhatItsWholeEntriesKept) {
+    QByteArray left;
+    QMap<QString, QByteArray> after;
+    {
+        CampaignTransaction t;
+        act();
+        left = readBytes(journal());
+        after = files();
+        after.remove("Prova.jnl");
+    } // as a kill leaves it: the journal and the changed files
+    for (qsizetype cut = 0; cut <= left.size(); cut += 7) {
+        for (auto it = after.cbegin(); it != after.cend(); ++it)
+            writeBytes(campaign.game(it.key()), it.value());
+        writeBytes(journal(), left.left(cut));
+        ASSERT_NO_THROW(rollBackLeftJournal()) << cut;
+        const QMap<QString, QByteArray> now = files();
+        // A cut entry was written before its file changed: each file is as before or as after.
+        for (auto it = now.cbegin(); it != now.cend(); ++it)
+            EXPECT_TRUE(it.value() == before.value(it.key()) || it.value() == after.value(it.key()))
+                << it.key().toStdString() << " at " << cut;
+        EXPECT_FALSE(now.contains("Prova.jnl"));
+    }
+    writeBytes(journal(), left);
+    rollBackLeftJournal();
+    EXPECT_EQ(files(), before);
+    writeBytes(journal(), QByteArray(left).replace(30, 4, "XXXX"));
+    EXPECT_THROW(rollBackLeftJournal(), FileError) << "a damaged header is not taken for a cut one";
+}
+
+TEST_F(CampaignTransactions, AHandlerIsOneActionAndAModalWindowCommitsWhatItsOpenerDid) {
+    runHandlersAsTransactions();
+    G().CampaignOpen = true;
+    QStringList shown;
+    platform::testing::setErrorHandler([&shown](const QString& m) { shown << m; });
+    Window& w = form<Window>();
+
+    // A write that fails halfway: the whole action is undone, and the message says so.
+    w.Command1.Click = [this] {
+        act();
+        failWritesAfter(0);
+        SalvaTabelleGruppi();
+    };
+    w.Command1.doClick();
+    EXPECT_EQ(files(), before);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].startsWith("Disco pieno")) << shown[0].toStdString();
+    EXPECT_TRUE(shown[0].endsWith("la partita è rimasta com'era.")) << shown[0].toStdString();
+    EXPECT_FALSE(shown[0].contains("il file è rimasto")) << "said of one file, not of the campaign";
+
+    // A handler that swallows a failed write and goes on is undone all the same.
+    w.Command1.Click = [this] {
+        act();
+        failWritesAfter(0);
+        EXPECT_THROW(writeWholeFile(campaign.game("StackProvaNaviAsse.dat"), "x"), FileError);
+    };
+    w.Command1.doClick();
+    EXPECT_EQ(files(), before);
+
+    // What the opener did before the window is whole; the window's own handler is an action of its
+    // own, and an error in it stays in it.
+    const QString other = campaign.game("StackProvaNaviAsse.dat");
+    const QByteArray otherBefore = readBytes(other);
+    w.Command1.Click = [this, &other] {
+        act();
+        platform::testing::setModalHandler([this, &other](Form&) {
+            EXPECT_FALSE(QFile::exists(journal())) << "committed before the window waits";
+            Dialog& d = form<Dialog>();
+            d.Command1.Click = [&other] {
+                writeWholeFile(other, "x");
+                throw std::runtime_error("interrotta");
+            };
+            d.Command1.doClick();
+        });
+        form<Dialog>().showModal();
+        writeWholeFile(other, "y");
+        throw std::runtime_error("dopo");
+    };
+    shown.clear();
+    w.Command1.doClick();
+    EXPECT_EQ(shown, (QStringList{"interrotta", "dopo"}));
+    EXPECT_EQ(readBytes(other), otherBefore) << "both writes undone";
+    EXPECT_EQ(readBytes(campaign.game("ProvaNuovo.dat")), "nuovo") << "the opener's first part stands";
+    EXPECT_FALSE(QFile::exists(journal()));
+}
