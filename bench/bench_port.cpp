@@ -15,6 +15,7 @@ constexpr int kTaranto = 1;
 bench::FullCampaign& portCampaign() {
     static bench::FullCampaign c([] {
         G().GnTableAsse[50][GnCol::InUse] = 0;
+        G().GnTableAsse[50][GnCol::Ships] = 0;
         G().GnTableAsse[50][GnCol::Port] = kTaranto;
     });
     return c;

@@ -16,6 +16,7 @@ constexpr int kGibraltar = 14;
 const bench::FullCampaign& splitCampaign() {
     static const bench::FullCampaign c([] {
         G().GnTableAlle[kGroups][GnCol::InUse] = 0;
+        G().GnTableAlle[kGroups][GnCol::Ships] = 0;
         G().GnTableAlle[kGroups][GnCol::Port] = kGibraltar;
     });
     return c;

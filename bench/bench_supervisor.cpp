@@ -173,6 +173,33 @@ void BM_StackAGroupPicked(benchmark::State& state) {
 }
 BENCHMARK(BM_StackAGroupPicked)->Unit(benchmark::kMillisecond);
 
+// A group's aircraft count typed (one it does not hold) and confirmed, then the tables saved; the
+// count is put back between clicks.
+void BM_StackAValueStored(benchmark::State& state) {
+    auto pick = [] {
+        FrmStackA& f = form<FrmStackA>();
+        f.List1.doPick(24);
+        f.Label2[GaCol::Aircraft - 1].doClick();
+    };
+    timeSupervisor(
+        state,
+        [&] {
+            form<FrmStackA>().show();
+            form<FrmStackA>().Option1.doClick();
+            pick();
+        },
+        [] {
+            FrmStackA& f = form<FrmStackA>();
+            Int16& count = G().GaTableAlle[f.pickedGroup()][GaCol::Aircraft];
+            const int typed = count == 11 ? 12 : 11;
+            f.Text1.setText(QString::number(typed));
+            f.Command1.doClick();
+            if (count != typed) qFatal("the count was not stored");
+        },
+        pick);
+}
+BENCHMARK(BM_StackAValueStored)->Apply(bench::timedAsAction);
+
 // ---------------------------------------------------------------- contacts and game state
 
 void BM_ContactsOpen(benchmark::State& state) {
