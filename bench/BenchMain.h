@@ -3,6 +3,7 @@
 // instead of waiting for a player.
 #pragma once
 
+#include "ActionClock.h"
 #include "common/CampaignJournal.h"
 #include "platform/Dialogs.h"
 #include "platform/Form.h"
@@ -20,7 +21,10 @@ inline int runWithWindows(int argc, char** argv) {
     platform::initApplication(QStringLiteral("bench"));
     // Each window action as the program runs it: one transaction over the campaign's files.
     runHandlersAsTransactions();
-    platform::testing::setErrorHandler([](const QString& m) { qWarning("%s", qPrintable(m)); });
+    platform::testing::setErrorHandler([](const QString& m) {
+        ++errorsShown();
+        qWarning("%s", qPrintable(m));
+    });
     platform::testing::setMessageBoxHandler([](const platform::MessageBoxCall& m) {
         qWarning("%s", qPrintable(m.prompt));
         return int(platform::vbOK);

@@ -1,7 +1,9 @@
 // The base attack windows on the full campaign, each played whole as from the contact board: an
 // Axis strike of 18 bombers on MALTA HQ (opened, the four steps, "&FINE AZIONE") and an Allied
 // group of 12 ships bombarding TRIPOLI at full duration (opened, "&Fuoco!", "F&ine"), with ten
-// ships in each port. The dice are chosen: a fixed sequence that runs over every face.
+// ships in each port; and each window's click that writes the outcome alone (the strike's last
+// pass, the salvo). The dice are chosen: a fixed sequence that runs over every face, begun again
+// for each click timed alone.
 #include "BenchMain.h"
 #include "MainWindowAction.h"
 #include "common/Dice.h"
@@ -17,8 +19,8 @@ constexpr int kBomber = 3;
 constexpr int kBombarding = 1;
 
 // Faces stepping by a prime through each die, so that hits, misses and criticals all come up.
+long long roll = 0;
 int chosenFace(int sides) {
-    static long long roll = 0;
     return int(++roll * 37 % std::max(sides, 1)) + 1;
 }
 
@@ -101,6 +103,61 @@ void BM_NavalBombardmentWhole(benchmark::State& state) {
     setDiceSource({});
 }
 BENCHMARK(BM_NavalBombardmentWhole)->Unit(benchmark::kMillisecond);
+
+// The strike opened and taken to its last pass, the dice begun again.
+void strikeAtLastPass(FrmMain&) {
+    roll = 0;
+    handOver(kMaltaHq, kAxis, kBomber);
+    FrmAuto& f = platform::form<FrmAuto>();
+    for (platform::CommandButton* b : {&f.Command1, &f.Command3, &f.Command4}) b->doClick();
+}
+
+// "&FINE AZIONE" after the bombing: the last pass, the group, the base and the port's ships written.
+void BM_AirStrikeEnded(benchmark::State& state) {
+    setDiceSource(chosenFace);
+    bench::timeMainWindowAction(
+        state,
+        [](FrmMain&) {
+            FrmAuto& f = platform::form<FrmAuto>();
+            f.Command5.doClick();
+            if (f.Command5.enabled() || !f.Command2.enabled()) qFatal("the strike did not end");
+        },
+        [](FrmMain& m) {
+            platform::unload<FrmAuto>();
+            bench::putBackCampaignFiles();
+            strikeAtLastPass(m);
+        },
+        attackCampaign(), strikeAtLastPass);
+    setDiceSource({});
+}
+BENCHMARK(BM_AirStrikeEnded)->Apply(bench::timedAsAction);
+
+// The bombardment opened, the dice begun again.
+void bombardmentOpened(FrmMain&) {
+    roll = 0;
+    handOver(kTripoli, kAllies, kBombarding);
+    platform::form<FrmBombNav>();
+}
+
+// "&Fuoco!": the salvo's hits on the port's ships and the group's, the base and the tables written.
+void BM_NavalBombardmentSalvo(benchmark::State& state) {
+    setDiceSource(chosenFace);
+    bench::timeMainWindowAction(
+        state,
+        [](FrmMain&) {
+            FrmBombNav& f = platform::form<FrmBombNav>();
+            f.Command1.doClick();
+            if (f.Command1.enabled()) qFatal("the salvo was not fired");
+        },
+        [](FrmMain& m) {
+            platform::unload<FrmBombNav>();
+            bench::putBackCampaignFiles();
+            bombardmentOpened(m);
+        },
+        attackCampaign(), bombardmentOpened);
+    setDiceSource({});
+}
+BENCHMARK(BM_NavalBombardmentSalvo)->Apply(bench::timedAsAction);
 
 } // namespace
 

@@ -123,7 +123,7 @@ void BM_FlightLineSaved(benchmark::State& state) {
     timeWindowAction<FrnLineaV>(
         state, [](FrnLineaV& w) { w.Command5.doClick(); }, oneChange, oneChange);
 }
-BENCHMARK(BM_FlightLineSaved)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FlightLineSaved)->Apply(bench::timedAsAction);
 
 // ---------------------------------------------------------------- embarked aircraft
 
@@ -136,7 +136,7 @@ void BM_StatusPortTypeChosen(benchmark::State& state) {
     timeWindowAction<FrmStatusPort>(
         state, [](FrmStatusPort& w) { w.List2.doPick(0); }, {}, [](FrmStatusPort& w) { w.List1.doPick(0); });
 }
-BENCHMARK(BM_StatusPortTypeChosen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StatusPortTypeChosen)->Apply(bench::timedAsAction);
 
 } // namespace
 

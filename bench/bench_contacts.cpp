@@ -1,6 +1,7 @@
 // The contact board on an hour of 30 contacts of the full campaign (every naval group under a
-// combat air patrol): the board opened by the contact button, and the plot redrawn at each step of
-// its scale (the step changed, then the contact selected again).
+// combat air patrol): the board opened by the contact button, the plot redrawn at each step of its
+// scale (the step changed, then the contact selected again), and a naval attack on a contact
+// confirmed from the map's contact panel.
 #include "BenchMain.h"
 #include "MainWindowAction.h"
 #include "common/ContactFiles.h"
@@ -98,6 +99,32 @@ void BM_ContactPlotAtStep(benchmark::State& state) {
     state.counters["step"] = step;
 }
 BENCHMARK(BM_ContactPlotAtStep)->DenseRange(1, 9)->Unit(benchmark::kMillisecond);
+
+// The map's contact panel of the Allies with the contact in the middle of the list picked.
+void contactPicked(FrmMain& f) {
+    G().CurrentSide = kAllies;
+    f.Image29_Click();
+    f.List9.doPick(kContacts / 2);
+}
+
+// "ATTACCA con &GN:": the contact's record rewritten for the attack.
+void BM_NavalAttackConfirmed(benchmark::State& state) {
+    bench::timeMainWindowAction(
+        state,
+        [](FrmMain& f) {
+            f.Command19.doClick();
+            if (!f.List9.list(f.List9.listCount() - 1).endsWith(u'?')) qFatal("the attack was not committed");
+        },
+        [](FrmMain& f) {
+            Globals& g = G();
+            for (int n = 1; n <= kGroups; ++n)
+                for (int k = 0; k < 3; ++k) g.GnAttackMarksAlle[n][k] = g.GnAttackMarksAsse[n][k] = 0;
+            bench::putBackCampaignFiles();
+            contactPicked(f);
+        },
+        contactCampaign(), contactPicked);
+}
+BENCHMARK(BM_NavalAttackConfirmed)->Apply(bench::timedAsAction);
 
 } // namespace
 

@@ -79,7 +79,11 @@ BENCHMARK(BM_MineFieldPicked)->Unit(benchmark::kMillisecond);
 // "&50" in a field, then the field emptied and the points given back.
 void BM_MinesBought(benchmark::State& state) {
     timeWindowAction<FrmMine>(
-        state, [](FrmMine& w) { w.Command1.doClick(); },
+        state,
+        [](FrmMine& w) {
+            w.Command1.doClick();
+            if (G().MineFields[kField][kAxis] == 0) qFatal("no mines were bought");
+        },
         [](FrmMine& w) {
             G().MineFields[kField][kAxis] = 0;
             G().setState(StateItem::AcquisitionUsedAsse, 0);
@@ -90,7 +94,7 @@ void BM_MinesBought(benchmark::State& state) {
             form<FrmMine>().List1.doPick(kField - 1);
         });
 }
-BENCHMARK(BM_MinesBought)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MinesBought)->Apply(bench::timedAsAction);
 
 // ---------------------------------------------------------------- losses
 

@@ -1,8 +1,8 @@
 // The air attack of a patrol on the full campaign: an Axis group of 18 aircraft attacks an Allied
 // group of 10 ships, each aircraft through the anti-aircraft fire, four bombs on target and
 // strafing, so that every ship's record and the group tables are written as the hits fall; the
-// window opened with the contact's values and closed at the end. The ship damage entry: the
-// window opened on a group of 12 ships, one ship picked and a damage confirmed.
+// window opened with the contact's values and closed at the end; and one release of bombs alone,
+// the hit written. The ship damage entry: on a group of 12 ships, one ship's damage confirmed.
 #include "BenchMain.h"
 #include "MainWindowAction.h"
 #include "common/DataFolder.h"
@@ -99,23 +99,65 @@ void BM_PatrolAttackOf18AircraftOn10Ships(benchmark::State& state) {
 }
 BENCHMARK(BM_PatrolAttackOf18AircraftOn10Ships)->Unit(benchmark::kMillisecond);
 
+// The patrol's window opened with the contact's values, the first aircraft through the fire.
+void firstAircraftOverTarget(FrmMain&) {
+    Int32* oc = G().OperationContext;
+    oc[5] = kAxis, oc[6] = kRaid, oc[15] = kTarget, oc[16] = 0, oc[8] = kAxis;
+    FrmPatrol& p = platform::form<FrmPatrol>();
+    p.show();
+    p.List1.doPickDouble(0);
+    p.Command3.doClick();
+}
+
+// "Sgancio": the bombs hit the ship, whose record and group are written.
+void BM_PatrolBombsReleased(benchmark::State& state) {
+    bench::timeMainWindowAction(
+        state,
+        [](FrmMain&) {
+            FrmPatrol& p = platform::form<FrmPatrol>();
+            p.Command1.doClick();
+            if (!p.Command2.enabled()) qFatal("the bombs were not released");
+        },
+        [](FrmMain& f) {
+            platform::unload<FrmPatrol>();
+            bench::putBackCampaignFiles();
+            firstAircraftOverTarget(f);
+        },
+        patrolCampaign(),
+        [](FrmMain& f) {
+            prepareAttack(f);
+            firstAircraftOverTarget(f);
+        });
+}
+BENCHMARK(BM_PatrolBombsReleased)->Apply(bench::timedAsAction);
+
+// The window opened on the group, the first ship picked and a fire typed.
+void damageTyped(FrmMain&) {
+    G().CurrentSide = kAllies;
+    G().SelectedGn = kTarget;
+    FormDanniNavi& f = platform::form<FormDanniNavi>();
+    f.show();
+    f.List1.doPick(0);
+    f.Text1[damageentry::kFiresRow].setText(QStringLiteral("1"));
+}
+
+// "Conferma": the ship's record written.
 void BM_ShipDamageEntryConfirmed(benchmark::State& state) {
     bench::timeMainWindowAction(
         state,
         [](FrmMain&) {
-            G().CurrentSide = kAllies;
-            G().SelectedGn = kTarget;
             FormDanniNavi& f = platform::form<FormDanniNavi>();
-            f.show();
-            f.List1.doPick(0);
-            f.Text1[damageentry::kFiresRow].setText(QStringLiteral("1"));
             f.Command2.doClick();
-            f.Command1.doClick();
+            if (f.Command2.enabled()) qFatal("the damage was not confirmed");
         },
-        [](FrmMain&) { platform::writeWholeFile(shipFilePath(kAllies), saved().ships); }, patrolCampaign(),
-        [](FrmMain&) { saved().ships = platform::readWholeFile(shipFilePath(kAllies)); });
+        [](FrmMain& f) {
+            platform::unload<FormDanniNavi>();
+            bench::putBackCampaignFiles();
+            damageTyped(f);
+        },
+        patrolCampaign(), damageTyped);
 }
-BENCHMARK(BM_ShipDamageEntryConfirmed)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShipDamageEntryConfirmed)->Apply(bench::timedAsAction);
 
 } // namespace
 

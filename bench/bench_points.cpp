@@ -85,12 +85,12 @@ void BM_ShipCard(benchmark::State& state) {
 }
 BENCHMARK(BM_ShipCard)->Unit(benchmark::kMillisecond);
 
-// A purchase, then the ship given back to the free pool, its points and its place.
+// A purchase; the ship is then given back to the list (its record, the points and the port are
+// put back with the campaign's files).
 void BM_ShipPurchase(benchmark::State& state) {
     struct Kept {
         QString text;
         int record = 0;
-        QByteArray ship;
     };
     static Kept kept;
     timeWindowAction<FrmMezziNavi>(
@@ -99,16 +99,9 @@ void BM_ShipPurchase(benchmark::State& state) {
             kept.text = w.List1.list(0);
             kept.record = w.List1.itemData(0);
             w.List1.doPickDouble(0);
+            if (w.List2.listCount() != 1) qFatal("the ship was not bought");
         },
         [](FrmMezziNavi& w) {
-            Globals& g = G();
-            openShipFile(kChannelShips, kAllies);
-            g.ShipRecordBuffer.setBytes(kept.ship);
-            writeShip(kChannelShips, kept.record);
-            g.Files.close(kChannelShips);
-            g.setState(StateItem::AcquisitionUsedAlle, 0);
-            g.BaseTable[14][BaseCol::ShipsPresent] = 0;
-            SalvaDatiBasi();
             w.List1.addItem(kept.text, 0);
             w.List1.setItemData(0, kept.record);
             w.List2.clear();
@@ -116,13 +109,9 @@ void BM_ShipPurchase(benchmark::State& state) {
         [](FrmMezziNavi& w) {
             w.Label1.doDblClick();
             w.Command2.doClick();
-            openShipFile(kChannelShips, kAllies);
-            readShip(kChannelShips, w.List1.itemData(0));
-            kept.ship = G().ShipRecordBuffer.bytes();
-            G().Files.close(kChannelShips);
         });
 }
-BENCHMARK(BM_ShipPurchase)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShipPurchase)->Apply(bench::timedAsAction);
 
 // ---------------------------------------------------------------- aircraft
 
@@ -171,7 +160,7 @@ void BM_AircraftAdded(benchmark::State& state) {
             w.List3.doPick(0);
         });
 }
-BENCHMARK(BM_AircraftAdded)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AircraftAdded)->Apply(bench::timedAsAction);
 
 // "Conferma e &Salva" of one aircraft; a new list and one more aircraft for the next.
 void BM_AircraftConfirmed(benchmark::State& state) {
@@ -181,9 +170,15 @@ void BM_AircraftConfirmed(benchmark::State& state) {
         w.Command3.doClick();
     };
     timeWindowAction<FrmMezziAerei>(
-        state, kAxis, [](FrmMezziAerei& w) { w.Command5.doClick(); }, oneAdded, oneAdded);
+        state, kAxis,
+        [](FrmMezziAerei& w) {
+            if (w.purchase().acquired != 1)
+                qFatal("no aircraft was added: %s", qPrintable(w.MessageLine.caption()));
+            w.Command5.doClick();
+        },
+        oneAdded, oneAdded);
 }
-BENCHMARK(BM_AircraftConfirmed)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AircraftConfirmed)->Apply(bench::timedAsAction);
 
 // ---------------------------------------------------------------- points
 
@@ -197,15 +192,20 @@ void BM_PointConversion(benchmark::State& state) {
 }
 BENCHMARK(BM_PointConversion)->Unit(benchmark::kMillisecond);
 
-void BM_PointsWindowClosed(benchmark::State& state) {
+// A transfer of command points to TARANTO, then "Chiudi": the base table and the game state saved.
+void BM_PointTransferSaved(benchmark::State& state) {
     timeWindowAction<FrmPunti>(
-        state, kAxis, [](FrmPunti& w) { w.Command2.doClick(); },
+        state, kAxis,
+        [](FrmPunti& w) {
+            w.Label9.doClick();
+            w.Command2.doClick();
+        },
         [](FrmPunti&) {
             G().CurrentSide = kAxis;
             form<FrmPunti>().show();
         });
 }
-BENCHMARK(BM_PointsWindowClosed)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PointTransferSaved)->Apply(bench::timedAsAction);
 
 } // namespace
 

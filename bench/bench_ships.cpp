@@ -1,63 +1,25 @@
 // The open naval group on the full campaign: opening a group of 12 ships (its ship list and the near
-// groups), moving one ship into a group split off it, and merging a near group of 12 ships into it.
-// Each click is undone untimed: the tables, the game state and the ship records put back, the group
-// opened again.
+// groups), moving one ship into a group split off it, merging a near group of 12 ships into it, and
+// docking one of its ships at MALTA HQ. Each click is undone untimed: the files put back, the group
+// opened again as before it.
 #include "BenchMain.h"
 #include "MainWindowAction.h"
-#include "common/BaseTable.h"
-#include "common/GroupTables.h"
-#include "common/RecordFiles.h"
-
-#include <algorithm>
-#include <array>
-#include <cstring>
-#include <vector>
 
 namespace {
 
 constexpr int kOpened = 25;  // the 25th item of the group list
 constexpr int kJoining = 26; // moved beside it for the merge
+constexpr int kMaltaHq = 12;
+constexpr int kGibraltar = 14;
 
-struct Tables {
-    GroupTable gnAlle;
-    GroupTable gaAlle;
-    std::array<QString, 41> state;
-    void keep() {
-        const Globals& g = G();
-        std::memcpy(gnAlle, g.GnTableAlle, sizeof(GroupTable));
-        std::memcpy(gaAlle, g.GaTableAlle, sizeof(GroupTable));
-        std::copy(std::begin(g.GameState), std::end(g.GameState), state.begin());
-    }
-    // Saved as well: the benchmark library runs each benchmark more than once on the same files.
-    void restore() const {
-        Globals& g = G();
-        std::memcpy(g.GnTableAlle, gnAlle, sizeof(GroupTable));
-        std::memcpy(g.GaTableAlle, gaAlle, sizeof(GroupTable));
-        std::copy(state.begin(), state.end(), std::begin(g.GameState));
-        SalvaTabelleGruppi();
-        SalvaDatiBasi();
-    }
-};
-Tables kept;
-
-// The Allied ships of `records` back in group `group`.
-void shipsBack(const std::vector<int>& records, int group) {
-    openShipFile(kChannelShips, kAllies);
-    for (int r : records) {
-        readShip(kChannelShips, r);
-        G().ShipRecordBuffer.setNumber(recordformat::ship::NUMERO_GN, group);
-        writeShip(kChannelShips, r);
-    }
-    G().Files.close(kChannelShips);
-}
-
-std::vector<int> shipsOf(int group) {
-    std::vector<int> records;
-    forEachShip(kAllies, [&](int r) {
-        if (G().ShipRecordBuffer.whole(recordformat::ship::NUMERO_GN) == group) records.push_back(r);
-        return true;
+// The last Allied group never sailed: its ships are in port at GIBILTERRA, its row free for a split.
+const bench::FullCampaign& splitCampaign() {
+    static const bench::FullCampaign c([] {
+        G().GnTableAlle[kGroups][GnCol::InUse] = 0;
+        G().GnTableAlle[kGroups][GnCol::Ships] = 0;
+        G().GnTableAlle[kGroups][GnCol::Port] = kGibraltar;
     });
-    return records;
+    return c;
 }
 
 void openGroup(FrmMain& f) {
@@ -83,33 +45,31 @@ void BM_OpenGroupOf12Ships(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenGroupOf12Ships)->Unit(benchmark::kMillisecond);
 
-// The split needs a free row: the last group of the side is given up first.
 void splitUnderWay(FrmMain& f) {
     openGroup(f);
     f.Image12_Click();
 }
 
 void BM_SplitOneShip(benchmark::State& state) {
-    static int moved = 0;
     bench::timeMainWindowAction(
-        state, [](FrmMain& f) { f.List5.doPickDouble(0); },
+        state,
         [](FrmMain& f) {
+            f.List5.doPickDouble(0);
             if (f.List6.listCount() != 1) qFatal("the ship was not split off");
+        },
+        [](FrmMain& f) {
             f.Command12_Click();
-            kept.restore();
-            shipsBack({moved}, kOpened);
+            bench::putBackCampaignFiles();
             splitUnderWay(f);
         },
-        bench::fullCampaign(),
+        splitCampaign(),
         [](FrmMain& f) {
             navalModeWithGroupPicked(f);
             for (int c = 1; c <= kGroupColumns; ++c) G().GnTableAlle[kGroups][c] = 0;
-            kept.keep();
             splitUnderWay(f);
-            moved = f.List5.itemData(0);
         });
 }
-BENCHMARK(BM_SplitOneShip)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SplitOneShip)->Apply(bench::timedAsAction);
 
 void mergePicked(FrmMain& f) {
     openGroup(f);
@@ -118,14 +78,15 @@ void mergePicked(FrmMain& f) {
 }
 
 void BM_MergeNearGroup(benchmark::State& state) {
-    static std::vector<int> joining;
     bench::timeMainWindowAction(
-        state, [](FrmMain& f) { f.Image13.doClick(); },
+        state,
         [](FrmMain& f) {
+            f.Image13.doClick();
             if (G().GnTableAlle[kJoining][GnCol::InUse] != 0) qFatal("the groups were not merged");
+        },
+        [](FrmMain& f) {
             f.Command12_Click();
-            kept.restore();
-            shipsBack(joining, kJoining);
+            bench::putBackCampaignFiles();
             mergePicked(f);
         },
         bench::fullCampaign(),
@@ -134,12 +95,40 @@ void BM_MergeNearGroup(benchmark::State& state) {
             Int16* b = G().GnTableAlle[kJoining];
             b[GnCol::X] = G().GnTableAlle[kOpened][GnCol::X] + 50;
             b[GnCol::Y] = G().GnTableAlle[kOpened][GnCol::Y];
-            kept.keep();
-            joining = shipsOf(kJoining);
             mergePicked(f);
         });
 }
-BENCHMARK(BM_MergeNearGroup)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MergeNearGroup)->Apply(bench::timedAsAction);
+
+// The group lying in the port of MALTA HQ, opened, its first ship picked.
+void dockingShipPicked(FrmMain& f) {
+    openGroup(f);
+    f.List5.doPick(0);
+}
+
+void BM_DockOneShip(benchmark::State& state) {
+    bench::timeMainWindowAction(
+        state,
+        [](FrmMain& f) {
+            f.Image11.doClick();
+            if (f.List5.listCount() != 11) qFatal("the ship was not docked");
+        },
+        [](FrmMain& f) {
+            f.Command12_Click();
+            bench::putBackCampaignFiles();
+            dockingShipPicked(f);
+        },
+        bench::fullCampaign(),
+        [](FrmMain& f) {
+            navalModeWithGroupPicked(f);
+            Int16* r = G().GnTableAlle[kOpened];
+            r[GnCol::X] = G().BaseMapXY[kMaltaHq][1] + 20;
+            r[GnCol::Y] = G().BaseMapXY[kMaltaHq][2] + 20;
+            r[GnCol::InFriendlyPort] = 1;
+            dockingShipPicked(f);
+        });
+}
+BENCHMARK(BM_DockOneShip)->Apply(bench::timedAsAction);
 
 } // namespace
 

@@ -60,14 +60,14 @@ void BM_ScuttleOneShip(benchmark::State& state) {
         state, [](FrmMain& f) { f.Image15.doDblClick(); }, putBack, bench::fullCampaign(),
         [](FrmMain& f) { openGroup(f), putBack(f); });
 }
-BENCHMARK(BM_ScuttleOneShip)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScuttleOneShip)->Apply(bench::timedAsAction);
 
 void BM_AssistanceSwitched(benchmark::State& state) {
     bench::timeMainWindowAction(
         state, [](FrmMain& f) { f.Image16.doDblClick(); }, putBack, bench::fullCampaign(),
         [](FrmMain& f) { openGroup(f), putBack(f); });
 }
-BENCHMARK(BM_AssistanceSwitched)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AssistanceSwitched)->Apply(bench::timedAsAction);
 
 } // namespace
 

@@ -15,17 +15,8 @@ using platform::unload;
 
 constexpr int kContacts = 50;
 
-// The full campaign opened in the main window, the hour's contacts written, and `prepare` run
-// untimed; then each iteration times `action` as a click runs it, with its repaint, and `restore`
-// (untimed) puts back what it changed.
-void timeSupervisor(benchmark::State& state, const std::function<void()>& prepare,
-                    const std::function<void()>& action, const std::function<void()>& restore = {}) {
-    bench::fullCampaign().choose();
-    if (!apriGioco()) {
-        state.SkipWithError("the campaign did not open");
-        platform::testing::resetForms();
-        return;
-    }
+// The hour's contacts, written after the campaign opens.
+void writeContacts() {
     openContactFile(20);
     for (int i = 1; i <= kContacts; ++i) {
         ContactRecord c{};
@@ -35,19 +26,21 @@ void timeSupervisor(benchmark::State& state, const std::function<void()>& prepar
     }
     G().Files.close(20);
     G().setState(StateItem::Contacts, kContacts);
-    if (prepare) platform::runHandler(prepare);
-    QApplication::processEvents();
-    for (auto _ : state) {
-        platform::runHandler(action);
-        QApplication::processEvents();
-        if (restore) {
-            state.PauseTiming();
-            platform::runHandler(restore);
-            QApplication::processEvents();
-            state.ResumeTiming();
-        }
-    }
-    platform::testing::resetForms();
+}
+
+// The full campaign opened in the main window, the hour's contacts written, and `prepare` run
+// untimed; then each iteration times `action` as a click runs it, with its repaint, and `restore`
+// (untimed) puts back what it changed (bench::timeMainWindowAction).
+void timeSupervisor(benchmark::State& state, const std::function<void()>& prepare,
+                    const std::function<void()>& action, const std::function<void()>& restore = {}) {
+    bench::timeMainWindowAction(
+        state, [&](FrmMain&) { action(); },
+        restore ? bench::MainWindowStep([&](FrmMain&) { restore(); }) : bench::MainWindowStep(),
+        bench::fullCampaign(),
+        [&](FrmMain&) {
+            writeContacts();
+            if (prepare) prepare();
+        });
 }
 
 // ---------------------------------------------------------------- naval groups and ships
@@ -101,12 +94,14 @@ void BM_StackShipShown(benchmark::State& state) {
 }
 BENCHMARK(BM_StackShipShown)->Unit(benchmark::kMillisecond);
 
-// A ship written back: the record, its group recomputed from the side's ships, the tables saved.
+// A ship written back with its speed changed: the record, its group recomputed from the side's
+// ships, the tables saved.
 void BM_StackShipWritten(benchmark::State& state) {
     auto choose = [] {
         FrmStack& f = form<FrmStack>();
         f.Command5.doClick();
         f.List1.doPick(599);
+        f.Text4.setText(QStringLiteral("25"));
     };
     timeSupervisor(
         state,
@@ -115,9 +110,14 @@ void BM_StackShipWritten(benchmark::State& state) {
             form<FrmStack>().Option1.doClick();
             choose();
         },
-        [] { form<FrmStack>().Command1.doClick(); }, choose);
+        [] {
+            FrmStack& f = form<FrmStack>();
+            if (f.Label7[20].caption() != QLatin1String("25")) qFatal("the speed was not typed");
+            f.Command1.doClick();
+        },
+        choose);
 }
-BENCHMARK(BM_StackShipWritten)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StackShipWritten)->Apply(bench::timedAsAction);
 
 // A group's ship count typed and confirmed: weighed against the side's ship file before it is
 // stored, then the tables saved; the count is put back between clicks.
@@ -172,6 +172,33 @@ void BM_StackAGroupPicked(benchmark::State& state) {
         [] { form<FrmStackA>().List1.doPick(24); });
 }
 BENCHMARK(BM_StackAGroupPicked)->Unit(benchmark::kMillisecond);
+
+// A group's aircraft count typed (one it does not hold) and confirmed, then the tables saved; the
+// count is put back between clicks.
+void BM_StackAValueStored(benchmark::State& state) {
+    auto pick = [] {
+        FrmStackA& f = form<FrmStackA>();
+        f.List1.doPick(24);
+        f.Label2[GaCol::Aircraft - 1].doClick();
+    };
+    timeSupervisor(
+        state,
+        [&] {
+            form<FrmStackA>().show();
+            form<FrmStackA>().Option1.doClick();
+            pick();
+        },
+        [] {
+            FrmStackA& f = form<FrmStackA>();
+            Int16& count = G().GaTableAlle[f.pickedGroup()][GaCol::Aircraft];
+            const int typed = count == 11 ? 12 : 11;
+            f.Text1.setText(QString::number(typed));
+            f.Command1.doClick();
+            if (count != typed) qFatal("the count was not stored");
+        },
+        pick);
+}
+BENCHMARK(BM_StackAValueStored)->Apply(bench::timedAsAction);
 
 // ---------------------------------------------------------------- contacts and game state
 

@@ -5,6 +5,7 @@
 #include "Globals.h"
 #include "SaveBatch.h"
 #include "platform/Dialogs.h"
+#include "platform/HeldWrites.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -105,27 +106,47 @@ void flushJournal(Open& t, const QByteArray& bytes) {
     platform::syncFile(t.journal);
 }
 
-// The journal is begun before the first change: a journal left by a transaction whose undoing
-// failed is put back first, so that nothing is done on top of a half-done action.
-void beginJournal(Open& t) {
+// The files that the table saves rewrite whole at the end of nearly every action: the group
+// tables, the base table, the game state and the mine fields.
+bool isTableFile(const QString& name, const QString& campaign) {
+    return name.startsWith(QStringLiteral("Stack") + campaign, Qt::CaseInsensitive) ||
+           name.compare(campaign + QStringLiteral("mine.dat"), Qt::CaseInsensitive) == 0;
+}
+
+// The journal's first bytes, made before the first change: its header and what it keeps up front.
+// A journal left by a transaction whose undoing failed is put back first, so that nothing is done
+// on top of a half-done action. The hour keeps every file of the campaign; a handler keeps the
+// table files (small, and saved at the end of nearly every action), so that their saves at the
+// commit need no flush of their own.
+QByteArray startJournal(Open& t) {
     place(t);
     putBackLeft(t.journal);
     journalLeft() = false;
+    QByteArray bytes = t.kept.headerBytes();
+    if (!t.everything && !t.byHandler) return bytes;
+    const QString& campaign = t.kept.campaign();
+    for (const QString& name : campaignFileNames(campaign)) {
+        if (!t.everything && !isTableFile(name, campaign)) continue;
+        const qint64 length = platform::fileLength(campaignPath(name));
+        if (t.kept.keep(name, std::max<qint64>(length, 0))) bytes += t.kept.lastEntry();
+    }
+    return bytes;
+}
+
+// The journal's first bytes, with the entries that come with them, reach the disk, then the
+// folder that holds it: one flush before the first change.
+void writeJournalStart(Open& t, const QByteArray& bytes) {
     try {
-        platform::appendToFile(t.journal, t.kept.headerBytes());
+        platform::appendToFile(t.journal, bytes);
     } catch (const platform::FileError&) {
         platform::deleteFile(t.journal);
+        // Nothing is kept: a later first change keeps everything again.
+        t.kept = CampaignSnapshot::empty(t.kept.campaign());
         throw;
     }
     t.journalMade = true;
-    if (!t.everything) return;
-    // Every file of the campaign in one entry run and one flush.
-    QByteArray entries;
-    for (const QString& name : campaignFileNames(G().CampaignName)) {
-        const qint64 length = platform::fileLength(campaignPath(name));
-        if (t.kept.keep(name, std::max<qint64>(length, 0))) entries += t.kept.lastEntry();
-    }
-    platform::appendToFile(t.journal, entries);
+    platform::syncFile(t.journal);
+    platform::syncFolder(t.folder);
 }
 
 void watch(const QString& path, qint64 from) {
@@ -141,11 +162,55 @@ void watch(const QString& path, qint64 from) {
     const QString name = file.fileName();
     if (name.compare(journalFileName(t->kept.campaign()), Qt::CaseInsensitive) == 0) return;
     if (!t->journalMade) {
-        beginJournal(*t);
-        platform::syncFolder(t->folder);
+        QByteArray bytes = startJournal(*t);
+        if (t->kept.keep(name, from)) bytes += t->kept.lastEntry();
+        writeJournalStart(*t, bytes);
+    } else if (t->kept.keep(name, from)) {
+        flushJournal(*t, t->kept.lastEntry());
     }
-    if (t->kept.keep(name, from)) flushJournal(*t, t->kept.lastEntry());
     t->changed.insert(path);
+}
+
+// The prior contents of the campaign files that the held writes change, kept in one entry run and
+// one flush before the first of them is written (with the journal's start, when they begin it).
+// The watch then finds each of them kept already.
+void keepBeforeWrites(Open& t, const std::vector<platform::HeldWrite>& writes) {
+    if (puttingBackLeft() || (t.byHandler && !G().CampaignOpen)) return;
+    place(t);
+    const bool starting = !t.journalMade;
+    bool started = false;
+    QByteArray bytes;
+    for (const auto& [path, written] : writes) {
+        const QFileInfo file(path);
+        if (file.absolutePath() != t.folder) continue;
+        const QString name = file.fileName();
+        if (name.compare(journalFileName(t.kept.campaign()), Qt::CaseInsensitive) == 0) continue;
+        // A file that holds these bytes already is not written.
+        if (platform::fileLength(path) == written.size() && platform::readWholeFile(path) == written)
+            continue;
+        if (starting && !started) {
+            bytes = startJournal(t);
+            started = true;
+        }
+        if (t.kept.keep(name, 0)) bytes += t.kept.lastEntry();
+    }
+    if (started)
+        writeJournalStart(t, bytes);
+    else if (!bytes.isEmpty())
+        flushJournal(t, bytes);
+}
+
+// The table saves held to the commit: what they write is gathered first, so that the prior
+// contents of every file they change reach the journal in one flush, then written.
+void commitSaves(Open& t) {
+    std::vector<platform::HeldWrite> writes;
+    {
+        platform::WholeFileWriteHold hold;
+        t.batch->commit();
+        writes = hold.take();
+    }
+    keepBeforeWrites(t, writes);
+    for (const auto& [path, bytes] : writes) platform::writeWholeFile(path, bytes);
 }
 
 void openNew() {
@@ -171,7 +236,7 @@ void clear(Open& t) {
 }
 
 void commitOpen(Open& t) {
-    t.batch->commit();
+    commitSaves(t);
     QSet<QString> folders;
     for (const QString& path : t.unkept) {
         platform::syncFile(path);
@@ -302,11 +367,7 @@ CampaignTransaction::CampaignTransaction(Capture capture) : outermost_(!current(
         owns_ = true;
         t.everything = true;
         // An hour keeps every file before its first step, whatever it changes first.
-        if (!t.journalMade) {
-            beginJournal(t);
-            platform::syncFile(t.journal);
-            platform::syncFolder(t.folder);
-        }
+        if (!t.journalMade) writeJournalStart(t, startJournal(t));
     }
 }
 

@@ -51,9 +51,11 @@ void CampaignSnapshot::add(const File& file) {
     const QString key = file.name.toLower();
     if (const auto it = index_.constFind(key); it != index_.cend()) {
         files_[*it] = file;
+        last_ = *it;
         return;
     }
-    index_.insert(key, int(files_.size()));
+    last_ = int(files_.size());
+    index_.insert(key, last_);
     files_.append(file);
 }
 
@@ -161,8 +163,9 @@ QByteArray CampaignSnapshot::headerBytes() const {
 }
 
 QByteArray CampaignSnapshot::lastEntry() const {
-    // An entry kept again (a growing file changed before its old end) took its first place.
-    return files_.isEmpty() ? QByteArray() : entryBytes(files_.last());
+    // An entry kept again (a growing file changed before its old end) took its first place: read
+    // back after the first, it takes that place again.
+    return last_ < 0 ? QByteArray() : entryBytes(files_[last_]);
 }
 
 QByteArray CampaignSnapshot::toBytes() const {

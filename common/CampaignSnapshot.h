@@ -66,6 +66,7 @@ class CampaignSnapshot {
     QString campaign_;
     QList<File> files_;
     QHash<QString, int> index_; // lower-case name -> file
+    int last_ = -1;             // the file kept or kept again last
 };
 
 // Reads the group tables, the mine fields, the base table and the game state from the files.

@@ -1,5 +1,6 @@
 #include "Files.h"
 
+#include "HeldWrites.h"
 #include "Numbers.h"
 
 #include <QCoreApplication>
@@ -101,6 +102,23 @@ bool statAsWritten(const QString& path, struct stat* st) {
     const QString p = forwardSlashes(path);
     return !p.isEmpty() && ::stat(QFile::encodeName(p).constData(), st) == 0;
 }
+
+struct Held {
+    bool holding = false;
+    std::vector<HeldWrite> writes; // few: a run of table saves
+};
+
+Held& held() {
+    static Held h;
+    return h;
+}
+
+// The bytes held for a disk path, if any.
+QByteArray* heldFor(const QString& diskPath) {
+    for (HeldWrite& w : held().writes)
+        if (w.first == diskPath) return &w.second;
+    return nullptr;
+}
 } // namespace
 
 QString diskPath(const QString& path) {
@@ -150,6 +168,8 @@ bool folderExists(const QString& path) {
 }
 
 qint64 fileLength(const QString& path) {
+    if (!held().writes.empty())
+        if (const QByteArray* bytes = heldFor(diskPath(path))) return bytes->size();
     struct stat st {};
     if (statAsWritten(path, &st)) return st.st_size;
     QFileInfo fi(diskPath(path));
@@ -303,6 +323,21 @@ void syncFolder(const QString& folder) {
     ::close(dir);
 }
 
+WholeFileWriteHold::WholeFileWriteHold() {
+    held().holding = true;
+    held().writes.clear();
+}
+
+WholeFileWriteHold::~WholeFileWriteHold() {
+    held().holding = false;
+    held().writes.clear();
+}
+
+std::vector<HeldWrite> WholeFileWriteHold::take() {
+    held().holding = false;
+    return std::exchange(held().writes, {});
+}
+
 void cutFile(const QString& path, qint64 length) {
     const QString p = diskPath(path);
     const int fd = ::open(QFile::encodeName(p).constData(), O_WRONLY | O_CLOEXEC);
@@ -315,6 +350,13 @@ void cutFile(const QString& path, qint64 length) {
 
 void writeWholeFile(const QString& path, const QByteArray& bytes) {
     const QString p = diskPath(path);
+    if (held().holding) {
+        if (QByteArray* kept = heldFor(p))
+            *kept = bytes;
+        else
+            held().writes.emplace_back(p, bytes);
+        return;
+    }
     const QFileInfo old(p);
     // A file that already holds these bytes is left alone: nothing can be lost, and putting back a
     // file that never changed needs no free space.
@@ -370,6 +412,7 @@ void appendToFile(const QString& path, const QByteArray& bytes) {
 QByteArray readWholeFile(const QString& path) {
     const QString p = diskPath(path);
     if (const auto it = overlay().find(p); it != overlay().end()) return it->second;
+    if (const QByteArray* bytes = heldFor(p)) return *bytes;
     QFile f(p);
     if (!f.open(QIODevice::ReadOnly))
         throw FileError(QStringLiteral("File mancante o illeggibile: %1").arg(p), p);
@@ -401,6 +444,10 @@ void TextWriter::writeValues(const QStringList& raw) {
 TextReader::TextReader(const QString& path) : path_(diskPath(path)) {
     if (const auto it = overlay().find(path_); it != overlay().end()) {
         text_ = fromCp1252(it->second);
+        return;
+    }
+    if (const QByteArray* bytes = heldFor(path_)) {
+        text_ = fromCp1252(*bytes);
         return;
     }
     QFile f(path_);

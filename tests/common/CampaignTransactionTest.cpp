@@ -11,6 +11,7 @@
 #include "platform/Form.h"
 
 #include <QDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -120,6 +121,55 @@ TEST_F(CampaignTransactions, AJournalCutAnywhereUndoesWhatItsWholeEntriesKept) {
     EXPECT_EQ(files(), before);
     writeBytes(journal(), QByteArray(left).replace(30, 4, "XXXX"));
     EXPECT_THROW(rollBackLeftJournal(), FileError) << "a damaged header is not taken for a cut one";
+}
+
+TEST_F(CampaignTransactions, AGrowingFileChangedBeforeItsOldEndIsKeptWholeInTheJournal) {
+    QByteArray left;
+    {
+        CampaignTransaction t;
+        appendToFile(campaign.game("ProvaAttivita.dat"), "BBBB");
+        writeWholeFile(campaign.game("ProvaNuovo.dat"), "nuovo");
+        writeWholeFile(campaign.game("ProvaAttivita.dat"), "ZZZZZZZZ");
+        left = readBytes(journal());
+    }
+    // As a kill leaves it: the files changed and the journal.
+    writeBytes(campaign.game("ProvaAttivita.dat"), "ZZZZZZZZ");
+    writeBytes(campaign.game("ProvaNuovo.dat"), "nuovo");
+    writeBytes(journal(), left);
+    ASSERT_TRUE(rollBackLeftJournal());
+    EXPECT_EQ(files(), before);
+}
+
+TEST_F(CampaignTransactions, ACommitKeepsEveryTableFileItChangesBeforeTheFirstOneChanges) {
+    const QStringList tables{"StackProvaDatiBasi.dat", "StackProvaeventigioco.dat", "StackProvaNaviAlle.dat"};
+    CampaignTransaction t;
+    for (qint64 budget = 0;; budget += 97) {
+        G().setState(StateItem::Hour, 7);
+        G().BaseTable[1][1] += 1;
+        G().GnTableAlle[1][GnCol::X] += 1;
+        SalvaDatiBasi();
+        SalvaTabelleGruppi();
+        failWritesAfter(budget);
+        try {
+            t.commit();
+            break;
+        } catch (const FileError&) {
+        }
+        // As a kill at the failed write leaves it: any table changed, and the journal keeps all.
+        const bool touched = std::any_of(tables.cbegin(), tables.cend(), [this](const QString& name) {
+            return readBytes(campaign.game(name)) != before.value(name);
+        });
+        if (touched) {
+            const CampaignSnapshot kept = CampaignSnapshot::fromBytes(readBytes(journal()), journal());
+            for (const QString& name : tables)
+                EXPECT_TRUE(kept.covers(name, 0)) << name.toStdString() << budget;
+        }
+        t.rollBack();
+        ASSERT_EQ(files(), before) << budget;
+    }
+    failWritesAfter(-1);
+    EXPECT_FALSE(QFile::exists(journal()));
+    for (const QString& name : tables) EXPECT_NE(readBytes(campaign.game(name)), before.value(name));
 }
 
 TEST_F(CampaignTransactions, AHandlerIsOneActionAndAModalWindowCommitsWhatItsOpenerDid) {

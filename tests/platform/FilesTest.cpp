@@ -1,4 +1,5 @@
 #include "platform/Files.h"
+#include "platform/HeldWrites.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
@@ -131,6 +132,36 @@ TEST(Files, WholeFileWriteLeavesNoTemporaryBehind) {
     EXPECT_EQ(readBytes(folder.path() + "/a.txt"), "two");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"a.txt"});
     EXPECT_THROW(writeWholeFile(folder.path() + "/missing/dir/a.txt", "x"), FileError);
+}
+
+TEST(Files, HeldWholeFileWritesReachTheDiskOnlyWhenTaken) {
+    testsupport::ProgramFolder folder(false);
+    const QString a = folder.path() + "/a.txt", b = folder.path() + "/b.txt";
+    writeBytes(a, "old");
+    std::vector<HeldWrite> taken;
+    {
+        WholeFileWriteHold hold;
+        writeWholeFile(b, "first");
+        writeWholeFile(a, "a1");
+        writeWholeFile(b, "bee");
+        EXPECT_EQ(readBytes(a), "old") << "nothing written while held";
+        EXPECT_FALSE(QFileInfo::exists(b));
+        EXPECT_EQ(readWholeFile(a), "a1") << "the readers see what is held";
+        EXPECT_EQ(fileLength(b), 3);
+        EXPECT_EQ(TextReader(b).readLine(), "bee");
+        taken = hold.take();
+    }
+    ASSERT_EQ(taken.size(), 2u);
+    EXPECT_EQ(taken[0], (HeldWrite{diskPath(b), "bee"})) << "the last bytes, in the order first given";
+    EXPECT_EQ(taken[1], (HeldWrite{diskPath(a), "a1"}));
+    EXPECT_EQ(readWholeFile(a), "old");
+    writeWholeFile(a, "now");
+    EXPECT_EQ(readBytes(a), "now") << "written at once after the hold";
+    {
+        WholeFileWriteHold dropped;
+        writeWholeFile(a, "never");
+    }
+    EXPECT_EQ(readWholeFile(a), "now") << "a hold closed without take drops its writes";
 }
 
 TEST(Files, CodePageRoundTrip) {
