@@ -11,6 +11,8 @@
 #include <cmath>
 #include <cstring>
 #include <fcntl.h>
+#include <map>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -121,11 +123,58 @@ QByteArray* heldFor(const QString& diskPath) {
 }
 } // namespace
 
+namespace {
+// The names a folder holds, as last listed, and its change time then: a lookup without regard to
+// case lists a folder once until something is made, renamed or removed in it (by this program,
+// which forgets every listing then, or by another, which changes the folder's time).
+struct Listing {
+    struct timespec changed {};
+    QStringList names;
+};
+
+std::map<QString, Listing>& listings() {
+    static std::map<QString, Listing> l;
+    return l;
+}
+
+void forgetListings() {
+    listings().clear();
+}
+
+QStringList namesIn(const QString& folder) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(folder.isEmpty() ? QStringLiteral(".") : folder).constData(), &st) != 0)
+        return {};
+    Listing& l = listings()[folder];
+    if (l.names.isEmpty() || l.changed.tv_sec != st.st_mtim.tv_sec ||
+        l.changed.tv_nsec != st.st_mtim.tv_nsec) {
+        l.changed = st.st_mtim;
+        l.names = QDir(folder.isEmpty() ? QStringLiteral(".") : folder)
+                      .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
+    return l.names;
+}
+
+// The name in the folder that matches part without regard to case, if any.
+std::optional<QString> nameIn(const QString& folder, const QString& part) {
+    for (const QString& n : namesIn(folder))
+        if (n.compare(part, Qt::CaseInsensitive) == 0) return n;
+    return std::nullopt;
+}
+} // namespace
+
 QString diskPath(const QString& path) {
     const QString p = forwardSlashes(path);
     if (p.isEmpty()) return p;
     // A path that exists as written is its own disk path: every folder on the way exists too.
     if (QFileInfo::exists(p)) return p;
+    // Most often the folder is there as written and only the last name differs, or is missing.
+    const qsizetype slash = p.lastIndexOf(u'/');
+    if (slash > 0 && slash < p.size() - 1) {
+        const QString folder = p.left(slash), part = p.mid(slash + 1);
+        if (part != u'.' && part != QLatin1String("..") && QFileInfo(folder).isDir())
+            return folder + u'/' + nameIn(folder, part).value_or(part);
+    }
     const bool absolute = p.startsWith(u'/');
     const QStringList parts = p.split(u'/', Qt::SkipEmptyParts);
     QString cur = absolute ? QStringLiteral("/") : QString();
@@ -134,18 +183,10 @@ QString diskPath(const QString& path) {
         const QString& part = parts[i];
         QString next = cur.isEmpty() ? part : (cur.endsWith(u'/') ? cur + part : cur + u'/' + part);
         if (matching && !QFileInfo::exists(next) && part != "." && part != "..") {
-            QDir dir(cur.isEmpty() ? QStringLiteral(".") : cur);
-            const QStringList names =
-                dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-            bool found = false;
-            for (const QString& n : names) {
-                if (n.compare(part, Qt::CaseInsensitive) == 0) {
-                    next = cur.isEmpty() ? n : (cur.endsWith(u'/') ? cur + n : cur + u'/' + n);
-                    found = true;
-                    break;
-                }
-            }
-            if (!found) matching = false;
+            if (const std::optional<QString> n = nameIn(cur, part))
+                next = cur.isEmpty() ? *n : (cur.endsWith(u'/') ? cur + *n : cur + u'/' + *n);
+            else
+                matching = false;
         }
         cur = next;
     }
@@ -196,11 +237,13 @@ bool deleteFile(const QString& path) {
     QFileInfo fi(p);
     if (!fi.exists() || !fi.isFile()) return false;
     changing(p, 0);
+    forgetListings();
     return QFile::remove(p);
 }
 
 void makeFolder(const QString& path) {
     const QString p = diskPath(path);
+    forgetListings();
     if (!QDir().mkpath(p)) throw FileError(QStringLiteral("Impossibile creare la cartella %1").arg(p), p);
 }
 
@@ -365,6 +408,7 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
         if (f.open(QIODevice::ReadOnly) && f.readAll() == bytes) return;
     }
     changing(p, 0);
+    forgetListings();
     QByteArray temp = QFile::encodeName(p) + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) throw writeFailure(p, errno);
@@ -398,6 +442,7 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
 void appendToFile(const QString& path, const QByteArray& bytes) {
     const QString p = diskPath(path);
     changing(p, std::max<qint64>(QFileInfo(p).size(), 0));
+    forgetListings();
     const int fd = ::open(QFile::encodeName(p).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
     if (fd < 0) throw writeFailure(p, errno);
     struct stat st {};
@@ -544,6 +589,7 @@ RecordFile::RecordFile(const QString& path, int recordLength) : path_(diskPath(p
     // before it is made.
     if (file_.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) return;
     if (changeWatch() && !QFileInfo::exists(path_)) changing(path_, 0);
+    forgetListings();
     if (!file_.open(QIODevice::ReadWrite))
         throw FileError(QStringLiteral("Impossibile aprire il file %1").arg(path_), path_);
 }

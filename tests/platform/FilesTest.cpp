@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -66,6 +68,14 @@ TEST(Files, NamesMatchWithoutRegardToCase) {
     EXPECT_TRUE(fileExists(folder.path() + "\\DATA\\Giochi\\nomegiochi.TXT"));
     EXPECT_EQ(diskPath(folder.path() + "\\data\\GIOCHI\\new.txt"), folder.path() + "/Data/giochi/new.txt");
     EXPECT_FALSE(fileExists(folder.path() + "/Data/giochi/other.txt"));
+    // A name looked for and missing is found once it is made, by this program or by another.
+    const QString giochi = folder.path() + "/Data/giochi/";
+    EXPECT_FALSE(fileExists(giochi + "made.txt"));
+    writeWholeFile(giochi + "Made.TXT", "m");
+    EXPECT_TRUE(fileExists(giochi + "made.txt"));
+    QThread::msleep(20); // past the folder's time of the last change
+    std::filesystem::rename((giochi + "Made.TXT").toStdString(), (giochi + "MADE.txt").toStdString());
+    EXPECT_EQ(diskPath(giochi + "made.txt"), giochi + "MADE.txt");
 }
 
 TEST(Files, RecordCountRoundsAndRecordsAreWrittenInPlace) {
