@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <map>
@@ -223,7 +224,26 @@ ChangeWatch& changeWatch() {
     return watch;
 }
 
+// Counts every change this program makes to a file: a record file kept whole is good while the
+// count is the one it was read or last written at.
+std::uint64_t& changes() {
+    static std::uint64_t n = 0;
+    return n;
+}
+
+struct KeptFile {
+    QByteArray bytes;
+    std::uint64_t at = 0;
+};
+
+// The record files kept whole, while a KeptRecordFiles lives.
+std::optional<std::map<QString, KeptFile>>& kept() {
+    static std::optional<std::map<QString, KeptFile>> k;
+    return k;
+}
+
 void changing(const QString& path, qint64 from) {
+    ++changes();
     if (const ChangeWatch& watch = changeWatch()) watch(path, from);
 }
 } // namespace
@@ -383,6 +403,7 @@ std::vector<HeldWrite> WholeFileWriteHold::take() {
 
 void cutFile(const QString& path, qint64 length) {
     const QString p = diskPath(path);
+    ++changes();
     const int fd = ::open(QFile::encodeName(p).constData(), O_WRONLY | O_CLOEXEC);
     int error = fd < 0 ? errno : 0;
     if (!error && ::ftruncate(fd, off_t(length)) != 0) error = errno;
@@ -594,6 +615,14 @@ RecordFile::RecordFile(const QString& path, int recordLength) : path_(diskPath(p
         throw FileError(QStringLiteral("Impossibile aprire il file %1").arg(path_), path_);
 }
 
+KeptRecordFiles::KeptRecordFiles() : outermost_(!kept()) {
+    if (outermost_) kept().emplace();
+}
+
+KeptRecordFiles::~KeptRecordFiles() {
+    if (outermost_) kept().reset();
+}
+
 qint64 RecordFile::length() const {
     return file_.size();
 }
@@ -613,6 +642,17 @@ QByteArray RecordFile::getPresent(int record) const {
         throw FileError(QStringLiteral("Numero di record non valido (%1) nel file %2").arg(record).arg(path_),
                         path_);
     const qint64 at = qint64(record - 1) * len_;
+    if (kept() && file_.bytesToWrite() == 0) {
+        KeptFile& k = (*kept())[path_];
+        if (k.bytes.isNull() || k.at != changes()) {
+            QByteArray whole(file_.size(), Qt::Uninitialized);
+            if (file_.size() > kWholeReadLimit || !file_.seek(0) ||
+                file_.read(whole.data(), whole.size()) != whole.size())
+                whole = QByteArray();
+            k = {whole, changes()};
+        }
+        if (!k.bytes.isNull()) return at < k.bytes.size() ? k.bytes.mid(at, len_) : QByteArray();
+    }
     // A pass reads records in order: the file is already there, and its read buffer is kept.
     if (file_.pos() == at) return file_.read(len_);
     // Any other record is read where it lies, in one call: a seek would cost a call of its own and
@@ -642,13 +682,26 @@ void RecordFile::put(int record, const QByteArray& bytes) {
     QByteArray rec = bytes.left(len_);
     if (rec.size() < len_) rec.append(QByteArray(len_ - rec.size(), ' '));
     const qint64 at = qint64(record - 1) * len_;
+    KeptFile* k = nullptr;
+    if (kept())
+        if (const auto it = kept()->find(path_); it != kept()->end()) k = &it->second;
+    const bool wasKept = k && !k->bytes.isNull() && k->at == changes();
     changing(path_, at);
     const qint64 before = file_.size();
     const QByteArray old = at < before ? getPresent(record) : QByteArray();
     const qint64 allowed = allowedBytes(len_);
     if (file_.seek(at) && file_.write(rec.constData(), allowed) == allowed && file_.flush() &&
-        allowed == len_)
+        allowed == len_) {
+        // The kept copy follows the record written (what the journal wrote meanwhile is elsewhere).
+        if (wasKept && at + len_ <= k->bytes.size()) {
+            std::memcpy(k->bytes.data() + at, rec.constData(), size_t(len_));
+            k->at = changes();
+        } else if (k) {
+            k->bytes = QByteArray();
+        }
         return;
+    }
+    if (k) k->bytes = QByteArray();
     // A record that did not reach the disk whole is taken back: the old bytes in place, and a file
     // that had grown cut back to its old length.
     const int error = allowed < len_ ? ENOSPC : EIO;

@@ -149,9 +149,25 @@ class RecordFile {
     const QString& path() const { return path_; }
 
   private:
+    static constexpr qint64 kWholeReadLimit = 1 << 20;
     QString path_;
     int len_;
     mutable QFile file_;
+};
+
+// While one lives, a record file of at most a megabyte is read whole at its first read and kept,
+// with every record written to it, until something else changes a file: a step that reads the
+// ships of one group after another reads each file once. Only for steps during which no other
+// program writes the files.
+class KeptRecordFiles {
+  public:
+    KeptRecordFiles();
+    ~KeptRecordFiles();
+    KeptRecordFiles(const KeptRecordFiles&) = delete;
+    KeptRecordFiles& operator=(const KeptRecordFiles&) = delete;
+
+  private:
+    bool outermost_;
 };
 
 // Raised when a channel is used that is not open, or open in another mode.

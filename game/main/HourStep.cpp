@@ -11,6 +11,7 @@
 #include "common/Globals.h"
 #include "common/GroupTables.h"
 #include "common/SaveBatch.h"
+#include "platform/Files.h"
 
 #include <algorithm>
 #include <functional>
@@ -286,7 +287,11 @@ HourOutcome runHourWhole(HourView& view) {
         checkCampaignRecordFiles();
         journal.emplace(CampaignTransaction::Capture::Everything);
         SaveBatch batch;
-        runHourPhases(view);
+        {
+            // The phases read the ships of one group after another: each record file is read once.
+            const platform::KeptRecordFiles keptFiles;
+            runHourPhases(view);
+        }
         batch.commit();
         journal->commit();
         outcome.done = true;

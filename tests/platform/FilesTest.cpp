@@ -101,6 +101,28 @@ TEST(Files, RecordCountRoundsAndRecordsAreWrittenInPlace) {
     EXPECT_EQ(RecordFile(folder.path() + "/half.dat", 179).count(), 1);
 }
 
+TEST(Files, RecordFilesKeptWholeSeeEveryChangeOfTheProgram) {
+    testsupport::ProgramFolder folder(false);
+    const QString path = folder.path() + "/ships.dat";
+    writeBytes(path, QByteArray(3 * 10, 'a'));
+    const KeptRecordFiles keptFiles;
+    RecordFile reader(path, 10);
+    EXPECT_EQ(reader.get(2), QByteArray(10, 'a'));
+    {
+        RecordFile writer(path, 10); // another handle on the same file, as a window's channel
+        writer.put(2, "bb");
+        writer.put(4, "dd"); // past the copy's end
+    }
+    EXPECT_EQ(reader.get(2), QByteArray("bb") + QByteArray(8, ' '));
+    EXPECT_EQ(reader.getPresent(4), QByteArray("dd") + QByteArray(8, ' '));
+    reader.put(1, "x");
+    EXPECT_EQ(reader.get(1), QByteArray("x") + QByteArray(9, ' '));
+    writeWholeFile(path, QByteArray(10, 'w')); // put back whole, as the journal does
+    RecordFile reopened(path, 10);
+    EXPECT_EQ(reopened.get(1), QByteArray(10, 'w'));
+    EXPECT_EQ(reopened.getPresent(2), QByteArray());
+}
+
 TEST(Files, RecordFileIsCreatedWhenMissing) {
     testsupport::ProgramFolder folder(false);
     RecordFile f(folder.path() + "/new.dat", 14);
