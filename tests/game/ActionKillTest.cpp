@@ -7,6 +7,7 @@
 #include "common/Dice.h"
 #include "game/points/FrmMezziNavi.h"
 #include "tests/game/main/ShipFiles.h"
+#include "tests/support/Lanes.h"
 
 #include <QDataStream>
 #include <QElapsedTimer>
@@ -230,12 +231,8 @@ std::pair<Files, bool> opened(const Files& files) {
 }
 
 // What a lane of kills found, sent whole through a pipe: counts, and the first failure.
-struct LaneResult {
+struct LaneResult : testsupport::LaneFailure {
     int killed = 0, trials = 0, undone = 0, ahead = 0;
-    char failure[512] = {};
-    void fail(const QString& why) {
-        if (failure[0] == 0) qstrncpy(failure, why.toUtf8().constData(), sizeof failure);
-    }
 };
 
 // The kills of the moves that write numbered `first`, `first + step`, ... in a program folder of
@@ -373,42 +370,16 @@ TEST_F(ActionKill, AKillAtAnyMomentLeavesTheCampaignBeforeOrAfterOneHandler) {
     // The moves that write share out among lanes, each a process with a program folder of its own
     // that kills its own children, so that the kills of several lanes run at once.
     const int laneCount = std::clamp(int(std::thread::hardware_concurrency()) / 2, 1, 4);
-    std::vector<pid_t> lanes;
-    std::vector<int> reports;
-    for (int lane = 0; lane < laneCount; ++lane) {
-        int report[2];
-        ASSERT_EQ(::pipe(report), 0);
-        const pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            ::close(report[0]);
-            LaneResult result;
-            try {
-                const auto laneFolder = campaignstate::programFolderInMemory();
-                testcampaign::choose();
-                runLane(states, lane, laneCount, 20261210u + unsigned(lane), result);
-                if (!errors.messages.isEmpty())
-                    result.fail(QStringLiteral("shown: ") + errors.messages.join(QStringLiteral(" | ")));
-                platform::testing::resetForms();
-            } catch (const std::exception& e) {
-                result.fail(QStringLiteral("lane: ") + QString::fromUtf8(e.what()));
-            }
-            const bool told = ::write(report[1], &result, sizeof result) == sizeof result;
-            ::_exit(told ? 0 : 1);
-        }
-        ::close(report[1]);
-        lanes.push_back(pid);
-        reports.push_back(report[0]);
-    }
     int killed = 0, trials = 0, undone = 0, ahead = 0;
-    for (size_t lane = 0; lane < lanes.size(); ++lane) {
-        LaneResult result;
-        const bool told = ::read(reports[lane], &result, sizeof result) == sizeof result;
-        ::close(reports[lane]);
-        int status = 0;
-        ASSERT_EQ(::waitpid(lanes[lane], &status, 0), lanes[lane]);
-        ASSERT_TRUE(told) << "lane " << lane << ": status " << status;
-        EXPECT_STREQ(result.failure, "") << "lane " << lane;
+    const auto inLane = [&](int lane, LaneResult& result) {
+        const auto laneFolder = campaignstate::programFolderInMemory();
+        testcampaign::choose();
+        runLane(states, lane, laneCount, 20261210u + unsigned(lane), result);
+        if (!errors.messages.isEmpty())
+            result.fail(QStringLiteral("shown: ") + errors.messages.join(QStringLiteral(" | ")));
+        platform::testing::resetForms();
+    };
+    for (const LaneResult& result : testsupport::runLanes<LaneResult>(laneCount, inLane)) {
         killed += result.killed, trials += result.trials, undone += result.undone, ahead += result.ahead;
     }
     EXPECT_EQ(killed, writes * kKillsOfAWrite) << "in " << trials << " trials";

@@ -6,6 +6,7 @@
 #include "SailingCampaign.h"
 #include "common/Dice.h"
 #include "platform/Files.h"
+#include "tests/support/Lanes.h"
 #include "tests/support/TestSupport.h"
 
 #include <QCryptographicHash>
@@ -121,12 +122,8 @@ bool endChildAt(pid_t child, qint64 cpu, int& status) {
 }
 
 // What a lane of kills found, sent whole through a pipe: counts, and the first failure.
-struct LaneResult {
+struct LaneResult : testsupport::LaneFailure {
     int kills = 0, undone = 0, ahead = 0, finished = 0;
-    char failure[512] = {};
-    void fail(const QString& why) {
-        if (failure[0] == 0) qstrncpy(failure, why.toUtf8().constData(), sizeof failure);
-    }
 };
 
 // One lane: the campaign as it started, the checksums of the uninterrupted run by the hour's
@@ -274,44 +271,17 @@ TEST_F(HourKill, AKillAtAnyMomentLeavesTheLastWholeHourOrTheOneBefore) {
 
     // The kills run in lanes, each a process with a program folder of its own that kills its own
     // children, so that the kills of several lanes run at once; the lanes report what they found.
-    std::vector<pid_t> lanes;
-    std::vector<int> reports;
-    for (int lane = 0; lane < laneCount; ++lane) {
-        int report[2];
-        ASSERT_EQ(::pipe(report), 0);
-        const pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            ::close(report[0]);
-            LaneResult result;
-            try {
-                const testsupport::ProgramFolder laneFolder;
-                testcampaign::choose();
-                runLane(Lane{startFiles, whole, firstClock, lastClock, openCpuNs, hourCpuNs,
-                             kKills / laneCount + (lane < kKills % laneCount ? 1 : 0),
-                             20261209u + unsigned(lane)},
-                        result);
-                if (!errors.messages.isEmpty())
-                    result.fail(QStringLiteral("shown: ") + errors.messages.join(QStringLiteral(" | ")));
-            } catch (const std::exception& e) {
-                result.fail(QStringLiteral("lane: ") + QString::fromUtf8(e.what()));
-            }
-            const bool told = ::write(report[1], &result, sizeof result) == sizeof result;
-            ::_exit(told ? 0 : 1);
-        }
-        ::close(report[1]);
-        lanes.push_back(pid);
-        reports.push_back(report[0]);
-    }
     int kills = 0, undone = 0, ahead = 0, finished = 0;
-    for (size_t lane = 0; lane < lanes.size(); ++lane) {
-        LaneResult result;
-        const bool told = ::read(reports[lane], &result, sizeof result) == sizeof result;
-        ::close(reports[lane]);
-        int status = 0;
-        ASSERT_EQ(::waitpid(lanes[lane], &status, 0), lanes[lane]);
-        ASSERT_TRUE(told) << "lane " << lane << ": status " << status;
-        EXPECT_STREQ(result.failure, "") << "lane " << lane;
+    const auto inLane = [&](int lane, LaneResult& result) {
+        const testsupport::ProgramFolder laneFolder;
+        testcampaign::choose();
+        runLane(Lane{startFiles, whole, firstClock, lastClock, openCpuNs, hourCpuNs,
+                     kKills / laneCount + (lane < kKills % laneCount ? 1 : 0), 20261209u + unsigned(lane)},
+                result);
+        if (!errors.messages.isEmpty())
+            result.fail(QStringLiteral("shown: ") + errors.messages.join(QStringLiteral(" | ")));
+    };
+    for (const LaneResult& result : testsupport::runLanes<LaneResult>(laneCount, inLane)) {
         kills += result.kills, undone += result.undone, ahead += result.ahead, finished += result.finished;
     }
     EXPECT_EQ(kills, kKills);
