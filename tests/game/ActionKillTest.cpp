@@ -27,17 +27,7 @@ using campaignstate::Files;
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
+using testsupport::kSanitized;
 // Kills in each move that writes; all told at least 100, fewer where a sanitizer slows each run.
 constexpr int kKillsOfAWrite = kSanitized ? 3 : 7;
 constexpr int kKillsAtLeast = kSanitized ? 40 : 100;

@@ -12,6 +12,19 @@
 
 namespace testsupport {
 
+// Whether the address sanitizer is built in: it slows every run of a lane several times over.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
 // The first failure a lane met, kept as plain bytes so that a result crosses the pipe as it is.
 struct LaneFailure {
     char failure[512] = {};

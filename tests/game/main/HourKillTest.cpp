@@ -63,17 +63,7 @@ bool openCampaign() {
 constexpr int kOpened = -1;
 
 // The sanitizers slow every kill several times over: their build runs half the kills.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
+using testsupport::kSanitized;
 
 // The child: opens the campaign and runs hours until `lastClock`, telling the parent through
 // `report` that the campaign is open (kOpened), then each whole hour's clock. It never returns.
