@@ -9,6 +9,10 @@ const char* const kBaseFile = "DatiBasi.dat";
 const char* const kStateFile = "eventigioco.dat";
 } // namespace
 
+bool hasPort(int base) {
+    return base != 10 && base != 11 && base != 13;
+}
+
 void SalvaDatiBasi() {
     if (holdSave(SalvaDatiBasi)) return;
     Globals& g = G();

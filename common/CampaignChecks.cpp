@@ -1,5 +1,6 @@
 #include "CampaignChecks.h"
 
+#include "BaseTable.h"
 #include "CampaignRanges.h"
 #include "DataFolder.h"
 #include "NavalGroupValues.h"
@@ -178,7 +179,7 @@ FieldRefusal aircraftRecordRefusal(const AircraftRecord& line) {
 }
 
 bool sidePort(int side, int base) {
-    const bool port = base != 10 && base != 11 && base != 13;
+    const bool port = hasPort(base);
     if (side == kAllies) return base >= 12 && base <= kBases && port;
     if (side == kAxis) return base >= 1 && base <= 11 && port;
     return false;

@@ -122,9 +122,7 @@ QByteArray* heldFor(const QString& diskPath) {
         if (w.first == diskPath) return &w.second;
     return nullptr;
 }
-} // namespace
 
-namespace {
 // The names a folder holds, as last listed, and its change time then: a lookup without regard to
 // case lists a folder once until something is made, renamed or removed in it (by this program,
 // which forgets every listing then, or by another, which changes the folder's time).
@@ -142,16 +140,16 @@ void forgetListings() {
     listings().clear();
 }
 
-QStringList namesIn(const QString& folder) {
+QStringList namesIn(const QString& path) {
+    const QString folder = path.isEmpty() ? QStringLiteral(".") : path;
     struct stat st {};
-    if (::stat(QFile::encodeName(folder.isEmpty() ? QStringLiteral(".") : folder).constData(), &st) != 0)
-        return {};
+    if (::stat(QFile::encodeName(folder).constData(), &st) != 0) return {};
     Listing& l = listings()[folder];
     if (l.names.isEmpty() || l.changed.tv_sec != st.st_mtim.tv_sec ||
         l.changed.tv_nsec != st.st_mtim.tv_nsec) {
         l.changed = st.st_mtim;
-        l.names = QDir(folder.isEmpty() ? QStringLiteral(".") : folder)
-                      .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        l.names =
+            QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
     return l.names;
 }

@@ -38,10 +38,6 @@ int baseOwner(int base) {
     return base >= 12 ? kAllies : kAxis;
 }
 
-bool hasPort(int base) {
-    return base != 10 && base != 11 && base != 13;
-}
-
 bool inPortOf(int base) {
     const ShipRecord& s = G().ShipRecordBuffer;
     return s.whole(F::NUMERO_GN) == 0 && s.whole(F::PORTO) == base;
@@ -142,7 +138,7 @@ BombingResult bombBase(int base) {
         if (r < a[6]) ++b.onTarget;
         if (r < 3) t[7 + rollDie(3)] += 1; // 8 operations, 9 airfield, 10 port
     }
-    if (!hasPort(base)) t[10] = 0;
+    if (!hasPort(base)) t[10] = 0; // no port critical survives a bombing where there is no port
     t[11] = intPart(bombSize() / 1.5 * double(b.onTarget));
     // Rolls beyond what takes the base to 100 % could change nothing.
     const long long room = 100 - t[1];

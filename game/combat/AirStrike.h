@@ -18,8 +18,6 @@ constexpr int kStrikeMassField = BaseCol::StrikeMass;
 
 // The side whose ships lie in a base's port: the Allies at 12 to 15, the Axis at 1 to 11.
 int baseOwner(int base);
-// Bases 10, 11 and 13 have no port: no port critical survives a bombing there.
-bool hasPort(int base);
 // A ship in the record buffer lies in the port of `base` (in no group).
 bool inPortOf(int base);
 

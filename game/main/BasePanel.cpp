@@ -21,10 +21,6 @@ QString baseLevelIcon(int level) {
     return levelIcon("star", true, level, QStringLiteral("star1.ico"));
 }
 
-bool hasPort(int base) {
-    return base != 10 && base != 11 && base != 13;
-}
-
 QString portLevelIcon(int base, int level) {
     if (!hasPort(base)) return QStringLiteral("kvz.ico");
     return levelIcon("porto", false, level, QString());

@@ -2,6 +2,8 @@
 // the most aircraft it may have in flight at once and the activation attempts it is allowed.
 #pragma once
 
+#include "common/BaseTable.h"
+
 #include <QString>
 #include <optional>
 
@@ -10,8 +12,6 @@
 QString baseLevelIcon(int level);
 QString portLevelIcon(int base, int level);
 QString airfieldLevelIcon(int level);
-// Bases 10, 11 and 13 have no port.
-bool hasPort(int base);
 
 // Points available at a base: its set-up points plus those arrived minus those used.
 int basePointsAvailable(int base);

@@ -184,7 +184,7 @@ QString cappedBoxText(const QString& text, int cap) {
 }
 
 bool hasNoPort(int base) {
-    return base == 10 || base == 11 || base == 13;
+    return !hasPort(base);
 }
 
 int baseSightingValue(int level) {
