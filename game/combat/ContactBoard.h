@@ -5,6 +5,7 @@
 
 #include "common/ContactRecord.h"
 
+#include <QRect>
 #include <QString>
 #include <vector>
 
@@ -113,5 +114,18 @@ QString attackingAirDetail(int side, int group); // the attacking air group
 
 // The plot's offset of a group `delta` map units away at `scale`, to the nearest twip.
 int plotOffset(double scale, int delta);
+
+// The words of the board for the hour's contacts it does not list (sightings with no attack), with
+// `listed` of `contacts` listed; empty when it lists them all.
+QString unlistedContactsText(int contacts, int listed);
+
+// The first places of the board and of its plot on a screen's free area, top left of each client
+// area: the board at the bottom left, over the land of the map's corner, the plot just above it;
+// on a screen too low for both, the plot at the board's right. `title` and `border` are the frame
+// the window manager adds above and around a client area.
+struct BoardPlaces {
+    QPoint board, plot;
+};
+BoardPlaces boardPlaces(const QRect& area, const QSize& board, const QSize& plot, int title, int border);
 
 } // namespace contactboard
