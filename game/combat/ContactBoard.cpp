@@ -118,15 +118,17 @@ QString contactLine(const ContactRecord& c) {
     return QString();
 }
 
-std::vector<ListItem> hourContacts(int hourCount) {
+std::vector<ListItem> hourContacts(int hourCount, int* recordsRead) {
     Globals& g = G();
     g.Files.close(kChannel);
     std::vector<ListItem> items;
+    if (recordsRead) *recordsRead = 0;
     const int count = openContactFile(kChannel);
     if (hourCount > 0) {
         for (int r = firstRecordOfHour(count, hourCount); r <= count; ++r) {
             const QString line = contactLine(readContact(kChannel, r));
             if (!line.isEmpty()) items.push_back({line, r});
+            if (recordsRead) ++*recordsRead;
         }
     }
     g.Files.close(kChannel);
@@ -290,8 +292,8 @@ int plotOffset(double scale, int delta) {
     return static_cast<int>(platform::roundHalfEven(scale * delta));
 }
 
-QString unlistedContactsText(int contacts, int listed) {
-    const int unlisted = contacts - listed;
+QString unlistedContactsText(int read, int listed) {
+    const int unlisted = read - listed;
     if (unlisted <= 0) return QString();
     if (listed <= 0) return QStringLiteral("Solo avvistamenti: nessun attacco (Chiudi libera l'ORA)");
     return QStringLiteral("+%1 avvistamenti senza attacco, non elencati").arg(unlisted);

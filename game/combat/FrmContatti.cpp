@@ -107,9 +107,10 @@ void FrmContatti::Form_Load() {
         plot().PlotScaleStep = kDefaultPlotStep;
     }
     List1.clear();
-    for (const ListItem& item : hourContacts(g.ContattiGestiti)) addItem(List1, item);
+    int read = 0;
+    for (const ListItem& item : hourContacts(g.ContattiGestiti, &read)) addItem(List1, item);
     // Contacts that hold the hour button but call for no attack are not listed: the board says so.
-    Label5.setCaption(unlistedContactsText(g.ContattiGestiti, List1.listCount()));
+    Label5.setCaption(unlistedContactsText(read, List1.listCount()));
     // The close button takes the focus: a list given the focus would make its first contact current
     // and select it before the player chose one.
     Command1.setFocus();
