@@ -77,7 +77,8 @@ class SideTurn : public MainWindowFixture {
         std::vector<const CommandButton*> buttons;
         buttonsOf(f, buttons);
         for (const CommandButton* b : buttons)
-            if (pressable(f, *b) && reason.contains(u'"' + b->caption() + u'"')) return b->caption().toStdString();
+            if (pressable(f, *b) && reason.contains(u'"' + b->caption() + u'"'))
+                return b->caption().toStdString();
         return "none: " + reason.toStdString();
     }
     static void clickMap(FrmMain& f, int x, int y) {
