@@ -189,6 +189,8 @@ void FrmMain::clearSideTraces() {
     hoverX_ = hoverY_ = -1;
     Label17.setCaption(QString());
     Label1.setCaption(QString());
+    // The launch mark of the base panel ("OK!") is this side's: the next side's panel starts without it.
+    Label54.setCaption(QString());
     Frame11.setVisible(false);
     List11.clear();
 }

@@ -554,6 +554,7 @@ TEST_F(AirPanel, AClosedSideLeavesNothingOfItsOrderOnView) {
     EXPECT_TRUE(f.Label83.caption().isEmpty());
     EXPECT_FALSE(f.Label17.caption().contains("PACHINO"));
     EXPECT_TRUE(f.Label1.caption().isEmpty());
+    EXPECT_TRUE(f.Label54.caption().isEmpty()) << "the launch's \"OK!\" is not left for the next side";
     EXPECT_FALSE(f.Frame11.visible());
     const QImage closed = f.PicBitMap.image();
     RicaricaMappa();
