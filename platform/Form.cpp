@@ -79,13 +79,13 @@ class FormWindow : public QMainWindow {
             e->ignore();
     }
     void hideEvent(QHideEvent* e) override {
-        if (!e->spontaneous()) places()[f_->name_] = pos();
+        if (!e->spontaneous()) places()[f_->name_] = geometry().topLeft();
         QMainWindow::hideEvent(e);
         if (f_->stopModal_ && !f_->visible_) f_->stopModal_();
     }
     void moveEvent(QMoveEvent* e) override {
         QMainWindow::moveEvent(e);
-        if (isVisible()) places()[f_->name_] = pos();
+        if (isVisible()) places()[f_->name_] = geometry().topLeft();
     }
 
   private:
@@ -216,8 +216,12 @@ void Form::placeBeforeShowing() {
     // Room for the title bar and border that the window manager adds.
     constexpr int kFrameWidth = 8, kTitleHeight = 30;
     at.setX(std::max(room.left(), std::min(at.x(), room.right() - size.width() - kFrameWidth)));
-    at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - size.height() - kTitleHeight)));
-    window_->move(at);
+    at.setY(
+        std::max(room.top() + kTitleHeight, std::min(at.y(), room.bottom() - size.height() - kFrameWidth)));
+    // The place of the client area, not of the frame: the frame's size is not known before the
+    // window manager has framed the window, and a place read back with one and set without it
+    // would move the window by the title bar at each showing.
+    window_->setGeometry(QRect(at, size));
 }
 
 void Form::show() {

@@ -56,8 +56,8 @@ class Form : public Container, public std::enable_shared_from_this<Form> {
     void setPicture(const QImage& img);
     // Fixed dialog border (not resizable).
     void setFixedBorder(bool fixed);
-    // Where the window shows the first time (top left, screen pixels) instead of the screen's
-    // centre; a window shown before comes back where it stood.
+    // Where the window shows the first time (top left of its client area, screen pixels) instead
+    // of the screen's centre; a window shown before comes back where it stood.
     void setFirstPlace(const QPoint& topLeft);
     // Keeps the window above `owner`, as an owned window of the old toolkit: a click on the owner
     // does not bury it.

@@ -118,15 +118,17 @@ QString contactLine(const ContactRecord& c) {
     return QString();
 }
 
-std::vector<ListItem> hourContacts(int hourCount) {
+std::vector<ListItem> hourContacts(int hourCount, int* recordsRead) {
     Globals& g = G();
     g.Files.close(kChannel);
     std::vector<ListItem> items;
+    if (recordsRead) *recordsRead = 0;
     const int count = openContactFile(kChannel);
     if (hourCount > 0) {
         for (int r = firstRecordOfHour(count, hourCount); r <= count; ++r) {
             const QString line = contactLine(readContact(kChannel, r));
             if (!line.isEmpty()) items.push_back({line, r});
+            if (recordsRead) ++*recordsRead;
         }
     }
     g.Files.close(kChannel);
@@ -288,6 +290,26 @@ QString attackingAirDetail(int side, int group) {
 
 int plotOffset(double scale, int delta) {
     return static_cast<int>(platform::roundHalfEven(scale * delta));
+}
+
+QString unlistedContactsText(int read, int listed) {
+    const int unlisted = read - listed;
+    if (unlisted <= 0) return QString();
+    if (listed <= 0) return QStringLiteral("Solo avvistamenti: nessun attacco (Chiudi libera l'ORA)");
+    return QStringLiteral("+%1 avvistamenti senza attacco, non elencati").arg(unlisted);
+}
+
+BoardPlaces boardPlaces(const QRect& area, const QSize& board, const QSize& plot, int title, int border) {
+    constexpr int kMargin = 8;
+    BoardPlaces p;
+    p.board = QPoint(area.left() + kMargin + border, area.bottom() + 1 - kMargin - border - board.height());
+    const int plotAbove = p.board.y() - title - kMargin - border - plot.height();
+    if (plotAbove - title >= area.top())
+        p.plot = QPoint(p.board.x(), plotAbove);
+    else
+        p.plot = QPoint(p.board.x() + board.width() + 2 * border + kMargin,
+                        area.bottom() + 1 - kMargin - border - plot.height());
+    return p;
 }
 
 } // namespace contactboard

@@ -5,6 +5,7 @@
 
 #include "common/ContactRecord.h"
 
+#include <QRect>
 #include <QString>
 #include <vector>
 
@@ -65,7 +66,7 @@ struct ListItem {
 QString contactLine(const ContactRecord& c);
 // The hour's contacts, oldest first: the last `hourCount` records of the contact file (never
 // record 0 or before, whatever the count), read on the board's channel, which is closed again.
-std::vector<ListItem> hourContacts(int hourCount);
+std::vector<ListItem> hourContacts(int hourCount, int* recordsRead = nullptr);
 
 // The attack time: the hour before the game's hour ("23" at hour 0), a colon and 4 x the roll.
 QString attackTime(long long hour, int roll);
@@ -113,5 +114,18 @@ QString attackingAirDetail(int side, int group); // the attacking air group
 
 // The plot's offset of a group `delta` map units away at `scale`, to the nearest twip.
 int plotOffset(double scale, int delta);
+
+// The words of the board for the hour's contact records it does not list (sightings with no
+// attack), `listed` of the `read` records listed; empty when it lists them all.
+QString unlistedContactsText(int read, int listed);
+
+// The first places of the board and of its plot on a screen's free area, top left of each client
+// area: the board at the bottom left, over the land of the map's corner, the plot just above it;
+// on a screen too low for both, the plot at the board's right. `title` and `border` are the frame
+// the window manager adds above and around a client area.
+struct BoardPlaces {
+    QPoint board, plot;
+};
+BoardPlaces boardPlaces(const QRect& area, const QSize& board, const QSize& plot, int title, int border);
 
 } // namespace contactboard

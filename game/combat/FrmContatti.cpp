@@ -107,7 +107,10 @@ void FrmContatti::Form_Load() {
         plot().PlotScaleStep = kDefaultPlotStep;
     }
     List1.clear();
-    for (const ListItem& item : hourContacts(g.ContattiGestiti)) addItem(List1, item);
+    int read = 0;
+    for (const ListItem& item : hourContacts(g.ContattiGestiti, &read)) addItem(List1, item);
+    // Contacts that hold the hour button but call for no attack are not listed: the board says so.
+    Label5.setCaption(unlistedContactsText(read, List1.listCount()));
     // The close button takes the focus: a list given the focus would make its first contact current
     // and select it before the player chose one.
     Command1.setFocus();
@@ -115,12 +118,12 @@ void FrmContatti::Form_Load() {
     // just above it, where neither hides the other nor the message line. Both stay over the main
     // window: a click on the map must not bury the board whose "&Chiudi" frees the hour button.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        constexpr int kMargin = 8, kTitle = 30;
-        const QPoint board(area.left() + kMargin, area.bottom() - window()->height() - kTitle - kMargin);
-        setFirstPlace(board);
-        if (isLoaded<FrmContatti2>())
-            plot().setFirstPlace(QPoint(board.x(), board.y() - plot().window()->height() - kTitle - kMargin));
+        constexpr int kTitle = 30, kBorder = 4;
+        const QSize plotSize = isLoaded<FrmContatti2>() ? plot().window()->size() : QSize();
+        const BoardPlaces at =
+            boardPlaces(screen->availableGeometry(), window()->size(), plotSize, kTitle, kBorder);
+        setFirstPlace(at.board);
+        if (isLoaded<FrmContatti2>()) plot().setFirstPlace(at.plot);
     }
     if (FrmMain* main = mainWindow()) setOwner(*main);
 }

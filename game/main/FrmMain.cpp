@@ -11,6 +11,8 @@
 #include "game/start/FrmGame.h"
 #include "platform/Dialogs.h"
 
+#include <QMainWindow>
+
 using namespace platform;
 
 FrmMain::FrmMain() : Form(QStringLiteral("FrmMain")) {
@@ -174,6 +176,7 @@ void FrmMain::Command17_Click() {
     Command6.setVisible(true);
     setHourLock(HourLock::Side);
     g.CurrentSide = 0;
+    clearSideTraces();
     RicaricaMappa();
     ColoreLato();
     MostraBandieraLato();
@@ -220,6 +223,40 @@ void FrmMain::takeSide(int side) {
     if (side == kAxis) Frame25.setVisible(false);
     panelWorkA = 0;
     Label17.setCaption(QStringLiteral("Messaggi e gestione Campi Minati"));
+}
+
+bool FrmMain::airGroupReady() const {
+    return attemptCounted_ && G().NewGroupNumber >= 1;
+}
+
+bool FrmMain::navalGroupForming() const {
+    return G().NewGroupNumber >= 1 && !airGroupReady();
+}
+
+namespace {
+// On the screen and enabled: the control and every frame that holds it.
+bool pressable(const Control& c, const QWidget* window) {
+    return c.widget()->isVisibleTo(window) && c.widget()->isEnabledTo(window) && c.enabled() && c.visible();
+}
+} // namespace
+
+const Control* FrmMain::sideWayOn() const {
+    for (const Control* c :
+         std::initializer_list<const Control*>{&Command4, &Command12, &Command15, &Command1, &Command2})
+        if (pressable(*c, window())) return c;
+    return nullptr;
+}
+
+QString FrmMain::hourLockReason() const {
+    if (hourLock_ != HourLock::Side) return hourLockMessage(hourLock_);
+    const Control* way = sideWayOn();
+    if (way == &Command1)
+        return hourLockMessage(hourLock_,
+                               QStringLiteral("\"Vai !\" del GA pronto, o doppio click sul suo numero"));
+    if (way && way != &Command4)
+        return hourLockMessage(
+            hourLock_, QStringLiteral("\"%1\"").arg(static_cast<const CommandButton*>(way)->caption()));
+    return hourLockMessage(hourLock_);
 }
 
 void FrmMain::MostraBandieraLato() {
@@ -276,6 +313,8 @@ void FrmMain::Command4_Click() {
     for (Frame* f : {&Frame9, &Frame27, &Frame21, &Frame18}) f->setVisible(false);
     Check1.setValue(0);
     Check3.setValue(0);
+    // Nothing of this side's orders and targets is left for the next side to read.
+    clearSideTraces();
     // Contacts the board has released in this hour do not hold the hour button again.
     setHourLock(lockBetweenHours(g.state(StateItem::Contacts), contactBoardClosedThisHour()));
     if (hourLock_ != HourLock::None) Label17.setCaption(hourLockMessage(hourLock_));

@@ -101,6 +101,12 @@ class FrmMain : public platform::Form {
     // The hour button free or held, its tool-tip saying why it is held.
     void setHourLock(HourLock lock);
     HourLock hourLock() const { return hourLock_; }
+    // The control on the screen that takes the side at the screen on towards the end of its turn:
+    // the side panel's "&Chiudi", or the button that ends the work that hides the side panel; null
+    // when there is none.
+    const platform::Control* sideWayOn() const;
+    // The reason of a held hour button, naming the way on while a side holds the screen.
+    QString hourLockReason() const;
     void RunTime();
     // The circles of this hour's activities.
     void CircleAttivita();
@@ -164,6 +170,13 @@ class FrmMain : public platform::Form {
     void ElencoNaviGN();
     // A hover label left on view while the player works a panel shows the values as they are now.
     void refreshHoverText();
+    // The hover label parked off the map, empty, as a pointer move over empty sea leaves it.
+    void parkHoverLabel();
+    // What a side at the screen leaves on view of its work, wiped before the other side sees the
+    // screen: the hover label, the message line, the pointer's coordinates and the unit card.
+    void clearSideTraces();
+    // A mode button leaves the other modes' panels: the unit card and the hover label go.
+    void leaveModePanels();
 
     // Form variables of the map, 0 at load.
     int TargetOutOfRange = 0; // the order panels refused the pressed point as out of range
@@ -547,6 +560,14 @@ class FrmMain : public platform::Form {
     int pickedAircraftLine_ = 0;
     bool attemptCounted_ = false;
 
+  public:
+    // An air group readied by the activation die, not yet launched nor cancelled.
+    bool airGroupReady() const;
+    // A naval group being formed in port (the number of a ready air group is held in the same
+    // global).
+    bool navalGroupForming() const;
+
+  private:
   public:
     // ---------------------------------------------------------------- (end of the air handlers)
 

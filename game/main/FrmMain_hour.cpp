@@ -113,7 +113,7 @@ void FrmMain::setHourLock(HourLock lock) {
 
 void FrmMain::Command22_MouseDown() {
     // A held button takes no press: without a word the game would look frozen.
-    if (!Command22.enabled()) Label17.setCaption(hourLockMessage(hourLock_));
+    if (!Command22.enabled()) Label17.setCaption(hourLockReason());
 }
 
 void FrmMain::RunTime() {

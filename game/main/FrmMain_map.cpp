@@ -126,7 +126,7 @@ void FrmMain::PicBitMap_MouseMove(int, int, double x, double y) {
     Label1.setCaption(pointerText(x) + u':' + pointerText(y));
     pickBlocked_ = 0;
     if (g.NewGroupNumber == 0) Frame11.setVisible(false);
-    placeScaled(Label83, QPoint(0, 10110));
+    parkHoverLabel();
     hoverX_ = x;
     hoverY_ = y;
     const HoverText h = hoverTextAt(x, y);
@@ -178,6 +178,28 @@ void FrmMain::refreshHoverText() {
     showHoverText(h.places + h.air);
 }
 
+void FrmMain::parkHoverLabel() {
+    placeScaled(Label83, QPoint(0, 10110));
+    Label83.setBorderStyle(0);
+    showHoverText(QString());
+}
+
+void FrmMain::clearSideTraces() {
+    parkHoverLabel();
+    hoverX_ = hoverY_ = -1;
+    Label17.setCaption(QString());
+    Label1.setCaption(QString());
+    // The launch mark of the base panel ("OK!") is this side's: the next side's panel starts without it.
+    Label54.setCaption(QString());
+    Frame11.setVisible(false);
+    List11.clear();
+}
+
+void FrmMain::leaveModePanels() {
+    Frame11.setVisible(false);
+    parkHoverLabel();
+}
+
 void FrmMain::showHoverText(const QString& text) {
     // One line of the label's height for each line of the text.
     Label83.setHeight(225 * std::max<qsizetype>(1, text.count(u'\n')));
@@ -187,7 +209,8 @@ void FrmMain::showHoverText(const QString& text) {
 void FrmMain::PicBitMap_Click() {
     Globals& g = G();
     g.SelectedItem = 0;
-    if (g.NewGroupNumber >= 1) {
+    // A ready air group keeps its base panel: its "Vai !" is the way back to the side panel.
+    if (navalGroupForming()) {
         Frame4.setVisible(false);
         Frame11.setVisible(false);
     }

@@ -69,6 +69,8 @@ void FrmMain::mnFileReset_Click() {
     Globals& g = G();
     Command17.setVisible(true);
     Command17.setEnabled(true);
+    // A ready air group is cancelled as its number's double-click cancels it: the attempt given back.
+    if (airGroupReady()) Label50_DblClick();
     // A group being formed in port is abandoned: its ships go back to the port they left.
     const int n = g.NewGroupNumber;
     if (g.BasesMode == 1 && Frame7.visible() && n >= 1 && n <= kGroups &&

@@ -20,7 +20,7 @@ QString hourButtonTip(HourLock lock) {
     return own;
 }
 
-QString hourLockMessage(HourLock lock) {
+QString hourLockMessage(HourLock lock, const QString& wayOn) {
     switch (lock) {
     case HourLock::None:
         return QString();
@@ -29,6 +29,9 @@ QString hourLockMessage(HourLock lock) {
     case HourLock::Board:
         return QStringLiteral("ORA BLOCCATA: QUADRO CONTATTI APERTO (chiuderlo con il suo Chiudi)");
     case HourLock::Side:
+        if (!wayOn.isEmpty())
+            return QStringLiteral("ORA BLOCCATA: UN LATO HA LO SCHERMO (premere %1, poi Chiudi del lato)")
+                .arg(wayOn);
         return QStringLiteral("ORA BLOCCATA: UN LATO HA LO SCHERMO (premere Chiudi del lato)");
     }
     return QString();

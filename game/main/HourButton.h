@@ -17,5 +17,6 @@ enum class HourLock {
 HourLock lockBetweenHours(long long contacts, bool boardClosedThisHour);
 // The hour button's tool-tip: its own, and the reason while it is locked.
 QString hourButtonTip(HourLock lock);
-// The message line for a locked hour button; empty when it is free.
-QString hourLockMessage(HourLock lock);
+// The message line for a locked hour button; empty when it is free. While a side holds the screen
+// with its side panel hidden, `wayOn` is the caption of the button that leads back to it.
+QString hourLockMessage(HourLock lock, const QString& wayOn = QString());

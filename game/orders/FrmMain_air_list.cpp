@@ -17,6 +17,7 @@ void FrmMain::Command9_Click() {
     Globals& g = G();
     g.SelectedItem = 0;
     if (g.CurrentSide != kAllies && g.CurrentSide != kAxis) return;
+    leaveModePanels();
 
     g.AirMode = 1;
     g.NavalMode = 0;

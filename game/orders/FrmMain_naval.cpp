@@ -58,6 +58,7 @@ void FrmMain::Command3_Click() {
     g.SelectedItem = 0;
     for (int i = 1; i <= 20; ++i) g.OperationContext[i] = 0;
     if (g.CurrentSide != kAllies && g.CurrentSide != kAxis) return;
+    leaveModePanels();
 
     g.NavalMode = 1;
     g.BasesMode = 0;

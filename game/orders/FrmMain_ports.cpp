@@ -68,6 +68,7 @@ void FrmMain::Command10_Click() {
     const int side = g.CurrentSide;
     // A group being formed keeps the port panel as it is.
     if (g.NewGroupNumber >= 1 || (side != kAllies && side != kAxis)) return;
+    leaveModePanels();
 
     Frame12.setVisible(false);
     List1.setBackColor(vbWhite);

@@ -149,7 +149,7 @@ void FrmMain::Label56_Click() {
         if (moved > 0) return;
         Label56.setCaption(QString());
         g.NewGroupNumber = 0;
-        return;
+        return giveBackPanel();
     }
     List3.setEnabled(true);
     List4.setEnabled(true);

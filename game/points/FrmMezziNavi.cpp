@@ -111,8 +111,11 @@ void FrmMezziNavi::Form_Load() {
     if (g.state(StateItem::sideItem(side, StateItem::RandomListAlle)) == 0) Command2.setEnabled(true);
     Option1[0].setValue(true);
     if (g.SelectedBase == 0) Option1_Click(0);
+    showTypeCounts();
+}
 
-    const ShipTypeCounts counts = countShipTypes(side);
+void FrmMezziNavi::showTypeCounts() {
+    const ShipTypeCounts counts = countShipTypes(G().CurrentSide);
     for (int t = 0; t < kShipTypes; ++t) {
         Label3[t].setCaption(QString::number(counts.inUse[t]));
         Label4[t].setCaption(QString::number(counts.free[t]));
@@ -182,6 +185,8 @@ void FrmMezziNavi::List1_DblClick() {
     List1.removeItem(index);
     List2.addItem(bought.line);
     showPointsLeft();
+    // The bought ship is in service now: the type table says so at once.
+    showTypeCounts();
     if (side == kAllies && base.base == kAlessandria) ++AlessandriaCount;
     Label6.setCaption(portOccupancy(base.base));
     ListaNaviPorto();

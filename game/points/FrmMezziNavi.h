@@ -72,6 +72,8 @@ class FrmMezziNavi : public platform::Form {
     void PulisciSchedaNave();
     void ListaNaviPorto();
     void showPointsLeft();
+    // The type table: the side's ships in service and free, by type.
+    void showTypeCounts();
     SideFrames sideFrames();
 
     // The option of the base chosen (0 or 1), the ship last clicked, the ships bought at

@@ -6,12 +6,14 @@
 #include "common/ContactFiles.h"
 #include "common/Dice.h"
 #include "common/Pictures.h"
+#include "game/combat/ContactBoard.h"
 #include "game/combat/FrmContatti2.h"
 #include "game/main/FrmMain.h"
 #include "platform/Colors.h"
 #include "tests/game/main/TestCampaign.h"
 #include "tests/support/TestSupport.h"
 
+#include <QMainWindow>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -365,4 +367,67 @@ TEST_F(ContactBoardTest, OnlyChiudiGivesTheHourButtonBack) {
     EXPECT_FALSE(isLoaded<FrmContatti2>());
     EXPECT_EQ(line(), "");
     EXPECT_EQ(G().MapPicture->picture(), G().MapImage.convertToFormat(QImage::Format_RGB32));
+}
+
+// Sightings with no attack hold the hour as every contact does, but the board lists them not: it
+// says so in its own words, and its "&Chiudi" frees the hour.
+TEST_F(ContactBoardTest, SightingsItDoesNotListAreNamedOnTheBoard) {
+    gn(kAllies, 1, 5000, 3000), gn(kAxis, 2, 5150, 3000);
+    campaign();
+    ScriviContattoGN();
+    ScriviContattoGN();
+    FrmContatti& f = board();
+    EXPECT_EQ(f.List1.listCount(), 0);
+    EXPECT_EQ(f.Label5.caption(), "Solo avvistamenti: nessun attacco (Chiudi libera l'ORA)");
+    EXPECT_FALSE(main().Command22.enabled());
+    f.Command1.doClick();
+    EXPECT_TRUE(main().Command22.enabled());
+
+    newHour();
+    navalContact(1, 2, 5, 5);
+    ScriviContattoGN();
+    main().Command23.doClick();
+    EXPECT_EQ(form<FrmContatti>().List1.listCount(), 1);
+    EXPECT_EQ(form<FrmContatti>().Label5.caption(), "+1 avvistamenti senza attacco, non elencati");
+}
+
+// The board and its plot first open apart and wholly on the screen, at every size the game is
+// played on; then each comes back where the player left it, opening after opening.
+TEST_F(ContactBoardTest, TheBoardAndItsPlotOpenApartThenWhereTheyWereLeft) {
+    constexpr int kTitle = 30, kBorder = 4;
+    const auto framed = [&](QPoint at, QSize size) {
+        return QRect(at, size).adjusted(-kBorder, -kTitle, kBorder, kBorder);
+    };
+    for (const QSize screen :
+         {QSize(1280, 720), QSize(1366, 768), QSize(1600, 900), QSize(1920, 1080), QSize(2560, 1440)}) {
+        for (const double scale : {0.75, 1.0, 1.25}) {
+            const QRect area(0, 0, screen.width(), screen.height() - 40); // a task bar at the bottom
+            const QSize boardSize(int(640 * scale), int(300 * scale)),
+                plotSize(int(240 * scale), int(280 * scale));
+            const contactboard::BoardPlaces p =
+                contactboard::boardPlaces(area, boardSize, plotSize, kTitle, kBorder);
+            const QRect board = framed(p.board, boardSize), plot = framed(p.plot, plotSize);
+            const std::string where = std::to_string(screen.width()) + "x" + std::to_string(screen.height()) +
+                                      " at " + std::to_string(scale);
+            EXPECT_FALSE(board.intersects(plot)) << where;
+            EXPECT_TRUE(area.contains(board) && area.contains(plot)) << where;
+        }
+    }
+
+    gn(kAllies, 1, 5000, 3000), gn(kAxis, 2, 5150, 3000);
+    campaign();
+    navalContact(1, 2, 5, 5);
+    board();
+    // Within the test screen (800 x 600).
+    const QPoint boardAt(100, 150), plotAt(520, 60);
+    form<FrmContatti>().window()->move(boardAt);
+    plot().window()->move(plotAt);
+    const QPoint boardLeft = form<FrmContatti>().window()->geometry().topLeft();
+    const QPoint plotLeft = plot().window()->geometry().topLeft();
+    for (int opening = 1; opening <= 10; ++opening) {
+        form<FrmContatti>().Command1.doClick();
+        main().Command23.doClick();
+        EXPECT_EQ(form<FrmContatti>().window()->geometry().topLeft(), boardLeft) << "opening " << opening;
+        EXPECT_EQ(plot().window()->geometry().topLeft(), plotLeft) << "opening " << opening;
+    }
 }

@@ -8,6 +8,7 @@
 #include "common/BaseTable.h"
 #include "common/ContactFiles.h"
 #include "common/Dice.h"
+#include "common/MapRoutines.h"
 #include "common/RangeRules.h"
 #include "game/main/BasePanel.h"
 #include "game/main/MapOverlays.h"
@@ -529,4 +530,57 @@ TEST(AirRules, ContactLinesAndTheNavalAttackRange) {
     c.STB2 = kActAlliedAirOnShips, c.STDISTANZA = 10;
     EXPECT_FALSE(navalAttackOffered(c, 0));
     EXPECT_EQ(enemyComposition(kAxis, 4, 1, false), "NAVI NON IDENTIF.");
+}
+
+// An order confirmed and the side closed with "&Chiudi": nothing of the order is left for the other
+// side to read, neither the route on the map (the bare map with the base squares) nor the hover
+// label, the message line or the pointer's place that named what the pointer crossed last.
+TEST_F(AirPanel, AClosedSideLeavesNothingOfItsOrderOnView) {
+    FrmMain& f = openWithBombers();
+    formGroup(f, 4);
+    f.Command9.doClick();
+    pickGroup(f, 1);
+    chooseOrder(f, kOrderPatrol);
+    f.PicBitMap.doMouseDown(vbLeftButton, 0, baseX() + 1200, baseY() + 1600);
+    f.Command20.doClick();
+    ASSERT_EQ(saved(kAxis, 1, GaCol::Order), kOrderPatrol);
+    constexpr int kPachino = 11;
+    f.PicBitMap.doMouseMove(0, 0, G().BaseMapXY[kPachino][1] + 90, G().BaseMapXY[kPachino][2] + 90);
+    ASSERT_TRUE(f.Label83.caption().contains("PACHINO"));
+    ASSERT_TRUE(f.Label17.caption().contains("PACHINO"));
+    const QImage worked = f.PicBitMap.image();
+
+    f.Command4.doClick();
+    EXPECT_TRUE(f.Label83.caption().isEmpty());
+    EXPECT_FALSE(f.Label17.caption().contains("PACHINO"));
+    EXPECT_TRUE(f.Label1.caption().isEmpty());
+    EXPECT_TRUE(f.Label54.caption().isEmpty()) << "the launch's \"OK!\" is not left for the next side";
+    EXPECT_FALSE(f.Frame11.visible());
+    const QImage closed = f.PicBitMap.image();
+    RicaricaMappa();
+    DisegnaBasi();
+    EXPECT_EQ(closed, f.PicBitMap.image()) << "the bare map with the base squares";
+    EXPECT_NE(closed, worked) << "the route had been drawn";
+    f.Command17.doClick();
+    f.Command5.doClick();
+    EXPECT_TRUE(f.Label83.caption().isEmpty());
+}
+
+// A mode button leaves nothing of the mode before: the hover label of a base and the unit card go.
+TEST_F(AirPanel, AModeButtonLeavesNoCardOrHoverOfTheModeBefore) {
+    FrmMain& f = openWithBombers();
+    for (CommandButton* next : {&f.Command9, &f.Command3}) {
+        f.Command10.doClick();
+        f.PicBitMap.doMouseDown(vbLeftButton, 0, baseX() + 90, baseY() + 90);
+        ASSERT_EQ(f.List1.listCount(), 1);
+        f.List1.doPick(0);
+        f.List1.doMouseMove(0, 0, 10, 10);
+        ASSERT_TRUE(f.Frame11.visible()) << "the aircraft card";
+        f.PicBitMap.doMouseMove(0, 0, baseX() + 90, baseY() + 90);
+        ASSERT_TRUE(f.Label83.caption().contains("TARANTO"));
+        f.List1.doMouseMove(0, 0, 10, 10);
+        next->doClick();
+        EXPECT_FALSE(f.Frame11.visible()) << next->caption().toStdString();
+        EXPECT_TRUE(f.Label83.caption().isEmpty()) << next->caption().toStdString();
+    }
 }

@@ -100,8 +100,11 @@ TEST_F(ShipAcquisition, PurchasesWriteTheShipThePointsAndThePortAndTheRefusalsSa
     ASSERT_EQ(w.List1.listCount(), 10);
     EXPECT_EQ(w.Label9.caption(), "10/10");
 
+    const QString inService = w.Label3[6].caption(), free = w.Label4[6].caption();
     w.List1.doPickDouble(0);
     EXPECT_EQ(w.List2.list(0), "CT-Caccia 1   (14)Gi");
+    EXPECT_EQ(w.Label3[6].caption().toInt(), inService.toInt() + 1) << "the bought destroyer is in service";
+    EXPECT_EQ(w.Label4[6].caption().toInt(), free.toInt() - 1);
     const ShipRecord bought = ship(kAllies, 1);
     EXPECT_EQ(bought.trimmed(F::STATUS), "1");
     EXPECT_EQ(bought.trimmed(F::MISSIONE), "1");
