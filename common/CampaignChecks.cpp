@@ -17,45 +17,12 @@ namespace A = recordformat::aircraft;
 
 const QString kUnchanged = QStringLiteral(" Il gioco non viene modificato.");
 
-// A number field as the game writes it: blanks, a minus, digits (a decimal part from old cards),
-// blanks. Read from the record's bytes: every field of every record is looked at.
-bool isNumberField(const recordformat::TextRecord& r, int field) {
-    const recordformat::FieldSpec& f = r.layout().field(field);
-    const char* p = r.bytes().constData() + f.offset;
-    const char* const end = p + f.width;
-    while (p < end && *p == ' ') ++p;
-    if (p < end && *p == '-') ++p;
-    while (p < end && *p >= '0' && *p <= '9') ++p;
-    if (p < end && *p == '.')
-        for (++p; p < end && *p >= '0' && *p <= '9';) ++p;
-    while (p < end && *p == ' ') ++p;
-    return p == end;
-}
-
-// The rules of the record's fields, looked up once: nothing where a field may hold any number.
-template <int Fields> struct FieldRules {
-    std::optional<ValueRange> rule[Fields + 1];
-    explicit FieldRules(CampaignTable table) {
-        for (int f = 1; f <= Fields; ++f) rule[f] = ownRange(table, f);
-    }
-};
-
-// A number field that is a number within the range of its field.
-template <int Fields>
-QString numberFieldRefusal(const recordformat::TextRecord& r, int field, CampaignTable table,
-                           const FieldRules<Fields>& rules) {
-    const std::optional<ValueRange>& own = rules.rule[field];
-    if (isNumberField(r, field) && (!own || own->holds(r.whole(field)))) return {};
-    return rangeText(campaignRange(table, field));
-}
-
 [[noreturn]] void refuseRecord(const QString& path, int record, const recordformat::TextRecord& r,
                                const FieldRefusal& why) {
-    throw FileError(QStringLiteral("File danneggiato: %1, record %2, campo %3 (\"%4\"): %5.")
+    throw FileError(QStringLiteral("File danneggiato: %1, record %2, %3.")
                             .arg(path)
                             .arg(record)
-                            .arg(why.field)
-                            .arg(r.text(why.field).trimmed(), why.reason) +
+                            .arg(recordformat::refusalText(r, why)) +
                         kUnchanged,
                     path);
 }
@@ -146,36 +113,6 @@ bool sideNamesShips(int side) {
     for (int b = first; b <= last; ++b)
         if (g.BaseTable[b][10] > 0) return true;
     return false;
-}
-
-FieldRefusal shipRecordRefusal(const ShipRecord& ship) {
-    if (classGroupOf(ship.text(S::TIPO)) == 0)
-        return {S::TIPO,
-                QStringLiteral("deve essere uno dei codici PA, PL, NB, IB, IP, IL, CT, NM, NL, SA, SC, "
-                               "NX, AX, PT, MR")};
-    static const FieldRules<ShipRecord::kFields> rules(CampaignTable::Ship);
-    for (int f = S::STAZZA; f <= S::NON_OP; ++f) {
-        if (f == S::Cancellato || f == S::CodicePortaerei) continue;
-        const QString why = numberFieldRefusal(ship, f, CampaignTable::Ship, rules);
-        if (!why.isEmpty()) return {f, why};
-    }
-    static const QRegularExpression carrier(QStringLiteral("^(P[0-9]{1,2})?$"));
-    const QString code = ship.trimmed(S::CodicePortaerei);
-    if (!code.isEmpty() && !carrier.match(code).hasMatch())
-        return {S::CodicePortaerei,
-                QStringLiteral("deve essere vuoto, o P seguito dal numero della portaerei")};
-    return {};
-}
-
-FieldRefusal aircraftRecordRefusal(const AircraftRecord& line) {
-    static const FieldRules<AircraftRecord::kFields> rules(CampaignTable::Aircraft);
-    for (int f : {int(A::Autonomia), int(A::Giudizio), int(A::FattoreAttacco), int(A::FattoreDifesa),
-                  int(A::FattoreMitragliamento), int(A::Velocita), int(A::Costo), int(A::Pronti),
-                  int(A::InVolo), int(A::Persi)}) {
-        const QString why = numberFieldRefusal(line, f, CampaignTable::Aircraft, rules);
-        if (!why.isEmpty()) return {f, why};
-    }
-    return {};
 }
 
 bool sidePort(int side, int base) {

@@ -6,6 +6,7 @@
 #include "common/BaseTable.h"
 #include "common/Globals.h"
 #include "common/RecordFiles.h"
+#include "common/records/RecordRanges.h"
 
 #include <QString>
 
@@ -17,17 +18,10 @@ void checkRecordFileLength(const QString& path, int recordLength, qint64 length)
 // are the Axis', 12..15 the Allies') count ships of its ship file.
 bool sideNamesShips(int side);
 
-// What is wrong with a record's field, for a message: the field (0 when nothing is) and why, in
-// the game's words ("deve essere tra 0 e 50").
-struct FieldRefusal {
-    int field = 0;
-    QString reason;
-};
-// A ship record no ship can be: an unknown type code, a number field that is not a number or lies
-// outside its range, a carrier code that is not "P" and a number.
-FieldRefusal shipRecordRefusal(const ShipRecord& ship);
-// An aircraft line no line can be: a number field that is not a number or lies outside its range.
-FieldRefusal aircraftRecordRefusal(const AircraftRecord& line);
+// The refusals of a ship or aircraft record, from the range table the three programs share.
+using recordformat::aircraftRecordRefusal;
+using recordformat::FieldRefusal;
+using recordformat::shipRecordRefusal;
 
 // The side's ship file: missing or empty while ships are named, cut short, or holding a record
 // that no ship can be.

@@ -145,6 +145,8 @@ TEST_F(CardsWindowTest, RatingLittorioThroughTheWindow) {
 
 TEST_F(CardsWindowTest, SaveIsOfferedOnlyWithNameAndNation) {
     Form1_Main& f = openEditor();
+    pickItem(f.Combo5, "30");
+    pickItem(f.Combo3, "1937");
     f.Label35.doClick();
     EXPECT_TRUE(isGreen(f));
     EXPECT_FALSE(f.Command1.enabled());

@@ -83,8 +83,9 @@ TEST_F(AircraftEditor, EntryRules) {
     EXPECT_EQ(f.Label32.caption(), "64") << "the range alone recomputes TA";
     f.Text4.doDblClick();
     EXPECT_EQ(f.Text4.text(), "");
-    EXPECT_EQ(f.Label32.caption(), "64") << "no speed keeps TA";
+    EXPECT_EQ(f.Label32.caption(), "") << "no speed, no TA";
     EXPECT_EQ(CG().AutonomyTurns, 0);
+    f.Text4.doType("500");
 
     f.Combo10.doPick(2);
     EXPECT_EQ(f.Check1.value(), 1);
