@@ -121,11 +121,12 @@ void Form_Giudizio::Command4_Click() {
 void Form_Giudizio::Command2_Click() {
     auto& g = CG();
     // The availability is read from the production answer as it stands: anything but one of the
-    // listed answers is refused, so that no text gives an availability of 0 unseen.
+    // listed answers (or none: empty, or the 0 of a question left unanswered) is refused, so that
+    // no text gives an availability of 0 unseen.
     const QString production = Combo[rating::kAvailabilityQuestion]->text().trimmed();
     bool whole = false;
     const int answer = production.toInt(&whole);
-    if (!production.isEmpty() && (!whole || answer < 1 || answer > 14))
+    if (!production.isEmpty() && (!whole || answer < 0 || answer > 14))
         throw RangeError(
             QStringLiteral("Risposta non valida alla domanda %1 (\"%2\"): deve essere tra 1 e 14.")
                 .arg(rating::kAvailabilityQuestion)

@@ -61,9 +61,8 @@ constexpr CardValueField kAircraftFromCard[] = {
 
 // The aircraft card's values as its editor names them.
 const char* const kAircraftMeanings[aircraftcard::Availability + 1] = {
-    "",         "nazione",   "nome",    "costruttore",   "tipologia", "anno",
-    "TA",       "GI",        "FA",      "FD",            "PM",        "CD",
-    "siluri",   "velocità",  "costo",   "disponibilità",
+    "",   "nazione", "nome", "costruttore", "tipologia", "anno",     "TA",    "GI",
+    "FA", "FD",      "PM",   "CD",          "siluri",    "velocità", "costo", "disponibilità",
 };
 
 int byteWidth(const QString& s) {
@@ -99,12 +98,31 @@ void copyFields(TextRecord& r, const CardValueField* begin, const CardValueField
     }
 }
 
-// The card value a field of the record is taken from, as a message names it.
+// The first card value bound for a number field that the field could not hold, with its name.
 template <std::size_t N>
-QString cardValueName(const CardValueField (&fields)[N], int field, const std::function<QString(int)>& meaning) {
+QString cardValuesRefusal(const CardValueField (&fields)[N], const RecordLayout& layout,
+                          const std::function<QString(int)>& value,
+                          const std::function<QString(int)>& meaning) {
+    for (const CardValueField& f : fields) {
+        if (!f.number) continue;
+        const QString why = valueRefusal(layout, f.field, value(f.value));
+        if (!why.isEmpty())
+            return QStringLiteral("%1 (valore %2 della scheda), %3")
+                .arg(meaning(f.value))
+                .arg(f.value)
+                .arg(refusalText(layout, f.field, value(f.value).trimmed(), why));
+    }
+    return {};
+}
+
+template <std::size_t N> int cardValueOf(const CardValueField (&fields)[N], int field) {
     for (const CardValueField& f : fields)
-        if (f.field == field) return QStringLiteral("%1 (valore %2 della scheda)").arg(meaning(f.value)).arg(f.value);
-    return QStringLiteral("valore calcolato della scheda");
+        if (f.field == field) return f.value;
+    return 0;
+}
+
+QString shipMeaning(int n) {
+    return n == kCardType ? QStringLiteral("tipologia") : QString::fromUtf8(kShipCardLayout[n].meaning);
 }
 
 } // namespace
@@ -132,31 +150,44 @@ AircraftRecord BuildAircraftArchiveRecord(const aircraftcard::AircraftData& card
     return r;
 }
 
+int cardValueOfShipField(int field) {
+    return cardValueOf(kShipFromCard, field);
+}
+int cardValueOfAircraftField(int field) {
+    return cardValueOf(kAircraftFromCard, field);
+}
+
 QString shipCardRefusal(const ShipValues& card) {
+    const QString values = cardValuesRefusal(
+        kShipFromCard, shipLayout(), [&](int n) { return card[n]; }, shipMeaning);
+    if (!values.isEmpty()) return values;
+    const double aa = platform::leadingNumber(card[45]) + platform::leadingNumber(card[48]) +
+                      platform::leadingNumber(card[42]);
+    const QString aaText = platform::numberTextWithSign(aa).trimmed();
+    if (const QString why = valueRefusal(shipLayout(), ship::AAC, aaText); !why.isEmpty())
+        return QStringLiteral("totale antiaereo (valori 42, 45 e 48 della scheda), ") +
+               refusalText(shipLayout(), ship::AAC, aaText, why);
     try {
         const ShipRecord r = BuildShipArchiveRecord(card);
         const FieldRefusal why = shipRecordRefusal(r);
         if (why.field == 0) return {};
-        const QString value = why.field == ship::AAC
-                                  ? QStringLiteral("totale antiaereo (valori 42, 45 e 48 della scheda)")
-                                  : cardValueName(kShipFromCard, why.field, [](int n) {
-                                        return n == kCardType ? QStringLiteral("tipologia")
-                                                              : QString::fromUtf8(kShipCardLayout[n].meaning);
-                                    });
-        return value + QStringLiteral(", ") + refusalText(r, why);
+        return QStringLiteral("%1 (valore %2 della scheda), ").arg(shipMeaning(kCardType)).arg(kCardType) +
+               refusalText(r, why);
     } catch (const platform::RangeError& e) {
         return e.message();
     }
 }
 
 QString aircraftCardRefusal(const aircraftcard::AircraftData& card) {
+    const QString values = cardValuesRefusal(
+        kAircraftFromCard, aircraftLayout(), [&](int n) { return card[n]; },
+        [](int n) { return QString::fromUtf8(kAircraftMeanings[n]); });
+    if (!values.isEmpty()) return values;
     try {
         const AircraftRecord r = BuildAircraftArchiveRecord(card);
         const FieldRefusal why = aircraftRecordRefusal(r);
         if (why.field == 0) return {};
-        return cardValueName(kAircraftFromCard, why.field,
-                             [](int n) { return QString::fromUtf8(kAircraftMeanings[n]); }) +
-               QStringLiteral(", ") + refusalText(r, why);
+        return refusalText(r, why);
     } catch (const platform::RangeError& e) {
         return e.message();
     }

@@ -20,6 +20,11 @@ recordformat::AircraftRecord BuildAircraftArchiveRecord(const aircraftcard::Airc
 QString shipCardRefusal(const ShipValues& card);
 QString aircraftCardRefusal(const aircraftcard::AircraftData& card);
 
+// The card value a number field of the archive record is taken from (0: none, or made from
+// several, as AAC is from the anti-aircraft values 42, 45 and 48).
+int cardValueOfShipField(int field);
+int cardValueOfAircraftField(int field);
+
 // The archive record of a card that a campaign can hold; otherwise platform::RangeError with the
 // refusal: "La scheda non può entrare in un gioco: <refusal>."
 recordformat::ShipRecord checkedShipArchiveRecord(const ShipValues& card);

@@ -1,5 +1,7 @@
 #include "RecordRanges.h"
 
+#include "platform/Numbers.h"
+
 #include <QRegularExpression>
 #include <optional>
 #include <vector>
@@ -81,7 +83,8 @@ ValueRange widthRange(int width) {
 
 template <std::size_t N> std::vector<FieldRule> rules(const Row (&rows)[N], const RecordLayout& layout) {
     std::vector<FieldRule> out;
-    for (const Row& r : rows) out.push_back({r.field, r.name, r.own.value_or(widthRange(layout.field(r.field).width))});
+    for (const Row& r : rows)
+        out.push_back({r.field, r.name, r.own.value_or(widthRange(layout.field(r.field).width))});
     return out;
 }
 
@@ -152,12 +155,18 @@ QString fieldName(const RecordLayout& layout, int field) {
     if (const FieldRule* r = fieldRule(layout, field)) return QString::fromLatin1(r->name);
     if (&layout == &shipLayout()) {
         switch (field) {
-        case ship::CLASSE: return QStringLiteral("CLASSE");
-        case ship::NOME: return QStringLiteral("NOME");
-        case ship::TIPO: return QStringLiteral("TIPO");
-        case ship::NAZIONE: return QStringLiteral("NAZIONE");
-        case ship::CodicePortaerei: return QStringLiteral("CODICE PORTAEREI");
-        default: break;
+        case ship::CLASSE:
+            return QStringLiteral("CLASSE");
+        case ship::NOME:
+            return QStringLiteral("NOME");
+        case ship::TIPO:
+            return QStringLiteral("TIPO");
+        case ship::NAZIONE:
+            return QStringLiteral("NAZIONE");
+        case ship::CodicePortaerei:
+            return QStringLiteral("CODICE PORTAEREI");
+        default:
+            break;
         }
     }
     return QStringLiteral("campo %1").arg(field);
@@ -188,10 +197,26 @@ FieldRefusal aircraftRecordRefusal(const AircraftRecord& line) {
 }
 
 QString refusalText(const TextRecord& record, const FieldRefusal& why) {
-    const QString name = fieldName(record.layout(), why.field);
-    const QString field = name.startsWith(QLatin1String("campo ")) ? name
-                                                                    : QStringLiteral("campo %1 %2").arg(why.field).arg(name);
-    return QStringLiteral("%1 (\"%2\"): %3").arg(field, readableValue(record.text(why.field).trimmed()), why.reason);
+    return refusalText(record.layout(), why.field, record.text(why.field).trimmed(), why.reason);
+}
+
+QString refusalText(const RecordLayout& layout, int field, const QString& value, const QString& reason) {
+    const QString name = fieldName(layout, field);
+    const QString where =
+        name.startsWith(QLatin1String("campo ")) ? name : QStringLiteral("campo %1 %2").arg(field).arg(name);
+    return QStringLiteral("%1 (\"%2\"): %3").arg(where, readableValue(value), reason);
+}
+
+QString valueRefusal(const RecordLayout& layout, int field, const QString& text) {
+    const FieldRule* rule = fieldRule(layout, field);
+    if (!rule) return {};
+    static const QRegularExpression number(QStringLiteral("^-?[0-9]{1,18}(\\.[0-9]*)?$"));
+    const QString t = text.trimmed();
+    if (t.isEmpty()) return rule->range.holds(0) ? QString() : rangeText(rule->range);
+    if (!number.match(t).hasMatch() ||
+        !rule->range.holds(platform::roundHalfEven(platform::leadingNumber(t))))
+        return rangeText(rule->range);
+    return {};
 }
 
 QString readableValue(const QString& text, int most) {

@@ -52,6 +52,11 @@ FieldRefusal aircraftRecordRefusal(const AircraftRecord& line);
 // The refusal's words: `campo 5 STAZZA ("70000"): deve essere tra 0 e 65000`, the value as the
 // field holds it, trimmed.
 QString refusalText(const TextRecord& record, const FieldRefusal& why);
+// The same words for a value bound for a field of the layout.
+QString refusalText(const RecordLayout& layout, int field, const QString& value, const QString& reason);
+// Why a text bound for a number field could not stand there: not a number, or a number outside
+// the field's range (a blank reads 0); empty when it could, or when the field holds no number.
+QString valueRefusal(const RecordLayout& layout, int field, const QString& text);
 
 // A text cut to a readable length for a message: at most `most` characters, the cut marked with
 // "...", control characters shown as "?".

@@ -243,3 +243,16 @@ TEST_F(AircraftEditor, MissingRoleTableLeavesNoHalfBuiltEditor) {
     EXPECT_FALSE(isLoaded<Form_Aerei>());
     EXPECT_TRUE(isLoaded<FormStart>()) << "the start window stays";
 }
+
+TEST_F(AircraftEditor, ASpeedOfNoAutonomyLeavesNoTAAndNothingToSave) {
+    enterBf109();
+    Form_Aerei& f = editor();
+    ASSERT_EQ(f.Label32.caption(), "16");
+    ASSERT_TRUE(f.Command2.enabled());
+    f.Text4.setText("0");
+    EXPECT_EQ(f.Label32.caption(), "") << "no TA of the speed before";
+    EXPECT_FALSE(f.Command2.enabled());
+    f.Text4.setText("570");
+    EXPECT_EQ(f.Label32.caption(), "16");
+    EXPECT_TRUE(f.Command2.enabled());
+}
