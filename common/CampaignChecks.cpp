@@ -50,7 +50,7 @@ long long scanAircraftFile(const QString& path, qint64 length) {
     return ready;
 }
 
-// A base's aircraft file holds at least the aircraft its base counts present.
+// A base's aircraft file holds as many ready aircraft as its base counts present.
 void checkBaseAircraftFile(int base) {
     const QString path = baseAircraftFilePath(base);
     const long long present = G().BaseTable[base][BaseCol::AircraftPresent];
@@ -68,15 +68,16 @@ void checkBaseAircraftFile(int base) {
         return;
     }
     const long long ready = scanAircraftFile(path, length);
-    if (ready < present)
-        throw FileError(QStringLiteral("File degli aerei incompleto: %1 contiene %2 aerei pronti, mentre la "
-                                       "tabella delle basi ne conta %3 presenti a %4.")
-                                .arg(path)
-                                .arg(ready)
-                                .arg(present)
-                                .arg(G().BaseNames[base]) +
-                            kUnchanged,
-                        path);
+    if (ready != present)
+        throw FileError(
+            QStringLiteral("File degli aerei non coerente con la tabella delle basi: %1 contiene %2 "
+                           "aerei pronti, mentre la tabella delle basi ne conta %3 presenti a %4.")
+                    .arg(path)
+                    .arg(ready)
+                    .arg(present)
+                    .arg(G().BaseNames[base]) +
+                kUnchanged,
+            path);
 }
 
 [[noreturn]] void refuseCell(const QString& path, const QString& where, long long value, ValueRange range) {
@@ -236,11 +237,11 @@ void checkGameStateItems(const QString (&items)[kStateItems + 1], const QString&
         const long long v = ok ? text.toLongLong(&ok) : 0;
         if (!ok || !range.holds(v))
             throw FileError(
-                QStringLiteral("File danneggiato: %1, voce %2: \"%3\" non è un numero intero da %4 a "
-                               "%5.")
+                QStringLiteral("File danneggiato: %1, riga %2, voce %2 (\"%3\"): deve essere un numero "
+                               "intero tra %4 e %5.")
                         .arg(path)
                         .arg(i)
-                        .arg(items[i])
+                        .arg(recordformat::readableValue(items[i]))
                         .arg(range.low)
                         .arg(range.high) +
                     kUnchanged,
@@ -255,7 +256,12 @@ void checkGroupColumns(const GroupTable& table, bool naval, const QString& path)
         for (int c = 1; c <= kGroupColumns; ++c) {
             const ValueRange range = campaignRange(kind, c);
             if (!range.holds(table[n][c]))
-                refuseCell(path, QStringLiteral("gruppo %1, colonna %2").arg(n).arg(c), table[n][c], range);
+                refuseCell(path,
+                           QStringLiteral("riga %1, gruppo %2, colonna %3")
+                               .arg((n - 1) * kGroupColumns + c)
+                               .arg(n)
+                               .arg(c),
+                           table[n][c], range);
         }
     }
 }
@@ -265,6 +271,9 @@ void checkBaseFields(const Int32 (&bases)[kBases + 1][kBaseFields + 1], const QS
         for (int f = 1; f <= kBaseFields; ++f) {
             const ValueRange range = campaignRange(CampaignTable::Base, f);
             if (!range.holds(bases[b][f]))
-                refuseCell(path, QStringLiteral("base %1, campo %2").arg(b).arg(f), bases[b][f], range);
+                refuseCell(
+                    path,
+                    QStringLiteral("riga %1, base %2, campo %3").arg((b - 1) * kBaseFields + f).arg(b).arg(f),
+                    bases[b][f], range);
         }
 }

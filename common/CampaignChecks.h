@@ -56,9 +56,9 @@ QString shipFileDisagreement(int side, const ShipFileTally& tally);
 
 // The checks of the opening, run once the tables are read and before anything is changed: every
 // record file as checkCampaignRecordFiles does, and the files against the tables: each side's
-// ship file (shipFileDisagreement) and each base's aircraft file, which must hold at least the
-// aircraft its base counts present (field 4). True when ships of groups being formed in port are
-// in the files, for returning them to port.
+// ship file (shipFileDisagreement) and each base's aircraft file, whose ready aircraft must be as
+// many as its base counts present (field 4): no more, no fewer. True when ships of groups being formed in
+// port are in the files, for returning them to port.
 bool checkCampaignAtOpening();
 
 // Game-state items: whole numbers that fit 32 bits and lie in their ranges (the hour 0..23, the

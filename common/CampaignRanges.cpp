@@ -32,10 +32,12 @@ constexpr RangeRow kRanges[] = {
     {T::Base, BaseCol::AircraftInFlight, BaseCol::AircraftInFlight, {0, kMax16}},
     {T::Base, BaseCol::ShipsPresent, BaseCol::ShipsPresent, {0, kMax16}},
 
-    {T::GameState, StateItem::Day, StateItem::Day, {0, kMax32}},
+    // The day goes into the contact and activity records' 16-bit day, one more than it; the
+    // counts of the hour into the 16-bit counters of the contact board.
+    {T::GameState, StateItem::Day, StateItem::Day, {0, kMax16 - 1}},
     {T::GameState, StateItem::Hour, StateItem::Hour, {0, 23}},
     {T::GameState, StateItem::Weather, StateItem::Weather, {0, 3}},
-    {T::GameState, StateItem::Activities, StateItem::SunkLastHour, {0, kMax32}},
+    {T::GameState, StateItem::Activities, StateItem::SunkLastHour, {0, kMax16}},
     {T::GameState, StateItem::StressAlle, StateItem::StressAsse, {0, 1}},
     {T::GameState, StateItem::ShipsLostAlle, StateItem::AircraftLostAsse, {0, kMax32}},
     {T::GameState, StateItem::MerchantTonsAlle, StateItem::LossTotalAlle, {0, kMax32}},

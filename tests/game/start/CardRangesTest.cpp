@@ -111,8 +111,8 @@ TEST(CardRanges, EachCardFieldAtItsLimitsReachesACampaignThatOpensOnePastIsRefus
     int fields = 0, good = 0, bad = 0;
     walk<ShipRecord>(
         shipFieldRules(), shipLayout(), shipCardWith, shipCardRefusal, checkedShipArchiveRecord,
-        [](const ShipRecord& r) { return sidearchive::shipToInsert(r, QStringLiteral("Limite")); }, alliedShips,
-        axisShips, archives, fields, good, bad);
+        [](const ShipRecord& r) { return sidearchive::shipToInsert(r, QStringLiteral("Limite")); },
+        alliedShips, axisShips, archives, fields, good, bad);
     walk<AircraftRecord>(
         aircraftFieldRules(), aircraftLayout(), aircraftCardWith, aircraftCardRefusal,
         checkedAircraftArchiveRecord,
@@ -128,12 +128,14 @@ TEST(CardRanges, EachCardFieldAtItsLimitsReachesACampaignThatOpensOnePastIsRefus
     past.setText(ship::STAZZA, QStringLiteral("70000"));
     platform::deleteFile(axisShips);
     sidearchive::appendToArchive(axisShips, past);
-    sidearchive::appendToArchive(axisShips, sidearchive::shipToInsert(checkedShipArchiveRecord(setuptest::destroyerCard()),
-                                                                      QStringLiteral("Dentro")));
+    sidearchive::appendToArchive(
+        axisShips, sidearchive::shipToInsert(checkedShipArchiveRecord(setuptest::destroyerCard()),
+                                             QStringLiteral("Dentro")));
     platform::deleteFile(axisAircraft);
     const QStringList said = newcampaign::refusedArchiveRecords(archives);
     ASSERT_EQ(said.size(), 1);
-    EXPECT_TRUE(said[0].contains("1 record non copiati") && said[0].contains("Fuori")) << said[0].toStdString();
+    EXPECT_TRUE(said[0].contains("1 record non copiati") && said[0].contains("Fuori"))
+        << said[0].toStdString();
 
     const int carriers = newcampaign::CopiaArchivioNavi(archives);
     newcampaign::CopiaArchivioAerei(archives);
