@@ -249,12 +249,12 @@ void checkGameStateItems(const QString (&items)[kStateItems + 1], const QString&
     }
 }
 
-void checkGroupColumns(const GroupTable& table, bool naval, const QString& path) {
+void checkGroupColumns(const WideGroupTable& table, bool naval, const QString& path) {
     const CampaignTable kind = naval ? CampaignTable::NavalGroup : CampaignTable::AirGroup;
     for (int n = 1; n <= kGroups; ++n) {
-        if (table[n][GnCol::InUse] <= 0) continue;
+        const bool inUse = table[n][GnCol::InUse] > 0;
         for (int c = 1; c <= kGroupColumns; ++c) {
-            const ValueRange range = campaignRange(kind, c);
+            const ValueRange range = inUse ? campaignRange(kind, c) : ValueRange{INT16_MIN, INT16_MAX};
             if (!range.holds(table[n][c]))
                 refuseCell(path,
                            QStringLiteral("riga %1, gruppo %2, colonna %3")
@@ -266,7 +266,7 @@ void checkGroupColumns(const GroupTable& table, bool naval, const QString& path)
     }
 }
 
-void checkBaseFields(const Int32 (&bases)[kBases + 1][kBaseFields + 1], const QString& path) {
+void checkBaseFields(const long long (&bases)[kBases + 1][kBaseFields + 1], const QString& path) {
     for (int b = 1; b <= kBases; ++b)
         for (int f = 1; f <= kBaseFields; ++f) {
             const ValueRange range = campaignRange(CampaignTable::Base, f);

@@ -65,9 +65,11 @@ bool checkCampaignAtOpening();
 // weather 0..3, the flags 0..1, the counts of the hour, of losses and of lost tonnage not
 // negative).
 void checkGameStateItems(const QString (&items)[kStateItems + 1], const QString& path);
+// A group table as read, each cell as wide as its text.
+using WideGroupTable = long long[kGroups + 1][kGroupColumns + 1];
 // The columns of the groups in use lie in their ranges (the counts of ships and aircraft not
-// negative).
-void checkGroupColumns(const GroupTable& table, bool naval, const QString& path);
+// negative), those of the other groups in 16 bits.
+void checkGroupColumns(const WideGroupTable& table, bool naval, const QString& path);
 // The fields of the bases lie in their ranges (aircraft present and in flight, ships in port: 0 to
-// 32767).
-void checkBaseFields(const Int32 (&bases)[kBases + 1][kBaseFields + 1], const QString& path);
+// 32767), the others in 32 bits.
+void checkBaseFields(const long long (&bases)[kBases + 1][kBaseFields + 1], const QString& path);

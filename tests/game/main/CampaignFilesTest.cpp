@@ -3,8 +3,10 @@
 #include "game/main/FrmMain.h"
 
 #include "TestCampaign.h"
+#include "common/CampaignRanges.h"
 #include "common/CampaignSnapshot.h"
 #include "common/Dice.h"
+#include "common/records/RecordRanges.h"
 #include "game/main/CampaignOpen.h"
 #include "game/main/HourStep.h"
 #include "game/start/FrmGame.h"
@@ -192,6 +194,88 @@ TEST_F(CampaignFiles, RecordFilesThatDisagreeWithTheTablesOrHoldWhatCannotBeStop
         for (const QString& name : files().keys()) QFile::remove(file(name));
         for (const QString& name : good.keys()) writeBytes(file(name), good[name]);
     }
+    EXPECT_TRUE(open());
+}
+
+// Every game-state item, every column of a naval and an air group in use, every base field and
+// every number field of a ship and an aircraft record, one past its range: the opening refuses the
+// campaign, naming the file and the item, column or field with its range.
+TEST_F(CampaignFiles, EveryValueOnePastItsRangeStopsTheOpeningNamingTheFileAndTheField) {
+    namespace A = recordformat::aircraft;
+    G().GaTableAlle[1][GaCol::InUse] = 1;
+    G().BaseTable[12][BaseCol::AircraftPresent] = 4;
+    make();
+    {
+        AircraftRecord a;
+        a.setText(A::Nome, QStringLiteral("Hurricane"));
+        a.setNumber(A::Pronti, 4);
+        openAircraftFile(20, baseAircraftFilePath(12), kAllies);
+        appendAircraft(20, a);
+        G().Files.close(20);
+    }
+    const QMap<QString, QByteArray> good = files();
+    const auto restore = [&] {
+        for (const QString& name : files().keys()) QFile::remove(file(name));
+        for (const QString& name : good.keys()) writeBytes(file(name), good[name]);
+    };
+    // One past each end of a range, as text; a record field too narrow for it holds a letter.
+    const auto pastEnds = [](ValueRange r) { return QList<long long>{r.low - 1, r.high + 1}; };
+    int refusals = 0;
+    const auto expectNamed = [&](const QString& name, const QString& field, ValueRange range,
+                                 const QString& how) {
+        expectRefused(name, how.toStdString());
+        const QString said = errors.messages.value(0);
+        EXPECT_TRUE(said.contains(field) && said.contains(QString::number(range.low)) &&
+                    said.contains(QString::number(range.high)))
+            << how.toStdString() << ": " << said.toStdString();
+        restore();
+        ++refusals;
+    };
+
+    const QString state = "StackProvaeventigioco.dat";
+    for (int i = 1; i <= kStateItems; ++i)
+        for (long long v : pastEnds(campaignRange(CampaignTable::GameState, i))) {
+            setLine(state, i - 1, "\"" + QByteArray::number(v) + '"');
+            expectNamed(state, QStringLiteral("voce %1 ").arg(i), campaignRange(CampaignTable::GameState, i),
+                        QStringLiteral("state item %1 at %2").arg(i).arg(v));
+        }
+    for (const auto& [table, name] : {std::pair{CampaignTable::NavalGroup, "StackProvaNaviAlle.dat"},
+                                      std::pair{CampaignTable::AirGroup, "StackProvaAereiAlle.dat"}})
+        for (int c = 1; c <= kGroupColumns; ++c) {
+            const ValueRange range = campaignRange(table, c);
+            for (long long v : pastEnds(range)) {
+                if (c == GnCol::InUse && v < range.low) continue; // a group not in use holds anything
+                setLine(name, c - 1, QByteArray::number(v));
+                expectNamed(name, QStringLiteral("colonna %1 ").arg(c), range,
+                            QStringLiteral("%1 column %2 at %3").arg(name).arg(c).arg(v));
+            }
+        }
+    const QString bases = "StackProvaDatiBasi.dat";
+    for (int f = 1; f <= kBaseFields; ++f)
+        for (long long v : pastEnds(campaignRange(CampaignTable::Base, f))) {
+            setLine(bases, f - 1, QByteArray::number(v));
+            expectNamed(bases, QStringLiteral("campo %1 ").arg(f), campaignRange(CampaignTable::Base, f),
+                        QStringLiteral("base field %1 at %2").arg(f).arg(v));
+        }
+    const QString maltaName = QStringLiteral("MALTA HQAereiAlleProva.dat");
+    for (const auto& [layout, name, rules] :
+         {std::tuple{&recordformat::shipLayout(), QStringLiteral("NaviAlleProva.dat"),
+                     recordformat::shipFieldRules()},
+          std::tuple{&recordformat::aircraftLayout(), maltaName, recordformat::aircraftFieldRules()}})
+        for (const recordformat::FieldRule& rule : rules)
+            for (long long v : pastEnds(rule.range)) {
+                const recordformat::FieldSpec f = layout->field(rule.field);
+                QByteArray text = QByteArray::number(v);
+                if (text.size() > f.width) text = "x";
+                QByteArray bytes = readBytes(file(name));
+                bytes.replace(f.offset, f.width, text.leftJustified(f.width, ' '));
+                writeBytes(file(name), bytes);
+                expectNamed(name, QStringLiteral("campo %1 %2").arg(rule.field).arg(rule.name), rule.range,
+                            QStringLiteral("%1 field %2 at %3").arg(name, rule.name).arg(v));
+            }
+    EXPECT_EQ(refusals,
+              2 * (kStateItems + 2 * kGroupColumns - 1 + kBaseFields +
+                   int(recordformat::shipFieldRules().size() + recordformat::aircraftFieldRules().size())));
     EXPECT_TRUE(open());
 }
 
