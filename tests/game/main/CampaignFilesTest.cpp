@@ -420,3 +420,54 @@ TEST_F(HourNotUndone, TheWindowClosesAndTheNextOpeningUndoesIt) {
     EXPECT_EQ(files(), before);
     EXPECT_EQ(G().GameState[2], "10");
 }
+
+// A campaign whose values stand at the top of their ranges opens and plays an hour: the game
+// state's counters, the numbers of its ships' records and of its aircraft lines (their group and
+// port as placed, the port's and the base's counts as the files hold).
+TEST_F(CampaignFiles, ACampaignWithItsValuesAtTheirLimitsOpensAndPlaysAnHour) {
+    namespace A = recordformat::aircraft;
+    namespace S = recordformat::ship;
+    G().BaseTable[12][BaseCol::AircraftPresent] = 999;
+    make();
+    for (int i = 1; i <= kStateItems; ++i) {
+        const ValueRange range = campaignRange(CampaignTable::GameState, i);
+        G().setState(i, range.high);
+    }
+    // An hour within the day: the one that ends the last day the range holds takes the day past it.
+    G().setState(StateItem::Hour, 22);
+    SalvaDatiBasi();
+    const auto atTop = [](recordformat::TextRecord& r, std::span<const recordformat::FieldRule> rules,
+                          std::initializer_list<int> kept) {
+        for (const recordformat::FieldRule& rule : rules)
+            if (std::find(kept.begin(), kept.end(), rule.field) == kept.end())
+                r.setNumber(rule.field, rule.range.high);
+    };
+    for (int side : {kAllies, kAxis}) {
+        openShipFile(20, side);
+        const int count = G().Files.random(20).count();
+        for (int n = 1; n <= count; ++n) {
+            readShip(20, n);
+            atTop(G().ShipRecordBuffer, recordformat::shipFieldRules(),
+                  {S::NUMERO_GN, S::PORTO, S::STATUS, S::MISSIONE, S::AFF, S::NON_OP, S::ANNODATI});
+            writeShip(20, n);
+        }
+        G().Files.close(20);
+    }
+    AircraftRecord a;
+    a.setText(A::Nome, QStringLiteral("Hurricane"));
+    atTop(a, recordformat::aircraftFieldRules(), {A::InVolo, A::Persi});
+    openAircraftFile(20, baseAircraftFilePath(12), kAllies);
+    appendAircraft(20, a);
+    G().Files.close(20);
+
+    ASSERT_TRUE(open()) << errors.messages.join('\n').toStdString();
+    setDiceSource([n = 0](int sides) mutable { return (n++ * 7) % std::max(sides, 1) + 1; });
+    HourView view;
+    const HourOutcome hour = runHourWhole(view);
+    setDiceSource({});
+    EXPECT_TRUE(hour.done) << hour.failure.toStdString();
+    EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('\n').toStdString();
+    platform::testing::resetForms();
+    EXPECT_TRUE(open()) << "day " << G().state(StateItem::Day) << ": "
+                        << errors.messages.join('\n').toStdString();
+}
