@@ -421,7 +421,8 @@ TEST_F(HourNotUndone, TheWindowClosesAndTheNextOpeningUndoesIt) {
     EXPECT_EQ(G().GameState[2], "10");
 }
 
-// A campaign whose values stand at the top of their ranges opens and plays an hour: the game
+// A campaign whose values stand at the top of their ranges opens and plays an hour (which may take
+// a counter or the day past the top: the next opening refuses that campaign): the game
 // state's counters, the numbers of its ships' records and of its aircraft lines (their group and
 // port as placed, the port's and the base's counts as the files hold).
 TEST_F(CampaignFiles, ACampaignWithItsValuesAtTheirLimitsOpensAndPlaysAnHour) {
@@ -433,7 +434,6 @@ TEST_F(CampaignFiles, ACampaignWithItsValuesAtTheirLimitsOpensAndPlaysAnHour) {
         const ValueRange range = campaignRange(CampaignTable::GameState, i);
         G().setState(i, range.high);
     }
-    // An hour within the day: the one that ends the last day the range holds takes the day past it.
     G().setState(StateItem::Hour, 22);
     SalvaDatiBasi();
     const auto atTop = [](recordformat::TextRecord& r, std::span<const recordformat::FieldRule> rules,
