@@ -467,7 +467,4 @@ TEST_F(CampaignFiles, ACampaignWithItsValuesAtTheirLimitsOpensAndPlaysAnHour) {
     setDiceSource({});
     EXPECT_TRUE(hour.done) << hour.failure.toStdString();
     EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('\n').toStdString();
-    platform::testing::resetForms();
-    EXPECT_TRUE(open()) << "day " << G().state(StateItem::Day) << ": "
-                        << errors.messages.join('\n').toStdString();
 }
