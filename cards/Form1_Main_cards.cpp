@@ -120,6 +120,8 @@ void Form1_Main::Command4_Click() {
     setEntryEnabled(true);
     Rosso();
 
+    // The cleared editor shows the program's own flag, whatever the card opened next.
+    showFlag(QStringLiteral("kvz"));
     CommonDialog1.InitDir = g.ShipCardFolder;
     CommonDialog1.DialogTitle = QStringLiteral("Seleziona il Record Nave da aprire");
     CommonDialog1.Filter = QStringLiteral("File Dati Nave (*.sns)|*.sns");

@@ -19,11 +19,20 @@
 
 namespace platform {
 
+namespace {
+// The message as the player reads it: the file's path, built with the game's "\\" inside a folder
+// of this system's "/", shown with one separator throughout.
+std::string shownMessage(const QString& message, const QString& path) {
+    if (path.isEmpty() || !path.contains(u'/') || !path.contains(u'\\')) return message.toStdString();
+    return QString(message).replace(path, QString(path).replace(u'\\', u'/')).toStdString();
+}
+} // namespace
+
 FileError::FileError(const QString& message, const QString& path)
-    : std::runtime_error(message.toStdString()), path_(path) {}
+    : std::runtime_error(shownMessage(message, path)), path_(path) {}
 
 FileError::FileError(const QString& message, const QString& path, const QString& cause)
-    : std::runtime_error(message.toStdString()), path_(path), cause_(cause) {}
+    : std::runtime_error(shownMessage(message, path)), path_(path), cause_(cause) {}
 
 ChannelError::ChannelError(const QString& what) : std::runtime_error(what.toStdString()) {}
 
