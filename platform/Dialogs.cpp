@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
@@ -130,7 +131,10 @@ QString InputBox(const QString& prompt, const QString& title, const QString& def
     // Wide enough for its whole title in the frame's bold face, beside the frame's buttons.
     QFont bold = d.font();
     bold.setBold(true);
-    d.setMinimumWidth(QFontMetrics(bold).horizontalAdvance(shown) * 5 / 4 + 160);
+    const int wide = QFontMetrics(bold).horizontalAdvance(shown) * 5 / 4 + 160;
+    d.setMinimumWidth(wide);
+    // The dialog keeps to its layout's size: its box is made as wide.
+    if (auto* box = d.findChild<QLineEdit*>()) box->setMinimumWidth(wide - 40);
     return d.exec() == QDialog::Accepted ? d.textValue() : QString();
 }
 
