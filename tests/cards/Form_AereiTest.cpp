@@ -256,3 +256,20 @@ TEST_F(AircraftEditor, ASpeedOfNoAutonomyLeavesNoTAAndNothingToSave) {
     EXPECT_EQ(f.Label32.caption(), "16");
     EXPECT_TRUE(f.Command2.enabled());
 }
+
+TEST_F(AircraftEditor, ACardNoCampaignCouldHoldIsNotSaved) {
+    testsupport::Errors errors;
+    enterBf109();
+    Form_Aerei& f = editor();
+    f.Text4.setText("1000");
+    ASSERT_TRUE(f.Command2.enabled());
+    f.Command2.doClick();
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].contains("velocità") && errors.messages[0].contains("VELOCITA") &&
+                errors.messages[0].contains("tra -99 e 999"))
+        << errors.messages[0].toStdString();
+    EXPECT_FALSE(fileExists(cardPath("DE Germania", "Bf109E-4CPT1939.SNK")));
+    f.Text4.setText("570");
+    f.Command2.doClick();
+    EXPECT_TRUE(fileExists(cardPath("DE Germania", "Bf109E-4CPT1939.SNK")));
+}
