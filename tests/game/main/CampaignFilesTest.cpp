@@ -279,6 +279,27 @@ TEST_F(CampaignFiles, EveryValueOnePastItsRangeStopsTheOpeningNamingTheFileAndTh
     EXPECT_TRUE(open());
 }
 
+// The set-up files, the settings and the mine fields: a value beyond its cell, or no number, is
+// refused naming the file and its line.
+TEST_F(CampaignFiles, ASetUpSettingsOrMineValueBeyondItsCellNamesTheFileAndTheLine) {
+    make();
+    const QMap<QString, QByteArray> good = files();
+    for (const QString& path : {setUpFilePath(2), settingsFilePath(), mineFilePath()}) {
+        const QString name = QFileInfo(diskPath(path)).fileName();
+        for (const QByteArray& bad : {QByteArray("99999999999"), QByteArray("12abc")}) {
+            QList<QByteArray> lines = readBytes(file(name)).split('\n');
+            const bool quoted = lines[1].startsWith('"');
+            lines[1] = (quoted ? '"' + bad + '"' : bad) + '\r';
+            writeBytes(file(name), lines.join('\n'));
+            expectRefused(name, (name + " " + bad).toStdString());
+            EXPECT_TRUE(errors.messages.value(0).contains("riga 2"))
+                << errors.messages.value(0).toStdString();
+            for (const QString& n : good.keys()) writeBytes(file(n), good[n]);
+        }
+    }
+    EXPECT_TRUE(open());
+}
+
 TEST_F(CampaignFiles, AShipFileCutDuringPlayStopsTheHour) {
     make();
     ASSERT_TRUE(open());
