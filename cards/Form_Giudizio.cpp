@@ -120,17 +120,9 @@ void Form_Giudizio::Command4_Click() {
 
 void Form_Giudizio::Command2_Click() {
     auto& g = CG();
-    // The availability is read from the production answer as it stands: anything but one of the
-    // listed answers (or none: empty, or the 0 of a question left unanswered) is refused, so that
-    // no text gives an availability of 0 unseen.
-    const QString production = Combo[rating::kAvailabilityQuestion]->text().trimmed();
-    bool whole = false;
-    const int answer = production.toInt(&whole);
-    if (!production.isEmpty() && (!whole || answer < 0 || answer > 14))
-        throw RangeError(
-            QStringLiteral("Risposta non valida alla domanda %1 (\"%2\"): deve essere tra 1 e 14.")
-                .arg(rating::kAvailabilityQuestion)
-                .arg(production.left(24)));
+    // The availability is read from the production answer as it stands, so that no text gives an
+    // availability of 0 unseen.
+    const int production = rating::productionAnswer(Combo[rating::kAvailabilityQuestion]->text());
     Form_Aerei& editor = platform::form<Form_Aerei>();
     const QString average = QString::number(g.JudgementAverage);
     editor.Label17.setCaption(average);
@@ -138,8 +130,7 @@ void Form_Giudizio::Command2_Click() {
     editor.Label10.setBackColor(g.JudgementAverage < 1 ? vbRed : kGreen);
     g.LastJudgementScores = g.JudgementScores;
     // An unanswered production question counts as no production to speak of.
-    g.AircraftAvailability =
-        rating::availability(int(textToWhole(Combo[rating::kAvailabilityQuestion]->text())));
+    g.AircraftAvailability = rating::availability(production);
     confirmed_ = true;
     unloadForm(*this);
 }
