@@ -21,6 +21,8 @@ bench::FullCampaign& mapCampaign() {
                 r[GnCol::Step] = 120;
                 r[GnCol::RouteHours] = kRouteHours;
             }
+        // TARANTO counts present the aircraft of its 20 lines.
+        G().BaseTable[1][BaseCol::AircraftPresent] = 20 * 6;
     });
     static const bool filled = [] {
         QList<testcampaign::Ship> inPort(40);

@@ -105,4 +105,17 @@ int availability(int productionAnswer) {
     return checked16(intPart(checked16(productionAnswer * productionAnswer) / 5.0));
 }
 
+int productionAnswer(const QString& text) {
+    const QString t = text.trimmed();
+    bool whole = false;
+    const int answer = t.toInt(&whole);
+    if (t.isEmpty()) return 0;
+    if (!whole || answer < 0 || answer > 14)
+        throw platform::RangeError(
+            QStringLiteral("Risposta non valida alla domanda %1 (\"%2\"): deve essere tra 1 e 14.")
+                .arg(kAvailabilityQuestion)
+                .arg(t.left(24)));
+    return answer;
+}
+
 } // namespace aircraftrating

@@ -94,5 +94,8 @@ using JudgementAnswers = std::array<int, kQuestions + 1>;
 int judgementAverage(const JudgementAnswers& answers);
 // Whole-number part of P x P / 5, P being the answer about the numbers produced.
 int availability(int productionAnswer);
+// The production answer as its box holds it: one of the listed answers, or none (empty, or the 0
+// of a question left unanswered). Anything else raises platform::RangeError naming the question.
+int productionAnswer(const QString& text);
 
 } // namespace aircraftrating

@@ -3,6 +3,8 @@
 #include "CardGlobals.h"
 #include "FormStart.h"
 
+#include "cards/format/ArchiveRecords.h"
+
 #include "platform/Files.h"
 
 using namespace platform;
@@ -341,6 +343,9 @@ void Form1_Main::Label35_Click() {
         ~Leave() { --q; }
     } leave{quiet_};
     ComputeShipRatings();
+    // A card whose record no campaign could hold is refused here, where its values are shown,
+    // and stays red: it cannot be saved. Without a type the saving says what is missing.
+    if (Label1.caption().trimmed().size() >= 2) checkedShipArchiveRecord(g.ShipData);
     // Marked computed only once the rating has gone through; a refused rating stays red.
     Verde();
 }

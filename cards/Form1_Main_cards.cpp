@@ -5,6 +5,8 @@
 #include "Form_BP.h"
 #include "ShipCardPrint.h"
 
+#include "cards/format/ArchiveRecords.h"
+
 #include "platform/Files.h"
 #include "platform/Printing.h"
 
@@ -48,6 +50,8 @@ void Form1_Main::Command1_Click() {
                QStringLiteral("Tipologia Nave mancante"));
         return;
     }
+    // Only a card that a campaign can hold is saved.
+    checkedShipArchiveRecord(g.ShipData);
     const QString className = Text1.text().trimmed();
     g.NationFolder = g.ShipCardFolder + Label2.caption();
     EnsureFolder(g.NationFolder);
@@ -116,6 +120,8 @@ void Form1_Main::Command4_Click() {
     setEntryEnabled(true);
     Rosso();
 
+    // The cleared editor shows the program's own flag, whatever the card opened next.
+    showFlag(QStringLiteral("kvz"));
     CommonDialog1.InitDir = g.ShipCardFolder;
     CommonDialog1.DialogTitle = QStringLiteral("Seleziona il Record Nave da aprire");
     CommonDialog1.Filter = QStringLiteral("File Dati Nave (*.sns)|*.sns");

@@ -215,6 +215,13 @@ void Form1_Main::LoadCalibri() {
 
 void Form1_Main::ComputeShipRatings() {
     CardGlobals& g = CG();
+    // The speed and the launch year are rated from what their labels show: an empty one would
+    // rate the class as if it were 0.
+    if (Label8.caption().trimmed().isEmpty())
+        throw RangeError(QStringLiteral("Scegliere la velocità reale in nodi prima di elaborare la scheda."));
+    if (Label6.caption().trimmed().isEmpty())
+        throw RangeError(QStringLiteral(
+            "Scegliere l'anno del varo o della ristrutturazione prima di elaborare la scheda."));
     // The tables are read anew first, so that a missing one leaves the record as it was.
     const ShipRatingTables tables = loadShipRatingTables(g.DataFolder);
 

@@ -6,6 +6,7 @@
 #include "FormStart.h"
 #include "Form_Giudizio.h"
 #include "ShipTables.h"
+#include "cards/format/ArchiveRecords.h"
 #include "help/Form1_info1.h"
 
 #include "platform/Files.h"
@@ -418,9 +419,14 @@ void Form_Aerei::recomputeAutonomy() {
     std::optional<int> turns;
     rateOrRefuse(autonomyRefused_, Label32,
                  [&] { turns = rating::autonomyTurns(Text2.text(), Text4.text()); });
+    // A range and a speed that give no autonomy (a speed of 0) leave none on show, and nothing
+    // to save until they give one.
+    autonomyMissing_ = !turns && !(Text2.text().isEmpty() && Text4.text().isEmpty());
     if (turns) {
         CG().AutonomyTurns = *turns;
         Label32.setCaption(plain(*turns));
+    } else {
+        Label32.setCaption(QString());
     }
 }
 
@@ -446,7 +452,8 @@ void Form_Aerei::Text1_Change() {
 }
 
 void Form_Aerei::updateSaveCommand() {
-    Command2.setEnabled(Label12.caption().size() > 1 && !autonomyRefused_ && !loadRefused_);
+    Command2.setEnabled(Label12.caption().size() > 1 && !autonomyRefused_ && !autonomyMissing_ &&
+                        !loadRefused_);
 }
 
 void Form_Aerei::Option1_Click(int index) {
@@ -490,6 +497,9 @@ void Form_Aerei::Command2_Click() {
                            "nome di un file (nazione, nome, tipologia o anno).")
                 .arg(bad),
             g.AircraftNationFolder);
+    // Only a card that a campaign can hold is saved.
+    FormToAircraftData();
+    checkedAircraftArchiveRecord(g.AircraftData);
     EnsureFolder(g.AircraftNationFolder);
     WriteAircraftCard();
     Label51.setCaption(cardSavedMessage(g.AircraftCardPath));

@@ -200,5 +200,6 @@ class Form_Aerei : public platform::Form {
     // A range, speed or war load refused as out of scale: the values it would give are not
     // shown, and no card is saved, until a value that fits is entered.
     bool autonomyRefused_ = false;
+    bool autonomyMissing_ = false; // a range or a speed typed that gives no autonomy
     bool loadRefused_ = false;
 };

@@ -17,10 +17,12 @@ const QString kListFullLine = QStringLiteral("LISTA COMPLETA-AVVIARE LA STAMPA")
 } // namespace
 
 void Form_Aerei::setListFlagsActive(bool active) {
-    Image2.setBorderStyle(active ? 1 : 0);
-    Image3.setBorderStyle(active ? 1 : 0);
-    Image2.setEnabled(active);
-    Image3.setEnabled(active);
+    // The border says whether they take clicks; a flag is drawn in its colours either way (the
+    // clicks are refused by their handlers while no printed list is under way).
+    for (Image* flag : {&Image2, &Image3}) {
+        flag->setBorderStyle(active ? 1 : 0);
+        flag->setEnabled(true);
+    }
 }
 
 // Frames shown, list hidden and emptied, flags hidden, the list commands disabled.
@@ -154,6 +156,7 @@ void Form_Aerei::Command8_Click() {
 
 void Form_Aerei::Image2_Click() {
     auto& g = CG();
+    if (g.PrintLineCounter <= 0) return;
     g.PrintLineCounter += 1;
     Label43.setCaption(QString::number(g.PrintLineCounter - 1));
     StampaLista();
@@ -164,6 +167,7 @@ void Form_Aerei::Image2_Click() {
 }
 
 void Form_Aerei::Image3_Click() {
+    if (CG().PrintLineCounter <= 0) return;
     reportPdf(printer().endDoc(), QStringLiteral("Stampa Lista Aerei"));
     printer().setOrientation(1);
     CG().PrintLineCounter = 0;

@@ -120,6 +120,9 @@ void Form_Giudizio::Command4_Click() {
 
 void Form_Giudizio::Command2_Click() {
     auto& g = CG();
+    // The availability is read from the production answer as it stands, so that no text gives an
+    // availability of 0 unseen.
+    const int production = rating::productionAnswer(Combo[rating::kAvailabilityQuestion]->text());
     Form_Aerei& editor = platform::form<Form_Aerei>();
     const QString average = QString::number(g.JudgementAverage);
     editor.Label17.setCaption(average);
@@ -127,8 +130,7 @@ void Form_Giudizio::Command2_Click() {
     editor.Label10.setBackColor(g.JudgementAverage < 1 ? vbRed : kGreen);
     g.LastJudgementScores = g.JudgementScores;
     // An unanswered production question counts as no production to speak of.
-    g.AircraftAvailability =
-        rating::availability(int(textToWhole(Combo[rating::kAvailabilityQuestion]->text())));
+    g.AircraftAvailability = rating::availability(production);
     confirmed_ = true;
     unloadForm(*this);
 }

@@ -30,12 +30,13 @@ void SalvaDatiBasi() {
 void CaricaDatiBasi() {
     saveNowIfDue(SalvaDatiBasi);
     Globals& g = G();
-    Int32 bases[kBases + 1][kBaseFields + 1];
+    long long bases[kBases + 1][kBaseFields + 1];
     QString state[kStateItems + 1];
     readOnChannel(kChannelBaseTable, stackFile(kBaseFile), CloseRule::OwnChannel,
                   [&](platform::TextReader& r) {
+                      // Read wide and checked whole, so that a refusal names the field.
                       for (int b = 1; b <= kBases; ++b)
-                          for (int f = 1; f <= kBaseFields; ++f) bases[b][f] = readWhole32(r);
+                          for (int f = 1; f <= kBaseFields; ++f) bases[b][f] = r.readWhole();
                       checkBaseFields(bases, r.path());
                   });
     readOnChannel(kChannelBaseTable, stackFile(kStateFile), CloseRule::OwnChannel,
@@ -44,6 +45,6 @@ void CaricaDatiBasi() {
                       checkGameStateItems(state, r.path());
                   });
     for (int b = 1; b <= kBases; ++b)
-        for (int f = 1; f <= kBaseFields; ++f) g.BaseTable[b][f] = bases[b][f];
+        for (int f = 1; f <= kBaseFields; ++f) g.BaseTable[b][f] = Int32(bases[b][f]);
     for (int i = 1; i <= kStateItems; ++i) g.GameState[i] = state[i];
 }

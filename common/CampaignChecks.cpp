@@ -17,45 +17,12 @@ namespace A = recordformat::aircraft;
 
 const QString kUnchanged = QStringLiteral(" Il gioco non viene modificato.");
 
-// A number field as the game writes it: blanks, a minus, digits (a decimal part from old cards),
-// blanks. Read from the record's bytes: every field of every record is looked at.
-bool isNumberField(const recordformat::TextRecord& r, int field) {
-    const recordformat::FieldSpec& f = r.layout().field(field);
-    const char* p = r.bytes().constData() + f.offset;
-    const char* const end = p + f.width;
-    while (p < end && *p == ' ') ++p;
-    if (p < end && *p == '-') ++p;
-    while (p < end && *p >= '0' && *p <= '9') ++p;
-    if (p < end && *p == '.')
-        for (++p; p < end && *p >= '0' && *p <= '9';) ++p;
-    while (p < end && *p == ' ') ++p;
-    return p == end;
-}
-
-// The rules of the record's fields, looked up once: nothing where a field may hold any number.
-template <int Fields> struct FieldRules {
-    std::optional<ValueRange> rule[Fields + 1];
-    explicit FieldRules(CampaignTable table) {
-        for (int f = 1; f <= Fields; ++f) rule[f] = ownRange(table, f);
-    }
-};
-
-// A number field that is a number within the range of its field.
-template <int Fields>
-QString numberFieldRefusal(const recordformat::TextRecord& r, int field, CampaignTable table,
-                           const FieldRules<Fields>& rules) {
-    const std::optional<ValueRange>& own = rules.rule[field];
-    if (isNumberField(r, field) && (!own || own->holds(r.whole(field)))) return {};
-    return rangeText(campaignRange(table, field));
-}
-
 [[noreturn]] void refuseRecord(const QString& path, int record, const recordformat::TextRecord& r,
                                const FieldRefusal& why) {
-    throw FileError(QStringLiteral("File danneggiato: %1, record %2, campo %3 (\"%4\"): %5.")
+    throw FileError(QStringLiteral("File danneggiato: %1, record %2, %3.")
                             .arg(path)
                             .arg(record)
-                            .arg(why.field)
-                            .arg(r.text(why.field).trimmed(), why.reason) +
+                            .arg(recordformat::refusalText(r, why)) +
                         kUnchanged,
                     path);
 }
@@ -83,7 +50,7 @@ long long scanAircraftFile(const QString& path, qint64 length) {
     return ready;
 }
 
-// A base's aircraft file holds at least the aircraft its base counts present.
+// A base's aircraft file holds as many ready aircraft as its base counts present.
 void checkBaseAircraftFile(int base) {
     const QString path = baseAircraftFilePath(base);
     const long long present = G().BaseTable[base][BaseCol::AircraftPresent];
@@ -101,15 +68,16 @@ void checkBaseAircraftFile(int base) {
         return;
     }
     const long long ready = scanAircraftFile(path, length);
-    if (ready < present)
-        throw FileError(QStringLiteral("File degli aerei incompleto: %1 contiene %2 aerei pronti, mentre la "
-                                       "tabella delle basi ne conta %3 presenti a %4.")
-                                .arg(path)
-                                .arg(ready)
-                                .arg(present)
-                                .arg(G().BaseNames[base]) +
-                            kUnchanged,
-                        path);
+    if (ready != present)
+        throw FileError(
+            QStringLiteral("File degli aerei non coerente con la tabella delle basi: %1 contiene %2 "
+                           "aerei pronti, mentre la tabella delle basi ne conta %3 presenti a %4.")
+                    .arg(path)
+                    .arg(ready)
+                    .arg(present)
+                    .arg(G().BaseNames[base]) +
+                kUnchanged,
+            path);
 }
 
 [[noreturn]] void refuseCell(const QString& path, const QString& where, long long value, ValueRange range) {
@@ -146,36 +114,6 @@ bool sideNamesShips(int side) {
     for (int b = first; b <= last; ++b)
         if (g.BaseTable[b][10] > 0) return true;
     return false;
-}
-
-FieldRefusal shipRecordRefusal(const ShipRecord& ship) {
-    if (classGroupOf(ship.text(S::TIPO)) == 0)
-        return {S::TIPO,
-                QStringLiteral("deve essere uno dei codici PA, PL, NB, IB, IP, IL, CT, NM, NL, SA, SC, "
-                               "NX, AX, PT, MR")};
-    static const FieldRules<ShipRecord::kFields> rules(CampaignTable::Ship);
-    for (int f = S::STAZZA; f <= S::NON_OP; ++f) {
-        if (f == S::Cancellato || f == S::CodicePortaerei) continue;
-        const QString why = numberFieldRefusal(ship, f, CampaignTable::Ship, rules);
-        if (!why.isEmpty()) return {f, why};
-    }
-    static const QRegularExpression carrier(QStringLiteral("^(P[0-9]{1,2})?$"));
-    const QString code = ship.trimmed(S::CodicePortaerei);
-    if (!code.isEmpty() && !carrier.match(code).hasMatch())
-        return {S::CodicePortaerei,
-                QStringLiteral("deve essere vuoto, o P seguito dal numero della portaerei")};
-    return {};
-}
-
-FieldRefusal aircraftRecordRefusal(const AircraftRecord& line) {
-    static const FieldRules<AircraftRecord::kFields> rules(CampaignTable::Aircraft);
-    for (int f : {int(A::Autonomia), int(A::Giudizio), int(A::FattoreAttacco), int(A::FattoreDifesa),
-                  int(A::FattoreMitragliamento), int(A::Velocita), int(A::Costo), int(A::Pronti),
-                  int(A::InVolo), int(A::Persi)}) {
-        const QString why = numberFieldRefusal(line, f, CampaignTable::Aircraft, rules);
-        if (!why.isEmpty()) return {f, why};
-    }
-    return {};
 }
 
 bool sidePort(int side, int base) {
@@ -299,11 +237,11 @@ void checkGameStateItems(const QString (&items)[kStateItems + 1], const QString&
         const long long v = ok ? text.toLongLong(&ok) : 0;
         if (!ok || !range.holds(v))
             throw FileError(
-                QStringLiteral("File danneggiato: %1, voce %2: \"%3\" non è un numero intero da %4 a "
-                               "%5.")
+                QStringLiteral("File danneggiato: %1, riga %2, voce %2 (\"%3\"): deve essere un numero "
+                               "intero tra %4 e %5.")
                         .arg(path)
                         .arg(i)
-                        .arg(items[i])
+                        .arg(recordformat::readableValue(items[i]))
                         .arg(range.low)
                         .arg(range.high) +
                     kUnchanged,
@@ -311,23 +249,31 @@ void checkGameStateItems(const QString (&items)[kStateItems + 1], const QString&
     }
 }
 
-void checkGroupColumns(const GroupTable& table, bool naval, const QString& path) {
+void checkGroupColumns(const WideGroupTable& table, bool naval, const QString& path) {
     const CampaignTable kind = naval ? CampaignTable::NavalGroup : CampaignTable::AirGroup;
     for (int n = 1; n <= kGroups; ++n) {
-        if (table[n][GnCol::InUse] <= 0) continue;
+        const bool inUse = table[n][GnCol::InUse] > 0;
         for (int c = 1; c <= kGroupColumns; ++c) {
-            const ValueRange range = campaignRange(kind, c);
+            const ValueRange range = inUse ? campaignRange(kind, c) : ValueRange{INT16_MIN, INT16_MAX};
             if (!range.holds(table[n][c]))
-                refuseCell(path, QStringLiteral("gruppo %1, colonna %2").arg(n).arg(c), table[n][c], range);
+                refuseCell(path,
+                           QStringLiteral("riga %1, gruppo %2, colonna %3")
+                               .arg((n - 1) * kGroupColumns + c)
+                               .arg(n)
+                               .arg(c),
+                           table[n][c], range);
         }
     }
 }
 
-void checkBaseFields(const Int32 (&bases)[kBases + 1][kBaseFields + 1], const QString& path) {
+void checkBaseFields(const long long (&bases)[kBases + 1][kBaseFields + 1], const QString& path) {
     for (int b = 1; b <= kBases; ++b)
         for (int f = 1; f <= kBaseFields; ++f) {
             const ValueRange range = campaignRange(CampaignTable::Base, f);
             if (!range.holds(bases[b][f]))
-                refuseCell(path, QStringLiteral("base %1, campo %2").arg(b).arg(f), bases[b][f], range);
+                refuseCell(
+                    path,
+                    QStringLiteral("riga %1, base %2, campo %3").arg((b - 1) * kBaseFields + f).arg(b).arg(f),
+                    bases[b][f], range);
         }
 }

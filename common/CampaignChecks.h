@@ -6,6 +6,7 @@
 #include "common/BaseTable.h"
 #include "common/Globals.h"
 #include "common/RecordFiles.h"
+#include "common/records/RecordRanges.h"
 
 #include <QString>
 
@@ -17,17 +18,10 @@ void checkRecordFileLength(const QString& path, int recordLength, qint64 length)
 // are the Axis', 12..15 the Allies') count ships of its ship file.
 bool sideNamesShips(int side);
 
-// What is wrong with a record's field, for a message: the field (0 when nothing is) and why, in
-// the game's words ("deve essere tra 0 e 50").
-struct FieldRefusal {
-    int field = 0;
-    QString reason;
-};
-// A ship record no ship can be: an unknown type code, a number field that is not a number or lies
-// outside its range, a carrier code that is not "P" and a number.
-FieldRefusal shipRecordRefusal(const ShipRecord& ship);
-// An aircraft line no line can be: a number field that is not a number or lies outside its range.
-FieldRefusal aircraftRecordRefusal(const AircraftRecord& line);
+// The refusals of a ship or aircraft record, from the range table the three programs share.
+using recordformat::aircraftRecordRefusal;
+using recordformat::FieldRefusal;
+using recordformat::shipRecordRefusal;
 
 // The side's ship file: missing or empty while ships are named, cut short, or holding a record
 // that no ship can be.
@@ -62,18 +56,20 @@ QString shipFileDisagreement(int side, const ShipFileTally& tally);
 
 // The checks of the opening, run once the tables are read and before anything is changed: every
 // record file as checkCampaignRecordFiles does, and the files against the tables: each side's
-// ship file (shipFileDisagreement) and each base's aircraft file, which must hold at least the
-// aircraft its base counts present (field 4). True when ships of groups being formed in port are
-// in the files, for returning them to port.
+// ship file (shipFileDisagreement) and each base's aircraft file, whose ready aircraft must be as
+// many as its base counts present (field 4): no more, no fewer. True when ships of groups being formed in
+// port are in the files, for returning them to port.
 bool checkCampaignAtOpening();
 
 // Game-state items: whole numbers that fit 32 bits and lie in their ranges (the hour 0..23, the
 // weather 0..3, the flags 0..1, the counts of the hour, of losses and of lost tonnage not
 // negative).
 void checkGameStateItems(const QString (&items)[kStateItems + 1], const QString& path);
+// A group table as read, each cell as wide as its text.
+using WideGroupTable = long long[kGroups + 1][kGroupColumns + 1];
 // The columns of the groups in use lie in their ranges (the counts of ships and aircraft not
-// negative).
-void checkGroupColumns(const GroupTable& table, bool naval, const QString& path);
+// negative), those of the other groups in 16 bits.
+void checkGroupColumns(const WideGroupTable& table, bool naval, const QString& path);
 // The fields of the bases lie in their ranges (aircraft present and in flight, ships in port: 0 to
-// 32767).
-void checkBaseFields(const Int32 (&bases)[kBases + 1][kBaseFields + 1], const QString& path);
+// 32767), the others in 32 bits.
+void checkBaseFields(const long long (&bases)[kBases + 1][kBaseFields + 1], const QString& path);

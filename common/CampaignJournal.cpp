@@ -122,6 +122,8 @@ QByteArray startJournal(Open& t) {
     place(t);
     putBackLeft(t.journal);
     journalLeft() = false;
+    t.kept.setStep(
+        QString::fromLatin1(t.byHandler ? CampaignSnapshot::kActionStep : CampaignSnapshot::kHourStep));
     QByteArray bytes = t.kept.headerBytes();
     if (!t.everything && !t.byHandler) return bytes;
     const QString& campaign = t.kept.campaign();
@@ -396,13 +398,24 @@ bool CampaignTransaction::changed() const {
     return current() && current()->journalMade;
 }
 
+QString& undoneStep() {
+    static QString step;
+    return step;
+}
+
+const QString& lastUndoneStep() {
+    return undoneStep();
+}
+
 bool rollBackLeftJournal() {
     removeHalfWritten(G().CampaignName);
     const QString path = journalPath();
     if (!platform::fileExists(path)) return false;
     puttingBackLeft() = true;
     try {
-        CampaignSnapshot::fromBytes(platform::readWholeFile(path), path).putBack();
+        const CampaignSnapshot left = CampaignSnapshot::fromBytes(platform::readWholeFile(path), path);
+        undoneStep() = left.step();
+        left.putBack();
         removeJournal(path);
     } catch (const platform::FileError& e) {
         puttingBackLeft() = false;

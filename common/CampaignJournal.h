@@ -51,6 +51,10 @@ class CampaignTransaction {
 // true then. A damaged journal, or a file that cannot be put back, raises platform::FileError (the
 // journal stays).
 bool rollBackLeftJournal();
+// The step whose journal rollBackLeftJournal last put back: CampaignSnapshot::kHourStep,
+// CampaignSnapshot::kActionStep, or empty for a journal that does not tell (the hour's, before
+// journals told it).
+const QString& lastUndoneStep();
 
 // From now on every outermost handler of the program's windows runs as one transaction over the
 // campaign's files while G().CampaignOpen is set: a failure rolls it back, and its message says

@@ -8,8 +8,6 @@
 namespace {
 
 using T = CampaignTable;
-namespace S = recordformat::ship;
-namespace A = recordformat::aircraft;
 
 constexpr long long kMax16 = INT16_MAX;
 constexpr long long kMax32 = INT32_MAX;
@@ -34,32 +32,27 @@ constexpr RangeRow kRanges[] = {
     {T::Base, BaseCol::AircraftInFlight, BaseCol::AircraftInFlight, {0, kMax16}},
     {T::Base, BaseCol::ShipsPresent, BaseCol::ShipsPresent, {0, kMax16}},
 
-    {T::GameState, StateItem::Day, StateItem::Day, {0, kMax32}},
+    // The day goes into the contact and activity records' 16-bit day, one more than it; the
+    // counts of the hour into the 16-bit counters of the contact board.
+    {T::GameState, StateItem::Day, StateItem::Day, {0, kMax16 - 1}},
     {T::GameState, StateItem::Hour, StateItem::Hour, {0, 23}},
     {T::GameState, StateItem::Weather, StateItem::Weather, {0, 3}},
-    {T::GameState, StateItem::Activities, StateItem::SunkLastHour, {0, kMax32}},
+    {T::GameState, StateItem::Activities, StateItem::SunkLastHour, {0, kMax16}},
     {T::GameState, StateItem::StressAlle, StateItem::StressAsse, {0, 1}},
     {T::GameState, StateItem::ShipsLostAlle, StateItem::AircraftLostAsse, {0, kMax32}},
     {T::GameState, StateItem::MerchantTonsAlle, StateItem::LossTotalAlle, {0, kMax32}},
     {T::GameState, StateItem::MerchantTonsAsse, StateItem::LossTotalAsse, {0, kMax32}},
-
-    // Standard displacement in tons: no ship afloat in 1940-42 displaced more than 64,000 tons.
-    {T::Ship, S::STAZZA, S::STAZZA, {0, 65000}},
-    {T::Ship, S::NUMERO_GN, S::NUMERO_GN, {0, 50}},
-    {T::Ship, S::PORTO, S::PORTO, {0, 15}},
-    {T::Aircraft, A::Pronti, A::Pronti, {0, 999}},
 };
-
-// What a record's text field of `width` characters can hold as a number.
-ValueRange widthRange(int width) {
-    long long top = 1;
-    for (int i = 0; i < width; ++i) top *= 10;
-    return {width > 1 ? -(top / 10 - 1) : 0, top - 1};
-}
 
 } // namespace
 
 std::optional<ValueRange> ownRange(CampaignTable table, int index) {
+    if (table == T::Ship || table == T::Aircraft) {
+        const recordformat::RecordLayout& layout =
+            table == T::Ship ? recordformat::shipLayout() : recordformat::aircraftLayout();
+        if (const recordformat::FieldRule* r = recordformat::fieldRule(layout, index)) return r->range;
+        return std::nullopt;
+    }
     for (const RangeRow& r : kRanges)
         if (r.table == table && index >= r.first && index <= r.last) return r.range;
     return std::nullopt;
@@ -75,15 +68,10 @@ ValueRange campaignRange(CampaignTable table, int index) {
     case T::GameState:
         return {INT32_MIN, kMax32};
     case T::Ship:
-        return widthRange(recordformat::shipLayout().field(index).width);
     case T::Aircraft:
-        return widthRange(recordformat::aircraftLayout().field(index).width);
+        break;
     }
     return {INT32_MIN, kMax32};
-}
-
-QString rangeText(ValueRange range) {
-    return QStringLiteral("deve essere tra %1 e %2").arg(range.low).arg(range.high);
 }
 
 QString refusedValueText(const QString& name, ValueRange range) {

@@ -1,18 +1,18 @@
 // The values a campaign can hold, in one table: the columns of the group tables, the fields of the
-// base table, the items of the game state and the numeric fields of the ship and aircraft records.
+// base table, the items of the game state and, from the table the three programs share
+// (common/records/RecordRanges.h), the numeric fields of the ship and aircraft records.
 // The opening refuses a file holding a value outside its range, and every window that writes one
 // of these values refuses it where it is typed, so that nothing typed can stop the next opening.
 // The ranges are wide: a value is refused only when it cannot mean anything to the game.
 #pragma once
 
+#include "common/records/RecordRanges.h"
+
 #include <QString>
 #include <optional>
 
-struct ValueRange {
-    long long low;
-    long long high;
-    bool holds(long long v) const { return v >= low && v <= high; }
-};
+using recordformat::rangeText;
+using recordformat::ValueRange;
 
 enum class CampaignTable {
     NavalGroup, // GnTableAlle, GnTableAsse: column 1..50
@@ -30,8 +30,6 @@ ValueRange campaignRange(CampaignTable table, int index);
 // The rule of the table alone: nothing for a value that may be anything its cell holds.
 std::optional<ValueRange> ownRange(CampaignTable table, int index);
 
-// "deve essere tra 0 e 50"
-QString rangeText(ValueRange range);
 // The message of a window refusing a typed value: "Valore non valido per NUM.NAVI: deve essere
 // tra 0 e 32767."
 QString refusedValueText(const QString& name, ValueRange range);

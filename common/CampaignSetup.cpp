@@ -57,15 +57,15 @@ void CaricaSetUpGioco() {
     Int16 rects[4][kMineFields + 1];
     for (int c = 0; c < kSetUpColumns; ++c)
         readOnChannel(kChannelLists, setUpFilePath(c), CloseRule::AllChannels, [&](platform::TextReader& r) {
-            for (int b = 1; b <= kBases; ++b) columns[c][b] = readWhole16(r);
+            for (int b = 1; b <= kBases; ++b) columns[c][b] = readWhole16(r, b);
         });
     readOnChannel(kChannelLists, settingsFilePath(), CloseRule::AllChannels, [&](platform::TextReader& r) {
-        for (int i = 1; i <= kSettings; ++i) settings[i] = readWhole32(r);
+        for (int i = 1; i <= kSettings; ++i) settings[i] = readWhole32(r, i);
     });
     for (int k = 0; k < 4; ++k)
         readOnChannel(kChannelLists, mineRectFilePath(k), CloseRule::AllChannels,
                       [&](platform::TextReader& r) {
-                          for (int f = 1; f <= kMineFields; ++f) rects[k][f] = readWhole16(r);
+                          for (int f = 1; f <= kMineFields; ++f) rects[k][f] = readWhole16(r, f);
                       });
 
     Globals& g = G();
@@ -92,7 +92,8 @@ void CaricaMine() {
     Int16 mines[kMineFields + 1][kMineRows + 1];
     readOnChannel(kChannelGroups, mineFilePath(), CloseRule::AllChannels, [&](platform::TextReader& r) {
         for (int f = 1; f <= kMineFields; ++f)
-            for (int row = 1; row <= kMineRows; ++row) mines[f][row] = readWhole16(r);
+            for (int row = 1; row <= kMineRows; ++row)
+                mines[f][row] = readWhole16(r, (f - 1) * kMineRows + row);
     });
     for (int f = 1; f <= kMineFields; ++f)
         for (int row = 1; row <= kMineRows; ++row) G().MineFields[f][row] = mines[f][row];

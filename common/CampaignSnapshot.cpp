@@ -158,7 +158,8 @@ QByteArray CampaignSnapshot::headerBytes() const {
     QByteArray out;
     QDataStream s(&out, QIODevice::WriteOnly);
     s.setVersion(QDataStream::Qt_6_0);
-    s << kMagic << campaign_;
+    // The step follows the campaign: a reader that knows it not reads the header as before.
+    s << kMagic << campaign_ << step_;
     return block(out);
 }
 
@@ -223,6 +224,9 @@ CampaignSnapshot CampaignSnapshot::fromBytes(const QByteArray& bytes, const QStr
     hs >> magic >> campaign;
     if (magic != kMagic || hs.status() != QDataStream::Ok) throw damaged();
     CampaignSnapshot snap = forThisCampaign(campaign);
+    QString step;
+    hs >> step;
+    if (hs.status() == QDataStream::Ok) snap.step_ = step;
     QByteArray entry;
     while (readBlock(bytes, at, entry)) {
         QDataStream s(entry);

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <cstdint>
 
 namespace {
 const char* const kSetUpWords[] = {"AereiSetUp", "AeroPortoSetUp", "BaseSetUp",
@@ -150,20 +151,27 @@ void writeOnChannel(int channel, const QString& path, CloseRule rule,
 }
 
 namespace {
-template <class Cell> Cell readCell(platform::TextReader& r) {
+template <class Cell> Cell readCell(platform::TextReader& r, int line, long long low, long long high) {
     const long long v = r.readWhole();
     try {
         return Cell(v);
     } catch (const platform::RangeError&) {
+        const QString where = line > 0 ? QStringLiteral("%1, riga %2").arg(r.path()).arg(line) : r.path();
         throw platform::FileError(
-            QStringLiteral("Valore fuori dai limiti (%1) nel file %2").arg(v).arg(r.path()), r.path());
+            QStringLiteral("Valore fuori dai limiti nel file %1 (\"%2\"): deve essere tra "
+                           "%3 e %4")
+                .arg(where)
+                .arg(v)
+                .arg(low)
+                .arg(high),
+            r.path());
     }
 }
 } // namespace
 
-Int16 readWhole16(platform::TextReader& r) {
-    return readCell<Int16>(r);
+Int16 readWhole16(platform::TextReader& r, int line) {
+    return readCell<Int16>(r, line, INT16_MIN, INT16_MAX);
 }
-Int32 readWhole32(platform::TextReader& r) {
-    return readCell<Int32>(r);
+Int32 readWhole32(platform::TextReader& r, int line) {
+    return readCell<Int32>(r, line, INT32_MIN, INT32_MAX);
 }

@@ -56,6 +56,6 @@ void writeOnChannel(int channel, const QString& path, CloseRule rule,
                     const std::function<void(platform::TextWriter&)>& write);
 
 // A whole number read from a text file into a 16-bit or 32-bit cell; a value that does not fit is
-// an error naming the file.
-Int16 readWhole16(platform::TextReader& r);
-Int32 readWhole32(platform::TextReader& r);
+// an error naming the file, and the line when it is given (from 1).
+Int16 readWhole16(platform::TextReader& r, int line = 0);
+Int32 readWhole32(platform::TextReader& r, int line = 0);

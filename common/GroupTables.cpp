@@ -67,9 +67,14 @@ void CaricaTabelleGruppi() {
     for (int k = 0; k < 4; ++k)
         readOnChannel(kChannelGroups, stackFile(kTableWords[k]), CloseRule::AllChannels,
                       [&](platform::TextReader& r) {
+                          // Read wide and checked whole, so that a refusal names the cell.
+                          static WideGroupTable wide;
                           for (int n = 1; n <= kGroups; ++n)
-                              for (int c = 1; c <= kGroupColumns; ++c) (*t.table[k])[n][c] = readWhole16(r);
-                          checkGroupColumns(*t.table[k], k < 2, r.path());
+                              for (int c = 1; c <= kGroupColumns; ++c) wide[n][c] = r.readWhole();
+                          checkGroupColumns(wide, k < 2, r.path());
+                          for (int n = 1; n <= kGroups; ++n)
+                              for (int c = 1; c <= kGroupColumns; ++c)
+                                  (*t.table[k])[n][c] = Int16(wide[n][c]);
                       });
     for (int k = 0; k < 2; ++k)
         readOnChannel(kChannelGroups, stackFile(kNamesWords[k]), CloseRule::AllChannels,

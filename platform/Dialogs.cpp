@@ -8,10 +8,14 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
+#include <QTimer>
+#include <QTreeView>
 
 namespace platform {
 
@@ -119,10 +123,19 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
 QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
     if (inputHandler()) return inputHandler()(prompt, title, defaultText);
     if (headless()) return QString();
-    bool ok = false;
-    QString s = QInputDialog::getText(nullptr, title.isEmpty() ? programTitle() : title, prompt,
-                                      QLineEdit::Normal, defaultText, &ok);
-    return ok ? s : QString();
+    const QString shown = title.isEmpty() ? programTitle() : title;
+    QInputDialog d;
+    d.setWindowTitle(shown);
+    d.setLabelText(prompt);
+    d.setTextValue(defaultText);
+    // Wide enough for its whole title in the frame's bold face, beside the frame's buttons.
+    QFont bold = d.font();
+    bold.setBold(true);
+    const int wide = QFontMetrics(bold).horizontalAdvance(shown) * 5 / 4 + 160;
+    d.setMinimumWidth(wide);
+    // The dialog keeps to its layout's size: its box is made as wide.
+    if (auto* box = d.findChild<QLineEdit*>()) box->setMinimumWidth(wide - 40);
+    return d.exec() == QDialog::Accepted ? d.textValue() : QString();
 }
 
 void Beep() {
@@ -253,9 +266,23 @@ static bool runDialog(FileDialog& d, bool save) {
     } else if (headless()) {
         chosen.clear();
     } else {
-        const QString dir = diskPath(d.InitDir);
-        chosen = save ? QFileDialog::getSaveFileName(nullptr, d.DialogTitle, dir, qtFilter(d.Filter))
-                      : QFileDialog::getOpenFileName(nullptr, d.DialogTitle, dir, qtFilter(d.Filter));
+        QFileDialog dialog(nullptr, d.DialogTitle, diskPath(d.InitDir), qtFilter(d.Filter));
+        dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        // The columns of the file list as wide as their headings ("Dimensione" whole).
+        QTimer::singleShot(0, &dialog, [&dialog] {
+            for (QTreeView* tree : dialog.findChildren<QTreeView*>()) {
+                QHeaderView* h = tree->header();
+                for (int c = 0; c < h->count(); ++c) {
+                    const QString heading =
+                        tree->model() ? tree->model()->headerData(c, Qt::Horizontal).toString() : QString();
+                    h->resizeSection(c,
+                                     std::max(h->sectionSize(c), h->fontMetrics().horizontalAdvance(heading) +
+                                                                     3 * h->fontMetrics().height()));
+                }
+            }
+        });
+        if (dialog.exec() == QDialog::Accepted) chosen = dialog.selectedFiles().value(0);
     }
     if (chosen.isEmpty()) {
         if (d.CancelError) throw DialogCancelled();

@@ -19,11 +19,20 @@
 
 namespace platform {
 
+namespace {
+// The message as the player reads it: the file's path, built with the game's "\\" inside a folder
+// of this system's "/", shown with one separator throughout.
+std::string shownMessage(const QString& message, const QString& path) {
+    if (path.isEmpty() || !path.contains(u'/') || !path.contains(u'\\')) return message.toStdString();
+    return QString(message).replace(path, QString(path).replace(u'\\', u'/')).toStdString();
+}
+} // namespace
+
 FileError::FileError(const QString& message, const QString& path)
-    : std::runtime_error(message.toStdString()), path_(path) {}
+    : std::runtime_error(shownMessage(message, path)), path_(path) {}
 
 FileError::FileError(const QString& message, const QString& path, const QString& cause)
-    : std::runtime_error(message.toStdString()), path_(path), cause_(cause) {}
+    : std::runtime_error(shownMessage(message, path)), path_(path), cause_(cause) {}
 
 ChannelError::ChannelError(const QString& what) : std::runtime_error(what.toStdString()) {}
 
@@ -561,6 +570,28 @@ QString TextReader::nextValue(bool* quoted) {
     return value;
 }
 
+namespace {
+// A value as a message shows it: at most 24 characters, control characters as "?", so that a
+// damaged file's bytes neither hide the rest of the message nor fill the screen.
+QString shownValue(const QString& v) {
+    QString out;
+    for (QChar c : v.left(25)) out += c.unicode() < 32 || c.unicode() == 127 ? QChar(u'?') : c;
+    return out.size() > 24 ? out.left(21) + QStringLiteral("...") : out;
+}
+
+// The refusal of value `v` read up to `pos` of a text file's text: the file, the line, the value.
+FileError notANumber(const QString& path, const QString& text, int pos, const QString& v) {
+    // The line of the value just read: its line end, when it had one, is behind pos.
+    while (pos > 0 && (text[pos - 1] == u'\n' || text[pos - 1] == u'\r')) --pos;
+    const int line = int(QStringView(text).left(pos).count(u'\n')) + 1;
+    return FileError(QStringLiteral("Valore non numerico nel file %1, riga %2: \"%3\"")
+                         .arg(path)
+                         .arg(line)
+                         .arg(shownValue(v)),
+                     path);
+}
+} // namespace
+
 QString TextReader::readText() {
     bool quoted = false;
     return nextValue(&quoted);
@@ -573,8 +604,7 @@ long long TextReader::readWhole() {
     double d = v.trimmed().toDouble(&ok);
     // "inf" and "nan" are no numbers the programs write.
     if (ok && !std::isfinite(d)) ok = false;
-    if (!ok && !v.trimmed().isEmpty())
-        throw FileError(QStringLiteral("Valore non numerico \"%1\" nel file %2").arg(v, path_), path_);
+    if (!ok && !v.trimmed().isEmpty()) throw notANumber(path_, text_, pos_, v);
     return roundHalfEven(ok ? d : 0.0);
 }
 
@@ -585,8 +615,7 @@ double TextReader::readReal() {
     double d = v.trimmed().toDouble(&ok);
     // "inf" and "nan" are no numbers the programs write.
     if (ok && !std::isfinite(d)) ok = false;
-    if (!ok && !v.trimmed().isEmpty())
-        throw FileError(QStringLiteral("Valore non numerico \"%1\" nel file %2").arg(v, path_), path_);
+    if (!ok && !v.trimmed().isEmpty()) throw notANumber(path_, text_, pos_, v);
     return ok ? d : 0.0;
 }
 

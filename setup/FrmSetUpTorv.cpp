@@ -105,11 +105,13 @@ void FrmSetUpTorv::layOut() {
     Label20.setBackStyle(0);
     for (ListBox* l : {&List1, &List4}) l->move(valueLeft, 2100, listWidth, 3600);
     for (ListBox* l : {&List2, &List5}) l->move(valueLeft + listWidth + listGap, 2100, listWidth, 3600);
-    // Under the aircraft lists, room for the notice of a record already in the archive.
-    for (ListBox* l : {&List4, &List5}) l->setHeight(3000);
-    Label21.move(valueLeft, 5160, valueWidth, 540);
-    Label21.setForeColor(kKill);
-    Label21.setBackStyle(0);
+    // Under the lists, room for the notice of a record already in the archive.
+    for (ListBox* l : {&List1, &List2, &List4, &List5}) l->setHeight(3000);
+    for (Label* l : {&Label21, &Label22}) {
+        l->move(valueLeft, 5160, valueWidth, 540);
+        l->setForeColor(kKill);
+        l->setBackStyle(0);
+    }
     List1.setToolTipText(QStringLiteral("Doppio Click = inserisce record in archivio"));
     List4.setToolTipText(QStringLiteral("Doppio Click = inserisce record in archivio"));
 
@@ -203,6 +205,7 @@ void FrmSetUpTorv::showKindPicture(const QString& icon) {
 void FrmSetUpTorv::clearLists() {
     for (ListBox* l : {&List1, &List2, &List3, &List4, &List5}) l->clear();
     Label21.setCaption(QString());
+    Label22.setCaption(QString());
     // The record picked in the archive list goes with the list.
     SG().SelectedRecord = 0;
     Label17.setCaption(QString());
@@ -293,7 +296,7 @@ void FrmSetUpTorv::Command1_Click() {
     g.CardShipRecord = recordformat::ShipRecord{};
     g.CardPath = chosen;
     const ShipValues values = readShipCard(g.CardPath);
-    const recordformat::ShipRecord record = sidearchive::BuildShipArchiveRecord(values);
+    const recordformat::ShipRecord record = checkedShipArchiveRecord(values);
     g.ShipCardValues = values;
     g.CardShipRecord = record;
 
@@ -301,6 +304,7 @@ void FrmSetUpTorv::Command1_Click() {
     CheckShipNation();
     Command5.setEnabled(false);
     OpenShipNameList();
+    showIdenticalShips();
 }
 
 void FrmSetUpTorv::Command2_Click() {
@@ -319,7 +323,7 @@ void FrmSetUpTorv::Command2_Click() {
     g.AircraftCardValues = aircraftcard::AircraftData{};
     g.CardAircraftRecord = recordformat::AircraftRecord{};
     const aircraftcard::AircraftData values = aircraftcard::readCard(chosen);
-    const recordformat::AircraftRecord record = sidearchive::BuildAircraftArchiveRecord(values);
+    const recordformat::AircraftRecord record = checkedAircraftArchiveRecord(values);
     g.AircraftCardValues = values;
     g.CardAircraftRecord = record;
 

@@ -73,6 +73,7 @@ class FrmSetUpTorv : public platform::Form {
     platform::ListBox List1{Frame4, "List1"};
     platform::ListBox List2{Frame4, "List2"};   // the ships inserted
     platform::Label Label20{Frame4, "Label20"}; // why the class names cannot be inserted
+    platform::Label Label22{Frame4, "Label22"}; // a ship of the list is already in the archive
     platform::Label Label5{Frame4, "Label5", "  Dall'archivio   >>>>>>   al   >>>>>>  Gioco"};
     platform::Label Label6{Frame4, "Label6"}; // the ships inserted, counted
     platform::CommandButton Command9{Frame4, "Command9", "Distruggi Archivio Navi"};
@@ -121,6 +122,8 @@ class FrmSetUpTorv : public platform::Form {
     QString archivePath(int kind) const;
     // Says on the aircraft panel when the archive already holds the record a click would append.
     void showIdenticalAircraft();
+    // Says on the ship panel which ships of the list the archive already holds, record for record.
+    void showIdenticalShips();
     // Prints the items of one archive line at the column positions of the list.
     void printColumns(const QStringList& items, const QList<int>& columns);
 };

@@ -47,6 +47,7 @@ void FrmSetUpTorv::List1_DblClick() {
     List2.addItem(name);
     List1.removeItem(index);
     ListShipArchive();
+    showIdenticalShips();
 }
 
 void FrmSetUpTorv::List4_Click() {
@@ -116,6 +117,26 @@ void FrmSetUpTorv::showIdenticalAircraft() {
                                    : QStringLiteral("Nell'archivio ci sono già %1 record identici di "
                                                     "questo aereo: un click ne aggiunge un altro.")
                                          .arg(same));
+}
+
+void FrmSetUpTorv::showIdenticalShips() {
+    // A double-click appends another record, as before; the panel says when one is there already.
+    QStringList same;
+    if (List1.listCount() > 0) {
+        const QString path = archivePath(kShips);
+        for (int i = 0; i < List1.listCount(); ++i)
+            if (identicalShipRecords(path, shipToInsert(SG().CardShipRecord, List1.list(i))) > 0)
+                same << List1.list(i).trimmed();
+    }
+    Label22.setCaption(
+        same.isEmpty() ? QString()
+        : same.size() == 1
+            ? QStringLiteral("Nell'archivio c'è già un record identico di %1: un doppio click "
+                             "ne aggiunge un altro.")
+                  .arg(same[0])
+            : QStringLiteral("Nell'archivio ci sono già record identici di %1 navi della lista: "
+                             "un doppio click ne aggiunge un altro.")
+                  .arg(same.size()));
 }
 
 // ---------------------------------------------------------------- selecting and deleting

@@ -1,9 +1,10 @@
 // The side archives of ships and aircraft from which the game's new-campaign wizard draws: their
-// file names, the archive record built from a ship or aircraft card, inserting, marking deleted,
+// file names, inserting the archive record built from a ship or aircraft card, marking deleted,
 // listing and the printed list. The records are the game's own ShipRecord and AircraftRecord.
 #pragma once
 
 #include "cards/format/AircraftCard.h"
+#include "cards/format/ArchiveRecords.h"
 #include "cards/format/ShipCard.h"
 #include "common/records/RecordFormat.h"
 
@@ -34,12 +35,6 @@ QString archiveFileName(const QString& sideWord, int kind);
 // naming it, and an archive without a side word is refused: the game could never find it.
 QString archivePath(const QString& archiveFolder, const QString& sideWord, int kind);
 
-// The archive record of a card, with the values that every ship or aircraft of it shares. A
-// number that cannot be stored so that its field reads the same number is refused with
-// platform::RangeError naming the card value and the field.
-recordformat::ShipRecord BuildShipArchiveRecord(const ShipValues& card);
-recordformat::AircraftRecord BuildAircraftArchiveRecord(const aircraftcard::AircraftData& card);
-
 // The record of one ship of the class, ready to be appended: the name and its current values.
 recordformat::ShipRecord shipToInsert(const recordformat::ShipRecord& cardRecord, const QString& name);
 recordformat::AircraftRecord aircraftToInsert(const recordformat::AircraftRecord& cardRecord,
@@ -67,9 +62,10 @@ ArchiveListing listShipArchive(const QString& path,
 ArchiveListing listAircraftArchive(const QString& path,
                                    const std::function<void(const recordformat::AircraftRecord&)>& each = {});
 
-// The live records of an aircraft archive identical to the given one, byte for byte: a card
-// inserted again appends one more of them.
+// The live records of an archive identical to the given one, byte for byte: a card inserted
+// again appends one more of them.
 int identicalAircraftRecords(const QString& path, const recordformat::AircraftRecord& record);
+int identicalShipRecords(const QString& path, const recordformat::ShipRecord& record);
 
 // Marks one record deleted and writes it back in place. A record number outside the file is
 // refused with a FileError.

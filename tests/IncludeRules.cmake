@@ -28,13 +28,13 @@ set(WINDOW_ONLY_PLATFORM platform/Controls.h platform/Form.h)
 
 # Folder of the including file -> folders it may include (longest folder first).
 set(LAYERS cards/format cards/help common/records platform common game cards setup)
-set(LAYER_ALLOWS_cards/format platform cards/format)
+set(LAYER_ALLOWS_cards/format platform common/records cards/format)
 set(LAYER_ALLOWS_cards/help platform cards/help)
 set(LAYER_ALLOWS_common/records platform common/records)
 set(LAYER_ALLOWS_platform platform)
 set(LAYER_ALLOWS_common platform common/records common)
 set(LAYER_ALLOWS_game platform common/records common cards/format game)
-set(LAYER_ALLOWS_cards platform cards/format cards/help cards)
+set(LAYER_ALLOWS_cards platform common/records cards/format cards/help cards)
 set(LAYER_ALLOWS_setup platform common/records cards/format cards/help setup)
 
 function(layer_of path out)

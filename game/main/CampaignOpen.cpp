@@ -5,6 +5,7 @@
 #include "common/CampaignChecks.h"
 #include "common/CampaignJournal.h"
 #include "common/CampaignSetup.h"
+#include "common/CampaignSnapshot.h"
 #include "common/Globals.h"
 #include "common/GroupTables.h"
 #include "common/ReferenceLists.h"
@@ -40,4 +41,20 @@ bool loadCampaign(QString* returned) {
     g.WeatherSeverity = g.state(StateItem::Weather);
     g.CampaignOpen = true;
     return undone;
+}
+
+QString undoneAtOpenText(const QString& step) {
+    const Globals& g = G();
+    const long long day = g.state(StateItem::Day) + 1, hour = g.state(StateItem::Hour);
+    if (step == QLatin1String(CampaignSnapshot::kActionStep))
+        return QStringLiteral(
+                   "L'ultima azione compiuta (un acquisto, un ordine, una partenza, una modifica o "
+                   "un'altra azione tra un'ora e l'altra) non era stata completata ed è stata "
+                   "annullata: la campagna è com'era prima di quell'azione (giorno %1, ore %2).")
+            .arg(day)
+            .arg(hour);
+    return QStringLiteral("L'ultima ora giocata non era stata completata ed è stata annullata: la campagna è "
+                          "com'era prima di quell'ora (giorno %1, ore %2).")
+        .arg(day)
+        .arg(hour);
 }

@@ -12,3 +12,7 @@
 // before anything is changed; ships of a group still being formed in port go back to their port,
 // and `returned` (when given) gets what the player is told of them (empty when none moved).
 bool loadCampaign(QString* returned = nullptr);
+
+// What the player is told of a step undone at the opening, by the step its journal names
+// (lastUndoneStep): an hour, or an action between hours.
+QString undoneAtOpenText(const QString& step);

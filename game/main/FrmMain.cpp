@@ -3,6 +3,7 @@
 #include "CampaignOpen.h"
 #include "MapPanels.h"
 #include "common/BaseTable.h"
+#include "common/CampaignJournal.h"
 #include "common/Globals.h"
 #include "common/GroupTables.h"
 #include "common/MapRoutines.h"
@@ -148,14 +149,7 @@ bool apriGioco() {
     try {
         FrmMain& f = form<FrmMain>();
         f.show();
-        if (f.hourUndoneAtOpen()) {
-            const Globals& g = G();
-            MsgBox(QStringLiteral("L'ultima ora giocata non era stata completata ed è stata annullata: la "
-                                  "campagna è com'era prima di quell'ora (giorno %1, ore %2).")
-                       .arg(g.state(StateItem::Day) + 1)
-                       .arg(g.state(StateItem::Hour)),
-                   vbInformation, G().CampaignName);
-        }
+        if (f.hourUndoneAtOpen()) MsgBox(undoneAtOpenText(lastUndoneStep()), vbInformation, G().CampaignName);
         if (!f.shipsReturnedAtOpen().isEmpty())
             MsgBox(f.shipsReturnedAtOpen(), vbInformation, G().CampaignName);
         return true;

@@ -8,6 +8,7 @@
 #include "common/Pictures.h"
 #include "common/RangeRules.h"
 #include "game/main/FrmMain.h"
+#include "game/main/MapMarks.h"
 #include "game/main/MapPanels.h"
 
 using namespace platform;
@@ -126,16 +127,15 @@ void FrmMain::List2_Click() {
     g.RoutePointX = g.GnPosX;
     g.RoutePointY = g.GnPosY;
     if (g.GnOffMap == 0) {
-        g.GnOldPos[0] = g.GnPosX;
-        g.GnOldPos[1] = g.GnPosY;
-        for (int h = 1; h <= g.GnRouteHours; ++h) {
-            TracciaRottaGN();
-            PicBitMap.box(g.GnOldPos[0], g.GnOldPos[1], g.GnOldPos[0] + 120, g.GnOldPos[1] + 80, vbWhite,
-                          false);
+        // The route as route button "1" plots it: hour by hour as the group moves, stopping where
+        // it would run aground; the ambush circles with it.
+        if (side == kAllies || side == kAxis) {
+            const QPoint last = drawRoute(side, g.SelectedGn, vbWhite);
+            g.RoutePointX = Int16(last.x());
+            g.RoutePointY = Int16(last.y());
+            g.GnOldPos[0] = g.RoutePointX;
+            g.GnOldPos[1] = g.RoutePointY;
         }
-        g.RoutePointX = g.GnOldPos[0];
-        g.RoutePointY = g.GnOldPos[1];
-        if (g.GnOrder == kNavalAmbush) CerchiGN();
         BaseSottoGN();
         Label59.setCaption(groupPlaceLine(g.GnInFriendlyPort, g.BaseUnderGn, g.GnPosX, g.GnPosY, g.GnCourse));
         Label60.setCaption(routeLine(g.GnRouteHours, g.GnCourse));

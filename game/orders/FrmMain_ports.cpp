@@ -24,6 +24,8 @@ void FrmMain::wirePortHandlers() {
     List3.DblClick = [this] { List3_DblClick(); };
     List4.Click = [this] { List4_Click(); };
     List4.DblClick = [this] { List4_DblClick(); };
+    // The ships in port and those of the group being formed, sorted by their text.
+    for (ListBox* l : {&List3, &List4}) l->setSorted(true);
     Image11.Click = [this] { Image11_Click(); };
     Label76.Click = [this] { Label76_Click(); };
     Image10.Click = [this] { Image10_Click(); };

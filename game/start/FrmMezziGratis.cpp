@@ -188,12 +188,17 @@ void FrmMezziGratis::Form_Load() {
         G().CurrentSide = 0;
         ArchivePath = G().AppPath + "\\archivio\\";
         const QStringList missing = missingArchives(ArchivePath);
+        const QStringList refused = refusedArchiveRecords(ArchivePath);
         CarrierCount = CopiaArchivioNavi(ArchivePath);
         CopiaArchivioAerei(ArchivePath);
         CreaFileAereiPortaerei(ArchivePath, CarrierCount);
         if (!missing.isEmpty())
             MsgBox("Archivio mancante (il lato non avrà questi mezzi):\n" + missing.join('\n'), vbExclamation,
                    caption());
+        if (!refused.isEmpty())
+            MsgBox("Record degli archivi che un gioco non può contenere, lasciati fuori dal gioco:\n" +
+                       refused.join('\n'),
+                   vbExclamation, caption());
         // From here on each step of the window reaches the campaign's files whole or not at all.
         G().CampaignOpen = true;
     } catch (const std::exception& e) {

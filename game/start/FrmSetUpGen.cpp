@@ -173,7 +173,10 @@ void FrmSetUpGen::CaricaMissioniDef() {
         bool ok = false;
         read[i].trimmed().toDouble(&ok);
         if (!ok)
-            throw FileError(QStringLiteral("Valore non numerico \"%1\" nel file %2").arg(read[i], in.path()),
+            throw FileError(QStringLiteral("Valore non numerico nel file %1, riga %2: \"%3\"")
+                                .arg(in.path())
+                                .arg(i)
+                                .arg(read[i].left(24)),
                             in.path());
     }
     MissionBaseValues = read;

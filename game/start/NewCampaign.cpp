@@ -8,6 +8,7 @@
 #include "common/Globals.h"
 #include "common/GroupTables.h"
 #include "common/RecordFiles.h"
+#include "common/records/RecordRanges.h"
 #include "platform/Files.h"
 #include "platform/Numbers.h"
 
@@ -290,13 +291,56 @@ void copyRecords(const QString& archive, const QString& target, Record& rec, Kee
     files.closeAll();
 }
 
-constexpr auto live = [](const auto& r) { return !r.isDeleted(); };
+// What no campaign can hold in a record (an archive made before the ranges were checked): the
+// record's field and why, nothing when it can hold it.
+recordformat::FieldRefusal refusal(const ShipRecord& r) {
+    return recordformat::shipRecordRefusal(r);
+}
+recordformat::FieldRefusal refusal(const AircraftRecord& r) {
+    return recordformat::aircraftRecordRefusal(r);
+}
+
+// A live record that a campaign can hold.
+constexpr auto live = [](const auto& r) { return !r.isDeleted() && refusal(r).field == 0; };
+
+template <class Record> QString archiveRefusals(const QString& archive) {
+    if (!platform::fileExists(archive)) return {};
+    platform::RecordFile file(archive, Record::kLength);
+    Record r;
+    int refused = 0;
+    QString first;
+    for (int i = 1; i <= file.count(); ++i) {
+        recordformat::readRecord(file, i, r);
+        if (r.isDeleted()) continue;
+        const recordformat::FieldRefusal why = refusal(r);
+        if (why.field == 0) continue;
+        if (++refused == 1)
+            first = QStringLiteral("record %1 (%2), %3")
+                        .arg(i)
+                        .arg(r.text(2).trimmed(), recordformat::refusalText(r, why));
+    }
+    if (refused == 0) return {};
+    return QStringLiteral("%1: %2 record non copiati; il primo è il %3")
+        .arg(platform::diskPath(archive))
+        .arg(refused)
+        .arg(first);
+}
 } // namespace
 
 QStringList missingArchives(const QString& archivePath) {
     QStringList out;
     for (const char* file : {kShipsAlle, kShipsAsse, kAircraftAlle, kAircraftAsse})
         if (!platform::fileExists(archivePath + file)) out << platform::diskPath(archivePath + file);
+    return out;
+}
+
+QStringList refusedArchiveRecords(const QString& archivePath) {
+    QStringList out;
+    for (const QString& line : {archiveRefusals<ShipRecord>(archivePath + kShipsAlle),
+                                archiveRefusals<ShipRecord>(archivePath + kShipsAsse),
+                                archiveRefusals<AircraftRecord>(archivePath + kAircraftAlle),
+                                archiveRefusals<AircraftRecord>(archivePath + kAircraftAsse)})
+        if (!line.isEmpty()) out << line;
     return out;
 }
 
@@ -337,7 +381,7 @@ void CreaFileAereiPortaerei(const QString& archivePath, int carrierCount) {
     for (int n = 1; n <= carrierCount; ++n) {
         g.PathAereiAlle = carrierAircraftFilePath(carrierCode(n));
         copyRecords(archivePath + kAircraftAlle, g.PathAereiAlle, aircraft,
-                    [](const AircraftRecord& r) { return r.text(airf::Imbarcato) == "1" && !r.isDeleted(); });
+                    [](const AircraftRecord& r) { return r.text(airf::Imbarcato) == "1" && live(r); });
     }
 }
 

@@ -107,8 +107,14 @@ bool portTakesShipType(int base, const QString& type);
 // The side archives (ships and aircraft of both sides) missing from the folder `archivePath`.
 QStringList missingArchives(const QString& archivePath);
 
+// The live records of the side archives in `archivePath` that no campaign can hold (archives made
+// before their values were checked), one line an archive: the archive, how many, and the first
+// one with its field and range. The copies below leave them out.
+QStringList refusedArchiveRecords(const QString& archivePath);
+
 // The campaign's files are built from the side archives in `archivePath`: every target file is
-// created empty first, and a missing archive leaves its targets empty.
+// created empty first, a missing archive leaves its targets empty, and a record no campaign can
+// hold is not copied.
 
 // Copies the live ship records of both archives into the two side ship files, numbering the
 // Allied carriers; returns how many carrier records were numbered, deleted ones included.

@@ -145,6 +145,8 @@ TEST_F(CardsWindowTest, RatingLittorioThroughTheWindow) {
 
 TEST_F(CardsWindowTest, SaveIsOfferedOnlyWithNameAndNation) {
     Form1_Main& f = openEditor();
+    pickItem(f.Combo5, "30");
+    pickItem(f.Combo3, "1937");
     f.Label35.doClick();
     EXPECT_TRUE(isGreen(f));
     EXPECT_FALSE(f.Command1.enabled());
@@ -363,4 +365,35 @@ TEST_F(CardsWindowTest, HelpViewerShowsTheFileAndClosesOnAClick) {
     EXPECT_TRUE(errors.messages[0].contains("cannoniAAHelp.txt"));
     EXPECT_TRUE(shown.isEmpty());
     EXPECT_FALSE(isLoaded<Form1_info1>());
+}
+
+// A card is rated and saved only from values a campaign can hold and that its labels show.
+TEST_F(CardsWindowTest, RatingRefusesATonnageNoCampaignHoldsAndAnEmptySpeedOrYear) {
+    testsupport::Errors errors;
+    Form1_Main& f = openEditor();
+    enterLittorio(f);
+    f.Text2.setText("70000");
+    f.Label35.doClick();
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].contains("stazza standard") && errors.messages[0].contains("STAZZA") &&
+                errors.messages[0].contains("tra 0 e 65000"))
+        << errors.messages[0].toStdString();
+    EXPECT_TRUE(isRed(f));
+    EXPECT_FALSE(f.Command1.enabled()) << "nothing to save";
+    f.Text2.setText("65000");
+    f.Label35.doClick();
+    EXPECT_TRUE(isGreen(f));
+
+    for (Label* emptied : {&f.Label8, &f.Label6}) {
+        const QString shown = emptied->caption();
+        emptied->setCaption(QString());
+        f.Label35.doDblClick();
+        f.Label35.doClick();
+        EXPECT_TRUE(isRed(f)) << emptied->name().toStdString();
+        EXPECT_FALSE(f.Command1.enabled());
+        emptied->setCaption(shown);
+    }
+    ASSERT_EQ(errors.messages.size(), 3);
+    EXPECT_TRUE(errors.messages[1].contains("velocità"));
+    EXPECT_TRUE(errors.messages[2].contains("anno del varo"));
 }

@@ -83,8 +83,9 @@ TEST_F(AircraftEditor, EntryRules) {
     EXPECT_EQ(f.Label32.caption(), "64") << "the range alone recomputes TA";
     f.Text4.doDblClick();
     EXPECT_EQ(f.Text4.text(), "");
-    EXPECT_EQ(f.Label32.caption(), "64") << "no speed keeps TA";
+    EXPECT_EQ(f.Label32.caption(), "") << "no speed, no TA";
     EXPECT_EQ(CG().AutonomyTurns, 0);
+    f.Text4.doType("500");
 
     f.Combo10.doPick(2);
     EXPECT_EQ(f.Check1.value(), 1);
@@ -241,4 +242,34 @@ TEST_F(AircraftEditor, MissingRoleTableLeavesNoHalfBuiltEditor) {
     EXPECT_TRUE(errors.messages[0].contains("FattAttaerei.txt"));
     EXPECT_FALSE(isLoaded<Form_Aerei>());
     EXPECT_TRUE(isLoaded<FormStart>()) << "the start window stays";
+}
+
+TEST_F(AircraftEditor, ASpeedOfNoAutonomyLeavesNoTAAndNothingToSave) {
+    enterBf109();
+    Form_Aerei& f = editor();
+    ASSERT_EQ(f.Label32.caption(), "16");
+    ASSERT_TRUE(f.Command2.enabled());
+    f.Text4.setText("0");
+    EXPECT_EQ(f.Label32.caption(), "") << "no TA of the speed before";
+    EXPECT_FALSE(f.Command2.enabled());
+    f.Text4.setText("570");
+    EXPECT_EQ(f.Label32.caption(), "16");
+    EXPECT_TRUE(f.Command2.enabled());
+}
+
+TEST_F(AircraftEditor, ACardNoCampaignCouldHoldIsNotSaved) {
+    testsupport::Errors errors;
+    enterBf109();
+    Form_Aerei& f = editor();
+    f.Text4.setText("1000");
+    ASSERT_TRUE(f.Command2.enabled());
+    f.Command2.doClick();
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].contains("velocità") && errors.messages[0].contains("VELOCITA") &&
+                errors.messages[0].contains("tra -99 e 999"))
+        << errors.messages[0].toStdString();
+    EXPECT_FALSE(fileExists(cardPath("DE Germania", "Bf109E-4CPT1939.SNK")));
+    f.Text4.setText("570");
+    f.Command2.doClick();
+    EXPECT_TRUE(fileExists(cardPath("DE Germania", "Bf109E-4CPT1939.SNK")));
 }

@@ -94,3 +94,26 @@ TEST_F(AircraftEditor, CancelAndCloseBoxKeepTheAvailability) {
     EXPECT_EQ(f.Label10.caption(), "7");
     EXPECT_EQ(f.Label42.caption(), "28");
 }
+
+TEST_F(AircraftEditor, AProductionAnswerNotInTheListIsRefused) {
+    testsupport::Errors errors;
+    Form_Aerei& f = editor();
+    drive([](Form_Giudizio& q) {
+        q.Command5.doClick();
+        q.Command2.doClick();
+    });
+    f.Command1.doClick();
+    ASSERT_EQ(f.Label42.caption(), "28");
+    drive([](Form_Giudizio& q) {
+        q.Command3.doClick();
+        q.answerBox(3).setText("abc");
+        q.Command2.doClick();
+        EXPECT_TRUE(isLoaded<Form_Giudizio>()) << "the questionnaire stays open";
+        q.Command1.doClick();
+    });
+    f.Command1.doClick();
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].contains("domanda 3") && errors.messages[0].contains("tra 1 e 14"))
+        << errors.messages[0].toStdString();
+    EXPECT_EQ(f.Label42.caption(), "28") << "no availability of 0 from a text";
+}

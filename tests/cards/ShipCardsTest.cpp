@@ -144,6 +144,8 @@ TEST_F(ShipCardsTest, BadCardsAndMissingTypeAreRefusedWithAMessage) {
     testsupport::MessageBoxes boxes;
     pickItem(f.Combo2, "GB");
     f.Text1.doType("Dido ");
+    pickItem(f.Combo5, "30");
+    pickItem(f.Combo3, "1937");
     f.Label35.doClick();
     ASSERT_TRUE(f.Command1.enabled());
     f.Command1.doClick();

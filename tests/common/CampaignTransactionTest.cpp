@@ -10,7 +10,10 @@
 #include "platform/Files.h"
 #include "platform/Form.h"
 
+#include <QCryptographicHash>
+#include <QDataStream>
 #include <QDir>
+#include <QtEndian>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -226,4 +229,45 @@ TEST_F(CampaignTransactions, AHandlerIsOneActionAndAModalWindowCommitsWhatItsOpe
     EXPECT_EQ(readBytes(other), otherBefore) << "both writes undone";
     EXPECT_EQ(readBytes(campaign.game("ProvaNuovo.dat")), "nuovo") << "the opener's first part stands";
     EXPECT_FALSE(QFile::exists(journal()));
+}
+
+// The journal tells whether an hour or an action wrote it; a journal of the earlier header, which
+// did not tell, is put back all the same.
+TEST_F(CampaignTransactions, AJournalLeftTellsTheStepThatWroteIt) {
+    QByteArray hour, action; // the journals as a kill during the step leaves them
+    {
+        CampaignTransaction t(CampaignTransaction::Capture::Everything);
+        act();
+        hour = readBytes(journal());
+    }
+    runHandlersAsTransactions();
+    G().CampaignOpen = true;
+    Window& w = form<Window>();
+    w.Command1.Click = [&] {
+        act();
+        action = readBytes(journal());
+    };
+    w.Command1.doClick();
+    ASSERT_FALSE(hour.isEmpty());
+    ASSERT_FALSE(action.isEmpty());
+    for (const auto& [bytes, step] : {std::pair{hour, "ora"}, std::pair{action, "azione"}}) {
+        writeBytes(journal(), bytes);
+        ASSERT_TRUE(rollBackLeftJournal());
+        EXPECT_EQ(lastUndoneStep(), step);
+    }
+
+    // The earlier header: the magic and the campaign, no step.
+    QByteArray header;
+    QDataStream s(&header, QIODevice::WriteOnly);
+    s.setVersion(QDataStream::Qt_6_0);
+    s << quint32(0x5a574a32) << QStringLiteral("Prova");
+    QByteArray block(4, Qt::Uninitialized);
+    qToLittleEndian(quint32(header.size()), block.data());
+    block += header + QCryptographicHash::hash(header, QCryptographicHash::Md5);
+    const quint32 newHeader = qFromLittleEndian<quint32>(action.constData()) + 4 + 16;
+    writeBytes(journal(), block + action.mid(newHeader));
+    writeBytes(campaign.game("ProvaNuovo.dat"), "after");
+    ASSERT_TRUE(rollBackLeftJournal());
+    EXPECT_EQ(lastUndoneStep(), "");
+    EXPECT_FALSE(QFile::exists(campaign.game("ProvaNuovo.dat"))) << "its entries put back";
 }

@@ -385,6 +385,12 @@ void writeAircraft(const QString& path, int side, const QStringList& names, int 
         appendAircraft(1, a);
     }
     G().Files.close(1);
+    // A base counts present the aircraft its file holds ready.
+    for (int base = 1; base <= kBases; ++base)
+        if (path == baseAircraftFilePath(base)) {
+            G().BaseTable[base][BaseCol::AircraftPresent] = ready * int(names.size());
+            SalvaDatiBasi();
+        }
 }
 
 } // namespace
@@ -419,7 +425,7 @@ TEST_F(ActionFailures, AircraftPurchase) {
         [] {
             G().BaseTable[1][BaseCol::PointsArrived] = 100;
             testcampaign::write();
-            writeAircraft(baseAircraftFilePath(1), kAxis, {"Macchi", "Fiat"}, 95);
+            writeAircraft(baseAircraftFilePath(1), kAxis, {"Macchi", "Fiat"}, 5);
         },
         [](const Moments& m) {
             openCampaign();

@@ -404,3 +404,37 @@ TEST_F(SetUpWindow, HelpHidesTheUnitPanels) {
     w.Option3.doClick();
     EXPECT_TRUE(w.Frame4.visible());
 }
+
+TEST_F(SetUpWindow, ACardNoCampaignCouldHoldIsNotReadAndAShipAgainIsTold) {
+    ShipValues heavy = destroyerCard("Pesante");
+    heavy[7] = QStringLiteral("70000");
+    const QString refused = writeShipClass(folder.path() + "/Navi", heavy, {"Pesante"});
+    FrmSetUpTorv& w = window();
+    openShips(w.Option2, refused);
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].contains("STAZZA") && errors.messages[0].contains("tra 0 e 65000"))
+        << errors.messages[0].toStdString();
+    EXPECT_EQ(w.List1.listCount(), 0) << "nothing to insert";
+    EXPECT_EQ(SG().CardShipRecord.bytes(), ShipRecord().bytes());
+
+    // The same card read twice: the ships already in the archive are named, and a double-click
+    // still appends another record.
+    const QString good = writeShipClass(folder.path() + "/Navi", destroyerCard(), {"Oriani", "Alfieri"});
+    chosen = good;
+    w.Command1.doClick();
+    EXPECT_EQ(w.Label22.caption(), "");
+    w.List1.doPickDouble(0);
+    EXPECT_EQ(w.Label22.caption(), "");
+    w.Command1.doClick();
+    EXPECT_EQ(w.Label22.caption(),
+              "Nell'archivio c'è già un record identico di Oriani: un doppio click ne aggiunge un altro.");
+    w.List1.doPickDouble(1);
+    w.Command1.doClick();
+    EXPECT_EQ(
+        w.Label22.caption(),
+        "Nell'archivio ci sono già record identici di 2 navi della lista: un doppio click ne aggiunge un "
+        "altro.");
+    w.List1.doPickDouble(0);
+    EXPECT_EQ(w.Label6.caption(), "3") << "the rule still appends it";
+    EXPECT_EQ(errors.messages.size(), 1);
+}

@@ -71,6 +71,8 @@ class ContactHour : public ::testing::Test {
         Int16* gn = g.GnTableAlle[kBombarding];
         gn[GnCol::InUse] = 1, gn[GnCol::Ships] = 1, gn[GnCol::Order] = kNavalBombardment;
         gn[GnCol::X] = g.BaseMapXY[kTripoli][1] + 90, gn[GnCol::Y] = g.BaseMapXY[kTripoli][2] + 90;
+        // The four ready aircraft of each of PALERMO's two lines, counted present at the base.
+        g.BaseTable[kPalermo][BaseCol::AircraftPresent] = 8;
         testcampaign::write({.hour = 10});
         attackships::append(kAllies, {{.name = "Eagle", .port = kMaltaHq, .aa = 8},
                                       {.name = "Warspite",

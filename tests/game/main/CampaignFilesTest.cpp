@@ -3,8 +3,10 @@
 #include "game/main/FrmMain.h"
 
 #include "TestCampaign.h"
+#include "common/CampaignRanges.h"
 #include "common/CampaignSnapshot.h"
 #include "common/Dice.h"
+#include "common/records/RecordRanges.h"
 #include "game/main/CampaignOpen.h"
 #include "game/main/HourStep.h"
 #include "game/start/FrmGame.h"
@@ -195,6 +197,109 @@ TEST_F(CampaignFiles, RecordFilesThatDisagreeWithTheTablesOrHoldWhatCannotBeStop
     EXPECT_TRUE(open());
 }
 
+// Every game-state item, every column of a naval and an air group in use, every base field and
+// every number field of a ship and an aircraft record, one past its range: the opening refuses the
+// campaign, naming the file and the item, column or field with its range.
+TEST_F(CampaignFiles, EveryValueOnePastItsRangeStopsTheOpeningNamingTheFileAndTheField) {
+    namespace A = recordformat::aircraft;
+    G().GaTableAlle[1][GaCol::InUse] = 1;
+    G().BaseTable[12][BaseCol::AircraftPresent] = 4;
+    make();
+    {
+        AircraftRecord a;
+        a.setText(A::Nome, QStringLiteral("Hurricane"));
+        a.setNumber(A::Pronti, 4);
+        openAircraftFile(20, baseAircraftFilePath(12), kAllies);
+        appendAircraft(20, a);
+        G().Files.close(20);
+    }
+    const QMap<QString, QByteArray> good = files();
+    const auto restore = [&] {
+        for (const QString& name : files().keys()) QFile::remove(file(name));
+        for (const QString& name : good.keys()) writeBytes(file(name), good[name]);
+    };
+    // One past each end of a range, as text; a record field too narrow for it holds a letter.
+    const auto pastEnds = [](ValueRange r) { return QList<long long>{r.low - 1, r.high + 1}; };
+    int refusals = 0;
+    const auto expectNamed = [&](const QString& name, const QString& field, ValueRange range,
+                                 const QString& how) {
+        expectRefused(name, how.toStdString());
+        const QString said = errors.messages.value(0);
+        EXPECT_TRUE(said.contains(field) && said.contains(QString::number(range.low)) &&
+                    said.contains(QString::number(range.high)))
+            << how.toStdString() << ": " << said.toStdString();
+        restore();
+        ++refusals;
+    };
+
+    const QString state = "StackProvaeventigioco.dat";
+    for (int i = 1; i <= kStateItems; ++i)
+        for (long long v : pastEnds(campaignRange(CampaignTable::GameState, i))) {
+            setLine(state, i - 1, "\"" + QByteArray::number(v) + '"');
+            expectNamed(state, QStringLiteral("voce %1 ").arg(i), campaignRange(CampaignTable::GameState, i),
+                        QStringLiteral("state item %1 at %2").arg(i).arg(v));
+        }
+    for (const auto& [table, name] : {std::pair{CampaignTable::NavalGroup, "StackProvaNaviAlle.dat"},
+                                      std::pair{CampaignTable::AirGroup, "StackProvaAereiAlle.dat"}})
+        for (int c = 1; c <= kGroupColumns; ++c) {
+            const ValueRange range = campaignRange(table, c);
+            for (long long v : pastEnds(range)) {
+                if (c == GnCol::InUse && v < range.low) continue; // a group not in use holds anything
+                setLine(name, c - 1, QByteArray::number(v));
+                expectNamed(name, QStringLiteral("colonna %1 ").arg(c), range,
+                            QStringLiteral("%1 column %2 at %3").arg(name).arg(c).arg(v));
+            }
+        }
+    const QString bases = "StackProvaDatiBasi.dat";
+    for (int f = 1; f <= kBaseFields; ++f)
+        for (long long v : pastEnds(campaignRange(CampaignTable::Base, f))) {
+            setLine(bases, f - 1, QByteArray::number(v));
+            expectNamed(bases, QStringLiteral("campo %1 ").arg(f), campaignRange(CampaignTable::Base, f),
+                        QStringLiteral("base field %1 at %2").arg(f).arg(v));
+        }
+    const QString maltaName = QStringLiteral("MALTA HQAereiAlleProva.dat");
+    for (const auto& [layout, name, rules] :
+         {std::tuple{&recordformat::shipLayout(), QStringLiteral("NaviAlleProva.dat"),
+                     recordformat::shipFieldRules()},
+          std::tuple{&recordformat::aircraftLayout(), maltaName, recordformat::aircraftFieldRules()}})
+        for (const recordformat::FieldRule& rule : rules)
+            for (long long v : pastEnds(rule.range)) {
+                const recordformat::FieldSpec f = layout->field(rule.field);
+                QByteArray text = QByteArray::number(v);
+                if (text.size() > f.width) text = "x";
+                QByteArray bytes = readBytes(file(name));
+                bytes.replace(f.offset, f.width, text.leftJustified(f.width, ' '));
+                writeBytes(file(name), bytes);
+                expectNamed(name, QStringLiteral("campo %1 %2").arg(rule.field).arg(rule.name), rule.range,
+                            QStringLiteral("%1 field %2 at %3").arg(name, rule.name).arg(v));
+            }
+    EXPECT_EQ(refusals,
+              2 * (kStateItems + 2 * kGroupColumns - 1 + kBaseFields +
+                   int(recordformat::shipFieldRules().size() + recordformat::aircraftFieldRules().size())));
+    EXPECT_TRUE(open());
+}
+
+// The set-up files, the settings and the mine fields: a value beyond its cell, or no number, is
+// refused naming the file and its line.
+TEST_F(CampaignFiles, ASetUpSettingsOrMineValueBeyondItsCellNamesTheFileAndTheLine) {
+    make();
+    const QMap<QString, QByteArray> good = files();
+    for (const QString& path : {setUpFilePath(2), settingsFilePath(), mineFilePath()}) {
+        const QString name = QFileInfo(diskPath(path)).fileName();
+        for (const QByteArray& bad : {QByteArray("99999999999"), QByteArray("12abc")}) {
+            QList<QByteArray> lines = readBytes(file(name)).split('\n');
+            const bool quoted = lines[1].startsWith('"');
+            lines[1] = (quoted ? '"' + bad + '"' : bad) + '\r';
+            writeBytes(file(name), lines.join('\n'));
+            expectRefused(name, (name + " " + bad).toStdString());
+            EXPECT_TRUE(errors.messages.value(0).contains("riga 2"))
+                << errors.messages.value(0).toStdString();
+            for (const QString& n : good.keys()) writeBytes(file(n), good[n]);
+        }
+    }
+    EXPECT_TRUE(open());
+}
+
 TEST_F(CampaignFiles, AShipFileCutDuringPlayStopsTheHour) {
     make();
     ASSERT_TRUE(open());
@@ -335,4 +440,52 @@ TEST_F(HourNotUndone, TheWindowClosesAndTheNextOpeningUndoesIt) {
     EXPECT_TRUE(boxes.prompts.last().contains("è stata annullata")) << boxes.prompts.last().toStdString();
     EXPECT_EQ(files(), before);
     EXPECT_EQ(G().GameState[2], "10");
+}
+
+// A campaign whose values stand at the top of their ranges opens and plays an hour (which may take
+// a counter or the day past the top: the next opening refuses that campaign): the game
+// state's counters, the numbers of its ships' records and of its aircraft lines (their group and
+// port as placed, the port's and the base's counts as the files hold).
+TEST_F(CampaignFiles, ACampaignWithItsValuesAtTheirLimitsOpensAndPlaysAnHour) {
+    namespace A = recordformat::aircraft;
+    namespace S = recordformat::ship;
+    G().BaseTable[12][BaseCol::AircraftPresent] = 999;
+    make();
+    for (int i = 1; i <= kStateItems; ++i) {
+        const ValueRange range = campaignRange(CampaignTable::GameState, i);
+        G().setState(i, range.high);
+    }
+    G().setState(StateItem::Hour, 22);
+    SalvaDatiBasi();
+    const auto atTop = [](recordformat::TextRecord& r, std::span<const recordformat::FieldRule> rules,
+                          std::initializer_list<int> kept) {
+        for (const recordformat::FieldRule& rule : rules)
+            if (std::find(kept.begin(), kept.end(), rule.field) == kept.end())
+                r.setNumber(rule.field, rule.range.high);
+    };
+    for (int side : {kAllies, kAxis}) {
+        openShipFile(20, side);
+        const int count = G().Files.random(20).count();
+        for (int n = 1; n <= count; ++n) {
+            readShip(20, n);
+            atTop(G().ShipRecordBuffer, recordformat::shipFieldRules(),
+                  {S::NUMERO_GN, S::PORTO, S::STATUS, S::MISSIONE, S::AFF, S::NON_OP, S::ANNODATI});
+            writeShip(20, n);
+        }
+        G().Files.close(20);
+    }
+    AircraftRecord a;
+    a.setText(A::Nome, QStringLiteral("Hurricane"));
+    atTop(a, recordformat::aircraftFieldRules(), {A::InVolo, A::Persi});
+    openAircraftFile(20, baseAircraftFilePath(12), kAllies);
+    appendAircraft(20, a);
+    G().Files.close(20);
+
+    ASSERT_TRUE(open()) << errors.messages.join('\n').toStdString();
+    setDiceSource([n = 0](int sides) mutable { return (n++ * 7) % std::max(sides, 1) + 1; });
+    HourView view;
+    const HourOutcome hour = runHourWhole(view);
+    setDiceSource({});
+    EXPECT_TRUE(hour.done) << hour.failure.toStdString();
+    EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('\n').toStdString();
 }

@@ -85,6 +85,23 @@ class MainWindowLayout : public NavalPanelFixture {
                 setShip(record, [](ShipRecord& s) {
                     s.setText(F::NOME, QStringLiteral("Giovanni delle Bande Nere"));
                 });
+        // The first ship in port shows every status letter: the port list's longest line.
+        setShip(1, [](ShipRecord& s) {
+            s.setText(F::TIPO, QStringLiteral("MR"));
+            s.setNumber(F::MISSIONE, 6);
+            for (const auto& [nominal, current] : {std::pair{F::AAM, F::AAMM},
+                                                   {F::C_A_INCENDI, F::C_A_INCENDIM},
+                                                   {F::DIR_TIRO, F::D_TIROM},
+                                                   {F::NODI, F::NODIM},
+                                                   {F::RESISTENZA, F::RESISTENZAM},
+                                                   {F::OPERATIVITA, F::OPERATIVITAM},
+                                                   {F::MA, F::MAM}})
+                s.setNumber(current, s.whole(nominal) + 1);
+            s.setNumber(F::INCENDI_ATTIVI, 2);
+            s.setNumber(F::CARGO, 20);
+            s.setNumber(F::CARGOM, 0);
+            s.setNumber(F::Assistenza, 1);
+        });
         // Two groups of each side see each other this hour.
         Globals& h = G();
         h.ActivityKind = kActNavalMeeting;
@@ -203,6 +220,7 @@ TEST_F(MainWindowLayout, EveryPanelFitsAtTheDefaultSizeAndOnAScreenOf1600x1000) 
         f.Label50_DblClick();
         f.Command7_Click();
         ASSERT_TRUE(f.Frame7.visible());
+        EXPECT_EQ(f.List3.list(f.List3.listCount() - 1), "MR_Giovanni d [#aiIdkrcoms]");
         f.List3.doPick(0);
         EXPECT_EQ(faults(f), "") << "port panel, " << at;
         f.Image10_Click();

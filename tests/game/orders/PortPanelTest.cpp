@@ -420,3 +420,31 @@ TEST_F(PortPanel, ADamagedShipGoesToTheDockyardOfAMainBaseAndComesBack) {
     f.Image24_DblClick();
     EXPECT_EQ(ship(kAxis, 3).whole(F::INCENDI_ATTIVI), 72);
 }
+
+TEST_F(PortPanel, TheShipsInPortAndOfTheGroupFormedAreSortedByTheirText) {
+    FrmMain& f = openAtTaranto();
+    const std::pair<const char*, const char*> named[] = {{"CT", "Zeta"}, {"NB", "Alfa"}, {"CT", "Beta"}};
+    for (int r = 1; r <= 3; ++r)
+        patch(kAxis, r, [&](ShipRecord& s) {
+            s.setText(F::TIPO, QString::fromLatin1(named[r - 1].first));
+            s.setText(F::NOME, QString::fromLatin1(named[r - 1].second));
+        });
+    const auto items = [](const ListBox& l) {
+        QStringList out;
+        for (int i = 0; i < l.listCount(); ++i) out << l.list(i);
+        return out;
+    };
+    const auto sorted = [](QStringList l) {
+        l.sort();
+        return l;
+    };
+    openPort(f);
+    ASSERT_EQ(f.List3.listCount(), 4);
+    EXPECT_EQ(items(f.List3), sorted(items(f.List3)));
+    EXPECT_TRUE(items(f.List3)[0].contains("Beta")) << items(f.List3).join('|').toStdString();
+    f.Label56_Click();
+    for (int r : {1, 2, 3}) pickInPort(f, r, true);
+    ASSERT_EQ(f.List4.listCount(), 3);
+    EXPECT_EQ(items(f.List4), sorted(items(f.List4)));
+    EXPECT_TRUE(items(f.List4)[0].contains("Beta")) << items(f.List4).join('|').toStdString();
+}

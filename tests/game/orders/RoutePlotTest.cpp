@@ -131,3 +131,19 @@ TEST_F(RoutePlotButtons, EveryGroupsRouteDisablesTheCoursePadUntilTheReset) {
     EXPECT_TRUE(f.Frame5.enabled());
     EXPECT_NE(boxAt(f, 7300, 4500), vbMagenta) << "the map is clean again";
 }
+
+// A pick in the list of groups draws the route as route button "1" does: toward Sicily's west
+// coast it stops where the group would run aground, though route hours are left.
+TEST_F(RoutePlotButtons, APickDrawsTheRouteAsTheRouteButtonDoesStoppingAtTheCoast) {
+    sailing(2, 4427, 2871, 5, 200, 6);
+    FrmMain& f = openNaval(kAllies);
+    pick(f, 2);
+    for (int x : {4627, 4827}) EXPECT_EQ(boxAt(f, x, 2871), vbWhite) << x;
+    for (int x : {5027, 5227, 5427, 5627}) EXPECT_NE(boxAt(f, x, 2871), vbWhite) << x << ": on land";
+    EXPECT_EQ(G().RoutePointX, 4827) << "the route ends at its last sea point";
+
+    f.Label61.doClick();
+    f.Command13.doClick();
+    for (int x : {4627, 4827}) EXPECT_EQ(boxAt(f, x, 2871), vbGreen) << x;
+    for (int x : {5027, 5227, 5427, 5627}) EXPECT_NE(boxAt(f, x, 2871), vbGreen) << x;
+}

@@ -574,3 +574,27 @@ TEST_F(Wizard, ClosingAWizardWindowOffersToDeleteTheCampaign) {
     EXPECT_FALSE(fileExists(games("StackIndiaDatiBasi.dat")));
     EXPECT_TRUE(fileExists(games("Hotel.Stp")));
 }
+
+TEST_F(Wizard, AnArchiveRecordNoCampaignCanHoldIsToldOnceAndNotOffered) {
+    writeStandardArchives(folder);
+    // An archive made before its values were checked: Jervis displaces 70000 tons.
+    const QString allied = folder.path() + "/Archivio/ALLEATINavi.Dat";
+    QByteArray bytes = testsupport::readBytes(allied);
+    const recordformat::FieldSpec tonnage = recordformat::shipLayout().field(recordformat::ship::STAZZA);
+    bytes.replace(3 * recordformat::ShipRecord::kLength + tonnage.offset, tonnage.width, "70000");
+    testsupport::writeBytes(allied, bytes);
+    testsupport::MessageBoxes boxes;
+    createCampaign("Golf");
+    FrmMezziGratis& m = saveBases(form<FrmBasi>());
+    ASSERT_EQ(boxes.prompts.size(), 1);
+    EXPECT_TRUE(boxes.prompts[0].contains("alleatinavi.dat", Qt::CaseInsensitive) &&
+                boxes.prompts[0].contains("Jervis") && boxes.prompts[0].contains("STAZZA") &&
+                boxes.prompts[0].contains("tra 0 e 65000"))
+        << boxes.prompts[0].toStdString();
+    m.Command2.doClick();
+    m.Command1.doClick();
+    m.Combo1.doPick(2);
+    EXPECT_LT(indexOf(m.List1, "CT Jervis"), 0) << "not offered";
+    EXPECT_GE(indexOf(m.List1, "CT Kelly"), 0);
+    EXPECT_EQ(boxes.prompts.size(), 1) << "said once";
+}
