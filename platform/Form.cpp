@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QWindow>
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace platform {
@@ -57,6 +59,38 @@ void scheduleCollect() {
 std::map<QString, QPoint>& places() {
     static std::map<QString, QPoint> p;
     return p;
+}
+
+// Room for the title bar and border that the window manager adds.
+constexpr int kFrameWidth = 8, kTitleHeight = 30;
+
+void scaleControls(const Container& c) {
+    for (Control* child : c.children()) {
+        child->applyScale();
+        if (auto* inner = dynamic_cast<const Container*>(child)) scaleControls(*inner);
+    }
+}
+
+// The controls that take the focus, in the order they are laid out: row after row from the top,
+// each row from the left, a frame's controls where the frame stands. A control belongs to the row
+// of the one before when it starts above that one's middle.
+void tabOrder(const Container& c, std::vector<QWidget*>& out) {
+    std::vector<Control*> kids = c.children();
+    std::stable_sort(kids.begin(), kids.end(),
+                     [](const Control* a, const Control* b) { return a->top() < b->top(); });
+    std::vector<Control*> placed;
+    for (size_t i = 0; i < kids.size();) {
+        size_t end = i + 1;
+        const int rowBottom = kids[i]->top() + std::max(1, kids[i]->height()) / 2;
+        while (end < kids.size() && kids[end]->top() < rowBottom) ++end;
+        std::stable_sort(kids.begin() + long(i), kids.begin() + long(end),
+                         [](const Control* a, const Control* b) { return a->left() < b->left(); });
+        i = end;
+    }
+    for (Control* k : kids) {
+        if (QWidget* w = k->widget(); w && (w->focusPolicy() & Qt::TabFocus)) out.push_back(w);
+        if (auto* inner = dynamic_cast<const Container*>(k)) tabOrder(*inner, out);
+    }
 }
 } // namespace
 
@@ -100,11 +134,14 @@ class FormClient : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent*) override {
+        f_->clientResized();
         runHandler([this] { f_->Form_Resize(); });
     }
     void paintEvent(QPaintEvent*) override {
         if (picture.isNull()) return;
         QPainter p(this);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, f_->scale_ != 1);
+        p.scale(f_->scale_, f_->scale_);
         p.drawImage(0, 0, picture);
     }
 
@@ -131,10 +168,51 @@ QWidget* Form::childArea() {
 }
 
 int Form::clientWidth() const {
-    return client_->width() * kTwipsPerPixel;
+    return int(std::lround(client_->width() * kTwipsPerPixel / scale_));
 }
 int Form::clientHeight() const {
-    return client_->height() * kTwipsPerPixel;
+    return int(std::lround(client_->height() * kTwipsPerPixel / scale_));
+}
+
+double Form::screenScale() const {
+    const QScreen* screen = window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return 1;
+    const QRect room = screen->availableGeometry();
+    const int menuH = window_->menuWidget() ? window_->menuBar()->sizeHint().height() : 0;
+    const double across = double(room.width() - 2 * kFrameWidth) * kTwipsPerPixel / std::max(1, width_);
+    const double down =
+        double(room.height() - kTitleHeight - kFrameWidth - menuH) * kTwipsPerPixel / std::max(1, height_);
+    return std::clamp(std::min(across, down), 0.1, 1.0);
+}
+
+void Form::setScale(double s) {
+    if (s == scale_) return;
+    scale_ = s;
+    QFont f = QApplication::font();
+    f.setPointSizeF(scaledPoints(f.pointSizeF(), s));
+    client_->setFont(f);
+    scaleControls(*this);
+    client_->update();
+}
+
+void Form::fitToScreen() {
+    if (!window_->isMaximized() && !window_->isFullScreen()) setScale(screenScale());
+    placeWindow();
+}
+
+void Form::clientResized() {
+    // A maximised window scales to its room; another to the screen's, or to less when the window
+    // manager gives it less room than it asked for.
+    const double across = double(client_->width()) * kTwipsPerPixel / std::max(1, width_);
+    const double down = double(client_->height()) * kTwipsPerPixel / std::max(1, height_);
+    const double room = std::min({1.0, across, down});
+    if (window_->isMaximized() || window_->isFullScreen()) {
+        setScale(room);
+        return;
+    }
+    if (!window_->isVisible()) return;
+    const double screen = screenScale();
+    setScale(room < screen - 1.0 / 200 ? room : screen);
 }
 
 void Form::setCaption(const QString& c) {
@@ -145,12 +223,17 @@ void Form::setCaption(const QString& c) {
 void Form::setSize(int width, int height) {
     width_ = width;
     height_ = height;
-    placeWindow();
+    fitToScreen();
 }
 
 void Form::placeWindow() {
     const int menuH = window_->menuWidget() ? window_->menuBar()->sizeHint().height() : 0;
-    window_->resize(std::max(60, width_ / kTwipsPerPixel), std::max(40, height_ / kTwipsPerPixel + menuH));
+    const QSize size(std::max(60, int(std::lround(width_ * scale_ / kTwipsPerPixel))),
+                     std::max(40, int(std::lround(height_ * scale_ / kTwipsPerPixel)) + menuH));
+    if (fixedBorder_)
+        window_->setFixedSize(size);
+    else
+        window_->resize(size);
 }
 
 void Form::setWindowState(int s) {
@@ -182,6 +265,7 @@ void Form::setPicture(const QImage& img) {
 }
 
 void Form::setFixedBorder(bool fixed) {
+    fixedBorder_ = fixed;
     if (fixed)
         window_->setFixedSize(window_->size());
     else
@@ -202,7 +286,9 @@ void Form::setOwner(Form& owner) {
 }
 
 void Form::placeBeforeShowing() {
+    orderTabs();
     if (window_->isVisible()) return;
+    fitToScreen();
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect room = screen->availableGeometry();
@@ -213,8 +299,6 @@ void Form::placeBeforeShowing() {
     QPoint at = it != places().end() ? it->second
                 : firstPlace_        ? *firstPlace_
                                      : room.center() - QPoint(size.width() / 2, size.height() / 2);
-    // Room for the title bar and border that the window manager adds.
-    constexpr int kFrameWidth = 8, kTitleHeight = 30;
     at.setX(std::max(room.left(), std::min(at.x(), room.right() - size.width() - kFrameWidth)));
     at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - size.height() - kTitleHeight)));
     window_->move(at);
@@ -228,7 +312,27 @@ void Form::show() {
     window_->show();
     window_->raise();
     window_->activateWindow();
+    focusFirstControl();
     runHandler([this] { Form_Activate(); });
+}
+
+void Form::orderTabs() {
+    std::vector<QWidget*> order;
+    tabOrder(*this, order);
+    for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void Form::focusFirstControl() {
+    // The control that had the focus keeps it, when it still can.
+    const QWidget* had = window_->focusWidget();
+    if (had && had != window_ && had->isVisible() && had->isEnabled()) return;
+    std::vector<QWidget*> order;
+    tabOrder(*this, order);
+    for (QWidget* w : order)
+        if (w->isVisible() && w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
 }
 
 void Form::showModal() {
@@ -255,6 +359,7 @@ void Form::showModal() {
     window_->show();
     window_->raise();
     window_->activateWindow();
+    focusFirstControl();
     runHandler([this] { Form_Activate(); });
     QEventLoop loop;
     stopModal_ = [&loop] { loop.quit(); };
