@@ -311,18 +311,30 @@ QString focusName(const QWidget* w, const QWidget* top) {
     if (!w) return QStringLiteral("nothing");
     // A combo box's text is its own.
     if (w->parentWidget() && qobject_cast<const QComboBox*>(w->parentWidget())) w = w->parentWidget();
+    if (auto* r = qobject_cast<const QRadioButton*>(w); r && r->autoExclusive())
+        return pathOf(r->parentWidget(), top) + QStringLiteral("/options");
     return pathOf(w, top);
 }
 
+// An option group is one stop of Tab, at whichever of its buttons (the arrow keys move within it).
+bool laterOption(const QWidget* w, QList<const QObject*>& groupsMet) {
+    auto* r = qobject_cast<const QRadioButton*>(w);
+    if (!r || !r->autoExclusive()) return false;
+    if (groupsMet.contains(r->parent())) return true;
+    groupsMet << r->parent();
+    return false;
+}
+
 // The controls a round of Tab should visit: shown, enabled and taking the focus by Tab, in the
-// order of the window's focus chain.
+// order of the window's focus chain; an option group is one stop.
 QStringList expectedRound(const QWidget* top) {
     QStringList out;
+    QList<const QObject*> groupsMet;
     const QWidget* start = top;
     for (const QWidget* w = start->nextInFocusChain(); w && w != start; w = w->nextInFocusChain()) {
         if (!top->isAncestorOf(w) || !w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
             continue;
-        if (w->focusProxy()) continue;
+        if (w->focusProxy() || laterOption(w, groupsMet)) continue;
         out << focusName(w, top);
     }
     return out;
@@ -344,7 +356,9 @@ std::string tabFaults(platform::Form& form) {
     }
     if (!now || !window->isAncestorOf(now))
         out << QStringLiteral("no control has the focus when the window opens");
+    // A lone control keeps the focus.
     for (const bool back : {false, true}) {
+        if (round.size() < 2) break;
         QStringList seen;
         for (int i = 0; i < round.size() && now; ++i) {
             QTest::keyClick(now, back ? Qt::Key_Backtab : Qt::Key_Tab,

@@ -190,6 +190,9 @@ TEST_F(MainWindowLayout, EveryPanelFitsAtTheDefaultSizeAndOnAScreenOf1600x1000) 
     for (const QSize& client : sizes()) {
         const std::string at = sizeTo(f, client);
         EXPECT_EQ(faults(f), "") << "waiting, " << at;
+        if (client.isEmpty()) {
+            EXPECT_EQ(testsupport::tabFaults(f), "") << at;
+        }
         // The panels at the left start below the strip where Allied groups enter from GIBILTERRA,
         // so that no mark drawn there lies under them, where the window has the room (maximised
         // on a screen as wide as 1366 x 768 the map is drawn taller than the room beneath it).
@@ -301,6 +304,7 @@ TEST_F(MainWindowLayout, TheContactBoardAndItsPlotFit) {
         ASSERT_EQ(board.Label5.caption(), " MEZZA GUARDIA Fuoco di reaz. (-1 TRN/Manovra)");
         EXPECT_EQ(testsupport::layoutFaults(board), "") << at;
         EXPECT_EQ(testsupport::layoutFaults(form<FrmContatti2>()), "") << at;
+        EXPECT_EQ(testsupport::tabFaults(board), "") << at;
         board.Command1.doClick();
     }
     EXPECT_EQ(errors.messages.join(u'\n').toStdString(), "");
@@ -323,6 +327,7 @@ TEST_F(MainWindowLayout, TheAttackWindowsFit) {
     platform::testing::setModalHandler([&](Form& w) {
         shown << w.caption();
         EXPECT_EQ(testsupport::layoutFaults(w), "") << w.caption().toStdString() << ", " << shown.size();
+        EXPECT_EQ(testsupport::tabFaults(w), "") << w.caption().toStdString() << ", " << shown.size();
         unloadForm(w);
     });
     int patrol = 43; // a patrol attacks once an hour: another one each time
