@@ -308,11 +308,12 @@ void Form::show() {
     if (unloaded_) return;
     visible_ = true;
     window_->setWindowModality(Qt::NonModal);
+    const bool opens = !window_->isVisible();
     placeBeforeShowing();
     window_->show();
     window_->raise();
     window_->activateWindow();
-    focusFirstControl();
+    if (opens) focusFirstControl();
     runHandler([this] { Form_Activate(); });
 }
 
@@ -323,9 +324,8 @@ void Form::orderTabs() {
 }
 
 void Form::focusFirstControl() {
-    // The control that had the focus keeps it, when it still can.
-    const QWidget* had = window_->focusWidget();
-    if (had && had != window_ && had->isVisible() && had->isEnabled()) return;
+    // A window that opens, the first time or again, gives the focus to its first control; shown
+    // while it stands open, it leaves the focus where it is.
     std::vector<QWidget*> order;
     tabOrder(*this, order);
     for (QWidget* w : order)

@@ -49,7 +49,8 @@ QStringList eventsOf(const Control& c) {
 // load, caption, tool-tip and events.
 void record(const Container& parent, const QString& path, QStringList& out) {
     for (const Control* c : parent.children()) {
-        const QString name = c->index() >= 0 ? QStringLiteral("%1(%2)").arg(c->name()).arg(c->index()) : c->name();
+        const QString name =
+            c->index() >= 0 ? QStringLiteral("%1(%2)").arg(c->name()).arg(c->index()) : c->name();
         const QString at = path.isEmpty() ? name : path + u'/' + name;
         out << QStringLiteral("%1 %2,%3 %4x%5 %6%7 \"%8\" \"%9\" [%10]")
                    .arg(at)
@@ -69,14 +70,16 @@ TEST(MainWindowControls, TheLayoutBuildsEveryControlAsRecorded) {
     testsupport::ProgramFolder folder;
     resetGlobals();
     auto f = std::make_shared<FrmMain>();
-    QStringList lines{QStringLiteral("FrmMain %1x%2 \"%3\"").arg(f->width()).arg(f->height()).arg(f->caption())};
+    QStringList lines{
+        QStringLiteral("FrmMain %1x%2 \"%3\"").arg(f->width()).arg(f->height()).arg(f->caption())};
     record(*f, QString(), lines);
 
     QFile file(QStringLiteral(TEST_SOURCE_DIR "/game/main/fixtures/MainWindowControls.txt"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the record is missing";
     const QStringList kept = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
     for (qsizetype i = 0; i < std::max(kept.size(), lines.size()); ++i) {
-        const QString want = i < kept.size() ? kept[i] : QString(), got = i < lines.size() ? lines[i] : QString();
+        const QString want = i < kept.size() ? kept[i] : QString(),
+                      got = i < lines.size() ? lines[i] : QString();
         ASSERT_EQ(got.toStdString(), want.toStdString()) << "line " << i + 1;
     }
 }
