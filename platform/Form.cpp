@@ -61,8 +61,9 @@ std::map<QString, QPoint>& places() {
     return p;
 }
 
-// Room for the title bar and border that the window manager adds.
-constexpr int kFrameWidth = 8, kTitleHeight = 30;
+// Room for the title bar and border that the window manager adds, as the window's place allows
+// for them.
+constexpr int kFrameRoom = 8, kTitleRoom = 30;
 
 void scaleControls(const Container& c) {
     for (Control* child : c.children()) {
@@ -179,9 +180,9 @@ double Form::screenScale() const {
     if (!screen) return 1;
     const QRect room = screen->availableGeometry();
     const int menuH = window_->menuWidget() ? window_->menuBar()->sizeHint().height() : 0;
-    const double across = double(room.width() - 2 * kFrameWidth) * kTwipsPerPixel / std::max(1, width_);
+    const double across = double(room.width() - 2 * kFrameRoom) * kTwipsPerPixel / std::max(1, width_);
     const double down =
-        double(room.height() - kTitleHeight - kFrameWidth - menuH) * kTwipsPerPixel / std::max(1, height_);
+        double(room.height() - kTitleRoom - kFrameRoom - menuH) * kTwipsPerPixel / std::max(1, height_);
     return std::clamp(std::min(across, down), 0.1, 1.0);
 }
 
@@ -299,6 +300,8 @@ void Form::placeBeforeShowing() {
     QPoint at = it != places().end() ? it->second
                 : firstPlace_        ? *firstPlace_
                                      : room.center() - QPoint(size.width() / 2, size.height() / 2);
+    // Room for the title bar and border that the window manager adds.
+    constexpr int kFrameWidth = 8, kTitleHeight = 30;
     at.setX(std::max(room.left(), std::min(at.x(), room.right() - size.width() - kFrameWidth)));
     at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - size.height() - kTitleHeight)));
     window_->move(at);
