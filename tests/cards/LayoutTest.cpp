@@ -73,6 +73,7 @@ TEST_F(AircraftEditor, SheetsOfTheWidestCardsShowWhole) {
     platform::testing::setModalHandler([&](Form& sheet) {
         ++sheets;
         EXPECT_EQ(testsupport::layoutAndTitleFaults(sheet), "");
+        EXPECT_EQ(testsupport::tabFaults(sheet), "");
     });
     f.Command12.doClick();
     EXPECT_EQ(sheets, 1);
@@ -84,4 +85,5 @@ TEST_F(AircraftEditor, SheetsOfTheWidestCardsShowWhole) {
     EXPECT_EQ(testsupport::layoutAndTitleFaults(a), "");
     a.Command4.doClick();
     EXPECT_EQ(testsupport::layoutAndTitleFaults(form<Form_AP>()), "");
+    EXPECT_EQ(testsupport::tabFaults(form<Form_AP>()), "");
 }

@@ -305,6 +305,7 @@ TEST_F(MainWindowLayout, TheContactBoardAndItsPlotFit) {
         EXPECT_EQ(testsupport::layoutFaults(board), "") << at;
         EXPECT_EQ(testsupport::layoutFaults(form<FrmContatti2>()), "") << at;
         EXPECT_EQ(testsupport::tabFaults(board), "") << at;
+        EXPECT_EQ(testsupport::tabFaults(form<FrmContatti2>()), "") << at;
         board.Command1.doClick();
     }
     EXPECT_EQ(errors.messages.join(u'\n').toStdString(), "");
