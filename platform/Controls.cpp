@@ -77,6 +77,10 @@ int px(int twips) {
     return int(std::lround(double(twips) / kTwipsPerPixel));
 }
 
+int px(int twips, double scale) {
+    return int(std::lround(double(twips) * scale / kTwipsPerPixel));
+}
+
 void setPaletteColours(QWidget* w, long back, long fore, bool fill) {
     QPalette p = w->palette();
     const QColor b = toQColor(back), f = toQColor(fore);
@@ -194,6 +198,12 @@ class MouseBridge : public QObject {
     bool pressed_ = false;
 };
 
+// Tab and Shift+Tab move to the next control, as the old toolkit did: they never reach a box's
+// KeyPress, which could drop them.
+bool movesFocus(const QKeyEvent& k) {
+    return k.key() == Qt::Key_Tab || k.key() == Qt::Key_Backtab;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- Control
@@ -208,13 +218,30 @@ QWidget* Control::parentWidget() const {
     return parent_.childArea();
 }
 
+double scaledPoints(double points, double scale) {
+    return std::max(points * scale, std::min(points, kSmallestPoints));
+}
+
 void Control::setWidget(QWidget* w) {
     widget_ = w;
     w->setObjectName(name_);
     w->setMouseTracking(true);
-    w->setGeometry(px(left_), px(top_), px(width_), px(height_));
     w->setVisible(true);
+    move(left_, top_);
     applyColors();
+    if (ownFont_) applyFont();
+}
+
+int Control::toPixels(int twips) const {
+    return px(twips, parent_.form()->scale());
+}
+
+double Control::toScaleX(int pxX) const {
+    return double(pxX) * kTwipsPerPixel / parent_.form()->scale();
+}
+
+double Control::toScaleY(int pxY) const {
+    return double(pxY) * kTwipsPerPixel / parent_.form()->scale();
 }
 
 void Control::move(int left, int top, int width, int height) {
@@ -222,7 +249,24 @@ void Control::move(int left, int top, int width, int height) {
     top_ = top;
     if (width >= 0) width_ = width;
     if (height >= 0) height_ = height;
-    if (widget_) widget_->setGeometry(px(left_), px(top_), std::max(1, px(width_)), std::max(1, px(height_)));
+    if (!widget_) return;
+    // The edges are scaled, not the sizes, so that controls side by side stay side by side.
+    const int x = toPixels(left_), y = toPixels(top_);
+    widget_->setGeometry(x, y, std::max(1, toPixels(left_ + width_) - x),
+                         std::max(1, toPixels(top_ + height_) - y));
+}
+
+void Control::applyScale() {
+    move(left_, top_);
+    if (ownFont_) applyFont();
+}
+
+void Control::applyFont() {
+    if (!widget_) return;
+    QFont f = widget_->font();
+    const double design = fontPoints_ > 0 ? fontPoints_ : QApplication::font().pointSizeF();
+    f.setPointSizeF(scaledPoints(design, parent_.form()->scale()));
+    widget_->setFont(f);
 }
 
 void Control::setVisible(bool v) {
@@ -256,9 +300,9 @@ void Control::setToolTipText(const QString& t) {
 
 void Control::setFontSize(double points) {
     if (!widget_) return;
-    QFont f = widget_->font();
-    f.setPointSizeF(points);
-    widget_->setFont(f);
+    ownFont_ = true;
+    fontPoints_ = points;
+    applyFont();
 }
 
 void Control::setFontBold(bool bold) {
@@ -266,6 +310,8 @@ void Control::setFontBold(bool bold) {
     QFont f = widget_->font();
     f.setBold(bold);
     widget_->setFont(f);
+    ownFont_ = true;
+    applyFont();
 }
 
 void Control::setFontName(const QString& family) {
@@ -273,6 +319,8 @@ void Control::setFontName(const QString& family) {
     QFont f = widget_->font();
     f.setFamily(family);
     widget_->setFont(f);
+    ownFont_ = true;
+    applyFont();
 }
 
 void Control::setFocus() {
@@ -360,15 +408,21 @@ void Label::showCaption() {
     QStringList cells = parts.mid(0, n - 1);
     cells << parts.mid(n - 1).join(QStringLiteral("  "));
     QString row;
-    if (columns_.front() > 0) row += QStringLiteral("<td width=\"%1\"></td>").arg(px(columns_.front()));
+    if (columns_.front() > 0) row += QStringLiteral("<td width=\"%1\"></td>").arg(toPixels(columns_.front()));
     for (int i = 0; i < n; ++i) {
         const QString width =
-            i + 1 < n ? QStringLiteral(" width=\"%1\"").arg(px(columns_[i + 1] - columns_[i])) : QString();
+            i + 1 < n ? QStringLiteral(" width=\"%1\"").arg(toPixels(columns_[i + 1]) - toPixels(columns_[i]))
+                      : QString();
         row += QStringLiteral("<td%1>%2</td>").arg(width, cells[i].toHtmlEscaped());
     }
     label_->setTextFormat(Qt::RichText);
     label_->setText(
         QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\"><tr>%1</tr></table>").arg(row));
+}
+
+void Label::applyScale() {
+    Control::applyScale();
+    if (!columns_.empty()) showCaption();
 }
 
 void Label::setBackStyle(int s) {
@@ -455,6 +509,11 @@ void CommandButton::doClick() {
     if (visible_ && enabled_) raise(Click);
 }
 
+void CommandButton::applyScale() {
+    Control::applyScale();
+    if (!picture_.isNull()) setPicture(picture_);
+}
+
 void CommandButton::applyColors() {
     if (button_ && back_ != vbButtonFace) setPaletteColours(button_, back_, fore_, false);
 }
@@ -506,7 +565,7 @@ class TextBoxBridge : public QObject {
         if (e->type() != QEvent::KeyPress || !t_->KeyPress) return false;
         auto* k = static_cast<QKeyEvent*>(e);
         const QString s = k->text();
-        if (s.size() != 1) return false;
+        if (s.size() != 1 || movesFocus(*k)) return false;
         int key = s[0].unicode();
         const int before = key;
         runHandler([&] { t_->KeyPress(key); });
@@ -529,6 +588,7 @@ TextBox::TextBox(Container& parent, const QString& name, bool multiLine) : Contr
     fore_ = vbWindowText;
     if (multiLine) {
         multi_ = new QPlainTextEdit(parentWidget());
+        multi_->setTabChangesFocus(true);
         setWidget(multi_);
         QObject::connect(multi_, &QPlainTextEdit::textChanged, [this] {
             if (!settingByCode_) raise(Change);
@@ -786,7 +846,7 @@ class ComboKeyBridge : public QObject {
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() != QEvent::KeyPress || !c_->KeyPress) return false;
         const QString s = static_cast<QKeyEvent*>(e)->text();
-        if (s.size() != 1) return false;
+        if (s.size() != 1 || movesFocus(*static_cast<QKeyEvent*>(e))) return false;
         int key = s[0].unicode();
         runHandler([&] { c_->KeyPress(key); });
         return key == 0;
@@ -1016,9 +1076,15 @@ void CheckBox::setGraphical(const QImage& img) {
         toggle_->setVisible(visible_);
         toggle_->setEnabled(enabled_);
     }
+    graphic_ = img;
     const QSize size(std::max(8, toggle_->width() - 6), std::max(8, toggle_->height() - 6));
     toggle_->setIcon(toggleIcon(img, size));
     toggle_->setIconSize(size);
+}
+
+void CheckBox::applyScale() {
+    Control::applyScale();
+    if (toggle_) setGraphical(graphic_);
 }
 
 void CheckBox::doClick() {
@@ -1107,12 +1173,18 @@ void Image::setBorderStyle(int s) {
     label_->setFrameStyle(s ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
 }
 
+void Image::applyScale() {
+    Control::applyScale();
+    show();
+}
+
 void Image::show() {
     if (picture_.isNull()) {
         label_->clear();
         return;
     }
-    label_->setScaledContents(stretch_);
+    // Scaled with its window, the picture fills its box as it does when stretched.
+    label_->setScaledContents(stretch_ || parent_.form()->scale() != 1);
     label_->setPixmap(QPixmap::fromImage(picture_));
     if (!stretch_) move(left_, top_, picture_.width() * kTwipsPerPixel, picture_.height() * kTwipsPerPixel);
 }
@@ -1130,8 +1202,9 @@ class LineWidget : public QWidget {
         QPainter p(this);
         p.setPen(QPen(toQColor(l_->colour_), l_->penWidth_));
         const int ox = std::min(l_->x1_, l_->x2_), oy = std::min(l_->y1_, l_->y2_);
-        p.drawLine(QPointF(double(l_->x1_ - ox) / kTwipsPerPixel, double(l_->y1_ - oy) / kTwipsPerPixel),
-                   QPointF(double(l_->x2_ - ox) / kTwipsPerPixel, double(l_->y2_ - oy) / kTwipsPerPixel));
+        const double k = l_->parent().form()->scale() / kTwipsPerPixel;
+        p.drawLine(QPointF((l_->x1_ - ox) * k, (l_->y1_ - oy) * k),
+                   QPointF((l_->x2_ - ox) * k, (l_->y2_ - oy) * k));
     }
 
   private:

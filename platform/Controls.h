@@ -118,13 +118,18 @@ class Control {
     void raise(const Handler& h);
     void raiseMouse(const MouseHandler& h, int button, int shift, double x, double y);
 
-    // Twips to pixels and back; picture boxes map their own scale.
-    virtual double toScaleX(int px) const { return double(px) * kTwipsPerPixel; }
-    virtual double toScaleY(int py) const { return double(py) * kTwipsPerPixel; }
+    // Twips to pixels and back, at the window's scale; picture boxes map their own scale.
+    virtual double toScaleX(int px) const;
+    virtual double toScaleY(int py) const;
+    // Twips to pixels at the window's scale.
+    int toPixels(int twips) const;
+    // The window's scale changed: place, size, font and pictures again.
+    virtual void applyScale();
 
   protected:
     void setWidget(QWidget* w);
     virtual void applyColors();
+    void applyFont();
     QWidget* parentWidget() const;
 
     Container& parent_;
@@ -138,7 +143,15 @@ class Control {
     long fore_ = vbButtonText;
     QString tip_;
     int pointer_ = 0;
+    // A font of the control's own (size 0: the program's size), scaled with the window.
+    bool ownFont_ = false;
+    double fontPoints_ = 0;
 };
+
+// The smallest text the windows show, in points: a window scaled down never draws its texts
+// smaller (a text designed smaller keeps its size).
+constexpr double kSmallestPoints = 7;
+double scaledPoints(double points, double scale);
 
 // A control array: controls sharing one name, told apart by index.
 template <class T> class ControlArray {
@@ -183,6 +196,7 @@ class Label : public Control {
     // them, are shown from these offsets (twips from the label's left), one part to a column.
     void setColumns(const std::vector<int>& starts);
     Handler Change;
+    void applyScale() override;
 
   protected:
     void applyColors() override;
@@ -204,6 +218,7 @@ class CommandButton : public Control {
     // A graphical button shows a picture (and its caption under it when not empty).
     void setPicture(const QImage& img);
     void doClick() override;
+    void applyScale() override;
 
   protected:
     void applyColors() override;
@@ -345,6 +360,7 @@ class CheckBox : public Control {
     // A graphical box is a toggle button showing a picture.
     void setGraphical(const QImage& img);
     void doClick() override;
+    void applyScale() override;
 
   protected:
     void applyColors() override;
@@ -352,6 +368,7 @@ class CheckBox : public Control {
   private:
     QCheckBox* check_ = nullptr;
     QPushButton* toggle_ = nullptr;
+    QImage graphic_;
     QString caption_;
     int value_ = 0;
 };
@@ -384,6 +401,7 @@ class Image : public Control {
     bool hasPicture() const { return !picture_.isNull(); }
     void setStretch(bool s);
     void setBorderStyle(int s);
+    void applyScale() override;
 
   private:
     void show();

@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QWindow>
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace platform {
@@ -57,6 +59,39 @@ void scheduleCollect() {
 std::map<QString, QPoint>& places() {
     static std::map<QString, QPoint> p;
     return p;
+}
+
+// Room for the title bar and border that the window manager adds, as the window's place allows
+// for them.
+constexpr int kFrameRoom = 8, kTitleRoom = 30;
+
+void scaleControls(const Container& c) {
+    for (Control* child : c.children()) {
+        child->applyScale();
+        if (auto* inner = dynamic_cast<const Container*>(child)) scaleControls(*inner);
+    }
+}
+
+// The controls that take the focus, in the order they are laid out: row after row from the top,
+// each row from the left, a frame's controls where the frame stands. A control belongs to the row
+// of the one before when it starts above that one's middle.
+void tabOrder(const Container& c, std::vector<QWidget*>& out) {
+    std::vector<Control*> kids = c.children();
+    std::stable_sort(kids.begin(), kids.end(),
+                     [](const Control* a, const Control* b) { return a->top() < b->top(); });
+    std::vector<Control*> placed;
+    for (size_t i = 0; i < kids.size();) {
+        size_t end = i + 1;
+        const int rowBottom = kids[i]->top() + std::max(1, kids[i]->height()) / 2;
+        while (end < kids.size() && kids[end]->top() < rowBottom) ++end;
+        std::stable_sort(kids.begin() + long(i), kids.begin() + long(end),
+                         [](const Control* a, const Control* b) { return a->left() < b->left(); });
+        i = end;
+    }
+    for (Control* k : kids) {
+        if (QWidget* w = k->widget(); w && (w->focusPolicy() & Qt::TabFocus)) out.push_back(w);
+        if (auto* inner = dynamic_cast<const Container*>(k)) tabOrder(*inner, out);
+    }
 }
 } // namespace
 
@@ -100,11 +135,14 @@ class FormClient : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent*) override {
+        f_->clientResized();
         runHandler([this] { f_->Form_Resize(); });
     }
     void paintEvent(QPaintEvent*) override {
         if (picture.isNull()) return;
         QPainter p(this);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, f_->scale_ != 1);
+        p.scale(f_->scale_, f_->scale_);
         p.drawImage(0, 0, picture);
     }
 
@@ -131,10 +169,51 @@ QWidget* Form::childArea() {
 }
 
 int Form::clientWidth() const {
-    return client_->width() * kTwipsPerPixel;
+    return int(std::lround(client_->width() * kTwipsPerPixel / scale_));
 }
 int Form::clientHeight() const {
-    return client_->height() * kTwipsPerPixel;
+    return int(std::lround(client_->height() * kTwipsPerPixel / scale_));
+}
+
+double Form::screenScale() const {
+    const QScreen* screen = window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return 1;
+    const QRect room = screen->availableGeometry();
+    const int menuH = window_->menuWidget() ? window_->menuBar()->sizeHint().height() : 0;
+    const double across = double(room.width() - 2 * kFrameRoom) * kTwipsPerPixel / std::max(1, width_);
+    const double down =
+        double(room.height() - kTitleRoom - kFrameRoom - menuH) * kTwipsPerPixel / std::max(1, height_);
+    return std::clamp(std::min(across, down), 0.1, 1.0);
+}
+
+void Form::setScale(double s) {
+    if (s == scale_) return;
+    scale_ = s;
+    QFont f = QApplication::font();
+    f.setPointSizeF(scaledPoints(f.pointSizeF(), s));
+    client_->setFont(f);
+    scaleControls(*this);
+    client_->update();
+}
+
+void Form::fitToScreen() {
+    if (!window_->isMaximized() && !window_->isFullScreen()) setScale(screenScale());
+    placeWindow();
+}
+
+void Form::clientResized() {
+    // A maximised window scales to its room; another to the screen's, or to less when the window
+    // manager gives it less room than it asked for.
+    const double across = double(client_->width()) * kTwipsPerPixel / std::max(1, width_);
+    const double down = double(client_->height()) * kTwipsPerPixel / std::max(1, height_);
+    const double room = std::min({1.0, across, down});
+    if (window_->isMaximized() || window_->isFullScreen()) {
+        setScale(room);
+        return;
+    }
+    if (!window_->isVisible()) return;
+    const double screen = screenScale();
+    setScale(room < screen - 1.0 / 200 ? room : screen);
 }
 
 void Form::setCaption(const QString& c) {
@@ -145,12 +224,17 @@ void Form::setCaption(const QString& c) {
 void Form::setSize(int width, int height) {
     width_ = width;
     height_ = height;
-    placeWindow();
+    fitToScreen();
 }
 
 void Form::placeWindow() {
     const int menuH = window_->menuWidget() ? window_->menuBar()->sizeHint().height() : 0;
-    window_->resize(std::max(60, width_ / kTwipsPerPixel), std::max(40, height_ / kTwipsPerPixel + menuH));
+    const QSize size(std::max(60, int(std::lround(width_ * scale_ / kTwipsPerPixel))),
+                     std::max(40, int(std::lround(height_ * scale_ / kTwipsPerPixel)) + menuH));
+    if (fixedBorder_)
+        window_->setFixedSize(size);
+    else
+        window_->resize(size);
 }
 
 void Form::setWindowState(int s) {
@@ -182,6 +266,7 @@ void Form::setPicture(const QImage& img) {
 }
 
 void Form::setFixedBorder(bool fixed) {
+    fixedBorder_ = fixed;
     if (fixed)
         window_->setFixedSize(window_->size());
     else
@@ -202,7 +287,9 @@ void Form::setOwner(Form& owner) {
 }
 
 void Form::placeBeforeShowing() {
+    orderTabs();
     if (window_->isVisible()) return;
+    fitToScreen();
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect room = screen->availableGeometry();
@@ -228,11 +315,31 @@ void Form::show() {
     if (unloaded_) return;
     visible_ = true;
     window_->setWindowModality(Qt::NonModal);
+    const bool opens = !window_->isVisible();
     placeBeforeShowing();
     window_->show();
     window_->raise();
     window_->activateWindow();
+    if (opens) focusFirstControl();
     runHandler([this] { Form_Activate(); });
+}
+
+void Form::orderTabs() {
+    std::vector<QWidget*> order;
+    tabOrder(*this, order);
+    for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void Form::focusFirstControl() {
+    // A window that opens, the first time or again, gives the focus to its first control; shown
+    // while it stands open, it leaves the focus where it is.
+    std::vector<QWidget*> order;
+    tabOrder(*this, order);
+    for (QWidget* w : order)
+        if (w->isVisible() && w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
 }
 
 void Form::showModal() {
@@ -259,6 +366,7 @@ void Form::showModal() {
     window_->show();
     window_->raise();
     window_->activateWindow();
+    focusFirstControl();
     runHandler([this] { Form_Activate(); });
     QEventLoop loop;
     stopModal_ = [&loop] { loop.quit(); };

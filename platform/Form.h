@@ -46,6 +46,12 @@ class Form : public Container, public std::enable_shared_from_this<Form> {
     // The client area as it is now, in twips (the old ScaleWidth / ScaleHeight of a window).
     int clientWidth() const;
     int clientHeight() const;
+    // Pixels per design pixel (a twip is 1/15 of a design pixel): 1, or less where the screen's
+    // room, or the room of the maximised window, is smaller than the design size. The whole
+    // window scales by it: places, sizes, fonts and pictures.
+    double scale() const { return scale_; }
+    // The scale fitted to the screen the window shows on, and the window sized by it.
+    void fitToScreen();
     // 0 normal, 1 minimised, 2 maximised.
     void setWindowState(int s);
     int windowState() const { return state_; }
@@ -88,7 +94,15 @@ class Form : public Container, public std::enable_shared_from_this<Form> {
 
   private:
     void placeBeforeShowing();
+    double screenScale() const;
+    void setScale(double s);
+    void clientResized();
+    // Tab goes through the controls in the order they are laid out; the window opens with a
+    // control in focus.
+    void orderTabs();
+    void focusFirstControl();
     friend class FormWindow;
+    friend class FormClient;
     friend struct FormRegistry;
     friend bool unloadForm(Form& f, int mode);
     friend void unloadAllForms();
@@ -99,6 +113,8 @@ class Form : public Container, public std::enable_shared_from_this<Form> {
     QString caption_;
     int width_ = 4800, height_ = 3600;
     int state_ = 0;
+    double scale_ = 1;
+    bool fixedBorder_ = false;
     long back_ = vbButtonFace;
     bool visible_ = false;
     bool unloaded_ = false;

@@ -621,7 +621,12 @@ void FrmMain::buildLayout() {
 }
 
 void FrmMain::Form_Resize() {
-    PicBitMap.move(0, 0, std::max(clientWidth(), kDesignWidth), std::max(clientHeight(), kDesignHeight));
+    // The map grows with the window's width only as far as the strip of panels under it moves
+    // down: a window wider than that leaves a band at its right rather than draw the map's south,
+    // and its bases, under the strip.
+    const int height = std::max(clientHeight(), kDesignHeight);
+    const int widest = int(kDesignWidth * (1.0 + double(height - kDesignHeight) / kStripTop));
+    PicBitMap.move(0, 0, std::max(kDesignWidth, std::min(clientWidth(), widest)), height);
     for (const auto& [c, spot] : designSpots_) placeScaled(*c, spot);
 }
 
@@ -644,11 +649,18 @@ double FrmMain::designTwipsPerMapUnit() const {
 void FrmMain::placeScaled(Control& c, QPoint spot) {
     // Never smaller than at the design size: the picture box does not shrink below it.
     const double s = std::max(1.0, twipsPerMapUnit() / designTwipsPerMapUnit());
-    const int left =
-        std::min(int(std::lround(spot.x() * s)), std::max(spot.x(), PicBitMap.width() - c.width()));
-    const int top =
-        std::min(int(std::lround(spot.y() * s)), std::max(spot.y(), PicBitMap.height() - c.height()));
-    c.move(left, top);
+    const int x = int(std::lround(spot.x() * s)), y = int(std::lround(spot.y() * s));
+    // The unit card, the pop-up list and the hover label stand where the player points, as near
+    // as the window's edges let them.
+    if (&c == &Frame11 || &c == &List12 || &c == &Label83) {
+        c.move(std::min(x, std::max(spot.x(), PicBitMap.width() - c.width())),
+               std::min(y, std::max(spot.y(), PicBitMap.height() - c.height())));
+        return;
+    }
+    // The panels follow the map as it grows, but no further than the room the window has beyond
+    // its design size: two panels apart at the design size stay apart, and each stays whole.
+    c.move(std::min(x, spot.x() + std::max(0, PicBitMap.width() - kDesignWidth)),
+           std::min(y, spot.y() + std::max(0, PicBitMap.height() - kDesignHeight)));
 }
 
 void FrmMain::placeOnMap(Control& c, double x, double y) {

@@ -110,8 +110,9 @@ FrmSetUpGen::FrmSetUpGen() : Form("FrmSetUpGen") {
     Command4.move(8520, 7860, 2280, 420);
     Command3.setEnabled(false);
 
+    // Letters only; Backspace takes the last one back.
     Text1.KeyPress = [](int& key) {
-        if (!((key >= 'A' && key <= 'Z') || (key >= 'a' && key <= 'z'))) key = 0;
+        if (!((key >= 'A' && key <= 'Z') || (key >= 'a' && key <= 'z') || key == 8)) key = 0;
     };
     Text1.DblClick = [this] { Text1.setText(QString()); };
     // Keys other than letters are dropped as typed; a pasted name is judged whole, so that a name

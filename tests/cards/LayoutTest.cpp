@@ -47,13 +47,20 @@ TEST_F(AircraftEditor, StartProtectionHelpAndQuestionnaireWindowsShowWhole) {
     platform::testing::setModalHandler([&](Form& w) {
         shown << w.name();
         EXPECT_EQ(testsupport::layoutAndTitleFaults(w), "") << w.name().toStdString();
-        unloadForm(w);
+        EXPECT_EQ(testsupport::tabFaults(w), "") << w.name().toStdString();
+        w.hide();
     });
+    // The turret windows twice: the second time they open as the first.
     for (Control* opener : {static_cast<Control*>(&f.Command9), static_cast<Control*>(&f.Command10),
+                            static_cast<Control*>(&f.Command9), static_cast<Control*>(&f.Command10),
                             static_cast<Control*>(&f.Command11), static_cast<Control*>(&f.Label1)})
         opener->doClick();
     editor().Command1.doClick();
-    EXPECT_EQ(shown, (QStringList{"Form_TP", "Form_TS", "Form_PS", "Form1_info1", "Form_Giudizio"}));
+    EXPECT_EQ(shown, (QStringList{"Form_TP", "Form_TS", "Form_TP", "Form_TS", "Form_PS", "Form1_info1",
+                                  "Form_Giudizio"}));
+    EXPECT_EQ(testsupport::tabFaults(f), "");
+    EXPECT_EQ(testsupport::tabFaults(editor()), "");
+    EXPECT_EQ(testsupport::tabFaults(form<FormStart>()), "");
 }
 
 TEST_F(AircraftEditor, SheetsOfTheWidestCardsShowWhole) {
@@ -66,6 +73,7 @@ TEST_F(AircraftEditor, SheetsOfTheWidestCardsShowWhole) {
     platform::testing::setModalHandler([&](Form& sheet) {
         ++sheets;
         EXPECT_EQ(testsupport::layoutAndTitleFaults(sheet), "");
+        EXPECT_EQ(testsupport::tabFaults(sheet), "");
     });
     f.Command12.doClick();
     EXPECT_EQ(sheets, 1);
@@ -77,4 +85,5 @@ TEST_F(AircraftEditor, SheetsOfTheWidestCardsShowWhole) {
     EXPECT_EQ(testsupport::layoutAndTitleFaults(a), "");
     a.Command4.doClick();
     EXPECT_EQ(testsupport::layoutAndTitleFaults(form<Form_AP>()), "");
+    EXPECT_EQ(testsupport::tabFaults(form<Form_AP>()), "");
 }

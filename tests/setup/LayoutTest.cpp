@@ -22,6 +22,7 @@ TEST(SetUpWindowLayout, EveryShippedCardShowsWhole) {
     FileDialog::setTestHandler([&](const FileDialog&, bool) { return chosen; });
     FrmSetUpTorv& w = form<FrmSetUpTorv>();
     EXPECT_EQ(testsupport::layoutAndTitleFaults(w), "");
+    EXPECT_EQ(testsupport::tabFaults(w), "");
     for (OptionButton* side : {&w.Option1, &w.Option2}) {
         side->doClick();
         for (auto [kind, pattern] : {std::pair{&w.Option3, "*.sns"}, std::pair{&w.Option4, "*.SNK"}}) {

@@ -3,17 +3,21 @@
 #include "platform/Form.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
+#include <QTest>
 #include <QTextDocument>
 
 namespace testsupport {
@@ -85,7 +89,24 @@ int widestItem(const QFontMetrics& fm, const QStringList& items) {
     return widest;
 }
 
+// The text a control shows, empty when it shows none.
+QString textOf(const QWidget* w) {
+    if (auto* l = qobject_cast<const QLabel*>(w)) return l->pixmap().isNull() ? l->text() : QString();
+    if (auto* b = qobject_cast<const QAbstractButton*>(w)) return b->icon().isNull() ? b->text() : QString();
+    if (auto* g = qobject_cast<const QGroupBox*>(w)) return g->title();
+    if (auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
+    if (auto* c = qobject_cast<const QComboBox*>(w)) return c->currentText();
+    if (auto* list = qobject_cast<const QListWidget*>(w))
+        return list->count() ? list->item(0)->text() : QString();
+    return {};
+}
+
 void checkControl(const QWidget* w, QStringList& out, const QString& name) {
+    if (!textOf(w).trimmed().isEmpty() && w->font().pointSizeF() < platform::kSmallestPoints - 0.05)
+        out << QStringLiteral("%1: text of %2 points, smaller than %3")
+                   .arg(name)
+                   .arg(w->font().pointSizeF())
+                   .arg(platform::kSmallestPoints);
     if (auto* l = qobject_cast<const QLabel*>(w)) {
         checkLabel(l, out, name);
     } else if (auto* b = qobject_cast<const QPushButton*>(w)) {
@@ -195,7 +216,68 @@ void walk(const QWidget* parent, const QRect& room, const QWidget* top, QStringL
     }
 }
 
+// The control a click at `at` (in `w`'s coordinates) reaches: the topmost shown child there.
+const QWidget* hit(const QWidget* w, QPoint at) {
+    const QObjectList& kids = w->children();
+    for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
+        auto* k = qobject_cast<const QWidget*>(*it);
+        if (!k || k->isWindow() || k->isHidden() || k->testAttribute(Qt::WA_TransparentForMouseEvents) ||
+            !k->geometry().contains(at))
+            continue;
+        return hit(k, at - k->pos());
+    }
+    return w;
+}
+
+// Controls the player uses (enabled ones showing a text or a picture, or taking the focus) whose
+// middle lies under another control, so that a click there does not reach them.
+void checkCovered(const QWidget* parent, const QWidget* top, QStringList& out) {
+    for (QObject* o : parent->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || w->isWindow() || w->isHidden()) continue;
+        if (holdsControls(w)) {
+            checkCovered(w, top, out);
+            continue;
+        }
+        auto* label = qobject_cast<const QLabel*>(w);
+        const bool picture = label && !label->pixmap().isNull();
+        if (!w->isEnabledTo(top) ||
+            (textOf(w).trimmed().isEmpty() && !picture && !(w->focusPolicy() & Qt::TabFocus)))
+            continue;
+        const QPoint middle = w->mapTo(top, w->rect().center());
+        const QWidget* reached = hit(top, middle);
+        if (reached != w && !w->isAncestorOf(reached))
+            out << QStringLiteral("%1 is covered by %2").arg(pathOf(w, top), pathOf(reached, top));
+    }
+}
+
 } // namespace
+
+QWidget* widgetAt(QWidget* top, QPoint at) {
+    return const_cast<QWidget*>(hit(top, at));
+}
+
+QStringList coveredControls(QWidget* top) {
+    QStringList out;
+    checkCovered(top, top, out);
+    return out;
+}
+
+QStringList windowOffScreen(platform::Form& form) {
+    const QMainWindow* w = form.window();
+    const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    if (!screen || w->isMaximized()) return {};
+    // The title bar and border the window manager adds, as the windows allow for them.
+    constexpr int kFrameWidth = 8, kTitleHeight = 30;
+    const QRect room = screen->availableGeometry();
+    const QSize need(w->width() + 2 * kFrameWidth, w->height() + kTitleHeight + kFrameWidth);
+    if (need.width() <= room.width() && need.height() <= room.height()) return {};
+    return {QStringLiteral("the window (%1x%2 px with its frame) is larger than the screen (%3x%4 px)")
+                .arg(need.width())
+                .arg(need.height())
+                .arg(room.width())
+                .arg(room.height())};
+}
 
 QStringList clippedControls(QWidget* top) {
     QStringList out;
@@ -214,10 +296,95 @@ QStringList frameTitleFaults(platform::Form& form) {
 QStringList clippedControls(platform::Form& form) {
     // The client area as the window is sized, whether or not it has been shown yet.
     QStringList out;
-    const QRect client(0, 0, form.width() / platform::kTwipsPerPixel,
-                       form.height() / platform::kTwipsPerPixel);
+    // The client area as the window is sized, whether or not it has been shown yet; maximised, as
+    // the screen gives it.
+    const double k = form.scale() / platform::kTwipsPerPixel;
+    const QRect client = form.window()->isMaximized() ? form.childArea()->rect()
+                                                      : QRect(0, 0, int(std::lround(form.width() * k)),
+                                                              int(std::lround(form.height() * k)));
     walk(form.childArea(), client, form.childArea(), out);
+    return out + coveredControls(form.childArea()) + windowOffScreen(form);
+}
+
+namespace {
+QString focusName(const QWidget* w, const QWidget* top) {
+    if (!w) return QStringLiteral("nothing");
+    // A combo box's text is its own.
+    if (w->parentWidget() && qobject_cast<const QComboBox*>(w->parentWidget())) w = w->parentWidget();
+    if (auto* r = qobject_cast<const QRadioButton*>(w); r && r->autoExclusive())
+        return pathOf(r->parentWidget(), top) + QStringLiteral("/options");
+    return pathOf(w, top);
+}
+
+// An option group is one stop of Tab, at whichever of its buttons (the arrow keys move within it).
+bool laterOption(const QWidget* w, QList<const QObject*>& groupsMet) {
+    auto* r = qobject_cast<const QRadioButton*>(w);
+    if (!r || !r->autoExclusive()) return false;
+    if (groupsMet.contains(r->parent())) return true;
+    groupsMet << r->parent();
+    return false;
+}
+
+// The controls a round of Tab should visit: shown, enabled and taking the focus by Tab, in the
+// order of the window's focus chain; an option group is one stop.
+QStringList expectedRound(const QWidget* top) {
+    QStringList out;
+    QList<const QObject*> groupsMet;
+    const QWidget* start = top;
+    for (const QWidget* w = start->nextInFocusChain(); w && w != start; w = w->nextInFocusChain()) {
+        if (!top->isAncestorOf(w) || !w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (w->focusProxy() || laterOption(w, groupsMet)) continue;
+        out << focusName(w, top);
+    }
     return out;
+}
+} // namespace
+
+std::string tabFaults(platform::Form& form) {
+    QWidget* window = form.window();
+    QWidget* top = form.childArea();
+    const bool wasShown = window->isVisible();
+    if (!wasShown) form.show();
+    QApplication::setActiveWindow(window);
+    QStringList out;
+    const QStringList round = expectedRound(top);
+    QWidget* now = QApplication::focusWidget();
+    if (round.isEmpty()) {
+        if (!wasShown) form.hide();
+        return {};
+    }
+    if (!now || !window->isAncestorOf(now))
+        out << QStringLiteral("no control has the focus when the window opens");
+    // A lone control keeps the focus.
+    for (const bool back : {false, true}) {
+        if (round.size() < 2) break;
+        QStringList seen;
+        for (int i = 0; i < round.size() && now; ++i) {
+            QTest::keyClick(now, back ? Qt::Key_Backtab : Qt::Key_Tab,
+                            back ? Qt::ShiftModifier : Qt::NoModifier);
+            QWidget* next = QApplication::focusWidget();
+            if (next == now) {
+                out << QStringLiteral("%1 keeps the focus at %2")
+                           .arg(focusName(now, top),
+                                back ? QStringLiteral("Shift+Tab") : QStringLiteral("Tab"));
+                break;
+            }
+            now = next;
+            seen << focusName(now, top);
+        }
+        QStringList want = round;
+        if (back) std::reverse(want.begin(), want.end());
+        // A round starts wherever the focus stood: compare it turned to start where the wanted one does.
+        const qsizetype at = seen.isEmpty() ? -1 : want.indexOf(seen.front());
+        if (at > 0) want = want.mid(at) + want.mid(0, at);
+        if (seen != want)
+            out << QStringLiteral("%1 went through\n  %2\ninstead of\n  %3")
+                       .arg(back ? QStringLiteral("Shift+Tab") : QStringLiteral("Tab"), seen.join(u' '),
+                            want.join(u' '));
+    }
+    if (!wasShown) form.hide();
+    return out.join(u'\n').toStdString();
 }
 
 std::string layoutFaults(platform::Form& form) {

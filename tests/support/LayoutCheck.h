@@ -1,7 +1,9 @@
 // A window's layout as a player reads it: captions, texts and list items that do not fit their
-// control, and controls that stick out of their frame or window.
+// control or are drawn smaller than the smallest text of the windows, controls that stick out of
+// their frame or window or lie under another control, and a window larger than the screen.
 #pragma once
 
+#include <QPoint>
 #include <QStringList>
 #include <string>
 
@@ -17,9 +19,20 @@ namespace testsupport {
 // Hidden controls are not checked.
 QStringList clippedControls(platform::Form& form);
 QStringList clippedControls(QWidget* top);
+// Enabled controls whose middle lies under another control: a click there misses them.
+QStringList coveredControls(QWidget* top);
+// The control a click at `at` (pixels of `top`) reaches: the topmost shown control there.
+QWidget* widgetAt(QWidget* top, QPoint at);
+// The window with its title bar and border larger than the screen's room; empty when it fits.
+QStringList windowOffScreen(platform::Form& form);
 // Controls that stand on a frame's title or right under its line, where they read as one with
 // the title; one line per fault, empty when every frame's title stands clear.
 QStringList frameTitleFaults(platform::Form& form);
+// The window shown and gone through with Tab, then with Shift+Tab, as a keyboard player would:
+// one line per fault (no control in focus when it opens, a key that leaves the focus where it
+// was, a control visited twice in a round or missed, a round out of the order of the layout);
+// empty when each round visits every enabled control once. The window is hidden again.
+std::string tabFaults(platform::Form& form);
 // The faults one to a line, readable in a test's failure message.
 std::string layoutFaults(platform::Form& form);
 // The same with the frames' titles checked too.

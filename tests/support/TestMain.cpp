@@ -7,8 +7,11 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    // The headless platform on a screen of 1920 x 1080, where every window shows at its design
+    // size, unless the test is run on a screen of its own (tests/support/screens).
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty() || platform == "offscreen")
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TEST_SOURCE_DIR "/support/screens/1920x1080.json");
     testsupport::quietOffscreenWarnings();
     testsupport::tempFilesInMemory();
     QApplication app(argc, argv);

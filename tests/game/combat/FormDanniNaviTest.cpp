@@ -89,6 +89,7 @@ TEST_F(ShipDamageEntryTest, DamageIsEnteredAgainstTheLoadedValues) {
         EXPECT_EQ(f.Label2[kSinkingRow].caption(), "no");
         EXPECT_TRUE(f.Text1[kAircraftRow].enabled());
         EXPECT_EQ(testsupport::layoutFaults(f), "");
+        EXPECT_EQ(testsupport::tabFaults(f), "");
 
         f.Text1[3].doType("0");
         EXPECT_FALSE(f.Command2.enabled()) << "nothing entered";

@@ -88,6 +88,7 @@ TEST_F(LostShipsWindow, TheLastHourOrAllLossesBySideWithTheirTotals) {
         EXPECT_EQ(w.Label3.caption(), "23500");
         EXPECT_EQ(w.List2.listCount(), 2);
         EXPECT_EQ(testsupport::layoutFaults(w), "");
+        EXPECT_EQ(testsupport::tabFaults(w), "");
 
         // More sinkings counted than the file holds list the file.
         G().setState(StateItem::SunkLastHour, 9);

@@ -1,8 +1,9 @@
-// The main window read as a player reads it, at its default size and on a screen of 1600 x 1000
-// (the whole screen, and maximised under a title bar): each panel shown in turn with the longest
-// texts a campaign puts in it, then the contact board with its plot and the three attack windows
-// beside it; the layout checker finds nothing cut, nothing sticking out and no panel lying over
-// another.
+// The main window read as a player reads it, at its default size, on a screen of 1600 x 1000
+// (the whole screen, and maximised under a title bar) and maximised on the screen the tests run
+// on (tests/support/screens): each panel shown in turn with the longest texts a campaign puts in
+// it, then the contact board with its plot and the three attack windows beside it; the layout
+// checker finds nothing cut, covered or sticking out and no panel lying over another. Maximised,
+// a click on the middle of each base's box as drawn picks that base.
 #include "game/main/FrmMain.h"
 
 #include "game/combat/FrmContatti.h"
@@ -16,6 +17,9 @@
 #include "tests/support/LayoutCheck.h"
 
 #include <QApplication>
+#include <QMainWindow>
+#include <QScreen>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -137,6 +141,27 @@ class MainWindowLayout : public NavalPanelFixture {
         ASSERT_EQ(f.PicBitMap.width(), width * kTwipsPerPixel);
         ASSERT_EQ(f.PicBitMap.height(), height * kTwipsPerPixel);
     }
+    // The sizes a test goes through: on the tests' own screen of 1920 x 1080, the design size and
+    // two client areas of a screen of 1600 x 1000, then maximised; on another screen, maximised
+    // there (an empty size).
+    static QList<QSize> sizes() {
+        if (QGuiApplication::primaryScreen()->size() == QSize(1920, 1080))
+            return {QSize(1233, 721), QSize(1600, 1000), QSize(1600, 940), QSize()};
+        return {QSize()};
+    }
+    // The window at one of those sizes; what to call it in a failure.
+    static std::string sizeTo(FrmMain& f, QSize client) {
+        if (!client.isEmpty()) {
+            resizeClient(f, client.width(), client.height());
+            return std::to_string(client.width()) + "x" + std::to_string(client.height());
+        }
+        f.setWindowState(2);
+        QApplication::processEvents();
+        f.Form_Resize();
+        const QSize screen = f.window()->screen()->size();
+        EXPECT_TRUE(f.window()->isMaximized());
+        return "maximised on " + std::to_string(screen.width()) + "x" + std::to_string(screen.height());
+    }
     // Twips of the shown map per map unit (the picture keeps its proportions from the top left).
     static double twipsPerMapUnit(const FrmMain& f) {
         const QImage& img = f.PicBitMap.image();
@@ -179,15 +204,20 @@ TEST_F(MainWindowLayout, EveryPanelFitsAtTheDefaultSizeAndOnAScreenOf1600x1000) 
         QStringLiteral(
             " GN=Numero del GN - Nv=Numero Navi - kn=velocità - * distanza dal GN nemico - > Rotta"),
         QStringLiteral("PAL:12   NB IP IL:12   CT:12   NML:12   SAC:12  CrG:12 -(STRESS ALTO 240/240)")};
-    for (const QSize& client : {QSize(1233, 721), QSize(1600, 1000), QSize(1600, 940)}) {
-        resizeClient(f, client.width(), client.height());
-        const std::string at = std::to_string(client.width()) + "x" + std::to_string(client.height());
+    for (const QSize& client : sizes()) {
+        const std::string at = sizeTo(f, client);
         EXPECT_EQ(faults(f), "") << "waiting, " << at;
+        if (client.isEmpty()) {
+            EXPECT_EQ(testsupport::tabFaults(f), "") << at;
+        }
         // The panels at the left start below the strip where Allied groups enter from GIBILTERRA,
-        // so that no mark drawn there lies under them.
+        // so that no mark drawn there lies under them, where the window has the room (maximised
+        // on a screen as wide as 1366 x 768 the map is drawn taller than the room beneath it).
         const int lowestMark = entryStripOf(5)->y2 + 80;
-        for (const Control* c : {&f.Frame4, &f.Frame7, &f.Frame9, &f.Frame12, &f.Frame16})
-            EXPECT_GE(c->top(), lowestMark * twipsPerMapUnit(f)) << c->name().toStdString() << ", " << at;
+        if (!client.isEmpty()) {
+            for (const Control* c : {&f.Frame4, &f.Frame7, &f.Frame9, &f.Frame12, &f.Frame16})
+                EXPECT_GE(c->top(), lowestMark * twipsPerMapUnit(f)) << c->name().toStdString() << ", " << at;
+        }
         EXPECT_TRUE(f.Label1.caption().isEmpty()) << "no coordinates before the pointer moves over the map";
         f.Check5.doClick();
         f.Check6.doClick();
@@ -249,7 +279,9 @@ TEST_F(MainWindowLayout, EveryPanelFitsAtTheDefaultSizeAndOnAScreenOf1600x1000) 
         EXPECT_EQ(faults(f), "") << "its route plotted, " << at;
         pick(f, kPortGroup);
         f.Command11_Click();
-        EXPECT_GE(f.Frame16.top(), lowestMark * twipsPerMapUnit(f)) << at;
+        if (!client.isEmpty()) {
+            EXPECT_GE(f.Frame16.top(), lowestMark * twipsPerMapUnit(f)) << at;
+        }
         f.List5.doPick(0);
         EXPECT_EQ(faults(f), "") << "a group open in port, " << at;
         f.Command12_Click();
@@ -281,9 +313,8 @@ TEST_F(MainWindowLayout, EveryPanelFitsAtTheDefaultSizeAndOnAScreenOf1600x1000) 
 // beside the main window at each size.
 TEST_F(MainWindowLayout, TheContactBoardAndItsPlotFit) {
     FrmMain& f = openCampaign();
-    for (const QSize& client : {QSize(1233, 721), QSize(1600, 1000), QSize(1600, 940)}) {
-        resizeClient(f, client.width(), client.height());
-        const std::string at = std::to_string(client.width()) + "x" + std::to_string(client.height());
+    for (const QSize& client : sizes()) {
+        const std::string at = sizeTo(f, client);
         f.Command23.doClick();
         FrmContatti& board = form<FrmContatti>();
         ASSERT_EQ(board.List1.listCount(), 1);
@@ -291,6 +322,8 @@ TEST_F(MainWindowLayout, TheContactBoardAndItsPlotFit) {
         ASSERT_EQ(board.Label5.caption(), " MEZZA GUARDIA Fuoco di reaz. (-1 TRN/Manovra)");
         EXPECT_EQ(testsupport::layoutFaults(board), "") << at;
         EXPECT_EQ(testsupport::layoutFaults(form<FrmContatti2>()), "") << at;
+        EXPECT_EQ(testsupport::tabFaults(board), "") << at;
+        EXPECT_EQ(testsupport::tabFaults(form<FrmContatti2>()), "") << at;
         board.Command1.doClick();
     }
     EXPECT_EQ(errors.messages.join(u'\n').toStdString(), "");
@@ -313,11 +346,12 @@ TEST_F(MainWindowLayout, TheAttackWindowsFit) {
     platform::testing::setModalHandler([&](Form& w) {
         shown << w.caption();
         EXPECT_EQ(testsupport::layoutFaults(w), "") << w.caption().toStdString() << ", " << shown.size();
+        EXPECT_EQ(testsupport::tabFaults(w), "") << w.caption().toStdString() << ", " << shown.size();
         unloadForm(w);
     });
     int patrol = 43; // a patrol attacks once an hour: another one each time
-    for (const QSize& client : {QSize(1233, 721), QSize(1600, 1000), QSize(1600, 940)}) {
-        resizeClient(f, client.width(), client.height());
+    for (const QSize& client : sizes()) {
+        sizeTo(f, client);
         g.ActivityKind = kActAxisAirOnShips;
         g.ContactUnitAlle = 0, g.ContactUnitAsse = patrol++, g.EncounterGnAlle = 40, g.EncounterGnAsse = 0;
         g.SightValueAsse = 12, g.EvasionValueAlle = 10, g.SightValueAlle = 0, g.EvasionValueAsse = 10;
@@ -341,6 +375,55 @@ TEST_F(MainWindowLayout, TheAttackWindowsFit) {
     platform::testing::setModalHandler(nullptr);
     const QString eachTime =
         QStringLiteral("Attacco Aereo in Patrol,Bombardamento Aereo,Bombardamento Navale,");
-    EXPECT_EQ((shown.join(u',') + u',').toStdString(), eachTime.repeated(3).toStdString());
+    EXPECT_EQ((shown.join(u',') + u',').toStdString(), eachTime.repeated(int(sizes().size())).toStdString());
+    EXPECT_EQ(errors.messages.join(u'\n').toStdString(), "");
+}
+
+// Maximised on the screen, the player clicks the middle of each base's box as the map shows it,
+// and of the two entry boxes of the Allied bases off the map: the click reaches the map or the box,
+// on the screen, and picks that base.
+TEST_F(MainWindowLayout, EveryBaseTakesAClickOnItsBoxAsDrawn) {
+    FrmMain& f = openCampaign();
+    Globals& g = G();
+    const std::string at = sizeTo(f, QSize());
+    QWidget* client = f.childArea();
+    const QRect screen = f.window()->screen()->availableGeometry();
+    // Clicks the middle of `r` (client pixels); what the click reached.
+    auto clickAt = [&](QPoint middle) {
+        EXPECT_TRUE(screen.contains(client->mapToGlobal(middle)))
+            << middle.x() << "," << middle.y() << ", " << at;
+        QWidget* reached = testsupport::widgetAt(client, middle);
+        if (reached) QTest::mouseClick(reached, Qt::LeftButton, {}, reached->mapFrom(client, middle));
+        return reached;
+    };
+    QWidget* map = f.PicBitMap.widget();
+    const QImage& img = f.PicBitMap.image();
+    const double k = std::min(double(map->width()) / img.width(), double(map->height()) / img.height()) *
+                     img.width() / kMapWidth;
+    auto baseMiddle = [&](int b) {
+        return map->mapTo(client,
+                          QPoint(int((g.BaseMapXY[b][1] + 100) * k), int((g.BaseMapXY[b][2] + 100) * k)));
+    };
+    for (int side : {kAxis, kAllies}) {
+        f.Command17_Click();
+        side == kAxis ? f.Command6_Click() : f.Command5_Click();
+        f.Command10_Click();
+        for (int b = side == kAxis ? 1 : 12; b <= (side == kAxis ? 11 : 13); ++b) {
+            g.SelectedBase = 0;
+            const QWidget* reached = clickAt(baseMiddle(b));
+            EXPECT_EQ(reached, map) << g.BaseNames[b].toStdString() << " under "
+                                    << (reached ? reached->objectName().toStdString() : "nothing") << ", "
+                                    << at;
+            EXPECT_EQ(g.SelectedBase, b) << g.BaseNames[b].toStdString() << ", " << at;
+        }
+    }
+    for (Label* box : {&f.Label15, &f.Label16}) {
+        g.SelectedBase = 0;
+        QWidget* w = box->widget();
+        ASSERT_TRUE(w->isVisibleTo(client)) << box->toolTipText().toStdString();
+        EXPECT_EQ(clickAt(w->mapTo(client, w->rect().center())), w)
+            << box->toolTipText().toStdString() << ", " << at;
+        EXPECT_EQ(g.SelectedBase, box == &f.Label15 ? 14 : 15) << at;
+    }
     EXPECT_EQ(errors.messages.join(u'\n').toStdString(), "");
 }

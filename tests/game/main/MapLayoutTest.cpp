@@ -28,6 +28,7 @@ class MapLayout : public ::testing::Test {
 // The client area of the window in pixels.
 void resizeClient(FrmMain& f, int width, int height) {
     f.setWindowState(0);
+    QApplication::processEvents();
     f.setSize(width * kTwipsPerPixel, height * kTwipsPerPixel);
     QApplication::processEvents();
     f.Form_Resize();

@@ -126,6 +126,7 @@ TEST_F(CarrierLaunch, ALaunchWritesAFullRowAndEveryTwentyAircraftWearTheCarrier)
     launchWindow(f, [&](FrmPA& w) {
         EXPECT_EQ(w.Frame1.caption(), "Nave 2 | P1");
         EXPECT_EQ(testsupport::layoutFaults(w), "");
+        EXPECT_EQ(testsupport::tabFaults(w), "");
 
         choose(w, 0, 10);
         EXPECT_EQ(w.Label4.caption(), "2") << "the first free row";

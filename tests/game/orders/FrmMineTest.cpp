@@ -59,6 +59,7 @@ TEST_F(MineLaying, MinesBoughtGoToTheMineFileAndCostAPointEach) {
         EXPECT_EQ(w.Label1[4].caption(), "4");
         EXPECT_EQ(w.Command2.caption(), " 20");
         EXPECT_EQ(testsupport::layoutFaults(w), "");
+        EXPECT_EQ(testsupport::tabFaults(w), "");
         w.Command1.doClick(); // "&50" tops the field up to 600
         EXPECT_EQ(w.Label1[2].caption(), "20");
         EXPECT_EQ(w.Label1[3].caption(), "600");

@@ -146,6 +146,7 @@ TEST_F(CarrierAircraft, EmbarkingAtGibilterraWritesTheAirFileTheShipAndChargesTh
     EXPECT_TRUE(w.Command2.enabled());
     EXPECT_TRUE(w.Command3.enabled());
     EXPECT_EQ(testsupport::layoutAndTitleFaults(w), "");
+    EXPECT_EQ(testsupport::tabFaults(w), "");
 
     for (int k = 0; k < 3; ++k) w.Command2.doClick();
     EXPECT_EQ(w.values()[SpaceUsed], 3) << "the third aircraft finds no room";
@@ -199,6 +200,7 @@ TEST_F(CarrierAircraft, TheAircraftOnBoardTheCarriersInService) {
                                            "CPI Swordfish      -/S [1936]   p:0  v:0  a:0"}));
     w.List2.doPick(0);
     EXPECT_EQ(testsupport::layoutAndTitleFaults(w), "");
+    EXPECT_EQ(testsupport::tabFaults(w), "");
     EXPECT_EQ(w.Label2[0].caption(), "1");
     EXPECT_EQ(w.Label2[1].caption(), "2");
     EXPECT_EQ(w.Label2[2].caption(), "3");

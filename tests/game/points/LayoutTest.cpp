@@ -65,6 +65,7 @@ TEST_F(PointsLayout, AcquisitionAndPointTransferWindows) {
         ships.List1.doPick(0);
         ships.List1.doPickDouble(ships.List1.listCount() - 1);
         EXPECT_EQ(testsupport::layoutAndTitleFaults(ships), "") << "ships " << side;
+        EXPECT_EQ(testsupport::tabFaults(ships), "") << "ships " << side;
         unloadForm(ships);
 
         FrmMezziAerei& planes = form<FrmMezziAerei>();
@@ -79,6 +80,7 @@ TEST_F(PointsLayout, AcquisitionAndPointTransferWindows) {
         EXPECT_EQ(testsupport::layoutAndTitleFaults(planes), "") << "aircraft " << side;
         planes.List2.doPick(0);
         EXPECT_EQ(testsupport::layoutAndTitleFaults(planes), "") << "aircraft " << side;
+        EXPECT_EQ(testsupport::tabFaults(planes), "") << "aircraft " << side;
         planes.Command4.doClick();
         unloadForm(planes);
 
@@ -86,6 +88,7 @@ TEST_F(PointsLayout, AcquisitionAndPointTransferWindows) {
         transfers.Frame1.setVisible(side == kAllies);
         transfers.Frame2.setVisible(side == kAxis);
         EXPECT_EQ(testsupport::layoutAndTitleFaults(transfers), "") << "points " << side;
+        EXPECT_EQ(testsupport::tabFaults(transfers), "") << "points " << side;
         unloadForm(transfers);
     }
 }
@@ -112,6 +115,7 @@ TEST_F(PointsLayout, SupervisorWindows) {
         stack.Command5.doClick();
         stack.List1.doPick(stack.List1.listCount() - 1);
         EXPECT_EQ(testsupport::layoutAndTitleFaults(stack), "") << "ship view";
+        EXPECT_EQ(testsupport::tabFaults(stack), "") << "ship view";
     }
 
     FrmStackA& air = form<FrmStackA>();
@@ -120,6 +124,7 @@ TEST_F(PointsLayout, SupervisorWindows) {
         air.List1.doPick(0);
         air.Label2[3].doClick();
         EXPECT_EQ(testsupport::layoutAndTitleFaults(air), "");
+        EXPECT_EQ(testsupport::tabFaults(air), "");
     }
 
     ContactRecord c{};
@@ -132,8 +137,10 @@ TEST_F(PointsLayout, SupervisorWindows) {
     FrmContattiFile& contacts = form<FrmContattiFile>();
     contacts.List1.doPick(0);
     EXPECT_EQ(testsupport::layoutAndTitleFaults(contacts), "");
+    EXPECT_EQ(testsupport::tabFaults(contacts), "");
 
     FrmEventi& events = form<FrmEventi>();
     events.Combo1.doPick(9);
     EXPECT_EQ(testsupport::layoutAndTitleFaults(events), "");
+    EXPECT_EQ(testsupport::tabFaults(events), "");
 }

@@ -43,6 +43,7 @@ TEST_F(Objectives, ScoresColoursAndLostShipsOfACampaignWithKnownLosses) {
     FrmMission& w = form<FrmMission>();
     EXPECT_EQ(w.caption(), "Missioni e Punteggi");
     EXPECT_EQ(testsupport::layoutAndTitleFaults(w), "");
+    EXPECT_EQ(testsupport::tabFaults(w), "");
     const QStringList alliedTargets = {"1000", "5000", "40", "30"},
                       alliedPresent = {"1000", "4999", "30", "45"};
     const QStringList axisTargets = {"80", "50", "40", "3000"}, axisPresent = {"85", "40", "30", "3000"};

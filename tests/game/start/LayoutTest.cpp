@@ -1,4 +1,5 @@
-// The start window and the new-campaign wizard read whole at the default font.
+// The start window and the new-campaign wizard read whole at the default font, and a keyboard
+// player goes through each with Tab and Shift+Tab.
 #include "WizardFixtures.h"
 #include "common/Dice.h"
 #include "common/Globals.h"
@@ -19,9 +20,14 @@ TEST(WizardLayout, EveryWindowShowsWhole) {
     FrmGame& start = form<FrmGame>();
     start.MnFileApri.doClick();
     EXPECT_EQ(testsupport::layoutFaults(start), "");
+    EXPECT_EQ(testsupport::tabFaults(start), "");
     platform::testing::setModalHandler([&](Form& f) {
         auto& w = static_cast<FrmSetUpGen&>(f);
         EXPECT_EQ(testsupport::layoutFaults(w), "");
+        w.Text1.doDblClick();
+        w.Text1.doType("Provax\b");
+        EXPECT_EQ(w.Text1.text(), "Prova") << "Backspace takes a letter back";
+        EXPECT_EQ(testsupport::tabFaults(w), "");
         w.Text1.doDblClick();
         w.Text1.doType("Prova");
         w.Command3.doClick();
@@ -30,6 +36,7 @@ TEST(WizardLayout, EveryWindowShowsWhole) {
     platform::testing::setModalHandler(nullptr);
     FrmBasi& b = form<FrmBasi>();
     EXPECT_EQ(testsupport::layoutFaults(b), "");
+    EXPECT_EQ(testsupport::tabFaults(b), "");
     {
         ChosenDice dice({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 100, 260});
         b.Command2.doClick();
@@ -48,5 +55,6 @@ TEST(WizardLayout, EveryWindowShowsWhole) {
     m.Combo2.doPick(0);
     m.List3.doPick(0);
     EXPECT_EQ(testsupport::layoutFaults(m), "") << "aircraft";
+    EXPECT_EQ(testsupport::tabFaults(m), "");
     platform::testing::resetForms();
 }
