@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -19,6 +20,21 @@ std::uint64_t splitmix(std::uint64_t z) {
 DiceSource& source() {
     static DiceSource s;
     return s;
+}
+
+DiceSource& defaultSource() {
+    static DiceSource s;
+    return s;
+}
+
+DiceRefusalHook& refusalHook() {
+    static DiceRefusalHook h;
+    return h;
+}
+
+// Int(r × n) + 1: r has 24 bits and n 16, so r × n is exact in double and stays below n.
+int faceOf(double r, int n) {
+    return static_cast<int>(platform::intPart(r * n)) + 1;
 }
 
 DiceGenerator& generator() {
@@ -40,11 +56,11 @@ double DiceGenerator::next(int secondsSinceMidnight) {
 
 int TiraDado(int n) {
     if (source()) return source()(n);
+    if (defaultSource()) return defaultSource()(n);
     // The clock of the day without the time zone: reading the local time costs more than the
     // rest of a roll, and the hourly passes roll for every ship.
     const int seconds = int(QDateTime::currentMSecsSinceEpoch() / 1000 % 86400);
-    // r has 24 bits and n 16, so r × n is exact in double and stays below n.
-    return static_cast<int>(platform::intPart(generator().next(seconds) * n)) + 1;
+    return faceOf(generator().next(seconds), n);
 }
 
 int rollDie(int n) {
@@ -56,20 +72,43 @@ void setDiceSource(DiceSource s) {
     source() = std::move(s);
 }
 
+void setDefaultDiceSource(DiceSource s) {
+    defaultSource() = std::move(s);
+}
+
+void refuseRoll(const std::string& message) {
+    if (refusalHook()) refusalHook()(message);
+    throw std::logic_error(message);
+}
+
+DiceRefusalHook setDiceRefusalHook(DiceRefusalHook hook) {
+    return std::exchange(refusalHook(), std::move(hook));
+}
+
 ChosenDice::ChosenDice(QList<int> faces) : faces_(std::move(faces)), before_(source()) {
     setDiceSource([this](int n) {
         sides.append(n);
         if (next_ >= faces_.size())
-            throw std::logic_error("ChosenDice: roll " + std::to_string(next_ + 1) + " (d" +
-                                   std::to_string(n) + ") was not chosen");
+            refuseRoll("ChosenDice: roll " + std::to_string(next_ + 1) + " (d" + std::to_string(n) +
+                       ") was not chosen");
         const int face = faces_[next_++];
         if (n >= 1 && (face < 1 || face > n))
-            throw std::logic_error("ChosenDice: face " + std::to_string(face) + " on a d" +
-                                   std::to_string(n));
+            refuseRoll("ChosenDice: face " + std::to_string(face) + " on a d" + std::to_string(n));
         return face;
     });
 }
 
 ChosenDice::~ChosenDice() {
+    setDiceSource(std::move(before_));
+}
+
+SeededDice::SeededDice(std::uint64_t seed) : generator_(seed), before_(source()) {
+    setDiceSource([this](int n) {
+        ++rolls;
+        return faceOf(generator_.next(0), n);
+    });
+}
+
+SeededDice::~SeededDice() {
     setDiceSource(std::move(before_));
 }

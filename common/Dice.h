@@ -6,11 +6,16 @@
 //     ChosenDice dice({34, 1, 1});   // the next three rolls, whatever their faces
 //     ... run a rule ...
 //     EXPECT_EQ(dice.sides, (QList<int>{100, 100, 100})); // the dice the rule rolled
+// SeededDice gives a scope the generator's rolls from a fixed seed, without the clock.
+//
+// The tests' main sets a default source that refuses every roll (an unseeded roll fails the test)
+// and a refusal hook that fails the test even when a window's handler catches the throw.
 #pragma once
 
 #include <QList>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 // Int(r × n) + 1 for the generator's next r: a whole number from 1 to n (callers set DiceSides
 // and pass it).
@@ -18,13 +23,22 @@ int TiraDado(int n);
 // DiceSides := n, then one roll of it: the way the hourly rules roll.
 int rollDie(int n);
 
-// The seam: a source of faces for n-sided rolls; an empty function restores the generator.
+// The seam: a source of faces for n-sided rolls; an empty function restores the default source.
 using DiceSource = std::function<int(int sides)>;
 void setDiceSource(DiceSource source);
+// The source used while none is set: the generator when empty (the programs never set one).
+void setDefaultDiceSource(DiceSource source);
+
+// A roll a source will not give: the refusal hook is called with the message, then
+// std::logic_error is raised with it (the rule rolling stops there).
+[[noreturn]] void refuseRoll(const std::string& message);
+// Sets the hook called by refuseRoll() (none when empty) and returns the one it replaces.
+using DiceRefusalHook = std::function<void(const std::string& message)>;
+DiceRefusalHook setDiceRefusalHook(DiceRefusalHook hook);
 
 // Chosen rolls for the life of the object, then the source set before it again; records the faces
-// of each roll asked for. A roll beyond the list, or a chosen face outside 1..n, raises
-// std::logic_error.
+// of each roll asked for. A roll beyond the list, or a chosen face outside 1..n, is refused
+// (refuseRoll()).
 class ChosenDice {
   public:
     explicit ChosenDice(QList<int> faces);
@@ -50,4 +64,19 @@ class DiceGenerator {
 
   private:
     std::uint64_t state_;
+};
+
+// The generator's rolls from a fixed seed, with a clock that stands still, for the life of the
+// object; then the source set before it again.
+class SeededDice {
+  public:
+    explicit SeededDice(std::uint64_t seed);
+    ~SeededDice();
+    SeededDice(const SeededDice&) = delete;
+    SeededDice& operator=(const SeededDice&) = delete;
+    int rolls = 0; // the rolls made
+
+  private:
+    DiceGenerator generator_;
+    DiceSource before_;
 };

@@ -3,6 +3,7 @@
 #include "CampaignChecks.h"
 #include "DataFolder.h"
 #include "Globals.h"
+#include "platform/Files.h"
 
 QString shipFilePath(int side) {
     return campaignPath((side == kAxis ? "NaviAsse" : "NaviAlle") + G().CampaignName + ".dat");
@@ -90,4 +91,54 @@ void writeAircraft(int channel, int record, const AircraftRecord& aircraft) {
 
 int appendAircraft(int channel, const AircraftRecord& aircraft) {
     return recordformat::appendRecord(G().Files.random(channel), aircraft);
+}
+
+namespace {
+constexpr int kChannelArchive = 1;
+constexpr int kChannelCopy = 2;
+
+// Opens the archive and the target emptied, then for each record of the archive: read (into the
+// record the callers' routines fill), prepared, kept or dropped, written.
+void copyRecords(const QString& archive, const QString& target, int recordLength,
+                 const std::function<void(int record)>& read, const std::function<bool()>& keep,
+                 const std::function<void(int record)>& write) {
+    platform::writeWholeFile(target, {});
+    if (!platform::fileExists(archive)) return;
+    auto& files = G().Files;
+    files.openRandom(kChannelArchive, archive, recordLength);
+    files.openRandom(kChannelCopy, target, recordLength);
+    const int count = files.random(kChannelArchive).count();
+    int drops = 0;
+    for (int i = 1; i <= count; ++i) {
+        read(i);
+        if (!keep()) {
+            ++drops;
+            continue;
+        }
+        write(i - drops);
+    }
+    files.closeAll();
+}
+} // namespace
+
+void copyShipRecords(const QString& archive, const QString& target,
+                     const std::function<bool(const ShipRecord&)>& keep,
+                     const std::function<void(ShipRecord&)>& prepare) {
+    ShipRecord& rec = G().ShipRecordBuffer;
+    copyRecords(
+        archive, target, ShipRecord::kLength,
+        [&](int record) {
+            readShip(kChannelArchive, record);
+            if (prepare) prepare(rec);
+        },
+        [&] { return keep(rec); }, [](int record) { writeShip(kChannelCopy, record); });
+}
+
+void copyAircraftRecords(const QString& archive, const QString& target,
+                         const std::function<bool(const AircraftRecord&)>& keep) {
+    AircraftRecord rec;
+    copyRecords(
+        archive, target, AircraftRecord::kLength,
+        [&](int record) { rec = readAircraft(kChannelArchive, record); }, [&] { return keep(rec); },
+        [&](int record) { writeAircraft(kChannelCopy, record, rec); });
 }

@@ -46,3 +46,14 @@ int openAircraftFile(int channel, const QString& path, int side);
 AircraftRecord readAircraft(int channel, int record);
 void writeAircraft(int channel, int record, const AircraftRecord& aircraft);
 int appendAircraft(int channel, const AircraftRecord& aircraft);
+
+// A record file of a new campaign made from a side archive: `target` written anew, empty, then
+// given the records of `archive` that `keep` accepts, in their order, the dropped ones closed up;
+// `prepare`, when given, sees each record first, dropped or not. With no archive the target stays
+// empty. Ship records pass through ShipRecordBuffer. Channels 1 and 2 are used, and every channel
+// is closed after.
+void copyShipRecords(const QString& archive, const QString& target,
+                     const std::function<bool(const ShipRecord&)>& keep,
+                     const std::function<void(ShipRecord&)>& prepare = {});
+void copyAircraftRecords(const QString& archive, const QString& target,
+                         const std::function<bool(const AircraftRecord&)>& keep);

@@ -67,10 +67,7 @@ ListItems baseAircraftItems(int side, int base) {
     Globals& g = G();
     g.Files.close(kChannelBaseAircraft);
     if (side != kAllies && side != kAxis) return {};
-    const QString word = side == kAllies ? QStringLiteral("AereiAlle") : QStringLiteral("AereiAsse");
-    const QString name = base >= 1 && base <= kBases ? g.BaseNames[base] : QString();
-    const int count =
-        openAircraftFile(kChannelBaseAircraft, g.GamesPath + name + word + g.CampaignName + ".dat", side);
+    const int count = openAircraftFile(kChannelBaseAircraft, baseAircraftFilePath(base), side);
     g.SelectedItem = count;
     return aircraftItems(kChannelBaseAircraft, count, [](const AircraftRecord& a) {
         return a.text(aircraft::Ruolo) + u'_' + a.text(aircraft::Nome);

@@ -85,11 +85,8 @@ namespace {
 // channel); its record count.
 int baseAircraftFile() {
     Globals& g = G();
-    const int side = g.CurrentSide, base = g.SelectedBase;
     if (g.Files.isOpen(kChannelBaseAircraft)) return g.Files.random(kChannelBaseAircraft).count();
-    const QString word = side == kAllies ? QStringLiteral("AereiAlle") : QStringLiteral("AereiAsse");
-    return openAircraftFile(kChannelBaseAircraft,
-                            g.GamesPath + g.BaseNames[base] + word + g.CampaignName + ".dat", side);
+    return openAircraftFile(kChannelBaseAircraft, baseAircraftFilePath(g.SelectedBase), g.CurrentSide);
 }
 
 // The most aircraft of the base in flight at once (kNoLimit: none).

@@ -260,36 +260,11 @@ bool portTakesShipType(int base, const QString& type) {
 
 namespace {
 constexpr int kChannelFrom = 1;
-constexpr int kChannelTo = 2;
 
 const char* const kShipsAlle = "alleatinavi.dat";
 const char* const kShipsAsse = "assenavi.dat";
 const char* const kAircraftAlle = "alleatiaerei.dat";
 const char* const kAircraftAsse = "asseaerei.dat";
-
-// Copies the records of an archive that `keep` accepts into a target created empty, closing up
-// the dropped ones; `prepare`, when given, sees every record first, dropped or not.
-template <class Record, class Keep>
-void copyRecords(const QString& archive, const QString& target, Record& rec, Keep keep,
-                 const std::function<void(Record&)>& prepare = {}) {
-    platform::writeWholeFile(target, {});
-    if (!platform::fileExists(archive)) return;
-    auto& files = G().Files;
-    files.openRandom(kChannelFrom, archive, Record::kLength);
-    files.openRandom(kChannelTo, target, Record::kLength);
-    const int count = files.random(kChannelFrom).count();
-    int drops = 0;
-    for (int i = 1; i <= count; ++i) {
-        recordformat::readRecord(files.random(kChannelFrom), i, rec);
-        if (prepare) prepare(rec);
-        if (!keep(rec)) {
-            ++drops;
-            continue;
-        }
-        recordformat::writeRecord(files.random(kChannelTo), i - drops, rec);
-    }
-    files.closeAll();
-}
 
 // What no campaign can hold in a record (an archive made before the ranges were checked): the
 // record's field and why, nothing when it can hold it.
@@ -355,33 +330,30 @@ int CopiaArchivioNavi(const QString& archivePath) {
         const QString type = r.text(shipf::TIPO);
         if (type == "PL" || type == "PA") r.setText(shipf::CodicePortaerei, carrierCode(++carrierCount));
     };
-    copyRecords<ShipRecord>(archivePath + kShipsAlle, g.PathNaviAlle, g.ShipRecordBuffer, live,
-                            numberCarrier);
-    copyRecords(archivePath + kShipsAsse, g.PathNaviAsse, g.ShipRecordBuffer, live);
+    copyShipRecords(archivePath + kShipsAlle, g.PathNaviAlle, live, numberCarrier);
+    copyShipRecords(archivePath + kShipsAsse, g.PathNaviAsse, live);
     return carrierCount;
 }
 
 void CopiaArchivioAerei(const QString& archivePath) {
     Globals& g = G();
     g.Files.closeAll();
-    AircraftRecord aircraft;
     for (int side : {kAllies, kAxis})
         for (int base : airBases(side)) {
             QString& path = side == kAllies ? g.PathAereiAlle : g.PathAereiAsse;
             path = baseAircraftFilePath(base);
-            copyRecords(archivePath + (side == kAllies ? kAircraftAlle : kAircraftAsse), path, aircraft,
-                        live);
+            copyAircraftRecords(archivePath + (side == kAllies ? kAircraftAlle : kAircraftAsse), path, live);
         }
 }
 
 void CreaFileAereiPortaerei(const QString& archivePath, int carrierCount) {
     Globals& g = G();
     g.Files.closeAll();
-    AircraftRecord aircraft;
     for (int n = 1; n <= carrierCount; ++n) {
         g.PathAereiAlle = carrierAircraftFilePath(carrierCode(n));
-        copyRecords(archivePath + kAircraftAlle, g.PathAereiAlle, aircraft,
-                    [](const AircraftRecord& r) { return r.text(airf::Imbarcato) == "1" && live(r); });
+        copyAircraftRecords(archivePath + kAircraftAlle, g.PathAereiAlle, [](const AircraftRecord& r) {
+            return r.text(airf::Imbarcato) == "1" && live(r);
+        });
     }
 }
 

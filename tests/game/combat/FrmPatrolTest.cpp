@@ -141,6 +141,7 @@ class PatrolWindowTest : public ::testing::Test {
 // Six Axis aircraft on an Allied group of a destroyer (AA 3), a cruiser (AA 4, 5 knots) and a
 // merchant ship (no AA), with the attack percentage 20 and day and fair weather throughout.
 TEST_F(PatrolWindowTest, SixAircraftOnThreeShipsFromTheContactBoard) {
+    SeededDice dice(11);
     Int16* t = gn(kAllies, kTarget);
     t[GnCol::InUse] = 1, t[GnCol::Ships] = 3, t[GnCol::X] = 5000, t[GnCol::Y] = 3000;
     t[GnCol::MaxKnots] = 5, t[GnCol::Knots] = 5, t[GnCol::Step] = 50, t[GnCol::Course] = 5;

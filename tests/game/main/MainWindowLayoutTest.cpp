@@ -188,6 +188,8 @@ class MainWindowLayout : public NavalPanelFixture {
             }
         return out.join(u'\n').toStdString();
     }
+    // The campaign's hours and the panels roll (the ship list's hint among them).
+    SeededDice dice{7};
 };
 
 } // namespace

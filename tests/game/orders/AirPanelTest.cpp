@@ -99,6 +99,7 @@ class AirPanel : public MainWindowFixture {
 } // namespace
 
 TEST_F(AirPanel, AGroupFormedAtAnAxisBaseFliesItsPatrol) {
+    SeededDice dice(6);
     FrmMain& f = openWithBombers();
     Globals& g = G();
     formGroup(f, 4);

@@ -307,6 +307,7 @@ TEST_F(CarrierLaunch, ATorpedoLineCarriesOneTorpedoAndAnUnarmedLineNothing) {
 // shown, 168 to count the hours: 36 turns) and is over it in the third hour. A row that names no target
 // point, as launches once wrote, is flown to its origin instead of the map's corner.
 TEST_F(CarrierLaunch, LaunchedGroupsFlyFromTheCarrierThroughThreeHours) {
+    SeededDice dice(2);
     FrmMain& f = openCarrier(5, 0, {{.name = "Swordfish", .ready = 20, .endurance = 100}});
     Globals& g = G();
     launchWindow(f, [&](FrmPA& w) {

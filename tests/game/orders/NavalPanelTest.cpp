@@ -6,6 +6,7 @@
 
 #include "NavalPanelFixture.h"
 #include "common/DataFolder.h"
+#include "common/Dice.h"
 #include "platform/Dialogs.h"
 
 #include <QComboBox>
@@ -296,6 +297,7 @@ TEST_F(NavalPanel, AGroupAtGibraltarLeavesForTheMapWhenGivenASpeed) {
 }
 
 TEST_F(NavalPanel, TwoGroupsOrderedThroughThePanelSailWithTheHours) {
+    SeededDice dice(3);
     ships[0] = {{.type = QStringLiteral("CT"), .group = 1}, {.type = QStringLiteral("CT"), .group = 1}};
     ships[1] = {{.type = QStringLiteral("CT"), .group = 3}};
     Int16* allied = group(kAllies, 1, 7000, 4500);

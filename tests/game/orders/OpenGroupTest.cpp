@@ -54,6 +54,7 @@ class OpenGroup : public NavalPanelFixture {
 } // namespace
 
 TEST_F(OpenGroup, ThreeShipsSplitOffAGroupOfFive) {
+    SeededDice dice(9);
     group(1, 2000, 2000)[GnCol::Ships] = 1;
     Int16* r = group(3, 7000, 4500);
     r[GnCol::Ships] = 5, r[GnCol::Destroyers] = 2, r[GnCol::Carriers] = 2, r[GnCol::OtherShips] = 1;

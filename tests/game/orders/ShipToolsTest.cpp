@@ -4,6 +4,7 @@
 #include "game/orders/ShipTools.h"
 
 #include "common/DataFolder.h"
+#include "common/Dice.h"
 #include "tests/game/main/MainWindowFixture.h"
 
 namespace F = recordformat::ship;
@@ -99,6 +100,7 @@ TEST_F(ShipTools, AssistanceNeedsHalfOfEveryValueAndNoFire) {
 }
 
 TEST_F(ShipTools, ThePanelActsOnTheHighlightedShipOnly) {
+    SeededDice dice(10);
     FrmMain& f = openGroup();
     G().LastPickedGn = 7, G().GnShipCount = 2;
     f.List5.addItem(QStringLiteral("CT Nave 1")), f.List5.setItemData(0, 1);

@@ -1,6 +1,7 @@
 // A campaign created from the shipped program folder alone, as a player creates it: the wizard
 // draws on the shipped side archives, and every free ship and free aircraft of both sides finds
 // a real unit of the starter set.
+#include "common/Dice.h"
 #include "common/Globals.h"
 #include "common/RecordFiles.h"
 #include "common/records/RecordFormat.h"
@@ -59,6 +60,7 @@ void placeEveryFreeAircraft(FrmMezziGratis& m) {
 } // namespace
 
 TEST(StarterCampaign, FreeShipsAndAircraftOfBothSidesFromTheShippedArchives) {
+    SeededDice dice(8);
     resetGlobals();
     testsupport::ProgramFolder folder;
     testsupport::MessageBoxes boxes;
