@@ -159,14 +159,18 @@ std::optional<QString> nameIn(const QString& path, const QString& part) {
         struct stat st {};
         if (n && ::lstat(QFile::encodeName(folder + u'/' + *n).constData(), &st) == 0) return n;
     }
+    // Only a folder that is there as written is listed.
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir) {
+        listings().erase(folder);
+        return std::nullopt;
+    }
     QStringList& names = listings()[folder];
     names.clear();
-    if (DIR* dir = ::opendir(QFile::encodeName(folder).constData())) {
-        while (const dirent* e = ::readdir(dir))
-            if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
-                names << QFile::decodeName(e->d_name);
-        ::closedir(dir);
-    }
+    while (const dirent* e = ::readdir(dir))
+        if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
+            names << QFile::decodeName(e->d_name);
+    ::closedir(dir);
     return matchIn(names, part);
 }
 } // namespace
@@ -174,10 +178,17 @@ std::optional<QString> nameIn(const QString& path, const QString& part) {
 QString diskPath(const QString& path) {
     const QString p = forwardSlashes(path);
     if (p.isEmpty()) return p;
+    const qsizetype slash = p.lastIndexOf(u'/');
+    // While the listings are trusted, a folder listed already is not looked at again.
+    if (listingsTrusted() && slash > 0 && slash < p.size() - 1 && !p.endsWith(u'.'))
+        if (const auto it = listings().find(p.left(slash)); it != listings().end()) {
+            const QString part = p.mid(slash + 1);
+            if (it->second.contains(part)) return p;
+            return it->first + u'/' + matchIn(it->second, part).value_or(part);
+        }
     // A path that exists as written is its own disk path: every folder on the way exists too.
     if (QFileInfo::exists(p)) return p;
     // Most often the folder is there as written and only the last name differs, or is missing.
-    const qsizetype slash = p.lastIndexOf(u'/');
     if (slash > 0 && slash < p.size() - 1) {
         const QString folder = p.left(slash), part = p.mid(slash + 1);
         if (part != u'.' && part != QLatin1String("..") && QFileInfo(folder).isDir())
