@@ -225,8 +225,9 @@ ShipFileTally tallyShipFile(int side, int record, const ShipRecord* replacement)
         const qsizetype at = qsizetype(n - 1) * recordLength;
         read.setBytes(bytes.mid(at, recordLength));
         const ShipRecord& s = n == record && replacement ? *replacement : read;
-        const bool unchanged = &s == &read && at + recordLength <= checked.size() &&
-                               std::memcmp(checked.constData() + at, bytes.constData() + at, recordLength) == 0;
+        const bool unchanged =
+            &s == &read && at + recordLength <= checked.size() &&
+            std::memcmp(checked.constData() + at, bytes.constData() + at, recordLength) == 0;
         if (!unchanged) {
             const FieldRefusal why = shipRecordRefusal(s);
             if (why.field != 0) refuseRecord(path, n, s, why);
