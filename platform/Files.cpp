@@ -179,13 +179,15 @@ QString diskPath(const QString& path) {
     const QString p = forwardSlashes(path);
     if (p.isEmpty()) return p;
     const qsizetype slash = p.lastIndexOf(u'/');
-    // While the listings are trusted, a folder listed already is not looked at again.
-    if (listingsTrusted() && slash > 0 && slash < p.size() - 1 && !p.endsWith(u'.'))
-        if (const auto it = listings().find(p.left(slash)); it != listings().end()) {
-            const QString part = p.mid(slash + 1);
+    // While the listings are trusted, a folder is listed once and not looked at again.
+    if (listingsTrusted() && slash > 0 && slash < p.size() - 1 && !p.endsWith(u'.')) {
+        const QString folder = p.left(slash), part = p.mid(slash + 1);
+        if (!listings().count(folder)) nameIn(folder, part);
+        if (const auto it = listings().find(folder); it != listings().end()) {
             if (it->second.contains(part)) return p;
-            return it->first + u'/' + matchIn(it->second, part).value_or(part);
+            return folder + u'/' + matchIn(it->second, part).value_or(part);
         }
+    }
     // A path that exists as written is its own disk path: every folder on the way exists too.
     if (QFileInfo::exists(p)) return p;
     // Most often the folder is there as written and only the last name differs, or is missing.
