@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <charconv>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -530,7 +531,11 @@ void TextWriter::writeText(const QString& value) {
 }
 
 void TextWriter::writeNumber(long long value) {
-    bytes_ += QByteArray::number(value) + "\r\n";
+    // Written in place: a table save writes thousands of them.
+    char digits[24];
+    const char* const end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    bytes_.append(digits, end - digits);
+    bytes_.append("\r\n", 2);
 }
 
 void TextWriter::writeReal(double value) {
