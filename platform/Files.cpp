@@ -7,8 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
-#include <charconv>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
