@@ -1,5 +1,5 @@
-// A full campaign (50 naval and 50 air groups a side, 600 ships a side) in a program folder of its
-// own, written once for the benchmarks of a program run.
+// A full campaign (50 naval and 50 air groups a side, 600 ships a side unless asked for more) in a
+// program folder of its own, written once for the benchmarks of a program run.
 #pragma once
 
 #include "common/Globals.h"
@@ -27,8 +27,9 @@ inline void copyTree(const QString& from, const QString& to) {
 struct FullCampaign {
     QTemporaryDir dir;
     Globals::GameSlot slot;
-    // `arrange` may change the tables before they are written.
-    explicit FullCampaign(const std::function<void()>& arrange = {}) {
+    // `arrange` may change the tables before they are written; the ships are shared evenly among the
+    // groups of each side.
+    explicit FullCampaign(const std::function<void()>& arrange = {}, int shipsPerSide = 600) {
         copyTree(QStringLiteral(SHIPPED_DATA_DIR), dir.path());
         platform::setAppFolder(dir.path());
         resetGlobals();
@@ -38,7 +39,7 @@ struct FullCampaign {
                 Int16* gn = g.gnTable(side)[n];
                 Int16* ga = g.gaTable(side)[n];
                 gn[GnCol::InUse] = ga[GaCol::InUse] = 1;
-                gn[GnCol::Ships] = 12;
+                gn[GnCol::Ships] = Int16(shipsPerSide / kGroups);
                 gn[GnCol::X] = 6000 + 100 * n;
                 gn[GnCol::Y] = 3500 + 30 * n;
                 ga[GaCol::Aircraft] = 9;
@@ -51,9 +52,9 @@ struct FullCampaign {
         testcampaign::write({.hour = 10, .weather = 1});
         for (int side : {kAllies, kAxis}) {
             QList<testcampaign::Ship> ships;
-            for (int i = 0; i < 600; ++i) {
+            for (int i = 0; i < shipsPerSide; ++i) {
                 testcampaign::Ship s;
-                s.group = i % 50 + 1;
+                s.group = i % kGroups + 1;
                 ships << s;
             }
             testcampaign::appendShips(side, ships);

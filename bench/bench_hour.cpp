@@ -8,6 +8,14 @@
 #include "game/main/FrmMain.h"
 #include "game/main/HourStep.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QPointer>
+#include <QWidget>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 // Allied groups on a 10 x 5 grid sailing east, the Axis groups between them sailing west: after
@@ -34,6 +42,133 @@ bench::FullCampaign& campaign() {
     static bench::FullCampaign c(underWay);
     return c;
 }
+
+// The same campaign with 2,400 ships a side.
+bench::FullCampaign& largeCampaign() {
+    static bench::FullCampaign c(underWay, 2400);
+    return c;
+}
+
+// Every file of the folder copied into `to`, each flushed to the disk, then each folder made: the
+// least a step that rewrites the whole campaign safely would cost.
+void copyTreeWithSyncs(const QString& from, const QString& to) {
+    auto syncPath = [](const QString& path, int flags) {
+        const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
+        if (fd < 0) return;
+        ::fsync(fd);
+        ::close(fd);
+    };
+    bench::copyTree(from, to);
+    QDirIterator files(to, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) syncPath(files.next(), O_RDONLY);
+    QDirIterator folders(to, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (folders.hasNext()) syncPath(folders.next(), O_RDONLY | O_DIRECTORY);
+    syncPath(to, O_RDONLY | O_DIRECTORY);
+}
+
+// Counts the paintings of a widget.
+class Paints : public QObject {
+  public:
+    explicit Paints(QWidget* w) : widget_(w) { w->installEventFilter(this); }
+    ~Paints() override {
+        if (widget_) widget_->removeEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++count;
+        return false;
+    }
+    long long count = 0;
+
+  private:
+    QPointer<QWidget> widget_;
+};
+
+double median(std::vector<double> v) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    const std::size_t mid = v.size() / 2;
+    return v.size() % 2 ? v[mid] : (v[mid - 1] + v[mid]) / 2;
+}
+
+// The hour as the running program plays it: the hour button's click with the events processed
+// after it, the main window shown and its progress bar painted as the hour goes. Each iteration is
+// a pair, in the same run and on the same disk: the hour, and one copy of the campaign folder with
+// its syncs, in turn the one first and then the other, the disk's dirty pages written out before
+// each (untimed). The library's Time is the hour's wall time; "ratio" is the median over the pairs
+// of the hour's wall time over the copy's, beside the median hour (wall_ms, cpu_ms, syncs), the
+// median copy (copy_ms) and the progress bar's paintings during an hour (bar_paints).
+void hourAsPlayed(benchmark::State& state, bench::FullCampaign& c) {
+    c.choose();
+    if (!apriGioco()) state.SkipWithError("the campaign did not open");
+    FrmMain& f = platform::form<FrmMain>();
+    const QString folder = c.dir.path() + QStringLiteral("/Data/giochi");
+    const CampaignSnapshot start;
+    QApplication::processEvents();
+    Paints paints(f.ProgressBar1.widget());
+    bench::ActionClock clock;
+    std::vector<double> copies, ratios, barPaints;
+    bool hourFirst = false, failed = false;
+    int copy = 0;
+    for (auto _ : state) {
+        double hourMs = 0, copyMs = 0;
+        auto timeHour = [&] {
+            ::sync();
+            const long long paintsBefore = paints.count;
+            const long long hourBefore = G().state(StateItem::Hour);
+            QElapsedTimer t;
+            t.start();
+            clock.start();
+            f.Command22.doClick();
+            QApplication::processEvents();
+            clock.stop();
+            hourMs = double(t.nsecsElapsed()) / 1e6;
+            barPaints.push_back(double(paints.count - paintsBefore));
+            failed = G().state(StateItem::Hour) == hourBefore;
+        };
+        auto timeCopy = [&] {
+            const QString to = c.dir.path() + QStringLiteral("/copy%1").arg(++copy);
+            ::sync();
+            QElapsedTimer t;
+            t.start();
+            copyTreeWithSyncs(folder, to);
+            copyMs = double(t.nsecsElapsed()) / 1e6;
+            QDir(to).removeRecursively();
+        };
+        if (hourFirst) {
+            timeHour();
+            timeCopy();
+        } else {
+            timeCopy();
+            timeHour();
+        }
+        if (failed) {
+            state.SkipWithError("the hour was not played: its message is in the log");
+            break;
+        }
+        hourFirst = !hourFirst;
+        state.SetIterationTime(hourMs / 1e3);
+        copies.push_back(copyMs);
+        ratios.push_back(hourMs / std::max(copyMs, 1e-3));
+        start.restore();
+        f.Command22.setEnabled(true);
+        QApplication::processEvents();
+    }
+    clock.report(state);
+    state.counters["copy_ms"] = median(copies);
+    state.counters["ratio"] = median(ratios);
+    state.counters["bar_paints"] = median(barPaints);
+    platform::testing::resetForms();
+}
+
+void BM_HourAsPlayed(benchmark::State& state) {
+    hourAsPlayed(state, campaign());
+}
+BENCHMARK(BM_HourAsPlayed)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2);
+
+void BM_HourAsPlayed2400Ships(benchmark::State& state) {
+    hourAsPlayed(state, largeCampaign());
+}
+BENCHMARK(BM_HourAsPlayed2400Ships)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2);
 
 void BM_CopyCampaignFolder(benchmark::State& state) {
     const QString folder = campaign().dir.path() + QStringLiteral("/Data/giochi");

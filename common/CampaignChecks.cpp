@@ -8,6 +8,8 @@
 
 #include <QRegularExpression>
 #include <climits>
+#include <cstring>
+#include <map>
 
 using platform::FileError;
 
@@ -28,6 +30,12 @@ const QString kUnchanged = QStringLiteral(" Il gioco non viene modificato.");
 }
 
 // Visits every record of a record file, read whole at once; the file's length has been checked.
+// The bytes of each ship file, by path, as tallyShipFile last found every record of it whole.
+std::map<QString, QByteArray>& shipFilesFoundWhole() {
+    static std::map<QString, QByteArray> files;
+    return files;
+}
+
 template <class Record, class Visit> void eachRecord(const QString& path, const Visit& visit) {
     const QByteArray bytes = platform::readWholeFile(path);
     Record r;
@@ -145,22 +153,36 @@ ShipFileTally tallyShipFile(int side, int record, const ShipRecord* replacement)
     }
     checkRecordFileLength(path, ShipRecord::kLength, length);
     const GroupTable& groups = G().gnTable(side);
-    eachRecord<ShipRecord>(path, [&](int n, const ShipRecord& read) {
+    // A record of the same bytes as when the file was last found whole needs no check again: the
+    // hour checks the file at its start, and most ships are as the last hour left them.
+    QByteArray& checked = shipFilesFoundWhole()[path];
+    const QByteArray bytes = platform::readWholeFile(path);
+    const int recordLength = ShipRecord::kLength;
+    ShipRecord read;
+    for (int n = 1; n * recordLength <= bytes.size(); ++n) {
+        const qsizetype at = qsizetype(n - 1) * recordLength;
+        read.setBytes(bytes.mid(at, recordLength));
         const ShipRecord& s = n == record && replacement ? *replacement : read;
-        const FieldRefusal why = shipRecordRefusal(s);
-        if (why.field != 0) refuseRecord(path, n, s, why);
+        const bool unchanged =
+            &s == &read && at + recordLength <= checked.size() &&
+            std::memcmp(checked.constData() + at, bytes.constData() + at, recordLength) == 0;
+        if (!unchanged) {
+            const FieldRefusal why = shipRecordRefusal(s);
+            if (why.field != 0) refuseRecord(path, n, s, why);
+        }
         const int group = int(s.whole(S::NUMERO_GN));
         if (group >= 1 || s.whole(S::PORTO) >= 1) ++t.placed;
         const long long status = s.whole(S::STATUS);
         if (group < 1 || s.isDeleted() || (status != 1 && status != 2) || groups[group][GnCol::InUse] > 0)
-            return;
+            continue;
         if (formingInPort(side, group)) {
             ++t.forming;
         } else if (t.strayRecord == 0) {
             t.strayRecord = n;
             t.strayGroup = group;
         }
-    });
+    }
+    if (!replacement) checked = bytes;
     return t;
 }
 

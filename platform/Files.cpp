@@ -8,9 +8,11 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <map>
 #include <optional>
@@ -132,52 +134,73 @@ QByteArray* heldFor(const QString& diskPath) {
     return nullptr;
 }
 
-// The names a folder holds, as last listed, and its change time then: a lookup without regard to
-// case lists a folder once until something is made, renamed or removed in it (by this program,
-// which forgets every listing then, or by another, which changes the folder's time).
-struct Listing {
-    struct timespec changed {};
-    QStringList names;
-};
-
-std::map<QString, Listing>& listings() {
-    static std::map<QString, Listing> l;
+// The names a folder holds, as last listed. The other two programs may make or rename a file in the
+// folder at any moment, and a file system's time stamps may be too coarse to tell (two seconds on
+// some): so a lookup without regard to case checks a name it matched with a stat of that name, and
+// lists the folder again when that name is gone or when no name matches. This program forgets every
+// listing when it makes, renames or removes a file. While record files are kept (KeptRecordFiles: a
+// step during which no other program writes the files) the listings are trusted as they are.
+std::map<QString, QStringList>& listings() {
+    static std::map<QString, QStringList> l;
     return l;
+}
+
+bool& listingsTrusted() {
+    static bool trusted = false;
+    return trusted;
 }
 
 void forgetListings() {
     listings().clear();
 }
 
-QStringList namesIn(const QString& path) {
-    const QString folder = path.isEmpty() ? QStringLiteral(".") : path;
-    struct stat st {};
-    if (::stat(QFile::encodeName(folder).constData(), &st) != 0) return {};
-    Listing& l = listings()[folder];
-    if (l.names.isEmpty() || l.changed.tv_sec != st.st_mtim.tv_sec ||
-        l.changed.tv_nsec != st.st_mtim.tv_nsec) {
-        l.changed = st.st_mtim;
-        l.names =
-            QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    }
-    return l.names;
+std::optional<QString> matchIn(const QStringList& names, const QString& part) {
+    for (const QString& n : names)
+        if (n.compare(part, Qt::CaseInsensitive) == 0) return n;
+    return std::nullopt;
 }
 
 // The name in the folder that matches part without regard to case, if any.
-std::optional<QString> nameIn(const QString& folder, const QString& part) {
-    for (const QString& n : namesIn(folder))
-        if (n.compare(part, Qt::CaseInsensitive) == 0) return n;
-    return std::nullopt;
+std::optional<QString> nameIn(const QString& path, const QString& part) {
+    const QString folder = path.isEmpty() ? QStringLiteral(".") : path;
+    if (const auto it = listings().find(folder); it != listings().end()) {
+        const std::optional<QString> n = matchIn(it->second, part);
+        if (listingsTrusted()) return n;
+        struct stat st {};
+        if (n && ::lstat(QFile::encodeName(folder + u'/' + *n).constData(), &st) == 0) return n;
+    }
+    // Only a folder that is there as written is listed.
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir) {
+        listings().erase(folder);
+        return std::nullopt;
+    }
+    QStringList& names = listings()[folder];
+    names.clear();
+    while (const dirent* e = ::readdir(dir))
+        if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
+            names << QFile::decodeName(e->d_name);
+    ::closedir(dir);
+    return matchIn(names, part);
 }
 } // namespace
 
 QString diskPath(const QString& path) {
     const QString p = forwardSlashes(path);
     if (p.isEmpty()) return p;
+    const qsizetype slash = p.lastIndexOf(u'/');
+    // While the listings are trusted, a folder is listed once and not looked at again.
+    if (listingsTrusted() && slash > 0 && slash < p.size() - 1 && !p.endsWith(u'.')) {
+        const QString folder = p.left(slash), part = p.mid(slash + 1);
+        if (!listings().count(folder)) nameIn(folder, part);
+        if (const auto it = listings().find(folder); it != listings().end()) {
+            if (it->second.contains(part)) return p;
+            return folder + u'/' + matchIn(it->second, part).value_or(part);
+        }
+    }
     // A path that exists as written is its own disk path: every folder on the way exists too.
     if (QFileInfo::exists(p)) return p;
     // Most often the folder is there as written and only the last name differs, or is missing.
-    const qsizetype slash = p.lastIndexOf(u'/');
     if (slash > 0 && slash < p.size() - 1) {
         const QString folder = p.left(slash), part = p.mid(slash + 1);
         if (part != u'.' && part != QLatin1String("..") && QFileInfo(folder).isDir())
@@ -247,6 +270,24 @@ struct KeptFile {
 std::optional<std::map<QString, KeptFile>>& kept() {
     static std::optional<std::map<QString, KeptFile>> k;
     return k;
+}
+
+// The kept file asked for last, found again without a look in the map: a pass reads the records of
+// one file after another. Cleared with the kept files.
+struct LastKept {
+    QString path;
+    KeptFile* file = nullptr;
+};
+
+LastKept& lastKept() {
+    static LastKept l;
+    return l;
+}
+
+KeptFile& keptFor(const QString& path) {
+    LastKept& l = lastKept();
+    if (!l.file || path != l.path) l = {path, &(*kept())[path]};
+    return *l.file;
 }
 
 void changing(const QString& path, qint64 from) {
@@ -499,7 +540,11 @@ void TextWriter::writeText(const QString& value) {
 }
 
 void TextWriter::writeNumber(long long value) {
-    bytes_ += QByteArray::number(value) + "\r\n";
+    // Written in place: a table save writes thousands of them.
+    char digits[24];
+    const char* const end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    bytes_.append(digits, end - digits);
+    bytes_.append("\r\n", 2);
 }
 
 void TextWriter::writeReal(double value) {
@@ -643,11 +688,19 @@ RecordFile::RecordFile(const QString& path, int recordLength) : path_(diskPath(p
 }
 
 KeptRecordFiles::KeptRecordFiles() : outermost_(!kept()) {
-    if (outermost_) kept().emplace();
+    if (!outermost_) return;
+    kept().emplace();
+    lastKept() = {};
+    // What another program changed before the step is listed anew.
+    forgetListings();
+    listingsTrusted() = true;
 }
 
 KeptRecordFiles::~KeptRecordFiles() {
-    if (outermost_) kept().reset();
+    if (!outermost_) return;
+    kept().reset();
+    lastKept() = {};
+    listingsTrusted() = false;
 }
 
 qint64 RecordFile::length() const {
@@ -670,7 +723,7 @@ QByteArray RecordFile::getPresent(int record) const {
                         path_);
     const qint64 at = qint64(record - 1) * len_;
     if (kept() && file_.bytesToWrite() == 0) {
-        KeptFile& k = (*kept())[path_];
+        KeptFile& k = keptFor(path_);
         if (k.bytes.isNull() || k.at != changes()) {
             QByteArray whole(file_.size(), Qt::Uninitialized);
             if (file_.size() > kWholeReadLimit || !file_.seek(0) ||

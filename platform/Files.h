@@ -157,8 +157,9 @@ class RecordFile {
 
 // While one lives, a record file of at most a megabyte is read whole at its first read and kept,
 // with every record written to it, until something else changes a file: a step that reads the
-// ships of one group after another reads each file once. Only for steps during which no other
-// program writes the files.
+// ships of one group after another reads each file once. The folders' listings of the lookup
+// without regard to case (diskPath) are trusted too, until this program changes a name. Only for
+// steps during which no other program writes the files.
 class KeptRecordFiles {
   public:
     KeptRecordFiles();

@@ -7,15 +7,20 @@
 #include "common/MapRoutines.h"
 #include "platform/Dialogs.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 using namespace platform;
 
 namespace {
 constexpr int kHourglass = 11;
+// A frame of the screen: the hour's code and progress are painted at most once in one.
+constexpr qint64 kFrameMs = 16;
 } // namespace
 
-// What the hour shows in the window.
+// What the hour shows in the window. The hour runs without the event loop, so its status code and
+// progress bar are painted at once: on the first progress point, on the last, and in between once
+// a frame has passed since they were last painted; the events after the hour paint what is left.
 class FrmMain::HourPanel : public HourView {
   public:
     explicit HourPanel(FrmMain& f) : f_(f) {}
@@ -29,11 +34,11 @@ class FrmMain::HourPanel : public HourView {
     }
     void phase(const char* code) override {
         f_.Label29.setCaption(QLatin1String(code));
-        if (f_.Label29.widget()->isVisible()) f_.Label29.widget()->repaint();
+        if (frame_.isValid() && frame_.elapsed() >= kFrameMs) paint();
     }
     void progress(int point) override {
-        f_.ProgressBar1.setValue(point);
-        if (f_.ProgressBar1.widget()->isVisible()) f_.ProgressBar1.widget()->repaint();
+        point_ = point;
+        if (!frame_.isValid() || point >= kLastHourProgress || frame_.elapsed() >= kFrameMs) paint();
     }
     void hourOne(bool yes) override { f_.Label95.setVisible(yes); }
     void clockChanged() override {
@@ -59,7 +64,19 @@ class FrmMain::HourPanel : public HourView {
     }
 
   private:
+    // The bar takes its value here only: a progress bar paints itself at once at each new value.
+    void paint() {
+        QWidget* bar = f_.ProgressBar1.widget();
+        bar->setUpdatesEnabled(false);
+        f_.ProgressBar1.setValue(point_);
+        bar->setUpdatesEnabled(true);
+        for (QWidget* w : {f_.Label29.widget(), bar})
+            if (w->isVisible()) w->repaint();
+        frame_.start();
+    }
     FrmMain& f_;
+    int point_ = 0;
+    QElapsedTimer frame_; // since the last painting
 };
 
 // ---------------------------------------------------------------- the hour button

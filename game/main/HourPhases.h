@@ -2,6 +2,8 @@
 // arguments; a per-side pass reads CurrentSide and does nothing when it is neither 1 nor 2.
 #pragma once
 
+#include <functional>
+
 // Air groups: landing of the groups ordered home ("GAx"), weather damage, night and fatigue
 // returns ("GA1"), movement in flight, combat air patrol and reconnaissance, arrival over
 // targets, naval bombardment contacts.
@@ -18,6 +20,10 @@ void ContattiGNOra();
 // at the map edges.
 void InizioOraNavi();
 void AggiornaGNDaNavi();
+// AggiornaGNDaNavi for every naval group in use of CurrentSide (CurrentGnIndex set to each), from
+// one opening of the side's ship file and one save of the tables; `each` is told each group before
+// its pass.
+void groupValuesOfSide(const std::function<void(int group)>& each = {});
 void ColpiMine();
 void DanniNaviOra();
 void FaseSCA();

@@ -244,13 +244,13 @@ void AffondamentoNavi() {
 
 // ---------------------------------------------------------------- group values from their ships
 
-void AggiornaGNDaNavi() {
+namespace {
+
+// The values of naval group gn of the side from its ships, on the side's ship file of `count`
+// records, open on the ships' channel; the tables are left for the caller to save (a save closes
+// every channel).
+void groupValuesFromOpenFile(int side, int gn, int count) {
     Globals& g = G();
-    if (!sideInPlay()) return;
-    const int side = g.CurrentSide;
-    const int gn = g.CurrentGnIndex;
-    if (gn < 1 || gn > kGroups) return;
-    const int count = openShipFile(kChannelShips, side);
     ShipRecord& s = g.ShipRecordBuffer;
     long long slowest = 70, lowestOperativity = 2000;
     long long fires = 0, aam = 0, aac = 0, aircraft = 0, radar = 0;
@@ -291,7 +291,6 @@ void AggiornaGNDaNavi() {
         if (s.bytes() != before) writeShip(kChannelShips, r);
     }
     keepGroupShips();
-    g.Files.close(kChannelShips);
 
     Int16* row = g.gnTable(side)[gn];
     if (counted > 0) {
@@ -317,6 +316,38 @@ void AggiornaGNDaNavi() {
         g.setState(item, g.state(item) + row[GnCol::HoursUnderWay]);
         for (int c = 1; c <= kGroupColumns; ++c) row[c] = 0;
     }
+}
+
+} // namespace
+
+void AggiornaGNDaNavi() {
+    Globals& g = G();
+    if (!sideInPlay()) return;
+    const int gn = g.CurrentGnIndex;
+    if (gn < 1 || gn > kGroups) return;
+    const int count = openShipFile(kChannelShips, g.CurrentSide);
+    groupValuesFromOpenFile(g.CurrentSide, gn, count);
+    g.Files.close(kChannelShips);
+    SalvaTabelleGruppi();
+    SalvaDatiBasi();
+}
+
+void groupValuesOfSide(const std::function<void(int group)>& each) {
+    Globals& g = G();
+    if (!sideInPlay()) return;
+    const int side = g.CurrentSide;
+    const int count = openShipFile(kChannelShips, side);
+    bool changed = false;
+    for (int n = 1; n <= kGroups; ++n) {
+        if (g.gnTable(side)[n][GnCol::InUse] <= 0) continue;
+        g.CurrentGnIndex = n;
+        if (each) each(n);
+        groupValuesFromOpenFile(side, n, count);
+        changed = true;
+    }
+    g.Files.close(kChannelShips);
+    // What the groups' passes leave is saved as the last group's own saves would leave it.
+    if (!changed) return;
     SalvaTabelleGruppi();
     SalvaDatiBasi();
 }

@@ -51,12 +51,8 @@ void groupValuesFromShips() {
     Globals& g = G();
     for (int side : {kAllies, kAxis}) {
         g.CurrentSide = side;
-        for (int n = 1; n <= kGroups; ++n) {
-            if (g.gnTable(side)[n][GnCol::InUse] <= 0) continue;
-            g.CurrentGnIndex = n;
-            traceHour(QStringLiteral("AggiornaGNDaNavi/%1#%2").arg(side).arg(n));
-            AggiornaGNDaNavi();
-        }
+        groupValuesOfSide(
+            [side](int n) { traceHour(QStringLiteral("AggiornaGNDaNavi/%1#%2").arg(side).arg(n)); });
     }
     g.CurrentSide = 0;
 }
@@ -283,15 +279,14 @@ HourOutcome runHourWhole(HourView& view) {
     g.ContattiGestiti = 0;
     std::optional<CampaignTransaction> journal;
     try {
+        // No other program writes the files during the hour: each record file is read once (the
+        // phases read the ships of one group after another), and the folder is listed once.
+        const platform::KeptRecordFiles keptFiles;
         // A ship or aircraft file garbled since the opening stops the hour before it reads it.
         checkCampaignRecordFiles();
         journal.emplace(CampaignTransaction::Capture::Everything);
         SaveBatch batch;
-        {
-            // The phases read the ships of one group after another: each record file is read once.
-            const platform::KeptRecordFiles keptFiles;
-            runHourPhases(view);
-        }
+        runHourPhases(view);
         batch.commit();
         journal->commit();
         outcome.done = true;

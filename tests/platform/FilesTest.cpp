@@ -4,9 +4,11 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QThread>
+#include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace platform;
 using testsupport::readBytes;
@@ -68,14 +70,40 @@ TEST(Files, NamesMatchWithoutRegardToCase) {
     EXPECT_TRUE(fileExists(folder.path() + "\\DATA\\Giochi\\nomegiochi.TXT"));
     EXPECT_EQ(diskPath(folder.path() + "\\data\\GIOCHI\\new.txt"), folder.path() + "/Data/giochi/new.txt");
     EXPECT_FALSE(fileExists(folder.path() + "/Data/giochi/other.txt"));
-    // A name looked for and missing is found once it is made, by this program or by another.
+    // A name looked for and missing is found once it is made, by this program or by another, and
+    // found again when another renames it, whatever the folder's time stamp says: on a file system
+    // whose clock ticks every two seconds it may read the same before and after (set back here).
     const QString giochi = folder.path() + "/Data/giochi/";
+    auto withinOneTick = [&](const std::function<void()>& change) {
+        const QByteArray name = QFile::encodeName(giochi);
+        struct stat before {};
+        ASSERT_EQ(::stat(name.constData(), &before), 0);
+        change();
+        const struct timespec times[2] = {before.st_atim, before.st_mtim};
+        ASSERT_EQ(::utimensat(AT_FDCWD, name.constData(), times, 0), 0);
+    };
     EXPECT_FALSE(fileExists(giochi + "made.txt"));
     writeWholeFile(giochi + "Made.TXT", "m");
     EXPECT_TRUE(fileExists(giochi + "made.txt"));
-    QThread::msleep(20); // past the folder's time of the last change
-    std::filesystem::rename((giochi + "Made.TXT").toStdString(), (giochi + "MADE.txt").toStdString());
+    EXPECT_FALSE(fileExists(giochi + "other.txt"));
+    withinOneTick([&] { writeBytes(giochi + "Other.TXT", "o"); });
+    EXPECT_TRUE(fileExists(giochi + "other.txt"));
+    withinOneTick([&] {
+        std::filesystem::rename((giochi + "Made.TXT").toStdString(), (giochi + "MADE.txt").toStdString());
+    });
     EXPECT_EQ(diskPath(giochi + "made.txt"), giochi + "MADE.txt");
+    withinOneTick([&] { std::filesystem::remove((giochi + "MADE.txt").toStdString()); });
+    EXPECT_FALSE(fileExists(giochi + "made.txt"));
+
+    // While record files are kept no other program writes: what another made before is found, and
+    // so is what this program makes meanwhile.
+    EXPECT_FALSE(fileExists(giochi + "before.txt"));
+    withinOneTick([&] { writeBytes(giochi + "Before.TXT", "b"); });
+    const KeptRecordFiles keptFiles;
+    EXPECT_TRUE(fileExists(giochi + "before.txt"));
+    EXPECT_FALSE(fileExists(giochi + "during.txt"));
+    appendToFile(giochi + "During.TXT", "d");
+    EXPECT_EQ(diskPath(giochi + "during.txt"), giochi + "During.TXT");
 }
 
 TEST(Files, RecordCountRoundsAndRecordsAreWrittenInPlace) {

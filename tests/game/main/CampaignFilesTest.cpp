@@ -300,11 +300,25 @@ TEST_F(CampaignFiles, ASetUpSettingsOrMineValueBeyondItsCellNamesTheFileAndTheLi
     EXPECT_TRUE(open());
 }
 
-TEST_F(CampaignFiles, AShipFileCutDuringPlayStopsTheHour) {
+TEST_F(CampaignFiles, AShipFileCutOrARecordGarbledDuringPlayStopsTheHour) {
     make();
     ASSERT_TRUE(open());
     const QString ships = file("NaviAlleProva.dat");
-    writeBytes(ships, readBytes(ships).left(300));
+    const QByteArray good = readBytes(ships);
+    // One record changed since the opening found the file whole is checked again.
+    ShipRecord second;
+    second.setBytes(good.mid(ShipRecord::kLength, ShipRecord::kLength));
+    second.setText(recordformat::ship::TIPO, QStringLiteral("ZZ"));
+    writeBytes(ships, good.left(ShipRecord::kLength) + second.bytes());
+    const QMap<QString, QByteArray> garbled = files();
+    form<FrmMain>().Command22.doClick();
+    ASSERT_EQ(boxes.prompts.size(), 1);
+    EXPECT_TRUE(boxes.prompts[0].contains("NaviAlleProva.dat")) << boxes.prompts[0].toStdString();
+    EXPECT_TRUE(boxes.prompts[0].contains("record 2")) << boxes.prompts[0].toStdString();
+    EXPECT_EQ(files(), garbled);
+    boxes.prompts.clear();
+
+    writeBytes(ships, good.left(300));
     const QMap<QString, QByteArray> before = files();
     form<FrmMain>().Command22.doClick();
     ASSERT_EQ(boxes.prompts.size(), 1);

@@ -8,12 +8,17 @@
 #include "TestCampaign.h"
 #include "common/ContactFiles.h"
 #include "common/Dice.h"
+#include "game/main/HourStep.h"
 #include "game/main/HourTrace.h"
 #include "platform/Dialogs.h"
 #include "tests/support/TestSupport.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QFile>
 #include <QRegularExpression>
+#include <QWidget>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -82,6 +87,21 @@ class HourButton : public ::testing::Test {
     testsupport::ProgramFolder folder;
     testsupport::Errors errors;
     testsupport::MessageBoxes boxes;
+};
+
+// The values a progress bar shows at each of its paintings.
+class PaintedValues : public QObject {
+  public:
+    explicit PaintedValues(ProgressBar& bar) : bar_(bar) { bar.widget()->installEventFilter(this); }
+    ~PaintedValues() override { bar_.widget()->removeEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) values << bar_.value();
+        return false;
+    }
+    QList<int> values;
+
+  private:
+    ProgressBar& bar_;
 };
 
 QString passes(const char* name, const QString& after = {}) {
@@ -179,6 +199,23 @@ TEST_F(HourButton, EndOfDayAndMineDecayAndEveryProgressPoint) {
     EXPECT_TRUE(f.Label95.visible()) << "mines at one o'clock";
     EXPECT_EQ(G().GameState[StateItem::RandomListAlle], "0");
     EXPECT_EQ(G().GameState[StateItem::RandomListAsse], "0");
+}
+
+// The hour runs without the event loop: its progress bar is painted while it runs, from its first
+// point to its last, each painting showing the hour further on.
+TEST_F(HourButton, TheProgressBarIsPaintedWhileTheHourRuns) {
+    group(kAllies, 2, 8500, 4500);
+    FrmMain& f = open();
+    SteadyDice dice(50);
+    QApplication::processEvents(); // the window on the screen, as the player sees it
+    ASSERT_TRUE(f.PicBitMap.widget()->isVisible());
+    PaintedValues painted(f.ProgressBar1);
+    f.Command22.doClick();
+    ASSERT_FALSE(painted.values.isEmpty()) << "painted before the hour's end";
+    EXPECT_EQ(painted.values.first(), 1);
+    EXPECT_EQ(painted.values.last(), kLastHourProgress);
+    EXPECT_TRUE(std::is_sorted(painted.values.begin(), painted.values.end()));
+    EXPECT_FALSE(f.ProgressBar1.visible()) << "hidden at the end";
 }
 
 TEST_F(HourButton, AlarmsOfTheHour) {
