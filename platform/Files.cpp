@@ -307,10 +307,12 @@ class PowerModel {
         for (const auto& [path, n] : names_)
             if (!names.contains(path)) ::unlink(QFile::encodeName(path).constData());
         for (const auto& [path, n] : names) {
-            const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+            const int fd =
+                ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
             if (fd < 0) continue;
             for (qsizetype done = 0; done < bytes[size_t(n)].size();) {
-                const ssize_t w = ::write(fd, bytes[size_t(n)].constData() + done, size_t(bytes[size_t(n)].size() - done));
+                const ssize_t w =
+                    ::write(fd, bytes[size_t(n)].constData() + done, size_t(bytes[size_t(n)].size() - done));
                 if (w <= 0) break;
                 done += w;
             }
@@ -558,7 +560,8 @@ int makeTemporary(const QString& path, QString* name) {
         for (int i = 0; i < 6; ++i, n /= 36) suffix += QLatin1Char(kDigits[n % 36]);
         *name = path + u'.' + suffix;
         diskStep(Step::Create, *name);
-        const int fd = ::open(QFile::encodeName(*name).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        const int fd =
+            ::open(QFile::encodeName(*name).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     errno = EEXIST;

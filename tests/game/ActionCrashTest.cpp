@@ -70,6 +70,6 @@ TEST_F(ActionCrash, AStopAtAnyStepOfAnyMoveLeavesTheCampaignBeforeOrAfterIt) {
     RecordProperty("crashes", std::to_string(counts.crashes));
     RecordProperty("power_losses", std::to_string(counts.powerLosses));
     std::cout << "actions " << counts.subjects << ", moves " << counts.moves << ", operations "
-              << counts.operations << ", crashes " << counts.crashes << ", power losses " << counts.powerLosses
-              << "\n";
+              << counts.operations << ", crashes " << counts.crashes << ", power losses "
+              << counts.powerLosses << "\n";
 }

@@ -278,7 +278,8 @@ class Sweep {
                     const Move& m = moves_[size_t(c.move)];
                     if (m.subject != s || m.boundary != boundary) break;
                     if (first && campaignstate::files() != m.before)
-                        return result.fail(which(c) + QStringLiteral("the lane's run is not the undisturbed one"));
+                        return result.fail(which(c) +
+                                           QStringLiteral("the lane's run is not the undisturbed one"));
                     first = false;
                     ++next;
                     // The child goes on with the move, and stops at its step.
@@ -340,7 +341,8 @@ class Sweep {
                            " | from after: " +
                            QString::fromStdString(campaignstate::differences(o.files, m.openedAfter.files)))
                               .toUtf8();
-            const bool told = ::write(report[1], verdict.constData(), size_t(verdict.size())) == verdict.size();
+            const bool told =
+                ::write(report[1], verdict.constData(), size_t(verdict.size())) == verdict.size();
             ::_exit(told ? 0 : 1);
         }
         ::close(report[1]);
@@ -352,7 +354,8 @@ class Sweep {
         if (checker < 0 || ::waitpid(checker, &status, 0) != checker || !WIFEXITED(status) ||
             WEXITSTATUS(status) != 0)
             return result.fail(which(c) + QStringLiteral("the opening did not end (status %1)").arg(status));
-        if (!verdict.isEmpty() && verdict != "after") return result.fail(which(c) + QString::fromUtf8(verdict));
+        if (!verdict.isEmpty() && verdict != "after")
+            return result.fail(which(c) + QString::fromUtf8(verdict));
         checked_[left] = verdict == "after";
         result.ahead += checked_[left];
     }

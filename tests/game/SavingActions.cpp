@@ -216,51 +216,51 @@ void PortOrderAndDockyard(Sweeper& s) {
 void SplitAndMerge(Sweeper& s) {
     SCOPED_TRACE("split");
     s.sweep([] { makeGroups(kAllies); },
-          [](const Moments& m) {
-              FrmMain& f = openGroup(kAllies, 3);
-              f.Image12.doClick();
-              pickIn(f.List5, 1, true);
-              m.arm();
-              pickIn(f.List5, 2, true);
-          });
+            [](const Moments& m) {
+                FrmMain& f = openGroup(kAllies, 3);
+                f.Image12.doClick();
+                pickIn(f.List5, 1, true);
+                m.arm();
+                pickIn(f.List5, 2, true);
+            });
     SCOPED_TRACE("merge");
     s.sweep([] { makeGroups(kAllies); },
-          [](const Moments& m) {
-              FrmMain& f = openGroup(kAllies, 3);
-              pickIn(f.List7, 4, false);
-              m.arm();
-              f.Image13.doClick();
-          });
+            [](const Moments& m) {
+                FrmMain& f = openGroup(kAllies, 3);
+                pickIn(f.List7, 4, false);
+                m.arm();
+                f.Image13.doClick();
+            });
 }
 
 void ScuttlingAndAssistance(Sweeper& s) {
     for (bool scuttle : {true, false}) {
         SCOPED_TRACE(scuttle);
         s.sweep([] { makeGroups(kAxis); },
-              [scuttle](const Moments& m) {
-                  FrmMain& f = openGroup(kAxis, 3);
-                  pickIn(f.List5, 2, false);
-                  m.arm();
-                  (scuttle ? f.Image15 : f.Image16).doDblClick();
-              });
+                [scuttle](const Moments& m) {
+                    FrmMain& f = openGroup(kAxis, 3);
+                    pickIn(f.List5, 2, false);
+                    m.arm();
+                    (scuttle ? f.Image15 : f.Image16).doDblClick();
+                });
     }
 }
 
 void PointTransfers(Sweeper& s) {
     s.sweep([] { testcampaign::write(); },
-          [](const Moments& m) {
-              openCampaign();
-              G().CurrentSide = kAllies;
-              G().GameSettings[4] = 1000;
-              FrmPunti& w = form<FrmPunti>();
-              w.Option1[0].doClick();
-              w.Label1.doClick();
-              w.Label1.doClick();
-              w.Label3.doClick();
-              w.Label6.doClick();
-              m.arm();
-              w.Command1.doClick();
-          });
+            [](const Moments& m) {
+                openCampaign();
+                G().CurrentSide = kAllies;
+                G().GameSettings[4] = 1000;
+                FrmPunti& w = form<FrmPunti>();
+                w.Option1[0].doClick();
+                w.Label1.doClick();
+                w.Label1.doClick();
+                w.Label3.doClick();
+                w.Label6.doClick();
+                m.arm();
+                w.Command1.doClick();
+            });
 }
 
 void FlightLine(Sweeper& s) {
@@ -344,38 +344,38 @@ void CarrierLaunchAndMaltaFerry(Sweeper& s) {
 
 void MinePurchase(Sweeper& s) {
     s.sweep([] { testcampaign::write({.hour = 1}); },
-          [](const Moments& m) {
-              FrmMain& f = openMain();
-              G().CurrentSide = kAxis;
-              G().GameSettings[5] = 5000;
-              platform::testing::setModalHandler([&](Form& w) {
-                  auto& mines = static_cast<FrmMine&>(w);
-                  mines.List1.doPick(2);
-                  m.arm();
-                  mines.Command2.doClick();
-                  m.done();
-                  unloadForm(w);
-              });
-              f.Label17.doDblClick();
-          });
+            [](const Moments& m) {
+                FrmMain& f = openMain();
+                G().CurrentSide = kAxis;
+                G().GameSettings[5] = 5000;
+                platform::testing::setModalHandler([&](Form& w) {
+                    auto& mines = static_cast<FrmMine&>(w);
+                    mines.List1.doPick(2);
+                    m.arm();
+                    mines.Command2.doClick();
+                    m.done();
+                    unloadForm(w);
+                });
+                f.Label17.doDblClick();
+            });
 }
 
 void ShipDamageEntry(Sweeper& s) {
     s.sweep([] { makeGroups(kAllies); },
-          [](const Moments& m) {
-              FrmMain& f = openGroup(kAllies, 3);
-              platform::testing::setModalHandler([&](Form& w) {
-                  auto& d = static_cast<FormDanniNavi&>(w);
-                  d.List1.doPick(1);
-                  d.Text1[0].doType("20");
-                  d.Text1[1].doType("5");
-                  m.arm();
-                  d.Command2.doClick();
-                  m.done();
-                  d.Command1.doClick();
-              });
-              f.Command27.doClick();
-          });
+            [](const Moments& m) {
+                FrmMain& f = openGroup(kAllies, 3);
+                platform::testing::setModalHandler([&](Form& w) {
+                    auto& d = static_cast<FormDanniNavi&>(w);
+                    d.List1.doPick(1);
+                    d.Text1[0].doType("20");
+                    d.Text1[1].doType("5");
+                    m.arm();
+                    d.Command2.doClick();
+                    m.done();
+                    d.Command1.doClick();
+                });
+                f.Command27.doClick();
+            });
 }
 
 void NavalAttackFromTheMap(Sweeper& s) {
@@ -650,15 +650,15 @@ void AirGroupFormedAndGroupsOrdered(Sweeper& s) {
         });
     SCOPED_TRACE("naval order");
     s.sweep([] { makeGroups(kAllies); },
-          [](const Moments& m) {
-              FrmMain& f = openMain();
-              f.Command17.doClick();
-              f.Command5.doClick();
-              f.Command3.doClick();
-              pickIn(f.List2, 3, false);
-              m.arm();
-              f.Combo5.doPick(kNavalSupport - 1);
-          });
+            [](const Moments& m) {
+                FrmMain& f = openMain();
+                f.Command17.doClick();
+                f.Command5.doClick();
+                f.Command3.doClick();
+                pickIn(f.List2, 3, false);
+                m.arm();
+                f.Combo5.doPick(kNavalSupport - 1);
+            });
 }
 
 const std::vector<std::pair<const char*, void (*)(Sweeper&)>>& all() {
