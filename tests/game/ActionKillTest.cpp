@@ -5,6 +5,7 @@
 // enough of them have landed inside handlers' writes, within a bound of tries.
 #include "ActionSetUps.h"
 #include "CampaignState.h"
+#include "CrashSweep.h"
 
 #include "common/CampaignJournal.h"
 #include "common/Dice.h"
@@ -26,6 +27,7 @@
 using namespace platform;
 using namespace actionsetups;
 using campaignstate::Files;
+using crashsweep::reopenRecordFiles;
 
 namespace {
 
@@ -179,23 +181,6 @@ Recorded recordUndisturbed(const QStringList& errors) {
         for (const auto& files : steps) r.states.back().push_back(files.toStdMap());
     }
     return r;
-}
-
-// The record files open on channels, opened again: a child's own, on the files as they are now.
-void reopenRecordFiles() {
-    Channels& files = G().Files;
-    for (int c = 1; c < 512; ++c) {
-        if (!files.isOpen(c)) continue;
-        try {
-            const RecordFile& f = files.random(c);
-            const QString path = f.path();
-            const int length = f.recordLength();
-            files.close(c);
-            files.openRandom(c, path, length);
-        } catch (const ChannelError&) {
-            // Not a record file.
-        }
-    }
 }
 
 // The child: makes `move` on the windows its lane opened, telling it through `report`
