@@ -18,34 +18,14 @@
 
 namespace {
 
-// Allied groups on a 10 x 5 grid sailing east, the Axis groups between them sailing west: after
-// their step each lies 237 map units from an enemy.
-void underWay() {
-    Globals& g = G();
-    for (int side : {kAllies, kAxis}) {
-        for (int n = 1; n <= kGroups; ++n) {
-            Int16* r = g.gnTable(side)[n];
-            const int i = (n - 1) % 10, j = (n - 1) / 10;
-            r[GnCol::X] = 4200 + 550 * i + (side == kAxis ? 275 : 0);
-            r[GnCol::Y] = 3700 + 450 * j + (side == kAxis ? 225 : 0);
-            r[GnCol::Course] = side == kAllies ? 5 : 4;
-            r[GnCol::Knots] = 10;
-            r[GnCol::Step] = 100;
-            r[GnCol::RouteHours] = 200;
-            r[GnCol::MinOperativity] = 100;
-            r[GnCol::Destroyers] = 12;
-        }
-    }
-}
-
 bench::FullCampaign& campaign() {
-    static bench::FullCampaign c(underWay);
+    static bench::FullCampaign c(fullcampaign::underWay);
     return c;
 }
 
 // The same campaign with 2,400 ships a side.
 bench::FullCampaign& largeCampaign() {
-    static bench::FullCampaign c(underWay, 2400);
+    static bench::FullCampaign c(fullcampaign::underWay, 2400);
     return c;
 }
 

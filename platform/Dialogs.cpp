@@ -182,6 +182,10 @@ void setHandlerScope(HandlerScope scope) {
     handlerScope() = std::move(scope);
 }
 
+HandlerScope handlerScopeSet() {
+    return handlerScope();
+}
+
 void setModalWaitHooks(std::function<void()> before, std::function<void()> after) {
     beforeModalWait() = std::move(before);
     afterModalWait() = std::move(after);

@@ -40,6 +40,8 @@ int handlerDepth();
 // handler runs as it is.
 using HandlerScope = std::function<void(const std::function<void()>& handler)>;
 void setHandlerScope(HandlerScope scope);
+// The scope set (a test wraps it in one of its own).
+HandlerScope handlerScopeSet();
 // While a window shown modal waits for the player, its handlers are outermost: each runs in the
 // scope and shows its own errors. `before` (set by the program) is told first, inside the handler
 // that shows the window, e.g. to make what that handler did so far whole; `after` when the window

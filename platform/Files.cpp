@@ -1,5 +1,6 @@
 #include "Files.h"
 
+#include "DiskSteps.h"
 #include "HeldWrites.h"
 #include "Numbers.h"
 
@@ -248,6 +249,211 @@ qint64 fileLength(const QString& path) {
     return fi.exists() ? fi.size() : -1;
 }
 
+// ---------------------------------------------------------------- disk steps
+
+namespace {
+enum class Step { Create, Write, Truncate, Sync, SyncFolder, Rename, Remove, MakeFolder };
+
+// The power loss's model: files as nodes that names point to. A file's bytes are those it held
+// when first met or last flushed, and its writes since; a folder's name changes since its last
+// flush can each be undone.
+class PowerModel {
+  public:
+    void step(Step kind, const QString& path, qint64 at, const char* data, qint64 size, const QString& to) {
+        const QString p = absolute(path);
+        switch (kind) {
+        case Step::Create:
+            names_[p] = int(nodes_.size());
+            nodes_.push_back({});
+            change(folderOf(p), {NameChange::Made, p, {}, names_[p], -1});
+            break;
+        case Step::Write:
+        case Step::Truncate:
+            if (const int n = node(p); n >= 0)
+                nodes_[n].pending.push_back({kind == Step::Truncate, at, QByteArray(data, data ? size : 0)});
+            break;
+        case Step::Sync:
+            if (const int n = node(p); n >= 0) {
+                nodes_[n].durable = bytesOf(nodes_[n], nodes_[n].pending.size());
+                nodes_[n].pending.clear();
+            }
+            break;
+        case Step::SyncFolder:
+            if (const auto it = changes_.find(p); it != changes_.end()) it->second.clear();
+            break;
+        case Step::Rename: {
+            const QString target = absolute(to);
+            const int n = node(p), replaced = node(target);
+            if (n < 0) break;
+            names_.erase(p);
+            names_[target] = n;
+            change(folderOf(target), {NameChange::Renamed, target, p, n, replaced});
+            break;
+        }
+        case Step::Remove:
+            if (const int n = node(p); n >= 0) {
+                names_.erase(p);
+                change(folderOf(p), {NameChange::Removed, p, {}, n, -1});
+            }
+            break;
+        case Step::MakeFolder:
+            change(folderOf(p), {NameChange::FolderMade, p, {}, -1, -1});
+            break;
+        }
+    }
+
+    // The disk rewritten as the power loss leaves it.
+    void lose(const KeptChanges& keep) {
+        std::map<QString, int> names = names_;
+        QStringList foldersGone;
+        for (const QString& folder : folderOrder_) {
+            const std::vector<NameChange>& c = changes_[folder];
+            const int kept = std::clamp(keep(int(c.size())), 0, int(c.size()));
+            for (int i = int(c.size()) - 1; i >= kept; --i) {
+                const NameChange& x = c[size_t(i)];
+                switch (x.kind) {
+                case NameChange::Made:
+                    names.erase(x.name);
+                    break;
+                case NameChange::Renamed:
+                    names[x.from] = x.node;
+                    if (x.replaced >= 0)
+                        names[x.name] = x.replaced;
+                    else
+                        names.erase(x.name);
+                    break;
+                case NameChange::Removed:
+                    names[x.name] = x.node;
+                    break;
+                case NameChange::FolderMade:
+                    foldersGone << x.name;
+                    break;
+                }
+            }
+        }
+        std::vector<QByteArray> bytes(nodes_.size());
+        for (size_t n = 0; n < nodes_.size(); ++n) {
+            const size_t pending = nodes_[n].pending.size();
+            bytes[n] = bytesOf(nodes_[n], size_t(std::clamp(keep(int(pending)), 0, int(pending))));
+        }
+        for (const auto& [path, n] : names_)
+            if (!names.contains(path)) ::unlink(QFile::encodeName(path).constData());
+        for (const auto& [path, n] : names) {
+            const int fd =
+                ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+            if (fd < 0) continue;
+            for (qsizetype done = 0; done < bytes[size_t(n)].size();) {
+                const ssize_t w =
+                    ::write(fd, bytes[size_t(n)].constData() + done, size_t(bytes[size_t(n)].size() - done));
+                if (w <= 0) break;
+                done += w;
+            }
+            ::close(fd);
+        }
+        for (const QString& folder : foldersGone) QDir(folder).removeRecursively();
+    }
+
+  private:
+    struct Write {
+        bool truncate;
+        qint64 at; // -1: at the end
+        QByteArray bytes;
+    };
+    struct Node {
+        QByteArray durable;
+        std::vector<Write> pending;
+    };
+    struct NameChange {
+        enum Kind { Made, Renamed, Removed, FolderMade } kind;
+        QString name, from;
+        int node, replaced;
+    };
+
+    static QString absolute(const QString& path) {
+        return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    }
+    static QString folderOf(const QString& p) { return p.left(std::max<qsizetype>(p.lastIndexOf(u'/'), 1)); }
+
+    // The node a name points to; a file first met is kept as the disk holds it.
+    int node(const QString& p) {
+        if (const auto it = names_.find(p); it != names_.end()) return it->second;
+        QFile f(p);
+        if (!QFileInfo(p).isFile() || !f.open(QIODevice::ReadOnly)) return -1;
+        nodes_.push_back({f.readAll(), {}});
+        return names_[p] = int(nodes_.size()) - 1;
+    }
+
+    void change(const QString& folder, NameChange c) {
+        if (!changes_.contains(folder)) folderOrder_ << folder;
+        changes_[folder].push_back(std::move(c));
+    }
+
+    static QByteArray bytesOf(const Node& n, size_t writes) {
+        QByteArray b = n.durable;
+        for (size_t i = 0; i < writes; ++i) {
+            const Write& w = n.pending[i];
+            if (w.truncate) {
+                b.resize(w.at);
+                continue;
+            }
+            const qint64 at = w.at < 0 ? b.size() : w.at;
+            if (b.size() < at + w.bytes.size()) b.resize(at + w.bytes.size(), '\0');
+            std::memcpy(b.data() + at, w.bytes.constData(), size_t(w.bytes.size()));
+        }
+        return b;
+    }
+
+    std::vector<Node> nodes_;
+    std::map<QString, int> names_; // absolute path -> node
+    std::map<QString, std::vector<NameChange>> changes_;
+    QStringList folderOrder_;
+};
+
+struct Crash {
+    long long steps = 0;
+    long long at = 0; // the step before which the process ends; 0: none
+    KeptChanges power;
+    std::optional<PowerModel> model;
+};
+
+Crash& crash() {
+    static Crash c;
+    return c;
+}
+
+// Told just before each step that changes the disk: counts it, ends the process where a test's
+// crash is armed, and notes it for the power loss's model.
+void diskStep(Step kind, const QString& path, qint64 at = 0, const char* data = nullptr, qint64 size = 0,
+              const QString& to = {}) {
+    Crash& c = crash();
+    if (++c.steps == c.at) {
+        if (c.power && c.model) c.model->lose(c.power);
+        ::_exit(kCrashExitCode);
+    }
+    if (c.model) c.model->step(kind, path, at, data, size, to);
+}
+} // namespace
+
+long long diskSteps() {
+    return crash().steps;
+}
+
+void crashBeforeStep(long long step, KeptChanges power) {
+    Crash& c = crash();
+    c.at = step > 0 ? c.steps + step : 0;
+    c.power = std::move(power);
+    if (c.power) trackPowerLoss();
+}
+
+void trackPowerLoss() {
+    crash().model.emplace();
+}
+
+void losePower(const KeptChanges& power) {
+    if (crash().model) crash().model->lose(power);
+    crash().model.reset();
+}
+
 namespace {
 ChangeWatch& changeWatch() {
     static ChangeWatch watch;
@@ -306,12 +512,19 @@ bool deleteFile(const QString& path) {
     if (!fi.exists() || !fi.isFile()) return false;
     changing(p, 0);
     forgetListings();
+    diskStep(Step::Remove, p);
     return QFile::remove(p);
 }
 
 void makeFolder(const QString& path) {
     const QString p = diskPath(path);
     forgetListings();
+    if (!QFileInfo(p).isDir()) {
+        // The first folder of the path that is missing is the one made, with what lies in it.
+        QString first = QDir::cleanPath(QFileInfo(p).absoluteFilePath());
+        while (!QFileInfo(QFileInfo(first).absolutePath()).isDir()) first = QFileInfo(first).absolutePath();
+        diskStep(Step::MakeFolder, first);
+    }
     if (!QDir().mkpath(p)) throw FileError(QStringLiteral("Impossibile creare la cartella %1").arg(p), p);
 }
 
@@ -369,12 +582,14 @@ FileError writeFailure(const QString& path, int error) {
     return FileError(cause + QStringLiteral("; il file è rimasto com'era."), path, cause);
 }
 
-// Writes every byte or reports the system's error (ENOSPC when a test's budget runs out).
-int writeAll(int fd, const char* data, qint64 size) {
+// Writes every byte to `path` (from `at`, or at its end when negative) or reports the system's
+// error (ENOSPC when a test's budget runs out).
+int writeAll(int fd, const QString& path, qint64 at, const char* data, qint64 size) {
     qint64 done = 0;
     while (done < size) {
         const qint64 wanted = size - done;
         const qint64 allowed = allowedBytes(wanted);
+        if (allowed > 0) diskStep(Step::Write, path, at < 0 ? -1 : at + done, data + done, allowed);
         const ssize_t n = allowed > 0 ? ::write(fd, data + done, size_t(allowed)) : 0;
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return errno;
@@ -382,6 +597,25 @@ int writeAll(int fd, const char* data, qint64 size) {
         if (allowed < wanted || n == 0) return ENOSPC;
     }
     return 0;
+}
+
+// Makes the temporary file "<path>.XXXXXX" (six letters or digits, the first name free) that a
+// whole-file write renames into place: its descriptor, or -1 with errno.
+int makeTemporary(const QString& path, QString* name) {
+    static unsigned next = 0;
+    constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    for (int tries = 0; tries < 1000; ++tries) {
+        unsigned n = ++next * 2654435761u;
+        QString suffix;
+        for (int i = 0; i < 6; ++i, n /= 36) suffix += QLatin1Char(kDigits[n % 36]);
+        *name = path + u'.' + suffix;
+        diskStep(Step::Create, *name);
+        const int fd =
+            ::open(QFile::encodeName(*name).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
 }
 
 void syncFolderOf(const QString& path) {
@@ -421,15 +655,17 @@ void syncFile(const QString& path) {
         if (errno == ENOENT) return;
         throw writeFailure(p, errno);
     }
+    diskStep(Step::Sync, p);
     const int error = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
     if (error) throw writeFailure(p, error);
 }
 
 void syncFolder(const QString& folder) {
-    const int dir =
-        ::open(QFile::encodeName(diskPath(folder)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const QString p = diskPath(folder);
+    const int dir = ::open(QFile::encodeName(p).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0) return;
+    diskStep(Step::SyncFolder, p);
     ::fsync(dir);
     ::close(dir);
 }
@@ -454,7 +690,9 @@ void cutFile(const QString& path, qint64 length) {
     ++changes();
     const int fd = ::open(QFile::encodeName(p).constData(), O_WRONLY | O_CLOEXEC);
     int error = fd < 0 ? errno : 0;
+    if (!error) diskStep(Step::Truncate, p, length);
     if (!error && ::ftruncate(fd, off_t(length)) != 0) error = errno;
+    if (!error) diskStep(Step::Sync, p);
     if (!error && ::fsync(fd) != 0) error = errno;
     if (fd >= 0) ::close(fd);
     if (error) throw writeFailure(p, error);
@@ -478,14 +716,17 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
     }
     changing(p, 0);
     forgetListings();
-    QByteArray temp = QFile::encodeName(p) + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    QString tempName;
+    const int fd = makeTemporary(p, &tempName);
     if (fd < 0) throw writeFailure(p, errno);
+    const QByteArray temp = QFile::encodeName(tempName);
     auto fail = [&](int error) {
+        diskStep(Step::Remove, tempName);
         ::unlink(temp.constData());
         throw writeFailure(p, error);
     };
-    int error = writeAll(fd, bytes.constData(), bytes.size());
+    int error = writeAll(fd, tempName, 0, bytes.constData(), bytes.size());
+    if (!error && !deferred()) diskStep(Step::Sync, tempName);
     if (!error && !deferred() && ::fsync(fd) != 0) error = errno;
     // The new file gets the old one's permissions, or those of a newly created file.
     struct stat st {};
@@ -502,6 +743,7 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
     if (error) fail(error);
     if (::stat(temp.constData(), &st) != 0) fail(errno);
     if (st.st_size != bytes.size()) fail(ENOSPC);
+    diskStep(Step::Rename, tempName, 0, nullptr, 0, p);
     if (::rename(temp.constData(), QFile::encodeName(p).constData()) != 0) fail(errno);
     if (!deferred()) syncFolderOf(p);
     if (::stat(QFile::encodeName(p).constData(), &st) != 0 || st.st_size != bytes.size())
@@ -512,12 +754,14 @@ void appendToFile(const QString& path, const QByteArray& bytes) {
     const QString p = diskPath(path);
     changing(p, std::max<qint64>(QFileInfo(p).size(), 0));
     forgetListings();
+    if (!QFileInfo::exists(p)) diskStep(Step::Create, p);
     const int fd = ::open(QFile::encodeName(p).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
     if (fd < 0) throw writeFailure(p, errno);
     struct stat st {};
     const off_t before = ::fstat(fd, &st) == 0 ? st.st_size : -1;
-    int error = writeAll(fd, bytes.constData(), bytes.size());
+    int error = writeAll(fd, p, -1, bytes.constData(), bytes.size());
     // What part of the values reached the file is taken back: the file ends as it was.
+    if (error && before >= 0) diskStep(Step::Truncate, p, before);
     if (error && before >= 0 && ::ftruncate(fd, before) != 0) error = errno;
     if (::close(fd) != 0 && !error) error = errno;
     if (error) throw writeFailure(p, error);
@@ -681,7 +925,10 @@ RecordFile::RecordFile(const QString& path, int recordLength) : path_(diskPath(p
     // The file is there nearly always: opening it tells so, and only a missing one is looked for
     // before it is made.
     if (file_.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) return;
-    if (changeWatch() && !QFileInfo::exists(path_)) changing(path_, 0);
+    if (!QFileInfo::exists(path_)) {
+        if (changeWatch()) changing(path_, 0);
+        diskStep(Step::Create, path_);
+    }
     forgetListings();
     if (!file_.open(QIODevice::ReadWrite))
         throw FileError(QStringLiteral("Impossibile aprire il file %1").arg(path_), path_);
@@ -770,6 +1017,7 @@ void RecordFile::put(int record, const QByteArray& bytes) {
     const qint64 before = file_.size();
     const QByteArray old = at < before ? getPresent(record) : QByteArray();
     const qint64 allowed = allowedBytes(len_);
+    if (allowed > 0) diskStep(Step::Write, path_, at, rec.constData(), allowed);
     if (file_.seek(at) && file_.write(rec.constData(), allowed) == allowed && file_.flush() &&
         allowed == len_) {
         // The kept copy follows the record written (what the journal wrote meanwhile is elsewhere).
@@ -786,8 +1034,10 @@ void RecordFile::put(int record, const QByteArray& bytes) {
     // that had grown cut back to its old length.
     const int error = allowed < len_ ? ENOSPC : EIO;
     file_.unsetError();
+    if (!old.isEmpty()) diskStep(Step::Write, path_, at, old.constData(), old.size());
     if (!old.isEmpty() && file_.seek(at)) file_.write(old);
     file_.flush();
+    if (file_.size() > before) diskStep(Step::Truncate, path_, before);
     if (file_.size() > before) file_.resize(before);
     throw writeFailure(path_, error);
 }

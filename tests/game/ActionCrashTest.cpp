@@ -1,0 +1,75 @@
+// A program stopped at any step by which a player's action changes the disk, by a kill or by a
+// power loss, leaves a campaign that opens as it was before the handler that was running or as
+// that handler left it: never half of one. Every saving action, every move, every step.
+#include "CrashSweep.h"
+#include "SavingActions.h"
+
+#include "tests/game/main/TestCampaign.h"
+
+#include <gtest/gtest.h>
+#include <list>
+
+namespace {
+
+using testsupport::kSanitized;
+
+// Gathers the actions' runs as subjects of the sweep, named by their group and their place in it:
+// the moves swept are those from the action's click on (the moves that set it up are swept as
+// actions of their own).
+class Gatherer : public savingactions::Sweeper {
+  public:
+    explicit Gatherer(const char* group) : group_(group) {}
+    void sweep(const std::function<void()>& make, const savingactions::Run& run) override {
+        const savingactions::Moments nothing{[] { crashsweep::inAction() = true; },
+                                             [] { crashsweep::inAction() = false; }, [](const QString&) {}};
+        subjects.push_back({QStringLiteral("%1 %2").arg(QLatin1String(group_)).arg(++count_), make,
+                            [run, nothing] { run(nothing); }, [] { testcampaign::choose(); }});
+    }
+    const testsupport::ProgramFolder& programFolder() const override {
+        return *crashsweep::programFolderInUse();
+    }
+    std::vector<crashsweep::Subject> subjects;
+
+  private:
+    const char* group_;
+    int count_ = 0;
+};
+
+class ActionCrash : public ::testing::Test {
+  protected:
+    void SetUp() override { resetGlobals(); }
+    void TearDown() override {
+        setDiceSource({});
+        platform::testing::setModalHandler(nullptr);
+        platform::testing::resetForms();
+        resetGlobals();
+    }
+    std::unique_ptr<testsupport::ProgramFolder> folder = campaignstate::programFolderInMemory();
+    testsupport::Errors errors;
+};
+
+} // namespace
+
+TEST_F(ActionCrash, AStopAtAnyStepOfAnyMoveLeavesTheCampaignBeforeOrAfterIt) {
+    // The gatherers live as long as the sweep: the runs ask them for the program folder.
+    std::list<Gatherer> gatherers;
+    std::vector<crashsweep::Subject> subjects;
+    for (const auto& [name, actions] : savingactions::all()) {
+        actions(gatherers.emplace_back(name));
+        for (auto& s : gatherers.back().subjects) subjects.push_back(std::move(s));
+    }
+    crashsweep::programFolderInUse() = folder.get();
+    crashsweep::Sweep sweep(std::move(subjects), 4, 20261209u, 100, kSanitized ? 4 : 1);
+    const crashsweep::Counts counts = sweep.run();
+    EXPECT_GE(counts.subjects, 30);
+    EXPECT_GE(counts.moves, counts.subjects);
+    EXPECT_EQ(counts.crashes, counts.powerLosses);
+    RecordProperty("actions", counts.subjects);
+    RecordProperty("moves", counts.moves);
+    RecordProperty("operations", std::to_string(counts.operations));
+    RecordProperty("crashes", std::to_string(counts.crashes));
+    RecordProperty("power_losses", std::to_string(counts.powerLosses));
+    std::cout << "actions " << counts.subjects << ", moves " << counts.moves << ", operations "
+              << counts.operations << ", crashes " << counts.crashes << ", power losses "
+              << counts.powerLosses << "\n";
+}

@@ -1,0 +1,53 @@
+// A program stopped at any step by which the hour changes the disk, by a kill or by a power loss,
+// leaves a campaign that opens as it was before the hour or as the hour left it, every file of the
+// same hour: never a mix. One whole hour of the full campaign (50 groups and 600 ships a side,
+// every naval group under way), pressed on the main window's hour button.
+#include "game/main/FrmMain.h"
+#include "tests/game/CrashSweep.h"
+#include "tests/game/main/TestCampaign.h"
+#include "tests/support/FullCampaign.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testsupport::kSanitized;
+
+class HourCrash : public ::testing::Test {
+  protected:
+    void SetUp() override { resetGlobals(); }
+    void TearDown() override {
+        setDiceSource({});
+        platform::testing::resetForms();
+        resetGlobals();
+    }
+    std::unique_ptr<testsupport::ProgramFolder> folder = campaignstate::programFolderInMemory();
+    testsupport::Errors errors;
+};
+
+} // namespace
+
+TEST_F(HourCrash, AStopAtAnyStepOfTheHourLeavesTheHourBeforeOrAfterIt) {
+    crashsweep::Subject hour{QStringLiteral("the hour"), [] { fullcampaign::write(fullcampaign::underWay); },
+                             [] {
+                                 EXPECT_TRUE(apriGioco());
+                                 FrmMain& f = platform::form<FrmMain>();
+                                 crashsweep::inAction() = true;
+                                 f.Command22.doClick();
+                                 crashsweep::inAction() = false;
+                             },
+                             [] { testcampaign::choose(); }};
+    crashsweep::programFolderInUse() = folder.get();
+    crashsweep::Sweep sweep({hour}, 4, 20261210u, kSanitized ? 40 : 200, kSanitized ? 5 : 1);
+    const crashsweep::Counts counts = sweep.run();
+    EXPECT_EQ(counts.moves, 1);
+    EXPECT_GE(counts.operations, 50);
+    EXPECT_EQ(counts.crashes, counts.powerLosses);
+    EXPECT_EQ(errors.messages, QStringList());
+    RecordProperty("moves", counts.moves);
+    RecordProperty("operations", std::to_string(counts.operations));
+    RecordProperty("crashes", std::to_string(counts.crashes));
+    RecordProperty("power_losses", std::to_string(counts.powerLosses));
+    std::cout << "moves " << counts.moves << ", operations " << counts.operations << ", crashes "
+              << counts.crashes << ", power losses " << counts.powerLosses << "\n";
+}
