@@ -1,5 +1,6 @@
-// A full campaign (50 naval and 50 air groups a side, 600 ships a side unless asked for more), written in the program
-// folder set or in a program folder of its own: the benchmarks' campaign, and the crash sweep's.
+// A full campaign (50 naval and 50 air groups a side, 600 ships a side unless asked for more),
+// written in the program folder set or in a program folder of its own: the benchmarks' campaign,
+// and the crash sweep's.
 #pragma once
 
 #include "common/Globals.h"
