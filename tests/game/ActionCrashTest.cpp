@@ -35,18 +35,7 @@ class Gatherer : public savingactions::Sweeper {
     int count_ = 0;
 };
 
-class ActionCrash : public ::testing::Test {
-  protected:
-    void SetUp() override { resetGlobals(); }
-    void TearDown() override {
-        setDiceSource({});
-        platform::testing::setModalHandler(nullptr);
-        platform::testing::resetForms();
-        resetGlobals();
-    }
-    std::unique_ptr<testsupport::ProgramFolder> folder = campaignstate::programFolderInMemory();
-    testsupport::Errors errors;
-};
+class ActionCrash : public crashsweep::Fixture {};
 
 } // namespace
 

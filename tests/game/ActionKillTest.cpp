@@ -307,18 +307,7 @@ void runPass(const std::vector<std::vector<Files>>& states, unsigned seed, PassR
     }
 }
 
-class ActionKill : public ::testing::Test {
-  protected:
-    void SetUp() override { resetGlobals(); }
-    void TearDown() override {
-        setDiceSource({});
-        platform::testing::resetForms();
-        resetGlobals();
-    }
-
-    std::unique_ptr<testsupport::ProgramFolder> folder = campaignstate::programFolderInMemory();
-    testsupport::Errors errors;
-};
+class ActionKill : public crashsweep::Fixture {};
 
 } // namespace
 

@@ -371,4 +371,19 @@ class Sweep {
     std::map<QByteArray, bool> checked_; // a lane's openings: whether as after the move
 };
 
+// A test of stops: fresh globals, a program folder in memory, the messages shown recorded; every
+// window, dice source and modal answer gone after it.
+class Fixture : public ::testing::Test {
+  protected:
+    void SetUp() override { resetGlobals(); }
+    void TearDown() override {
+        setDiceSource({});
+        platform::testing::setModalHandler(nullptr);
+        platform::testing::resetForms();
+        resetGlobals();
+    }
+    std::unique_ptr<testsupport::ProgramFolder> folder = campaignstate::programFolderInMemory();
+    testsupport::Errors errors;
+};
+
 } // namespace crashsweep

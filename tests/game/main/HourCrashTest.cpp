@@ -13,17 +13,7 @@ namespace {
 
 using testsupport::kSanitized;
 
-class HourCrash : public ::testing::Test {
-  protected:
-    void SetUp() override { resetGlobals(); }
-    void TearDown() override {
-        setDiceSource({});
-        platform::testing::resetForms();
-        resetGlobals();
-    }
-    std::unique_ptr<testsupport::ProgramFolder> folder = campaignstate::programFolderInMemory();
-    testsupport::Errors errors;
-};
+class HourCrash : public crashsweep::Fixture {};
 
 } // namespace
 
