@@ -97,6 +97,8 @@ class Control {
     const QString& toolTipText() const { return tip_; }
     void setToolTipText(const QString& t);
     void setFontSize(double points);
+    // The font size given to the control at the design size; 0 for the program's size.
+    double fontPoints() const { return fontPoints_; }
     void setFontBold(bool bold);
     void setFontName(const QString& family);
     void setFocus();
@@ -153,10 +155,19 @@ class Control {
 constexpr double kSmallestPoints = 7;
 double scaledPoints(double points, double scale);
 
+// What a window keeps of its control arrays, whatever their controls' type.
+class ControlArrayBase {
+  public:
+    virtual ~ControlArrayBase() = default;
+    // The control at `index`; nullptr where there is none.
+    virtual Control* item(int index) const = 0;
+};
+
 // A control array: controls sharing one name, told apart by index.
-template <class T> class ControlArray {
+template <class T> class ControlArray : public ControlArrayBase {
   public:
     ControlArray() = default;
+    Control* item(int i) const override { return has(i) ? items_[i].get() : nullptr; }
     template <class... Args> T& add(int index, Container& parent, const QString& name, Args&&... args) {
         if (index >= int(items_.size())) items_.resize(index + 1);
         items_[index] = std::make_unique<T>(parent, name, std::forward<Args>(args)...);

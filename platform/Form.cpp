@@ -164,6 +164,38 @@ Form::~Form() {
     delete window_;
 }
 
+std::logic_error Form::missingControl(const char* name) {
+    return std::logic_error(std::string("the layout table made no control ") + name + " of that type");
+}
+
+Control* Form::madeControl(const QString& name) const {
+    if (auto found = madeNames_.find(name); found != madeNames_.end()) return found->second;
+    // "Name(index)": an item of a control array.
+    const qsizetype open = name.indexOf(u'(');
+    if (open <= 0 || !name.endsWith(u')')) return nullptr;
+    bool ok = false;
+    const int index = name.mid(open + 1, name.size() - open - 2).toInt(&ok);
+    const ControlArrayBase* a = madeArray(name.left(open));
+    return ok && a ? a->item(index) : nullptr;
+}
+
+ControlArrayBase* Form::madeArray(const QString& name) const {
+    auto found = arrays_.find(name);
+    return found == arrays_.end() ? nullptr : found->second.get();
+}
+
+Control& Form::keepMade(std::unique_ptr<Control> c) {
+    Control& kept = *c;
+    if (!madeNames_.emplace(kept.name(), &kept).second)
+        throw std::logic_error("the layout table makes " + kept.name().toStdString() + " twice");
+    made_.push_back(std::move(c));
+    return kept;
+}
+
+void Form::keepArray(const QString& name, std::unique_ptr<ControlArrayBase> a) {
+    arrays_[name] = std::move(a);
+}
+
 QWidget* Form::childArea() {
     return client_;
 }

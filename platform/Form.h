@@ -11,7 +11,9 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <typeindex>
+#include <vector>
 
 class QMainWindow;
 class QMenu;
@@ -86,6 +88,36 @@ class Form : public Container, public std::enable_shared_from_this<Form> {
     }
     virtual void Form_Unload(int& cancel) { (void)cancel; }
 
+    // The controls made by the window's layout table (platform/Layout.h), by name: a control
+    // ("Label1") or a control array ("Option1"); throws std::logic_error when the table made none
+    // of that name and type. A control array the table made no control of is made empty.
+    template <class T> T& control(const char* name) {
+        if (auto* c = dynamic_cast<T*>(madeControl(QString::fromUtf8(name)))) return *c;
+        throw missingControl(name);
+    }
+    template <class T> ControlArray<T>& controlArray(const char* name) {
+        const QString n = QString::fromUtf8(name);
+        if (!madeArray(n)) keepArray(n, std::make_unique<ControlArray<T>>());
+        if (auto* a = dynamic_cast<ControlArray<T>*>(madeArray(n))) return *a;
+        throw missingControl(name);
+    }
+    // The same, its type taken from the reference it is bound to:
+    //     platform::Label& Label1 = made("Label1");
+    //     platform::ControlArray<platform::Label>& Label16 = made("Label16");
+    struct Made {
+        Form& form;
+        const char* name;
+        template <class T> operator ControlArray<T>&() const { return form.controlArray<T>(name); }
+        template <class T> operator T&() const { return form.control<T>(name); }
+    };
+    Made made(const char* name) { return {*this, name}; }
+    // A control the table made, "Name" or "Name(index)"; nullptr when none.
+    Control* madeControl(const QString& name) const;
+    ControlArrayBase* madeArray(const QString& name) const;
+    // Keeps a control made for the window, or a control array, for the window's life.
+    Control& keepMade(std::unique_ptr<Control> c);
+    void keepArray(const QString& name, std::unique_ptr<ControlArrayBase> a);
+
     // Menus (for Menu only).
     QMenuBar* menuBar();
     void placeWindow();
@@ -122,6 +154,11 @@ class Form : public Container, public std::enable_shared_from_this<Form> {
     std::function<void()> stopModal_;
     QImage picture_;
     std::optional<QPoint> firstPlace_;
+    static std::logic_error missingControl(const char* name);
+    // Made by the layout table; freed after the window's widgets.
+    std::vector<std::unique_ptr<Control>> made_;
+    std::map<QString, Control*> madeNames_;
+    std::map<QString, std::unique_ptr<ControlArrayBase>> arrays_;
 };
 
 // A menu or menu item; a caption of "-" is a separator. A menu with items opens a submenu; its

@@ -19,112 +19,89 @@ long long shown(const Label& l) {
 
 } // namespace
 
+const platform::Layout<FrmAuto>& FrmAuto::layout() {
+    using enum Kind;
+    using enum On;
+    static const Layout<FrmAuto> rows = {
+        // clang-format off
+        // kind  name          container  left   top  width height  caption, tool-tip, state at load, events
+        {Button, "Command1",   "",        120, 4530, 1200,  495, "AU&TO", "", Visible, {{Click, &FrmAuto::Command1_Click}}},
+        {Frame,  "Frame3",     "",       1440, 4380, 4080,  735, "", "", Visible},
+        {Button, "Command3",   "Frame3",  120,  150, 1200,  495, "AA1", "Primo Urto Antiaerea e CAP", Visible, {{Click, &FrmAuto::Command3_Click}}},
+        {Button, "Command4",   "Frame3", 1440,  150, 1200,  495, "&ATTACCO", "Lancio Bombe", Visible, {{Click, &FrmAuto::Command4_Click}}},
+        {Button, "Command5",   "Frame3", 2760,  150, 1200,  495, "AA2", "Secondo urto antiaerea e CAP", Visible, {{Click, &FrmAuto::Command5_Click}}},
+        {Button, "Command2",   "",       7560, 4530, 1680,  495, "&FINE AZIONE", "", Visible, {{Click, &FrmAuto::Command2_Click}}},
+        {Frame,  "Frame1",     "",        120,  120, 5280, 4200, "Base sotto attacco", "", Visible},
+        {Label,  "Label1",     "Frame1",  120,  510, 2880,  405, "", "Nome Base sotto attacco", Visible},
+        {Label,  "Label2",     "Frame1", 3120,  510,  960,  405, "", "% Danni Attuali", Visible},
+        {Label,  "Label3",     "Frame1", 4200,  510,  960,  405, "", "% danni subiti", Visible},
+        {Label,  "Label14",    "Frame1",  120, 1080, 5040,  255, "Base    Port    AerPort    %AA    %AN   Peso", "", Visible},
+        {Label,  "Label4",     "Frame1",  120, 1350,  780,  315, "", "Base tipo ", Visible},
+        {Label,  "Label5",     "Frame1",  960, 1350,  780,  315, "", "Porto tipo", Visible},
+        {Label,  "Label6",     "Frame1", 1800, 1350,  780,  315, "", "Aereoporto tipo", Visible},
+        {Label,  "Label7",     "Frame1", 2640, 1350,  780,  315, "", "% AA", Visible},
+        {Label,  "Label8",     "Frame1", 3480, 1350,  780,  315, "", "% antinave", Visible},
+        {Label,  "Label9",     "Frame1", 4320, 1350,  780,  315, "", "peso colpo antinave", Visible},
+        {Label,  "Label24",    "Frame1",  120, 1800, 2400,  255, "DANNI SPECIALI", "", Visible},
+        {Label,  "Label22",    "Frame1", 2760, 2070, 1140,  315, "", "Punti Comando distrutti", Visible},
+        {Label,  "Label23",    "Frame1", 4020, 2070, 1140,  315, "", "Totale AA Navi Attive in Porto", Visible},
+        {List,   "List1",      "Frame1",  120, 2520, 5040, 1560, "", "Danni Resistenza alle Navi in Porto", Visible},
+        {Label,  "Label16(0)", "Frame1",  120, 2070,  780,  315, "", "Critico Operativita (Distrugge Punti Comando)", Visible},
+        {Label,  "Label16(1)", "Frame1",  960, 2070,  780,  315, "", "Critico Aereoporto (blocca Tentativi di decollo)", Visible},
+        {Label,  "Label16(2)", "Frame1", 1800, 2070,  780,  315, "", "Critico Porto (causa Danni alle navi in porto)", Visible},
+        {Label,  "Notes(0)",   "Frame1", 3120,  240,  960,  255, "% Danni", "", Visible},
+        {Label,  "Notes(1)",   "Frame1", 4200,  240,  960,  255, "% Subiti", "", Visible},
+        {Label,  "Notes(2)",   "Frame1", 2760, 1800, 1140,  255, "P.Com. distr.", "", Visible},
+        {Label,  "Notes(3)",   "Frame1", 4020, 1800, 1140,  255, "AA navi porto", "", Visible},
+        {Frame,  "Frame2",     "",       5520,  120, 3720, 4200, "Aerei in attacco", "", Visible},
+        {Label,  "Label10",    "Frame2",  120,  480, 3480,  315, "", "Nome aereo", Visible},
+        {Label,  "Label12",    "Frame2",  120,  840, 2280,  315, "", "Tipologia", Visible},
+        {Label,  "Label13",    "Frame2", 2520,  840, 1080,  315, "", "Numero GA", Visible},
+        {Label,  "Label15",    "Frame2",  120, 1320, 3480,  255, "Aeri    Dann  Abbat   NumB  TagB    % Att", "", Visible},
+        {Label,  "Label18",    "Frame2", 2520, 2160, 1080,  315, "", "Aerei Inquadrati ", Visible},
+        {Label,  "Label19",    "Frame2", 2520, 2580, 1080,  315, "", "Test di salvezza", Visible},
+        {Label,  "Label20",    "Frame2", 2520, 3000, 1080,  315, "", "Bombe a bersaglio valido", Visible},
+        {Label,  "Label21",    "Frame2", 2520, 3420, 1080,  315, "", "Totale Massa Danni", Visible},
+        {Label,  "Label11(0)", "Frame2",  120, 1590,  540,  315, "", "", Visible},
+        {Label,  "Label11(1)", "Frame2",  700, 1590,  540,  315, "", "", Visible},
+        {Label,  "Label11(2)", "Frame2", 1280, 1590,  540,  315, "", "", Visible},
+        {Label,  "Label11(3)", "Frame2", 1860, 1590,  540,  315, "", "", Visible},
+        {Label,  "Label11(4)", "Frame2", 2440, 1590,  540,  315, "", "", Visible},
+        {Label,  "Label11(5)", "Frame2", 3020, 1590,  540,  315, "", "", Visible},
+        {Label,  "Notes(4)",   "Frame2",  120, 2190, 2280,  255, "Aerei inquadrati", "", Visible},
+        {Label,  "Notes(5)",   "Frame2",  120, 2610, 2280,  255, "Test di salvezza", "", Visible},
+        {Label,  "Notes(6)",   "Frame2",  120, 3030, 2280,  255, "Bombe a bersaglio", "", Visible},
+        {Label,  "Notes(7)",   "Frame2",  120, 3450, 2280,  255, "Massa danni", "", Visible},
+        {Label,  "Label17",    "",        120, 5190, 9120,  315, "", "", Visible},
+        // clang-format on
+    };
+    return rows;
+}
+
 FrmAuto::FrmAuto() : Form(QStringLiteral("FrmAuto")) {
     setCaption(QStringLiteral("Bombardamento Aereo"));
     setSize(9360, 5640);
     setFixedBorder(true);
 
-    // ---------------------------------------------------------------- the base
-    Frame1.move(120, 120, 5280, 4200);
-    Label1.move(120, 510, 2880, 405);
-    Label1.setFontBold(true);
-    Label1.setFontSize(11);
-    Label1.setToolTipText(QStringLiteral("Nome Base sotto attacco"));
-    valueBox(Label1);
-    Label2.move(3120, 510, 960, 405);
-    Label2.setToolTipText(QStringLiteral("% Danni Attuali"));
-    Label3.move(4200, 510, 960, 405);
-    Label3.setToolTipText(QStringLiteral("% danni subiti"));
-    for (Label* l : {&Label2, &Label3}) {
+    for (Label* l :
+         {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8, &Label9, &Label22, &Label23,
+          &Label10, &Label12, &Label13, &Label18, &Label19, &Label20, &Label21})
         valueBox(*l);
+    for (int i = 0; i < 3; ++i) {
+        valueBox(Label16[i]);
+        Label16[i].setForeColor(vbRed);
+    }
+    for (int i = 0; i < 6; ++i) valueBox(Label11[i]);
+    for (Label* l : {&Label1, &Label2, &Label3}) {
         l->setFontBold(true);
         l->setFontSize(11);
     }
-    Label14.move(120, 1080, 5040, 255);
+    for (Label* l : {&Label24, &Label10, &Label17}) l->setFontBold(true);
     Label14.setColumns({0, 840, 1680, 2520, 3360, 4200});
-    const char* const targetTips[6] = {"Base tipo ", "Porto tipo", "Aereoporto tipo",
-                                       "% AA",       "% antinave", "peso colpo antinave"};
-    Label* targetValues[6] = {&Label4, &Label5, &Label6, &Label7, &Label8, &Label9};
-    for (int i = 0; i < 6; ++i) {
-        targetValues[i]->move(120 + 840 * i, 1350, 780, 315);
-        targetValues[i]->setToolTipText(QString::fromUtf8(targetTips[i]));
-        valueBox(*targetValues[i]);
-    }
-    Label24.move(120, 1800, 2400, 255);
-    Label24.setFontBold(true);
-    const char* const criticalTips[3] = {"Critico Operativita (Distrugge Punti Comando)",
-                                         "Critico Aereoporto (blocca Tentativi di decollo)",
-                                         "Critico Porto (causa Danni alle navi in porto)"};
-    for (int i = 0; i < 3; ++i) {
-        Label& l = Label16.add(i, Frame1, QStringLiteral("Label16"));
-        l.move(120 + 840 * i, 2070, 780, 315);
-        l.setToolTipText(QString::fromUtf8(criticalTips[i]));
-        valueBox(l);
-        l.setForeColor(vbRed);
-    }
-    addNote(Notes, Frame1, "% Danni", 3120, 240, 960);
-    addNote(Notes, Frame1, "% Subiti", 4200, 240, 960);
-    addNote(Notes, Frame1, "P.Com. distr.", 2760, 1800, 1140);
-    addNote(Notes, Frame1, "AA navi porto", 4020, 1800, 1140);
-    Label22.move(2760, 2070, 1140, 315);
-    Label22.setToolTipText(QStringLiteral("Punti Comando distrutti"));
-    Label23.move(4020, 2070, 1140, 315);
-    Label23.setToolTipText(QStringLiteral("Totale AA Navi Attive in Porto"));
-    for (Label* l : {&Label22, &Label23}) valueBox(*l);
-    List1.move(120, 2520, 5040, 1560);
-    List1.setToolTipText(QStringLiteral("Danni Resistenza alle Navi in Porto"));
-
-    // ---------------------------------------------------------------- the air group
-    Frame2.move(5520, 120, 3720, 4200);
-    Label10.move(120, 480, 3480, 315);
-    Label10.setToolTipText(QStringLiteral("Nome aereo"));
-    Label10.setFontBold(true);
-    Label12.move(120, 840, 2280, 315);
-    Label12.setToolTipText(QStringLiteral("Tipologia"));
-    Label13.move(2520, 840, 1080, 315);
-    Label13.setToolTipText(QStringLiteral("Numero GA"));
-    for (Label* l : {&Label10, &Label12, &Label13}) valueBox(*l);
-    Label15.move(120, 1320, 3480, 255);
     Label15.setColumns({0, 580, 1160, 1740, 2320, 2900});
-    for (int i = 0; i < 6; ++i) {
-        Label& l = Label11.add(i, Frame2, QStringLiteral("Label11"));
-        l.move(120 + 580 * i, 1590, 540, 315);
-        valueBox(l);
-    }
-    Label18.setToolTipText(QStringLiteral("Aerei Inquadrati "));
-    Label19.setToolTipText(QStringLiteral("Test di salvezza"));
-    Label20.setToolTipText(QStringLiteral("Bombe a bersaglio valido"));
-    Label21.setToolTipText(QStringLiteral("Totale Massa Danni"));
-    Label* results[4] = {&Label18, &Label19, &Label20, &Label21};
-    const char* const resultNotes[4] = {"Aerei inquadrati", "Test di salvezza", "Bombe a bersaglio",
-                                        "Massa danni"};
-    for (int i = 0; i < 4; ++i) {
-        addNote(Notes, Frame2, resultNotes[i], 120, 2190 + 420 * i, 2280);
-        results[i]->move(2520, 2160 + 420 * i, 1080, 315);
-        valueBox(*results[i]);
-    }
-
-    // ---------------------------------------------------------------- the steps
-    Command1.move(120, 4530, 1200, 495);
-    Frame3.move(1440, 4380, 4080, 735);
     Frame3.setBorderStyle(0);
-    Command3.move(120, 150, 1200, 495);
-    Command3.setToolTipText(QStringLiteral("Primo Urto Antiaerea e CAP"));
-    Command4.move(1440, 150, 1200, 495);
-    Command4.setToolTipText(QStringLiteral("Lancio Bombe"));
-    Command5.move(2760, 150, 1200, 495);
-    Command5.setToolTipText(QStringLiteral("Secondo urto antiaerea e CAP"));
-    Command2.move(7560, 4530, 1680, 495);
-    Label17.move(120, 5190, 9120, 315);
     Label17.setBorderStyle(1);
-    Label17.setFontBold(true);
     Label17.setForeColor(vbRed);
-
-    Command1.Click = [this] { Command1_Click(); };
-    Command3.Click = [this] { Command3_Click(); };
-    Command4.Click = [this] { Command4_Click(); };
-    Command5.Click = [this] { Command5_Click(); };
-    Command2.Click = [this] { Command2_Click(); };
 }
 
 // ---------------------------------------------------------------- loading

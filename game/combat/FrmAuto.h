@@ -5,7 +5,7 @@
 // air group).
 #pragma once
 
-#include "platform/Form.h"
+#include "platform/Layout.h"
 
 class FrmAuto : public platform::Form {
   public:
@@ -26,43 +26,47 @@ class FrmAuto : public platform::Form {
     int AereiColpiti = 0;
     int TotAANaviAttive = 0;
 
-    platform::CommandButton Command1{*this, "Command1", "AU&TO"};
-    platform::Frame Frame3{*this, "Frame3"}; // holds the three steps AA1, ATTACCO, AA2
-    platform::CommandButton Command3{Frame3, "Command3", "AA1"};
-    platform::CommandButton Command4{Frame3, "Command4", "&ATTACCO"};
-    platform::CommandButton Command5{Frame3, "Command5", "AA2"};
-    platform::CommandButton Command2{*this, "Command2", "&FINE AZIONE"};
+    // The controls, made by the layout table (FrmAuto::layout()) before the members that name them.
+    static const platform::Layout<FrmAuto>& layout();
+    platform::LaidOut laidOut_{*this, layout()};
 
-    platform::Frame Frame1{*this, "Frame1", "Base sotto attacco"};
-    platform::Label Label1{Frame1, "Label1"}; // the base under attack
-    platform::Label Label2{Frame1, "Label2"}; // its damage percentage now
-    platform::Label Label3{Frame1, "Label3"}; // the damage percentage it took
-    platform::Label Label14{Frame1, "Label14", "Base    Port    AerPort    %AA    %AN   Peso"};
-    platform::Label Label4{Frame1, "Label4"}; // base type, under "Base"
-    platform::Label Label5{Frame1, "Label5"}; // port type, under "Port"
-    platform::Label Label6{Frame1, "Label6"}; // airfield type, under "AerPort"
-    platform::Label Label7{Frame1, "Label7"}; // anti-aircraft percentage, under "%AA"
-    platform::Label Label8{Frame1, "Label8"}; // anti-ship percentage, under "%AN"
-    platform::Label Label9{Frame1, "Label9"}; // weight of an anti-ship hit, under "Peso"
-    platform::Label Label24{Frame1, "Label24", "DANNI SPECIALI"};
+    platform::CommandButton& Command1 = made("Command1");
+    platform::Frame& Frame3 = made("Frame3"); // holds the three steps AA1, ATTACCO, AA2
+    platform::CommandButton& Command3 = made("Command3");
+    platform::CommandButton& Command4 = made("Command4");
+    platform::CommandButton& Command5 = made("Command5");
+    platform::CommandButton& Command2 = made("Command2");
+
+    platform::Frame& Frame1 = made("Frame1");
+    platform::Label& Label1 = made("Label1"); // the base under attack
+    platform::Label& Label2 = made("Label2"); // its damage percentage now
+    platform::Label& Label3 = made("Label3"); // the damage percentage it took
+    platform::Label& Label14 = made("Label14");
+    platform::Label& Label4 = made("Label4"); // base type, under "Base"
+    platform::Label& Label5 = made("Label5"); // port type, under "Port"
+    platform::Label& Label6 = made("Label6"); // airfield type, under "AerPort"
+    platform::Label& Label7 = made("Label7"); // anti-aircraft percentage, under "%AA"
+    platform::Label& Label8 = made("Label8"); // anti-ship percentage, under "%AN"
+    platform::Label& Label9 = made("Label9"); // weight of an anti-ship hit, under "Peso"
+    platform::Label& Label24 = made("Label24");
     // The three critical hits: operativity, airfield, port.
-    platform::ControlArray<platform::Label> Label16;
-    platform::Label Label22{Frame1, "Label22"}; // command points destroyed
-    platform::Label Label23{Frame1, "Label23"}; // anti-aircraft of the active ships in port
-    platform::ListBox List1{Frame1, "List1"};   // hull damage of the ships in port
+    platform::ControlArray<platform::Label>& Label16 = made("Label16");
+    platform::Label& Label22 = made("Label22"); // command points destroyed
+    platform::Label& Label23 = made("Label23"); // anti-aircraft of the active ships in port
+    platform::ListBox& List1 = made("List1");   // hull damage of the ships in port
 
-    platform::Frame Frame2{*this, "Frame2", "Aerei in attacco"};
-    platform::Label Label10{Frame2, "Label10"}; // the aircraft's name
-    platform::Label Label12{Frame2, "Label12"}; // the aircraft's type
-    platform::Label Label13{Frame2, "Label13"}; // the air group's number
-    platform::Label Label15{Frame2, "Label15", "Aeri    Dann  Abbat   NumB  TagB    % Att"};
-    platform::ControlArray<platform::Label> Label11; // the six values under Label15
-    platform::Label Label18{Frame2, "Label18"};      // aircraft caught by the anti-aircraft fire
-    platform::Label Label19{Frame2, "Label19"};      // aircraft that passed the saving test
-    platform::Label Label20{Frame2, "Label20"};      // bombs on a valid target
-    platform::Label Label21{Frame2, "Label21"};      // total damage mass
+    platform::Frame& Frame2 = made("Frame2");
+    platform::Label& Label10 = made("Label10"); // the aircraft's name
+    platform::Label& Label12 = made("Label12"); // the aircraft's type
+    platform::Label& Label13 = made("Label13"); // the air group's number
+    platform::Label& Label15 = made("Label15");
+    platform::ControlArray<platform::Label>& Label11 = made("Label11"); // the six values under Label15
+    platform::Label& Label18 = made("Label18"); // aircraft caught by the anti-aircraft fire
+    platform::Label& Label19 = made("Label19"); // aircraft that passed the saving test
+    platform::Label& Label20 = made("Label20"); // bombs on a valid target
+    platform::Label& Label21 = made("Label21"); // total damage mass
 
-    platform::Label Label17{*this, "Label17"}; // "GIA' FATTO!" when the strike was already made
+    platform::Label& Label17 = made("Label17"); // "GIA' FATTO!" when the strike was already made
 
   private:
     void CaricaGruppoAttacco();
@@ -81,5 +85,5 @@ class FrmAuto : public platform::Form {
     bool underWay() const;
     bool Ended = false;
     // What the value boxes hold, written beside them.
-    platform::ControlArray<platform::Label> Notes;
+    platform::ControlArray<platform::Label>& Notes = made("Notes");
 };
