@@ -7,21 +7,11 @@
 
 #include "platform/Files.h"
 
+#include <set>
+
 using namespace platform;
 
 namespace {
-void valueLabel(Label& l, int left, int top, int width, int height = 285) {
-    l.move(left, top, width, height);
-    l.setBorderStyle(1);
-    l.setBackColor(vbWhite);
-    l.setAlignment(2);
-}
-
-void captionLabel(Label& l, int left, int top, int width, int height = 285) {
-    l.move(left, top, width, height);
-    l.setBackStyle(0);
-}
-
 // A missing reference file is named in a message; the window goes on loading.
 void runGuarded(const std::function<void()>& step) {
     try {
@@ -39,229 +29,182 @@ template <class T> void collect(Container& c, std::vector<T*>& out) {
 }
 } // namespace
 
+const platform::Layout<Form1_Main>& Form1_Main::layout() {
+    using enum Kind;
+    using enum On;
+    static const Layout<Form1_Main> rows = {
+        // clang-format off
+        // kind  name         container    left   top  width  height  caption, tool-tip, state at load, events
+        {Frame,  "Frame1",    "",          120,   60,  6720,   2460, "Anagrafica Nave", "ATT: - fare un RESET prima di un NUOVO inserimento", Visible},
+        {Label,  "Label61",   "Frame1",    120,  330,  1080,    285, "", "", Visible},
+        {Text,   "Text1",     "Frame1",   1200,  330,  5340,    315, "", "Nome del CapoClasse  ATT: FARE UN RESET PRIMA DI INSERIRE UN NUOVO RECORD ", Visible, {{Click, &Form1_Main::Rosso}, {DblClick, &Form1_Main::Text1_DblClick}, {Change, &Form1_Main::dataChanged}}},
+        {Combo,  "Combo1",    "Frame1",    120,  780,  3240,    315, "", "Tipologia Nave *ATT: LE SIGLE SONO FISSE *", Visible, {{Click, &Form1_Main::Combo1_Click}}},
+        {Combo,  "Combo2",    "Frame1",   3480,  780,  3060,    315, "", "Nazionalità *ATT: LE SIGLE SONO FISSE *", Visible, {{Click, &Form1_Main::Combo2_Click}, {Change, &Form1_Main::Combo2_Change}}},
+        {Label,  "Label1",    "Frame1",    120, 1260,  5580,    285, "", "", Visible, {{Click, &Form1_Main::Label1_Click}}},
+        {Label,  "Label2",    "Frame1",    120, 1680,  5580,    285, "", "Un CLICK e TUTTE le stampe attivate sono stampate (Max 5 per foglio)", Visible, {{Click, &Form1_Main::Label2_Click}}},
+        {Image,  "Image2",    "Frame1",   5880, 1440,   480,    480, "", "Ad ogni CLICK si attiva UNA stampa", Visible, {{Click, &Form1_Main::Image2_Click}}},
+        {Frame,  "Frame2",    "",         6960,   60,  5700,   2460, "Cantieristica Nave", "", Visible},
+        {Label,  "Label4",    "Frame2",    120,  360,  1980,    285, "", "", Visible},
+        {Text,   "Text2",     "Frame2",   2160,  330,  1560,    315, "", "Inserire la STAZZA STANDARD - Questo dato è DETERMINANTE !! ", Visible, {{Click, &Form1_Main::Rosso}, {DblClick, [](Form1_Main& f) { f.Text2.setText(QString()); }}, {Change, &Form1_Main::Text2_Change}, {KeyPress, digitsOnlyKey}}},
+        {Label,  "Label7",    "Frame2",   3840,  360,  1680,    285, "", "Dati reali inseriti", Visible},
+        {Label,  "Label5",    "Frame2",    120,  960,  1980,    285, "", "", Visible},
+        {Combo,  "Combo5",    "Frame2",   2160,  930,  1560,    315, "", "Massima velocità di superficie dichiarata ", Visible, {{Click, &Form1_Main::Combo5_Click}}},
+        {Label,  "Label8",    "Frame2",   3840,  960,  1680,    285, "", "Dati reali inseriti", Visible},
+        {Label,  "Label3",    "Frame2",    120, 1560,  1980,    285, "", "", Visible},
+        {Combo,  "Combo3",    "Frame2",   2160, 1530,  1560,    315, "", "Anno del Varo del capo classe  (Determina l'Impost. Finale del Progetto)", Visible, {{Click, &Form1_Main::Combo3_Click}}},
+        {Label,  "Label6",    "Frame2",   3840, 1560,  1680,    285, "", "Dati reali inseriti", Visible},
+        {Frame,  "Frame3",    "",        12780,   60,  2700,   2460, "Resistenza e Antincendio", "", Visible},
+        {Label,  "Label9",    "Frame3",    120,  360,  2400,    285, "", "", Visible},
+        {Label,  "Label11",   "Frame3",    120,  660,  1200,    375, "", "", Visible},
+        {Label,  "Label10",   "Frame3",    120, 1260,  2400,    285, "", "", Visible},
+        {Label,  "Label12",   "Frame3",    120, 1560,  1200,    375, "", "", Visible},
+        {Frame,  "Frame4",    "",         5940, 2580,  9540,   2820, "Armamento AA - Siluri - BP - Aerei Imb. ", "", Visible},
+        {Combo,  "Combo4",    "Frame4",    120,  330,  3360,    315, "", "", Visible, {{Click, &Form1_Main::Combo4_Click}}},
+        {Label,  "Label14",   "Frame4",   3600,  330,  3240,    315, "", "", Visible},
+        {Text,   "Text6",     "Frame4",   6960,  330,   960,    315, "", "", Visible, {{Click, &Form1_Main::Rosso}, {DblClick, [](Form1_Main& f) { f.Text6.setText(QString()); }}, {Change, &Form1_Main::dataChanged}}},
+        {Label,  "Label63",   "Frame4",   8040,  360,   840,    285, "", "", Visible},
+        {Text,   "Text15",    "Frame4",   8880,  330,   540,    315, "", "", Visible, {{Change, &Form1_Main::dataChanged}, {KeyPress, digitsOnlyKey}}},
+        {Combo,  "Combo9",    "Frame4",    120,  720,  1440,    315, "", "", Visible, {{Click, &Form1_Main::Combo9_Click}}},
+        {Label,  "Label54",   "Frame4",   1680,  720,   720,    315, "", "", Visible},
+        {Label,  "Label16",   "Frame4",   2640,  750,  1560,    285, "", "", Visible},
+        {Text,   "Text7",     "Frame4",   4200,  720,   600,    315, "", "", Visible, {{Click, &Form1_Main::Rosso}, {DblClick, [](Form1_Main& f) { f.Text7.setText(QString()); }}, {Change, &Form1_Main::Text7_Change}, {KeyPress, digitsOnlyKey}}},
+        {Label,  "Label37",   "Frame4",   4860,  720,   600,    315, "", "", Visible},
+        {Label,  "Label17",   "Frame4",   5640,  750,  1980,    285, "", "", Visible},
+        {Text,   "Text8",     "Frame4",   7620,  720,   300,    315, "", "", Visible, {{Click, &Form1_Main::Rosso}, {DblClick, [](Form1_Main& f) { f.Text8.setText(QString()); }}, {Change, &Form1_Main::Text8_Change}, {KeyPress, digitsOnlyKey}}},
+        {Label,  "Label38",   "Frame4",   7980,  720,   420,    315, "", "", Visible},
+        {Label,  "Label57",   "Frame4",    120, 1200,  6960,    285, "", "", Visible, {{Click, &Form1_Main::Label57_Click}}},
+        {Combo,  "Combo10",   "Frame4",    120, 1500,  1800,    315, "Primari", "", Visible, {{Click, [](Form1_Main& f) { f.AaCombo_Click(0); }}}},
+        {Combo,  "Combo11",   "Frame4",   2520, 1500,  1800,    315, "Secondari", "", Visible, {{Click, [](Form1_Main& f) { f.AaCombo_Click(1); }}}},
+        {Combo,  "Combo12",   "Frame4",   4920, 1500,  1800,    315, "Altri", "", Visible, {{Click, [](Form1_Main& f) { f.AaCombo_Click(2); }}}},
+        {Text,   "Text9",     "Frame4",   1980, 1500,   480,    315, "", "", Visible, {{Click, &Form1_Main::Rosso}, {DblClick, [](Form1_Main& f) { f.Text9.setText(QString()); }}, {Change, [](Form1_Main& f) { f.AaBarrels_Change(0); }}, {KeyPress, digitsOnlyKey}}},
+        {Text,   "Text10",    "Frame4",   4380, 1500,   480,    315, "", "", Visible, {{Click, &Form1_Main::Rosso}, {DblClick, [](Form1_Main& f) { f.Text10.setText(QString()); }}, {Change, [](Form1_Main& f) { f.AaBarrels_Change(1); }}, {KeyPress, digitsOnlyKey}}},
+        {Text,   "Text11",    "Frame4",   6780, 1500,   480,    315, "", "", Visible, {{Click, &Form1_Main::Rosso}, {DblClick, [](Form1_Main& f) { f.Text11.setText(QString()); }}, {Change, [](Form1_Main& f) { f.AaBarrels_Change(2); }}, {KeyPress, digitsOnlyKey}}},
+        {Label,  "Label26",   "Frame4",   1980, 1920,   480,    315, "", "", Visible},
+        {Label,  "Label55",   "Frame4",   4380, 1920,   480,    315, "", "", Visible},
+        {Label,  "Label56",   "Frame4",   6780, 1920,   480,    315, "", "", Visible},
+        {Label,  "Label58",   "Frame4",   7140, 1200,  2280,    285, "", "", Visible},
+        {Text,   "Text12",    "Frame4",   7320, 1500,   540,    315, "", "", Visible, {{Click, &Form1_Main::Rosso}, {DblClick, [](Form1_Main& f) { f.Text12.setText(QString()); }}, {Change, &Form1_Main::Text12_Change}, {KeyPress, digitsOnlyKey}}},
+        {Label,  "Label13",   "Frame4",   7920, 1500,   540,    315, "", "", Visible},
+        {Label,  "Label59",   "Frame4",   7920, 1920,  1200,    315, "", "", Visible},
+        {Frame,  "Frame5",    "",          120, 2580,  5700,   2820, "Artiglierie Principali e Secondarie", "", Visible},
+        {Label,  "Label15",   "Frame5",   3240,  270,  2400,    285, "", "", Visible},
+        {Combo,  "Combo6",    "Frame5",    120,  600,  1680,    315, "Torri Princ.", "", Visible, {{Click, [](Form1_Main& f) { f.GunCombo_Click(f.Combo6, f.Label18); }}}},
+        {Combo,  "Combo7",    "Frame5",    120, 1140,  1680,    315, "Torri Second.", "", Visible, {{Click, [](Form1_Main& f) { f.GunCombo_Click(f.Combo7, f.Label19); }}}},
+        {Combo,  "Combo8",    "Frame5",    120, 1680,  1680,    315, "Altre TS", "", Visible, {{Click, [](Form1_Main& f) { f.GunCombo_Click(f.Combo8, f.Label20); }}}},
+        {Combo,  "Combo14",   "Frame5",    120, 2220,  1680,    315, "Altre TS", "", Visible, {{Click, [](Form1_Main& f) { f.GunCombo_Click(f.Combo14, f.Label62); }}}},
+        {Label,  "Label18",   "Frame5",   1920,  600,  1560,    315, "", "", Visible},
+        {Label,  "Label19",   "Frame5",   1920, 1140,  1560,    315, "", "", Visible},
+        {Label,  "Label20",   "Frame5",   1920, 1680,  1560,    315, "", "", Visible},
+        {Label,  "Label62",   "Frame5",   1920, 2220,  1560,    315, "", "", Visible},
+        {Text,   "Text3",     "Frame5",   3600,  600,  1920,    315, "", "Numero Torri e numero  canne per torre", Visible, {{Click, &Form1_Main::Rosso}, {DblClick, [](Form1_Main& f) { f.Text3.setText(QString()); }}, {Change, &Form1_Main::dataChanged}}},
+        {Text,   "Text4",     "Frame5",   3600, 1140,  1920,    315, "", "es: 4T*2C", Visible, {{Click, &Form1_Main::Rosso}, {DblClick, [](Form1_Main& f) { f.Text4.setText(QString()); }}, {Change, &Form1_Main::dataChanged}}},
+        {Text,   "Text5",     "Frame5",   3600, 1680,  1920,    315, "", "oppure: 2-3-3-2", Visible, {{Click, &Form1_Main::Rosso}, {DblClick, [](Form1_Main& f) { f.Text5.setText(QString()); }}, {Change, &Form1_Main::dataChanged}}},
+        {Text,   "Text14",    "Frame5",   3600, 2220,  1920,    315, "", "", Visible, {{Click, &Form1_Main::Rosso}, {DblClick, [](Form1_Main& f) { f.Text14.setText(QString()); }}, {Change, &Form1_Main::dataChanged}}},
+        {Frame,  "Frame6",    "",          120, 5460, 11520,   3060, "Protezione (Inserimento dati e ricalcolo valori)", "** Attenzione : Se si cambia la Tipologia Nave in corso di inserimento dati questa area DEVE essere Riverificata ***", Visible},
+        {Button, "Command6",  "Frame6",    120,  330,  2760,    375, "Cor. Verticale - VR", "", Visible, {{Click, [](Form1_Main& f) { f.ArmourPrompt(0); }}}},
+        {Button, "Command7",  "Frame6",    120,  780,  2760,    375, "Cor. Orizzontale - OR", "", Visible, {{Click, [](Form1_Main& f) { f.ArmourPrompt(1); }}}},
+        {Button, "Command8",  "Frame6",    120, 1230,  2760,    375, "Cor. Plancia/TorCom - PL", "", Visible, {{Click, [](Form1_Main& f) { f.ArmourPrompt(2); }}}},
+        {Button, "Command9",  "Frame6",    120, 1680,  2760,    375, "Cor. Torri Principali - TP", "", Visible, {{Click, &Form1_Main::Command9_Click}}},
+        {Button, "Command10", "Frame6",    120, 2130,  2760,    375, "Cor. Torri Secondarie - TS", "", Visible, {{Click, &Form1_Main::Command10_Click}}},
+        {Button, "Command11", "Frame6",    120, 2580,  2760,    375, "Protezioni Speciali", "", Visible, {{Click, &Form1_Main::Command11_Click}}},
+        {Label,  "Label21",   "Frame6",   3000,  360,  3120,    315, "", "", Visible},
+        {Label,  "Label22",   "Frame6",   3000,  810,  3120,    315, "", "", Visible},
+        {Label,  "Label23",   "Frame6",   3000, 1260,  3120,    315, "", "", Visible},
+        {Label,  "Label24",   "Frame6",   3000, 1710,  3120,    315, "", "Dati reali inseriti ( il quarto valore 1= Torri Chiuse 0=Torri Aperte)", Visible},
+        {Label,  "Label25",   "Frame6",   3000, 2160,  3120,    315, "", "Dati reali inseriti ( il quarto valore 1= Torri Chiuse 0=Torri Aperte)", Visible},
+        {Label,  "Label40",   "Frame6",   3000, 2610,  3120,    315, "", "1=Positivo - 0=Negativo - Particolari protezioni ", Visible},
+        {Label,  "Label30",   "Frame6",   6240,  360,   720,    315, "", "", Visible},
+        {Label,  "Label31",   "Frame6",   6240,  810,   720,    315, "", "", Visible},
+        {Label,  "Label32",   "Frame6",   6240, 1260,   720,    315, "", "", Visible},
+        {Label,  "Label33",   "Frame6",   6240, 1710,   720,    315, "", "", Visible},
+        {Label,  "Label34",   "Frame6",   6240, 2160,   720,    315, "", "", Visible},
+        {Label,  "Label27",   "Frame6",   7200,  390,  2400,    285, "", "", Visible},
+        {Label,  "Label28",   "Frame6",   7200,  840,  2400,    285, "", "", Visible},
+        {Label,  "Label29",   "Frame6",   7200, 1290,  2400,    285, "", "", Visible},
+        {Label,  "Label41",   "Frame6",   9660,  360,   720,    315, "", "", Visible},
+        {Label,  "Label42",   "Frame6",   9660,  810,   720,    315, "", "", Visible},
+        {Label,  "Label43",   "Frame6",   9660, 1260,   720,    315, "", "", Visible},
+        {Image,  "Image1",    "Frame6",   9660, 1800,   480,    480, "", "Informazioni", Visible, {{Click, &Form1_Main::Image1_Click}}},
+        {Label,  "Label36",   "Frame6",   7200, 2640,  2400,    285, "", "", Visible},
+        {Frame,  "Frame7",    "",        15600, 2580,  2940,   2820, "Altri Dati Fissi", "", Visible},
+        {Label,  "Label44",   "Frame7",    120,  390,  1800,    285, "", "", Visible},
+        {Label,  "Label45",   "Frame7",    120,  870,  1800,    285, "", "", Visible},
+        {Label,  "Label46",   "Frame7",    120, 1350,  1800,    285, "", "", Visible},
+        {Label,  "Label47",   "Frame7",    120, 1830,  1800,    285, "", "", Visible},
+        {Label,  "Label48",   "Frame7",    120, 2310,  1800,    285, "", "", Visible},
+        {Label,  "Label49",   "Frame7",   1920,  360,   840,    315, "", "", Visible},
+        {Label,  "Label50",   "Frame7",   1920,  840,   840,    315, "", "", Visible},
+        {Label,  "Label51",   "Frame7",   1920, 1320,   840,    315, "", "", Visible},
+        {Label,  "Label52",   "Frame7",   1920, 1800,   840,    315, "", "", Visible},
+        {Label,  "Label53",   "Frame7",   1920, 2280,   840,    315, "", "", Visible},
+        {Frame,  "Frame8",    "",        11760, 5460,  6780,   3060, "", "", Visible},
+        {Text,   "Text13",    "Frame8",    120,  300,  3000,    315, "", "Scrivere il nome e  inserire ", Visible, {{DblClick, [](Form1_Main& f) { f.Text13.setText(QString()); }}, {Change, &Form1_Main::Text13_Change}}},
+        {Button, "Command22", "Frame8",   3240,  270,  2400,    375, "&Inserisci Nuovo Nome", "", Visible, {{Click, &Form1_Main::Command22_Click}}},
+        {List,   "List1",     "Frame8",    120,  720,  3360,   2220, "", "Nome delle Navi di questa Classe", Visible, {{Click, &Form1_Main::List1_Click}}},
+        {Label,  "Label60",   "Frame8",   3600,  720,  2040,    315, "", "", Visible},
+        {Frame,  "Frame9",    "",        15600,   60,  2940,   1140, "Anno dei Dati", " Anno di riferimento dei dati tecnici inseriti ", Visible},
+        {Label,  "Label35",   "Frame9",    240,  330,  2460,    600, "", "Il fondo rosso indica che i dati non sono elaborati  - Fare click per la procedura ", Visible, {{Click, &Form1_Main::Label35_Click}, {DblClick, &Form1_Main::Label35_DblClick}}},
+        {Frame,  "Frame10",   "",        15600, 1680,  2940,    840, "ATTENZIONE:", "ATTENZIONE SI STA PER ELIMINARE IL RECORD CORRENTE *", Visible},
+        {Button, "Command5",  "Frame10",   120,  330,  1500,    405, "&Cancella Record", "", Visible, {{Click, &Form1_Main::Command5_Click}}},
+        {Label,  "Label39",   "Frame10",  1680,  420,  1200,    285, "", "", Visible},
+        {Combo,  "Combo13",   "",        15600, 1260,  2940,    315, "", "1939 per Default -  La stessa classe può essere salvata con i valori di anni diversi", Visible, {{Click, &Form1_Main::Combo13_Click}}},
+        {Button, "Command1",  "",          120, 8640,  2400,    435, "&Salva Nuovo Record", "", Visible, {{Click, &Form1_Main::Command1_Click}}},
+        {Button, "Command2",  "",         5160, 8640,  2040,    435, "&ResetForm", "Cancella il FORM e azzera i valori", Visible, {{Click, &Form1_Main::Command2_Click}}},
+        {Button, "Command3",  "",         9840, 8640,  1800,    435, "Chiude/&Fine", "", Visible, {{Click, &Form1_Main::Command3_Click}}},
+        {Button, "Command4",  "",         2640, 8640,  2400,    435, "&Apri Archivio Record", "I Record salvati NON possono essere modificati - vanno cancellati e risalvati", Visible, {{Click, &Form1_Main::Command4_Click}}},
+        {Button, "Command12", "",         7320, 8640,  2400,    435, "Stam&pa Modulo Gioco", "Clicca qui - Poi clicca sulla Bandiera", Visible, {{Click, &Form1_Main::Command12_Click}}},
+        {Image,  "Image3",    "",        11880, 8625,   480,    480, "", "CLICK - Attiva tasto CANCELLA RECORD", Visible, {{Click, &Form1_Main::Image3_Click}}},
+        {Label,  "Label64",   "",          120, 9180, 18300,    420, "", "", Visible},
+        {Label,  "Label65",   "",        12480, 8640,  6060,    480, "", "", Visible},
+        // clang-format on
+    };
+    return rows;
+}
+
 Form1_Main::Form1_Main() : Form("Form1_Main") {
     setCaption(QStringLiteral("Torvcard - Genera Schede Navali "));
-    layOut();
+    // The window is wide enough for the longest torpedo and ship type names in their lists.
+    setSize(18660, 9660);
     collect(*this, labels_);
     collect(*this, texts_);
     collect(*this, combos_);
-    wireEntryHandlers();
-    wireCardHandlers();
-    Label35.Click = [this] { Label35_Click(); };
-    Label35.DblClick = [this] { Label35_DblClick(); };
-    Label1.Click = [this] { Label1_Click(); };
-    Label57.Click = [this] { Label57_Click(); };
-    Image1.Click = [this] { Image1_Click(); };
-    Command3.Click = [this] { Command3_Click(); };
-}
 
-void Form1_Main::layOut() {
-    // The window is wide enough for the longest torpedo and ship type names in their lists.
-    setSize(18660, 9660);
-
-    // Frame1: name, type, nation
-    Frame1.move(120, 60, 6720, 2460);
-    Frame1.setToolTipText(QStringLiteral("ATT: - fare un RESET prima di un NUOVO inserimento"));
-    captionLabel(Label61, 120, 330, 1080);
-    Text1.move(1200, 330, 5340, 315);
-    Text1.setMaxLength(30);
-    Text1.setToolTipText(
-        QStringLiteral("Nome del CapoClasse  ATT: FARE UN RESET PRIMA DI INSERIRE UN NUOVO RECORD "));
-    Combo1.move(120, 780, 3240, 315);
-    Combo1.setToolTipText(QStringLiteral("Tipologia Nave *ATT: LE SIGLE SONO FISSE *"));
-    Combo2.move(3480, 780, 3060, 315);
-    Combo2.setToolTipText(QStringLiteral("Nazionalità *ATT: LE SIGLE SONO FISSE *"));
-    valueLabel(Label1, 120, 1260, 5580);
-    valueLabel(Label2, 120, 1680, 5580);
-    Label2.setToolTipText(
-        QStringLiteral("Un CLICK e TUTTE le stampe attivate sono stampate (Max 5 per foglio)"));
-    Image2.move(5880, 1440, 480, 480);
-    Image2.setToolTipText(QStringLiteral("Ad ogni CLICK si attiva UNA stampa"));
-
-    // Frame2: displacement, speed, launch year
-    Frame2.move(6960, 60, 5700, 2460);
-    const int rows2[3] = {360, 960, 1560};
-    captionLabel(Label4, 120, rows2[0], 1980);
-    Text2.move(2160, rows2[0] - 30, 1560, 315);
-    Text2.setMaxLength(5);
-    Text2.setToolTipText(QStringLiteral("Inserire la STAZZA STANDARD - Questo dato è DETERMINANTE !! "));
-    valueLabel(Label7, 3840, rows2[0], 1680);
-    captionLabel(Label5, 120, rows2[1], 1980);
-    Combo5.move(2160, rows2[1] - 30, 1560, 315);
-    Combo5.setToolTipText(QStringLiteral("Massima velocità di superficie dichiarata "));
-    valueLabel(Label8, 3840, rows2[1], 1680);
-    captionLabel(Label3, 120, rows2[2], 1980);
-    Combo3.move(2160, rows2[2] - 30, 1560, 315);
-    Combo3.setToolTipText(
-        QStringLiteral("Anno del Varo del capo classe  (Determina l'Impost. Finale del Progetto)"));
-    valueLabel(Label6, 3840, rows2[2], 1680);
-    for (Label* l : {&Label6, &Label7, &Label8}) l->setToolTipText(QStringLiteral("Dati reali inseriti"));
-
-    // Frame3: resistance and fire fighting
-    Frame3.move(12780, 60, 2700, 2460);
-    captionLabel(Label9, 120, 360, 2400);
-    valueLabel(Label11, 120, 660, 1200, 375);
-    Label11.setFontSize(11);
-    Label11.setFontBold(true);
-    captionLabel(Label10, 120, 1260, 2400);
-    valueLabel(Label12, 120, 1560, 1200, 375);
-    Label12.setFontSize(11);
-    Label12.setFontBold(true);
-
-    // Frame9, Combo13, Frame10: data year and delete
-    Frame9.move(15600, 60, 2940, 1140);
-    Frame9.setToolTipText(QStringLiteral(" Anno di riferimento dei dati tecnici inseriti "));
-    valueLabel(Label35, 240, 330, 2460, 600);
-    Label35.setFontSize(16);
-    Label35.setFontBold(true);
-    Label35.setToolTipText(QStringLiteral(
-        "Il fondo rosso indica che i dati non sono elaborati  - Fare click per la procedura "));
-    Combo13.move(15600, 1260, 2940, 315);
-    Combo13.setToolTipText(QStringLiteral(
-        "1939 per Default -  La stessa classe può essere salvata con i valori di anni diversi"));
-    Frame10.move(15600, 1680, 2940, 840);
-    Frame10.setToolTipText(QStringLiteral("ATTENZIONE SI STA PER ELIMINARE IL RECORD CORRENTE *"));
-    Command5.move(120, 330, 1500, 405);
-    captionLabel(Label39, 1680, 420, 1200);
-    Label39.setFontSize(7);
-    Label39.setForeColor(vbRed);
-    Label39.setFontBold(true);
-
-    // Frame5: guns
-    Frame5.move(120, 2580, 5700, 2820);
-    captionLabel(Label15, 3240, 270, 2400);
-    Label15.setWordWrap(false);
-    ComboBox* guns[4] = {&Combo6, &Combo7, &Combo8, &Combo14};
-    Label* gunLabels[4] = {&Label18, &Label19, &Label20, &Label62};
-    TextBox* mounts[4] = {&Text3, &Text4, &Text5, &Text14};
-    const char* gunTexts[4] = {"Torri Princ.", "Torri Second.", "Altre TS", "Altre TS"};
-    for (int i = 0; i < 4; ++i) {
-        const int y = 600 + i * 540;
-        guns[i]->move(120, y, 1680, 315);
-        guns[i]->setText(QString::fromUtf8(gunTexts[i]));
-        // Only a pick counts in the gun, torpedo and anti-aircraft lists: a count typed there by
-        // mistake would stand in the list, not in its box beside it.
-        guns[i]->setPickOnly();
-        valueLabel(*gunLabels[i], 1920, y, 1560, 315);
-        mounts[i]->move(3600, y, 1920, 315);
+    // Captions lie on their frame; every other label shows a value in a white box.
+    const std::set<Label*> captions = {&Label61, &Label4,  &Label5,  &Label3,  &Label9,  &Label10,
+                                       &Label15, &Label63, &Label16, &Label17, &Label57, &Label58,
+                                       &Label27, &Label28, &Label29, &Label36, &Label44, &Label45,
+                                       &Label46, &Label47, &Label48, &Label39, &Label64, &Label65};
+    for (Label* l : labels_) {
+        if (captions.contains(l)) {
+            l->setBackStyle(0);
+            continue;
+        }
+        l->setBorderStyle(1);
+        l->setBackColor(vbWhite);
+        l->setAlignment(2);
     }
-    Text3.setToolTipText(QStringLiteral("Numero Torri e numero  canne per torre"));
-    Text4.setToolTipText(QStringLiteral("es: 4T*2C"));
-    Text5.setToolTipText(QStringLiteral("oppure: 2-3-3-2"));
-    for (TextBox* t : {&Text3, &Text4, &Text5}) t->setMaxLength(11);
-
-    // Frame4: anti-aircraft weapons, torpedoes, depth charges, aircraft
-    Frame4.move(5940, 2580, 9540, 2820);
-    Combo4.move(120, 330, 3360, 315);
-    Combo4.setPickOnly();
-    // The torpedo's whole name on one line.
-    valueLabel(Label14, 3600, 330, 3240, 315);
-    Label14.setWordWrap(false);
-    Text6.move(6960, 330, 960, 315);
-    Text6.setMaxLength(14);
-    captionLabel(Label63, 8040, 360, 840);
-    Text15.move(8880, 330, 540, 315);
-    Text15.setMaxLength(2);
-    Combo9.move(120, 720, 1440, 315);
-    valueLabel(Label54, 1680, 720, 720, 315);
-    captionLabel(Label16, 2640, 750, 1560);
-    Text7.move(4200, 720, 600, 315);
-    Text7.setMaxLength(3);
-    valueLabel(Label37, 4860, 720, 600, 315);
-    captionLabel(Label17, 5640, 750, 1980);
-    Text8.move(7620, 720, 300, 315);
-    Text8.setMaxLength(1);
-    valueLabel(Label38, 7980, 720, 420, 315);
-    captionLabel(Label57, 120, 1200, 6960);
-    Label57.setFontBold(true);
+    for (Label* l : {&Label11, &Label12}) l->setFontSize(11);
+    Label35.setFontSize(16);
+    Label39.setFontSize(7);
+    for (Label* l : {&Label11, &Label12, &Label35, &Label39, &Label57, &Label59}) l->setFontBold(true);
+    Label39.setForeColor(vbRed);
+    for (Label* l : {&Label64, &Label65}) l->setForeColor(0x800000);
+    // The torpedo's whole name on one line, and the headings.
+    for (Label* l : {&Label14, &Label15, &Label58}) l->setWordWrap(false);
     // Each heading stands over its calibre list.
     Label57.setColumns({0, 2400, 4800});
-    ComboBox* aa[3] = {&Combo10, &Combo11, &Combo12};
-    TextBox* barrels[3] = {&Text9, &Text10, &Text11};
-    Label* aaValues[3] = {&Label26, &Label55, &Label56};
-    const char* aaTexts[3] = {"Primari", "Secondari", "Altri"};
-    for (int i = 0; i < 3; ++i) {
-        const int x = 120 + i * 2400;
-        aa[i]->move(x, 1500, 1800, 315);
-        aa[i]->setText(QString::fromUtf8(aaTexts[i]));
-        aa[i]->setPickOnly();
-        barrels[i]->move(x + 1860, 1500, 480, 315);
-        barrels[i]->setMaxLength(3);
-        valueLabel(*aaValues[i], x + 1860, 1920, 480, 315);
-    }
-    captionLabel(Label58, 7140, 1200, 2280);
-    Label58.setWordWrap(false);
-    Text12.move(7320, 1500, 540, 315);
-    Text12.setMaxLength(3);
-    valueLabel(Label13, 7920, 1500, 540, 315);
-    valueLabel(Label59, 7920, 1920, 1200, 315);
-    Label59.setFontBold(true);
 
-    // Frame6: protection
-    Frame6.move(120, 5460, 11520, 3060);
-    Frame6.setToolTipText(
-        QStringLiteral("** Attenzione : Se si cambia la Tipologia Nave in corso di inserimento dati "
-                       "questa area DEVE essere Riverificata ***"));
-    CommandButton* armour[6] = {&Command6, &Command7, &Command8, &Command9, &Command10, &Command11};
-    Label* entered[6] = {&Label21, &Label22, &Label23, &Label24, &Label25, &Label40};
-    Label* rated[5] = {&Label30, &Label31, &Label32, &Label33, &Label34};
-    for (int i = 0; i < 6; ++i) {
-        const int y = 330 + i * 450;
-        armour[i]->move(120, y, 2760, 375);
-        valueLabel(*entered[i], 3000, y + 30, 3120, 315);
-        if (i < 5) valueLabel(*rated[i], 6240, y + 30, 720, 315);
-    }
-    Label24.setToolTipText(
-        QStringLiteral("Dati reali inseriti ( il quarto valore 1= Torri Chiuse 0=Torri Aperte)"));
-    Label25.setToolTipText(
-        QStringLiteral("Dati reali inseriti ( il quarto valore 1= Torri Chiuse 0=Torri Aperte)"));
-    Label40.setToolTipText(QStringLiteral("1=Positivo - 0=Negativo - Particolari protezioni "));
-    Label* others[3] = {&Label27, &Label28, &Label29};
-    Label* otherValues[3] = {&Label41, &Label42, &Label43};
-    for (int i = 0; i < 3; ++i) {
-        captionLabel(*others[i], 7200, 390 + i * 450, 2400);
-        valueLabel(*otherValues[i], 9660, 360 + i * 450, 720, 315);
-    }
-    Image1.move(9660, 1800, 480, 480);
-    Image1.setToolTipText(QStringLiteral("Informazioni"));
-    captionLabel(Label36, 7200, 2640, 2400);
-
-    // Frame7: other fixed values
-    Frame7.move(15600, 2580, 2940, 2820);
-    Label* fixedCaptions[5] = {&Label44, &Label45, &Label46, &Label47, &Label48};
-    Label* fixedValues[5] = {&Label49, &Label50, &Label51, &Label52, &Label53};
-    for (int i = 0; i < 5; ++i) {
-        captionLabel(*fixedCaptions[i], 120, 390 + i * 480, 1800);
-        valueLabel(*fixedValues[i], 1920, 360 + i * 480, 840, 315);
-    }
-
-    // Frame8: ship names
-    Frame8.move(11760, 5460, 6780, 3060);
-    Text13.move(120, 300, 3000, 315);
-    Text13.setMaxLength(30);
-    Text13.setToolTipText(QStringLiteral("Scrivere il nome e  inserire "));
-    Command22.move(3240, 270, 2400, 375);
-    List1.move(120, 720, 3360, 2220);
-    List1.setToolTipText(QStringLiteral("Nome delle Navi di questa Classe"));
-    valueLabel(Label60, 3600, 720, 2040, 315);
-
-    // Commands
-    const int yc = 8640;
-    Command1.move(120, yc, 2400, 435);
-    Command4.move(2640, yc, 2400, 435);
-    Command4.setToolTipText(
-        QStringLiteral("I Record salvati NON possono essere modificati - vanno cancellati e risalvati"));
-    Command2.move(5160, yc, 2040, 435);
-    Command2.setToolTipText(QStringLiteral("Cancella il FORM e azzera i valori"));
-    Command12.move(7320, yc, 2400, 435);
-    Command12.setToolTipText(QStringLiteral("Clicca qui - Poi clicca sulla Bandiera"));
-    Command3.move(9840, yc, 1800, 435);
-    Image3.move(11880, yc - 15, 480, 480);
-    Image3.setToolTipText(QStringLiteral("CLICK - Attiva tasto CANCELLA RECORD"));
-    captionLabel(Label64, 120, 9180, 18300, 420);
-    captionLabel(Label65, 12480, 8640, 6060, 480);
-    Label65.setForeColor(0x800000);
-    Label64.setForeColor(0x800000);
+    for (TextBox* t : {&Text1, &Text13}) t->setMaxLength(30);
+    for (TextBox* t : {&Text3, &Text4, &Text5}) t->setMaxLength(11);
+    for (TextBox* t : {&Text7, &Text9, &Text10, &Text11, &Text12}) t->setMaxLength(3);
+    Text2.setMaxLength(5);
+    Text6.setMaxLength(14);
+    Text15.setMaxLength(2);
+    Text8.setMaxLength(1);
+    // Only a pick counts in the gun, torpedo and anti-aircraft lists: a count typed there by
+    // mistake would stand in the list, not in its box beside it.
+    for (ComboBox* c : {&Combo6, &Combo7, &Combo8, &Combo14, &Combo4, &Combo10, &Combo11, &Combo12})
+        c->setPickOnly();
 }
 
 void Form1_Main::Form_Load() {
@@ -352,6 +295,11 @@ void Form1_Main::Label35_Click() {
 
 void Form1_Main::Label35_DblClick() {
     Rosso();
+}
+
+void Form1_Main::Text1_DblClick() {
+    Rosso();
+    Text1.setText(QString());
 }
 
 void Form1_Main::Label1_Click() {

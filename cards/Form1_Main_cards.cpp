@@ -12,21 +12,6 @@
 
 using namespace platform;
 
-void Form1_Main::wireCardHandlers() {
-    Command1.Click = [this] { Command1_Click(); };
-    Command2.Click = [this] { Command2_Click(); };
-    Command4.Click = [this] { Command4_Click(); };
-    Command5.Click = [this] { Command5_Click(); };
-    Command22.Click = [this] { Command22_Click(); };
-    Image3.Click = [this] { Image3_Click(); };
-    Text13.Change = [this] { Text13_Change(); };
-    Text13.DblClick = [this] { Text13.setText(QString()); };
-    List1.Click = [this] { List1_Click(); };
-    Image2.Click = [this] { Image2_Click(); };
-    Label2.Click = [this] { Label2_Click(); };
-    Command12.Click = [this] { Command12_Click(); };
-}
-
 void Form1_Main::clearForRecord() {
     ++quiet_;
     ResetShipFlags();

@@ -9,52 +9,6 @@
 
 using namespace platform;
 
-void Form1_Main::wireEntryHandlers() {
-    Combo1.Click = [this] { Combo1_Click(); };
-    Combo2.Click = [this] { Combo2_Click(); };
-    Combo2.Change = [this] { Combo2_Change(); };
-    Combo3.Click = [this] { Combo3_Click(); };
-    Combo4.Click = [this] { Combo4_Click(); };
-    Combo5.Click = [this] { Combo5_Click(); };
-    Combo6.Click = [this] { GunCombo_Click(Combo6, Label18); };
-    Combo7.Click = [this] { GunCombo_Click(Combo7, Label19); };
-    Combo8.Click = [this] { GunCombo_Click(Combo8, Label20); };
-    Combo14.Click = [this] { GunCombo_Click(Combo14, Label62); };
-    Combo9.Click = [this] { Combo9_Click(); };
-    Combo10.Click = [this] { AaCombo_Click(0); };
-    Combo11.Click = [this] { AaCombo_Click(1); };
-    Combo12.Click = [this] { AaCombo_Click(2); };
-    Combo13.Click = [this] { Combo13_Click(); };
-
-    for (TextBox* t : {&Text2, &Text7, &Text8, &Text9, &Text10, &Text11, &Text12, &Text15})
-        t->KeyPress = digitsOnlyKey;
-    for (TextBox* t : {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8, &Text9, &Text10,
-                       &Text11, &Text12, &Text14}) {
-        t->Click = [this] { Rosso(); };
-        t->DblClick = [t] { t->setText(QString()); };
-    }
-    Text1.DblClick = [this] {
-        Rosso();
-        Text1.setText(QString());
-    };
-    for (TextBox* t : {&Text1, &Text3, &Text4, &Text5, &Text6, &Text14, &Text15})
-        t->Change = [this] { dataChanged(); };
-    Text2.Change = [this] { Text2_Change(); };
-    Text7.Change = [this] { Text7_Change(); };
-    Text8.Change = [this] { Text8_Change(); };
-    Text9.Change = [this] { AaBarrels_Change(0); };
-    Text10.Change = [this] { AaBarrels_Change(1); };
-    Text11.Change = [this] { AaBarrels_Change(2); };
-    Text12.Change = [this] { Text12_Change(); };
-
-    Command6.Click = [this] { ArmourPrompt(0); };
-    Command7.Click = [this] { ArmourPrompt(1); };
-    Command8.Click = [this] { ArmourPrompt(2); };
-    Command9.Click = [this] { Command9_Click(); };
-    Command10.Click = [this] { Command10_Click(); };
-    Command11.Click = [this] { Command11_Click(); };
-}
-
 void Form1_Main::Combo1_Click() {
     Rosso();
     Label1.setCaption(Combo1.text());

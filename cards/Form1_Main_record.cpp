@@ -8,40 +8,26 @@
 using namespace platform;
 
 namespace {
-// The values that a label or a text box of the editor shows as they stand.
-struct LabelItem {
-    int item;
-    Label Form1_Main::*label;
-};
-struct TextItem {
-    int item;
-    TextBox Form1_Main::*text;
-};
-
-const LabelItem kLabelItems[] = {
-    {2, &Form1_Main::Label1},   {3, &Form1_Main::Label2},   {5, &Form1_Main::Label35},
-    {6, &Form1_Main::Label6},   {7, &Form1_Main::Label7},   {8, &Form1_Main::Label8},
-    {10, &Form1_Main::Label11}, {11, &Form1_Main::Label12}, {12, &Form1_Main::Label49},
-    {13, &Form1_Main::Label50}, {14, &Form1_Main::Label51}, {15, &Form1_Main::Label52},
-    {16, &Form1_Main::Label53}, {18, &Form1_Main::Label14}, {21, &Form1_Main::Label54},
-    {22, &Form1_Main::Label37}, {23, &Form1_Main::Label38}, {24, &Form1_Main::Label18},
-    {26, &Form1_Main::Label19}, {28, &Form1_Main::Label20}, {31, &Form1_Main::Label30},
-    {32, &Form1_Main::Label31}, {33, &Form1_Main::Label32}, {34, &Form1_Main::Label33},
-    {35, &Form1_Main::Label34}, {37, &Form1_Main::Label41}, {38, &Form1_Main::Label42},
-    {39, &Form1_Main::Label43}, {42, &Form1_Main::Label26}, {45, &Form1_Main::Label55},
-    {48, &Form1_Main::Label56}, {50, &Form1_Main::Label13}, {51, &Form1_Main::Label62},
-};
-const TextItem kTextItems[] = {
-    {1, &Form1_Main::Text1},   {19, &Form1_Main::Text6},  {25, &Form1_Main::Text3},
-    {27, &Form1_Main::Text4},  {29, &Form1_Main::Text5},  {41, &Form1_Main::Text9},
-    {44, &Form1_Main::Text10}, {47, &Form1_Main::Text11}, {49, &Form1_Main::Text12},
-    {52, &Form1_Main::Text14}, {53, &Form1_Main::Text15},
-};
+// The values that a label or a text box of the editor shows as they stand, by card item.
+template <class C> using Items = std::vector<std::pair<int, C*>>;
+Items<Label> labelItems(const Form1_Main& f) {
+    return {{2, &f.Label1},   {3, &f.Label2},   {5, &f.Label35},  {6, &f.Label6},   {7, &f.Label7},
+            {8, &f.Label8},   {10, &f.Label11}, {11, &f.Label12}, {12, &f.Label49}, {13, &f.Label50},
+            {14, &f.Label51}, {15, &f.Label52}, {16, &f.Label53}, {18, &f.Label14}, {21, &f.Label54},
+            {22, &f.Label37}, {23, &f.Label38}, {24, &f.Label18}, {26, &f.Label19}, {28, &f.Label20},
+            {31, &f.Label30}, {32, &f.Label31}, {33, &f.Label32}, {34, &f.Label33}, {35, &f.Label34},
+            {37, &f.Label41}, {38, &f.Label42}, {39, &f.Label43}, {42, &f.Label26}, {45, &f.Label55},
+            {48, &f.Label56}, {50, &f.Label13}, {51, &f.Label62}};
+}
+Items<TextBox> textItems(const Form1_Main& f) {
+    return {{1, &f.Text1},   {19, &f.Text6},  {25, &f.Text3},  {27, &f.Text4},
+            {29, &f.Text5},  {41, &f.Text9},  {44, &f.Text10}, {47, &f.Text11},
+            {49, &f.Text12}, {52, &f.Text14}, {53, &f.Text15}};
+}
 // The anti-aircraft calibre lists by card item.
-const std::pair<int, ComboBox Form1_Main::*> kComboItems[] = {{20, &Form1_Main::Combo9},
-                                                              {40, &Form1_Main::Combo10},
-                                                              {43, &Form1_Main::Combo11},
-                                                              {46, &Form1_Main::Combo12}};
+Items<ComboBox> comboItems(const Form1_Main& f) {
+    return {{20, &f.Combo9}, {40, &f.Combo10}, {43, &f.Combo11}, {46, &f.Combo12}};
+}
 
 QString numberValue(double v) {
     return numberText(v);
@@ -55,8 +41,8 @@ void Form1_Main::ShipFormToData() {
 ShipValues Form1_Main::formValues() const {
     const CardGlobals& g = CG();
     ShipValues d;
-    for (const LabelItem& li : kLabelItems) d[li.item] = (this->*li.label).caption();
-    for (const TextItem& ti : kTextItems) d[ti.item] = (this->*ti.text).text();
+    for (const auto& [item, label] : labelItems(*this)) d[item] = label->caption();
+    for (const auto& [item, text] : textItems(*this)) d[item] = text->text();
     d[4] = Label2.caption().left(2);
     d[9] = d[17] = d[30] = d[36] = QString();
     d[20] = numberValue(g.DepthChargeLaunchers);
@@ -74,13 +60,16 @@ void Form1_Main::ShipDataToForm() {
     static const int order[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18,
                                 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36,
                                 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 52, 53, 51};
+    const Items<Label> labels = labelItems(*this);
+    const Items<TextBox> texts = textItems(*this);
+    const Items<ComboBox> combos = comboItems(*this);
     for (int item : order) {
-        for (const LabelItem& li : kLabelItems)
-            if (li.item == item) (this->*li.label).setCaption(d[item]);
-        for (const TextItem& ti : kTextItems)
-            if (ti.item == item) (this->*ti.text).setText(d[item]);
-        for (const auto& [ci, combo] : kComboItems)
-            if (ci == item) (this->*combo).setText(d[item]);
+        for (const auto& [i, label] : labels)
+            if (i == item) label->setCaption(d[item]);
+        for (const auto& [i, text] : texts)
+            if (i == item) text->setText(d[item]);
+        for (const auto& [i, combo] : combos)
+            if (i == item) combo->setText(d[item]);
     }
     Label59.setCaption(numberTextWithSign(textValue(Label26.caption()) + textValue(Label55.caption()) +
                                           textValue(Label56.caption())));

@@ -22,158 +22,142 @@ QString plain(long long v) {
 }
 } // namespace
 
-Form_Aerei::Form_Aerei() : Form("Form_Aerei") {
-    setCaption(QStringLiteral("Genera Schede Aerei"));
-    Option1.add(0, Frame1, "Option1", QStringLiteral("notturno SI"));
-    Option1.add(1, Frame1, "Option1", QStringLiteral("notturno NO"));
-    layOut();
-    connectHandlers();
+const platform::Layout<Form_Aerei>& Form_Aerei::layout() {
+    using enum Kind;
+    using enum On;
+    static const Layout<Form_Aerei> rows = {
+        // clang-format off
+        // kind  name          container    left   top  width  height  caption, tool-tip, state at load, events
+        {Frame,  "Frame1",     "",          120,   60,  6720,   3840, "Anagrafica", "", Visible},
+        {Label,  "Label48",    "Frame1",    240,  360,  3120,    225, "NAZIONALITA'", "", Visible},
+        {Label,  "Label49",    "Frame1",    240, 1410,  3000,    225, "FABBRICA", "", Visible},
+        {Label,  "Label50",    "Frame1",   3300, 1410,  3240,    225, "TIPOLOGIA", "", Visible},
+        {Combo,  "Combo2",     "Frame1",    240,  585,  3120,    315, "", "NAZIONALITA'", Visible, {{Click, &Form_Aerei::Combo2_Click}, {Change, &Form_Aerei::Combo2_Change}}},
+        {Image,  "Image1",     "Frame1",   3600,  420,   480,    480, "", "", Visible},
+        {Text,   "Text1",      "Frame1",    240, 1020,  6240,    315, "", "NOME UFFICIALE / NOME IN  CODICE", Disabled, {{DblClick, [](Form_Aerei& f) { f.Text1.setText(QString()); }}, {Change, &Form_Aerei::Text1_Change}}},
+        {Combo,  "Combo1",     "Frame1",    240, 1635,  3000,    315, "", "FABBRICA", Visible, {{Click, &Form_Aerei::Combo1_Click}}},
+        {Combo,  "Combo3",     "Frame1",   3300, 1635,  3240,    315, "", "TIPOLOGIA", Visible, {{Click, &Form_Aerei::Combo3_Click}}},
+        {Check,  "Check3",     "Frame1",    240, 2370,  3000,    285, " Imbarcato su unità da guerra", "", Visible, {{Click, &Form_Aerei::Check3_Click}}},
+        {Check,  "Check4",     "Frame1",   3360, 2370,  3000,    285, "Solo Idro (senza ruote)", "", Visible, {{Click, &Form_Aerei::Check4_Click}}},
+        {Label,  "Label9",     "Frame1",    240, 2790,  2400,    255, "ANNO di entrata in servizio", "", Visible},
+        {Combo,  "Combo11",    "Frame1",   2700, 2730,  1200,    315, "", "ENTRATA IN SERVIZIO", Visible, {{Click, &Form_Aerei::Combo11_Click}}},
+        {Label,  "Label8",     "Frame1",    240, 3150,  6240,    255, "Autonomia in Km  -  dati ufficiali -      Velocità Kmh", "", Visible},
+        {Text,   "Text2",      "Frame1",    240, 3420,  1800,    315, "", "AUTONOMIA REALE IN KM (senza punteggiatura od altro)", Visible, {{DblClick, [](Form_Aerei& f) { f.Text2.setText(QString()); }}, {Change, &Form_Aerei::Text2_Change}, {KeyPress, digitsOnlyKey}}},
+        {Text,   "Text4",      "Frame1",   3360, 3420,  1800,    315, "", "VELOCITA' REALE IN KMH", Visible, {{DblClick, [](Form_Aerei& f) { f.Text4.setText(QString()); }}, {Change, &Form_Aerei::Text4_Change}, {KeyPress, digitsOnlyKey}}},
+        {Option, "Option1(0)", "Frame1",    240, 2040,  1500,    285, "notturno SI", "", Visible, {{Click, &Form_Aerei::Option1_Click}}},
+        {Option, "Option1(1)", "Frame1",   1800, 2040,  1500,    285, "notturno NO", "", Visible, {{Click, &Form_Aerei::Option1_Click}}},
+        {Frame,  "Frame2",     "",          120, 3960,  6720,    900, "Giudizio ", "", Visible},
+        {Button, "Command1",   "Frame2",    240,  360,  2640,    435, "L'esperto dice........", "ESPRIMIAMO UN GIUDIZIO DA TECNICI", Visible, {{Click, &Form_Aerei::Command1_Click}}},
+        {Label,  "Label10",    "Frame2",   3120,  390,   720,    375, "", "MEDIA GIUDIZIO FINALE", Visible, {{Click, &Form_Aerei::Label10_Click}, {Change, &Form_Aerei::Label10_Change}}},
+        {Label,  "Label25",    "Frame2",   3960,  450,   900,    255, "su 14", "Votazione massima", Visible},
+        {Frame,  "Frame3",     "",          120, 4920,  6720,   3840, "Armamento e Carico", "ATTENZIONE: Ri-inserire l'armamento dopo ogni variazione.", Visible},
+        {Combo,  "Combo4",     "Frame3",    240,  420,   900,    315, "", "CANNONI", Visible, {{Click, [](Form_Aerei& f) { f.WeaponCount_Click(1); }}}},
+        {Combo,  "Combo5",     "Frame3",    240,  825,   900,    315, "", "CANNONI", Visible, {{Click, [](Form_Aerei& f) { f.WeaponCount_Click(2); }}}},
+        {Combo,  "Combo6",     "Frame3",    240, 1230,   900,    315, "", "CANNONI", Visible, {{Click, [](Form_Aerei& f) { f.WeaponCount_Click(3); }}}},
+        {Combo,  "Combo7",     "Frame3",    240, 1635,   900,    315, "", "CANNONI", Visible, {{Click, [](Form_Aerei& f) { f.WeaponCount_Click(4); }}}},
+        {Combo,  "Combo8",     "Frame3",    240, 2040,   900,    315, "", "CANNONI", Visible, {{Click, [](Form_Aerei& f) { f.WeaponCount_Click(5); }}}},
+        {Combo,  "Combo9",     "Frame3",    240, 2445,   900,    315, "", "MITRAGLIATRICI LEGGERE ", Visible, {{Click, [](Form_Aerei& f) { f.WeaponCount_Click(6); }}}},
+        {Label,  "Label1",     "Frame3",   1260,  465,  3000,    255, "  Cann. Oltre 37mm          x 2.9", "COEFFICENTE PER CANNONE", Visible},
+        {Label,  "Label2",     "Frame3",   1260,  870,  3000,    255, "  da 33mm a 37mm          x 2.6", "COEFFICENTE PER CANNONE", Visible},
+        {Label,  "Label3",     "Frame3",   1260, 1275,  3000,    255, "  da 28mm a 32mm          x 2.4", "COEFFICENTE PER CANNONE", Visible},
+        {Label,  "Label4",     "Frame3",   1260, 1680,  3000,    255, "  da 21mm a 27mm          x 2.1", "COEFFICENTE PER CANNONE", Visible},
+        {Label,  "Label5",     "Frame3",   1260, 2085,  3000,    255, "  da 15mm a 20mm          x 1.8", "COEFFICENTE PER CANNONE", Visible},
+        {Label,  "Label6",     "Frame3",   1260, 2490,  3000,    255, "  Mitragliatrici Legg.         x 1.2", "COEFFICENTE PER MITRAGLIATRICE", Visible},
+        {Label,  "Label7",     "Frame3",    240, 2940,  6000,    255, "    Kg. Bombe                                  Num.Siluri", "", Visible},
+        {Text,   "Text3",      "Frame3",    240, 3240,  1500,    315, "", "CARICO BELLICO IN KG (senza punti ecc)", Visible, {{DblClick, [](Form_Aerei& f) { f.Text3.setText(QString()); }}, {Change, &Form_Aerei::Text3_Change}, {KeyPress, digitsOnlyKey}}},
+        {Combo,  "Combo10",    "Frame3",   2820, 3240,   900,    315, "", "SILURI IMBARCATI", Visible, {{Click, &Form_Aerei::Combo10_Click}}},
+        {Check,  "Check2",     "Frame3",   4500,  840,  2000,    285, "Bombardiere", "Solo per gli aerei che hanno operato da bombardieri", Visible, {{Click, &Form_Aerei::Check2_Click}}},
+        {Check,  "Check1",     "Frame3",   4500, 1260,  2000,    285, "Silurante", "Solo per gli aerei che potevano imbarcare siluri", Visible, {{Click, &Form_Aerei::Check1_Click}}},
+        {List,   "List1",      "",          120,  120,  6720,   8640, "", "Lista degli aerei selezionati", Hidden, {{Click, &Form_Aerei::List1_Click}}},
+        {List,   "List2",      "",          120,  120,  6720,   1000, "", "", Hidden},
+        {Frame,  "Frame4",     "",         6960,   60,  8370,   7020, "Riepilogo Dati elaborati", "", Visible},
+        {Image,  "Image2",     "Frame4",    240,  300,   480,    480, "", "OGNI CLICK AGGIUNGE UN RECORD", Disabled, {{Click, &Form_Aerei::Image2_Click}}},
+        {Label,  "Label43",    "Frame4",    840,  420,   600,    285, "", "Totale linee inviate alla stampa", Visible},
+        {Label,  "Label11",    "Frame4",   1560,  390,  5520,    330, "", "", Visible},
+        {Image,  "Image3",     "Frame4",   7560,  300,   480,    480, "", "UN CLICK E STAMPA TUTTA LA LISTA", Disabled, {{Click, &Form_Aerei::Image3_Click}}},
+        {Label,  "Label12",    "Frame4",    240,  900,  7800,    375, "", "", Visible},
+        {Label,  "Label13",    "Frame4",    240, 1290,  7800,    285, "", "", Visible},
+        {Label,  "Label14",    "Frame4",    240, 1590,  7800,    285, "", "", Visible},
+        {Label,  "Label44",    "Frame4",    240, 1890,  3600,    285, "", "", Visible},
+        {Label,  "Label45",    "Frame4",   4440, 1890,  3600,    285, "", "", Visible},
+        {Label,  "Label15",    "Frame4",    240, 2190,  2400,    285, "", "", Visible},
+        {Label,  "Label23",    "Frame4",    240, 2580,  7800,    255, " DATI INSERITI                                                     DATI ELABORATI", "", Visible},
+        {Label,  "Label47",    "Frame4",   1800, 2910,  3600,    255, "VOLO NOTTURNO  si/no", "", Visible},
+        {Label,  "Label46",    "Frame4",   6360, 2910,  1200,    255, "", "", Visible},
+        {Label,  "Label16",    "Frame4",    240, 3240,  1320,    300, "", "", Visible},
+        {Label,  "Label17",    "Frame4",    240, 3615,  1320,    300, "", "", Visible},
+        {Label,  "Label18",    "Frame4",    240, 3990,  1320,    300, "", "", Visible},
+        {Label,  "Label19",    "Frame4",    240, 5115,  1320,    300, "", "", Visible},
+        {Label,  "Label20",    "Frame4",    240, 5490,  1320,    300, "", "", Visible},
+        {Label,  "Label21",    "Frame4",    240, 5865,  1320,    300, "", "", Visible},
+        {Label,  "Label22",    "Frame4",    240, 6240,  1320,    300, "", "", Visible},
+        {Label,  "Label24",    "Frame4",   1680, 3270,  4560,    270, "AUTONOM. Turni Auton >  TA", "", Visible},
+        {Label,  "Label26",    "Frame4",   1680, 3645,  4560,    270, "GIUDIZIO                        >  GI", "", Visible},
+        {Label,  "Label27",    "Frame4",   1680, 4020,  4560,    270, "ARMAMENTO     Fatt.att. > FA", "Valore di Attacco Ottimale", Visible},
+        {Label,  "Label28",    "Frame4",   1680, 4395,  4560,    270, "  Fatt. difesa > FD", "Valore di attacco penalizzato", Visible},
+        {Label,  "Label29",    "Frame4",   1680, 4770,  4560,    270, "Peso Mitragliamento >  PM", "Fattore del Peso colpi al mitragliamento", Visible},
+        {Label,  "Label30",    "Frame4",   1680, 5145,  4560,    270, "BOMBE       Carico Differ. > CD", "", Visible},
+        {Label,  "Label31",    "Frame4",   1680, 5520,  4560,    270, "SILURI IMBARCATI          > SL", "", Visible},
+        {Label,  "Label40",    "Frame4",   1680, 5895,  4560,    270, "VELOCITA' ORARIA         > KM", "", Visible},
+        {Label,  "Label41",    "Frame4",   1680, 6270,  4560,    270, "< COSTO   *    DISPONIBILITA' > ", "", Visible},
+        {Label,  "Label32",    "Frame4",   6360, 3240,  1200,    300, "", "", Visible},
+        {Label,  "Label33",    "Frame4",   6360, 3615,  1200,    300, "", "", Visible},
+        {Label,  "Label34",    "Frame4",   6360, 3990,  1200,    300, "", "", Visible},
+        {Label,  "Label35",    "Frame4",   6360, 4365,  1200,    300, "", "", Visible},
+        {Label,  "Label39",    "Frame4",   6360, 4740,  1200,    300, "", "", Visible},
+        {Label,  "Label36",    "Frame4",   6360, 5115,  1200,    300, "", "", Visible},
+        {Label,  "Label37",    "Frame4",   6360, 5490,  1200,    300, "", "", Visible},
+        {Label,  "Label38",    "Frame4",   6360, 5865,  1200,    300, "", "", Visible},
+        {Label,  "Label42",    "Frame4",   6360, 6240,  1200,    300, "", "", Visible},
+        {Frame,  "Frame5",     "",         6960, 7200,  4080,    900, "Gestione File", "", Visible},
+        {Button, "Command5",   "Frame5",    240,  360,  1680,    435, "Apri File", "", Visible, {{Click, &Form_Aerei::Command5_Click}}},
+        {Button, "Command6",   "Frame5",   2100,  360,  1740,    435, "Elimina File", "", Disabled, {{Click, &Form_Aerei::Command6_Click}}},
+        {Button, "Command2",   "",        11280, 7260,  1800,    435, "Salva", "", Disabled, {{Click, &Form_Aerei::Command2_Click}}},
+        {Button, "Command3",   "",        13260, 7260,  2040,    435, "Reset Form", "", Visible, {{Click, &Form_Aerei::Command3_Click}}},
+        {Button, "Command4",   "",        11280, 7800,  1800,    435, "Stampa 4 Moduli", "STAMPA 4 MODULI DELL'ULTIMO RECOD EVIDENZIATO SOPRA", Disabled, {{Click, &Form_Aerei::Command4_Click}}},
+        {Button, "Command7",   "",        13260, 8880,  2040,    435, "Chiude", "", Visible, {{Click, &Form_Aerei::Command7_Click}}},
+        {Button, "Command8",   "",        13260, 7800,  2040,    435, "StampaLista", "Attiva la stampa di una lista  - Bandiera a sinistra per aggiungere recorda -Bandiera a destra per stampare", Disabled, {{Click, &Form_Aerei::Command8_Click}}},
+        {Label,  "Label51",    "",         6960, 8340,  6180,    540, "", "", Visible},
+        // clang-format on
+    };
+    return rows;
 }
 
-void Form_Aerei::layOut() {
+Form_Aerei::Form_Aerei() : Form("Form_Aerei") {
+    setCaption(QStringLiteral("Genera Schede Aerei"));
     setSize(15450, 9720);
     setFixedBorder(true);
 
-    Frame1.move(120, 60, 6720, 3840);
-    Label48.move(240, 360, 3120, 225);
-    Combo2.move(240, 585, 3120, 315);
-    Combo2.setToolTipText(QStringLiteral("NAZIONALITA'"));
-    Image1.move(3600, 420, 480, 480);
-    Image1.setStretch(true);
-    Text1.move(240, 1020, 6240, 315);
-    Text1.setToolTipText(QStringLiteral("NOME UFFICIALE / NOME IN  CODICE"));
-    Label49.move(240, 1410, 3000, 225);
-    Label50.move(3300, 1410, 3240, 225);
-    Combo1.move(240, 1635, 3000, 315);
-    Combo1.setToolTipText(QStringLiteral("FABBRICA"));
-    Combo3.move(3300, 1635, 3240, 315);
-    Combo3.setToolTipText(QStringLiteral("TIPOLOGIA"));
+    for (Image* i : {&Image1, &Image2, &Image3}) i->setStretch(true);
     for (Label* caption : {&Label48, &Label49, &Label50}) caption->setFontSize(7);
-    Option1[0].move(240, 2040, 1500, 285);
-    Option1[1].move(1800, 2040, 1500, 285);
-    Check3.move(240, 2370, 3000, 285);
-    Check4.move(3360, 2370, 3000, 285);
-    Label9.move(240, 2790, 2400, 255);
-    Combo11.move(2700, 2730, 1200, 315);
-    Combo11.setToolTipText(QStringLiteral("ENTRATA IN SERVIZIO"));
-    Label8.move(240, 3150, 6240, 255);
-    Text2.move(240, 3420, 1800, 315);
-    Text2.setToolTipText(QStringLiteral("AUTONOMIA REALE IN KM (senza punteggiatura od altro)"));
-    Text4.move(3360, 3420, 1800, 315);
-    Text4.setToolTipText(QStringLiteral("VELOCITA' REALE IN KMH"));
     Text2.setMaxLength(5);
     Text4.setMaxLength(5);
-
-    Frame2.move(120, 3960, 6720, 900);
-    Command1.move(240, 360, 2640, 435);
-    Command1.setToolTipText(QStringLiteral("ESPRIMIAMO UN GIUDIZIO DA TECNICI"));
-    Label10.move(3120, 390, 720, 375);
+    // "notturno NO" at load, without the click of a choice (which rates the aircraft).
+    const auto click = std::exchange(Option1[1].Click, nullptr);
+    Option1[1].setValue(true);
+    Option1[1].Click = click;
     Label10.setAlignment(2);
     Label10.setBorderStyle(1);
-    Label10.setFontBold(true);
-    Label10.setToolTipText(QStringLiteral("MEDIA GIUDIZIO FINALE"));
-    Label25.move(3960, 450, 900, 255);
-    Label25.setToolTipText(QStringLiteral("Votazione massima"));
+    Label10.setBackColor(vbRed);
 
-    Frame3.move(120, 4920, 6720, 3840);
-    Frame3.setToolTipText(QStringLiteral("ATTENZIONE: Ri-inserire l'armamento dopo ogni variazione."));
-    platform::Label* coefficientLabels[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6};
-    for (int k = 1; k <= rating::kWeaponClassCount; ++k) {
-        const int top = 420 + (k - 1) * 405;
-        weaponList(k).move(240, top, 900, 315);
-        weaponList(k).setToolTipText(k < rating::kWeaponClassCount
-                                         ? QStringLiteral("CANNONI")
-                                         : QStringLiteral("MITRAGLIATRICI LEGGERE "));
-        coefficientLabels[k - 1]->move(1260, top + 45, 3000, 255);
-        coefficientLabels[k - 1]->setToolTipText(k < rating::kWeaponClassCount
-                                                     ? QStringLiteral("COEFFICENTE PER CANNONE")
-                                                     : QStringLiteral("COEFFICENTE PER MITRAGLIATRICE"));
-    }
-    Check2.move(4500, 840, 2000, 285);
-    Check2.setToolTipText(QStringLiteral("Solo per gli aerei che hanno operato da bombardieri"));
-    Check1.move(4500, 1260, 2000, 285);
-    Check1.setToolTipText(QStringLiteral("Solo per gli aerei che potevano imbarcare siluri"));
-    Label7.move(240, 2940, 6000, 255);
-    Text3.move(240, 3240, 1500, 315);
-    Text3.setToolTipText(QStringLiteral("CARICO BELLICO IN KG (senza punti ecc)"));
-    Combo10.move(2820, 3240, 900, 315);
-    Combo10.setToolTipText(QStringLiteral("SILURI IMBARCATI"));
-
-    List1.move(120, 120, 6720, 8640);
-    List1.setToolTipText(QStringLiteral("Lista degli aerei selezionati"));
-    List1.setVisible(false);
-    List2.move(120, 120, 6720, 1000);
-    List2.setVisible(false);
-
-    Frame4.move(6960, 60, 8370, 7020);
-    Image2.move(240, 300, 480, 480);
-    Image2.setStretch(true);
-    Image2.setToolTipText(QStringLiteral("OGNI CLICK AGGIUNGE UN RECORD"));
-    Label43.move(840, 420, 600, 285);
-    Label43.setToolTipText(QStringLiteral("Totale linee inviate alla stampa"));
-    Label11.move(1560, 390, 5520, 330);
     Label11.setAlignment(2);
-    Label11.setFontBold(true);
-    Image3.move(7560, 300, 480, 480);
-    Image3.setStretch(true);
-    Image3.setToolTipText(QStringLiteral("UN CLICK E STAMPA TUTTA LA LISTA"));
-    Label12.move(240, 900, 7800, 375);
     Label12.setFontSize(12);
-    Label12.setFontBold(true);
-    Label13.move(240, 1290, 7800, 285);
-    Label14.move(240, 1590, 7800, 285);
-    Label44.move(240, 1890, 3600, 285);
-    Label45.move(4440, 1890, 3600, 285);
-    Label15.move(240, 2190, 2400, 285);
     Label15.setForeColor(RGB(128, 0, 0));
-    Label15.setFontBold(true);
-    Label23.move(240, 2580, 7800, 255);
-    Label23.setFontBold(true);
-    Label47.move(1800, 2910, 3600, 255);
-    Label46.move(6360, 2910, 1200, 255);
-
-    platform::Label* entered[] = {&Label16, &Label17, &Label18, nullptr, nullptr,
-                                  &Label19, &Label20, &Label21, &Label22};
-    platform::Label* captions[] = {&Label24, &Label26, &Label27, &Label28, &Label29,
-                                   &Label30, &Label31, &Label40, &Label41};
-    platform::Label* rated[] = {&Label32, &Label33, &Label34, &Label35, &Label39,
-                                &Label36, &Label37, &Label38, &Label42};
-    for (int row = 0; row < 9; ++row) {
-        const int top = 3240 + row * 375;
-        if (entered[row]) {
-            entered[row]->move(240, top, 1320, 300);
-            entered[row]->setBorderStyle(1);
-            entered[row]->setBackColor(vbWhite);
-        }
-        captions[row]->move(1680, top + 30, 4560, 270);
-        rated[row]->move(6360, top, 1200, 300);
-        rated[row]->setBorderStyle(1);
-        rated[row]->setBackColor(vbWhite);
-        rated[row]->setAlignment(2);
-        if (row < 8) {
-            rated[row]->setForeColor(vbRed);
-            rated[row]->setFontBold(true);
-        }
+    // The summary table: entered values on the left, rated values on the right.
+    for (Label* entered : {&Label16, &Label17, &Label18, &Label19, &Label20, &Label21, &Label22}) {
+        entered->setBorderStyle(1);
+        entered->setBackColor(vbWhite);
     }
-    Label22.setFontBold(true);
-    Label27.setToolTipText(QStringLiteral("Valore di Attacco Ottimale"));
-    Label28.setToolTipText(QStringLiteral("Valore di attacco penalizzato"));
-    Label29.setToolTipText(QStringLiteral("Fattore del Peso colpi al mitragliamento"));
-
-    Frame5.move(6960, 7200, 4080, 900);
-    Command5.move(240, 360, 1680, 435);
-    Command6.move(2100, 360, 1740, 435);
-
-    Command2.move(11280, 7260, 1800, 435);
-    Command3.move(13260, 7260, 2040, 435);
-    Command4.move(11280, 7800, 1800, 435);
-    Command4.setToolTipText(QStringLiteral("STAMPA 4 MODULI DELL'ULTIMO RECOD EVIDENZIATO SOPRA"));
-    Command8.move(13260, 7800, 2040, 435);
-    Command8.setToolTipText(
-        QStringLiteral("Attiva la stampa di una lista  - Bandiera a sinistra per aggiungere "
-                       "recorda -Bandiera a destra per stampare"));
-    Command7.move(13260, 8880, 2040, 435);
-    Label51.move(6960, 8340, 6180, 540);
+    for (Label* rated :
+         {&Label32, &Label33, &Label34, &Label35, &Label39, &Label36, &Label37, &Label38, &Label42}) {
+        rated->setBorderStyle(1);
+        rated->setBackColor(vbWhite);
+        rated->setAlignment(2);
+        if (rated != &Label42) rated->setForeColor(vbRed);
+    }
+    for (Label* l : {&Label10, &Label11, &Label12, &Label15, &Label23, &Label22, &Label32, &Label33, &Label34,
+                     &Label35, &Label39, &Label36, &Label37, &Label38})
+        l->setFontBold(true);
     Label51.setBackStyle(0);
     Label51.setForeColor(0x800000);
 
@@ -181,64 +165,11 @@ void Form_Aerei::layOut() {
     for (Container* c : std::initializer_list<Container*>{&Frame1, &Frame2, &Frame3, &Frame4})
         for (Control* child : c->children())
             if (auto* l = dynamic_cast<Label*>(child); l && l->borderStyle() == 0) l->setBackStyle(0);
-
-    Text1.setEnabled(false);
-    Label10.setBackColor(vbRed);
-    Option1[1].setValue(true);
-    Command2.setEnabled(false);
-    Command4.setEnabled(false);
-    Command6.setEnabled(false);
-    Command8.setEnabled(false);
-    Image2.setEnabled(false);
-    Image3.setEnabled(false);
 }
 
 ComboBox& Form_Aerei::weaponList(int weaponClass) {
     ComboBox* lists[] = {&Combo4, &Combo5, &Combo6, &Combo7, &Combo8, &Combo9};
     return *lists[weaponClass - 1];
-}
-
-void Form_Aerei::connectHandlers() {
-    Combo2.Click = [this] { Combo2_Click(); };
-    Combo2.Change = [this] { Combo2_Change(); };
-    Combo1.Click = [this] { Combo1_Click(); };
-    Combo3.Click = [this] { Combo3_Click(); };
-    Combo11.Click = [this] { Combo11_Click(); };
-    for (int k = 1; k <= rating::kWeaponClassCount; ++k)
-        weaponList(k).Click = [this, k] { WeaponCount_Click(k); };
-    Combo10.Click = [this] { Combo10_Click(); };
-    Text1.Change = [this] { Text1_Change(); };
-    Text2.Change = [this] { Text2_Change(); };
-    Text3.Change = [this] { Text3_Change(); };
-    Text4.Change = [this] { Text4_Change(); };
-    // Kilograms are a number too, so the war load box takes digits only, as the other number boxes.
-    for (TextBox* t : {&Text2, &Text3, &Text4}) t->KeyPress = digitsOnlyKey;
-    for (TextBox* t : {&Text1, &Text2, &Text3, &Text4}) t->DblClick = [t] { t->setText(QString()); };
-    Option1[0].Click = [this] { Option1_Click(0); };
-    Option1[1].Click = [this] { Option1_Click(1); };
-    Check3.Click = [this] { Check3_Click(); };
-    Check4.Click = [this] { Check4_Click(); };
-    // The two marks follow the war load and the torpedo count only: a tick by hand is undone.
-    Check1.Click = [this] {
-        if (Check1.value() != CG().TorpedoFlag) Check1.setValue(CG().TorpedoFlag);
-    };
-    Check2.Click = [this] {
-        if (Check2.value() != CG().BomberFlag) Check2.setValue(CG().BomberFlag);
-    };
-    Command1.Click = [this] { Command1_Click(); };
-    Command2.Click = [this] { Command2_Click(); };
-    Command7.Click = [this] { Command7_Click(); };
-    Label10.Click = [this] { Label10_Click(); };
-    Label10.Change = [this] { Label10_Change(); };
-
-    Command5.Click = [this] { Command5_Click(); };
-    List1.Click = [this] { List1_Click(); };
-    Command3.Click = [this] { Command3_Click(); };
-    Command6.Click = [this] { Command6_Click(); };
-    Command4.Click = [this] { Command4_Click(); };
-    Command8.Click = [this] { Command8_Click(); };
-    Image2.Click = [this] { Image2_Click(); };
-    Image3.Click = [this] { Image3_Click(); };
 }
 
 // ---------------------------------------------------------------- loading and closing
@@ -467,6 +398,14 @@ void Form_Aerei::Check3_Click() {
 
 void Form_Aerei::Check4_Click() {
     Label45.setCaption(Check4.value() == 1 ? QStringLiteral("Idro") : QStringLiteral("Non idro"));
+}
+
+void Form_Aerei::Check1_Click() {
+    if (Check1.value() != CG().TorpedoFlag) Check1.setValue(CG().TorpedoFlag);
+}
+
+void Form_Aerei::Check2_Click() {
+    if (Check2.value() != CG().BomberFlag) Check2.setValue(CG().BomberFlag);
 }
 
 void Form_Aerei::Command1_Click() {

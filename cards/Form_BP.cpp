@@ -35,22 +35,58 @@ Label* Form_BP::valueOf(const QString& caption) {
     return nullptr;
 }
 
+const platform::Layout<Form_BP>& Form_BP::layout() {
+    using enum Kind;
+    using enum On;
+    static const Layout<Form_BP> rows = {
+        // clang-format off
+        // kind name              container   left   top  width  height  caption, tool-tip, state at load, events
+        {Frame, "Frame1",         "",         120,  120,  5640,   2700, "Anagrafica", "", Visible},
+        {Label, "NationValue",    "Frame1",  3600,    0,  1920,    285, "", "", Visible},
+        {Label, "NameValue",      "Frame1",  1800,  675,  3600,    285, "", "", Visible},
+        {Frame, "Frame2",         "",        5880,  120,  2820,   2700, "Dati Generali", "", Visible},
+        {Frame, "Frame3",         "",        8820,  120,  2760,   1380, "Resistenza e Incendi", "", Visible},
+        {Label, "HalfResistance", "Frame3",  1800,  675,   900,    285, "", "", Visible},
+        {Frame, "Frame4",         "",         120, 2940,  8580,   2760, "Armamento", "", Visible},
+        {Label, "PictureArea",    "Frame4",  5820,  240,  2640,   2400, "", "Click = immagine della nave", Visible, {{Click, &Form_BP::Image2_Click}}},
+        {Image, "Image2",         "Frame4",  5820,  240,  2640,   2400, "", "", Visible, {{Click, &Form_BP::Image2_Click}}},
+        {Frame, "Frame5",         "",        8820, 2940,  2760,   2880, "Corazzature", "", Visible},
+        {Frame, "Frame6",         "",         120, 5820,  8580,   1800, "Armi AA", "", Visible},
+        {Label, "AaHeading",      "Frame6",  1800,  240,  4680,    285, " su TP       su TS     su TS2", "", Visible},
+        {Label, "AaCalibre1",     "Frame6",  1800,  540,  1500,    285, "nn", "", Visible},
+        {Label, "AaCalibre2",     "Frame6",  3360,  540,  1500,    285, "nn", "", Visible},
+        {Label, "AaCalibre3",     "Frame6",  4920,  540,  1500,    285, "nn", "", Visible},
+        {Label, "AaValue1",       "Frame6",  1800,  840,  1500,    285, "", "", Visible},
+        {Label, "AaValue2",       "Frame6",  3360,  840,  1500,    285, "", "", Visible},
+        {Label, "AaValue3",       "Frame6",  4920,  840,  1500,    285, "", "", Visible},
+        {Label, "CalibreCaption", "Frame6",   120,  540,  1680,    285, "Calibro:", "", Visible},
+        {Label, "ValueCaption",   "Frame6",   120,  840,  1680,    285, "Valore CAA:", "", Visible},
+        {Label, "DecayCaption",   "Frame6",   120, 1200,  1680,    480, "Val. decad. CAA x canna elimin.", "", Visible},
+        {Label, "AaDecay1",       "Frame6",  1800, 1260,  1500,    285, "0", "", Visible},
+        {Label, "AaDecay2",       "Frame6",  3360, 1260,  1500,    285, "0", "", Visible},
+        {Label, "AaDecay3",       "Frame6",  4920, 1260,  1500,    285, "0", "", Visible},
+        {Label, "AamCaption",     "Frame6",  6600,  240,   840,    285, "AAM", "", Visible},
+        {Label, "AamValue",       "Frame6",  6600,  540,   840,    285, "", "", Visible},
+        {Label, "AacCaption",     "Frame6",  7560,  240,   840,    285, "AAC", "", Visible},
+        {Label, "AacValue",       "Frame6",  7560,  540,   840,    285, "", "", Visible},
+        {Image, "Image1",         "",        9900, 1680,   480,    480, "", " Click = STAMPA SCHEDA NAVE", Visible, {{Click, &Form_BP::Image1_Click}}},
+        // clang-format on
+    };
+    return rows;
+}
+
 Form_BP::Form_BP() : Form("Form_BP") {
     setCaption(QString());
     setSize(11700, 8400);
     setBackColor(vbWhite);
 
-    FrameAnagrafica.move(120, 120, 5640, 2700);
-    NationValue.move(3600, 0, 1920, 285);
     NationValue.setAlignment(1);
-    NationValue.setFontBold(true);
-    for (Label* l : {&NationValue, &NameValue, &HalfResistance}) l->setBackStyle(0);
+    for (Label* l : {&NationValue, &NameValue, &HalfResistance, &AamValue, &AacValue}) l->setFontBold(true);
     // The first row of each group stands clear of the group's title and line.
     constexpr int kFirstRow = 345;
     int y = kFirstRow;
     addRow(FrameAnagrafica, "Classe:", 1, 0, y, 3600);
-    NameValue.move(1800, y += kRow, 3600, 285);
-    NameValue.setFontBold(true);
+    y += kRow;
     rows_.push_back({owned_.emplace_back(std::make_unique<Label>(FrameAnagrafica, "Caption", "Nome:")).get(),
                      &NameValue, 0, 0});
     rows_.back().caption->move(120, y, 1680, 285);
@@ -59,7 +95,6 @@ Form_BP::Form_BP() : Form("Form_BP") {
     addRow(FrameAnagrafica, "Anno Varo:", 6, 0, y += kRow, 1500);
     addRow(FrameAnagrafica, "Anno Dati:", 5, 0, y += kRow, 1500);
 
-    FrameDati.move(5880, 120, 2820, 2700);
     y = kFirstRow;
     const std::pair<const char*, int> dati[] = {
         {"Nodi:", 8},   {"Dir.Tiro - DT:", 12},  {"MovAerei - MA:", 13}, {"Operat. - OP:", 14},
@@ -69,20 +104,13 @@ Form_BP::Form_BP() : Form("Form_BP") {
         y += 290;
     }
 
-    FrameResistenza.move(8820, 120, 2760, 1380);
     addRow(FrameResistenza, "Resist. Glob.:", 10, 0, kFirstRow, 900);
     rows_.push_back(
         {owned_.emplace_back(std::make_unique<Label>(FrameResistenza, "Caption", "50% RG:")).get(),
          &HalfResistance, 0, 0});
     rows_.back().caption->move(120, kFirstRow + 330, 1680, 285);
-    HalfResistance.move(1800, kFirstRow + 330, 900, 285);
-    HalfResistance.setFontBold(true);
     addRow(FrameResistenza, "Contr. A/Inc.", 11, 0, kFirstRow + 660, 900);
 
-    Image1.move(9900, 1680, 480, 480);
-    Image1.setToolTipText(QStringLiteral(" Click = STAMPA SCHEDA NAVE"));
-
-    FrameArmamento.move(120, 2940, 8580, 2760);
     y = kFirstRow;
     const std::tuple<const char*, int, int> arms[] = {{"Calibri Mag:", 24, 25},  {"Calibri Secon:", 26, 27},
                                                       {"Altri Calibri", 28, 29}, {"Altri Calibri", 51, 52},
@@ -97,13 +125,9 @@ Form_BP::Form_BP() : Form("Form_BP") {
             y += 300;
         }
     }
-    PictureArea.move(5820, 240, 2640, 2400);
     PictureArea.setBorderStyle(1);
     PictureArea.setBackColor(0xF0F0F0);
-    PictureArea.setToolTipText(QStringLiteral("Click = immagine della nave"));
-    Image2.move(5820, 240, 2640, 2400);
 
-    FrameCorazzature.move(8820, 2940, 2760, 2880);
     y = kFirstRow;
     const std::pair<const char*, int> armour[] = {
         {"Generale - CG", 39},  {"Plancia  - PL ", 33}, {"Centr/Tiro - CT", 37},  {"Fumaiolo - FU", 38},
@@ -113,41 +137,20 @@ Form_BP::Form_BP() : Form("Form_BP") {
         y += 300;
     }
 
-    FrameAA.move(120, 5820, 8580, 1800);
-    constexpr int kAaLeft = 1800, kAaColumn = 1560;
-    AaHeading.move(kAaLeft, 240, 3 * kAaColumn, 285);
     // Each heading word stands over its column of values.
-    AaHeading.setColumns({0, kAaColumn, 2 * kAaColumn});
-    CalibreCaption.move(120, 540, 1680, 285);
-    ValueCaption.move(120, 840, 1680, 285);
-    DecayCaption.move(120, 1200, 1680, 480);
-    for (int k = 0; k < 3; ++k) {
-        const int x = kAaLeft + k * kAaColumn;
-        AaCalibre[k].move(x, 540, 1500, 285);
-        AaValue[k].move(x, 840, 1500, 285);
-        AaDecay[k].move(x, 1260, 1500, 285);
-        for (Label* l : {&AaCalibre[k], &AaValue[k], &AaDecay[k]}) {
+    AaHeading.setColumns({0, 1560, 3120});
+    for (int k = 0; k < 3; ++k)
+        for (Label* l : {AaCalibre[k], AaValue[k], AaDecay[k]}) {
             l->setFontBold(true);
             l->setWordWrap(false);
         }
-    }
-    AamCaption.move(6600, 240, 840, 285);
-    AamValue.move(6600, 540, 840, 285);
-    AacCaption.move(7560, 240, 840, 285);
-    AacValue.move(7560, 540, 840, 285);
-    for (Label* l : {&AamValue, &AacValue}) l->setFontBold(true);
 
-    for (Control* c : {static_cast<Control*>(&FrameAnagrafica), static_cast<Control*>(&FrameDati),
-                       static_cast<Control*>(&FrameResistenza), static_cast<Control*>(&FrameArmamento),
-                       static_cast<Control*>(&FrameCorazzature), static_cast<Control*>(&FrameAA)})
-        c->setBackColor(vbWhite);
     for (Frame* f :
-         {&FrameAnagrafica, &FrameDati, &FrameResistenza, &FrameArmamento, &FrameCorazzature, &FrameAA})
+         {&FrameAnagrafica, &FrameDati, &FrameResistenza, &FrameArmamento, &FrameCorazzature, &FrameAA}) {
+        f->setBackColor(vbWhite);
         for (Control* c : f->children())
             if (auto* l = dynamic_cast<Label*>(c); l && l != &PictureArea) l->setBackStyle(0);
-    Image1.Click = [this] { Image1_Click(); };
-    PictureArea.Click = [this] { Image2_Click(); };
-    Image2.Click = [this] { Image2_Click(); };
+    }
 }
 
 void Form_BP::Form_Load() {
@@ -165,13 +168,13 @@ void Form_BP::FillShipPreview() {
     NameValue.setCaption(isLoaded<Form1_Main>() ? platform::form<Form1_Main>().Label60.caption() : QString());
     HalfResistance.setCaption(numberTextWithSign(double(intPart(textValue(d[10]) * 50)) / 100).trimmed());
     for (int k = 0; k < 3; ++k) {
-        AaCalibre[k].setCaption(d[40 + 3 * k]);
-        AaValue[k].setCaption(d[42 + 3 * k]);
+        AaCalibre[k]->setCaption(d[40 + 3 * k]);
+        AaValue[k]->setCaption(d[42 + 3 * k]);
         const double barrels = textValue(d[41 + 3 * k]);
         if (barrels > 0) {
             QLocale locale;
             locale.setNumberOptions(QLocale::OmitGroupSeparator);
-            AaDecay[k].setCaption(locale.toString(textValue(d[42 + 3 * k]) / barrels, 'g', 15));
+            AaDecay[k]->setCaption(locale.toString(textValue(d[42 + 3 * k]) / barrels, 'g', 15));
         }
     }
     AamValue.setCaption(d[50]);

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/Dialogs.h"
-#include "platform/Form.h"
+#include "platform/Layout.h"
 
 #include <vector>
 
@@ -21,37 +21,41 @@ class Form_BP : public platform::Form {
         int item2; // a second element shown beside it, 0 when none
     };
 
-    platform::Frame FrameAnagrafica{*this, "Frame1", "Anagrafica"};
-    platform::Frame FrameDati{*this, "Frame2", "Dati Generali"};
-    platform::Frame FrameResistenza{*this, "Frame3", "Resistenza e Incendi"};
-    platform::Frame FrameArmamento{*this, "Frame4", "Armamento"};
-    platform::Frame FrameCorazzature{*this, "Frame5", "Corazzature"};
-    platform::Frame FrameAA{*this, "Frame6", "Armi AA"};
-    platform::Image Image1{*this, "Image1"}; // flag: prints the window
-    platform::Label PictureArea{FrameArmamento, "PictureArea"};
-    platform::Image Image2{FrameArmamento, "Image2"}; // the user's picture, over its area
+    // The controls, made by the layout table (Form_BP::layout()) before the members that name them.
+    // The captions and values of the groups' rows share the names "Caption" and "Value", which a
+    // table cannot give twice: the window makes them (addRow).
+    static const platform::Layout<Form_BP>& layout();
+    platform::LaidOut laidOut_{*this, layout()};
+
+    platform::Frame& FrameAnagrafica = made("Frame1");
+    platform::Frame& FrameDati = made("Frame2");
+    platform::Frame& FrameResistenza = made("Frame3");
+    platform::Frame& FrameArmamento = made("Frame4");
+    platform::Frame& FrameCorazzature = made("Frame5");
+    platform::Frame& FrameAA = made("Frame6");
+    platform::Image& Image1 = made("Image1"); // flag: prints the window
+    platform::Label& PictureArea = made("PictureArea");
+    platform::Image& Image2 = made("Image2"); // the user's picture, over its area
     platform::FileDialog CommonDialog1;
 
     // Values that tests and the printout read.
     platform::Label* valueOf(const QString& caption);
-    platform::Label NationValue{FrameAnagrafica, "NationValue"};
-    platform::Label NameValue{FrameAnagrafica, "NameValue"};
-    platform::Label HalfResistance{FrameResistenza, "HalfResistance"};
-    platform::Label AaHeading{FrameAA, "AaHeading", " su TP       su TS     su TS2"};
-    platform::Label AaCalibre[3] = {
-        {FrameAA, "AaCalibre1", "nn"}, {FrameAA, "AaCalibre2", "nn"}, {FrameAA, "AaCalibre3", "nn"}};
-    platform::Label AaValue[3] = {{FrameAA, "AaValue1"}, {FrameAA, "AaValue2"}, {FrameAA, "AaValue3"}};
-    // Each row of the anti-aircraft table named on its left, so that a value never reads as the
-    // calibre above it run on.
-    platform::Label CalibreCaption{FrameAA, "CalibreCaption", "Calibro:"};
-    platform::Label ValueCaption{FrameAA, "ValueCaption", "Valore CAA:"};
-    platform::Label DecayCaption{FrameAA, "DecayCaption", "Val. decad. CAA x canna elimin."};
-    platform::Label AaDecay[3] = {
-        {FrameAA, "AaDecay1", "0"}, {FrameAA, "AaDecay2", "0"}, {FrameAA, "AaDecay3", "0"}};
-    platform::Label AamCaption{FrameAA, "AamCaption", "AAM"};
-    platform::Label AamValue{FrameAA, "AamValue"};
-    platform::Label AacCaption{FrameAA, "AacCaption", "AAC"};
-    platform::Label AacValue{FrameAA, "AacValue"};
+    platform::Label& NationValue = made("NationValue");
+    platform::Label& NameValue = made("NameValue");
+    platform::Label& HalfResistance = made("HalfResistance");
+    platform::Label& AaHeading = made("AaHeading");
+    // The anti-aircraft table, a column for each of the three calibres. Each row is named on its
+    // left, so that a value never reads as the calibre above it run on.
+    platform::Label* const AaCalibre[3] = {&label("AaCalibre1"), &label("AaCalibre2"), &label("AaCalibre3")};
+    platform::Label* const AaValue[3] = {&label("AaValue1"), &label("AaValue2"), &label("AaValue3")};
+    platform::Label& CalibreCaption = made("CalibreCaption");
+    platform::Label& ValueCaption = made("ValueCaption");
+    platform::Label& DecayCaption = made("DecayCaption");
+    platform::Label* const AaDecay[3] = {&label("AaDecay1"), &label("AaDecay2"), &label("AaDecay3")};
+    platform::Label& AamCaption = made("AamCaption");
+    platform::Label& AamValue = made("AamValue");
+    platform::Label& AacCaption = made("AacCaption");
+    platform::Label& AacValue = made("AacValue");
 
     void FillShipPreview();
     // The nation's flag: prints the sheet (tip " Click = STAMPA SCHEDA NAVE")
@@ -59,6 +63,7 @@ class Form_BP : public platform::Form {
     void Image2_Click(); // the ship's picture: a click picks a picture file
 
   private:
+    platform::Label& label(const char* name) { return control<platform::Label>(name); }
     platform::Label& addRow(platform::Frame& frame, const QString& caption, int item, int item2, int top,
                             int valueWidth);
     std::vector<std::unique_ptr<platform::Label>> owned_;

@@ -16,154 +16,101 @@ const long kKill = RGB(200, 0, 0);
 const QString kMonoFont = QStringLiteral("DejaVu Sans Mono");
 } // namespace
 
-FrmSetUpTorv::FrmSetUpTorv() : Form("FrmSetUpTorv") {
-    setCaption(QStringLiteral("SetUpTorv"));
-    layOut();
-
-    Option1.Click = [this] { Option1_Click(); };
-    Option2.Click = [this] { Option2_Click(); };
-    Option3.Click = [this] { Option3_Click(); };
-    Option4.Click = [this] { Option4_Click(); };
-    Command1.Click = [this] { Command1_Click(); };
-    Command2.Click = [this] { Command2_Click(); };
-    Command3.Click = [this] { Command3_Click(); };
-    Command4.Click = [this] { Command4_Click(); };
-    Image5.Click = [this] { Image5_Click(); };
-    List1.DblClick = [this] { List1_DblClick(); };
-    List4.Click = [this] { List4_Click(); };
-    List3.Click = [this] { List3_Click(); };
-    Label17.Click = [this] { Label17_Click(); };
-    Command5.Click = [this] { Command5_Click(); };
-    Command6.Click = [this] { Command6_Click(); };
-    Command7.Click = [this] { Command7_Click(); };
-    Command8.Click = [this] { Command8_Click(); };
-    Command9.Click = [this] { Command9_Click(); };
-    Label18.DblClick = [this] { Label18_DblClick(); };
-    Label19.DblClick = [this] { Label19_DblClick(); };
+const platform::Layout<FrmSetUpTorv>& FrmSetUpTorv::layout() {
+    using enum Kind;
+    using enum On;
+    static const Layout<FrmSetUpTorv> rows = {
+        // clang-format off
+        // kind  name        container   left   top  width  height  caption, tool-tip, state at load, events
+        {Frame,  "Frame1",   "",         120,  120,  3120,   1620, "Seleziona Crea Archivio", "", Visible},
+        {Option, "Option1",  "Frame1",   240,  420,  1320,    330, "Alleati", "", Visible, {{Click, &FrmSetUpTorv::Option1_Click}}},
+        {Option, "Option2",  "Frame1",   240,  960,  1320,    330, "Asse", "", Visible, {{Click, &FrmSetUpTorv::Option2_Click}}},
+        {Line,   "Line1",    "Frame1",  1680,  300,  1680,   1500, "", "", Visible},
+        {Image,  "Image3",   "Frame1",  1860,  330,  1080,    540, "", "", Hidden},
+        {Image,  "Image4",   "Frame1",  1860,  960,  1080,    540, "", "", Hidden},
+        // The Allied flags, made after Frame1 so that they lie over it, where the Axis flags lie.
+        {Image,  "Image1",   "",        1980,  450,  1080,    540, "", "", Hidden},
+        {Image,  "Image2",   "",        1980, 1080,  1080,    540, "", "", Hidden},
+        {Frame,  "Frame2",   "",         120, 1860,  3120,   1140, "Mezzi", "Reset per attivare opzione", Visible},
+        {Option, "Option3",  "Frame2",   240,  420,  1200,    330, "Navi", "", Visible, {{Click, &FrmSetUpTorv::Option3_Click}}},
+        {Option, "Option4",  "Frame2",  1680,  420,  1200,    330, "Aerei", "", Visible, {{Click, &FrmSetUpTorv::Option4_Click}}},
+        {Frame,  "Frame3",   "",         120, 3120,  3120,   1620, "", "", Visible},
+        {Button, "Command1", "Frame3",   180,  270,  1320,    480, "Apri Navi", "", Disabled, {{Click, &FrmSetUpTorv::Command1_Click}}},
+        {Button, "Command2", "Frame3",  1620,  270,  1320,    480, "Apri Aerei", "", Disabled, {{Click, &FrmSetUpTorv::Command2_Click}}},
+        {Button, "Command3", "Frame3",   180,  930,  1320,    480, "Reset", "", Visible, {{Click, &FrmSetUpTorv::Command3_Click}}},
+        {Button, "Command4", "Frame3",  1620,  930,  1320,    480, "Esce", "", Visible, {{Click, &FrmSetUpTorv::Command4_Click}}},
+        {Frame,  "Frame4",   "",        3420,  120,  5880,   7260, "Navi", "", Hidden},
+        {Label,  "Label1",   "Frame4",   180,  330,  5520,    300, "", "", Visible},
+        {Label,  "Label2",   "Frame4",   180,  690,  5520,    300, "", "", Visible},
+        {Label,  "Label3",   "Frame4",   180, 1050,  5520,    300, "", "", Visible},
+        {Label,  "Label4",   "Frame4",   180, 1410,  5520,    300, "", "", Visible},
+        {List,   "List1",    "Frame4",   180, 2100,  2700,   3000, "", "Doppio Click = inserisce record in archivio", Visible, {{DblClick, &FrmSetUpTorv::List1_DblClick}}},
+        {List,   "List2",    "Frame4",  3000, 2100,  2700,   3000, "", "", Visible},
+        {Label,  "Label20",  "Frame4",   180, 1770,  5520,    270, "", "", Visible},
+        {Label,  "Label22",  "Frame4",   180, 5160,  5520,    540, "", "", Visible},
+        {Label,  "Label5",   "Frame4",   180, 5790,  5520,    270, "  Dall'archivio   >>>>>>   al   >>>>>>  Gioco", "", Visible},
+        {Label,  "Label6",   "Frame4",  2580, 6090,   720,    330, "", "", Visible},
+        {Button, "Command9", "Frame4",   180, 6570,  2880,    480, "Distruggi Archivio Navi", "Double click  KILL", Visible, {{Click, &FrmSetUpTorv::Command9_Click}}},
+        {Label,  "Label19",  "Frame4",  4560, 6570,  1140,    480, "KILL", "L'Archivo navi selezionato verrà DISTRUTTO", Hidden, {{DblClick, &FrmSetUpTorv::Label19_DblClick}}},
+        {Frame,  "Frame5",   "",        3420,  120,  5880,   7260, "Aerei", "", Hidden},
+        {Label,  "Label10",  "Frame5",   180,  330,  5520,    270, "", "", Visible},
+        {Label,  "Label12",  "Frame5",   180,  630,  5520,    270, "", "", Visible},
+        {Label,  "Label11",  "Frame5",   180,  930,  5520,    270, "", "", Visible},
+        {Label,  "Label13",  "Frame5",   180, 1230,  5520,    270, "", "", Visible},
+        {Label,  "Label16",  "Frame5",   180, 1530,  5520,    270, "", "", Visible},
+        {List,   "List4",    "Frame5",   180, 2100,  2700,   3000, "", "Doppio Click = inserisce record in archivio", Visible, {{Click, &FrmSetUpTorv::List4_Click}}},
+        {List,   "List5",    "Frame5",  3000, 2100,  2700,   3000, "", "", Visible},
+        {Label,  "Label7",   "Frame5",   180, 5790,  5520,    270, "  Dall'archivio   >>>>>>   al   >>>>>>  Gioco", "", Visible},
+        {Label,  "Label8",   "Frame5",  2580, 6090,   720,    330, "", "", Visible},
+        {Label,  "Label21",  "Frame5",   180, 5160,  5520,    540, "", "", Visible},
+        {Button, "Command8", "Frame5",   180, 6570,  2880,    480, "Distruggi Archivio Aerei", "Bouble Click  KILL", Visible, {{Click, &FrmSetUpTorv::Command8_Click}}},
+        {Label,  "Label18",  "Frame5",  4560, 6570,  1140,    480, "KILL", "L'archivio selezionato viene DISTRUTTO", Hidden, {{DblClick, &FrmSetUpTorv::Label18_DblClick}}},
+        {Frame,  "Frame6",   "",        9480,  120,  4620,   7260, "Mezzi Inseriti", "", Visible},
+        {Label,  "Label9",   "Frame6",   180,  330,  4260,    330, "", "", Visible},
+        {List,   "List3",    "Frame6",   180,  720,  4260,   5100, "", "Attenzione il record Puntato è selezionato per essere CANCELLATO DEFINITIVAMENTE", Visible, {{Click, &FrmSetUpTorv::List3_Click}}},
+        {Label,  "Label14",  "Frame6",   180, 5940,  2640,    300, "Cancella File Selezionato:", "", Visible},
+        {Label,  "Label17",  "Frame6",  2880, 5910,   900,    330, "", "", Visible, {{Click, &FrmSetUpTorv::Label17_Click}}},
+        {Button, "Command5", "Frame6",   180, 6420,  1320,    480, "CancNave", "", Disabled, {{Click, &FrmSetUpTorv::Command5_Click}}},
+        {Button, "Command6", "Frame6",  1560, 6420,  1320,    480, "CancAereo", "", Disabled, {{Click, &FrmSetUpTorv::Command6_Click}}},
+        {Button, "Command7", "Frame6",  3000, 6420,  1440,    480, "Stampa lista ", "", Visible, {{Click, &FrmSetUpTorv::Command7_Click}}},
+        {Label,  "Label15",  "",         120, 7080,  3120,    270, "Rel: 1.001.2004", "", Visible},
+        {Image,  "Image5",   "",        1200, 4980,   960,    960, "", "Help", Visible, {{Click, &FrmSetUpTorv::Image5_Click}}},
+        // clang-format on
+    };
+    return rows;
 }
 
-void FrmSetUpTorv::layOut() {
+FrmSetUpTorv::FrmSetUpTorv() : Form("FrmSetUpTorv") {
+    setCaption(QStringLiteral("SetUpTorv"));
     setSize(14220, 7560);
     setFixedBorder(true);
 
-    // Left column: side, kind, card commands.
-    Frame1.move(120, 120, 3120, 1620);
-    Option1.move(240, 420, 1320, 330);
-    Option2.move(240, 960, 1320, 330);
-    Line1.setPoints(1680, 300, 1680, 1500);
     Line1.setBorderColor(vbGrayText);
-    const int flagLeft = 1860, flagWidth = 1080, flagHeight = 540;
-    Image3.move(flagLeft, 330, flagWidth, flagHeight);
-    Image4.move(flagLeft, 960, flagWidth, flagHeight);
-    Image1.move(120 + flagLeft, 120 + 330, flagWidth, flagHeight);
-    Image2.move(120 + flagLeft, 120 + 960, flagWidth, flagHeight);
-    for (Image* i : {&Image1, &Image2, &Image3, &Image4}) {
-        i->setStretch(true);
-        i->setBorderStyle(1);
-        i->setVisible(false);
-    }
+    for (Image* i : {&Image1, &Image2, &Image3, &Image4}) i->setBorderStyle(1);
+    for (Image* i : {&Image1, &Image2, &Image3, &Image4, &Image5}) i->setStretch(true);
+    List3.setFontName(kMonoFont);
 
-    Frame2.move(120, 1860, 3120, 1140);
-    Frame2.setToolTipText(QStringLiteral("Reset per attivare opzione"));
-    Option3.move(240, 420, 1200, 330);
-    Option4.move(1680, 420, 1200, 330);
-
-    Frame3.move(120, 3120, 3120, 1620);
-    Command1.move(180, 270, 1320, 480);
-    Command2.move(1620, 270, 1320, 480);
-    Command3.move(180, 930, 1320, 480);
-    Command4.move(1620, 930, 1320, 480);
-
-    Image5.move(1200, 4980, 960, 960);
-    Image5.setStretch(true);
-    Image5.setToolTipText(QStringLiteral("Help"));
-    Label15.move(120, 7080, 3120, 270);
-    Label15.setAlignment(2);
-
-    // Middle: the ship panel and the aircraft panel in one place.
-    for (Frame* f : {&Frame4, &Frame5}) {
-        f->move(3420, 120, 5880, 7260);
-        f->setVisible(false);
-    }
-    // Two lists side by side, each as wide as the longest class or aircraft names.
-    const int valueLeft = 180, valueWidth = 5520, listWidth = 2700, listGap = 120;
-    Label* shipValues[] = {&Label1, &Label2, &Label3, &Label4};
-    Label* airValues[] = {&Label10, &Label12, &Label11, &Label13, &Label16};
-    for (int i = 0; i < 4; ++i) shipValues[i]->move(valueLeft, 330 + i * 360, valueWidth, 300);
-    for (int i = 0; i < 5; ++i) airValues[i]->move(valueLeft, 330 + i * 300, valueWidth, 270);
-    for (Label* l : {&Label1, &Label10}) {
-        l->setFontBold(true);
-        l->setFontSize(11);
-    }
-    for (Label* l : {&Label1, &Label2, &Label3, &Label4, &Label10, &Label12, &Label11, &Label13, &Label16}) {
+    // The card's values in navy on their panel, the notices in red; the counts and the record
+    // marked for deletion in boxes.
+    for (Label* l : {&Label1, &Label2, &Label3, &Label4, &Label10, &Label12, &Label11, &Label13, &Label16,
+                     &Label20, &Label21, &Label22})
+        l->setBackStyle(0);
+    for (Label* l :
+         {&Label1, &Label2, &Label3, &Label4, &Label10, &Label12, &Label11, &Label13, &Label16, &Label9})
         l->setForeColor(kNavy);
-        l->setBackStyle(0);
-    }
-
-    Label20.move(valueLeft, 1770, valueWidth, 270);
-    Label20.setForeColor(kKill);
-    Label20.setBackStyle(0);
-    for (ListBox* l : {&List1, &List4}) l->move(valueLeft, 2100, listWidth, 3600);
-    for (ListBox* l : {&List2, &List5}) l->move(valueLeft + listWidth + listGap, 2100, listWidth, 3600);
-    // Under the lists, room for the notice of a record already in the archive.
-    for (ListBox* l : {&List1, &List2, &List4, &List5}) l->setHeight(3000);
-    for (Label* l : {&Label21, &Label22}) {
-        l->move(valueLeft, 5160, valueWidth, 540);
-        l->setForeColor(kKill);
-        l->setBackStyle(0);
-    }
-    List1.setToolTipText(QStringLiteral("Doppio Click = inserisce record in archivio"));
-    List4.setToolTipText(QStringLiteral("Doppio Click = inserisce record in archivio"));
-
-    for (Label* l : {&Label5, &Label7}) {
-        l->move(valueLeft, 5790, valueWidth, 270);
+    for (Label* l : {&Label20, &Label21, &Label22}) l->setForeColor(kKill);
+    for (Label* l : {&Label6, &Label8, &Label17}) l->setBorderStyle(1);
+    for (Label* l : {&Label15, &Label5, &Label7, &Label6, &Label8, &Label19, &Label18, &Label9, &Label17})
         l->setAlignment(2);
-        l->setWordWrap(false);
-    }
-    for (Label* l : {&Label6, &Label8}) {
-        l->move(valueLeft + (valueWidth - 720) / 2, 6090, 720, 330);
-        l->setAlignment(2);
-        l->setBorderStyle(1);
-        l->setFontBold(true);
-    }
-    for (CommandButton* c : {&Command9, &Command8}) c->move(valueLeft, 6570, 2880, 480);
-    Command9.setToolTipText(QStringLiteral("Double click  KILL"));
-    Command8.setToolTipText(QStringLiteral("Bouble Click  KILL"));
+    for (Label* l : {&Label5, &Label7}) l->setWordWrap(false);
+    for (Label* l : {&Label1, &Label10, &Label9}) l->setFontSize(11);
+    for (Label* l : {&Label1, &Label10, &Label9, &Label6, &Label8, &Label19, &Label18}) l->setFontBold(true);
+    // "KILL", white on red.
     for (Label* l : {&Label19, &Label18}) {
-        l->move(valueLeft + valueWidth - 1140, 6570, 1140, 480);
-        l->setAlignment(2);
-        l->setFontBold(true);
         l->setFontSize(12);
         l->setForeColor(vbWhite);
         l->setBackColor(kKill);
-        l->setVisible(false);
     }
-    Label19.setToolTipText(QStringLiteral("L'Archivo navi selezionato verrà DISTRUTTO"));
-    Label18.setToolTipText(QStringLiteral("L'archivio selezionato viene DISTRUTTO"));
-
-    // Right: the archive.
-    Frame6.move(9480, 120, 4620, 7260);
-    Label9.move(180, 330, 4260, 330);
-    Label9.setAlignment(2);
-    Label9.setFontBold(true);
-    Label9.setFontSize(11);
-    Label9.setForeColor(kNavy);
-    List3.move(180, 720, 4260, 5100);
-    List3.setFontName(kMonoFont);
-    List3.setToolTipText(
-        QStringLiteral("Attenzione il record Puntato è selezionato per essere CANCELLATO DEFINITIVAMENTE"));
-    Label14.move(180, 5940, 2640, 300);
-    Label17.move(2880, 5910, 900, 330);
-    Label17.setBorderStyle(1);
-    Label17.setAlignment(2);
-    Command5.move(180, 6420, 1320, 480);
-    Command6.move(1560, 6420, 1320, 480);
-    Command7.move(3000, 6420, 1440, 480);
-
-    Command1.setEnabled(false);
-    Command2.setEnabled(false);
-    Command5.setEnabled(false);
-    Command6.setEnabled(false);
 }
 
 void FrmSetUpTorv::Form_Load() {

@@ -3,7 +3,7 @@
 // its list, deletion marks, printed list and destruction.
 #pragma once
 
-#include "platform/Form.h"
+#include "platform/Layout.h"
 
 class FrmSetUpTorv : public platform::Form {
   public:
@@ -44,73 +44,76 @@ class FrmSetUpTorv : public platform::Form {
     void ListShipArchive();
     void ListAircraftArchive();
 
-    platform::Frame Frame1{*this, "Frame1", "Seleziona Crea Archivio"};
-    platform::OptionButton Option1{Frame1, "Option1", "Alleati"};
-    platform::OptionButton Option2{Frame1, "Option2", "Asse"};
-    platform::Line Line1{Frame1, "Line1"};    // rule between the sides
-    platform::Image Image3{Frame1, "Image3"}; // the Axis flag IT
-    platform::Image Image4{Frame1, "Image4"}; // the Axis flag DE
-    // Declared after Frame1 so that they lie over it, where the Axis flags lie.
-    platform::Image Image1{*this, "Image1"}; // the Allied flag GB
-    platform::Image Image2{*this, "Image2"}; // the Allied flag US
+    // The controls, made by the layout table (FrmSetUpTorv::layout()) before the members that name them.
+    static const platform::Layout<FrmSetUpTorv>& layout();
+    platform::LaidOut laidOut_{*this, layout()};
 
-    platform::Frame Frame2{*this, "Frame2", "Mezzi"};
-    platform::OptionButton Option3{Frame2, "Option3", "Navi"};
-    platform::OptionButton Option4{Frame2, "Option4", "Aerei"};
+    platform::Frame& Frame1 = made("Frame1");
+    platform::OptionButton& Option1 = made("Option1");
+    platform::OptionButton& Option2 = made("Option2");
+    platform::Line& Line1 = made("Line1");    // rule between the sides
+    platform::Image& Image3 = made("Image3"); // the Axis flag IT
+    platform::Image& Image4 = made("Image4"); // the Axis flag DE
+    // Made after Frame1 so that they lie over it, where the Axis flags lie.
+    platform::Image& Image1 = made("Image1"); // the Allied flag GB
+    platform::Image& Image2 = made("Image2"); // the Allied flag US
 
-    platform::Frame Frame3{*this, "Frame3"}; // the commands
-    platform::CommandButton Command1{Frame3, "Command1", "Apri Navi"};
-    platform::CommandButton Command2{Frame3, "Command2", "Apri Aerei"};
-    platform::CommandButton Command3{Frame3, "Command3", "Reset"};
-    platform::CommandButton Command4{Frame3, "Command4", "Esce"};
+    platform::Frame& Frame2 = made("Frame2");
+    platform::OptionButton& Option3 = made("Option3");
+    platform::OptionButton& Option4 = made("Option4");
 
-    platform::Frame Frame4{*this, "Frame4", "Navi"};
-    platform::Label Label1{Frame4, "Label1"}; // the ship card's class
-    platform::Label Label2{Frame4, "Label2"}; // the ship card's type
-    platform::Label Label3{Frame4, "Label3"}; // the ship card's nation
-    platform::Label Label4{Frame4, "Label4"}; // the ship card's data year
+    platform::Frame& Frame3 = made("Frame3"); // the commands
+    platform::CommandButton& Command1 = made("Command1");
+    platform::CommandButton& Command2 = made("Command2");
+    platform::CommandButton& Command3 = made("Command3");
+    platform::CommandButton& Command4 = made("Command4");
+
+    platform::Frame& Frame4 = made("Frame4");
+    platform::Label& Label1 = made("Label1"); // the ship card's class
+    platform::Label& Label2 = made("Label2"); // the ship card's type
+    platform::Label& Label3 = made("Label3"); // the ship card's nation
+    platform::Label& Label4 = made("Label4"); // the ship card's data year
     // The class's ship names; a double-click inserts the ship into the archive.
-    platform::ListBox List1{Frame4, "List1"};
-    platform::ListBox List2{Frame4, "List2"};   // the ships inserted
-    platform::Label Label20{Frame4, "Label20"}; // why the class names cannot be inserted
-    platform::Label Label22{Frame4, "Label22"}; // a ship of the list is already in the archive
-    platform::Label Label5{Frame4, "Label5", "  Dall'archivio   >>>>>>   al   >>>>>>  Gioco"};
-    platform::Label Label6{Frame4, "Label6"}; // the ships inserted, counted
-    platform::CommandButton Command9{Frame4, "Command9", "Distruggi Archivio Navi"};
-    platform::Label Label19{Frame4, "Label19", "KILL"};
+    platform::ListBox& List1 = made("List1");
+    platform::ListBox& List2 = made("List2");   // the ships inserted
+    platform::Label& Label20 = made("Label20"); // why the class names cannot be inserted
+    platform::Label& Label22 = made("Label22"); // a ship of the list is already in the archive
+    platform::Label& Label5 = made("Label5");
+    platform::Label& Label6 = made("Label6"); // the ships inserted, counted
+    platform::CommandButton& Command9 = made("Command9");
+    platform::Label& Label19 = made("Label19");
 
-    platform::Frame Frame5{*this, "Frame5", "Aerei"};
-    platform::Label Label10{Frame5, "Label10"}; // the aircraft card's name
-    platform::Label Label12{Frame5, "Label12"}; // the aircraft card's nation
-    platform::Label Label11{Frame5, "Label11"}; // the aircraft card's type
-    platform::Label Label13{Frame5, "Label13"}; // the aircraft card's year
-    platform::Label Label16{Frame5, "Label16"}; // whether the aircraft is carrier-borne
+    platform::Frame& Frame5 = made("Frame5");
+    platform::Label& Label10 = made("Label10"); // the aircraft card's name
+    platform::Label& Label12 = made("Label12"); // the aircraft card's nation
+    platform::Label& Label11 = made("Label11"); // the aircraft card's type
+    platform::Label& Label13 = made("Label13"); // the aircraft card's year
+    platform::Label& Label16 = made("Label16"); // whether the aircraft is carrier-borne
     // The aircraft card opened; a click inserts it into the archive.
-    platform::ListBox List4{Frame5, "List4"};
-    platform::ListBox List5{Frame5, "List5"}; // the aircraft inserted
-    platform::Label Label7{Frame5, "Label7", "  Dall'archivio   >>>>>>   al   >>>>>>  Gioco"};
-    platform::Label Label8{Frame5, "Label8"};   // the aircraft inserted, counted
-    platform::Label Label21{Frame5, "Label21"}; // the aircraft is already in the archive
-    platform::CommandButton Command8{Frame5, "Command8", "Distruggi Archivio Aerei"};
-    platform::Label Label18{Frame5, "Label18", "KILL"};
+    platform::ListBox& List4 = made("List4");
+    platform::ListBox& List5 = made("List5"); // the aircraft inserted
+    platform::Label& Label7 = made("Label7");
+    platform::Label& Label8 = made("Label8");   // the aircraft inserted, counted
+    platform::Label& Label21 = made("Label21"); // the aircraft is already in the archive
+    platform::CommandButton& Command8 = made("Command8");
+    platform::Label& Label18 = made("Label18");
 
-    platform::Frame Frame6{*this, "Frame6", "Mezzi Inseriti"};
+    platform::Frame& Frame6 = made("Frame6");
     // The archive shown: "NAVI " or "AEREI " and the side.
-    platform::Label Label9{Frame6, "Label9"};
+    platform::Label& Label9 = made("Label9");
     // The archive's records; a pick marks one for deletion.
-    platform::ListBox List3{Frame6, "List3"};
-    platform::Label Label14{Frame6, "Label14", "Cancella File Selezionato:"};
+    platform::ListBox& List3 = made("List3");
+    platform::Label& Label14 = made("Label14");
     // The record marked for deletion; a click clears the mark.
-    platform::Label Label17{Frame6, "Label17"};
-    platform::CommandButton Command5{Frame6, "Command5", "CancNave"};
-    platform::CommandButton Command6{Frame6, "Command6", "CancAereo"};
-    platform::CommandButton Command7{Frame6, "Command7", "Stampa lista "};
+    platform::Label& Label17 = made("Label17");
+    platform::CommandButton& Command5 = made("Command5");
+    platform::CommandButton& Command6 = made("Command6");
+    platform::CommandButton& Command7 = made("Command7");
 
-    platform::Label Label15{*this, "Label15", "Rel: 1.001.2004"};
-    platform::Image Image5{*this, "Image5"}; // help (tip "Help")
+    platform::Label& Label15 = made("Label15");
+    platform::Image& Image5 = made("Image5"); // help (tip "Help")
 
   private:
-    void layOut();
     void chooseSide(int side);
     void chooseKind(int kind);
     void deleteSelected(int kind);

@@ -199,6 +199,57 @@ TEST_F(CardsWindowTest, ListsTypesAndAntiAircraftEntry) {
     EXPECT_EQ(int(CG().ShipKnots), 18);
 }
 
+// Several boxes and lists share one handler, told which control it serves: each reaches its own.
+TEST_F(CardsWindowTest, SharedHandlersServeTheirOwnControls) {
+    Form1_Main& f = openEditor();
+    pickItem(f.Combo2, "IT");
+    const std::pair<ComboBox*, Label*> guns[] = {
+        {&f.Combo6, &f.Label18}, {&f.Combo7, &f.Label19}, {&f.Combo8, &f.Label20}, {&f.Combo14, &f.Label62}};
+    for (int i = 0; i < 4; ++i) {
+        auto [list, shown] = guns[i];
+        list->doPick(i + 1);
+        EXPECT_EQ(shown->caption(), list->text()) << list->name().toStdString();
+        EXPECT_FALSE(shown->caption().isEmpty());
+    }
+    ComboBox* calibres[3] = {&f.Combo10, &f.Combo11, &f.Combo12};
+    TextBox* barrels[3] = {&f.Text9, &f.Text10, &f.Text11};
+    Label* values[3] = {&f.Label26, &f.Label55, &f.Label56};
+    for (int k = 0; k < 3; ++k) {
+        calibres[k]->doPick(0);
+        EXPECT_EQ(CG().AaCalibre[k], calibres[k]->text());
+        barrels[k]->doType("2");
+        EXPECT_EQ(CG().AaBarrels[k], 2);
+        for (int j = 0; j < 3; ++j) EXPECT_EQ(values[j]->caption().isEmpty(), j > k) << k << " " << j;
+    }
+    for (int k = 0; k < 3; ++k) {
+        calibres[k]->doPick(1);
+        for (int j = 0; j < 3; ++j)
+            EXPECT_EQ(barrels[j]->text(), j <= k ? "" : "2") << "a new calibre empties its own barrels";
+    }
+
+    // The number boxes take digits; a click on a box marks the record not computed, a double-click
+    // empties it.
+    pickItem(f.Combo1, "PA");
+    for (TextBox* t : {&f.Text2, &f.Text7, &f.Text8, &f.Text9, &f.Text10, &f.Text11, &f.Text12, &f.Text15}) {
+        t->setText(QString());
+        t->doType("1x");
+        EXPECT_EQ(t->text(), "1") << t->name().toStdString();
+    }
+    for (TextBox* t : {&f.Text1, &f.Text2, &f.Text3, &f.Text4, &f.Text5, &f.Text6, &f.Text7, &f.Text8,
+                       &f.Text9, &f.Text10, &f.Text11, &f.Text12, &f.Text14, &f.Text13}) {
+        t->setText("12");
+        f.Verde();
+        if (t != &f.Text13) {
+            t->doClick();
+            EXPECT_TRUE(isRed(f)) << t->name().toStdString();
+            f.Verde();
+        }
+        t->doDblClick();
+        EXPECT_EQ(t->text(), "") << t->name().toStdString();
+        EXPECT_EQ(isRed(f), t != &f.Text13) << t->name().toStdString();
+    }
+}
+
 TEST_F(CardsWindowTest, GunAndTorpedoListsOnlyTakePicks) {
     Form1_Main& f = openEditor();
     pickItem(f.Combo2, "IT");

@@ -112,6 +112,34 @@ TEST_F(AircraftEditor, EntryRules) {
     EXPECT_EQ(f.Label46.caption(), "S");
 }
 
+// The six weapon lists share one handler, told the weapon class; the boxes clear on a double-click;
+// the bomber and torpedo marks follow the load, not a click.
+TEST_F(AircraftEditor, SharedHandlersServeTheirOwnControls) {
+    Form_Aerei& f = editor();
+    pickItem(f.Combo2, "IT");
+    ComboBox* lists[6] = {&f.Combo4, &f.Combo5, &f.Combo6, &f.Combo7, &f.Combo8, &f.Combo9};
+    const double coefficients[6] = {2.9, 2.6, 2.4, 2.1, 1.8, 1.2};
+    for (int k = 1; k <= 6; ++k) {
+        lists[k - 1]->doPick(1);
+        EXPECT_DOUBLE_EQ(CG().WeaponProducts[k], coefficients[k - 1]) << lists[k - 1]->name().toStdString();
+    }
+    for (TextBox* t : {&f.Text1, &f.Text2, &f.Text3, &f.Text4}) {
+        t->setText("12");
+        t->doDblClick();
+        EXPECT_EQ(t->text(), "") << t->name().toStdString();
+    }
+    f.Check1.doClick();
+    f.Check2.doClick();
+    EXPECT_EQ(f.Check1.value(), 0);
+    EXPECT_EQ(f.Check2.value(), 0);
+    f.Text3.doType("300");
+    f.Combo10.doPick(1);
+    f.Check1.doClick();
+    f.Check2.doClick();
+    EXPECT_EQ(f.Check1.value(), 1);
+    EXPECT_EQ(f.Check2.value(), 1);
+}
+
 TEST_F(AircraftEditor, RefusedEntriesLeaveNothingToSave) {
     testsupport::Errors errors;
     Form_Aerei& f = editor();

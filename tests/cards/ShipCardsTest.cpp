@@ -221,9 +221,9 @@ TEST_F(ShipCardsTest, PreviewShowsTheClassAndPrintsItself) {
         EXPECT_EQ(bp.HalfResistance.caption(), "188");
         EXPECT_EQ(bp.valueOf("Calibri Mag:")->caption(), "381/50 mm   3T*3C");
         EXPECT_EQ(bp.valueOf("Torri Prin. - TP")->caption(), "21");
-        EXPECT_EQ(bp.AaCalibre[2].caption(), "90/50 mm ds");
-        EXPECT_EQ(bp.AaDecay[2].caption(), "3");
-        EXPECT_EQ(bp.AaDecay[0].caption(), "0") << "no barrels: the design text stays";
+        EXPECT_EQ(bp.AaCalibre[2]->caption(), "90/50 mm ds");
+        EXPECT_EQ(bp.AaDecay[2]->caption(), "3");
+        EXPECT_EQ(bp.AaDecay[0]->caption(), "0") << "no barrels: the design text stays";
         EXPECT_EQ(bp.AacValue.caption(), " 36");
         EXPECT_TRUE(bp.Image1.hasPicture());
         const QString picture = folder->file("ArchBmp/TorvcardNavi.bmp");
@@ -255,8 +255,8 @@ TEST_F(ShipCardsTest, PreviewHalvesAndDecays) {
     g.ShipData[48] = "";
     Form_BP& bp = form<Form_BP>();
     EXPECT_EQ(bp.HalfResistance.caption(), "22.5");
-    EXPECT_EQ(bp.AaDecay[0].caption(), "2.5");
-    EXPECT_EQ(bp.AaDecay[1].caption(), "0");
+    EXPECT_EQ(bp.AaDecay[0]->caption(), "2.5");
+    EXPECT_EQ(bp.AaDecay[1]->caption(), "0");
     EXPECT_EQ(bp.AacValue.caption(), " 13");
     EXPECT_TRUE(bp.Image1.hasPicture()) << "the blank flag when no nation";
 }
