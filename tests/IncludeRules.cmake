@@ -17,7 +17,7 @@ endif()
 # Files of game/ that are neither a window nor rules: they lay out or draw on the controls of
 # several windows, or open a window for the rules' caller.
 set(WINDOW_HELPERS
-    game/combat/AttackLayout   # value boxes and notes of the base attack windows
+    game/combat/AttackLayout   # value boxes of the base attack windows
     game/combat/AttackWindows  # opens the attack window of a contact resolved automatically
     game/main/MapMarks         # the marks and routes drawn on the main window's map
     game/main/MapPanels        # the main window's panels tied to the map

@@ -5,7 +5,7 @@
 #include "common/GroupTables.h"
 #include "common/MapRoutines.h"
 
-#include <array>
+#include <utility>
 
 using namespace platform;
 using namespace attacklayout;
@@ -31,112 +31,99 @@ void fill(ListBox& list, const std::vector<contactboard::ListItem>& items) {
     }
 }
 
-// The three result boxes at the foot of a side's frame, each with its note over it.
-void resultRow(ControlArray<Label>& notes, Frame& frame, const std::array<Label*, 3>& boxes,
-               const std::array<const char*, 3>& texts, const std::array<const char*, 3>& tips) {
-    for (int i = 0; i < 3; ++i) {
-        addNote(notes, frame, texts[i], 120 + 1680 * i, 4080, 1620);
-        boxes[i]->move(120 + 1680 * i, 4335, 1620, 315);
-        boxes[i]->setToolTipText(QString::fromUtf8(tips[i]));
-        valueBox(*boxes[i]);
-    }
-}
-
-// The names of the ships a salvo hit, under the result boxes.
-void namesBox(Label& l, const QString& tip) {
-    l.move(120, 4740, 5040, 540);
-    l.setToolTipText(tip);
-    l.setWordWrap(true);
-    l.setBorderStyle(1);
-}
-
 } // namespace
+
+const platform::Layout<FrmBombNav>& FrmBombNav::layout() {
+    using enum Kind;
+    using enum On;
+    static const Layout<FrmBombNav> rows = {
+        // clang-format off
+        // kind  name         container   left   top  width  height  caption, tool-tip, state at load, events
+        {Frame,  "Frame1",    "",         120,  120,  5280,   5400, "Dati Porto sotto attacco", "", Visible},
+        {Label,  "Label1",    "Frame1",   120,  510,  2760,    405, "", "", Visible},
+        {Label,  "Label2",    "Frame1",  3000,  510,  1020,    405, "", "Danni Attuali  (max 100)", Visible},
+        {Label,  "Label3",    "Frame1",  4140,  510,  1020,    405, "", "Danni procurati con il Bombardamento", Visible},
+        {Label,  "Label4",    "Frame1",   120, 1020,  5040,    255, "Base    Port    AerPort    %AA    %AN     PesoAN", "", Visible},
+        {List,   "List1",     "Frame1",   120, 2430,  5040,   1560, "", "Navi in porto", Visible},
+        {Label,  "Label11",   "Frame1",   120, 4335,  1620,    315, "", "Totale Colpi del GN sulla Base", Visible},
+        {Label,  "Label13",   "Frame1",  1800, 4335,  1620,    315, "", "Totale Peso Colpi GN sulla Base", Visible},
+        {Label,  "Label16",   "Frame1",  3480, 4335,  1620,    315, "", "Danni alla Operatività per critico Base", Visible},
+        {Label,  "Label18",   "Frame1",   120, 4740,  5040,    540, "", "Navi in porto colpite", Visible},
+        {Label,  "Notes(0)",  "Frame1",  3000,  240,  1020,    255, "% Danni", "", Visible},
+        {Label,  "Notes(1)",  "Frame1",  4140,  240,  1020,    255, "% Procurati", "", Visible},
+        {Label,  "Label5(0)", "Frame1",   120, 1290,   780,    315, "", "", Visible},
+        {Label,  "Label5(1)", "Frame1",   960, 1290,   780,    315, "", "", Visible},
+        {Label,  "Label5(2)", "Frame1",  1800, 1290,   780,    315, "", "", Visible},
+        {Label,  "Label5(3)", "Frame1",  2640, 1290,   780,    315, "", "", Visible},
+        {Label,  "Label5(4)", "Frame1",  3480, 1290,   780,    315, "", "", Visible},
+        {Label,  "Label5(5)", "Frame1",  4320, 1290,   780,    315, "", "Se negativo indica la minore reazione possibile", Visible},
+        {Label,  "Notes(2)",  "Frame1",   120, 1740,  1200,    255, "Critici", "", Visible},
+        {Label,  "Label5(6)", "Frame1",   120, 1995,  1200,    315, "", "Critico sulla  Base", Visible},
+        {Label,  "Notes(3)",  "Frame1",  1380, 1740,  1200,    255, "Colpi porto", "", Visible},
+        {Label,  "Label5(7)", "Frame1",  1380, 1995,  1200,    315, "", "Colpi su navi in porto", Visible},
+        {Label,  "Notes(4)",  "Frame1",  2640, 1740,  1200,    255, "% su GN", "", Visible},
+        {Label,  "Label5(8)", "Frame1",  2640, 1995,  1200,    315, "", "% effettiva di colpire il GN", Visible},
+        {Label,  "Notes(5)",  "Frame1",  3900, 1740,  1200,    255, "Peso su GN", "", Visible},
+        {Label,  "Label5(9)", "Frame1",  3900, 1995,  1200,    315, "", "Peso effettivo del colpo sul GN", Visible},
+        {Label,  "Notes(6)",  "Frame1",   120, 4080,  1620,    255, "Colpi del GN", "", Visible},
+        {Label,  "Notes(7)",  "Frame1",  1800, 4080,  1620,    255, "Peso colpi GN", "", Visible},
+        {Label,  "Notes(8)",  "Frame1",  3480, 4080,  1620,    255, "Operativita persa", "", Visible},
+        {Frame,  "Frame2",    "",        5520,  120,  5280,   5400, "Navi in Attacco", "", Visible},
+        {Label,  "Label10",   "Frame2",   120,  480,  5040,    255, "P Base   P Modif    % Base  %Mod", "PesoColp Base e Modificato  Perc Base e Modificato", Visible},
+        {Label,  "Label6",    "Frame2",   120,  750,  1200,    315, "", "", Visible},
+        {Label,  "Label7",    "Frame2",  1380,  750,  1200,    315, "", "", Visible},
+        {Label,  "Label8",    "Frame2",  2640,  750,  1200,    315, "", "", Visible},
+        {Label,  "Label9",    "Frame2",  3900,  750,  1200,    315, "", "", Visible},
+        {List,   "List2",     "Frame2",   120, 1200,  5040,   2790, "", "Navi in Attacco", Visible},
+        {Label,  "Label12",   "Frame2",   120, 4335,  1620,    315, "", "Totale Colpi della Base che inquadrano il GN", Visible},
+        {Label,  "Label14",   "Frame2",  1800, 4335,  1620,    315, "", "Totale peso colpi della Base in area GN", Visible},
+        {Label,  "Label15",   "Frame2",  3480, 4335,  1620,    315, "", "Navi del GN colpite", Visible},
+        {Label,  "Label17",   "Frame2",   120, 4740,  5040,    540, "", "Navi del GN colpite", Visible},
+        {Label,  "Notes(9)",  "Frame2",   120, 4080,  1620,    255, "Colpi della Base", "", Visible},
+        {Label,  "Notes(10)", "Frame2",  1800, 4080,  1620,    255, "Peso colpi Base", "", Visible},
+        {Label,  "Notes(11)", "Frame2",  3480, 4080,  1620,    255, "Navi colpite", "", Visible},
+        {Frame,  "Frame3",    "",         120, 5640,  3720,    735, "Distanza", "", Visible},
+        {Option, "Option1",   "Frame3",   120,  300,  1120,    315, "Vicino", "", Visible, {{Click, &FrmBombNav::Option1_Click}}},
+        {Option, "Option2",   "Frame3",  1300,  300,  1120,    315, "Medio", "", Visible, {{Click, &FrmBombNav::Option2_Click}}},
+        {Option, "Option3",   "Frame3",  2480,  300,  1120,    315, "Lontano", "", Visible, {{Click, &FrmBombNav::Option3_Click}}},
+        {Frame,  "Frame4",    "",        3960, 5640,  3720,    735, "Durata", "", Visible},
+        {Option, "Option4",   "Frame4",   120,  300,  1120,    315, "Massima", "", Visible, {{Click, &FrmBombNav::Option4_Click}}},
+        {Option, "Option5",   "Frame4",  1300,  300,  1120,    315, "Media", "", Visible, {{Click, &FrmBombNav::Option5_Click}}},
+        {Option, "Option6",   "Frame4",  2480,  300,  1120,    315, "Minima", "", Visible, {{Click, &FrmBombNav::Option6_Click}}},
+        {Button, "Command1",  "",        7920, 5760,  1320,    495, "&Fuoco!", "", Visible, {{Click, &FrmBombNav::Command1_Click}}},
+        {Button, "Command2",  "",        9480, 5760,  1320,    495, "F&ine", "", Visible, {{Click, &FrmBombNav::Command2_Click}}},
+        {Label,  "Label19",   "",         120, 6480, 10680,    660, "", "", Visible},
+        // clang-format on
+    };
+    return rows;
+}
 
 FrmBombNav::FrmBombNav() : Form(QStringLiteral("FrmBombNav")) {
     setCaption(QStringLiteral("Bombardamento Navale dei Porti"));
     setSize(10920, 7320);
     setFixedBorder(true);
 
-    // ---------------------------------------------------------------- the base under fire
-    Frame1.move(120, 120, 5280, 5400);
-    Label1.move(120, 510, 2760, 405);
-    Label1.setFontBold(true);
-    Label1.setFontSize(11);
-    addNote(Notes, Frame1, "% Danni", 3000, 240, 1020);
-    Label2.move(3000, 510, 1020, 405);
-    Label2.setToolTipText(QStringLiteral("Danni Attuali  (max 100)"));
-    addNote(Notes, Frame1, "% Procurati", 4140, 240, 1020);
-    Label3.move(4140, 510, 1020, 405);
-    Label3.setToolTipText(QStringLiteral("Danni procurati con il Bombardamento"));
-    for (Label* l : {&Label1, &Label2, &Label3}) valueBox(*l);
-    Label2.setFontBold(true);
-    Label3.setFontBold(true);
-    Label4.move(120, 1020, 5040, 255);
-    Label4.setColumns({0, 840, 1680, 2520, 3360, 4200});
-    for (int i = 0; i < 6; ++i) {
-        Label& l = Label5.add(i, Frame1, QStringLiteral("Label5"));
-        l.move(120 + 840 * i, 1290, 780, 315);
-    }
-    Label5[5].setToolTipText(QStringLiteral("Se negativo indica la minore reazione possibile"));
-    const char* const fireNotes[4] = {"Critici", "Colpi porto", "% su GN", "Peso su GN"};
-    const char* const fireTips[4] = {"Critico sulla  Base", "Colpi su navi in porto",
-                                     "% effettiva di colpire il GN", "Peso effettivo del colpo sul GN"};
-    for (int i = 0; i < 4; ++i) {
-        addNote(Notes, Frame1, fireNotes[i], 120 + 1260 * i, 1740, 1200);
-        Label& l = Label5.add(6 + i, Frame1, QStringLiteral("Label5"));
-        l.move(120 + 1260 * i, 1995, 1200, 315);
-        l.setToolTipText(QString::fromUtf8(fireTips[i]));
-    }
+    for (Label* l : {&Label1, &Label2, &Label3, &Label6, &Label7, &Label8, &Label9, &Label11, &Label13,
+                     &Label16, &Label12, &Label14, &Label15})
+        valueBox(*l);
     for (int i = 0; i < 10; ++i) valueBox(Label5[i]);
-    List1.move(120, 2430, 5040, 1560);
-    List1.setToolTipText(QStringLiteral("Navi in porto"));
-    resultRow(Notes, Frame1, {&Label11, &Label13, &Label16},
-              {"Colpi del GN", "Peso colpi GN", "Operativita persa"},
-              {"Totale Colpi del GN sulla Base", "Totale Peso Colpi GN sulla Base",
-               "Danni alla Operatività per critico Base"});
-    namesBox(Label18, QStringLiteral("Navi in porto colpite"));
-
-    // ---------------------------------------------------------------- the bombarding group
-    Frame2.move(5520, 120, 5280, 5400);
-    Label10.move(120, 480, 5040, 255);
-    Label10.setColumns({0, 1260, 2520, 3780});
-    Label10.setToolTipText(QStringLiteral("PesoColp Base e Modificato  Perc Base e Modificato"));
-    Label* groupValues[4] = {&Label6, &Label7, &Label8, &Label9};
-    for (int i = 0; i < 4; ++i) {
-        groupValues[i]->move(120 + 1260 * i, 750, 1200, 315);
-        valueBox(*groupValues[i]);
-    }
-    List2.move(120, 1200, 5040, 2790);
-    List2.setToolTipText(QStringLiteral("Navi in Attacco"));
-    resultRow(Notes, Frame2, {&Label12, &Label14, &Label15},
-              {"Colpi della Base", "Peso colpi Base", "Navi colpite"},
-              {"Totale Colpi della Base che inquadrano il GN", "Totale peso colpi della Base in area GN",
-               "Navi del GN colpite"});
-    namesBox(Label17, QStringLiteral("Navi del GN colpite"));
-
-    // ---------------------------------------------------------------- the choices
-    Frame3.move(120, 5640, 3720, 735);
-    Frame4.move(3960, 5640, 3720, 735);
-    OptionButton* options[6] = {&Option1, &Option2, &Option3, &Option4, &Option5, &Option6};
-    for (int i = 0; i < 6; ++i) options[i]->move(120 + 1180 * (i % 3), 300, 1120, 315);
-    // The values in force at opening: distance 100 ("Medio") and duration 100 ("Massima").
-    Option2.setValue(true);
-    Option4.setValue(true);
-    Command1.move(7920, 5760, 1320, 495);
+    Label1.setFontSize(11);
+    for (Label* l : {&Label1, &Label2, &Label3}) l->setFontBold(true);
     Command1.setFontBold(true);
-    Command2.move(9480, 5760, 1320, 495);
-    Label19.move(120, 6480, 10680, 660);
-    Label19.setWordWrap(true);
-    Label19.setBorderStyle(1);
-
-    Option1.Click = [this] { Option1_Click(); };
-    Option2.Click = [this] { Option2_Click(); };
-    Option3.Click = [this] { Option3_Click(); };
-    Option4.Click = [this] { Option4_Click(); };
-    Option5.Click = [this] { Option5_Click(); };
-    Option6.Click = [this] { Option6_Click(); };
-    Command1.Click = [this] { Command1_Click(); };
-    Command2.Click = [this] { Command2_Click(); };
+    Label4.setColumns({0, 840, 1680, 2520, 3360, 4200});
+    Label10.setColumns({0, 1260, 2520, 3780});
+    // The names of the ships a salvo hit, under the result boxes, and what to do next.
+    for (Label* l : {&Label18, &Label17, &Label19}) {
+        l->setWordWrap(true);
+        l->setBorderStyle(1);
+    }
+    // The values in force at opening, distance 100 ("Medio") and duration 100 ("Massima"), are
+    // chosen without a click: the fire values are worked out once the window is loaded.
+    for (OptionButton* o : {&Option2, &Option4}) {
+        const Handler click = std::exchange(o->Click, nullptr);
+        o->setValue(true);
+        o->Click = click;
+    }
 }
 
 // ---------------------------------------------------------------- loading

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "NavalBombardment.h"
-#include "platform/Form.h"
+#include "platform/Layout.h"
 
 class FrmBombNav : public platform::Form {
   public:
@@ -33,46 +33,50 @@ class FrmBombNav : public platform::Form {
     bombardment::FireValues Tiro;
     bombardment::Salvo Colpi;
 
-    platform::Frame Frame1{*this, "Frame1", "Dati Porto sotto attacco"};
-    platform::Label Label1{Frame1, "Label1"}; // the port under fire
-    platform::Label Label2{Frame1, "Label2"}; // its damage now (at most 100)
-    platform::Label Label3{Frame1, "Label3"}; // the damage the bombardment did
-    platform::Label Label4{Frame1, "Label4", "Base    Port    AerPort    %AA    %AN     PesoAN"};
+    // The controls, made by the layout table (FrmBombNav::layout()) before the members that name them.
+    static const platform::Layout<FrmBombNav>& layout();
+    platform::LaidOut laidOut_{*this, layout()};
+
+    platform::Frame& Frame1 = made("Frame1");
+    platform::Label& Label1 = made("Label1"); // the port under fire
+    platform::Label& Label2 = made("Label2"); // its damage now (at most 100)
+    platform::Label& Label3 = made("Label3"); // the damage the bombardment did
+    platform::Label& Label4 = made("Label4");
     // The port's six values under Label4, then critical hits, hits on ships in port, % and weight on the
     // group.
-    platform::ControlArray<platform::Label> Label5;
-    platform::ListBox List1{Frame1, "List1"};   // the ships in port
-    platform::Label Label11{Frame1, "Label11"}; // the group's hits on the base, "Colpi del GN"
-    platform::Label Label13{Frame1, "Label13"}; // their weight, "Peso colpi GN"
+    platform::ControlArray<platform::Label>& Label5 = made("Label5");
+    platform::ListBox& List1 = made("List1");   // the ships in port
+    platform::Label& Label11 = made("Label11"); // the group's hits on the base, "Colpi del GN"
+    platform::Label& Label13 = made("Label13"); // their weight, "Peso colpi GN"
     // Operativity lost by a critical hit, "Operativita persa"
-    platform::Label Label16{Frame1, "Label16"};
-    platform::Label Label18{Frame1, "Label18"}; // the ships in port that were hit
+    platform::Label& Label16 = made("Label16");
+    platform::Label& Label18 = made("Label18"); // the ships in port that were hit
 
-    platform::Frame Frame2{*this, "Frame2", "Navi in Attacco"};
-    platform::Label Label10{Frame2, "Label10", "P Base   P Modif    % Base  %Mod"};
-    platform::Label Label6{Frame2, "Label6"}; // the group's hit weight, under "P Base"
-    platform::Label Label7{Frame2, "Label7"}; // the modified hit weight, under "P Modif"
-    platform::Label Label8{Frame2, "Label8"}; // the group's hit percentage, under "% Base"
-    platform::Label Label9{Frame2, "Label9"}; // the modified percentage, under "%Mod"
-    platform::ListBox List2{Frame2, "List2"}; // the bombarding ships
+    platform::Frame& Frame2 = made("Frame2");
+    platform::Label& Label10 = made("Label10");
+    platform::Label& Label6 = made("Label6"); // the group's hit weight, under "P Base"
+    platform::Label& Label7 = made("Label7"); // the modified hit weight, under "P Modif"
+    platform::Label& Label8 = made("Label8"); // the group's hit percentage, under "% Base"
+    platform::Label& Label9 = made("Label9"); // the modified percentage, under "%Mod"
+    platform::ListBox& List2 = made("List2"); // the bombarding ships
     // The base's hits on the group, "Colpi della Base"
-    platform::Label Label12{Frame2, "Label12"};
-    platform::Label Label14{Frame2, "Label14"}; // their weight, "Peso colpi Base"
-    platform::Label Label15{Frame2, "Label15"}; // the group's ships hit, "Navi colpite"
-    platform::Label Label17{Frame2, "Label17"}; // the names of the group's ships hit
+    platform::Label& Label12 = made("Label12");
+    platform::Label& Label14 = made("Label14"); // their weight, "Peso colpi Base"
+    platform::Label& Label15 = made("Label15"); // the group's ships hit, "Navi colpite"
+    platform::Label& Label17 = made("Label17"); // the names of the group's ships hit
 
-    platform::Frame Frame3{*this, "Frame3", "Distanza"};
-    platform::OptionButton Option1{Frame3, "Option1", "Vicino"};
-    platform::OptionButton Option2{Frame3, "Option2", "Medio"};
-    platform::OptionButton Option3{Frame3, "Option3", "Lontano"};
-    platform::Frame Frame4{*this, "Frame4", "Durata"};
-    platform::OptionButton Option4{Frame4, "Option4", "Massima"};
-    platform::OptionButton Option5{Frame4, "Option5", "Media"};
-    platform::OptionButton Option6{Frame4, "Option6", "Minima"};
-    platform::CommandButton Command1{*this, "Command1", "&Fuoco!"};
-    platform::CommandButton Command2{*this, "Command2", "F&ine"};
+    platform::Frame& Frame3 = made("Frame3");
+    platform::OptionButton& Option1 = made("Option1");
+    platform::OptionButton& Option2 = made("Option2");
+    platform::OptionButton& Option3 = made("Option3");
+    platform::Frame& Frame4 = made("Frame4");
+    platform::OptionButton& Option4 = made("Option4");
+    platform::OptionButton& Option5 = made("Option5");
+    platform::OptionButton& Option6 = made("Option6");
+    platform::CommandButton& Command1 = made("Command1");
+    platform::CommandButton& Command2 = made("Command2");
     // What to do next: choose distance and length, or done.
-    platform::Label Label19{*this, "Label19"};
+    platform::Label& Label19 = made("Label19");
 
   private:
     void ValoriBersaglio();
@@ -89,5 +93,5 @@ class FrmBombNav : public platform::Form {
     void setDuration(int duration);
 
     // What the value boxes hold, written beside them.
-    platform::ControlArray<platform::Label> Notes;
+    platform::ControlArray<platform::Label>& Notes = made("Notes");
 };

@@ -11,35 +11,6 @@ using namespace platform;
 using namespace acquisition;
 
 namespace {
-// The base's values: where each stands (column 0 PUNTI, 1 AEREI; row), its name and tool-tip.
-struct BaseValue {
-    int column, row;
-    const char* name;
-    const char* tip;
-};
-const BaseValue kBaseValues[9] = {
-    {0, 0, "Totale", "Totale Punti Comando"},
-    {0, 1, "Default", "Punti Comando  di Default"},
-    {0, 2, "Spendib.", "Punti spendibili per acquisizione aerei  (31p minimo)"},
-    {1, 0, "Limite", "LIMITE AEREI ALLOCABILI"},
-    {1, 1, "Al suolo", "Aerei al suolo"},
-    {1, 2, "In volo", "Aerei in Volo"},
-    {1, 3, "Allocati", "TOTALE AERI ALLOCATI"},
-    {1, 4, "Persi tipo", "NUMERO TOTALE AERI PERSI PER TIPO"},
-    {0, 3, "Persi", "TOTALE PUNTI AERI PERSI"},
-};
-const char* const kCardCaptions[10][2] = {
-    {"COSTO", "Costo Unittario"},
-    {"AUT", "Autonomia di volo"},
-    {"KMH", ""},
-    {"NSL", "Numero Siluri Imbarcati"},
-    {"RUOLO", "Ruolo Silurante/Bombardiere/Notturno"},
-    {"FA", "Fattore D'Attaco"},
-    {"FD", "Fattore Di Difesa"},
-    {"FM", "Fattor di Mitragliamento"},
-    {"CD", "Carico Differenziato"},
-    {"GIU", "Giudizio"},
-};
 constexpr long kBlue = 0xFF0000;
 
 QString number(long long v) {
@@ -47,76 +18,95 @@ QString number(long long v) {
 }
 } // namespace
 
+const platform::Layout<FrmMezziAerei>& FrmMezziAerei::layout() {
+    using enum Kind;
+    using enum On;
+    static const Layout<FrmMezziAerei> rows = {
+        // clang-format off
+        // kind  name           container    left   top  width  height  caption, tool-tip, state at load, events
+        {Frame,  "Frame1",      "",          120,  120,  2280,   1140, "Alleati", "", Visible},
+        {Image,  "Image1",      "Frame1",    300,  420,  1200,    375, "", "", Visible},
+        {Image,  "Image2",      "Frame1",   1320,  420,  1200,    375, "", "", Visible},
+        {Frame,  "Frame2",      "",          120,  120,  2280,   1140, "Asse", "", Visible},
+        {Image,  "Image3",      "Frame2",    300,  420,  1200,    375, "", "", Visible},
+        {Image,  "Image4",      "Frame2",   1320,  420,  1200,    375, "", "", Visible},
+        {Label,  "Label2",      "",         2520,  120,  7560,   1140, "Selezionare una BASE dalla lista e controllare di avere punti disponibili ( Numero Bleu nel Riquadro PUNTI).  Premere il Tasto Genera Rnd List e appariranno gli aerei disponibli all'acquisizione.  ATTENZIONE: Ogni volta che il tasto Genera viene selezionato La Base spende punti attivazione.", "", Visible},
+        {Label,  "Label13",     "",        10200,  180,  2280,    255, "Punti Acquisizione", "", Visible},
+        {Label,  "Label1",      "",        10200,  480,  2280,    420, "", "Totali Punti Acquisizione Mezzi", Visible},
+        {Label,  "Label14",     "",          120, 1380,  3120,    255, "Basi Aeree", "", Visible},
+        {List,   "List1",       "",          120, 1650,  3120,   2700, "", "", Visible, {{Click, &FrmMezziAerei::List1_Click}}},
+        {Frame,  "Frame3",      "",          120, 4440,  3120,   3000, "", "", Visible},
+        {Label,  "Label11",     "Frame3",     90,  330,  1380,    255, "PUNTI", "", Visible},
+        {Label,  "Label12",     "Frame3",   1560,  330,  1470,    255, "AEREI", "", Visible},
+        {Label,  "Label15(0)",  "Frame3",     90,  690,   780,    255, "Totale", "", Visible},
+        {Label,  "Label5(0)",   "Frame3",    900,  660,   630,    300, "", "Totale Punti Comando", Visible},
+        {Label,  "Label15(1)",  "Frame3",     90, 1020,   780,    255, "Default", "", Visible},
+        {Label,  "Label5(1)",   "Frame3",    900,  990,   630,    300, "", "Punti Comando  di Default", Visible},
+        {Label,  "Label15(2)",  "Frame3",     90, 1350,   780,    255, "Spendib.", "", Visible},
+        {Label,  "Label5(2)",   "Frame3",    900, 1320,   630,    300, "", "Punti spendibili per acquisizione aerei  (31p minimo)", Visible},
+        {Label,  "Label15(3)",  "Frame3",   1560,  690,   780,    255, "Limite", "", Visible},
+        {Label,  "Label5(3)",   "Frame3",   2370,  660,   630,    300, "", "LIMITE AEREI ALLOCABILI", Visible},
+        {Label,  "Label15(4)",  "Frame3",   1560, 1020,   780,    255, "Al suolo", "", Visible},
+        {Label,  "Label5(4)",   "Frame3",   2370,  990,   630,    300, "", "Aerei al suolo", Visible},
+        {Label,  "Label15(5)",  "Frame3",   1560, 1350,   780,    255, "In volo", "", Visible},
+        {Label,  "Label5(5)",   "Frame3",   2370, 1320,   630,    300, "", "Aerei in Volo", Visible},
+        {Label,  "Label15(6)",  "Frame3",   1560, 1680,   780,    255, "Allocati", "", Visible},
+        {Label,  "Label5(6)",   "Frame3",   2370, 1650,   630,    300, "", "TOTALE AERI ALLOCATI", Visible},
+        {Label,  "Label15(7)",  "Frame3",   1560, 2010,   780,    255, "Persi tipo", "", Visible},
+        {Label,  "Label5(7)",   "Frame3",   2370, 1980,   630,    300, "", "NUMERO TOTALE AERI PERSI PER TIPO", Visible},
+        {Label,  "Label15(8)",  "Frame3",     90, 1680,   780,    255, "Persi", "", Visible},
+        {Label,  "Label5(8)",   "Frame3",    900, 1650,   630,    300, "", "TOTALE PUNTI AERI PERSI", Visible},
+        {Button, "Command2",    "",         3360, 1380,  2640,    450, "&Genera Random List", "Ogni attivazione costa da 3 a 15 punti comando (mx Aerei Att. 15)", Visible, {{Click, &FrmMezziAerei::Command2_Click}}},
+        {Label,  "Label16",     "",         6120, 1440,   660,    255, "Spesa", "", Visible},
+        {Label,  "Label10",     "",         6780, 1395,   660,    345, "", "Spesa per Tentativo Acquisizione aerei", Visible},
+        {Label,  "Label17",     "",         7560, 1440,  1080,    255, "Acquisibili", "", Visible},
+        {Label,  "Label4",      "",         8640, 1395,   660,    345, "", "TOTALE AEREI ACQUISIBILI ", Visible},
+        {List,   "List3",       "",         3360, 1950,  5940,   2400, "", "Aerei Disponibili - Att: generare la lista costa dei PUNTI ", Visible, {{Click, &FrmMezziAerei::List3_Click}}},
+        {Button, "Command3",    "",         3360, 4440,   600,    450, "&+", "", Visible, {{Click, &FrmMezziAerei::Command3_Click}}},
+        {Button, "Command4",    "",         4020, 4440,   600,    450, "&-", "", Visible, {{Click, &FrmMezziAerei::Command4_Click}}},
+        {Label,  "Label18",     "",         4740, 4500,   900,    255, "Acquisiti", "", Visible},
+        {Label,  "Label8",      "",         5640, 4455,   600,    345, "", "Aerei Acquisiti", Visible},
+        {Label,  "Label19",     "",         6360, 4500,   600,    255, "Costo", "", Visible},
+        {Label,  "Label9",      "",         6960, 4455,   600,    345, "", "Costo Acquisizione aerei", Visible},
+        {Button, "Command5",    "",         3360, 5010,  2880,    450, "Conferma e &Salva", "Conferma e Salva", Visible, {{Click, &FrmMezziAerei::Command5_Click}}},
+        {Button, "Command6",    "",         6360, 5010,  2940,    450, "&Reset", "Se non si vuole completare l'acquisizioe ma si vuole cambiare base", Visible, {{Click, &FrmMezziAerei::Command6_Click}}},
+        {Frame,  "Frame4",      "",         9420, 1380,  3060,   3450, "", "", Visible},
+        {Label,  "Label6(0)",   "Frame4",    120,  330,   900,    255, "COSTO", "Costo Unittario", Visible},
+        {Label,  "Label7(0)",   "Frame4",   1080,  330,  1860,    255, "", "Costo Unittario", Visible},
+        {Label,  "Label6(1)",   "Frame4",    120,  630,   900,    255, "AUT", "Autonomia di volo", Visible},
+        {Label,  "Label7(1)",   "Frame4",   1080,  630,  1860,    255, "", "Autonomia di volo", Visible},
+        {Label,  "Label6(2)",   "Frame4",    120,  930,   900,    255, "KMH", "", Visible},
+        {Label,  "Label7(2)",   "Frame4",   1080,  930,  1860,    255, "", "", Visible},
+        {Label,  "Label6(3)",   "Frame4",    120, 1230,   900,    255, "NSL", "Numero Siluri Imbarcati", Visible},
+        {Label,  "Label7(3)",   "Frame4",   1080, 1230,  1860,    255, "", "Numero Siluri Imbarcati", Visible},
+        {Label,  "Label6(4)",   "Frame4",    120, 1530,   900,    255, "RUOLO", "Ruolo Silurante/Bombardiere/Notturno", Visible},
+        {Label,  "Label7(4)",   "Frame4",   1080, 1530,  1860,    255, "", "Ruolo Silurante/Bombardiere/Notturno", Visible},
+        {Label,  "Label6(5)",   "Frame4",    120, 1830,   900,    255, "FA", "Fattore D'Attaco", Visible},
+        {Label,  "Label7(5)",   "Frame4",   1080, 1830,  1860,    255, "", "Fattore D'Attaco", Visible},
+        {Label,  "Label6(6)",   "Frame4",    120, 2130,   900,    255, "FD", "Fattore Di Difesa", Visible},
+        {Label,  "Label7(6)",   "Frame4",   1080, 2130,  1860,    255, "", "Fattore Di Difesa", Visible},
+        {Label,  "Label6(7)",   "Frame4",    120, 2430,   900,    255, "FM", "Fattor di Mitragliamento", Visible},
+        {Label,  "Label7(7)",   "Frame4",   1080, 2430,  1860,    255, "", "Fattor di Mitragliamento", Visible},
+        {Label,  "Label6(8)",   "Frame4",    120, 2730,   900,    255, "CD", "Carico Differenziato", Visible},
+        {Label,  "Label7(8)",   "Frame4",   1080, 2730,  1860,    255, "", "Carico Differenziato", Visible},
+        {Label,  "Label6(9)",   "Frame4",    120, 3030,   900,    255, "GIU", "Giudizio", Visible},
+        {Label,  "Label7(9)",   "Frame4",   1080, 3030,  1860,    255, "", "Giudizio", Visible},
+        {Label,  "Label3",      "",         3360, 5580,  9120,    255, "LISTA AEREI PRESENTI SULLA BASE SELEZIONATA SOPRA:", "", Visible},
+        {List,   "List2",       "",         3360, 5850,  9120,   1800, "", "Aerei per Tipologia   a   Terra / In Volo - Click = Aerei Abbattuti per tipo", Visible, {{Click, &FrmMezziAerei::List2_Click}}},
+        {Button, "Command1",    "",          120, 7560,  3120,    450, "&Chiudi", "Esce dal Programma - NON SALVA I DATI ", Visible, {{Click, &FrmMezziAerei::Command1_Click}}},
+        {Label,  "MessageLine", "",         3360, 7710,  9120,    315, "", "", Visible},
+        // clang-format on
+    };
+    return rows;
+}
+
 FrmMezziAerei::FrmMezziAerei() : Form("FrmMezziAerei") {
     setSize(12600, 8160);
     setFixedBorder(true);
 
-    sideFrames().layOut();
-    Label2.move(2520, 120, 7560, 1140);
     Label2.setWordWrap(true);
-    Label2.setCaption(
-        "Selezionare una BASE dalla lista e controllare di avere punti disponibili ( Numero Bleu nel "
-        "Riquadro PUNTI).  Premere il Tasto Genera Rnd List e appariranno gli aerei disponibli "
-        "all'acquisizione.  ATTENZIONE: Ogni volta che il tasto Genera viene selezionato La Base "
-        "spende punti attivazione.");
-    Label13.move(10200, 180, 2280, 255);
-    Label1.move(10200, 480, 2280, 420);
-    Label1.setToolTipText("Totali Punti Acquisizione Mezzi");
-
-    Label14.move(120, 1380, 3120, 255);
-    List1.move(120, 1650, 3120, 2700);
-
-    Frame3.move(120, 4440, 3120, 3000);
-    Label11.move(90, 330, 1380, 255);
-    Label12.move(1560, 330, 1470, 255);
     for (Label* l : {&Label11, &Label12}) l->setFontBold(true);
-    for (int i = 0; i < 9; ++i) {
-        const BaseValue& v = kBaseValues[i];
-        const int x = v.column == 0 ? 90 : 1560;
-        const int y = 660 + 330 * v.row;
-        Label15.add(i, Frame3, "Label15", v.name).move(x, y + 30, 780, 255);
-        Label5.add(i, Frame3, "Label5").move(x + 810, y, 630, 300);
-        Label5[i].setToolTipText(v.tip);
-    }
-
-    Command2.move(3360, 1380, 2640, 450);
-    Command2.setToolTipText("Ogni attivazione costa da 3 a 15 punti comando (mx Aerei Att. 15)");
-    Label16.move(6120, 1440, 660, 255);
-    Label10.move(6780, 1395, 660, 345);
-    Label10.setToolTipText("Spesa per Tentativo Acquisizione aerei");
-    Label17.move(7560, 1440, 1080, 255);
-    Label4.move(8640, 1395, 660, 345);
-    Label4.setToolTipText("TOTALE AEREI ACQUISIBILI ");
-    List3.move(3360, 1950, 5940, 2400);
-    List3.setToolTipText("Aerei Disponibili - Att: generare la lista costa dei PUNTI ");
-    Command3.move(3360, 4440, 600, 450);
-    Command4.move(4020, 4440, 600, 450);
-    Label18.move(4740, 4500, 900, 255);
-    Label8.move(5640, 4455, 600, 345);
-    Label8.setToolTipText("Aerei Acquisiti");
-    Label19.move(6360, 4500, 600, 255);
-    Label9.move(6960, 4455, 600, 345);
-    Label9.setToolTipText("Costo Acquisizione aerei");
-    Command5.move(3360, 5010, 2880, 450);
-    Command5.setToolTipText("Conferma e Salva");
-    Command6.move(6360, 5010, 2940, 450);
-    Command6.setToolTipText("Se non si vuole completare l'acquisizioe ma si vuole cambiare base");
-
-    Frame4.move(9420, 1380, 3060, 3450);
-    for (int i = 0; i < 10; ++i) {
-        Label6.add(i, Frame4, "Label6", kCardCaptions[i][0]).move(120, 330 + 300 * i, 900, 255);
-        Label7.add(i, Frame4, "Label7").move(1080, 330 + 300 * i, 1860, 255);
-        for (Label* l : {&Label6[i], &Label7[i]}) l->setToolTipText(kCardCaptions[i][1]);
-    }
-
-    Label3.move(3360, 5580, 9120, 255);
-    List2.move(3360, 5850, 9120, 1800);
-    List2.setToolTipText("Aerei per Tipologia   a   Terra / In Volo - Click = Aerei Abbattuti per tipo");
-    Command1.move(120, 7560, 3120, 450);
-    Command1.setToolTipText("Esce dal Programma - NON SALVA I DATI ");
-    MessageLine.move(3360, 7710, 9120, 315);
     MessageLine.setBorderStyle(1);
-
     for (Label* l : {&Label1, &Label10, &Label4, &Label8, &Label9}) styleValue(*l);
     for (int i = 0; i < 10; ++i) Label7[i].setBorderStyle(1);
     for (int i = 0; i < 9; ++i) {
@@ -125,16 +115,6 @@ FrmMezziAerei::FrmMezziAerei() : Form("FrmMezziAerei") {
         Label5[i].setBackColor(vbWhite);
     }
     for (ListBox* l : {&List1, &List2, &List3}) l->setFontName("Courier New");
-
-    List1.Click = [this] { List1_Click(); };
-    List2.Click = [this] { List2_Click(); };
-    List3.Click = [this] { List3_Click(); };
-    Command1.Click = [this] { Command1_Click(); };
-    Command2.Click = [this] { Command2_Click(); };
-    Command3.Click = [this] { Command3_Click(); };
-    Command4.Click = [this] { Command4_Click(); };
-    Command5.Click = [this] { Command5_Click(); };
-    Command6.Click = [this] { Command6_Click(); };
 }
 
 void FrmMezziAerei::Form_Load() {

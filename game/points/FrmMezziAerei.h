@@ -4,7 +4,7 @@
 
 #include "AircraftAcquisition.h"
 #include "SidePictures.h"
-#include "platform/Form.h"
+#include "platform/Layout.h"
 
 class FrmMezziAerei : public platform::Form {
   public:
@@ -25,55 +25,60 @@ class FrmMezziAerei : public platform::Form {
 
     const acquisition::AircraftPurchase& purchase() const { return Purchase; }
 
-    // The side's pictures.
-    platform::Frame Frame1{*this, "Frame1", "Alleati"};
-    platform::Image Image1{Frame1, "Image1"}; // left flag of the Allies
-    platform::Image Image2{Frame1, "Image2"}; // right flag of the Allies
-    platform::Frame Frame2{*this, "Frame2", "Asse"};
-    platform::Image Image3{Frame2, "Image3"}; // left flag of the Axis
-    platform::Image Image4{Frame2, "Image4"}; // right flag of the Axis
-    platform::Label Label2{*this, "Label2"};  // how to buy, step by step
-    platform::Label Label13{*this, "Label13", "Punti Acquisizione"};
-    platform::Label Label1{*this, "Label1"}; // the side's acquisition points left
+    // The controls, made by the layout table (FrmMezziAerei::layout()) before the members that name them.
+    static const platform::Layout<FrmMezziAerei>& layout();
+    platform::LaidOut laidOut_{*this, layout()};
 
-    platform::Label Label14{*this, "Label14", "Basi Aeree"};
-    platform::ListBox List1{*this, "List1"}; // the side's air bases; a pick shows the base
+    // The side's pictures.
+    platform::Frame& Frame1 = made("Frame1");
+    platform::Image& Image1 = made("Image1"); // left flag of the Allies
+    platform::Image& Image2 = made("Image2"); // right flag of the Allies
+    platform::Frame& Frame2 = made("Frame2");
+    platform::Image& Image3 = made("Image3"); // left flag of the Axis
+    platform::Image& Image4 = made("Image4"); // right flag of the Axis
+    platform::Label& Label2 = made("Label2"); // how to buy, step by step
+    platform::Label& Label13 = made("Label13");
+    platform::Label& Label1 = made("Label1"); // the side's acquisition points left
+
+    platform::Label& Label14 = made("Label14");
+    platform::ListBox& List1 = made("List1"); // the side's air bases; a pick shows the base
 
     // The chosen base's values.
-    platform::Frame Frame3{*this, "Frame3"}; // the base picked
-    platform::Label Label11{Frame3, "Label11", "PUNTI"};
-    platform::Label Label12{Frame3, "Label12", "AEREI"};
-    platform::ControlArray<platform::Label> Label15; // the values' names
-    platform::ControlArray<platform::Label> Label5;  // the base's nine values, named by Label15
+    platform::Frame& Frame3 = made("Frame3"); // the base picked
+    platform::Label& Label11 = made("Label11");
+    platform::Label& Label12 = made("Label12");
+    platform::ControlArray<platform::Label>& Label15 = made("Label15"); // the values' names
+    // The base's nine values, named by Label15.
+    platform::ControlArray<platform::Label>& Label5 = made("Label5");
 
-    platform::CommandButton Command2{*this, "Command2", "&Genera Random List"};
-    platform::Label Label16{*this, "Label16", "Spesa"};
-    platform::Label Label10{*this, "Label10"}; // the cost of drawing the list, under "Spesa"
-    platform::Label Label17{*this, "Label17", "Acquisibili"};
+    platform::CommandButton& Command2 = made("Command2");
+    platform::Label& Label16 = made("Label16");
+    platform::Label& Label10 = made("Label10"); // the cost of drawing the list, under "Spesa"
+    platform::Label& Label17 = made("Label17");
     // The aircraft that may be bought, under "Acquisibili"
-    platform::Label Label4{*this, "Label4"};
+    platform::Label& Label4 = made("Label4");
     // The aircraft on offer, from the random list; a pick chooses the type.
-    platform::ListBox List3{*this, "List3"};
-    platform::CommandButton Command3{*this, "Command3", "&+"};
-    platform::CommandButton Command4{*this, "Command4", "&-"};
-    platform::Label Label18{*this, "Label18", "Acquisiti"};
-    platform::Label Label8{*this, "Label8"}; // the aircraft bought, under "Acquisiti"
-    platform::Label Label19{*this, "Label19", "Costo"};
-    platform::Label Label9{*this, "Label9"}; // their cost, under "Costo"
-    platform::CommandButton Command5{*this, "Command5", "Conferma e &Salva"};
-    platform::CommandButton Command6{*this, "Command6", "&Reset"};
+    platform::ListBox& List3 = made("List3");
+    platform::CommandButton& Command3 = made("Command3");
+    platform::CommandButton& Command4 = made("Command4");
+    platform::Label& Label18 = made("Label18");
+    platform::Label& Label8 = made("Label8"); // the aircraft bought, under "Acquisiti"
+    platform::Label& Label19 = made("Label19");
+    platform::Label& Label9 = made("Label9"); // their cost, under "Costo"
+    platform::CommandButton& Command5 = made("Command5");
+    platform::CommandButton& Command6 = made("Command6");
 
     // The aircraft card.
-    platform::Frame Frame4{*this, "Frame4"};        // the aircraft card of the type picked
-    platform::ControlArray<platform::Label> Label6; // the card's captions
-    platform::ControlArray<platform::Label> Label7; // the card's values
+    platform::Frame& Frame4 = made("Frame4");                         // the aircraft card of the type picked
+    platform::ControlArray<platform::Label>& Label6 = made("Label6"); // the card's captions
+    platform::ControlArray<platform::Label>& Label7 = made("Label7"); // the card's values
 
-    platform::Label Label3{*this, "Label3", "LISTA AEREI PRESENTI SULLA BASE SELEZIONATA SOPRA:"};
+    platform::Label& Label3 = made("Label3");
     // The base's aircraft by type, on the ground / in flight; a click shows those shot down.
-    platform::ListBox List2{*this, "List2"};
-    platform::CommandButton Command1{*this, "Command1", "&Chiudi"};
+    platform::ListBox& List2 = made("List2");
+    platform::CommandButton& Command1 = made("Command1");
     // Why the last action was refused.
-    platform::Label MessageLine{*this, "MessageLine"};
+    platform::Label& MessageLine = made("MessageLine");
 
   private:
     void ListaBasiAeree();

@@ -16,9 +16,6 @@ using namespace platform;
 using namespace newcampaign;
 
 namespace {
-const QString kNoticeShips = QStringLiteral(
-    "A Malta possono essere allocati solo Sommergibili \"SA\". Le altre navi debbono arrivare giocando!      "
-    "Nei Porti Africani dell'Asse non può essere allocata nessuna nave gratis. Buon divertimento!");
 const QString kNoticeAircraft = QStringLiteral(
     "ATTENZIONE:  CASTELVETRANO E SIRACUSA  sono gli unici aeroporti dell'ASSE che possono accogliere aerei "
     "TEDESCHI.");
@@ -58,123 +55,120 @@ QString plain(long long v) {
 }
 } // namespace
 
+// Label28 first tells where the free ships may go, then (kNoticeAircraft) where the aircraft may.
+const platform::Layout<FrmMezziGratis>& FrmMezziGratis::layout() {
+    using enum Kind;
+    using enum On;
+    static const Layout<FrmMezziGratis> rows = {
+        // clang-format off
+        // kind        name         container   left   top  width  height  caption, tool-tip, state at load, events
+        {Button,       "Command2",  "",         120,  120,  1800,    420, "Navi Alleati", "", Visible, {{Click, &FrmMezziGratis::Command2_Click}}},
+        {Button,       "Command3",  "",        2040,  120,  1800,    420, "Navi Asse", "", Disabled, {{Click, &FrmMezziGratis::Command3_Click}}},
+        {Button,       "Command4",  "",        3960,  120,  1800,    420, "Aerei Alleati", "", Disabled, {{Click, &FrmMezziGratis::Command4_Click}}},
+        {Button,       "Command5",  "",        5880,  120,  1800,    420, "Aerei Asse", "", Disabled, {{Click, &FrmMezziGratis::Command5_Click}}},
+        {Button,       "Command1",  "",        7800,  120,  1200,    420, "&Start", "", Disabled, {{Click, &FrmMezziGratis::Command1_Click}}},
+        {Label,        "Label28",   "",         120,  720,  9000,    600, "A Malta possono essere allocati solo Sommergibili \"SA\". Le altre navi debbono arrivare giocando!      Nei Porti Africani dell'Asse non può essere allocata nessuna nave gratis. Buon divertimento!", "", Visible},
+        {Image,        "Image1",    "",        9240,   60,  2250,    600, "", "", Hidden},
+        {Image,        "Image2",    "",        9240,  660,  2250,    600, "", "", Hidden},
+        {Image,        "Image3",    "",        9240,   60,  2250,    600, "", "", Hidden},
+        {Image,        "Image4",    "",        9240,  660,  2250,    600, "", "", Hidden},
+        {Frame,        "Frame1",    "",         120, 1380, 11280,   6000, "", "", Hidden},
+        {Label,        "Label3",    "Frame1",   240,  300,  3000,    285, "PRIMA la base POI le Navi", "", Visible},
+        {DropDownList, "Combo1",    "Frame1",   240,  600,  2400,    315, "", "", Visible, {{Click, &FrmMezziGratis::Combo1_Click}}},
+        {Label,        "Label9",    "Frame1",  2760,  630,   780,    285, "N° Base", "", Visible},
+        {Label,        "Label5",    "Frame1",  3540,  600,   600,    315, "", "", Visible},
+        {Label,        "Label10",   "Frame1",  4320,  630,  1320,    285, "In questa Base", "", Visible},
+        {Label,        "Label11",   "Frame1",  5640,  600,   900,    315, "", "", Visible},
+        {Label,        "Label8",    "Frame1",  6720,  630,  1920,    285, "Ancora   da assegnare", "", Visible},
+        {Label,        "Label4",    "Frame1",  8640,  600,   600,    315, "", "", Visible},
+        {Label,        "Label7",    "Frame1",   240, 4740,  2160,    285, "Tutte le NAVI assegnate:", "", Visible},
+        {Label,        "Label12",   "Frame1",  2400, 4710,   600,    315, "", "", Visible},
+        {List,         "List1",     "Frame1",   240, 1080,  5400,   3540, "", "", Disabled, {{Click, &FrmMezziGratis::List1_Click}, {DblClick, &FrmMezziGratis::List1_DblClick}}},
+        {Label,        "Label6",    "Frame1",  3120, 4710,  7920,    315, "", "", Visible},
+        {List,         "List2",     "Frame1",  5760, 1080,  3600,   3540, "", "", Visible},
+        {Frame,        "Frame3",    "Frame1",  9480,  960,  1680,   3660, "Navi Gratis", "", Visible},
+        {Line,         "Line3",     "Frame3",   120,  690,  1560,    690, "", "", Visible},
+        {Line,         "Line4",     "Frame3",   120, 1140,  1560,   1140, "", "", Visible},
+        {Line,         "Line5",     "Frame3",   120, 1590,  1560,   1590, "", "", Visible},
+        {Line,         "Line6",     "Frame3",   120, 2040,  1560,   2040, "", "", Visible},
+        {Line,         "Line7",     "Frame3",   120, 2490,  1560,   2490, "", "", Visible},
+        {Line,         "Line8",     "Frame3",   120, 2940,  1560,   2940, "", "", Visible},
+        {Line,         "Line9",     "Frame3",   120, 3390,  1560,   3390, "", "", Visible},
+        {Label,        "Label1(0)", "Frame3",   180,  300,   600,    315, "", "", Visible},
+        {Label,        "Label2(0)", "Frame3",   900,  300,   600,    315, "", "", Visible},
+        {Label,        "Label1(1)", "Frame3",   180,  750,   600,    315, "", "", Visible},
+        {Label,        "Label2(1)", "Frame3",   900,  750,   600,    315, "", "", Visible},
+        {Label,        "Label1(2)", "Frame3",   180, 1200,   600,    315, "", "", Visible},
+        {Label,        "Label2(2)", "Frame3",   900, 1200,   600,    315, "", "", Visible},
+        {Label,        "Label1(3)", "Frame3",   180, 1650,   600,    315, "", "", Visible},
+        {Label,        "Label2(3)", "Frame3",   900, 1650,   600,    315, "", "", Visible},
+        {Label,        "Label1(4)", "Frame3",   180, 2100,   600,    315, "", "", Visible},
+        {Label,        "Label2(4)", "Frame3",   900, 2100,   600,    315, "", "", Visible},
+        {Label,        "Label1(5)", "Frame3",   180, 2550,   600,    315, "", "", Visible},
+        {Label,        "Label2(5)", "Frame3",   900, 2550,   600,    315, "", "", Visible},
+        {Label,        "Label1(6)", "Frame3",   180, 3000,   600,    315, "", "", Visible},
+        {Label,        "Label2(6)", "Frame3",   900, 3000,   600,    315, "", "", Visible},
+        {Label,        "Label14",   "Frame1",   240, 5280,  1320,    480, "FINE", "", Visible, {{Click, &FrmMezziGratis::Label14_Click}}},
+        {Label,        "Label13",   "Frame1",  1680, 5280,  7200,    480, "Chiudere solo se NAVI gratis finite o se non si desiderano altre NAVI gratis", "", Visible},
+        {Line,         "Line1",     "Frame1",   240,  990,  9360,    990, "", "", Visible},
+        {Line,         "Line2",     "Frame1",   240, 5130, 11040,   5130, "", "", Visible},
+        {Frame,        "Frame2",    "",         120, 1380, 11280,   6000, "", "", Hidden},
+        {Label,        "Label15",   "Frame2",   240,  300,  3000,    285, "PRIMA la base POI gli Aerei", "", Visible},
+        {DropDownList, "Combo2",    "Frame2",   240,  600,  2400,    315, "", "", Visible, {{Click, &FrmMezziGratis::Combo2_Click}}},
+        {Label,        "Label16",   "Frame2",  2760,  630,   780,    285, "N° Base", "", Visible},
+        {Label,        "Label17",   "Frame2",  3540,  600,   600,    315, "", "", Visible},
+        {List,         "List3",     "Frame2",   240, 1080,  5400,   3540, "", "", Disabled, {{Click, &FrmMezziGratis::List3_Click}}},
+        {Label,        "Label27",   "Frame2",   240, 4740,  1560,    285, "Di questo tipo >>", "", Visible},
+        {Label,        "Label23",   "Frame2",  1800, 4710,  9240,    315, "", "", Visible},
+        {Button,       "Command6",  "Frame2",   240, 5280,   600,    420, "+", "", Visible, {{Click, &FrmMezziGratis::Command6_Click}}},
+        {Button,       "Command7",  "Frame2",   960, 5280,   600,    420, "-", "", Visible, {{Click, &FrmMezziGratis::Command7_Click}}},
+        {Label,        "Label24",   "Frame2",  1680, 5295,   600,    390, "", "", Visible},
+        {Button,       "Command8",  "Frame2",  2400, 5280,  2400,    420, "&Conferma N° Aerei", "", Visible, {{Click, &FrmMezziGratis::Command8_Click}}},
+        {Label,        "Label18",   "Frame2",  5760,  300,  5280,    285, "Tutti gli AEREI assegnati a questa base:", "", Visible},
+        {List,         "List4",     "Frame2",  5760,  600,  5280,   2700, "", "", Visible},
+        {Label,        "Label19",   "Frame2",  5760, 3480,  3000,    285, "Ancora   da assegnare", "", Visible},
+        {Label,        "Label20",   "Frame2",  8880, 3450,   900,    315, "", "", Visible},
+        {Label,        "Label21",   "Frame2",  5760, 3870,  3000,    285, "Totale aerei in questa Base", "", Visible},
+        {Label,        "Label22",   "Frame2",  8880, 3840,   900,    315, "", "", Visible},
+        {Label,        "Label25",   "Frame2",  5760, 4260,  3000,    285, "Max Numero Aerei in questa Base", "", Visible},
+        {Label,        "Label26",   "Frame2",  8880, 4230,   900,    315, "", "", Visible},
+        {Button,       "Command9",  "Frame2",  8880, 5280,  2160,    420, "&Fine Aerei", "Chiude la fase quando gli aerei rimasti non trovano posto nelle basi", Disabled, {{Click, &FrmMezziGratis::Command9_Click}}},
+        // clang-format on
+    };
+    return rows;
+}
+
 FrmMezziGratis::FrmMezziGratis() : Form("FrmMezziGratis") {
     setSize(11520, 7560);
     setFixedBorder(true);
 
-    Command2.move(120, 120, 1800, 420);
-    Command3.move(2040, 120, 1800, 420);
-    Command4.move(3960, 120, 1800, 420);
-    Command5.move(5880, 120, 1800, 420);
-    Command1.move(7800, 120, 1200, 420);
-    Command3.setEnabled(false);
-    Command4.setEnabled(false);
-    Command5.setEnabled(false);
-    Command1.setEnabled(false);
-    Image1.move(9240, 60);
-    Image2.move(9240, 660);
-    Image3.move(9240, 60);
-    Image4.move(9240, 660);
     Image1.setPicture(sideBanner("ALLEATI", vbYellow, true));
     Image2.setPicture(sideBanner("NAVI-AEREI", vbYellow, true));
     Image3.setPicture(sideBanner("ASSE", vbRed, false));
     Image4.setPicture(sideBanner("NAVI-AEREI", vbRed, false));
-    for (Image* i : {&Image1, &Image2, &Image3, &Image4}) i->setVisible(false);
-    Label28.move(120, 720, 9000, 600);
     Label28.setWordWrap(true);
-    Label28.setCaption(kNoticeShips);
     Label28.setFontBold(true);
 
-    Frame1.move(120, 1380, 11280, 6000);
-    Frame1.setVisible(false);
-    Label3.move(240, 300, 3000, 285);
-    Combo1.move(240, 600, 2400, 315);
-    Label9.move(2760, 630, 780, 285);
-    Label5.move(3540, 600, 600, 315);
-    Label10.move(4320, 630, 1320, 285);
-    Label11.move(5640, 600, 900, 315);
-    Label8.move(6720, 630, 1920, 285);
-    Label4.move(8640, 600, 600, 315);
-    Label7.move(240, 4740, 2160, 285);
-    Label12.move(2400, 4710, 600, 315);
     for (Label* l : {&Label5, &Label11, &Label4, &Label12}) {
         l->setBorderStyle(1);
         l->setAlignment(2);
     }
-    List1.move(240, 1080, 5400, 3540);
-    List2.move(5760, 1080, 3600, 3540);
-    Label6.move(3120, 4710, 7920, 315);
     Label6.setBorderStyle(1);
-    Frame3.move(9480, 960, 1680, 3660);
     for (int k = 0; k < kFreeShipTypeCount; ++k) {
-        Label1.add(k, Frame3, "Label1").move(180, 300 + 450 * k, 600, 315);
-        Label2.add(k, Frame3, "Label2").move(900, 300 + 450 * k, 600, 315);
         Label2[k].setBorderStyle(1);
         Label2[k].setAlignment(2);
     }
-    // Rules under the port row, above the end row, and under each free type.
-    Line1.setPoints(240, 990, 9360, 990);
-    Line2.setPoints(240, 5130, 11040, 5130);
-    Line* typeRules[] = {&Line3, &Line4, &Line5, &Line6, &Line7, &Line8, &Line9};
-    for (int k = 0; k < kFreeShipTypeCount; ++k) {
-        const int y = 300 + 450 * k + 390;
-        typeRules[k]->setPoints(120, y, 1560, y);
-    }
     for (Line* l : {&Line1, &Line2, &Line3, &Line4, &Line5, &Line6, &Line7, &Line8, &Line9})
         l->setBorderColor(vbGrayText);
-    Label14.move(240, 5280, 1320, 480);
     Label14.setAlignment(2);
     Label14.setBorderStyle(1);
     Label14.setFontBold(true);
     Label14.setBackColor(kRed);
-    Label13.move(1680, 5280, 7200, 480);
     Label13.setWordWrap(true);
-    List1.setEnabled(false);
 
-    Frame2.move(120, 1380, 11280, 6000);
-    Frame2.setVisible(false);
-    Label15.move(240, 300, 3000, 285);
-    Combo2.move(240, 600, 2400, 315);
-    Label16.move(2760, 630, 780, 285);
-    Label17.move(3540, 600, 600, 315);
-    List3.move(240, 1080, 5400, 3540);
-    Label27.move(240, 4740, 1560, 285);
-    Label23.move(1800, 4710, 9240, 315);
-    Command6.move(240, 5280, 600, 420);
-    Command7.move(960, 5280, 600, 420);
-    Label24.move(1680, 5295, 600, 390);
-    Command8.move(2400, 5280, 2400, 420);
-    Label18.move(5760, 300, 5280, 285);
-    List4.move(5760, 600, 5280, 2700);
-    Label19.move(5760, 3480, 3000, 285);
-    Label20.move(8880, 3450, 900, 315);
-    Label21.move(5760, 3870, 3000, 285);
-    Label22.move(8880, 3840, 900, 315);
-    Label25.move(5760, 4260, 3000, 285);
-    Label26.move(8880, 4230, 900, 315);
     for (Label* l : {&Label17, &Label23, &Label24, &Label20, &Label22, &Label26}) l->setBorderStyle(1);
     for (Label* l : {&Label17, &Label24, &Label20, &Label22, &Label26}) l->setAlignment(2);
-    Command9.move(8880, 5280, 2160, 420);
-    Command9.setToolTipText("Chiude la fase quando gli aerei rimasti non trovano posto nelle basi");
-    Command9.setEnabled(false);
-    List3.setEnabled(false);
     for (ListBox* l : {&List1, &List2, &List3, &List4}) l->setFontName("Courier New");
-
-    Command1.Click = [this] { Command1_Click(); };
-    Command2.Click = [this] { Command2_Click(); };
-    Command3.Click = [this] { Command3_Click(); };
-    Command4.Click = [this] { Command4_Click(); };
-    Command5.Click = [this] { Command5_Click(); };
-    Command6.Click = [this] { Command6_Click(); };
-    Command7.Click = [this] { Command7_Click(); };
-    Command8.Click = [this] { Command8_Click(); };
-    Command9.Click = [this] { Command9_Click(); };
-    Combo1.Click = [this] { Combo1_Click(); };
-    Combo2.Click = [this] { Combo2_Click(); };
-    List1.Click = [this] { List1_Click(); };
-    List1.DblClick = [this] { List1_DblClick(); };
-    List3.Click = [this] { List3_Click(); };
-    Label14.Click = [this] { Label14_Click(); };
 }
 
 void FrmMezziGratis::Form_Load() {

@@ -41,92 +41,101 @@ const QStringList& listOf(int item) {
 constexpr int kComboItems[] = {1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
 } // namespace
 
+// The mission targets follow the length and the starting points whether picked or typed, so the
+// ones stored are the ones shown.
+const platform::Layout<FrmSetUpGen>& FrmSetUpGen::layout() {
+    using enum Kind;
+    using enum On;
+    static const Layout<FrmSetUpGen> rows = {
+        // clang-format off
+        // kind  name          container   left   top  width  height  caption, tool-tip, state at load, events
+        {Frame,  "Frame1",     "",         120,  120,  4800,   2280, "Dati Generali Capagna", "", Visible},
+        {Text,   "Text1",      "Frame1",   240,  360,  4320,    315, "Nome della Campagna", "Per il salvataggio dati", Visible, {{DblClick, &FrmSetUpGen::Text1_DblClick}, {Change, &FrmSetUpGen::Text1_Change}, {KeyPress, &FrmSetUpGen::Text1_KeyPress}}},
+        {Label,  "Label1",     "Frame1",   240,  870,  2400,    285, "Durata Camp. in giorni", "", Visible},
+        {Label,  "Label2",     "Frame1",   240, 1320,  2400,    285, "Stagione", "", Visible},
+        {Label,  "Label3",     "Frame1",   240, 1770,  2400,    285, "Anno", "", Visible},
+        {Combo,  "Combo1",     "Frame1",  2760,  840,  1800,    315, "", "Durata in Giorni", Visible, {{Click, &FrmSetUpGen::CalcolaMissioni}, {Change, &FrmSetUpGen::CalcolaMissioni}}},
+        {Combo,  "Combo2",     "Frame1",  2760, 1290,  1800,    315, "", "Per le condizioni Atmo", Visible},
+        {Combo,  "Combo3",     "Frame1",  2760, 1740,  1800,    315, "", "Periodo storico", Visible},
+        {Frame,  "Frame2",     "",        5040,  120,  5760,   2280, "Punteggio di partenza", "I valori inseriti influiscono sulle missioni ", Visible},
+        {Label,  "Label6",     "Frame2",  2040,  420,  1500,    285, "ALLEATI", "", Visible},
+        {Label,  "Label7",     "Frame2",  3840,  420,  1500,    285, "ASSE", "", Visible},
+        {Label,  "Label4",     "Frame2",   240,  870,  1320,    285, "MEZZI", "Acquisto Mezzi Navali / Punti Comando 3:1", Visible},
+        {Label,  "Label5",     "Frame2",   240, 1320,  1320,    285, "COMANDO", "Punti Trasportabili/Rifornimenti Basi/Acquisto Aerei", Visible},
+        {Combo,  "Combo4",     "Frame2",  2040,  840,  1680,    315, "", "", Visible, {{Click, &FrmSetUpGen::CalcolaMissioni}, {Change, &FrmSetUpGen::CalcolaMissioni}}},
+        {Combo,  "Combo5",     "Frame2",  3840,  840,  1680,    315, "", "", Visible, {{Click, &FrmSetUpGen::CalcolaMissioni}, {Change, &FrmSetUpGen::CalcolaMissioni}}},
+        {Combo,  "Combo6",     "Frame2",  2040, 1290,  1680,    315, "", "", Visible, {{Click, &FrmSetUpGen::CalcolaMissioni}, {Change, &FrmSetUpGen::CalcolaMissioni}}},
+        {Combo,  "Combo7",     "Frame2",  3840, 1290,  1680,    315, "", "", Visible, {{Click, &FrmSetUpGen::CalcolaMissioni}, {Change, &FrmSetUpGen::CalcolaMissioni}}},
+        {Frame,  "Frame3",     "",         120, 2520, 10680,   2760, "Numeri e Mezzi in gioco", "", Visible},
+        {Label,  "Label13",    "Frame3",  6480,  300,  1680,    285, "ALLEATI", "", Visible},
+        {Label,  "Label14",    "Frame3",  8640,  300,  1680,    285, "ASSE", "", Visible},
+        {Label,  "Label8",     "Frame3",   240,  730,  5640,    285, "Percentuale Arrivi/Disponibilità Nuove Navi", "Se avete poche navi inserite 70", Visible},
+        {Label,  "Label9",     "Frame3",   240, 1130,  5640,    285, "Coefficente Riparazione danni lievi alle Navi", "", Visible},
+        {Label,  "Label10",    "Frame3",   240, 1530,  5640,    285, "Coefficente movimento orario  materiali dei Porti", "", Visible},
+        {Label,  "Label11",    "Frame3",   240, 1930,  5640,    285, "Coefficente tentativi attivaz. aerei", "", Visible},
+        {Label,  "Label12",    "Frame3",   240, 2330,  5640,    285, "Percentuale Media di attivazione e reazione", "Percentuale attivazione Mezzi", Visible},
+        {Combo,  "Combo10",    "Frame3",  6480,  700,  1680,    315, "", "", Visible},
+        {Combo,  "Combo11",    "Frame3",  8640,  700,  1680,    315, "", "", Visible},
+        {Combo,  "Combo12",    "Frame3",  6480, 1100,  1680,    315, "", "", Visible},
+        {Combo,  "Combo13",    "Frame3",  8640, 1100,  1680,    315, "", "", Visible},
+        {Combo,  "Combo14",    "Frame3",  6480, 1500,  1680,    315, "", "", Visible},
+        {Combo,  "Combo15",    "Frame3",  8640, 1500,  1680,    315, "", "", Visible},
+        {Combo,  "Combo16",    "Frame3",  6480, 1900,  1680,    315, "", "", Visible},
+        {Combo,  "Combo17",    "Frame3",  8640, 1900,  1680,    315, "", "", Visible},
+        {Combo,  "Combo18",    "Frame3",  6480, 2300,  1680,    315, "", "", Visible},
+        {Combo,  "Combo19",    "Frame3",  8640, 2300,  1680,    315, "", "", Visible},
+        {Frame,  "Frame4",     "",         120, 5400, 10680,   2280, "Missioni", "", Visible},
+        {Frame,  "Frame5",     "Frame4",   120,  300,  5160,   1860, "ALLEATI", "", Visible},
+        {Label,  "Label15",    "Frame5",   120,  330,  4320,    285, "Affondare naviglio mercantile per Ton.", "", Visible},
+        {Label,  "Label16",    "Frame5",   120,  690,  4320,    285, "Affondare naviglio da guerra per Ton.", "", Visible},
+        {Label,  "Label17",    "Frame5",   120, 1050,  4320,    285, "Mantenere Malta HQ sopra Punti Comando", "", Visible},
+        {Label,  "Label18",    "Frame5",   120, 1410,  4320,    285, "Portare Tobruck sotto punti Comando", "", Visible},
+        {Label,  "Label23(0)", "Frame5",  4440,  330,   600,    285, "", "", Visible},
+        {Label,  "Label23(1)", "Frame5",  4440,  690,   600,    285, "", "", Visible},
+        {Label,  "Label23(2)", "Frame5",  4440, 1050,   600,    285, "", "", Visible},
+        {Label,  "Label23(3)", "Frame5",  4440, 1410,   600,    285, "", "", Visible},
+        {Frame,  "Frame6",     "Frame4",  5400,  300,  5160,   1860, "ASSE", "", Visible},
+        {Label,  "Label19",    "Frame6",   120,  330,  4320,    285, "Mantenere Tobruck+Bengasi oltre punti Comando", "", Visible},
+        {Label,  "Label20",    "Frame6",   120,  690,  4320,    285, "Mantenere Tripoli oltre punti Comando", "", Visible},
+        {Label,  "Label21",    "Frame6",   120, 1050,  4320,    285, "Portare Malta HQ sotto punti Comando", "", Visible},
+        {Label,  "Label22",    "Frame6",   120, 1410,  4320,    285, "Affondare naviglio nemico per Ton.", "", Visible},
+        {Label,  "Label24(0)", "Frame6",  4440,  330,   600,    285, "", "", Visible},
+        {Label,  "Label24(1)", "Frame6",  4440,  690,   600,    285, "", "", Visible},
+        {Label,  "Label24(2)", "Frame6",  4440, 1050,   600,    285, "", "", Visible},
+        {Label,  "Label24(3)", "Frame6",  4440, 1410,   600,    285, "", "", Visible},
+        {Button, "Command1",   "",         120, 7860,  2280,    420, "Valori Di &Default", "", Visible, {{Click, &FrmSetUpGen::Command1_Click}}},
+        {Button, "Command2",   "",        2640, 7860,  2280,    420, "&Reset", "", Visible, {{Click, &FrmSetUpGen::Command2_Click}}},
+        {Button, "Command3",   "",        6000, 7860,  2280,    420, "&Conferma e Salva", "", Disabled, {{Click, &FrmSetUpGen::Command3_Click}}},
+        {Button, "Command4",   "",        8520, 7860,  2280,    420, "&Esce senza creare", "", Visible, {{Click, &FrmSetUpGen::Command4_Click}}},
+        // clang-format on
+    };
+    return rows;
+}
+
 FrmSetUpGen::FrmSetUpGen() : Form("FrmSetUpGen") {
     setCaption(kTitle);
     setSize(10920, 8520);
     setFixedBorder(true);
-
-    Frame1.move(120, 120, 4800, 2280);
-    Text1.move(240, 360, 4320, 315);
-    Text1.setText("Nome della Campagna");
-    Text1.setToolTipText("Per il salvataggio dati");
     Text1.setMaxLength(newcampaign::kNameMaxLength);
-    Label1.move(240, 870, 2400, 285);
-    Label2.move(240, 1320, 2400, 285);
-    Label3.move(240, 1770, 2400, 285);
-    Combo1.move(2760, 840, 1800, 315);
-    Combo2.move(2760, 1290, 1800, 315);
-    Combo3.move(2760, 1740, 1800, 315);
-    Combo1.setToolTipText("Durata in Giorni");
-    Combo2.setToolTipText("Per le condizioni Atmo");
-    Combo3.setToolTipText("Periodo storico");
-
-    Frame2.move(5040, 120, 5760, 2280);
-    Frame2.setToolTipText("I valori inseriti influiscono sulle missioni ");
-    Label6.move(2040, 420, 1500, 285);
-    Label7.move(3840, 420, 1500, 285);
-    Label4.move(240, 870, 1320, 285);
-    Label4.setToolTipText("Acquisto Mezzi Navali / Punti Comando 3:1");
-    Label5.move(240, 1320, 1320, 285);
-    Label5.setToolTipText("Punti Trasportabili/Rifornimenti Basi/Acquisto Aerei");
-    Combo4.move(2040, 840, 1680, 315);
-    Combo5.move(3840, 840, 1680, 315);
-    Combo6.move(2040, 1290, 1680, 315);
-    Combo7.move(3840, 1290, 1680, 315);
-
-    Frame3.move(120, 2520, 10680, 2760);
-    Label13.move(6480, 300, 1680, 285);
-    Label14.move(8640, 300, 1680, 285);
-    platform::Label* rowLabels[] = {&Label8, &Label9, &Label10, &Label11, &Label12};
-    for (int row = 0; row < 5; ++row) {
-        const int top = 700 + 400 * row;
-        rowLabels[row]->move(240, top + 30, 5640, 285);
-        comboOf(10 + 2 * row).move(6480, top, 1680, 315);
-        comboOf(11 + 2 * row).move(8640, top, 1680, 315);
-    }
-    Label8.setToolTipText("Se avete poche navi inserite 70");
-    Label12.setToolTipText("Percentuale attivazione Mezzi");
-
-    Frame4.move(120, 5400, 10680, 2280);
-    Frame5.move(120, 300, 5160, 1860);
-    Frame6.move(5400, 300, 5160, 1860);
-    platform::Label* allied[] = {&Label15, &Label16, &Label17, &Label18};
-    platform::Label* axis[] = {&Label19, &Label20, &Label21, &Label22};
     for (int i = 0; i < 4; ++i) {
-        const int top = 330 + 360 * i;
-        allied[i]->move(120, top, 4320, 285);
-        axis[i]->move(120, top, 4320, 285);
-        Label23.add(i, Frame5, "Label23").move(4440, top, 600, 285);
-        Label24.add(i, Frame6, "Label24").move(4440, top, 600, 285);
-        Label23[i].setBorderStyle(1);
-        Label24[i].setBorderStyle(1);
-        Label23[i].setAlignment(1);
-        Label24[i].setAlignment(1);
+        for (Label* l : {&Label23[i], &Label24[i]}) {
+            l->setBorderStyle(1);
+            l->setAlignment(1);
+        }
     }
+}
 
-    Command1.move(120, 7860, 2280, 420);
-    Command2.move(2640, 7860, 2280, 420);
-    Command3.move(6000, 7860, 2280, 420);
-    Command4.move(8520, 7860, 2280, 420);
-    Command3.setEnabled(false);
+void FrmSetUpGen::Text1_KeyPress(int& keyAscii) {
+    if (!((keyAscii >= 'A' && keyAscii <= 'Z') || (keyAscii >= 'a' && keyAscii <= 'z') || keyAscii == 8))
+        keyAscii = 0;
+}
 
-    // Letters only; Backspace takes the last one back.
-    Text1.KeyPress = [](int& key) {
-        if (!((key >= 'A' && key <= 'Z') || (key >= 'a' && key <= 'z') || key == 8)) key = 0;
-    };
-    Text1.DblClick = [this] { Text1.setText(QString()); };
-    // Keys other than letters are dropped as typed; a pasted name is judged whole, so that a name
-    // "Avanti" would refuse never leaves it enabled.
-    Text1.Change = [this] { Command3.setEnabled(newcampaign::isValidCampaignName(Text1.text().trimmed())); };
-    // The targets follow the values whether picked or typed, so the ones stored are the ones shown.
-    for (int item : {1, 4, 5, 6, 7}) {
-        comboOf(item).Click = [this] { CalcolaMissioni(); };
-        comboOf(item).Change = [this] { CalcolaMissioni(); };
-    }
-    Command1.Click = [this] { Command1_Click(); };
-    Command2.Click = [this] { Command2_Click(); };
-    Command3.Click = [this] { Command3_Click(); };
-    Command4.Click = [this] { Command4_Click(); };
+void FrmSetUpGen::Text1_DblClick() {
+    Text1.setText(QString());
+}
+
+void FrmSetUpGen::Text1_Change() {
+    Command3.setEnabled(newcampaign::isValidCampaignName(Text1.text().trimmed()));
 }
 
 ComboBox& FrmSetUpGen::comboOf(int item) {

@@ -2,7 +2,7 @@
 // points and balance values, with the mission targets that follow from them.
 #pragma once
 
-#include "platform/Form.h"
+#include "platform/Layout.h"
 
 #include <array>
 
@@ -17,74 +17,85 @@ class FrmSetUpGen : public platform::Form {
     void Command3_Click(); // "&Conferma e Salva"
     void Command4_Click(); // "&Esce senza creare"
 
+    // Letters only; Backspace takes the last one back.
+    void Text1_KeyPress(int& keyAscii);
+    void Text1_DblClick(); // empties the name
+    // Keys other than letters are dropped as typed; a pasted name is judged whole, so that a name
+    // "Avanti" would refuse never leaves it enabled.
+    void Text1_Change();
+
     // The combo of a settings item (1..7, 10..19).
     platform::ComboBox& comboOf(int item);
 
-    platform::Frame Frame1{*this, "Frame1", "Dati Generali Capagna"};
-    platform::Frame Frame2{*this, "Frame2", "Punteggio di partenza"};
-    platform::Frame Frame3{*this, "Frame3", "Numeri e Mezzi in gioco"};
-    platform::Frame Frame4{*this, "Frame4", "Missioni"};
-    platform::Frame Frame5{Frame4, "Frame5", "ALLEATI"};
-    platform::Frame Frame6{Frame4, "Frame6", "ASSE"};
+    // The controls, made by the layout table (FrmSetUpGen::layout()) before the members that name them.
+    static const platform::Layout<FrmSetUpGen>& layout();
+    platform::LaidOut laidOut_{*this, layout()};
 
-    platform::TextBox Text1{Frame1, "Text1"}; // the campaign's name
-    platform::Label Label1{Frame1, "Label1", "Durata Camp. in giorni"};
-    platform::Label Label2{Frame1, "Label2", "Stagione"};
-    platform::Label Label3{Frame1, "Label3", "Anno"};
-    platform::ComboBox Combo1{Frame1, "Combo1"}; // the campaign's length in days
-    platform::ComboBox Combo2{Frame1, "Combo2"}; // the season
-    platform::ComboBox Combo3{Frame1, "Combo3"}; // the year
+    platform::Frame& Frame1 = made("Frame1");
+    platform::Frame& Frame2 = made("Frame2");
+    platform::Frame& Frame3 = made("Frame3");
+    platform::Frame& Frame4 = made("Frame4");
+    platform::Frame& Frame5 = made("Frame5");
+    platform::Frame& Frame6 = made("Frame6");
 
-    platform::Label Label6{Frame2, "Label6", "ALLEATI"};
-    platform::Label Label7{Frame2, "Label7", "ASSE"};
-    platform::Label Label4{Frame2, "Label4", "MEZZI"};
-    platform::Label Label5{Frame2, "Label5", "COMANDO"};
-    platform::ComboBox Combo4{Frame2, "Combo4"}; // the Allies' acquisition points, "MEZZI"
-    platform::ComboBox Combo5{Frame2, "Combo5"}; // the Axis's acquisition points, "MEZZI"
-    platform::ComboBox Combo6{Frame2, "Combo6"}; // the Allies' command points, "COMANDO"
-    platform::ComboBox Combo7{Frame2, "Combo7"}; // the Axis's command points, "COMANDO"
+    platform::TextBox& Text1 = made("Text1"); // the campaign's name
+    platform::Label& Label1 = made("Label1");
+    platform::Label& Label2 = made("Label2");
+    platform::Label& Label3 = made("Label3");
+    platform::ComboBox& Combo1 = made("Combo1"); // the campaign's length in days
+    platform::ComboBox& Combo2 = made("Combo2"); // the season
+    platform::ComboBox& Combo3 = made("Combo3"); // the year
 
-    platform::Label Label13{Frame3, "Label13", "ALLEATI"};
-    platform::Label Label14{Frame3, "Label14", "ASSE"};
-    platform::Label Label8{Frame3, "Label8", "Percentuale Arrivi/Disponibilità Nuove Navi"};
-    platform::Label Label9{Frame3, "Label9", "Coefficente Riparazione danni lievi alle Navi"};
-    platform::Label Label10{Frame3, "Label10", "Coefficente movimento orario  materiali dei Porti"};
-    platform::Label Label11{Frame3, "Label11", "Coefficente tentativi attivaz. aerei"};
-    platform::Label Label12{Frame3, "Label12", "Percentuale Media di attivazione e reazione"};
+    platform::Label& Label6 = made("Label6");
+    platform::Label& Label7 = made("Label7");
+    platform::Label& Label4 = made("Label4");
+    platform::Label& Label5 = made("Label5");
+    platform::ComboBox& Combo4 = made("Combo4"); // the Allies' acquisition points, "MEZZI"
+    platform::ComboBox& Combo5 = made("Combo5"); // the Axis's acquisition points, "MEZZI"
+    platform::ComboBox& Combo6 = made("Combo6"); // the Allies' command points, "COMANDO"
+    platform::ComboBox& Combo7 = made("Combo7"); // the Axis's command points, "COMANDO"
+
+    platform::Label& Label13 = made("Label13");
+    platform::Label& Label14 = made("Label14");
+    platform::Label& Label8 = made("Label8");
+    platform::Label& Label9 = made("Label9");
+    platform::Label& Label10 = made("Label10");
+    platform::Label& Label11 = made("Label11");
+    platform::Label& Label12 = made("Label12");
     // Allies: new ships' arrival percentage (Label8)
-    platform::ComboBox Combo10{Frame3, "Combo10"};
+    platform::ComboBox& Combo10 = made("Combo10");
     // Axis: new ships' arrival percentage (Label8)
-    platform::ComboBox Combo11{Frame3, "Combo11"};
-    platform::ComboBox Combo12{Frame3, "Combo12"}; // Allies: light repair coefficient (Label9)
-    platform::ComboBox Combo13{Frame3, "Combo13"}; // Axis: light repair coefficient (Label9)
+    platform::ComboBox& Combo11 = made("Combo11");
+    platform::ComboBox& Combo12 = made("Combo12"); // Allies: light repair coefficient (Label9)
+    platform::ComboBox& Combo13 = made("Combo13"); // Axis: light repair coefficient (Label9)
     // Allies: ports' hourly handling coefficient (Label10)
-    platform::ComboBox Combo14{Frame3, "Combo14"};
+    platform::ComboBox& Combo14 = made("Combo14");
     // Axis: ports' hourly handling coefficient (Label10)
-    platform::ComboBox Combo15{Frame3, "Combo15"};
+    platform::ComboBox& Combo15 = made("Combo15");
     // Allies: air activation attempts coefficient (Label11)
-    platform::ComboBox Combo16{Frame3, "Combo16"};
+    platform::ComboBox& Combo16 = made("Combo16");
     // Axis: air activation attempts coefficient (Label11)
-    platform::ComboBox Combo17{Frame3, "Combo17"};
+    platform::ComboBox& Combo17 = made("Combo17");
     // Allies: mean activation and reaction percentage (Label12)
-    platform::ComboBox Combo18{Frame3, "Combo18"};
+    platform::ComboBox& Combo18 = made("Combo18");
     // Axis: mean activation and reaction percentage (Label12)
-    platform::ComboBox Combo19{Frame3, "Combo19"};
+    platform::ComboBox& Combo19 = made("Combo19");
 
-    platform::Label Label15{Frame5, "Label15", "Affondare naviglio mercantile per Ton."};
-    platform::Label Label16{Frame5, "Label16", "Affondare naviglio da guerra per Ton."};
-    platform::Label Label17{Frame5, "Label17", "Mantenere Malta HQ sopra Punti Comando"};
-    platform::Label Label18{Frame5, "Label18", "Portare Tobruck sotto punti Comando"};
-    platform::Label Label19{Frame6, "Label19", "Mantenere Tobruck+Bengasi oltre punti Comando"};
-    platform::Label Label20{Frame6, "Label20", "Mantenere Tripoli oltre punti Comando"};
-    platform::Label Label21{Frame6, "Label21", "Portare Malta HQ sotto punti Comando"};
-    platform::Label Label22{Frame6, "Label22", "Affondare naviglio nemico per Ton."};
-    platform::ControlArray<platform::Label> Label23; // Allied missions, items 21..24
-    platform::ControlArray<platform::Label> Label24; // Axis missions, items 25..28
+    platform::Label& Label15 = made("Label15");
+    platform::Label& Label16 = made("Label16");
+    platform::Label& Label17 = made("Label17");
+    platform::Label& Label18 = made("Label18");
+    platform::Label& Label19 = made("Label19");
+    platform::Label& Label20 = made("Label20");
+    platform::Label& Label21 = made("Label21");
+    platform::Label& Label22 = made("Label22");
+    platform::ControlArray<platform::Label>& Label23 = made("Label23"); // Allied missions, items 21..24
+    platform::ControlArray<platform::Label>& Label24 = made("Label24"); // Axis missions, items 25..28
 
-    platform::CommandButton Command1{*this, "Command1", "Valori Di &Default"};
-    platform::CommandButton Command2{*this, "Command2", "&Reset"};
-    platform::CommandButton Command3{*this, "Command3", "&Conferma e Salva"};
-    platform::CommandButton Command4{*this, "Command4", "&Esce senza creare"};
+    platform::CommandButton& Command1 = made("Command1");
+    platform::CommandButton& Command2 = made("Command2");
+    platform::CommandButton& Command3 = made("Command3");
+    platform::CommandButton& Command4 = made("Command4");
 
   private:
     void RiempiListeGen();
