@@ -45,7 +45,7 @@ const platform::Layout<Form_Aerei>& Form_Aerei::layout() {
         {Text,   "Text2",      "Frame1",    240, 3420,  1800,    315, "", "AUTONOMIA REALE IN KM (senza punteggiatura od altro)", Visible, {{DblClick, [](Form_Aerei& f) { f.Text2.setText(QString()); }}, {Change, &Form_Aerei::Text2_Change}, {KeyPress, digitsOnlyKey}}},
         {Text,   "Text4",      "Frame1",   3360, 3420,  1800,    315, "", "VELOCITA' REALE IN KMH", Visible, {{DblClick, [](Form_Aerei& f) { f.Text4.setText(QString()); }}, {Change, &Form_Aerei::Text4_Change}, {KeyPress, digitsOnlyKey}}},
         {Option, "Option1(0)", "Frame1",    240, 2040,  1500,    285, "notturno SI", "", Visible, {{Click, &Form_Aerei::Option1_Click}}},
-        {Option, "Option1(1)", "Frame1",   1800, 2040,  1500,    285, "notturno NO", "", Visible, {{Click, &Form_Aerei::Option1_Click}}},
+        {Option, "Option1(1)", "Frame1",   1800, 2040,  1500,    285, "notturno NO", "", Set, {{Click, &Form_Aerei::Option1_Click}}},
         {Frame,  "Frame2",     "",          120, 3960,  6720,    900, "Giudizio ", "", Visible},
         {Button, "Command1",   "Frame2",    240,  360,  2640,    435, "L'esperto dice........", "ESPRIMIAMO UN GIUDIZIO DA TECNICI", Visible, {{Click, &Form_Aerei::Command1_Click}}},
         {Label,  "Label10",    "Frame2",   3120,  390,   720,    375, "", "MEDIA GIUDIZIO FINALE", Visible, {{Click, &Form_Aerei::Label10_Click}, {Change, &Form_Aerei::Label10_Change}}},
@@ -132,10 +132,6 @@ Form_Aerei::Form_Aerei() : Form("Form_Aerei") {
     for (Label* caption : {&Label48, &Label49, &Label50}) caption->setFontSize(7);
     Text2.setMaxLength(5);
     Text4.setMaxLength(5);
-    // "notturno NO" at load, without the click of a choice (which rates the aircraft).
-    const auto click = std::exchange(Option1[1].Click, nullptr);
-    Option1[1].setValue(true);
-    Option1[1].Click = click;
     Label10.setAlignment(2);
     Label10.setBorderStyle(1);
     Label10.setBackColor(vbRed);

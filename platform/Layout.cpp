@@ -82,6 +82,15 @@ Control& make(Form& form, Kind kind, const char* name, const char* container, in
     if (*tip) c.setToolTipText(QString::fromUtf8(tip));
     if (state & Hidden) c.setVisible(false);
     if (state & Disabled) c.setEnabled(false);
+    // Set before the row's events are wired, so that no Click is raised.
+    if (state & Set) {
+        if (auto* o = dynamic_cast<OptionButton*>(&c))
+            o->setValue(true);
+        else if (auto* k = dynamic_cast<CheckBox*>(&c))
+            k->setValue(1);
+        else
+            refuse(name, "only option buttons and check boxes are set at load");
+    }
     return c;
 }
 

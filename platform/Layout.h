@@ -47,8 +47,9 @@ enum class Kind {
     Picture
 };
 
-// A control's state at load.
-enum RowState { Visible = 0, Hidden = 1, Disabled = 2, HiddenDisabled = 3 };
+// A control's state at load; an option button or check box may also be set at load, which, as a
+// value of the design, raises no event.
+enum RowState { Visible = 0, Hidden = 1, Disabled = 2, HiddenDisabled = 3, Set = 4 };
 
 // The events a row can wire: Change on labels, text boxes and combo boxes, KeyPress on text boxes
 // and combo boxes, the others on every control.

@@ -5,8 +5,6 @@
 #include "common/GroupTables.h"
 #include "common/MapRoutines.h"
 
-#include <utility>
-
 using namespace platform;
 using namespace attacklayout;
 using namespace bombardment;
@@ -84,10 +82,10 @@ const platform::Layout<FrmBombNav>& FrmBombNav::layout() {
         {Label,  "Notes(11)", "Frame2",  3480, 4080,  1620,    255, "Navi colpite", "", Visible},
         {Frame,  "Frame3",    "",         120, 5640,  3720,    735, "Distanza", "", Visible},
         {Option, "Option1",   "Frame3",   120,  300,  1120,    315, "Vicino", "", Visible, {{Click, &FrmBombNav::Option1_Click}}},
-        {Option, "Option2",   "Frame3",  1300,  300,  1120,    315, "Medio", "", Visible, {{Click, &FrmBombNav::Option2_Click}}},
+        {Option, "Option2",   "Frame3",  1300,  300,  1120,    315, "Medio", "", Set, {{Click, &FrmBombNav::Option2_Click}}},
         {Option, "Option3",   "Frame3",  2480,  300,  1120,    315, "Lontano", "", Visible, {{Click, &FrmBombNav::Option3_Click}}},
         {Frame,  "Frame4",    "",        3960, 5640,  3720,    735, "Durata", "", Visible},
-        {Option, "Option4",   "Frame4",   120,  300,  1120,    315, "Massima", "", Visible, {{Click, &FrmBombNav::Option4_Click}}},
+        {Option, "Option4",   "Frame4",   120,  300,  1120,    315, "Massima", "", Set, {{Click, &FrmBombNav::Option4_Click}}},
         {Option, "Option5",   "Frame4",  1300,  300,  1120,    315, "Media", "", Visible, {{Click, &FrmBombNav::Option5_Click}}},
         {Option, "Option6",   "Frame4",  2480,  300,  1120,    315, "Minima", "", Visible, {{Click, &FrmBombNav::Option6_Click}}},
         {Button, "Command1",  "",        7920, 5760,  1320,    495, "&Fuoco!", "", Visible, {{Click, &FrmBombNav::Command1_Click}}},
@@ -116,13 +114,6 @@ FrmBombNav::FrmBombNav() : Form(QStringLiteral("FrmBombNav")) {
     for (Label* l : {&Label18, &Label17, &Label19}) {
         l->setWordWrap(true);
         l->setBorderStyle(1);
-    }
-    // The values in force at opening, distance 100 ("Medio") and duration 100 ("Massima"), are
-    // chosen without a click: the fire values are worked out once the window is loaded.
-    for (OptionButton* o : {&Option2, &Option4}) {
-        const Handler click = std::exchange(o->Click, nullptr);
-        o->setValue(true);
-        o->Click = click;
     }
 }
 

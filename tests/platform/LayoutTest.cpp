@@ -64,6 +64,7 @@ class TabledForm : public Form {
              {{MouseDown, &TabledForm::Pic1_MouseDown},
               {DblClick, [](TabledForm& f) { f.calls << "routine"; }}}},
             {Line, "Line1", "Frame1", 0, 900, 3000, 900, "", "", Visible},
+            {Check, "Check1", "", 120, 2800, 1200, 255, "", "", Set, {{Click, &TabledForm::Check1_Click}}},
         };
         return rows;
     }
@@ -73,8 +74,10 @@ class TabledForm : public Form {
     TextBox& Text1 = made("Text1");
     PictureBox& Pic1 = made("Pic1");
     Line& Line1 = made("Line1");
+    CheckBox& Check1 = made("Check1");
 
     void Option1_Click(int index) { calls << QStringLiteral("Option1(%1)").arg(index); }
+    void Check1_Click() { calls << "Check1"; }
     void Text1_Change() { calls << "Text1:" + Text1.text(); }
     void Pic1_MouseDown(int button, int, double x, double y) {
         calls << QStringLiteral("Pic1 %1 %2,%3").arg(button).arg(x).arg(y);
@@ -109,6 +112,8 @@ TEST(LayoutTable, MakesPlacesAndWiresEveryRow) {
     EXPECT_EQ((std::array{f->Line1.x1(), f->Line1.y1(), f->Line1.x2(), f->Line1.y2()}),
               (std::array{0, 900, 3000, 900}));
 
+    EXPECT_EQ(f->Check1.value(), 1); // set at load, raising no click
+    EXPECT_TRUE(f->calls.isEmpty());
     f->Pic1.setVisible(true);
     f->Option1[1].doClick();
     f->Text1.doType("3x");
