@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QSizeF>
 #include <utility>
 #include <vector>
 
@@ -80,8 +81,11 @@ class FrmMain : public platform::Form {
     static constexpr int kDesignWidth = 18495;
     static constexpr int kDesignHeight = 10815;
     std::vector<std::pair<platform::Control*, QPoint>> designSpots_;
-    // Twips of the shown map per map unit, now and at the design size.
-    double twipsPerMapUnit() const;
+    // The map drawn in its proportions from the top left of a picture box of that size, and the
+    // map as drawn now (twips).
+    QSizeF mapInProportion(int width, int height) const;
+    QSizeF drawnMap() const;
+    // Twips of the map per map unit at the design size.
     double designTwipsPerMapUnit() const;
     // The spot of a control, scaled with the map and kept inside the picture box.
     void placeScaled(platform::Control& c, QPoint spot);

@@ -21,6 +21,8 @@ constexpr long kPanelBack = 0xE0E8E8; // light grey-green of the panels
 constexpr long kPadRest = 0xFFFFC0;   // course pad at rest
 // The top of the strip under the map (the panels' rows at 8400 in the table).
 constexpr int kStripTop = 8400;
+// How much wider than its proportions the map is drawn, at the most, across a wide window.
+constexpr double kMostStretch = 1.125;
 
 // A framed value, centred on white in the small font.
 void valueCell(Label& l) {
@@ -404,35 +406,41 @@ void FrmMain::buildLayout() {
 }
 
 void FrmMain::Form_Resize() {
-    // The map grows with the window's width only as far as the strip of panels under it moves
-    // down: a window wider than that leaves a band at its right rather than draw the map's south,
-    // and its bases, under the strip.
+    // The map keeps its proportions as it grows with the window's width only as far as the strip
+    // of panels under it moves down: drawn larger, its south, and its bases, would lie under the
+    // strip. A window wider than that has the map drawn across the rest of its width, stretched by
+    // an eighth at the most; only a wider one leaves a band at its right.
     const int height = std::max(clientHeight(), kDesignHeight);
     const int widest = int(kDesignWidth * (1.0 + double(height - kDesignHeight) / kStripTop));
-    PicBitMap.move(0, 0, std::max(kDesignWidth, std::min(clientWidth(), widest)), height);
+    const int width = std::max(kDesignWidth, std::min(clientWidth(), int(widest * kMostStretch)));
+    PicBitMap.move(0, 0, width, height);
+    PicBitMap.setPictureArea(
+        width > widest ? QSize(width, int(std::lround(mapInProportion(widest, height).height()))) : QSize());
     for (const auto& [c, spot] : designSpots_) placeScaled(*c, spot);
 }
 
-double FrmMain::twipsPerMapUnit() const {
-    // The picture is painted from the top left keeping its proportions.
+QSizeF FrmMain::mapInProportion(int width, int height) const {
     const QImage& img = PicBitMap.image();
-    if (img.isNull()) return double(PicBitMap.width()) / kMapWidth;
-    const double k =
-        std::min(double(PicBitMap.width()) / img.width(), double(PicBitMap.height()) / img.height());
-    return k * img.width() / kMapWidth;
+    if (img.isNull()) return QSizeF(width, double(width) * kMapHeight / kMapWidth);
+    const double k = std::min(double(width) / img.width(), double(height) / img.height());
+    return QSizeF(img.width() * k, img.height() * k);
+}
+
+QSizeF FrmMain::drawnMap() const {
+    const QSize area = PicBitMap.pictureArea();
+    return area.isEmpty() ? mapInProportion(PicBitMap.width(), PicBitMap.height()) : QSizeF(area);
 }
 
 double FrmMain::designTwipsPerMapUnit() const {
-    const QImage& img = PicBitMap.image();
-    if (img.isNull()) return double(kDesignWidth) / kMapWidth;
-    const double k = std::min(double(kDesignWidth) / img.width(), double(kDesignHeight) / img.height());
-    return k * img.width() / kMapWidth;
+    return mapInProportion(kDesignWidth, kDesignHeight).width() / kMapWidth;
 }
 
 void FrmMain::placeScaled(Control& c, QPoint spot) {
     // Never smaller than at the design size: the picture box does not shrink below it.
-    const double s = std::max(1.0, twipsPerMapUnit() / designTwipsPerMapUnit());
-    const int x = int(std::lround(spot.x() * s)), y = int(std::lround(spot.y() * s));
+    const QSizeF now = drawnMap(), design = mapInProportion(kDesignWidth, kDesignHeight);
+    const double across = std::max(1.0, now.width() / design.width());
+    const double down = std::max(1.0, now.height() / design.height());
+    const int x = int(std::lround(spot.x() * across)), y = int(std::lround(spot.y() * down));
     // The unit card, the pop-up list and the hover label stand where the player points, as near
     // as the window's edges let them.
     if (&c == &Frame11 || &c == &List12 || &c == &Label83) {
