@@ -1271,8 +1271,12 @@ void ProgressBar::setValue(int v) {
 class PictureWidget : public QWidget {
   public:
     PictureWidget(PictureBox* p, QWidget* parent) : QWidget(parent), p_(p) { setAutoFillBackground(true); }
-    // Where the backing image is painted: from the top left, keeping its proportions.
+    // Where the backing image is painted: from the top left, in the area the window gave or else
+    // keeping its proportions.
     QRectF target() const {
+        if (!p_->area_.isEmpty())
+            return QRectF(0, 0, p_->Control::toPixels(p_->area_.width()),
+                          p_->Control::toPixels(p_->area_.height()));
         const QImage& img = p_->canvas_;
         if (img.isNull() || img.width() == 0 || img.height() == 0) return QRectF(0, 0, width(), height());
         const double k = std::min(double(width()) / img.width(), double(height()) / img.height());
@@ -1356,6 +1360,16 @@ bool PictureBox::loadPicture(const QString& path) {
     const bool ok = fileExists(path) && img.load(diskPath(path));
     setPicture(ok ? img : QImage());
     return ok;
+}
+
+void PictureBox::setPictureArea(QSize twips) {
+    if (twips == area_) return;
+    area_ = twips;
+    updateWidget();
+}
+
+QRectF PictureBox::shownPicture() const {
+    return static_cast<PictureWidget*>(widget_)->target();
 }
 
 void PictureBox::setScale(double left, double top, double width, double height) {

@@ -15,6 +15,8 @@
 #include "Colors.h"
 
 #include <QImage>
+#include <QRectF>
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -455,8 +457,8 @@ class ProgressBar : public Control {
 };
 
 // A picture box: a backing image with drawings on it in the box's own scale, painted scaled
-// to the widget (keeping its proportions, from the top left). It can also hold controls,
-// which are placed in twips.
+// to the widget (keeping its proportions, from the top left, unless the window gives the area it
+// is painted in). It can also hold controls, which are placed in twips.
 class PictureBox : public Control, public Container {
   public:
     PictureBox(Container& parent, const QString& name);
@@ -470,6 +472,12 @@ class PictureBox : public Control, public Container {
     const QImage& image() const { return canvas_; }
     bool hasPicture() const { return !picture_.isNull(); }
     void setBorderStyle(int s);
+    // The area (twips, from the top left) the picture is painted in, stretched to it; an empty
+    // size paints it as large as the box holds it in its proportions.
+    void setPictureArea(QSize twips);
+    QSize pictureArea() const { return area_; }
+    // Where the picture is painted in the box's widget (pixels).
+    QRectF shownPicture() const;
 
     // The box's coordinate system: the picture spans (left, top) .. (left+width, top+height).
     void setScale(double left, double top, double width, double height);
@@ -518,6 +526,7 @@ class PictureBox : public Control, public Container {
     double sl_ = 0, st_ = 0, sw_ = 0, sh_ = 0;
     bool customScale_ = false;
     int border_ = 0;
+    QSize area_;
 };
 
 } // namespace platform

@@ -14,8 +14,6 @@ long long gameHour() {
 }
 } // namespace
 
-void FrmMain::wireCombatHandlers() {}
-
 void FrmMain::unloadContactBoard() {
     unload<FrmContatti2>();
     unload<FrmContatti>();

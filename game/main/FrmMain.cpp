@@ -19,7 +19,8 @@ using namespace platform;
 FrmMain::FrmMain() : Form(QStringLiteral("FrmMain")) {
     buildLayout();
     setIcon(appFolder() + QStringLiteral("\\Ico\\Zeltwar.ico"));
-    wireHandlers();
+    wireMenuHandlers();
+    wirePointsHandlers();
 }
 
 FrmMain::~FrmMain() {
@@ -30,28 +31,6 @@ void FrmMain::releaseSeams() {
     if (G().MapPicture == &PicBitMap) G().MapPicture = nullptr;
     if (messageLineOwner_) setMessageLineSinks({}, {});
     messageLineOwner_ = false;
-}
-
-void FrmMain::wireHandlers() {
-    Command17.Click = [this] { Command17_Click(); };
-    Command5.Click = [this] { Command5_Click(); };
-    Command6.Click = [this] { Command6_Click(); };
-    Command4.Click = [this] { Command4_Click(); };
-    Image1.Click = [this] { Image1_Click(); };
-    Image17.Click = [this] { Image17_Click(); };
-    Command22.Click = [this] { Command22_Click(); };
-    Command22.MouseDown = [this](int, int, double, double) { Command22_MouseDown(); };
-    Command23.Click = [this] { Command23_Click(); };
-    wireMapHandlers();
-    wireMenuHandlers();
-    wireNavalHandlers();
-    wireShipHandlers();
-    wireShipToolHandlers();
-    wireCarrierLaunchHandlers();
-    wirePortHandlers();
-    wireAirHandlers();
-    wireCombatHandlers();
-    wirePointsHandlers();
 }
 
 // ---------------------------------------------------------------- start-up

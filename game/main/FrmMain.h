@@ -4,10 +4,11 @@
 #pragma once
 
 #include "HourButton.h"
-#include "platform/Form.h"
+#include "platform/Layout.h"
 
 #include <QImage>
 #include <QPoint>
+#include <QSizeF>
 #include <utility>
 #include <vector>
 
@@ -73,7 +74,6 @@ class FrmMain : public platform::Form {
     // Fills the payload combos of the air panel.
     void CaricaComboAerei();
     void buildLayout();
-    void wireHandlers();
     void loadDesignPictures();
     bool loaded_ = false;
     // Design size of the map area (twips). The controls over the map keep their place on the map
@@ -81,8 +81,11 @@ class FrmMain : public platform::Form {
     static constexpr int kDesignWidth = 18495;
     static constexpr int kDesignHeight = 10815;
     std::vector<std::pair<platform::Control*, QPoint>> designSpots_;
-    // Twips of the shown map per map unit, now and at the design size.
-    double twipsPerMapUnit() const;
+    // The map drawn in its proportions from the top left of a picture box of that size, and the
+    // map as drawn now (twips).
+    QSizeF mapInProportion(int width, int height) const;
+    QSizeF drawnMap() const;
+    // Twips of the map per map unit at the design size.
     double designTwipsPerMapUnit() const;
     // The spot of a control, scaled with the map and kept inside the picture box.
     void placeScaled(platform::Control& c, QPoint spot);
@@ -124,7 +127,6 @@ class FrmMain : public platform::Form {
 
     // ================================================================ map, pop-up list, unit cards,
     // base panel and overlays (game/main/FrmMain_map*.cpp)
-    void wireMapHandlers();
 
     // The map: presses, pointer moves, clicks and double-clicks, in map units.
     void PicBitMap_MouseDown(int button, int shift, double x, double y);
@@ -237,7 +239,6 @@ class FrmMain : public platform::Form {
 
     // ---------------------------------------------------------------- marks and overlays
     // (game/main/FrmMain_overlays.cpp)
-    void wireOverlayHandlers();
     // The marks of the side's naval groups and the boxes and numbers of the enemy groups it saw;
     // draws only while GroupMarksFlag is 1.
     void TracciaGNAmici();
@@ -265,7 +266,6 @@ class FrmMain : public platform::Form {
 
     // ================================================================ naval groups: list, orders,
     // course, route plot (game/orders/FrmMain_naval*.cpp)
-    void wireNavalHandlers();
     // "&Navi - GN": naval mode for the side at the keyboard.
     void Command3_Click(); // "&Navi - GN"
     // Fill List2 with the side's groups under the list filter and draw every group of the side;
@@ -282,6 +282,8 @@ class FrmMain : public platform::Form {
     void Combo5_Click(); // the group's order (tip "Ordine di Gruppo")
     void Combo6_Click(); // the group's knots (tip "Nodi di Gruppo ...")
     void Combo7_Click(); // route hours, "TRN Rotta"
+    // Route hours are typed as digits only; Enter takes what is typed as a pick from the list.
+    void Combo7_KeyPress(int& keyAscii);
     // The course pad: NO, N, NE, O, STP, E, SO, S, SE.
     void Label19_Click(); // "NO"
     void Label20_Click(); // "N"
@@ -326,7 +328,6 @@ class FrmMain : public platform::Form {
 
   public:
     // ---------------- route plot and reconnaissance areas (game/orders/FrmMain_route.cpp)
-    void wireRouteHandlers();
     // "1": the route of the picked group, a box a route hour in RoutePlotColour.
     void Command13_Click(); // "1"
     // "T": the routes of every group of the side; the course pad is disabled meanwhile.
@@ -350,7 +351,6 @@ class FrmMain : public platform::Form {
 
     // ================================================================ ships of the open group, split,
     // merge, scuttling, carriers (game/orders/FrmMain_ships*.cpp)
-    void wireShipHandlers();
     // "Apri GN" opens the group picked in List2: its ships in List5, the own groups near it in List7
     // and the group tools; "Chiudi GN" closes it and ends a split under way.
     void Command11_Click(); // "Apri GN"
@@ -395,7 +395,6 @@ class FrmMain : public platform::Form {
   public:
     // ---------------------------------------------------------------- carrier launch window
     // (game/orders/FrmMain_carrierLaunch.cpp)
-    void wireCarrierLaunchHandlers();
     // The carrier icon: the launch window of the carrier picked in List5, when it may launch.
     void Image18_Click(); // the carrier icon: launch from the carrier picked
     // ---------------------------------------------------------------- (end of the carrier launch)
@@ -404,7 +403,6 @@ class FrmMain : public platform::Form {
 
     // ================================================================ the open group's tools on one
     // ship: scuttling, assistance, damage entry, class card (game/orders/FrmMain_shipTools.cpp)
-    void wireShipToolHandlers();
     void Image15_Click();    // scuttle the ship picked (double-click, for good)
     void Image15_DblClick(); // scuttle the ship picked (double-click, for good)
     void Image16_Click();    // give or take assistance to a ship in trouble (double-click)
@@ -421,7 +419,6 @@ class FrmMain : public platform::Form {
 
     // ================================================================ base and port panel, groups
     // formed in port, port orders (game/orders/FrmMain_ports*.cpp)
-    void wirePortHandlers();
     // "&Basi": base mode for the side at the keyboard; a press on an own base opens its panel.
     void Command10_Click(); // "&Basi"
     // ">>" and "<< ": from the air base to its port and back.
@@ -468,7 +465,6 @@ class FrmMain : public platform::Form {
 
     // ================================================================ air groups: forming, list,
     // orders, contacts (game/orders/FrmMain_air*.cpp)
-    void wireAirHandlers();
 
     // Forming an air group at the base of the base panel (FrmMain_air.cpp): the aircraft line,
     // the activation die, the payload and the launch.
@@ -490,6 +486,8 @@ class FrmMain : public platform::Form {
     // Torpedoes, or the differentiated load (tip "ATT: Ricognitori e Patrol  NO SILURI! ")
     void Combo4_Change();
     void Combo4_Click();
+    // The payload's numbers are typed as digits only.
+    static void digitsOnly(int& keyAscii);
     void Command1_Click(); // "Vai !"
     void ControllaCarico();
     void CreaGAAlleati();
@@ -573,7 +571,6 @@ class FrmMain : public platform::Form {
 
     // ================================================================ contact board and combat
     // commands (game/combat/FrmMain_*.cpp)
-    void wireCombatHandlers();
     // Whether the contact board handed the contact of record `record` to an attack window in this
     // hour, and the mark it sets when it does, so that no contact is fought twice in one hour.
     bool contactFought(int record) const;
@@ -622,315 +619,319 @@ class FrmMain : public platform::Form {
     // ---------------------------------------------------------------- (end of the points handlers)
 
     // ================================================================ controls
+    // The controls, made by the layout table (FrmMain::layout()) before the members that name them.
+    static const platform::Layout<FrmMain>& layout();
+    platform::LaidOut laidOut_{*this, layout()};
+
     // The map fills the window and holds every other control.
-    platform::PictureBox PicBitMap{*this, "PicBitMap"};
+    platform::PictureBox& PicBitMap = made("PicBitMap");
 
     // 1. The unit card.
-    platform::Frame Frame11{PicBitMap, "Frame11"}; // the unit card
-    platform::PictureBox PicShip{Frame11, "PicShip"};
-    platform::Label Label2{Frame11, "Label2"};      // the card's first header line
-    platform::Label Label3{Frame11, "Label3"};      // the card's second header line
-    platform::ControlArray<platform::Label> Label4; // the card's values
+    platform::Frame& Frame11 = made("Frame11"); // the unit card
+    platform::PictureBox& PicShip = made("PicShip");
+    platform::Label& Label2 = made("Label2");                         // the card's first header line
+    platform::Label& Label3 = made("Label3");                         // the card's second header line
+    platform::ControlArray<platform::Label>& Label4 = made("Label4"); // the card's values
 
     // 2. The help picture.
-    platform::PictureBox Picture1{PicBitMap, "Picture1"}; // the help picture; a click hides it
+    platform::PictureBox& Picture1 = made("Picture1"); // the help picture; a click hides it
 
     // 3. Naval contacts and the naval attack.
-    platform::Frame Frame27{PicBitMap, "Frame27"}; // naval contacts and the naval attack
+    platform::Frame& Frame27 = made("Frame27"); // naval contacts and the naval attack
     // Enemy naval groups sighted or in contact (tip "GN  avvistati/contattati")
-    platform::ListBox List9{Frame27, "List9"};
-    platform::Label Label82{Frame27, "Label82"}; // course of the enemy group picked
-    platform::Label Label81{Frame27, "Label81"}; // the make-up of the enemy group picked
-    platform::Label Label84{Frame27, "Label84"}; // own group on the contact picked
-    platform::Image Image28{Frame27, "Image28"}; // fires on board the enemy group picked
-    platform::CommandButton Command19{Frame27, "Command19", "ATTACCA con &GN:"};
-    platform::CommandButton Command18{Frame27, "Command18", "C&HIUDI"};
+    platform::ListBox& List9 = made("List9");
+    platform::Label& Label82 = made("Label82"); // course of the enemy group picked
+    platform::Label& Label81 = made("Label81"); // the make-up of the enemy group picked
+    platform::Label& Label84 = made("Label84"); // own group on the contact picked
+    platform::Image& Image28 = made("Image28"); // fires on board the enemy group picked
+    platform::CommandButton& Command19 = made("Command19");
+    platform::CommandButton& Command18 = made("Command18");
 
     // 4. Nearby own naval groups.
-    platform::Frame Frame16{PicBitMap, "Frame16"}; // own groups near the open group
+    platform::Frame& Frame16 = made("Frame16"); // own groups near the open group
     // Own groups near the open group (tip "GN AMICI VICINI ...")
-    platform::ListBox List7{Frame16, "List7"};
-    platform::ListBox List6{Frame16, "List6"};   // the ships of the split-off or near group
-    platform::Frame Frame17{Frame16, "Frame17"}; // the group tools
-    platform::Image Image12{Frame17, "Image12"}; // new group split off the open one
+    platform::ListBox& List7 = made("List7");
+    platform::ListBox& List6 = made("List6");   // the ships of the split-off or near group
+    platform::Frame& Frame17 = made("Frame17"); // the group tools
+    platform::Image& Image12 = made("Image12"); // new group split off the open one
     // Merge the near group picked into the open one.
-    platform::Image Image13{Frame17, "Image13"};
+    platform::Image& Image13 = made("Image13");
     // Write the open group's text file (tip "Crea File GN.Txt ")
-    platform::Image Image14{Frame17, "Image14"};
+    platform::Image& Image14 = made("Image14");
     // Scuttle the ship picked (double-click, for good)
-    platform::Image Image15{Frame17, "Image15"};
+    platform::Image& Image15 = made("Image15");
     // Give or take assistance to a ship in trouble (double-click)
-    platform::Image Image16{Frame17, "Image16"};
+    platform::Image& Image16 = made("Image16");
 
     // 5. The map's pop-up list.
     // The map's pop-up list of the groups under a press.
-    platform::ListBox List12{PicBitMap, "List12"};
+    platform::ListBox& List12 = made("List12");
 
     // 6. Naval group for a combat air patrol.
-    platform::Frame Frame18{PicBitMap, "Frame18", "Seleziona  GN per questa CAP"};
+    platform::Frame& Frame18 = made("Frame18");
     // The groups a CAP may cover (tip "Sele zionare il GN da impegnare ")
-    platform::ListBox List11{Frame18, "List11"};
-    platform::CommandButton Command24{Frame18, "Command24", "Esegui Ordine"};
-    platform::CommandButton Command25{Frame18, "Command25", "Annulla"};
+    platform::ListBox& List11 = made("List11");
+    platform::CommandButton& Command24 = made("Command24");
+    platform::CommandButton& Command25 = made("Command25");
 
     // 7-9. Contact board, automatic boxes, hour button.
     // The contact button (tip "CONTROLLO CONTATTI E ATTACCO ")
-    platform::CommandButton Command23{PicBitMap, "Command23"};
+    platform::CommandButton& Command23 = made("Command23");
     // Automatic naval bombardments (tip "BOMB. NAVALE AUTO/MANUALE")
-    platform::CheckBox Check7{PicBitMap, "Check7"};
+    platform::CheckBox& Check7 = made("Check7");
     // Automatic patrol attacks (tip "PATROL AUTO/MANUALE ")
-    platform::CheckBox Check6{PicBitMap, "Check6"};
+    platform::CheckBox& Check6 = made("Check6");
     // Automatic air strikes on bases (tip "BOMB. AEREO AUTO/MANUALE")
-    platform::CheckBox Check5{PicBitMap, "Check5"};
+    platform::CheckBox& Check5 = made("Check5");
     // The hour button (tip "RUN TIME (assicurarsi che tutti abbiano mosso)")
-    platform::CommandButton Command22{PicBitMap, "Command22"};
+    platform::CommandButton& Command22 = made("Command22");
 
     // 10. Map overlays.
-    platform::Frame Frame25{PicBitMap, "Frame25"}; // the map overlays
-    platform::CommandButton Command16{Frame25, "Command16", "&reset>"};
-    platform::Label Label79{Frame25, "Label79"}; // the activities drawn (tip "Numero Attivita")
-    platform::Image Image30{Frame25, "Image30"}; // the bases' EVV radius and the shallow waters
-    platform::Image Image29{Frame25, "Image29"}; // the contacts and activities of the last hour
-    platform::Image Image27{Frame25, "Image27"}; // the zones of the last 120 activities
+    platform::Frame& Frame25 = made("Frame25"); // the map overlays
+    platform::CommandButton& Command16 = made("Command16");
+    platform::Label& Label79 = made("Label79"); // the activities drawn (tip "Numero Attivita")
+    platform::Image& Image30 = made("Image30"); // the bases' EVV radius and the shallow waters
+    platform::Image& Image29 = made("Image29"); // the contacts and activities of the last hour
+    platform::Image& Image27 = made("Image27"); // the zones of the last 120 activities
 
     // 11. Port orders.
-    platform::Frame Frame21{PicBitMap, "Frame21", "Manovre Portuali"};
-    platform::Label Label6{Frame21, "Label6", "scarico carico refuel   reset     cantiere"};
-    platform::Image Image20{Frame21, "Image20"}; // unload (tip "SCARICO ...")
-    platform::Image Image19{Frame21, "Image19"}; // load (tip "CARICO (solo stiva Cargo)")
+    platform::Frame& Frame21 = made("Frame21");
+    platform::Label& Label6 = made("Label6");
+    platform::Image& Image20 = made("Image20"); // unload (tip "SCARICO ...")
+    platform::Image& Image19 = made("Image19"); // load (tip "CARICO (solo stiva Cargo)")
     // Refuel (tip "RIFORNIMENTO (NB: solo Operatività)")
-    platform::Image Image21{Frame21, "Image21"};
-    platform::Image Image23{Frame21, "Image23"}; // cancel the order (tip "CANCELLA L'ORDINE")
+    platform::Image& Image21 = made("Image21");
+    platform::Image& Image23 = made("Image23"); // cancel the order (tip "CANCELLA L'ORDINE")
     // Light repair (tip "RIPARAZIONE DANNI LIEVI (in porto)")
-    platform::Image Image22{Frame21, "Image22"};
+    platform::Image& Image22 = made("Image22");
     // Dockyard, beyond repair (double-click, for good)
-    platform::Image Image24{Frame21, "Image24"};
-    platform::Label Label68{Frame21, "Label68", "Tempo (ore)  per completare l'ordine:"};
-    platform::Label Label69{Frame21, "Label69", "0"};
-    platform::CommandButton Command15{Frame21, "Command15", "Chiudi Man. Port."};
+    platform::Image& Image24 = made("Image24");
+    platform::Label& Label68 = made("Label68");
+    platform::Label& Label69 = made("Label69");
+    platform::CommandButton& Command15 = made("Command15");
 
     // 12. The naval-group panel.
-    platform::Frame Frame12{PicBitMap, "Frame12", "Frame12"};
-    platform::Frame Frame14{Frame12, "Frame14"}; // the group list and its order and speed
+    platform::Frame& Frame12 = made("Frame12");
+    platform::Frame& Frame14 = made("Frame14"); // the group list and its order and speed
     // The side's naval groups; a double-click tells a group's make-up.
-    platform::ListBox List2{Frame14, "List2"};
+    platform::ListBox& List2 = made("List2");
     // The group picked, or its distance off the map.
-    platform::Label Label59{Frame14, "Label59"};
+    platform::Label& Label59 = made("Label59");
     // The group's knots (tip "Nodi di Gruppo ...")
-    platform::ComboBox Combo6{Frame14, "Combo6", 2};
+    platform::ComboBox& Combo6 = made("Combo6");
     // The group's order (tip "Ordine di Gruppo")
-    platform::ComboBox Combo5{Frame14, "Combo5", 2};
-    platform::CommandButton Command11{Frame12, "Command11", "Apri GN"};
-    platform::CommandButton Command12{Frame12, "Command12", "Chiudi GN"};
+    platform::ComboBox& Combo5 = made("Combo5");
+    platform::CommandButton& Command11 = made("Command11");
+    platform::CommandButton& Command12 = made("Command12");
     // The naval-list filter: "Altri", "Patrol"
-    platform::ControlArray<platform::OptionButton> Option2;
+    platform::ControlArray<platform::OptionButton>& Option2 = made("Option2");
     // The motion icon of the group; a click plots the reconnaissance areas.
-    platform::Image Image7{Frame12, "Image7"};
-    platform::Image Image8{Frame12, "Image8"}; // the ambush icon of the group
-    platform::Image Image9{Frame12, "Image9"}; // the trouble icon of the group
-    platform::CommandButton Command27{Frame12, "Command27", "Inserisci Danni"};
-    platform::Frame Frame20{Frame12, "Frame20"}; // the ships of the open group
+    platform::Image& Image7 = made("Image7");
+    platform::Image& Image8 = made("Image8"); // the ambush icon of the group
+    platform::Image& Image9 = made("Image9"); // the trouble icon of the group
+    platform::CommandButton& Command27 = made("Command27");
+    platform::Frame& Frame20 = made("Frame20"); // the ships of the open group
     // Dock the ship picked (tip "ATTRACCA LA NAVE SELEZIONATA IN PORTO")
-    platform::Image Image11{Frame20, "Image11"};
-    platform::ListBox List5{Frame20, "List5"}; // the ships of the open group
+    platform::Image& Image11 = made("Image11");
+    platform::ListBox& List5 = made("List5"); // the ships of the open group
     // The carrier icon: launch from the carrier picked.
-    platform::Image Image18{Frame20, "Image18"};
+    platform::Image& Image18 = made("Image18");
     // Ships in port, present / most; a click shows the card of the ship picked last.
-    platform::Label Label76{Frame20, "Label76"};
+    platform::Label& Label76 = made("Label76");
 
     // 13. The port side of the base panel.
-    platform::Frame Frame7{PicBitMap, "Frame7", "Frame7"};
-    platform::Label Label45{Frame7, "Label45", "  BASE       PORTO     DANNI   ORDINE NAVE"};
-    platform::Image Image6{Frame7, "Image6"}; // the base level icon
-    platform::Image Image3{Frame7, "Image3"}; // the port level icon
-    platform::Label Label47{Frame7, "Label47", "0%"};
-    platform::Label Label46{Frame7, "Label46"}; // points at the base (tip "Punti sulla base")
+    platform::Frame& Frame7 = made("Frame7");
+    platform::Label& Label45 = made("Label45");
+    platform::Image& Image6 = made("Image6"); // the base level icon
+    platform::Image& Image3 = made("Image3"); // the port level icon
+    platform::Label& Label47 = made("Label47");
+    platform::Label& Label46 = made("Label46"); // points at the base (tip "Punti sulla base")
     // Ships present / most (tip "Navi Pres/Max Navi")
-    platform::Label Label35{Frame7, "Label35"};
-    platform::CommandButton Command8{Frame7, "Command8", "<< "};
+    platform::Label& Label35 = made("Label35");
+    platform::CommandButton& Command8 = made("Command8");
     // The ship's record number; a click shows its card.
-    platform::Label Label5{Frame7, "Label5"};
+    platform::Label& Label5 = made("Label5");
     // The port-order icon; a click opens "Manovre Portuali"
-    platform::Image Image10{Frame7, "Image10"};
+    platform::Image& Image10 = made("Image10");
     // Ships in port; a double-click moves one into the group.
-    platform::ListBox List3{Frame7, "List3"};
-    platform::Label Label43{Frame7, "Label43"}; // the caption over List4
+    platform::ListBox& List3 = made("List3");
+    platform::Label& Label43 = made("Label43"); // the caption over List4
     // Ships of the group being formed; a double-click sends one back to port.
-    platform::ListBox List4{Frame7, "List4"};
-    platform::Label Label44{Frame7, "Label44", "GN Num:"};
+    platform::ListBox& List4 = made("List4");
+    platform::Label& Label44 = made("Label44");
     // The number of the group being formed; a click starts one.
-    platform::Label Label56{Frame7, "Label56"};
-    platform::Label Label57{Frame7, "Label57", "Navi Num:"};
+    platform::Label& Label56 = made("Label56");
+    platform::Label& Label57 = made("Label57");
     // Ships in the group being formed, after "Navi Num:"
-    platform::Label Label58{Frame7, "Label58"};
-    platform::CommandButton Command2{Frame7, "Command2", "Vai !(reset)"};
+    platform::Label& Label58 = made("Label58");
+    platform::CommandButton& Command2 = made("Command2");
 
     // 14. The course pad.
-    platform::Frame Frame5{PicBitMap, "Frame5"};    // the course pad
-    platform::ComboBox Combo7{Frame5, "Combo7", 0}; // route hours, "TRN Rotta"
-    platform::Label Label60{Frame5, "Label60"};     // the course given
-    platform::Label Label19{Frame5, "Label19", "NO"};
-    platform::Label Label20{Frame5, "Label20", "N"};
-    platform::Label Label21{Frame5, "Label21", "NE"};
-    platform::Label Label22{Frame5, "Label22", "O"};
-    platform::Label Label23{Frame5, "Label23", "STP"};
-    platform::Label Label24{Frame5, "Label24", "E"};
-    platform::Label Label25{Frame5, "Label25", "SO"};
-    platform::Label Label26{Frame5, "Label26", "S"};
-    platform::Label Label27{Frame5, "Label27", "SE"};
+    platform::Frame& Frame5 = made("Frame5");    // the course pad
+    platform::ComboBox& Combo7 = made("Combo7"); // route hours, "TRN Rotta"
+    platform::Label& Label60 = made("Label60");  // the course given
+    platform::Label& Label19 = made("Label19");
+    platform::Label& Label20 = made("Label20");
+    platform::Label& Label21 = made("Label21");
+    platform::Label& Label22 = made("Label22");
+    platform::Label& Label23 = made("Label23");
+    platform::Label& Label24 = made("Label24");
+    platform::Label& Label25 = made("Label25");
+    platform::Label& Label26 = made("Label26");
+    platform::Label& Label27 = made("Label27");
 
     // 15. The air-base side of the base panel.
-    platform::Frame Frame4{PicBitMap, "Frame4", "Frame4"};
-    platform::Label Label33{Frame4, "Label33", "BASE         AEROP       DANNI"};
-    platform::Image Image2{Frame4, "Image2"}; // the base level icon
-    platform::Image Image4{Frame4, "Image4"}; // the airfield level icon
-    platform::Label Label37{Frame4, "Label37", "0%"};
-    platform::CommandButton Command7{Frame4, "Command7", ">>"};
-    platform::Label Label34{Frame4, "Label34"}; // command points (tip "Punti Comando")
+    platform::Frame& Frame4 = made("Frame4");
+    platform::Label& Label33 = made("Label33");
+    platform::Image& Image2 = made("Image2"); // the base level icon
+    platform::Image& Image4 = made("Image4"); // the airfield level icon
+    platform::Label& Label37 = made("Label37");
+    platform::CommandButton& Command7 = made("Command7");
+    platform::Label& Label34 = made("Label34"); // command points (tip "Punti Comando")
     // Aircraft ready / in flight / most (tip "Pronti/Volo/Max Aerei")
-    platform::Label Label36{Frame4, "Label36"};
-    platform::Label Label42{Frame4, "Label42", "%Attivaz    MxAerAt   TentAtt   AerAttivati"};
+    platform::Label& Label36 = made("Label36");
+    platform::Label& Label42 = made("Label42");
     // Activation percentage, varying with the weather.
-    platform::Label Label38{Frame4, "Label38"};
-    platform::Label Label39{Frame4, "Label39"}; // most aircraft in flight at once
-    platform::Label Label40{Frame4, "Label40"}; // activation attempts made / allowed
-    platform::Label Label41{Frame4, "Label41"}; // the base's aircraft in action
-    platform::ListBox List1{Frame4, "List1"};   // the aircraft at the base
+    platform::Label& Label38 = made("Label38");
+    platform::Label& Label39 = made("Label39"); // most aircraft in flight at once
+    platform::Label& Label40 = made("Label40"); // activation attempts made / allowed
+    platform::Label& Label41 = made("Label41"); // the base's aircraft in action
+    platform::ListBox& List1 = made("List1");   // the aircraft at the base
     // A click wipes the map and shows the card of the aircraft picked.
-    platform::Label Label52{Frame4, "Label52"};
+    platform::Label& Label52 = made("Label52");
     // Total aircraft; a click draws the ranges and the groups seen.
-    platform::Label Label53{Frame4, "Label53"};
+    platform::Label& Label53 = made("Label53");
     // The activation die (tip "  DADO %  - Rest ore12 e ore 24")
-    platform::Label Label49{Frame4, "Label49"};
+    platform::Label& Label49 = made("Label49");
     // The air group ready to take off; a double-click resets it.
-    platform::Label Label50{Frame4, "Label50"};
-    platform::Frame Frame10{Frame4, "Frame10", "Numero Aerei e Carico"};
-    platform::Label Label51{Frame10, "Label51", "N° Aerei              N° Bombe     Taglio Bombe"};
-    platform::ComboBox Combo1{Frame10, "Combo1", 0}; // number of aircraft, under "N° Aerei"
+    platform::Label& Label50 = made("Label50");
+    platform::Frame& Frame10 = made("Frame10");
+    platform::Label& Label51 = made("Label51");
+    platform::ComboBox& Combo1 = made("Combo1"); // number of aircraft, under "N° Aerei"
     // Number of bombs (tip "Massimo numero utile anti nave 4 (escluso Patrol)")
-    platform::ComboBox Combo2{Frame10, "Combo2", 0};
+    platform::ComboBox& Combo2 = made("Combo2");
     // Bomb size (tip "Massimo peso consentito anti nave 100")
-    platform::ComboBox Combo3{Frame10, "Combo3", 0};
-    platform::Label Label55{Frame10, "Label55", " Se Pronto      N° Siluri           Carico Diff CD"};
+    platform::ComboBox& Combo3 = made("Combo3");
+    platform::Label& Label55 = made("Label55");
     // Torpedoes, or the differentiated load (tip "ATT: Ricognitori e Patrol  NO SILURI! ")
-    platform::ComboBox Combo4{Frame10, "Combo4", 0};
-    platform::CommandButton Command1{Frame10, "Command1", "Vai !"};
-    platform::Label Label54{Frame10, "Label54", "0"};
+    platform::ComboBox& Combo4 = made("Combo4");
+    platform::CommandButton& Command1 = made("Command1");
+    platform::Label& Label54 = made("Label54");
 
     // 16. The off-map Allied bases.
-    platform::Frame Frame2{PicBitMap, "Frame2", "Ale"};
-    platform::Label Label16{Frame2, "Label16"}; // ALESSANDRIA's base and port panel
-    platform::Frame Frame1{PicBitMap, "Frame1", "Gib"};
-    platform::Label Label15{Frame1, "Label15"}; // GIBILTERRA's base and port panel
+    platform::Frame& Frame2 = made("Frame2");
+    platform::Label& Label16 = made("Label16"); // ALESSANDRIA's base and port panel
+    platform::Frame& Frame1 = made("Frame1");
+    platform::Label& Label15 = made("Label15"); // GIBILTERRA's base and port panel
 
     // 17. Route plot.
-    platform::Frame Frame15{PicBitMap, "Frame15"}; // the route plot
-    platform::CommandButton Command13{Frame15, "Command13", "1"};
-    platform::CommandButton Command21{Frame15, "Command21", "T"};
-    platform::CommandButton Command14{Frame15, "Command14", "Un-Plot"};
-    platform::Label Label61{Frame15, "Label61"}; // green route colour
-    platform::Label Label62{Frame15, "Label62"}; // magenta route colour
+    platform::Frame& Frame15 = made("Frame15"); // the route plot
+    platform::CommandButton& Command13 = made("Command13");
+    platform::CommandButton& Command21 = made("Command21");
+    platform::CommandButton& Command14 = made("Command14");
+    platform::Label& Label61 = made("Label61"); // green route colour
+    platform::Label& Label62 = made("Label62"); // magenta route colour
     // White route colour, the default, with the group numbers.
-    platform::Label Label63{Frame15, "Label63"};
-    platform::Line Line10{Frame15, "Line10"}; // rule of the route plot
-    platform::Line Line11{Frame15, "Line11"}; // rule of the route plot
+    platform::Label& Label63 = made("Label63");
+    platform::Line& Line10 = made("Line10"); // rule of the route plot
+    platform::Line& Line11 = made("Line11"); // rule of the route plot
 
     // 18. Progress of the hourly step.
     // Progress of the hour, 0 to 32.
-    platform::ProgressBar ProgressBar1{PicBitMap, "ProgressBar1"};
+    platform::ProgressBar& ProgressBar1 = made("ProgressBar1");
 
     // 19. The air-group panel.
-    platform::Frame Frame9{PicBitMap, "Frame9", "Frame9"};
+    platform::Frame& Frame9 = made("Frame9");
     // The side's air groups in flight (tip "AEREI IN VOLO")
-    platform::ListBox List8{Frame9, "List8"};
+    platform::ListBox& List8 = made("List8");
     // The air group's base, carrier or ship of origin.
-    platform::Label Label89{Frame9, "Label89"};
+    platform::Label& Label89 = made("Label89");
     // The enemy target base (tip "BASE NEMICA BERSAGLIO ")
-    platform::Label Label91{Frame9, "Label91"};
+    platform::Label& Label91 = made("Label91");
     // The thirteen values of the air group picked; a click shows what each is.
-    platform::ControlArray<platform::Label> Label85;
-    platform::Label Label96{Frame9, "Label96"}; // sighting increase per turn of flight
-    platform::Label Label97{Frame9, "Label97"}; // estimated interception percentage
+    platform::ControlArray<platform::Label>& Label85 = made("Label85");
+    platform::Label& Label96 = made("Label96"); // sighting increase per turn of flight
+    platform::Label& Label97 = made("Label97"); // estimated interception percentage
     // Speed per turn (tip "VELOCITA' IN TWEEP per TRN")
-    platform::Label Label98{Frame9, "Label98"};
+    platform::Label& Label98 = made("Label98");
     // Aircraft in action (tip "NUMERO AEREI IN AZIONE (CAP-PATROL-INT.ATT.-BOMB)")
-    platform::Label Label99{Frame9, "Label99"};
-    platform::CommandButton Command28{Frame9, "Command28", "D"};
-    platform::CommandButton Command29{Frame9, "Command29", "A"};
+    platform::Label& Label99 = made("Label99");
+    platform::CommandButton& Command28 = made("Command28");
+    platform::CommandButton& Command29 = made("Command29");
     // The air-list filter: "TUTTI", "IntAtt", "RiPaCp", "DecRie", "Stres"
-    platform::ControlArray<platform::OptionButton> Option1;
+    platform::ControlArray<platform::OptionButton>& Option1 = made("Option1");
     // The air order (tip "ORDINE Operativo ...")
-    platform::ComboBox Combo8{Frame9, "Combo8", 2};
-    platform::CommandButton Command20{Frame9, "Command20", "CONFERMA ORDINE"};
-    platform::CheckBox Check1{Frame9, "Check1", "Plot Raggio"};
-    platform::CheckBox Check2{Frame9, "Check2", "Mostra GN "};
-    platform::CheckBox Check3{Frame9, "Check3", "Plot rotta GA"};
-    platform::CheckBox Check4{Frame9, "Check4", "Plot GN"};
+    platform::ComboBox& Combo8 = made("Combo8");
+    platform::CommandButton& Command20 = made("Command20");
+    platform::CheckBox& Check1 = made("Check1");
+    platform::CheckBox& Check2 = made("Check2");
+    platform::CheckBox& Check3 = made("Check3");
+    platform::CheckBox& Check4 = made("Check4");
     // Enemy formations sighted (tip "Formazioni Nemiche avvistate")
-    platform::ListBox List10{Frame9, "List10"};
+    platform::ListBox& List10 = made("List10");
     // Course of the enemy group (tip "Rotta GN Nemico")
-    platform::Label Label88{Frame9, "Label88"};
-    platform::Image Image31{Frame9, "Image31"}; // fires on board the enemy group picked
-    platform::Label Label86{Frame9, "Label86"}; // the make-up of the enemy formation picked
+    platform::Label& Label88 = made("Label88");
+    platform::Image& Image31 = made("Image31"); // fires on board the enemy group picked
+    platform::Label& Label86 = made("Label86"); // the make-up of the enemy formation picked
 
     // 21. The main-menu button; made before the side panel so that the panel lies over it.
-    platform::CommandButton Command17{PicBitMap, "Command17", " APRI MENU PRINCIPALE"};
+    platform::CommandButton& Command17 = made("Command17");
 
     // 20. The side panel.
-    platform::Frame Frame3{PicBitMap, "Frame3"}; // the side panel
-    platform::CommandButton Command4{Frame3, "Command4", "&Chiudi"};
-    platform::Image Image5{Frame3, "Image5"};   // the side's left flag
-    platform::Image Image32{Frame3, "Image32"}; // the side's right flag
-    platform::Frame Frame8{Frame3, "Frame8"};   // the side buttons
-    platform::CommandButton Command5{Frame8, "Command5", "1 a&lle"};
-    platform::CommandButton Command6{Frame8, "Command6", "2  a&sse"};
-    platform::Frame Frame13{Frame3, "Frame13"}; // the mode buttons
-    platform::CommandButton Command10{Frame13, "Command10", "&Basi"};
-    platform::CommandButton Command3{Frame13, "Command3", "&Navi - GN"};
-    platform::CommandButton Command9{Frame13, "Command9", "&Aerei - GA"};
+    platform::Frame& Frame3 = made("Frame3"); // the side panel
+    platform::CommandButton& Command4 = made("Command4");
+    platform::Image& Image5 = made("Image5");   // the side's left flag
+    platform::Image& Image32 = made("Image32"); // the side's right flag
+    platform::Frame& Frame8 = made("Frame8");   // the side buttons
+    platform::CommandButton& Command5 = made("Command5");
+    platform::CommandButton& Command6 = made("Command6");
+    platform::Frame& Frame13 = made("Frame13"); // the mode buttons
+    platform::CommandButton& Command10 = made("Command10");
+    platform::CommandButton& Command3 = made("Command3");
+    platform::CommandButton& Command9 = made("Command9");
 
     // 22. Weather details.
-    platform::Frame Frame24{PicBitMap, "Frame24", "Meteo"};
+    platform::Frame& Frame24 = made("Frame24");
     // Hides the weather panel (tip "Nascondi Meteo")
-    platform::Image Image17{Frame24, "Image17"};
-    platform::Image Image25{Frame24, "Image25"}; // the sea state icon
-    platform::Image Image26{Frame24, "Image26"}; // the wind icon
-    platform::Label Label73{Frame24, "Label73", "VISIBIL  MARE   VENTO"};
-    platform::Label Label74{Frame24, "Label74"}; // the weather state
-    platform::Label Label75{Frame24, "Label75"}; // the weather's effect
+    platform::Image& Image17 = made("Image17");
+    platform::Image& Image25 = made("Image25"); // the sea state icon
+    platform::Image& Image26 = made("Image26"); // the wind icon
+    platform::Label& Label73 = made("Label73");
+    platform::Label& Label74 = made("Label74"); // the weather state
+    platform::Label& Label75 = made("Label75"); // the weather's effect
 
     // 23. The clock.
-    platform::Frame Frame6{PicBitMap, "Frame6"}; // the clock
+    platform::Frame& Frame6 = made("Frame6"); // the clock
     // The weather icon; a click shows the weather panel (tip "Mostra Meteo")
-    platform::Image Image1{Frame6, "Image1"};
-    platform::Label Label32{Frame6, "Label32", "1940"};
-    platform::Label Label28{Frame6, "Label28", " Attivita    Ora      Giorno  "};
+    platform::Image& Image1 = made("Image1");
+    platform::Label& Label32 = made("Label32");
+    platform::Label& Label28 = made("Label28");
     // The phase code ("STP" at rest), then the activities: a click circles the hour's, a double-click the
     // last 120.
-    platform::Label Label29{Frame6, "Label29", "STP"};
-    platform::Label Label30{Frame6, "Label30"}; // the hour (tip "ORA SCOCCATA")
+    platform::Label& Label29 = made("Label29");
+    platform::Label& Label30 = made("Label30"); // the hour (tip "ORA SCOCCATA")
     // Days passed / days left; a double-click enables the supervisor menu.
-    platform::Label Label31{Frame6, "Label31"};
+    platform::Label& Label31 = made("Label31");
 
     // 24. Status marks of the hour.
     // "NAVI   MINE": the mine fields and mine laying.
-    platform::Label Label95{PicBitMap, "Label95", "NAVI   MINE"};
+    platform::Label& Label95 = made("Label95");
     // Sighting or contact (tip "AVVISTAMENTO O CONTATTO!!!")
-    platform::Label Label87{PicBitMap, "Label87"};
-    platform::Label Label80{PicBitMap, "Label80"}; // a group stopped (tip "GN FERMO")
+    platform::Label& Label87 = made("Label87");
+    platform::Label& Label80 = made("Label80"); // a group stopped (tip "GN FERMO")
     // A group hit by mines (tip "GN Colpito da Mine")
-    platform::Label Label18{PicBitMap, "Label18"};
+    platform::Label& Label18 = made("Label18");
     // Air groups returning (tip "RIENTRO AEREI ")
-    platform::Label Label101{PicBitMap, "Label101"};
-    platform::Label Label64{PicBitMap, "Label64"}; // ships sunk in the last hour
+    platform::Label& Label101 = made("Label101");
+    platform::Label& Label64 = made("Label64"); // ships sunk in the last hour
 
     // 25-27. Report line, message line, map coordinates.
     // The hover line beside the pointer on the map.
-    platform::Label Label83{PicBitMap, "Label83"};
+    platform::Label& Label83 = made("Label83");
     // The message line: a click draws the mine fields, a double-click lays mines at one o'clock.
-    platform::Label Label17{PicBitMap, "Label17", "Messaggi e Mappa dei Campi Minati"};
+    platform::Label& Label17 = made("Label17");
     // The pointer's map point; a click rolls a percentile die there.
-    platform::Label Label1{PicBitMap, "Label1", "Label1"};
+    platform::Label& Label1 = made("Label1");
 
     // ================================================================ menus
     platform::Menu mnFile{*this, "mnFile", "File                 "};

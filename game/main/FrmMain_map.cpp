@@ -10,19 +10,6 @@
 
 using namespace platform;
 
-void FrmMain::wireMapHandlers() {
-    PicBitMap.MouseDown = [this](int b, int s, double x, double y) { PicBitMap_MouseDown(b, s, x, y); };
-    PicBitMap.MouseMove = [this](int b, int s, double x, double y) { PicBitMap_MouseMove(b, s, x, y); };
-    PicBitMap.Click = [this] { PicBitMap_Click(); };
-    PicBitMap.DblClick = [this] { PicBitMap_DblClick(); };
-    List11.Click = [this] { List11_Click(); };
-    List12.Click = [this] { List12_Click(); };
-    List12.DblClick = [this] { List12_DblClick(); };
-    for (int i = 0; i <= Option1.ubound(); ++i) Option1[i].Click = [this, i] { Option1_Click(i); };
-    for (int i = 0; i <= Option2.ubound(); ++i) Option2[i].Click = [this, i] { Option2_Click(i); };
-    PicShip.Click = [this] { PicShip_Click(); };
-}
-
 namespace {
 // The single-precision number of the pointer, as text in its shortest form.
 QString pointerText(double v) {

@@ -48,14 +48,7 @@ void FrmMain::wireMenuHandlers() {
         const QString picture = QString::fromLatin1(h.picture);
         (this->*h.item).Click = [this, picture] { MostraHelp(picture); };
     }
-    Picture1.Click = [this] { Picture1_Click(); };
-    Check5.Click = [this] { Check5_Click(); };
-    Check6.Click = [this] { Check6_Click(); };
-    Check7.Click = [this] { Check7_Click(); };
-    Command19.Click = [this] { Command19_Click(); };
-    Command18.Click = [this] { Command18_Click(); };
     MnAcq.Click = [this] { MnAcq_Click(); };
-    wireOverlayHandlers();
 }
 
 // ---------------------------------------------------------------- file menu and help

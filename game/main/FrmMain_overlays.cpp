@@ -21,22 +21,6 @@ constexpr int kLaunchZoneY = 2800;
 constexpr int kLaunchZoneRadius = 1300;
 } // namespace
 
-void FrmMain::wireOverlayHandlers() {
-    Image25.Click = [this] { Image25_Click(); };
-    Image26.Click = [this] { Image26_Click(); };
-    Image27.Click = [this] { Image27_Click(); };
-    Image29.Click = [this] { Image29_Click(); };
-    Image30.Click = [this] { Image30_Click(); };
-    Label1.Click = [this] { Label1_Click(); };
-    Label17.Click = [this] { Label17_Click(); };
-    Label17.DblClick = [this] { Label17_DblClick(); };
-    Label29.Click = [this] { Label29_Click(); };
-    Label29.DblClick = [this] { Label29_DblClick(); };
-    Label31.DblClick = [this] { Label31_DblClick(); };
-    Label64.Click = [this] { Label64_Click(); };
-    Label95.Click = [this] { Label95_Click(); };
-}
-
 void FrmMain::TracciaGNAmici() {
     Globals& g = G();
     const int side = g.CurrentSide;

@@ -16,45 +16,8 @@
 using namespace platform;
 namespace aircraft = recordformat::aircraft;
 
-void FrmMain::wireAirHandlers() {
-    List1.Click = [this] { List1_Click(); };
-    List1.MouseMove = [this](int b, int s, double x, double y) { List1_MouseMove(b, s, x, y); };
-    Label49.Click = [this] { Label49_Click(); };
-    Label50.DblClick = [this] { Label50_DblClick(); };
-    Label52.Click = [this] { Label52_Click(); };
-    Label52.MouseMove = [this](int b, int s, double x, double y) { Label52_MouseMove(b, s, x, y); };
-    Label53.Click = [this] { Label53_Click(); };
-    Combo1.Change = [this] { Combo1_Change(); };
-    Combo1.Click = [this] { Combo1_Click(); };
-    Combo2.Change = [this] { Combo2_Change(); };
-    Combo2.Click = [this] { Combo2_Click(); };
-    Combo3.Change = [this] { Combo3_Change(); };
-    Combo3.Click = [this] { Combo3_Click(); };
-    Combo4.Change = [this] { Combo4_Change(); };
-    Combo4.Click = [this] { Combo4_Click(); };
-    // Numbers are typed as digits only.
-    for (ComboBox* c : {&Combo1, &Combo2, &Combo3, &Combo4})
-        c->KeyPress = [](int& key) {
-            if (key >= 32 && (key < '0' || key > '9')) key = 0;
-        };
-    Command1.Click = [this] { Command1_Click(); };
-
-    Command9.Click = [this] { Command9_Click(); };
-    Check1.Click = [this] { Check1_Click(); };
-    Check2.Click = [this] { Check2_Click(); };
-    Check3.Click = [this] { Check3_Click(); };
-    Check4.Click = [this] { Check4_Click(); };
-    for (int i = 0; i <= Label85.ubound(); ++i) Label85[i].Click = [this, i] { Label85_Click(i); };
-    Command24.Click = [this] { Command24_Click(); };
-    Command25.Click = [this] { Command25_Click(); };
-    List10.Click = [this] { List10_Click(); };
-    List9.Click = [this] { List9_Click(); };
-
-    List8.Click = [this] { List8_Click(); };
-    Combo8.Click = [this] { Combo8_Click(); };
-    Command20.Click = [this] { Command20_Click(); };
-    Command28.Click = [this] { Command28_Click(); };
-    Command29.Click = [this] { Command29_Click(); };
+void FrmMain::digitsOnly(int& keyAscii) {
+    if (keyAscii >= 32 && (keyAscii < '0' || keyAscii > '9')) keyAscii = 0;
 }
 
 void FrmMain::CaricaComboAerei() {

@@ -8,10 +8,6 @@
 
 using namespace platform;
 
-void FrmMain::wireCarrierLaunchHandlers() {
-    Image18.Click = [this] { Image18_Click(); };
-}
-
 void FrmMain::Image18_Click() {
     Globals& g = G();
     if (g.OperationContext[15] != 1 || g.OperationTexts[2].trimmed().isEmpty()) {

@@ -22,33 +22,13 @@ int comboKnots(const ComboBox& c, int own) {
 }
 } // namespace
 
-void FrmMain::wireNavalHandlers() {
-    Command3.Click = [this] { Command3_Click(); };
-    List2.Click = [this] { List2_Click(); };
-    List2.DblClick = [this] { List2_DblClick(); };
-    Combo5.Click = [this] { Combo5_Click(); };
-    Combo6.Click = [this] { Combo6_Click(); };
-    Combo7.Click = [this] { Combo7_Click(); };
-    // Route hours are typed as digits only; Enter takes what is typed as a pick from the list.
-    Combo7.KeyPress = [this](int& key) {
-        if (key == 13) {
-            key = 0;
-            Combo7_Click();
-        } else if (key >= 32 && (key < '0' || key > '9')) {
-            key = 0;
-        }
-    };
-    Label19.Click = [this] { Label19_Click(); };
-    Label20.Click = [this] { Label20_Click(); };
-    Label21.Click = [this] { Label21_Click(); };
-    Label22.Click = [this] { Label22_Click(); };
-    Label23.Click = [this] { Label23_Click(); };
-    Label24.Click = [this] { Label24_Click(); };
-    Label25.Click = [this] { Label25_Click(); };
-    Label26.Click = [this] { Label26_Click(); };
-    Label27.Click = [this] { Label27_Click(); };
-    Image31.Click = [this] { Image31_Click(); };
-    wireRouteHandlers();
+void FrmMain::Combo7_KeyPress(int& keyAscii) {
+    if (keyAscii == 13) {
+        keyAscii = 0;
+        Combo7_Click();
+    } else {
+        digitsOnly(keyAscii);
+    }
 }
 
 // ---------------------------------------------------------------- naval mode

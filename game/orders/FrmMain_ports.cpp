@@ -12,33 +12,6 @@
 
 using namespace platform;
 
-void FrmMain::wirePortHandlers() {
-    Command10.Click = [this] { Command10_Click(); };
-    Command7.Click = [this] { Command7_Click(); };
-    Command8.Click = [this] { Command8_Click(); };
-    Label15.Click = [this] { Label15_Click(); };
-    Label16.Click = [this] { Label16_Click(); };
-    Label56.Click = [this] { Label56_Click(); };
-    Command2.Click = [this] { Command2_Click(); };
-    List3.Click = [this] { List3_Click(); };
-    List3.DblClick = [this] { List3_DblClick(); };
-    List4.Click = [this] { List4_Click(); };
-    List4.DblClick = [this] { List4_DblClick(); };
-    // The ships in port and those of the group being formed, sorted by their text.
-    for (ListBox* l : {&List3, &List4}) l->setSorted(true);
-    Image11.Click = [this] { Image11_Click(); };
-    Label76.Click = [this] { Label76_Click(); };
-    Image10.Click = [this] { Image10_Click(); };
-    Command15.Click = [this] { Command15_Click(); };
-    Image19.Click = [this] { Image19_Click(); };
-    Image20.Click = [this] { Image20_Click(); };
-    Image21.Click = [this] { Image21_Click(); };
-    Image22.Click = [this] { Image22_Click(); };
-    Image23.Click = [this] { Image23_Click(); };
-    Image24.Click = [this] { Image24_Click(); };
-    Image24.DblClick = [this] { Image24_DblClick(); };
-}
-
 namespace {
 // The aircraft list takes the colour of the weather: white, cyan, magenta, red.
 long weatherColour(int weather) {

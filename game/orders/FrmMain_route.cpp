@@ -18,17 +18,6 @@ long routeColour(const QString& text) {
 }
 } // namespace
 
-void FrmMain::wireRouteHandlers() {
-    Command13.Click = [this] { Command13_Click(); };
-    Command21.Click = [this] { Command21_Click(); };
-    Command14.Click = [this] { Command14_Click(); };
-    Command16.Click = [this] { Command16_Click(); };
-    Label61.Click = [this] { Label61_Click(); };
-    Label62.Click = [this] { Label62_Click(); };
-    Label63.Click = [this] { Label63_Click(); };
-    Image7.Click = [this] { Image7_Click(); };
-}
-
 void FrmMain::Command13_Click() {
     Globals& g = G();
     // Groups off the map or lying at GIBILTERRA or ALESSANDRIA have no route on the map.

@@ -16,15 +16,6 @@ namespace {
 const QString kPickToScuttle = QStringLiteral("Selezionare la nave (Lista blue) da AUTOAFFONDARE");
 } // namespace
 
-void FrmMain::wireShipToolHandlers() {
-    Image15.Click = [this] { Image15_Click(); };
-    Image15.DblClick = [this] { Image15_DblClick(); };
-    Image16.Click = [this] { Image16_Click(); };
-    Image16.DblClick = [this] { Image16_DblClick(); };
-    Command27.Click = [this] { Command27_Click(); };
-    Label5.Click = [this] { Label5_Click(); };
-}
-
 int FrmMain::highlightedGroupShip() const {
     const int i = List5.listIndex();
     return i >= 0 ? List5.itemData(i) : 0;

@@ -47,19 +47,6 @@ QString shipStateIcon(const ShipRecord& s, bool carrierReady) {
 }
 } // namespace
 
-void FrmMain::wireShipHandlers() {
-    Command11.Click = [this] { Command11_Click(); };
-    Command12.Click = [this] { Command12_Click(); };
-    List5.Click = [this] { List5_Click(); };
-    List5.DblClick = [this] { List5_DblClick(); };
-    List6.Click = [this] { List6_Click(); };
-    List7.Click = [this] { List7_Click(); };
-    Image12.Click = [this] { Image12_Click(); };
-    Image13.Click = [this] { Image13_Click(); };
-    Image14.Click = [this] { Image14_Click(); };
-    for (ListBox* l : {&List5, &List6, &List7}) l->setSorted(true);
-}
-
 int FrmMain::openGroup() const {
     return groupInUse(G().CurrentSide, OpenGn) ? OpenGn : 0;
 }

@@ -203,18 +203,19 @@ void ShipDockedFromAGroup(Sweeper& s) {
 }
 
 void PortOrderAndDockyard(Sweeper& s) {
-    for (auto [record, order] : {std::pair{2, &FrmMain::Image21}, std::pair{3, &FrmMain::Image24}}) {
+    // Refuelling, then the dockyard.
+    for (auto [record, dockyard] : {std::pair{2, false}, std::pair{3, true}}) {
         SCOPED_TRACE(record);
-        s.sweep(makeTaranto, [record, order](const Moments& m) {
+        s.sweep(makeTaranto, [record, dockyard](const Moments& m) {
             G().BasePoints[kTaranto] = 1000;
             FrmMain& f = openTaranto();
             f.Image10.doClick();
             pickIn(f.List3, record, false);
             m.arm();
-            if (order == &FrmMain::Image24)
+            if (dockyard)
                 f.Image24.doDblClick();
             else
-                (f.*order).doClick();
+                f.Image21.doClick();
         });
     }
 }

@@ -230,6 +230,41 @@ TEST_F(Controls, PictureBoxLinesKeepTheirWidthWhenShownSmaller) {
     EXPECT_EQ(b.caption(), " APRI MENU PRINCIPALE") << "the caption stays, drawn under the picture";
 }
 
+// The picture is painted in its proportions from the top left, or stretched to the area the
+// window gives; a press reads the point of the picture painted under it either way.
+TEST_F(Controls, PictureBoxPaintsInItsProportionsOrInTheAreaGiven) {
+    TestForm& f = form<TestForm>();
+    PictureBox pic(f, "Pic");
+    pic.move(0, 0, 300 * kTwipsPerPixel, 200 * kTwipsPerPixel);
+    pic.setBackColor(vbBlack);
+    QImage img(200, 100, QImage::Format_RGB32);
+    img.fill(QColor(120, 170, 220));
+    pic.setPicture(img);
+    pic.setScale(0, 0, 1000, 500);
+    double x = -1, y = -1;
+    pic.MouseDown = [&](int, int, double px, double py) { x = px, y = py; };
+    f.show();
+    auto shownAt = [&](int px, int py) { return pic.widget()->grab().toImage().pixelColor(px, py); };
+
+    EXPECT_EQ(pic.shownPicture(), QRectF(0, 0, 300, 150));
+    EXPECT_EQ(shownAt(150, 140), QColor(120, 170, 220));
+    EXPECT_EQ(shownAt(150, 160), QColor(Qt::black));
+    QTest::mousePress(pic.widget(), Qt::LeftButton, {}, QPoint(150, 75));
+    EXPECT_DOUBLE_EQ(x, 500);
+    EXPECT_DOUBLE_EQ(y, 250);
+
+    pic.setPictureArea(QSize(300 * kTwipsPerPixel, 100 * kTwipsPerPixel));
+    EXPECT_EQ(pic.shownPicture(), QRectF(0, 0, 300, 100));
+    EXPECT_EQ(shownAt(150, 95), QColor(120, 170, 220));
+    EXPECT_EQ(shownAt(150, 105), QColor(Qt::black));
+    QTest::mousePress(pic.widget(), Qt::LeftButton, {}, QPoint(150, 75));
+    EXPECT_DOUBLE_EQ(x, 500);
+    EXPECT_DOUBLE_EQ(y, 375);
+
+    pic.setPictureArea(QSize());
+    EXPECT_EQ(pic.shownPicture(), QRectF(0, 0, 300, 150));
+}
+
 TEST_F(Controls, APressOnALabelOrFrameOverAPictureIsNotThePictures) {
     TestForm& f = form<TestForm>();
     PictureBox pic(f, "Pic");

@@ -1,9 +1,10 @@
 // The main window read as a player reads it, at its default size, on a screen of 1600 x 1000
-// (the whole screen, and maximised under a title bar) and maximised on the screen the tests run
-// on (tests/support/screens): each panel shown in turn with the longest texts a campaign puts in
-// it, then the contact board with its plot and the three attack windows beside it; the layout
-// checker finds nothing cut, covered or sticking out and no panel lying over another. Maximised,
-// a click on the middle of each base's box as drawn picks that base.
+// (the whole screen, and maximised under a title bar), maximised under a title bar on a screen of
+// 1366 x 768 and maximised on the screen the tests run on (tests/support/screens): each panel shown
+// in turn with the longest texts a campaign puts in it, then the contact board with its plot and
+// the three attack windows beside it; the layout checker finds nothing cut, covered or sticking out
+// and no panel lying over another. Maximised, the map is drawn across the window's width, and a
+// click on the middle of each base's box as drawn picks that base.
 #include "game/main/FrmMain.h"
 
 #include "game/combat/FrmContatti.h"
@@ -141,12 +142,12 @@ class MainWindowLayout : public NavalPanelFixture {
         ASSERT_EQ(f.PicBitMap.width(), width * kTwipsPerPixel);
         ASSERT_EQ(f.PicBitMap.height(), height * kTwipsPerPixel);
     }
-    // The sizes a test goes through: on the tests' own screen of 1920 x 1080, the design size and
-    // two client areas of a screen of 1600 x 1000, then maximised; on another screen, maximised
-    // there (an empty size).
+    // The sizes a test goes through: on the tests' own screen of 1920 x 1080, the design size, two
+    // client areas of a screen of 1600 x 1000 and one of 1366 x 768 (wider than the map in its
+    // proportions), then maximised; on another screen, maximised there (an empty size).
     static QList<QSize> sizes() {
         if (QGuiApplication::primaryScreen()->size() == QSize(1920, 1080))
-            return {QSize(1233, 721), QSize(1600, 1000), QSize(1600, 940), QSize()};
+            return {QSize(1233, 721), QSize(1600, 1000), QSize(1600, 940), QSize(1366, 730), QSize()};
         return {QSize()};
     }
     // The window at one of those sizes; what to call it in a failure.
@@ -162,12 +163,10 @@ class MainWindowLayout : public NavalPanelFixture {
         EXPECT_TRUE(f.window()->isMaximized());
         return "maximised on " + std::to_string(screen.width()) + "x" + std::to_string(screen.height());
     }
-    // Twips of the shown map per map unit (the picture keeps its proportions from the top left).
-    static double twipsPerMapUnit(const FrmMain& f) {
-        const QImage& img = f.PicBitMap.image();
-        return std::min(double(f.PicBitMap.width()) / img.width(),
-                        double(f.PicBitMap.height()) / img.height()) *
-               img.width() / kMapWidth;
+    // Twips of the map as drawn per map unit down the map (at the sizes of the tests' own screen,
+    // where the window is not scaled).
+    static double twipsPerMapUnitDown(const FrmMain& f) {
+        return f.PicBitMap.shownPicture().height() * kTwipsPerPixel / kMapHeight;
     }
     // What the checker finds, and the panels on the map lying over one another. The unit card, the
     // help picture, the pop-up list and the hover label go where the player points; the open
@@ -218,7 +217,8 @@ TEST_F(MainWindowLayout, EveryPanelFitsAtTheDefaultSizeAndOnAScreenOf1600x1000) 
         const int lowestMark = entryStripOf(5)->y2 + 80;
         if (!client.isEmpty()) {
             for (const Control* c : {&f.Frame4, &f.Frame7, &f.Frame9, &f.Frame12, &f.Frame16})
-                EXPECT_GE(c->top(), lowestMark * twipsPerMapUnit(f)) << c->name().toStdString() << ", " << at;
+                EXPECT_GE(c->top(), lowestMark * twipsPerMapUnitDown(f))
+                    << c->name().toStdString() << ", " << at;
         }
         EXPECT_TRUE(f.Label1.caption().isEmpty()) << "no coordinates before the pointer moves over the map";
         f.Check5.doClick();
@@ -282,7 +282,7 @@ TEST_F(MainWindowLayout, EveryPanelFitsAtTheDefaultSizeAndOnAScreenOf1600x1000) 
         pick(f, kPortGroup);
         f.Command11_Click();
         if (!client.isEmpty()) {
-            EXPECT_GE(f.Frame16.top(), lowestMark * twipsPerMapUnit(f)) << at;
+            EXPECT_GE(f.Frame16.top(), lowestMark * twipsPerMapUnitDown(f)) << at;
         }
         f.List5.doPick(0);
         EXPECT_EQ(faults(f), "") << "a group open in port, " << at;
@@ -399,12 +399,15 @@ TEST_F(MainWindowLayout, EveryBaseTakesAClickOnItsBoxAsDrawn) {
         return reached;
     };
     QWidget* map = f.PicBitMap.widget();
-    const QImage& img = f.PicBitMap.image();
-    const double k = std::min(double(map->width()) / img.width(), double(map->height()) / img.height()) *
-                     img.width() / kMapWidth;
+    // The map as drawn: across the window's whole width, wider than its proportions by an eighth
+    // at the most.
+    const QRectF drawn = f.PicBitMap.shownPicture();
+    EXPECT_GE(map->mapTo(client, drawn.topRight().toPoint()).x(), client->width() - 1) << at;
+    EXPECT_LE(drawn.width() / drawn.height(), 1.125 * kMapWidth / kMapHeight) << at;
+    const double across = drawn.width() / kMapWidth, down = drawn.height() / kMapHeight;
     auto baseMiddle = [&](int b) {
-        return map->mapTo(client,
-                          QPoint(int((g.BaseMapXY[b][1] + 100) * k), int((g.BaseMapXY[b][2] + 100) * k)));
+        return map->mapTo(
+            client, QPoint(int((g.BaseMapXY[b][1] + 100) * across), int((g.BaseMapXY[b][2] + 100) * down)));
     };
     for (int side : {kAxis, kAllies}) {
         f.Command17_Click();
