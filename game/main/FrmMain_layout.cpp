@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 using namespace platform;
 
@@ -254,7 +253,7 @@ const platform::Layout<FrmMain>& FrmMain::layout() {
         {Label,        "Label85(10)",  "Frame9",     1545,  1785,   480,    255, "", "GIUDIZIO", Visible, {{Click, &FrmMain::Label85_Click}}},
         {Label,        "Label85(11)",  "Frame9",     2040,  1785,   480,    255, "", "RITARDO AL PRONTI (mm/TRN) - esprime le difficolta della BASE ", Visible, {{Click, &FrmMain::Label85_Click}}},
         {Label,        "Label85(12)",  "Frame9",     2535,  1785,   480,    255, "", "STRESS DA ATTIVITA (limite stress 13, test di rientro)", Visible, {{Click, &FrmMain::Label85_Click}}},
-        {Option,       "Option1(0)",   "Frame9",      930,  2445,   960,    255, "TUTTI", "", Visible, {{Click, &FrmMain::Option1_Click}}},
+        {Option,       "Option1(0)",   "Frame9",      930,  2445,   960,    255, "TUTTI", "", Set, {{Click, &FrmMain::Option1_Click}}},
         {Option,       "Option1(1)",   "Frame9",     1950,  2445,   960,    255, "IntAtt", "", Visible, {{Click, &FrmMain::Option1_Click}}},
         {Option,       "Option1(2)",   "Frame9",       60,  2760,  1080,    255, "RiPaCp", "", Visible, {{Click, &FrmMain::Option1_Click}}},
         {Option,       "Option1(3)",   "Frame9",     1200,  2760,  1080,    255, "DecRie", "", Visible, {{Click, &FrmMain::Option1_Click}}},
@@ -353,10 +352,6 @@ void FrmMain::buildLayout() {
     Label62.setBackColor(vbMagenta);
     Label63.setBackColor(vbWhite);
     Label63.setBorderStyle(1);
-    // "TUTTI" chosen at load, as the design has it: the click that a player's choice raises waits.
-    const auto filterClick = std::exchange(Option1[0].Click, nullptr);
-    Option1[0].setValue(true);
-    Option1[0].Click = filterClick;
     Label32.setFontBold(true);
     for (Label* l : {&Label29, &Label30, &Label31}) {
         l->setBorderStyle(1);
