@@ -13,9 +13,15 @@ bool hasPort(int base) {
     return base != 10 && base != 11 && base != 13;
 }
 
+void checkDatiBasiBeforeSaving() {
+    checkBaseTableBeforeSaving(G().BaseTable, stackFile(kBaseFile));
+    checkGameStateBeforeSaving(G().GameState, stackFile(kStateFile));
+}
+
 void SalvaDatiBasi() {
     if (holdSave(SalvaDatiBasi)) return;
     Globals& g = G();
+    checkDatiBasiBeforeSaving();
     writeOnChannel(kChannelBaseTable, stackFile(kBaseFile), CloseRule::OwnChannel,
                    [&](platform::TextWriter& w) {
                        for (int b = 1; b <= kBases; ++b)

@@ -3,10 +3,12 @@
 #include "BaseTable.h"
 #include "CampaignRanges.h"
 #include "DataFolder.h"
+#include "GroupTables.h"
 #include "NavalGroupValues.h"
 #include "RecordFiles.h"
 
 #include <QRegularExpression>
+#include <array>
 #include <climits>
 #include <cstring>
 #include <map>
@@ -95,6 +97,50 @@ void checkBaseAircraftFile(int base) {
                             .arg(rangeText(range)) +
                         kUnchanged,
                     path);
+}
+
+// A value that a saver was about to write and that the next opening would refuse: the campaign
+// has reached the end of a range. Nothing is written; the step's transaction undoes what it did.
+[[noreturn]] void refuseWriting(const QString& path, const QString& where, const QString& value,
+                                const QString& reason) {
+    throw FileError(
+        QStringLiteral("Limite della campagna raggiunto: %1, %2 (%3): %4").arg(path, where, value, reason),
+        path);
+}
+
+[[noreturn]] void refuseRecordWriting(const QString& path, int record, const recordformat::TextRecord& r,
+                                      const FieldRefusal& why) {
+    throw FileError(QStringLiteral("Limite della campagna raggiunto: %1, record %2, %3")
+                        .arg(path, QString::number(record), recordformat::refusalText(r, why)),
+                    path);
+}
+
+// A game-state item as the opening reads it: a minus, then 1 to 11 digits.
+bool wholeItem(const QString& text, long long& value) {
+    const qsizetype digits = text.size() - (text.startsWith(u'-') ? 1 : 0);
+    if (digits < 1 || digits > 11) return false;
+    for (qsizetype i = text.size() - digits; i < text.size(); ++i)
+        if (text[i] < u'0' || text[i] > u'9') return false;
+    bool ok = false;
+    value = text.toLongLong(&ok);
+    return ok;
+}
+
+QString stateItemPlace(int item) {
+    return QStringLiteral("riga %1, voce %1").arg(item);
+}
+
+// The ranges of the group columns of a group in use, looked up once: the savers check every cell.
+const ValueRange& groupColumnRange(bool naval, int column) {
+    static const auto ranges = [] {
+        std::array<std::array<ValueRange, kGroupColumns + 1>, 2> r{};
+        for (int c = 1; c <= kGroupColumns; ++c) {
+            r[0][c] = campaignRange(CampaignTable::AirGroup, c);
+            r[1][c] = campaignRange(CampaignTable::NavalGroup, c);
+        }
+        return r;
+    }();
+    return ranges[naval ? 1 : 0][column];
 }
 } // namespace
 
@@ -272,11 +318,10 @@ void checkGameStateItems(const QString (&items)[kStateItems + 1], const QString&
 }
 
 void checkGroupColumns(const WideGroupTable& table, bool naval, const QString& path) {
-    const CampaignTable kind = naval ? CampaignTable::NavalGroup : CampaignTable::AirGroup;
     for (int n = 1; n <= kGroups; ++n) {
         const bool inUse = table[n][GnCol::InUse] > 0;
         for (int c = 1; c <= kGroupColumns; ++c) {
-            const ValueRange range = inUse ? campaignRange(kind, c) : ValueRange{INT16_MIN, INT16_MAX};
+            const ValueRange range = inUse ? groupColumnRange(naval, c) : ValueRange{INT16_MIN, INT16_MAX};
             if (!range.holds(table[n][c]))
                 refuseCell(path,
                            QStringLiteral("riga %1, gruppo %2, colonna %3")
@@ -298,4 +343,67 @@ void checkBaseFields(const long long (&bases)[kBases + 1][kBaseFields + 1], cons
                     QStringLiteral("riga %1, base %2, campo %3").arg((b - 1) * kBaseFields + f).arg(b).arg(f),
                     bases[b][f], range);
         }
+}
+
+void checkGameStateBeforeSaving(const QString (&items)[kStateItems + 1], const QString& path) {
+    for (int i = 1; i <= kStateItems; ++i) {
+        long long v = 0;
+        if (!wholeItem(items[i].trimmed(), v))
+            refuseWriting(path, stateItemPlace(i),
+                          QStringLiteral("\"%1\"").arg(recordformat::readableValue(items[i])),
+                          QStringLiteral("deve essere un numero intero"));
+        const ValueRange range = campaignRange(CampaignTable::GameState, i);
+        if (!range.holds(v)) refuseWriting(path, stateItemPlace(i), QString::number(v), rangeText(range));
+    }
+}
+
+void checkGroupTableBeforeSaving(const GroupTable& table, bool naval, const QString& path) {
+    // A cell holds 16 bits: only the columns of a group in use have narrower ranges.
+    for (int n = 1; n <= kGroups; ++n) {
+        if (table[n][GnCol::InUse] <= 0) continue;
+        for (int c = 1; c <= kGroupColumns; ++c) {
+            const ValueRange& range = groupColumnRange(naval, c);
+            if (!range.holds(table[n][c]))
+                refuseWriting(path,
+                              QStringLiteral("riga %1, gruppo %2, colonna %3")
+                                  .arg((n - 1) * kGroupColumns + c)
+                                  .arg(n)
+                                  .arg(c),
+                              QString::number(table[n][c]), rangeText(range));
+        }
+    }
+}
+
+void checkBaseTableBeforeSaving(const Int32 (&bases)[kBases + 1][31], const QString& path) {
+    for (int f = 1; f <= kBaseFields; ++f) {
+        // A cell holds 32 bits: only the fields with a range of their own can stand outside it.
+        const std::optional<ValueRange> range = ownRange(CampaignTable::Base, f);
+        if (!range) continue;
+        for (int b = 1; b <= kBases; ++b)
+            if (!range->holds(bases[b][f]))
+                refuseWriting(
+                    path,
+                    QStringLiteral("riga %1, base %2, campo %3").arg((b - 1) * kBaseFields + f).arg(b).arg(f),
+                    QString::number(bases[b][f]), rangeText(*range));
+    }
+}
+
+void checkShipBeforeWriting(const ShipRecord& ship, const QString& path, int record) {
+    if (const FieldRefusal why = shipRecordRefusal(ship); why.field != 0)
+        refuseRecordWriting(path, record, ship, why);
+}
+
+void checkAircraftBeforeWriting(const AircraftRecord& line, const QString& path, int record) {
+    if (const FieldRefusal why = aircraftRecordRefusal(line); why.field != 0)
+        refuseRecordWriting(path, record, line, why);
+}
+
+QString campaignLimitReached() {
+    try {
+        checkDatiBasiBeforeSaving();
+        checkGroupTablesBeforeSaving();
+    } catch (const FileError& e) {
+        return e.cause();
+    }
+    return {};
 }

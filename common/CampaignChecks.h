@@ -73,3 +73,20 @@ void checkGroupColumns(const WideGroupTable& table, bool naval, const QString& p
 // The fields of the bases lie in their ranges (aircraft present and in flight, ships in port: 0 to
 // 32767), the others in 32 bits.
 void checkBaseFields(const long long (&bases)[kBases + 1][kBaseFields + 1], const QString& path);
+
+// The checks of the savers, before they write: a value that the opening would refuse is not
+// written. Each raises platform::FileError naming the file, the line or record, the field, the
+// value and its range ("Limite della campagna raggiunto: ..."), so that the hour or the action
+// that took the value past its range is undone by its transaction and the campaign still opens.
+void checkGameStateBeforeSaving(const QString (&items)[kStateItems + 1], const QString& path);
+// The columns of the groups in use (a cell holds 16 bits: nothing else can stand outside).
+void checkGroupTableBeforeSaving(const GroupTable& table, bool naval, const QString& path);
+// The base fields with a range of their own (a cell holds 32 bits).
+void checkBaseTableBeforeSaving(const Int32 (&bases)[kBases + 1][31], const QString& path);
+// A ship record or an aircraft line about to be written as record `record` of the file at `path`.
+void checkShipBeforeWriting(const ShipRecord& ship, const QString& path, int record);
+void checkAircraftBeforeWriting(const AircraftRecord& line, const QString& path, int record);
+// The first value of the tables in memory (game state, bases, groups) that their savers would
+// refuse, as checkGameStateBeforeSaving and the others tell it; empty when none. A step that
+// failed on a number too wide for a cell (platform::RangeError) failed on it when one is found.
+QString campaignLimitReached();

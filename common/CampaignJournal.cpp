@@ -56,8 +56,9 @@ struct Open {
     QSet<QString> changed; // disk paths
     std::optional<SaveBatch> batch;
     long long failuresAtStart = 0;
-    bool everything = false; // keeps every file of the campaign at its first change
-    bool byHandler = false;  // a handler's: only while a campaign is open (G().CampaignOpen)
+    bool everything = false;        // keeps every file of the campaign at its first change
+    bool byHandler = false;         // a handler's: only while a campaign is open (G().CampaignOpen)
+    platform::HandlerSource source; // a handler's: what the player used to raise it
 };
 
 // The open transaction, and those set aside while a window shown modal waits.
@@ -117,13 +118,17 @@ bool isTableFile(const QString& name, const QString& campaign) {
 // A journal left by a transaction whose undoing failed is put back first, so that nothing is done
 // on top of a half-done action. The hour keeps every file of the campaign; a handler keeps the
 // table files (small, and saved at the end of nearly every action), so that their saves at the
-// commit need no flush of their own.
+// commit need no flush of their own. The header tells the hour (the one step that keeps everything)
+// from an action, and a handler's action by what raised it.
 QByteArray startJournal(Open& t) {
     place(t);
     putBackLeft(t.journal);
     journalLeft() = false;
-    t.kept.setStep(
-        QString::fromLatin1(t.byHandler ? CampaignSnapshot::kActionStep : CampaignSnapshot::kHourStep));
+    if (t.everything)
+        t.kept.setStep({QString::fromLatin1(CampaignSnapshot::kHourStep), {}, {}});
+    else
+        t.kept.setStep(
+            {QString::fromLatin1(CampaignSnapshot::kActionStep), t.source.window, t.source.control});
     QByteArray bytes = t.kept.headerBytes();
     if (!t.everything && !t.byHandler) return bytes;
     const QString& campaign = t.kept.campaign();
@@ -327,6 +332,7 @@ void runAsTransaction(const std::function<void()>& handler) {
     }
     CampaignTransaction t;
     current()->byHandler = true;
+    current()->source = platform::handlerSource();
     const auto undo = [&t]() -> std::optional<QString> {
         try {
             t.rollBack();
@@ -398,12 +404,12 @@ bool CampaignTransaction::changed() const {
     return current() && current()->journalMade;
 }
 
-QString& undoneStep() {
-    static QString step;
+CampaignSnapshot::Step& undoneStep() {
+    static CampaignSnapshot::Step step;
     return step;
 }
 
-const QString& lastUndoneStep() {
+const CampaignSnapshot::Step& lastUndoneStep() {
     return undoneStep();
 }
 
@@ -412,10 +418,14 @@ bool rollBackLeftJournal() {
     const QString path = journalPath();
     if (!platform::fileExists(path)) return false;
     puttingBackLeft() = true;
+    bool undone = false;
     try {
         const CampaignSnapshot left = CampaignSnapshot::fromBytes(platform::readWholeFile(path), path);
         undoneStep() = left.step();
-        left.putBack();
+        // A journal that keeps no file was stopped before anything it covers changed: nothing is
+        // undone, and the player is told nothing.
+        undone = !left.isEmpty();
+        if (undone) left.putBack();
         removeJournal(path);
     } catch (const platform::FileError& e) {
         puttingBackLeft() = false;
@@ -426,7 +436,7 @@ bool rollBackLeftJournal() {
             e.path());
     }
     puttingBackLeft() = false;
-    return true;
+    return undone;
 }
 
 void runHandlersAsTransactions() {

@@ -7,6 +7,8 @@
 // transaction before it is read or played again.
 #pragma once
 
+#include "CampaignSnapshot.h"
+
 #include <QString>
 #include <memory>
 
@@ -48,16 +50,16 @@ class CampaignTransaction {
 
 // Removes the half-written copies of the open campaign's files that a killed program left; then,
 // when the campaign has a journal left, puts every file back as it keeps them and removes it:
-// true then. A damaged journal, or a file that cannot be put back, raises platform::FileError (the
-// journal stays).
+// true then (false for a journal that keeps no file: nothing had changed). A damaged journal, or a file that
+// cannot be put back, raises platform::FileError (the journal stays).
 bool rollBackLeftJournal();
-// The step whose journal rollBackLeftJournal last put back: CampaignSnapshot::kHourStep,
-// CampaignSnapshot::kActionStep, or empty for a journal that does not tell (the hour's, before
-// journals told it).
-const QString& lastUndoneStep();
+// The step whose journal rollBackLeftJournal last put back, as the journal's header tells it: the
+// hour or an action, and what the player used to start the action (CampaignSnapshot::Step).
+const CampaignSnapshot::Step& lastUndoneStep();
 
 // From now on every outermost handler of the program's windows runs as one transaction over the
 // campaign's files while G().CampaignOpen is set: a failure rolls it back, and its message says
-// whether the campaign is as it was. A window shown modal by a handler commits what the handler
-// did so far; its own handlers are transactions of their own.
+// whether the campaign is as it was. Its journal tells what started it (platform::handlerSource). A window
+// shown modal by a handler commits what the handler did so far; its own handlers are transactions of their
+// own.
 void runHandlersAsTransactions();

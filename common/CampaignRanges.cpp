@@ -40,8 +40,10 @@ constexpr RangeRow kRanges[] = {
     {T::GameState, StateItem::Activities, StateItem::SunkLastHour, {0, kMax16}},
     {T::GameState, StateItem::StressAlle, StateItem::StressAsse, {0, 1}},
     {T::GameState, StateItem::ShipsLostAlle, StateItem::AircraftLostAsse, {0, kMax32}},
-    {T::GameState, StateItem::MerchantTonsAlle, StateItem::LossTotalAlle, {0, kMax32}},
-    {T::GameState, StateItem::MerchantTonsAsse, StateItem::LossTotalAsse, {0, kMax32}},
+    // The loss total adds the operativity and cargo that lost ships had left, which wear can take
+    // below none: it may be anything its cell holds.
+    {T::GameState, StateItem::MerchantTonsAlle, StateItem::AirPointsLostAlle, {0, kMax32}},
+    {T::GameState, StateItem::MerchantTonsAsse, StateItem::AirPointsLostAsse, {0, kMax32}},
 };
 
 } // namespace

@@ -158,8 +158,9 @@ QByteArray CampaignSnapshot::headerBytes() const {
     QByteArray out;
     QDataStream s(&out, QIODevice::WriteOnly);
     s.setVersion(QDataStream::Qt_6_0);
-    // The step follows the campaign: a reader that knows it not reads the header as before.
-    s << kMagic << campaign_ << step_;
+    // The step follows the campaign, and what started an action follows the step: a reader that
+    // knows them not reads the header as before.
+    s << kMagic << campaign_ << step_.kind << step_.window << step_.control;
     return block(out);
 }
 
@@ -224,9 +225,14 @@ CampaignSnapshot CampaignSnapshot::fromBytes(const QByteArray& bytes, const QStr
     hs >> magic >> campaign;
     if (magic != kMagic || hs.status() != QDataStream::Ok) throw damaged();
     CampaignSnapshot snap = forThisCampaign(campaign);
-    QString step;
-    hs >> step;
-    if (hs.status() == QDataStream::Ok) snap.step_ = step;
+    Step step;
+    hs >> step.kind;
+    if (hs.status() == QDataStream::Ok) snap.step_.kind = step.kind;
+    hs >> step.window >> step.control;
+    if (hs.status() == QDataStream::Ok) {
+        snap.step_.window = step.window;
+        snap.step_.control = step.control;
+    }
     QByteArray entry;
     while (readBlock(bytes, at, entry)) {
         QDataStream s(entry);

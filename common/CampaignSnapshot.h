@@ -29,13 +29,21 @@ class CampaignSnapshot {
     bool covers(const QString& fileName, qint64 from) const;
     bool isEmpty() const { return files_.isEmpty(); }
     const QString& campaign() const { return campaign_; }
-    // The step the snapshot was kept for, as the journal's header tells it: kHourStep or
-    // kActionStep (empty in a journal written before the header told it, which only the hour
-    // wrote).
+    // The step the snapshot was kept for, as the journal's header tells it.
     static constexpr const char* kHourStep = "ora";
     static constexpr const char* kActionStep = "azione";
-    const QString& step() const { return step_; }
-    void setStep(const QString& step) { step_ = step; }
+    struct Step {
+        // kHourStep or kActionStep; empty in a journal written before the header told it, which
+        // only the hour wrote.
+        QString kind;
+        // An action's: what the player used to start it, as the screen showed it (the window's
+        // caption, the control's or the menu item's words); empty when nothing told it, or in a
+        // journal written before the header told it.
+        QString window;
+        QString control;
+    };
+    const Step& step() const { return step_; }
+    void setStep(const Step& step) { step_ = step; }
 
     // putBack(), then reloadCampaignTables().
     void restore() const;
@@ -71,7 +79,7 @@ class CampaignSnapshot {
     void add(const File& file);
     static QByteArray entryBytes(const File& file);
     QString campaign_;
-    QString step_;
+    Step step_;
     QList<File> files_;
     QHash<QString, int> index_; // lower-case name -> file
     int last_ = -1;             // the file kept or kept again last

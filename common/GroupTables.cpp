@@ -45,6 +45,7 @@ void SalvaTabelleGruppi() {
     const Tables t = tablesOf(g);
     g.Files.closeAll();
     if (holdSave(SalvaTabelleGruppi)) return;
+    checkGroupTablesBeforeSaving();
     for (int k = 0; k < 4; ++k)
         writeOnChannel(kChannelGroups, stackFile(kTableWords[k]), CloseRule::AllChannels,
                        [&](platform::TextWriter& w) {
@@ -58,6 +59,11 @@ void SalvaTabelleGruppi() {
                                for (int i = 1; i <= kNameItems; ++i) w.writeText((*t.names[k])[n][i]);
                        });
     g.Files.closeAll();
+}
+
+void checkGroupTablesBeforeSaving() {
+    const Tables t = tablesOf(G());
+    for (int k = 0; k < 4; ++k) checkGroupTableBeforeSaving(*t.table[k], k < 2, stackFile(kTableWords[k]));
 }
 
 void CaricaTabelleGruppi() {

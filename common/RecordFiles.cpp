@@ -55,13 +55,17 @@ void readShip(int channel, int record) {
 }
 
 void writeShip(int channel, int record) {
+    platform::RecordFile& file = G().Files.random(channel);
+    checkShipBeforeWriting(G().ShipRecordBuffer, file.path(), record);
     ++G().ShipRecordWrites;
-    recordformat::writeRecord(G().Files.random(channel), record, G().ShipRecordBuffer);
+    recordformat::writeRecord(file, record, G().ShipRecordBuffer);
 }
 
 int appendShip(int channel) {
+    platform::RecordFile& file = G().Files.random(channel);
+    checkShipBeforeWriting(G().ShipRecordBuffer, file.path(), file.count() + 1);
     ++G().ShipRecordWrites;
-    return recordformat::appendRecord(G().Files.random(channel), G().ShipRecordBuffer);
+    return recordformat::appendRecord(file, G().ShipRecordBuffer);
 }
 
 long long shipRecordWrites() {
@@ -86,11 +90,15 @@ AircraftRecord readAircraft(int channel, int record) {
 }
 
 void writeAircraft(int channel, int record, const AircraftRecord& aircraft) {
-    recordformat::writeRecord(G().Files.random(channel), record, aircraft);
+    platform::RecordFile& file = G().Files.random(channel);
+    checkAircraftBeforeWriting(aircraft, file.path(), record);
+    recordformat::writeRecord(file, record, aircraft);
 }
 
 int appendAircraft(int channel, const AircraftRecord& aircraft) {
-    return recordformat::appendRecord(G().Files.random(channel), aircraft);
+    platform::RecordFile& file = G().Files.random(channel);
+    checkAircraftBeforeWriting(aircraft, file.path(), file.count() + 1);
+    return recordformat::appendRecord(file, aircraft);
 }
 
 namespace {

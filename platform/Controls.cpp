@@ -73,6 +73,31 @@ QChar accessKey(const QString& s) {
     return {};
 }
 
+// What a handler raised by the control is told of it, in the words the window shows: a button's
+// caption (its tool-tip when it has none), a label's or a picture's tool-tip (a label without one:
+// its caption), a list's item picked; the control's name when nothing else tells.
+HandlerSource sourceOf(const Control& c) {
+    QString words;
+    const auto first = [&words](const QString& text) {
+        if (words.isEmpty()) words = withoutMarks(text).simplified();
+    };
+    if (const auto* b = dynamic_cast<const CommandButton*>(&c))
+        first(b->caption());
+    else if (const auto* k = dynamic_cast<const CheckBox*>(&c))
+        first(k->caption());
+    else if (const auto* o = dynamic_cast<const OptionButton*>(&c))
+        first(o->caption());
+    else if (const auto* l = dynamic_cast<const ListBox*>(&c))
+        first(l->text());
+    else if (const auto* x = dynamic_cast<const ComboBox*>(&c))
+        first(x->text());
+    first(c.toolTipText());
+    if (const auto* l = dynamic_cast<const Label*>(&c)) first(l->caption());
+    first(c.name());
+    const Form* form = c.parent().form();
+    return {form ? form->caption().simplified() : QString(), words};
+}
+
 int px(int twips) {
     return int(std::lround(double(twips) / kTwipsPerPixel));
 }
@@ -342,11 +367,11 @@ void Control::setMousePointer(int p) {
 }
 
 void Control::raise(const Handler& h) {
-    if (h) runHandler(h);
+    if (h) runHandler(h, [this] { return sourceOf(*this); });
 }
 
 void Control::raiseMouse(const MouseHandler& h, int button, int shift, double x, double y) {
-    if (h) runHandler([&] { h(button, shift, x, y); });
+    if (h) runHandler([&] { h(button, shift, x, y); }, [this] { return sourceOf(*this); });
 }
 
 void Control::doClick() {
@@ -568,7 +593,7 @@ class TextBoxBridge : public QObject {
         if (s.size() != 1 || movesFocus(*k)) return false;
         int key = s[0].unicode();
         const int before = key;
-        runHandler([&] { t_->KeyPress(key); });
+        runHandler([&] { t_->KeyPress(key); }, [this] { return sourceOf(*t_); });
         if (key == 0) return true;
         if (key != before) {
             QKeyEvent replaced(QEvent::KeyPress, k->key(), k->modifiers(), QString(QChar(key)));
@@ -848,7 +873,7 @@ class ComboKeyBridge : public QObject {
         const QString s = static_cast<QKeyEvent*>(e)->text();
         if (s.size() != 1 || movesFocus(*static_cast<QKeyEvent*>(e))) return false;
         int key = s[0].unicode();
-        runHandler([&] { c_->KeyPress(key); });
+        runHandler([&] { c_->KeyPress(key); }, [this] { return sourceOf(*c_); });
         return key == 0;
     }
 

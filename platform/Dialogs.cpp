@@ -16,6 +16,7 @@
 #include <QSpacerItem>
 #include <QTimer>
 #include <QTreeView>
+#include <utility>
 
 namespace platform {
 
@@ -201,7 +202,29 @@ ModalWait::~ModalWait() {
     if (afterModalWait()) afterModalWait()();
 }
 
-void runHandler(const std::function<void()>& handler) {
+namespace {
+HandlerSource& currentSource() {
+    static HandlerSource source;
+    return source;
+}
+// The outermost handler's source while it runs; a window shown modal by it has outermost handlers
+// of their own, and the opener's source comes back when they end.
+struct SourceGuard {
+    explicit SourceGuard(HandlerSource source) : outer_(std::exchange(currentSource(), std::move(source))) {}
+    ~SourceGuard() { currentSource() = std::move(outer_); }
+    SourceGuard(const SourceGuard&) = delete;
+    SourceGuard& operator=(const SourceGuard&) = delete;
+
+  private:
+    HandlerSource outer_;
+};
+} // namespace
+
+const HandlerSource& handlerSource() {
+    return currentSource();
+}
+
+void runHandler(const std::function<void()>& handler, const std::function<HandlerSource()>& source) {
     if (!handler) return;
     if (gHandlerDepth > 0) {
         // Raised from inside another handler: an error goes up to the outermost one.
@@ -210,6 +233,7 @@ void runHandler(const std::function<void()>& handler) {
         return;
     }
     {
+        const SourceGuard told(source ? source() : HandlerSource{});
         DepthGuard g;
         try {
             if (handlerScope())

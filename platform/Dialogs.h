@@ -30,9 +30,20 @@ void Beep();
 // Shows an error that a handler could not recover from; the program goes on.
 void showError(const QString& message);
 
+// What the player used to raise a handler, in the words the screen shows: the caption of the
+// window, and the control's (a button's caption, a label's or a picture's tool-tip, a list's item
+// picked) or the menu item's (with the menus it lies in).
+struct HandlerSource {
+    QString window;
+    QString control;
+};
+
 // Runs a handler of a window event. An error escaping the outermost handler is shown and the
 // program goes on; inside a handler raised by another one, the error goes up to the outer one.
-void runHandler(const std::function<void()>& handler);
+// `source`, asked only when the handler is outermost, tells what raised it (handlerSource()).
+void runHandler(const std::function<void()>& handler, const std::function<HandlerSource()>& source = {});
+// The source of the outermost handler running now: empty when none runs, or its raiser told none.
+const HandlerSource& handlerSource();
 // How many handlers are running (nested) now.
 int handlerDepth();
 // The program's own scope around each outermost handler (one that no other handler raised), e.g.

@@ -429,7 +429,7 @@ Menu::Menu(Form& form, const QString& name, const QString& caption)
     menu_ = form.menuBar()->addMenu(caption);
     action_ = menu_->menuAction();
     QObject::connect(menu_, &QMenu::aboutToShow, [this] {
-        if (Click) runHandler(Click);
+        if (Click) runHandler(Click, [this] { return source(); });
     });
     form.placeWindow();
 }
@@ -442,7 +442,7 @@ Menu::Menu(Menu& parent, const QString& name, const QString& caption)
     } else {
         action_ = into->addAction(caption);
         QObject::connect(action_, &QAction::triggered, [this] {
-            if (!menu_ && Click) runHandler(Click);
+            if (!menu_ && Click) runHandler(Click, [this] { return source(); });
         });
     }
 }
@@ -454,10 +454,38 @@ QMenu* Menu::submenu() {
         menu_ = new QMenu(caption_, form_->window());
         action_->setMenu(menu_);
         QObject::connect(menu_, &QMenu::aboutToShow, [this] {
-            if (Click) runHandler(Click);
+            if (Click) runHandler(Click, [this] { return source(); });
         });
     }
     return menu_;
+}
+
+namespace {
+// A caption as the screen shows it: without the access-key marks ("&File" -> "File", "A && B" ->
+// "A & B"), on one line.
+QString shownWords(const QString& caption) {
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&') {
+            if (i + 1 < caption.size() && caption[i + 1] == u'&') shown += caption[++i];
+            continue;
+        }
+        shown += caption[i];
+    }
+    return shown.simplified();
+}
+} // namespace
+
+QString Menu::path() const {
+    QString words;
+    for (const Menu* m = this; m; m = m->parent_)
+        words = words.isEmpty() ? shownWords(m->caption_)
+                                : shownWords(m->caption_) + QStringLiteral(" > ") + words;
+    return words;
+}
+
+HandlerSource Menu::source() const {
+    return {form_->caption().simplified(), path()};
 }
 
 void Menu::setCaption(const QString& c) {
@@ -488,7 +516,7 @@ void Menu::doClick() {
     if (!enabled_ || !visible_ || isSeparator()) return;
     for (Menu* p = parent_; p; p = p->parent_)
         if (!p->enabled_ || !p->visible_) return;
-    if (Click) runHandler(Click);
+    if (Click) runHandler(Click, [this] { return source(); });
 }
 
 // ---------------------------------------------------------------- registry

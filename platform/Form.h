@@ -161,6 +161,8 @@ class Form : public Container, public std::enable_shared_from_this<Form> {
     std::map<QString, std::unique_ptr<ControlArrayBase>> arrays_;
 };
 
+struct HandlerSource;
+
 // A menu or menu item; a caption of "-" is a separator. A menu with items opens a submenu; its
 // Click runs when the submenu opens.
 class Menu {
@@ -189,6 +191,10 @@ class Menu {
 
   private:
     QMenu* submenu();
+    // The item's caption after those of the menus it lies in ("File > Esci"), as the menus show
+    // them: what a handler it raises is told of it.
+    QString path() const;
+    HandlerSource source() const;
     Form* form_ = nullptr;
     Menu* parent_ = nullptr;
     QString name_;

@@ -128,11 +128,27 @@ bool isNumberField(const TextRecord& r, int field) {
     return p == end;
 }
 
-// The first number field of the record that is not a number within its range.
+// The first number field of the record that is not a number within its range. A plain whole
+// number between blanks, the common case, is read as it is checked.
 FieldRefusal numberFieldsRefusal(const TextRecord& r, const std::vector<FieldRule>& rules) {
-    for (const FieldRule& rule : rules)
-        if (!isNumberField(r, rule.field) || !rule.range.holds(r.whole(rule.field)))
+    const char* const bytes = r.bytes().constData();
+    for (const FieldRule& rule : rules) {
+        const FieldSpec& f = r.layout().field(rule.field);
+        const char* p = bytes + f.offset;
+        const char* const end = p + f.width;
+        while (p < end && *p == ' ') ++p;
+        const bool negative = p < end && *p == '-';
+        if (negative) ++p;
+        const char* const digits = p;
+        long long v = 0;
+        while (p < end && *p >= '0' && *p <= '9' && p - digits < 18) v = v * 10 + (*p++ - '0');
+        const char* const last = p;
+        while (p < end && *p == ' ') ++p;
+        const bool plain = p == end && (last > digits || !negative);
+        if (plain ? !rule.range.holds(negative ? -v : v)
+                  : !isNumberField(r, rule.field) || !rule.range.holds(r.whole(rule.field)))
             return {rule.field, rangeText(rule.range)};
+    }
     return {};
 }
 
@@ -176,17 +192,46 @@ QString rangeText(ValueRange range) {
     return QStringLiteral("deve essere tra %1 e %2").arg(range.low).arg(range.high);
 }
 
+// Whether the record's type field is one of the codes, read from the bytes: the savers check every
+// ship record they write.
+bool knownTypeCode(const ShipRecord& ship) {
+    static const char codes[] = "PAPLNBIBIPILCTNMNLSASCNXAXPTMR";
+    const FieldSpec& f = ship.layout().field(ship::TIPO);
+    if (f.width != 2) return false;
+    const char* p = ship.bytes().constData() + f.offset;
+    for (const char* c = codes; *c; c += 2)
+        if (p[0] == c[0] && p[1] == c[1]) return true;
+    return false;
+}
+
+// A byte that the field's text trims as white space: a blank, a tab, a line or page end, or the
+// Windows-1252 no-break space.
+bool trimmedByte(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r') || static_cast<unsigned char>(c) == 0xA0;
+}
+
+// Whether the carrier code, trimmed, is empty or "P" and one or two digits.
+bool carrierCodeField(const ShipRecord& ship) {
+    const FieldSpec& f = ship.layout().field(ship::CodicePortaerei);
+    const char* p = ship.bytes().constData() + f.offset;
+    const char* end = p + f.width;
+    while (p < end && trimmedByte(*p)) ++p;
+    while (end > p && trimmedByte(end[-1])) --end;
+    if (p == end) return true;
+    const qsizetype digits = end - p - 1;
+    if (*p != 'P' || digits < 1 || digits > 2) return false;
+    for (++p; p < end; ++p)
+        if (*p < '0' || *p > '9') return false;
+    return true;
+}
+
 FieldRefusal shipRecordRefusal(const ShipRecord& ship) {
-    static const QStringList codes = {"PA", "PL", "NB", "IB", "IP", "IL", "CT", "NM",
-                                      "NL", "SA", "SC", "NX", "AX", "PT", "MR"};
-    if (!codes.contains(ship.text(ship::TIPO)))
+    if (!knownTypeCode(ship))
         return {ship::TIPO,
                 QStringLiteral("deve essere uno dei codici PA, PL, NB, IB, IP, IL, CT, NM, NL, SA, SC, "
                                "NX, AX, PT, MR")};
     if (FieldRefusal why = numberFieldsRefusal(ship, shipRules()); why.field != 0) return why;
-    static const QRegularExpression carrier(QStringLiteral("^(P[0-9]{1,2})?$"));
-    const QString code = ship.trimmed(ship::CodicePortaerei);
-    if (!code.isEmpty() && !carrier.match(code).hasMatch())
+    if (!carrierCodeField(ship))
         return {ship::CodicePortaerei,
                 QStringLiteral("deve essere vuoto, o P seguito dal numero della portaerei")};
     return {};

@@ -9,6 +9,7 @@
 #include "common/Globals.h"
 #include "common/GroupTables.h"
 #include "common/ReferenceLists.h"
+#include "common/records/RecordRanges.h"
 #include "game/orders/PortGroups.h"
 
 bool loadCampaign(QString* returned) {
@@ -43,18 +44,28 @@ bool loadCampaign(QString* returned) {
     return undone;
 }
 
-QString undoneAtOpenText(const QString& step) {
+QString undoneAtOpenText(const CampaignSnapshot::Step& step) {
     const Globals& g = G();
     const long long day = g.state(StateItem::Day) + 1, hour = g.state(StateItem::Hour);
-    if (step == QLatin1String(CampaignSnapshot::kActionStep))
+    if (step.kind != QLatin1String(CampaignSnapshot::kActionStep))
         return QStringLiteral(
-                   "L'ultima azione compiuta (un acquisto, un ordine, una partenza, una modifica o "
-                   "un'altra azione tra un'ora e l'altra) non era stata completata ed è stata "
-                   "annullata: la campagna è com'era prima di quell'azione (giorno %1, ore %2).")
+                   "L'ultima ora giocata non era stata completata ed è stata annullata: la campagna "
+                   "è com'era prima di quell'ora (giorno %1, ore %2).")
             .arg(day)
             .arg(hour);
-    return QStringLiteral("L'ultima ora giocata non era stata completata ed è stata annullata: la campagna è "
-                          "com'era prima di quell'ora (giorno %1, ore %2).")
-        .arg(day)
-        .arg(hour);
+    // What started the action, as the screen showed it; a journal that does not tell it gets the
+    // kinds of action.
+    const auto shown = [](const QString& words) { return recordformat::readableValue(words, 40); };
+    QString action =
+        QStringLiteral("un acquisto, un ordine, una partenza, una modifica o un'altra azione tra "
+                       "un'ora e l'altra");
+    if (!step.control.isEmpty() && !step.window.isEmpty())
+        action = QStringLiteral("\"%1\" nella finestra \"%2\"").arg(shown(step.control), shown(step.window));
+    else if (!step.control.isEmpty())
+        action = QStringLiteral("\"%1\"").arg(shown(step.control));
+    else if (!step.window.isEmpty())
+        action = QStringLiteral("nella finestra \"%1\"").arg(shown(step.window));
+    return QStringLiteral("L'ultima azione compiuta (%1) non era stata completata ed è stata annullata: la "
+                          "campagna è com'era prima di quell'azione (giorno %2, ore %3).")
+        .arg(action, QString::number(day), QString::number(hour));
 }

@@ -2,6 +2,8 @@
 // campaign named by CampaignName, then day or night and the weather of its hour.
 #pragma once
 
+#include "common/CampaignSnapshot.h"
+
 #include <QString>
 
 // Reads, in order, the name lists, the base points, the group tables, the mine fields, the base
@@ -14,5 +16,6 @@
 bool loadCampaign(QString* returned = nullptr);
 
 // What the player is told of a step undone at the opening, by the step its journal names
-// (lastUndoneStep): an hour, or an action between hours.
-QString undoneAtOpenText(const QString& step);
+// (lastUndoneStep): an hour, or an action between hours and, when the journal tells it, what the
+// player used to start it.
+QString undoneAtOpenText(const CampaignSnapshot::Step& step);

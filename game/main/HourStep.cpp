@@ -295,7 +295,10 @@ HourOutcome runHourWhole(HourView& view) {
         // What went wrong; where the campaign stands is told apart.
         outcome.failure = e.cause();
     } catch (const std::exception& e) {
-        outcome.failure = QString::fromUtf8(e.what());
+        // A number too wide for a cell: when the hour took a value of the tables past its range
+        // (the day past its last), that value is what the player is told of.
+        const QString limit = campaignLimitReached();
+        outcome.failure = limit.isEmpty() ? QString::fromUtf8(e.what()) : limit;
     }
 
     // Everything the hour changed goes back: files, tables, marks and the clock values. When the

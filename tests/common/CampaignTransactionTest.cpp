@@ -195,6 +195,23 @@ TEST_F(CampaignTransactions, AHandlerIsOneActionAndAModalWindowCommitsWhatItsOpe
     EXPECT_TRUE(shown[0].endsWith("la partita è rimasta com'era.")) << shown[0].toStdString();
     EXPECT_FALSE(shown[0].contains("il file è rimasto")) << "said of one file, not of the campaign";
 
+    // An action that takes a value past its range: its commit refuses to write it, and the whole
+    // action is undone.
+    shown.clear();
+    w.Command1.Click = [this] {
+        act();
+        G().BaseTable[4][BaseCol::AircraftInFlight] = -3;
+        SalvaDatiBasi();
+    };
+    w.Command1.doClick();
+    EXPECT_EQ(files(), before);
+    EXPECT_EQ(shown,
+              QStringList{QStringLiteral("Limite della campagna raggiunto: %1, riga 96, base 4, campo 6 "
+                                         "(-3): deve essere tra 0 e 32767.\nL'azione non è stata "
+                                         "compiuta: la partita è rimasta com'era.")
+                              .arg(campaign.game("StackProvaDatiBasi.dat"))});
+    EXPECT_EQ(G().BaseTable[4][BaseCol::AircraftInFlight], 0) << "the tables read again";
+
     // A handler that swallows a failed write and goes on is undone all the same.
     w.Command1.Click = [this] {
         act();
@@ -231,10 +248,11 @@ TEST_F(CampaignTransactions, AHandlerIsOneActionAndAModalWindowCommitsWhatItsOpe
     EXPECT_FALSE(QFile::exists(journal()));
 }
 
-// The journal tells whether an hour or an action wrote it; a journal of the earlier header, which
-// did not tell, is put back all the same.
+// The journal tells whether an hour or an action wrote it, and an action's what the player used
+// to start it (the window's caption and the control's words); journals of the earlier headers,
+// which told less or nothing, are put back all the same.
 TEST_F(CampaignTransactions, AJournalLeftTellsTheStepThatWroteIt) {
-    QByteArray hour, action; // the journals as a kill during the step leaves them
+    QByteArray hour, action, hourByHandler; // the journals as a kill during the step leaves them
     {
         CampaignTransaction t(CampaignTransaction::Capture::Everything);
         act();
@@ -243,31 +261,53 @@ TEST_F(CampaignTransactions, AJournalLeftTellsTheStepThatWroteIt) {
     runHandlersAsTransactions();
     G().CampaignOpen = true;
     Window& w = form<Window>();
+    w.setCaption(QStringLiteral("ACQUISIZIONE NAVI ASSE"));
     w.Command1.Click = [&] {
         act();
         action = readBytes(journal());
     };
     w.Command1.doClick();
+    // The hour, as its button's handler runs it.
+    w.Command1.Click = [&] {
+        CampaignTransaction t(CampaignTransaction::Capture::Everything);
+        act();
+        hourByHandler = readBytes(journal());
+        t.commit();
+    };
+    w.Command1.doClick();
     ASSERT_FALSE(hour.isEmpty());
     ASSERT_FALSE(action.isEmpty());
-    for (const auto& [bytes, step] : {std::pair{hour, "ora"}, std::pair{action, "azione"}}) {
+    ASSERT_FALSE(hourByHandler.isEmpty());
+    const struct {
+        QByteArray bytes;
+        CampaignSnapshot::Step step;
+    } left[] = {{hourByHandler, {"ora", "", ""}}, // the last: put back first
+                {hour, {"ora", "", ""}},
+                {action, {"azione", "ACQUISIZIONE NAVI ASSE", "OK"}}};
+    for (const auto& [bytes, step] : left) {
         writeBytes(journal(), bytes);
         ASSERT_TRUE(rollBackLeftJournal());
-        EXPECT_EQ(lastUndoneStep(), step);
+        EXPECT_EQ(lastUndoneStep().kind, step.kind);
+        EXPECT_EQ(lastUndoneStep().window, step.window);
+        EXPECT_EQ(lastUndoneStep().control, step.control);
     }
 
-    // The earlier header: the magic and the campaign, no step.
-    QByteArray header;
-    QDataStream s(&header, QIODevice::WriteOnly);
-    s.setVersion(QDataStream::Qt_6_0);
-    s << quint32(0x5a574a32) << QStringLiteral("Prova");
-    QByteArray block(4, Qt::Uninitialized);
-    qToLittleEndian(quint32(header.size()), block.data());
-    block += header + QCryptographicHash::hash(header, QCryptographicHash::Md5);
+    // The earlier headers: the magic and the campaign, with or without the step.
     const quint32 newHeader = qFromLittleEndian<quint32>(action.constData()) + 4 + 16;
-    writeBytes(journal(), block + action.mid(newHeader));
-    writeBytes(campaign.game("ProvaNuovo.dat"), "after");
-    ASSERT_TRUE(rollBackLeftJournal());
-    EXPECT_EQ(lastUndoneStep(), "");
-    EXPECT_FALSE(QFile::exists(campaign.game("ProvaNuovo.dat"))) << "its entries put back";
+    for (const QString& kind : {QString(), QStringLiteral("azione")}) {
+        QByteArray header;
+        QDataStream s(&header, QIODevice::WriteOnly);
+        s.setVersion(QDataStream::Qt_6_0);
+        s << quint32(0x5a574a32) << QStringLiteral("Prova");
+        if (!kind.isEmpty()) s << kind;
+        QByteArray block(4, Qt::Uninitialized);
+        qToLittleEndian(quint32(header.size()), block.data());
+        block += header + QCryptographicHash::hash(header, QCryptographicHash::Md5);
+        writeBytes(journal(), block + action.mid(newHeader));
+        writeBytes(campaign.game("ProvaNuovo.dat"), "after");
+        ASSERT_TRUE(rollBackLeftJournal());
+        EXPECT_EQ(lastUndoneStep().kind, kind);
+        EXPECT_TRUE(lastUndoneStep().window.isEmpty() && lastUndoneStep().control.isEmpty());
+        EXPECT_FALSE(QFile::exists(campaign.game("ProvaNuovo.dat"))) << "its entries put back";
+    }
 }

@@ -25,6 +25,7 @@ TEST(RecordFiles, ShipsGoThroughTheOneBuffer) {
     EXPECT_EQ(g.PathNaviAsse, shipFilePath(kAxis));
     for (const char* name : {"ZARA", "FIUME", "POLA"}) {
         g.ShipRecordBuffer.setText(ship::NOME, name);
+        g.ShipRecordBuffer.setText(ship::TIPO, "IP");
         g.ShipRecordBuffer.setNumber(ship::NUMERO_GN, 4);
         appendShip(2);
     }

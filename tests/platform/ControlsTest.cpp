@@ -46,6 +46,12 @@ class TestForm : public Form {
     Menu MnFileApri{MnFile, "MnFileApri", "Apri Gioco "};
 };
 
+class TestForm2 : public Form {
+  public:
+    TestForm2() : Form("TestForm2") { setCaption(QStringLiteral("Conferma")); }
+    CommandButton Command1{*this, "Command1", "&OK"};
+};
+
 class Controls : public ::testing::Test {
   protected:
     void TearDown() override { platform::testing::resetForms(); }
@@ -183,6 +189,48 @@ TEST_F(Controls, MenusAndDisabledParents) {
     f.MnFile.setEnabled(false);
     f.MnFileApri.doClick();
     EXPECT_EQ(f.clicks, QStringList{"MnFileApri"});
+}
+
+// An outermost handler is told what the player used to raise it, in the words the window shows;
+// handlers it raises itself are told the same, and a window it shows modal tells its own.
+TEST_F(Controls, EachOutermostHandlerIsToldWhatRaisedIt) {
+    TestForm& f = form<TestForm>();
+    f.setCaption(QStringLiteral("  Giochi   attivi "));
+    QStringList told;
+    const auto tell = [&told] { told << handlerSource().window + " | " + handlerSource().control; };
+    f.Check1.Click = tell;
+    f.Label1.Click = tell;
+    f.List1.Click = tell;
+    f.MnFileApri.Click = tell;
+    f.Text1.KeyPress = [&tell](int&) { tell(); };
+    f.List1.addItem(QStringLiteral("CT  Zeta "));
+    f.Check1.doClick();
+    f.Label1.doClick();
+    f.Label1.setToolTipText(QStringLiteral("Chiude la finestra"));
+    f.Label1.doClick();
+    f.List1.doPick(0);
+    f.MnFileApri.doClick();
+    f.Text1.widget()->setFocus();
+    f.Text1.doType("7");
+    EXPECT_EQ(told, (QStringList{"Giochi attivi | Plot Raggio", "Giochi attivi | Chiudi",
+                                 "Giochi attivi | Chiude la finestra", "Giochi attivi | CT Zeta",
+                                 "Giochi attivi | File > Apri Gioco", "Giochi attivi | Text1"}));
+    EXPECT_TRUE(handlerSource().window.isEmpty() && handlerSource().control.isEmpty()) << "none runs";
+
+    // A handler raised by another one, and the handlers of a window shown modal.
+    told.clear();
+    TestForm2& dialog = form<TestForm2>();
+    platform::testing::setModalHandler([&](Form&) { dialog.Command1.doClick(); });
+    dialog.Command1.Click = tell;
+    f.Check1.Click = [&] {
+        f.List1.setListIndex(0);
+        dialog.showModal();
+        tell();
+    };
+    f.Check1.doClick();
+    platform::testing::setModalHandler(nullptr);
+    EXPECT_EQ(told,
+              (QStringList{"Giochi attivi | Plot Raggio", "Conferma | OK", "Giochi attivi | Plot Raggio"}));
 }
 
 TEST_F(Controls, ErrorsInHandlersAreShownNotFatal) {

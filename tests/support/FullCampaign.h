@@ -36,6 +36,7 @@ inline void write(const std::function<void()>& arrange = {}, int shipsPerSide = 
             Int16* ga = g.gaTable(side)[n];
             gn[GnCol::InUse] = ga[GaCol::InUse] = 1;
             gn[GnCol::Ships] = Int16(shipsPerSide / kGroups);
+            gn[GnCol::Destroyers] = gn[GnCol::Ships]; // the ships are destroyers (CT)
             gn[GnCol::X] = 6000 + 100 * n;
             gn[GnCol::Y] = 3500 + 30 * n;
             ga[GaCol::Aircraft] = 9;

@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QMap>
+#include <QRegularExpression>
 #include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
@@ -460,10 +461,12 @@ TEST_F(HourNotUndone, TheWindowClosesAndTheNextOpeningUndoesIt) {
     EXPECT_EQ(G().GameState[2], "10");
 }
 
-// A campaign whose values stand at the top of their ranges opens and plays an hour (which may take
-// a counter or the day past the top: the next opening refuses that campaign): the game
-// state's counters, the numbers of its ships' records and of its aircraft lines (their group and
-// port as placed, the port's and the base's counts as the files hold).
+// A campaign whose values stand at the limits of their ranges opens and plays an hour: the game
+// state's items, the numbers of its ships' records and of its aircraft lines (their group and port
+// as placed, the port's and the base's counts as the files hold) at the top. An hour that would take
+// a count past its top is not played, naming the file, the item and the range, and leaves the
+// campaign as it was, which opens again; with that count at the bottom of its range instead, the
+// hour is played, and what it leaves opens.
 TEST_F(CampaignFiles, ACampaignWithItsValuesAtTheirLimitsOpensAndPlaysAnHour) {
     namespace A = recordformat::aircraft;
     namespace S = recordformat::ship;
@@ -499,11 +502,73 @@ TEST_F(CampaignFiles, ACampaignWithItsValuesAtTheirLimitsOpensAndPlaysAnHour) {
     appendAircraft(20, a);
     G().Files.close(20);
 
-    ASSERT_TRUE(open()) << errors.messages.join('\n').toStdString();
-    setDiceSource([n = 0](int sides) mutable { return (n++ * 7) % std::max(sides, 1) + 1; });
-    HourView view;
-    const HourOutcome hour = runHourWhole(view);
-    setDiceSource({});
+    const QString state = "StackProvaeventigioco.dat";
+    static const QRegularExpression pastTop(
+        QStringLiteral("^Limite della campagna raggiunto: .*%1, riga (\\d+), voce \\1 \\((\\d+)\\): deve "
+                       "essere tra (-?\\d+) e (\\d+)$")
+            .arg(QRegularExpression::escape(state)));
+    QList<int> pastTheirTop;
+    HourOutcome hour;
+    while (!hour.done && pastTheirTop.size() < 10) {
+        ASSERT_TRUE(open()) << errors.messages.join('\n').toStdString();
+        const QMap<QString, QByteArray> before = files();
+        setDiceSource([n = 0](int sides) mutable { return (n++ * 7) % std::max(sides, 1) + 1; });
+        HourView view;
+        hour = runHourWhole(view);
+        setDiceSource({});
+        platform::testing::resetForms();
+        if (hour.done) break;
+        const QRegularExpressionMatch told = pastTop.match(hour.failure);
+        ASSERT_TRUE(told.hasMatch()) << hour.failure.toStdString();
+        const int item = told.captured(1).toInt();
+        const ValueRange range = campaignRange(CampaignTable::GameState, item);
+        EXPECT_GT(told.captured(2).toLongLong(), range.high) << hour.failure.toStdString();
+        EXPECT_EQ(told.captured(4).toLongLong(), range.high) << hour.failure.toStdString();
+        EXPECT_EQ(files(), before) << "item " << item;
+        pastTheirTop << item;
+        setLine(state, item - 1, "\"" + QByteArray::number(range.low) + '"');
+    }
     EXPECT_TRUE(hour.done) << hour.failure.toStdString();
+    // An Allied warship sinks in the hour: the ships lost, the warship tonnage lost and the loss
+    // total of the Allies, one after the other.
+    EXPECT_EQ(pastTheirTop,
+              (QList<int>{StateItem::ShipsLostAlle, StateItem::WarshipTonsAlle, StateItem::LossTotalAlle}));
     EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('\n').toStdString();
+    EXPECT_TRUE(open()) << errors.messages.join('\n').toStdString();
+}
+
+// The day at the top of its range at 23 o'clock: the hour would begin a day past it. It is not
+// played, with the file, the item and the range named, whether its commit finds the day or a
+// record of the hour is too narrow for the day first (an air group arriving over its target
+// records the attack); the campaign is as it was and opens again.
+TEST_F(CampaignFiles, AnHourThatWouldTakeTheDayPastItsRangeIsNotPlayed) {
+    make();
+    G().setState(StateItem::Day, campaignRange(CampaignTable::GameState, StateItem::Day).high);
+    G().setState(StateItem::Hour, 23);
+    SalvaDatiBasi();
+    const QMap<QString, QByteArray> before = files();
+    for (bool arriving : {false, true}) {
+        ASSERT_TRUE(open()) << errors.messages.join('\n').toStdString();
+        if (arriving) {
+            Int16* r = G().GaTableAlle[1];
+            r[GaCol::InUse] = 1, r[GaCol::Order] = kOrderBombing, r[GaCol::Aircraft] = 4,
+            r[GaCol::TurnsFlown] = 4, r[GaCol::TurnsToTarget] = 4, r[GaCol::OriginBase] = 12,
+            r[GaCol::X] = r[GaCol::TargetX] = 5000, r[GaCol::Y] = r[GaCol::TargetY] = 3000,
+            r[GaCol::UsableEndurance] = 20;
+        }
+        SeededDice dice(5);
+        boxes.prompts.clear();
+        form<FrmMain>().Command22.doClick();
+        ASSERT_EQ(boxes.prompts.size(), 1) << arriving;
+        EXPECT_EQ(boxes.prompts[0],
+                  QStringLiteral("L'ora non è stata eseguita:\nLimite della campagna raggiunto: "
+                                 "%1, riga 1, voce 1 (32767): deve essere tra 0 e 32766\n\nLa "
+                                 "campagna è com'era prima dell'ora.")
+                      .arg(file("StackProvaeventigioco.dat")))
+            << arriving;
+        EXPECT_EQ(files(), before) << arriving;
+        platform::testing::resetForms();
+    }
+    EXPECT_TRUE(open()) << errors.messages.join('\n').toStdString();
+    EXPECT_EQ(G().state(StateItem::Day), 32766);
 }

@@ -294,14 +294,14 @@ TEST_F(HourAir, LandingKeepsThreeDigitCountsAndClampsEveryBase) {
     a[GaCol::OriginBase] = 1, a[GaCol::AircraftRecord] = 1, b[GaCol::OriginBase] = 2,
     b[GaCol::AircraftRecord] = 1;
     g.BaseTable[1][BaseCol::AircraftInFlight] = 3, g.BaseTable[2][BaseCol::AircraftInFlight] = 2,
-    g.BaseTable[5][BaseCol::AircraftInFlight] = -1;
+    g.BaseTable[5][BaseCol::AircraftInFlight] = 7;
     FaseGAx();
     const AircraftRecord r = aircraftAt(baseAircraftFilePath(1), 1);
     EXPECT_EQ(r.text(aircraft::Pronti), "105");
     EXPECT_EQ(r.text(aircraft::InVolo), "100");
     EXPECT_EQ(g.BaseTable[1][BaseCol::AircraftInFlight], 0);
     EXPECT_EQ(g.BaseTable[2][BaseCol::AircraftInFlight], 0) << "not only the last base landed at";
-    EXPECT_EQ(g.BaseTable[5][BaseCol::AircraftInFlight], -1) << "a base nobody landed at is left alone";
+    EXPECT_EQ(g.BaseTable[5][BaseCol::AircraftInFlight], 7) << "a base nobody landed at is left alone";
 }
 
 TEST_F(HourAir, ALandingWithoutItsAircraftLineIsRefusedWithTheFileName) {

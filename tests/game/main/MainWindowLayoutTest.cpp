@@ -432,3 +432,59 @@ TEST_F(MainWindowLayout, EveryBaseTakesAClickOnItsBoxAsDrawn) {
     }
     EXPECT_EQ(errors.messages.join(u'\n').toStdString(), "");
 }
+
+// The port list cuts each ship's name to its first 10 characters, as its rule says, and shows
+// those 10 whole: every ship of the shipped archives lies in port at TARANTO with every status
+// letter, and at every size the checker finds no item of the list cut.
+TEST_F(MainWindowLayout, ThePortListShowsEveryShippedNameCutToItsTenCharactersWhole) {
+    FrmMain& f = open();
+    Globals& g = G();
+    QStringList expected;
+    openShipFile(20, kAxis);
+    for (const char* archive : {"ALLEATINavi.Dat", "ASSENavi.Dat"}) {
+        const RecordFile file(QStringLiteral(SHIPPED_DATA_DIR "/Archivio/") + archive, ShipRecord::kLength);
+        ASSERT_GT(file.count(), 0) << archive;
+        for (int r = 1; r <= file.count(); ++r) {
+            ShipRecord& s = g.ShipRecordBuffer;
+            s.setBytes(file.get(r));
+            s.setNumber(F::PORTO, kTaranto);
+            s.setText(F::NUMERO_GN, QString());
+            s.setNumber(F::STATUS, 1);
+            s.setNumber(F::MISSIONE, 6);
+            for (const auto& [nominal, current] : {std::pair{F::AAM, F::AAMM},
+                                                   {F::C_A_INCENDI, F::C_A_INCENDIM},
+                                                   {F::DIR_TIRO, F::D_TIROM},
+                                                   {F::NODI, F::NODIM},
+                                                   {F::RESISTENZA, F::RESISTENZAM},
+                                                   {F::OPERATIVITA, F::OPERATIVITAM},
+                                                   {F::MA, F::MAM}})
+                s.setNumber(current, s.whole(nominal) > 0 ? s.whole(nominal) - 1 : 1);
+            s.setNumber(F::INCENDI_ATTIVI, 2);
+            s.setNumber(F::CARGO, 20);
+            s.setNumber(F::CARGOM, 0);
+            s.setNumber(F::Assistenza, 1);
+            appendShip(20);
+            expected << s.trimmed(F::TIPO) + u'_' + s.text(F::NOME).left(10) +
+                            QStringLiteral(" [#aiIdkrcoms]");
+        }
+    }
+    g.Files.close(20);
+    g.BaseTable[kTaranto][BaseCol::ShipsPresent] = int(expected.size());
+    SalvaDatiBasi();
+    f.Command17_Click();
+    f.Command6_Click();
+    f.Command10_Click();
+    f.PicBitMap_MouseDown(1, 0, g.BaseMapXY[kTaranto][1], g.BaseMapXY[kTaranto][2]);
+    f.Command7_Click();
+    ASSERT_TRUE(f.Frame7.visible());
+    QStringList shown;
+    for (int i = 0; i < f.List3.listCount(); ++i) shown << f.List3.list(i);
+    shown.sort();
+    expected.sort();
+    EXPECT_EQ(shown.join(u'\n').toStdString(), expected.join(u'\n').toStdString());
+    for (const QSize& client : sizes()) {
+        const std::string at = sizeTo(f, client);
+        EXPECT_EQ(faults(f), "") << at;
+    }
+    EXPECT_EQ(errors.messages.join(u'\n').toStdString(), "");
+}
