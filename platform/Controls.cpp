@@ -1272,8 +1272,8 @@ class PictureWidget : public QWidget {
   public:
     PictureWidget(PictureBox* p, QWidget* parent) : QWidget(parent), p_(p) { setAutoFillBackground(true); }
     // Where the backing image is painted: from the top left, keeping its proportions.
-    QRectF target() const {
-        const QImage& img = p_->canvas_;
+    QRectF target() const { return target(p_->canvas_); }
+    QRectF target(const QImage& img) const {
         if (img.isNull() || img.width() == 0 || img.height() == 0) return QRectF(0, 0, width(), height());
         const double k = std::min(double(width()) / img.width(), double(height()) / img.height());
         return QRectF(0, 0, img.width() * k, img.height() * k);
@@ -1282,11 +1282,12 @@ class PictureWidget : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.fillRect(rect(), toQColor(p_->back_));
-        if (!p_->canvas_.isNull()) {
+        p.fillRect(rect(), toQColor(p_->held_ ? p_->heldBack_ : p_->back_));
+        const QImage& shown = p_->shownImage();
+        if (!shown.isNull()) {
             // Shown smaller than the image, pixels are blended so that thin drawings stay in sight.
-            p.setRenderHint(QPainter::SmoothPixmapTransform, target().width() < p_->canvas_.width());
-            p.drawImage(target(), p_->canvas_);
+            p.setRenderHint(QPainter::SmoothPixmapTransform, target(shown).width() < shown.width());
+            p.drawImage(target(shown), shown);
         }
         if (p_->border_) {
             p.setPen(Qt::black);
@@ -1391,7 +1392,19 @@ double PictureBox::toScaleY(int pxY) const {
 }
 
 void PictureBox::updateWidget() {
-    if (widget_) widget_->update();
+    if (widget_ && !held_) widget_->update();
+}
+
+PictureBox::ShownHold::ShownHold(PictureBox& box) : box_(box) {
+    box_.heldImage_ = box_.canvas_;
+    box_.heldBack_ = box_.back_;
+    box_.held_ = true;
+}
+
+PictureBox::ShownHold::~ShownHold() {
+    box_.held_ = false;
+    box_.heldImage_ = QImage();
+    box_.updateWidget();
 }
 
 void PictureBox::cls() {

@@ -70,15 +70,12 @@ QByteArray toCp1252(const QString& text) {
     return out;
 }
 
-QString fromCp1252(const QByteArray& bytes) {
-    QString out;
-    out.reserve(bytes.size());
+QString fromCp1252(QByteArrayView bytes) {
+    QString out(bytes.size(), Qt::Uninitialized);
+    char16_t* to = reinterpret_cast<char16_t*>(out.data());
     for (char ch : bytes) {
-        auto b = static_cast<unsigned char>(ch);
-        if (b >= 0x80 && b < 0xA0)
-            out.append(QChar(kHigh[b - 0x80] ? kHigh[b - 0x80] : char16_t(b)));
-        else
-            out.append(QChar(char16_t(b)));
+        const auto b = static_cast<unsigned char>(ch);
+        *to++ = b >= 0x80 && b < 0xA0 && kHigh[b - 0x80] ? kHigh[b - 0x80] : char16_t(b);
     }
     return out;
 }
@@ -460,16 +457,9 @@ ChangeWatch& changeWatch() {
     return watch;
 }
 
-// Counts every change this program makes to a file: a record file kept whole is good while the
-// count is the one it was read or last written at.
-std::uint64_t& changes() {
-    static std::uint64_t n = 0;
-    return n;
-}
-
 struct KeptFile {
-    QByteArray bytes;
-    std::uint64_t at = 0;
+    QByteArray bytes; // null: not kept (too long, or unreadable)
+    std::shared_ptr<QFile> open;
 };
 
 // The record files kept whole, while a KeptRecordFiles lives.
@@ -496,9 +486,16 @@ KeptFile& keptFor(const QString& path) {
     return *l.file;
 }
 
+// A kept file changed otherwise than by a record written to it is read again at its next read.
+void forgetKept(const QString& path) {
+    if (!kept()) return;
+    if (lastKept().path == path) lastKept() = {};
+    kept()->erase(path);
+}
+
 void changing(const QString& path, qint64 from) {
-    ++changes();
     if (const ChangeWatch& watch = changeWatch()) watch(path, from);
+    forgetKept(path);
 }
 } // namespace
 
@@ -687,7 +684,7 @@ std::vector<HeldWrite> WholeFileWriteHold::take() {
 
 void cutFile(const QString& path, qint64 length) {
     const QString p = diskPath(path);
-    ++changes();
+    forgetKept(p);
     const int fd = ::open(QFile::encodeName(p).constData(), O_WRONLY | O_CLOEXEC);
     int error = fd < 0 ? errno : 0;
     if (!error) diskStep(Step::Truncate, p, length);
@@ -921,17 +918,26 @@ QString TextReader::readLine() {
 // ---------------------------------------------------------------- record files
 
 RecordFile::RecordFile(const QString& path, int recordLength) : path_(diskPath(path)), len_(recordLength) {
-    file_.setFileName(path_);
+    if (kept()) {
+        KeptFile& k = keptFor(path_);
+        if (k.open) {
+            file_ = k.open;
+            return;
+        }
+    }
+    file_ = std::make_shared<QFile>(path_);
     // The file is there nearly always: opening it tells so, and only a missing one is looked for
     // before it is made.
-    if (file_.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) return;
-    if (!QFileInfo::exists(path_)) {
-        if (changeWatch()) changing(path_, 0);
-        diskStep(Step::Create, path_);
+    if (!file_->open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
+        if (!QFileInfo::exists(path_)) {
+            if (changeWatch()) changing(path_, 0);
+            diskStep(Step::Create, path_);
+        }
+        forgetListings();
+        if (!file_->open(QIODevice::ReadWrite))
+            throw FileError(QStringLiteral("Impossibile aprire il file %1").arg(path_), path_);
     }
-    forgetListings();
-    if (!file_.open(QIODevice::ReadWrite))
-        throw FileError(QStringLiteral("Impossibile aprire il file %1").arg(path_), path_);
+    if (kept()) keptFor(path_).open = file_;
 }
 
 KeptRecordFiles::KeptRecordFiles() : outermost_(!kept()) {
@@ -951,11 +957,13 @@ KeptRecordFiles::~KeptRecordFiles() {
 }
 
 qint64 RecordFile::length() const {
-    return file_.size();
+    if (kept() && file_->bytesToWrite() == 0)
+        if (const QByteArray& k = keptFor(path_).bytes; !k.isNull()) return k.size();
+    return file_->size();
 }
 
 int RecordFile::count() const {
-    return static_cast<int>(roundHalfEven(double(file_.size()) / len_));
+    return static_cast<int>(roundHalfEven(double(length()) / len_));
 }
 
 QByteArray RecordFile::get(int record) const {
@@ -964,81 +972,101 @@ QByteArray RecordFile::get(int record) const {
     return out;
 }
 
+namespace {
+FileError badRecordNumber(int record, const QString& path) {
+    return FileError(QStringLiteral("Numero di record non valido (%1) nel file %2").arg(record).arg(path),
+                     path);
+}
+} // namespace
+
+const QByteArray* RecordFile::keptBytes() const {
+    if (!kept() || file_->bytesToWrite() != 0) return nullptr;
+    KeptFile& k = keptFor(path_);
+    if (k.bytes.isNull()) {
+        // Read whole at the first read since the file was last changed otherwise than by a record
+        // written to it.
+        QByteArray whole(file_->size(), Qt::Uninitialized);
+        if (file_->size() > kWholeReadLimit || !file_->seek(0) ||
+            file_->read(whole.data(), whole.size()) != whole.size())
+            return nullptr;
+        k.bytes = whole;
+    }
+    return &k.bytes;
+}
+
 QByteArray RecordFile::getPresent(int record) const {
-    if (record < 1)
-        throw FileError(QStringLiteral("Numero di record non valido (%1) nel file %2").arg(record).arg(path_),
-                        path_);
+    if (record < 1) throw badRecordNumber(record, path_);
     const qint64 at = qint64(record - 1) * len_;
-    if (kept() && file_.bytesToWrite() == 0) {
-        KeptFile& k = keptFor(path_);
-        if (k.bytes.isNull() || k.at != changes()) {
-            QByteArray whole(file_.size(), Qt::Uninitialized);
-            if (file_.size() > kWholeReadLimit || !file_.seek(0) ||
-                file_.read(whole.data(), whole.size()) != whole.size())
-                whole = QByteArray();
-            k = {whole, changes()};
-        }
-        if (!k.bytes.isNull()) return at < k.bytes.size() ? k.bytes.mid(at, len_) : QByteArray();
+    if (const QByteArray* k = keptBytes()) return at < k->size() ? k->mid(at, len_) : QByteArray();
+    QByteArray out(len_, Qt::Uninitialized);
+    out.truncate(readPresent(record, out.data()));
+    return out;
+}
+
+qsizetype RecordFile::readPresent(int record, char* out) const {
+    if (record < 1) throw badRecordNumber(record, path_);
+    const qint64 at = qint64(record - 1) * len_;
+    if (const QByteArray* k = keptBytes()) {
+        const qsizetype n = at < k->size() ? std::min<qsizetype>(len_, k->size() - at) : 0;
+        if (n > 0) std::memcpy(out, k->constData() + at, size_t(n));
+        return n;
     }
     // A pass reads records in order: the file is already there, and its read buffer is kept.
-    if (file_.pos() == at) return file_.read(len_);
-    // Any other record is read where it lies, in one call: a seek would cost a call of its own and
-    // throw the read buffer away. Every write is flushed, so the disk holds what was put.
-    const int fd = file_.handle();
-    if (fd >= 0 && file_.bytesToWrite() == 0) {
-        QByteArray out(len_, Qt::Uninitialized);
-        qint64 done = 0;
-        while (done < len_) {
-            const ssize_t n = ::pread(fd, out.data() + done, size_t(len_ - done), off_t(at + done));
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) return {};
-            if (n == 0) break;
-            done += n;
+    if (file_->pos() != at) {
+        // Any other record is read where it lies, in one call: a seek would cost a call of its own
+        // and throw the read buffer away. Every write is flushed, so the disk holds what was put.
+        const int fd = file_->handle();
+        if (fd >= 0 && file_->bytesToWrite() == 0) {
+            qint64 done = 0;
+            while (done < len_) {
+                const ssize_t n = ::pread(fd, out + done, size_t(len_ - done), off_t(at + done));
+                if (n < 0 && errno == EINTR) continue;
+                if (n < 0) return 0;
+                if (n == 0) break;
+                done += n;
+            }
+            return qsizetype(done);
         }
-        out.truncate(done);
-        return out;
+        if (!file_->seek(at)) return 0;
     }
-    if (!file_.seek(at)) return {};
-    return file_.read(len_);
+    return qsizetype(std::max<qint64>(file_->read(out, len_), 0));
 }
 
 void RecordFile::put(int record, const QByteArray& bytes) {
-    if (record < 1)
-        throw FileError(QStringLiteral("Numero di record non valido (%1) nel file %2").arg(record).arg(path_),
-                        path_);
+    if (record < 1) throw badRecordNumber(record, path_);
     QByteArray rec = bytes.left(len_);
     if (rec.size() < len_) rec.append(QByteArray(len_ - rec.size(), ' '));
     const qint64 at = qint64(record - 1) * len_;
-    KeptFile* k = nullptr;
-    if (kept())
-        if (const auto it = kept()->find(path_); it != kept()->end()) k = &it->second;
-    const bool wasKept = k && !k->bytes.isNull() && k->at == changes();
-    changing(path_, at);
-    const qint64 before = file_.size();
+    if (const ChangeWatch& watch = changeWatch()) watch(path_, at);
+    const qint64 before = file_->size();
     const QByteArray old = at < before ? getPresent(record) : QByteArray();
+    // The kept copy follows the record written (what the journal wrote meanwhile is elsewhere);
+    // a record that does not fit in it makes the file be read again.
+    QByteArray* k = nullptr;
+    if (kept())
+        if (const auto it = kept()->find(path_); it != kept()->end() && !it->second.bytes.isNull())
+            k = &it->second.bytes;
+    if (k && at + len_ > k->size()) {
+        forgetKept(path_);
+        k = nullptr;
+    }
     const qint64 allowed = allowedBytes(len_);
     if (allowed > 0) diskStep(Step::Write, path_, at, rec.constData(), allowed);
-    if (file_.seek(at) && file_.write(rec.constData(), allowed) == allowed && file_.flush() &&
+    if (file_->seek(at) && file_->write(rec.constData(), allowed) == allowed && file_->flush() &&
         allowed == len_) {
-        // The kept copy follows the record written (what the journal wrote meanwhile is elsewhere).
-        if (wasKept && at + len_ <= k->bytes.size()) {
-            std::memcpy(k->bytes.data() + at, rec.constData(), size_t(len_));
-            k->at = changes();
-        } else if (k) {
-            k->bytes = QByteArray();
-        }
+        if (k) std::memcpy(k->data() + at, rec.constData(), size_t(len_));
         return;
     }
-    if (k) k->bytes = QByteArray();
+    forgetKept(path_);
     // A record that did not reach the disk whole is taken back: the old bytes in place, and a file
     // that had grown cut back to its old length.
     const int error = allowed < len_ ? ENOSPC : EIO;
-    file_.unsetError();
+    file_->unsetError();
     if (!old.isEmpty()) diskStep(Step::Write, path_, at, old.constData(), old.size());
-    if (!old.isEmpty() && file_.seek(at)) file_.write(old);
-    file_.flush();
-    if (file_.size() > before) diskStep(Step::Truncate, path_, before);
-    if (file_.size() > before) file_.resize(before);
+    if (!old.isEmpty() && file_->seek(at)) file_->write(old);
+    file_->flush();
+    if (file_->size() > before) diskStep(Step::Truncate, path_, before);
+    if (file_->size() > before) file_->resize(before);
     throw writeFailure(path_, error);
 }
 

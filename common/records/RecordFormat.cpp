@@ -4,6 +4,7 @@
 #include "platform/Numbers.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <stdexcept>
 #include <string>
@@ -50,10 +51,8 @@ long long pow10(int n) {
 
 } // namespace
 
-const FieldSpec& RecordLayout::field(int n) const {
-    if (n < 1 || n > fieldCount())
-        throw std::out_of_range(std::string(name) + ": field " + std::to_string(n) + " does not exist");
-    return fields[n - 1];
+void RecordLayout::noSuchField(int n) const {
+    throw std::out_of_range(std::string(name) + ": field " + std::to_string(n) + " does not exist");
 }
 
 const RecordLayout& shipLayout() {
@@ -70,9 +69,18 @@ void TextRecord::setBytes(const QByteArray& bytes) {
     if (bytes_.size() < layout_->length) bytes_.append(QByteArray(layout_->length - bytes_.size(), ' '));
 }
 
+void TextRecord::setBytes(const char* data, qsizetype size) {
+    // Into the record's own bytes: a pass reads thousands of records into one buffer.
+    const qsizetype n = std::clamp<qsizetype>(size, 0, layout_->length);
+    bytes_.resize(layout_->length);
+    char* to = bytes_.data();
+    if (n > 0) std::memcpy(to, data, std::size_t(n));
+    std::memset(to + n, ' ', std::size_t(layout_->length - n));
+}
+
 QString TextRecord::text(int field) const {
     const FieldSpec& f = layout_->field(field);
-    return platform::fromCp1252(bytes_.mid(f.offset, f.width));
+    return platform::fromCp1252(QByteArrayView(bytes_.constData() + f.offset, f.width));
 }
 
 void TextRecord::setText(int field, const QString& value) {
@@ -147,7 +155,12 @@ void checkLength(const platform::RecordFile& file, const TextRecord& record) {
 void readRecord(const platform::RecordFile& file, int number, TextRecord& record) {
     checkLength(file, record);
     // A record cut short by the end of the file reads blank where it is missing.
-    record.setBytes(file.getPresent(number));
+    char present[512];
+    if (file.recordLength() > qsizetype(sizeof present)) {
+        record.setBytes(file.getPresent(number));
+        return;
+    }
+    record.setBytes(present, file.readPresent(number, present));
 }
 
 void writeRecord(platform::RecordFile& file, int number, const TextRecord& record) {

@@ -25,7 +25,12 @@ struct RecordLayout {
     int length;
     std::span<const FieldSpec> fields; // field n at index n - 1
     int fieldCount() const { return static_cast<int>(fields.size()); }
-    const FieldSpec& field(int n) const; // std::out_of_range for a field number outside 1..count
+    // std::out_of_range for a field number outside 1..count.
+    const FieldSpec& field(int n) const {
+        if (n < 1 || n > fieldCount()) noSuchField(n);
+        return fields[std::size_t(n - 1)];
+    }
+    [[noreturn]] void noSuchField(int n) const;
 };
 
 const RecordLayout& shipLayout();
@@ -39,6 +44,7 @@ class TextRecord {
 
     const QByteArray& bytes() const { return bytes_; }
     void setBytes(const QByteArray& bytes); // cut or padded with blanks to the record length
+    void setBytes(const char* data, qsizetype size);
 
     // The field's text as stored, trailing blanks included.
     QString text(int field) const;

@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QWidget>
+#include <optional>
 
 using namespace platform;
 
@@ -83,6 +84,9 @@ class FrmMain::HourPanel : public HourView {
 
 void FrmMain::Command22_Click() {
     Globals& g = G();
+    // The map goes on showing the last hour's until this one has drawn it again: painted at each
+    // painting of the progress bar over it, it would cost the hour a whole map each time.
+    std::optional<PictureBox::ShownHold> mapShown(std::in_place, PicBitMap);
     RicaricaMappa();
     Label17.setCaption(QString());
     Label17.setVisible(false);
@@ -105,6 +109,7 @@ void FrmMain::Command22_Click() {
 
     HourPanel panel(*this);
     const HourOutcome outcome = runHourWhole(panel);
+    mapShown.reset();
     if (!outcome.done) showHourUndone(outcome);
     // Files that could not be put back are put back when the campaign is opened again.
     if (!outcome.restoreFailure.isEmpty()) {
