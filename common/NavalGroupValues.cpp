@@ -35,11 +35,25 @@ constexpr ShipType kTypes[16] = {{""_L1, "", 0},
                                  {"MR"_L1, "MERCANTILE", 6},
                                  {"NL"_L1, "NAVIGLIO LEGGERO", 4}};
 
-// The type number of a code (compared as the stored characters), 0 when none.
-int typeNumber(const QString& code) {
+// The type number of a code (compared as the stored characters), 0 when none. Every code is of
+// two letters.
+char16_t unit(QChar c) {
+    return c.unicode();
+}
+char16_t unit(char16_t c) {
+    return c;
+}
+template <typename Code> int typeNumberOf(const Code& code) {
+    if (code.size() != 2) return 0;
+    const char16_t a = unit(code[0]), b = unit(code[1]);
     for (int n = 1; n <= 15; ++n)
-        if (code == kTypes[n].code) return n;
+        if (a == char16_t(kTypes[n].code[0].unicode()) && b == char16_t(kTypes[n].code[1].unicode()))
+            return n;
     return 0;
+}
+
+int typeNumber(QStringView code) {
+    return typeNumberOf(code);
 }
 
 bool sideInPlay() {
@@ -67,6 +81,16 @@ bool isCarrierType(const QString& typeCode) {
 
 int classGroupOf(const QString& typeCode) {
     return kTypes[typeNumber(typeCode)].classGroup;
+}
+
+int classGroupOfStored(QByteArrayView typeCode) {
+    // The code page's letters are those of the codes; any other byte is no letter of a code.
+    struct Bytes {
+        QByteArrayView v;
+        qsizetype size() const { return v.size(); }
+        char16_t operator[](qsizetype i) const { return char16_t(static_cast<unsigned char>(v[i])); }
+    };
+    return kTypes[typeNumberOf(Bytes{typeCode})].classGroup;
 }
 
 void RicalcolaGN() {

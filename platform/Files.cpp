@@ -152,6 +152,30 @@ void forgetListings() {
     listings().clear();
 }
 
+// This program is about to make, rename or remove a file: between steps every listing is
+// forgotten, to be listed anew at its next lookup.
+void namesChanging() {
+    if (!listingsTrusted()) forgetListings();
+}
+
+// This program made the file at the disk path `p`, or removed it: while the listings are trusted,
+// its folder's listing takes the change (a folder not listed yet is listed at its first lookup).
+void nameChanged(const QString& p, bool made) {
+    if (!listingsTrusted()) return;
+    const qsizetype slash = p.lastIndexOf(u'/');
+    if (slash <= 0) {
+        forgetListings();
+        return;
+    }
+    const auto it = listings().find(p.left(slash));
+    if (it == listings().end()) return;
+    const QString name = p.mid(slash + 1);
+    if (!made)
+        it->second.removeAll(name);
+    else if (!it->second.contains(name))
+        it->second << name;
+}
+
 std::optional<QString> matchIn(const QStringList& names, const QString& part) {
     for (const QString& n : names)
         if (n.compare(part, Qt::CaseInsensitive) == 0) return n;
@@ -457,10 +481,16 @@ ChangeWatch& changeWatch() {
     return watch;
 }
 
-struct KeptFile {
-    QByteArray bytes; // null: not kept (too long, or unreadable)
+} // namespace
+
+struct RecordFile::Kept {
+    QByteArray bytes; // null: not kept (not read yet, too long, or unreadable)
+    bool tooLong = false;
     std::shared_ptr<QFile> open;
 };
+
+namespace {
+using KeptFile = RecordFile::Kept;
 
 // The record files kept whole, while a KeptRecordFiles lives.
 std::optional<std::map<QString, KeptFile>>& kept() {
@@ -468,29 +498,21 @@ std::optional<std::map<QString, KeptFile>>& kept() {
     return k;
 }
 
-// The kept file asked for last, found again without a look in the map: a pass reads the records of
-// one file after another. Cleared with the kept files.
-struct LastKept {
-    QString path;
-    KeptFile* file = nullptr;
-};
-
-LastKept& lastKept() {
-    static LastKept l;
-    return l;
+// Moves on whenever a kept file is forgotten, or the kept files begin or end: a record file's
+// own pointer to its kept file is good while it was taken at the present count.
+std::uint64_t& keptGeneration() {
+    static std::uint64_t n = 0;
+    return n;
 }
 
 KeptFile& keptFor(const QString& path) {
-    LastKept& l = lastKept();
-    if (!l.file || path != l.path) l = {path, &(*kept())[path]};
-    return *l.file;
+    return (*kept())[path];
 }
 
 // A kept file changed otherwise than by a record written to it is read again at its next read.
 void forgetKept(const QString& path) {
     if (!kept()) return;
-    if (lastKept().path == path) lastKept() = {};
-    kept()->erase(path);
+    if (kept()->erase(path)) ++keptGeneration();
 }
 
 void changing(const QString& path, qint64 from) {
@@ -508,9 +530,11 @@ bool deleteFile(const QString& path) {
     QFileInfo fi(p);
     if (!fi.exists() || !fi.isFile()) return false;
     changing(p, 0);
-    forgetListings();
+    namesChanging();
     diskStep(Step::Remove, p);
-    return QFile::remove(p);
+    if (!QFile::remove(p)) return false;
+    nameChanged(p, false);
+    return true;
 }
 
 void makeFolder(const QString& path) {
@@ -712,7 +736,7 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
         if (f.open(QIODevice::ReadOnly) && f.readAll() == bytes) return;
     }
     changing(p, 0);
-    forgetListings();
+    namesChanging();
     QString tempName;
     const int fd = makeTemporary(p, &tempName);
     if (fd < 0) throw writeFailure(p, errno);
@@ -742,6 +766,7 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
     if (st.st_size != bytes.size()) fail(ENOSPC);
     diskStep(Step::Rename, tempName, 0, nullptr, 0, p);
     if (::rename(temp.constData(), QFile::encodeName(p).constData()) != 0) fail(errno);
+    nameChanged(p, true);
     if (!deferred()) syncFolderOf(p);
     if (::stat(QFile::encodeName(p).constData(), &st) != 0 || st.st_size != bytes.size())
         throw writeFailure(p, EIO);
@@ -750,10 +775,11 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
 void appendToFile(const QString& path, const QByteArray& bytes) {
     const QString p = diskPath(path);
     changing(p, std::max<qint64>(QFileInfo(p).size(), 0));
-    forgetListings();
+    namesChanging();
     if (!QFileInfo::exists(p)) diskStep(Step::Create, p);
     const int fd = ::open(QFile::encodeName(p).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
     if (fd < 0) throw writeFailure(p, errno);
+    nameChanged(p, true);
     struct stat st {};
     const off_t before = ::fstat(fd, &st) == 0 ? st.st_size : -1;
     int error = writeAll(fd, p, -1, bytes.constData(), bytes.size());
@@ -918,12 +944,9 @@ QString TextReader::readLine() {
 // ---------------------------------------------------------------- record files
 
 RecordFile::RecordFile(const QString& path, int recordLength) : path_(diskPath(path)), len_(recordLength) {
-    if (kept()) {
-        KeptFile& k = keptFor(path_);
-        if (k.open) {
-            file_ = k.open;
-            return;
-        }
+    if (const Kept* k = keptEntry(); k && k->open) {
+        file_ = k->open;
+        return;
     }
     file_ = std::make_shared<QFile>(path_);
     // The file is there nearly always: opening it tells so, and only a missing one is looked for
@@ -933,17 +956,18 @@ RecordFile::RecordFile(const QString& path, int recordLength) : path_(diskPath(p
             if (changeWatch()) changing(path_, 0);
             diskStep(Step::Create, path_);
         }
-        forgetListings();
+        namesChanging();
         if (!file_->open(QIODevice::ReadWrite))
             throw FileError(QStringLiteral("Impossibile aprire il file %1").arg(path_), path_);
+        nameChanged(path_, true);
     }
-    if (kept()) keptFor(path_).open = file_;
+    if (Kept* k = keptEntry()) k->open = file_;
 }
 
 KeptRecordFiles::KeptRecordFiles() : outermost_(!kept()) {
     if (!outermost_) return;
     kept().emplace();
-    lastKept() = {};
+    ++keptGeneration();
     // What another program changed before the step is listed anew.
     forgetListings();
     listingsTrusted() = true;
@@ -952,13 +976,13 @@ KeptRecordFiles::KeptRecordFiles() : outermost_(!kept()) {
 KeptRecordFiles::~KeptRecordFiles() {
     if (!outermost_) return;
     kept().reset();
-    lastKept() = {};
+    ++keptGeneration();
     listingsTrusted() = false;
 }
 
 qint64 RecordFile::length() const {
     if (kept() && file_->bytesToWrite() == 0)
-        if (const QByteArray& k = keptFor(path_).bytes; !k.isNull()) return k.size();
+        if (const QByteArray& k = keptEntry()->bytes; !k.isNull()) return k.size();
     return file_->size();
 }
 
@@ -979,15 +1003,26 @@ FileError badRecordNumber(int record, const QString& path) {
 }
 } // namespace
 
+RecordFile::Kept* RecordFile::keptEntry() const {
+    if (!kept()) return nullptr;
+    if (!keptEntry_ || keptAt_ != keptGeneration()) {
+        keptEntry_ = &keptFor(path_);
+        keptAt_ = keptGeneration();
+    }
+    return keptEntry_;
+}
+
 const QByteArray* RecordFile::keptBytes() const {
     if (!kept() || file_->bytesToWrite() != 0) return nullptr;
-    KeptFile& k = keptFor(path_);
+    KeptFile& k = *keptEntry();
     if (k.bytes.isNull()) {
         // Read whole at the first read since the file was last changed otherwise than by a record
-        // written to it.
-        QByteArray whole(file_->size(), Qt::Uninitialized);
-        if (file_->size() > kWholeReadLimit || !file_->seek(0) ||
-            file_->read(whole.data(), whole.size()) != whole.size())
+        // written to it; a file too long for it only grows while kept.
+        if (k.tooLong) return nullptr;
+        const qint64 size = file_->size();
+        k.tooLong = size > kWholeReadLimit;
+        QByteArray whole(k.tooLong ? 0 : size, Qt::Uninitialized);
+        if (k.tooLong || !file_->seek(0) || file_->read(whole.data(), whole.size()) != whole.size())
             return nullptr;
         k.bytes = whole;
     }
@@ -1042,10 +1077,8 @@ void RecordFile::put(int record, const QByteArray& bytes) {
     const QByteArray old = at < before ? getPresent(record) : QByteArray();
     // The kept copy follows the record written (what the journal wrote meanwhile is elsewhere);
     // a record that does not fit in it makes the file be read again.
-    QByteArray* k = nullptr;
-    if (kept())
-        if (const auto it = kept()->find(path_); it != kept()->end() && !it->second.bytes.isNull())
-            k = &it->second.bytes;
+    Kept* entry = keptEntry();
+    QByteArray* k = entry && !entry->bytes.isNull() ? &entry->bytes : nullptr;
     if (k && at + len_ > k->size()) {
         forgetKept(path_);
         k = nullptr;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -152,8 +153,17 @@ class RecordFile {
 
   private:
     static constexpr qint64 kWholeReadLimit = 1 << 20;
-    // The file kept whole while a KeptRecordFiles lives, if it is.
+
+  public:
+    struct Kept;
+
+  private:
+    // What a KeptRecordFiles keeps of the file while it lives (null when none lives), and the
+    // file kept whole, if it is.
+    Kept* keptEntry() const;
     const QByteArray* keptBytes() const;
+    mutable Kept* keptEntry_ = nullptr;
+    mutable std::uint64_t keptAt_ = 0;
     QString path_;
     int len_;
     // Shared with the record files open on the same file while a KeptRecordFiles lives.

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <span>
 
@@ -48,6 +49,11 @@ class TextRecord {
 
     // The field's text as stored, trailing blanks included.
     QString text(int field) const;
+    // The field's bytes as stored (code page bytes), valid until the record next changes.
+    QByteArrayView stored(int field) const {
+        const FieldSpec& f = layout_->field(field);
+        return QByteArrayView(bytes_.constData() + f.offset, f.width);
+    }
     QString trimmed(int field) const { return text(field).trimmed(); }
     // Left-aligned assignment: padded with blanks, cut to the field's width (by code-page bytes).
     void setText(int field, const QString& value);
