@@ -1297,6 +1297,11 @@ class PictureWidget : public QWidget {
     void resizeEvent(QResizeEvent*) override {
         if (p_->picture_.isNull()) p_->ensureCanvas();
     }
+    void changeEvent(QEvent* e) override {
+        // A background colour set while the picture is held is shown when the hold ends.
+        if (e->type() == QEvent::PaletteChange && p_->held_) return;
+        QWidget::changeEvent(e);
+    }
 
   private:
     friend class PictureBox;

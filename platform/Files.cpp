@@ -17,6 +17,7 @@
 #include <fcntl.h>
 #include <map>
 #include <optional>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -148,6 +149,13 @@ bool& listingsTrusted() {
     return trusted;
 }
 
+// The names of the files made while the listings are trusted (in lower case): a listing of the
+// same folder under another spelling of its path has not seen them.
+std::set<QString>& namesMade() {
+    static std::set<QString> n;
+    return n;
+}
+
 void forgetListings() {
     listings().clear();
 }
@@ -163,13 +171,14 @@ void namesChanging() {
 void nameChanged(const QString& p, bool made) {
     if (!listingsTrusted()) return;
     const qsizetype slash = p.lastIndexOf(u'/');
+    const QString name = p.mid(slash + 1);
+    if (made) namesMade().insert(name.toLower());
     if (slash <= 0) {
         forgetListings();
         return;
     }
     const auto it = listings().find(p.left(slash));
     if (it == listings().end()) return;
-    const QString name = p.mid(slash + 1);
     if (!made)
         it->second.removeAll(name);
     else if (!it->second.contains(name))
@@ -247,7 +256,27 @@ QString diskPath(const QString& path) {
     return cur;
 }
 
+namespace {
+// While the listings are trusted, a file that its folder's listing does not hold is not there:
+// the hour looks for the files a campaign may have once, when it lists the folder.
+bool missingByListing(const QString& path) {
+    if (!listingsTrusted()) return false;
+    const QString p = forwardSlashes(path);
+    const qsizetype slash = p.lastIndexOf(u'/');
+    if (slash <= 0 || slash >= p.size() - 1 || p.endsWith(u'.')) return false;
+    const QString folder = p.left(slash), part = p.mid(slash + 1);
+    if (namesMade().count(part.toLower())) return false;
+    if (!listings().count(folder)) nameIn(folder, part);
+    const auto it = listings().find(folder);
+    return it != listings().end() && !matchIn(it->second, part);
+}
+
+// The length of a record file kept open while a KeptRecordFiles lives, when known; -1 else.
+qint64 keptLength(const QString& path);
+} // namespace
+
 bool fileExists(const QString& path) {
+    if (missingByListing(path)) return false;
     struct stat st {};
     if (statAsWritten(path, &st)) return S_ISREG(st.st_mode);
     QFileInfo fi(diskPath(path));
@@ -264,6 +293,8 @@ bool folderExists(const QString& path) {
 qint64 fileLength(const QString& path) {
     if (!held().writes.empty())
         if (const QByteArray* bytes = heldFor(diskPath(path))) return bytes->size();
+    if (missingByListing(path)) return -1;
+    if (const qint64 kept = keptLength(path); kept >= 0) return kept;
     struct stat st {};
     if (statAsWritten(path, &st)) return st.st_size;
     QFileInfo fi(diskPath(path));
@@ -486,6 +517,7 @@ ChangeWatch& changeWatch() {
 struct RecordFile::Kept {
     QByteArray bytes; // null: not kept (not read yet, too long, or unreadable)
     bool tooLong = false;
+    qint64 length = -1; // -1: not known yet
     std::shared_ptr<QFile> open;
 };
 
@@ -507,6 +539,15 @@ std::uint64_t& keptGeneration() {
 
 KeptFile& keptFor(const QString& path) {
     return (*kept())[path];
+}
+
+qint64 keptLength(const QString& path) {
+    if (!kept()) return -1;
+    const auto it = kept()->find(forwardSlashes(path));
+    if (it == kept()->end()) return -1;
+    const KeptFile& k = it->second;
+    if (!k.bytes.isNull()) return k.bytes.size();
+    return k.open && k.open->bytesToWrite() == 0 ? k.length : -1;
 }
 
 // A kept file changed otherwise than by a record written to it is read again at its next read.
@@ -970,6 +1011,7 @@ KeptRecordFiles::KeptRecordFiles() : outermost_(!kept()) {
     ++keptGeneration();
     // What another program changed before the step is listed anew.
     forgetListings();
+    namesMade().clear();
     listingsTrusted() = true;
 }
 
@@ -981,9 +1023,11 @@ KeptRecordFiles::~KeptRecordFiles() {
 }
 
 qint64 RecordFile::length() const {
-    if (kept() && file_->bytesToWrite() == 0)
-        if (const QByteArray& k = keptEntry()->bytes; !k.isNull()) return k.size();
-    return file_->size();
+    Kept* k = keptEntry();
+    if (!k || file_->bytesToWrite() != 0) return file_->size();
+    if (!k->bytes.isNull()) return k->bytes.size();
+    if (k->length < 0) k->length = file_->size();
+    return k->length;
 }
 
 int RecordFile::count() const {
@@ -1019,7 +1063,7 @@ const QByteArray* RecordFile::keptBytes() const {
         // Read whole at the first read since the file was last changed otherwise than by a record
         // written to it; a file too long for it only grows while kept.
         if (k.tooLong) return nullptr;
-        const qint64 size = file_->size();
+        const qint64 size = length();
         k.tooLong = size > kWholeReadLimit;
         QByteArray whole(k.tooLong ? 0 : size, Qt::Uninitialized);
         if (k.tooLong || !file_->seek(0) || file_->read(whole.data(), whole.size()) != whole.size())
@@ -1073,21 +1117,25 @@ void RecordFile::put(int record, const QByteArray& bytes) {
     if (rec.size() < len_) rec.append(QByteArray(len_ - rec.size(), ' '));
     const qint64 at = qint64(record - 1) * len_;
     if (const ChangeWatch& watch = changeWatch()) watch(path_, at);
-    const qint64 before = file_->size();
+    const qint64 before = length();
     const QByteArray old = at < before ? getPresent(record) : QByteArray();
-    // The kept copy follows the record written (what the journal wrote meanwhile is elsewhere);
-    // a record that does not fit in it makes the file be read again.
+    // The kept copy follows the record written, in place or added at its end (what the journal
+    // wrote meanwhile is elsewhere); a record past its end makes the file be read again.
     Kept* entry = keptEntry();
     QByteArray* k = entry && !entry->bytes.isNull() ? &entry->bytes : nullptr;
-    if (k && at + len_ > k->size()) {
-        forgetKept(path_);
+    if (k && at > k->size()) {
+        *k = QByteArray();
         k = nullptr;
     }
     const qint64 allowed = allowedBytes(len_);
     if (allowed > 0) diskStep(Step::Write, path_, at, rec.constData(), allowed);
     if (file_->seek(at) && file_->write(rec.constData(), allowed) == allowed && file_->flush() &&
         allowed == len_) {
-        if (k) std::memcpy(k->data() + at, rec.constData(), size_t(len_));
+        if (k) {
+            if (k->size() < at + len_) k->resize(at + len_);
+            std::memcpy(k->data() + at, rec.constData(), size_t(len_));
+        }
+        if (entry) entry->length = std::max(before, at + len_);
         return;
     }
     forgetKept(path_);

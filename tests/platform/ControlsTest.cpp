@@ -230,6 +230,38 @@ TEST_F(Controls, PictureBoxLinesKeepTheirWidthWhenShownSmaller) {
     EXPECT_EQ(b.caption(), " APRI MENU PRINCIPALE") << "the caption stays, drawn under the picture";
 }
 
+TEST_F(Controls, APictureHeldShowsWhatItShowedUntilTheHoldEnds) {
+    TestForm& f = form<TestForm>();
+    PictureBox pic(f, "Pic");
+    pic.move(0, 0, 400 * kTwipsPerPixel, 200 * kTwipsPerPixel); // the background at the right
+    QImage before(300, 200, QImage::Format_RGB32), after(300, 200, QImage::Format_RGB32);
+    before.fill(Qt::blue);
+    after.fill(Qt::green);
+    pic.setPicture(before);
+    pic.setScale(0, 0, 300, 200); // in pixels
+    pic.setBackColor(vbBlack);
+    f.show();
+    QApplication::processEvents();
+    auto shown = [&] { return pic.widget()->grab().toImage().pixelColor(250, 100); };
+    auto background = [&] {
+        const QImage all = pic.widget()->grab().toImage();
+        return all.pixelColor(all.width() - 1, all.height() - 1);
+    };
+    ASSERT_EQ(shown(), QColor(Qt::blue));
+    {
+        PictureBox::ShownHold hold(pic);
+        pic.setPicture(after);
+        pic.box(0, 0, 10, 10, vbRed, true);
+        pic.setBackColor(vbWhite);
+        EXPECT_EQ(pic.point(5, 5), vbRed) << "the drawings are made";
+        EXPECT_EQ(shown(), QColor(Qt::blue)) << "and not shown";
+        EXPECT_EQ(background(), QColor(Qt::black));
+    }
+    EXPECT_EQ(shown(), QColor(Qt::green));
+    EXPECT_EQ(background(), QColor(Qt::white));
+    EXPECT_EQ(pic.widget()->grab().toImage().pixelColor(5, 5), QColor(Qt::red));
+}
+
 TEST_F(Controls, APressOnALabelOrFrameOverAPictureIsNotThePictures) {
     TestForm& f = form<TestForm>();
     PictureBox pic(f, "Pic");

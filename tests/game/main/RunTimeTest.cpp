@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QPaintEvent>
 #include <QRegularExpression>
 #include <QWidget>
 #include <algorithm>
@@ -216,6 +217,48 @@ TEST_F(HourButton, TheProgressBarIsPaintedWhileTheHourRuns) {
     EXPECT_EQ(painted.values.last(), kLastHourProgress);
     EXPECT_TRUE(std::is_sorted(painted.values.begin(), painted.values.end()));
     EXPECT_FALSE(f.ProgressBar1.visible()) << "hidden at the end";
+}
+
+// The map under the progress bar is not painted whole at each of the bar's paintings: it shows the
+// last hour's until the hour has drawn it, then the hour's, once.
+TEST_F(HourButton, TheMapIsPaintedWholeOnceTheHourHasDrawnIt) {
+    group(kAllies, 2, 8500, 4500);
+    FrmMain& f = open();
+    SteadyDice dice(50);
+    QApplication::processEvents();
+    QWidget* map = f.PicBitMap.widget();
+    // The map alone, without the controls over it.
+    class WholePaints : public QObject {
+      public:
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint && !looking)
+                whole += static_cast<QPaintEvent*>(e)->rect() == map->rect();
+            return false;
+        }
+        QWidget* map = nullptr;
+        bool looking = false; // a look of the test's own
+        int whole = 0;
+    } paints;
+    paints.map = map;
+    auto shown = [&] {
+        QImage image(map->size(), QImage::Format_RGB32);
+        paints.looking = true;
+        map->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        paints.looking = false;
+        return image;
+    };
+    const QImage before = shown();
+    map->installEventFilter(&paints);
+    QImage during;
+    onStep = [&](const QString& s) {
+        if (s == "[STP]") during = shown();
+    };
+    hour(f);
+    EXPECT_EQ(paints.whole, 0);
+    EXPECT_EQ(during, before) << "the last hour's map until the hour's end";
+    QApplication::processEvents();
+    EXPECT_EQ(paints.whole, 1);
+    map->removeEventFilter(&paints);
 }
 
 TEST_F(HourButton, AlarmsOfTheHour) {
