@@ -514,6 +514,9 @@ ChangeWatch& changeWatch() {
 
 } // namespace
 
+// The longest file kept whole in memory while a KeptRecordFiles lives.
+constexpr qint64 kWholeReadLimit = 1 << 20;
+
 struct RecordFile::Kept {
     QByteArray bytes; // null: not kept (not read yet, too long, or unreadable)
     bool tooLong = false;
@@ -769,10 +772,11 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
             held().writes.emplace_back(p, bytes);
         return;
     }
-    const QFileInfo old(p);
     // A file that already holds these bytes is left alone: nothing can be lost, and putting back a
     // file that never changed needs no free space.
-    if (old.exists() && old.isFile() && old.size() == bytes.size()) {
+    if (const KeptFile* k = kept() ? &keptFor(p) : nullptr; k && !k->bytes.isNull()) {
+        if (k->bytes == bytes) return;
+    } else if (const QFileInfo old(p); old.exists() && old.isFile() && old.size() == bytes.size()) {
         QFile f(p);
         if (f.open(QIODevice::ReadOnly) && f.readAll() == bytes) return;
     }
@@ -835,10 +839,15 @@ QByteArray readWholeFile(const QString& path) {
     const QString p = diskPath(path);
     if (const auto it = overlay().find(p); it != overlay().end()) return it->second;
     if (const QByteArray* bytes = heldFor(p)) return *bytes;
+    // While files are kept, a file is read once: its checks, the journal and its records share it.
+    KeptFile* k = kept() ? &keptFor(p) : nullptr;
+    if (k && !k->bytes.isNull()) return k->bytes;
     QFile f(p);
     if (!f.open(QIODevice::ReadOnly))
         throw FileError(QStringLiteral("File mancante o illeggibile: %1").arg(p), p);
-    return f.readAll();
+    QByteArray bytes = f.readAll();
+    if (k && f.error() == QFileDevice::NoError && bytes.size() <= kWholeReadLimit) k->bytes = bytes;
+    return bytes;
 }
 
 // ---------------------------------------------------------------- text files

@@ -152,8 +152,6 @@ class RecordFile {
     const QString& path() const { return path_; }
 
   private:
-    static constexpr qint64 kWholeReadLimit = 1 << 20;
-
   public:
     struct Kept;
 

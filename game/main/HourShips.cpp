@@ -51,7 +51,7 @@ ShipDamageState damageStateOf(const ShipRecord& s) {
     d.operativity = s.whole(F::OPERATIVITAM);
     d.cargo = s.whole(F::CARGOM);
     d.handling = s.whole(F::MAM);
-    d.cargoFactor = s.text(F::TIPO) == QLatin1String("PT") ? 3 : 1;
+    d.cargoFactor = s.stored(F::TIPO) == "PT" ? 3 : 1;
     return d;
 }
 

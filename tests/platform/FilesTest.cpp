@@ -173,13 +173,24 @@ TEST(Files, RecordFilesKeptWholeSeeEveryChangeOfTheProgram) {
     EXPECT_EQ(reader.get(1), QByteArray("m") + QByteArray(9, ' ')) << "handles opened since share the file";
     EXPECT_EQ(readBytes(path), QByteArray("m") + QByteArray(9, ' '));
 
+    // A whole file read is read once, and sees the program's changes as the records do.
+    EXPECT_EQ(readWholeFile(path), QByteArray("m") + QByteArray(9, ' '));
+    made.put(2, "n");
+    EXPECT_EQ(readWholeFile(path), QByteArray("m") + QByteArray(9, ' ') + "n" + QByteArray(9, ' '));
+    appendToFile(path, "+");
+    EXPECT_EQ(readWholeFile(path).right(2), " +");
+    writeWholeFile(path, QByteArray(10, 'm'));
+    EXPECT_EQ(readWholeFile(path), QByteArray(10, 'm'));
+    EXPECT_EQ(reader.get(1), QByteArray(10, 'm'));
+
     // A change of another file leaves the copy as it is: kept files are for steps during which no
     // other program writes, so what one writes behind the program's back is not seen meanwhile.
     const QString other = folder.path() + "/other.dat";
     writeBytes(path, QByteArray(10, 'z'));
     writeWholeFile(other, "o");
     RecordFile(other, 10).put(2, "o");
-    EXPECT_EQ(reader.get(1), QByteArray("m") + QByteArray(9, ' '));
+    EXPECT_EQ(reader.get(1), QByteArray(10, 'm'));
+    EXPECT_EQ(readWholeFile(path), QByteArray(10, 'm'));
 }
 
 TEST(Files, WhileRecordFilesAreKeptTheFolderIsListedOnce) {
