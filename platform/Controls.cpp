@@ -26,6 +26,7 @@
 #include <QStyle>
 #include <QToolTip>
 #include <cmath>
+#include <cstring>
 
 namespace platform {
 
@@ -1408,8 +1409,21 @@ PictureBox::ShownHold::ShownHold(PictureBox& box) : box_(box) {
 
 PictureBox::ShownHold::~ShownHold() {
     box_.held_ = false;
+    // The image shown until now is kept for the next canvas when nothing else holds it.
+    if (box_.heldImage_.isDetached() && box_.heldImage_.constBits() != box_.canvas_.constBits())
+        box_.spare_ = std::move(box_.heldImage_);
     box_.heldImage_ = QImage();
     box_.updateWidget();
+}
+
+void PictureBox::ownCanvas() {
+    if (canvas_.isNull() || canvas_.constBits() != picture_.constBits()) return;
+    if (spare_.isNull() || !spare_.isDetached() || spare_.size() != picture_.size() ||
+        spare_.format() != picture_.format() || spare_.bytesPerLine() != picture_.bytesPerLine())
+        return;
+    std::memcpy(spare_.bits(), picture_.constBits(), std::size_t(picture_.sizeInBytes()));
+    canvas_ = std::move(spare_);
+    spare_ = QImage();
 }
 
 void PictureBox::cls() {
@@ -1432,6 +1446,7 @@ QPen drawPen(long colour, int width, int style) {
 } // namespace
 
 void PictureBox::pset(double x, double y, long colour) {
+    ownCanvas();
     QPainter p(&canvas_);
     const QPointF a = toPixels(x, y);
     if (drawWidth <= 1) {
@@ -1459,6 +1474,7 @@ QPen PictureBox::pen(long colour) const {
 }
 
 void PictureBox::line(double x1, double y1, double x2, double y2, long colour) {
+    ownCanvas();
     QPainter p(&canvas_);
     p.setPen(pen(colour));
     p.drawLine(toPixels(x1, y1), toPixels(x2, y2));
@@ -1468,6 +1484,7 @@ void PictureBox::line(double x1, double y1, double x2, double y2, long colour) {
 }
 
 void PictureBox::box(double x1, double y1, double x2, double y2, long colour, bool filled) {
+    ownCanvas();
     QPainter p(&canvas_);
     const QRectF r = QRectF(toPixels(x1, y1), toPixels(x2, y2)).normalized();
     if (filled) {
@@ -1483,6 +1500,7 @@ void PictureBox::box(double x1, double y1, double x2, double y2, long colour, bo
 }
 
 void PictureBox::circle(double x, double y, double radius, long colour) {
+    ownCanvas();
     QPainter p(&canvas_);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(pen(colour));
@@ -1504,6 +1522,7 @@ QFont drawFont(double size, bool bold) {
 } // namespace
 
 void PictureBox::print(const QString& text) {
+    ownCanvas();
     QPainter p(&canvas_);
     p.setFont(drawFont(fontSize, fontBold));
     p.setPen(toQColor(fore_));

@@ -531,8 +531,13 @@ class PictureBox : public Control, public Container {
     // The image and background painted: the canvas's, or those held by a ShownHold.
     const QImage& shownImage() const { return held_ ? heldImage_ : canvas_; }
 
+    // Before a drawing: the canvas in a picture of its own, made in the spare image when there is
+    // one of the same size (its memory is the program's already).
+    void ownCanvas();
+
     QImage picture_;
     QImage canvas_;
+    QImage spare_; // the image a hold showed, for the next canvas of its own
     bool held_ = false;
     QImage heldImage_;
     long heldBack_ = 0;

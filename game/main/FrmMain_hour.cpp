@@ -66,13 +66,19 @@ class FrmMain::HourPanel : public HourView {
 
   private:
     // The bar takes its value here only: a progress bar paints itself at once at each new value.
+    // One painting at once paints the window's every part waiting for one: the code and the bar
+    // together.
     void paint() {
         QWidget* bar = f_.ProgressBar1.widget();
+        QWidget* code = f_.Label29.widget();
         bar->setUpdatesEnabled(false);
         f_.ProgressBar1.setValue(point_);
         bar->setUpdatesEnabled(true);
-        for (QWidget* w : {f_.Label29.widget(), bar})
-            if (w->isVisible()) w->repaint();
+        code->update();
+        if (bar->isVisible())
+            bar->repaint();
+        else if (code->isVisible())
+            code->repaint();
         frame_.start();
     }
     FrmMain& f_;

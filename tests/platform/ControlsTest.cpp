@@ -260,6 +260,22 @@ TEST_F(Controls, APictureHeldShowsWhatItShowedUntilTheHoldEnds) {
     EXPECT_EQ(shown(), QColor(Qt::green));
     EXPECT_EQ(background(), QColor(Qt::white));
     EXPECT_EQ(pic.widget()->grab().toImage().pixelColor(5, 5), QColor(Qt::red));
+
+    // The next drawings on a new picture show that picture and themselves only, whatever image
+    // their canvas is made in.
+    pic.box(100, 100, 110, 110, vbYellow, true);
+    {
+        PictureBox::ShownHold hold(pic);
+        pic.setPicture(before);
+        pic.box(200, 100, 210, 110, vbCyan, true);
+    }
+    pic.setPicture(after);
+    pic.box(250, 150, 260, 160, vbMagenta, true);
+    QImage expected = after.copy();
+    for (int y = 150; y <= 160; ++y)
+        for (int x = 250; x <= 260; ++x) expected.setPixelColor(x, y, Qt::magenta);
+    EXPECT_EQ(pic.image(), expected);
+    EXPECT_EQ(after.pixelColor(255, 155), QColor(Qt::green)) << "the picture itself is not drawn on";
 }
 
 TEST_F(Controls, APressOnALabelOrFrameOverAPictureIsNotThePictures) {

@@ -211,7 +211,22 @@ TEST_F(HourButton, TheProgressBarIsPaintedWhileTheHourRuns) {
     QApplication::processEvents(); // the window on the screen, as the player sees it
     ASSERT_TRUE(f.PicBitMap.widget()->isVisible());
     PaintedValues painted(f.ProgressBar1);
+    QStringList codes; // the status code at each of its paintings
+    class CodePaints : public QObject {
+      public:
+        CodePaints(Label& l, QStringList& out) : label(l), codes(out) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) codes << label.caption();
+            return false;
+        }
+        Label& label;
+        QStringList& codes;
+    } codePaints(f.Label29, codes);
+    f.Label29.widget()->installEventFilter(&codePaints);
     f.Command22.doClick();
+    f.Label29.widget()->removeEventFilter(&codePaints);
+    ASSERT_FALSE(codes.isEmpty());
+    EXPECT_EQ(codes.first(), "EVG") << "the code painted with the bar";
     ASSERT_FALSE(painted.values.isEmpty()) << "painted before the hour's end";
     EXPECT_EQ(painted.values.first(), 1);
     EXPECT_EQ(painted.values.last(), kLastHourProgress);
