@@ -69,15 +69,6 @@ void TextRecord::setBytes(const QByteArray& bytes) {
     if (bytes_.size() < layout_->length) bytes_.append(QByteArray(layout_->length - bytes_.size(), ' '));
 }
 
-void TextRecord::setBytes(const char* data, qsizetype size) {
-    // Into the record's own bytes: a pass reads thousands of records into one buffer.
-    const qsizetype n = std::clamp<qsizetype>(size, 0, layout_->length);
-    bytes_.resize(layout_->length);
-    char* to = bytes_.data();
-    if (n > 0) std::memcpy(to, data, std::size_t(n));
-    std::memset(to + n, ' ', std::size_t(layout_->length - n));
-}
-
 QString TextRecord::text(int field) const {
     const FieldSpec& f = layout_->field(field);
     return platform::fromCp1252(QByteArrayView(bytes_.constData() + f.offset, f.width));
@@ -154,13 +145,13 @@ void checkLength(const platform::RecordFile& file, const TextRecord& record) {
 
 void readRecord(const platform::RecordFile& file, int number, TextRecord& record) {
     checkLength(file, record);
-    // A record cut short by the end of the file reads blank where it is missing.
-    char present[512];
-    if (file.recordLength() > qsizetype(sizeof present)) {
-        record.setBytes(file.getPresent(number));
-        return;
-    }
-    record.setBytes(present, file.readPresent(number, present));
+    // Read into the record's own bytes (a pass reads thousands of records into one buffer); a
+    // record cut short by the end of the file reads blank where it is missing.
+    const qsizetype length = record.layout_->length;
+    record.bytes_.resize(length);
+    char* to = record.bytes_.data();
+    const qsizetype n = std::clamp<qsizetype>(file.readPresent(number, to), 0, length);
+    std::memset(to + n, ' ', std::size_t(length - n));
 }
 
 void writeRecord(platform::RecordFile& file, int number, const TextRecord& record) {

@@ -45,7 +45,6 @@ class TextRecord {
 
     const QByteArray& bytes() const { return bytes_; }
     void setBytes(const QByteArray& bytes); // cut or padded with blanks to the record length
-    void setBytes(const char* data, qsizetype size);
 
     // The field's text as stored, trailing blanks included.
     QString text(int field) const;
@@ -72,6 +71,7 @@ class TextRecord {
     void setNumberWithSign(int field, long long value);
 
   private:
+    friend void readRecord(const platform::RecordFile& file, int number, TextRecord& record);
     const RecordLayout* layout_;
     QByteArray bytes_;
 };
