@@ -260,6 +260,7 @@ void groupValuesFromOpenFile(int side, const QString& path, int gn, int count) {
         readShip(kChannelShips, r);
         if (s.whole(F::NUMERO_GN) != gn) continue;
         const QByteArray before = s.bytes();
+        bool touched = false; // a field set: written when its bytes changed
         const QByteArrayView nation = s.stored(F::NAZIONE);
         italian = italian || nation == "IT";
         german = german || nation == "DE";
@@ -270,24 +271,30 @@ void groupValuesFromOpenFile(int side, const QString& path, int gn, int count) {
         if (operativity <= 1) {
             operativity = 1;
             s.setText(F::OPERATIVITAM, QStringLiteral("1"));
+            touched = true;
             lowestOperativity = 1;
         }
         const long long f = s.whole(F::INCENDI_ATTIVI);
         fires += f;
-        if (f > 0 || s.whole(F::RESISTENZAM) <= 0 || operativity < 5)
+        if (f > 0 || s.whole(F::RESISTENZAM) <= 0 || operativity < 5) {
             s.setText(F::Assistenza, QStringLiteral("0"));
+            touched = true;
+        }
         aam += s.whole(F::AAMM);
         aac += s.whole(F::AACM);
         if (s.whole(F::NON_OP) == 0) aircraft += s.whole(F::AEREIM);
         radar += s.whole(F::RADARM);
-        if (s.whole(F::MISSIONE) == 9 && (f > 0 || knots < 5)) s.setText(F::MISSIONE, QStringLiteral("1"));
+        if (s.whole(F::MISSIONE) == 9 && (f > 0 || knots < 5)) {
+            s.setText(F::MISSIONE, QStringLiteral("1"));
+            touched = true;
+        }
         if (s.whole(F::Assistenza) == 1) ++assisting;
         const int classGroup = classGroupOfStored(s.stored(F::TIPO));
         if (classGroup > 0) {
             ++classes[classGroup];
             ++counted;
         }
-        if (s.bytes() != before) writeShip(kChannelShips, r);
+        if (touched && s.bytes() != before) writeShip(kChannelShips, r);
     }
     keepGroupShips();
 
