@@ -7,6 +7,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorSpace>
+#include <QColorSpace>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -1419,9 +1421,15 @@ PictureBox::ShownHold::~ShownHold() {
 void PictureBox::ownCanvas() {
     if (canvas_.isNull() || canvas_.constBits() != picture_.constBits()) return;
     if (spare_.isNull() || !spare_.isDetached() || spare_.size() != picture_.size() ||
-        spare_.format() != picture_.format() || spare_.bytesPerLine() != picture_.bytesPerLine())
+        spare_.format() != picture_.format() || spare_.bytesPerLine() != picture_.bytesPerLine() ||
+        spare_.devicePixelRatio() != picture_.devicePixelRatio() ||
+        spare_.colorSpace() != picture_.colorSpace())
         return;
+    // The picture's pixels and what else a copy of it would take.
     std::memcpy(spare_.bits(), picture_.constBits(), std::size_t(picture_.sizeInBytes()));
+    spare_.setDotsPerMeterX(picture_.dotsPerMeterX());
+    spare_.setDotsPerMeterY(picture_.dotsPerMeterY());
+    spare_.setOffset(picture_.offset());
     canvas_ = std::move(spare_);
     spare_ = QImage();
 }
