@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorSpace>
-#include <QColorSpace>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
