@@ -31,10 +31,22 @@ inline void markInTrace(const char* text) {
     if (marking) (void)!::write(-1, text, std::strlen(text));
 }
 
+// With BENCH_PERF_CTL_FD set to the control descriptor of a sampling profiler started disabled
+// (perf record -D -1 --control fd:N), the profiler samples the timed clicks only.
+inline void profileClicks(bool on) {
+    static const int fd = qEnvironmentVariableIsSet("BENCH_PERF_CTL_FD")
+                              ? qEnvironmentVariableIntValue("BENCH_PERF_CTL_FD")
+                              : -1;
+    if (fd < 0) return;
+    const char* command = on ? "enable\n" : "disable\n";
+    (void)!::write(fd, command, std::strlen(command));
+}
+
 class ActionClock {
   public:
     void start() {
         markInTrace("click");
+        profileClicks(true);
         wallStart_ = std::chrono::steady_clock::now();
         cpuStart_ = processCpuMs();
         syncsStart_ = syncCount();
@@ -44,6 +56,7 @@ class ActionClock {
         wall_.push_back(std::chrono::duration<double, std::milli>(wall).count());
         cpu_.push_back(processCpuMs() - cpuStart_);
         syncs_.push_back(double(syncCount() - syncsStart_));
+        profileClicks(false);
         markInTrace("end of click");
     }
     // wall_ms, cpu_ms and syncs of the median click.

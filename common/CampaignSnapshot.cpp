@@ -7,10 +7,12 @@
 #include "GroupTables.h"
 #include "LostShips.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QFileInfo>
 #include <QtEndian>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -26,11 +28,24 @@ bool growsOnly(const QString& name) {
     return false;
 }
 
-// A block: its length, its bytes and their checksum.
-QByteArray block(const QByteArray& payload) {
-    QByteArray out(4, Qt::Uninitialized);
+// A block: its length, its bytes (as `write` streams them) and their checksum, made in place: the
+// hour's journal holds every file of the campaign.
+QByteArray block(qsizetype expected, const std::function<void(QDataStream&)>& write) {
+    const qsizetype sum = QCryptographicHash::hashLength(kHash);
+    QByteArray out;
+    out.reserve(4 + expected + sum);
+    {
+        QBuffer buffer(&out);
+        buffer.open(QIODevice::WriteOnly);
+        buffer.seek(4);
+        QDataStream s(&buffer);
+        s.setVersion(QDataStream::Qt_6_0);
+        write(s);
+    }
+    const QByteArrayView payload = QByteArrayView(out).sliced(4);
     qToLittleEndian(quint32(payload.size()), out.data());
-    return out + payload + QCryptographicHash::hash(payload, kHash);
+    out.append(QCryptographicHash::hash(payload, kHash));
+    return out;
 }
 
 // The block at `at`, moving `at` past it; false when it is cut short or damaged.
@@ -147,21 +162,16 @@ bool CampaignSnapshot::covers(const QString& fileName, qint64 from) const {
 }
 
 QByteArray CampaignSnapshot::entryBytes(const File& f) {
-    QByteArray out;
-    QDataStream s(&out, QIODevice::WriteOnly);
-    s.setVersion(QDataStream::Qt_6_0);
-    s << f.name << f.existed << f.byLength << f.length << f.bytes;
-    return block(out);
+    return block(f.bytes.size() + 2 * f.name.size() + 32,
+                 [&f](QDataStream& s) { s << f.name << f.existed << f.byLength << f.length << f.bytes; });
 }
 
 QByteArray CampaignSnapshot::headerBytes() const {
-    QByteArray out;
-    QDataStream s(&out, QIODevice::WriteOnly);
-    s.setVersion(QDataStream::Qt_6_0);
-    // The step follows the campaign, and what started an action follows the step: a reader that
-    // knows them not reads the header as before.
-    s << kMagic << campaign_ << step_.kind << step_.window << step_.control;
-    return block(out);
+    return block(64, [this](QDataStream& s) {
+        // The step follows the campaign, and what started an action follows the step: a reader that
+        // knows them not reads the header as before.
+        s << kMagic << campaign_ << step_.kind << step_.window << step_.control;
+    });
 }
 
 QByteArray CampaignSnapshot::lastEntry() const {

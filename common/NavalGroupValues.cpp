@@ -10,35 +10,50 @@
 
 namespace {
 namespace F = recordformat::ship;
+using namespace Qt::Literals::StringLiterals;
 
 // The type codes by type number 1..15, with their long names.
 struct ShipType {
-    const char* code;
+    QLatin1StringView code;
     const char* name;
     int classGroup;
 };
-constexpr ShipType kTypes[16] = {{"", "", 0},
-                                 {"PA", "PORTAEREI D'ATTACO", 1},
-                                 {"PL", "PORTAEREI LEGGERA", 1},
-                                 {"NB", "NAVE DA BATTAGLIA", 2},
-                                 {"IB", "INCROCIATORE DA BATTAGLIA", 2},
-                                 {"IP", "INCROCIATORE PESANTE", 2},
-                                 {"IL", "INCROCIATORE LEGGERO/SUPERCACCIA", 2},
-                                 {"CT", "CACCIATORPEDINIERE", 3},
-                                 {"NM", "NAVE MILITARE MINORE", 4},
-                                 {"SA", "SOMMERGIBILE D'ATTACCO", 5},
-                                 {"SC", "SOMMERGIBILE COSTIERO", 5},
-                                 {"NX", "NAVE APPOGGIO AUSILIARIA", 6},
-                                 {"AX", "INCROCIATORE AUSILIARIO", 6},
-                                 {"PT", "PETROLIERA", 6},
-                                 {"MR", "MERCANTILE", 6},
-                                 {"NL", "NAVIGLIO LEGGERO", 4}};
+constexpr ShipType kTypes[16] = {{""_L1, "", 0},
+                                 {"PA"_L1, "PORTAEREI D'ATTACO", 1},
+                                 {"PL"_L1, "PORTAEREI LEGGERA", 1},
+                                 {"NB"_L1, "NAVE DA BATTAGLIA", 2},
+                                 {"IB"_L1, "INCROCIATORE DA BATTAGLIA", 2},
+                                 {"IP"_L1, "INCROCIATORE PESANTE", 2},
+                                 {"IL"_L1, "INCROCIATORE LEGGERO/SUPERCACCIA", 2},
+                                 {"CT"_L1, "CACCIATORPEDINIERE", 3},
+                                 {"NM"_L1, "NAVE MILITARE MINORE", 4},
+                                 {"SA"_L1, "SOMMERGIBILE D'ATTACCO", 5},
+                                 {"SC"_L1, "SOMMERGIBILE COSTIERO", 5},
+                                 {"NX"_L1, "NAVE APPOGGIO AUSILIARIA", 6},
+                                 {"AX"_L1, "INCROCIATORE AUSILIARIO", 6},
+                                 {"PT"_L1, "PETROLIERA", 6},
+                                 {"MR"_L1, "MERCANTILE", 6},
+                                 {"NL"_L1, "NAVIGLIO LEGGERO", 4}};
 
-// The type number of a code (compared as the stored characters), 0 when none.
-int typeNumber(const QString& code) {
+// The type number of a code (compared as the stored characters), 0 when none. Every code is of
+// two letters.
+char16_t unit(QChar c) {
+    return c.unicode();
+}
+char16_t unit(char16_t c) {
+    return c;
+}
+template <typename Code> int typeNumberOf(const Code& code) {
+    if (code.size() != 2) return 0;
+    const char16_t a = unit(code[0]), b = unit(code[1]);
     for (int n = 1; n <= 15; ++n)
-        if (code == QLatin1String(kTypes[n].code)) return n;
+        if (a == char16_t(kTypes[n].code[0].unicode()) && b == char16_t(kTypes[n].code[1].unicode()))
+            return n;
     return 0;
+}
+
+int typeNumber(QStringView code) {
+    return typeNumberOf(code);
 }
 
 bool sideInPlay() {
@@ -66,6 +81,16 @@ bool isCarrierType(const QString& typeCode) {
 
 int classGroupOf(const QString& typeCode) {
     return kTypes[typeNumber(typeCode)].classGroup;
+}
+
+int classGroupOfStored(QByteArrayView typeCode) {
+    // The code page's letters are those of the codes; any other byte is no letter of a code.
+    struct Bytes {
+        QByteArrayView v;
+        qsizetype size() const { return v.size(); }
+        char16_t operator[](qsizetype i) const { return char16_t(static_cast<unsigned char>(v[i])); }
+    };
+    return kTypes[typeNumberOf(Bytes{typeCode})].classGroup;
 }
 
 void RicalcolaGN() {

@@ -3,6 +3,7 @@
 // submarine group. The routines work on CurrentSide (1 or 2; any other side does nothing).
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 // Whether a ship type code is a carrier's ("PA" or "PL").
@@ -10,6 +11,8 @@ bool isCarrierType(const QString& typeCode);
 // Class group 1..6 of a ship type code (PA PL, NB IB IP IL, CT, NM NL, SA SC, PT MR NX AX); 0 for
 // a code outside them.
 int classGroupOf(const QString& typeCode);
+// The same for a code as a record stores it (TextRecord::stored).
+int classGroupOfStored(QByteArrayView typeCode);
 
 // Recomputes group DepartingGn from the side's ship file and saves the group tables.
 void RicalcolaGN();

@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorSpace>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -26,6 +27,7 @@
 #include <QStyle>
 #include <QToolTip>
 #include <cmath>
+#include <cstring>
 
 namespace platform {
 
@@ -1298,11 +1300,11 @@ class PictureWidget : public QWidget {
     PictureWidget(PictureBox* p, QWidget* parent) : QWidget(parent), p_(p) { setAutoFillBackground(true); }
     // Where the backing image is painted: from the top left, in the area the window gave or else
     // keeping its proportions.
-    QRectF target() const {
+    QRectF target() const { return target(p_->canvas_); }
+    QRectF target(const QImage& img) const {
         if (!p_->area_.isEmpty())
             return QRectF(0, 0, p_->Control::toPixels(p_->area_.width()),
                           p_->Control::toPixels(p_->area_.height()));
-        const QImage& img = p_->canvas_;
         if (img.isNull() || img.width() == 0 || img.height() == 0) return QRectF(0, 0, width(), height());
         const double k = std::min(double(width()) / img.width(), double(height()) / img.height());
         return QRectF(0, 0, img.width() * k, img.height() * k);
@@ -1311,11 +1313,12 @@ class PictureWidget : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.fillRect(rect(), toQColor(p_->back_));
-        if (!p_->canvas_.isNull()) {
+        p.fillRect(rect(), toQColor(p_->held_ ? p_->heldBack_ : p_->back_));
+        const QImage& shown = p_->shownImage();
+        if (!shown.isNull()) {
             // Shown smaller than the image, pixels are blended so that thin drawings stay in sight.
-            p.setRenderHint(QPainter::SmoothPixmapTransform, target().width() < p_->canvas_.width());
-            p.drawImage(target(), p_->canvas_);
+            p.setRenderHint(QPainter::SmoothPixmapTransform, target(shown).width() < shown.width());
+            p.drawImage(target(shown), shown);
         }
         if (p_->border_) {
             p.setPen(Qt::black);
@@ -1324,6 +1327,11 @@ class PictureWidget : public QWidget {
     }
     void resizeEvent(QResizeEvent*) override {
         if (p_->picture_.isNull()) p_->ensureCanvas();
+    }
+    void changeEvent(QEvent* e) override {
+        // A background colour set while the picture is held is shown when the hold ends.
+        if (e->type() == QEvent::PaletteChange && p_->held_) return;
+        QWidget::changeEvent(e);
     }
 
   private:
@@ -1430,7 +1438,38 @@ double PictureBox::toScaleY(int pxY) const {
 }
 
 void PictureBox::updateWidget() {
-    if (widget_) widget_->update();
+    if (widget_ && !held_) widget_->update();
+}
+
+PictureBox::ShownHold::ShownHold(PictureBox& box) : box_(box) {
+    box_.heldImage_ = box_.canvas_;
+    box_.heldBack_ = box_.back_;
+    box_.held_ = true;
+}
+
+PictureBox::ShownHold::~ShownHold() {
+    box_.held_ = false;
+    // The image shown until now is kept for the next canvas when nothing else holds it.
+    if (box_.heldImage_.isDetached() && box_.heldImage_.constBits() != box_.canvas_.constBits())
+        box_.spare_ = std::move(box_.heldImage_);
+    box_.heldImage_ = QImage();
+    box_.updateWidget();
+}
+
+void PictureBox::ownCanvas() {
+    if (canvas_.isNull() || canvas_.constBits() != picture_.constBits()) return;
+    if (spare_.isNull() || !spare_.isDetached() || spare_.size() != picture_.size() ||
+        spare_.format() != picture_.format() || spare_.bytesPerLine() != picture_.bytesPerLine() ||
+        spare_.devicePixelRatio() != picture_.devicePixelRatio() ||
+        spare_.colorSpace() != picture_.colorSpace())
+        return;
+    // The picture's pixels and what else a copy of it would take.
+    std::memcpy(spare_.bits(), picture_.constBits(), std::size_t(picture_.sizeInBytes()));
+    spare_.setDotsPerMeterX(picture_.dotsPerMeterX());
+    spare_.setDotsPerMeterY(picture_.dotsPerMeterY());
+    spare_.setOffset(picture_.offset());
+    canvas_ = std::move(spare_);
+    spare_ = QImage();
 }
 
 void PictureBox::cls() {
@@ -1453,6 +1492,7 @@ QPen drawPen(long colour, int width, int style) {
 } // namespace
 
 void PictureBox::pset(double x, double y, long colour) {
+    ownCanvas();
     QPainter p(&canvas_);
     const QPointF a = toPixels(x, y);
     if (drawWidth <= 1) {
@@ -1480,6 +1520,7 @@ QPen PictureBox::pen(long colour) const {
 }
 
 void PictureBox::line(double x1, double y1, double x2, double y2, long colour) {
+    ownCanvas();
     QPainter p(&canvas_);
     p.setPen(pen(colour));
     p.drawLine(toPixels(x1, y1), toPixels(x2, y2));
@@ -1489,6 +1530,7 @@ void PictureBox::line(double x1, double y1, double x2, double y2, long colour) {
 }
 
 void PictureBox::box(double x1, double y1, double x2, double y2, long colour, bool filled) {
+    ownCanvas();
     QPainter p(&canvas_);
     const QRectF r = QRectF(toPixels(x1, y1), toPixels(x2, y2)).normalized();
     if (filled) {
@@ -1504,6 +1546,7 @@ void PictureBox::box(double x1, double y1, double x2, double y2, long colour, bo
 }
 
 void PictureBox::circle(double x, double y, double radius, long colour) {
+    ownCanvas();
     QPainter p(&canvas_);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(pen(colour));
@@ -1525,6 +1568,7 @@ QFont drawFont(double size, bool bold) {
 } // namespace
 
 void PictureBox::print(const QString& text) {
+    ownCanvas();
     QPainter p(&canvas_);
     p.setFont(drawFont(fontSize, fontBold));
     p.setPen(toQColor(fore_));

@@ -479,6 +479,21 @@ class PictureBox : public Control, public Container {
     // Where the picture is painted in the box's widget (pixels).
     QRectF shownPicture() const;
 
+    // While a hold lives, the box goes on showing the image (and background colour) it showed
+    // when the hold began, and shows what was drawn meanwhile when the hold ends: a step that
+    // redraws the picture while it paints other controls at once (each such painting would paint
+    // the whole picture again) shows it once, whole, at its end. Holds do not nest.
+    class ShownHold {
+      public:
+        explicit ShownHold(PictureBox& box);
+        ~ShownHold();
+        ShownHold(const ShownHold&) = delete;
+        ShownHold& operator=(const ShownHold&) = delete;
+
+      private:
+        PictureBox& box_;
+    };
+
     // The box's coordinate system: the picture spans (left, top) .. (left+width, top+height).
     void setScale(double left, double top, double width, double height);
     double scaleLeft() const { return sl_; }
@@ -521,8 +536,19 @@ class PictureBox : public Control, public Container {
     double pixelsPerUnitY() const;
     void updateWidget();
 
+    // The image and background painted: the canvas's, or those held by a ShownHold.
+    const QImage& shownImage() const { return held_ ? heldImage_ : canvas_; }
+
+    // Before a drawing: the canvas in a picture of its own, made in the spare image when there is
+    // one of the same size (its memory is the program's already).
+    void ownCanvas();
+
     QImage picture_;
     QImage canvas_;
+    QImage spare_; // the image a hold showed, for the next canvas of its own
+    bool held_ = false;
+    QImage heldImage_;
+    long heldBack_ = 0;
     double sl_ = 0, st_ = 0, sw_ = 0, sh_ = 0;
     bool customScale_ = false;
     int border_ = 0;

@@ -17,6 +17,7 @@
 #include <fcntl.h>
 #include <map>
 #include <optional>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -70,15 +71,12 @@ QByteArray toCp1252(const QString& text) {
     return out;
 }
 
-QString fromCp1252(const QByteArray& bytes) {
-    QString out;
-    out.reserve(bytes.size());
+QString fromCp1252(QByteArrayView bytes) {
+    QString out(bytes.size(), Qt::Uninitialized);
+    char16_t* to = reinterpret_cast<char16_t*>(out.data());
     for (char ch : bytes) {
-        auto b = static_cast<unsigned char>(ch);
-        if (b >= 0x80 && b < 0xA0)
-            out.append(QChar(kHigh[b - 0x80] ? kHigh[b - 0x80] : char16_t(b)));
-        else
-            out.append(QChar(char16_t(b)));
+        const auto b = static_cast<unsigned char>(ch);
+        *to++ = b >= 0x80 && b < 0xA0 && kHigh[b - 0x80] ? kHigh[b - 0x80] : char16_t(b);
     }
     return out;
 }
@@ -151,8 +149,40 @@ bool& listingsTrusted() {
     return trusted;
 }
 
+// The names of the files made while the listings are trusted (in lower case): a listing of the
+// same folder under another spelling of its path has not seen them.
+std::set<QString>& namesMade() {
+    static std::set<QString> n;
+    return n;
+}
+
 void forgetListings() {
     listings().clear();
+}
+
+// This program is about to make, rename or remove a file: between steps every listing is
+// forgotten, to be listed anew at its next lookup.
+void namesChanging() {
+    if (!listingsTrusted()) forgetListings();
+}
+
+// This program made the file at the disk path `p`, or removed it: while the listings are trusted,
+// its folder's listing takes the change (a folder not listed yet is listed at its first lookup).
+void nameChanged(const QString& p, bool made) {
+    if (!listingsTrusted()) return;
+    const qsizetype slash = p.lastIndexOf(u'/');
+    const QString name = p.mid(slash + 1);
+    if (made) namesMade().insert(name.toLower());
+    if (slash <= 0) {
+        forgetListings();
+        return;
+    }
+    const auto it = listings().find(p.left(slash));
+    if (it == listings().end()) return;
+    if (!made)
+        it->second.removeAll(name);
+    else if (!it->second.contains(name))
+        it->second << name;
 }
 
 std::optional<QString> matchIn(const QStringList& names, const QString& part) {
@@ -226,7 +256,27 @@ QString diskPath(const QString& path) {
     return cur;
 }
 
+namespace {
+// While the listings are trusted, a file that its folder's listing does not hold is not there:
+// the hour looks for the files a campaign may have once, when it lists the folder.
+bool missingByListing(const QString& path) {
+    if (!listingsTrusted()) return false;
+    const QString p = forwardSlashes(path);
+    const qsizetype slash = p.lastIndexOf(u'/');
+    if (slash <= 0 || slash >= p.size() - 1 || p.endsWith(u'.')) return false;
+    const QString folder = p.left(slash), part = p.mid(slash + 1);
+    if (namesMade().count(part.toLower())) return false;
+    if (!listings().count(folder)) nameIn(folder, part);
+    const auto it = listings().find(folder);
+    return it != listings().end() && !matchIn(it->second, part);
+}
+
+// The length of a record file kept open while a KeptRecordFiles lives, when known; -1 else.
+qint64 keptLength(const QString& path);
+} // namespace
+
 bool fileExists(const QString& path) {
+    if (missingByListing(path)) return false;
     struct stat st {};
     if (statAsWritten(path, &st)) return S_ISREG(st.st_mode);
     QFileInfo fi(diskPath(path));
@@ -243,6 +293,8 @@ bool folderExists(const QString& path) {
 qint64 fileLength(const QString& path) {
     if (!held().writes.empty())
         if (const QByteArray* bytes = heldFor(diskPath(path))) return bytes->size();
+    if (missingByListing(path)) return -1;
+    if (const qint64 kept = keptLength(path); kept >= 0) return kept;
     struct stat st {};
     if (statAsWritten(path, &st)) return st.st_size;
     QFileInfo fi(diskPath(path));
@@ -460,17 +512,20 @@ ChangeWatch& changeWatch() {
     return watch;
 }
 
-// Counts every change this program makes to a file: a record file kept whole is good while the
-// count is the one it was read or last written at.
-std::uint64_t& changes() {
-    static std::uint64_t n = 0;
-    return n;
-}
+} // namespace
 
-struct KeptFile {
-    QByteArray bytes;
-    std::uint64_t at = 0;
+// The longest file kept whole in memory while a KeptRecordFiles lives.
+constexpr qint64 kWholeReadLimit = 1 << 20;
+
+struct RecordFile::Kept {
+    QByteArray bytes; // null: not kept (not read yet, too long, or unreadable)
+    bool tooLong = false;
+    qint64 length = -1; // -1: not known yet
+    std::shared_ptr<QFile> open;
 };
+
+namespace {
+using KeptFile = RecordFile::Kept;
 
 // The record files kept whole, while a KeptRecordFiles lives.
 std::optional<std::map<QString, KeptFile>>& kept() {
@@ -478,27 +533,35 @@ std::optional<std::map<QString, KeptFile>>& kept() {
     return k;
 }
 
-// The kept file asked for last, found again without a look in the map: a pass reads the records of
-// one file after another. Cleared with the kept files.
-struct LastKept {
-    QString path;
-    KeptFile* file = nullptr;
-};
-
-LastKept& lastKept() {
-    static LastKept l;
-    return l;
+// Moves on whenever a kept file is forgotten, or the kept files begin or end: a record file's
+// own pointer to its kept file is good while it was taken at the present count.
+std::uint64_t& keptGeneration() {
+    static std::uint64_t n = 0;
+    return n;
 }
 
 KeptFile& keptFor(const QString& path) {
-    LastKept& l = lastKept();
-    if (!l.file || path != l.path) l = {path, &(*kept())[path]};
-    return *l.file;
+    return (*kept())[path];
+}
+
+qint64 keptLength(const QString& path) {
+    if (!kept()) return -1;
+    const auto it = kept()->find(forwardSlashes(path));
+    if (it == kept()->end()) return -1;
+    const KeptFile& k = it->second;
+    if (!k.bytes.isNull()) return k.bytes.size();
+    return k.open && k.open->bytesToWrite() == 0 ? k.length : -1;
+}
+
+// A kept file changed otherwise than by a record written to it is read again at its next read.
+void forgetKept(const QString& path) {
+    if (!kept()) return;
+    if (kept()->erase(path)) ++keptGeneration();
 }
 
 void changing(const QString& path, qint64 from) {
-    ++changes();
     if (const ChangeWatch& watch = changeWatch()) watch(path, from);
+    forgetKept(path);
 }
 } // namespace
 
@@ -511,9 +574,11 @@ bool deleteFile(const QString& path) {
     QFileInfo fi(p);
     if (!fi.exists() || !fi.isFile()) return false;
     changing(p, 0);
-    forgetListings();
+    namesChanging();
     diskStep(Step::Remove, p);
-    return QFile::remove(p);
+    if (!QFile::remove(p)) return false;
+    nameChanged(p, false);
+    return true;
 }
 
 void makeFolder(const QString& path) {
@@ -687,7 +752,7 @@ std::vector<HeldWrite> WholeFileWriteHold::take() {
 
 void cutFile(const QString& path, qint64 length) {
     const QString p = diskPath(path);
-    ++changes();
+    forgetKept(p);
     const int fd = ::open(QFile::encodeName(p).constData(), O_WRONLY | O_CLOEXEC);
     int error = fd < 0 ? errno : 0;
     if (!error) diskStep(Step::Truncate, p, length);
@@ -707,15 +772,16 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
             held().writes.emplace_back(p, bytes);
         return;
     }
-    const QFileInfo old(p);
     // A file that already holds these bytes is left alone: nothing can be lost, and putting back a
     // file that never changed needs no free space.
-    if (old.exists() && old.isFile() && old.size() == bytes.size()) {
+    if (const KeptFile* k = kept() ? &keptFor(p) : nullptr; k && !k->bytes.isNull()) {
+        if (k->bytes == bytes) return;
+    } else if (const QFileInfo old(p); old.exists() && old.isFile() && old.size() == bytes.size()) {
         QFile f(p);
         if (f.open(QIODevice::ReadOnly) && f.readAll() == bytes) return;
     }
     changing(p, 0);
-    forgetListings();
+    namesChanging();
     QString tempName;
     const int fd = makeTemporary(p, &tempName);
     if (fd < 0) throw writeFailure(p, errno);
@@ -745,6 +811,7 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
     if (st.st_size != bytes.size()) fail(ENOSPC);
     diskStep(Step::Rename, tempName, 0, nullptr, 0, p);
     if (::rename(temp.constData(), QFile::encodeName(p).constData()) != 0) fail(errno);
+    nameChanged(p, true);
     if (!deferred()) syncFolderOf(p);
     if (::stat(QFile::encodeName(p).constData(), &st) != 0 || st.st_size != bytes.size())
         throw writeFailure(p, EIO);
@@ -753,10 +820,11 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
 void appendToFile(const QString& path, const QByteArray& bytes) {
     const QString p = diskPath(path);
     changing(p, std::max<qint64>(QFileInfo(p).size(), 0));
-    forgetListings();
+    namesChanging();
     if (!QFileInfo::exists(p)) diskStep(Step::Create, p);
     const int fd = ::open(QFile::encodeName(p).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
     if (fd < 0) throw writeFailure(p, errno);
+    nameChanged(p, true);
     struct stat st {};
     const off_t before = ::fstat(fd, &st) == 0 ? st.st_size : -1;
     int error = writeAll(fd, p, -1, bytes.constData(), bytes.size());
@@ -771,10 +839,15 @@ QByteArray readWholeFile(const QString& path) {
     const QString p = diskPath(path);
     if (const auto it = overlay().find(p); it != overlay().end()) return it->second;
     if (const QByteArray* bytes = heldFor(p)) return *bytes;
+    // While files are kept, a file is read once: its checks, the journal and its records share it.
+    KeptFile* k = kept() ? &keptFor(p) : nullptr;
+    if (k && !k->bytes.isNull()) return k->bytes;
     QFile f(p);
     if (!f.open(QIODevice::ReadOnly))
         throw FileError(QStringLiteral("File mancante o illeggibile: %1").arg(p), p);
-    return f.readAll();
+    QByteArray bytes = f.readAll();
+    if (k && f.error() == QFileDevice::NoError && bytes.size() <= kWholeReadLimit) k->bytes = bytes;
+    return bytes;
 }
 
 // ---------------------------------------------------------------- text files
@@ -921,41 +994,53 @@ QString TextReader::readLine() {
 // ---------------------------------------------------------------- record files
 
 RecordFile::RecordFile(const QString& path, int recordLength) : path_(diskPath(path)), len_(recordLength) {
-    file_.setFileName(path_);
+    if (const Kept* k = keptEntry(); k && k->open) {
+        file_ = k->open;
+        return;
+    }
+    file_ = std::make_shared<QFile>(path_);
     // The file is there nearly always: opening it tells so, and only a missing one is looked for
     // before it is made.
-    if (file_.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) return;
-    if (!QFileInfo::exists(path_)) {
-        if (changeWatch()) changing(path_, 0);
-        diskStep(Step::Create, path_);
+    if (!file_->open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
+        if (!QFileInfo::exists(path_)) {
+            if (changeWatch()) changing(path_, 0);
+            diskStep(Step::Create, path_);
+        }
+        namesChanging();
+        if (!file_->open(QIODevice::ReadWrite))
+            throw FileError(QStringLiteral("Impossibile aprire il file %1").arg(path_), path_);
+        nameChanged(path_, true);
     }
-    forgetListings();
-    if (!file_.open(QIODevice::ReadWrite))
-        throw FileError(QStringLiteral("Impossibile aprire il file %1").arg(path_), path_);
+    if (Kept* k = keptEntry()) k->open = file_;
 }
 
 KeptRecordFiles::KeptRecordFiles() : outermost_(!kept()) {
     if (!outermost_) return;
     kept().emplace();
-    lastKept() = {};
+    ++keptGeneration();
     // What another program changed before the step is listed anew.
     forgetListings();
+    namesMade().clear();
     listingsTrusted() = true;
 }
 
 KeptRecordFiles::~KeptRecordFiles() {
     if (!outermost_) return;
     kept().reset();
-    lastKept() = {};
+    ++keptGeneration();
     listingsTrusted() = false;
 }
 
 qint64 RecordFile::length() const {
-    return file_.size();
+    Kept* k = keptEntry();
+    if (!k || file_->bytesToWrite() != 0) return file_->size();
+    if (!k->bytes.isNull()) return k->bytes.size();
+    if (k->length < 0) k->length = file_->size();
+    return k->length;
 }
 
 int RecordFile::count() const {
-    return static_cast<int>(roundHalfEven(double(file_.size()) / len_));
+    return static_cast<int>(roundHalfEven(double(length()) / len_));
 }
 
 QByteArray RecordFile::get(int record) const {
@@ -964,81 +1049,114 @@ QByteArray RecordFile::get(int record) const {
     return out;
 }
 
+namespace {
+FileError badRecordNumber(int record, const QString& path) {
+    return FileError(QStringLiteral("Numero di record non valido (%1) nel file %2").arg(record).arg(path),
+                     path);
+}
+} // namespace
+
+RecordFile::Kept* RecordFile::keptEntry() const {
+    if (!kept()) return nullptr;
+    if (!keptEntry_ || keptAt_ != keptGeneration()) {
+        keptEntry_ = &keptFor(path_);
+        keptAt_ = keptGeneration();
+    }
+    return keptEntry_;
+}
+
+const QByteArray* RecordFile::keptBytes() const {
+    if (!kept() || file_->bytesToWrite() != 0) return nullptr;
+    KeptFile& k = *keptEntry();
+    if (k.bytes.isNull()) {
+        // Read whole at the first read since the file was last changed otherwise than by a record
+        // written to it; a file too long for it only grows while kept.
+        if (k.tooLong) return nullptr;
+        const qint64 size = length();
+        k.tooLong = size > kWholeReadLimit;
+        QByteArray whole(k.tooLong ? 0 : size, Qt::Uninitialized);
+        if (k.tooLong || !file_->seek(0) || file_->read(whole.data(), whole.size()) != whole.size())
+            return nullptr;
+        k.bytes = whole;
+    }
+    return &k.bytes;
+}
+
 QByteArray RecordFile::getPresent(int record) const {
-    if (record < 1)
-        throw FileError(QStringLiteral("Numero di record non valido (%1) nel file %2").arg(record).arg(path_),
-                        path_);
+    if (record < 1) throw badRecordNumber(record, path_);
     const qint64 at = qint64(record - 1) * len_;
-    if (kept() && file_.bytesToWrite() == 0) {
-        KeptFile& k = keptFor(path_);
-        if (k.bytes.isNull() || k.at != changes()) {
-            QByteArray whole(file_.size(), Qt::Uninitialized);
-            if (file_.size() > kWholeReadLimit || !file_.seek(0) ||
-                file_.read(whole.data(), whole.size()) != whole.size())
-                whole = QByteArray();
-            k = {whole, changes()};
-        }
-        if (!k.bytes.isNull()) return at < k.bytes.size() ? k.bytes.mid(at, len_) : QByteArray();
+    if (const QByteArray* k = keptBytes()) return at < k->size() ? k->mid(at, len_) : QByteArray();
+    QByteArray out(len_, Qt::Uninitialized);
+    out.truncate(readPresent(record, out.data()));
+    return out;
+}
+
+qsizetype RecordFile::readPresent(int record, char* out) const {
+    if (record < 1) throw badRecordNumber(record, path_);
+    const qint64 at = qint64(record - 1) * len_;
+    if (const QByteArray* k = keptBytes()) {
+        const qsizetype n = at < k->size() ? std::min<qsizetype>(len_, k->size() - at) : 0;
+        if (n > 0) std::memcpy(out, k->constData() + at, size_t(n));
+        return n;
     }
     // A pass reads records in order: the file is already there, and its read buffer is kept.
-    if (file_.pos() == at) return file_.read(len_);
-    // Any other record is read where it lies, in one call: a seek would cost a call of its own and
-    // throw the read buffer away. Every write is flushed, so the disk holds what was put.
-    const int fd = file_.handle();
-    if (fd >= 0 && file_.bytesToWrite() == 0) {
-        QByteArray out(len_, Qt::Uninitialized);
-        qint64 done = 0;
-        while (done < len_) {
-            const ssize_t n = ::pread(fd, out.data() + done, size_t(len_ - done), off_t(at + done));
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) return {};
-            if (n == 0) break;
-            done += n;
+    if (file_->pos() != at) {
+        // Any other record is read where it lies, in one call: a seek would cost a call of its own
+        // and throw the read buffer away. Every write is flushed, so the disk holds what was put.
+        const int fd = file_->handle();
+        if (fd >= 0 && file_->bytesToWrite() == 0) {
+            qint64 done = 0;
+            while (done < len_) {
+                const ssize_t n = ::pread(fd, out + done, size_t(len_ - done), off_t(at + done));
+                if (n < 0 && errno == EINTR) continue;
+                if (n < 0) return 0;
+                if (n == 0) break;
+                done += n;
+            }
+            return qsizetype(done);
         }
-        out.truncate(done);
-        return out;
+        if (!file_->seek(at)) return 0;
     }
-    if (!file_.seek(at)) return {};
-    return file_.read(len_);
+    return qsizetype(std::max<qint64>(file_->read(out, len_), 0));
 }
 
 void RecordFile::put(int record, const QByteArray& bytes) {
-    if (record < 1)
-        throw FileError(QStringLiteral("Numero di record non valido (%1) nel file %2").arg(record).arg(path_),
-                        path_);
+    if (record < 1) throw badRecordNumber(record, path_);
     QByteArray rec = bytes.left(len_);
     if (rec.size() < len_) rec.append(QByteArray(len_ - rec.size(), ' '));
     const qint64 at = qint64(record - 1) * len_;
-    KeptFile* k = nullptr;
-    if (kept())
-        if (const auto it = kept()->find(path_); it != kept()->end()) k = &it->second;
-    const bool wasKept = k && !k->bytes.isNull() && k->at == changes();
-    changing(path_, at);
-    const qint64 before = file_.size();
+    if (const ChangeWatch& watch = changeWatch()) watch(path_, at);
+    const qint64 before = length();
     const QByteArray old = at < before ? getPresent(record) : QByteArray();
+    // The kept copy follows the record written, in place or added at its end (what the journal
+    // wrote meanwhile is elsewhere); a record past its end makes the file be read again.
+    Kept* entry = keptEntry();
+    QByteArray* k = entry && !entry->bytes.isNull() ? &entry->bytes : nullptr;
+    if (k && at > k->size()) {
+        *k = QByteArray();
+        k = nullptr;
+    }
     const qint64 allowed = allowedBytes(len_);
     if (allowed > 0) diskStep(Step::Write, path_, at, rec.constData(), allowed);
-    if (file_.seek(at) && file_.write(rec.constData(), allowed) == allowed && file_.flush() &&
+    if (file_->seek(at) && file_->write(rec.constData(), allowed) == allowed && file_->flush() &&
         allowed == len_) {
-        // The kept copy follows the record written (what the journal wrote meanwhile is elsewhere).
-        if (wasKept && at + len_ <= k->bytes.size()) {
-            std::memcpy(k->bytes.data() + at, rec.constData(), size_t(len_));
-            k->at = changes();
-        } else if (k) {
-            k->bytes = QByteArray();
+        if (k) {
+            if (k->size() < at + len_) k->resize(at + len_);
+            std::memcpy(k->data() + at, rec.constData(), size_t(len_));
         }
+        if (entry) entry->length = std::max(before, at + len_);
         return;
     }
-    if (k) k->bytes = QByteArray();
+    forgetKept(path_);
     // A record that did not reach the disk whole is taken back: the old bytes in place, and a file
     // that had grown cut back to its old length.
     const int error = allowed < len_ ? ENOSPC : EIO;
-    file_.unsetError();
+    file_->unsetError();
     if (!old.isEmpty()) diskStep(Step::Write, path_, at, old.constData(), old.size());
-    if (!old.isEmpty() && file_.seek(at)) file_.write(old);
-    file_.flush();
-    if (file_.size() > before) diskStep(Step::Truncate, path_, before);
-    if (file_.size() > before) file_.resize(before);
+    if (!old.isEmpty() && file_->seek(at)) file_->write(old);
+    file_->flush();
+    if (file_->size() > before) diskStep(Step::Truncate, path_, before);
+    if (file_->size() > before) file_->resize(before);
     throw writeFailure(path_, error);
 }
 

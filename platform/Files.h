@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -33,7 +34,7 @@ class FileError : public std::runtime_error {
 
 // Windows-1252 <-> text. Characters the code page lacks become '?'.
 QByteArray toCp1252(const QString& text);
-QString fromCp1252(const QByteArray& bytes);
+QString fromCp1252(QByteArrayView bytes);
 
 // The folder that holds the running program (tests may set another one).
 QString appFolder();
@@ -143,23 +144,36 @@ class RecordFile {
     // The bytes of a record that the file holds: fewer than the record length at its end, none
     // past it.
     QByteArray getPresent(int record) const;
+    // The same bytes copied to `out` (room for a record): how many there were.
+    qsizetype readPresent(int record, char* out) const;
     // A record written whole in place (cut or padded with blanks to the record length). A record
     // that cannot be written whole is taken back (FileError naming the file).
     void put(int record, const QByteArray& bytes);
     const QString& path() const { return path_; }
 
   private:
-    static constexpr qint64 kWholeReadLimit = 1 << 20;
+  public:
+    struct Kept;
+
+  private:
+    // What a KeptRecordFiles keeps of the file while it lives (null when none lives), and the
+    // file kept whole, if it is.
+    Kept* keptEntry() const;
+    const QByteArray* keptBytes() const;
+    mutable Kept* keptEntry_ = nullptr;
+    mutable std::uint64_t keptAt_ = 0;
     QString path_;
     int len_;
-    mutable QFile file_;
+    // Shared with the record files open on the same file while a KeptRecordFiles lives.
+    std::shared_ptr<QFile> file_;
 };
 
 // While one lives, a record file of at most a megabyte is read whole at its first read and kept,
-// with every record written to it, until something else changes a file: a step that reads the
-// ships of one group after another reads each file once. The folders' listings of the lookup
-// without regard to case (diskPath) are trusted too, until this program changes a name. Only for
-// steps during which no other program writes the files.
+// with every record written to it, until something else changes that file: a step that reads the
+// ships of one group after another reads each file once. A record file once opened stays open
+// for the record files opened on it later, until something else changes it. The folders' listings of the
+// lookup without regard to case (diskPath) are trusted too, until this program changes a name. Only for steps
+// during which no other program writes the files.
 class KeptRecordFiles {
   public:
     KeptRecordFiles();

@@ -4,6 +4,7 @@
 #include "platform/Numbers.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <stdexcept>
 #include <string>
@@ -50,10 +51,8 @@ long long pow10(int n) {
 
 } // namespace
 
-const FieldSpec& RecordLayout::field(int n) const {
-    if (n < 1 || n > fieldCount())
-        throw std::out_of_range(std::string(name) + ": field " + std::to_string(n) + " does not exist");
-    return fields[n - 1];
+void RecordLayout::noSuchField(int n) const {
+    throw std::out_of_range(std::string(name) + ": field " + std::to_string(n) + " does not exist");
 }
 
 const RecordLayout& shipLayout() {
@@ -72,7 +71,7 @@ void TextRecord::setBytes(const QByteArray& bytes) {
 
 QString TextRecord::text(int field) const {
     const FieldSpec& f = layout_->field(field);
-    return platform::fromCp1252(bytes_.mid(f.offset, f.width));
+    return platform::fromCp1252(QByteArrayView(bytes_.constData() + f.offset, f.width));
 }
 
 void TextRecord::setText(int field, const QString& value) {
@@ -146,8 +145,13 @@ void checkLength(const platform::RecordFile& file, const TextRecord& record) {
 
 void readRecord(const platform::RecordFile& file, int number, TextRecord& record) {
     checkLength(file, record);
-    // A record cut short by the end of the file reads blank where it is missing.
-    record.setBytes(file.getPresent(number));
+    // Read into the record's own bytes (a pass reads thousands of records into one buffer); a
+    // record cut short by the end of the file reads blank where it is missing.
+    const qsizetype length = record.layout_->length;
+    record.bytes_.resize(length);
+    char* to = record.bytes_.data();
+    const qsizetype n = std::clamp<qsizetype>(file.readPresent(number, to), 0, length);
+    std::memset(to + n, ' ', std::size_t(length - n));
 }
 
 void writeRecord(platform::RecordFile& file, int number, const TextRecord& record) {

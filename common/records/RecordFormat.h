@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <span>
 
@@ -25,7 +26,12 @@ struct RecordLayout {
     int length;
     std::span<const FieldSpec> fields; // field n at index n - 1
     int fieldCount() const { return static_cast<int>(fields.size()); }
-    const FieldSpec& field(int n) const; // std::out_of_range for a field number outside 1..count
+    // std::out_of_range for a field number outside 1..count.
+    const FieldSpec& field(int n) const {
+        if (n < 1 || n > fieldCount()) noSuchField(n);
+        return fields[std::size_t(n - 1)];
+    }
+    [[noreturn]] void noSuchField(int n) const;
 };
 
 const RecordLayout& shipLayout();
@@ -42,6 +48,11 @@ class TextRecord {
 
     // The field's text as stored, trailing blanks included.
     QString text(int field) const;
+    // The field's bytes as stored (code page bytes), valid until the record next changes.
+    QByteArrayView stored(int field) const {
+        const FieldSpec& f = layout_->field(field);
+        return QByteArrayView(bytes_.constData() + f.offset, f.width);
+    }
     QString trimmed(int field) const { return text(field).trimmed(); }
     // Left-aligned assignment: padded with blanks, cut to the field's width (by code-page bytes).
     void setText(int field, const QString& value);
@@ -60,6 +71,7 @@ class TextRecord {
     void setNumberWithSign(int field, long long value);
 
   private:
+    friend void readRecord(const platform::RecordFile& file, int number, TextRecord& record);
     const RecordLayout* layout_;
     QByteArray bytes_;
 };

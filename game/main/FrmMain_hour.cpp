@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QWidget>
+#include <optional>
 
 using namespace platform;
 
@@ -65,13 +66,19 @@ class FrmMain::HourPanel : public HourView {
 
   private:
     // The bar takes its value here only: a progress bar paints itself at once at each new value.
+    // One painting at once paints the window's every part waiting for one: the code and the bar
+    // together.
     void paint() {
         QWidget* bar = f_.ProgressBar1.widget();
+        QWidget* code = f_.Label29.widget();
         bar->setUpdatesEnabled(false);
         f_.ProgressBar1.setValue(point_);
         bar->setUpdatesEnabled(true);
-        for (QWidget* w : {f_.Label29.widget(), bar})
-            if (w->isVisible()) w->repaint();
+        code->update();
+        if (bar->isVisible())
+            bar->repaint();
+        else if (code->isVisible())
+            code->repaint();
         frame_.start();
     }
     FrmMain& f_;
@@ -83,6 +90,9 @@ class FrmMain::HourPanel : public HourView {
 
 void FrmMain::Command22_Click() {
     Globals& g = G();
+    // The map goes on showing the last hour's until this one has drawn it again: painted at each
+    // painting of the progress bar over it, it would cost the hour a whole map each time.
+    std::optional<PictureBox::ShownHold> mapShown(std::in_place, PicBitMap);
     RicaricaMappa();
     Label17.setCaption(QString());
     Label17.setVisible(false);
@@ -105,6 +115,7 @@ void FrmMain::Command22_Click() {
 
     HourPanel panel(*this);
     const HourOutcome outcome = runHourWhole(panel);
+    mapShown.reset();
     if (!outcome.done) showHourUndone(outcome);
     // Files that could not be put back are put back when the campaign is opened again.
     if (!outcome.restoreFailure.isEmpty()) {

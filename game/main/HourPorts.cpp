@@ -82,7 +82,7 @@ void FaseSCA() {
         const int port = portOf(s);
         if (port <= 0 || s.whole(F::MISSIONE) != kUnloading) return true;
         long long cargo = s.whole(F::CARGOM);
-        const bool tanker = s.text(F::TIPO) == QLatin1String("PT");
+        const bool tanker = s.stored(F::TIPO) == "PT";
         const long long operativity = s.whole(F::OPERATIVITAM);
         // A tanker unloads fuel only from an operativity of 40 up.
         long long fuel = tanker && operativity - 20 >= 20 ? operativity - 20 : 0;

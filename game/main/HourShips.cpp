@@ -51,7 +51,7 @@ ShipDamageState damageStateOf(const ShipRecord& s) {
     d.operativity = s.whole(F::OPERATIVITAM);
     d.cargo = s.whole(F::CARGOM);
     d.handling = s.whole(F::MAM);
-    d.cargoFactor = s.text(F::TIPO) == QLatin1String("PT") ? 3 : 1;
+    d.cargoFactor = s.stored(F::TIPO) == "PT" ? 3 : 1;
     return d;
 }
 
@@ -102,9 +102,8 @@ Globals::GroupShipIndex& groupShips() {
     return G().HourGroupShips;
 }
 
-const std::vector<int>& shipsOfGroup(int side, int group, int count) {
+const std::vector<int>& shipsOfGroup(int side, const QString& path, int group, int count) {
     Globals::GroupShipIndex& index = groupShips();
-    const QString path = shipFilePath(side);
     if (index.side != side || index.path != path || index.count != count || group <= index.lastGroup ||
         index.writes != shipRecordWrites()) {
         index.records = scanGroups(count);
@@ -246,10 +245,10 @@ void AffondamentoNavi() {
 
 namespace {
 
-// The values of naval group gn of the side from its ships, on the side's ship file of `count`
-// records, open on the ships' channel; the tables are left for the caller to save (a save closes
-// every channel).
-void groupValuesFromOpenFile(int side, int gn, int count) {
+// The values of naval group gn of the side from its ships, on the side's ship file (`path`) of
+// `count` records, open on the ships' channel; the tables are left for the caller to save (a save
+// closes every channel).
+void groupValuesFromOpenFile(int side, const QString& path, int gn, int count) {
     Globals& g = G();
     ShipRecord& s = g.ShipRecordBuffer;
     long long slowest = 70, lowestOperativity = 2000;
@@ -257,13 +256,14 @@ void groupValuesFromOpenFile(int side, int gn, int count) {
     int assisting = 0, counted = 0;
     int classes[7] = {};
     bool italian = false, german = false;
-    for (int r : shipsOfGroup(side, gn, count)) {
+    for (int r : shipsOfGroup(side, path, gn, count)) {
         readShip(kChannelShips, r);
         if (s.whole(F::NUMERO_GN) != gn) continue;
         const QByteArray before = s.bytes();
-        const QString nation = s.text(F::NAZIONE);
-        italian = italian || nation == QLatin1String("IT");
-        german = german || nation == QLatin1String("DE");
+        bool touched = false; // a field set: written when its bytes changed
+        const QByteArrayView nation = s.stored(F::NAZIONE);
+        italian = italian || nation == "IT";
+        german = german || nation == "DE";
         const long long knots = s.whole(F::NODIM);
         long long operativity = s.whole(F::OPERATIVITAM);
         slowest = std::min(slowest, knots);
@@ -271,24 +271,30 @@ void groupValuesFromOpenFile(int side, int gn, int count) {
         if (operativity <= 1) {
             operativity = 1;
             s.setText(F::OPERATIVITAM, QStringLiteral("1"));
+            touched = true;
             lowestOperativity = 1;
         }
         const long long f = s.whole(F::INCENDI_ATTIVI);
         fires += f;
-        if (f > 0 || s.whole(F::RESISTENZAM) <= 0 || operativity < 5)
+        if (f > 0 || s.whole(F::RESISTENZAM) <= 0 || operativity < 5) {
             s.setText(F::Assistenza, QStringLiteral("0"));
+            touched = true;
+        }
         aam += s.whole(F::AAMM);
         aac += s.whole(F::AACM);
         if (s.whole(F::NON_OP) == 0) aircraft += s.whole(F::AEREIM);
         radar += s.whole(F::RADARM);
-        if (s.whole(F::MISSIONE) == 9 && (f > 0 || knots < 5)) s.setText(F::MISSIONE, QStringLiteral("1"));
+        if (s.whole(F::MISSIONE) == 9 && (f > 0 || knots < 5)) {
+            s.setText(F::MISSIONE, QStringLiteral("1"));
+            touched = true;
+        }
         if (s.whole(F::Assistenza) == 1) ++assisting;
-        const int classGroup = classGroupOf(s.text(F::TIPO));
+        const int classGroup = classGroupOfStored(s.stored(F::TIPO));
         if (classGroup > 0) {
             ++classes[classGroup];
             ++counted;
         }
-        if (s.bytes() != before) writeShip(kChannelShips, r);
+        if (touched && s.bytes() != before) writeShip(kChannelShips, r);
     }
     keepGroupShips();
 
@@ -326,7 +332,7 @@ void AggiornaGNDaNavi() {
     const int gn = g.CurrentGnIndex;
     if (gn < 1 || gn > kGroups) return;
     const int count = openShipFile(kChannelShips, g.CurrentSide);
-    groupValuesFromOpenFile(g.CurrentSide, gn, count);
+    groupValuesFromOpenFile(g.CurrentSide, shipFilePath(g.CurrentSide), gn, count);
     g.Files.close(kChannelShips);
     SalvaTabelleGruppi();
     SalvaDatiBasi();
@@ -337,12 +343,13 @@ void groupValuesOfSide(const std::function<void(int group)>& each) {
     if (!sideInPlay()) return;
     const int side = g.CurrentSide;
     const int count = openShipFile(kChannelShips, side);
+    const QString path = shipFilePath(side);
     bool changed = false;
     for (int n = 1; n <= kGroups; ++n) {
         if (g.gnTable(side)[n][GnCol::InUse] <= 0) continue;
         g.CurrentGnIndex = n;
         if (each) each(n);
-        groupValuesFromOpenFile(side, n, count);
+        groupValuesFromOpenFile(side, path, n, count);
         changed = true;
     }
     g.Files.close(kChannelShips);

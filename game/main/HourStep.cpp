@@ -27,7 +27,7 @@ HourObserver& observer() {
 // One pass with the side in play.
 void pass(const char* name, const std::function<void()>& routine, int side) {
     G().CurrentSide = side;
-    traceHour(QStringLiteral("%1/%2").arg(QLatin1String(name)).arg(side));
+    if (observer()) traceHour(QStringLiteral("%1/%2").arg(QLatin1String(name)).arg(side));
     routine();
 }
 
@@ -51,8 +51,11 @@ void groupValuesFromShips() {
     Globals& g = G();
     for (int side : {kAllies, kAxis}) {
         g.CurrentSide = side;
-        groupValuesOfSide(
-            [side](int n) { traceHour(QStringLiteral("AggiornaGNDaNavi/%1#%2").arg(side).arg(n)); });
+        if (observer())
+            groupValuesOfSide(
+                [side](int n) { traceHour(QStringLiteral("AggiornaGNDaNavi/%1#%2").arg(side).arg(n)); });
+        else
+            groupValuesOfSide();
     }
     g.CurrentSide = 0;
 }
@@ -63,11 +66,11 @@ struct Steps {
     int point = 1;
     void phase(const char* code) {
         view.phase(code);
-        traceHour(QStringLiteral("[%1]").arg(QLatin1String(code)));
+        if (observer()) traceHour(QStringLiteral("[%1]").arg(QLatin1String(code)));
     }
     void show(int value) {
         view.progress(value);
-        traceHour(QString::number(value));
+        if (observer()) traceHour(QString::number(value));
     }
     void advance() { show(++point); }
 };

@@ -313,6 +313,54 @@ TEST_F(Controls, PictureBoxPaintsInItsProportionsOrInTheAreaGiven) {
     EXPECT_EQ(pic.shownPicture(), QRectF(0, 0, 300, 150));
 }
 
+TEST_F(Controls, APictureHeldShowsWhatItShowedUntilTheHoldEnds) {
+    TestForm& f = form<TestForm>();
+    PictureBox pic(f, "Pic");
+    pic.move(0, 0, 400 * kTwipsPerPixel, 200 * kTwipsPerPixel); // the background at the right
+    QImage before(300, 200, QImage::Format_RGB32), after(300, 200, QImage::Format_RGB32);
+    before.fill(Qt::blue);
+    after.fill(Qt::green);
+    pic.setPicture(before);
+    pic.setScale(0, 0, 300, 200); // in pixels
+    pic.setBackColor(vbBlack);
+    f.show();
+    QApplication::processEvents();
+    auto shown = [&] { return pic.widget()->grab().toImage().pixelColor(250, 100); };
+    auto background = [&] {
+        const QImage all = pic.widget()->grab().toImage();
+        return all.pixelColor(all.width() - 1, all.height() - 1);
+    };
+    ASSERT_EQ(shown(), QColor(Qt::blue));
+    {
+        PictureBox::ShownHold hold(pic);
+        pic.setPicture(after);
+        pic.box(0, 0, 10, 10, vbRed, true);
+        pic.setBackColor(vbWhite);
+        EXPECT_EQ(pic.point(5, 5), vbRed) << "the drawings are made";
+        EXPECT_EQ(shown(), QColor(Qt::blue)) << "and not shown";
+        EXPECT_EQ(background(), QColor(Qt::black));
+    }
+    EXPECT_EQ(shown(), QColor(Qt::green));
+    EXPECT_EQ(background(), QColor(Qt::white));
+    EXPECT_EQ(pic.widget()->grab().toImage().pixelColor(5, 5), QColor(Qt::red));
+
+    // The next drawings on a new picture show that picture and themselves only, whatever image
+    // their canvas is made in.
+    pic.box(100, 100, 110, 110, vbYellow, true);
+    {
+        PictureBox::ShownHold hold(pic);
+        pic.setPicture(before);
+        pic.box(200, 100, 210, 110, vbCyan, true);
+    }
+    pic.setPicture(after);
+    pic.box(250, 150, 260, 160, vbMagenta, true);
+    QImage expected = after.copy();
+    for (int y = 150; y <= 160; ++y)
+        for (int x = 250; x <= 260; ++x) expected.setPixelColor(x, y, Qt::magenta);
+    EXPECT_EQ(pic.image(), expected);
+    EXPECT_EQ(after.pixelColor(255, 155), QColor(Qt::green)) << "the picture itself is not drawn on";
+}
+
 TEST_F(Controls, APressOnALabelOrFrameOverAPictureIsNotThePictures) {
     TestForm& f = form<TestForm>();
     PictureBox pic(f, "Pic");

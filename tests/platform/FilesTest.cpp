@@ -149,6 +149,75 @@ TEST(Files, RecordFilesKeptWholeSeeEveryChangeOfTheProgram) {
     RecordFile reopened(path, 10);
     EXPECT_EQ(reopened.get(1), QByteArray(10, 'w'));
     EXPECT_EQ(reopened.getPresent(2), QByteArray());
+    EXPECT_EQ(reopened.count(), 1);
+
+    // Every other change of the file through this layer is read again; a record written at the
+    // end of the copy, or on another handle, is seen at once, with the count and the length.
+    appendToFile(path, QByteArray(10, 'p'));
+    EXPECT_EQ(reopened.count(), 2);
+    EXPECT_EQ(reopened.get(2), QByteArray(10, 'p'));
+    EXPECT_EQ(fileLength(path), 20);
+    cutFile(path, 10);
+    EXPECT_EQ(reopened.count(), 1);
+    EXPECT_EQ(reopened.getPresent(2), QByteArray());
+    reopened.put(2, "q");
+    EXPECT_EQ(RecordFile(path, 10).get(2), QByteArray("q") + QByteArray(9, ' '));
+    EXPECT_EQ(fileLength(path), 20);
+    EXPECT_EQ(reader.count(), 2);
+    ASSERT_TRUE(deleteFile(path));
+    EXPECT_EQ(fileLength(path), -1);
+    RecordFile made(path, 10);
+    EXPECT_EQ(made.count(), 0);
+    EXPECT_EQ(made.getPresent(1), QByteArray());
+    made.put(1, "m");
+    EXPECT_EQ(reader.get(1), QByteArray("m") + QByteArray(9, ' ')) << "handles opened since share the file";
+    EXPECT_EQ(readBytes(path), QByteArray("m") + QByteArray(9, ' '));
+
+    // A whole file read is read once, and sees the program's changes as the records do.
+    EXPECT_EQ(readWholeFile(path), QByteArray("m") + QByteArray(9, ' '));
+    made.put(2, "n");
+    EXPECT_EQ(readWholeFile(path), QByteArray("m") + QByteArray(9, ' ') + "n" + QByteArray(9, ' '));
+    appendToFile(path, "+");
+    EXPECT_EQ(readWholeFile(path).right(2), " +");
+    writeWholeFile(path, QByteArray(10, 'm'));
+    EXPECT_EQ(readWholeFile(path), QByteArray(10, 'm'));
+    EXPECT_EQ(reader.get(1), QByteArray(10, 'm'));
+
+    // A change of another file leaves the copy as it is: kept files are for steps during which no
+    // other program writes, so what one writes behind the program's back is not seen meanwhile.
+    const QString other = folder.path() + "/other.dat";
+    writeBytes(path, QByteArray(10, 'z'));
+    writeWholeFile(other, "o");
+    RecordFile(other, 10).put(2, "o");
+    EXPECT_EQ(reader.get(1), QByteArray(10, 'm'));
+    EXPECT_EQ(readWholeFile(path), QByteArray(10, 'm'));
+}
+
+TEST(Files, WhileRecordFilesAreKeptTheFolderIsListedOnce) {
+    testsupport::ProgramFolder folder(false);
+    const QString dir = folder.path() + "/Data";
+    QDir().mkpath(dir);
+    writeBytes(dir + "/There.dat", "t");
+    const KeptRecordFiles keptFiles;
+    // The files the folder holds are found by their listing, in any letter case; those it does
+    // not hold are missing without a look at each.
+    EXPECT_TRUE(fileExists(dir + "/there.DAT"));
+    EXPECT_EQ(fileLength(dir + "/THERE.dat"), 1);
+    EXPECT_FALSE(fileExists(dir + "/missing.dat"));
+    EXPECT_EQ(fileLength(dir + "/missing.dat"), -1);
+    // What this program makes or removes meanwhile is found or missing at once, also when it made
+    // it through another spelling of the folder's path.
+    writeWholeFile(dir + "/Made.dat", "mm");
+    EXPECT_TRUE(fileExists(dir + "/made.dat"));
+    EXPECT_EQ(fileLength(dir + "\\MADE.dat"), 2);
+    appendToFile(dir + "/../Data/Appended.dat", "aaa");
+    EXPECT_EQ(fileLength(dir + "/Appended.dat"), 3);
+    RecordFile(dir + "/./Records.dat", 10).put(1, "r");
+    EXPECT_TRUE(fileExists(dir + "/Records.dat"));
+    EXPECT_EQ(fileLength(dir + "/Records.dat"), 10);
+    EXPECT_TRUE(deleteFile(dir + "/made.dat"));
+    EXPECT_FALSE(fileExists(dir + "/Made.dat"));
+    EXPECT_EQ(fileLength(dir + "/made.dat"), -1);
 }
 
 TEST(Files, RecordFileIsCreatedWhenMissing) {

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QPaintEvent>
 #include <QRegularExpression>
 #include <QWidget>
 #include <algorithm>
@@ -210,12 +211,69 @@ TEST_F(HourButton, TheProgressBarIsPaintedWhileTheHourRuns) {
     QApplication::processEvents(); // the window on the screen, as the player sees it
     ASSERT_TRUE(f.PicBitMap.widget()->isVisible());
     PaintedValues painted(f.ProgressBar1);
+    QStringList codes; // the status code at each of its paintings
+    class CodePaints : public QObject {
+      public:
+        CodePaints(Label& l, QStringList& out) : label(l), codes(out) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) codes << label.caption();
+            return false;
+        }
+        Label& label;
+        QStringList& codes;
+    } codePaints(f.Label29, codes);
+    f.Label29.widget()->installEventFilter(&codePaints);
     f.Command22.doClick();
+    f.Label29.widget()->removeEventFilter(&codePaints);
+    ASSERT_FALSE(codes.isEmpty());
+    EXPECT_EQ(codes.first(), "EVG") << "the code painted with the bar";
     ASSERT_FALSE(painted.values.isEmpty()) << "painted before the hour's end";
     EXPECT_EQ(painted.values.first(), 1);
     EXPECT_EQ(painted.values.last(), kLastHourProgress);
     EXPECT_TRUE(std::is_sorted(painted.values.begin(), painted.values.end()));
     EXPECT_FALSE(f.ProgressBar1.visible()) << "hidden at the end";
+}
+
+// The map under the progress bar is not painted whole at each of the bar's paintings: it shows the
+// last hour's until the hour has drawn it, then the hour's, once.
+TEST_F(HourButton, TheMapIsPaintedWholeOnceTheHourHasDrawnIt) {
+    group(kAllies, 2, 8500, 4500);
+    FrmMain& f = open();
+    SteadyDice dice(50);
+    QApplication::processEvents();
+    QWidget* map = f.PicBitMap.widget();
+    // The map alone, without the controls over it.
+    class WholePaints : public QObject {
+      public:
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint && !looking)
+                whole += static_cast<QPaintEvent*>(e)->rect() == map->rect();
+            return false;
+        }
+        QWidget* map = nullptr;
+        bool looking = false; // a look of the test's own
+        int whole = 0;
+    } paints;
+    paints.map = map;
+    auto shown = [&] {
+        QImage image(map->size(), QImage::Format_RGB32);
+        paints.looking = true;
+        map->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        paints.looking = false;
+        return image;
+    };
+    const QImage before = shown();
+    map->installEventFilter(&paints);
+    QImage during;
+    onStep = [&](const QString& s) {
+        if (s == "[STP]") during = shown();
+    };
+    hour(f);
+    EXPECT_EQ(paints.whole, 0);
+    EXPECT_EQ(during, before) << "the last hour's map until the hour's end";
+    QApplication::processEvents();
+    EXPECT_EQ(paints.whole, 1);
+    map->removeEventFilter(&paints);
 }
 
 TEST_F(HourButton, AlarmsOfTheHour) {
