@@ -7,10 +7,10 @@
 #include "NavalGroupValues.h"
 #include "RecordFiles.h"
 
-#include <QRegularExpression>
 #include <array>
 #include <climits>
 #include <cstring>
+#include <functional>
 #include <map>
 
 using platform::FileError;
@@ -126,10 +126,6 @@ bool wholeItem(const QString& text, long long& value) {
     return ok;
 }
 
-QString stateItemPlace(int item) {
-    return QStringLiteral("riga %1, voce %1").arg(item);
-}
-
 // The ranges of the group columns of a group in use, looked up once: the savers check every cell.
 const ValueRange& groupColumnRange(bool naval, int column) {
     static const auto ranges = [] {
@@ -142,6 +138,44 @@ const ValueRange& groupColumnRange(bool naval, int column) {
     }();
     return ranges[naval ? 1 : 0][column];
 }
+
+// How a check refuses a cell: the place ("riga ..."), the value and the range it is not in.
+using CellRefusal = std::function<void(const QString& where, long long value, const ValueRange& range)>;
+
+// Every column of a group in use in its range, and every other cell in 16 bits.
+template <class Cell>
+void checkGroupCells(const Cell (&table)[kGroups + 1][kGroupColumns + 1], bool naval,
+                     const CellRefusal& refuse) {
+    for (int n = 1; n <= kGroups; ++n) {
+        const bool inUse = table[n][GnCol::InUse] > 0;
+        for (int c = 1; c <= kGroupColumns; ++c) {
+            const ValueRange range = inUse ? groupColumnRange(naval, c) : ValueRange{INT16_MIN, INT16_MAX};
+            if (!range.holds(table[n][c]))
+                refuse(QStringLiteral("riga %1, gruppo %2, colonna %3")
+                           .arg((n - 1) * kGroupColumns + c)
+                           .arg(n)
+                           .arg(c),
+                       table[n][c], range);
+        }
+    }
+}
+
+template <class Cell>
+void checkBaseCells(const Cell (&bases)[kBases + 1][kBaseFields + 1], const CellRefusal& refuse) {
+    for (int b = 1; b <= kBases; ++b)
+        for (int f = 1; f <= kBaseFields; ++f) {
+            const ValueRange range = campaignRange(CampaignTable::Base, f);
+            if (!range.holds(bases[b][f]))
+                refuse(
+                    QStringLiteral("riga %1, base %2, campo %3").arg((b - 1) * kBaseFields + f).arg(b).arg(f),
+                    bases[b][f], range);
+        }
+}
+
+QString stateItemPlace(int item) {
+    return QStringLiteral("riga %1, voce %1").arg(item);
+}
+
 } // namespace
 
 void checkRecordFileLength(const QString& path, int recordLength) {
@@ -297,13 +331,10 @@ bool checkCampaignAtOpening() {
 }
 
 void checkGameStateItems(const QString (&items)[kStateItems + 1], const QString& path) {
-    static const QRegularExpression whole(QStringLiteral("^-?[0-9]{1,11}$"));
     for (int i = 1; i <= kStateItems; ++i) {
-        const QString text = items[i].trimmed();
         const ValueRange range = campaignRange(CampaignTable::GameState, i);
-        bool ok = whole.match(text).hasMatch();
-        const long long v = ok ? text.toLongLong(&ok) : 0;
-        if (!ok || !range.holds(v))
+        long long v = 0;
+        if (!wholeItem(items[i].trimmed(), v) || !range.holds(v))
             throw FileError(
                 QStringLiteral("File danneggiato: %1, riga %2, voce %2 (\"%3\"): deve essere un numero "
                                "intero tra %4 e %5.")
@@ -318,31 +349,15 @@ void checkGameStateItems(const QString (&items)[kStateItems + 1], const QString&
 }
 
 void checkGroupColumns(const WideGroupTable& table, bool naval, const QString& path) {
-    for (int n = 1; n <= kGroups; ++n) {
-        const bool inUse = table[n][GnCol::InUse] > 0;
-        for (int c = 1; c <= kGroupColumns; ++c) {
-            const ValueRange range = inUse ? groupColumnRange(naval, c) : ValueRange{INT16_MIN, INT16_MAX};
-            if (!range.holds(table[n][c]))
-                refuseCell(path,
-                           QStringLiteral("riga %1, gruppo %2, colonna %3")
-                               .arg((n - 1) * kGroupColumns + c)
-                               .arg(n)
-                               .arg(c),
-                           table[n][c], range);
-        }
-    }
+    checkGroupCells(table, naval, [&](const QString& where, long long v, const ValueRange& r) {
+        refuseCell(path, where, v, r);
+    });
 }
 
 void checkBaseFields(const long long (&bases)[kBases + 1][kBaseFields + 1], const QString& path) {
-    for (int b = 1; b <= kBases; ++b)
-        for (int f = 1; f <= kBaseFields; ++f) {
-            const ValueRange range = campaignRange(CampaignTable::Base, f);
-            if (!range.holds(bases[b][f]))
-                refuseCell(
-                    path,
-                    QStringLiteral("riga %1, base %2, campo %3").arg((b - 1) * kBaseFields + f).arg(b).arg(f),
-                    bases[b][f], range);
-        }
+    checkBaseCells(bases, [&](const QString& where, long long v, const ValueRange& r) {
+        refuseCell(path, where, v, r);
+    });
 }
 
 void checkGameStateBeforeSaving(const QString (&items)[kStateItems + 1], const QString& path) {
@@ -358,34 +373,15 @@ void checkGameStateBeforeSaving(const QString (&items)[kStateItems + 1], const Q
 }
 
 void checkGroupTableBeforeSaving(const GroupTable& table, bool naval, const QString& path) {
-    // A cell holds 16 bits: only the columns of a group in use have narrower ranges.
-    for (int n = 1; n <= kGroups; ++n) {
-        if (table[n][GnCol::InUse] <= 0) continue;
-        for (int c = 1; c <= kGroupColumns; ++c) {
-            const ValueRange& range = groupColumnRange(naval, c);
-            if (!range.holds(table[n][c]))
-                refuseWriting(path,
-                              QStringLiteral("riga %1, gruppo %2, colonna %3")
-                                  .arg((n - 1) * kGroupColumns + c)
-                                  .arg(n)
-                                  .arg(c),
-                              QString::number(table[n][c]), rangeText(range));
-        }
-    }
+    checkGroupCells(table, naval, [&](const QString& where, long long v, const ValueRange& r) {
+        refuseWriting(path, where, QString::number(v), rangeText(r));
+    });
 }
 
-void checkBaseTableBeforeSaving(const Int32 (&bases)[kBases + 1][31], const QString& path) {
-    for (int f = 1; f <= kBaseFields; ++f) {
-        // A cell holds 32 bits: only the fields with a range of their own can stand outside it.
-        const std::optional<ValueRange> range = ownRange(CampaignTable::Base, f);
-        if (!range) continue;
-        for (int b = 1; b <= kBases; ++b)
-            if (!range->holds(bases[b][f]))
-                refuseWriting(
-                    path,
-                    QStringLiteral("riga %1, base %2, campo %3").arg((b - 1) * kBaseFields + f).arg(b).arg(f),
-                    QString::number(bases[b][f]), rangeText(*range));
-    }
+void checkBaseTableBeforeSaving(const Int32 (&bases)[kBases + 1][kBaseFields + 1], const QString& path) {
+    checkBaseCells(bases, [&](const QString& where, long long v, const ValueRange& r) {
+        refuseWriting(path, where, QString::number(v), rangeText(r));
+    });
 }
 
 void checkShipBeforeWriting(const ShipRecord& ship, const QString& path, int record) {

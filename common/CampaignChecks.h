@@ -82,7 +82,7 @@ void checkGameStateBeforeSaving(const QString (&items)[kStateItems + 1], const Q
 // The columns of the groups in use (a cell holds 16 bits: nothing else can stand outside).
 void checkGroupTableBeforeSaving(const GroupTable& table, bool naval, const QString& path);
 // The base fields with a range of their own (a cell holds 32 bits).
-void checkBaseTableBeforeSaving(const Int32 (&bases)[kBases + 1][31], const QString& path);
+void checkBaseTableBeforeSaving(const Int32 (&bases)[kBases + 1][kBaseFields + 1], const QString& path);
 // A ship record or an aircraft line about to be written as record `record` of the file at `path`.
 void checkShipBeforeWriting(const ShipRecord& ship, const QString& path, int record);
 void checkAircraftBeforeWriting(const AircraftRecord& line, const QString& path, int record);

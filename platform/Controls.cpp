@@ -31,6 +31,21 @@
 
 namespace platform {
 
+QString withoutMarks(const QString& s) {
+    QString out;
+    for (int i = 0; i < s.size(); ++i) {
+        if (s[i] == u'&') {
+            if (i + 1 < s.size() && s[i + 1] == u'&') {
+                out += u'&';
+                ++i;
+            }
+            continue;
+        }
+        out += s[i];
+    }
+    return out;
+}
+
 namespace {
 
 int vbButton(Qt::MouseButtons b) {
@@ -47,22 +62,6 @@ int vbShift(Qt::KeyboardModifiers m) {
     if (m & Qt::ControlModifier) r |= 2;
     if (m & Qt::AltModifier) r |= 4;
     return r;
-}
-
-// "&Chiudi" -> "Chiudi", "A && B" -> "A & B": the old toolkit's access-key marks on labels.
-QString withoutMarks(const QString& s) {
-    QString out;
-    for (int i = 0; i < s.size(); ++i) {
-        if (s[i] == u'&') {
-            if (i + 1 < s.size() && s[i + 1] == u'&') {
-                out += u'&';
-                ++i;
-            }
-            continue;
-        }
-        out += s[i];
-    }
-    return out;
 }
 
 // The character marked as the access key ("&Chiudi" -> 'C'), or none.

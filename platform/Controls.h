@@ -165,6 +165,10 @@ class ControlArrayBase {
     virtual Control* item(int index) const = 0;
 };
 
+// A caption as the screen shows it, without the old toolkit's access-key marks ("&Chiudi" ->
+// "Chiudi", "A && B" -> "A & B").
+QString withoutMarks(const QString& s);
+
 // A control array: controls sharing one name, told apart by index.
 template <class T> class ControlArray : public ControlArrayBase {
   public:

@@ -168,15 +168,23 @@ std::logic_error Form::missingControl(const char* name) {
     return std::logic_error(std::string("the layout table made no control ") + name + " of that type");
 }
 
+bool Form::splitItemName(const QString& item, QString& name, int& index) {
+    const qsizetype open = item.indexOf(u'(');
+    if (open <= 0 || !item.endsWith(u')')) return false;
+    bool ok = false;
+    index = item.mid(open + 1, item.size() - open - 2).toInt(&ok);
+    if (!ok || index < 0) return false;
+    name = item.left(open);
+    return true;
+}
+
 Control* Form::madeControl(const QString& name) const {
     if (auto found = madeNames_.find(name); found != madeNames_.end()) return found->second;
-    // "Name(index)": an item of a control array.
-    const qsizetype open = name.indexOf(u'(');
-    if (open <= 0 || !name.endsWith(u')')) return nullptr;
-    bool ok = false;
-    const int index = name.mid(open + 1, name.size() - open - 2).toInt(&ok);
-    const ControlArrayBase* a = madeArray(name.left(open));
-    return ok && a ? a->item(index) : nullptr;
+    QString array;
+    int index = 0;
+    if (!splitItemName(name, array, index)) return nullptr;
+    const ControlArrayBase* a = madeArray(array);
+    return a ? a->item(index) : nullptr;
 }
 
 ControlArrayBase* Form::madeArray(const QString& name) const {
@@ -460,27 +468,12 @@ QMenu* Menu::submenu() {
     return menu_;
 }
 
-namespace {
-// A caption as the screen shows it: without the access-key marks ("&File" -> "File", "A && B" ->
-// "A & B"), on one line.
-QString shownWords(const QString& caption) {
-    QString shown;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&') {
-            if (i + 1 < caption.size() && caption[i + 1] == u'&') shown += caption[++i];
-            continue;
-        }
-        shown += caption[i];
-    }
-    return shown.simplified();
-}
-} // namespace
-
 QString Menu::path() const {
     QString words;
-    for (const Menu* m = this; m; m = m->parent_)
-        words = words.isEmpty() ? shownWords(m->caption_)
-                                : shownWords(m->caption_) + QStringLiteral(" > ") + words;
+    for (const Menu* m = this; m; m = m->parent_) {
+        const QString shown = withoutMarks(m->caption_).simplified();
+        words = words.isEmpty() ? shown : shown + QStringLiteral(" > ") + words;
+    }
     return words;
 }
 

@@ -111,6 +111,9 @@ class Form : public Container, public std::enable_shared_from_this<Form> {
         template <class T> operator T&() const { return form.control<T>(name); }
     };
     Made made(const char* name) { return {*this, name}; }
+    // "Name(index)", an item of a control array, split into its name and index (true); false for
+    // a plain name or anything else.
+    static bool splitItemName(const QString& item, QString& name, int& index);
     // A control the table made, "Name" or "Name(index)"; nullptr when none.
     Control* madeControl(const QString& name) const;
     ControlArrayBase* madeArray(const QString& name) const;

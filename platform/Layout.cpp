@@ -70,12 +70,8 @@ Control& make(Form& form, Kind kind, const char* name, const char* container, in
               int height, const char* caption, const char* tip, int state) {
     QString base = QString::fromUtf8(name);
     int index = -1;
-    if (const qsizetype open = base.indexOf(u'('); open > 0) {
-        bool ok = false;
-        index = base.mid(open + 1, base.size() - open - 2).toInt(&ok);
-        if (!ok || index < 0 || !base.endsWith(u')')) refuse(name, "not a name nor an array item");
-        base.truncate(open);
-    }
+    if (base.contains(u'(') && !Form::splitItemName(QString::fromUtf8(name), base, index))
+        refuse(name, "not a name nor an array item");
     Container& in = containerNamed(form, container, name);
     Control& c = makeKind(form, kind, in, base, index, QString::fromUtf8(caption), left, top, width, height);
     if (kind != Kind::Line) c.move(left, top, width, height);
