@@ -9,18 +9,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-template <class F> std::string differenceOf() {
-    testsupport::ProgramFolder folder;
-    auto f = std::make_shared<F>();
-    return testsupport::differenceFromRecord(*f, QStringLiteral("cards/fixtures/%1.txt").arg(f->name()));
-}
-
-} // namespace
-
 TEST(WindowControls, EveryTabledWindowBuildsItsControlsAsRecorded) {
-    EXPECT_EQ(differenceOf<Form1_Main>(), "");
-    EXPECT_EQ(differenceOf<Form_Aerei>(), "");
-    EXPECT_EQ(differenceOf<Form_BP>(), "");
+    const QString fixtures = QStringLiteral("cards/fixtures");
+    EXPECT_EQ(testsupport::differenceOfWindow<Form1_Main>(fixtures), "");
+    EXPECT_EQ(testsupport::differenceOfWindow<Form_Aerei>(fixtures), "");
+    EXPECT_EQ(testsupport::differenceOfWindow<Form_BP>(fixtures), "");
 }

@@ -15,22 +15,13 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-template <class F> std::string differenceOf() {
-    testsupport::ProgramFolder folder;
-    resetGlobals();
-    auto f = std::make_shared<F>();
-    return testsupport::differenceFromRecord(*f, QStringLiteral("game/fixtures/%1.txt").arg(f->name()));
-}
-
-} // namespace
-
 TEST(WindowControls, EveryTabledWindowBuildsItsControlsAsRecorded) {
-    EXPECT_EQ(differenceOf<FrmMain>(), "");
-    EXPECT_EQ(differenceOf<FrmMezziGratis>(), "");
-    EXPECT_EQ(differenceOf<FrmSetUpGen>(), "");
-    EXPECT_EQ(differenceOf<FrmAuto>(), "");
-    EXPECT_EQ(differenceOf<FrmBombNav>(), "");
-    EXPECT_EQ(differenceOf<FrmMezziAerei>(), "");
+    resetGlobals();
+    const QString fixtures = QStringLiteral("game/fixtures");
+    EXPECT_EQ(testsupport::differenceOfWindow<FrmMain>(fixtures), "");
+    EXPECT_EQ(testsupport::differenceOfWindow<FrmMezziGratis>(fixtures), "");
+    EXPECT_EQ(testsupport::differenceOfWindow<FrmSetUpGen>(fixtures), "");
+    EXPECT_EQ(testsupport::differenceOfWindow<FrmAuto>(fixtures), "");
+    EXPECT_EQ(testsupport::differenceOfWindow<FrmBombNav>(fixtures), "");
+    EXPECT_EQ(testsupport::differenceOfWindow<FrmMezziAerei>(fixtures), "");
 }

@@ -8,7 +8,5 @@
 #include <gtest/gtest.h>
 
 TEST(WindowControls, TheWindowBuildsItsControlsAsRecorded) {
-    testsupport::ProgramFolder folder;
-    auto f = std::make_shared<FrmSetUpTorv>();
-    EXPECT_EQ(testsupport::differenceFromRecord(*f, QStringLiteral("setup/fixtures/FrmSetUpTorv.txt")), "");
+    EXPECT_EQ(testsupport::differenceOfWindow<FrmSetUpTorv>(QStringLiteral("setup/fixtures")), "");
 }

@@ -5,8 +5,12 @@
 // is recorded again with ZELTWAR_RECORD=1 in the environment, which writes the file instead.
 #pragma once
 
+#include "TestSupport.h"
+
 #include <QString>
 #include <QStringList>
+#include <memory>
+#include <string>
 
 namespace platform {
 class Form;
@@ -18,5 +22,13 @@ QStringList recordControls(const platform::Form& form);
 // The window's record against the file `fixture` (a path below tests/): an empty string when
 // they are the same, else the first line that differs.
 std::string differenceFromRecord(const platform::Form& form, const QString& fixture);
+
+// A window of type F built anew in a program folder of its own, against its record
+// `<fixtures>/<window's name>.txt`.
+template <class F> std::string differenceOfWindow(const QString& fixtures) {
+    ProgramFolder folder;
+    auto f = std::make_shared<F>();
+    return differenceFromRecord(*f, fixtures + u'/' + f->name() + QStringLiteral(".txt"));
+}
 
 } // namespace testsupport
