@@ -86,8 +86,11 @@ double TextRecord::number(int field) const {
 }
 
 long long TextRecord::whole(int field) const {
-    // The common case, a plain whole number between blanks, read straight from the bytes; the
-    // hourly passes read several fields of every ship.
+    if (const std::optional<long long> v = plainWhole(field)) return *v;
+    return platform::roundHalfEven(number(field));
+}
+
+std::optional<long long> TextRecord::plainWhole(int field) const {
     const FieldSpec& f = layout_->field(field);
     const char* p = bytes_.constData() + f.offset;
     const char* const end = p + f.width;
@@ -100,7 +103,7 @@ long long TextRecord::whole(int field) const {
     const char* const last = p;
     while (p < end && *p == ' ') ++p;
     if (p == end && (last > digits || !negative)) return negative ? -v : v;
-    return platform::roundHalfEven(number(field));
+    return std::nullopt;
 }
 
 void TextRecord::setNumber(int field, long long value) {

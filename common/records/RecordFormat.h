@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <optional>
 #include <span>
 
 namespace platform {
@@ -61,6 +62,9 @@ class TextRecord {
     double number(int field) const;
     // The numeric value stored into a whole number (rounded, halves to even).
     long long whole(int field) const;
+    // The field as a plain whole number between blanks, read straight from its bytes (the common
+    // case, which the hourly passes and the checks read of every ship); none when it is not one.
+    std::optional<long long> plainWhole(int field) const;
     // Stores the decimal text of a whole number, left-aligned. A number wider than the field is
     // saturated to the widest value the field holds (999 in three places, -99 below zero), so
     // that a read gives the nearest value instead of a digit-cut one (1000 cut to "100").

@@ -131,21 +131,9 @@ bool isNumberField(const TextRecord& r, int field) {
 // The first number field of the record that is not a number within its range. A plain whole
 // number between blanks, the common case, is read as it is checked.
 FieldRefusal numberFieldsRefusal(const TextRecord& r, const std::vector<FieldRule>& rules) {
-    const char* const bytes = r.bytes().constData();
     for (const FieldRule& rule : rules) {
-        const FieldSpec& f = r.layout().field(rule.field);
-        const char* p = bytes + f.offset;
-        const char* const end = p + f.width;
-        while (p < end && *p == ' ') ++p;
-        const bool negative = p < end && *p == '-';
-        if (negative) ++p;
-        const char* const digits = p;
-        long long v = 0;
-        while (p < end && *p >= '0' && *p <= '9' && p - digits < 18) v = v * 10 + (*p++ - '0');
-        const char* const last = p;
-        while (p < end && *p == ' ') ++p;
-        const bool plain = p == end && (last > digits || !negative);
-        if (plain ? !rule.range.holds(negative ? -v : v)
+        const std::optional<long long> plain = r.plainWhole(rule.field);
+        if (plain ? !rule.range.holds(*plain)
                   : !isNumberField(r, rule.field) || !rule.range.holds(r.whole(rule.field)))
             return {rule.field, rangeText(rule.range)};
     }

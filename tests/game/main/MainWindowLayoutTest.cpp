@@ -30,6 +30,24 @@ namespace aircraft = recordformat::aircraft;
 
 namespace {
 
+// A ship that shows every status letter in the port list: on a mission, each value off its nominal
+// one (`current` of the nominal), fires aboard, cargo empty, assistance given.
+void showEveryStatusLetter(ShipRecord& s, long long (*current)(long long nominal)) {
+    s.setNumber(F::MISSIONE, 6);
+    for (const auto& [nominal, now] : {std::pair{F::AAM, F::AAMM},
+                                       {F::C_A_INCENDI, F::C_A_INCENDIM},
+                                       {F::DIR_TIRO, F::D_TIROM},
+                                       {F::NODI, F::NODIM},
+                                       {F::RESISTENZA, F::RESISTENZAM},
+                                       {F::OPERATIVITA, F::OPERATIVITAM},
+                                       {F::MA, F::MAM}})
+        s.setNumber(now, current(s.whole(nominal)));
+    s.setNumber(F::INCENDI_ATTIVI, 2);
+    s.setNumber(F::CARGO, 20);
+    s.setNumber(F::CARGOM, 0);
+    s.setNumber(F::Assistenza, 1);
+}
+
 constexpr int kTaranto = 1;
 constexpr int kMaltaHq = 12;
 constexpr int kPortGroup = 38; // lies at TARANTO
@@ -93,19 +111,7 @@ class MainWindowLayout : public NavalPanelFixture {
         // The first ship in port shows every status letter: the port list's longest line.
         setShip(1, [](ShipRecord& s) {
             s.setText(F::TIPO, QStringLiteral("MR"));
-            s.setNumber(F::MISSIONE, 6);
-            for (const auto& [nominal, current] : {std::pair{F::AAM, F::AAMM},
-                                                   {F::C_A_INCENDI, F::C_A_INCENDIM},
-                                                   {F::DIR_TIRO, F::D_TIROM},
-                                                   {F::NODI, F::NODIM},
-                                                   {F::RESISTENZA, F::RESISTENZAM},
-                                                   {F::OPERATIVITA, F::OPERATIVITAM},
-                                                   {F::MA, F::MAM}})
-                s.setNumber(current, s.whole(nominal) + 1);
-            s.setNumber(F::INCENDI_ATTIVI, 2);
-            s.setNumber(F::CARGO, 20);
-            s.setNumber(F::CARGOM, 0);
-            s.setNumber(F::Assistenza, 1);
+            showEveryStatusLetter(s, [](long long nominal) { return nominal + 1; });
         });
         // Two groups of each side see each other this hour.
         Globals& h = G();
@@ -450,19 +456,7 @@ TEST_F(MainWindowLayout, ThePortListShowsEveryShippedNameCutToItsTenCharactersWh
             s.setNumber(F::PORTO, kTaranto);
             s.setText(F::NUMERO_GN, QString());
             s.setNumber(F::STATUS, 1);
-            s.setNumber(F::MISSIONE, 6);
-            for (const auto& [nominal, current] : {std::pair{F::AAM, F::AAMM},
-                                                   {F::C_A_INCENDI, F::C_A_INCENDIM},
-                                                   {F::DIR_TIRO, F::D_TIROM},
-                                                   {F::NODI, F::NODIM},
-                                                   {F::RESISTENZA, F::RESISTENZAM},
-                                                   {F::OPERATIVITA, F::OPERATIVITAM},
-                                                   {F::MA, F::MAM}})
-                s.setNumber(current, s.whole(nominal) > 0 ? s.whole(nominal) - 1 : 1);
-            s.setNumber(F::INCENDI_ATTIVI, 2);
-            s.setNumber(F::CARGO, 20);
-            s.setNumber(F::CARGOM, 0);
-            s.setNumber(F::Assistenza, 1);
+            showEveryStatusLetter(s, [](long long nominal) { return nominal > 0 ? nominal - 1 : 1; });
             appendShip(20);
             expected << s.trimmed(F::TIPO) + u'_' + s.text(F::NOME).left(10) +
                             QStringLiteral(" [#aiIdkrcoms]");
