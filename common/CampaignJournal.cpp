@@ -6,6 +6,7 @@
 #include "SaveBatch.h"
 #include "platform/Dialogs.h"
 #include "platform/HeldWrites.h"
+#include "platform/KeptWindows.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -59,6 +60,10 @@ struct Open {
     bool everything = false;        // keeps every file of the campaign at its first change
     bool byHandler = false;         // a handler's: only while a campaign is open (G().CampaignOpen)
     platform::HandlerSource source; // a handler's: what the player used to raise it
+    // The campaign in memory as the transaction found it: the state object's values and the table
+    // saves held back (the windows are kept by the platform, KeptWindows.h).
+    std::optional<GlobalValues> memory;
+    std::vector<void (*)()> savesDue;
 };
 
 // The open transaction, and those set aside while a window shown modal waits.
@@ -220,6 +225,23 @@ void commitSaves(Open& t) {
     for (const auto& [path, bytes] : writes) platform::writeWholeFile(path, bytes);
 }
 
+// The campaign in memory as it is now, to be put back should the transaction be undone.
+void keepMemory(Open& t) {
+    t.memory = static_cast<const GlobalValues&>(G());
+    t.savesDue = G().SavesDue;
+    platform::keepWindows();
+}
+
+// The campaign in memory as the transaction found it: every value of the state object, the saves
+// held back and the windows, whatever the step changed of them. Not when the step closed the
+// campaign: nothing of it is left in memory.
+void putMemoryBack(std::optional<GlobalValues>& memory, std::vector<void (*)()>& savesDue) {
+    if (!memory || (memory->CampaignOpen && !G().CampaignOpen)) return;
+    static_cast<GlobalValues&>(G()) = std::move(*memory);
+    G().SavesDue = std::move(savesDue);
+    platform::putWindowsBack();
+}
+
 void openNew() {
     auto t = std::make_unique<Open>();
     t->kept = CampaignSnapshot::empty(G().CampaignName);
@@ -229,6 +251,7 @@ void openNew() {
     platform::setSyncsDeferred(true);
     current() = std::move(t);
     current()->batch.emplace();
+    keepMemory(*current());
 }
 
 // The transaction is empty again: nothing kept, nothing changed, a batch for what comes next.
@@ -261,27 +284,8 @@ void commitOpen(Open& t) {
         platform::syncFolder(t.folder);
     }
     clear(t);
-}
-
-// The tables in memory as the files were before the transaction: the files themselves once put
-// back, else the files with what the journal left on the disk keeps of them.
-void reloadAsBefore(const QString& journal) {
-    std::map<QString, QByteArray> before;
-    if (platform::fileExists(journal)) {
-        try {
-            before = CampaignSnapshot::fromBytes(platform::readWholeFile(journal), journal).keptBytes();
-        } catch (const platform::FileError&) {
-            // A journal that cannot be read back leaves the tables as the files hold them.
-        }
-    }
-    platform::setReadOverlay(std::move(before));
-    try {
-        reloadCampaignTables();
-    } catch (...) {
-        platform::setReadOverlay({});
-        throw;
-    }
-    platform::setReadOverlay({});
+    // What a later failure of the transaction puts back: memory as the step has made it whole.
+    keepMemory(t);
 }
 
 void rollBackOpen(Open& t) {
@@ -300,9 +304,13 @@ void rollBackOpen(Open& t) {
         }
         platform::setSyncsDeferred(true);
     }
-    const QString journal = t.journal;
+    std::optional<GlobalValues> memory = std::move(t.memory);
+    std::vector<void (*)()> savesDue = std::move(t.savesDue);
     clear(t);
-    reloadAsBefore(journal);
+    // Memory as it was when the transaction began (as the files were then, whether or not they
+    // could be put back), then kept again for what comes next.
+    putMemoryBack(memory, savesDue);
+    keepMemory(t);
     if (failure) throw *failure;
 }
 
@@ -391,6 +399,7 @@ CampaignTransaction::~CampaignTransaction() {
     }
     current().reset();
     platform::setSyncsDeferred(false);
+    platform::forgetKeptWindows();
 }
 
 void CampaignTransaction::commit() {
@@ -450,6 +459,8 @@ void runHandlersAsTransactions() {
             }
             setAside().push_back(std::move(current()));
             platform::setSyncsDeferred(false);
+            // The window's own handlers keep what they change for themselves.
+            platform::forgetKeptWindows();
         },
         [] {
             if (setAside().empty()) return;
@@ -458,6 +469,8 @@ void runHandlersAsTransactions() {
             if (current()) {
                 current()->batch.emplace();
                 platform::setSyncsDeferred(true);
+                // The handler that showed the window goes on from what the window left.
+                keepMemory(*current());
             }
         });
 }

@@ -614,7 +614,21 @@ bool& budgetSticks() {
 // Bytes the next write may pass to the disk: all of them, unless a test has set a budget. The
 // write that runs out of it is the one that fails; the budget is lifted then, as when a full disk
 // gets space again, so that what undoes the failure can write.
+long long& checkedWriteCount() {
+    static long long n = 0;
+    return n;
+}
+
+long long& failingWrite() {
+    static long long n = 0;
+    return n;
+}
+
 qint64 allowedBytes(qint64 wanted) {
+    if (++checkedWriteCount() == failingWrite()) {
+        failingWrite() = 0;
+        return 0;
+    }
     qint64& budget = writeBudget();
     if (budget < 0) return wanted;
     const qint64 n = std::min(wanted, budget);
@@ -711,6 +725,14 @@ void setReadOverlay(std::map<QString, QByteArray> o) {
 void failWritesAfter(qint64 bytes, bool untilLifted) {
     writeBudget() = bytes;
     budgetSticks() = bytes >= 0 && untilLifted;
+}
+
+long long checkedWrites() {
+    return checkedWriteCount();
+}
+
+void failWrite(long long n) {
+    failingWrite() = n > 0 ? checkedWriteCount() + n : 0;
 }
 
 void syncFile(const QString& path) {

@@ -66,6 +66,11 @@ void failWritesAfter(qint64 bytes);
 // Test seam: with `untilLifted`, every checked write after the one that fails fails too, as on a
 // disk that stays full, until failWritesAfter(-1).
 void failWritesAfter(qint64 bytes, bool untilLifted);
+// Checked writes made since the program started (each write call of the checked writers).
+long long checkedWrites();
+// Test seam: the `n`-th checked write from now fails as on a full disk, writing nothing, and the
+// writes after it go through; 0 disarms.
+void failWrite(long long n);
 QByteArray readWholeFile(const QString& path); // FileError when missing or unreadable
 // Checked writes that have failed since the program started: a caller that swallowed a failure
 // can still tell that one happened.

@@ -48,7 +48,7 @@ void addItem(ListBox& list, const ListItem& item) {
 
 } // namespace
 
-FrmContatti::FrmContatti() : Form(QStringLiteral("FrmContatti")) {
+FrmContatti::FrmContatti() : FormWith(QStringLiteral("FrmContatti")) {
     setCaption(QStringLiteral("CONTROLLO CONTATTI E ATTACCO"));
     setSize(9600, 4590);
     setFixedBorder(true);

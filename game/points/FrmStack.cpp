@@ -135,7 +135,7 @@ constexpr int kShipRowTop = 1020;
 constexpr int kShipRowStep = 400;
 } // namespace
 
-FrmStack::FrmStack() : Form("FrmStack") {
+FrmStack::FrmStack() : FormWith("FrmStack") {
     setCaption("FrmStack");
     setSize(15600, 10140);
     setFixedBorder(true);

@@ -72,7 +72,7 @@ QString baseName(int base) {
 }
 } // namespace
 
-FrmStackA::FrmStackA() : Form("FrmStackA") {
+FrmStackA::FrmStackA() : FormWith("FrmStackA") {
     setCaption("FrmStackA");
     setSize(12840, 9720);
     setFixedBorder(true);

@@ -5,7 +5,21 @@
 
 #include "platform/Form.h"
 
-class FrmStackA : public platform::Form {
+// The working values of FrmStackA, kept with its controls when an action fails.
+struct FrmStackAValues {
+    int Index3 = 0;
+    int Origine = 0;
+    int Bersaglio = 0;
+    int OrdineOperativo = 0;
+    int DaPortaerei = 0;
+    QString PortNome;
+    int CampoSelezionato = 0;
+    // An attribute has been picked for the value typed (the frame names it).
+    bool attributePicked_ = false;
+    int GNBersaglioGA = 0;
+};
+
+class FrmStackA : public platform::FormWith<FrmStackAValues> {
   public:
     FrmStackA();
     void Form_Load() override;
@@ -52,15 +66,4 @@ class FrmStackA : public platform::Form {
     void ListaNaviBersaglio();
     void clearGroupView();
     void enableConfirm();
-
-    int Index3 = 0;
-    int Origine = 0;
-    int Bersaglio = 0;
-    int OrdineOperativo = 0;
-    int DaPortaerei = 0;
-    QString PortNome;
-    int CampoSelezionato = 0;
-    // An attribute has been picked for the value typed (the frame names it).
-    bool attributePicked_ = false;
-    int GNBersaglioGA = 0;
 };
