@@ -51,7 +51,8 @@ QStringList readCardValues(const QString& path, const QString& kind, int lines,
                            const std::function<LineRule(int)>& rule) {
     const QString file = platform::diskPath(path);
     const auto refuse = [&](const QString& where) {
-        throw platform::FileError(QStringLiteral("Scheda %1 non leggibile: %2%3.").arg(kind, file, where), file);
+        throw platform::FileError(QStringLiteral("Scheda %1 non leggibile: %2%3.").arg(kind, file, where),
+                                  file);
     };
     QByteArray bytes;
     try {
@@ -64,18 +65,20 @@ QStringList readCardValues(const QString& path, const QString& kind, int lines,
     // The line end of the last line ends the file: no line follows it.
     if (!text.isEmpty() && text.last().isEmpty()) text.removeLast();
     if (text.size() < lines)
-        refuse(text.isEmpty() ? QStringLiteral(": il file è vuoto, una scheda %1 ha %2 righe").arg(kind).arg(lines)
-                              : QStringLiteral(": finisce alla riga %1, una scheda %2 ha %3 righe")
-                                    .arg(text.size())
-                                    .arg(kind)
-                                    .arg(lines));
+        refuse(text.isEmpty()
+                   ? QStringLiteral(": il file è vuoto, una scheda %1 ha %2 righe").arg(kind).arg(lines)
+                   : QStringLiteral(": finisce alla riga %1, una scheda %2 ha %3 righe")
+                         .arg(text.size())
+                         .arg(kind)
+                         .arg(lines));
     QStringList values;
     for (int n = 1; n <= lines; ++n) {
         const LineRule r = rule(n);
         const LineValue v = lineValue(text[n - 1], r);
         if (!v.refusal.isEmpty())
-            refuse(r.meaning.isEmpty() ? QStringLiteral(", riga %1: %2").arg(n).arg(v.refusal)
-                                       : QStringLiteral(", riga %1 (%2): %3").arg(n).arg(r.meaning, v.refusal));
+            refuse(r.meaning.isEmpty()
+                       ? QStringLiteral(", riga %1: %2").arg(n).arg(v.refusal)
+                       : QStringLiteral(", riga %1 (%2): %3").arg(n).arg(r.meaning, v.refusal));
         values << v.value;
     }
     // A line more than the card has means a value was added, and every value after it moved on.
