@@ -68,6 +68,33 @@ class CampaignFiles : public ::testing::Test {
         lines[line] = text + '\r';
         writeBytes(file(name), lines.join('\n'));
     }
+    // Field `field` of record `record` (from 1) of a record file set to `text`.
+    static void setField(const QString& path, const recordformat::RecordLayout& layout, int record, int field,
+                         const QByteArray& text) {
+        QByteArray bytes = readBytes(path);
+        const recordformat::FieldSpec f = layout.field(field);
+        bytes.replace((record - 1) * layout.length + f.offset, f.width, text.leftJustified(f.width, ' '));
+        writeBytes(path, bytes);
+    }
+    // A damage done to the campaign's files, the file the opening's refusal names and what it says.
+    struct Damage {
+        std::string why;
+        QString named, says;
+        std::function<void()> damage;
+    };
+    // Each damage done to the files as `good` holds them is refused, and the files put back.
+    template <size_t N>
+    void expectEachRefused(const Damage (&damages)[N], const QMap<QString, QByteArray>& good) {
+        for (const Damage& d : damages) {
+            d.damage();
+            expectRefused(d.named, d.why);
+            EXPECT_TRUE(errors.messages.value(0).contains(d.says))
+                << d.why << ": " << errors.messages.value(0).toStdString();
+            for (const QString& name : files().keys()) QFile::remove(file(name));
+            for (const QString& name : good.keys()) writeBytes(file(name), good[name]);
+        }
+        errors.messages.clear();
+    }
     // The opening is refused with one message naming the file, and nothing changes.
     void expectRefused(const QString& named, const std::string& why) {
         const QMap<QString, QByteArray> before = files();
@@ -153,21 +180,8 @@ TEST_F(CampaignFiles, RecordFilesThatDisagreeWithTheTablesOrHoldWhatCannotBeStop
     const QString maltaName = QStringLiteral("MALTA HQAereiAlleProva.dat");
     const QString malta = file(maltaName);
     const QMap<QString, QByteArray> good = files();
-    // Field `field` of record `record` (from 1) of a record file set to `text`.
-    const auto setField = [](const QString& path, const recordformat::RecordLayout& layout, int record,
-                             int field, const QByteArray& text) {
-        QByteArray bytes = readBytes(path);
-        const recordformat::FieldSpec f = layout.field(field);
-        bytes.replace((record - 1) * layout.length + f.offset, f.width, text.leftJustified(f.width, ' '));
-        writeBytes(path, bytes);
-    };
     const auto ship = [&](int record, int field, const QByteArray& text) {
         setField(ships, recordformat::shipLayout(), record, field, text);
-    };
-    struct Damage {
-        std::string why;
-        QString named, says;
-        std::function<void()> damage;
     };
     const Damage damages[] = {
         {"ship file cut on a record boundary", "NaviAlleProva.dat", "ne contano 2",
@@ -190,14 +204,7 @@ TEST_F(CampaignFiles, RecordFilesThatDisagreeWithTheTablesOrHoldWhatCannotBeStop
              setLine("StackProvaDatiBasi.dat", 11 * kBaseFields + BaseCol::AircraftPresent - 1, "70000");
          }},
     };
-    for (const Damage& d : damages) {
-        d.damage();
-        expectRefused(d.named, d.why);
-        EXPECT_TRUE(errors.messages.value(0).contains(d.says))
-            << d.why << ": " << errors.messages.value(0).toStdString();
-        for (const QString& name : files().keys()) QFile::remove(file(name));
-        for (const QString& name : good.keys()) writeBytes(file(name), good[name]);
-    }
+    expectEachRefused(damages, good);
     EXPECT_TRUE(open());
 }
 
@@ -216,13 +223,6 @@ TEST_F(CampaignFiles, ACarrierAircraftFileMissingEmptyCutOrOverCountedStopsTheOp
     testcampaign::appendShips(kAllies, {{.type = "PA", .port = carriers::kGibilterra, .aircraft = 12},
                                         {.type = "PL", .port = carriers::kGibilterra}});
     const QString ships = file("NaviAlleProva.dat");
-    const auto setField = [](const QString& path, const recordformat::RecordLayout& layout, int record,
-                             int field, const QByteArray& text) {
-        QByteArray bytes = readBytes(path);
-        const recordformat::FieldSpec f = layout.field(field);
-        bytes.replace((record - 1) * layout.length + f.offset, f.width, text.leftJustified(f.width, ' '));
-        writeBytes(path, bytes);
-    };
     setField(ships, recordformat::shipLayout(), 3, S::CodicePortaerei, "P1");
     setField(ships, recordformat::shipLayout(), 3, S::NOME, "ARK ROYAL");
     setField(ships, recordformat::shipLayout(), 4, S::CodicePortaerei, "P2");
@@ -242,11 +242,6 @@ TEST_F(CampaignFiles, ACarrierAircraftFileMissingEmptyCutOrOverCountedStopsTheOp
     const auto line = [&](int record, int field, const QByteArray& text) {
         setField(p1, recordformat::aircraftLayout(), record, field, text);
     };
-    struct Damage {
-        std::string why;
-        QString named, says;
-        std::function<void()> damage;
-    };
     const Damage damages[] = {
         {"missing", "P1Prova.dat", "mancante o vuoto, mentre il record 3", [&] { QFile::remove(p1); }},
         {"empty", "P1Prova.dat", "mancante o vuoto", [&] { writeBytes(p1, ""); }},
@@ -264,16 +259,8 @@ TEST_F(CampaignFiles, ACarrierAircraftFileMissingEmptyCutOrOverCountedStopsTheOp
              setField(p2, recordformat::aircraftLayout(), 1, A::InVolo, "0");
          }},
     };
-    for (const Damage& d : damages) {
-        d.damage();
-        expectRefused(d.named, d.why);
-        EXPECT_TRUE(errors.messages.value(0).contains(d.says))
-            << d.why << ": " << errors.messages.value(0).toStdString();
-        for (const QString& name : files().keys()) QFile::remove(file(name));
-        for (const QString& name : good.keys()) writeBytes(file(name), good[name]);
-    }
+    expectEachRefused(damages, good);
     line(1, A::Pronti, "5");
-    errors.messages.clear();
     EXPECT_TRUE(open()) << "fewer than on board";
     ASSERT_TRUE(errors.messages.isEmpty()) << errors.messages[0].toStdString();
 
