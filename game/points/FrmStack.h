@@ -4,12 +4,15 @@
 #pragma once
 
 #include "Supervisor.h"
+#include "common/SideInPlay.h"
 #include "platform/Form.h"
 
 class FrmStack : public platform::Form {
   public:
     FrmStack();
     void Form_Load() override;
+    // The screen's side and picks come back, however the window closes.
+    void Form_Unload(int& cancel) override;
 
     void Option1_Click();               // "A&LLE"
     void Option2_Click();               // "A&SSE"
@@ -137,4 +140,6 @@ class FrmStack : public platform::Form {
     recordformat::ShipRecord shownShip_;
     int groupShown_ = 0;
     int entryIndex_ = -1;
+    // The side buttons borrow the side in play from the screen.
+    SideLoan sideLoan_;
 };

@@ -3,12 +3,15 @@
 // attribute at a time changed by hand and saved at once.
 #pragma once
 
+#include "common/SideInPlay.h"
 #include "platform/Form.h"
 
 class FrmStackA : public platform::Form {
   public:
     FrmStackA();
     void Form_Load() override;
+    // The screen's side and picks come back, however the window closes.
+    void Form_Unload(int& cancel) override;
 
     void Option1_Click();               // "ALLE"
     void Option2_Click();               // "ASSE"
@@ -63,4 +66,6 @@ class FrmStackA : public platform::Form {
     // An attribute has been picked for the value typed (the frame names it).
     bool attributePicked_ = false;
     int GNBersaglioGA = 0;
+    // The side buttons borrow the side in play from the screen.
+    SideLoan sideLoan_;
 };
