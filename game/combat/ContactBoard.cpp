@@ -108,7 +108,10 @@ QString boxToTick(const ContactRecord& c, int autoPatrol, int autoBombAir, int a
 }
 
 QString boxToTickText(const QString& box) {
-    return QStringLiteral("ATT: ATTACCO MANUALE - PER LA FINESTRA D'ATTACCO SPUNTARE \"%1\"").arg(box);
+    // The boxes are pictures beside the contact button: their names show as the pointer rests there.
+    return QStringLiteral("ATT: ATTACCO MANUALE - SPUNTARE \"%1\" (SOPRA IL TASTO CONTATTI) PER LA "
+                          "FINESTRA D'ATTACCO")
+        .arg(box);
 }
 
 bool isBaseAttack(int kind) {

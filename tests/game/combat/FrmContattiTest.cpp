@@ -459,7 +459,8 @@ TEST_F(ContactBoardTest, AContactLeftToTheHandNamesTheBoxToTick) {
         ADD_FAILURE() << "contact " << record << " is not listed";
     };
     const auto tick = [](const QString& box) {
-        return "ATT: ATTACCO MANUALE - PER LA FINESTRA D'ATTACCO SPUNTARE \"" + box + u'"';
+        return "ATT: ATTACCO MANUALE - SPUNTARE \"" + box +
+               "\" (SOPRA IL TASTO CONTATTI) PER LA FINESTRA D'ATTACCO";
     };
     const struct {
         int record;
