@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Supervisor.h"
+#include "common/SideInPlay.h"
 #include "platform/Form.h"
 
 // The working values of FrmStack, kept with its controls when an action fails.
@@ -26,6 +27,8 @@ class FrmStack : public platform::FormWith<FrmStackValues> {
   public:
     FrmStack();
     void Form_Load() override;
+    // The screen's side and picks come back, however the window closes.
+    void Form_Unload(int& cancel) override;
 
     void Option1_Click();               // "A&LLE"
     void Option2_Click();               // "A&SSE"
@@ -139,4 +142,7 @@ class FrmStack : public platform::FormWith<FrmStackValues> {
     void IconeStatoNave();
     void clearIcons();
     void showShipFrame(bool withCommands);
+
+    // The side buttons borrow the side in play from the screen.
+    SideLoan sideLoan_;
 };

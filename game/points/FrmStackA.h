@@ -3,6 +3,7 @@
 // attribute at a time changed by hand and saved at once.
 #pragma once
 
+#include "common/SideInPlay.h"
 #include "platform/Form.h"
 
 // The working values of FrmStackA, kept with its controls when an action fails.
@@ -23,6 +24,8 @@ class FrmStackA : public platform::FormWith<FrmStackAValues> {
   public:
     FrmStackA();
     void Form_Load() override;
+    // The screen's side and picks come back, however the window closes.
+    void Form_Unload(int& cancel) override;
 
     void Option1_Click();               // "ALLE"
     void Option2_Click();               // "ASSE"
@@ -66,4 +69,7 @@ class FrmStackA : public platform::FormWith<FrmStackAValues> {
     void ListaNaviBersaglio();
     void clearGroupView();
     void enableConfirm();
+
+    // The side buttons borrow the side in play from the screen.
+    SideLoan sideLoan_;
 };

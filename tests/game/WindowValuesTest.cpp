@@ -21,7 +21,8 @@ QString withoutComments(const QString& text) {
 }
 
 // The statements that declare data at the top level of a class body (from just after its '{'):
-// controls (and controls made at run time) are the window's make-up, not its values.
+// controls (and controls made at run time) are the window's make-up, not its values, and a side
+// loan gives the screen's side back when the window goes, whatever its values.
 QStringList dataMembers(const QString& body) {
     QStringList found;
     QString statement;
@@ -29,8 +30,8 @@ QStringList dataMembers(const QString& body) {
     bool skipping = false; // a function's body or a nested type's
     static const QRegularExpression access(QStringLiteral("^\\s*(public|protected|private)\\s*:"));
     static const QRegularExpression notData(
-        QStringLiteral("^(platform::|std::vector<std::unique_ptr<platform::|static\\b|constexpr\\b|using\\b|"
-                       "friend\\b|typedef\\b|class\\b|struct\\b|enum\\b|union\\b|template\\b)"));
+        QStringLiteral("^(platform::|std::vector<std::unique_ptr<platform::|SideLoan\\b|static\\b|constexpr\\b|"
+                       "using\\b|friend\\b|typedef\\b|class\\b|struct\\b|enum\\b|union\\b|template\\b)"));
     const auto finish = [&] {
         QString s = statement.simplified();
         statement.clear();
