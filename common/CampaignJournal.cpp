@@ -45,6 +45,12 @@ void removeHalfWritten(const QString& campaign) {
     }
 }
 
+// A step refused because the campaign's folder cannot be written: its message says all.
+struct FolderNotWritable : platform::FileError {
+    explicit FolderNotWritable(const QString& folder)
+        : platform::FileError(platform::folderNotWritableMessage(folder), folder) {}
+};
+
 // The transaction open now: what it keeps, in memory and in its journal, and the files it changed.
 struct Open {
     QString folder;  // found at the first change
@@ -64,6 +70,8 @@ struct Open {
     // saves held back (the windows are kept by the platform, KeptWindows.h).
     std::optional<GlobalValues> memory;
     std::vector<void (*)()> savesDue;
+    // A change was refused: the folder cannot be written (a handler that went on is undone all the same).
+    bool refused = false;
 };
 
 // The open transaction, and those set aside while a window shown modal waits.
@@ -127,6 +135,12 @@ bool isTableFile(const QString& name, const QString& campaign) {
 // from an action, and a handler's action by what raised it.
 QByteArray startJournal(Open& t) {
     place(t);
+    // A campaign whose folder this program cannot write can be looked at, not played: a step that
+    // would change it is refused at its first change, before anything is written.
+    if (!platform::folderWritable(t.folder)) {
+        t.refused = true;
+        throw FolderNotWritable(t.folder);
+    }
     putBackLeft(t.journal);
     journalLeft() = false;
     if (t.everything)
@@ -256,6 +270,7 @@ void openNew() {
 
 // The transaction is empty again: nothing kept, nothing changed, a batch for what comes next.
 void clear(Open& t) {
+    t.refused = false;
     t.kept = CampaignSnapshot::empty(G().CampaignName);
     t.journalMade = false;
     t.changed.clear();
@@ -354,11 +369,15 @@ void runAsTransaction(const std::function<void()>& handler) {
     };
     try {
         handler();
+        if (current()->refused) throw FolderNotWritable(current()->folder);
         // A handler that met a failed write and went on is not made whole: it is undone.
         if (t.changed() && platform::writeFailures() > current()->failuresAtStart)
             throw platform::FileError(QStringLiteral("Una scrittura dei file della partita non è riuscita"),
                                       QString());
         t.commit();
+    } catch (const FolderNotWritable& e) {
+        undo();
+        throw platform::FileError(e.message(), e.path());
     } catch (const platform::FileError& e) {
         const std::optional<QString> undoFailure = undo();
         throw platform::FileError(failureMessage(e.cause(), undoFailure), e.path());

@@ -1338,8 +1338,9 @@ void RecordFile::put(int record, const QByteArray& bytes) {
     // A record that holds these bytes already is left alone: nothing changes, and nothing needs a
     // disk that can be written.
     if (at + len_ <= length() && getPresent(record) == rec) return;
-    if (refused_) throw writeFailure(path_, refused_);
+    // The watch is told first: a step over a folder that cannot be written is refused as a whole.
     if (const ChangeWatch& watch = changeWatch()) watch(path_, at);
+    if (refused_) throw writeFailure(path_, refused_);
     const qint64 before = length();
     const QByteArray old = at < before ? getPresent(record) : QByteArray();
     // The kept copy follows the record written, in place or added at its end (what the journal

@@ -74,8 +74,8 @@ class ClickFailures : public ::testing::Test, public savingactions::Sweeper {
                 if (c.start < w && w <= c.end && (!failed || c.start >= failed->start)) failed = &c;
             if (!failed) continue;
             ++counts_.failures;
-            SCOPED_TRACE(::testing::Message() << "write " << w << " of " << undisturbed.writes << ", click "
-                                              << failed->index);
+            SCOPED_TRACE(::testing::Message()
+                         << "write " << w << " of " << undisturbed.writes << ", click " << failed->index);
             const Played played = play(w, -1);
             // Told once (a handler that tells its failures on its own window shows no message box:
             // the write-failure sweeps check what it says).
@@ -84,11 +84,12 @@ class ClickFailures : public ::testing::Test, public savingactions::Sweeper {
             if (reference == leftOut.end()) {
                 ++counts_.references;
                 const Played without = play(0, failed->index);
-                reference = leftOut.emplace(failed->index, std::pair{without.memory, opened(without.files)}).first;
+                reference =
+                    leftOut.emplace(failed->index, std::pair{without.memory, opened(without.files)}).first;
             }
             const auto& [memory, files] = reference->second;
-            EXPECT_TRUE(played.memory == memory)
-                << "tables in memory / in memory without the click: " << played.memory.firstDifference(memory);
+            EXPECT_TRUE(played.memory == memory) << "tables in memory / in memory without the click: "
+                                                 << played.memory.firstDifference(memory);
             const crashsweep::Opened left = opened(played.files);
             EXPECT_TRUE(left.sum() == files.sum())
                 << left.refused.toStdString() << " | files differing from the session without the click: "
@@ -225,7 +226,8 @@ class ClosingFailures : public ClickFailures {
     // The campaign as it was, and as the opening finds it.
     void expectAsBefore() {
         EXPECT_EQ(errors.messages.size(), 1) << errors.messages.join("\n---\n").toStdString();
-        EXPECT_TRUE(campaignstate::files() == before_) << campaignstate::differences(campaignstate::files(), before_);
+        EXPECT_TRUE(campaignstate::files() == before_)
+            << campaignstate::differences(campaignstate::files(), before_);
         platform::testing::resetForms();
         EXPECT_NO_THROW(loadCampaign());
     }
@@ -250,4 +252,72 @@ TEST_F(ClosingFailures, TheMainWindowsCloseWhoseSavingFailsIsUndoneAndTold) {
     platform::form<FrmMain>().window()->close();
     EXPECT_TRUE(platform::programEnded());
     expectAsBefore();
+}
+
+namespace {
+
+// Every saving action, its campaign's folder made one that cannot be written just before the
+// action's click (as a read-only disk or a folder of another user refuses every change): the action
+// is refused at once, told once, and leaves the files and the tables in memory as they were.
+class ReadOnlyFolder : public ::testing::Test, public savingactions::Sweeper {
+  protected:
+    void SetUp() override { resetGlobals(); }
+    void TearDown() override {
+        platform::refuseChangesIn({}, 0);
+        platform::testing::setModalHandler(nullptr);
+        platform::testing::resetForms();
+        setDiceSource({});
+        resetGlobals();
+    }
+
+    void sweep(const std::function<void()>& make, const savingactions::Run& run) override {
+        platform::testing::resetForms();
+        resetGlobals();
+        buildPathGlobals();
+        if (platform::folderExists(G().GamesPath)) campaignstate::put({});
+        resetGlobals();
+        make();
+        testcampaign::choose();
+        errors.messages.clear();
+        setDiceSource([](int sides) { return (sides + 1) / 2; });
+        Files before;
+        Tables memory;
+        bool armed = false;
+        run({[&] {
+                 armed = true;
+                 before = campaignstate::files();
+                 memory = Tables::inMemory();
+                 errors.messages.clear();
+                 platform::refuseChangesIn(campaignstate::folder(), EROFS);
+             },
+             [] {}, [](const QString&) {}});
+        ASSERT_TRUE(armed);
+        const Files after = campaignstate::files();
+        const Tables memoryAfter = Tables::inMemory();
+        platform::refuseChangesIn({}, 0);
+        // A handler that tells its failures on its own window shows no message box.
+        ASSERT_LE(errors.messages.size(), 1) << errors.messages.join("\n---\n").toStdString();
+        if (!errors.messages.isEmpty()) {
+            EXPECT_EQ(errors.messages.value(0).toStdString(),
+                      platform::folderNotWritableMessage(campaignstate::folder()).toStdString());
+        }
+        EXPECT_TRUE(after == before) << campaignstate::differences(after, before);
+        EXPECT_TRUE(memoryAfter == memory) << memoryAfter.firstDifference(memory);
+        ++refused_;
+    }
+    const testsupport::ProgramFolder& programFolder() const override { return *folder; }
+
+    std::unique_ptr<testsupport::ProgramFolder> folder = campaignstate::programFolderInMemory();
+    testsupport::Errors errors;
+    int refused_ = 0;
+};
+
+} // namespace
+
+TEST_F(ReadOnlyFolder, EverySavingActionIsRefusedOnceBeforeItWritesAnything) {
+    for (const auto& [name, actions] : savingactions::all()) {
+        SCOPED_TRACE(name);
+        actions(*this);
+    }
+    EXPECT_GE(refused_, 30);
 }

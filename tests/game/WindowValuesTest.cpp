@@ -29,9 +29,9 @@ QStringList dataMembers(const QString& body) {
     int depth = 1;
     bool skipping = false; // a function's body or a nested type's
     static const QRegularExpression access(QStringLiteral("^\\s*(public|protected|private)\\s*:"));
-    static const QRegularExpression notData(
-        QStringLiteral("^(platform::|std::vector<std::unique_ptr<platform::|SideLoan\\b|static\\b|constexpr\\b|"
-                       "using\\b|friend\\b|typedef\\b|class\\b|struct\\b|enum\\b|union\\b|template\\b)"));
+    static const QRegularExpression notData(QStringLiteral(
+        "^(platform::|std::vector<std::unique_ptr<platform::|SideLoan\\b|static\\b|constexpr\\b|"
+        "using\\b|friend\\b|typedef\\b|class\\b|struct\\b|enum\\b|union\\b|template\\b)"));
     const auto finish = [&] {
         QString s = statement.simplified();
         statement.clear();
@@ -52,9 +52,10 @@ QStringList dataMembers(const QString& body) {
             if (depth == 2) {
                 const QString s = statement.simplified();
                 // A body (of a function or of a nested type) or a member's braced initialiser.
-                skipping = s.contains(u'(') || QRegularExpression(QStringLiteral("(^|:\\s*)(struct|class|enum|union)\\b"))
-                                                   .match(s)
-                                                   .hasMatch();
+                skipping = s.contains(u'(') ||
+                           QRegularExpression(QStringLiteral("(^|:\\s*)(struct|class|enum|union)\\b"))
+                               .match(s)
+                               .hasMatch();
                 if (skipping) statement.clear();
             }
         } else if (c == u'}') {
@@ -77,8 +78,8 @@ QStringList dataMembers(const QString& body) {
 
 TEST(WindowValues, EveryGameWindowKeepsItsWorkingValuesInItsFormWithValues) {
     const QString root = QStringLiteral(TEST_SOURCE_DIR "/../game");
-    static const QRegularExpression windowClass(
-        QStringLiteral("class\\s+(\\w+)\\s*(?:final\\s*)?:\\s*public\\s+platform::Form(?:With<\\s*\\w+\\s*>)?\\s*\\{"));
+    static const QRegularExpression windowClass(QStringLiteral(
+        "class\\s+(\\w+)\\s*(?:final\\s*)?:\\s*public\\s+platform::Form(?:With<\\s*\\w+\\s*>)?\\s*\\{"));
     QStringList faults;
     int windows = 0;
     QDirIterator files(root, {QStringLiteral("*.h")}, QDir::Files, QDirIterator::Subdirectories);
