@@ -763,11 +763,6 @@ bool& deferred() {
     return d;
 }
 
-std::map<QString, QByteArray>& overlay() {
-    static std::map<QString, QByteArray> o;
-    return o;
-}
-
 // The error of a write that failed: what went wrong, in the player's words where the system's
 // error is a full disk or a disk or file that cannot be written, and that the file stayed as it was.
 FileError writeFailure(const QString& path, int error) {
@@ -864,10 +859,6 @@ void setSyncsDeferred(bool d) {
 
 bool syncsDeferred() {
     return deferred();
-}
-
-void setReadOverlay(std::map<QString, QByteArray> o) {
-    overlay() = std::move(o);
 }
 
 void failWritesAfter(qint64 bytes, bool untilLifted) {
@@ -1019,7 +1010,6 @@ void appendToFile(const QString& path, const QByteArray& bytes) {
 
 QByteArray readWholeFile(const QString& path) {
     const QString p = diskPath(path);
-    if (const auto it = overlay().find(p); it != overlay().end()) return it->second;
     if (const QByteArray* bytes = heldFor(p)) return *bytes;
     // While files are kept, a file is read once: its checks, the journal and its records share it.
     KeptFile* k = kept() ? &keptFor(p) : nullptr;
@@ -1059,10 +1049,6 @@ void TextWriter::writeValues(const QStringList& raw) {
 }
 
 TextReader::TextReader(const QString& path) : path_(diskPath(path)) {
-    if (const auto it = overlay().find(path_); it != overlay().end()) {
-        text_ = fromCp1252(it->second);
-        return;
-    }
     if (const QByteArray* bytes = heldFor(path_)) {
         text_ = fromCp1252(*bytes);
         return;

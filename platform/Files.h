@@ -97,11 +97,6 @@ QString folderNotWritableMessage(const QString& folder);
 void setSyncsDeferred(bool deferred);
 bool syncsDeferred();
 
-// The bytes that the text readers (TextReader, readWholeFile) take instead of a file's, by the
-// file's disk path, while one is set: the campaign's tables read back as they were when their
-// files cannot be put back yet. An empty map reads the files.
-void setReadOverlay(std::map<QString, QByteArray> overlay);
-
 // Flushes a file's bytes to the disk (a missing file passes); FileError when the disk refuses.
 void syncFile(const QString& path);
 // Flushes a folder's entries (files made, renamed or deleted) to the disk.
