@@ -179,22 +179,14 @@ class ActionFailures : public ::testing::Test, public savingactions::Sweeper {
     void SetUp() override { resetGlobals(); }
     void TearDown() override {
         failWritesAfter(-1);
-        platform::testing::setModalHandler(nullptr);
-        platform::testing::resetForms();
-        setDiceSource({});
-        resetGlobals();
+        campaignstate::cleanUp();
     }
 
     // `make` writes the campaign; `run` is what the player does, run undisturbed and then again for
     // each failure of the schedule.
     void sweep(const std::function<void()>& make, const savingactions::Run& run) override {
         // A campaign of its own for each sweep.
-        platform::testing::resetForms();
-        resetGlobals();
-        buildPathGlobals();
-        if (folderExists(G().GamesPath)) campaignstate::put({});
-        resetGlobals();
-        make();
+        campaignstate::makeAnew(make);
         start_ = campaignstate::files();
         run_ = run;
         runs_ = 0;

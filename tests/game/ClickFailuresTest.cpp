@@ -46,19 +46,11 @@ class ClickFailures : public ::testing::Test, public savingactions::Sweeper {
     void TearDown() override {
         platform::failWrite(0);
         platform::setHandlerScope(inner_);
-        platform::testing::setModalHandler(nullptr);
-        platform::testing::resetForms();
-        setDiceSource({});
-        resetGlobals();
+        campaignstate::cleanUp();
     }
 
     void sweep(const std::function<void()>& make, const savingactions::Run& run) override {
-        platform::testing::resetForms();
-        resetGlobals();
-        buildPathGlobals();
-        if (platform::folderExists(G().GamesPath)) campaignstate::put({});
-        resetGlobals();
-        make();
+        campaignstate::makeAnew(make);
         start_ = campaignstate::files();
         run_ = run;
         const Played undisturbed = play(0, -1);
@@ -264,19 +256,11 @@ class ReadOnlyFolder : public ::testing::Test, public savingactions::Sweeper {
     void SetUp() override { resetGlobals(); }
     void TearDown() override {
         platform::refuseChangesIn({}, 0);
-        platform::testing::setModalHandler(nullptr);
-        platform::testing::resetForms();
-        setDiceSource({});
-        resetGlobals();
+        campaignstate::cleanUp();
     }
 
     void sweep(const std::function<void()>& make, const savingactions::Run& run) override {
-        platform::testing::resetForms();
-        resetGlobals();
-        buildPathGlobals();
-        if (platform::folderExists(G().GamesPath)) campaignstate::put({});
-        resetGlobals();
-        make();
+        campaignstate::makeAnew(make);
         testcampaign::choose();
         errors.messages.clear();
         setDiceSource([](int sides) { return (sides + 1) / 2; });
