@@ -163,14 +163,16 @@ BENCHMARK(BM_HourAsPlayed2400Ships)->UseManualTime()->Unit(benchmark::kMilliseco
 // The copy the hour is weighed against, alone.
 void BM_CopyCampaignFolder(benchmark::State& state) {
     const QString folder = campaign().dir.path() + QStringLiteral("/Data/giochi");
+    const QTemporaryDir copies;
+    const QString to = copies.path() + QStringLiteral("/giochi");
     bench::ActionClock clock;
     for (auto _ : state) {
         state.PauseTiming();
-        QTemporaryDir to;
+        QDir(to).removeRecursively();
         ::sync();
         state.ResumeTiming();
         clock.start();
-        copyFolderSyncedOnce(folder, to.path() + QStringLiteral("/giochi"));
+        copyFolderSyncedOnce(folder, to);
         clock.stop();
     }
     clock.report(state);
