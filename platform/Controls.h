@@ -10,6 +10,10 @@
 //   - ComboBox::setText (editable style) raises Change;
 //   - Label::setCaption raises Change when the caption changes.
 // Each control also has doClick()/doDblClick() etc. that act as the user would, for tests.
+//
+// Every change made in code is told first to aboutToChange(): while the windows are kept
+// (KeptWindows.h), the control's standing before its first change is kept, and put back without
+// an event should the step fail. A change the user makes before a handler runs is the user's.
 #pragma once
 
 #include "Colors.h"
@@ -137,6 +141,10 @@ class Control {
     virtual void applyColors();
     void applyFont();
     QWidget* parentWidget() const;
+    // Told before the control changes (see above).
+    void aboutToChange();
+    // What the control shows now, and what puts it back so without an event: each kind adds its own.
+    virtual std::function<void()> standing();
 
     Container& parent_;
     QString name_;
@@ -219,6 +227,7 @@ class Label : public Control {
 
   protected:
     void applyColors() override;
+    std::function<void()> standing() override;
 
   private:
     void showCaption();
@@ -241,6 +250,7 @@ class CommandButton : public Control {
 
   protected:
     void applyColors() override;
+    std::function<void()> standing() override;
 
   private:
     void showCaption();
@@ -262,6 +272,7 @@ class Frame : public Control, public Container {
 
   protected:
     void applyColors() override;
+    std::function<void()> standing() override;
 
   private:
     QGroupBox* box_;
@@ -286,6 +297,7 @@ class TextBox : public Control {
 
   protected:
     void applyColors() override;
+    std::function<void()> standing() override;
 
   private:
     friend class TextBoxBridge;
@@ -309,7 +321,7 @@ class ListBox : public Control {
     void setListIndex(int index);
     int newIndex() const { return newIndex_; }
     QString text() const; // the selected item's text
-    void setSorted(bool s) { sorted_ = s; }
+    void setSorted(bool s);
     bool sorted() const { return sorted_; }
     void setMultiSelect(bool m);
     bool selected(int index) const;
@@ -321,6 +333,7 @@ class ListBox : public Control {
 
   protected:
     void applyColors() override;
+    std::function<void()> standing() override;
 
   private:
     friend class ListBridge;
@@ -349,7 +362,7 @@ class ComboBox : public Control {
     int newIndex() const { return newIndex_; }
     QString text() const;
     void setText(const QString& t);
-    void setSorted(bool s) { sorted_ = s; }
+    void setSorted(bool s);
     Handler Change;
     std::function<void(int& keyAscii)> KeyPress;
     // The user picks an item from the list.
@@ -357,6 +370,7 @@ class ComboBox : public Control {
 
   protected:
     void applyColors() override;
+    std::function<void()> standing() override;
 
   private:
     void fitDropDown(const QString& item);
@@ -383,6 +397,7 @@ class CheckBox : public Control {
 
   protected:
     void applyColors() override;
+    std::function<void()> standing() override;
 
   private:
     QCheckBox* check_ = nullptr;
@@ -403,6 +418,7 @@ class OptionButton : public Control {
 
   protected:
     void applyColors() override;
+    std::function<void()> standing() override;
 
   private:
     QRadioButton* radio_;
@@ -421,6 +437,9 @@ class Image : public Control {
     void setStretch(bool s);
     void setBorderStyle(int s);
     void applyScale() override;
+
+  protected:
+    std::function<void()> standing() override;
 
   private:
     void show();
@@ -441,6 +460,9 @@ class Line : public Control {
     int x2() const { return x2_; }
     int y2() const { return y2_; }
 
+  protected:
+    std::function<void()> standing() override;
+
   private:
     friend class LineWidget;
     int x1_, y1_, x2_, y2_;
@@ -457,6 +479,9 @@ class ProgressBar : public Control {
     int max() const;
     int value() const;
     void setValue(int v);
+
+  protected:
+    std::function<void()> standing() override;
 
   private:
     QProgressBar* bar_;
@@ -550,9 +575,16 @@ class PictureBox : public Control, public Container {
     double toScaleX(int px) const override;
     double toScaleY(int py) const override;
 
+  protected:
+    std::function<void()> standing() override;
+
   private:
     friend class PictureWidget;
     void ensureCanvas();
+    // While the windows are kept, what a change of the canvas covers is kept first: the pixels of
+    // `area` (canvas pixels) a drawing covers, or the whole canvas a change replaces (no area).
+    // The canvas as first changed is taken whole, without a copy, while it is the picture itself.
+    void keepCanvas(const QRectF& area = QRectF());
     // Widths of lines are in pixels as shown (the old toolkit's DrawWidth is in screen pixels):
     // image pixels per shown pixel, at least 1.
     double imagePixelsPerShownPixel() const;
@@ -587,6 +619,10 @@ class PictureBox : public Control, public Container {
     bool customScale_ = false;
     int border_ = 0;
     QSize area_;
+    // What keepCanvas kept since the keeping moment it noted.
+    unsigned long long keptMoment_ = 0;
+    bool canvasKept_ = false;
+    long long keptPixels_ = 0;
 };
 
 } // namespace platform

@@ -1,7 +1,7 @@
 // Every player action that saves, driven through its window's handler with the disk failing after N
 // bytes, for every write the action makes (once, and with the disk staying full): the campaign is
-// left as it was or as the action makes it, file by file, the tables in memory are what the files
-// hold, and the message says which.
+// left as it was or as the action makes it, file by file, the tables in memory are as the action
+// found them or what the files hold after it, and the message says which.
 #include "ActionSetUps.h"
 #include "CampaignState.h"
 #include "SavingActions.h"
@@ -273,7 +273,12 @@ class ActionFailures : public ::testing::Test, public savingactions::Sweeper {
     }
 
     void undisturbed() {
-        const Left left = runAction(-1, false, [this] { before_ = campaignstate::files(); });
+        const Left left = runAction(-1, false, [this] {
+            before_ = campaignstate::files();
+            // What the windows held in memory ahead of the files (a purchase not yet confirmed) is
+            // part of what a failed action leaves as it was.
+            tablesBefore_ = Tables::inMemory();
+        });
         ASSERT_FALSE(HasFailure());
         after_ = left.files;
         saidAfter_ = left.said;
@@ -281,9 +286,8 @@ class ActionFailures : public ::testing::Test, public savingactions::Sweeper {
         ASSERT_FALSE(left.failed);
         ASSERT_TRUE(before_ != after_) << "the action changed nothing";
         expectTables(left.memory, Tables::inFiles());
-        // The tables as they were, and what the next opening makes of the campaign as it was.
+        // What the next opening makes of the campaign as it was.
         campaignstate::put(before_);
-        tablesBefore_ = Tables::inFiles();
         testcampaign::choose();
         loadCampaign();
         openedBefore_ = campaignstate::files();
