@@ -1,8 +1,8 @@
 // The windows kept at one moment and put back: every property a control, a window or a menu shows,
 // the pictures drawn on, the windows' working values, and which windows are loaded, as they stood,
 // without an event raised by the putting back.
-#include "platform/Form.h"
 #include "platform/KeptWindows.h"
+#include "platform/Form.h"
 
 #include <QMainWindow>
 #include <gtest/gtest.h>
@@ -55,7 +55,8 @@ class Panel : public FormWith<PanelValues> {
                       Menu1.caption(),
                       QString::number(Menu1.enabled()),
                       QString::number(Picture1.currentX)};
-        for (int i = 0; i < List1.listCount(); ++i) s << List1.list(i) + u'=' + QString::number(List1.itemData(i));
+        for (int i = 0; i < List1.listCount(); ++i)
+            s << List1.list(i) + u'=' + QString::number(List1.itemData(i));
         s << QString::number(List1.listIndex());
         return s.join(u'|');
     }
