@@ -2,6 +2,8 @@
 #             Zeltwar on it (needs a graphical session)
 # make test : install what is missing, build the test programs, run every test headless
 # make bench : install what is missing, build and run the benchmark programs
+# make bench-check : the same, each benchmark run once (BENCH_SHORT): fails on the first that fails
+#                   or aborts
 # make test SANITIZE=1 : the same tests built with the address and undefined-behaviour
 #                        sanitizers, in build-san
 # make fuzz : build the libFuzzer targets of the file readers with clang in build-fuzz, make their
@@ -29,7 +31,7 @@ FUZZ_TIME    ?= 600
 FUZZ_JOBS    ?= 3
 FUZZ_TARGETS := fuzz_textfile fuzz_campaign_text fuzz_campaign_records fuzz_cards fuzz_archives
 
-.PHONY: all deps fuzz-deps configure build run test bench fuzz starter format format-check clean
+.PHONY: all deps fuzz-deps configure build run test bench bench-check fuzz starter format format-check clean
 
 all: build
 
@@ -47,7 +49,7 @@ deps fuzz-deps:
 
 # The packages of a command reach `deps` through its prerequisites.
 test: PACKAGES += $(TEST_PACKAGES)
-bench: PACKAGES += $(BENCH_PACKAGES)
+bench bench-check: PACKAGES += $(BENCH_PACKAGES)
 
 configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_OPTIONS)
@@ -80,12 +82,14 @@ fuzz: deps fuzz-deps
 	   echo "{}: $$(grep -o "Done [0-9]* runs" $(FUZZ_BUILD)/{}.log), no finding" || \
 	   { echo "{}: FINDING, see $(FUZZ_BUILD)/{}.log"; exit 1; }'
 
-bench: configure
+bench bench-check: configure
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
-	@for b in $(BUILD)/bench/bench_*; do \
-	  [ -f $$b ] && [ -x $$b ] || continue; \
-	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; \
-	done
+	@found=0; for b in $(BUILD)/bench/bench_*; do \
+	  [ -f $$b ] && [ -x $$b ] || continue; found=1; \
+	  echo "== $$b"; \
+	  $(if $(filter bench-check,$@),BENCH_SHORT=1) QT_QPA_PLATFORM=offscreen $$b || { echo "$@: $$b failed"; exit 1; }; \
+	done; \
+	[ $$found = 1 ] || { echo "$@: no benchmark program was built"; exit 1; }
 
 starter: configure
 	cmake --build $(BUILD) -j $(JOBS) --target gen_starter_set

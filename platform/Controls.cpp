@@ -29,7 +29,9 @@
 #include <QToolTip>
 #include <cmath>
 #include <cstring>
+#include <exception>
 #include <optional>
+#include <utility>
 
 namespace platform {
 
@@ -1606,7 +1608,7 @@ class PictureWidget : public QWidget {
     PictureWidget(PictureBox* p, QWidget* parent) : QWidget(parent), p_(p) { setAutoFillBackground(true); }
     // Where the backing image is painted: from the top left, in the area the window gave or else
     // keeping its proportions.
-    QRectF target() const { return target(p_->canvas_); }
+    QRectF target() const { return target(p_->image()); }
     QRectF target(const QImage& img) const {
         if (!p_->area_.isEmpty())
             return QRectF(0, 0, p_->Control::toPixels(p_->area_.width()),
@@ -1652,6 +1654,10 @@ PictureBox::PictureBox(Container& parent, const QString& name) : Control(parent,
     ensureCanvas();
 }
 
+PictureBox::~PictureBox() {
+    finishDrawing();
+}
+
 QWidget* PictureBox::childArea() {
     return widget_;
 }
@@ -1666,6 +1672,7 @@ void PictureBox::setBorderStyle(int s) {
 }
 
 void PictureBox::ensureCanvas() {
+    finishDrawing();
     if (!picture_.isNull()) return;
     const int w = std::max(1, px(width_)), h = std::max(1, px(height_));
     if (canvas_.width() != w || canvas_.height() != h) {
@@ -1686,6 +1693,7 @@ void PictureBox::ensureCanvas() {
 }
 
 void PictureBox::setPicture(const QImage& img) {
+    finishDrawing();
     keepCanvas();
     picture_ = img.isNull() ? QImage() : img.convertToFormat(QImage::Format_RGB32);
     if (picture_.isNull()) {
@@ -1779,6 +1787,7 @@ std::function<void()> PictureBox::standing() {
                        fontSize,  fontBold};
     return [this, base = Control::standing(), was] {
         base();
+        finishDrawing();
         picture_ = was.picture;
         if (was.clean) canvas_ = was.canvas;
         sl_ = was.sl, st_ = was.st, sw_ = was.sw, sh_ = was.sh;
@@ -1795,6 +1804,7 @@ std::function<void()> PictureBox::standing() {
 
 void PictureBox::keepCanvas(const QRectF& area) {
     if (!kept::keeping(parent_.form())) return;
+    finishDrawing();
     if (keptMoment_ != kept::moment()) {
         keptMoment_ = kept::moment();
         canvasKept_ = false;
@@ -1808,6 +1818,7 @@ void PictureBox::keepCanvas(const QRectF& area) {
     // now is kept whole (the drawing then works on a copy of its own).
     if (area.isNull() || keptPixels_ + (long long)covered.width() * covered.height() > all / 4) {
         kept::noteMore(this, [this, before = canvas_] {
+            finishDrawing();
             canvas_ = before;
             updateWidget();
         });
@@ -1817,6 +1828,7 @@ void PictureBox::keepCanvas(const QRectF& area) {
     if (covered.isEmpty()) return;
     keptPixels_ += (long long)covered.width() * covered.height();
     kept::noteMore(this, [this, covered, pixels = canvas_.copy(covered)] {
+        finishDrawing();
         QPainter p(&canvas_);
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.drawImage(covered.topLeft(), pixels);
@@ -1828,12 +1840,14 @@ void PictureBox::updateWidget() {
 }
 
 PictureBox::ShownHold::ShownHold(PictureBox& box) : box_(box) {
+    box_.finishDrawing();
     box_.heldImage_ = box_.canvas_;
     box_.heldBack_ = box_.back_;
     box_.held_ = true;
 }
 
 PictureBox::ShownHold::~ShownHold() {
+    box_.finishDrawing();
     box_.held_ = false;
     // The image shown until now is kept for the next canvas when nothing else holds it.
     if (box_.heldImage_.isDetached() && box_.heldImage_.constBits() != box_.canvas_.constBits())
@@ -1858,7 +1872,61 @@ void PictureBox::ownCanvas() {
     spare_ = QImage();
 }
 
+PictureBox::DrawnAside::DrawnAside(PictureBox& box) : box_(box), exceptions_(std::uncaught_exceptions()) {
+    box_.finishDrawing();
+    box_.drawingAside_ = true;
+}
+
+PictureBox::DrawnAside::~DrawnAside() {
+    box_.drawingAside_ = false;
+    if (box_.drawnAside_.empty()) return;
+    // The thread draws on a canvas of the box's own, which nothing else reaches until it is done.
+    box_.ownCanvas();
+    box_.canvas_.detach();
+    auto drawings =
+        std::make_shared<std::vector<std::function<void(QPainter&)>>>(std::move(box_.drawnAside_));
+    box_.drawnAside_.clear();
+    auto drawAll = [canvas = &box_.canvas_, drawings] {
+        for (const auto& drawing : *drawings) {
+            QPainter p(canvas);
+            drawing(p);
+        }
+    };
+    // Left by an exception, or with no thread to be had, the drawings are made here and now.
+    if (std::uncaught_exceptions() > exceptions_) {
+        drawAll();
+        return;
+    }
+    try {
+        box_.drawing_ = std::async(std::launch::async, drawAll);
+    } catch (const std::exception&) {
+        drawAll();
+    }
+}
+
+void PictureBox::finishDrawing() const noexcept {
+    if (!drawing_.valid()) return;
+    try {
+        drawing_.get();
+    } catch (const std::exception& e) {
+        // Out of memory on the way: the image keeps what was drawn.
+        qWarning("drawing on %s: %s", qPrintable(name()), e.what());
+    }
+}
+
+void PictureBox::draw(std::function<void(QPainter&)> drawing) {
+    if (drawingAside_) {
+        drawnAside_.push_back(std::move(drawing));
+        return;
+    }
+    finishDrawing();
+    ownCanvas();
+    QPainter p(&canvas_);
+    drawing(p);
+}
+
 void PictureBox::cls() {
+    finishDrawing();
     keepCanvas();
     if (picture_.isNull()) {
         canvas_.fill(toQColor(back_));
@@ -1880,17 +1948,21 @@ QPen drawPen(long colour, int width, int style) {
 
 void PictureBox::pset(double x, double y, long colour) {
     const QPointF a = toPixels(x, y);
+    const QColor c = toQColor(colour);
     const double reach = std::max(1, drawWidth) + 2;
     keepCanvas(QRectF(a.x() - reach, a.y() - reach, 2 * reach, 2 * reach));
-    ownCanvas();
-    QPainter p(&canvas_);
     if (drawWidth <= 1) {
-        p.setPen(toQColor(colour));
-        p.drawPoint(a);
+        draw([a, c](QPainter& p) {
+            p.setPen(c);
+            p.drawPoint(a);
+        });
     } else {
-        p.setPen(Qt::NoPen);
-        p.setBrush(toQColor(colour));
-        p.drawEllipse(a, drawWidth / 2.0, drawWidth / 2.0);
+        const double r = drawWidth / 2.0;
+        draw([a, c, r](QPainter& p) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(c);
+            p.drawEllipse(a, r, r);
+        });
     }
     currentX = x;
     currentY = y;
@@ -1910,13 +1982,13 @@ QPen PictureBox::pen(long colour) const {
 
 void PictureBox::line(double x1, double y1, double x2, double y2, long colour) {
     const QPen drawn = pen(colour);
+    const QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
     const double reach = drawn.widthF() + 2;
-    keepCanvas(
-        QRectF(toPixels(x1, y1), toPixels(x2, y2)).normalized().adjusted(-reach, -reach, reach, reach));
-    ownCanvas();
-    QPainter p(&canvas_);
-    p.setPen(drawn);
-    p.drawLine(toPixels(x1, y1), toPixels(x2, y2));
+    keepCanvas(QRectF(a, b).normalized().adjusted(-reach, -reach, reach, reach));
+    draw([drawn, a, b](QPainter& p) {
+        p.setPen(drawn);
+        p.drawLine(a, b);
+    });
     currentX = x2;
     currentY = y2;
     updateWidget();
@@ -1926,14 +1998,15 @@ void PictureBox::box(double x1, double y1, double x2, double y2, long colour, bo
     const QRectF r = QRectF(toPixels(x1, y1), toPixels(x2, y2)).normalized();
     const double reach = pen(colour).widthF() + 2;
     keepCanvas(r.adjusted(-reach, -reach, reach, reach));
-    ownCanvas();
-    QPainter p(&canvas_);
     if (filled) {
-        p.fillRect(r.adjusted(0, 0, 1, 1), toQColor(colour));
+        draw([r, c = toQColor(colour)](QPainter& p) { p.fillRect(r.adjusted(0, 0, 1, 1), c); });
     } else {
-        p.setPen(pen(colour));
-        if (fillStyle == 0) p.setBrush(toQColor(fillColor));
-        p.drawRect(r);
+        const std::optional<QColor> fill = fillStyle == 0 ? std::optional(toQColor(fillColor)) : std::nullopt;
+        draw([r, pen = pen(colour), fill](QPainter& p) {
+            p.setPen(pen);
+            if (fill) p.setBrush(*fill);
+            p.drawRect(r);
+        });
     }
     currentX = x2;
     currentY = y2;
@@ -1946,12 +2019,13 @@ void PictureBox::circle(double x, double y, double radius, long colour) {
     const QPointF centre = toPixels(x, y);
     const double reach = drawn.widthF() + 2;
     keepCanvas(QRectF(centre.x() - rx - reach, centre.y() - ry - reach, 2 * (rx + reach), 2 * (ry + reach)));
-    ownCanvas();
-    QPainter p(&canvas_);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(drawn);
-    if (fillStyle == 0) p.setBrush(toQColor(fillColor));
-    p.drawEllipse(centre, rx, ry);
+    const std::optional<QColor> fill = fillStyle == 0 ? std::optional(toQColor(fillColor)) : std::nullopt;
+    draw([centre, rx, ry, drawn, fill](QPainter& p) {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(drawn);
+        if (fill) p.setBrush(*fill);
+        p.drawEllipse(centre, rx, ry);
+    });
     currentX = x;
     currentY = y;
     updateWidget();
@@ -1967,6 +2041,13 @@ QFont drawFont(double size, bool bold) {
 } // namespace
 
 void PictureBox::print(const QString& text) {
+    // What was taken down before the text is drawn first, in its order.
+    for (const auto& drawing : std::exchange(drawnAside_, {})) {
+        ownCanvas();
+        QPainter p(&canvas_);
+        drawing(p);
+    }
+    finishDrawing();
     const QFont font = drawFont(fontSize, fontBold);
     const QFontMetricsF fm(font);
     const QPointF a = toPixels(currentX, currentY);
@@ -1991,6 +2072,7 @@ double PictureBox::textHeight(const QString&) const {
 }
 
 long PictureBox::point(double x, double y) const {
+    finishDrawing();
     const QPointF a = toPixels(x, y);
     const int ix = int(std::floor(a.x())), iy = int(std::floor(a.y()));
     if (ix < 0 || iy < 0 || ix >= canvas_.width() || iy >= canvas_.height()) return -1;

@@ -23,9 +23,11 @@
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <future>
 #include <memory>
 #include <vector>
 
+class QPainter;
 class QWidget;
 class QLabel;
 class QPushButton;
@@ -498,7 +500,10 @@ class PictureBox : public Control, public Container {
     void setPicture(const QImage& img);
     bool loadPicture(const QString& path); // false (and a blank picture) when unreadable
     const QImage& picture() const { return picture_; }
-    const QImage& image() const { return canvas_; }
+    const QImage& image() const {
+        finishDrawing();
+        return canvas_;
+    }
     bool hasPicture() const { return !picture_.isNull(); }
     void setBorderStyle(int s);
     // The area (twips, from the top left) the picture is painted in, stretched to it; an empty
@@ -522,6 +527,23 @@ class PictureBox : public Control, public Container {
       private:
         PictureBox& box_;
     };
+
+    // While a DrawnAside lives, the box's drawings are only taken down; when it ends they are made,
+    // in the same order, on another thread while the program goes on (the hour's activity circles
+    // while its files are flushed to the disk). Whatever then reaches the box's image, to draw, read
+    // or show it, waits until they are done.
+    class DrawnAside {
+      public:
+        explicit DrawnAside(PictureBox& box);
+        ~DrawnAside();
+        DrawnAside(const DrawnAside&) = delete;
+        DrawnAside& operator=(const DrawnAside&) = delete;
+
+      private:
+        PictureBox& box_;
+        int exceptions_;
+    };
+    ~PictureBox() override;
 
     // The box's coordinate system: the picture spans (left, top) .. (left+width, top+height).
     void setScale(double left, double top, double width, double height);
@@ -573,7 +595,12 @@ class PictureBox : public Control, public Container {
     void updateWidget();
 
     // The image and background painted: the canvas's, or those held by a ShownHold.
-    const QImage& shownImage() const { return held_ ? heldImage_ : canvas_; }
+    const QImage& shownImage() const { return held_ ? heldImage_ : image(); }
+
+    // One drawing on the canvas: made at once, or taken down while a DrawnAside lives.
+    void draw(std::function<void(QPainter&)> drawing);
+    // Waits for the drawings made on another thread.
+    void finishDrawing() const noexcept;
 
     // Before a drawing: the canvas in a picture of its own, made in the spare image when there is
     // one of the same size (its memory is the program's already).
@@ -585,6 +612,9 @@ class PictureBox : public Control, public Container {
     bool held_ = false;
     QImage heldImage_;
     long heldBack_ = 0;
+    bool drawingAside_ = false;
+    std::vector<std::function<void(QPainter&)>> drawnAside_;
+    mutable std::future<void> drawing_; // the drawings made on another thread
     double sl_ = 0, st_ = 0, sw_ = 0, sh_ = 0;
     bool customScale_ = false;
     int border_ = 0;
