@@ -247,7 +247,10 @@ Control::~Control() {
 }
 
 void Control::aboutToChange() {
-    if (kept::keeping(parent_.form())) kept::note(this, [this] { return standing(); });
+    // Once a keeping moment: a step's thousands of drawings on the map ask only this.
+    if (keptAt_ == kept::moment() || !kept::keeping(parent_.form())) return;
+    keptAt_ = kept::moment();
+    kept::note(this, [this] { return standing(); });
 }
 
 std::function<void()> Control::standing() {
@@ -1803,6 +1806,7 @@ std::function<void()> PictureBox::standing() {
 }
 
 void PictureBox::keepCanvas(const QRectF& area) {
+    if (keptMoment_ == kept::moment() && canvasKept_) return;
     if (!kept::keeping(parent_.form())) return;
     finishDrawing();
     if (keptMoment_ != kept::moment()) {

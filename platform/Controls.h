@@ -160,6 +160,8 @@ class Control {
     // A font of the control's own (size 0: the program's size), scaled with the window.
     bool ownFont_ = false;
     double fontPoints_ = 0;
+    // The keeping moment (KeptWindows.h) the control's standing was kept for.
+    unsigned long long keptAt_ = 0;
 };
 
 // The smallest text the windows show, in points: a window scaled down never draws its texts
