@@ -99,6 +99,7 @@ class Display:
         if not number:
             raise PlayError("Xvfb did not start")
         self.name = ":" + number.decode()
+        self.programs = []
         self.env = dict(os.environ, DISPLAY=self.name)
         for key in ("WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XAUTHORITY"):
             self.env.pop(key, None)
@@ -120,6 +121,9 @@ class Display:
             subprocess.run(["import", "-window", "root", path], env=self.env, stderr=subprocess.DEVNULL)
 
     def close(self):
+        # A program left running by a failed run is ended with the display.
+        for program in self.programs:
+            program.kill()
         for p in (self.wm, self.xvfb):
             if p.poll() is None:
                 p.terminate()
@@ -156,6 +160,7 @@ class Program:
         self.process = subprocess.Popen([os.path.join(folder, executable)], cwd=folder, env=env,
                                         stdout=self.log, stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL)
         self.items = []
+        display.programs.append(self)
 
     # ---- reading the screen
 
@@ -258,7 +263,8 @@ class Program:
         if self.process.poll() is None:
             self.process.send_signal(signal.SIGKILL)
             self.process.wait()
-        self.log.close()
+        if not self.log.closed:
+            self.log.close()
 
 
 def pick(p, window, combo, starts):

@@ -23,6 +23,7 @@ import sys
 import time
 import traceback
 
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from drive import Display, PlayError, Program, pick, reveal, wait_until  # noqa: E402
 
