@@ -139,6 +139,16 @@ const ValueRange& groupColumnRange(bool naval, int column) {
     return ranges[naval ? 1 : 0][column];
 }
 
+// The ranges of the base fields, looked up once.
+const ValueRange& baseFieldRange(int field) {
+    static const auto ranges = [] {
+        std::array<ValueRange, kBaseFields + 1> r{};
+        for (int f = 1; f <= kBaseFields; ++f) r[f] = campaignRange(CampaignTable::Base, f);
+        return r;
+    }();
+    return ranges[field];
+}
+
 // How a check refuses a cell: the place ("riga ..."), the value and the range it is not in.
 using CellRefusal = std::function<void(const QString& where, long long value, const ValueRange& range)>;
 
@@ -164,7 +174,7 @@ template <class Cell>
 void checkBaseCells(const Cell (&bases)[kBases + 1][kBaseFields + 1], const CellRefusal& refuse) {
     for (int b = 1; b <= kBases; ++b)
         for (int f = 1; f <= kBaseFields; ++f) {
-            const ValueRange range = campaignRange(CampaignTable::Base, f);
+            const ValueRange& range = baseFieldRange(f);
             if (!range.holds(bases[b][f]))
                 refuse(
                     QStringLiteral("riga %1, base %2, campo %3").arg((b - 1) * kBaseFields + f).arg(b).arg(f),

@@ -253,11 +253,12 @@ void commitOpen(Open& t) {
     if (t.journalMade) {
         for (const QString& path : t.changed) platform::syncFile(path);
         platform::syncFolder(t.folder);
-        // The journal goes: the action is whole. Should its going not reach the disk before the
-        // machine stops, the next opening undoes a whole action, never half of one.
+        // The journal goes: the action is whole. Its going reaches the disk before the handler
+        // returns, so that an action the player saw done is never undone by the next opening.
         if (!platform::deleteFile(t.journal) && platform::fileExists(t.journal))
             throw platform::FileError(QStringLiteral("Impossibile eliminare il file %1").arg(t.journal),
                                       t.journal);
+        platform::syncFolder(t.folder);
     }
     clear(t);
 }

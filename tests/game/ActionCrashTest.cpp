@@ -53,12 +53,15 @@ TEST_F(ActionCrash, AStopAtAnyStepOfAnyMoveLeavesTheCampaignBeforeOrAfterIt) {
     EXPECT_GE(counts.subjects, 30);
     EXPECT_GE(counts.moves, counts.subjects);
     EXPECT_EQ(counts.crashes, counts.powerLosses);
+    // Each move is also cut by a power loss once its handler has returned.
+    EXPECT_EQ(counts.returnedLosses, counts.moves);
     RecordProperty("actions", counts.subjects);
     RecordProperty("moves", counts.moves);
     RecordProperty("operations", std::to_string(counts.operations));
     RecordProperty("crashes", std::to_string(counts.crashes));
     RecordProperty("power_losses", std::to_string(counts.powerLosses));
+    RecordProperty("power_losses_after_return", std::to_string(counts.returnedLosses));
     std::cout << "actions " << counts.subjects << ", moves " << counts.moves << ", operations "
               << counts.operations << ", crashes " << counts.crashes << ", power losses "
-              << counts.powerLosses << "\n";
+              << counts.powerLosses << ", after return " << counts.returnedLosses << "\n";
 }

@@ -91,9 +91,20 @@ inline bool& stoppingChild() {
     static bool child = false;
     return child;
 }
+// A child whose power is lost once its move has returned: what the loss keeps.
+inline platform::KeptChanges& powerLostAtReturn() {
+    static platform::KeptChanges kept;
+    return kept;
+}
 
 inline void atBoundary() {
-    if (stoppingChild()) ::_exit(kNotReached);
+    if (stoppingChild()) {
+        if (powerLostAtReturn()) {
+            platform::losePower(powerLostAtReturn());
+            ::_exit(platform::kCrashExitCode);
+        }
+        ::_exit(kNotReached);
+    }
     if (boundaryHook()) boundaryHook()();
 }
 
@@ -122,20 +133,23 @@ struct Move {
     Opened openedBefore, openedAfter;
 };
 
-// One stop: a move, the step before which it stops, and whether the power is lost there.
+// One stop: a move, the step before which it stops, and whether the power is lost there. A stop
+// after the move's last step is a power loss once its handler has returned: what the player saw
+// done must be kept.
 struct Case {
     int move;
     long long step;
     bool power;
+    bool returned = false;
 };
 
 struct Counts {
     int subjects = 0, moves = 0;
-    long long operations = 0, crashes = 0, powerLosses = 0;
+    long long operations = 0, crashes = 0, powerLosses = 0, returnedLosses = 0;
 };
 
 struct LaneResult : testsupport::LaneFailure {
-    long long crashes = 0, powerLosses = 0, ahead = 0;
+    long long crashes = 0, powerLosses = 0, returnedLosses = 0, ahead = 0;
 };
 
 class Sweep {
@@ -165,6 +179,7 @@ class Sweep {
                 cases.push_back({m, n, false});
                 cases.push_back({m, n, true});
             }
+            cases.push_back({m, moves_[size_t(m)].steps + 1, true, true});
         }
         counts_.moves = int(moves_.size());
         const auto inLane = [&](int lane, LaneResult& result) {
@@ -178,6 +193,7 @@ class Sweep {
         for (const LaneResult& r : testsupport::runLanes<LaneResult>(lanes_, inLane)) {
             counts_.crashes += r.crashes;
             counts_.powerLosses += r.powerLosses;
+            counts_.returnedLosses += r.returnedLosses;
         }
         return counts_;
     }
@@ -256,7 +272,9 @@ class Sweep {
             .arg(m.boundary)
             .arg(c.step)
             .arg(m.steps)
-            .arg(c.power ? QStringLiteral("power loss") : QStringLiteral("kill"));
+            .arg(c.returned ? QStringLiteral("power loss after the handler returned")
+                 : c.power  ? QStringLiteral("power loss")
+                            : QStringLiteral("kill"));
     }
 
     // What a power loss keeps of each change left unflushed, by the stop's own seed.
@@ -302,7 +320,13 @@ class Sweep {
         if (child == 0) {
             reopenRecordFiles();
             stoppingChild() = true;
-            platform::crashBeforeStep(c.step, c.power ? kept(c) : platform::KeptChanges{});
+            if (c.returned) {
+                // Noted from the move's start; lost at its end.
+                platform::trackPowerLoss();
+                powerLostAtReturn() = kept(c);
+            } else {
+                platform::crashBeforeStep(c.step, c.power ? kept(c) : platform::KeptChanges{});
+            }
             return true;
         }
         int status = 0;
@@ -311,7 +335,7 @@ class Sweep {
         } else if (!WIFEXITED(status) || WEXITSTATUS(status) != platform::kCrashExitCode) {
             result.fail(which(c) + QStringLiteral("not stopped at its step (status %1)").arg(status));
         } else {
-            ++(c.power ? result.powerLosses : result.crashes);
+            ++(c.returned ? result.returnedLosses : c.power ? result.powerLosses : result.crashes);
             check(c, m, result);
         }
         campaignstate::put(m.before);
@@ -321,7 +345,8 @@ class Sweep {
     // The opening of what the stop left, in a process of its own: as before the move or as after.
     void check(const Case& c, const Move& m, LaneResult& result) {
         // The same files left by two stops of a move open the same way.
-        const QByteArray left = campaignstate::checksum(campaignstate::files()) + QByteArray::number(c.move);
+        const QByteArray left = campaignstate::checksum(campaignstate::files()) + QByteArray::number(c.move) +
+                                (c.returned ? "r" : "");
         if (checked_.contains(left)) {
             result.ahead += checked_[left];
             return;
@@ -335,6 +360,11 @@ class Sweep {
             QByteArray verdict;
             if (o.sum() == m.openedAfter.sum())
                 verdict = "after";
+            else if (c.returned)
+                verdict =
+                    ("undone after its handler returned: " + o.refused + " | files differing from after: " +
+                     QString::fromStdString(campaignstate::differences(o.files, m.openedAfter.files)))
+                        .toUtf8();
             else if (o.sum() != m.openedBefore.sum())
                 verdict = ("neither: " + o.refused + " | files differing from before: " +
                            QString::fromStdString(campaignstate::differences(o.files, m.openedBefore.files)) +

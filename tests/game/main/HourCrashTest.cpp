@@ -33,11 +33,15 @@ TEST_F(HourCrash, AStopAtAnyStepOfTheHourLeavesTheHourBeforeOrAfterIt) {
     EXPECT_EQ(counts.moves, 1);
     EXPECT_GE(counts.operations, 50);
     EXPECT_EQ(counts.crashes, counts.powerLosses);
+    // Each move is also cut by a power loss once its handler has returned.
+    EXPECT_EQ(counts.returnedLosses, counts.moves);
     EXPECT_EQ(errors.messages, QStringList());
     RecordProperty("moves", counts.moves);
     RecordProperty("operations", std::to_string(counts.operations));
     RecordProperty("crashes", std::to_string(counts.crashes));
     RecordProperty("power_losses", std::to_string(counts.powerLosses));
+    RecordProperty("power_losses_after_return", std::to_string(counts.returnedLosses));
     std::cout << "moves " << counts.moves << ", operations " << counts.operations << ", crashes "
-              << counts.crashes << ", power losses " << counts.powerLosses << "\n";
+              << counts.crashes << ", power losses " << counts.powerLosses << ", after return "
+              << counts.returnedLosses << "\n";
 }
