@@ -14,8 +14,8 @@ namespace platform {
 //   I  title  name  class  text  row  enabled  x y w h   a row of a list or an item of a menu
 //   P  title  name  left top width height  x y w h     where a picture box paints its picture,
 //                                                     and the coordinates the picture spans
-// A list's text is the number of its rows. Rectangles are on the screen, in pixels. Only what is shown is reported: visible windows,
-// visible controls, rows in view.
+// A list's text is the number of its rows. Rectangles are on the screen, in pixels. Only what
+// is shown is reported: visible windows, visible controls, rows in view.
 QString screenReport();
 
 // From now on the report is written to `path` (through a temporary file renamed into place)

@@ -1,5 +1,5 @@
-#include "platform/Form.h"
 #include "platform/ScreenReport.h"
+#include "platform/Form.h"
 #include "tests/support/TestSupport.h"
 
 #include <QFile>
@@ -99,17 +99,17 @@ TEST_F(ScreenReport, ShownWindowsWithTheirControlsListRowsAndMenus) {
 
     // The menu bar's menus, to be clicked like controls.
     const QStringList menus = linesStarting(report, QStringLiteral("I\tNavi e Porti\t"));
-    EXPECT_TRUE(std::any_of(menus.begin(), menus.end(),
-                            [](const QString& l) { return l.contains(QStringLiteral("QMenuBar\tFile\t0\t1\t")); }))
-        << report.toStdString();
+    EXPECT_TRUE(std::any_of(menus.begin(), menus.end(), [](const QString& l) {
+        return l.contains(QStringLiteral("QMenuBar\tFile\t0\t1\t"));
+    })) << report.toStdString();
 
     // A picture box: where its picture shows, and the coordinates it spans.
-    const QStringList pictures = linesStarting(report, QStringLiteral("P\tNavi e Porti\tPicture1\t0 0 15250 6930\t"));
+    const QStringList pictures =
+        linesStarting(report, QStringLiteral("P\tNavi e Porti\tPicture1\t0 0 15250 6930\t"));
     ASSERT_EQ(pictures.size(), 1) << report.toStdString();
     const QWidget* box = f.Picture1.widget();
-    EXPECT_EQ(rectOf(pictures[0]),
-              QRect(box->mapToGlobal(f.Picture1.shownPicture().toRect().topLeft()),
-                    f.Picture1.shownPicture().toRect().size()));
+    EXPECT_EQ(rectOf(pictures[0]), QRect(box->mapToGlobal(f.Picture1.shownPicture().toRect().topLeft()),
+                                         f.Picture1.shownPicture().toRect().size()));
     EXPECT_FALSE(rectOf(pictures[0]).isEmpty());
 
     f.hide();
