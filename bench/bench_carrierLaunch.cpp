@@ -39,7 +39,8 @@ struct CarrierCampaign : bench::FullCampaign {
         ShipRecord& s = g.ShipRecordBuffer;
         s.setText(S::TIPO, QStringLiteral("PA"));
         s.setNumber(S::MAM, 20);
-        s.setNumber(S::AEREIM, 60);
+        // Room on board for every line's aircraft, ready or in flight: the opening counts them.
+        s.setNumber(S::AEREIM, 999);
         s.setText(S::CodicePortaerei, carrierCode(1));
         writeShip(kChannelShips, kCarrier);
         g.Files.closeAll();

@@ -70,6 +70,21 @@ bool isCarrierBorneType(int typeIndex);
 // not above 0. RangeError when range or speed do not fit the 16-bit values they are held in.
 std::optional<int> autonomyTurns(const QString& rangeText, const QString& speedText);
 
+// What holds the editor's "Salva" back: a name too short (once the name box takes typing), a
+// range, speed or war load refused as out of scale, or a range and speed that give no autonomy.
+struct SaveHold {
+    int nameLength = 0; // without blanks
+    bool nameAsked = false;
+    bool autonomyRefused = false;
+    bool autonomyMissing = false;
+    bool loadRefused = false;
+};
+struct SaveState {
+    bool enabled;
+    QString why; // said on the window while "Salva" is grey; empty before a name is asked for
+};
+SaveState saveState(const SaveHold& hold);
+
 // The bomb load value CD of a war load in kg, and whether that load makes a bomber.
 int bombLoadValue(double kg);
 bool isBomberLoad(double kg);

@@ -9,6 +9,11 @@
 
 using namespace platform;
 
+namespace {
+// The armour values are signed 16-bit: the lowest a prompt takes.
+constexpr int kLowestArmour = -32768;
+} // namespace
+
 void Form1_Main::Combo1_Click() {
     Rosso();
     Label1.setCaption(Combo1.text());
@@ -113,22 +118,26 @@ void Form1_Main::Text12_Change() {
 }
 
 void Form1_Main::ArmourPrompt(int which) {
-    static const char* prompts[3] = {"Inserire Massima Corazzatura VERTICALE IN mm ",
-                                     "Inserire Massima Corazzatura ORIZZONTALE IN mm ",
-                                     "Inserire Massima Corazzatura PLANCIA COMANDO IN mm "};
+    static const char* armour[3] = {"VERTICALE", "ORIZZONTALE", "PLANCIA COMANDO"};
     Label* labels[3] = {&Label21, &Label22, &Label23};
     Int16* values[3] = {&CG().VerticalArmour, &CG().HorizontalArmour, &CG().BridgeArmour};
     Rosso();
     const QString answer =
-        InputBox(QString::fromUtf8(prompts[which]), QStringLiteral("SOLO NUMERI INTERI INFERIORI A 999"));
+        InputBox(QStringLiteral("Inserire Massima Corazzatura %1 IN mm ").arg(QLatin1String(armour[which])),
+                 QStringLiteral("SOLO NUMERI INTERI INFERIORI A 999"));
     const double value = leadingNumber(answer);
-    if (value < 999) {
-        const Int16 stored = roundHalfEven(value); // a value beyond 16 bits is refused here
-        labels[which]->setCaption(numberText(value));
-        *values[which] = stored;
-    } else {
+    if (value >= 999) {
         MsgBox(QStringLiteral("Solo Numeri INFERIORI a 999"), vbExclamation + vbOKOnly,
                QStringLiteral("Valore Troppo Grande"));
+    } else if (roundHalfEven(value) < kLowestArmour) {
+        // Held in 16 bits: a value below them is refused here, in the prompt's own words.
+        MsgBox(QStringLiteral("Corazzatura %1 IN mm: SOLO NUMERI INTERI da %2 a 998")
+                   .arg(QLatin1String(armour[which]))
+                   .arg(kLowestArmour),
+               vbExclamation + vbOKOnly, QStringLiteral("Valore Troppo Piccolo"));
+    } else {
+        labels[which]->setCaption(numberText(value));
+        *values[which] = roundHalfEven(value);
     }
 }
 

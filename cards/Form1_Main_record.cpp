@@ -204,8 +204,11 @@ void Form1_Main::LoadCalibri() {
 
 void Form1_Main::ComputeShipRatings() {
     CardGlobals& g = CG();
-    // The speed and the launch year are rated from what their labels show: an empty one would
-    // rate the class as if it were 0.
+    // The displacement, the speed and the launch year are rated from what their labels show: an
+    // empty one would rate the class as if it were 0.
+    if (Label7.caption().trimmed().isEmpty())
+        throw RangeError(
+            QStringLiteral("Inserire la stazza standard in tonnellate prima di elaborare la scheda."));
     if (Label8.caption().trimmed().isEmpty())
         throw RangeError(QStringLiteral("Scegliere la velocità reale in nodi prima di elaborare la scheda."));
     if (Label6.caption().trimmed().isEmpty())

@@ -20,6 +20,8 @@ namespace {
 QString plain(long long v) {
     return QString::number(v);
 }
+// The line under the commands: where a card was saved in navy, why "Salva" is grey in red.
+constexpr long kSavedColour = 0x800000;
 } // namespace
 
 const platform::Layout<Form_Aerei>& Form_Aerei::layout() {
@@ -155,7 +157,7 @@ Form_Aerei::Form_Aerei() : Form("Form_Aerei") {
                      &Label35, &Label39, &Label36, &Label37, &Label38})
         l->setFontBold(true);
     Label51.setBackStyle(0);
-    Label51.setForeColor(0x800000);
+    Label51.setForeColor(kSavedColour);
 
     // Captions without a border take the colour of their frame.
     for (Container* c : std::initializer_list<Container*>{&Frame1, &Frame2, &Frame3, &Frame4})
@@ -251,6 +253,8 @@ void Form_Aerei::Combo2_Click() {
     CG().NationCode = code;
     setFlagPicture(Image1, CG().NationCode);
     Combo1AereiLoad();
+    // The name comes next: the line under the commands says so while "Salva" waits for it.
+    updateSaveCommand();
 }
 
 void Form_Aerei::Combo2_Change() {
@@ -379,8 +383,17 @@ void Form_Aerei::Text1_Change() {
 }
 
 void Form_Aerei::updateSaveCommand() {
-    Command2.setEnabled(Label12.caption().size() > 1 && !autonomyRefused_ && !autonomyMissing_ &&
-                        !loadRefused_);
+    const rating::SaveState save =
+        rating::saveState({int(Label12.caption().size()), Text1.enabled() && Frame1.visible(),
+                           autonomyRefused_, autonomyMissing_, loadRefused_});
+    Command2.setEnabled(save.enabled);
+    // The line under the commands says why "Salva" is grey; where the last card went stays on it
+    // until then.
+    if (!save.why.isEmpty() || saveHeldShown_) {
+        Label51.setForeColor(save.why.isEmpty() ? kSavedColour : vbRed);
+        Label51.setCaption(save.why);
+    }
+    saveHeldShown_ = !save.why.isEmpty();
 }
 
 void Form_Aerei::Option1_Click(int index) {

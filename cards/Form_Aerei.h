@@ -180,7 +180,8 @@ class Form_Aerei : public platform::Form {
     platform::CommandButton& Command4 = made("Command4");
     platform::CommandButton& Command7 = made("Command7");
     platform::CommandButton& Command8 = made("Command8");
-    platform::Label& Label51 = made("Label51"); // where the last card was saved
+    // Where the last card was saved, or why "Salva" is grey.
+    platform::Label& Label51 = made("Label51");
 
     platform::FileDialog CommonDialog1;
 
@@ -203,4 +204,5 @@ class Form_Aerei : public platform::Form {
     bool autonomyRefused_ = false;
     bool autonomyMissing_ = false; // a range or a speed typed that gives no autonomy
     bool loadRefused_ = false;
+    bool saveHeldShown_ = false; // Label51 says why "Salva" is grey
 };

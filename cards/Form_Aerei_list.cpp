@@ -47,7 +47,7 @@ bool Form_Aerei::showCard(const QString& path) {
     try {
         g.AircraftData = aircraftcard::readCard(path);
     } catch (const FileError& e) {
-        showError(QStringLiteral("Scheda aereo non leggibile: %1").arg(e.message()));
+        showError(e.message()); // names the card and the line
         return false;
     }
     g.OpenedAircraftCardPath = path;

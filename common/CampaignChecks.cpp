@@ -48,46 +48,68 @@ template <class Record, class Visit> void eachRecord(const QString& path, const 
     }
 }
 
-// The aircraft lines of a file that is there, each checked; the ready aircraft of all its lines.
-long long scanAircraftFile(const QString& path, qint64 length) {
+// A path built with the game's "\\" inside a folder of this system's "/", as a message shows it when
+// it is not the file the message is about.
+QString shownPath(const QString& path) {
+    return path.contains(u'/') ? QString(path).replace(u'\\', u'/') : path;
+}
+
+// The aircraft of the lines of a file: ready, and in flight.
+struct AircraftHeld {
+    long long ready = 0, inFlight = 0;
+};
+
+// The aircraft lines of a file that is there, each checked; the aircraft of all its lines.
+AircraftHeld scanAircraftFile(const QString& path, qint64 length) {
     checkRecordFileLength(path, AircraftRecord::kLength, length);
-    long long ready = 0;
+    AircraftHeld held;
     eachRecord<AircraftRecord>(path, [&](int n, const AircraftRecord& a) {
         const FieldRefusal why = aircraftRecordRefusal(a);
         if (why.field != 0) refuseRecord(path, n, a, why);
-        ready += a.whole(A::Pronti);
+        held.ready += a.whole(A::Pronti);
+        held.inFlight += a.whole(A::InVolo);
     });
-    return ready;
+    return held;
+}
+
+// How a table or a record counts the aircraft of an aircraft file.
+struct AircraftCount {
+    long long counted = 0;
+    bool withInFlight = false; // those in flight are counted too
+    bool atMost = false;       // the file may hold fewer than counted
+    QString counter;           // who counts them ("la tabella delle basi")
+    QString where;             // where they are ("presenti a MALTA HQ")
+};
+
+// Why an aircraft file disagrees with its count, as a clause of a message (empty when it agrees):
+// missing or empty while aircraft are counted, or holding other aircraft than counted. Its lines
+// are checked on the way.
+QString aircraftFileDisagreement(const QString& path, const AircraftCount& c) {
+    const qint64 length = platform::fileLength(path);
+    if (length <= 0) {
+        if (c.counted <= 0) return {};
+        return QStringLiteral("%1 è mancante o vuoto, mentre %2 conta %3 aerei %4")
+            .arg(path, c.counter, QString::number(c.counted), c.where);
+    }
+    const AircraftHeld held = scanAircraftFile(path, length);
+    const long long aircraft = held.ready + (c.withInFlight ? held.inFlight : 0);
+    if (aircraft == c.counted || (c.atMost && aircraft < c.counted)) return {};
+    return QStringLiteral("%1 contiene %2 aerei %3, mentre %4 ne conta %5 %6")
+        .arg(path, QString::number(aircraft),
+             c.withInFlight ? QStringLiteral("pronti o in volo") : QStringLiteral("pronti"), c.counter,
+             QString::number(c.counted), c.where);
 }
 
 // A base's aircraft file holds as many ready aircraft as its base counts present.
 void checkBaseAircraftFile(int base) {
     const QString path = baseAircraftFilePath(base);
-    const long long present = G().BaseTable[base][BaseCol::AircraftPresent];
-    const qint64 length = platform::fileLength(path);
-    if (length <= 0) {
-        if (present > 0)
-            throw FileError(
-                QStringLiteral("File degli aerei mancante o vuoto: %1, mentre la tabella delle basi "
-                               "conta %2 aerei presenti a %3.")
-                        .arg(path)
-                        .arg(present)
-                        .arg(G().BaseNames[base]) +
-                    kUnchanged,
-                path);
-        return;
-    }
-    const long long ready = scanAircraftFile(path, length);
-    if (ready != present)
-        throw FileError(
-            QStringLiteral("File degli aerei non coerente con la tabella delle basi: %1 contiene %2 "
-                           "aerei pronti, mentre la tabella delle basi ne conta %3 presenti a %4.")
-                    .arg(path)
-                    .arg(ready)
-                    .arg(present)
-                    .arg(G().BaseNames[base]) +
-                kUnchanged,
-            path);
+    const AircraftCount count{G().BaseTable[base][BaseCol::AircraftPresent], false, false,
+                              QStringLiteral("la tabella delle basi"),
+                              QStringLiteral("presenti a %1").arg(G().BaseNames[base])};
+    if (const QString why = aircraftFileDisagreement(path, count); !why.isEmpty())
+        throw FileError(QStringLiteral("File degli aerei non coerente con la tabella delle basi: ") + why +
+                            u'.' + kUnchanged,
+                        path);
 }
 
 [[noreturn]] void refuseCell(const QString& path, const QString& where, long long value, ValueRange range) {
@@ -260,6 +282,10 @@ ShipFileTally tallyShipFile(int side, int record, const ShipRecord* replacement)
             const FieldRefusal why = shipRecordRefusal(s);
             if (why.field != 0) refuseRecord(path, n, s, why);
         }
+        // A carrier's code names its aircraft file; only carriers are given one.
+        if (side == kAllies && !s.isDeleted() && !s.stored(S::CodicePortaerei).trimmed().isEmpty() &&
+            isCarrierType(s.text(S::TIPO)))
+            t.carriers.push_back({n, s.trimmed(S::CodicePortaerei), s.trimmed(S::NOME), s.whole(S::AEREIM)});
         const int group = int(s.whole(S::NUMERO_GN));
         if (group >= 1 || s.whole(S::PORTO) >= 1) ++t.placed;
         const long long status = s.whole(S::STATUS);
@@ -303,7 +329,17 @@ QString shipFileDisagreement(int side, const ShipFileTally& tally) {
             .arg(path)
             .arg(tally.placed)
             .arg(counted);
+    for (const CarrierOnBoard& carrier : tally.carriers)
+        if (QString why = carrierAircraftDisagreement(carrier); !why.isEmpty()) return why;
     return {};
+}
+
+QString carrierAircraftDisagreement(const CarrierOnBoard& carrier) {
+    const AircraftCount count{
+        carrier.onBoard, true, true,
+        QStringLiteral("il record %1 di %2").arg(carrier.record).arg(shownPath(shipFilePath(kAllies))),
+        QStringLiteral("a bordo della portaerei %1").arg(carrier.name)};
+    return aircraftFileDisagreement(carrierAircraftFilePath(carrier.code), count);
 }
 
 void checkShipFile(int side) {
@@ -327,6 +363,12 @@ bool checkCampaignAtOpening() {
     bool forming = false;
     for (int side : {kAllies, kAxis}) {
         const ShipFileTally tally = tallyShipFile(side);
+        // A carrier's aircraft file that disagrees with it is named as a base's is.
+        for (const CarrierOnBoard& carrier : tally.carriers)
+            if (const QString why = carrierAircraftDisagreement(carrier); !why.isEmpty())
+                throw FileError(QStringLiteral("File degli aerei non coerente con il file delle navi: ") +
+                                    why + u'.' + kUnchanged,
+                                carrierAircraftFilePath(carrier.code));
         const QString problem = shipFileDisagreement(side, tally);
         if (!problem.isEmpty())
             throw FileError(QStringLiteral("File delle navi non coerente con le tabelle: ") + problem + "." +

@@ -9,6 +9,7 @@
 #include "common/records/RecordRanges.h"
 
 #include <QString>
+#include <vector>
 
 // A record file whose length is not a whole number of records; a missing file passes.
 void checkRecordFileLength(const QString& path, int recordLength);
@@ -38,12 +39,22 @@ bool sidePort(int side, int base);
 // counted, and naming the side's port where it is formed (column 21).
 bool formingInPort(int side, int group);
 
+// A carrier of the ship file, with the aircraft its record counts on board (field 27, those flown
+// from it included: a launch leaves the count, a landing takes off the losses).
+struct CarrierOnBoard {
+    int record = 0;
+    QString code; // its aircraft file's code (field 34), trimmed
+    QString name; // trimmed
+    long long onBoard = 0;
+};
+
 // What a side's ship file holds against its tables.
 struct ShipFileTally {
     int placed = 0;      // records naming a naval group or a port
     int forming = 0;     // ships in service of groups being formed in port
     int strayRecord = 0; // the first ship in service of a group neither in use nor being formed
     int strayGroup = 0;  // (0: none) and that group
+    std::vector<CarrierOnBoard> carriers; // the Allies' carriers with an aircraft file's code, not deleted
 };
 // Reads the side's ship file once, with the checks of checkShipFile; `replacement`, when given,
 // stands for record `record` of the file (a ship about to be written there).
@@ -51,14 +62,22 @@ ShipFileTally tallyShipFile(int side, int record = 0, const ShipRecord* replacem
 // The ships the side's naval groups in use (column 4) and its ports (field 10) count.
 long long shipsCounted(int side);
 // Why the side's ship file and its tables disagree, for a message (empty when they agree): a ship
-// of a group neither in use nor being formed in port, or fewer ships in the file than counted.
+// of a group neither in use nor being formed in port, fewer ships in the file than counted, or a
+// carrier whose aircraft file disagrees with it (carrierAircraftDisagreement).
 QString shipFileDisagreement(int side, const ShipFileTally& tally);
+// Why a carrier's aircraft file disagrees with the carrier's record (empty when it agrees): missing
+// or empty while the record counts aircraft on board, or holding more aircraft ready or in flight
+// than it counts (fewer is no fault: a carrier back from the dockyard counts its full complement
+// on board whatever its file holds). The file's lines are checked on the way, as every aircraft
+// file's are (FileError).
+QString carrierAircraftDisagreement(const CarrierOnBoard& carrier);
 
 // The checks of the opening, run once the tables are read and before anything is changed: every
 // record file as checkCampaignRecordFiles does, and the files against the tables: each side's
-// ship file (shipFileDisagreement) and each base's aircraft file, whose ready aircraft must be as
-// many as its base counts present (field 4): no more, no fewer. True when ships of groups being formed in
-// port are in the files, for returning them to port.
+// ship file (shipFileDisagreement), each base's aircraft file, whose ready aircraft must be as
+// many as its base counts present (field 4): no more, no fewer, and each carrier's aircraft file
+// against the carrier's record (carrierAircraftDisagreement). True when ships of groups being
+// formed in port are in the files, for returning them to port.
 bool checkCampaignAtOpening();
 
 // Game-state items: whole numbers that fit 32 bits and lie in their ranges (the hour 0..23, the

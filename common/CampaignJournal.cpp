@@ -6,6 +6,7 @@
 #include "SaveBatch.h"
 #include "platform/Dialogs.h"
 #include "platform/HeldWrites.h"
+#include "platform/KeptWindows.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -44,6 +45,12 @@ void removeHalfWritten(const QString& campaign) {
     }
 }
 
+// A step refused because the campaign's folder cannot be written: its message says all.
+struct FolderNotWritable : platform::FileError {
+    explicit FolderNotWritable(const QString& folder)
+        : platform::FileError(platform::folderNotWritableMessage(folder), folder) {}
+};
+
 // The transaction open now: what it keeps, in memory and in its journal, and the files it changed.
 struct Open {
     QString folder;  // found at the first change
@@ -59,6 +66,12 @@ struct Open {
     bool everything = false;        // keeps every file of the campaign at its first change
     bool byHandler = false;         // a handler's: only while a campaign is open (G().CampaignOpen)
     platform::HandlerSource source; // a handler's: what the player used to raise it
+    // The campaign in memory as the transaction found it: the state object's values and the table
+    // saves held back (the windows are kept by the platform, KeptWindows.h).
+    std::optional<GlobalValues> memory;
+    std::vector<void (*)()> savesDue;
+    // A change was refused: the folder cannot be written (a handler that went on is undone all the same).
+    bool refused = false;
 };
 
 // The open transaction, and those set aside while a window shown modal waits.
@@ -122,6 +135,12 @@ bool isTableFile(const QString& name, const QString& campaign) {
 // from an action, and a handler's action by what raised it.
 QByteArray startJournal(Open& t) {
     place(t);
+    // A campaign whose folder this program cannot write can be looked at, not played: a step that
+    // would change it is refused at its first change, before anything is written.
+    if (!platform::folderWritable(t.folder)) {
+        t.refused = true;
+        throw FolderNotWritable(t.folder);
+    }
     putBackLeft(t.journal);
     journalLeft() = false;
     if (t.everything)
@@ -220,6 +239,23 @@ void commitSaves(Open& t) {
     for (const auto& [path, bytes] : writes) platform::writeWholeFile(path, bytes);
 }
 
+// The campaign in memory as it is now, to be put back should the transaction be undone.
+void keepMemory(Open& t) {
+    t.memory = static_cast<const GlobalValues&>(G());
+    t.savesDue = G().SavesDue;
+    platform::keepWindows();
+}
+
+// The campaign in memory as the transaction found it: every value of the state object, the saves
+// held back and the windows, whatever the step changed of them. Not when the step closed the
+// campaign: nothing of it is left in memory.
+void putMemoryBack(std::optional<GlobalValues>& memory, std::vector<void (*)()>& savesDue) {
+    if (!memory || (memory->CampaignOpen && !G().CampaignOpen)) return;
+    static_cast<GlobalValues&>(G()) = std::move(*memory);
+    G().SavesDue = std::move(savesDue);
+    platform::putWindowsBack();
+}
+
 void openNew() {
     auto t = std::make_unique<Open>();
     t->kept = CampaignSnapshot::empty(G().CampaignName);
@@ -229,10 +265,12 @@ void openNew() {
     platform::setSyncsDeferred(true);
     current() = std::move(t);
     current()->batch.emplace();
+    keepMemory(*current());
 }
 
 // The transaction is empty again: nothing kept, nothing changed, a batch for what comes next.
 void clear(Open& t) {
+    t.refused = false;
     t.kept = CampaignSnapshot::empty(G().CampaignName);
     t.journalMade = false;
     t.changed.clear();
@@ -261,27 +299,8 @@ void commitOpen(Open& t) {
         platform::syncFolder(t.folder);
     }
     clear(t);
-}
-
-// The tables in memory as the files were before the transaction: the files themselves once put
-// back, else the files with what the journal left on the disk keeps of them.
-void reloadAsBefore(const QString& journal) {
-    std::map<QString, QByteArray> before;
-    if (platform::fileExists(journal)) {
-        try {
-            before = CampaignSnapshot::fromBytes(platform::readWholeFile(journal), journal).keptBytes();
-        } catch (const platform::FileError&) {
-            // A journal that cannot be read back leaves the tables as the files hold them.
-        }
-    }
-    platform::setReadOverlay(std::move(before));
-    try {
-        reloadCampaignTables();
-    } catch (...) {
-        platform::setReadOverlay({});
-        throw;
-    }
-    platform::setReadOverlay({});
+    // What a later failure of the transaction puts back: memory as the step has made it whole.
+    keepMemory(t);
 }
 
 void rollBackOpen(Open& t) {
@@ -300,9 +319,13 @@ void rollBackOpen(Open& t) {
         }
         platform::setSyncsDeferred(true);
     }
-    const QString journal = t.journal;
+    std::optional<GlobalValues> memory = std::move(t.memory);
+    std::vector<void (*)()> savesDue = std::move(t.savesDue);
     clear(t);
-    reloadAsBefore(journal);
+    // Memory as it was when the transaction began (as the files were then, whether or not they
+    // could be put back), then kept again for what comes next.
+    putMemoryBack(memory, savesDue);
+    keepMemory(t);
     if (failure) throw *failure;
 }
 
@@ -346,11 +369,15 @@ void runAsTransaction(const std::function<void()>& handler) {
     };
     try {
         handler();
+        if (current()->refused) throw FolderNotWritable(current()->folder);
         // A handler that met a failed write and went on is not made whole: it is undone.
         if (t.changed() && platform::writeFailures() > current()->failuresAtStart)
             throw platform::FileError(QStringLiteral("Una scrittura dei file della partita non è riuscita"),
                                       QString());
         t.commit();
+    } catch (const FolderNotWritable& e) {
+        undo();
+        throw platform::FileError(e.message(), e.path());
     } catch (const platform::FileError& e) {
         const std::optional<QString> undoFailure = undo();
         throw platform::FileError(failureMessage(e.cause(), undoFailure), e.path());
@@ -391,6 +418,7 @@ CampaignTransaction::~CampaignTransaction() {
     }
     current().reset();
     platform::setSyncsDeferred(false);
+    platform::forgetKeptWindows();
 }
 
 void CampaignTransaction::commit() {
@@ -450,6 +478,8 @@ void runHandlersAsTransactions() {
             }
             setAside().push_back(std::move(current()));
             platform::setSyncsDeferred(false);
+            // The window's own handlers keep what they change for themselves.
+            platform::forgetKeptWindows();
         },
         [] {
             if (setAside().empty()) return;
@@ -458,6 +488,8 @@ void runHandlersAsTransactions() {
             if (current()) {
                 current()->batch.emplace();
                 platform::setSyncsDeferred(true);
+                // The handler that showed the window goes on from what the window left.
+                keepMemory(*current());
             }
         });
 }

@@ -147,13 +147,6 @@ void CampaignSnapshot::putBack() const {
     if (first) throw *first;
 }
 
-std::map<QString, QByteArray> CampaignSnapshot::keptBytes() const {
-    std::map<QString, QByteArray> out;
-    for (const File& f : files_)
-        if (f.existed && !f.byLength) out[platform::diskPath(campaignPath(f.name, campaign_))] = f.bytes;
-    return out;
-}
-
 bool CampaignSnapshot::covers(const QString& fileName, qint64 from) const {
     const auto it = index_.constFind(fileName.toLower());
     if (it == index_.cend()) return false;

@@ -52,9 +52,6 @@ class CampaignSnapshot {
     // cannot be put back raises platform::FileError naming it, after the others have been put
     // back. Putting back twice does what once does.
     void putBack() const;
-    // The bytes of the kept files that existed, by disk path: the campaign as it was, for
-    // platform::setReadOverlay.
-    std::map<QString, QByteArray> keptBytes() const;
 
     // The snapshot as bytes: the header and every entry. headerBytes() and entryBytes() are its
     // parts, for a journal written one entry at a time.

@@ -1,7 +1,8 @@
 // The game's global values in one state object: paths, reference lists, the group tables, the base
 // table and game state, the working group, panel flags, counters and the open file channels.
 // Windows and routines reach them through G() by the names the game uses; tests make a fresh one
-// with resetGlobals().
+// with resetGlobals(). The values (GlobalValues) are copied whole when a player's action starts,
+// so that an action that fails leaves them as it found them (CampaignJournal.h).
 #pragma once
 
 #include "common/ContactRecord.h"
@@ -47,7 +48,8 @@ struct MineFieldRect {
     Int16 x1, x2, y1, y2;
 };
 
-struct Globals {
+// Every value of the state object that the game's rules and windows work on: copied as a whole.
+struct GlobalValues {
     // ---------------------------------------------------------------- paths and names
     QString AppPath;
     QString DataPath;
@@ -100,10 +102,8 @@ struct Globals {
 
     // ---------------------------------------------------------------- ship and aircraft records
     // The one ship record through which every ship file is read and written; the other windows
-    // know it as RecordNave and ShipBuffer.
+    // know it as RecordNave and ShipBuffer (Globals).
     recordformat::ShipRecord ShipRecordBuffer;
-    recordformat::ShipRecord& RecordNave = ShipRecordBuffer;
-    recordformat::ShipRecord& ShipBuffer = ShipRecordBuffer;
 
     // ---------------------------------------------------------------- activity and contact records
     Int16 ActivityKind;
@@ -270,8 +270,7 @@ struct Globals {
     // The enemy naval group annotated at InterceptPoint (its number printed beside its mark).
     Int16 InterceptGn;
     // The target circle of the next map click (ColoreFascia): its radius is the working air
-    // group's, its colour the decimal text of the colour number.
-    Int16& TargetCircleRadius = WorkingAirGroup.Radius;
+    // group's (TargetCircleRadius), its colour the decimal text of the colour number.
     QString TargetCircleColour;
 
     // ---------------------------------------------------------------- order panels
@@ -283,8 +282,6 @@ struct Globals {
     Int16 GnOrder;
     Int16 GnFires;
     Int16 GnOperability;
-    // Column 20 of the picked group; the base test under a group (BaseSottoGN) sets the same value.
-    Int16& GnInFriendlyPort = GnFriendlyPort;
     // The projected route point.
     Int16 RoutePointX;
     Int16 RoutePointY;
@@ -295,10 +292,8 @@ struct Globals {
     // air-group list (0 all .. 4 more than 12 flight hours).
     Int16 NavalListFilter;
     Int16 GaListFilter;
-    Int16& AirListFilter = GaListFilter;
     // 1 lets the own-group marks be drawn (TracciaGNAmici); callers set it around the call.
     Int16 DrawFlag;
-    Int16& GroupMarksFlag = DrawFlag;
     // Groups being formed: ships moved into the group formed in port, the ship docked last, 1
     // while ships are moved into a group split off the open one, the near group picked to merge.
     Int16 NewGroupShips;
@@ -313,7 +308,6 @@ struct Globals {
     Int16 ShipsListed;
     // The naval group picked for a combat air patrol.
     Int16 GnSceltoCap;
-    Int16& CapTargetGn = GnSceltoCap;
     // 1 when an Allied carrier group was picked within the carrier launch zone.
     Int16 CarrierLaunchZone;
     // Aircraft of the carrier open in the launch window that are in flight.
@@ -321,7 +315,6 @@ struct Globals {
     // The aircraft line picked to form an air group: speed, endurance, cost; the take-off delay
     // is WorkingAirGroup.TakeOffDelay. RangeCentre is the point the range circles are drawn about.
     Int16 AircraftSpeed;
-    Int16& AircraftEndurance = WorkingAirGroup.AircraftEndurance;
     Int16 AircraftCost;
     Int16 RangeCentreX;
     Int16 RangeCentreY;
@@ -349,9 +342,6 @@ struct Globals {
     // The slot the campaign being created took (0 before it is created).
     Int16 WizardSlot;
 
-    // ---------------------------------------------------------------- files
-    platform::Channels Files;
-
     // ---------------------------------------------------------------- what the rules keep
     // Kept here so that they go with the campaign: resetGlobals() clears them.
     struct DecodedPicture {
@@ -363,9 +353,6 @@ struct Globals {
     QHash<QString, DecodedPicture> PictureCache;
     // A campaign is open in the main window: its handlers run as transactions (CampaignJournal.h).
     bool CampaignOpen = false;
-    // The table saves held back by an open SaveBatch.
-    bool SaveBatchOpen = false;
-    std::vector<void (*)()> SavesDue;
     // Ship records written since the program started, so that a scan of a ship file knows when it
     // is out of date.
     long long ShipRecordWrites = 0;
@@ -388,6 +375,27 @@ struct Globals {
     // A game-state item read as a whole number.
     long long state(int item) const { return platform::textToWhole(GameState[item]); }
     void setState(int item, long long value) { GameState[item] = QString::number(value); }
+};
+
+// The state object: its values, the other names some of them go by, and what belongs to the running
+// program rather than to the campaign in memory (the open channels, the table saves held back).
+struct Globals : GlobalValues {
+    recordformat::ShipRecord& RecordNave = ShipRecordBuffer;
+    recordformat::ShipRecord& ShipBuffer = ShipRecordBuffer;
+    Int16& TargetCircleRadius = WorkingAirGroup.Radius;
+    // Column 20 of the picked group; the base test under a group (BaseSottoGN) sets the same value.
+    Int16& GnInFriendlyPort = GnFriendlyPort;
+    Int16& AirListFilter = GaListFilter;
+    Int16& GroupMarksFlag = DrawFlag;
+    Int16& CapTargetGn = GnSceltoCap;
+    Int16& AircraftEndurance = WorkingAirGroup.AircraftEndurance;
+
+    // ---------------------------------------------------------------- files
+    platform::Channels Files;
+
+    // The table saves held back by an open SaveBatch.
+    bool SaveBatchOpen = false;
+    std::vector<void (*)()> SavesDue;
 };
 
 Globals& G();

@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "Files.h"
 #include "Form.h"
+#include "KeptWindows.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -28,6 +29,9 @@
 #include <QToolTip>
 #include <cmath>
 #include <cstring>
+#include <exception>
+#include <optional>
+#include <utility>
 
 namespace platform {
 
@@ -238,7 +242,54 @@ Control::Control(Container& parent, const QString& name) : parent_(parent), name
     parent.adopt(this);
 }
 
-Control::~Control() = default;
+Control::~Control() {
+    kept::forget(this);
+}
+
+void Control::aboutToChange() {
+    if (kept::keeping(parent_.form())) kept::note(this, [this] { return standing(); });
+}
+
+std::function<void()> Control::standing() {
+    struct Standing {
+        int left, top, width, height;
+        bool visible, enabled;
+        long back, fore;
+        QString tip;
+        int pointer;
+        bool ownFont;
+        double points;
+        std::optional<QFont> font;
+    };
+    Standing was{left_,
+                 top_,
+                 width_,
+                 height_,
+                 visible_,
+                 enabled_,
+                 back_,
+                 fore_,
+                 tip_,
+                 pointer_,
+                 ownFont_,
+                 fontPoints_,
+                 widget_ ? std::optional<QFont>(widget_->font()) : std::nullopt};
+    return [this, was] {
+        ownFont_ = was.ownFont;
+        fontPoints_ = was.points;
+        if (widget_ && was.font) widget_->setFont(*was.font);
+        move(was.left, was.top, was.width, was.height);
+        if (visible_ != was.visible) setVisible(was.visible);
+        if (enabled_ != was.enabled) setEnabled(was.enabled);
+        if (back_ != was.back || fore_ != was.fore) {
+            back_ = was.back;
+            fore_ = was.fore;
+            applyColors();
+        }
+        if (tip_ != was.tip) setToolTipText(was.tip);
+        if (pointer_ != was.pointer) setMousePointer(was.pointer);
+    };
+}
 
 QWidget* Control::parentWidget() const {
     return parent_.childArea();
@@ -271,6 +322,7 @@ double Control::toScaleY(int pxY) const {
 }
 
 void Control::move(int left, int top, int width, int height) {
+    aboutToChange();
     left_ = left;
     top_ = top;
     if (width >= 0) width_ = width;
@@ -296,21 +348,25 @@ void Control::applyFont() {
 }
 
 void Control::setVisible(bool v) {
+    aboutToChange();
     visible_ = v;
     if (widget_) widget_->setVisible(v);
 }
 
 void Control::setEnabled(bool v) {
+    aboutToChange();
     enabled_ = v;
     if (widget_) widget_->setEnabled(v);
 }
 
 void Control::setBackColor(long c) {
+    aboutToChange();
     back_ = c;
     applyColors();
 }
 
 void Control::setForeColor(long c) {
+    aboutToChange();
     fore_ = c;
     applyColors();
 }
@@ -320,11 +376,13 @@ void Control::applyColors() {
 }
 
 void Control::setToolTipText(const QString& t) {
+    aboutToChange();
     tip_ = t;
     if (widget_) widget_->setToolTip(t);
 }
 
 void Control::setFontSize(double points) {
+    aboutToChange();
     if (!widget_) return;
     ownFont_ = true;
     fontPoints_ = points;
@@ -332,6 +390,7 @@ void Control::setFontSize(double points) {
 }
 
 void Control::setFontBold(bool bold) {
+    aboutToChange();
     if (!widget_) return;
     QFont f = widget_->font();
     f.setBold(bold);
@@ -341,6 +400,7 @@ void Control::setFontBold(bool bold) {
 }
 
 void Control::setFontName(const QString& family) {
+    aboutToChange();
     if (!widget_) return;
     QFont f = widget_->font();
     f.setFamily(family);
@@ -354,6 +414,7 @@ void Control::setFocus() {
 }
 
 void Control::setMousePointer(int p) {
+    aboutToChange();
     pointer_ = p;
     if (widget_) {
         if (p == 15)
@@ -409,6 +470,7 @@ Label::Label(Container& parent, const QString& name, const QString& caption)
 }
 
 void Label::setCaption(const QString& c) {
+    aboutToChange();
     const bool changed = c != caption_;
     caption_ = c;
     showCaption();
@@ -416,6 +478,7 @@ void Label::setCaption(const QString& c) {
 }
 
 void Label::setColumns(const std::vector<int>& starts) {
+    aboutToChange();
     columns_ = starts;
     showCaption();
 }
@@ -452,26 +515,46 @@ void Label::applyScale() {
 }
 
 void Label::setBackStyle(int s) {
+    aboutToChange();
     backStyle_ = s;
     applyColors();
 }
 
 void Label::setBorderStyle(int s) {
+    aboutToChange();
     border_ = s;
     label_->setFrameStyle(s ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
 }
 
 void Label::setAlignment(int a) {
+    aboutToChange();
     Qt::Alignment h = a == 1 ? Qt::AlignRight : a == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
     label_->setAlignment(h | Qt::AlignTop);
 }
 
 void Label::setWordWrap(bool w) {
+    aboutToChange();
     label_->setWordWrap(w);
 }
 
 void Label::applyColors() {
     if (label_) setPaletteColours(label_, back_, fore_, backStyle_ == 1);
+}
+
+std::function<void()> Label::standing() {
+    return [this, base = Control::standing(), caption = caption_, columns = columns_, backStyle = backStyle_,
+            border = border_, align = label_->alignment(), wrap = label_->wordWrap()] {
+        base();
+        caption_ = caption;
+        columns_ = columns;
+        backStyle_ = backStyle;
+        border_ = border;
+        label_->setFrameStyle(border ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+        label_->setAlignment(align);
+        label_->setWordWrap(wrap);
+        applyColors();
+        showCaption();
+    };
 }
 
 // ---------------------------------------------------------------- CommandButton
@@ -487,6 +570,7 @@ CommandButton::CommandButton(Container& parent, const QString& name, const QStri
 }
 
 void CommandButton::setCaption(const QString& c) {
+    aboutToChange();
     caption_ = c;
     if (picture_.isNull())
         showCaption();
@@ -504,6 +588,7 @@ void CommandButton::showCaption() {
 }
 
 void CommandButton::setPicture(const QImage& img) {
+    aboutToChange();
     picture_ = img;
     const QSize room(std::max(8, button_->width() - 6), std::max(8, button_->height() - 6));
     if (img.isNull() || caption_.isEmpty()) {
@@ -544,6 +629,20 @@ void CommandButton::applyColors() {
     if (button_ && back_ != vbButtonFace) setPaletteColours(button_, back_, fore_, false);
 }
 
+std::function<void()> CommandButton::standing() {
+    return [this, base = Control::standing(), caption = caption_, picture = picture_] {
+        base();
+        caption_ = caption;
+        picture_ = picture;
+        if (picture_.isNull()) {
+            button_->setIcon(QIcon());
+            showCaption();
+        } else {
+            setPicture(picture_);
+        }
+    };
+}
+
 // ---------------------------------------------------------------- Frame
 
 Frame::Frame(Container& parent, const QString& name, const QString& caption)
@@ -562,11 +661,13 @@ Form* Frame::form() {
 }
 
 void Frame::setCaption(const QString& c) {
+    aboutToChange();
     caption_ = c;
     box_->setTitle(withoutMarks(c));
 }
 
 void Frame::setBorderStyle(int s) {
+    aboutToChange();
     border_ = s;
     box_->setFlat(s == 0);
     box_->setStyleSheet(s == 0 ? QStringLiteral("QGroupBox { border: 0px; }") : QString());
@@ -578,6 +679,14 @@ void Frame::setEnabled(bool v) {
 
 void Frame::applyColors() {
     if (box_) setPaletteColours(box_, back_, fore_, true);
+}
+
+std::function<void()> Frame::standing() {
+    return [this, base = Control::standing(), caption = caption_, border = border_] {
+        base();
+        setCaption(caption);
+        if (border_ != border) setBorderStyle(border);
+    };
 }
 
 // ---------------------------------------------------------------- TextBox
@@ -635,6 +744,7 @@ QString TextBox::text() const {
 }
 
 void TextBox::setText(const QString& t) {
+    aboutToChange();
     if (t == text()) return;
     settingByCode_ = true;
     if (line_)
@@ -646,10 +756,12 @@ void TextBox::setText(const QString& t) {
 }
 
 void TextBox::setMaxLength(int n) {
+    aboutToChange();
     if (line_) line_->setMaxLength(n > 0 ? n : 32767);
 }
 
 void TextBox::setLocked(bool locked) {
+    aboutToChange();
     if (line_)
         line_->setReadOnly(locked);
     else
@@ -657,6 +769,7 @@ void TextBox::setLocked(bool locked) {
 }
 
 void TextBox::setAlignment(int a) {
+    aboutToChange();
     if (line_) line_->setAlignment(a == 1 ? Qt::AlignRight : a == 2 ? Qt::AlignHCenter : Qt::AlignLeft);
 }
 
@@ -690,6 +803,34 @@ void TextBox::doType(const QString& keys) {
 
 void TextBox::applyColors() {
     if (widget_) setEntryColours(widget_, back_, fore_);
+}
+
+std::function<void()> TextBox::standing() {
+    struct Standing {
+        QString text;
+        int maxLength;
+        bool locked;
+        Qt::Alignment align;
+    };
+    const Standing was{text(), line_ ? line_->maxLength() : 0,
+                       line_ ? line_->isReadOnly() : multi_->isReadOnly(),
+                       line_ ? line_->alignment() : Qt::Alignment()};
+    return [this, base = Control::standing(), was] {
+        base();
+        settingByCode_ = true;
+        if (line_) {
+            const QSignalBlocker block(line_);
+            line_->setMaxLength(was.maxLength);
+            line_->setText(was.text);
+            line_->setReadOnly(was.locked);
+            line_->setAlignment(was.align);
+        } else {
+            const QSignalBlocker block(multi_);
+            multi_->setPlainText(was.text);
+            multi_->setReadOnly(was.locked);
+        }
+        settingByCode_ = false;
+    };
 }
 
 // ---------------------------------------------------------------- ListBox
@@ -754,6 +895,7 @@ ListBox::ListBox(Container& parent, const QString& name) : Control(parent, name)
 }
 
 void ListBox::addItem(const QString& item, int index) {
+    aboutToChange();
     auto* it = new QListWidgetItem(item);
     it->setData(kItemDataRole, 0);
     int pos = index;
@@ -767,12 +909,14 @@ void ListBox::addItem(const QString& item, int index) {
 }
 
 void ListBox::removeItem(int index) {
+    aboutToChange();
     if (index < 0 || index >= list_->count()) return;
     const QSignalBlocker block(list_);
     delete list_->takeItem(index);
 }
 
 void ListBox::clear() {
+    aboutToChange();
     const QSignalBlocker block(list_);
     list_->clear();
     // Filled again, the list starts at its top, even when it was scrolled while hidden.
@@ -791,6 +935,7 @@ QString ListBox::list(int index) const {
 }
 
 void ListBox::setList(int index, const QString& text) {
+    aboutToChange();
     if (auto* it = list_->item(index)) it->setText(text);
 }
 
@@ -800,6 +945,7 @@ int ListBox::itemData(int index) const {
 }
 
 void ListBox::setItemData(int index, int data) {
+    aboutToChange();
     if (auto* it = list_->item(index)) it->setData(kItemDataRole, data);
 }
 
@@ -808,6 +954,7 @@ int ListBox::listIndex() const {
 }
 
 void ListBox::setListIndex(int index) {
+    aboutToChange();
     {
         const QSignalBlocker block(list_);
         if (index < 0 || index >= list_->count()) {
@@ -825,6 +972,7 @@ QString ListBox::text() const {
 }
 
 void ListBox::setMultiSelect(bool m) {
+    aboutToChange();
     list_->setSelectionMode(m ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
 }
 
@@ -834,6 +982,7 @@ bool ListBox::selected(int index) const {
 }
 
 void ListBox::setSelected(int index, bool s) {
+    aboutToChange();
     if (auto* it = list_->item(index)) it->setSelected(s);
 }
 
@@ -859,6 +1008,51 @@ void ListBox::doPickDouble(int index) {
 
 void ListBox::applyColors() {
     if (widget_) setEntryColours(widget_, back_, fore_);
+}
+
+void ListBox::setSorted(bool s) {
+    aboutToChange();
+    sorted_ = s;
+}
+
+std::function<void()> ListBox::standing() {
+    struct Standing {
+        std::vector<std::pair<QString, int>> items;
+        std::vector<int> selected;
+        int current, newIndex, scroll;
+        bool sorted, multi;
+    };
+    Standing was{{},
+                 {},
+                 list_->currentRow(),
+                 newIndex_,
+                 list_->verticalScrollBar()->value(),
+                 sorted_,
+                 list_->selectionMode() == QAbstractItemView::MultiSelection};
+    was.items.reserve(size_t(list_->count()));
+    for (int i = 0; i < list_->count(); ++i) {
+        const QListWidgetItem* it = list_->item(i);
+        was.items.emplace_back(it->text(), it->data(kItemDataRole).toInt());
+        if (it->isSelected()) was.selected.push_back(i);
+    }
+    return [this, base = Control::standing(), was = std::move(was)] {
+        base();
+        const QSignalBlocker block(list_);
+        list_->clear();
+        for (const auto& [text, data] : was.items) {
+            auto* it = new QListWidgetItem(text);
+            it->setData(kItemDataRole, data);
+            list_->addItem(it);
+        }
+        sorted_ = was.sorted;
+        newIndex_ = was.newIndex;
+        list_->setSelectionMode(was.multi ? QAbstractItemView::MultiSelection
+                                          : QAbstractItemView::SingleSelection);
+        list_->setCurrentRow(was.current);
+        list_->clearSelection();
+        for (int i : was.selected) list_->item(i)->setSelected(true);
+        list_->verticalScrollBar()->setValue(was.scroll);
+    };
 }
 
 // ---------------------------------------------------------------- ComboBox
@@ -933,6 +1127,7 @@ void ComboBox::setPickOnly() {
 }
 
 void ComboBox::addItem(const QString& item, int index) {
+    aboutToChange();
     int pos = index;
     if (sorted_)
         pos = sortedPosition(
@@ -953,6 +1148,7 @@ void ComboBox::addItem(const QString& item, int index) {
 }
 
 void ComboBox::removeItem(int index) {
+    aboutToChange();
     {
         const QSignalBlocker block(combo_);
         combo_->removeItem(index);
@@ -962,6 +1158,7 @@ void ComboBox::removeItem(int index) {
 }
 
 void ComboBox::clear() {
+    aboutToChange();
     const QSignalBlocker block(combo_);
     combo_->clear();
     if (style_ == 0) combo_->setEditText(QString());
@@ -995,6 +1192,7 @@ int ComboBox::itemData(int index) const {
     return combo_->itemData(index).toInt();
 }
 void ComboBox::setItemData(int index, int data) {
+    aboutToChange();
     combo_->setItemData(index, data);
 }
 
@@ -1006,6 +1204,7 @@ int ComboBox::listIndex() const {
 }
 
 void ComboBox::setListIndex(int index) {
+    aboutToChange();
     {
         const QSignalBlocker block(combo_);
         combo_->setCurrentIndex(index < 0 || index >= combo_->count() ? -1 : index);
@@ -1020,6 +1219,7 @@ QString ComboBox::text() const {
 }
 
 void ComboBox::setText(const QString& t) {
+    aboutToChange();
     if (style_ == 0) {
         const bool changed = t != combo_->currentText();
         {
@@ -1051,6 +1251,39 @@ void ComboBox::applyColors() {
     if (widget_) setEntryColours(widget_, back_, fore_);
 }
 
+void ComboBox::setSorted(bool s) {
+    aboutToChange();
+    sorted_ = s;
+}
+
+std::function<void()> ComboBox::standing() {
+    struct Standing {
+        std::vector<std::pair<QString, int>> items;
+        int current, newIndex;
+        QString text;
+        bool sorted;
+    };
+    Standing was{{}, combo_->currentIndex(), newIndex_, combo_->currentText(), sorted_};
+    for (int i = 0; i < combo_->count(); ++i)
+        was.items.emplace_back(combo_->itemText(i), combo_->itemData(i).toInt());
+    return [this, base = Control::standing(), was = std::move(was)] {
+        base();
+        {
+            const QSignalBlocker block(combo_);
+            combo_->clear();
+            for (const auto& [text, data] : was.items) combo_->addItem(text, data);
+            combo_->setCurrentIndex(was.current);
+            if (style_ == 0) combo_->setEditText(was.text);
+        }
+        sorted_ = was.sorted;
+        newIndex_ = was.newIndex;
+        widestItem_ = 0;
+        combo_->view()->setMinimumWidth(0);
+        for (const auto& item : was.items) fitDropDown(item.first);
+        showTextStart();
+    };
+}
+
 // ---------------------------------------------------------------- CheckBox
 
 CheckBox::CheckBox(Container& parent, const QString& name, const QString& caption)
@@ -1065,6 +1298,7 @@ CheckBox::CheckBox(Container& parent, const QString& name, const QString& captio
 }
 
 void CheckBox::setValue(int v) {
+    aboutToChange();
     if (v == value_) return;
     value_ = v;
     if (check_) {
@@ -1079,12 +1313,14 @@ void CheckBox::setValue(int v) {
 }
 
 void CheckBox::setCaption(const QString& c) {
+    aboutToChange();
     caption_ = c;
     if (check_) check_->setText(c);
     if (toggle_) toggle_->setText(c);
 }
 
 void CheckBox::setGraphical(const QImage& img) {
+    aboutToChange();
     if (!toggle_) {
         toggle_ = new QPushButton(parentWidget());
         toggle_->setCheckable(true);
@@ -1122,6 +1358,25 @@ void CheckBox::applyColors() {
     if (widget_) setPaletteColours(widget_, back_, fore_, false);
 }
 
+std::function<void()> CheckBox::standing() {
+    return [this, base = Control::standing(), value = value_, caption = caption_, graphic = graphic_] {
+        base();
+        value_ = value;
+        if (check_) {
+            const QSignalBlocker block(check_);
+            check_->setCheckState(value == 1   ? Qt::Checked
+                                  : value == 2 ? Qt::PartiallyChecked
+                                               : Qt::Unchecked);
+        }
+        if (toggle_) {
+            const QSignalBlocker block(toggle_);
+            toggle_->setChecked(value == 1);
+        }
+        setCaption(caption);
+        if (toggle_ && graphic_.cacheKey() != graphic.cacheKey()) setGraphical(graphic);
+    };
+}
+
 // ---------------------------------------------------------------- OptionButton
 
 OptionButton::OptionButton(Container& parent, const QString& name, const QString& caption)
@@ -1137,6 +1392,7 @@ bool OptionButton::value() const {
 }
 
 void OptionButton::setValue(bool v) {
+    aboutToChange();
     const bool was = radio_->isChecked();
     {
         const QSignalBlocker block(radio_);
@@ -1152,6 +1408,7 @@ void OptionButton::setValue(bool v) {
 }
 
 void OptionButton::setCaption(const QString& c) {
+    aboutToChange();
     caption_ = c;
     radio_->setText(c);
 }
@@ -1169,6 +1426,19 @@ void OptionButton::applyColors() {
     if (widget_) setPaletteColours(widget_, back_, fore_, false);
 }
 
+std::function<void()> OptionButton::standing() {
+    return [this, base = Control::standing(), value = radio_->isChecked(), caption = caption_] {
+        base();
+        {
+            const QSignalBlocker block(radio_);
+            radio_->setAutoExclusive(false);
+            radio_->setChecked(value);
+            radio_->setAutoExclusive(true);
+        }
+        setCaption(caption);
+    };
+}
+
 // ---------------------------------------------------------------- Image
 
 Image::Image(Container& parent, const QString& name) : Control(parent, name) {
@@ -1179,6 +1449,7 @@ Image::Image(Container& parent, const QString& name) : Control(parent, name) {
 }
 
 void Image::setPicture(const QImage& img) {
+    aboutToChange();
     picture_ = img;
     show();
 }
@@ -1191,17 +1462,30 @@ bool Image::loadPicture(const QString& path) {
 }
 
 void Image::setStretch(bool s) {
+    aboutToChange();
     stretch_ = s;
     show();
 }
 
 void Image::setBorderStyle(int s) {
+    aboutToChange();
     label_->setFrameStyle(s ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
 }
 
 void Image::applyScale() {
     Control::applyScale();
     show();
+}
+
+std::function<void()> Image::standing() {
+    return [this, base = Control::standing(), picture = picture_, stretch = stretch_,
+            frame = label_->frameStyle()] {
+        base();
+        picture_ = picture;
+        stretch_ = stretch;
+        label_->setFrameStyle(frame);
+        show();
+    };
 }
 
 void Image::show() {
@@ -1244,6 +1528,7 @@ Line::Line(Container& parent, const QString& name, int x1, int y1, int x2, int y
 }
 
 void Line::setPoints(int x1, int y1, int x2, int y2) {
+    aboutToChange();
     x1_ = x1;
     y1_ = y1;
     x2_ = x2;
@@ -1254,11 +1539,23 @@ void Line::setPoints(int x1, int y1, int x2, int y2) {
 }
 
 void Line::setBorderColor(long c) {
+    aboutToChange();
     colour_ = c;
     widget_->update();
 }
 
+std::function<void()> Line::standing() {
+    return [this, base = Control::standing(), x1 = x1_, y1 = y1_, x2 = x2_, y2 = y2_, colour = colour_,
+            width = penWidth_] {
+        base();
+        colour_ = colour;
+        penWidth_ = width;
+        setPoints(x1, y1, x2, y2);
+    };
+}
+
 void Line::setBorderWidth(int w) {
+    aboutToChange();
     penWidth_ = w;
     widget_->update();
 }
@@ -1274,9 +1571,11 @@ ProgressBar::ProgressBar(Container& parent, const QString& name) : Control(paren
 }
 
 void ProgressBar::setMin(int v) {
+    aboutToChange();
     bar_->setMinimum(v);
 }
 void ProgressBar::setMax(int v) {
+    aboutToChange();
     bar_->setMaximum(v);
 }
 int ProgressBar::min() const {
@@ -1289,7 +1588,17 @@ int ProgressBar::value() const {
     return bar_->value();
 }
 void ProgressBar::setValue(int v) {
+    aboutToChange();
     bar_->setValue(v);
+}
+
+std::function<void()> ProgressBar::standing() {
+    return [this, base = Control::standing(), low = bar_->minimum(), high = bar_->maximum(),
+            value = bar_->value()] {
+        base();
+        bar_->setRange(low, high);
+        bar_->setValue(value);
+    };
 }
 
 // ---------------------------------------------------------------- PictureBox
@@ -1299,7 +1608,7 @@ class PictureWidget : public QWidget {
     PictureWidget(PictureBox* p, QWidget* parent) : QWidget(parent), p_(p) { setAutoFillBackground(true); }
     // Where the backing image is painted: from the top left, in the area the window gave or else
     // keeping its proportions.
-    QRectF target() const { return target(p_->canvas_); }
+    QRectF target() const { return target(p_->image()); }
     QRectF target(const QImage& img) const {
         if (!p_->area_.isEmpty())
             return QRectF(0, 0, p_->Control::toPixels(p_->area_.width()),
@@ -1345,6 +1654,10 @@ PictureBox::PictureBox(Container& parent, const QString& name) : Control(parent,
     ensureCanvas();
 }
 
+PictureBox::~PictureBox() {
+    finishDrawing();
+}
+
 QWidget* PictureBox::childArea() {
     return widget_;
 }
@@ -1353,14 +1666,17 @@ Form* PictureBox::form() {
 }
 
 void PictureBox::setBorderStyle(int s) {
+    aboutToChange();
     border_ = s;
     widget_->update();
 }
 
 void PictureBox::ensureCanvas() {
+    finishDrawing();
     if (!picture_.isNull()) return;
     const int w = std::max(1, px(width_)), h = std::max(1, px(height_));
     if (canvas_.width() != w || canvas_.height() != h) {
+        keepCanvas();
         QImage blank(w, h, QImage::Format_RGB32);
         blank.fill(toQColor(back_));
         QImage keep = canvas_;
@@ -1377,6 +1693,8 @@ void PictureBox::ensureCanvas() {
 }
 
 void PictureBox::setPicture(const QImage& img) {
+    finishDrawing();
+    keepCanvas();
     picture_ = img.isNull() ? QImage() : img.convertToFormat(QImage::Format_RGB32);
     if (picture_.isNull()) {
         canvas_ = QImage();
@@ -1395,6 +1713,7 @@ bool PictureBox::loadPicture(const QString& path) {
 }
 
 void PictureBox::setPictureArea(QSize twips) {
+    aboutToChange();
     if (twips == area_) return;
     area_ = twips;
     updateWidget();
@@ -1405,6 +1724,7 @@ QRectF PictureBox::shownPicture() const {
 }
 
 void PictureBox::setScale(double left, double top, double width, double height) {
+    aboutToChange();
     sl_ = left;
     st_ = top;
     sw_ = width;
@@ -1436,17 +1756,98 @@ double PictureBox::toScaleY(int pxY) const {
     return st_ + imgY / pixelsPerUnitY();
 }
 
+std::function<void()> PictureBox::standing() {
+    struct Standing {
+        QImage picture, canvas;
+        bool clean;
+        double sl, st, sw, sh;
+        bool customScale;
+        int border;
+        QSize area;
+        double currentX, currentY;
+        int drawWidth, drawStyle, fillStyle;
+        long fillColor;
+        double fontSize;
+        bool fontBold;
+    };
+    // A canvas that is still the picture is kept whole at no cost; else the drawings keep what they
+    // cover (keepCanvas).
+    const bool clean = canvas_.isNull() || canvas_.constBits() == picture_.constBits();
+    keptMoment_ = kept::moment();
+    canvasKept_ = clean;
+    keptPixels_ = 0;
+    const Standing was{picture_,  clean ? canvas_ : QImage(),
+                       clean,     sl_,
+                       st_,       sw_,
+                       sh_,       customScale_,
+                       border_,   area_,
+                       currentX,  currentY,
+                       drawWidth, drawStyle,
+                       fillStyle, fillColor,
+                       fontSize,  fontBold};
+    return [this, base = Control::standing(), was] {
+        base();
+        finishDrawing();
+        picture_ = was.picture;
+        if (was.clean) canvas_ = was.canvas;
+        sl_ = was.sl, st_ = was.st, sw_ = was.sw, sh_ = was.sh;
+        customScale_ = was.customScale;
+        border_ = was.border;
+        area_ = was.area;
+        currentX = was.currentX, currentY = was.currentY;
+        drawWidth = was.drawWidth, drawStyle = was.drawStyle, fillStyle = was.fillStyle;
+        fillColor = was.fillColor;
+        fontSize = was.fontSize, fontBold = was.fontBold;
+        updateWidget();
+    };
+}
+
+void PictureBox::keepCanvas(const QRectF& area) {
+    if (!kept::keeping(parent_.form())) return;
+    finishDrawing();
+    if (keptMoment_ != kept::moment()) {
+        keptMoment_ = kept::moment();
+        canvasKept_ = false;
+        keptPixels_ = 0;
+    }
+    aboutToChange();
+    if (canvasKept_) return;
+    const QRect covered = area.isNull() ? canvas_.rect() : area.toAlignedRect().intersected(canvas_.rect());
+    const long long all = (long long)canvas_.width() * canvas_.height();
+    // A change of the whole canvas, or drawings that together cover much of it: the canvas as it is
+    // now is kept whole (the drawing then works on a copy of its own).
+    if (area.isNull() || keptPixels_ + (long long)covered.width() * covered.height() > all / 4) {
+        kept::noteMore(this, [this, before = canvas_] {
+            finishDrawing();
+            canvas_ = before;
+            updateWidget();
+        });
+        canvasKept_ = true;
+        return;
+    }
+    if (covered.isEmpty()) return;
+    keptPixels_ += (long long)covered.width() * covered.height();
+    kept::noteMore(this, [this, covered, pixels = canvas_.copy(covered)] {
+        finishDrawing();
+        QPainter p(&canvas_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(covered.topLeft(), pixels);
+    });
+}
+
 void PictureBox::updateWidget() {
     if (widget_ && !held_) widget_->update();
 }
 
 PictureBox::ShownHold::ShownHold(PictureBox& box) : box_(box) {
+    box_.finishDrawing();
     box_.heldImage_ = box_.canvas_;
     box_.heldBack_ = box_.back_;
     box_.held_ = true;
 }
 
 PictureBox::ShownHold::~ShownHold() {
+    box_.finishDrawing();
     box_.held_ = false;
     // The image shown until now is kept for the next canvas when nothing else holds it.
     if (box_.heldImage_.isDetached() && box_.heldImage_.constBits() != box_.canvas_.constBits())
@@ -1471,7 +1872,62 @@ void PictureBox::ownCanvas() {
     spare_ = QImage();
 }
 
+PictureBox::DrawnAside::DrawnAside(PictureBox& box) : box_(box), exceptions_(std::uncaught_exceptions()) {
+    box_.finishDrawing();
+    box_.drawingAside_ = true;
+}
+
+PictureBox::DrawnAside::~DrawnAside() {
+    box_.drawingAside_ = false;
+    if (box_.drawnAside_.empty()) return;
+    // The thread draws on a canvas of the box's own, which nothing else reaches until it is done.
+    box_.ownCanvas();
+    box_.canvas_.detach();
+    auto drawings =
+        std::make_shared<std::vector<std::function<void(QPainter&)>>>(std::move(box_.drawnAside_));
+    box_.drawnAside_.clear();
+    auto drawAll = [canvas = &box_.canvas_, drawings] {
+        for (const auto& drawing : *drawings) {
+            QPainter p(canvas);
+            drawing(p);
+        }
+    };
+    // Left by an exception, or with no thread to be had, the drawings are made here and now.
+    if (std::uncaught_exceptions() > exceptions_) {
+        drawAll();
+        return;
+    }
+    try {
+        box_.drawing_ = std::async(std::launch::async, drawAll);
+    } catch (const std::exception&) {
+        drawAll();
+    }
+}
+
+void PictureBox::finishDrawing() const noexcept {
+    if (!drawing_.valid()) return;
+    try {
+        drawing_.get();
+    } catch (const std::exception& e) {
+        // Out of memory on the way: the image keeps what was drawn.
+        qWarning("drawing on %s: %s", qPrintable(name()), e.what());
+    }
+}
+
+void PictureBox::draw(std::function<void(QPainter&)> drawing) {
+    if (drawingAside_) {
+        drawnAside_.push_back(std::move(drawing));
+        return;
+    }
+    finishDrawing();
+    ownCanvas();
+    QPainter p(&canvas_);
+    drawing(p);
+}
+
 void PictureBox::cls() {
+    finishDrawing();
+    keepCanvas();
     if (picture_.isNull()) {
         canvas_.fill(toQColor(back_));
     } else {
@@ -1491,16 +1947,22 @@ QPen drawPen(long colour, int width, int style) {
 } // namespace
 
 void PictureBox::pset(double x, double y, long colour) {
-    ownCanvas();
-    QPainter p(&canvas_);
     const QPointF a = toPixels(x, y);
+    const QColor c = toQColor(colour);
+    const double reach = std::max(1, drawWidth) + 2;
+    keepCanvas(QRectF(a.x() - reach, a.y() - reach, 2 * reach, 2 * reach));
     if (drawWidth <= 1) {
-        p.setPen(toQColor(colour));
-        p.drawPoint(a);
+        draw([a, c](QPainter& p) {
+            p.setPen(c);
+            p.drawPoint(a);
+        });
     } else {
-        p.setPen(Qt::NoPen);
-        p.setBrush(toQColor(colour));
-        p.drawEllipse(a, drawWidth / 2.0, drawWidth / 2.0);
+        const double r = drawWidth / 2.0;
+        draw([a, c, r](QPainter& p) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(c);
+            p.drawEllipse(a, r, r);
+        });
     }
     currentX = x;
     currentY = y;
@@ -1519,25 +1981,32 @@ QPen PictureBox::pen(long colour) const {
 }
 
 void PictureBox::line(double x1, double y1, double x2, double y2, long colour) {
-    ownCanvas();
-    QPainter p(&canvas_);
-    p.setPen(pen(colour));
-    p.drawLine(toPixels(x1, y1), toPixels(x2, y2));
+    const QPen drawn = pen(colour);
+    const QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
+    const double reach = drawn.widthF() + 2;
+    keepCanvas(QRectF(a, b).normalized().adjusted(-reach, -reach, reach, reach));
+    draw([drawn, a, b](QPainter& p) {
+        p.setPen(drawn);
+        p.drawLine(a, b);
+    });
     currentX = x2;
     currentY = y2;
     updateWidget();
 }
 
 void PictureBox::box(double x1, double y1, double x2, double y2, long colour, bool filled) {
-    ownCanvas();
-    QPainter p(&canvas_);
     const QRectF r = QRectF(toPixels(x1, y1), toPixels(x2, y2)).normalized();
+    const double reach = pen(colour).widthF() + 2;
+    keepCanvas(r.adjusted(-reach, -reach, reach, reach));
     if (filled) {
-        p.fillRect(r.adjusted(0, 0, 1, 1), toQColor(colour));
+        draw([r, c = toQColor(colour)](QPainter& p) { p.fillRect(r.adjusted(0, 0, 1, 1), c); });
     } else {
-        p.setPen(pen(colour));
-        if (fillStyle == 0) p.setBrush(toQColor(fillColor));
-        p.drawRect(r);
+        const std::optional<QColor> fill = fillStyle == 0 ? std::optional(toQColor(fillColor)) : std::nullopt;
+        draw([r, pen = pen(colour), fill](QPainter& p) {
+            p.setPen(pen);
+            if (fill) p.setBrush(*fill);
+            p.drawRect(r);
+        });
     }
     currentX = x2;
     currentY = y2;
@@ -1545,13 +2014,18 @@ void PictureBox::box(double x1, double y1, double x2, double y2, long colour, bo
 }
 
 void PictureBox::circle(double x, double y, double radius, long colour) {
-    ownCanvas();
-    QPainter p(&canvas_);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(pen(colour));
-    if (fillStyle == 0) p.setBrush(toQColor(fillColor));
     const double rx = radius * pixelsPerUnitX(), ry = radius * pixelsPerUnitX();
-    p.drawEllipse(toPixels(x, y), rx, ry);
+    const QPen drawn = pen(colour);
+    const QPointF centre = toPixels(x, y);
+    const double reach = drawn.widthF() + 2;
+    keepCanvas(QRectF(centre.x() - rx - reach, centre.y() - ry - reach, 2 * (rx + reach), 2 * (ry + reach)));
+    const std::optional<QColor> fill = fillStyle == 0 ? std::optional(toQColor(fillColor)) : std::nullopt;
+    draw([centre, rx, ry, drawn, fill](QPainter& p) {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(drawn);
+        if (fill) p.setBrush(*fill);
+        p.drawEllipse(centre, rx, ry);
+    });
     currentX = x;
     currentY = y;
     updateWidget();
@@ -1567,12 +2041,21 @@ QFont drawFont(double size, bool bold) {
 } // namespace
 
 void PictureBox::print(const QString& text) {
+    // What was taken down before the text is drawn first, in its order.
+    for (const auto& drawing : std::exchange(drawnAside_, {})) {
+        ownCanvas();
+        QPainter p(&canvas_);
+        drawing(p);
+    }
+    finishDrawing();
+    const QFont font = drawFont(fontSize, fontBold);
+    const QFontMetricsF fm(font);
+    const QPointF a = toPixels(currentX, currentY);
+    keepCanvas(QRectF(a.x() - 2, a.y() - 2, fm.horizontalAdvance(text) + fm.maxWidth() + 4, fm.height() + 4));
     ownCanvas();
     QPainter p(&canvas_);
-    p.setFont(drawFont(fontSize, fontBold));
+    p.setFont(font);
     p.setPen(toQColor(fore_));
-    const QFontMetricsF fm(p.font());
-    const QPointF a = toPixels(currentX, currentY);
     p.drawText(QPointF(a.x(), a.y() + fm.ascent()), text);
     currentY += fm.height() / pixelsPerUnitY();
     updateWidget();
@@ -1589,6 +2072,7 @@ double PictureBox::textHeight(const QString&) const {
 }
 
 long PictureBox::point(double x, double y) const {
+    finishDrawing();
     const QPointF a = toPixels(x, y);
     const int ix = int(std::floor(a.x())), iy = int(std::floor(a.y()));
     if (ix < 0 || iy < 0 || ix >= canvas_.width() || iy >= canvas_.height()) return -1;

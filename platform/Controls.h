@@ -10,6 +10,10 @@
 //   - ComboBox::setText (editable style) raises Change;
 //   - Label::setCaption raises Change when the caption changes.
 // Each control also has doClick()/doDblClick() etc. that act as the user would, for tests.
+//
+// Every change made in code is told first to aboutToChange(): while the windows are kept
+// (KeptWindows.h), the control's standing before its first change is kept, and put back without
+// an event should the step fail. A change the user makes before a handler runs is the user's.
 #pragma once
 
 #include "Colors.h"
@@ -19,9 +23,11 @@
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <future>
 #include <memory>
 #include <vector>
 
+class QPainter;
 class QWidget;
 class QLabel;
 class QPushButton;
@@ -135,6 +141,10 @@ class Control {
     virtual void applyColors();
     void applyFont();
     QWidget* parentWidget() const;
+    // Told before the control changes (see above).
+    void aboutToChange();
+    // What the control shows now, and what puts it back so without an event: each kind adds its own.
+    virtual std::function<void()> standing();
 
     Container& parent_;
     QString name_;
@@ -217,6 +227,7 @@ class Label : public Control {
 
   protected:
     void applyColors() override;
+    std::function<void()> standing() override;
 
   private:
     void showCaption();
@@ -239,6 +250,7 @@ class CommandButton : public Control {
 
   protected:
     void applyColors() override;
+    std::function<void()> standing() override;
 
   private:
     void showCaption();
@@ -260,6 +272,7 @@ class Frame : public Control, public Container {
 
   protected:
     void applyColors() override;
+    std::function<void()> standing() override;
 
   private:
     QGroupBox* box_;
@@ -284,6 +297,7 @@ class TextBox : public Control {
 
   protected:
     void applyColors() override;
+    std::function<void()> standing() override;
 
   private:
     friend class TextBoxBridge;
@@ -307,7 +321,7 @@ class ListBox : public Control {
     void setListIndex(int index);
     int newIndex() const { return newIndex_; }
     QString text() const; // the selected item's text
-    void setSorted(bool s) { sorted_ = s; }
+    void setSorted(bool s);
     bool sorted() const { return sorted_; }
     void setMultiSelect(bool m);
     bool selected(int index) const;
@@ -319,6 +333,7 @@ class ListBox : public Control {
 
   protected:
     void applyColors() override;
+    std::function<void()> standing() override;
 
   private:
     friend class ListBridge;
@@ -347,7 +362,7 @@ class ComboBox : public Control {
     int newIndex() const { return newIndex_; }
     QString text() const;
     void setText(const QString& t);
-    void setSorted(bool s) { sorted_ = s; }
+    void setSorted(bool s);
     Handler Change;
     std::function<void(int& keyAscii)> KeyPress;
     // The user picks an item from the list.
@@ -355,6 +370,7 @@ class ComboBox : public Control {
 
   protected:
     void applyColors() override;
+    std::function<void()> standing() override;
 
   private:
     void fitDropDown(const QString& item);
@@ -381,6 +397,7 @@ class CheckBox : public Control {
 
   protected:
     void applyColors() override;
+    std::function<void()> standing() override;
 
   private:
     QCheckBox* check_ = nullptr;
@@ -401,6 +418,7 @@ class OptionButton : public Control {
 
   protected:
     void applyColors() override;
+    std::function<void()> standing() override;
 
   private:
     QRadioButton* radio_;
@@ -419,6 +437,9 @@ class Image : public Control {
     void setStretch(bool s);
     void setBorderStyle(int s);
     void applyScale() override;
+
+  protected:
+    std::function<void()> standing() override;
 
   private:
     void show();
@@ -439,6 +460,9 @@ class Line : public Control {
     int x2() const { return x2_; }
     int y2() const { return y2_; }
 
+  protected:
+    std::function<void()> standing() override;
+
   private:
     friend class LineWidget;
     int x1_, y1_, x2_, y2_;
@@ -455,6 +479,9 @@ class ProgressBar : public Control {
     int max() const;
     int value() const;
     void setValue(int v);
+
+  protected:
+    std::function<void()> standing() override;
 
   private:
     QProgressBar* bar_;
@@ -473,7 +500,10 @@ class PictureBox : public Control, public Container {
     void setPicture(const QImage& img);
     bool loadPicture(const QString& path); // false (and a blank picture) when unreadable
     const QImage& picture() const { return picture_; }
-    const QImage& image() const { return canvas_; }
+    const QImage& image() const {
+        finishDrawing();
+        return canvas_;
+    }
     bool hasPicture() const { return !picture_.isNull(); }
     void setBorderStyle(int s);
     // The area (twips, from the top left) the picture is painted in, stretched to it; an empty
@@ -497,6 +527,23 @@ class PictureBox : public Control, public Container {
       private:
         PictureBox& box_;
     };
+
+    // While a DrawnAside lives, the box's drawings are only taken down; when it ends they are made,
+    // in the same order, on another thread while the program goes on (the hour's activity circles
+    // while its files are flushed to the disk). Whatever then reaches the box's image, to draw, read
+    // or show it, waits until they are done.
+    class DrawnAside {
+      public:
+        explicit DrawnAside(PictureBox& box);
+        ~DrawnAside();
+        DrawnAside(const DrawnAside&) = delete;
+        DrawnAside& operator=(const DrawnAside&) = delete;
+
+      private:
+        PictureBox& box_;
+        int exceptions_;
+    };
+    ~PictureBox() override;
 
     // The box's coordinate system: the picture spans (left, top) .. (left+width, top+height).
     void setScale(double left, double top, double width, double height);
@@ -528,9 +575,16 @@ class PictureBox : public Control, public Container {
     double toScaleX(int px) const override;
     double toScaleY(int py) const override;
 
+  protected:
+    std::function<void()> standing() override;
+
   private:
     friend class PictureWidget;
     void ensureCanvas();
+    // While the windows are kept, what a change of the canvas covers is kept first: the pixels of
+    // `area` (canvas pixels) a drawing covers, or the whole canvas a change replaces (no area).
+    // The canvas as first changed is taken whole, without a copy, while it is the picture itself.
+    void keepCanvas(const QRectF& area = QRectF());
     // Widths of lines are in pixels as shown (the old toolkit's DrawWidth is in screen pixels):
     // image pixels per shown pixel, at least 1.
     double imagePixelsPerShownPixel() const;
@@ -541,7 +595,12 @@ class PictureBox : public Control, public Container {
     void updateWidget();
 
     // The image and background painted: the canvas's, or those held by a ShownHold.
-    const QImage& shownImage() const { return held_ ? heldImage_ : canvas_; }
+    const QImage& shownImage() const { return held_ ? heldImage_ : image(); }
+
+    // One drawing on the canvas: made at once, or taken down while a DrawnAside lives.
+    void draw(std::function<void(QPainter&)> drawing);
+    // Waits for the drawings made on another thread.
+    void finishDrawing() const noexcept;
 
     // Before a drawing: the canvas in a picture of its own, made in the spare image when there is
     // one of the same size (its memory is the program's already).
@@ -553,10 +612,17 @@ class PictureBox : public Control, public Container {
     bool held_ = false;
     QImage heldImage_;
     long heldBack_ = 0;
+    bool drawingAside_ = false;
+    std::vector<std::function<void(QPainter&)>> drawnAside_;
+    mutable std::future<void> drawing_; // the drawings made on another thread
     double sl_ = 0, st_ = 0, sw_ = 0, sh_ = 0;
     bool customScale_ = false;
     int border_ = 0;
     QSize area_;
+    // What keepCanvas kept since the keeping moment it noted.
+    unsigned long long keptMoment_ = 0;
+    bool canvasKept_ = false;
+    long long keptPixels_ = 0;
 };
 
 } // namespace platform

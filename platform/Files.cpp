@@ -19,6 +19,7 @@
 #include <optional>
 #include <set>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace platform {
@@ -522,6 +523,7 @@ struct RecordFile::Kept {
     bool tooLong = false;
     qint64 length = -1; // -1: not known yet
     std::shared_ptr<QFile> open;
+    int refused = 0; // why the file open cannot be written (RecordFile::refused_)
 };
 
 namespace {
@@ -569,10 +571,123 @@ void setChangeWatch(ChangeWatch watch) {
     changeWatch() = std::move(watch);
 }
 
+// ---------------------------------------------------------------- the system's refusals
+
+namespace {
+struct CallFailure {
+    std::optional<DiskCall> call;
+    int error = 0;
+};
+
+CallFailure& nextCallFailure() {
+    static CallFailure f;
+    return f;
+}
+
+// The error a test has the next call of this kind fail with, taken; 0 when none.
+int seamFailure(DiskCall call) {
+    CallFailure& f = nextCallFailure();
+    if (f.call != call) return 0;
+    return std::exchange(f, {}).error;
+}
+
+struct RefusedFolder {
+    QString folder; // absolute, clean
+    int error = 0;
+};
+
+RefusedFolder& refusedFolder() {
+    static RefusedFolder r;
+    return r;
+}
+
+// The error with which the test's read-only folder refuses a change of the file at `p`; 0 else.
+int refusedChange(const QString& p) {
+    const RefusedFolder& r = refusedFolder();
+    if (r.error == 0) return 0;
+    const QString file = QDir::cleanPath(QFileInfo(p).absoluteFilePath());
+    return file == r.folder || file.startsWith(r.folder + u'/') ? r.error : 0;
+}
+
+// The error with which the test's read-only folder refuses to open the file at `p` to be written,
+// when it is there (a missing one is missing first).
+int refusedRewrite(const QString& p) {
+    const int error = refusedChange(p);
+    return error && QFileInfo::exists(p) ? error : 0;
+}
+
+// The error with which the seams refuse to open the file at `p` to make or write it; 0 else.
+int refusedOpen(const QString& p) {
+    if (const int error = refusedChange(p)) return error;
+    return seamFailure(DiskCall::Open);
+}
+
+// Errors of a disk or a folder that cannot be written, as against a file that cannot be had.
+bool readOnlyError(int error) {
+    return error == EROFS || error == EACCES || error == EPERM;
+}
+
+// Why this program cannot make files in the folder at disk path `p`: the system's error, 0 when
+// it can. The disk's read-only flag first; then an unnamed file is made there and dropped, which
+// asks the system itself (whoever the program runs as: root may write where the folder's mode
+// says no one may); where the file system makes no unnamed files, a named one is made and removed.
+int folderRefusal(const QString& p) {
+    if (const int error = refusedChange(p + QStringLiteral("/probe"))) return error;
+    const QByteArray folder = QFile::encodeName(p);
+    struct statvfs disk {};
+    if (::statvfs(folder.constData(), &disk) == 0 && (disk.f_flag & ST_RDONLY)) return EROFS;
+    int fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        ::close(fd);
+        return 0;
+    }
+    int error = errno;
+    if (error == EOPNOTSUPP || error == EISDIR || error == EINVAL) {
+        for (int tries = 0; tries < 100; ++tries) {
+            const QByteArray probe =
+                folder + "/.zeltwar-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(tries);
+            fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            if (fd >= 0) {
+                ::close(fd);
+                ::unlink(probe.constData());
+                return 0;
+            }
+            error = errno;
+            if (error != EEXIST) break;
+        }
+    }
+    // A full disk can still be written once it has room again.
+    return error == ENOSPC || error == EDQUOT ? 0 : error;
+}
+} // namespace
+
+void failNextDiskCall(DiskCall call, int error) {
+    nextCallFailure() = error != 0 ? CallFailure{call, error} : CallFailure{};
+}
+
+void refuseChangesIn(const QString& folder, int error) {
+    refusedFolder() =
+        folder.isEmpty() || error == 0
+            ? RefusedFolder{}
+            : RefusedFolder{QDir::cleanPath(QFileInfo(diskPath(folder)).absoluteFilePath()), error};
+}
+
+bool folderWritable(const QString& folder) {
+    return folderRefusal(diskPath(folder)) == 0;
+}
+
+QString folderNotWritableMessage(const QString& folder) {
+    return QStringLiteral("La cartella della partita %1 non può essere scritta: l'azione non è stata "
+                          "compiuta e la partita è rimasta com'era. La partita si può consultare; per "
+                          "giocarla, la cartella deve poter essere scritta.")
+        .arg(QDir::cleanPath(diskPath(folder)));
+}
+
 bool deleteFile(const QString& path) {
     const QString p = diskPath(path);
     QFileInfo fi(p);
     if (!fi.exists() || !fi.isFile()) return false;
+    if (refusedChange(p)) return false;
     changing(p, 0);
     namesChanging();
     diskStep(Step::Remove, p);
@@ -584,6 +699,8 @@ bool deleteFile(const QString& path) {
 void makeFolder(const QString& path) {
     const QString p = diskPath(path);
     forgetListings();
+    if (!QFileInfo(p).isDir() && refusedChange(p))
+        throw FileError(QStringLiteral("Impossibile creare la cartella %1").arg(p), p);
     if (!QFileInfo(p).isDir()) {
         // The first folder of the path that is missing is the one made, with what lies in it.
         QString first = QDir::cleanPath(QFileInfo(p).absoluteFilePath());
@@ -614,7 +731,21 @@ bool& budgetSticks() {
 // Bytes the next write may pass to the disk: all of them, unless a test has set a budget. The
 // write that runs out of it is the one that fails; the budget is lifted then, as when a full disk
 // gets space again, so that what undoes the failure can write.
+long long& checkedWriteCount() {
+    static long long n = 0;
+    return n;
+}
+
+long long& failingWrite() {
+    static long long n = 0;
+    return n;
+}
+
 qint64 allowedBytes(qint64 wanted) {
+    if (++checkedWriteCount() == failingWrite()) {
+        failingWrite() = 0;
+        return 0;
+    }
     qint64& budget = writeBudget();
     if (budget < 0) return wanted;
     const qint64 n = std::min(wanted, budget);
@@ -632,36 +763,58 @@ bool& deferred() {
     return d;
 }
 
-std::map<QString, QByteArray>& overlay() {
-    static std::map<QString, QByteArray> o;
-    return o;
-}
-
-// The error of a write that failed: what went wrong, and that the file stayed as it was.
+// The error of a write that failed: what went wrong, in the player's words where the system's
+// error is a full disk or a disk or file that cannot be written, and that the file stayed as it was.
 FileError writeFailure(const QString& path, int error) {
     ++failures();
-    const QString cause = error == ENOSPC || error == EDQUOT
-                              ? QStringLiteral("Disco pieno: impossibile scrivere il file %1").arg(path)
-                              : QStringLiteral("Impossibile scrivere il file %1 (%2)")
-                                    .arg(path, QString::fromLocal8Bit(std::strerror(error)));
+    QString cause;
+    if (error == ENOSPC || error == EDQUOT)
+        cause = QStringLiteral("Disco pieno: impossibile scrivere il file %1").arg(path);
+    else if (error == EROFS)
+        cause = QStringLiteral("Impossibile scrivere il file %1: il disco è in sola lettura").arg(path);
+    else if (error == EACCES || error == EPERM)
+        cause = QStringLiteral("Impossibile scrivere il file %1: permesso negato").arg(path);
+    else
+        cause = QStringLiteral("Impossibile scrivere il file %1 (%2)")
+                    .arg(path, QString::fromLocal8Bit(std::strerror(error)));
     return FileError(cause + QStringLiteral("; il file è rimasto com'era."), path, cause);
 }
 
-// Writes every byte to `path` (from `at`, or at its end when negative) or reports the system's
-// error (ENOSPC when a test's budget runs out).
+// Writes every byte to the file at `path` open on `fd`, from `at`, or where the descriptor stands
+// when negative (an append, a new file written in order); 0, or the system's error (ENOSPC when a
+// test's budget runs out).
 int writeAll(int fd, const QString& path, qint64 at, const char* data, qint64 size) {
     qint64 done = 0;
     while (done < size) {
         const qint64 wanted = size - done;
+        if (const int error = seamFailure(DiskCall::Write)) return error;
         const qint64 allowed = allowedBytes(wanted);
         if (allowed > 0) diskStep(Step::Write, path, at < 0 ? -1 : at + done, data + done, allowed);
-        const ssize_t n = allowed > 0 ? ::write(fd, data + done, size_t(allowed)) : 0;
+        ssize_t n = 0;
+        if (allowed > 0 && at < 0)
+            n = ::write(fd, data + done, size_t(allowed));
+        else if (allowed > 0)
+            n = ::pwrite(fd, data + done, size_t(allowed), off_t(at + done));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return errno;
         if (n > 0) done += n;
         if (allowed < wanted || n == 0) return ENOSPC;
     }
     return 0;
+}
+
+// Flushes the file at `path` open on `fd` to the disk: 0, or the system's error.
+int syncDescriptor(int fd, const QString& path) {
+    if (const int error = seamFailure(DiskCall::Sync)) return error;
+    diskStep(Step::Sync, path);
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// Closes the descriptor: 0, or the error the system reports of the file's last writes.
+int closeDescriptor(int fd) {
+    const int error = seamFailure(DiskCall::Close);
+    if (::close(fd) != 0 && error == 0) return errno;
+    return error;
 }
 
 // Makes the temporary file "<path>.XXXXXX" (six letters or digits, the first name free) that a
@@ -674,6 +827,10 @@ int makeTemporary(const QString& path, QString* name) {
         QString suffix;
         for (int i = 0; i < 6; ++i, n /= 36) suffix += QLatin1Char(kDigits[n % 36]);
         *name = path + u'.' + suffix;
+        if (const int error = refusedOpen(*name)) {
+            errno = error;
+            return -1;
+        }
         diskStep(Step::Create, *name);
         const int fd =
             ::open(QFile::encodeName(*name).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -704,13 +861,17 @@ bool syncsDeferred() {
     return deferred();
 }
 
-void setReadOverlay(std::map<QString, QByteArray> o) {
-    overlay() = std::move(o);
-}
-
 void failWritesAfter(qint64 bytes, bool untilLifted) {
     writeBudget() = bytes;
     budgetSticks() = bytes >= 0 && untilLifted;
+}
+
+long long checkedWrites() {
+    return checkedWriteCount();
+}
+
+void failWrite(long long n) {
+    failingWrite() = n > 0 ? checkedWriteCount() + n : 0;
 }
 
 void syncFile(const QString& path) {
@@ -720,8 +881,7 @@ void syncFile(const QString& path) {
         if (errno == ENOENT) return;
         throw writeFailure(p, errno);
     }
-    diskStep(Step::Sync, p);
-    const int error = ::fsync(fd) == 0 ? 0 : errno;
+    const int error = syncDescriptor(fd, p);
     ::close(fd);
     if (error) throw writeFailure(p, error);
 }
@@ -753,12 +913,12 @@ std::vector<HeldWrite> WholeFileWriteHold::take() {
 void cutFile(const QString& path, qint64 length) {
     const QString p = diskPath(path);
     forgetKept(p);
-    const int fd = ::open(QFile::encodeName(p).constData(), O_WRONLY | O_CLOEXEC);
-    int error = fd < 0 ? errno : 0;
+    int error = refusedOpen(p);
+    const int fd = error ? -1 : ::open(QFile::encodeName(p).constData(), O_WRONLY | O_CLOEXEC);
+    if (!error && fd < 0) error = errno;
     if (!error) diskStep(Step::Truncate, p, length);
     if (!error && ::ftruncate(fd, off_t(length)) != 0) error = errno;
-    if (!error) diskStep(Step::Sync, p);
-    if (!error && ::fsync(fd) != 0) error = errno;
+    if (!error) error = syncDescriptor(fd, p);
     if (fd >= 0) ::close(fd);
     if (error) throw writeFailure(p, error);
 }
@@ -792,8 +952,7 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
         throw writeFailure(p, error);
     };
     int error = writeAll(fd, tempName, 0, bytes.constData(), bytes.size());
-    if (!error && !deferred()) diskStep(Step::Sync, tempName);
-    if (!error && !deferred() && ::fsync(fd) != 0) error = errno;
+    if (!error && !deferred()) error = syncDescriptor(fd, tempName);
     // The new file gets the old one's permissions, or those of a newly created file.
     struct stat st {};
     mode_t mode = 0;
@@ -805,10 +964,11 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
         mode = 0666 & ~mask;
     }
     if (!error && ::fchmod(fd, mode) != 0) error = errno;
-    if (::close(fd) != 0 && !error) error = errno;
+    if (const int closed = closeDescriptor(fd); closed && !error) error = closed;
     if (error) fail(error);
     if (::stat(temp.constData(), &st) != 0) fail(errno);
     if (st.st_size != bytes.size()) fail(ENOSPC);
+    if (const int refused = seamFailure(DiskCall::Rename)) fail(refused);
     diskStep(Step::Rename, tempName, 0, nullptr, 0, p);
     if (::rename(temp.constData(), QFile::encodeName(p).constData()) != 0) fail(errno);
     nameChanged(p, true);
@@ -819,25 +979,37 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
 
 void appendToFile(const QString& path, const QByteArray& bytes) {
     const QString p = diskPath(path);
-    changing(p, std::max<qint64>(QFileInfo(p).size(), 0));
+    const QFileInfo file(p);
+    if (bytes.isEmpty() && file.isFile()) return;
+    if (const int error = refusedOpen(p)) throw writeFailure(p, error);
+    changing(p, std::max<qint64>(file.size(), 0));
     namesChanging();
-    if (!QFileInfo::exists(p)) diskStep(Step::Create, p);
+    if (!file.exists()) diskStep(Step::Create, p);
     const int fd = ::open(QFile::encodeName(p).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
     if (fd < 0) throw writeFailure(p, errno);
     nameChanged(p, true);
     struct stat st {};
     const off_t before = ::fstat(fd, &st) == 0 ? st.st_size : -1;
     int error = writeAll(fd, p, -1, bytes.constData(), bytes.size());
-    // What part of the values reached the file is taken back: the file ends as it was.
+    // What part of the values reached the file is taken back: the file ends as it was. The error
+    // told is the write's.
     if (error && before >= 0) diskStep(Step::Truncate, p, before);
-    if (error && before >= 0 && ::ftruncate(fd, before) != 0) error = errno;
-    if (::close(fd) != 0 && !error) error = errno;
+    if (error && before >= 0 && ::ftruncate(fd, before) != 0) {
+    }
+    if (const int closed = closeDescriptor(fd); closed && !error) {
+        // The system told of the writes' failure only now: they are taken back all the same.
+        error = closed;
+        const int again = ::open(QFile::encodeName(p).constData(), O_WRONLY | O_CLOEXEC);
+        if (again >= 0 && before >= 0) diskStep(Step::Truncate, p, before);
+        if (again >= 0 && before >= 0 && ::ftruncate(again, before) != 0) {
+        }
+        if (again >= 0) ::close(again);
+    }
     if (error) throw writeFailure(p, error);
 }
 
 QByteArray readWholeFile(const QString& path) {
     const QString p = diskPath(path);
-    if (const auto it = overlay().find(p); it != overlay().end()) return it->second;
     if (const QByteArray* bytes = heldFor(p)) return *bytes;
     // While files are kept, a file is read once: its checks, the journal and its records share it.
     KeptFile* k = kept() ? &keptFor(p) : nullptr;
@@ -877,10 +1049,6 @@ void TextWriter::writeValues(const QStringList& raw) {
 }
 
 TextReader::TextReader(const QString& path) : path_(diskPath(path)) {
-    if (const auto it = overlay().find(path_); it != overlay().end()) {
-        text_ = fromCp1252(it->second);
-        return;
-    }
     if (const QByteArray* bytes = heldFor(path_)) {
         text_ = fromCp1252(*bytes);
         return;
@@ -996,22 +1164,48 @@ QString TextReader::readLine() {
 RecordFile::RecordFile(const QString& path, int recordLength) : path_(diskPath(path)), len_(recordLength) {
     if (const Kept* k = keptEntry(); k && k->open) {
         file_ = k->open;
+        refused_ = k->refused;
         return;
     }
     file_ = std::make_shared<QFile>(path_);
-    // The file is there nearly always: opening it tells so, and only a missing one is looked for
-    // before it is made.
-    if (!file_->open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
-        if (!QFileInfo::exists(path_)) {
+    const QByteArray name = QFile::encodeName(path_);
+    // The file is there nearly always: opening it tells so, and only a missing one is made.
+    int error = refusedRewrite(path_);
+    int fd = error ? -1 : ::open(name.constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0 && !error) error = errno;
+    bool absent = false;
+    if (error == ENOENT) {
+        // Made only where it can be: a file read in a folder that cannot be written reads as empty.
+        const QString folder = QFileInfo(path_).absolutePath();
+        error = QFileInfo(folder).isDir() ? folderRefusal(folder) : ENOENT;
+        absent = readOnlyError(error);
+        if (!error) {
             if (changeWatch()) changing(path_, 0);
             diskStep(Step::Create, path_);
+            namesChanging();
+            error = refusedOpen(path_);
+            fd = error ? -1 : ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+            if (fd < 0 && !error) error = errno;
+            if (fd >= 0) nameChanged(path_, true);
         }
-        namesChanging();
-        if (!file_->open(QIODevice::ReadWrite))
-            throw FileError(QStringLiteral("Impossibile aprire il file %1").arg(path_), path_);
-        nameChanged(path_, true);
     }
-    if (Kept* k = keptEntry()) k->open = file_;
+    // A file that cannot be written is read: a record written there is refused then.
+    if (fd < 0 && readOnlyError(error)) {
+        refused_ = error;
+        fd = absent ? -1 : ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0 && !absent) error = errno;
+    }
+    if (fd < 0 && absent) return;
+    if (fd < 0 && (error == ENOSPC || error == EDQUOT)) throw writeFailure(path_, error);
+    if (fd < 0 || !file_->open(fd, refused_ ? QIODevice::ReadOnly : QIODevice::ReadWrite,
+                               QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0) ::close(fd);
+        throw FileError(QStringLiteral("Impossibile aprire il file %1").arg(path_), path_);
+    }
+    if (Kept* k = keptEntry()) {
+        k->open = file_;
+        k->refused = refused_;
+    }
 }
 
 KeptRecordFiles::KeptRecordFiles() : outermost_(!kept()) {
@@ -1032,6 +1226,7 @@ KeptRecordFiles::~KeptRecordFiles() {
 }
 
 qint64 RecordFile::length() const {
+    if (!file_->isOpen()) return 0;
     Kept* k = keptEntry();
     if (!k || file_->bytesToWrite() != 0) return file_->size();
     if (!k->bytes.isNull()) return k->bytes.size();
@@ -1066,7 +1261,7 @@ RecordFile::Kept* RecordFile::keptEntry() const {
 }
 
 const QByteArray* RecordFile::keptBytes() const {
-    if (!kept() || file_->bytesToWrite() != 0) return nullptr;
+    if (!kept() || !file_->isOpen() || file_->bytesToWrite() != 0) return nullptr;
     KeptFile& k = *keptEntry();
     if (k.bytes.isNull()) {
         // Read whole at the first read since the file was last changed otherwise than by a record
@@ -1099,6 +1294,7 @@ qsizetype RecordFile::readPresent(int record, char* out) const {
         if (n > 0) std::memcpy(out, k->constData() + at, size_t(n));
         return n;
     }
+    if (!file_->isOpen()) return 0;
     // A pass reads records in order: the file is already there, and its read buffer is kept.
     if (file_->pos() != at) {
         // Any other record is read where it lies, in one call: a seek would cost a call of its own
@@ -1125,7 +1321,12 @@ void RecordFile::put(int record, const QByteArray& bytes) {
     QByteArray rec = bytes.left(len_);
     if (rec.size() < len_) rec.append(QByteArray(len_ - rec.size(), ' '));
     const qint64 at = qint64(record - 1) * len_;
+    // A record that holds these bytes already is left alone: nothing changes, and nothing needs a
+    // disk that can be written.
+    if (at + len_ <= length() && getPresent(record) == rec) return;
+    // The watch is told first: a step over a folder that cannot be written is refused as a whole.
     if (const ChangeWatch& watch = changeWatch()) watch(path_, at);
+    if (refused_) throw writeFailure(path_, refused_);
     const qint64 before = length();
     const QByteArray old = at < before ? getPresent(record) : QByteArray();
     // The kept copy follows the record written, in place or added at its end (what the journal
@@ -1136,10 +1337,13 @@ void RecordFile::put(int record, const QByteArray& bytes) {
         *k = QByteArray();
         k = nullptr;
     }
-    const qint64 allowed = allowedBytes(len_);
-    if (allowed > 0) diskStep(Step::Write, path_, at, rec.constData(), allowed);
-    if (file_->seek(at) && file_->write(rec.constData(), allowed) == allowed && file_->flush() &&
-        allowed == len_) {
+    // Written where it lies through the descriptor, which keeps the system's error; what the file's
+    // reader holds read ahead of the record's end is still what the file holds, and the seek to that
+    // end drops what it holds of the record.
+    const int fd = file_->handle();
+    const int error = writeAll(fd, path_, at, rec.constData(), len_);
+    if (!error) {
+        if (!file_->isSequential()) file_->seek(at + len_);
         if (k) {
             if (k->size() < at + len_) k->resize(at + len_);
             std::memcpy(k->data() + at, rec.constData(), size_t(len_));
@@ -1149,14 +1353,24 @@ void RecordFile::put(int record, const QByteArray& bytes) {
     }
     forgetKept(path_);
     // A record that did not reach the disk whole is taken back: the old bytes in place, and a file
-    // that had grown cut back to its old length.
-    const int error = allowed < len_ ? ENOSPC : EIO;
-    file_->unsetError();
-    if (!old.isEmpty()) diskStep(Step::Write, path_, at, old.constData(), old.size());
-    if (!old.isEmpty() && file_->seek(at)) file_->write(old);
-    file_->flush();
-    if (file_->size() > before) diskStep(Step::Truncate, path_, before);
-    if (file_->size() > before) file_->resize(before);
+    // that had grown cut back to its old length. The error told is the write's.
+    if (!old.isEmpty()) {
+        diskStep(Step::Write, path_, at, old.constData(), old.size());
+        for (qint64 done = 0; done < old.size();) {
+            const ssize_t n =
+                ::pwrite(fd, old.constData() + done, size_t(old.size() - done), off_t(at + done));
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            done += n;
+        }
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && st.st_size > before) {
+        diskStep(Step::Truncate, path_, before);
+        if (::ftruncate(fd, off_t(before)) != 0) {
+        }
+    }
+    if (!file_->isSequential()) file_->seek(at + len_);
     throw writeFailure(path_, error);
 }
 

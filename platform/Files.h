@@ -57,7 +57,7 @@ QStringList filesIn(const QString& folder);
 // exactly these bytes is not written again.
 void writeWholeFile(const QString& path, const QByteArray& bytes);
 // Adds bytes at the end of a file (made when missing); on a failure the file is cut back to its
-// old length and FileError names it.
+// old length and FileError names it. No bytes to add leave a file that is there alone.
 void appendToFile(const QString& path, const QByteArray& bytes);
 // Test seam: the write by the checked writers (whole files, appends, records) that would take
 // the bytes written past `bytes` more writes only up to there and fails as on a full disk; the
@@ -66,20 +66,36 @@ void failWritesAfter(qint64 bytes);
 // Test seam: with `untilLifted`, every checked write after the one that fails fails too, as on a
 // disk that stays full, until failWritesAfter(-1).
 void failWritesAfter(qint64 bytes, bool untilLifted);
+// Checked writes made since the program started (each write call of the checked writers).
+long long checkedWrites();
+// Test seam: the `n`-th checked write from now fails as on a full disk, writing nothing, and the
+// writes after it go through; 0 disarms.
+void failWrite(long long n);
+// Test seam: the file layer's system calls of one kind (an open that makes or writes a file, a
+// write, a flush to the disk, a close, a rename) fail as the system fails them.
+enum class DiskCall { Open, Write, Sync, Close, Rename };
+// The next call of that kind fails with `error` (ENOSPC, EDQUOT, EIO ...), once; 0 lifts it.
+void failNextDiskCall(DiskCall call, int error);
+// Test seam: every change of a file inside `folder` (a file opened to be written, made, renamed, cut
+// or removed, a folder made) fails with `error`, as a read-only file system (EROFS) or a folder the
+// user may not write (EACCES) refuses it; its files can still be read. An empty folder lifts it.
+void refuseChangesIn(const QString& folder, int error);
 QByteArray readWholeFile(const QString& path); // FileError when missing or unreadable
 // Checked writes that have failed since the program started: a caller that swallowed a failure
 // can still tell that one happened.
 long long writeFailures();
 
+// Whether this program can make and change files in the folder, whoever it runs as: false on a
+// read-only file system, in a folder it may not write, or where there is no such folder. A full disk
+// does not make a folder unwritable.
+bool folderWritable(const QString& folder);
+// What the player is told of an action refused because the campaign's folder cannot be written.
+QString folderNotWritableMessage(const QString& folder);
+
 // While set, the whole-file writer leaves the flushes to the disk (of the file and of its folder)
 // to the caller, who flushes every file it changed at once (syncFile, syncFolder).
 void setSyncsDeferred(bool deferred);
 bool syncsDeferred();
-
-// The bytes that the text readers (TextReader, readWholeFile) take instead of a file's, by the
-// file's disk path, while one is set: the campaign's tables read back as they were when their
-// files cannot be put back yet. An empty map reads the files.
-void setReadOverlay(std::map<QString, QByteArray> overlay);
 
 // Flushes a file's bytes to the disk (a missing file passes); FileError when the disk refuses.
 void syncFile(const QString& path);
@@ -131,7 +147,10 @@ class TextReader {
     int pos_ = 0;
 };
 
-// A file of fixed-length records numbered from 1, opened for reading and writing in place.
+// A file of fixed-length records numbered from 1, opened for reading and writing in place. A file
+// that cannot be written (a read-only disk or folder, a file the user may not write) is opened to
+// be read, and a missing one that cannot be made reads as empty: a record written there with
+// other bytes than it holds is refused (FileError naming the file and why).
 class RecordFile {
   public:
     RecordFile(const QString& path, int recordLength); // created empty when missing
@@ -147,7 +166,8 @@ class RecordFile {
     // The same bytes copied to `out` (room for a record): how many there were.
     qsizetype readPresent(int record, char* out) const;
     // A record written whole in place (cut or padded with blanks to the record length). A record
-    // that cannot be written whole is taken back (FileError naming the file).
+    // that cannot be written whole is taken back (FileError naming the file and the system's cause:
+    // a full disk is called so). A record that holds these bytes already is not written again.
     void put(int record, const QByteArray& bytes);
     const QString& path() const { return path_; }
 
@@ -164,6 +184,8 @@ class RecordFile {
     mutable std::uint64_t keptAt_ = 0;
     QString path_;
     int len_;
+    // Why the file cannot be written (EROFS, EACCES ...); 0 when it can.
+    int refused_ = 0;
     // Shared with the record files open on the same file while a KeptRecordFiles lives.
     std::shared_ptr<QFile> file_;
 };

@@ -23,6 +23,8 @@
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
+#include <set>
+#include <unordered_map>
 #include <vector>
 
 namespace platform {
@@ -161,8 +163,31 @@ Form::Form(const QString& name) : name_(name) {
 }
 
 Form::~Form() {
+    kept::forget(this);
     stopModal_ = nullptr;
     delete window_;
+}
+
+void Form::aboutToChange() {
+    if (kept::keeping(this)) kept::note(this, [this] { return standing(); });
+}
+
+std::function<void()> Form::standing() {
+    return [this, caption = caption_, back = back_, picture = picture_, visible = visible_, width = width_,
+            height = height_, fixed = fixedBorder_] {
+        if (caption_ != caption) setCaption(caption);
+        if (back_ != back) setBackColor(back);
+        if (picture_.cacheKey() != picture.cacheKey()) setPicture(picture);
+        if (width_ != width || height_ != height) setSize(width, height);
+        if (fixedBorder_ != fixed) setFixedBorder(fixed);
+        if (visible && !visible_) {
+            visible_ = true;
+            window_->show();
+        } else if (!visible && visible_) {
+            visible_ = false;
+            window_->hide();
+        }
+    };
 }
 
 std::logic_error Form::missingControl(const char* name) {
@@ -258,11 +283,13 @@ void Form::clientResized() {
 }
 
 void Form::setCaption(const QString& c) {
+    aboutToChange();
     caption_ = c;
     window_->setWindowTitle(c);
 }
 
 void Form::setSize(int width, int height) {
+    aboutToChange();
     width_ = width;
     height_ = height;
     fitToScreen();
@@ -294,6 +321,7 @@ void Form::setIcon(const QString& path) {
 }
 
 void Form::setBackColor(long c) {
+    aboutToChange();
     back_ = c;
     QPalette p = client_->palette();
     p.setColor(QPalette::Window, toQColor(c));
@@ -301,12 +329,14 @@ void Form::setBackColor(long c) {
 }
 
 void Form::setPicture(const QImage& img) {
+    aboutToChange();
     picture_ = img;
     static_cast<FormClient*>(client_)->picture = img;
     client_->update();
 }
 
 void Form::setFixedBorder(bool fixed) {
+    aboutToChange();
     fixedBorder_ = fixed;
     if (fixed)
         window_->setFixedSize(window_->size());
@@ -354,6 +384,7 @@ void Form::placeBeforeShowing() {
 
 void Form::show() {
     if (unloaded_) return;
+    aboutToChange();
     visible_ = true;
     window_->setWindowModality(Qt::NonModal);
     const bool opens = !window_->isVisible();
@@ -411,12 +442,14 @@ void Form::showModal() {
     runHandler([this] { Form_Activate(); });
     QEventLoop loop;
     stopModal_ = [&loop] { loop.quit(); };
-    if (visible_ && !unloaded_ && !programEnded()) loop.exec();
+    // A window shown again (a step that closed it undone) waits on.
+    while (visible_ && !unloaded_ && !programEnded()) loop.exec();
     stopModal_ = nullptr;
     --modalDepth_;
 }
 
 void Form::hide() {
+    aboutToChange();
     visible_ = false;
     window_->hide();
     if (stopModal_) stopModal_();
@@ -456,7 +489,21 @@ Menu::Menu(Menu& parent, const QString& name, const QString& caption)
     }
 }
 
-Menu::~Menu() = default;
+Menu::~Menu() {
+    kept::forget(this);
+}
+
+void Menu::aboutToChange() {
+    if (!kept::keeping(form_)) return;
+    kept::note(this, [this] {
+        return [this, caption = caption_, enabled = enabled_, visible = visible_, checked = checked_] {
+            setCaption(caption);
+            setEnabled(enabled);
+            setVisible(visible);
+            if (checked_ != checked) setChecked(checked);
+        };
+    });
+}
 
 QMenu* Menu::submenu() {
     if (!menu_) {
@@ -483,22 +530,26 @@ HandlerSource Menu::source() const {
 }
 
 void Menu::setCaption(const QString& c) {
+    aboutToChange();
     caption_ = c;
     if (action_) action_->setText(c);
     if (menu_) menu_->setTitle(c);
 }
 
 void Menu::setEnabled(bool e) {
+    aboutToChange();
     enabled_ = e;
     if (action_) action_->setEnabled(e);
 }
 
 void Menu::setVisible(bool v) {
+    aboutToChange();
     visible_ = v;
     if (action_) action_->setVisible(v);
 }
 
 void Menu::setChecked(bool c) {
+    aboutToChange();
     checked_ = c;
     if (action_) {
         action_->setCheckable(true);
@@ -537,6 +588,7 @@ bool unloadForm(Form& f, int mode) {
     if (cancel) return false;
     f.Form_Unload(cancel);
     if (cancel) return false;
+    f.aboutToChange();
     f.unloaded_ = true;
     f.visible_ = false;
     f.window_->hide();
@@ -553,13 +605,20 @@ bool unloadForm(Form& f, int mode) {
     return true;
 }
 
-void unloadAllForms() {
+void unloadAllForms(const Form* but) {
     // Unloading one window may load or unload others: take them one at a time.
     for (int guard = 0; guard < 1000; ++guard) {
         auto& m = FormRegistry::loaded();
-        if (m.empty()) break;
-        std::shared_ptr<Form> f = m.begin()->second;
-        if (!unloadForm(*f, vbAppWindows)) {
+        const auto next =
+            std::find_if(m.begin(), m.end(), [but](const auto& e) { return e.second.get() != but; });
+        if (next == m.end()) break;
+        std::shared_ptr<Form> f = next->second;
+        bool done = false;
+        if (handlerDepth() > 0)
+            done = unloadForm(*f, vbAppWindows);
+        else
+            runHandler([&] { done = unloadForm(*f, vbAppWindows); });
+        if (!done) {
             // A window that refuses leaves anyway when the program ends.
             f->unloaded_ = true;
             f->window_->hide();
@@ -585,7 +644,13 @@ void collectUnloadedForms() {
 
 void endProgram() {
     endedFlag() = true;
-    unloadAllForms();
+    try {
+        unloadAllForms();
+    } catch (...) {
+        // A window's unloading failed: the step is undone and the program goes on.
+        endedFlag() = false;
+        throw;
+    }
     if (QCoreApplication::instance()) QCoreApplication::exit(0);
 }
 
@@ -611,6 +676,130 @@ void initApplication(const QString& programName) {
     // For a script that plays the program from outside (tests/play/).
     const QString report = qEnvironmentVariable("ZELTWAR_SCREEN_REPORT");
     if (!report.isEmpty()) startScreenReport(report);
+}
+
+// ---------------------------------------------------------------- keeping
+
+namespace {
+struct Keeping {
+    bool on = false;
+    unsigned long long moment = 0;
+    // The windows loaded when keeping began, and what puts back their working values.
+    std::map<std::type_index, std::shared_ptr<Form>> loaded;
+    std::set<const void*> windows;
+    std::vector<std::function<void()>> values;
+    // What puts back each object changed since, in the order noted; an object's entries.
+    std::vector<std::function<void()>> undo;
+    std::unordered_map<const void*, std::vector<size_t>> entries;
+    std::set<const void*> noted;
+};
+
+Keeping& keeping() {
+    static Keeping k;
+    return k;
+}
+} // namespace
+
+namespace kept {
+bool keeping(const void* owner) {
+    const Keeping& k = platform::keeping();
+    return k.on && owner && k.windows.count(owner);
+}
+
+void note(const void* object, const std::function<std::function<void()>()>& standing) {
+    Keeping& k = platform::keeping();
+    if (!k.on || !k.noted.insert(object).second) return;
+    k.entries[object].push_back(k.undo.size());
+    k.undo.push_back(standing());
+}
+
+bool noted(const void* object) {
+    return platform::keeping().noted.count(object) > 0;
+}
+
+void noteMore(const void* object, std::function<void()> back) {
+    Keeping& k = platform::keeping();
+    if (!k.on) return;
+    k.entries[object].push_back(k.undo.size());
+    k.undo.push_back(std::move(back));
+}
+
+void forget(const void* object) {
+    Keeping& k = platform::keeping();
+    const auto it = k.entries.find(object);
+    if (it == k.entries.end()) return;
+    for (size_t i : it->second) k.undo[i] = nullptr;
+    k.entries.erase(it);
+    k.noted.erase(object);
+}
+
+unsigned long long moment() {
+    return platform::keeping().moment;
+}
+} // namespace kept
+
+void keepWindows() {
+    forgetKeptWindows();
+    Keeping& k = keeping();
+    k.loaded = FormRegistry::loaded();
+    for (const auto& [type, f] : k.loaded) {
+        k.windows.insert(f.get());
+        if (auto values = f->keptValues()) k.values.push_back(std::move(values));
+    }
+    ++k.moment;
+    k.on = true;
+}
+
+void putWindowsBack() {
+    Keeping& k = keeping();
+    if (!k.on) return;
+    k.on = false;
+    auto& registry = FormRegistry::loaded();
+    // A window that goes at once, as if never loaded: no event of its own.
+    const auto drop = [](const std::shared_ptr<Form>& f) {
+        f->unloaded_ = true;
+        f->hide();
+        graveyard().push_back(f);
+        scheduleCollect();
+    };
+    // The windows unloaded since come back as they were loaded.
+    for (const auto& [type, f] : k.loaded) {
+        const auto now = registry.find(type);
+        if (now != registry.end() && now->second == f) continue;
+        if (now != registry.end()) drop(now->second);
+        f->unloaded_ = false;
+        registry[type] = f;
+        auto& dead = graveyard();
+        dead.erase(std::remove(dead.begin(), dead.end(), f), dead.end());
+    }
+    for (auto it = k.undo.rbegin(); it != k.undo.rend(); ++it)
+        if (*it) (*it)();
+    for (const auto& values : k.values) values();
+    // The windows loaded since go.
+    for (auto it = registry.begin(); it != registry.end();) {
+        if (k.loaded.count(it->first)) {
+            ++it;
+            continue;
+        }
+        drop(it->second);
+        it = registry.erase(it);
+    }
+    k.undo.clear();
+    k.entries.clear();
+    k.noted.clear();
+    ++k.moment;
+    k.on = true;
+}
+
+void forgetKeptWindows() {
+    Keeping& k = keeping();
+    k.on = false;
+    k.loaded.clear();
+    k.windows.clear();
+    k.values.clear();
+    k.undo.clear();
+    k.entries.clear();
+    k.noted.clear();
 }
 
 namespace testing {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Controls.h"
+#include "KeptWindows.h"
 
 #include <QPoint>
 #include <QString>
@@ -121,13 +122,24 @@ class Form : public Container, public std::enable_shared_from_this<Form> {
     Control& keepMade(std::unique_ptr<Control> c);
     void keepArray(const QString& name, std::unique_ptr<ControlArrayBase> a);
 
+    // The window's working values (FormWith) as they are now, and what puts them back so.
+    std::function<void()> keptValues() const { return values_ ? values_() : std::function<void()>(); }
+
     // Menus (for Menu only).
     QMenuBar* menuBar();
     void placeWindow();
     // Image of the window as shown (for printing a window).
     QImage grabImage() const;
 
+  protected:
+    // Set by FormWith: what keeps the window's working values.
+    void keepValuesWith(std::function<std::function<void()>()> values) { values_ = std::move(values); }
+
   private:
+    friend void putWindowsBack();
+    // Told before the window changes: while the windows are kept, its standing is kept first.
+    void aboutToChange();
+    std::function<void()> standing();
     void placeBeforeShowing();
     double screenScale() const;
     void setScale(double s);
@@ -140,7 +152,7 @@ class Form : public Container, public std::enable_shared_from_this<Form> {
     friend class FormClient;
     friend struct FormRegistry;
     friend bool unloadForm(Form& f, int mode);
-    friend void unloadAllForms();
+    friend void unloadAllForms(const Form* but);
 
     QString name_;
     QMainWindow* window_;
@@ -162,6 +174,19 @@ class Form : public Container, public std::enable_shared_from_this<Form> {
     std::vector<std::unique_ptr<Control>> made_;
     std::map<QString, Control*> madeNames_;
     std::map<QString, std::unique_ptr<ControlArrayBase>> arrays_;
+    std::function<std::function<void()>()> values_;
+};
+
+// A window with working values that last from one event to the next: they live in `Values` (a
+// plain struct, copied as a whole), which the window derives from, so that a step that fails puts
+// them back with the window's controls (KeptWindows.h). A window keeps no other values of its own.
+template <class Values> class FormWith : public Form, public Values {
+  public:
+    explicit FormWith(const QString& name) : Form(name) {
+        keepValuesWith([this] {
+            return [this, kept = static_cast<const Values&>(*this)] { static_cast<Values&>(*this) = kept; };
+        });
+    }
 };
 
 struct HandlerSource;
@@ -193,6 +218,8 @@ class Menu {
     QAction* action() const { return action_; }
 
   private:
+    // Told before the menu changes: while the windows are kept, its standing is kept first.
+    void aboutToChange();
     QMenu* submenu();
     // The item's caption after those of the menus it lies in ("File > Esci"), as the menus show
     // them: what a handler it raises is told of it.
@@ -236,8 +263,10 @@ template <class T> bool unload() {
     return found ? unloadForm(*found) : true;
 }
 
-// Unloads every window, one after another.
-void unloadAllForms();
+// Unloads every window (but `but`), one after another; a window that refuses, or whose unloading
+// fails, leaves anyway. Outside any handler each unloading runs as a handler of its own, so that
+// what it writes is one step whose failure is undone and shown like any other.
+void unloadAllForms(const Form* but = nullptr);
 // Frees the windows unloaded so far, when no event handler is running.
 void collectUnloadedForms();
 // Ends the program: every window is unloaded and the event loop stops.

@@ -67,7 +67,8 @@ const platform::Layout<FrmSetUpTorv>& FrmSetUpTorv::layout() {
         {Label,  "Label18",  "Frame5",  4560, 6570,  1140,    480, "KILL", "L'archivio selezionato viene DISTRUTTO", Hidden, {{DblClick, &FrmSetUpTorv::Label18_DblClick}}},
         {Frame,  "Frame6",   "",        9480,  120,  4620,   7260, "Mezzi Inseriti", "", Visible},
         {Label,  "Label9",   "Frame6",   180,  330,  4260,    330, "", "", Visible},
-        {List,   "List3",    "Frame6",   180,  720,  4260,   5100, "", "Attenzione il record Puntato è selezionato per essere CANCELLATO DEFINITIVAMENTE", Visible, {{Click, &FrmSetUpTorv::List3_Click}}},
+        {List,   "List3",    "Frame6",   180,  720,  4260,   4410, "", "Attenzione il record Puntato è selezionato per essere CANCELLATO DEFINITIVAMENTE", Visible, {{Click, &FrmSetUpTorv::List3_Click}}},
+        {Label,  "Label23",  "Frame6",   180, 5160,  4260,    720, "", "", Visible},
         {Label,  "Label14",  "Frame6",   180, 5940,  2640,    300, "Cancella File Selezionato:", "", Visible},
         {Label,  "Label17",  "Frame6",  2880, 5910,   900,    330, "", "", Visible, {{Click, &FrmSetUpTorv::Label17_Click}}},
         {Button, "Command5", "Frame6",   180, 6420,  1320,    480, "CancNave", "", Disabled, {{Click, &FrmSetUpTorv::Command5_Click}}},
@@ -93,12 +94,12 @@ FrmSetUpTorv::FrmSetUpTorv() : Form("FrmSetUpTorv") {
     // The card's values in navy on their panel, the notices in red; the counts and the record
     // marked for deletion in boxes.
     for (Label* l : {&Label1, &Label2, &Label3, &Label4, &Label10, &Label12, &Label11, &Label13, &Label16,
-                     &Label20, &Label21, &Label22})
+                     &Label20, &Label21, &Label22, &Label23})
         l->setBackStyle(0);
     for (Label* l :
          {&Label1, &Label2, &Label3, &Label4, &Label10, &Label12, &Label11, &Label13, &Label16, &Label9})
         l->setForeColor(kNavy);
-    for (Label* l : {&Label20, &Label21, &Label22}) l->setForeColor(kKill);
+    for (Label* l : {&Label20, &Label21, &Label22, &Label23}) l->setForeColor(kKill);
     for (Label* l : {&Label6, &Label8, &Label17}) l->setBorderStyle(1);
     for (Label* l : {&Label15, &Label5, &Label7, &Label6, &Label8, &Label19, &Label18, &Label9, &Label17})
         l->setAlignment(2);
@@ -151,8 +152,7 @@ void FrmSetUpTorv::showKindPicture(const QString& icon) {
 
 void FrmSetUpTorv::clearLists() {
     for (ListBox* l : {&List1, &List2, &List3, &List4, &List5}) l->clear();
-    Label21.setCaption(QString());
-    Label22.setCaption(QString());
+    for (Label* l : {&Label21, &Label22, &Label23}) l->setCaption(QString());
     // The record picked in the archive list goes with the list.
     SG().SelectedRecord = 0;
     Label17.setCaption(QString());

@@ -103,6 +103,7 @@ class FrmSetUpTorv : public platform::Form {
     platform::Label& Label9 = made("Label9");
     // The archive's records; a pick marks one for deletion.
     platform::ListBox& List3 = made("List3");
+    platform::Label& Label23 = made("Label23"); // the archive ends with a record cut short
     platform::Label& Label14 = made("Label14");
     // The record marked for deletion; a click clears the mark.
     platform::Label& Label17 = made("Label17");
@@ -127,6 +128,9 @@ class FrmSetUpTorv : public platform::Form {
     void showIdenticalAircraft();
     // Says on the ship panel which ships of the list the archive already holds, record for record.
     void showIdenticalShips();
+    // Whether a record may be appended to the archive: when it ends with a record cut short, only
+    // if the user goes on (the cut record is written over).
+    bool appendAllowed(int kind);
     // Prints the items of one archive line at the column positions of the list.
     void printColumns(const QStringList& items, const QList<int>& columns);
 };

@@ -38,10 +38,20 @@ void FrmSetUpTorv::printColumns(const QStringList& items, const QList<int>& colu
 
 // ---------------------------------------------------------------- inserting
 
+bool FrmSetUpTorv::appendAllowed(int kind) {
+    const QString path = archivePath(kind);
+    const ArchiveCut cut = archiveCut(path, kind == kShips ? recordformat::ShipRecord::kLength
+                                                           : recordformat::AircraftRecord::kLength);
+    if (!cut.cut()) return true;
+    return MsgBox(archiveCutQuestion(path, cut), vbYesNo + vbExclamation,
+                  QStringLiteral("Archivio tagliato")) == vbYes;
+}
+
 void FrmSetUpTorv::List1_DblClick() {
     const int index = List1.listIndex();
     if (index < 0) return;
     const QString name = List1.list(index);
+    if (!appendAllowed(kShips)) return;
     appendToArchive(archivePath(kShips), shipToInsert(SG().CardShipRecord, name));
     // The name leaves the class list only once it is in the archive.
     List2.addItem(name);
@@ -54,6 +64,7 @@ void FrmSetUpTorv::List4_Click() {
     const int index = List4.listIndex();
     if (index < 0) return;
     const QString name = List4.list(index);
+    if (!appendAllowed(kAircraft)) return;
     appendToArchive(archivePath(kAircraft), aircraftToInsert(SG().CardAircraftRecord, name));
     List5.addItem(name);
     ListAircraftArchive();
@@ -62,12 +73,13 @@ void FrmSetUpTorv::List4_Click() {
 // ---------------------------------------------------------------- listing
 
 namespace {
-template <class Record> void fillList(ListBox& list, Label& count, const ArchiveListing& listing) {
+void fillList(ListBox& list, Label& count, Label& cutNotice, const ArchiveListing& listing) {
     for (const ArchiveEntry& e : listing.entries) {
         list.addItem(e.line);
         list.setItemData(list.newIndex(), e.record);
     }
     count.setCaption(QString::number(listing.live()));
+    cutNotice.setCaption(archiveCutNotice({listing.count, listing.cutBytes}));
 }
 
 // Ends a print job that the listing fed, and says where a PDF went.
@@ -87,7 +99,7 @@ void FrmSetUpTorv::ListShipArchive() {
     if (SG().PrintFlag == 1)
         print = [this](const recordformat::ShipRecord& r) { printColumns(PrintShipLine(r), kShipColumns); };
     const ArchiveListing listing = listShipArchive(path, print);
-    fillList<recordformat::ShipRecord>(List3, Label6, listing);
+    fillList(List3, Label6, Label23, listing);
     if (SG().PrintFlag == 1) endPrintJob();
 }
 
@@ -100,7 +112,7 @@ void FrmSetUpTorv::ListAircraftArchive() {
             printColumns(PrintAircraftLine(r), kAircraftColumns);
         };
     const ArchiveListing listing = listAircraftArchive(path, print);
-    fillList<recordformat::AircraftRecord>(List3, Label8, listing);
+    fillList(List3, Label8, Label23, listing);
     if (SG().PrintFlag == 1) endPrintJob();
     showIdenticalAircraft();
 }

@@ -24,12 +24,24 @@ constexpr std::pair<int, int> kCurrentFromNominal[] = {
     {ship::MAM, ship::MA},
 };
 
+// The records of a file of this length that are there whole, and the bytes of one cut short
+// after them.
+ArchiveCut cutOfLength(qint64 length, int recordLength) {
+    if (length <= 0) return {};
+    return {int(length / recordLength), length % recordLength};
+}
+ArchiveCut cutOf(const platform::RecordFile& file) {
+    return cutOfLength(file.length(), file.recordLength());
+}
+
 template <class Record>
 ArchiveListing listArchive(const QString& path, int typeField, int nameField,
                            const std::function<void(const Record&)>& each) {
     platform::RecordFile file(path, Record::kLength);
     ArchiveListing out;
-    out.count = file.count();
+    const ArchiveCut cut = cutOf(file);
+    out.count = cut.wholeRecords;
+    out.cutBytes = cut.extraBytes;
     Record r;
     for (int i = 1; i <= out.count; ++i) {
         readRecord(file, i, r);
@@ -45,7 +57,7 @@ ArchiveListing listArchive(const QString& path, int typeField, int nameField,
 
 template <class Record> void markDeleted(const QString& path, int number) {
     platform::RecordFile file(path, Record::kLength);
-    if (number < 1 || number > file.count())
+    if (number < 1 || number > cutOf(file).wholeRecords)
         throw FileError(QStringLiteral("Il record %1 non esiste nel file %2").arg(number).arg(file.path()),
                         file.path());
     Record r;
@@ -118,12 +130,43 @@ AircraftRecord aircraftToInsert(const AircraftRecord& cardRecord, const QString&
     return r;
 }
 
+ArchiveCut archiveCut(const QString& path, int recordLength) {
+    return cutOfLength(platform::fileLength(path), recordLength);
+}
+
+namespace {
+QString cutPlace(const ArchiveCut& cut) {
+    return cut.wholeRecords == 0 ? QStringLiteral("prima di ogni record intero")
+                                 : QStringLiteral("dopo il record %1").arg(cut.wholeRecords);
+}
+} // namespace
+
+QString archiveCutNotice(const ArchiveCut& cut) {
+    if (!cut.cut()) return {};
+    return QStringLiteral("ATTENZIONE: l'archivio finisce con un record tagliato a metà (%1 byte %2), "
+                          "non elencato. Il prossimo inserimento lo scarta.")
+        .arg(cut.extraBytes)
+        .arg(cutPlace(cut));
+}
+
+QString archiveCutQuestion(const QString& path, const ArchiveCut& cut) {
+    return QStringLiteral("L'archivio %1 finisce con un record tagliato a metà: %2 byte %3.\n\n"
+                          "Sì: il record tagliato è scartato e il nuovo è scritto come record %4.\n"
+                          "No: non si inserisce nulla e l'archivio resta com'è.")
+        .arg(platform::diskPath(path))
+        .arg(cut.extraBytes)
+        .arg(cutPlace(cut))
+        .arg(cut.wholeRecords + 1);
+}
+
 int appendToArchive(const QString& path, const TextRecord& record) {
     platform::RecordFile file(path, record.layout().length);
-    if (file.count() >= kMaxRecords)
+    const int whole = cutOf(file).wholeRecords;
+    if (whole >= kMaxRecords)
         throw FileError(QStringLiteral("L'archivio %1 è pieno (%2 record)").arg(file.path()).arg(kMaxRecords),
                         file.path());
-    return appendRecord(file, record);
+    writeRecord(file, whole + 1, record);
+    return whole + 1;
 }
 
 ArchiveListing listShipArchive(const QString& path, const std::function<void(const ShipRecord&)>& each) {

@@ -40,8 +40,22 @@ recordformat::ShipRecord shipToInsert(const recordformat::ShipRecord& cardRecord
 recordformat::AircraftRecord aircraftToInsert(const recordformat::AircraftRecord& cardRecord,
                                               const QString& name);
 
-// Appends a record at the archive's record count + 1 and returns its number; the archive is
-// created when missing. A full archive is refused with a FileError.
+// An archive whose length is not a whole number of records: a record cut short at its end (a
+// copy or a disk that stopped in the middle), after `wholeRecords` whole ones.
+struct ArchiveCut {
+    int wholeRecords = 0;
+    qint64 extraBytes = 0; // the bytes of the cut record; 0 when the archive is whole
+    bool cut() const { return extraBytes > 0; }
+};
+// How the archive ends (a missing archive is whole and empty).
+ArchiveCut archiveCut(const QString& path, int recordLength);
+// The notice under the archive list, and the question before a record is appended.
+QString archiveCutNotice(const ArchiveCut& cut);
+QString archiveCutQuestion(const QString& path, const ArchiveCut& cut);
+
+// Appends a record after the archive's last whole record and returns its number; the archive is
+// created when missing. A record cut short at the end is written over: ask first
+// (archiveCutQuestion). A full archive is refused with a FileError.
 int appendToArchive(const QString& path, const recordformat::TextRecord& record);
 
 struct ArchiveEntry {
@@ -51,12 +65,14 @@ struct ArchiveEntry {
 
 struct ArchiveListing {
     QList<ArchiveEntry> entries; // the live records, in record order
-    int count = 0;               // records in the file
+    int count = 0;               // whole records in the file
     int marked = 0;              // records marked deleted
+    qint64 cutBytes = 0;         // the bytes of a record cut short after them, not listed
     int live() const { return count - marked; }
 };
 
-// Lists an archive (created empty when missing); each live record is also passed to `each`.
+// Lists the whole records of an archive (created empty when missing); each live record is also
+// passed to `each`.
 ArchiveListing listShipArchive(const QString& path,
                                const std::function<void(const recordformat::ShipRecord&)>& each = {});
 ArchiveListing listAircraftArchive(const QString& path,
@@ -67,8 +83,8 @@ ArchiveListing listAircraftArchive(const QString& path,
 int identicalAircraftRecords(const QString& path, const recordformat::AircraftRecord& record);
 int identicalShipRecords(const QString& path, const recordformat::ShipRecord& record);
 
-// Marks one record deleted and writes it back in place. A record number outside the file is
-// refused with a FileError.
+// Marks one record deleted and writes it back in place. A record number outside the whole
+// records of the file is refused with a FileError.
 void markShipDeleted(const QString& path, int record);
 void markAircraftDeleted(const QString& path, int record);
 

@@ -1,5 +1,7 @@
 #include "AircraftCard.h"
 
+#include "CardFile.h"
+
 #include "platform/Files.h"
 
 namespace aircraftcard {
@@ -8,36 +10,36 @@ using enum Kind;
 
 const std::array<ValueSlot, kValues + 1> kLayout = {{
     {0, Text, ""},
-    {1, Text, "nation line"},
-    {2, Text, "official and code name as typed"},
-    {3, Text, "manufacturer"},
-    {4, Text, "aircraft type line"},
-    {5, Text, "year of entry into service"},
-    {6, Text, "autonomy in turns TA"},
-    {7, Text, "judgement GI"},
-    {8, Text, "attack factor FA"},
-    {9, Text, "defence factor FD"},
-    {10, Text, "strafing weight PM"},
-    {11, Text, "bomb load value CD"},
-    {12, Text, "torpedoes SL"},
-    {13, Text, "speed KM"},
-    {14, Text, "cost"},
-    {15, Text, "availability"},
-    {16, Text, "Imbarcato / Non Imbarcato"},
-    {17, Text, "Idro / Non idro"},
-    {18, Text, "night flying S / N"},
-    {19, Number, "unused"},
-    {20, Number, "unused"},
-    {21, Number, "unused"},
-    {22, Number, "unused"},
-    {23, Number, "unused"},
-    {24, Number, "unused"},
-    {25, Number, "unused"},
-    {26, Number, "unused"},
-    {27, Number, "unused"},
-    {28, Number, "unused"},
-    {29, Text, "torpedo mark S / -"},
-    {30, Text, "bomber mark B / -"},
+    {1, Text, "nazione"},
+    {2, Text, "nome"},
+    {3, Text, "costruttore"},
+    {4, Text, "tipologia"},
+    {5, NumberText, "anno"},
+    {6, NumberText, "TA"},
+    {7, NumberText, "GI"},
+    {8, NumberText, "FA"},
+    {9, NumberText, "FD"},
+    {10, NumberText, "PM"},
+    {11, NumberText, "CD"},
+    {12, NumberText, "siluri"},
+    {13, NumberText, "velocità"},
+    {14, NumberText, "costo"},
+    {15, NumberText, "disponibilità"},
+    {16, Text, "imbarcato"},
+    {17, Text, "idro"},
+    {18, Text, "volo notturno"},
+    {19, Number, "non usato"},
+    {20, Number, "non usato"},
+    {21, Number, "non usato"},
+    {22, Number, "non usato"},
+    {23, Number, "non usato"},
+    {24, Number, "non usato"},
+    {25, Number, "non usato"},
+    {26, Number, "non usato"},
+    {27, Number, "non usato"},
+    {28, Number, "non usato"},
+    {29, Text, "silurante"},
+    {30, Text, "bombardiere"},
 }};
 
 void AircraftData::zero() {
@@ -71,9 +73,11 @@ void writeCard(const QString& path, const AircraftData& data) {
 }
 
 AircraftData readCard(const QString& path) {
-    platform::TextReader in(path);
+    const QStringList values = cardfile::readCardValues(path, QStringLiteral("aereo"), kValues, [](int n) {
+        return cardfile::LineRule{kLayout[n].holdsNumber(), QString::fromUtf8(kLayout[n].meaning)};
+    });
     AircraftData read;
-    for (int n = 1; n <= kValues; ++n) read[n] = in.readText();
+    for (int n = 1; n <= kValues; ++n) read[n] = values[n - 1];
     return read;
 }
 

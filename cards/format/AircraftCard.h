@@ -10,13 +10,15 @@ namespace aircraftcard {
 
 constexpr int kValues = 30;
 
-// What each value holds; the kind decides how a line is written.
-enum class Kind { Text, Number };
+// What each value holds; the kind decides how a line is written: a number bare, a text (also one
+// that holds a number) in quotes.
+enum class Kind { Text, NumberText, Number };
 
 struct ValueSlot {
     int n;
     Kind kind;
-    const char* meaning;
+    const char* meaning; // as the editor names the value
+    bool holdsNumber() const { return kind != Kind::Text; }
 };
 
 // The layout of the card, value by value (slot 0 is not used).
@@ -73,8 +75,8 @@ QChar forbiddenFileCharacter(const QString& text);
 // FileError when the path cannot hold a file of that name.
 void writeCard(const QString& path, const AircraftData& data);
 
-// Reads the 30 values of a card. FileError naming the file when it is missing or holds fewer
-// than 30 values; nothing is returned half-read.
+// Reads the 30 values of a card. A card missing or not as written (cardfile::readCardValues)
+// raises FileError naming the file and the line; nothing is returned half-read.
 AircraftData readCard(const QString& path);
 
 } // namespace aircraftcard

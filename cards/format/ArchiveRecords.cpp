@@ -59,12 +59,6 @@ constexpr CardValueField kAircraftFromCard[] = {
     {aircraft::Bombardiere, aircraftcard::BomberMark, false},
 };
 
-// The aircraft card's values as its editor names them.
-const char* const kAircraftMeanings[aircraftcard::Availability + 1] = {
-    "",   "nazione", "nome", "costruttore", "tipologia", "anno",     "TA",    "GI",
-    "FA", "FD",      "PM",   "CD",          "siluri",    "velocità", "costo", "disponibilità",
-};
-
 int byteWidth(const QString& s) {
     return platform::toCp1252(s).size();
 }
@@ -181,7 +175,7 @@ QString shipCardRefusal(const ShipValues& card) {
 QString aircraftCardRefusal(const aircraftcard::AircraftData& card) {
     const QString values = cardValuesRefusal(
         kAircraftFromCard, aircraftLayout(), [&](int n) { return card[n]; },
-        [](int n) { return QString::fromUtf8(kAircraftMeanings[n]); });
+        [](int n) { return QString::fromUtf8(aircraftcard::kLayout[n].meaning); });
     if (!values.isEmpty()) return values;
     try {
         const AircraftRecord r = BuildAircraftArchiveRecord(card);

@@ -1,5 +1,7 @@
 #include "ShipCard.h"
 
+#include "CardFile.h"
+
 #include "platform/Files.h"
 #include "platform/Numbers.h"
 
@@ -21,12 +23,17 @@ const char* const kMeanings[54] = {"",
 // clang-format on
 // The values written bare: depth-charge launchers, the three barrel counts, the machine guns.
 constexpr int kNumberItems[] = {20, 41, 44, 47, 49};
+// The values written as quoted texts that hold numbers: the years, displacement, speed, ratings,
+// aircraft, the anti-aircraft values and the torpedoes.
+constexpr int kNumberTextItems[] = {5,  6,  7,  8,  10, 11, 12, 13, 14, 15, 16, 21, 22, 23,
+                                    31, 32, 33, 34, 35, 37, 38, 39, 42, 45, 48, 50, 53};
 } // namespace
 
 const std::array<ShipCardField, kShipCardValues + 1> kShipCardLayout = [] {
     std::array<ShipCardField, kShipCardValues + 1> t{};
-    for (int i = 1; i <= kShipCardValues; ++i) t[i] = {false, i <= 53 ? kMeanings[i] : ""};
-    for (int i : kNumberItems) t[i].number = true;
+    for (int i = 1; i <= kShipCardValues; ++i) t[i] = {false, i <= 53 ? kMeanings[i] : "", false};
+    for (int i : kNumberItems) t[i].number = t[i].holdsNumber = true;
+    for (int i : kNumberTextItems) t[i].holdsNumber = true;
     return t;
 }();
 
@@ -46,9 +53,13 @@ void writeShipCard(const QString& path, const ShipValues& values) {
 }
 
 ShipValues readShipCard(const QString& path) {
-    platform::TextReader r(path);
+    const QStringList read =
+        cardfile::readCardValues(path, QStringLiteral("nave"), kShipCardValues, [](int n) {
+            return cardfile::LineRule{kShipCardLayout[n].holdsNumber,
+                                      QString::fromUtf8(kShipCardLayout[n].meaning)};
+        });
     ShipValues v;
-    for (int i = 1; i <= kShipCardValues; ++i) v[i] = r.readText();
+    for (int i = 1; i <= kShipCardValues; ++i) v[i] = read[i - 1];
     return v;
 }
 

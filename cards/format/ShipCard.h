@@ -18,6 +18,7 @@ using ShipValues = std::array<QString, kShipCardValues + 1>;
 struct ShipCardField {
     bool number; // written bare (a number) rather than quoted
     const char* meaning;
+    bool holdsNumber; // a number or nothing, bare or quoted: the programs read it as a number
 };
 
 // The card layout, values 1..80 (element 0 is not used).
@@ -36,8 +37,9 @@ enum ShipCardItem {
 QByteArray shipCardBytes(const ShipValues& values);
 // Writes a card whole (through a temporary file).
 void writeShipCard(const QString& path, const ShipValues& values);
-// Reads the first 80 values of a card, quotes removed. A missing card, or one with fewer than
-// 80 values, raises platform::FileError naming the file; nothing is returned half-read.
+// Reads the 80 values of a card, quotes removed. A card missing or not as written (cardfile::
+// readCardValues) raises platform::FileError naming the file and the line; nothing is returned
+// half-read.
 ShipValues readShipCard(const QString& path);
 
 // "<class><type><year>.sns": class trimmed, the first two letters of the type line, the year in

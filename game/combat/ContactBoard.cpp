@@ -83,6 +83,37 @@ int strikingSide(const ContactRecord& c) {
     return 0;
 }
 
+const QString kPatrolBox = QStringLiteral("PATROL AUTO/MANUALE");
+const QString kAirStrikeBox = QStringLiteral("BOMB. AEREO AUTO/MANUALE");
+const QString kBombardmentBox = QStringLiteral("BOMB. NAVALE AUTO/MANUALE");
+
+QString boxToTick(const ContactRecord& c, int autoPatrol, int autoBombAir, int autoBombNaval) {
+    if (strikingSide(c) == 0) return {};
+    // In the order in which the board tries the attack windows.
+    const struct {
+        bool calledFor;
+        bool ticked;
+        const QString& name;
+    } boxes[] = {
+        {c.STA2 == kOrderPatrol, autoPatrol == 1, kPatrolBox},
+        {c.STB2 == kActAlliedAirStrike || c.STB2 == kActAxisAirStrike, autoBombAir == 1, kAirStrikeBox},
+        {c.STB2 == kActAlliedBombardment || c.STB2 == kActAxisBombardment, autoBombNaval == 1,
+         kBombardmentBox},
+    };
+    for (const auto& b : boxes)
+        if (b.calledFor && b.ticked) return {};
+    for (const auto& b : boxes)
+        if (b.calledFor) return b.name;
+    return {};
+}
+
+QString boxToTickText(const QString& box) {
+    // The boxes are pictures beside the contact button: their names show as the pointer rests there.
+    return QStringLiteral("ATT: ATTACCO MANUALE - SPUNTARE \"%1\" (SOPRA IL TASTO CONTATTI) PER LA "
+                          "FINESTRA D'ATTACCO")
+        .arg(box);
+}
+
 bool isBaseAttack(int kind) {
     return kind >= kActAlliedAirStrike && kind <= kActAxisBombardment;
 }

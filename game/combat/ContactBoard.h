@@ -68,6 +68,18 @@ QString contactLine(const ContactRecord& c);
 // record 0 or before, whatever the count), read on the board's channel, which is closed again.
 std::vector<ListItem> hourContacts(int hourCount, int* recordsRead = nullptr);
 
+// The main window's boxes that send a contact to its attack window, ticked, or leave it to be fought
+// by hand, unticked; by the names the boxes show the player.
+extern const QString kPatrolBox;      // "PATROL AUTO/MANUALE"
+extern const QString kAirStrikeBox;   // "BOMB. AEREO AUTO/MANUALE"
+extern const QString kBombardmentBox; // "BOMB. NAVALE AUTO/MANUALE"
+// The box that would send the contact to an attack window when none of its boxes is ticked: its
+// name, the first one the contact calls for; empty when a ticked box sends it already, or when no
+// box would (no side attacks, or no attack window fights such a contact).
+QString boxToTick(const ContactRecord& c, int autoPatrol, int autoBombAir, int autoBombNaval);
+// The message line's words for a contact left to be fought by hand: the box to tick.
+QString boxToTickText(const QString& box);
+
 // The attack time: the hour before the game's hour ("23" at hour 0), a colon and 4 x the roll.
 QString attackTime(long long hour, int roll);
 

@@ -23,7 +23,7 @@ constexpr int kValueWidth = 660;
 
 } // namespace
 
-FormDanniNavi::FormDanniNavi() : Form(QStringLiteral("FormDanniNavi")) {
+FormDanniNavi::FormDanniNavi() : FormWith(QStringLiteral("FormDanniNavi")) {
     setCaption(QStringLiteral("Danni Navi post-Combat"));
     setSize(9000, 6420);
     setFixedBorder(true);

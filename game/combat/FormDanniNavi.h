@@ -6,7 +6,17 @@
 #include "ShipDamageEntry.h"
 #include "platform/Form.h"
 
-class FormDanniNavi : public platform::Form {
+// The working values of FormDanniNavi, kept with its controls when an action fails.
+struct FormDanniNaviValues {
+    // The selected ship's record number (0 none) and type code, and the rows' values as loaded:
+    // every entry is applied against these.
+    int IndiceNave = 0;
+    QString TipoNave;
+    damageentry::Values ValoriCaricati{};
+    int side_ = 0;
+};
+
+class FormDanniNavi : public platform::FormWith<FormDanniNaviValues> {
   public:
     FormDanniNavi();
     void Form_Load() override;
@@ -21,12 +31,6 @@ class FormDanniNavi : public platform::Form {
     // The default column, the name, the sinking state and the carrier lock of the ship in the
     // record buffer.
     void CaricaValoriDef();
-
-    // The selected ship's record number (0 none) and type code, and the rows' values as loaded:
-    // every entry is applied against these.
-    int IndiceNave = 0;
-    QString TipoNave;
-    damageentry::Values ValoriCaricati{};
 
     // The ships of the group; a pick loads the ship's rows.
     platform::ListBox List1{*this, "List1"};
@@ -55,7 +59,6 @@ class FormDanniNavi : public platform::Form {
     damageentry::Values entries() const;
     void showRow(int row, long long value, bool damaged);
     void readSelectedShip();
-    int side_ = 0;
 };
 
 // Opens the window, modal, for the naval group SelectedGn of CurrentSide; nothing with no side in

@@ -78,7 +78,7 @@ const platform::Layout<FrmAuto>& FrmAuto::layout() {
     return rows;
 }
 
-FrmAuto::FrmAuto() : Form(QStringLiteral("FrmAuto")) {
+FrmAuto::FrmAuto() : FormWith(QStringLiteral("FrmAuto")) {
     setCaption(QStringLiteral("Bombardamento Aereo"));
     setSize(9360, 5640);
     setFixedBorder(true);

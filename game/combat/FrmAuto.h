@@ -7,7 +7,18 @@
 
 #include "platform/Layout.h"
 
-class FrmAuto : public platform::Form {
+// The working values of FrmAuto, kept with its controls when an action fails.
+struct FrmAutoValues {
+    // The window's own values: the base, side and group of the strike, the operational aircraft,
+    // the aircraft caught in the present pass and the anti-aircraft of the ships in port.
+    int Base = 0, Side = 0, Group = 0;
+    int AereiBuoni = 0;
+    int AereiColpiti = 0;
+    int TotAANaviAttive = 0;
+    bool Ended = false;
+};
+
+class FrmAuto : public platform::FormWith<FrmAutoValues> {
   public:
     FrmAuto();
     void Form_Load() override;
@@ -18,13 +29,6 @@ class FrmAuto : public platform::Form {
     void Command4_Click(); // "&ATTACCO"
     void Command5_Click(); // "AA2"
     void Command2_Click(); // "&FINE AZIONE"
-
-    // The window's own values: the base, side and group of the strike, the operational aircraft,
-    // the aircraft caught in the present pass and the anti-aircraft of the ships in port.
-    int Base = 0, Side = 0, Group = 0;
-    int AereiBuoni = 0;
-    int AereiColpiti = 0;
-    int TotAANaviAttive = 0;
 
     // The controls, made by the layout table (FrmAuto::layout()) before the members that name them.
     static const platform::Layout<FrmAuto>& layout();
@@ -83,7 +87,6 @@ class FrmAuto : public platform::Form {
     void stepsOver();
     // A strike begun (a pass made) and not yet written.
     bool underWay() const;
-    bool Ended = false;
     // What the value boxes hold, written beside them.
     platform::ControlArray<platform::Label>& Notes = made("Notes");
 };

@@ -96,7 +96,7 @@ const platform::Layout<FrmBombNav>& FrmBombNav::layout() {
     return rows;
 }
 
-FrmBombNav::FrmBombNav() : Form(QStringLiteral("FrmBombNav")) {
+FrmBombNav::FrmBombNav() : FormWith(QStringLiteral("FrmBombNav")) {
     setCaption(QStringLiteral("Bombardamento Navale dei Porti"));
     setSize(10920, 7320);
     setFixedBorder(true);

@@ -7,7 +7,21 @@
 #include "NavalBombardment.h"
 #include "platform/Layout.h"
 
-class FrmBombNav : public platform::Form {
+// The working values of FrmBombNav, kept with its controls when an action fails.
+struct FrmBombNavValues {
+    // The sides, the base under fire and the bombarding group.
+    int LatoAttacco = kAllies, LatoDifesa = kAxis;
+    int Base = 0, Gruppo = 0;
+    // The group's fire weight and total fire direction, the options, and the fire values of both
+    // sides and the counters of the salvo.
+    long long PesoGN = 0, TotaleDT = 0;
+    int Distanza = bombardment::kDefaultDistance;
+    int Durata = bombardment::kDefaultDuration;
+    bombardment::FireValues Tiro;
+    bombardment::Salvo Colpi;
+};
+
+class FrmBombNav : public platform::FormWith<FrmBombNavValues> {
   public:
     FrmBombNav();
     void Form_Load() override;
@@ -21,17 +35,6 @@ class FrmBombNav : public platform::Form {
     void Option6_Click();  // "Minima"
     void Command1_Click(); // "&Fuoco!"
     void Command2_Click(); // "F&ine"
-
-    // The sides, the base under fire and the bombarding group.
-    int LatoAttacco = kAllies, LatoDifesa = kAxis;
-    int Base = 0, Gruppo = 0;
-    // The group's fire weight and total fire direction, the options, and the fire values of both
-    // sides and the counters of the salvo.
-    long long PesoGN = 0, TotaleDT = 0;
-    int Distanza = bombardment::kDefaultDistance;
-    int Durata = bombardment::kDefaultDuration;
-    bombardment::FireValues Tiro;
-    bombardment::Salvo Colpi;
 
     // The controls, made by the layout table (FrmBombNav::layout()) before the members that name them.
     static const platform::Layout<FrmBombNav>& layout();

@@ -48,7 +48,7 @@ void addItem(ListBox& list, const ListItem& item) {
 
 } // namespace
 
-FrmContatti::FrmContatti() : Form(QStringLiteral("FrmContatti")) {
+FrmContatti::FrmContatti() : FormWith(QStringLiteral("FrmContatti")) {
     setCaption(QStringLiteral("CONTROLLO CONTATTI E ATTACCO"));
     setSize(9600, 4590);
     setFixedBorder(true);
@@ -147,6 +147,9 @@ void FrmContatti::List1_Click() {
     g.CurrentContact = readContact(kChannel, IndCont);
     g.Files.close(kChannel);
     const ContactRecord& c = g.CurrentContact;
+    // A contact left to be fought by hand tells which box sends it to its attack window.
+    const QString box = boxToTick(c, g.AutoPatrol, g.AutoBombAir, g.AutoBombNaval);
+    if (!box.isEmpty()) setMessageLine(boxToTickText(box));
     if (isBaseAttack(c.STB2) || (c.STA2 == kOrderPatrol && g.AutoPatrol == 1))
         attackPath();
     else

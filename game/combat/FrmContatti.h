@@ -8,7 +8,20 @@
 
 #include <QString>
 
-class FrmContatti : public platform::Form {
+// The working values of FrmContatti, kept with its controls when an action fails.
+struct FrmContattiValues {
+    // The plot's arguments: the attacked group's point, the plotted group's point, colours as
+    // decimal text and the number printed beside the icon.
+    int XVisto = 0, YVisto = 0;
+    int XNear = 0, YNear = 0;
+    QString ColoreNave, ColoreAerei, Gnum;
+    // The selected contact's record number, and the kind of the last contact shown (not of one
+    // handed to an attack window).
+    int IndCont = 0;
+    int GnGa = 0;
+};
+
+class FrmContatti : public platform::FormWith<FrmContattiValues> {
   public:
     FrmContatti();
     void Form_Load() override;
@@ -34,16 +47,6 @@ class FrmContatti : public platform::Form {
     void PlotVisto();
     void PlotNear();
     void PlotAerei();
-
-    // The plot's arguments: the attacked group's point, the plotted group's point, colours as
-    // decimal text and the number printed beside the icon.
-    int XVisto = 0, YVisto = 0;
-    int XNear = 0, YNear = 0;
-    QString ColoreNave, ColoreAerei, Gnum;
-    // The selected contact's record number, and the kind of the last contact shown (not of one
-    // handed to an attack window).
-    int IndCont = 0;
-    int GnGa = 0;
 
     // The hour's contacts (tip " Selezionare il GN sotto attacco ")
     platform::ListBox List1{*this, "List1"};

@@ -15,7 +15,7 @@ namespace {
 constexpr long kDefaultStepColour = 0xFFFF00; // cyan
 }
 
-FrmContatti2::FrmContatti2() : Form(QStringLiteral("FrmContatti2")) {
+FrmContatti2::FrmContatti2() : FormWith(QStringLiteral("FrmContatti2")) {
     setCaption(QStringLiteral("Grafico dei Contatti"));
     setSize(3600, 4230);
     setFixedBorder(true);

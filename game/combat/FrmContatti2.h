@@ -6,7 +6,14 @@
 #include "game/combat/ContactBoard.h"
 #include "platform/Form.h"
 
-class FrmContatti2 : public platform::Form {
+// The working values of FrmContatti2, kept with its controls when an action fails.
+struct FrmContatti2Values {
+    // Twips per map unit of a naval group's offset, and the scale's step 1..9.
+    double PlotScale = contactboard::kDefaultPlotScale;
+    int PlotScaleStep = contactboard::kDefaultPlotStep;
+};
+
+class FrmContatti2 : public platform::FormWith<FrmContatti2Values> {
   public:
     FrmContatti2();
     void Form_Load() override;
@@ -15,10 +22,6 @@ class FrmContatti2 : public platform::Form {
     void Command2_Click();          // "&+": the icons farther apart
     void Command3_Click(int index); // "Mappa Fondali" (0) and "Reset Mappa" (1)
     void Label2_Click();            // the plot scale, 3.4 by default; a click resets it
-
-    // Twips per map unit of a naval group's offset, and the scale's step 1..9.
-    double PlotScale = contactboard::kDefaultPlotScale;
-    int PlotScaleStep = contactboard::kDefaultPlotStep;
 
     // The sketch, the attacked group white at its centre.
     platform::PictureBox Picture1{*this, "Picture1"};

@@ -48,7 +48,7 @@ Label& heading(Label& l, const QString& caption, int top) {
 
 } // namespace
 
-FrmPatrol::FrmPatrol() : Form(QStringLiteral("FrmPatrol")) {
+FrmPatrol::FrmPatrol() : FormWith(QStringLiteral("FrmPatrol")) {
     setSize(kPanel + 5 * kColumn + 120, 5820);
     setFixedBorder(true);
 
@@ -121,7 +121,7 @@ void FrmPatrol::Form_Load() {
     Globals& g = G();
     // The group tables reach their files whole once the attack is over, as the hour's do; each hit
     // is in the ship file at once, and the hour rebuilds a group's columns from its ships.
-    if (!g.SaveBatchOpen) saves_ = std::make_unique<SaveBatch>();
+    if (!g.SaveBatchOpen) saves_ = std::make_shared<SaveBatch>();
     AzzeraAttacco();
     g.WeatherSeverity = static_cast<Int16>(std::clamp<long long>(g.state(StateItem::Weather), 0, 3));
     MostraDanni();

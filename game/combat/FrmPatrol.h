@@ -13,22 +13,8 @@
 #include <memory>
 #include <vector>
 
-class FrmPatrol : public platform::Form {
-  public:
-    FrmPatrol();
-    void Form_Load() override;
-    void Form_Unload(int& cancel) override;
-
-    // The ships of the attacked group; a double-click picks the target (tip "Doppio Click per proseguire ")
-    void List1_Click();
-    void List1_DblClick();
-    void Command3_Click(); // "&AA1"
-    void Command1_Click(); // "&Lancio Bombe"
-    void Command2_Click(); // "&Mitragliamento/AA2"
-    void Command4_Click(); // "&Fine Operazione"
-    // "GIA FATTO !"; a double-click forces the fight with no CAP over the target.
-    void Label16_DblClick();
-
+// The working values of FrmPatrol, kept with its controls when an action fails.
+struct FrmPatrolValues {
     // Sides, groups and the ship under attack.
     int LatoAttacco = 0, LatoDifesa = 0;
     int NumGA = 0, NumGN = 0;
@@ -45,6 +31,30 @@ class FrmPatrol : public platform::Form {
     int AAGruppo = 0, NumCAP = 0, CAPForzata = 0;
     // The hit ship's values while a hit is applied.
     patrolattack::ShipValues ValoriNave;
+    // The target group's ships with their values, kept up to date by each hit.
+    std::vector<patrolattack::GroupShip> ships_;
+    // The patrol over the target stops the attack until the player forces it.
+    bool capBlock_ = false;
+    bool attackEnded_ = false;
+    std::shared_ptr<SaveBatch> saves_;
+    QString shipPath_;
+};
+
+class FrmPatrol : public platform::FormWith<FrmPatrolValues> {
+  public:
+    FrmPatrol();
+    void Form_Load() override;
+    void Form_Unload(int& cancel) override;
+
+    // The ships of the attacked group; a double-click picks the target (tip "Doppio Click per proseguire ")
+    void List1_Click();
+    void List1_DblClick();
+    void Command3_Click(); // "&AA1"
+    void Command1_Click(); // "&Lancio Bombe"
+    void Command2_Click(); // "&Mitragliamento/AA2"
+    void Command4_Click(); // "&Fine Operazione"
+    // "GIA FATTO !"; a double-click forces the fight with no CAP over the target.
+    void Label16_DblClick();
 
     platform::Label Label19{*this, "Label19"}; // how the attack goes, aircraft by aircraft
     platform::Label Label7{*this, "Label7", "Nave sotto attacco:"};
@@ -112,14 +122,6 @@ class FrmPatrol : public platform::Form {
     void commitSaves();
     Int16* gnRow() const;
     Int16* gaRow() const;
-
-    // The target group's ships with their values, kept up to date by each hit.
-    std::vector<patrolattack::GroupShip> ships_;
-    // The patrol over the target stops the attack until the player forces it.
-    bool capBlock_ = false;
-    bool attackEnded_ = false;
-    std::unique_ptr<SaveBatch> saves_;
-    QString shipPath_;
 };
 
 // Opens the attack window, modal, with the caption the contact board gives it.

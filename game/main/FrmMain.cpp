@@ -16,7 +16,7 @@
 
 using namespace platform;
 
-FrmMain::FrmMain() : Form(QStringLiteral("FrmMain")) {
+FrmMain::FrmMain() : FormWith(QStringLiteral("FrmMain")) {
     buildLayout();
     setIcon(appFolder() + QStringLiteral("\\Ico\\Zeltwar.ico"));
     wireMenuHandlers();
@@ -80,17 +80,23 @@ void FrmMain::Form_QueryUnload(int& cancel, int) {
 }
 
 void FrmMain::Form_Unload(int&) {
+    // A window whose campaign never opened leaves quietly (the start window comes back).
+    if (loaded_ && !unloading_) {
+        unloading_ = true;
+        UnloadAllForms();
+        G().CampaignOpen = false;
+        releaseSeams();
+        endProgram();
+        return;
+    }
     G().CampaignOpen = false;
     releaseSeams();
-    // A window whose campaign never opened leaves quietly (the start window comes back).
-    if (!loaded_ || unloading_) return;
-    unloading_ = true;
-    UnloadAllForms();
-    endProgram();
 }
 
+// The windows the campaign opened go first, while it is still open: what they write as they close
+// is part of the step that closes the campaign, undone with it should a write fail.
 void FrmMain::UnloadAllForms() {
-    platform::unloadAllForms();
+    platform::unloadAllForms(this);
 }
 
 void FrmMain::DisabilitaBasiEsterne() {
@@ -119,6 +125,7 @@ void backToStartWindow() {
 } // namespace
 
 void FrmMain::closeCampaign() {
+    UnloadAllForms();
     loaded_ = false; // the program goes on
     backToStartWindow();
 }

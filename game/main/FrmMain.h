@@ -16,7 +16,67 @@ struct HourOutcome;
 struct UnitCard;
 struct CardFrame;
 
-class FrmMain : public platform::Form {
+// The working values of FrmMain, kept with its controls when an action fails.
+struct FrmMainValues {
+    bool hourUndoneAtOpen_ = false;
+    QString shipsReturnedAtOpen_;
+    bool loaded_ = false;
+    std::vector<std::pair<platform::Control*, QPoint>> designSpots_;
+    bool unloading_ = false;
+    bool messageLineOwner_ = false;
+    // The map-edge entry that the next map press places: 0 none, 4 Alexandria, 5 Gibraltar.
+    int EntryMode = 0;
+    // Private working values of the order panels that "&Chiudi" clears.
+    int IndiceAereo = 0;
+    int panelWorkA = 0;
+    int panelWorkB = 0;
+    // Form variables of the map, 0 at load.
+    int TargetOutOfRange = 0; // the order panels refused the pressed point as out of range
+    int PopupShowsShips = 0;  // List12 lists the ships of a group
+    int PopupShipRecord = 0;  // the ship record picked in List12
+    int ReactionTime = 0;     // distance of the entering group from the map edge
+    int EntryY = 0;           // its entry y
+    // The map point the pointer last moved over; the label is refreshed from it after an action.
+    double hoverX_ = -1, hoverY_ = -1;
+    // 1 when a press in mode 3 found nothing to confirm; cleared by every pointer move.
+    int pickBlocked_ = 0;
+    QImage cleanMap_;
+    // The activity circles Image27 has drawn (it starts from 0 each time; the panels reset it).
+    int ActivityCircleCount = 0;
+    // The group picked in List2 and the side it was picked for: the row that the orders, the speed
+    // and the course write (0 none). SelectedItem cannot serve, since other lists and the map reuse it.
+    int PickedGn = 0;
+    int PickedGnSide = 0;
+    // The colour of the route plot, as decimal text.
+    QString RoutePlotColour;
+    QString shownRefusal_;
+    // Why the carrier last picked may not launch, in the game's words; empty when it may or when
+    // the ship picked is no carrier.
+    QString carrierRefusal;
+    int GnPortaereiDa = 0;
+    int GnPortaereiA = 0;
+    // The group "Apri GN" opened (0 while none is open).
+    int OpenGn = 0;
+    // Form variables of the air panel.
+    int ModoPlot = 0;        // 2 while the routes of the groups are plotted
+    int CaricoEccessivo = 0; // the last payload check found the load too heavy
+    int ContactTime = 0;     // STB1 of the contact picked in List10
+    int FireModifier = 0;    // 1 when the enemy group picked in List10 has fires
+    int OperatingMargin = 0; // hours left for the search at the target
+    int ContactRecordNumber = 0;
+    int ActivityRecordNumber = 0;
+    int AirTargetRefused = 0; // 1 when the last target of the order in preparation was refused
+    // The aircraft line picked in List1: its record (the buffer holds it) and whether the attempt of
+    // the group ready now was counted, so that only a counted attempt is given back.
+    int pickedAircraftLine_ = 0;
+    bool attemptCounted_ = false;
+    HourLock hourLock_ = HourLock::None;
+    long long boardClosedHour_ = -1; // the game's day and hour whose contacts the board released
+    std::vector<int> foughtContacts_;
+    long long foughtHour_ = -1; // the game's day and hour the marks belong to
+};
+
+class FrmMain : public platform::FormWith<FrmMainValues> {
   public:
     FrmMain();
     ~FrmMain() override;
@@ -69,18 +129,14 @@ class FrmMain : public platform::Form {
     void showHourUndone(const HourOutcome& outcome);
     // Back to the start window, the campaign closed without ending the program.
     void closeCampaign();
-    bool hourUndoneAtOpen_ = false;
-    QString shipsReturnedAtOpen_;
     // Fills the payload combos of the air panel.
     void CaricaComboAerei();
     void buildLayout();
     void loadDesignPictures();
-    bool loaded_ = false;
     // Design size of the map area (twips). The controls over the map keep their place on the map
     // as it grows with the window: each has its spot at the design size (twips), scaled with the map.
     static constexpr int kDesignWidth = 18495;
     static constexpr int kDesignHeight = 10815;
-    std::vector<std::pair<platform::Control*, QPoint>> designSpots_;
     // The map drawn in its proportions from the top left of a picture box of that size, and the
     // map as drawn now (twips).
     QSizeF mapInProportion(int width, int height) const;
@@ -89,10 +145,8 @@ class FrmMain : public platform::Form {
     double designTwipsPerMapUnit() const;
     // The spot of a control, scaled with the map and kept inside the picture box.
     void placeScaled(platform::Control& c, QPoint spot);
-    bool unloading_ = false;
     // The map picture and the message line given to the rules while the window is open.
     void releaseSeams();
-    bool messageLineOwner_ = false;
 
   public:
     // ================================================================ hourly step
@@ -117,13 +171,6 @@ class FrmMain : public platform::Form {
     void TestoListaGN();
     // The mission timing of the working air group in the air panel.
     void OrarioGA();
-    // The map-edge entry that the next map press places: 0 none, 4 Alexandria, 5 Gibraltar.
-    int EntryMode = 0;
-
-    // Private working values of the order panels that "&Chiudi" clears.
-    int IndiceAereo = 0;
-    int panelWorkA = 0;
-    int panelWorkB = 0;
 
     // ================================================================ map, pop-up list, unit cards,
     // base panel and overlays (game/main/FrmMain_map*.cpp)
@@ -180,13 +227,6 @@ class FrmMain : public platform::Form {
     // A mode button leaves the other modes' panels: the unit card and the hover label go.
     void leaveModePanels();
 
-    // Form variables of the map, 0 at load.
-    int TargetOutOfRange = 0; // the order panels refused the pressed point as out of range
-    int PopupShowsShips = 0;  // List12 lists the ships of a group
-    int PopupShipRecord = 0;  // the ship record picked in List12
-    int ReactionTime = 0;     // distance of the entering group from the map edge
-    int EntryY = 0;           // its entry y
-
     // The controls placed beside a point of the map (map units), so that they keep to it when the
     // window changes size.
     void placeOnMap(platform::Control& c, double x, double y);
@@ -207,11 +247,6 @@ class FrmMain : public platform::Form {
         double x = 0, y = 0;
     };
     HoverText hoverTextAt(double x, double y) const;
-    // The map point the pointer last moved over; the label is refreshed from it after an action.
-    double hoverX_ = -1, hoverY_ = -1;
-    // 1 when a press in mode 3 found nothing to confirm; cleared by every pointer move.
-    int pickBlocked_ = 0;
-    QImage cleanMap_;
 
   public:
     // ---------------------------------------------------------------- (end of the map's handlers)
@@ -259,8 +294,6 @@ class FrmMain : public platform::Form {
     void Label31_DblClick();
     void Label64_Click(); // ships sunk in the last hour
     void Label95_Click(); // "NAVI   MINE": the mine fields and mine laying
-    // The activity circles Image27 has drawn (it starts from 0 each time; the panels reset it).
-    int ActivityCircleCount = 0;
 
     // ---------------------------------------------------------------- (end of the menus' handlers)
 
@@ -300,12 +333,6 @@ class FrmMain : public platform::Form {
     void NascondiRotta();
     void MostraLatoOra();
     void Image31_Click(); // fires on board the enemy group picked
-    // The group picked in List2 and the side it was picked for: the row that the orders, the speed
-    // and the course write (0 none). SelectedItem cannot serve, since other lists and the map reuse it.
-    int PickedGn = 0;
-    int PickedGnSide = 0;
-    // The colour of the route plot, as decimal text.
-    QString RoutePlotColour;
 
   private:
     // The picked group when it is still a group in use of the side in play, else 0 with the
@@ -314,7 +341,6 @@ class FrmMain : public platform::Form {
     // A refusal on the message line, taken off again by the next change that is written.
     void refuse(const QString& why);
     void clearRefusal();
-    QString shownRefusal_;
     void fillNavalList(int side);
     void refillNavalList();
     void setCourse(int course);
@@ -373,15 +399,8 @@ class FrmMain : public platform::Form {
     // of the carriers of naval group GnPortaereiDa moved to GnPortaereiA; the air groups of carrier
     // SelectedShip recalled when it docks.
     void DatiPortaerei();
-    // Why the carrier last picked may not launch, in the game's words; empty when it may or when
-    // the ship picked is no carrier.
-    QString carrierRefusal;
     void GAPortaereiGN();
     void RichiamaGAPortaerei();
-    int GnPortaereiDa = 0;
-    int GnPortaereiA = 0;
-    // The group "Apri GN" opened (0 while none is open).
-    int OpenGn = 0;
 
   private:
     // The open group while it is still a group in use of the side in play, else 0.
@@ -528,16 +547,6 @@ class FrmMain : public platform::Form {
     // with the pressed target refused.
     bool airConfirmationRefused() const;
 
-    // Form variables of the air panel.
-    int ModoPlot = 0;        // 2 while the routes of the groups are plotted
-    int CaricoEccessivo = 0; // the last payload check found the load too heavy
-    int ContactTime = 0;     // STB1 of the contact picked in List10
-    int FireModifier = 0;    // 1 when the enemy group picked in List10 has fires
-    int OperatingMargin = 0; // hours left for the search at the target
-    int ContactRecordNumber = 0;
-    int ActivityRecordNumber = 0;
-    int AirTargetRefused = 0; // 1 when the last target of the order in preparation was refused
-
   private:
     void fillAirList(int side);
     // The range circles of the working air group (CerchioMissione about the range centre).
@@ -553,10 +562,6 @@ class FrmMain : public platform::Form {
     int payloadOf(const platform::ComboBox& c) const;
     void colourPayload(platform::ComboBox& c);
     void showTorpedoAdvice();
-    // The aircraft line picked in List1: its record (the buffer holds it) and whether the attempt of
-    // the group ready now was counted, so that only a counted attempt is given back.
-    int pickedAircraftLine_ = 0;
-    bool attemptCounted_ = false;
 
   public:
     // An air group readied by the activation die, not yet launched nor cancelled.
@@ -584,11 +589,6 @@ class FrmMain : public platform::Form {
     void contactBoardUnloaded();
 
   private:
-    HourLock hourLock_ = HourLock::None;
-    long long boardClosedHour_ = -1; // the game's day and hour whose contacts the board released
-    std::vector<int> foughtContacts_;
-    long long foughtHour_ = -1; // the game's day and hour the marks belong to
-
   public:
     // ---------------------------------------------------------------- (end of the combat handlers)
 

@@ -56,7 +56,11 @@ class FrmMain::HourPanel : public HourView {
         RicaricaMappa();
         DisegnaBasi();
     }
-    void drawActivities() override { f_.CircleAttivita(); }
+    void drawActivities() override {
+        // The circles are drawn while the hour's files are flushed to the disk.
+        PictureBox::DrawnAside aside(f_.PicBitMap);
+        f_.CircleAttivita();
+    }
     void hourEnds() override {
         f_.PicBitMap.setMousePointer(0);
         if (G().state(StateItem::SunkLastHour) > 0) f_.Label64.setBackColor(vbMagenta);

@@ -160,13 +160,17 @@ void DanniNaviOra() {
         readShip(kChannelShips, i);
         const int group = int(s.whole(F::NUMERO_GN));
         if (group <= 0) continue;
+        // A hull already below 0 is left to the sinking test; a ship without fires, a hull above
+        // half and in service has nothing to suffer: neither reads its other fields.
+        const long long hull = s.whole(F::RESISTENZAM);
+        if (hull < 0) continue;
+        if (s.whole(F::INCENDI_ATTIVI) <= 0 && hullState(hull, s.whole(F::RESISTENZA)) == 0 &&
+            s.whole(F::NON_OP) <= 1)
+            continue;
         ShipDamageState d = damageStateOf(s);
-        // A hull already below 0 is left to the sinking test.
-        if (d.hull < 0) continue;
         const int u = hullState(d.hull, d.nominalHull);
         const int v = fireState(d.fires, d.fireControl);
         const int a = assistanceOf(groupRow(side, group)[GnCol::BusyShips]);
-        if (d.fires <= 0 && u == 0 && s.whole(F::NON_OP) <= 1) continue;
 
         const int result = damageResult(a, v, u, rollDie(12));
         messages += QStringLiteral(" %1 § ").arg(result);
@@ -245,6 +249,48 @@ void AffondamentoNavi() {
 
 namespace {
 
+// What the values of a group take from one of its ships' records. A record of the same bytes gives
+// the same, so each side's records are kept with what was read of them: a ship unchanged since an
+// earlier pass (that of the hour before, or the hour's first of two) is not read again.
+struct ShipShare {
+    long long group = 0, knots = 0, operativity = 0, fires = 0, hull = 0, aam = 0, aac = 0,
+              notOperational = 0, aircraft = 0, radar = 0, mission = 0, assistance = 0;
+    int classGroup = 0;
+    bool italian = false, german = false;
+};
+
+const ShipShare& shareOf(int side, int record, const ShipRecord& s) {
+    struct Kept {
+        QByteArray bytes;
+        ShipShare share;
+    };
+    static std::vector<Kept> kept[3];
+    std::vector<Kept>& ofSide = kept[side == kAxis ? 2 : 1];
+    if (std::size_t(record) >= ofSide.size()) ofSide.resize(std::size_t(record) + 1);
+    Kept& k = ofSide[std::size_t(record)];
+    if (!k.bytes.isNull() && k.bytes == s.bytes()) return k.share;
+    ShipShare& h = k.share;
+    h.group = s.whole(F::NUMERO_GN);
+    const QByteArrayView nation = s.stored(F::NAZIONE);
+    h.italian = nation == "IT";
+    h.german = nation == "DE";
+    h.knots = s.whole(F::NODIM);
+    h.operativity = s.whole(F::OPERATIVITAM);
+    h.fires = s.whole(F::INCENDI_ATTIVI);
+    h.hull = s.whole(F::RESISTENZAM);
+    h.aam = s.whole(F::AAMM);
+    h.aac = s.whole(F::AACM);
+    h.notOperational = s.whole(F::NON_OP);
+    h.aircraft = s.whole(F::AEREIM);
+    h.radar = s.whole(F::RADARM);
+    h.mission = s.whole(F::MISSIONE);
+    h.assistance = s.whole(F::Assistenza);
+    h.classGroup = classGroupOfStored(s.stored(F::TIPO));
+    // A copy of its own: the shared buffer is read into again at once.
+    k.bytes = QByteArray(s.bytes().constData(), s.bytes().size());
+    return h;
+}
+
 // The values of naval group gn of the side from its ships, on the side's ship file (`path`) of
 // `count` records, open on the ships' channel; the tables are left for the caller to save (a save
 // closes every channel).
@@ -258,14 +304,14 @@ void groupValuesFromOpenFile(int side, const QString& path, int gn, int count) {
     bool italian = false, german = false;
     for (int r : shipsOfGroup(side, path, gn, count)) {
         readShip(kChannelShips, r);
-        if (s.whole(F::NUMERO_GN) != gn) continue;
+        const ShipShare& ship = shareOf(side, r, s);
+        if (ship.group != gn) continue;
         const QByteArray before = s.bytes();
         bool touched = false; // a field set: written when its bytes changed
-        const QByteArrayView nation = s.stored(F::NAZIONE);
-        italian = italian || nation == "IT";
-        german = german || nation == "DE";
-        const long long knots = s.whole(F::NODIM);
-        long long operativity = s.whole(F::OPERATIVITAM);
+        italian = italian || ship.italian;
+        german = german || ship.german;
+        const long long knots = ship.knots;
+        long long operativity = ship.operativity;
         slowest = std::min(slowest, knots);
         lowestOperativity = std::min(lowestOperativity, operativity);
         if (operativity <= 1) {
@@ -274,24 +320,25 @@ void groupValuesFromOpenFile(int side, const QString& path, int gn, int count) {
             touched = true;
             lowestOperativity = 1;
         }
-        const long long f = s.whole(F::INCENDI_ATTIVI);
+        const long long f = ship.fires;
         fires += f;
-        if (f > 0 || s.whole(F::RESISTENZAM) <= 0 || operativity < 5) {
+        long long assistance = ship.assistance;
+        if (f > 0 || ship.hull <= 0 || operativity < 5) {
             s.setText(F::Assistenza, QStringLiteral("0"));
             touched = true;
+            assistance = 0;
         }
-        aam += s.whole(F::AAMM);
-        aac += s.whole(F::AACM);
-        if (s.whole(F::NON_OP) == 0) aircraft += s.whole(F::AEREIM);
-        radar += s.whole(F::RADARM);
-        if (s.whole(F::MISSIONE) == 9 && (f > 0 || knots < 5)) {
+        aam += ship.aam;
+        aac += ship.aac;
+        if (ship.notOperational == 0) aircraft += ship.aircraft;
+        radar += ship.radar;
+        if (ship.mission == 9 && (f > 0 || knots < 5)) {
             s.setText(F::MISSIONE, QStringLiteral("1"));
             touched = true;
         }
-        if (s.whole(F::Assistenza) == 1) ++assisting;
-        const int classGroup = classGroupOfStored(s.stored(F::TIPO));
-        if (classGroup > 0) {
-            ++classes[classGroup];
+        if (assistance == 1) ++assisting;
+        if (ship.classGroup > 0) {
+            ++classes[ship.classGroup];
             ++counted;
         }
         if (touched && s.bytes() != before) writeShip(kChannelShips, r);

@@ -152,19 +152,33 @@ QString noInterceptTargetReason() {
     return QStringLiteral("scegliere prima il GN nemico tra le Formazioni Nemiche avvistate");
 }
 
+namespace {
+// Each order's caption in the order label and what the next map press means once it is taken.
+struct OrderEntry {
+    const char* caption;
+    int mode;
+};
+constexpr OrderEntry kOrders[] = {{"", 0},
+                                  {"DECOLLO", 0},
+                                  {"Click GN su Mappa", 3},
+                                  {"PATROL(Click Mappa)", 2},
+                                  {"RICOGNIZIONE (Clicca Mappa)", 1},
+                                  {"INTERC/ATTACCA", -1},
+                                  {"BOMBARDAMENTO (Click Base)", 4},
+                                  {"RIENTRA ALLA BASE", 9}};
+const QString kOrderRefused = QStringLiteral("Non Permesso");
+} // namespace
+
+const QString kTargetRefused = QStringLiteral("NON AMMESSO");
+
+QStringList airOrderCaptions() {
+    QStringList out;
+    for (const OrderEntry& e : kOrders)
+        if (*e.caption) out << QString::fromLatin1(e.caption);
+    return out << kOrderRefused << kTargetRefused;
+}
+
 OrderChoice chooseAirOrder(int order, const OrderGroupValues& v) {
-    struct Entry {
-        const char* caption;
-        int mode;
-    };
-    static constexpr Entry kOrders[] = {{"", 0},
-                                        {"DECOLLO", 0},
-                                        {"Click GN su Mappa", 3},
-                                        {"PATROL(Click Mappa)", 2},
-                                        {"RICOGNIZIONE (Clicca Mappa)", 1},
-                                        {"INTERC/ATTACCA", -1},
-                                        {"BOMBARDAMENTO (Click Base)", 4},
-                                        {"RIENTRA ALLA BASE", 9}};
     // The first reason that holds, in the game's words; none, the order is taken.
     const QString onMission = QStringLiteral("il GA è già in missione");
     QString reason;
@@ -208,7 +222,7 @@ OrderChoice chooseAirOrder(int order, const OrderGroupValues& v) {
     OrderChoice c;
     c.mapClickMode = v.previousMode;
     if (!reason.isEmpty()) {
-        c.caption = QStringLiteral("Non Permesso");
+        c.caption = kOrderRefused;
         c.reason = QStringLiteral("Non Permesso: ") + reason;
         return c;
     }

@@ -8,6 +8,7 @@
 #include "common/ContactRecord.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // ---------------------------------------------------------------- the list
@@ -59,6 +60,11 @@ struct OrderChoice {
     QString reason;       // why a refused order is refused, for the message line
     int mapClickMode = 0; // what the next map press means when accepted
 };
+// The order label's word for a target the order may not have (a base of its own side).
+extern const QString kTargetRefused;
+// Every caption the order label (Label91) takes but the target's base name: each order's, and
+// the words of a refused order and of a refused target.
+QStringList airOrderCaptions();
 // Order 1..7 for a group with these values.
 OrderChoice chooseAirOrder(int order, const OrderGroupValues& v);
 // Orders whose target is judged on the map or in the contact list (2 to 6).

@@ -331,7 +331,7 @@ void FrmMain::RicognizionePlot() {
         // A base in range but beyond the group's endurance stays refused.
         Command20.setVisible(AirTargetRefused == 0);
     } else {
-        Label91.setCaption(QStringLiteral("NON AMMESSO"));
+        Label91.setCaption(kTargetRefused);
         Beep();
         Command20.setVisible(false);
         AirTargetRefused = 1;
@@ -403,7 +403,7 @@ void FrmMain::Command20_Click() {
         if (refusal == TargetRefusal::NoMargin)
             Label17.setCaption(QStringLiteral("ATT: ZERO MARGINE OPERATIVO"));
         else if (refusal == TargetRefusal::BaseRefused)
-            Label91.setCaption(QStringLiteral("NON AMMESSO"));
+            Label91.setCaption(kTargetRefused);
         else
             Label17.setCaption(QStringLiteral("ORDINE NON CONFERMATO"));
         return;

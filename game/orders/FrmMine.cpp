@@ -24,7 +24,7 @@ bool fieldPicked() {
 }
 } // namespace
 
-FrmMine::FrmMine() : Form(QStringLiteral("FrmMine")) {
+FrmMine::FrmMine() : FormWith(QStringLiteral("FrmMine")) {
     setCaption(QStringLiteral("Gestione Campi Minati"));
     setSize(6000, 5760);
     setFixedBorder(true);

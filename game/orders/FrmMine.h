@@ -4,7 +4,14 @@
 
 #include "platform/Form.h"
 
-class FrmMine : public platform::Form {
+// The working values of FrmMine, kept with its controls when an action fails.
+struct FrmMineValues {
+    // Worked out before every action; the mines added to the field since it was picked.
+    long long PointsAvailable = 0;
+    int MinesAdded = 0;
+};
+
+class FrmMine : public platform::FormWith<FrmMineValues> {
   public:
     FrmMine();
     void Form_Load() override;
@@ -18,10 +25,6 @@ class FrmMine : public platform::Form {
     void CalcolaPuntiDisponibili();
     void PuntiDisponibiliAlleati();
     void PuntiDisponibiliAsse();
-
-    // Worked out before every action; the mines added to the field since it was picked.
-    long long PointsAvailable = 0;
-    int MinesAdded = 0;
 
     platform::ListBox List1{*this, "List1"}; // the 24 mine fields; a pick shows the field
     // Points available, the field picked, mines added, mines laid, hits in the field.

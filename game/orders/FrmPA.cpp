@@ -40,7 +40,7 @@ int handling() {
 }
 } // namespace
 
-FrmPA::FrmPA() : Form(QStringLiteral("FrmPA")) {
+FrmPA::FrmPA() : FormWith(QStringLiteral("FrmPA")) {
     setCaption(QStringLiteral("Portaerei: Lancio Aerei"));
     setSize(7800, 4860);
     setFixedBorder(true);

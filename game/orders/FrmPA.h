@@ -5,7 +5,17 @@
 
 #include "platform/Form.h"
 
-class FrmPA : public platform::Form {
+// The working values of FrmPA, kept with its controls when an action fails.
+struct FrmPAValues {
+    // The line picked (its record in the carrier's air file), the lines in that file, its cost.
+    int AereoSelez = 0;
+    int IndexAerei = 0;
+    int AircraftCost = 0;
+    // Set while the window empties its choices, which is no choice of a load.
+    bool emptying_ = false;
+};
+
+class FrmPA : public platform::FormWith<FrmPAValues> {
   public:
     FrmPA();
     void Form_Load() override;
@@ -29,11 +39,6 @@ class FrmPA : public platform::Form {
     void Command3_Click();  // "R&aggio"
     void Command4_Click();  // "&Reset"
     void Command1_Click();  // "&Chiudi"
-
-    // The line picked (its record in the carrier's air file), the lines in that file, its cost.
-    int AereoSelez = 0;
-    int IndexAerei = 0;
-    int AircraftCost = 0;
 
     // The carrier's aircraft lines; its tool-tip tells the weather.
     platform::ListBox List1{*this, "List1"};
@@ -68,6 +73,4 @@ class FrmPA : public platform::Form {
     // Back to the choice of a line, no air-group number held.
     void backToLines();
     void fillCombos();
-    // Set while the window empties its choices, which is no choice of a load.
-    bool emptying_ = false;
 };

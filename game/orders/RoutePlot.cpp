@@ -2,6 +2,7 @@
 
 #include "common/Globals.h"
 #include "common/MapRoutines.h"
+#include "common/SideInPlay.h"
 #include "game/main/NavalHour.h"
 
 #include <algorithm>
@@ -9,10 +10,10 @@
 namespace {
 
 // Every value of the working naval group and the movement's state that the hourly move changes,
-// put back when the projection is done.
+// put back when the projection is done; the group's side is borrowed from the screen meanwhile.
 class WorkingGroupKept {
   public:
-    WorkingGroupKept() : g_(G()), saved_(capture(g_)) {}
+    explicit WorkingGroupKept(int side) : g_(G()), saved_(capture(g_)) { sideLoan_.take(side); }
     ~WorkingGroupKept() { restore(g_, saved_); }
     WorkingGroupKept(const WorkingGroupKept&) = delete;
     WorkingGroupKept& operator=(const WorkingGroupKept&) = delete;
@@ -20,21 +21,17 @@ class WorkingGroupKept {
   private:
     struct Values {
         Int16 x, y, oldX, oldY, course, speed, knots, routeHours, regularUse, extraUse, offMap,
-            offMapDistance, entryY, nation, base, stopped, seaX, seaY, index, diceSides, side;
+            offMapDistance, entryY, nation, base, stopped, seaX, seaY, index, diceSides;
         long seaColour;
     };
     static Values capture(const Globals& g) {
-        return {g.GnPosX,         g.GnPosY,
-                g.GnOldPos[0],    g.GnOldPos[1],
-                g.GnCourse,       g.GnSpeed,
-                g.GnKnots,        g.GnRouteHours,
-                g.GnRegularUse,   g.GnExtraUse,
-                g.GnOffMap,       g.GnOffMapDistance,
-                g.GnEntryY,       g.GnNation,
-                g.BaseUnderGn,    g.GnStoppedFlag,
-                g.LastSeaPos[0],  g.LastSeaPos[1],
-                g.WorkingGnIndex, g.DiceSides,
-                g.CurrentSide,    g.SeaReferenceColour};
+        return {g.GnPosX,         g.GnPosY,        g.GnOldPos[0],
+                g.GnOldPos[1],    g.GnCourse,      g.GnSpeed,
+                g.GnKnots,        g.GnRouteHours,  g.GnRegularUse,
+                g.GnExtraUse,     g.GnOffMap,      g.GnOffMapDistance,
+                g.GnEntryY,       g.GnNation,      g.BaseUnderGn,
+                g.GnStoppedFlag,  g.LastSeaPos[0], g.LastSeaPos[1],
+                g.WorkingGnIndex, g.DiceSides,     g.SeaReferenceColour};
     }
     static void restore(Globals& g, const Values& v) {
         g.GnPosX = v.x, g.GnPosY = v.y, g.GnOldPos[0] = v.oldX, g.GnOldPos[1] = v.oldY;
@@ -43,10 +40,11 @@ class WorkingGroupKept {
         g.GnOffMapDistance = v.offMapDistance, g.GnEntryY = v.entryY, g.GnNation = v.nation;
         g.BaseUnderGn = v.base, g.GnStoppedFlag = v.stopped, g.LastSeaPos[0] = v.seaX;
         g.LastSeaPos[1] = v.seaY, g.WorkingGnIndex = v.index, g.DiceSides = v.diceSides;
-        g.CurrentSide = v.side, g.SeaReferenceColour = v.seaColour;
+        g.SeaReferenceColour = v.seaColour;
     }
     Globals& g_;
     Values saved_;
+    SideLoan sideLoan_;
 };
 
 const Int16* groupRow(int side, int group) {
@@ -62,10 +60,9 @@ std::vector<QPoint> routeAhead(int side, int group) {
     const Int16* r = groupRow(side, group);
     if (!r || r[GnCol::OffMap] > 0) return route;
     Globals& g = G();
-    const WorkingGroupKept kept;
+    const WorkingGroupKept kept(side);
     // The row goes into the working group as the hour puts it there; row index 0 keeps the
     // movement from writing the edge run into the table.
-    g.CurrentSide = Int16(side);
     loadMovingGroup(r, side == kAllies);
     g.WorkingGnIndex = 0;
     g.BaseUnderGn = 0;

@@ -1,22 +1,31 @@
-// The supervisor submenu of the main window: each entry shows its window modal.
+// The supervisor submenu of the main window: each entry shows its window modal, and unloads it once
+// it is no longer shown, so that whatever it borrowed from the screen (the side in play) goes back
+// with it, and the next opening starts from the screen's side.
 #include "FrmContattiFile.h"
 #include "FrmEventi.h"
 #include "FrmStack.h"
 #include "FrmStackA.h"
 #include "game/main/FrmMain.h"
 
+namespace {
+template <class Window> void showSupervisorWindow() {
+    platform::form<Window>().showModal();
+    platform::unload<Window>();
+}
+} // namespace
+
 void FrmMain::MnUtilSuperNavi_Click() {
-    platform::form<FrmStack>().showModal();
+    showSupervisorWindow<FrmStack>();
 }
 
 void FrmMain::MnUtilSuperAerei_Click() {
-    platform::form<FrmStackA>().showModal();
+    showSupervisorWindow<FrmStackA>();
 }
 
 void FrmMain::MnUtilSuperContatti_Click() {
-    platform::form<FrmContattiFile>().showModal();
+    showSupervisorWindow<FrmContattiFile>();
 }
 
 void FrmMain::MnUtilSuperEventi_Click() {
-    platform::form<FrmEventi>().showModal();
+    showSupervisorWindow<FrmEventi>();
 }

@@ -100,7 +100,7 @@ const platform::Layout<FrmMezziAerei>& FrmMezziAerei::layout() {
     return rows;
 }
 
-FrmMezziAerei::FrmMezziAerei() : Form("FrmMezziAerei") {
+FrmMezziAerei::FrmMezziAerei() : FormWith("FrmMezziAerei") {
     setSize(12600, 8160);
     setFixedBorder(true);
 

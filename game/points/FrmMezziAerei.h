@@ -6,7 +6,19 @@
 #include "SidePictures.h"
 #include "platform/Layout.h"
 
-class FrmMezziAerei : public platform::Form {
+// The working values of FrmMezziAerei, kept with its controls when an action fails.
+struct FrmMezziAereiValues {
+    acquisition::AircraftPurchase Purchase;
+    // The aircraft record last read; the type picked in the random list, its unit cost and the
+    // aircraft its record holds. A click in the base's list shows another type but leaves the
+    // purchase on the one picked.
+    AircraftRecord Aircraft;
+    int PickedRecord = 0;
+    int PickedCost = 0;
+    int PickedCount = 0;
+};
+
+class FrmMezziAerei : public platform::FormWith<FrmMezziAereiValues> {
   public:
     FrmMezziAerei();
     void Form_Load() override;
@@ -91,13 +103,4 @@ class FrmMezziAerei : public platform::Form {
     SideFrames sideFrames();
     // Command1, Command2, Command6, List1 and List3: the ways out of a purchase.
     void enableLeaving(bool enabled);
-
-    acquisition::AircraftPurchase Purchase;
-    // The aircraft record last read; the type picked in the random list, its unit cost and the
-    // aircraft its record holds. A click in the base's list shows another type but leaves the
-    // purchase on the one picked.
-    AircraftRecord Aircraft;
-    int PickedRecord = 0;
-    int PickedCost = 0;
-    int PickedCount = 0;
 };

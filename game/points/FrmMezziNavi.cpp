@@ -16,7 +16,7 @@ const char* const kCardCaptions[15] = {
 constexpr int kRow = 285;
 } // namespace
 
-FrmMezziNavi::FrmMezziNavi() : Form("FrmMezziNavi") {
+FrmMezziNavi::FrmMezziNavi() : FormWith("FrmMezziNavi") {
     setSize(14160, 7200);
     setFixedBorder(true);
 

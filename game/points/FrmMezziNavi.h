@@ -6,7 +6,16 @@
 #include "SidePictures.h"
 #include "platform/Form.h"
 
-class FrmMezziNavi : public platform::Form {
+// The working values of FrmMezziNavi, kept with its controls when an action fails.
+struct FrmMezziNaviValues {
+    // The option of the base chosen (0 or 1), the ship last clicked, the ships bought at
+    // ALESSANDRIA since the window opened.
+    int ChosenOption = 0;
+    int SelectedRecord = 0;
+    int AlessandriaCount = 0;
+};
+
+class FrmMezziNavi : public platform::FormWith<FrmMezziNaviValues> {
   public:
     FrmMezziNavi();
     void Form_Load() override;
@@ -75,10 +84,4 @@ class FrmMezziNavi : public platform::Form {
     // The type table: the side's ships in service and free, by type.
     void showTypeCounts();
     SideFrames sideFrames();
-
-    // The option of the base chosen (0 or 1), the ship last clicked, the ships bought at
-    // ALESSANDRIA since the window opened.
-    int ChosenOption = 0;
-    int SelectedRecord = 0;
-    int AlessandriaCount = 0;
 };

@@ -64,7 +64,7 @@ QString number(long long v) {
 }
 } // namespace
 
-FrmPunti::FrmPunti() : Form("FrmPunti") {
+FrmPunti::FrmPunti() : FormWith("FrmPunti") {
     setSize(10200, 6720);
     setFixedBorder(true);
     layOut({Frame1,

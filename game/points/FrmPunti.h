@@ -5,7 +5,12 @@
 #include "PointTransfers.h"
 #include "platform/Form.h"
 
-class FrmPunti : public platform::Form {
+// The working values of FrmPunti, kept with its controls when an action fails.
+struct FrmPuntiValues {
+    points::PointStep Step = points::kPointSteps[points::kDefaultStep];
+};
+
+class FrmPunti : public platform::FormWith<FrmPuntiValues> {
   public:
     FrmPunti();
     void Form_Load() override;
@@ -96,6 +101,4 @@ class FrmPunti : public platform::Form {
     void afterMove(int side, const QString& refusal);
     // What both close buttons and the close box do: save, and give the side's menu back.
     void saveAndClose(int side);
-
-    points::PointStep Step = points::kPointSteps[points::kDefaultStep];
 };

@@ -135,7 +135,7 @@ constexpr int kShipRowTop = 1020;
 constexpr int kShipRowStep = 400;
 } // namespace
 
-FrmStack::FrmStack() : Form("FrmStack") {
+FrmStack::FrmStack() : FormWith("FrmStack") {
     setCaption("FrmStack");
     setSize(15600, 10140);
     setFixedBorder(true);
@@ -297,6 +297,10 @@ void FrmStack::Form_Load() {
 
 // ---------------------------------------------------------------- selection
 
+void FrmStack::Form_Unload(int&) {
+    sideLoan_.giveBack();
+}
+
 void FrmStack::Option1_Click() {
     chooseSide(kAllies);
 }
@@ -316,7 +320,7 @@ void FrmStack::chooseSide(int side) {
     shipRecord_ = 0;
     groupShown_ = 0;
     entryIndex_ = -1;
-    g.CurrentSide = side;
+    sideLoan_.take(side);
     const auto flags = sideFlags(side);
     loadPictureInto(Image1, g.AppPath + flags[0]);
     loadPictureInto(Image2, g.AppPath + flags[1]);

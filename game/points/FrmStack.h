@@ -4,12 +4,31 @@
 #pragma once
 
 #include "Supervisor.h"
+#include "common/SideInPlay.h"
 #include "platform/Form.h"
 
-class FrmStack : public platform::Form {
+// The working values of FrmStack, kept with its controls when an action fails.
+struct FrmStackValues {
+    // An entry box of the ship view: the value label it feeds, and whether it takes digits only.
+    struct ShipBox {
+        platform::TextBox* box;
+        int label;
+        bool digits;
+        QString accepted = {}; // the text last copied to the label
+    };
+    std::vector<ShipBox> shipBoxes_;
+    int shipRecord_ = 0;
+    recordformat::ShipRecord shownShip_;
+    int groupShown_ = 0;
+    int entryIndex_ = -1;
+};
+
+class FrmStack : public platform::FormWith<FrmStackValues> {
   public:
     FrmStack();
     void Form_Load() override;
+    // The screen's side and picks come back, however the window closes.
+    void Form_Unload(int& cancel) override;
 
     void Option1_Click();               // "A&LLE"
     void Option2_Click();               // "A&SSE"
@@ -108,15 +127,6 @@ class FrmStack : public platform::Form {
     platform::Label Label10{*this, "Label10"};      // the warning on changing the values
 
   private:
-    // An entry box of the ship view: the value label it feeds, and whether it takes digits only.
-    struct ShipBox {
-        platform::TextBox* box;
-        int label;
-        bool digits;
-        QString accepted = {}; // the text last copied to the label
-    };
-    std::vector<ShipBox> shipBoxes_;
-
     void buildGroupFrame();
     void buildShipFrame();
     void wireShipBox(int index, bool emptiedByDblClick);
@@ -133,8 +143,6 @@ class FrmStack : public platform::Form {
     void clearIcons();
     void showShipFrame(bool withCommands);
 
-    int shipRecord_ = 0;
-    recordformat::ShipRecord shownShip_;
-    int groupShown_ = 0;
-    int entryIndex_ = -1;
+    // The side buttons borrow the side in play from the screen.
+    SideLoan sideLoan_;
 };

@@ -72,7 +72,7 @@ QString baseName(int base) {
 }
 } // namespace
 
-FrmStackA::FrmStackA() : Form("FrmStackA") {
+FrmStackA::FrmStackA() : FormWith("FrmStackA") {
     setCaption("FrmStackA");
     setSize(12840, 9720);
     setFixedBorder(true);
@@ -140,6 +140,10 @@ void FrmStackA::Form_Load() {
     }
 }
 
+void FrmStackA::Form_Unload(int&) {
+    sideLoan_.giveBack();
+}
+
 void FrmStackA::Option1_Click() {
     chooseSide(kAllies);
 }
@@ -158,7 +162,7 @@ void FrmStackA::chooseSide(int side) {
     enableConfirm();
     List1.clear();
     g.Files.close(kChannelSupervisorShips);
-    g.CurrentSide = side;
+    sideLoan_.take(side);
     const auto flags = sideFlags(side);
     loadPictureInto(Image1, g.AppPath + flags[0]);
     loadPictureInto(Image2, g.AppPath + flags[1]);

@@ -3,12 +3,29 @@
 // attribute at a time changed by hand and saved at once.
 #pragma once
 
+#include "common/SideInPlay.h"
 #include "platform/Form.h"
 
-class FrmStackA : public platform::Form {
+// The working values of FrmStackA, kept with its controls when an action fails.
+struct FrmStackAValues {
+    int Index3 = 0;
+    int Origine = 0;
+    int Bersaglio = 0;
+    int OrdineOperativo = 0;
+    int DaPortaerei = 0;
+    QString PortNome;
+    int CampoSelezionato = 0;
+    // An attribute has been picked for the value typed (the frame names it).
+    bool attributePicked_ = false;
+    int GNBersaglioGA = 0;
+};
+
+class FrmStackA : public platform::FormWith<FrmStackAValues> {
   public:
     FrmStackA();
     void Form_Load() override;
+    // The screen's side and picks come back, however the window closes.
+    void Form_Unload(int& cancel) override;
 
     void Option1_Click();               // "ALLE"
     void Option2_Click();               // "ASSE"
@@ -53,14 +70,6 @@ class FrmStackA : public platform::Form {
     void clearGroupView();
     void enableConfirm();
 
-    int Index3 = 0;
-    int Origine = 0;
-    int Bersaglio = 0;
-    int OrdineOperativo = 0;
-    int DaPortaerei = 0;
-    QString PortNome;
-    int CampoSelezionato = 0;
-    // An attribute has been picked for the value typed (the frame names it).
-    bool attributePicked_ = false;
-    int GNBersaglioGA = 0;
+    // The side buttons borrow the side in play from the screen.
+    SideLoan sideLoan_;
 };

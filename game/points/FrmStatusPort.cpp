@@ -8,7 +8,7 @@ using namespace platform;
 using namespace carriers;
 namespace A = recordformat::aircraft;
 
-FrmStatusPort::FrmStatusPort() : Form("FrmStatusPort") {
+FrmStatusPort::FrmStatusPort() : FormWith("FrmStatusPort") {
     setCaption("Aerei Imbarcati sulle portaerei");
     setSize(10320, 3720);
     setFixedBorder(true);

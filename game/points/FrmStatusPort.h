@@ -4,7 +4,13 @@
 
 #include "platform/Form.h"
 
-class FrmStatusPort : public platform::Form {
+// The working values of FrmStatusPort, kept with its controls when an action fails.
+struct FrmStatusPortValues {
+    // The chosen carrier's air-file code.
+    QString CodicePortaerei;
+};
+
+class FrmStatusPort : public platform::FormWith<FrmStatusPortValues> {
   public:
     FrmStatusPort();
     void Form_Load() override;
@@ -26,7 +32,4 @@ class FrmStatusPort : public platform::Form {
     void ListaPortaereiInServizio();
     void ListaAereiImbarcati();
     void PulisciStatoAerei();
-
-    // The chosen carrier's air-file code.
-    QString CodicePortaerei;
 };

@@ -23,7 +23,7 @@ int campaignYear() {
 }
 } // namespace
 
-FrnLineaV::FrnLineaV() : Form("FrnLineaV") {
+FrnLineaV::FrnLineaV() : FormWith("FrnLineaV") {
     setCaption("Linea Volo Portaerei");
     setSize(9840, 5400);
     setFixedBorder(true);

@@ -6,7 +6,19 @@
 #include "CarrierAircraft.h"
 #include "platform/Form.h"
 
-class FrnLineaV : public platform::Form {
+// The working values of FrnLineaV, kept with its controls when an action fails.
+struct FrnLineaVValues {
+    // The carrier chosen: IndicePortaerei (record), TotSpazio (space), TotSpazioUsato (embarked).
+    carriers::Carrier Portaerei;
+    QString NomePortaerei;
+    int IndiceAereo = 0; // the type's record in the carrier's air file
+    int IndexAerei = 0;  // records in the air file
+    int TotTipoImb = 0;
+    int CostoUnitaTipo = 0;
+    carriers::LineValues ValoriLineaVolo{};
+};
+
+class FrnLineaV : public platform::FormWith<FrnLineaVValues> {
   public:
     FrnLineaV();
     void Form_Load() override;
@@ -52,13 +64,4 @@ class FrnLineaV : public platform::Form {
     // The window variables set to 0 and the carrier's name gone from the window.
     void forgetChoice();
     void enableChanges(bool plus, bool minus, bool save);
-
-    // The carrier chosen: IndicePortaerei (record), TotSpazio (space), TotSpazioUsato (embarked).
-    carriers::Carrier Portaerei;
-    QString NomePortaerei;
-    int IndiceAereo = 0; // the type's record in the carrier's air file
-    int IndexAerei = 0;  // records in the air file
-    int TotTipoImb = 0;
-    int CostoUnitaTipo = 0;
-    carriers::LineValues ValoriLineaVolo{};
 };

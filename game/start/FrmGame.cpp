@@ -29,7 +29,7 @@ void ImpostaStampante(QWidget* owner) {
     printSetupDialog(owner);
 }
 
-FrmGame::FrmGame() : Form("FrmGame") {
+FrmGame::FrmGame() : FormWith("FrmGame") {
     setCaption("Torv Tutorial");
     layOut();
 

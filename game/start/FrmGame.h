@@ -9,7 +9,12 @@ QString StampantePredefinita();
 // The print set-up dialog, owned by the given window.
 void ImpostaStampante(QWidget* owner);
 
-class FrmGame : public platform::Form {
+// The working values of FrmGame, kept with its controls when an action fails.
+struct FrmGameValues {
+    bool slotsRead_ = false;
+};
+
+class FrmGame : public platform::FormWith<FrmGameValues> {
   public:
     FrmGame();
     void Form_Load() override;
@@ -89,6 +94,4 @@ class FrmGame : public platform::Form {
     void showFreeSlot();
     void clearChoice();
     void setCommandLabels(bool enabled);
-
-    bool slotsRead_ = false;
 };

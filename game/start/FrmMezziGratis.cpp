@@ -138,7 +138,7 @@ const platform::Layout<FrmMezziGratis>& FrmMezziGratis::layout() {
     return rows;
 }
 
-FrmMezziGratis::FrmMezziGratis() : Form("FrmMezziGratis") {
+FrmMezziGratis::FrmMezziGratis() : FormWith("FrmMezziGratis") {
     setSize(11520, 7560);
     setFixedBorder(true);
 

@@ -7,7 +7,20 @@
 
 #include <array>
 
-class FrmMezziGratis : public platform::Form {
+// The working values of FrmMezziGratis, kept with its controls when an action fails.
+struct FrmMezziGratisValues {
+    QString ArchivePath;
+    std::array<int, newcampaign::kFreeShipTypeCount> QuotaLeft{};
+    int FreeShipsLeft = 0;
+    int CarrierCount = 0;
+    int FreeBase = 0;
+    int PickedRecord = 0;
+    int WizardPhase = 0;
+    int AircraftPool = 0;
+    int PendingAircraft = 0;
+};
+
+class FrmMezziGratis : public platform::FormWith<FrmMezziGratisValues> {
   public:
     FrmMezziGratis();
     void Form_Load() override;
@@ -128,14 +141,4 @@ class FrmMezziGratis : public platform::Form {
     void restorePending();
     void refreshEndOfAircraft();
     void endAircraftPhase();
-
-    QString ArchivePath;
-    std::array<int, newcampaign::kFreeShipTypeCount> QuotaLeft{};
-    int FreeShipsLeft = 0;
-    int CarrierCount = 0;
-    int FreeBase = 0;
-    int PickedRecord = 0;
-    int WizardPhase = 0;
-    int AircraftPool = 0;
-    int PendingAircraft = 0;
 };

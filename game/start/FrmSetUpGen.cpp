@@ -112,7 +112,7 @@ const platform::Layout<FrmSetUpGen>& FrmSetUpGen::layout() {
     return rows;
 }
 
-FrmSetUpGen::FrmSetUpGen() : Form("FrmSetUpGen") {
+FrmSetUpGen::FrmSetUpGen() : FormWith("FrmSetUpGen") {
     setCaption(kTitle);
     setSize(10920, 8520);
     setFixedBorder(true);

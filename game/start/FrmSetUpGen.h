@@ -6,7 +6,16 @@
 
 #include <array>
 
-class FrmSetUpGen : public platform::Form {
+// The working values of FrmSetUpGen, kept with its controls when an action fails.
+struct FrmSetUpGenValues {
+    // "missionidef.txt", as read; empty until it has been read.
+    std::array<QString, 9> MissionBaseValues;
+    bool missionValuesRead_ = false;
+    // While the combos are emptied by "&Reset", the targets shown stay as they are.
+    bool resetting_ = false;
+};
+
+class FrmSetUpGen : public platform::FormWith<FrmSetUpGenValues> {
   public:
     FrmSetUpGen();
     void Form_Load() override;
@@ -106,10 +115,4 @@ class FrmSetUpGen : public platform::Form {
     void AzzeraCombo();
     void RaccogliValoriGen();
     void backToStartWindow();
-
-    // "missionidef.txt", as read; empty until it has been read.
-    std::array<QString, 9> MissionBaseValues;
-    bool missionValuesRead_ = false;
-    // While the combos are emptied by "&Reset", the targets shown stay as they are.
-    bool resetting_ = false;
 };

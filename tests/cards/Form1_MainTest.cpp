@@ -145,6 +145,7 @@ TEST_F(CardsWindowTest, RatingLittorioThroughTheWindow) {
 
 TEST_F(CardsWindowTest, SaveIsOfferedOnlyWithNameAndNation) {
     Form1_Main& f = openEditor();
+    f.Text2.doType("1850");
     pickItem(f.Combo5, "30");
     pickItem(f.Combo3, "1937");
     f.Label35.doClick();
@@ -304,8 +305,16 @@ TEST_F(CardsWindowTest, ArmourPromptsAcceptAndRefuse) {
     EXPECT_EQ(f.Label23.caption(), "0");
     answer = "-40000";
     f.Command8.doClick();
-    ASSERT_EQ(errors.messages.size(), 1) << "beyond 16 bits: refused with a message";
+    EXPECT_TRUE(errors.messages.isEmpty());
+    ASSERT_EQ(boxes.prompts.size(), 2) << "beyond 16 bits: refused, naming the armour";
+    EXPECT_EQ(boxes.prompts[1], "Corazzatura PLANCIA COMANDO IN mm: SOLO NUMERI INTERI da -32768 a 998");
+    EXPECT_EQ(boxes.titles[1], "Valore Troppo Piccolo");
     EXPECT_EQ(f.Label23.caption(), "0");
+    EXPECT_EQ(int(CG().BridgeArmour), 0);
+    answer = "-32768";
+    f.Command8.doClick();
+    EXPECT_EQ(f.Label23.caption(), "-32768");
+    EXPECT_EQ(boxes.prompts.size(), 2);
 }
 
 TEST_F(CardsWindowTest, TurretAndProtectionWindows) {
@@ -447,4 +456,21 @@ TEST_F(CardsWindowTest, RatingRefusesATonnageNoCampaignHoldsAndAnEmptySpeedOrYea
     ASSERT_EQ(errors.messages.size(), 3);
     EXPECT_TRUE(errors.messages[1].contains("velocità"));
     EXPECT_TRUE(errors.messages[2].contains("anno del varo"));
+
+    // The displacement emptied as the player does it: a double-click on its box.
+    f.Label35.doClick();
+    ASSERT_TRUE(f.Command1.enabled());
+    const QString resistance = f.Label11.caption();
+    f.Text2.doDblClick();
+    EXPECT_EQ(f.Label7.caption(), "");
+    f.Label35.doClick();
+    ASSERT_EQ(errors.messages.size(), 4);
+    EXPECT_EQ(errors.messages[3], "Inserire la stazza standard in tonnellate prima di elaborare la scheda.");
+    EXPECT_TRUE(isRed(f));
+    EXPECT_FALSE(f.Command1.enabled()) << "nothing to save";
+    EXPECT_EQ(f.Label11.caption(), resistance) << "no resistance rated from no displacement";
+    f.Text2.doType("40724");
+    f.Label35.doClick();
+    EXPECT_TRUE(isGreen(f));
+    EXPECT_TRUE(f.Command1.enabled());
 }

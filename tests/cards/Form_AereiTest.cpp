@@ -1,6 +1,7 @@
 #include "AircraftEditorFixture.h"
 #include "cards/FormStart.h"
 #include "cards/help/Form1_info1.h"
+#include "tests/support/LayoutCheck.h"
 #include <QDir>
 
 using namespace platform;
@@ -272,17 +273,58 @@ TEST_F(AircraftEditor, MissingRoleTableLeavesNoHalfBuiltEditor) {
     EXPECT_TRUE(isLoaded<FormStart>()) << "the start window stays";
 }
 
+// "Salva" greyed says why on the line under the commands, and the line clears when it comes back.
 TEST_F(AircraftEditor, ASpeedOfNoAutonomyLeavesNoTAAndNothingToSave) {
     enterBf109();
     Form_Aerei& f = editor();
     ASSERT_EQ(f.Label32.caption(), "16");
     ASSERT_TRUE(f.Command2.enabled());
-    f.Text4.setText("0");
+    EXPECT_EQ(f.Label51.caption(), "");
+    f.Text4.doDblClick();
+    f.Text4.doType("0");
     EXPECT_EQ(f.Label32.caption(), "") << "no TA of the speed before";
     EXPECT_FALSE(f.Command2.enabled());
-    f.Text4.setText("570");
+    EXPECT_EQ(f.Label51.caption(), "\"Salva\" non attivo: senza velocità non c'è autonomia (TA). Inserire la "
+                                   "VELOCITA' REALE IN KMH, maggiore di 0.");
+    EXPECT_EQ(f.Label51.foreColor(), vbRed);
+    EXPECT_EQ(testsupport::layoutAndTitleFaults(f), "");
+    f.Text4.doDblClick();
+    f.Text4.doType("570");
     EXPECT_EQ(f.Label32.caption(), "16");
     EXPECT_TRUE(f.Command2.enabled());
+    EXPECT_EQ(f.Label51.caption(), "");
+
+    // Saved, then held: the reason takes the saved card's place, and the next save shows it again.
+    f.Command2.doClick();
+    EXPECT_TRUE(f.Label51.caption().startsWith("Scheda salvata: "));
+    testsupport::Errors errors;
+    f.Text2.doDblClick();
+    f.Text2.doType("99999");
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_EQ(f.Label51.caption(), "\"Salva\" non attivo: autonomia o velocità fuori scala. Autonomia fino a "
+                                   "32767 km, velocità fino a 2184 km/h.");
+    f.Text2.doDblClick();
+    f.Text2.doType("660");
+    f.Text3.doType("999999");
+    ASSERT_EQ(errors.messages.size(), 2);
+    EXPECT_EQ(f.Label51.caption(),
+              "\"Salva\" non attivo: carico bellico fuori scala. Inserire un carico in kg minore.");
+    f.Text3.doDblClick();
+    EXPECT_TRUE(f.Command2.enabled());
+    f.Command2.doClick();
+    EXPECT_TRUE(f.Label51.caption().startsWith("Scheda salvata: "));
+    EXPECT_EQ(f.Label51.foreColor(), 0x800000);
+
+    // The name: said once the name box takes typing, not before.
+    f.Command3.doClick();
+    EXPECT_EQ(f.Label51.caption(), "");
+    pickItem(f.Combo2, "GB");
+    EXPECT_FALSE(f.Command2.enabled());
+    EXPECT_EQ(f.Label51.caption(),
+              "\"Salva\" non attivo: scrivere il NOME UFFICIALE / NOME IN CODICE, almeno 2 caratteri.");
+    f.Text1.doType("Sea Gladiator");
+    EXPECT_TRUE(f.Command2.enabled());
+    EXPECT_EQ(f.Label51.caption(), "");
 }
 
 TEST_F(AircraftEditor, ACardNoCampaignCouldHoldIsNotSaved) {

@@ -85,6 +85,28 @@ TEST_F(AircraftList, CancelledOrUnreadableCardAddsNothing) {
     EXPECT_EQ(CG().AircraftData[aircraftcard::Cost], "15") << "nothing half-read is kept";
 }
 
+// A card changed by hand so that a value cannot be read is refused at its line, as the set-up
+// program refuses it: nothing of it goes to the list or the summary.
+TEST_F(AircraftList, AGarbledCardIsRefusedAtItsLine) {
+    testsupport::Errors errors;
+    Form_Aerei& f = editor();
+    const QByteArray card = testsupport::readBytes(sm79);
+    testsupport::writeBytes(sm79, QByteArray(card).replace("\r\n\"15\"\r\n", "\r\n\"15\",\"0\"\r\n"));
+    open(sm79);
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_EQ(errors.messages[0],
+              "Scheda aereo non leggibile: " + diskPath(sm79) +
+                  ", riga 14 (costo): altro testo dopo le virgolette chiuse (\"15\",\"0\").");
+    EXPECT_EQ(f.List1.listCount(), 0);
+    EXPECT_EQ(f.Label22.caption(), "") << "no cost shown";
+    EXPECT_TRUE(f.Frame1.visible()) << "back to entering an aircraft";
+
+    testsupport::writeBytes(sm79, card);
+    open(sm79);
+    EXPECT_EQ(errors.messages.size(), 1);
+    EXPECT_EQ(f.Label22.caption(), "15");
+}
+
 TEST_F(AircraftList, PrintedListOfFifteen) {
     Form_Aerei& f = editor();
     open(sm79);

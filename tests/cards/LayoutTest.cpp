@@ -1,6 +1,7 @@
 // The editors and their sheets read whole at the default font with every shipped card in them.
 #include "AircraftEditorFixture.h"
 #include "WidestCards.h"
+#include "cards/AircraftRating.h"
 #include "cards/Form_AP.h"
 #include "cards/Form_BP.h"
 #include "tests/support/LayoutCheck.h"
@@ -86,4 +87,19 @@ TEST_F(AircraftEditor, SheetsOfTheWidestCardsShowWhole) {
     a.Command4.doClick();
     EXPECT_EQ(testsupport::layoutAndTitleFaults(form<Form_AP>()), "");
     EXPECT_EQ(testsupport::tabFaults(form<Form_AP>()), "");
+}
+
+// The line under the aircraft editor's commands, at its longest: every reason "Salva" is grey.
+TEST_F(AircraftEditor, WhySaveIsGreyShowsWhole) {
+    Form_Aerei& f = editor();
+    pickItem(f.Combo2, "IT");
+    for (const aircraftrating::SaveHold& hold : {aircraftrating::SaveHold{0, true, true, false, false},
+                                                 aircraftrating::SaveHold{5, true, false, false, true},
+                                                 aircraftrating::SaveHold{5, true, false, true, false},
+                                                 aircraftrating::SaveHold{1, true, false, false, false}}) {
+        const QString why = aircraftrating::saveState(hold).why;
+        ASSERT_FALSE(why.isEmpty());
+        f.Label51.setCaption(why);
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(f), "") << why.toStdString();
+    }
 }

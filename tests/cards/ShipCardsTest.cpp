@@ -144,6 +144,7 @@ TEST_F(ShipCardsTest, BadCardsAndMissingTypeAreRefusedWithAMessage) {
     testsupport::MessageBoxes boxes;
     pickItem(f.Combo2, "GB");
     f.Text1.doType("Dido ");
+    f.Text2.doType("5600");
     pickItem(f.Combo5, "30");
     pickItem(f.Combo3, "1937");
     f.Label35.doClick();
@@ -152,6 +153,41 @@ TEST_F(ShipCardsTest, BadCardsAndMissingTypeAreRefusedWithAMessage) {
     EXPECT_EQ(boxes.titles, QStringList{"Tipologia Nave mancante"});
     EXPECT_TRUE(QDir(folder->file("Navi/GB Gran Bretagna")).isEmpty());
     EXPECT_EQ(CG().CardStored, 0);
+}
+
+// A card changed by hand so that a value cannot be read is refused where it is read, at its line,
+// and the editor stays cleared: no value after it is shown a line off.
+TEST_F(ShipCardsTest, ACardGarbledByHandIsRefusedAtItsLine) {
+    Form1_Main& f = savedLittorio();
+    const QByteArray saved = testsupport::readBytes(cardPath());
+    const QString file = diskPath(cardPath());
+    testsupport::Errors errors;
+    const struct {
+        QByteArray from, to;
+        QString said;
+    } garbles[] = {
+        {"\"40724\"", "\"ABCDE\"", "riga 7 (stazza standard): \"ABCDE\" non è un numero"},
+        {"\r\n36\r\n", "\r\n12,34\r\n",
+         "riga 49 (mitragliere AA): più di un valore sulla stessa riga (12,34)"},
+        {"\"Littorio\"", "\"Littorio", "riga 1 (classe): virgolette aperte e mai chiuse (\"Littorio)"},
+    };
+    for (const auto& g : garbles) {
+        testsupport::writeBytes(cardPath(), QByteArray(saved).replace(g.from, g.to));
+        f.Command2.doClick();
+        chooseFile(cardPath());
+        f.Command4.doClick();
+        ASSERT_EQ(errors.messages.size(), 1) << g.to.toStdString();
+        EXPECT_EQ(errors.messages.takeFirst(), "Scheda nave non leggibile: " + file + ", " + g.said + ".");
+        EXPECT_EQ(f.Text1.text(), "");
+        EXPECT_EQ(f.Label52.caption(), "") << "no cargo read from another line";
+        EXPECT_EQ(CG().CardStored, 0);
+        EXPECT_FALSE(f.Command1.enabled());
+    }
+    testsupport::writeBytes(cardPath(), saved);
+    f.Command4.doClick();
+    EXPECT_TRUE(errors.messages.isEmpty());
+    EXPECT_EQ(f.Text1.text(), "Littorio");
+    EXPECT_EQ(f.Label52.caption(), "8");
 }
 
 TEST_F(ShipCardsTest, PrintingQueuesCardsUntilTheJobEnds) {

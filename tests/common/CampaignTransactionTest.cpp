@@ -175,6 +175,30 @@ TEST_F(CampaignTransactions, ACommitKeepsEveryTableFileItChangesBeforeTheFirstOn
     for (const QString& name : tables) EXPECT_NE(readBytes(campaign.game(name)), before.value(name));
 }
 
+// A full disk met by the journal itself, at its first bytes or at their flush, is called so, naming
+// the journal; the action is undone.
+TEST_F(CampaignTransactions, AFullDiskMetByTheJournalIsNamed) {
+    runHandlersAsTransactions();
+    G().CampaignOpen = true;
+    QStringList shown;
+    platform::testing::setErrorHandler([&shown](const QString& m) { shown << m; });
+    Window& w = form<Window>();
+    for (const DiskCall call : {DiskCall::Write, DiskCall::Sync}) {
+        shown.clear();
+        w.Command1.Click = [this, call] {
+            failNextDiskCall(call, ENOSPC);
+            act();
+        };
+        w.Command1.doClick();
+        failNextDiskCall(call, 0);
+        EXPECT_EQ(files(), before) << int(call);
+        ASSERT_EQ(shown.size(), 1) << int(call);
+        EXPECT_TRUE(shown[0].startsWith("Disco pieno: impossibile scrivere il file "))
+            << shown[0].toStdString();
+        EXPECT_TRUE(shown[0].contains("Prova.jnl")) << shown[0].toStdString();
+    }
+}
+
 TEST_F(CampaignTransactions, AHandlerIsOneActionAndAModalWindowCommitsWhatItsOpenerDid) {
     runHandlersAsTransactions();
     G().CampaignOpen = true;

@@ -4,8 +4,11 @@
 
 #include "common/BaseTable.h"
 #include "common/CampaignSnapshot.h"
+#include "common/DataFolder.h"
+#include "common/Dice.h"
 #include "common/Globals.h"
 #include "platform/Files.h"
+#include "platform/Form.h"
 #include "tests/support/TestSupport.h"
 
 #include <QCryptographicHash>
@@ -55,6 +58,26 @@ inline void put(const Files& files) {
     for (const auto& [name, bytes] : files)
         if (!dir.exists(name) || testsupport::readBytes(dir.filePath(name)) != bytes)
             testsupport::writeBytes(dir.filePath(name), bytes);
+}
+
+// A campaign of its own: no window open, a fresh state object and an empty campaign folder, then
+// `make` writes the campaign.
+inline void makeAnew(const std::function<void()>& make) {
+    platform::testing::resetForms();
+    resetGlobals();
+    buildPathGlobals();
+    if (platform::folderExists(G().GamesPath)) put({});
+    resetGlobals();
+    make();
+}
+
+// What a test of the windows leaves goes: the windows and their modal answers, the dice source,
+// the state object.
+inline void cleanUp() {
+    platform::testing::setModalHandler(nullptr);
+    platform::testing::resetForms();
+    setDiceSource({});
+    resetGlobals();
 }
 
 inline QByteArray checksum(const Files& files) {

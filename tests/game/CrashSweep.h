@@ -218,12 +218,7 @@ class Sweep {
     void drive(int s, const std::function<void(int boundary)>& atBoundary) {
         const Subject& subject = subjects_[size_t(s)];
         platform::testing::setModalHandler(nullptr);
-        platform::testing::resetForms();
-        resetGlobals();
-        buildPathGlobals();
-        if (platform::folderExists(G().GamesPath)) campaignstate::put({});
-        resetGlobals();
-        subject.make();
+        campaignstate::makeAnew(subject.make);
         const Files start = campaignstate::files();
         platform::testing::setModalHandler(nullptr);
         platform::testing::resetForms();
@@ -406,12 +401,7 @@ class Sweep {
 class Fixture : public ::testing::Test {
   protected:
     void SetUp() override { resetGlobals(); }
-    void TearDown() override {
-        setDiceSource({});
-        platform::testing::setModalHandler(nullptr);
-        platform::testing::resetForms();
-        resetGlobals();
-    }
+    void TearDown() override { campaignstate::cleanUp(); }
     std::unique_ptr<testsupport::ProgramFolder> folder = campaignstate::programFolderInMemory();
     testsupport::Errors errors;
 };

@@ -278,7 +278,7 @@ void FlightLine(Sweeper& s) {
             shipfiles::addShip(kAllies, {{S::NOME, "Ark Royal"},
                                          {S::TIPO, "PA"},
                                          {S::AEREI, 3},
-                                         {S::AEREIM, 1},
+                                         {S::AEREIM, 2},
                                          {S::CodicePortaerei, "P1"},
                                          {S::PORTO, carriers::kGibilterra}});
             writeAircraft(carrierAircraftFilePath("P1"), kAllies, {"Fulmar", "Swordfish"}, 1);

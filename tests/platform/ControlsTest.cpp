@@ -361,6 +361,49 @@ TEST_F(Controls, APictureHeldShowsWhatItShowedUntilTheHoldEnds) {
     EXPECT_EQ(after.pixelColor(255, 155), QColor(Qt::green)) << "the picture itself is not drawn on";
 }
 
+// Drawings taken aside are made on another thread, in their order, on the picture the box had
+// when they were taken: the same image as made at once, read or shown only once they are done;
+// text, measured on the image, is drawn after them at once.
+TEST_F(Controls, DrawingsTakenAsideMakeTheSameImage) {
+    TestForm& f = form<TestForm>();
+    PictureBox atOnce(f, "AtOnce"), aside(f, "Aside");
+    QImage img(2034, 924, QImage::Format_RGB32);
+    img.fill(QColor(120, 170, 220));
+    auto drawAll = [](PictureBox& pic) {
+        for (int k = 0; k < 40; ++k) {
+            const int x = 500 + 331 * k, y = 800 + 137 * (k % 37);
+            pic.circle(x, y, 420, vbWhite);
+            pic.circle(x, y, 400, vbRed);
+            pic.fillStyle = k % 2;
+            pic.circle(x, y, 160, vbCyan);
+            pic.fillStyle = 1;
+            pic.box(x, y, x + 120, y + 80, vbYellow, k % 3 == 0);
+            pic.line(x, y, x + 700, y - 300, vbGreen);
+            pic.pset(x + 50, y + 50, vbMagenta);
+        }
+    };
+    for (PictureBox* pic : {&atOnce, &aside}) {
+        pic->move(0, 0, 700 * kTwipsPerPixel, 320 * kTwipsPerPixel); // lines wider than a pixel
+        pic->setPicture(img);
+        pic->setScale(0, 0, 15250, 6930);
+    }
+    drawAll(atOnce);
+    atOnce.currentX = atOnce.currentY = 3000;
+    atOnce.print(QStringLiteral("ORA"));
+    atOnce.circle(3000, 3000, 300, vbBlue);
+    {
+        PictureBox::DrawnAside later(aside);
+        drawAll(aside);
+        EXPECT_EQ(aside.point(500, 800), RGB(120, 170, 220)) << "nothing drawn yet";
+        aside.currentX = aside.currentY = 3000;
+        aside.print(QStringLiteral("ORA"));
+        aside.circle(3000, 3000, 300, vbBlue);
+    }
+    EXPECT_EQ(aside.currentY, atOnce.currentY);
+    EXPECT_EQ(aside.image(), atOnce.image());
+    EXPECT_EQ(img.pixelColor(0, 0), QColor(120, 170, 220)) << "the picture itself is not drawn on";
+}
+
 TEST_F(Controls, APressOnALabelOrFrameOverAPictureIsNotThePictures) {
     TestForm& f = form<TestForm>();
     PictureBox pic(f, "Pic");

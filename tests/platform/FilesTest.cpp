@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace platform;
 using testsupport::readBytes;
@@ -350,4 +352,175 @@ TEST(Files, NumbersTooLargeOrNotFiniteAreRefusedOrSaturated) {
     EXPECT_EQ(r.readWhole(), std::numeric_limits<long long>::max());
     EXPECT_THROW(r.readWhole(), FileError);
     EXPECT_THROW(r.readReal(), FileError);
+}
+
+namespace {
+// Lifts the seams of the system's refusals whatever a test leaves.
+struct Refusals {
+    ~Refusals() {
+        for (DiskCall call :
+             {DiskCall::Open, DiskCall::Write, DiskCall::Sync, DiskCall::Close, DiskCall::Rename})
+            failNextDiskCall(call, 0);
+        refuseChangesIn({}, 0);
+    }
+};
+
+// The cause a failed change told, or "" when it did not fail.
+QString causeOf(const std::function<void()>& change) {
+    try {
+        change();
+    } catch (const FileError& e) {
+        return e.message();
+    }
+    return {};
+}
+} // namespace
+
+// A full disk (ENOSPC, or EDQUOT of a user's quota) is called a full disk, naming the file, whichever
+// of the system's calls finds it: the write of a whole file, of a record or of an append, the flush,
+// the close, the rename, the open that makes a file. Another error keeps the system's words. Nothing
+// changes. A device that is always full makes the system itself say ENOSPC to a record and an append.
+TEST(Files, AFullDiskIsCalledSoWhicheverCallOfTheSystemFindsIt) {
+    Refusals lifted;
+    testsupport::ProgramFolder folder(false);
+    const QString whole = folder.path() + "/Stack.dat", records = folder.path() + "/Navi.dat",
+                  appended = folder.path() + "/Contatti.dat";
+    writeBytes(whole, "old\r\n");
+    writeBytes(records, QByteArray(10, 'a') + QByteArray(10, 'b'));
+    writeBytes(appended, "one\r\n");
+    RecordFile file(records, 10);
+    struct Case {
+        std::string why;
+        DiskCall call;
+        int error;
+        QString path;
+        std::function<void()> change;
+    };
+    const Case cases[] = {
+        {"whole file: write", DiskCall::Write, ENOSPC, whole, [&] { writeWholeFile(whole, "new\r\n"); }},
+        {"whole file: flush", DiskCall::Sync, ENOSPC, whole, [&] { writeWholeFile(whole, "new\r\n"); }},
+        {"whole file: close", DiskCall::Close, EDQUOT, whole, [&] { writeWholeFile(whole, "new\r\n"); }},
+        {"whole file: rename", DiskCall::Rename, ENOSPC, whole, [&] { writeWholeFile(whole, "new\r\n"); }},
+        {"whole file: the copy made", DiskCall::Open, ENOSPC, whole,
+         [&] { writeWholeFile(whole, "new\r\n"); }},
+        {"record in place", DiskCall::Write, ENOSPC, records, [&] { file.put(2, QByteArray(10, 'z')); }},
+        {"record added", DiskCall::Write, EDQUOT, records, [&] { file.put(3, QByteArray(10, 'z')); }},
+        {"record file made", DiskCall::Open, ENOSPC, folder.path() + "/Nuovo.dat",
+         [&] { RecordFile(folder.path() + "/Nuovo.dat", 10); }},
+        {"append: write", DiskCall::Write, ENOSPC, appended, [&] { appendToFile(appended, "two\r\n"); }},
+        {"append: close", DiskCall::Close, ENOSPC, appended, [&] { appendToFile(appended, "two\r\n"); }},
+        {"flush of a file", DiskCall::Sync, ENOSPC, appended, [&] { syncFile(appended); }},
+        {"cut", DiskCall::Sync, ENOSPC, appended, [&] { cutFile(appended, 5); }},
+    };
+    for (const Case& c : cases) {
+        failNextDiskCall(c.call, c.error);
+        const QString told = causeOf(c.change);
+        EXPECT_TRUE(told.startsWith("Disco pieno: impossibile scrivere il file " + c.path))
+            << c.why << ": " << told.toStdString();
+        failNextDiskCall(c.call, 0);
+        EXPECT_EQ(readBytes(whole), "old\r\n") << c.why;
+        EXPECT_EQ(readBytes(records), QByteArray(10, 'a') + QByteArray(10, 'b')) << c.why;
+        EXPECT_EQ(file.get(2), QByteArray(10, 'b')) << c.why << ": what the file's reader holds";
+        EXPECT_EQ(readBytes(appended), "one\r\n") << c.why;
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+                  QStringList({"Contatti.dat", "Navi.dat", "Stack.dat"}))
+            << c.why;
+    }
+    failNextDiskCall(DiskCall::Sync, EIO);
+    const QString io = causeOf([&] { writeWholeFile(whole, "new\r\n"); });
+    EXPECT_TRUE(
+        io.startsWith("Impossibile scrivere il file " + whole + " (" + QString::fromLocal8Bit(strerror(EIO))))
+        << io.toStdString();
+    EXPECT_EQ(readBytes(whole), "old\r\n");
+
+    // The system's own full disk.
+    const QString full = folder.path() + "/Pieno.dat";
+    ASSERT_EQ(::symlink("/dev/full", QFile::encodeName(full).constData()), 0);
+    RecordFile onFull(full, 10);
+    QString told = causeOf([&] { onFull.put(1, QByteArray(10, 'z')); });
+    EXPECT_TRUE(told.startsWith("Disco pieno: impossibile scrivere il file " + full)) << told.toStdString();
+    told = causeOf([&] { appendToFile(full, "two\r\n"); });
+    EXPECT_TRUE(told.startsWith("Disco pieno: impossibile scrivere il file " + full)) << told.toStdString();
+}
+
+// A folder that cannot be written (a read-only disk, EROFS, or a folder the user may not write,
+// EACCES; the file layer's seam refuses every change there as the system does): its record files
+// are read, a missing one reads as empty and is not made, and a write of the bytes a file holds
+// already needs nothing; any other change is refused naming the file and why, and nothing changes.
+// The folder is told not writable, and is again once it can be written.
+TEST(Files, AFolderThatCannotBeWrittenIsReadAndOnlyChangesAreRefused) {
+    Refusals lifted;
+    testsupport::ProgramFolder folder(false);
+    const QString records = folder.path() + "/Navi.dat", table = folder.path() + "/Stack.dat";
+    const QByteArray held = QByteArray(10, 'a') + QByteArray(10, 'b');
+    EXPECT_TRUE(folderWritable(folder.path()));
+    EXPECT_FALSE(folderWritable(folder.path() + "/nessuna"));
+    for (const auto& [error, says] :
+         {std::pair{EROFS, "il disco è in sola lettura"}, {EACCES, "permesso negato"}}) {
+        writeBytes(records, held);
+        writeBytes(table, "1\r\n");
+        refuseChangesIn(folder.path(), error);
+        EXPECT_FALSE(folderWritable(folder.path())) << error;
+        {
+            RecordFile file(records, 10);
+            EXPECT_EQ(file.count(), 2);
+            EXPECT_EQ(file.get(2), QByteArray(10, 'b'));
+            file.put(1, QByteArray(10, 'a'));
+            const QString told = causeOf([&] { file.put(2, "changed"); });
+            EXPECT_TRUE(told.startsWith("Impossibile scrivere il file " + records + ": " + says))
+                << told.toStdString();
+            EXPECT_TRUE(causeOf([&] { file.put(3, "added"); }).contains(says));
+            EXPECT_EQ(file.get(2), QByteArray(10, 'b'));
+        }
+        {
+            KeptRecordFiles kept;
+            RecordFile first(records, 10), second(records, 10);
+            EXPECT_EQ(second.get(1), QByteArray(10, 'a'));
+            EXPECT_TRUE(causeOf([&] { second.put(1, "changed"); }).contains(says)) << "opened once, refused";
+        }
+        const QString missing = folder.path() + "/Contatti.dat";
+        RecordFile none(missing, 10);
+        EXPECT_EQ(none.count(), 0);
+        EXPECT_EQ(none.get(1), QByteArray(10, '\0'));
+        EXPECT_TRUE(causeOf([&] { none.put(1, "x"); }).contains(says));
+        writeWholeFile(table, "1\r\n");
+        EXPECT_TRUE(causeOf([&] { writeWholeFile(table, "2\r\n"); }).contains(says));
+        appendToFile(table, {});
+        EXPECT_TRUE(causeOf([&] { appendToFile(table, "2\r\n"); }).contains(says));
+        EXPECT_TRUE(causeOf([&] { cutFile(table, 1); }).contains(says));
+        EXPECT_FALSE(deleteFile(table));
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"Navi.dat", "Stack.dat"}));
+        EXPECT_EQ(readBytes(records), held);
+        EXPECT_EQ(readBytes(table), "1\r\n");
+        refuseChangesIn({}, 0);
+        EXPECT_TRUE(folderWritable(folder.path()));
+    }
+    const QString told = folderNotWritableMessage(folder.path());
+    EXPECT_TRUE(told.startsWith("La cartella della partita " + folder.path() + " non può essere scritta"))
+        << told.toStdString();
+}
+
+// The same on a file system that is read-only indeed, where one can be mounted (as root).
+TEST(Files, AReadOnlyFileSystemIsReadAndRefusesChanges) {
+    testsupport::ProgramFolder folder(false);
+    const QString records = folder.path() + "/Navi.dat";
+    const QByteArray mountPoint = QFile::encodeName(folder.path());
+    writeBytes(records, QByteArray(10, 'a'));
+    if (geteuid() != 0 ||
+        ::mount(mountPoint.constData(), mountPoint.constData(), nullptr, MS_BIND, nullptr) != 0)
+        GTEST_SKIP() << "no file system can be mounted here";
+    struct Unmount {
+        QByteArray at;
+        ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
+    } unmount{mountPoint};
+    ASSERT_EQ(::mount(nullptr, mountPoint.constData(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr),
+              0);
+    EXPECT_FALSE(folderWritable(folder.path()));
+    RecordFile file(records, 10);
+    EXPECT_EQ(file.get(1), QByteArray(10, 'a'));
+    file.put(1, QByteArray(10, 'a'));
+    const QString told = causeOf([&] { file.put(1, "changed"); });
+    EXPECT_TRUE(told.contains("il disco è in sola lettura")) << told.toStdString();
+    EXPECT_EQ(RecordFile(folder.path() + "/Contatti.dat", 10).count(), 0);
+    EXPECT_EQ(readBytes(records), QByteArray(10, 'a'));
 }

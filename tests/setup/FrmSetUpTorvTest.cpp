@@ -438,3 +438,95 @@ TEST_F(SetUpWindow, ACardNoCampaignCouldHoldIsNotReadAndAShipAgainIsTold) {
     EXPECT_EQ(w.Label6.caption(), "3") << "the rule still appends it";
     EXPECT_EQ(errors.messages.size(), 1);
 }
+
+// The same card garbled by hand that the card editor refuses is refused here, in the same words.
+TEST_F(SetUpWindow, AGarbledCardIsRefusedAtItsLine) {
+    const QString path = writeShipClass(folder.path() + "/Navi", destroyerCard(), {"Oriani", "Alfieri"});
+    const QByteArray card = testsupport::readBytes(path);
+    testsupport::writeBytes(path, QByteArray(card).replace("\"1750\"", "\"ABCDE\""));
+    FrmSetUpTorv& w = window();
+    openShips(w.Option2, path);
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_EQ(errors.messages[0], "Scheda nave non leggibile: " + diskPath(path) +
+                                      ", riga 7 (stazza standard): \"ABCDE\" non è un numero.");
+    EXPECT_EQ(w.List1.listCount(), 0) << "nothing to insert";
+    EXPECT_EQ(w.Label1.caption(), "");
+    EXPECT_EQ(SG().CardShipRecord.bytes(), ShipRecord().bytes());
+    testsupport::writeBytes(path, card);
+    w.Command1.doClick();
+    EXPECT_EQ(errors.messages.size(), 1);
+    EXPECT_EQ(w.List1.listCount(), 2);
+}
+
+// An archive cut in the middle of a record (a copy or a disk that stopped short) is told when it
+// is listed and before anything is appended; the record cut short is written over only when the
+// user goes on, and the archive is left as it is when they do not.
+TEST_F(SetUpWindow, AnArchiveCutShortIsToldBeforeAnythingIsAppended) {
+    const QString path =
+        writeShipClass(folder.path() + "/Navi", destroyerCard(), {"Oriani", "Alfieri", "Carducci"});
+    FrmSetUpTorv& w = window();
+    openShips(w.Option2, path);
+    w.List1.doPickDouble(0);
+    w.List1.doPickDouble(0);
+    const QString archive = diskPath(folder.path() + "/Archivio/ASSENavi.Dat");
+    const QByteArray whole = testsupport::readBytes(archive);
+    ASSERT_EQ(whole.size(), 2 * ShipRecord::kLength);
+    EXPECT_EQ(w.Label23.caption(), "");
+    const QByteArray cut = whole + whole.left(150);
+    testsupport::writeBytes(archive, cut);
+
+    w.Command1.doClick();
+    EXPECT_EQ(w.List3.listCount(), 2) << "the record cut short is not listed";
+    EXPECT_EQ(w.Label6.caption(), "2");
+    EXPECT_EQ(w.Label23.caption(),
+              "ATTENZIONE: l'archivio finisce con un record tagliato a metà (150 byte dopo "
+              "il record 2), non elencato. Il prossimo inserimento lo scarta.");
+    EXPECT_EQ(testsupport::layoutAndTitleFaults(w), "");
+
+    testsupport::MessageBoxes asked({vbNo, vbYes});
+    w.List1.doPickDouble(2);
+    ASSERT_EQ(asked.prompts.size(), 1);
+    EXPECT_EQ(asked.prompts[0], "L'archivio " + archive +
+                                    " finisce con un record tagliato a metà: 150 byte dopo il record 2.\n\n"
+                                    "Sì: il record tagliato è scartato e il nuovo è scritto come record 3.\n"
+                                    "No: non si inserisce nulla e l'archivio resta com'è.");
+    EXPECT_EQ(asked.titles[0], "Archivio tagliato");
+    EXPECT_EQ(asked.styles[0], vbYesNo + vbExclamation);
+    EXPECT_EQ(testsupport::readBytes(archive), cut) << "no: the archive as it was";
+    EXPECT_EQ(w.List1.listCount(), 3) << "and the ship still to insert";
+    EXPECT_EQ(w.List2.listCount(), 0);
+
+    w.List1.doPickDouble(2);
+    ASSERT_EQ(asked.prompts.size(), 2);
+    const QByteArray now = testsupport::readBytes(archive);
+    ASSERT_EQ(now.size(), 3 * ShipRecord::kLength) << "yes: written after the last whole record";
+    EXPECT_EQ(now.left(whole.size()), whole);
+    RecordFile file(archive, ShipRecord::kLength);
+    ShipRecord r;
+    readRecord(file, 3, r);
+    EXPECT_EQ(r.trimmed(ship::NOME), "Carducci");
+    EXPECT_EQ(w.Label23.caption(), "") << "whole again";
+    EXPECT_EQ(w.Label6.caption(), "3");
+    w.List1.doPickDouble(0);
+    EXPECT_EQ(asked.prompts.size(), 2) << "a whole archive asks nothing";
+
+    // Aircraft the same way, the cut told also when the card is opened.
+    const QString fighter = folder.path() + "/Aerei/IT Italia/FiatCR.42FalcoCPT1939.SNK";
+    makeFolder(folder.path() + "/Aerei/IT Italia");
+    aircraftcard::writeCard(fighter, fighterCard());
+    testsupport::writeBytes(folder.path() + "/Archivio/ASSEAerei.Dat", QByteArray(40, 'x'));
+    w.Command3.doClick();
+    w.Option4.doClick();
+    chosen = fighter;
+    w.Command2.doClick();
+    EXPECT_EQ(w.List3.listCount(), 0);
+    EXPECT_EQ(w.Label23.caption(),
+              "ATTENZIONE: l'archivio finisce con un record tagliato a metà (40 byte prima "
+              "di ogni record intero), non elencato. Il prossimo inserimento lo scarta.");
+    testsupport::MessageBoxes again({vbNo});
+    w.List4.doPick(0);
+    ASSERT_EQ(again.prompts.size(), 1);
+    EXPECT_EQ(testsupport::readBytes(folder.path() + "/Archivio/ASSEAerei.Dat"), QByteArray(40, 'x'));
+    EXPECT_EQ(w.List5.listCount(), 0);
+    EXPECT_EQ(errors.messages, QStringList());
+}

@@ -2,6 +2,7 @@
 // and its printed lists of the shipped archives read whole on their pages.
 #include "setup/FrmSetUpTorv.h"
 #include "setup/SetupGlobals.h"
+#include "setup/SideArchive.h"
 #include "tests/support/LayoutCheck.h"
 #include "tests/support/PageCheck.h"
 #include "tests/support/TestSupport.h"
@@ -38,6 +39,15 @@ TEST(SetUpWindowLayout, EveryShippedCardShowsWhole) {
         }
     }
     FileDialog::setTestHandler(nullptr);
+    platform::testing::resetForms();
+}
+
+// The notice of an archive cut short, at its longest (a full archive, a record short of one byte).
+TEST(SetUpWindowLayout, TheNoticeOfAnArchiveCutShortShowsWhole) {
+    resetSetupGlobals();
+    FrmSetUpTorv& w = form<FrmSetUpTorv>();
+    w.Label23.setCaption(sidearchive::archiveCutNotice({sidearchive::kMaxRecords, 178}));
+    EXPECT_EQ(testsupport::layoutAndTitleFaults(w), "");
     platform::testing::resetForms();
 }
 

@@ -147,6 +147,36 @@ TEST(SideArchive, InsertMarkAndList) {
     EXPECT_EQ(testsupport::readBytes(planes).at(116), 'X');
 }
 
+// A record cut short at the end is neither listed nor marked; an append writes over it, never
+// after it, whatever share of a record it holds.
+TEST(SideArchive, ARecordCutShortIsNotListedAndAnAppendWritesOverIt) {
+    testsupport::ProgramFolder folder(false);
+    platform::makeFolder(folder.path() + "/Archivio");
+    const QString path = archiveIn(folder, "ASSE", kShips);
+    EXPECT_FALSE(archiveCut(path, ShipRecord::kLength).cut()) << "a missing archive is whole";
+    const ShipRecord built = BuildShipArchiveRecord(destroyerCard());
+    appendToArchive(path, shipToInsert(built, "Oriani"));
+    appendToArchive(path, shipToInsert(built, "Alfieri"));
+    const QByteArray whole = testsupport::readBytes(path);
+    for (const int extra : {1, 100, 178}) {
+        testsupport::writeBytes(path, whole + whole.left(extra));
+        const ArchiveCut cut = archiveCut(path, ShipRecord::kLength);
+        EXPECT_EQ(cut.wholeRecords, 2);
+        EXPECT_EQ(cut.extraBytes, extra);
+        const ArchiveListing l = listShipArchive(path);
+        EXPECT_EQ(l.count, 2) << extra;
+        EXPECT_EQ(l.cutBytes, extra);
+        EXPECT_EQ(l.entries.size(), 2);
+        EXPECT_THROW(markShipDeleted(path, 3), platform::FileError) << "the cut record is not there whole";
+        EXPECT_EQ(testsupport::readBytes(path).size(), 2 * 179 + extra) << "nothing written";
+        EXPECT_EQ(appendToArchive(path, shipToInsert(built, "Carducci")), 3);
+        EXPECT_EQ(testsupport::readBytes(path).size(), 3 * 179);
+        EXPECT_FALSE(archiveCut(path, ShipRecord::kLength).cut());
+        EXPECT_EQ(listShipArchive(path).entries[2].line, "CT_" + QString("Carducci").leftJustified(30));
+    }
+    EXPECT_EQ(archiveCutNotice({}), "");
+}
+
 TEST(SideArchive, ArchivesWithoutAFolderOrASideAreRefused) {
     testsupport::ProgramFolder folder(false);
     try {

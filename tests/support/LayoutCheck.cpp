@@ -19,6 +19,8 @@
 #include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QTextDocument>
+#include <functional>
+#include <optional>
 
 namespace testsupport {
 
@@ -385,6 +387,57 @@ std::string tabFaults(platform::Form& form) {
     }
     if (!wasShown) form.hide();
     return out.join(u'\n').toStdString();
+}
+
+namespace {
+platform::Control* findControl(const platform::Container& in, const QString& name, int index) {
+    for (platform::Control* c : in.children()) {
+        if (c->name() == name && c->index() == index) return c;
+        if (auto* inner = dynamic_cast<const platform::Container*>(c))
+            if (platform::Control* found = findControl(*inner, name, index)) return found;
+    }
+    return nullptr;
+}
+
+// The control's caption, and a routine that puts another one in; nothing for a control that shows
+// no caption.
+std::optional<std::pair<QString, std::function<void(const QString&)>>> captionOf(platform::Control* c) {
+    using namespace platform;
+    if (auto* l = dynamic_cast<Label*>(c))
+        return {{l->caption(), [l](const QString& t) { l->setCaption(t); }}};
+    if (auto* b = dynamic_cast<CommandButton*>(c))
+        return {{b->caption(), [b](const QString& t) { b->setCaption(t); }}};
+    if (auto* k = dynamic_cast<CheckBox*>(c))
+        return {{k->caption(), [k](const QString& t) { k->setCaption(t); }}};
+    if (auto* o = dynamic_cast<OptionButton*>(c))
+        return {{o->caption(), [o](const QString& t) { o->setCaption(t); }}};
+    if (auto* f = dynamic_cast<Frame*>(c))
+        return {{f->caption(), [f](const QString& t) { f->setCaption(t); }}};
+    return std::nullopt;
+}
+} // namespace
+
+QStringList clippedCaptions(platform::Form& form, const RunTimeCaptions& captions) {
+    QStringList out;
+    const QWidget* top = form.childArea();
+    for (const auto& [control, texts] : captions) {
+        QString name = control;
+        int index = -1;
+        platform::Form::splitItemName(control, name, index);
+        platform::Control* c = findControl(form, name, index);
+        const auto caption = c ? captionOf(c) : std::nullopt;
+        if (!caption) {
+            out << QStringLiteral("%1: no control of the window with a caption").arg(control);
+            continue;
+        }
+        for (const QString& text : texts) {
+            caption->second(text);
+            checkControl(c->widget(), out, pathOf(c->widget(), top));
+        }
+        caption->second(caption->first);
+    }
+    out.removeDuplicates();
+    return out;
 }
 
 std::string layoutFaults(platform::Form& form) {

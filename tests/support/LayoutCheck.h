@@ -6,6 +6,8 @@
 #include <QPoint>
 #include <QStringList>
 #include <string>
+#include <utility>
+#include <vector>
 
 class QWidget;
 
@@ -19,6 +21,13 @@ namespace testsupport {
 // Hidden controls are not checked.
 QStringList clippedControls(platform::Form& form);
 QStringList clippedControls(QWidget* top);
+// The captions a window gives a control while it runs, by the control's name ("Label91", or
+// "Label85(3)" for an item of a control array): a label's, a button's, a check box's or an option's
+// caption, or a frame's title.
+using RunTimeCaptions = std::vector<std::pair<QString, QStringList>>;
+// Each caption put in its control in turn and the control checked as clippedControls checks it,
+// its own caption given back after; one line per fault, a control the window does not have too.
+QStringList clippedCaptions(platform::Form& form, const RunTimeCaptions& captions);
 // Enabled controls whose middle lies under another control: a click there misses them.
 QStringList coveredControls(QWidget* top);
 // The control a click at `at` (pixels of `top`) reaches: the topmost shown control there.

@@ -68,3 +68,29 @@ TEST(AircraftCard, FileName) {
     EXPECT_EQ(forbiddenFileCharacter("Ju87/R2"), u'/');
     EXPECT_EQ(forbiddenFileCharacter("B-17 \"Fortress\""), u'"');
 }
+
+TEST(AircraftCard, ACardNotAsWrittenIsRefusedNamingTheFileAndTheLine) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/SM79ASI1940.SNK");
+    const QString file = platform::diskPath(path);
+    const QByteArray card = testsupport::readBytes(sample("SM79ASI1940.SNK"));
+    const auto refusal = [&](int n, const QByteArray& line) -> QString {
+        QList<QByteArray> lines = card.split('\n');
+        lines[n - 1] = line + '\r';
+        testsupport::writeBytes(path, lines.join('\n'));
+        try {
+            readCard(path);
+        } catch (const platform::FileError& e) {
+            return e.message();
+        }
+        return {};
+    };
+    EXPECT_EQ(refusal(13, "\"4x0\""),
+              "Scheda aereo non leggibile: " + file + ", riga 13 (velocità): \"4x0\" non è un numero.");
+    EXPECT_EQ(refusal(2, "\"S.79"), "Scheda aereo non leggibile: " + file +
+                                        ", riga 2 (nome): virgolette aperte e mai chiuse (\"S.79).");
+    EXPECT_EQ(refusal(19, "0,0"), "Scheda aereo non leggibile: " + file +
+                                      ", riga 19 (non usato): più di un valore sulla stessa riga (0,0).");
+    EXPECT_EQ(refusal(19, "\"0\""), "") << "a number in quotes is still the number";
+    EXPECT_EQ(refusal(16, "Non Imbarcato"), "") << "a text without quotes is still the text";
+}

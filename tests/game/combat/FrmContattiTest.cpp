@@ -431,3 +431,61 @@ TEST_F(ContactBoardTest, TheBoardAndItsPlotOpenApartThenWhereTheyWereLeft) {
         EXPECT_EQ(plot().window()->geometry().topLeft(), plotLeft) << "opening " << opening;
     }
 }
+
+// With the automatic boxes unticked, as every hour leaves them, a contact that an attack window
+// would fight tells on the message line which of the main window's boxes sends it there, by the
+// name the box shows; the box ticked as the player clicks it, the same contact opens its window.
+TEST_F(ContactBoardTest, AContactLeftToTheHandNamesTheBoxToTick) {
+    ga(kAllies, 4, 6000, 3000)[GaCol::TargetBase] = 7;
+    gn(kAxis, 6, 5500, 4000)[GnCol::BombardedBase] = 12;
+    G().gnTable(kAxis)[6][GnCol::Destroyers] = 3;
+    gn(kAllies, 1, 5000, 3000);
+    Int16* raid = ga(kAxis, 8, 4000, 3000);
+    raid[GaCol::TargetX] = 4900, raid[GaCol::TargetY] = 2900, raid[GaCol::Bombs] = 2;
+    gn(kAllies, 2, 8000, 5000);
+    gn(kAxis, 3, 8100, 5000);
+    campaign();
+    const int strike = airStrike(kAllies, 4);
+    const int bombarding = bombardment(6);
+    const int patrolling = airContact(8, 1);
+    const int meeting = navalContact(2, 3, 6, 2);
+
+    FrmContatti& f = board();
+    QStringList shown;
+    platform::testing::setModalHandler([&](Form& w) { shown << w.name(); });
+    const auto pick = [&](int record) {
+        for (int i = 0; i < f.List1.listCount(); ++i)
+            if (f.List1.itemData(i) == record) return f.List1.doPick(i);
+        ADD_FAILURE() << "contact " << record << " is not listed";
+    };
+    const auto tick = [](const QString& box) {
+        return "ATT: ATTACCO MANUALE - SPUNTARE \"" + box +
+               "\" (SOPRA IL TASTO CONTATTI) PER LA FINESTRA D'ATTACCO";
+    };
+    const struct {
+        int record;
+        CheckBox& box;
+        const char* name;
+        const char* window;
+    } cases[] = {{strike, main().Check5, "BOMB. AEREO AUTO/MANUALE", "FrmAuto"},
+                 {bombarding, main().Check7, "BOMB. NAVALE AUTO/MANUALE", "FrmBombNav"},
+                 {patrolling, main().Check6, "PATROL AUTO/MANUALE", "FrmPatrol"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.box.toolTipText().trimmed(), c.name) << "the name the box shows";
+        pick(c.record);
+        EXPECT_EQ(line(), tick(c.name));
+        EXPECT_TRUE(shown.isEmpty()) << "fought by hand";
+        c.box.doClick();
+        pick(c.record);
+        EXPECT_EQ(shown, QStringList{c.window});
+        shown.clear();
+        c.box.doClick();
+    }
+    // A naval encounter has no attack window: its legend stays.
+    pick(meeting);
+    EXPECT_EQ(line(),
+              " GN=Numero del GN - Nv=Numero Navi - kn=velocità - * distanza dal GN nemico - > Rotta");
+    EXPECT_TRUE(shown.isEmpty());
+    platform::testing::setModalHandler(nullptr);
+}

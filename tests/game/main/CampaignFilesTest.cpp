@@ -9,6 +9,8 @@
 #include "common/records/RecordRanges.h"
 #include "game/main/CampaignOpen.h"
 #include "game/main/HourStep.h"
+#include "game/points/CarrierAircraft.h"
+#include "game/points/Supervisor.h"
 #include "game/start/FrmGame.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
@@ -21,6 +23,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <tuple>
 #include <unistd.h>
 
 using namespace platform;
@@ -64,6 +67,33 @@ class CampaignFiles : public ::testing::Test {
         QList<QByteArray> lines = readBytes(file(name)).split('\n');
         lines[line] = text + '\r';
         writeBytes(file(name), lines.join('\n'));
+    }
+    // Field `field` of record `record` (from 1) of a record file set to `text`.
+    static void setField(const QString& path, const recordformat::RecordLayout& layout, int record, int field,
+                         const QByteArray& text) {
+        QByteArray bytes = readBytes(path);
+        const recordformat::FieldSpec f = layout.field(field);
+        bytes.replace((record - 1) * layout.length + f.offset, f.width, text.leftJustified(f.width, ' '));
+        writeBytes(path, bytes);
+    }
+    // A damage done to the campaign's files, the file the opening's refusal names and what it says.
+    struct Damage {
+        std::string why;
+        QString named, says;
+        std::function<void()> damage;
+    };
+    // Each damage done to the files as `good` holds them is refused, and the files put back.
+    template <size_t N>
+    void expectEachRefused(const Damage (&damages)[N], const QMap<QString, QByteArray>& good) {
+        for (const Damage& d : damages) {
+            d.damage();
+            expectRefused(d.named, d.why);
+            EXPECT_TRUE(errors.messages.value(0).contains(d.says))
+                << d.why << ": " << errors.messages.value(0).toStdString();
+            for (const QString& name : files().keys()) QFile::remove(file(name));
+            for (const QString& name : good.keys()) writeBytes(file(name), good[name]);
+        }
+        errors.messages.clear();
     }
     // The opening is refused with one message naming the file, and nothing changes.
     void expectRefused(const QString& named, const std::string& why) {
@@ -150,21 +180,8 @@ TEST_F(CampaignFiles, RecordFilesThatDisagreeWithTheTablesOrHoldWhatCannotBeStop
     const QString maltaName = QStringLiteral("MALTA HQAereiAlleProva.dat");
     const QString malta = file(maltaName);
     const QMap<QString, QByteArray> good = files();
-    // Field `field` of record `record` (from 1) of a record file set to `text`.
-    const auto setField = [](const QString& path, const recordformat::RecordLayout& layout, int record,
-                             int field, const QByteArray& text) {
-        QByteArray bytes = readBytes(path);
-        const recordformat::FieldSpec f = layout.field(field);
-        bytes.replace((record - 1) * layout.length + f.offset, f.width, text.leftJustified(f.width, ' '));
-        writeBytes(path, bytes);
-    };
     const auto ship = [&](int record, int field, const QByteArray& text) {
         setField(ships, recordformat::shipLayout(), record, field, text);
-    };
-    struct Damage {
-        std::string why;
-        QString named, says;
-        std::function<void()> damage;
     };
     const Damage damages[] = {
         {"ship file cut on a record boundary", "NaviAlleProva.dat", "ne contano 2",
@@ -187,15 +204,99 @@ TEST_F(CampaignFiles, RecordFilesThatDisagreeWithTheTablesOrHoldWhatCannotBeStop
              setLine("StackProvaDatiBasi.dat", 11 * kBaseFields + BaseCol::AircraftPresent - 1, "70000");
          }},
     };
-    for (const Damage& d : damages) {
-        d.damage();
-        expectRefused(d.named, d.why);
-        EXPECT_TRUE(errors.messages.value(0).contains(d.says))
-            << d.why << ": " << errors.messages.value(0).toStdString();
-        for (const QString& name : files().keys()) QFile::remove(file(name));
-        for (const QString& name : good.keys()) writeBytes(file(name), good[name]);
-    }
+    expectEachRefused(damages, good);
     EXPECT_TRUE(open());
+}
+
+// A carrier's aircraft file is checked at the opening as a base's is, against the aircraft the
+// carrier's record counts on board (those flown from it included): missing or empty while it counts
+// some, cut, or holding more ready or in flight than it counts, the file stops the opening, named.
+// Fewer is no fault (a carrier back from the dockyard counts its full complement on board), nor is a
+// missing file of a carrier that counts none. The supervisor does not save a carrier's record that
+// its file would then disagree with.
+TEST_F(CampaignFiles, ACarrierAircraftFileMissingEmptyCutOrOverCountedStopsTheOpening) {
+    namespace S = recordformat::ship;
+    namespace A = recordformat::aircraft;
+    G().BaseTable[carriers::kGibilterra][BaseCol::ShipsPresent] = 2;
+    make();
+    // Records 3 and 4: ARK ROYAL (P1, 12 aircraft on board) and FURIOUS (P2, none and no file).
+    testcampaign::appendShips(kAllies, {{.type = "PA", .port = carriers::kGibilterra, .aircraft = 12},
+                                        {.type = "PL", .port = carriers::kGibilterra}});
+    const QString ships = file("NaviAlleProva.dat");
+    setField(ships, recordformat::shipLayout(), 3, S::CodicePortaerei, "P1");
+    setField(ships, recordformat::shipLayout(), 3, S::NOME, "ARK ROYAL");
+    setField(ships, recordformat::shipLayout(), 4, S::CodicePortaerei, "P2");
+    // Fulmars: 8 ready and 2 flying; Swordfish: 2 ready.
+    const QString p1 = file("P1Prova.dat");
+    openAircraftFile(20, p1, kAllies);
+    for (const auto& [name, ready, flying] : {std::tuple{"Fulmar", 8, 2}, {"Swordfish", 2, 0}}) {
+        AircraftRecord a;
+        a.setText(A::Nome, QString::fromLatin1(name));
+        a.setText(A::Imbarcato, QStringLiteral("1"));
+        a.setNumber(A::Pronti, ready);
+        a.setNumber(A::InVolo, flying);
+        appendAircraft(20, a);
+    }
+    G().Files.close(20);
+    const QMap<QString, QByteArray> good = files();
+    const auto line = [&](int record, int field, const QByteArray& text) {
+        setField(p1, recordformat::aircraftLayout(), record, field, text);
+    };
+    const Damage damages[] = {
+        {"missing", "P1Prova.dat", "mancante o vuoto, mentre il record 3", [&] { QFile::remove(p1); }},
+        {"empty", "P1Prova.dat", "mancante o vuoto", [&] { writeBytes(p1, ""); }},
+        {"cut", "P1Prova.dat", "non un numero intero di record",
+         [&] { writeBytes(p1, readBytes(p1).left(AircraftRecord::kLength + 20)); }},
+        {"999 ready", "P1Prova.dat", "contiene 1003 aerei pronti o in volo",
+         [&] { line(1, A::Pronti, "999"); }},
+        {"one more flying", "P1Prova.dat", "ne conta 12 a bordo della portaerei ARK ROYAL",
+         [&] { line(1, A::InVolo, "3"); }},
+        {"aircraft on a carrier that counts none", "P2Prova.dat", "contiene 1 aerei pronti o in volo",
+         [&] {
+             const QString p2 = file("P2Prova.dat");
+             writeBytes(p2, readBytes(p1).left(AircraftRecord::kLength));
+             setField(p2, recordformat::aircraftLayout(), 1, A::Pronti, "1");
+             setField(p2, recordformat::aircraftLayout(), 1, A::InVolo, "0");
+         }},
+    };
+    expectEachRefused(damages, good);
+    line(1, A::Pronti, "5");
+    EXPECT_TRUE(open()) << "fewer than on board";
+    ASSERT_TRUE(errors.messages.isEmpty()) << errors.messages[0].toStdString();
+
+    ShipRecord carrier;
+    carrier.setBytes(readBytes(ships).mid(2 * ShipRecord::kLength, ShipRecord::kLength));
+    carrier.setNumber(S::AEREIM, 8);
+    const QString refused =
+        supervisor::shipWriteRefusal(kAllies, 3, carrier, [](int) { return QStringLiteral("AEREIM"); });
+    EXPECT_TRUE(refused.contains("P1Prova.dat contiene 9 aerei pronti o in volo")) << refused.toStdString();
+    carrier.setNumber(S::AEREIM, 9);
+    EXPECT_EQ(supervisor::shipWriteRefusal(kAllies, 3, carrier, [](int) { return QString(); }), "");
+}
+
+// A campaign in a folder that cannot be written (the file layer's seam refuses every change there,
+// as a read-only disk does) opens, and every list shows what the files hold: the naval groups and
+// their ships, the ports and theirs; nothing is written.
+TEST_F(CampaignFiles, ACampaignInAFolderThatCannotBeWrittenOpensAndShowsItsLists) {
+    make();
+    const QMap<QString, QByteArray> before = files();
+    struct Lift {
+        ~Lift() { refuseChangesIn({}, 0); }
+    } lift;
+    refuseChangesIn(file(""), EROFS);
+    ASSERT_TRUE(open());
+    EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.value(0).toStdString();
+    FrmMain& f = form<FrmMain>();
+    f.Command17_Click();
+    f.Command5_Click();
+    f.Command3_Click();
+    ASSERT_EQ(f.List2.listCount(), 1);
+    f.List2.doPick(0);
+    f.Command11.doClick();
+    EXPECT_EQ(f.List5.listCount(), 2);
+    EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.value(0).toStdString();
+    EXPECT_TRUE(boxes.prompts.isEmpty()) << boxes.prompts.value(0).toStdString();
+    EXPECT_EQ(files(), before);
 }
 
 // Every game-state item, every column of a naval and an air group in use, every base field and

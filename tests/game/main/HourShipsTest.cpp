@@ -8,6 +8,7 @@
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace shipfiles;
 
@@ -141,6 +142,47 @@ TEST_F(ShipPasses, GroupValuesComeFromTheShips) {
     EXPECT_EQ(shipAt(kAxis, worn).text(F::OPERATIVITAM).trimmed(), "1");
     EXPECT_EQ(shipAt(kAxis, burner).text(F::MISSIONE), "1");
     EXPECT_EQ(shipAt(kAxis, burner).trimmed(F::Assistenza), "0");
+}
+
+// The group pass runs twice an hour and again the next hour: a ship changed in between counts as
+// it is now, one changed back as it was.
+TEST_F(ShipPasses, GroupValuesFollowShipsChangedBetweenPasses) {
+    g.CurrentSide = kAllies;
+    Int16* row = g.GnTableAlle[3];
+    row[GnCol::InUse] = 1, row[GnCol::Knots] = 10;
+    const int first = addShip(kAllies, {{F::NUMERO_GN, 3},
+                                        {F::NODIM, 28},
+                                        {F::OPERATIVITAM, 50},
+                                        {F::RESISTENZAM, 100},
+                                        {F::AAMM, 4},
+                                        {F::TIPO, "CT"}});
+    addShip(kAllies, {{F::NUMERO_GN, 3},
+                      {F::NODIM, 30},
+                      {F::OPERATIVITAM, 40},
+                      {F::RESISTENZAM, 100},
+                      {F::AAMM, 6},
+                      {F::TIPO, "CT"}});
+    auto pass = [&] {
+        groupValuesOfSide();
+        return std::tuple{row[GnCol::MaxKnots], row[GnCol::MinOperativity], row[GnCol::Aam],
+                          row[GnCol::Ships]};
+    };
+    auto change = [&](int knots, int aam, int group) {
+        openShipFile(kChannelShips, kAllies);
+        readShip(kChannelShips, first);
+        g.ShipRecordBuffer.setNumber(F::NODIM, knots);
+        g.ShipRecordBuffer.setNumber(F::AAMM, aam);
+        g.ShipRecordBuffer.setNumber(F::NUMERO_GN, group);
+        writeShip(kChannelShips, first);
+        g.Files.closeAll();
+    };
+    EXPECT_EQ(pass(), std::tuple(28, 40, 10, 2));
+    change(12, 9, 3);
+    EXPECT_EQ(pass(), std::tuple(12, 40, 15, 2));
+    change(28, 4, 3);
+    EXPECT_EQ(pass(), std::tuple(28, 40, 10, 2)) << "the ship as it was first";
+    change(28, 4, 0);
+    EXPECT_EQ(pass(), std::tuple(30, 40, 6, 1)) << "a ship gone from the group";
 }
 
 TEST_F(ShipPasses, ShipsComeBackFromTheDockyard) {

@@ -13,7 +13,9 @@
 #include "common/ContactFiles.h"
 #include "common/Dice.h"
 #include "common/MapRoutines.h"
+#include "game/combat/ContactBoard.h"
 #include "game/main/MapRules.h"
+#include "game/orders/AirOrders.h"
 #include "tests/game/orders/NavalPanelFixture.h"
 #include "tests/support/LayoutCheck.h"
 
@@ -193,6 +195,22 @@ class MainWindowLayout : public NavalPanelFixture {
             }
         return out.join(u'\n').toStdString();
     }
+    // The captions the panels and the message line take while the game runs, each put in its
+    // control in turn: the air panel's order and its bases, the side's name, the contact board's
+    // words for a contact fought by hand.
+    static std::string captionFaults(FrmMain& f) {
+        QStringList bases;
+        for (int b = 1; b <= kBases; ++b) bases << G().BaseNames[b];
+        const testsupport::RunTimeCaptions captions = {
+            {"Label91", airOrderCaptions() + bases},
+            {"Label89", bases},
+            {"Frame8", {"ALLEATI", "ASSE"}},
+            {"Label17",
+             {contactboard::boxToTickText(contactboard::kPatrolBox),
+              contactboard::boxToTickText(contactboard::kAirStrikeBox),
+              contactboard::boxToTickText(contactboard::kBombardmentBox)}}};
+        return testsupport::clippedCaptions(f, captions).join(u'\n').toStdString();
+    }
     // The campaign's hours and the panels roll (the ship list's hint among them).
     SeededDice dice{7};
 };
@@ -299,6 +317,7 @@ TEST_F(MainWindowLayout, EveryPanelFitsAtTheDefaultSizeAndOnAScreenOf1600x1000) 
         EXPECT_EQ(faults(f), "") << "air panel, " << at;
         f.List8.doPick(0);
         EXPECT_EQ(faults(f), "") << "an air group picked, " << at;
+        EXPECT_EQ(captionFaults(f), "") << "the captions set while the game runs, " << at;
         f.Combo8.doPick(kOrderCap - 1);
         ASSERT_TRUE(f.Frame18.visible());
         EXPECT_EQ(faults(f), "") << "a naval group to cover chosen, " << at;

@@ -111,6 +111,11 @@ TEST_F(PointsLayout, SupervisorWindows) {
         stack.Combo1.doPick(0);
         stack.Label2[6].doClick();
         EXPECT_EQ(testsupport::layoutAndTitleFaults(stack), "") << "group view";
+        // The entry frame names whichever group value is picked.
+        QStringList valueNames;
+        for (int k = 0; k < kGroupColumns; ++k) valueNames << stack.Label1[k].caption();
+        EXPECT_EQ(testsupport::clippedCaptions(stack, {{"Label12", valueNames}}).join(u'\n').toStdString(),
+                  "");
         stack.Command4.doClick();
         stack.Command5.doClick();
         stack.List1.doPick(stack.List1.listCount() - 1);
@@ -124,6 +129,17 @@ TEST_F(PointsLayout, SupervisorWindows) {
         air.List1.doPick(0);
         air.Label2[3].doClick();
         EXPECT_EQ(testsupport::layoutAndTitleFaults(air), "");
+        // What the window writes while it runs: the attribute picked over the entry, the origin
+        // (a base or a carrier), the target and the order.
+        QStringList attributes, bases{QStringLiteral("Portaerei")}, orders;
+        for (int k = 0; k < kGroupColumns; ++k) attributes << air.Label1[k].caption();
+        for (int b = 1; b <= kBases; ++b) bases << g.BaseNames[b];
+        for (const QString& order : g.AirOrderNames) orders << order;
+        EXPECT_EQ(testsupport::clippedCaptions(
+                      air, {{"Frame1", attributes}, {"Label3", bases}, {"Label4", bases}, {"Label5", orders}})
+                      .join(u'\n')
+                      .toStdString(),
+                  "");
         EXPECT_EQ(testsupport::tabFaults(air), "");
     }
 

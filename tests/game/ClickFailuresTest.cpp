@@ -1,0 +1,307 @@
+// A player's session of clicks in which one write fails once, at each write of the session in turn;
+// the player dismisses the message and goes on with the session's next clicks. The failed click is
+// undone in memory as on the disk (tables, globals, windows), so the campaign the session leaves
+// opens with "APRI GIOCO" as the same session with that click left out leaves it.
+#include "ActionSetUps.h"
+#include "CampaignState.h"
+#include "CrashSweep.h"
+#include "SavingActions.h"
+#include "common/Dice.h"
+#include "game/combat/FrmPatrol.h"
+#include "game/main/FrmMain.h"
+#include "platform/Dialogs.h"
+#include "platform/Files.h"
+#include "platform/Form.h"
+#include "tests/game/main/TestCampaign.h"
+
+#include <QMainWindow>
+#include <gtest/gtest.h>
+#include <map>
+#include <random>
+#include <string>
+#include <utility>
+
+using campaignstate::Files;
+using campaignstate::Tables;
+
+namespace {
+
+class ClickFailures : public ::testing::Test, public savingactions::Sweeper {
+  protected:
+    void SetUp() override {
+        resetGlobals();
+        inner_ = platform::handlerScopeSet();
+        // Each outermost handler is a click: counted, with the writes it made, or left out.
+        platform::setHandlerScope([this](const std::function<void()>& handler) {
+            const int click = clicks_++;
+            if (click == leftOut_) return;
+            spans_.push_back(Click{click, platform::checkedWrites() - base_, -1});
+            const size_t at = spans_.size() - 1;
+            const int outer = std::exchange(rolling_, click);
+            inner_ ? inner_(handler) : handler();
+            rolling_ = outer;
+            spans_[at].end = platform::checkedWrites() - base_;
+        });
+    }
+    void TearDown() override {
+        platform::failWrite(0);
+        platform::setHandlerScope(inner_);
+        campaignstate::cleanUp();
+    }
+
+    void sweep(const std::function<void()>& make, const savingactions::Run& run) override {
+        campaignstate::makeAnew(make);
+        start_ = campaignstate::files();
+        run_ = run;
+        const Played undisturbed = play(0, -1);
+        ASSERT_TRUE(undisturbed.messages.isEmpty()) << undisturbed.messages.join('\n').toStdString();
+        const std::vector<Click> clicks = spans_;
+        // The session without each click that failed: the tables it left in memory, and what the
+        // opening makes of its files.
+        std::map<int, std::pair<Tables, crashsweep::Opened>> leftOut;
+        for (long long w = 1; w <= undisturbed.writes && !HasFailure(); ++w) {
+            // The innermost click making the write: the one it fails.
+            const Click* failed = nullptr;
+            for (const Click& c : clicks)
+                if (c.start < w && w <= c.end && (!failed || c.start >= failed->start)) failed = &c;
+            if (!failed) continue;
+            ++counts_.failures;
+            SCOPED_TRACE(::testing::Message()
+                         << "write " << w << " of " << undisturbed.writes << ", click " << failed->index);
+            const Played played = play(w, -1);
+            // Told once (a handler that tells its failures on its own window shows no message box:
+            // the write-failure sweeps check what it says).
+            EXPECT_LE(played.messages.size(), 1) << played.messages.join("\n---\n").toStdString();
+            auto reference = leftOut.find(failed->index);
+            if (reference == leftOut.end()) {
+                ++counts_.references;
+                const Played without = play(0, failed->index);
+                reference =
+                    leftOut.emplace(failed->index, std::pair{without.memory, opened(without.files)}).first;
+            }
+            const auto& [memory, files] = reference->second;
+            EXPECT_TRUE(played.memory == memory) << "tables in memory / in memory without the click: "
+                                                 << played.memory.firstDifference(memory);
+            const crashsweep::Opened left = opened(played.files);
+            EXPECT_TRUE(left.sum() == files.sum())
+                << left.refused.toStdString() << " | files differing from the session without the click: "
+                << campaignstate::differences(left.files, files.files);
+        }
+        ++counts_.sessions;
+        counts_.clicks += int(clicks.size());
+    }
+
+    const testsupport::ProgramFolder& programFolder() const override { return *folder; }
+
+    struct Counts {
+        int sessions = 0, clicks = 0, failures = 0, references = 0;
+    };
+    void report(const char* name) {
+        EXPECT_GE(counts_.failures, counts_.sessions);
+        RecordProperty("sessions", counts_.sessions);
+        RecordProperty("clicks", counts_.clicks);
+        RecordProperty("failed_writes", counts_.failures);
+        std::cout << name << ": sessions " << counts_.sessions << ", clicks " << counts_.clicks
+                  << ", writes failed " << counts_.failures << ", sessions without a click "
+                  << counts_.references << "\n";
+    }
+
+    std::unique_ptr<testsupport::ProgramFolder> folder = campaignstate::programFolderInMemory();
+    testsupport::Errors errors;
+
+  private:
+    struct Click {
+        int index;
+        long long start, end; // the session's writes before it and after it
+    };
+    struct Played {
+        Files files;
+        Tables memory;
+        QStringList messages;
+        long long writes = 0;
+    };
+
+    // The session from the campaign `make` wrote: its `failing`-th write fails once (none at 0), its
+    // click `leftOut` is not made (none when negative).
+    Played play(long long failing, int leftOut) {
+        platform::testing::setModalHandler(nullptr);
+        platform::testing::resetForms();
+        testcampaign::choose();
+        campaignstate::put(start_);
+        errors.messages.clear();
+        clicks_ = 0;
+        leftOut_ = leftOut;
+        spans_.clear();
+        base_ = platform::checkedWrites();
+        // Each click rolls dice of its own, whatever the clicks before it rolled (a session that
+        // chooses its dice chooses them the same way in every play).
+        dice_.clear();
+        rolling_ = -1;
+        setDiceSource([this](int sides) {
+            auto it = dice_.try_emplace(rolling_, 20261209u + 7919u * unsigned(rolling_ + 1)).first;
+            return int(it->second() % unsigned(std::max(sides, 1))) + 1;
+        });
+        platform::failWrite(failing);
+        actionsetups::pickOnlyWhatIsListed() = failing > 0 || leftOut >= 0;
+        run_({[] {}, [] {}, [](const QString&) {}});
+        actionsetups::pickOnlyWhatIsListed() = false;
+        platform::failWrite(0);
+        setDiceSource({});
+        Played p;
+        p.writes = platform::checkedWrites() - base_;
+        p.files = campaignstate::files();
+        p.memory = Tables::inMemory();
+        p.messages = errors.messages;
+        // The windows go before the opening: they may write as they close.
+        platform::testing::setModalHandler(nullptr);
+        platform::testing::resetForms();
+        return p;
+    }
+
+    crashsweep::Opened opened(const Files& files) {
+        return crashsweep::opened([] { testcampaign::choose(); }, files);
+    }
+
+    platform::HandlerScope inner_;
+    savingactions::Run run_;
+    Files start_;
+    int clicks_ = 0, leftOut_ = -1, rolling_ = -1;
+    std::map<int, std::mt19937> dice_;
+    long long base_ = 0;
+    std::vector<Click> spans_;
+    Counts counts_;
+};
+
+} // namespace
+
+// Each saving action's sessions, from the campaign's opening to the action and what follows it.
+class SessionFailures : public ClickFailures, public ::testing::WithParamInterface<size_t> {};
+
+TEST_P(SessionFailures, OneWriteFailingOnceAtEachWriteOfTheSession) {
+    const auto& [name, actions] = savingactions::all().at(GetParam());
+    actions(*this);
+    report(name);
+}
+
+INSTANTIATE_TEST_SUITE_P(EverySavingAction, SessionFailures,
+                         ::testing::Range(size_t(0), savingactions::all().size()),
+                         [](const ::testing::TestParamInfo<size_t>& info) {
+                             return std::string(savingactions::all().at(info.param).first);
+                         });
+
+namespace {
+
+// A patrol attack begun on the main window's campaign: one aircraft has bombed, and closing the
+// window books the attack's end on the air group.
+class ClosingFailures : public ClickFailures {
+  protected:
+    void SetUp() override {
+        ClickFailures::SetUp();
+        actionsetups::groupRow(kAllies, 1, 1, 5000, 3000);
+        Int16* a = G().GaTableAsse[4];
+        a[GaCol::InUse] = 1, a[GaCol::Order] = kOrderPatrol, a[GaCol::Aircraft] = 3, a[GaCol::InAction] = 2;
+        a[GaCol::Bombs] = 2, a[GaCol::BombSize] = 50, a[GaCol::AttackFactor] = 20;
+        testcampaign::write({.hour = 10});
+        testcampaign::appendShips(kAllies, {{.group = 1}});
+        actionsetups::openMain();
+        G().DayFlag = 1;
+        Int32* oc = G().OperationContext;
+        oc[5] = kAxis, oc[6] = 4, oc[15] = 1, oc[8] = kAllies;
+        platform::runHandler([] { platform::form<FrmPatrol>(); });
+        setDiceSource([](int) { return 100; });
+        FrmPatrol& p = platform::form<FrmPatrol>();
+        p.List1.doPickDouble(0);
+        p.Command1.doClick();
+        before_ = campaignstate::files();
+        errors.messages.clear();
+    }
+    // The campaign as it was, and as the opening finds it.
+    void expectAsBefore() {
+        EXPECT_EQ(errors.messages.size(), 1) << errors.messages.join("\n---\n").toStdString();
+        EXPECT_TRUE(campaignstate::files() == before_)
+            << campaignstate::differences(campaignstate::files(), before_);
+        platform::testing::resetForms();
+        EXPECT_NO_THROW(loadCampaign());
+    }
+    Files before_;
+};
+
+} // namespace
+
+TEST_F(ClosingFailures, AtTheProgramsEndAWriteFailingAsAWindowClosesIsUndoneAndTold) {
+    ASSERT_GT(platform::form<FrmPatrol>().AereoInAzione, 0);
+    // As the program's main does once its event loop has ended: outside any handler.
+    platform::failWrite(1);
+    EXPECT_NO_THROW(platform::unloadAllForms());
+    EXPECT_FALSE(platform::isLoaded<FrmPatrol>());
+    expectAsBefore();
+}
+
+// The main window's close box: the patrol window's closing books the attack in the same step,
+// whose saving fails; the program ends as the player asked, the step undone and told.
+TEST_F(ClosingFailures, TheMainWindowsCloseWhoseSavingFailsIsUndoneAndTold) {
+    platform::failWrite(1);
+    platform::form<FrmMain>().window()->close();
+    EXPECT_TRUE(platform::programEnded());
+    expectAsBefore();
+}
+
+namespace {
+
+// Every saving action, its campaign's folder made one that cannot be written just before the
+// action's click (as a read-only disk or a folder of another user refuses every change): the action
+// is refused at once, told once, and leaves the files and the tables in memory as they were.
+class ReadOnlyFolder : public ::testing::Test, public savingactions::Sweeper {
+  protected:
+    void SetUp() override { resetGlobals(); }
+    void TearDown() override {
+        platform::refuseChangesIn({}, 0);
+        campaignstate::cleanUp();
+    }
+
+    void sweep(const std::function<void()>& make, const savingactions::Run& run) override {
+        campaignstate::makeAnew(make);
+        testcampaign::choose();
+        errors.messages.clear();
+        setDiceSource([](int sides) { return (sides + 1) / 2; });
+        Files before;
+        Tables memory;
+        bool armed = false;
+        run({[&] {
+                 armed = true;
+                 before = campaignstate::files();
+                 memory = Tables::inMemory();
+                 errors.messages.clear();
+                 platform::refuseChangesIn(campaignstate::folder(), EROFS);
+             },
+             [] {}, [](const QString&) {}});
+        ASSERT_TRUE(armed);
+        const Files after = campaignstate::files();
+        const Tables memoryAfter = Tables::inMemory();
+        platform::refuseChangesIn({}, 0);
+        // A handler that tells its failures on its own window shows no message box.
+        ASSERT_LE(errors.messages.size(), 1) << errors.messages.join("\n---\n").toStdString();
+        if (!errors.messages.isEmpty()) {
+            EXPECT_EQ(errors.messages.value(0).toStdString(),
+                      platform::folderNotWritableMessage(campaignstate::folder()).toStdString());
+        }
+        EXPECT_TRUE(after == before) << campaignstate::differences(after, before);
+        EXPECT_TRUE(memoryAfter == memory) << memoryAfter.firstDifference(memory);
+        ++refused_;
+    }
+    const testsupport::ProgramFolder& programFolder() const override { return *folder; }
+
+    std::unique_ptr<testsupport::ProgramFolder> folder = campaignstate::programFolderInMemory();
+    testsupport::Errors errors;
+    int refused_ = 0;
+};
+
+} // namespace
+
+TEST_F(ReadOnlyFolder, EverySavingActionIsRefusedOnceBeforeItWritesAnything) {
+    for (const auto& [name, actions] : savingactions::all()) {
+        SCOPED_TRACE(name);
+        actions(*this);
+    }
+    EXPECT_GE(refused_, 30);
+}
