@@ -11,15 +11,23 @@
 # make starter : regenerate the starter set in data/ (cards, name lists, side archives) from
 #                tools/starter/navi.txt and aerei.txt through Torvcard's and Torvsetup's own code
 # make format-check : every C++ source against .clang-format; make format rewrites them
+# make everything : every target: the programs and the program folder, the test and benchmark
+#                   programs, the starter generator
+# make starter-check : the starter generator run into a scratch folder, its files against data/
+# make play : the three programs started under Xvfb and played from outside (tests/play/)
+# WERROR=1 (any command) : compiler warnings are errors, as in CI (.ci/run)
 # Each command installs the Debian packages it needs and builds only its own targets.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-dejavu-core qt6-translations-l10n
 TEST_PACKAGES := libgtest-dev libgmock-dev
 BENCH_PACKAGES := libbenchmark-dev
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev python3
+PLAY_PACKAGES := xvfb openbox xdotool x11-utils python3
 BUILD    := build
 JOBS     := $(shell nproc 2>/dev/null || echo 4)
 CMAKE_OPTIONS :=
 TEST_ENV :=
+# Said each time, so that a CI build's setting does not stay in the build folder's cache.
+WERROR_OPTION := -DZELTWAR_WERROR=$(if $(filter 1,$(WERROR)),ON,OFF)
 ifeq ($(SANITIZE),1)
 BUILD    := build-san
 CMAKE_OPTIONS := -DZELTWAR_SANITIZE=ON
@@ -31,7 +39,8 @@ FUZZ_TIME    ?= 600
 FUZZ_JOBS    ?= 3
 FUZZ_TARGETS := fuzz_textfile fuzz_campaign_text fuzz_campaign_records fuzz_cards fuzz_archives
 
-.PHONY: all deps fuzz-deps configure build run test bench bench-check fuzz starter format format-check clean
+.PHONY: all deps fuzz-deps configure build run test bench bench-check fuzz starter starter-check \
+        everything play format format-check clean
 
 all: build
 
@@ -50,9 +59,14 @@ deps fuzz-deps:
 # The packages of a command reach `deps` through its prerequisites.
 test: PACKAGES += $(TEST_PACKAGES)
 bench bench-check: PACKAGES += $(BENCH_PACKAGES)
+everything: PACKAGES += $(TEST_PACKAGES) $(BENCH_PACKAGES)
+play: PACKAGES += $(PLAY_PACKAGES)
 
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_OPTIONS)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR_OPTION) $(CMAKE_OPTIONS)
+
+everything: configure
+	cmake --build $(BUILD) -j $(JOBS) --target programs test_programs benchmarks gen_starter_set
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS) --target programs
@@ -70,7 +84,8 @@ test: configure
 # Each target runs FUZZ_TIME seconds on its corpus (build-fuzz/corpus/, grown from the seeds);
 # a finding leaves its input in build-fuzz/findings/ and the target's log names it.
 fuzz: deps fuzz-deps
-	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 -DZELTWAR_FUZZ=ON
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 -DZELTWAR_FUZZ=ON \
+	  $(WERROR_OPTION)
 	cmake --build $(FUZZ_BUILD) -j 4 --target fuzz_targets
 	rm -rf $(FUZZ_BUILD)/seeds && python3 fuzz/make_seeds.py data $(FUZZ_BUILD)/seeds
 	mkdir -p $(FUZZ_BUILD)/findings
@@ -94,6 +109,20 @@ bench bench-check: configure
 starter: configure
 	cmake --build $(BUILD) -j $(JOBS) --target gen_starter_set
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/starter/gen_starter_set data tools/starter
+
+# The generator writes into a copy of data/; what it writes must be what data/ ships.
+starter-check: configure
+	cmake --build $(BUILD) -j $(JOBS) --target gen_starter_set
+	rm -rf $(BUILD)/starter-check && cp -r data $(BUILD)/starter-check
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/starter/gen_starter_set $(BUILD)/starter-check tools/starter
+	diff -r data $(BUILD)/starter-check && echo "starter-check: the generated starter set is the shipped one"
+
+# The three programs as processes in a copy of the program folder, under a display of their own
+# (tests/play/play.py).
+PLAY_DIR := $(BUILD)/play
+play: build
+	rm -rf $(PLAY_DIR) && mkdir -p $(PLAY_DIR)
+	python3 tests/play/play.py --programs $(BUILD)/bin --work $(PLAY_DIR)
 
 # Every C++ source of the project against .clang-format (clang-format of Debian 12).
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null || find platform common game setup cards tests bench fuzz tools -name '*.cpp' -o -name '*.h')

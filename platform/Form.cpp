@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "Files.h"
+#include "ScreenReport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -672,6 +673,9 @@ void initApplication(const QString& programName) {
         p.setColor(QPalette::ToolTipBase, toQColor(0x80000018L));
         app->setPalette(p);
     }
+    // For a script that plays the program from outside (tests/play/).
+    const QString report = qEnvironmentVariable("ZELTWAR_SCREEN_REPORT");
+    if (!report.isEmpty()) startScreenReport(report);
 }
 
 // ---------------------------------------------------------------- keeping
