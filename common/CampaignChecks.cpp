@@ -313,7 +313,9 @@ long long shipsCounted(int side) {
     return counted;
 }
 
-QString shipFileDisagreement(int side, const ShipFileTally& tally) {
+namespace {
+// Why the side's ship file and its group and base tables disagree (empty when they agree).
+QString shipTablesDisagreement(int side, const ShipFileTally& tally) {
     const QString path = shipFilePath(side);
     if (tally.strayRecord != 0)
         return QStringLiteral(
@@ -329,6 +331,12 @@ QString shipFileDisagreement(int side, const ShipFileTally& tally) {
             .arg(path)
             .arg(tally.placed)
             .arg(counted);
+    return {};
+}
+} // namespace
+
+QString shipFileDisagreement(int side, const ShipFileTally& tally) {
+    if (QString why = shipTablesDisagreement(side, tally); !why.isEmpty()) return why;
     for (const CarrierOnBoard& carrier : tally.carriers)
         if (QString why = carrierAircraftDisagreement(carrier); !why.isEmpty()) return why;
     return {};
@@ -369,7 +377,7 @@ bool checkCampaignAtOpening() {
                 throw FileError(QStringLiteral("File degli aerei non coerente con il file delle navi: ") +
                                     why + u'.' + kUnchanged,
                                 carrierAircraftFilePath(carrier.code));
-        const QString problem = shipFileDisagreement(side, tally);
+        const QString problem = shipTablesDisagreement(side, tally);
         if (!problem.isEmpty())
             throw FileError(QStringLiteral("File delle navi non coerente con le tabelle: ") + problem + "." +
                                 kUnchanged,

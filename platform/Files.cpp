@@ -803,6 +803,14 @@ int writeAll(int fd, const QString& path, qint64 at, const char* data, qint64 si
     return 0;
 }
 
+// After a failed write, the file at `path` open on `fd` cut back to the length it had before. The
+// write's error is the one told: a cut that fails too adds nothing the player can act on.
+void cutBackAfterFailure(int fd, const QString& path, off_t length) {
+    diskStep(Step::Truncate, path, length);
+    if (::ftruncate(fd, length) != 0) {
+    }
+}
+
 // Flushes the file at `path` open on `fd` to the disk: 0, or the system's error.
 int syncDescriptor(int fd, const QString& path) {
     if (const int error = seamFailure(DiskCall::Sync)) return error;
@@ -993,16 +1001,12 @@ void appendToFile(const QString& path, const QByteArray& bytes) {
     int error = writeAll(fd, p, -1, bytes.constData(), bytes.size());
     // What part of the values reached the file is taken back: the file ends as it was. The error
     // told is the write's.
-    if (error && before >= 0) diskStep(Step::Truncate, p, before);
-    if (error && before >= 0 && ::ftruncate(fd, before) != 0) {
-    }
+    if (error && before >= 0) cutBackAfterFailure(fd, p, before);
     if (const int closed = closeDescriptor(fd); closed && !error) {
         // The system told of the writes' failure only now: they are taken back all the same.
         error = closed;
         const int again = ::open(QFile::encodeName(p).constData(), O_WRONLY | O_CLOEXEC);
-        if (again >= 0 && before >= 0) diskStep(Step::Truncate, p, before);
-        if (again >= 0 && before >= 0 && ::ftruncate(again, before) != 0) {
-        }
+        if (again >= 0 && before >= 0) cutBackAfterFailure(again, p, before);
         if (again >= 0) ::close(again);
     }
     if (error) throw writeFailure(p, error);
@@ -1365,11 +1369,7 @@ void RecordFile::put(int record, const QByteArray& bytes) {
         }
     }
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && st.st_size > before) {
-        diskStep(Step::Truncate, path_, before);
-        if (::ftruncate(fd, off_t(before)) != 0) {
-        }
-    }
+    if (::fstat(fd, &st) == 0 && st.st_size > before) cutBackAfterFailure(fd, path_, off_t(before));
     if (!file_->isSequential()) file_->seek(at + len_);
     throw writeFailure(path_, error);
 }
