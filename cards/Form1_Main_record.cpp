@@ -206,14 +206,9 @@ void Form1_Main::ComputeShipRatings() {
     CardGlobals& g = CG();
     // The displacement, the speed and the launch year are rated from what their labels show: an
     // empty one would rate the class as if it were 0.
-    if (Label7.caption().trimmed().isEmpty())
-        throw RangeError(
-            QStringLiteral("Inserire la stazza standard in tonnellate prima di elaborare la scheda."));
-    if (Label8.caption().trimmed().isEmpty())
-        throw RangeError(QStringLiteral("Scegliere la velocità reale in nodi prima di elaborare la scheda."));
-    if (Label6.caption().trimmed().isEmpty())
-        throw RangeError(QStringLiteral(
-            "Scegliere l'anno del varo o della ristrutturazione prima di elaborare la scheda."));
+    if (const MissingEntry missing = missingRatingEntry(Label7.caption(), Label8.caption(), Label6.caption());
+        missing != MissingEntry::None)
+        throw RangeError(missingEntryMessage(missing));
     // The tables are read anew first, so that a missing one leaves the record as it was.
     const ShipRatingTables tables = loadShipRatingTables(g.DataFolder);
 
