@@ -188,7 +188,8 @@ QString machineGunValueText(float machineGuns) {
 
 MissingEntry missingRatingEntry(const QString& displacement, const QString& knots,
                                 const QString& launchYear) {
-    if (displacement.trimmed().isEmpty()) return MissingEntry::Displacement;
+    // A ship of 0 t is no ship: rated, it would have no resistance at all.
+    if (displacement.trimmed().isEmpty() || textValue(displacement) <= 0) return MissingEntry::Displacement;
     if (knots.trimmed().isEmpty()) return MissingEntry::Speed;
     if (launchYear.trimmed().isEmpty()) return MissingEntry::LaunchYear;
     return MissingEntry::None;

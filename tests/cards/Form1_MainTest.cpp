@@ -431,7 +431,7 @@ TEST_F(CardsWindowTest, HelpViewerShowsTheFileAndClosesOnAClick) {
 }
 
 // A card is rated and saved only from values a campaign can hold and that its labels show.
-TEST_F(CardsWindowTest, RatingRefusesATonnageNoCampaignHoldsAndAnEmptySpeedOrYear) {
+TEST_F(CardsWindowTest, RatingRefusesATonnageNoCampaignHoldsOrOfNoneOrZeroAndAnEmptySpeedOrYear) {
     testsupport::Errors errors;
     Form1_Main& f = openEditor();
     enterLittorio(f);
@@ -476,6 +476,20 @@ TEST_F(CardsWindowTest, RatingRefusesATonnageNoCampaignHoldsAndAnEmptySpeedOrYea
     f.Label35.doClick();
     EXPECT_TRUE(isGreen(f));
     EXPECT_TRUE(f.Command1.enabled());
+
+    // A ship of 0 t is refused as one of none, with the same message.
+    const QString rated = f.Label11.caption();
+    for (const char* zero : {"0", "000"}) {
+        f.Text2.doDblClick();
+        f.Text2.doType(zero);
+        f.Label35.doClick();
+        ASSERT_EQ(errors.messages.size(), 5) << zero;
+        EXPECT_EQ(errors.messages.takeLast(),
+                  "Inserire la stazza standard in tonnellate prima di elaborare la scheda.");
+        EXPECT_TRUE(isRed(f));
+        EXPECT_FALSE(f.Command1.enabled()) << "nothing to save";
+        EXPECT_EQ(f.Label11.caption(), rated) << "no resistance rated from 0 t";
+    }
 }
 
 // "Salva" grey says why on the line under the commands, once the data year has been clicked: each
