@@ -222,11 +222,7 @@ void Form1_Main::Form_Load() {
     // A missing reference file is named in a message and leaves the editor usable.
     runGuarded([this] { LoadShipRatingTables(); });
     ResetMainCaptions();
-    Combo1.setText(QStringLiteral("TIPOLOGIA NAVE"));
-    Combo2.setText(QStringLiteral("NAZIONE"));
-    Combo4.setText(QStringLiteral("SILURI"));
-    Combo9.setText(QStringLiteral("Lancia BTG"));
-    Combo13.setText(QStringLiteral("Anno Dati"));
+    ShowComboPrompts();
     runGuarded([this] { LoadTipologiaNavi(); });
     runGuarded([this] { LoadNazioni(); });
     runGuarded([this] { LoadAnnoVaro(); });

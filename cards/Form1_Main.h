@@ -41,6 +41,8 @@ class Form1_Main : public platform::Form {
     void ClearMainTexts();
     void ClearMainCombos();
     void ResetMainCaptions();
+    // The prompts the type, nation, torpedo, depth-charge and data-year lists show at load.
+    void ShowComboPrompts();
     void ShowDataYearCaption();
 
     // ---------------------------------------------------------------- reference tables

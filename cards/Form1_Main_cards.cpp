@@ -19,6 +19,7 @@ void Form1_Main::clearForRecord() {
     ClearMainTexts();
     ClearMainCombos();
     ResetMainCaptions();
+    ShowComboPrompts();
     // The data year stays on show, so the next record can be rated at once.
     ShowDataYearCaption();
     --quiet_;

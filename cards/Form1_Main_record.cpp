@@ -130,6 +130,14 @@ void Form1_Main::ResetMainCaptions() {
                        "permettere al programma di elaborare le informazioni e creare la scheda CLASSE."));
 }
 
+void Form1_Main::ShowComboPrompts() {
+    Combo1.setText(QStringLiteral("TIPOLOGIA NAVE"));
+    Combo2.setText(QStringLiteral("NAZIONE"));
+    Combo4.setText(QStringLiteral("SILURI"));
+    Combo9.setText(QStringLiteral("Lancia BTG"));
+    Combo13.setText(QStringLiteral("Anno Dati"));
+}
+
 void ResetShipFlags() {
     CardGlobals& g = CG();
     for (int i = 0; i < 5; ++i) g.MainTurretArmour[i] = g.SecondaryTurretArmour[i] = 0;
