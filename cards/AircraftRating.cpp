@@ -76,17 +76,17 @@ std::optional<int> autonomyTurns(const QString& rangeText, const QString& speedT
 
 SaveState saveState(const SaveHold& hold) {
     if (hold.autonomyRefused)
-        return {false, QStringLiteral("\"Salva\" non attivo: autonomia o velocità fuori scala. Autonomia "
-                                      "fino a 32767 km, velocità fino a 2184 km/h.")};
+        return {false, saveHeldReason(QStringLiteral("autonomia o velocità fuori scala. Autonomia fino a "
+                                                     "32767 km, velocità fino a 2184 km/h."))};
     if (hold.loadRefused)
-        return {false, QStringLiteral("\"Salva\" non attivo: carico bellico fuori scala. Inserire un "
-                                      "carico in kg minore.")};
+        return {false, saveHeldReason(QStringLiteral("carico bellico fuori scala. Inserire un carico in kg "
+                                                     "minore."))};
     if (hold.autonomyMissing)
-        return {false, QStringLiteral("\"Salva\" non attivo: senza velocità non c'è autonomia (TA). "
-                                      "Inserire la VELOCITA' REALE IN KMH, maggiore di 0.")};
+        return {false, saveHeldReason(QStringLiteral("senza velocità non c'è autonomia (TA). Inserire la "
+                                                     "VELOCITA' REALE IN KMH, maggiore di 0."))};
     if (hold.nameLength < 2)
-        return {false, hold.nameAsked ? QStringLiteral("\"Salva\" non attivo: scrivere il NOME UFFICIALE "
-                                                       "/ NOME IN CODICE, almeno 2 caratteri.")
+        return {false, hold.nameAsked ? saveHeldReason(QStringLiteral("scrivere il NOME UFFICIALE / NOME IN "
+                                                                      "CODICE, almeno 2 caratteri."))
                                       : QString()};
     return {true, QString()};
 }

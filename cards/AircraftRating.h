@@ -4,6 +4,7 @@
 // the aircraft editor reads its controls, calls these and shows the results.
 #pragma once
 
+#include "cards/SaveLine.h"
 #include "platform/Numbers.h"
 
 #include <QString>
@@ -79,10 +80,7 @@ struct SaveHold {
     bool autonomyMissing = false;
     bool loadRefused = false;
 };
-struct SaveState {
-    bool enabled;
-    QString why; // said on the window while "Salva" is grey; empty before a name is asked for
-};
+// The name's reason is given once the name is asked for.
 SaveState saveState(const SaveHold& hold);
 
 // The bomb load value CD of a war load in kg, and whether that load makes a bomber.

@@ -222,11 +222,7 @@ void Form1_Main::Form_Load() {
     // A missing reference file is named in a message and leaves the editor usable.
     runGuarded([this] { LoadShipRatingTables(); });
     ResetMainCaptions();
-    Combo1.setText(QStringLiteral("TIPOLOGIA NAVE"));
-    Combo2.setText(QStringLiteral("NAZIONE"));
-    Combo4.setText(QStringLiteral("SILURI"));
-    Combo9.setText(QStringLiteral("Lancia BTG"));
-    Combo13.setText(QStringLiteral("Anno Dati"));
+    ShowComboPrompts();
     runGuarded([this] { LoadTipologiaNavi(); });
     runGuarded([this] { LoadNazioni(); });
     runGuarded([this] { LoadAnnoVaro(); });
@@ -262,14 +258,21 @@ void Form1_Main::Command3_Click() {
 
 void Form1_Main::Rosso() {
     Label35.setBackColor(vbRed);
-    Command1.setEnabled(false);
+    updateSaveLine();
 }
 
 void Form1_Main::Verde() {
     Label35.setBackColor(vbGreen);
-    const CardGlobals& g = CG();
-    if (Text1.text().size() > 1 && !Label2.caption().isEmpty() && g.CardStored == 0)
-        Command1.setEnabled(true);
+    updateSaveLine();
+}
+
+void Form1_Main::updateSaveLine() {
+    const SaveState save =
+        shipSaveState({ratingAsked_, Label35.backColor() == vbGreen, CG().CardStored == 1,
+                       missingRatingEntry(Label7.caption(), Label8.caption(), Label6.caption()), refused_,
+                       int(Text1.text().size()), !Label2.caption().isEmpty()});
+    Command1.setEnabled(save.enabled);
+    saveLine_.show(save.why);
 }
 
 void Form1_Main::dataChanged() {
@@ -278,18 +281,41 @@ void Form1_Main::dataChanged() {
 
 void Form1_Main::Label35_Click() {
     CardGlobals& g = CG();
-    if (Label35.caption().isEmpty() || g.CardStored == 1) return;
+    if (Label35.caption().isEmpty()) return;
+    ratingAsked_ = true;
+    if (g.CardStored == 1) {
+        updateSaveLine(); // not rated again: the line says why
+        return;
+    }
     for (int i = 1; i <= kShipCardValues; ++i) g.ShipData[i].clear();
-    ++quiet_;
-    struct Leave {
-        int& q;
-        ~Leave() { --q; }
-    } leave{quiet_};
-    ComputeShipRatings();
-    // A card whose record no campaign could hold is refused here, where its values are shown,
-    // and stays red: it cannot be saved. Without a type the saving says what is missing.
-    if (Label1.caption().trimmed().size() >= 2) checkedShipArchiveRecord(g.ShipData);
-    // Marked computed only once the rating has gone through; a refused rating stays red.
+    // A refused rating leaves the record red, and the line says why until the next rating; an
+    // entry missing is said by its own reason, for as long as it is missing.
+    auto refuse = [this](RatingRefusal why) {
+        refused_ =
+            missingRatingEntry(Label7.caption(), Label8.caption(), Label6.caption()) == MissingEntry::None
+                ? why
+                : RatingRefusal::None;
+        Rosso();
+    };
+    try {
+        ++quiet_;
+        struct Leave {
+            int& q;
+            ~Leave() { --q; }
+        } leave{quiet_};
+        ComputeShipRatings();
+        // A card whose record no campaign could hold is refused here, where its values are
+        // shown: it cannot be saved. Without a type the saving says what is missing.
+        if (Label1.caption().trimmed().size() >= 2) checkedShipArchiveRecord(g.ShipData);
+    } catch (const RangeError&) {
+        refuse(RatingRefusal::OutOfScale);
+        throw;
+    } catch (const FileError&) {
+        refuse(RatingRefusal::MissingTable);
+        throw;
+    }
+    // Marked computed only once the rating has gone through.
+    refused_ = RatingRefusal::None;
     Verde();
 }
 

@@ -4,6 +4,8 @@
 // Form1_Main_print.cpp.
 #pragma once
 
+#include "cards/SaveLine.h"
+#include "cards/ShipRating.h"
 #include "cards/format/ShipCard.h"
 #include "platform/Dialogs.h"
 #include "platform/Layout.h"
@@ -39,6 +41,8 @@ class Form1_Main : public platform::Form {
     void ClearMainTexts();
     void ClearMainCombos();
     void ResetMainCaptions();
+    // The prompts the type, nation, torpedo, depth-charge and data-year lists show at load.
+    void ShowComboPrompts();
     void ShowDataYearCaption();
 
     // ---------------------------------------------------------------- reference tables
@@ -205,7 +209,7 @@ class Form1_Main : public platform::Form {
     CommandButton& Command12 = made("Command12");
     Image& Image3 = made("Image3");   // a click enables "&Cancella Record"
     Label& Label64 = made("Label64"); // what to do once the data are entered
-    Label& Label65 = made("Label65"); // where the last card was saved
+    Label& Label65 = made("Label65"); // where the last card was saved, or why "Salva" is grey
     platform::FileDialog CommonDialog1;
 
     // ---------------------------------------------------------------- event handlers
@@ -257,12 +261,19 @@ class Form1_Main : public platform::Form {
     // A change of the entered data; rating and the card commands set their controls quietly.
     void dataChanged();
     void clearForRecord(); // ResetShipFlags and the blanking routines, the preview unloaded
+    // "Salva" enabled or grey as the record stands, and the line under the commands saying why.
+    void updateSaveLine();
 
     std::vector<Label*> labels_;
     std::vector<TextBox*> texts_;
     std::vector<ComboBox*> combos_;
     int quiet_ = 0;
     bool closeAsked_ = false;
+    // The data year clicked since the record was started or saved: from then on the line says
+    // why "Salva" is grey.
+    bool ratingAsked_ = false;
+    RatingRefusal refused_ = RatingRefusal::None; // the last rating's, until the next one
+    SaveLine saveLine_{Label65};
 };
 
 // Sets to 0 every entry and rating of the ship editor, the rating tables and the record.

@@ -19,11 +19,14 @@ void Form1_Main::clearForRecord() {
     ClearMainTexts();
     ClearMainCombos();
     ResetMainCaptions();
+    ShowComboPrompts();
     // The data year stays on show, so the next record can be rated at once.
     ShowDataYearCaption();
     --quiet_;
     unload<Form_BP>();
-    Label65.setCaption(QString());
+    ratingAsked_ = false;
+    refused_ = RatingRefusal::None;
+    saveLine_.clear();
 }
 
 void Form1_Main::Command1_Click() {
@@ -58,7 +61,8 @@ void Form1_Main::Command1_Click() {
     Label60.setCaption(className);
     g.CardStored = 1;
     Command5.setEnabled(false);
-    Label65.setCaption(cardSavedMessage(g.ShipCardPath));
+    ratingAsked_ = false;
+    saveLine_.saved(g.ShipCardPath);
 }
 
 void Form1_Main::Command22_Click() {

@@ -31,21 +31,23 @@ void Form1_Main::Combo2_Change() {
     for (ComboBox* c : {&Combo6, &Combo7, &Combo8, &Combo14, &Combo10, &Combo11, &Combo12}) c->clear();
 }
 
+// The nation, the speed and the launch year: the record is marked not computed once their label
+// shows the pick, so that the line under the commands tells what the pick leaves missing.
 void Form1_Main::Combo2_Click() {
-    Rosso();
     Combo2_Change();
     // The guns of the former nation go with its calibre lists.
     for (TextBox* t : {&Text3, &Text4, &Text5, &Text14}) t->setText(QString());
     for (Label* l : {&Label18, &Label19, &Label20, &Label62}) l->setCaption(QString());
     Label2.setCaption(Combo2.text());
+    Rosso();
     CG().NationCode = Combo2.text().left(2);
     showFlag(CG().NationCode);
     LoadCalibri();
 }
 
 void Form1_Main::Combo3_Click() {
-    Rosso();
     Label6.setCaption(Combo3.text());
+    Rosso();
 }
 
 void Form1_Main::Combo4_Click() {
@@ -54,9 +56,9 @@ void Form1_Main::Combo4_Click() {
 }
 
 void Form1_Main::Combo5_Click() {
-    Rosso();
     Label8.setCaption(Combo5.text());
     CG().ShipKnots = textToWhole(Label8.caption().trimmed());
+    Rosso();
 }
 
 void Form1_Main::GunCombo_Click(ComboBox& combo, Label& label) {

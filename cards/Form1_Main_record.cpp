@@ -130,6 +130,14 @@ void Form1_Main::ResetMainCaptions() {
                        "permettere al programma di elaborare le informazioni e creare la scheda CLASSE."));
 }
 
+void Form1_Main::ShowComboPrompts() {
+    Combo1.setText(QStringLiteral("TIPOLOGIA NAVE"));
+    Combo2.setText(QStringLiteral("NAZIONE"));
+    Combo4.setText(QStringLiteral("SILURI"));
+    Combo9.setText(QStringLiteral("Lancia BTG"));
+    Combo13.setText(QStringLiteral("Anno Dati"));
+}
+
 void ResetShipFlags() {
     CardGlobals& g = CG();
     for (int i = 0; i < 5; ++i) g.MainTurretArmour[i] = g.SecondaryTurretArmour[i] = 0;
@@ -206,14 +214,9 @@ void Form1_Main::ComputeShipRatings() {
     CardGlobals& g = CG();
     // The displacement, the speed and the launch year are rated from what their labels show: an
     // empty one would rate the class as if it were 0.
-    if (Label7.caption().trimmed().isEmpty())
-        throw RangeError(
-            QStringLiteral("Inserire la stazza standard in tonnellate prima di elaborare la scheda."));
-    if (Label8.caption().trimmed().isEmpty())
-        throw RangeError(QStringLiteral("Scegliere la velocità reale in nodi prima di elaborare la scheda."));
-    if (Label6.caption().trimmed().isEmpty())
-        throw RangeError(QStringLiteral(
-            "Scegliere l'anno del varo o della ristrutturazione prima di elaborare la scheda."));
+    if (const MissingEntry missing = missingRatingEntry(Label7.caption(), Label8.caption(), Label6.caption());
+        missing != MissingEntry::None)
+        throw RangeError(missingEntryMessage(missing));
     // The tables are read anew first, so that a missing one leaves the record as it was.
     const ShipRatingTables tables = loadShipRatingTables(g.DataFolder);
 

@@ -20,8 +20,6 @@ namespace {
 QString plain(long long v) {
     return QString::number(v);
 }
-// The line under the commands: where a card was saved in navy, why "Salva" is grey in red.
-constexpr long kSavedColour = 0x800000;
 } // namespace
 
 const platform::Layout<Form_Aerei>& Form_Aerei::layout() {
@@ -156,8 +154,6 @@ Form_Aerei::Form_Aerei() : Form("Form_Aerei") {
     for (Label* l : {&Label10, &Label11, &Label12, &Label15, &Label23, &Label22, &Label32, &Label33, &Label34,
                      &Label35, &Label39, &Label36, &Label37, &Label38})
         l->setFontBold(true);
-    Label51.setBackStyle(0);
-    Label51.setForeColor(kSavedColour);
 
     // Captions without a border take the colour of their frame.
     for (Container* c : std::initializer_list<Container*>{&Frame1, &Frame2, &Frame3, &Frame4})
@@ -383,17 +379,13 @@ void Form_Aerei::Text1_Change() {
 }
 
 void Form_Aerei::updateSaveCommand() {
-    const rating::SaveState save =
+    const SaveState save =
         rating::saveState({int(Label12.caption().size()), Text1.enabled() && Frame1.visible(),
                            autonomyRefused_, autonomyMissing_, loadRefused_});
     Command2.setEnabled(save.enabled);
     // The line under the commands says why "Salva" is grey; where the last card went stays on it
     // until then.
-    if (!save.why.isEmpty() || saveHeldShown_) {
-        Label51.setForeColor(save.why.isEmpty() ? kSavedColour : vbRed);
-        Label51.setCaption(save.why);
-    }
-    saveHeldShown_ = !save.why.isEmpty();
+    saveLine_.show(save.why);
 }
 
 void Form_Aerei::Option1_Click(int index) {
@@ -450,7 +442,7 @@ void Form_Aerei::Command2_Click() {
     checkedAircraftArchiveRecord(g.AircraftData);
     EnsureFolder(g.AircraftNationFolder);
     WriteAircraftCard();
-    Label51.setCaption(cardSavedMessage(g.AircraftCardPath));
+    saveLine_.saved(g.AircraftCardPath);
 }
 
 // ---------------------------------------------------------------- rating procedures
@@ -550,8 +542,9 @@ void Form_Aerei::ResetAircraftForm() {
     Label10.setCaption(QString());
     for (Label* l : {&Label11, &Label12, &Label13, &Label14, &Label15, &Label16, &Label17, &Label18, &Label19,
                      &Label20, &Label21, &Label22, &Label32, &Label33, &Label34, &Label35, &Label36, &Label37,
-                     &Label38, &Label39, &Label42, &Label43, &Label44, &Label45, &Label46, &Label51})
+                     &Label38, &Label39, &Label42, &Label43, &Label44, &Label45, &Label46})
         l->setCaption(QString());
+    saveLine_.clear();
 }
 
 // ---------------------------------------------------------------- the card

@@ -3,6 +3,7 @@
 // four to a sheet and printed as a list.
 #pragma once
 
+#include "cards/SaveLine.h"
 #include "platform/Dialogs.h"
 #include "platform/Layout.h"
 
@@ -204,5 +205,5 @@ class Form_Aerei : public platform::Form {
     bool autonomyRefused_ = false;
     bool autonomyMissing_ = false; // a range or a speed typed that gives no autonomy
     bool loadRefused_ = false;
-    bool saveHeldShown_ = false; // Label51 says why "Salva" is grey
+    SaveLine saveLine_{Label51};
 };

@@ -185,3 +185,50 @@ QString machineGunValueText(float machineGuns) {
     if (textValue(caption) < 2 && machineGuns > 0) caption = QStringLiteral("2");
     return caption;
 }
+
+MissingEntry missingRatingEntry(const QString& displacement, const QString& knots,
+                                const QString& launchYear) {
+    // A ship of 0 t is no ship: rated, it would have no resistance at all.
+    if (displacement.trimmed().isEmpty() || textValue(displacement) <= 0) return MissingEntry::Displacement;
+    if (knots.trimmed().isEmpty()) return MissingEntry::Speed;
+    if (launchYear.trimmed().isEmpty()) return MissingEntry::LaunchYear;
+    return MissingEntry::None;
+}
+
+QString missingEntryMessage(MissingEntry missing) {
+    switch (missing) {
+    case MissingEntry::Displacement:
+        return QStringLiteral("Inserire la stazza standard in tonnellate prima di elaborare la scheda.");
+    case MissingEntry::Speed:
+        return QStringLiteral("Scegliere la velocità reale in nodi prima di elaborare la scheda.");
+    case MissingEntry::LaunchYear:
+        return QStringLiteral(
+            "Scegliere l'anno del varo o della ristrutturazione prima di elaborare la scheda.");
+    case MissingEntry::None:
+        break;
+    }
+    return {};
+}
+
+SaveState shipSaveState(const ShipSaveHold& hold) {
+    QString why;
+    if (hold.stored)
+        why = QStringLiteral("i Record salvati non si modificano: vanno cancellati e risalvati.");
+    else if (hold.missing == MissingEntry::Displacement)
+        why = QStringLiteral("inserire la STAZZA STANDARD in tonnellate, maggiore di 0.");
+    else if (hold.missing == MissingEntry::Speed)
+        why = QStringLiteral("scegliere la VELOCITA' reale in nodi.");
+    else if (hold.missing == MissingEntry::LaunchYear)
+        why = QStringLiteral("scegliere l'ANNO del varo o della ristrutturazione.");
+    else if (hold.refused == RatingRefusal::OutOfScale)
+        why = QStringLiteral("un valore è fuori scala, come detto dal messaggio. Correggerlo e cliccare "
+                             "l'ANNO DEI DATI.");
+    else if (hold.refused == RatingRefusal::MissingTable)
+        why = QStringLiteral("manca una tabella dei dati, come detto dal messaggio.");
+    else if (hold.nameLength < 2)
+        why = QStringLiteral("scrivere il NOME NAVE, almeno 2 caratteri.");
+    else if (!hold.nation)
+        why = QStringLiteral("scegliere la NAZIONE.");
+    if (!why.isEmpty()) return {false, hold.asked ? saveHeldReason(why) : QString()};
+    return {hold.rated, QString()};
+}

@@ -3,6 +3,7 @@
 // tables of its type and year bracket.
 #pragma once
 
+#include "cards/SaveLine.h"
 #include "cards/ShipTables.h"
 
 #include <QString>
@@ -53,3 +54,27 @@ ShipRatingResult rateShip(const ShipRatingInput& in, const ShipRatingTables& tab
 float aaCalibreFactor(const QString& calibreItem);
 // The machine-gun game value of a number of anti-aircraft machine guns, as the label shows it.
 QString machineGunValueText(float machineGuns);
+
+// An entry without which a class is not rated, as its label shows it: a displacement of none or of
+// 0 t, no speed, no launch or refit year.
+enum class MissingEntry { None, Displacement, Speed, LaunchYear };
+MissingEntry missingRatingEntry(const QString& displacement, const QString& knots, const QString& launchYear);
+// The message that refuses the rating for a missing entry.
+QString missingEntryMessage(MissingEntry missing);
+
+// A rating refused for a reason its entries do not show: a value out of the game's scale, a
+// rating table that cannot be read.
+enum class RatingRefusal { None, OutOfScale, MissingTable };
+
+// What holds the ship editor's "Salva" back. Its reasons are given once the data year has been
+// clicked for the record; a refusal stands until the next rating.
+struct ShipSaveHold {
+    bool asked = false;  // the data year clicked since the record was started or saved
+    bool rated = false;  // rated since the last change of its data (the data year green)
+    bool stored = false; // saved, or opened from the archive
+    MissingEntry missing = MissingEntry::None;
+    RatingRefusal refused = RatingRefusal::None;
+    int nameLength = 0;
+    bool nation = false;
+};
+SaveState shipSaveState(const ShipSaveHold& hold);

@@ -303,6 +303,9 @@ TEST_F(CardsWindowTest, ArmourPromptsAcceptAndRefuse) {
     answer = "";
     f.Command8.doClick();
     EXPECT_EQ(f.Label23.caption(), "0");
+    answer = "dieci";
+    f.Command6.doClick();
+    EXPECT_EQ(f.Label21.caption(), "0") << "a text that begins with no number";
     answer = "-40000";
     f.Command8.doClick();
     EXPECT_TRUE(errors.messages.isEmpty());
@@ -428,7 +431,7 @@ TEST_F(CardsWindowTest, HelpViewerShowsTheFileAndClosesOnAClick) {
 }
 
 // A card is rated and saved only from values a campaign can hold and that its labels show.
-TEST_F(CardsWindowTest, RatingRefusesATonnageNoCampaignHoldsAndAnEmptySpeedOrYear) {
+TEST_F(CardsWindowTest, RatingRefusesATonnageNoCampaignHoldsOrOfNoneOrZeroAndAnEmptySpeedOrYear) {
     testsupport::Errors errors;
     Form1_Main& f = openEditor();
     enterLittorio(f);
@@ -473,4 +476,86 @@ TEST_F(CardsWindowTest, RatingRefusesATonnageNoCampaignHoldsAndAnEmptySpeedOrYea
     f.Label35.doClick();
     EXPECT_TRUE(isGreen(f));
     EXPECT_TRUE(f.Command1.enabled());
+
+    // A ship of 0 t is refused as one of none, with the same message.
+    const QString rated = f.Label11.caption();
+    for (const char* zero : {"0", "000"}) {
+        f.Text2.doDblClick();
+        f.Text2.doType(zero);
+        f.Label35.doClick();
+        ASSERT_EQ(errors.messages.size(), 5) << zero;
+        EXPECT_EQ(errors.messages.takeLast(),
+                  "Inserire la stazza standard in tonnellate prima di elaborare la scheda.");
+        EXPECT_TRUE(isRed(f));
+        EXPECT_FALSE(f.Command1.enabled()) << "nothing to save";
+        EXPECT_EQ(f.Label11.caption(), rated) << "no resistance rated from 0 t";
+    }
+}
+
+// "Salva" grey says why on the line under the commands, once the data year has been clicked: each
+// reason in turn, cleared when it is gone; a refusal the entries do not show stands until the next
+// rating.
+TEST_F(CardsWindowTest, WhySaveIsGreyIsSaidUntilTheReasonIsGone) {
+    testsupport::Errors errors;
+    Form1_Main& f = openEditor();
+    const QString held = "\"Salva\" non attivo: ";
+    auto line = [&] { return f.Label65.caption(); };
+    pickItem(f.Combo3, "1937");
+    EXPECT_EQ(line(), "") << "nothing said before the data year is clicked";
+    f.Label35.doClick();
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_EQ(line(), held + "inserire la STAZZA STANDARD in tonnellate, maggiore di 0.");
+    EXPECT_EQ(f.Label65.foreColor(), vbRed);
+    f.Text2.doType("5600");
+    EXPECT_EQ(line(), held + "scegliere la VELOCITA' reale in nodi.");
+    pickItem(f.Combo5, "30");
+    EXPECT_EQ(line(), held + "scrivere il NOME NAVE, almeno 2 caratteri.");
+    f.Text1.doType("Dido");
+    EXPECT_EQ(line(), held + "scegliere la NAZIONE.");
+    pickItem(f.Combo2, "GB");
+    EXPECT_EQ(line(), "") << "nothing left but the rating the hint asks for";
+    EXPECT_FALSE(f.Command1.enabled());
+
+    // Out of scale: said until a rating goes through.
+    pickItem(f.Combo1, "IL");
+    f.Text2.doDblClick();
+    f.Text2.doType("70000");
+    f.Label35.doClick();
+    ASSERT_EQ(errors.messages.size(), 2);
+    const QString outOfScale =
+        held + "un valore è fuori scala, come detto dal messaggio. Correggerlo e cliccare l'ANNO DEI DATI.";
+    EXPECT_EQ(line(), outOfScale);
+    EXPECT_TRUE(isRed(f));
+    f.Text2.doDblClick();
+    f.Text2.doType("5600");
+    EXPECT_EQ(line(), outOfScale);
+    f.Label35.doClick();
+    EXPECT_EQ(line(), "");
+    EXPECT_TRUE(f.Command1.enabled());
+
+    // Saved: the card's place stays until the data year is clicked on the stored card.
+    f.Command1.doClick();
+    EXPECT_TRUE(line().startsWith("Scheda salvata: "));
+    f.Text3.doClick();
+    EXPECT_TRUE(line().startsWith("Scheda salvata: "));
+    f.Label35.doClick();
+    EXPECT_EQ(line(), held + "i Record salvati non si modificano: vanno cancellati e risalvati.");
+    EXPECT_EQ(f.Label65.foreColor(), vbRed);
+
+    // A reset starts the record afresh: the launch year, then a table that cannot be read.
+    f.Command2.doClick();
+    EXPECT_EQ(line(), "");
+    f.Text2.doType("5600");
+    pickItem(f.Combo5, "30");
+    f.Label35.doClick();
+    EXPECT_EQ(line(), held + "scegliere l'ANNO del varo o della ristrutturazione.");
+    QFile::remove(folder->file("Data/CostoBase.txt"));
+    pickItem(f.Combo3, "1937");
+    f.Text1.doType("Dido");
+    pickItem(f.Combo2, "GB");
+    f.Label35.doClick();
+    ASSERT_EQ(errors.messages.size(), 4);
+    EXPECT_TRUE(errors.messages[3].contains("CostoBase.txt"));
+    EXPECT_EQ(line(), held + "manca una tabella dei dati, come detto dal messaggio.");
+    EXPECT_FALSE(f.Command1.enabled());
 }

@@ -89,8 +89,38 @@ TEST_F(AircraftEditor, SheetsOfTheWidestCardsShowWhole) {
     EXPECT_EQ(testsupport::tabFaults(form<Form_AP>()), "");
 }
 
-// The line under the aircraft editor's commands, at its longest: every reason "Salva" is grey.
+// The line under each editor's commands, at its longest: every reason "Salva" is grey.
 TEST_F(AircraftEditor, WhySaveIsGreyShowsWhole) {
+    Form1_Main& ship = openEditor();
+    QStringList said;
+    ShipSaveHold hold{.asked = true, .stored = true};
+    for (;;) {
+        const QString why = shipSaveState(hold).why;
+        if (why.isEmpty()) break;
+        said << why;
+        ship.Label65.setCaption(why);
+        EXPECT_EQ(testsupport::layoutAndTitleFaults(ship), "") << why.toStdString();
+        // The next reason: the one shown taken away.
+        if (hold.stored)
+            hold = {.asked = true, .missing = MissingEntry::Displacement};
+        else if (hold.missing == MissingEntry::Displacement)
+            hold.missing = MissingEntry::Speed;
+        else if (hold.missing == MissingEntry::Speed)
+            hold.missing = MissingEntry::LaunchYear;
+        else if (hold.missing == MissingEntry::LaunchYear)
+            hold = {.asked = true, .refused = RatingRefusal::OutOfScale};
+        else if (hold.refused == RatingRefusal::OutOfScale)
+            hold.refused = RatingRefusal::MissingTable;
+        else if (hold.refused == RatingRefusal::MissingTable)
+            hold.refused = RatingRefusal::None;
+        else if (hold.nameLength < 2)
+            hold.nameLength = 2;
+        else
+            hold.nation = true;
+    }
+    EXPECT_EQ(said.size(), 8);
+    ship.Command3.doClick();
+
     Form_Aerei& f = editor();
     pickItem(f.Combo2, "IT");
     for (const aircraftrating::SaveHold& hold : {aircraftrating::SaveHold{0, true, true, false, false},

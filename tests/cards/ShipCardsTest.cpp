@@ -156,9 +156,15 @@ TEST_F(ShipCardsTest, BadCardsAndMissingTypeAreRefusedWithAMessage) {
 }
 
 // A card changed by hand so that a value cannot be read is refused where it is read, at its line,
-// and the editor stays cleared: no value after it is shown a line off.
+// and the editor stays cleared: no value after it is shown a line off, and the lists show their
+// prompts as at load, after a reset too.
 TEST_F(ShipCardsTest, ACardGarbledByHandIsRefusedAtItsLine) {
     Form1_Main& f = savedLittorio();
+    auto prompts = [&f] {
+        return QStringList{f.Combo1.text(), f.Combo2.text(), f.Combo4.text(), f.Combo9.text(),
+                           f.Combo13.text()};
+    };
+    const QStringList atLoad = {"TIPOLOGIA NAVE", "NAZIONE", "SILURI", "Lancia BTG", "Anno Dati"};
     const QByteArray saved = testsupport::readBytes(cardPath());
     const QString file = diskPath(cardPath());
     testsupport::Errors errors;
@@ -182,6 +188,9 @@ TEST_F(ShipCardsTest, ACardGarbledByHandIsRefusedAtItsLine) {
         EXPECT_EQ(f.Label52.caption(), "") << "no cargo read from another line";
         EXPECT_EQ(CG().CardStored, 0);
         EXPECT_FALSE(f.Command1.enabled());
+        EXPECT_EQ(prompts(), atLoad);
+        f.Command2.doClick();
+        EXPECT_EQ(prompts(), atLoad) << "after a reset";
     }
     testsupport::writeBytes(cardPath(), saved);
     f.Command4.doClick();
