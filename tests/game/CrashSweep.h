@@ -128,6 +128,7 @@ inline void reopenRecordFiles() {
 // One move that changes the disk, of the undisturbed run.
 struct Move {
     int subject, boundary; // the move starts at this boundary of its subject's run
+    unsigned number;       // what its stops' seeds follow from (Sweep)
     long long steps;
     Files before;
     Opened openedBefore, openedAfter;
@@ -152,10 +153,16 @@ struct LaneResult : testsupport::LaneFailure {
     long long crashes = 0, powerLosses = 0, returnedLosses = 0, ahead = 0;
 };
 
+// A sweep may be shared among tests, each sweeping some of the subjects: `place` is the place of
+// the first in the whole. A subject's dice follow from its place, and a move's stops from its
+// subject's place and its own among the subject's moves, so that a stop is the same in whichever
+// test it is made.
 class Sweep {
   public:
-    Sweep(std::vector<Subject> subjects, int lanes, unsigned seed, long long spread, int stride = 1)
-        : subjects_(std::move(subjects)), lanes_(lanes), seed_(seed), spread_(spread), stride_(stride) {
+    Sweep(std::vector<Subject> subjects, int lanes, unsigned seed, long long spread, int stride = 1,
+          int place = 0)
+        : subjects_(std::move(subjects)), lanes_(lanes), seed_(seed), spread_(spread), stride_(stride),
+          place_(unsigned(place)) {
         inner_ = platform::handlerScopeSet();
         platform::setHandlerScope([this](const std::function<void()>& handler) {
             atBoundary();
@@ -207,7 +214,7 @@ class Sweep {
             for (long long n = 1; n <= count; n += stride_) at.insert(n);
         } else {
             for (long long n = 1; n <= kEdge; n += stride_) at.insert(n), at.insert(count + 1 - n);
-            std::mt19937_64 rng(seed_ + unsigned(m));
+            std::mt19937_64 rng(seed_ + moves_[size_t(m)].number);
             std::uniform_int_distribution<long long> between(kEdge + 1, count - kEdge);
             for (long long k = 0; k < spread_ / stride_; ++k) at.insert(between(rng));
         }
@@ -224,7 +231,7 @@ class Sweep {
         platform::testing::resetForms();
         subject.choose();
         campaignstate::put(start);
-        setDiceSource([rng = std::mt19937(seed_ + 1000u * unsigned(s))](int sides) mutable {
+        setDiceSource([rng = std::mt19937(seed_ + 1000u * (place_ + unsigned(s)))](int sides) mutable {
             return int(rng() % unsigned(std::max(sides, 1))) + 1;
         });
         int boundary = 0;
@@ -250,9 +257,10 @@ class Sweep {
             if (at.empty()) ADD_FAILURE() << subjects_[size_t(s)].name.toStdString() << ": no move";
             // The windows go before the openings: they may write as they close.
             platform::testing::resetForms();
-            for (size_t b = 0; b + 1 < at.size(); ++b) {
+            for (size_t b = 0, k = 0; b + 1 < at.size(); ++b) {
                 if (steps[b + 1] == steps[b] || !acting[b]) continue;
-                moves_.push_back({s, int(b), steps[b + 1] - steps[b], at[b], {}, {}});
+                const unsigned number = place_ + unsigned(s) + 1000u * unsigned(k++);
+                moves_.push_back({s, int(b), number, steps[b + 1] - steps[b], at[b], {}, {}});
                 counts_.operations += steps[b + 1] - steps[b];
                 moves_.back().openedBefore = opened(subjects_[size_t(s)].choose, at[b]);
                 moves_.back().openedAfter = opened(subjects_[size_t(s)].choose, at[b + 1]);
@@ -274,7 +282,8 @@ class Sweep {
 
     // What a power loss keeps of each change left unflushed, by the stop's own seed.
     platform::KeptChanges kept(const Case& c) const {
-        return [rng = std::mt19937(seed_ ^ unsigned(c.move * 100003 + c.step))](int pending) mutable {
+        const unsigned move = moves_[size_t(c.move)].number;
+        return [rng = std::mt19937(seed_ ^ (move * 100003u + unsigned(c.step)))](int pending) mutable {
             return pending > 0 ? int(rng() % unsigned(pending + 1)) : 0;
         };
     }
@@ -390,6 +399,7 @@ class Sweep {
     unsigned seed_;
     long long spread_;
     int stride_;
+    unsigned place_;
     platform::HandlerScope inner_;
     std::vector<Move> moves_;
     Counts counts_;
