@@ -18,6 +18,8 @@
 #include <QString>
 
 #include <array>
+#include <cstddef>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -377,26 +379,69 @@ struct GlobalValues {
     void setState(int item, long long value) { GameState[item] = QString::number(value); }
 };
 
-// The state object: its values, the other names some of them go by, and what belongs to the running
-// program rather than to the campaign in memory (the open channels, the table saves held back).
-struct Globals : GlobalValues {
-    recordformat::ShipRecord& RecordNave = ShipRecordBuffer;
-    recordformat::ShipRecord& ShipBuffer = ShipRecordBuffer;
-    Int16& TargetCircleRadius = WorkingAirGroup.Radius;
-    // Column 20 of the picked group; the base test under a group (BaseSottoGN) sets the same value.
-    Int16& GnInFriendlyPort = GnFriendlyPort;
-    Int16& AirListFilter = GaListFilter;
-    Int16& GroupMarksFlag = DrawFlag;
-    Int16& CapTargetGn = GnSceltoCap;
-    Int16& AircraftEndurance = WorkingAirGroup.AircraftEndurance;
-
-    // ---------------------------------------------------------------- files
+// What belongs to the running program rather than to the campaign in memory: the open channels and
+// the table saves held back (whose due list the transaction keeps beside the values). A failed step
+// puts back none of it: a value of the campaign goes in GlobalValues. Its members are counted below.
+struct ProgramParts {
     platform::Channels Files;
 
     // The table saves held back by an open SaveBatch.
     bool SaveBatchOpen = false;
     std::vector<void (*)()> SavesDue;
 };
+
+// The other names some values go by: references to GlobalValues only (their number is checked below).
+struct GlobalNames {
+    explicit GlobalNames(GlobalValues& v)
+        : RecordNave(v.ShipRecordBuffer), ShipBuffer(v.ShipRecordBuffer),
+          TargetCircleRadius(v.WorkingAirGroup.Radius), GnInFriendlyPort(v.GnFriendlyPort),
+          AirListFilter(v.GaListFilter), GroupMarksFlag(v.DrawFlag), CapTargetGn(v.GnSceltoCap),
+          AircraftEndurance(v.WorkingAirGroup.AircraftEndurance) {}
+    GlobalNames(const GlobalNames&) = delete;
+    GlobalNames& operator=(const GlobalNames&) = delete;
+
+    recordformat::ShipRecord& RecordNave;
+    recordformat::ShipRecord& ShipBuffer;
+    Int16& TargetCircleRadius;
+    // Column 20 of the picked group; the base test under a group (BaseSottoGN) sets the same value.
+    Int16& GnInFriendlyPort;
+    Int16& AirListFilter;
+    Int16& GroupMarksFlag;
+    Int16& CapTargetGn;
+    Int16& AircraftEndurance;
+};
+
+// The state object: its values, the other names some of them go by, and the running program's parts.
+// It holds nothing of its own: a member declared here would not be put back after a failed step,
+// and the build refuses it.
+struct Globals final : GlobalValues, ProgramParts, GlobalNames {
+    Globals() : GlobalNames(static_cast<GlobalValues&>(*this)) {}
+};
+
+namespace globals_layout {
+// Whether T can be brace-initialised from N values: the number of members of the aggregate T.
+struct AnyValue {
+    template <class T> operator T() const;
+};
+template <class T, std::size_t... I> constexpr bool bracedFrom(std::index_sequence<I...>) {
+    return requires {
+        T{(void(I), AnyValue{})...};
+    };
+}
+template <class T, std::size_t N>
+constexpr bool hasMembers = bracedFrom<T>(std::make_index_sequence<N>()) &&
+                            !bracedFrom<T>(std::make_index_sequence<N + 1>());
+} // namespace globals_layout
+
+static_assert(
+    sizeof(Globals) == sizeof(GlobalValues) + sizeof(ProgramParts) + sizeof(GlobalNames),
+    "Globals holds nothing of its own: a value of the campaign goes in GlobalValues, which a failed "
+    "step puts back");
+static_assert(
+    globals_layout::hasMembers<ProgramParts, 3>,
+    "ProgramParts is not put back after a failed step: a value of the campaign goes in GlobalValues");
+static_assert(sizeof(GlobalNames) == 8 * sizeof(void*),
+              "GlobalNames holds only other names of the values of GlobalValues");
 
 Globals& G();
 // Replaces the state object with a fresh one (all values as at program start).

@@ -17,25 +17,25 @@ void DisegnaMine() {
     const int side = g.CurrentSide;
     const bool inPlay = side == kAllies || side == kAxis;
     const long colour = map->foreColor();
-    const double size = map->fontSize;
-    const bool bold = map->fontBold;
+    const double size = map->printFontSize();
+    const bool bold = map->printFontBold();
     map->setForeColor(platform::vbBlue);
-    map->fontSize = 8;
-    map->fontBold = true;
+    map->setPrintFontSize(8);
+    map->setPrintFontBold(true);
     for (int f = 1; f <= kMineFields; ++f) {
         const MineFieldRect& r = g.MineFieldRects[f];
         map->box(r.x1, r.y1, r.x2, r.y2, platform::vbBlue, false);
-        map->currentX = r.x1 + 30;
-        map->currentY = r.y1 + 30;
+        map->setCurrentX(r.x1 + 30);
+        map->setCurrentY(r.y1 + 30);
         // Printed numbers keep the old form, with a blank before them.
         map->print(platform::numberTextWithSign(f));
         if (inPlay) {
-            map->currentX = r.x1 + 30;
-            map->currentY = r.y1 + 200;
+            map->setCurrentX(r.x1 + 30);
+            map->setCurrentY(r.y1 + 200);
             map->print(platform::numberTextWithSign(g.MineFields[f][side]));
         }
     }
     map->setForeColor(colour);
-    map->fontSize = size;
-    map->fontBold = bold;
+    map->setPrintFontSize(size);
+    map->setPrintFontBold(bold);
 }

@@ -20,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -414,6 +415,31 @@ void Control::setFontName(const QString& family) {
 
 void Control::setFocus() {
     if (widget_) widget_->setFocus();
+}
+
+void Control::zOrder(int position) {
+    if (!widget_) return;
+    parent_.aboutToRestack();
+    if (position == vbSendToBack)
+        widget_->lower();
+    else
+        widget_->raise();
+}
+
+void Container::aboutToRestack() {
+    if (restackKeptAt_ == kept::moment() || !kept::keeping(form())) return;
+    restackKeptAt_ = kept::moment();
+    QWidget* area = childArea();
+    if (!area) return;
+    // The children as they lie, from the bottom (no copy: the list is shared until it changes).
+    kept::noteMore(this, [area = QPointer<QWidget>(area), order = area->children()] {
+        if (!area) return;
+        for (QObject* o : order) {
+            // Only what is still there: a widget gone since may have left its address to another.
+            if (!area->children().contains(o)) continue;
+            if (auto* w = qobject_cast<QWidget*>(o); w && !w->isWindow()) w->raise();
+        }
+    });
 }
 
 void Control::setMousePointer(int p) {
@@ -1770,8 +1796,8 @@ std::function<void()> PictureBox::standing() {
         double currentX, currentY;
         int drawWidth, drawStyle, fillStyle;
         long fillColor;
-        double fontSize;
-        bool fontBold;
+        double printFontSize;
+        bool printFontBold;
     };
     // A canvas that is still the picture is kept whole at no cost; else the drawings keep what they
     // cover (keepCanvas).
@@ -1779,15 +1805,24 @@ std::function<void()> PictureBox::standing() {
     keptMoment_ = kept::moment();
     canvasKept_ = clean;
     keptPixels_ = 0;
-    const Standing was{picture_,  clean ? canvas_ : QImage(),
-                       clean,     sl_,
-                       st_,       sw_,
-                       sh_,       customScale_,
-                       border_,   area_,
-                       currentX,  currentY,
-                       drawWidth, drawStyle,
-                       fillStyle, fillColor,
-                       fontSize,  fontBold};
+    const Standing was{picture_,
+                       clean ? canvas_ : QImage(),
+                       clean,
+                       sl_,
+                       st_,
+                       sw_,
+                       sh_,
+                       customScale_,
+                       border_,
+                       area_,
+                       currentX_,
+                       currentY_,
+                       drawWidth_,
+                       drawStyle_,
+                       fillStyle_,
+                       fillColor_,
+                       printFontSize_,
+                       printFontBold_};
     return [this, base = Control::standing(), was] {
         base();
         finishDrawing();
@@ -1797,10 +1832,10 @@ std::function<void()> PictureBox::standing() {
         customScale_ = was.customScale;
         border_ = was.border;
         area_ = was.area;
-        currentX = was.currentX, currentY = was.currentY;
-        drawWidth = was.drawWidth, drawStyle = was.drawStyle, fillStyle = was.fillStyle;
-        fillColor = was.fillColor;
-        fontSize = was.fontSize, fontBold = was.fontBold;
+        currentX_ = was.currentX, currentY_ = was.currentY;
+        drawWidth_ = was.drawWidth, drawStyle_ = was.drawStyle, fillStyle_ = was.fillStyle;
+        fillColor_ = was.fillColor;
+        printFontSize_ = was.printFontSize, printFontBold_ = was.printFontBold;
         updateWidget();
     };
 }
@@ -1929,6 +1964,54 @@ void PictureBox::draw(std::function<void(QPainter&)> drawing) {
     drawing(p);
 }
 
+void PictureBox::setCurrentX(double x) {
+    if (x == currentX_) return;
+    aboutToChange();
+    currentX_ = x;
+}
+
+void PictureBox::setCurrentY(double y) {
+    if (y == currentY_) return;
+    aboutToChange();
+    currentY_ = y;
+}
+
+void PictureBox::setDrawWidth(int w) {
+    if (w == drawWidth_) return;
+    aboutToChange();
+    drawWidth_ = w;
+}
+
+void PictureBox::setDrawStyle(int s) {
+    if (s == drawStyle_) return;
+    aboutToChange();
+    drawStyle_ = s;
+}
+
+void PictureBox::setFillStyle(int s) {
+    if (s == fillStyle_) return;
+    aboutToChange();
+    fillStyle_ = s;
+}
+
+void PictureBox::setFillColor(long c) {
+    if (c == fillColor_) return;
+    aboutToChange();
+    fillColor_ = c;
+}
+
+void PictureBox::setPrintFontSize(double points) {
+    if (points == printFontSize_) return;
+    aboutToChange();
+    printFontSize_ = points;
+}
+
+void PictureBox::setPrintFontBold(bool bold) {
+    if (bold == printFontBold_) return;
+    aboutToChange();
+    printFontBold_ = bold;
+}
+
 void PictureBox::cls() {
     finishDrawing();
     keepCanvas();
@@ -1937,7 +2020,7 @@ void PictureBox::cls() {
     } else {
         canvas_ = picture_;
     }
-    currentX = currentY = 0;
+    currentX_ = currentY_ = 0;
     updateWidget();
 }
 
@@ -1953,23 +2036,23 @@ QPen drawPen(long colour, int width, int style) {
 void PictureBox::pset(double x, double y, long colour) {
     const QPointF a = toPixels(x, y);
     const QColor c = toQColor(colour);
-    const double reach = std::max(1, drawWidth) + 2;
+    const double reach = std::max(1, drawWidth_) + 2;
     keepCanvas(QRectF(a.x() - reach, a.y() - reach, 2 * reach, 2 * reach));
-    if (drawWidth <= 1) {
+    if (drawWidth_ <= 1) {
         draw([a, c](QPainter& p) {
             p.setPen(c);
             p.drawPoint(a);
         });
     } else {
-        const double r = drawWidth / 2.0;
+        const double r = drawWidth_ / 2.0;
         draw([a, c, r](QPainter& p) {
             p.setPen(Qt::NoPen);
             p.setBrush(c);
             p.drawEllipse(a, r, r);
         });
     }
-    currentX = x;
-    currentY = y;
+    currentX_ = x;
+    currentY_ = y;
     updateWidget();
 }
 
@@ -1979,8 +2062,8 @@ double PictureBox::imagePixelsPerShownPixel() const {
 }
 
 QPen PictureBox::pen(long colour) const {
-    QPen pen = drawPen(colour, 1, drawStyle);
-    pen.setWidthF(std::max(1, drawWidth) * imagePixelsPerShownPixel());
+    QPen pen = drawPen(colour, 1, drawStyle_);
+    pen.setWidthF(std::max(1, drawWidth_) * imagePixelsPerShownPixel());
     return pen;
 }
 
@@ -1993,8 +2076,8 @@ void PictureBox::line(double x1, double y1, double x2, double y2, long colour) {
         p.setPen(drawn);
         p.drawLine(a, b);
     });
-    currentX = x2;
-    currentY = y2;
+    currentX_ = x2;
+    currentY_ = y2;
     updateWidget();
 }
 
@@ -2005,15 +2088,16 @@ void PictureBox::box(double x1, double y1, double x2, double y2, long colour, bo
     if (filled) {
         draw([r, c = toQColor(colour)](QPainter& p) { p.fillRect(r.adjusted(0, 0, 1, 1), c); });
     } else {
-        const std::optional<QColor> fill = fillStyle == 0 ? std::optional(toQColor(fillColor)) : std::nullopt;
+        const std::optional<QColor> fill =
+            fillStyle_ == 0 ? std::optional(toQColor(fillColor_)) : std::nullopt;
         draw([r, pen = pen(colour), fill](QPainter& p) {
             p.setPen(pen);
             if (fill) p.setBrush(*fill);
             p.drawRect(r);
         });
     }
-    currentX = x2;
-    currentY = y2;
+    currentX_ = x2;
+    currentY_ = y2;
     updateWidget();
 }
 
@@ -2023,15 +2107,15 @@ void PictureBox::circle(double x, double y, double radius, long colour) {
     const QPointF centre = toPixels(x, y);
     const double reach = drawn.widthF() + 2;
     keepCanvas(QRectF(centre.x() - rx - reach, centre.y() - ry - reach, 2 * (rx + reach), 2 * (ry + reach)));
-    const std::optional<QColor> fill = fillStyle == 0 ? std::optional(toQColor(fillColor)) : std::nullopt;
+    const std::optional<QColor> fill = fillStyle_ == 0 ? std::optional(toQColor(fillColor_)) : std::nullopt;
     draw([centre, rx, ry, drawn, fill](QPainter& p) {
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(drawn);
         if (fill) p.setBrush(*fill);
         p.drawEllipse(centre, rx, ry);
     });
-    currentX = x;
-    currentY = y;
+    currentX_ = x;
+    currentY_ = y;
     updateWidget();
 }
 
@@ -2052,26 +2136,26 @@ void PictureBox::print(const QString& text) {
         drawing(p);
     }
     finishDrawing();
-    const QFont font = drawFont(fontSize, fontBold);
+    const QFont font = drawFont(printFontSize_, printFontBold_);
     const QFontMetricsF fm(font);
-    const QPointF a = toPixels(currentX, currentY);
+    const QPointF a = toPixels(currentX_, currentY_);
     keepCanvas(QRectF(a.x() - 2, a.y() - 2, fm.horizontalAdvance(text) + fm.maxWidth() + 4, fm.height() + 4));
     ownCanvas();
     QPainter p(&canvas_);
     p.setFont(font);
     p.setPen(toQColor(fore_));
     p.drawText(QPointF(a.x(), a.y() + fm.ascent()), text);
-    currentY += fm.height() / pixelsPerUnitY();
+    currentY_ += fm.height() / pixelsPerUnitY();
     updateWidget();
 }
 
 double PictureBox::textWidth(const QString& text) const {
-    const QFontMetricsF fm(drawFont(fontSize, fontBold));
+    const QFontMetricsF fm(drawFont(printFontSize_, printFontBold_));
     return fm.horizontalAdvance(text) / pixelsPerUnitX();
 }
 
 double PictureBox::textHeight(const QString&) const {
-    const QFontMetricsF fm(drawFont(fontSize, fontBold));
+    const QFontMetricsF fm(drawFont(printFontSize_, printFontBold_));
     return fm.height() / pixelsPerUnitY();
 }
 

@@ -63,10 +63,18 @@ class Container {
     virtual Form* form() = 0;
     void adopt(Control* c) { children_.push_back(c); }
     const std::vector<Control*>& children() const { return children_; }
+    // Told before a control in it goes in front of or behind the others (Control::zOrder): while
+    // the windows are kept, the order they lie in is kept first.
+    void aboutToRestack();
 
   private:
     std::vector<Control*> children_;
+    // The keeping moment (KeptWindows.h) the order was kept for.
+    unsigned long long restackKeptAt_ = 0;
 };
+
+// Control::zOrder: in front of the other controls of the container, or behind them.
+enum ZOrderPosition { vbBringToFront = 0, vbSendToBack = 1 };
 
 class Control {
   public:
@@ -110,6 +118,9 @@ class Control {
     void setFontBold(bool bold);
     void setFontName(const QString& family);
     void setFocus();
+    // Puts the control in front of the other controls of its container (vbBringToFront) or behind
+    // them (vbSendToBack).
+    void zOrder(int position = vbBringToFront);
     // Mouse pointer: 0 default, 15 four arrows (size all), 99 custom is treated as default.
     int mousePointer() const { return pointer_; }
     void setMousePointer(int p);
@@ -566,13 +577,26 @@ class PictureBox : public Control, public Container {
     // The colour of a point of the backing image; -1 outside it.
     long point(double x, double y) const;
 
-    double currentX = 0, currentY = 0;
-    int drawWidth = 1;
-    int drawStyle = 0; // 0 solid, 1 dash, 2 dot
-    int fillStyle = 1; // 0 solid, 1 transparent
-    long fillColor = vbBlack;
-    double fontSize = 8;
-    bool fontBold = false;
+    // Where print() prints next; the drawings leave it at their last point.
+    double currentX() const { return currentX_; }
+    void setCurrentX(double x);
+    double currentY() const { return currentY_; }
+    void setCurrentY(double y);
+    // The width of lines in pixels as shown, and their style: 0 solid, 1 dash, 2 dot.
+    int drawWidth() const { return drawWidth_; }
+    void setDrawWidth(int w);
+    int drawStyle() const { return drawStyle_; }
+    void setDrawStyle(int s);
+    // How boxes and circles are filled: 0 solid, in fillColor; 1 transparent.
+    int fillStyle() const { return fillStyle_; }
+    void setFillStyle(int s);
+    long fillColor() const { return fillColor_; }
+    void setFillColor(long c);
+    // The font of print() and of the text measures (the box's own font is Control's).
+    double printFontSize() const { return printFontSize_; }
+    void setPrintFontSize(double points);
+    bool printFontBold() const { return printFontBold_; }
+    void setPrintFontBold(bool bold);
 
     double toScaleX(int px) const override;
     double toScaleY(int py) const override;
@@ -619,6 +643,13 @@ class PictureBox : public Control, public Container {
     mutable std::future<void> drawing_; // the drawings made on another thread
     double sl_ = 0, st_ = 0, sw_ = 0, sh_ = 0;
     bool customScale_ = false;
+    double currentX_ = 0, currentY_ = 0;
+    int drawWidth_ = 1;
+    int drawStyle_ = 0;
+    int fillStyle_ = 1;
+    long fillColor_ = vbBlack;
+    double printFontSize_ = 8;
+    bool printFontBold_ = false;
     int border_ = 0;
     QSize area_;
     // What keepCanvas kept since the keeping moment it noted.

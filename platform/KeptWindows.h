@@ -1,8 +1,9 @@
 // What the windows show, kept at one moment so that a step that fails can put them back as they
-// stood: which windows are loaded and shown, each window's working values (FormWith), and every
-// control, window and menu as it stood before its first change since that moment. Nothing is
-// copied until something changes: a control keeps its standing at its first change, a picture box
-// the parts of its picture that each drawing covers.
+// stood: which windows are loaded and shown, each window's working values (FormWith), every
+// control, window and menu as it stood before its first change since that moment, and the order
+// the controls of a container lie in before the first control is put in front or behind. Nothing
+// is copied until something changes: a control keeps its standing at its first change, a picture
+// box the parts of its picture that each drawing covers.
 #pragma once
 
 #include <functional>

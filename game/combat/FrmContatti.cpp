@@ -311,11 +311,11 @@ void FrmContatti::Form_Unload(int&) {
 void FrmContatti::PlotVisto() {
     PictureBox& p = plot().Picture1;
     p.box(kPlotLeft, kPlotTop, kPlotLeft + 120, kPlotTop + 80, vbWhite, true);
-    p.currentX = kPlotLeft;
-    p.currentY = kPlotTop;
-    p.fontBold = false;
+    p.setCurrentX(kPlotLeft);
+    p.setCurrentY(kPlotTop);
+    p.setPrintFontBold(false);
     p.setForeColor(vbBlue);
-    p.fontSize = 10;
+    p.setPrintFontSize(10);
     p.print(Gnum);
 }
 
@@ -325,11 +325,11 @@ void FrmContatti::PlotNear() {
     PictureBox& p = plot().Picture1;
     const long colour = static_cast<long>(textToWhole(ColoreNave));
     p.box(kPlotLeft + dx, kPlotTop + dy, kPlotLeft + 120 + dx, kPlotTop + 80 + dy, colour, true);
-    p.currentX = kPlotLeft + dx;
-    p.currentY = kPlotTop + dy;
-    p.fontBold = false;
+    p.setCurrentX(kPlotLeft + dx);
+    p.setCurrentY(kPlotTop + dy);
+    p.setPrintFontBold(false);
     p.setForeColor(vbBlack);
-    p.fontSize = 10;
+    p.setPrintFontSize(10);
     p.print(Gnum);
 }
 
@@ -340,11 +340,11 @@ void FrmContatti::PlotAerei() {
     const long colour = static_cast<long>(textToWhole(ColoreAerei));
     for (int r : {10, 20, 30, 40}) p.circle(x, y, r, colour);
     p.circle(x, y, 60, vbBlack);
-    p.currentX = x;
-    p.currentY = y;
-    p.fontBold = false;
+    p.setCurrentX(x);
+    p.setCurrentY(y);
+    p.setPrintFontBold(false);
     p.setForeColor(vbBlack);
-    p.fontSize = 10;
+    p.setPrintFontSize(10);
     p.print(Gnum);
 }
 

@@ -22,18 +22,18 @@ void fill(ListBox& list, const SideLosses& side) {
 
 // Prints a loss's mark on the map, leaving the map's font and print position as they were.
 void printMark(PictureBox& map, int x, int y, const QString& text, long colour) {
-    const double size = map.fontSize, oldX = map.currentX, oldY = map.currentY;
-    const bool bold = map.fontBold;
-    map.currentX = x;
-    map.currentY = y;
-    map.fontBold = true;
-    map.fontSize = 6;
+    const double size = map.printFontSize(), oldX = map.currentX(), oldY = map.currentY();
+    const bool bold = map.printFontBold();
+    map.setCurrentX(x);
+    map.setCurrentY(y);
+    map.setPrintFontBold(true);
+    map.setPrintFontSize(6);
     map.setForeColor(colour);
     map.print(text);
-    map.fontSize = size;
-    map.fontBold = bold;
-    map.currentX = oldX;
-    map.currentY = oldY;
+    map.setPrintFontSize(size);
+    map.setPrintFontBold(bold);
+    map.setCurrentX(oldX);
+    map.setCurrentY(oldY);
 }
 
 } // namespace

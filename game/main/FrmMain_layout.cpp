@@ -371,7 +371,7 @@ void FrmMain::buildLayout() {
     Label83.setBackStyle(0);
     Label83.setFontBold(true);
     // The hover label lies under the panels and lists, as labels lay under windowed controls.
-    Label83.widget()->lower();
+    Label83.zOrder(vbSendToBack);
     Label17.setForeColor(vbRed);
     Label17.setBackColor(vbWhite);
     Label17.setWordWrap(true);
@@ -382,7 +382,7 @@ void FrmMain::buildLayout() {
 
     // The unit card shows over whatever list it was opened from (the pop-up list puts it at its
     // own place).
-    Frame11.widget()->raise();
+    Frame11.zOrder(vbBringToFront);
     // The level icons keep their place whatever the size of their pictures.
     for (Image* i : {&Image2, &Image3, &Image4, &Image6, &Image10}) i->setStretch(true);
 

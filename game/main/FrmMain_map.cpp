@@ -41,10 +41,10 @@ void FrmMain::PicBitMap_MouseDown(int, int, double x, double y) {
     }
 
     if (g.AirMode == 1 && g.AirOrder > 0) {
-        PicBitMap.currentX = float(x);
-        PicBitMap.currentY = float(y);
-        g.TargetPoint[0] = roundHalfEven(PicBitMap.currentX);
-        g.TargetPoint[1] = roundHalfEven(PicBitMap.currentY);
+        PicBitMap.setCurrentX(float(x));
+        PicBitMap.setCurrentY(float(y));
+        g.TargetPoint[0] = roundHalfEven(PicBitMap.currentX());
+        g.TargetPoint[1] = roundHalfEven(PicBitMap.currentY());
         if (g.MapClickMode > 0)
             RicognizionePlot();
         else if (g.AirOrder == kOrderTakeOff)

@@ -92,7 +92,7 @@ void FrmMain::MostraHelp(const QString& picture) {
     // A missing picture is reported and nothing is shown. The help lies over every panel.
     if (!loadPictureInto(Picture1, G().AppPath + QStringLiteral("\\ArchBmp\\") + picture)) return;
     Picture1.setVisible(true);
-    Picture1.widget()->raise();
+    Picture1.zOrder(vbBringToFront);
 }
 
 void FrmMain::Picture1_Click() {

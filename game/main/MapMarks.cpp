@@ -19,22 +19,23 @@ namespace {
 class MapPrinter {
   public:
     explicit MapPrinter(PictureBox& map)
-        : map_(map), size_(map.fontSize), bold_(map.fontBold), x_(map.currentX), y_(map.currentY) {}
+        : map_(map), size_(map.printFontSize()), bold_(map.printFontBold()), x_(map.currentX()),
+          y_(map.currentY()) {}
     ~MapPrinter() {
-        map_.fontSize = size_;
-        map_.fontBold = bold_;
-        map_.currentX = x_;
-        map_.currentY = y_;
+        map_.setPrintFontSize(size_);
+        map_.setPrintFontBold(bold_);
+        map_.setCurrentX(x_);
+        map_.setCurrentY(y_);
     }
     MapPrinter(const MapPrinter&) = delete;
     MapPrinter& operator=(const MapPrinter&) = delete;
 
     void print(double x, double y, const QString& text, long colour, double size, bool bold) {
         if (map_.foreColor() != colour) map_.setForeColor(colour);
-        map_.fontSize = size;
-        map_.fontBold = bold;
-        map_.currentX = x;
-        map_.currentY = y;
+        map_.setPrintFontSize(size);
+        map_.setPrintFontBold(bold);
+        map_.setCurrentX(x);
+        map_.setCurrentY(y);
         map_.print(text);
     }
 

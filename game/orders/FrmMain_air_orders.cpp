@@ -152,16 +152,16 @@ void FrmMain::List8_Click() {
         const int tx = g.TargetPoint[0], ty = g.TargetPoint[1];
         PicBitMap.line(w.GaPosX, w.GaPosY, tx, ty, vbCyan);
         PicBitMap.circle(tx, ty, radius, vbCyan);
-        const double size = PicBitMap.fontSize;
-        const bool bold = PicBitMap.fontBold;
-        PicBitMap.fontBold = true;
-        PicBitMap.fontSize = 8;
+        const double size = PicBitMap.printFontSize();
+        const bool bold = PicBitMap.printFontBold();
+        PicBitMap.setPrintFontBold(true);
+        PicBitMap.setPrintFontSize(8);
         PicBitMap.setForeColor(vbCyan);
-        PicBitMap.currentX = tx + 30;
-        PicBitMap.currentY = ty + 30;
+        PicBitMap.setCurrentX(tx + 30);
+        PicBitMap.setCurrentY(ty + 30);
         PicBitMap.print(QString::number(n));
-        PicBitMap.fontSize = size;
-        PicBitMap.fontBold = bold;
+        PicBitMap.setPrintFontSize(size);
+        PicBitMap.setPrintFontBold(bold);
     }
     DisegnaSegnoMappa();
     g.AirOrder = 0;

@@ -20,7 +20,7 @@ void FrmMain::Image10_Click() {
     List3.setEnabled(true);
     Frame21.setVisible(true);
     // The frame lies over the lower part of the port panel: it shows in front of it.
-    Frame21.widget()->raise();
+    Frame21.zOrder(vbBringToFront);
     Label43.setVisible(false);
     Frame3.setVisible(false);
     Frame11.setVisible(false);

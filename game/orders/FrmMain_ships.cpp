@@ -70,7 +70,7 @@ bool FrmMain::showShipCard(int record, int left, int top) {
     placeOnMap(Frame11, left / k, top / k);
     g.SelectedItem = Int16(record);
     SchedaNaveDaLista();
-    Frame11.widget()->raise();
+    Frame11.zOrder(vbBringToFront);
     return true;
 }
 
@@ -90,7 +90,7 @@ void FrmMain::Command11_Click() {
     Frame14.setEnabled(false);
     for (Frame* f : {&Frame5, &Frame15, &Frame3, &Frame25}) f->setVisible(false);
     placeOnMap(Frame16, 0, kToolsTop / designTwipsPerMapUnit());
-    Frame16.widget()->raise();
+    Frame16.zOrder(vbBringToFront);
     Frame16.setVisible(true);
     Command11.setEnabled(false);
     Command12.setEnabled(true);

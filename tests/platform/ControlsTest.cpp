@@ -374,9 +374,9 @@ TEST_F(Controls, DrawingsTakenAsideMakeTheSameImage) {
             const int x = 500 + 331 * k, y = 800 + 137 * (k % 37);
             pic.circle(x, y, 420, vbWhite);
             pic.circle(x, y, 400, vbRed);
-            pic.fillStyle = k % 2;
+            pic.setFillStyle(k % 2);
             pic.circle(x, y, 160, vbCyan);
-            pic.fillStyle = 1;
+            pic.setFillStyle(1);
             pic.box(x, y, x + 120, y + 80, vbYellow, k % 3 == 0);
             pic.line(x, y, x + 700, y - 300, vbGreen);
             pic.pset(x + 50, y + 50, vbMagenta);
@@ -388,18 +388,20 @@ TEST_F(Controls, DrawingsTakenAsideMakeTheSameImage) {
         pic->setScale(0, 0, 15250, 6930);
     }
     drawAll(atOnce);
-    atOnce.currentX = atOnce.currentY = 3000;
+    atOnce.setCurrentX(3000);
+    atOnce.setCurrentY(3000);
     atOnce.print(QStringLiteral("ORA"));
     atOnce.circle(3000, 3000, 300, vbBlue);
     {
         PictureBox::DrawnAside later(aside);
         drawAll(aside);
         EXPECT_EQ(aside.point(500, 800), RGB(120, 170, 220)) << "nothing drawn yet";
-        aside.currentX = aside.currentY = 3000;
+        aside.setCurrentX(3000);
+        aside.setCurrentY(3000);
         aside.print(QStringLiteral("ORA"));
         aside.circle(3000, 3000, 300, vbBlue);
     }
-    EXPECT_EQ(aside.currentY, atOnce.currentY);
+    EXPECT_EQ(aside.currentY(), atOnce.currentY());
     EXPECT_EQ(aside.image(), atOnce.image());
     EXPECT_EQ(img.pixelColor(0, 0), QColor(120, 170, 220)) << "the picture itself is not drawn on";
 }

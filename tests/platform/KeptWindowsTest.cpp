@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace platform;
 
@@ -54,7 +55,7 @@ class Panel : public FormWith<PanelValues> {
                       Frame1.caption(),
                       Menu1.caption(),
                       QString::number(Menu1.enabled()),
-                      QString::number(Picture1.currentX)};
+                      QString::number(Picture1.currentX())};
         for (int i = 0; i < List1.listCount(); ++i)
             s << List1.list(i) + u'=' + QString::number(List1.itemData(i));
         s << QString::number(List1.listIndex());
@@ -63,6 +64,7 @@ class Panel : public FormWith<PanelValues> {
     int events = 0;
     Frame Frame1{*this, "Frame1", "Porto"};
     Label Label1{Frame1, "Label1", "GN 1"};
+    Label Label2{Frame1, "Label2", "GN 3"};
     CommandButton Command1{*this, "Command1", "&Vai"};
     TextBox Text1{*this, "Text1"};
     ListBox List1{*this, "List1"};
@@ -78,6 +80,24 @@ class Other : public Form {
   public:
     Other() : Form("Other") {}
 };
+
+// The names of the controls of a container in the order they lie, from the bottom.
+std::string stacking(Container& c) {
+    QStringList names;
+    for (QObject* o : c.childArea()->children())
+        if (auto* w = qobject_cast<QWidget*>(o); w && !w->objectName().isEmpty()) names << w->objectName();
+    return names.join(u' ').toStdString();
+}
+
+// What a picture box draws and prints with.
+std::string drawingValues(const PictureBox& p) {
+    return QStringList{QString::number(p.currentX()),      QString::number(p.currentY()),
+                       QString::number(p.drawWidth()),     QString::number(p.drawStyle()),
+                       QString::number(p.fillStyle()),     QString::number(p.fillColor()),
+                       QString::number(p.printFontSize()), QString::number(p.printFontBold())}
+        .join(u'|')
+        .toStdString();
+}
 
 class KeptWindows : public ::testing::Test {
   protected:
@@ -156,4 +176,47 @@ TEST_F(KeptWindows, TheWindowsLoadedAndUnloadedSinceAreUnloadedAndLoadedAgain) {
     p.Label1.setCaption(QStringLiteral("GN 9"));
     putWindowsBack();
     EXPECT_EQ(p.Label1.caption(), QStringLiteral("GN 9"));
+}
+
+// What no drawing and no property of the control shows until later: the values a picture box draws
+// and prints with, set with nothing drawn after them, and the order controls lie in.
+TEST_F(KeptWindows, APictureBoxsDrawingValuesAndTheOrderControlsLieInArePutBack) {
+    Panel& p = form<Panel>();
+    p.show();
+    p.Picture1.setCurrentX(5);
+    p.Picture1.setPrintFontSize(9);
+    const std::string drawing = drawingValues(p.Picture1);
+    const std::string order = stacking(p), inFrame = stacking(p.Frame1);
+    keepWindows();
+    p.Picture1.setCurrentX(40);
+    p.Picture1.setCurrentY(20);
+    p.Picture1.setDrawWidth(3);
+    p.Picture1.setDrawStyle(2);
+    p.Picture1.setFillStyle(0);
+    p.Picture1.setFillColor(vbRed);
+    p.Picture1.setPrintFontSize(12);
+    p.Picture1.setPrintFontBold(true);
+    p.Command1.zOrder(vbSendToBack);
+    p.Text1.zOrder(vbBringToFront);
+    p.Frame1.zOrder(vbBringToFront);
+    p.Label1.zOrder(vbBringToFront);
+    ASSERT_NE(drawingValues(p.Picture1), drawing);
+    ASSERT_NE(stacking(p), order);
+    ASSERT_NE(stacking(p.Frame1), inFrame);
+
+    putWindowsBack();
+    EXPECT_EQ(drawingValues(p.Picture1), drawing);
+    EXPECT_EQ(stacking(p), order);
+    EXPECT_EQ(stacking(p.Frame1), inFrame);
+
+    // Keeping goes on from there.
+    p.Command1.zOrder(vbSendToBack);
+    p.Picture1.setDrawWidth(2);
+    const std::string lowered = stacking(p);
+    keepWindows();
+    p.Command1.zOrder(vbBringToFront);
+    p.Picture1.setDrawWidth(4);
+    putWindowsBack();
+    EXPECT_EQ(stacking(p), lowered);
+    EXPECT_EQ(p.Picture1.drawWidth(), 2);
 }
