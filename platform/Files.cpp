@@ -515,8 +515,10 @@ ChangeWatch& changeWatch() {
 
 } // namespace
 
-// The longest file kept whole in memory while a KeptRecordFiles lives.
-constexpr qint64 kWholeReadLimit = 1 << 20;
+// The longest file kept whole in memory while a KeptRecordFiles lives: more than any file a
+// campaign may hold (a record file of 32,767 records of 179 bytes is 5.6 MiB), so that the records,
+// the checks and the journal of a campaign of any size share one read of each file.
+constexpr qint64 kWholeReadLimit = 8 << 20;
 
 struct RecordFile::Kept {
     QByteArray bytes; // null: not kept (not read yet, too long, or unreadable)

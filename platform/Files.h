@@ -190,9 +190,9 @@ class RecordFile {
     std::shared_ptr<QFile> file_;
 };
 
-// While one lives, a record file of at most a megabyte is read whole at its first read and kept,
-// with every record written to it, until something else changes that file: a step that reads the
-// ships of one group after another reads each file once. A record file once opened stays open
+// While one lives, a file of at most 8 MiB (more than any campaign file) is read whole at its first
+// read and kept, with every record written to it, until something else changes that file: a step
+// that reads the ships of one group after another reads each file once. A record file once opened stays open
 // for the record files opened on it later, until something else changes it. The folders' listings of the
 // lookup without regard to case (diskPath) are trusted too, until this program changes a name. Only for steps
 // during which no other program writes the files.
