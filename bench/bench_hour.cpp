@@ -6,6 +6,7 @@
 #include "FullCampaign.h"
 #include "Paints.h"
 #include "common/CampaignSnapshot.h"
+#include "common/Dice.h"
 #include "game/main/CampaignOpen.h"
 #include "game/main/FrmMain.h"
 #include "game/main/HourStep.h"
@@ -13,6 +14,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <fcntl.h>
+#include <map>
+#include <memory>
 #include <set>
 #include <unistd.h>
 #include <vector>
@@ -220,6 +223,59 @@ void BM_OneHourWithoutWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OneHourWithoutWindow)->Unit(benchmark::kMillisecond);
+
+// The hour without its window against the size of the campaign: the same 50 naval groups a side
+// under way, with the argument's ships a side shared among them. Time is the hour's wall time;
+// us_per_ship the median hour's over the ships of both sides, which stays flat as the campaign
+// grows (the hour's fixed cost weighs more on the smaller ones), cpu_us_per_ship the same of its
+// CPU time. Every iteration plays the same hour (the same seeded dice), so that the sizes and two
+// builds compare like with like. A short run plays the two smaller sizes, whose campaigns the other
+// benchmarks have made already.
+bench::FullCampaign& campaignOf(int shipsPerSide) {
+    if (shipsPerSide == 600) return campaign();
+    if (shipsPerSide == 2400) return largeCampaign();
+    static std::map<int, std::unique_ptr<bench::FullCampaign>> made;
+    std::unique_ptr<bench::FullCampaign>& c = made[shipsPerSide];
+    if (!c) c = std::make_unique<bench::FullCampaign>(fullcampaign::underWay, shipsPerSide);
+    return *c;
+}
+
+void BM_HourScale(benchmark::State& state) {
+    const int ships = int(state.range(0));
+    bench::FullCampaign& c = campaignOf(ships);
+    c.choose();
+    loadCampaign();
+    const CampaignSnapshot start;
+    HourView nothing;
+    bench::ActionClock clock;
+    std::vector<double> hours;
+    for (auto _ : state) {
+        const SeededDice dice(57);
+        QElapsedTimer t;
+        t.start();
+        clock.start();
+        const bool done = runHourWhole(nothing).done;
+        clock.stop();
+        hours.push_back(double(t.nsecsElapsed()) / 1e6);
+        if (!done) {
+            state.SkipWithError("the hour failed");
+            break;
+        }
+        state.PauseTiming();
+        start.restore();
+        state.ResumeTiming();
+    }
+    clock.report(state);
+    state.counters["us_per_ship"] = median(hours) * 1e3 / (2.0 * ships);
+    state.counters["cpu_us_per_ship"] = state.counters["cpu_ms"] * 1e3 / (2.0 * ships);
+}
+BENCHMARK(BM_HourScale)
+    ->Apply([](benchmark::internal::Benchmark* b) {
+        for (int ships : {600, 2400, 4800, 9600, 16000})
+            if (!bench::shortRun() || ships <= 2400) b->Arg(ships);
+    })
+    ->Apply(bench::timedAsAction)
+    ->Apply(bench::minTime<1>);
 
 } // namespace
 

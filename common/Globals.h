@@ -347,7 +347,7 @@ struct GlobalValues {
     // ---------------------------------------------------------------- what the rules keep
     // Kept here so that they go with the campaign: resetGlobals() clears them.
     struct DecodedPicture {
-        QDateTime modified;
+        qint64 modifiedNs = 0; // the file's last change, in nanoseconds since 1970
         qint64 size = 0;
         QImage image;
     };

@@ -5,8 +5,6 @@
 #include "platform/Controls.h"
 #include "platform/Files.h"
 
-#include <QFileInfo>
-
 namespace {
 void reportMissing(const QString& path) {
     if (G().MissingPictures.contains(path)) return;
@@ -18,23 +16,23 @@ void reportMissing(const QString& path) {
 QImage designPicture(const QString& path) {
     // The map is put back several times an hour; a picture is decoded again only when its file
     // changed.
+    // One look at the file tells both.
     auto& decoded = G().PictureCache;
-    const QString disk = platform::diskPath(path);
-    const QFileInfo file(disk);
-    if (!file.exists() || !file.isFile()) {
+    const std::optional<platform::FileStamp> file = platform::fileStamp(path);
+    if (!file) {
         reportMissing(path);
         return QImage();
     }
-    const auto found = decoded.constFind(disk);
-    if (found != decoded.constEnd() && found->modified == file.lastModified() && found->size == file.size())
+    const auto found = decoded.constFind(file->path);
+    if (found != decoded.constEnd() && found->modifiedNs == file->changedNs && found->size == file->length)
         return found->image;
     QImage img;
-    if (!img.load(disk)) {
-        decoded.remove(disk);
+    if (!img.load(file->path)) {
+        decoded.remove(file->path);
         reportMissing(path);
         return QImage();
     }
-    decoded.insert(disk, {file.lastModified(), file.size(), img});
+    decoded.insert(file->path, {file->changedNs, file->length, img});
     return img;
 }
 

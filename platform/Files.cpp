@@ -215,6 +215,8 @@ std::optional<QString> nameIn(const QString& path, const QString& part) {
     ::closedir(dir);
     return matchIn(names, part);
 }
+
+QString diskPathNotAsWritten(const QString& p, const QString& path);
 } // namespace
 
 QString diskPath(const QString& path) {
@@ -224,7 +226,12 @@ QString diskPath(const QString& path) {
     // While the listings are trusted, a folder is listed once and not looked at again.
     if (listingsTrusted() && slash > 0 && slash < p.size() - 1 && !p.endsWith(u'.')) {
         const QString folder = p.left(slash), part = p.mid(slash + 1);
-        if (!listings().count(folder)) nameIn(folder, part);
+        // A folder not listed yet is listed only for a name not there as written.
+        if (!listings().count(folder)) {
+            struct stat st {};
+            if (::stat(QFile::encodeName(p).constData(), &st) == 0) return p;
+            nameIn(folder, part);
+        }
         if (const auto it = listings().find(folder); it != listings().end()) {
             if (it->second.contains(part)) return p;
             return folder + u'/' + matchIn(it->second, part).value_or(part);
@@ -232,11 +239,21 @@ QString diskPath(const QString& path) {
     }
     // A path that exists as written is its own disk path: every folder on the way exists too.
     if (QFileInfo::exists(p)) return p;
-    // Most often the folder is there as written and only the last name differs, or is missing.
+    return diskPathNotAsWritten(p, path);
+}
+
+namespace {
+// The disk path of `p` (forward slashes, not empty: `path` as asked) when it is not there as written.
+QString diskPathNotAsWritten(const QString& p, const QString& path) {
+    // Most often the folder is there as written and only the last name differs, or is missing: the
+    // folder is listed then (a folder that is not there cannot be).
+    const qsizetype slash = p.lastIndexOf(u'/');
     if (slash > 0 && slash < p.size() - 1) {
         const QString folder = p.left(slash), part = p.mid(slash + 1);
-        if (part != u'.' && part != QLatin1String("..") && QFileInfo(folder).isDir())
-            return folder + u'/' + nameIn(folder, part).value_or(part);
+        if (part != u'.' && part != QLatin1String("..")) {
+            const std::optional<QString> n = nameIn(folder, part);
+            if (listings().count(folder)) return folder + u'/' + n.value_or(part);
+        }
     }
     const bool absolute = p.startsWith(u'/');
     const QStringList parts = p.split(u'/', Qt::SkipEmptyParts);
@@ -257,7 +274,6 @@ QString diskPath(const QString& path) {
     return cur;
 }
 
-namespace {
 // While the listings are trusted, a file that its folder's listing does not hold is not there:
 // the hour looks for the files a campaign may have once, when it lists the folder.
 bool missingByListing(const QString& path) {
@@ -272,23 +288,38 @@ bool missingByListing(const QString& path) {
     return it != listings().end() && !matchIn(it->second, part);
 }
 
-// The length of a record file kept open while a KeptRecordFiles lives, when known; -1 else.
+// The length of a file kept, or kept open, while a KeptRecordFiles lives, when known; -1 else.
 qint64 keptLength(const QString& path);
+void keepLength(const QString& path, qint64 length);
+
+// One look at the file at `path`, in any letter case: a stat of the path as written, and only
+// when that finds nothing, of the name its folder's listing holds. `disk`, when given, takes the
+// path found.
+bool lookAt(const QString& path, struct stat* st, QString* disk = nullptr) {
+    const QString p = forwardSlashes(path);
+    if (p.isEmpty()) return false;
+    if (::stat(QFile::encodeName(p).constData(), st) == 0) {
+        if (disk) *disk = p;
+        return true;
+    }
+    const QString found = diskPathNotAsWritten(p, path);
+    if (found == p || found == p + u'/' || ::stat(QFile::encodeName(found).constData(), st) != 0)
+        return false;
+    if (disk) *disk = found;
+    return true;
+}
 } // namespace
 
 bool fileExists(const QString& path) {
     if (missingByListing(path)) return false;
+    if (keptLength(path) >= 0) return true;
     struct stat st {};
-    if (statAsWritten(path, &st)) return S_ISREG(st.st_mode);
-    QFileInfo fi(diskPath(path));
-    return fi.exists() && fi.isFile();
+    return lookAt(path, &st) && S_ISREG(st.st_mode);
 }
 
 bool folderExists(const QString& path) {
     struct stat st {};
-    if (statAsWritten(path, &st)) return S_ISDIR(st.st_mode);
-    QFileInfo fi(diskPath(path));
-    return fi.exists() && fi.isDir();
+    return lookAt(path, &st) && S_ISDIR(st.st_mode);
 }
 
 qint64 fileLength(const QString& path) {
@@ -297,9 +328,20 @@ qint64 fileLength(const QString& path) {
     if (missingByListing(path)) return -1;
     if (const qint64 kept = keptLength(path); kept >= 0) return kept;
     struct stat st {};
-    if (statAsWritten(path, &st)) return st.st_size;
-    QFileInfo fi(diskPath(path));
-    return fi.exists() ? fi.size() : -1;
+    if (statAsWritten(path, &st)) {
+        if (S_ISREG(st.st_mode)) keepLength(path, st.st_size);
+        return st.st_size;
+    }
+    return lookAt(path, &st) ? st.st_size : -1;
+}
+
+std::optional<FileStamp> fileStamp(const QString& path) {
+    struct stat st {};
+    FileStamp stamp;
+    if (!lookAt(path, &st, &stamp.path) || !S_ISREG(st.st_mode)) return std::nullopt;
+    stamp.length = st.st_size;
+    stamp.changedNs = qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+    return stamp;
 }
 
 // ---------------------------------------------------------------- disk steps
@@ -515,13 +557,15 @@ ChangeWatch& changeWatch() {
 
 } // namespace
 
-// The longest file kept whole in memory while a KeptRecordFiles lives.
-constexpr qint64 kWholeReadLimit = 1 << 20;
+// The longest file kept whole in memory while a KeptRecordFiles lives: more than any file a
+// campaign may hold (a record file of 32,767 records of 179 bytes is 5.6 MiB), so that the records,
+// the checks and the journal of a campaign of any size share one read of each file.
+constexpr qint64 kWholeReadLimit = 8 << 20;
 
 struct RecordFile::Kept {
     QByteArray bytes; // null: not kept (not read yet, too long, or unreadable)
     bool tooLong = false;
-    qint64 length = -1; // -1: not known yet
+    qint64 length = -1; // -1: not known yet (known of a record file open, or of a file looked up)
     std::shared_ptr<QFile> open;
     int refused = 0; // why the file open cannot be written (RecordFile::refused_)
 };
@@ -542,23 +586,35 @@ std::uint64_t& keptGeneration() {
     return n;
 }
 
+// A kept file by its path cleaned of "." and ".." and doubled separators: the file is the same
+// whichever way a caller spells the folders on its way.
+QString keptKey(const QString& path) {
+    return QDir::cleanPath(forwardSlashes(path));
+}
+
 KeptFile& keptFor(const QString& path) {
-    return (*kept())[path];
+    return (*kept())[keptKey(path)];
 }
 
 qint64 keptLength(const QString& path) {
     if (!kept()) return -1;
-    const auto it = kept()->find(forwardSlashes(path));
+    const auto it = kept()->find(keptKey(path));
     if (it == kept()->end()) return -1;
     const KeptFile& k = it->second;
     if (!k.bytes.isNull()) return k.bytes.size();
-    return k.open && k.open->bytesToWrite() == 0 ? k.length : -1;
+    return !k.open || k.open->bytesToWrite() == 0 ? k.length : -1;
+}
+
+// A file's length found by a look at the disk, kept while files are kept: every change of the
+// file through this layer forgets it, or (a record written) follows it.
+void keepLength(const QString& path, qint64 length) {
+    if (kept()) keptFor(path).length = length;
 }
 
 // A kept file changed otherwise than by a record written to it is read again at its next read.
 void forgetKept(const QString& path) {
     if (!kept()) return;
-    if (kept()->erase(path)) ++keptGeneration();
+    if (kept()->erase(keptKey(path))) ++keptGeneration();
 }
 
 void changing(const QString& path, qint64 from) {
@@ -659,6 +715,20 @@ int folderRefusal(const QString& p) {
     // A full disk can still be written once it has room again.
     return error == ENOSPC || error == EDQUOT ? 0 : error;
 }
+
+// What folderRefusal found of each folder while the listings are trusted: during such a step no
+// other program changes the folders, and the step asks again for each file it makes.
+std::map<QString, int>& refusalsFound() {
+    static std::map<QString, int> found;
+    return found;
+}
+
+int folderRefusalOnce(const QString& p) {
+    if (!listingsTrusted()) return folderRefusal(p);
+    if (const int error = refusedChange(p + QStringLiteral("/probe"))) return error;
+    const auto it = refusalsFound().find(p);
+    return it != refusalsFound().end() ? it->second : (refusalsFound()[p] = folderRefusal(p));
+}
 } // namespace
 
 void failNextDiskCall(DiskCall call, int error) {
@@ -673,7 +743,7 @@ void refuseChangesIn(const QString& folder, int error) {
 }
 
 bool folderWritable(const QString& folder) {
-    return folderRefusal(diskPath(folder)) == 0;
+    return folderRefusalOnce(diskPath(folder)) == 0;
 }
 
 QString folderNotWritableMessage(const QString& folder) {
@@ -685,8 +755,8 @@ QString folderNotWritableMessage(const QString& folder) {
 
 bool deleteFile(const QString& path) {
     const QString p = diskPath(path);
-    QFileInfo fi(p);
-    if (!fi.exists() || !fi.isFile()) return false;
+    struct stat st {};
+    if (::stat(QFile::encodeName(p).constData(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
     if (refusedChange(p)) return false;
     changing(p, 0);
     namesChanging();
@@ -711,8 +781,32 @@ void makeFolder(const QString& path) {
 }
 
 QStringList filesIn(const QString& folder) {
-    QDir dir(diskPath(folder));
-    return dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    QString p = diskPath(folder);
+    while (p.size() > 1 && p.endsWith(u'/')) p.chop(1);
+    if (p.isEmpty()) p = QStringLiteral(".");
+    // Listed once for both: the names are the lookup's listing of the folder too.
+    DIR* dir = ::opendir(QFile::encodeName(p).constData());
+    if (!dir) {
+        listings().erase(p);
+        return {};
+    }
+    QStringList names, files;
+    while (const dirent* e = ::readdir(dir)) {
+        if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
+        const QString name = QFile::decodeName(e->d_name);
+        names << name;
+        // Everything but a folder, or a link to one: a link that leads nowhere is listed too.
+        bool file = e->d_type != DT_DIR;
+        if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
+            struct stat st {};
+            file = ::stat(QFile::encodeName(p + u'/' + name).constData(), &st) != 0 || !S_ISDIR(st.st_mode);
+        }
+        if (file) files << name;
+    }
+    ::closedir(dir);
+    listings()[p] = names;
+    files.sort(Qt::CaseSensitive);
+    return files;
 }
 
 // ---------------------------------------------------------------- checked writes
@@ -1018,11 +1112,32 @@ QByteArray readWholeFile(const QString& path) {
     // While files are kept, a file is read once: its checks, the journal and its records share it.
     KeptFile* k = kept() ? &keptFor(p) : nullptr;
     if (k && !k->bytes.isNull()) return k->bytes;
-    QFile f(p);
-    if (!f.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("File mancante o illeggibile: %1").arg(p), p);
-    QByteArray bytes = f.readAll();
-    if (k && f.error() == QFileDevice::NoError && bytes.size() <= kWholeReadLimit) k->bytes = bytes;
+    // Read through the descriptor: an open, a look at the length and, most often, one read.
+    const auto unreadable = [&p] {
+        return FileError(QStringLiteral("File mancante o illeggibile: %1").arg(p), p);
+    };
+    const int fd = ::open(QFile::encodeName(p).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw unreadable();
+    // The length, when a look at the file just found it (a folder found so cannot be read).
+    qint64 length = k ? keptLength(p) : -1;
+    if (struct stat st{}; length < 0 && ::fstat(fd, &st) == 0) length = st.st_size;
+    // Room for one byte more than the file holds: a read that does not fill it has met the end.
+    QByteArray bytes(qsizetype(std::max<qint64>(length, 0)) + 1, Qt::Uninitialized);
+    qsizetype done = 0;
+    for (;;) {
+        const ssize_t n = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            throw unreadable();
+        }
+        done += n;
+        if (n == 0 || (done < bytes.size() && done >= length)) break;
+        if (done == bytes.size()) bytes.resize(bytes.size() * 2);
+    }
+    ::close(fd);
+    bytes.truncate(done);
+    if (k && bytes.size() <= kWholeReadLimit) k->bytes = bytes;
     return bytes;
 }
 
@@ -1181,7 +1296,7 @@ RecordFile::RecordFile(const QString& path, int recordLength) : path_(diskPath(p
     if (error == ENOENT) {
         // Made only where it can be: a file read in a folder that cannot be written reads as empty.
         const QString folder = QFileInfo(path_).absolutePath();
-        error = QFileInfo(folder).isDir() ? folderRefusal(folder) : ENOENT;
+        error = folderRefusalOnce(folder);
         absent = readOnlyError(error);
         if (!error) {
             if (changeWatch()) changing(path_, 0);
@@ -1219,6 +1334,7 @@ KeptRecordFiles::KeptRecordFiles() : outermost_(!kept()) {
     // What another program changed before the step is listed anew.
     forgetListings();
     namesMade().clear();
+    refusalsFound().clear();
     listingsTrusted() = true;
 }
 
@@ -1227,6 +1343,7 @@ KeptRecordFiles::~KeptRecordFiles() {
     kept().reset();
     ++keptGeneration();
     listingsTrusted() = false;
+    refusalsFound().clear();
 }
 
 qint64 RecordFile::length() const {

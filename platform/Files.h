@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace platform {
@@ -46,8 +47,15 @@ QString diskPath(const QString& path);
 bool fileExists(const QString& path);
 bool folderExists(const QString& path);
 qint64 fileLength(const QString& path); // -1 when missing
-bool deleteFile(const QString& path);   // exact name only; false when there was nothing to delete
-void makeFolder(const QString& path);   // with its parents; no error when it exists
+// A file as one look at it finds it: its disk path, length and time of its last change.
+struct FileStamp {
+    QString path;
+    qint64 length = 0;
+    qint64 changedNs = 0; // nanoseconds since 1970
+};
+std::optional<FileStamp> fileStamp(const QString& path); // none when missing or not a file
+bool deleteFile(const QString& path); // exact name only; false when there was nothing to delete
+void makeFolder(const QString& path); // with its parents; no error when it exists
 // Names of the files (not folders) directly inside a folder.
 QStringList filesIn(const QString& folder);
 
@@ -190,12 +198,13 @@ class RecordFile {
     std::shared_ptr<QFile> file_;
 };
 
-// While one lives, a record file of at most a megabyte is read whole at its first read and kept,
-// with every record written to it, until something else changes that file: a step that reads the
-// ships of one group after another reads each file once. A record file once opened stays open
-// for the record files opened on it later, until something else changes it. The folders' listings of the
-// lookup without regard to case (diskPath) are trusted too, until this program changes a name. Only for steps
-// during which no other program writes the files.
+// While one lives, a file of at most 8 MiB (more than any campaign file) is read whole at its first
+// read and kept, with every record written to it, until something else changes that file: a step
+// that reads the ships of one group after another reads each file once. A record file once opened
+// stays open for the record files opened on it later, until something else changes it; a file's
+// length once looked up is known without another look. The folders' listings of the lookup without
+// regard to case (diskPath) are trusted too, until this program changes a name, and so is whether a
+// folder can be written. Only for steps during which no other program writes the files.
 class KeptRecordFiles {
   public:
     KeptRecordFiles();

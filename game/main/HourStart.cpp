@@ -13,8 +13,8 @@ QString groupTextFolder() {
 }
 
 void emptyGroupTextFolder() {
+    // A folder that is not there lists no file.
     const QString folder = groupTextFolder();
-    if (!platform::folderExists(folder)) return;
     for (const QString& name : platform::filesIn(folder)) {
         const QString path = folder + u'\\' + name;
         if (platform::fileExists(path) && !platform::deleteFile(path))

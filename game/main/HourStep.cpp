@@ -265,6 +265,10 @@ void clockFromState() {
 HourOutcome runHourWhole(HourView& view) {
     Globals& g = G();
     HourOutcome outcome;
+    // No other program writes the files during the hour: each record file is read once (the
+    // phases read the ships of one group after another), and the folder is listed once, from the
+    // look for a journal left on.
+    std::optional<platform::KeptRecordFiles> keptFiles(std::in_place);
     // An hour whose undoing failed is undone before another one runs on top of it.
     try {
         if (rollBackLeftJournal()) {
@@ -282,9 +286,6 @@ HourOutcome runHourWhole(HourView& view) {
     g.ContattiGestiti = 0;
     std::optional<CampaignTransaction> journal;
     try {
-        // No other program writes the files during the hour: each record file is read once (the
-        // phases read the ships of one group after another), and the folder is listed once.
-        const platform::KeptRecordFiles keptFiles;
         // A ship or aircraft file garbled since the opening stops the hour before it reads it.
         checkCampaignRecordFiles();
         journal.emplace(CampaignTransaction::Capture::Everything);
@@ -306,6 +307,7 @@ HourOutcome runHourWhole(HourView& view) {
 
     // Everything the hour changed goes back: files, tables, marks and the clock values. When the
     // files cannot go back, the journal stays to put them back at the next opening or hour.
+    keptFiles.reset();
     if (journal) {
         try {
             journal->rollBack();

@@ -212,8 +212,10 @@ TEST(Files, WhileRecordFilesAreKeptTheFolderIsListedOnce) {
     writeWholeFile(dir + "/Made.dat", "mm");
     EXPECT_TRUE(fileExists(dir + "/made.dat"));
     EXPECT_EQ(fileLength(dir + "\\MADE.dat"), 2);
+    writeWholeFile(dir + "/Appended.dat", "a");
+    EXPECT_EQ(fileLength(dir + "/Appended.dat"), 1);
     appendToFile(dir + "/../Data/Appended.dat", "aaa");
-    EXPECT_EQ(fileLength(dir + "/Appended.dat"), 3);
+    EXPECT_EQ(fileLength(dir + "/Appended.dat"), 4) << "the length looked up is forgotten";
     RecordFile(dir + "/./Records.dat", 10).put(1, "r");
     EXPECT_TRUE(fileExists(dir + "/Records.dat"));
     EXPECT_EQ(fileLength(dir + "/Records.dat"), 10);
