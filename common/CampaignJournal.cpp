@@ -402,8 +402,15 @@ CampaignTransaction::CampaignTransaction(Capture capture) : outermost_(!current(
         // A step that keeps everything is the whole of what it joins: its commit makes it whole.
         owns_ = true;
         t.everything = true;
-        // An hour keeps every file before its first step, whatever it changes first.
-        if (!t.journalMade) writeJournalStart(t, startJournal(t));
+        // An hour keeps every file before its first step, whatever it changes first. A refusal
+        // goes to the step, which tells it: nothing has changed, and the handler that runs the
+        // step has nothing more to tell.
+        try {
+            writeJournalStart(t, startJournal(t));
+        } catch (const FolderNotWritable&) {
+            t.refused = false;
+            throw;
+        }
     }
 }
 

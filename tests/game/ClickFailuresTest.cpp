@@ -396,3 +396,25 @@ TEST_F(ReadOnlyFolder, EverySavingActionIsRefusedOnceBeforeItWritesAnything) {
     }
     EXPECT_GE(refused_, 30);
 }
+
+// The hour button over a folder that cannot be written: the hour is refused before it begins and
+// told once, as a full disk is, and the campaign is as it was.
+TEST_F(ReadOnlyFolder, TheHourIsRefusedOnce) {
+    campaignstate::makeAnew([] { testcampaign::write({.hour = 10}); });
+    FrmMain& f = actionsetups::openMain();
+    const Files before = campaignstate::files();
+    testsupport::MessageBoxes boxes;
+    setDiceSource([](int sides) { return (sides + 1) / 2; });
+    platform::refuseChangesIn(campaignstate::folder(), EROFS);
+    f.Command22.doClick();
+    platform::refuseChangesIn({}, 0);
+    const QStringList told = boxes.prompts + errors.messages;
+    ASSERT_EQ(told.size(), 1) << told.join("\n---\n").toStdString();
+    EXPECT_TRUE(told[0].startsWith("L'ora non è stata eseguita:\n" +
+                                   platform::folderNotWritableMessage(campaignstate::folder())))
+        << told[0].toStdString();
+    EXPECT_TRUE(campaignstate::files() == before)
+        << campaignstate::differences(campaignstate::files(), before);
+    EXPECT_EQ(G().GameState[StateItem::Hour], "10");
+    EXPECT_TRUE(f.Command22.enabled());
+}
