@@ -370,10 +370,15 @@ void runAsTransaction(const std::function<void()>& handler) {
     try {
         handler();
         if (current()->refused) throw FolderNotWritable(current()->folder);
-        // A handler that met a failed write and went on is not made whole: it is undone.
-        if (t.changed() && platform::writeFailures() > current()->failuresAtStart)
-            throw platform::FileError(QStringLiteral("Una scrittura dei file della partita non è riuscita"),
-                                      QString());
+        // A handler that met a failed write and went on is not made whole: it is undone, and the
+        // player told what failed first.
+        if (t.changed() && platform::writeFailures() > current()->failuresAtStart) {
+            const QString cause = platform::writeFailureCause(current()->failuresAtStart + 1);
+            throw platform::FileError(
+                cause.isEmpty() ? QStringLiteral("Una scrittura dei file della partita non è riuscita")
+                                : cause,
+                QString());
+        }
         t.commit();
     } catch (const FolderNotWritable& e) {
         undo();

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -577,6 +578,7 @@ namespace {
 struct CallFailure {
     std::optional<DiskCall> call;
     int error = 0;
+    int through = 0; // calls of that kind let through first
 };
 
 CallFailure& nextCallFailure() {
@@ -588,6 +590,10 @@ CallFailure& nextCallFailure() {
 int seamFailure(DiskCall call) {
     CallFailure& f = nextCallFailure();
     if (f.call != call) return 0;
+    if (f.through > 0) {
+        --f.through;
+        return 0;
+    }
     return std::exchange(f, {}).error;
 }
 
@@ -661,8 +667,8 @@ int folderRefusal(const QString& p) {
 }
 } // namespace
 
-void failNextDiskCall(DiskCall call, int error) {
-    nextCallFailure() = error != 0 ? CallFailure{call, error} : CallFailure{};
+void failNextDiskCall(DiskCall call, int error, int through) {
+    nextCallFailure() = error != 0 ? CallFailure{call, error, through} : CallFailure{};
 }
 
 void refuseChangesIn(const QString& folder, int error) {
@@ -758,6 +764,18 @@ long long& failures() {
     return n;
 }
 
+// The causes of the last failures, the n-th at n % kCausesKept.
+constexpr int kCausesKept = 8;
+std::array<QString, kCausesKept>& failureCauses() {
+    static std::array<QString, kCausesKept> causes;
+    return causes;
+}
+
+// A failure counted, with its cause.
+void countFailure(const QString& cause) {
+    failureCauses()[size_t(++failures() % kCausesKept)] = cause;
+}
+
 bool& deferred() {
     static bool d = false;
     return d;
@@ -766,7 +784,6 @@ bool& deferred() {
 // The error of a write that failed: what went wrong, in the player's words where the system's
 // error is a full disk or a disk or file that cannot be written, and that the file stayed as it was.
 FileError writeFailure(const QString& path, int error) {
-    ++failures();
     QString cause;
     if (error == ENOSPC || error == EDQUOT)
         cause = QStringLiteral("Disco pieno: impossibile scrivere il file %1").arg(path);
@@ -777,7 +794,20 @@ FileError writeFailure(const QString& path, int error) {
     else
         cause = QStringLiteral("Impossibile scrivere il file %1 (%2)")
                     .arg(path, QString::fromLocal8Bit(std::strerror(error)));
+    countFailure(cause);
     return FileError(cause + QStringLiteral("; il file è rimasto com'era."), path, cause);
+}
+
+// The error of a flush of a folder that failed: what was made, renamed or removed in it may not
+// be on the disk.
+FileError folderSyncFailure(const QString& folder, int error) {
+    const QString cause =
+        error == ENOSPC || error == EDQUOT
+            ? QStringLiteral("Disco pieno: impossibile registrare sul disco la cartella %1").arg(folder)
+            : QStringLiteral("Impossibile registrare sul disco la cartella %1 (%2)")
+                  .arg(folder, QString::fromLocal8Bit(std::strerror(error)));
+    countFailure(cause);
+    return FileError(cause, folder);
 }
 
 // Writes every byte to the file at `path` open on `fd`, from `at`, or where the descriptor stands
@@ -861,6 +891,11 @@ long long writeFailures() {
     return failures();
 }
 
+QString writeFailureCause(long long n) {
+    if (n < 1 || n > failures() || n <= failures() - kCausesKept) return {};
+    return failureCauses()[size_t(n % kCausesKept)];
+}
+
 void setSyncsDeferred(bool d) {
     deferred() = d;
 }
@@ -897,10 +932,16 @@ void syncFile(const QString& path) {
 void syncFolder(const QString& folder) {
     const QString p = diskPath(folder);
     const int dir = ::open(QFile::encodeName(p).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir < 0) return;
-    diskStep(Step::SyncFolder, p);
-    ::fsync(dir);
+    if (dir < 0) throw folderSyncFailure(p, errno);
+    int error = seamFailure(DiskCall::SyncFolder);
+    if (!error) {
+        diskStep(Step::SyncFolder, p);
+        error = ::fsync(dir) == 0 ? 0 : errno;
+    }
     ::close(dir);
+    // A file system that flushes no folders says so (EINVAL, or EROFS on one that cannot be
+    // written): it has nothing of the folder to flush.
+    if (error && error != EINVAL && error != EROFS) throw folderSyncFailure(p, error);
 }
 
 WholeFileWriteHold::WholeFileWriteHold() {
