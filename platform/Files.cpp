@@ -963,11 +963,38 @@ void cutFile(const QString& path, qint64 length) {
     const QString p = diskPath(path);
     forgetKept(p);
     int error = refusedOpen(p);
-    const int fd = error ? -1 : ::open(QFile::encodeName(p).constData(), O_WRONLY | O_CLOEXEC);
+    const int fd = error ? -1 : ::open(QFile::encodeName(p).constData(), O_RDWR | O_CLOEXEC);
     if (!error && fd < 0) error = errno;
+    // What the cut takes away, to be put back should the cut not reach the disk.
+    struct stat st {};
+    if (!error && ::fstat(fd, &st) != 0) error = errno;
+    QByteArray tail(!error && st.st_size > length ? qsizetype(st.st_size - length) : 0, Qt::Uninitialized);
+    for (qint64 done = 0; !error && done < tail.size();) {
+        const ssize_t n = ::pread(fd, tail.data() + done, size_t(tail.size() - done), off_t(length + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) error = n < 0 ? errno : EIO;
+        done += std::max<ssize_t>(n, 0);
+    }
     if (!error) diskStep(Step::Truncate, p, length);
     if (!error && ::ftruncate(fd, off_t(length)) != 0) error = errno;
-    if (!error) error = syncDescriptor(fd, p);
+    const bool cut = !error;
+    if (cut) error = syncDescriptor(fd, p);
+    if (cut && error) {
+        // The file ends as it was: the bytes cut written back, or what the cut added cut again.
+        // The flush's error is the one told.
+        if (!tail.isEmpty()) {
+            diskStep(Step::Write, p, length, tail.constData(), tail.size());
+            for (qint64 done = 0; done < tail.size();) {
+                const ssize_t n =
+                    ::pwrite(fd, tail.constData() + done, size_t(tail.size() - done), off_t(length + done));
+                if (n < 0 && errno == EINTR) continue;
+                if (n <= 0) break;
+                done += n;
+            }
+        } else if (st.st_size < length) {
+            cutBackAfterFailure(fd, p, st.st_size);
+        }
+    }
     if (fd >= 0) ::close(fd);
     if (error) throw writeFailure(p, error);
 }

@@ -108,7 +108,8 @@ void syncFile(const QString& path);
 // cannot be opened or the system refuses the flush (a file system that flushes no folders has
 // nothing to flush).
 void syncFolder(const QString& folder);
-// Cuts a file back to `length` bytes and flushes it; FileError when it cannot.
+// Cuts a file back to `length` bytes and flushes it; FileError when it cannot, and the file ends as
+// it was.
 void cutFile(const QString& path, qint64 length);
 
 // Told before the checked writers change a file (writeWholeFile, appendToFile, RecordFile::put,

@@ -410,7 +410,7 @@ TEST(Files, AFullDiskIsCalledSoWhicheverCallOfTheSystemFindsIt) {
         {"append: write", DiskCall::Write, ENOSPC, appended, [&] { appendToFile(appended, "two\r\n"); }},
         {"append: close", DiskCall::Close, ENOSPC, appended, [&] { appendToFile(appended, "two\r\n"); }},
         {"flush of a file", DiskCall::Sync, ENOSPC, appended, [&] { syncFile(appended); }},
-        {"cut", DiskCall::Sync, ENOSPC, appended, [&] { cutFile(appended, 5); }},
+        {"cut", DiskCall::Sync, ENOSPC, appended, [&] { cutFile(appended, 2); }},
     };
     for (const Case& c : cases) {
         failNextDiskCall(c.call, c.error);
