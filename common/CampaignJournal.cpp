@@ -370,10 +370,15 @@ void runAsTransaction(const std::function<void()>& handler) {
     try {
         handler();
         if (current()->refused) throw FolderNotWritable(current()->folder);
-        // A handler that met a failed write and went on is not made whole: it is undone.
-        if (t.changed() && platform::writeFailures() > current()->failuresAtStart)
-            throw platform::FileError(QStringLiteral("Una scrittura dei file della partita non è riuscita"),
-                                      QString());
+        // A handler that met a failed write and went on is not made whole: it is undone, and the
+        // player told what failed first.
+        if (t.changed() && platform::writeFailures() > current()->failuresAtStart) {
+            const QString cause = platform::writeFailureCause(current()->failuresAtStart + 1);
+            throw platform::FileError(
+                cause.isEmpty() ? QStringLiteral("Una scrittura dei file della partita non è riuscita")
+                                : cause,
+                QString());
+        }
         t.commit();
     } catch (const FolderNotWritable& e) {
         undo();
@@ -402,8 +407,15 @@ CampaignTransaction::CampaignTransaction(Capture capture) : outermost_(!current(
         // A step that keeps everything is the whole of what it joins: its commit makes it whole.
         owns_ = true;
         t.everything = true;
-        // An hour keeps every file before its first step, whatever it changes first.
-        if (!t.journalMade) writeJournalStart(t, startJournal(t));
+        // An hour keeps every file before its first step, whatever it changes first. A refusal
+        // goes to the step, which tells it: nothing has changed, and the handler that runs the
+        // step has nothing more to tell.
+        try {
+            writeJournalStart(t, startJournal(t));
+        } catch (const FolderNotWritable&) {
+            t.refused = false;
+            throw;
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -633,6 +634,7 @@ namespace {
 struct CallFailure {
     std::optional<DiskCall> call;
     int error = 0;
+    int through = 0; // calls of that kind let through first
 };
 
 CallFailure& nextCallFailure() {
@@ -644,6 +646,10 @@ CallFailure& nextCallFailure() {
 int seamFailure(DiskCall call) {
     CallFailure& f = nextCallFailure();
     if (f.call != call) return 0;
+    if (f.through > 0) {
+        --f.through;
+        return 0;
+    }
     return std::exchange(f, {}).error;
 }
 
@@ -731,8 +737,8 @@ int folderRefusalOnce(const QString& p) {
 }
 } // namespace
 
-void failNextDiskCall(DiskCall call, int error) {
-    nextCallFailure() = error != 0 ? CallFailure{call, error} : CallFailure{};
+void failNextDiskCall(DiskCall call, int error, int through) {
+    nextCallFailure() = error != 0 ? CallFailure{call, error, through} : CallFailure{};
 }
 
 void refuseChangesIn(const QString& folder, int error) {
@@ -852,6 +858,18 @@ long long& failures() {
     return n;
 }
 
+// The causes of the last failures, the n-th at n % kCausesKept.
+constexpr int kCausesKept = 8;
+std::array<QString, kCausesKept>& failureCauses() {
+    static std::array<QString, kCausesKept> causes;
+    return causes;
+}
+
+// A failure counted, with its cause.
+void countFailure(const QString& cause) {
+    failureCauses()[size_t(++failures() % kCausesKept)] = cause;
+}
+
 bool& deferred() {
     static bool d = false;
     return d;
@@ -860,7 +878,6 @@ bool& deferred() {
 // The error of a write that failed: what went wrong, in the player's words where the system's
 // error is a full disk or a disk or file that cannot be written, and that the file stayed as it was.
 FileError writeFailure(const QString& path, int error) {
-    ++failures();
     QString cause;
     if (error == ENOSPC || error == EDQUOT)
         cause = QStringLiteral("Disco pieno: impossibile scrivere il file %1").arg(path);
@@ -871,7 +888,20 @@ FileError writeFailure(const QString& path, int error) {
     else
         cause = QStringLiteral("Impossibile scrivere il file %1 (%2)")
                     .arg(path, QString::fromLocal8Bit(std::strerror(error)));
+    countFailure(cause);
     return FileError(cause + QStringLiteral("; il file è rimasto com'era."), path, cause);
+}
+
+// The error of a flush of a folder that failed: what was made, renamed or removed in it may not
+// be on the disk.
+FileError folderSyncFailure(const QString& folder, int error) {
+    const QString cause =
+        error == ENOSPC || error == EDQUOT
+            ? QStringLiteral("Disco pieno: impossibile registrare sul disco la cartella %1").arg(folder)
+            : QStringLiteral("Impossibile registrare sul disco la cartella %1 (%2)")
+                  .arg(folder, QString::fromLocal8Bit(std::strerror(error)));
+    countFailure(cause);
+    return FileError(cause, folder);
 }
 
 // Writes every byte to the file at `path` open on `fd`, from `at`, or where the descriptor stands
@@ -955,6 +985,11 @@ long long writeFailures() {
     return failures();
 }
 
+QString writeFailureCause(long long n) {
+    if (n < 1 || n > failures() || n <= failures() - kCausesKept) return {};
+    return failureCauses()[size_t(n % kCausesKept)];
+}
+
 void setSyncsDeferred(bool d) {
     deferred() = d;
 }
@@ -991,10 +1026,16 @@ void syncFile(const QString& path) {
 void syncFolder(const QString& folder) {
     const QString p = diskPath(folder);
     const int dir = ::open(QFile::encodeName(p).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir < 0) return;
-    diskStep(Step::SyncFolder, p);
-    ::fsync(dir);
+    if (dir < 0) throw folderSyncFailure(p, errno);
+    int error = seamFailure(DiskCall::SyncFolder);
+    if (!error) {
+        diskStep(Step::SyncFolder, p);
+        error = ::fsync(dir) == 0 ? 0 : errno;
+    }
     ::close(dir);
+    // A file system that flushes no folders says so (EINVAL, or EROFS on one that cannot be
+    // written): it has nothing of the folder to flush.
+    if (error && error != EINVAL && error != EROFS) throw folderSyncFailure(p, error);
 }
 
 WholeFileWriteHold::WholeFileWriteHold() {
@@ -1016,11 +1057,38 @@ void cutFile(const QString& path, qint64 length) {
     const QString p = diskPath(path);
     forgetKept(p);
     int error = refusedOpen(p);
-    const int fd = error ? -1 : ::open(QFile::encodeName(p).constData(), O_WRONLY | O_CLOEXEC);
+    const int fd = error ? -1 : ::open(QFile::encodeName(p).constData(), O_RDWR | O_CLOEXEC);
     if (!error && fd < 0) error = errno;
+    // What the cut takes away, to be put back should the cut not reach the disk.
+    struct stat st {};
+    if (!error && ::fstat(fd, &st) != 0) error = errno;
+    QByteArray tail(!error && st.st_size > length ? qsizetype(st.st_size - length) : 0, Qt::Uninitialized);
+    for (qint64 done = 0; !error && done < tail.size();) {
+        const ssize_t n = ::pread(fd, tail.data() + done, size_t(tail.size() - done), off_t(length + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) error = n < 0 ? errno : EIO;
+        done += std::max<ssize_t>(n, 0);
+    }
     if (!error) diskStep(Step::Truncate, p, length);
     if (!error && ::ftruncate(fd, off_t(length)) != 0) error = errno;
-    if (!error) error = syncDescriptor(fd, p);
+    const bool cut = !error;
+    if (cut) error = syncDescriptor(fd, p);
+    if (cut && error) {
+        // The file ends as it was: the bytes cut written back, or what the cut added cut again.
+        // The flush's error is the one told.
+        if (!tail.isEmpty()) {
+            diskStep(Step::Write, p, length, tail.constData(), tail.size());
+            for (qint64 done = 0; done < tail.size();) {
+                const ssize_t n =
+                    ::pwrite(fd, tail.constData() + done, size_t(tail.size() - done), off_t(length + done));
+                if (n < 0 && errno == EINTR) continue;
+                if (n <= 0) break;
+                done += n;
+            }
+        } else if (st.st_size < length) {
+            cutBackAfterFailure(fd, p, st.st_size);
+        }
+    }
     if (fd >= 0) ::close(fd);
     if (error) throw writeFailure(p, error);
 }

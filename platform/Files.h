@@ -80,10 +80,12 @@ long long checkedWrites();
 // writes after it go through; 0 disarms.
 void failWrite(long long n);
 // Test seam: the file layer's system calls of one kind (an open that makes or writes a file, a
-// write, a flush to the disk, a close, a rename) fail as the system fails them.
-enum class DiskCall { Open, Write, Sync, Close, Rename };
-// The next call of that kind fails with `error` (ENOSPC, EDQUOT, EIO ...), once; 0 lifts it.
-void failNextDiskCall(DiskCall call, int error);
+// write, a flush of a file to the disk, a close, a rename, a flush of a folder) fail as the system
+// fails them.
+enum class DiskCall { Open, Write, Sync, Close, Rename, SyncFolder };
+// The next call of that kind, after `through` more of them, fails with `error` (ENOSPC, EDQUOT,
+// EIO ...), once; 0 lifts it.
+void failNextDiskCall(DiskCall call, int error, int through = 0);
 // Test seam: every change of a file inside `folder` (a file opened to be written, made, renamed, cut
 // or removed, a folder made) fails with `error`, as a read-only file system (EROFS) or a folder the
 // user may not write (EACCES) refuses it; its files can still be read. An empty folder lifts it.
@@ -92,6 +94,9 @@ QByteArray readWholeFile(const QString& path); // FileError when missing or unre
 // Checked writes that have failed since the program started: a caller that swallowed a failure
 // can still tell that one happened.
 long long writeFailures();
+// What went wrong in the `n`-th of them (FileError::cause()): a caller that swallowed it can still
+// tell it. Empty once several later ones have failed.
+QString writeFailureCause(long long n);
 
 // Whether this program can make and change files in the folder, whoever it runs as: false on a
 // read-only file system, in a folder it may not write, or where there is no such folder. A full disk
@@ -107,9 +112,12 @@ bool syncsDeferred();
 
 // Flushes a file's bytes to the disk (a missing file passes); FileError when the disk refuses.
 void syncFile(const QString& path);
-// Flushes a folder's entries (files made, renamed or deleted) to the disk.
+// Flushes a folder's entries (files made, renamed or deleted) to the disk; FileError when the folder
+// cannot be opened or the system refuses the flush (a file system that flushes no folders has
+// nothing to flush).
 void syncFolder(const QString& folder);
-// Cuts a file back to `length` bytes and flushes it; FileError when it cannot.
+// Cuts a file back to `length` bytes and flushes it; FileError when it cannot, and the file ends as
+// it was.
 void cutFile(const QString& path, qint64 length);
 
 // Told before the checked writers change a file (writeWholeFile, appendToFile, RecordFile::put,

@@ -109,9 +109,9 @@ class FormWindow : public QMainWindow {
             e->accept();
             return;
         }
-        bool done = false;
-        runHandler([&] { done = unloadForm(*f_, vbFormControlMenu); });
-        if (done)
+        runHandler([&] { unloadForm(*f_, vbFormControlMenu); });
+        // A window whose closing failed is back as it stood (KeptWindows.h): it stays open.
+        if (f_->unloaded_)
             e->accept();
         else
             e->ignore();
@@ -581,8 +581,22 @@ void FormRegistry::add(std::type_index t, std::shared_ptr<Form> f) {
     loaded()[t] = std::move(f);
 }
 
+namespace {
+// The unloading of every window going on now (nested when a window's closing unloads the others):
+// the windows whose closing has begun in it.
+struct ClosingPass {
+    int depth = 0;
+    std::set<const Form*> begun;
+};
+ClosingPass& closingPass() {
+    static ClosingPass pass;
+    return pass;
+}
+} // namespace
+
 bool unloadForm(Form& f, int mode) {
     if (f.unloaded_) return true;
+    if (closingPass().depth > 0) closingPass().begun.insert(&f);
     int cancel = 0;
     f.Form_QueryUnload(cancel, mode);
     if (cancel) return false;
@@ -606,6 +620,33 @@ bool unloadForm(Form& f, int mode) {
 }
 
 void unloadAllForms(const Form* but) {
+    // Each window is closed once. One that refuses leaves anyway; so does one whose closing failed,
+    // put back by the undoing of its step (or of the step of the window that closed it): its
+    // saving, undone and told, is not tried again.
+    ClosingPass& pass = closingPass();
+    struct Depth {
+        ClosingPass& pass;
+        explicit Depth(ClosingPass& p) : pass(p) { ++pass.depth; }
+        ~Depth() {
+            if (--pass.depth == 0) pass.begun.clear();
+        }
+    } depth(pass);
+    // A window that goes as it stands, without an event of its own.
+    const auto leave = [](const std::shared_ptr<Form>& f) {
+        f->aboutToChange();
+        f->unloaded_ = true;
+        f->visible_ = false;
+        f->window_->hide();
+        if (f->stopModal_) f->stopModal_();
+        auto& m = FormRegistry::loaded();
+        for (auto it = m.begin(); it != m.end(); ++it)
+            if (it->second == f) {
+                graveyard().push_back(f);
+                m.erase(it);
+                break;
+            }
+        scheduleCollect();
+    };
     // Unloading one window may load or unload others: take them one at a time.
     for (int guard = 0; guard < 1000; ++guard) {
         auto& m = FormRegistry::loaded();
@@ -613,22 +654,16 @@ void unloadAllForms(const Form* but) {
             std::find_if(m.begin(), m.end(), [but](const auto& e) { return e.second.get() != but; });
         if (next == m.end()) break;
         std::shared_ptr<Form> f = next->second;
-        bool done = false;
-        if (handlerDepth() > 0)
-            done = unloadForm(*f, vbAppWindows);
-        else
-            runHandler([&] { done = unloadForm(*f, vbAppWindows); });
-        if (!done) {
-            // A window that refuses leaves anyway when the program ends.
-            f->unloaded_ = true;
-            f->window_->hide();
-            for (auto it = m.begin(); it != m.end(); ++it)
-                if (it->second == f) {
-                    graveyard().push_back(f);
-                    m.erase(it);
-                    break;
-                }
+        if (pass.begun.count(f.get())) {
+            leave(f);
+            continue;
         }
+        if (handlerDepth() > 0)
+            unloadForm(*f, vbAppWindows);
+        else
+            runHandler([&] { unloadForm(*f, vbAppWindows); });
+        pass.begun.insert(f.get());
+        if (!f->unloaded_) leave(f);
     }
 }
 

@@ -263,9 +263,11 @@ template <class T> bool unload() {
     return found ? unloadForm(*found) : true;
 }
 
-// Unloads every window (but `but`), one after another; a window that refuses, or whose unloading
-// fails, leaves anyway. Outside any handler each unloading runs as a handler of its own, so that
-// what it writes is one step whose failure is undone and shown like any other.
+// Unloads every window (but `but`), one after another, each once; a window that refuses, or whose
+// unloading fails, leaves anyway, as it stands. Outside any handler each unloading runs as a
+// handler of its own, so that what it writes is one step whose failure is undone and shown like
+// any other; a window that such an undoing puts back is not unloaded again (its saving, told as
+// not done, is not tried twice) but leaves as it stands.
 void unloadAllForms(const Form* but = nullptr);
 // Frees the windows unloaded so far, when no event handler is running.
 void collectUnloadedForms();

@@ -199,6 +199,37 @@ TEST_F(CampaignTransactions, AFullDiskMetByTheJournalIsNamed) {
     }
 }
 
+// Each flush of the campaign's folder in an action failing in turn (the journal's start, the
+// commit's before and after the journal goes): the action is not made whole, so it is undone and
+// told, naming the folder.
+TEST_F(CampaignTransactions, AFolderFlushThatFailsFailsTheAction) {
+    runHandlersAsTransactions();
+    G().CampaignOpen = true;
+    QStringList shown;
+    platform::testing::setErrorHandler([&shown](const QString& m) { shown << m; });
+    Window& w = form<Window>();
+    w.Command1.Click = [this] { act(); };
+    const long long hour = G().state(StateItem::Hour);
+    int failed = 0;
+    for (int through = 0; through < 10; ++through) {
+        shown.clear();
+        failNextDiskCall(DiskCall::SyncFolder, EIO, through);
+        w.Command1.doClick();
+        failNextDiskCall(DiskCall::SyncFolder, 0);
+        if (shown.isEmpty()) break;
+        ++failed;
+        EXPECT_EQ(files(), before) << through;
+        EXPECT_EQ(G().state(StateItem::Hour), hour) << through;
+        ASSERT_EQ(shown.size(), 1) << through;
+        EXPECT_TRUE(shown[0].startsWith("Impossibile registrare sul disco la cartella " +
+                                        QDir::cleanPath(diskPath(G().GamesPath))))
+            << shown[0].toStdString();
+        EXPECT_TRUE(shown[0].endsWith("la partita è rimasta com'era.")) << shown[0].toStdString();
+    }
+    EXPECT_EQ(failed, 3);
+    EXPECT_EQ(readBytes(campaign.game("ProvaNuovo.dat")), "nuovo") << "whole once no flush fails";
+}
+
 TEST_F(CampaignTransactions, AHandlerIsOneActionAndAModalWindowCommitsWhatItsOpenerDid) {
     runHandlersAsTransactions();
     G().CampaignOpen = true;
@@ -236,14 +267,21 @@ TEST_F(CampaignTransactions, AHandlerIsOneActionAndAModalWindowCommitsWhatItsOpe
                               .arg(campaign.game("StackProvaDatiBasi.dat"))});
     EXPECT_EQ(G().BaseTable[4][BaseCol::AircraftInFlight], 0) << "the tables read again";
 
-    // A handler that swallows a failed write and goes on is undone all the same.
+    // A handler that swallows a failed write and goes on is undone all the same, and the player is
+    // told what failed first: here a full disk, met by a write that was short.
+    shown.clear();
     w.Command1.Click = [this] {
         act();
-        failWritesAfter(0);
-        EXPECT_THROW(writeWholeFile(campaign.game("StackProvaNaviAsse.dat"), "x"), FileError);
+        failWritesAfter(2);
+        EXPECT_THROW(writeWholeFile(campaign.game("StackProvaNaviAsse.dat"), "xyz"), FileError);
+        failNextDiskCall(DiskCall::Rename, EIO);
+        EXPECT_THROW(writeWholeFile(campaign.game("StackProvaNaviAlle.dat"), "x"), FileError);
     };
     w.Command1.doClick();
     EXPECT_EQ(files(), before);
+    EXPECT_EQ(shown, QStringList{"Disco pieno: impossibile scrivere il file " +
+                                 diskPath(campaign.game("StackProvaNaviAsse.dat")) +
+                                 ".\nL'azione non è stata compiuta: la partita è rimasta com'era."});
 
     // What the opener did before the window is whole; the window's own handler is an action of its
     // own, and an error in it stays in it.

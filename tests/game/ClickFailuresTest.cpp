@@ -9,6 +9,7 @@
 #include "common/Dice.h"
 #include "game/combat/FrmPatrol.h"
 #include "game/main/FrmMain.h"
+#include "game/points/FrmPunti.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Form.h"
@@ -191,59 +192,149 @@ INSTANTIATE_TEST_SUITE_P(EverySavingAction, SessionFailures,
 
 namespace {
 
-// A patrol attack begun on the main window's campaign: one aircraft has bombed, and closing the
-// window books the attack's end on the air group.
+// The windows that write as they close, each left open as the player leaves it: a patrol attack
+// begun (one aircraft has bombed: closing books the attack's end on the air group) and the point
+// transfers with points moved (closing saves them).
+struct EndWindow {
+    const char* name;
+    std::function<void()> open;
+};
+
+const std::vector<EndWindow>& endWindows() {
+    static const std::vector<EndWindow> windows = {
+        {"patrol attack begun",
+         [] {
+             G().DayFlag = 1;
+             Int32* oc = G().OperationContext;
+             oc[5] = kAxis, oc[6] = 4, oc[15] = 1, oc[8] = kAllies;
+             platform::runHandler([] { platform::form<FrmPatrol>(); });
+             FrmPatrol& p = platform::form<FrmPatrol>();
+             p.List1.doPickDouble(0);
+             p.Command1.doClick();
+             ASSERT_GT(p.AereoInAzione, 0);
+         }},
+        {"point transfers",
+         [] {
+             G().CurrentSide = kAllies;
+             G().GameSettings[4] = 1000;
+             platform::runHandler([] { platform::form<FrmPunti>(); });
+             FrmPunti& w = platform::form<FrmPunti>();
+             w.Option1[0].doClick();
+             w.Label1.doClick();
+             w.Label3.doClick();
+         }},
+    };
+    return windows;
+}
+
 class ClosingFailures : public ClickFailures {
   protected:
-    void SetUp() override {
-        ClickFailures::SetUp();
-        actionsetups::groupRow(kAllies, 1, 1, 5000, 3000);
-        Int16* a = G().GaTableAsse[4];
-        a[GaCol::InUse] = 1, a[GaCol::Order] = kOrderPatrol, a[GaCol::Aircraft] = 3, a[GaCol::InAction] = 2;
-        a[GaCol::Bombs] = 2, a[GaCol::BombSize] = 50, a[GaCol::AttackFactor] = 20;
-        testcampaign::write({.hour = 10});
-        testcampaign::appendShips(kAllies, {{.group = 1}});
-        actionsetups::openMain();
-        G().DayFlag = 1;
-        Int32* oc = G().OperationContext;
-        oc[5] = kAxis, oc[6] = 4, oc[15] = 1, oc[8] = kAllies;
-        platform::runHandler([] { platform::form<FrmPatrol>(); });
+    // The campaign made anew and opened, by the main window (`main`) or as the start window opens
+    // it, and `w` open over it as the player left it: the campaign's files then.
+    Files openAtTheEnd(const EndWindow& w, bool main) {
+        campaignstate::makeAnew([] {
+            actionsetups::groupRow(kAllies, 1, 1, 5000, 3000);
+            Int16* a = G().GaTableAsse[4];
+            a[GaCol::InUse] = 1, a[GaCol::Order] = kOrderPatrol, a[GaCol::Aircraft] = 3,
+            a[GaCol::InAction] = 2;
+            a[GaCol::Bombs] = 2, a[GaCol::BombSize] = 50, a[GaCol::AttackFactor] = 20;
+            testcampaign::write({.hour = 10});
+            testcampaign::appendShips(kAllies, {{.group = 1}});
+        });
         setDiceSource([](int) { return 100; });
-        FrmPatrol& p = platform::form<FrmPatrol>();
-        p.List1.doPickDouble(0);
-        p.Command1.doClick();
-        before_ = campaignstate::files();
+        main ? (void)actionsetups::openMain() : actionsetups::openCampaign();
+        w.open();
         errors.messages.clear();
+        return campaignstate::files();
     }
-    // The campaign as it was, and as the opening finds it.
-    void expectAsBefore() {
-        EXPECT_EQ(errors.messages.size(), 1) << errors.messages.join("\n---\n").toStdString();
-        EXPECT_TRUE(campaignstate::files() == before_)
-            << campaignstate::differences(campaignstate::files(), before_);
+    // The program has ended: no window is left, and the campaign opens.
+    void expectEnded() {
+        EXPECT_TRUE(platform::FormRegistry::loaded().empty());
         platform::testing::resetForms();
         EXPECT_NO_THROW(loadCampaign());
     }
-    Files before_;
 };
 
 } // namespace
 
-TEST_F(ClosingFailures, AtTheProgramsEndAWriteFailingAsAWindowClosesIsUndoneAndTold) {
-    ASSERT_GT(platform::form<FrmPatrol>().AereoInAzione, 0);
-    // As the program's main does once its event loop has ended: outside any handler.
+// As the program's main does once its event loop has ended, outside any handler: each window open,
+// alone or with the main window (which closes the others in its own closing), its closing
+// undisturbed, then with each of its writes failing once. A closing that fails is told once and
+// leaves the campaign as it told; it is not tried again (which would do what the player was told
+// was not done), and the program ends.
+TEST_F(ClosingFailures, EachWindowOpenAtTheProgramsEndWithEachOfItsWritesFailingOnce) {
+    for (const EndWindow& w : endWindows())
+        for (const bool main : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << w.name << (main ? ", with the main window" : ""));
+            const Files before = openAtTheEnd(w, main);
+            long long writes = platform::checkedWrites();
+            platform::unloadAllForms();
+            writes = platform::checkedWrites() - writes;
+            EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join("\n---\n").toStdString();
+            EXPECT_FALSE(campaignstate::files() == before) << "the closing saves";
+            expectEnded();
+            for (long long n = 1; n <= writes; ++n) {
+                SCOPED_TRACE(::testing::Message() << "write " << n << " of " << writes);
+                ASSERT_TRUE(openAtTheEnd(w, main) == before);
+                platform::failWrite(n);
+                platform::unloadAllForms();
+                platform::failWrite(0);
+                EXPECT_EQ(errors.messages.size(), 1) << errors.messages.join("\n---\n").toStdString();
+                EXPECT_TRUE(errors.messages.value(0).contains("L'azione non è stata compiuta"))
+                    << errors.messages.value(0).toStdString();
+                EXPECT_TRUE(campaignstate::files() == before)
+                    << campaignstate::differences(campaignstate::files(), before);
+                expectEnded();
+            }
+        }
+}
+
+// The same windows over a campaign whose folder cannot be written: the closing is refused and told
+// once, and the program ends.
+TEST_F(ClosingFailures, InAFolderThatCannotBeWrittenEachWindowOpenAtTheEndIsRefusedOnce) {
+    for (const EndWindow& w : endWindows())
+        for (const bool main : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << w.name << (main ? ", with the main window" : ""));
+            const Files before = openAtTheEnd(w, main);
+            platform::refuseChangesIn(campaignstate::folder(), EROFS);
+            platform::unloadAllForms();
+            platform::refuseChangesIn({}, 0);
+            ASSERT_EQ(errors.messages.size(), 1) << errors.messages.join("\n---\n").toStdString();
+            EXPECT_TRUE(errors.messages[0].contains("non è stata compiuta"))
+                << errors.messages[0].toStdString();
+            EXPECT_TRUE(campaignstate::files() == before);
+            expectEnded();
+        }
+}
+
+// A window's close box whose closing fails: the step is undone and told, and the window stays open
+// as it stood, its attack still under way.
+TEST_F(ClosingFailures, AWindowWhoseClosingFailsStaysOpen) {
+    const Files before = openAtTheEnd(endWindows()[0], true);
+    FrmPatrol& p = platform::form<FrmPatrol>();
+    p.show();
+    const int aircraft = p.AereoInAzione;
     platform::failWrite(1);
-    EXPECT_NO_THROW(platform::unloadAllForms());
-    EXPECT_FALSE(platform::isLoaded<FrmPatrol>());
-    expectAsBefore();
+    p.window()->close();
+    EXPECT_EQ(errors.messages.size(), 1) << errors.messages.join("\n---\n").toStdString();
+    ASSERT_TRUE(platform::isLoaded<FrmPatrol>());
+    EXPECT_TRUE(p.visible() && p.window()->isVisible());
+    EXPECT_EQ(p.AereoInAzione, aircraft);
+    EXPECT_TRUE(campaignstate::files() == before)
+        << campaignstate::differences(campaignstate::files(), before);
 }
 
 // The main window's close box: the patrol window's closing books the attack in the same step,
 // whose saving fails; the program ends as the player asked, the step undone and told.
 TEST_F(ClosingFailures, TheMainWindowsCloseWhoseSavingFailsIsUndoneAndTold) {
+    const Files before = openAtTheEnd(endWindows()[0], true);
     platform::failWrite(1);
     platform::form<FrmMain>().window()->close();
     EXPECT_TRUE(platform::programEnded());
-    expectAsBefore();
+    EXPECT_EQ(errors.messages.size(), 1) << errors.messages.join("\n---\n").toStdString();
+    EXPECT_TRUE(campaignstate::files() == before)
+        << campaignstate::differences(campaignstate::files(), before);
+    expectEnded();
 }
 
 namespace {
@@ -304,4 +395,26 @@ TEST_F(ReadOnlyFolder, EverySavingActionIsRefusedOnceBeforeItWritesAnything) {
         actions(*this);
     }
     EXPECT_GE(refused_, 30);
+}
+
+// The hour button over a folder that cannot be written: the hour is refused before it begins and
+// told once, as a full disk is, and the campaign is as it was.
+TEST_F(ReadOnlyFolder, TheHourIsRefusedOnce) {
+    campaignstate::makeAnew([] { testcampaign::write({.hour = 10}); });
+    FrmMain& f = actionsetups::openMain();
+    const Files before = campaignstate::files();
+    testsupport::MessageBoxes boxes;
+    setDiceSource([](int sides) { return (sides + 1) / 2; });
+    platform::refuseChangesIn(campaignstate::folder(), EROFS);
+    f.Command22.doClick();
+    platform::refuseChangesIn({}, 0);
+    const QStringList told = boxes.prompts + errors.messages;
+    ASSERT_EQ(told.size(), 1) << told.join("\n---\n").toStdString();
+    EXPECT_TRUE(told[0].startsWith("L'ora non è stata eseguita:\n" +
+                                   platform::folderNotWritableMessage(campaignstate::folder())))
+        << told[0].toStdString();
+    EXPECT_TRUE(campaignstate::files() == before)
+        << campaignstate::differences(campaignstate::files(), before);
+    EXPECT_EQ(G().GameState[StateItem::Hour], "10");
+    EXPECT_TRUE(f.Command22.enabled());
 }

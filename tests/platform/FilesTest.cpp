@@ -412,7 +412,7 @@ TEST(Files, AFullDiskIsCalledSoWhicheverCallOfTheSystemFindsIt) {
         {"append: write", DiskCall::Write, ENOSPC, appended, [&] { appendToFile(appended, "two\r\n"); }},
         {"append: close", DiskCall::Close, ENOSPC, appended, [&] { appendToFile(appended, "two\r\n"); }},
         {"flush of a file", DiskCall::Sync, ENOSPC, appended, [&] { syncFile(appended); }},
-        {"cut", DiskCall::Sync, ENOSPC, appended, [&] { cutFile(appended, 5); }},
+        {"cut", DiskCall::Sync, ENOSPC, appended, [&] { cutFile(appended, 2); }},
     };
     for (const Case& c : cases) {
         failNextDiskCall(c.call, c.error);
@@ -443,6 +443,18 @@ TEST(Files, AFullDiskIsCalledSoWhicheverCallOfTheSystemFindsIt) {
     EXPECT_TRUE(told.startsWith("Disco pieno: impossibile scrivere il file " + full)) << told.toStdString();
     told = causeOf([&] { appendToFile(full, "two\r\n"); });
     EXPECT_TRUE(told.startsWith("Disco pieno: impossibile scrivere il file " + full)) << told.toStdString();
+
+    // The flush of a folder: what was made, renamed or removed there may not be on the disk.
+    failNextDiskCall(DiskCall::SyncFolder, ENOSPC);
+    EXPECT_EQ(causeOf([&] { syncFolder(folder.path()); }),
+              "Disco pieno: impossibile registrare sul disco la cartella " + folder.path());
+    failNextDiskCall(DiskCall::SyncFolder, EIO);
+    told = causeOf([&] { syncFolder(folder.path()); });
+    EXPECT_TRUE(told.startsWith("Impossibile registrare sul disco la cartella " + folder.path() + " (" +
+                                QString::fromLocal8Bit(strerror(EIO))))
+        << told.toStdString();
+    EXPECT_FALSE(causeOf([&] { syncFolder(folder.path() + "/nessuna"); }).isEmpty()) << "no folder to flush";
+    EXPECT_TRUE(causeOf([&] { syncFolder(folder.path()); }).isEmpty());
 }
 
 // A folder that cannot be written (a read-only disk, EROFS, or a folder the user may not write,
