@@ -396,6 +396,15 @@ void runAsTransaction(const std::function<void()>& handler) {
 
 } // namespace
 
+void aboutToChangeCampaign() {
+    Open* t = current().get();
+    if (!t || t->journalMade || (t->byHandler && !G().CampaignOpen)) return;
+    place(*t);
+    if (platform::folderWritable(t->folder)) return;
+    t->refused = true;
+    throw FolderNotWritable(t->folder);
+}
+
 QString journalFileName(const QString& campaign) {
     return campaign + QStringLiteral(".jnl");
 }

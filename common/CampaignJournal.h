@@ -57,6 +57,12 @@ bool rollBackLeftJournal();
 // hour or an action, and what the player used to start the action (CampaignSnapshot::Step).
 const CampaignSnapshot::Step& lastUndoneStep();
 
+// A change the open transaction makes in memory and saves only later (a window that saves as it
+// closes): in a campaign whose folder cannot be written it is refused now, before anything changes,
+// as a write would be, and told once by the handler; the window is then left with nothing to save.
+// Outside a transaction, nothing.
+void aboutToChangeCampaign();
+
 // From now on every outermost handler of the program's windows runs as one transaction over the
 // campaign's files while G().CampaignOpen is set: a failure rolls it back, and its message says
 // whether the campaign is as it was. Its journal tells what started it (platform::handlerSource). A window

@@ -3,6 +3,7 @@
 #include "AirStrike.h"
 #include "AttackLayout.h"
 #include "ContactBoard.h"
+#include "common/CampaignJournal.h"
 #include "common/Globals.h"
 #include "common/MapRoutines.h"
 
@@ -201,6 +202,9 @@ void FrmAuto::nextPass() {
 }
 
 void FrmAuto::Command3_Click() {
+    // A strike under way is ended as the window closes: in a folder that cannot be written it is
+    // refused before its first pass.
+    aboutToChangeCampaign();
     nextPass();
     Command3.setEnabled(false);
     Command4.setEnabled(true);

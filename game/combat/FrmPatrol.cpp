@@ -1,6 +1,7 @@
 #include "FrmPatrol.h"
 
 #include "common/AirGroups.h"
+#include "common/CampaignJournal.h"
 #include "common/DataFolder.h"
 #include "common/Globals.h"
 #include "common/GroupTables.h"
@@ -345,6 +346,9 @@ void FrmPatrol::List1_Click() {
 // The next aircraft attacks the ship double-clicked.
 void FrmPatrol::List1_DblClick() {
     if (attackEnded_ || !leggiNaveScelta() || capBlock_) return;
+    // The attack is booked as the window closes: in a folder that cannot be written it is refused
+    // here, before its first aircraft, so that the window has nothing to book.
+    aboutToChangeCampaign();
     ProssimoAereo();
     if (attackEnded_) return;
     // No fire to meet before the release.

@@ -1,5 +1,6 @@
 #include "PointTransfers.h"
 
+#include "common/CampaignJournal.h"
 #include "common/Globals.h"
 
 namespace points {
@@ -64,6 +65,7 @@ QString basePointsRow(int base) {
 QString convertToCommandPoints(int side, const PointStep& step) {
     const long long left = acquisitionPointsLeft(side);
     if (left < step.increment) return tooFew(QStringLiteral("Punti acquisizione"), left, step.increment);
+    aboutToChangeCampaign();
     addToState(side, StateItem::AcquisitionUsedAlle, step.increment);
     addToState(side, StateItem::CommandGainedAlle, step.increment - step.penalty);
     return {};
@@ -72,6 +74,7 @@ QString convertToCommandPoints(int side, const PointStep& step) {
 QString transferToBase(int side, int base, int increment) {
     const long long pool = sideCommandPoints(side);
     if (pool < increment) return tooFew(QStringLiteral("Punti comando"), pool, increment);
+    aboutToChangeCampaign();
     addToState(side, StateItem::CommandUsedAlle, increment);
     G().BaseTable[base][BaseCol::PointsArrived] += increment;
     return {};
@@ -80,6 +83,7 @@ QString transferToBase(int side, int base, int increment) {
 QString moveMaltaPoints(int increment) {
     const long long hq = baseCommandPoints(kMaltaHq);
     if (hq < increment) return tooFew(QStringLiteral("Punti comando di MALTA HQ"), hq, increment);
+    aboutToChangeCampaign();
     G().BaseTable[kMaltaHq][BaseCol::PointsArrived] -= increment;
     G().BaseTable[kMaltaBs][BaseCol::PointsArrived] += increment;
     return {};

@@ -1,6 +1,8 @@
 // A side's points: acquisition points turned into command points (3 to 2), command points handed
 // from the side's pool to its main bases, and the Allies' move from MALTA HQ to MALTA BS. Every
-// change is made in memory; the window saves when it closes.
+// change is made in memory; the window saves when it closes. In a campaign whose folder cannot be
+// written a move is refused before it changes anything (aboutToChangeCampaign), since the window
+// could never save it.
 #pragma once
 
 #include <QString>

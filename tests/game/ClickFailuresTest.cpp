@@ -7,6 +7,7 @@
 #include "CrashSweep.h"
 #include "SavingActions.h"
 #include "common/Dice.h"
+#include "game/combat/FrmAuto.h"
 #include "game/combat/FrmPatrol.h"
 #include "game/main/FrmMain.h"
 #include "game/points/FrmPunti.h"
@@ -417,4 +418,90 @@ TEST_F(ReadOnlyFolder, TheHourIsRefusedOnce) {
         << campaignstate::differences(campaignstate::files(), before);
     EXPECT_EQ(G().GameState[StateItem::Hour], "10");
     EXPECT_TRUE(f.Command22.enabled());
+}
+
+// The windows whose work is booked as they close (the point transfers, a patrol attack, an air
+// strike), over a folder that cannot be written from the opening on: the work is refused at its
+// first click, told once, and changes nothing, so each window closes by its box with nothing to
+// book and no second refusal. (Refused only as the window closed, a window would stay open for
+// ever, its closing refused again at each try.)
+TEST_F(ReadOnlyFolder, WorkBookedAtAWindowsCloseIsRefusedAtItsFirstClickAndTheWindowThenCloses) {
+    struct Case {
+        const char* name;
+        std::function<void()> make;
+        std::function<platform::Form&()> open; // the window open, its first move made
+    };
+    const Case cases[] = {
+        {"point transfers", [] { testcampaign::write(); },
+         [] {
+             G().CurrentSide = kAllies;
+             G().GameSettings[4] = 1000;
+             platform::runHandler([] { platform::form<FrmPunti>(); });
+             FrmPunti& w = platform::form<FrmPunti>();
+             w.Option1[0].doClick();
+             w.Label1.doClick();
+             return std::ref(w);
+         }},
+        {"patrol attack",
+         [] {
+             actionsetups::groupRow(kAllies, 1, 1, 5000, 3000);
+             Int16* a = G().GaTableAsse[4];
+             a[GaCol::InUse] = 1, a[GaCol::Order] = kOrderPatrol, a[GaCol::Aircraft] = 3,
+             a[GaCol::InAction] = 2;
+             a[GaCol::Bombs] = 2, a[GaCol::BombSize] = 50, a[GaCol::AttackFactor] = 20;
+             testcampaign::write({.hour = 10});
+             testcampaign::appendShips(kAllies, {{.group = 1}});
+         },
+         [] {
+             G().DayFlag = 1;
+             Int32* oc = G().OperationContext;
+             oc[5] = kAxis, oc[6] = 4, oc[15] = 1, oc[8] = kAllies;
+             platform::runHandler([] { platform::form<FrmPatrol>(); });
+             FrmPatrol& p = platform::form<FrmPatrol>();
+             p.List1.doPickDouble(0);
+             EXPECT_EQ(p.AereoInAzione, 0);
+             return std::ref(p);
+         }},
+        {"air strike",
+         [] {
+             Int16* r = G().GaTableAsse[3];
+             r[GaCol::InUse] = 1, r[GaCol::Aircraft] = 4, r[GaCol::Order] = kOrderBombing,
+             r[GaCol::Bombs] = 2;
+             r[GaCol::BombSize] = 3, r[GaCol::InterceptPercent] = 60, r[GaCol::TargetBase] = 12;
+             testcampaign::write({.hour = 10});
+         },
+         [] {
+             G().CurrentSide = kAxis;
+             Int32* oc = G().OperationContext;
+             oc[2] = 12, oc[5] = kAxis, oc[6] = 3;
+             platform::runHandler([] { platform::form<FrmAuto>(); });
+             FrmAuto& f = platform::form<FrmAuto>();
+             f.Command1.doClick();
+             f.Command3.doClick();
+             return std::ref(f);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        campaignstate::makeAnew(c.make);
+        actionsetups::openCampaign();
+        setDiceSource([](int sides) { return (sides + 1) / 2; });
+        const Files before = campaignstate::files();
+        const Tables memory = Tables::inMemory();
+        errors.messages.clear();
+        platform::refuseChangesIn(campaignstate::folder(), EROFS);
+        platform::Form& w = c.open();
+        ASSERT_EQ(errors.messages.size(), 1) << errors.messages.join("\n---\n").toStdString();
+        EXPECT_EQ(errors.messages[0].toStdString(),
+                  platform::folderNotWritableMessage(campaignstate::folder()).toStdString());
+        EXPECT_TRUE(Tables::inMemory() == memory) << Tables::inMemory().firstDifference(memory);
+        w.show();
+        w.window()->close();
+        EXPECT_TRUE(platform::FormRegistry::loaded().empty());
+        EXPECT_EQ(errors.messages.size(), 1) << errors.messages.join("\n---\n").toStdString();
+        platform::refuseChangesIn({}, 0);
+        EXPECT_TRUE(campaignstate::files() == before)
+            << campaignstate::differences(campaignstate::files(), before);
+        platform::testing::resetForms();
+    }
 }
