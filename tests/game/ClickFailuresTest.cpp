@@ -193,6 +193,25 @@ INSTANTIATE_TEST_SUITE_P(EverySavingAction, SessionFailures,
 
 namespace {
 
+// A campaign with an Axis air group on patrol and an Allied naval group at sea.
+void makePatrolCampaign() {
+    actionsetups::groupRow(kAllies, 1, 1, 5000, 3000);
+    Int16* a = G().GaTableAsse[4];
+    a[GaCol::InUse] = 1, a[GaCol::Order] = kOrderPatrol, a[GaCol::Aircraft] = 3, a[GaCol::InAction] = 2;
+    a[GaCol::Bombs] = 2, a[GaCol::BombSize] = 50, a[GaCol::AttackFactor] = 20;
+    testcampaign::write({.hour = 10});
+    testcampaign::appendShips(kAllies, {{.group = 1}});
+}
+
+// The patrol attack's window open over the naval group.
+FrmPatrol& openPatrolAttack() {
+    G().DayFlag = 1;
+    Int32* oc = G().OperationContext;
+    oc[5] = kAxis, oc[6] = 4, oc[15] = 1, oc[8] = kAllies;
+    platform::runHandler([] { platform::form<FrmPatrol>(); });
+    return platform::form<FrmPatrol>();
+}
+
 // The windows that write as they close, each left open as the player leaves it: a patrol attack
 // begun (one aircraft has bombed: closing books the attack's end on the air group) and the point
 // transfers with points moved (closing saves them).
@@ -205,11 +224,7 @@ const std::vector<EndWindow>& endWindows() {
     static const std::vector<EndWindow> windows = {
         {"patrol attack begun",
          [] {
-             G().DayFlag = 1;
-             Int32* oc = G().OperationContext;
-             oc[5] = kAxis, oc[6] = 4, oc[15] = 1, oc[8] = kAllies;
-             platform::runHandler([] { platform::form<FrmPatrol>(); });
-             FrmPatrol& p = platform::form<FrmPatrol>();
+             FrmPatrol& p = openPatrolAttack();
              p.List1.doPickDouble(0);
              p.Command1.doClick();
              ASSERT_GT(p.AereoInAzione, 0);
@@ -233,15 +248,7 @@ class ClosingFailures : public ClickFailures {
     // The campaign made anew and opened, by the main window (`main`) or as the start window opens
     // it, and `w` open over it as the player left it: the campaign's files then.
     Files openAtTheEnd(const EndWindow& w, bool main) {
-        campaignstate::makeAnew([] {
-            actionsetups::groupRow(kAllies, 1, 1, 5000, 3000);
-            Int16* a = G().GaTableAsse[4];
-            a[GaCol::InUse] = 1, a[GaCol::Order] = kOrderPatrol, a[GaCol::Aircraft] = 3,
-            a[GaCol::InAction] = 2;
-            a[GaCol::Bombs] = 2, a[GaCol::BombSize] = 50, a[GaCol::AttackFactor] = 20;
-            testcampaign::write({.hour = 10});
-            testcampaign::appendShips(kAllies, {{.group = 1}});
-        });
+        campaignstate::makeAnew(makePatrolCampaign);
         setDiceSource([](int) { return 100; });
         main ? (void)actionsetups::openMain() : actionsetups::openCampaign();
         w.open();
@@ -442,22 +449,9 @@ TEST_F(ReadOnlyFolder, WorkBookedAtAWindowsCloseIsRefusedAtItsFirstClickAndTheWi
              w.Label1.doClick();
              return std::ref(w);
          }},
-        {"patrol attack",
+        {"patrol attack", makePatrolCampaign,
          [] {
-             actionsetups::groupRow(kAllies, 1, 1, 5000, 3000);
-             Int16* a = G().GaTableAsse[4];
-             a[GaCol::InUse] = 1, a[GaCol::Order] = kOrderPatrol, a[GaCol::Aircraft] = 3,
-             a[GaCol::InAction] = 2;
-             a[GaCol::Bombs] = 2, a[GaCol::BombSize] = 50, a[GaCol::AttackFactor] = 20;
-             testcampaign::write({.hour = 10});
-             testcampaign::appendShips(kAllies, {{.group = 1}});
-         },
-         [] {
-             G().DayFlag = 1;
-             Int32* oc = G().OperationContext;
-             oc[5] = kAxis, oc[6] = 4, oc[15] = 1, oc[8] = kAllies;
-             platform::runHandler([] { platform::form<FrmPatrol>(); });
-             FrmPatrol& p = platform::form<FrmPatrol>();
+             FrmPatrol& p = openPatrolAttack();
              p.List1.doPickDouble(0);
              EXPECT_EQ(p.AereoInAzione, 0);
              return std::ref(p);

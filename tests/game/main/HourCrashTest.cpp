@@ -1,7 +1,9 @@
 // A program stopped at any step by which the hour changes the disk, by a kill or by a power loss,
 // leaves a campaign that opens as it was before the hour or as the hour left it, every file of the
 // same hour: never a mix. One whole hour of the full campaign (50 groups and 600 ships a side,
-// every naval group under way), pressed on the main window's hour button.
+// every naval group under way), pressed on the main window's hour button; and one of the largest
+// campaigns, whose files pass any size the file layer once read record by record (a ship file of
+// 9,600 records is 1.7 MB).
 #include "game/main/FrmMain.h"
 #include "tests/game/CrashSweep.h"
 #include "tests/game/main/TestCampaign.h"
@@ -15,20 +17,26 @@ using testsupport::kSanitized;
 
 class HourCrash : public crashsweep::Fixture {};
 
+// One hour of the full campaign of `ships` ships a side, every naval group under way, pressed on
+// the main window's hour button.
+crashsweep::Subject hourOf(const QString& name, int ships) {
+    return {name, [ships] { fullcampaign::write(fullcampaign::underWay, ships); },
+            [] {
+                EXPECT_TRUE(apriGioco());
+                FrmMain& f = platform::form<FrmMain>();
+                crashsweep::inAction() = true;
+                f.Command22.doClick();
+                crashsweep::inAction() = false;
+            },
+            [] { testcampaign::choose(); }};
+}
+
 } // namespace
 
 TEST_F(HourCrash, AStopAtAnyStepOfTheHourLeavesTheHourBeforeOrAfterIt) {
-    crashsweep::Subject hour{QStringLiteral("the hour"), [] { fullcampaign::write(fullcampaign::underWay); },
-                             [] {
-                                 EXPECT_TRUE(apriGioco());
-                                 FrmMain& f = platform::form<FrmMain>();
-                                 crashsweep::inAction() = true;
-                                 f.Command22.doClick();
-                                 crashsweep::inAction() = false;
-                             },
-                             [] { testcampaign::choose(); }};
     crashsweep::programFolderInUse() = folder.get();
-    crashsweep::Sweep sweep({hour}, 4, 20261210u, kSanitized ? 40 : 200, kSanitized ? 5 : 1);
+    crashsweep::Sweep sweep({hourOf(QStringLiteral("the hour"), 600)}, 4, 20261210u, kSanitized ? 40 : 200,
+                            kSanitized ? 5 : 1);
     const crashsweep::Counts counts = sweep.run();
     EXPECT_EQ(counts.moves, 1);
     EXPECT_GE(counts.operations, 50);
@@ -44,4 +52,19 @@ TEST_F(HourCrash, AStopAtAnyStepOfTheHourLeavesTheHourBeforeOrAfterIt) {
     std::cout << "moves " << counts.moves << ", operations " << counts.operations << ", crashes "
               << counts.crashes << ", power losses " << counts.powerLosses << ", after return "
               << counts.returnedLosses << "\n";
+}
+
+TEST_F(HourCrash, AStopInAnHourOf9600ShipsASideLeavesTheHourBeforeOrAfterIt) {
+    crashsweep::programFolderInUse() = folder.get();
+    // Every step of the hour, each as a kill and as a power loss.
+    crashsweep::Sweep sweep({hourOf(QStringLiteral("the hour of 9,600 ships a side"), 9600)}, 4, 57u, 0,
+                            kSanitized ? 5 : 1);
+    const crashsweep::Counts counts = sweep.run();
+    EXPECT_EQ(counts.moves, 1);
+    EXPECT_GE(counts.operations, 50);
+    EXPECT_EQ(counts.crashes, counts.powerLosses);
+    EXPECT_EQ(counts.returnedLosses, counts.moves);
+    EXPECT_EQ(errors.messages, QStringList());
+    std::cout << "operations " << counts.operations << ", crashes " << counts.crashes << ", power losses "
+              << counts.powerLosses << ", after return " << counts.returnedLosses << "\n";
 }
