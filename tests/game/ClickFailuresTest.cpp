@@ -212,6 +212,16 @@ FrmPatrol& openPatrolAttack() {
     return platform::form<FrmPatrol>();
 }
 
+// The Allies' point transfers open, points moved by the smallest step.
+FrmPunti& openPointTransfers() {
+    G().CurrentSide = kAllies;
+    G().GameSettings[4] = 1000;
+    platform::runHandler([] { platform::form<FrmPunti>(); });
+    FrmPunti& w = platform::form<FrmPunti>();
+    w.Option1[0].doClick();
+    return w;
+}
+
 // The windows that write as they close, each left open as the player leaves it: a patrol attack
 // begun (one aircraft has bombed: closing books the attack's end on the air group) and the point
 // transfers with points moved (closing saves them).
@@ -231,11 +241,7 @@ const std::vector<EndWindow>& endWindows() {
          }},
         {"point transfers",
          [] {
-             G().CurrentSide = kAllies;
-             G().GameSettings[4] = 1000;
-             platform::runHandler([] { platform::form<FrmPunti>(); });
-             FrmPunti& w = platform::form<FrmPunti>();
-             w.Option1[0].doClick();
+             FrmPunti& w = openPointTransfers();
              w.Label1.doClick();
              w.Label3.doClick();
          }},
@@ -441,11 +447,7 @@ TEST_F(ReadOnlyFolder, WorkBookedAtAWindowsCloseIsRefusedAtItsFirstClickAndTheWi
     const Case cases[] = {
         {"point transfers", [] { testcampaign::write(); },
          [] {
-             G().CurrentSide = kAllies;
-             G().GameSettings[4] = 1000;
-             platform::runHandler([] { platform::form<FrmPunti>(); });
-             FrmPunti& w = platform::form<FrmPunti>();
-             w.Option1[0].doClick();
+             FrmPunti& w = openPointTransfers();
              w.Label1.doClick();
              return std::ref(w);
          }},

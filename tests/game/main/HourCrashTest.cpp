@@ -31,40 +31,38 @@ crashsweep::Subject hourOf(const QString& name, int ships) {
             [] { testcampaign::choose(); }};
 }
 
+// The hour's sweep: one move, each stop as a kill and as a power loss, and a power loss once its
+// handler has returned; never a message. Its counts, printed and recorded.
+crashsweep::Counts sweepHour(const crashsweep::Subject& hour, unsigned seed, int sampled) {
+    crashsweep::Sweep sweep({hour}, 4, seed, sampled, kSanitized ? 5 : 1);
+    const crashsweep::Counts counts = sweep.run();
+    EXPECT_EQ(counts.moves, 1);
+    EXPECT_GE(counts.operations, 50);
+    EXPECT_EQ(counts.crashes, counts.powerLosses);
+    EXPECT_EQ(counts.returnedLosses, counts.moves);
+    ::testing::Test::RecordProperty("operations", std::to_string(counts.operations));
+    ::testing::Test::RecordProperty("crashes", std::to_string(counts.crashes));
+    ::testing::Test::RecordProperty("power_losses", std::to_string(counts.powerLosses));
+    ::testing::Test::RecordProperty("power_losses_after_return", std::to_string(counts.returnedLosses));
+    std::cout << "moves " << counts.moves << ", operations " << counts.operations << ", crashes "
+              << counts.crashes << ", power losses " << counts.powerLosses << ", after return "
+              << counts.returnedLosses << "\n";
+    return counts;
+}
+
 } // namespace
 
 TEST_F(HourCrash, AStopAtAnyStepOfTheHourLeavesTheHourBeforeOrAfterIt) {
     crashsweep::programFolderInUse() = folder.get();
-    crashsweep::Sweep sweep({hourOf(QStringLiteral("the hour"), 600)}, 4, 20261210u, kSanitized ? 40 : 200,
-                            kSanitized ? 5 : 1);
-    const crashsweep::Counts counts = sweep.run();
-    EXPECT_EQ(counts.moves, 1);
-    EXPECT_GE(counts.operations, 50);
-    EXPECT_EQ(counts.crashes, counts.powerLosses);
-    // Each move is also cut by a power loss once its handler has returned.
-    EXPECT_EQ(counts.returnedLosses, counts.moves);
-    EXPECT_EQ(errors.messages, QStringList());
+    const crashsweep::Counts counts =
+        sweepHour(hourOf(QStringLiteral("the hour"), 600), 20261210u, kSanitized ? 40 : 200);
     RecordProperty("moves", counts.moves);
-    RecordProperty("operations", std::to_string(counts.operations));
-    RecordProperty("crashes", std::to_string(counts.crashes));
-    RecordProperty("power_losses", std::to_string(counts.powerLosses));
-    RecordProperty("power_losses_after_return", std::to_string(counts.returnedLosses));
-    std::cout << "moves " << counts.moves << ", operations " << counts.operations << ", crashes "
-              << counts.crashes << ", power losses " << counts.powerLosses << ", after return "
-              << counts.returnedLosses << "\n";
+    EXPECT_EQ(errors.messages, QStringList());
 }
 
+// Every step of the hour of the largest campaigns.
 TEST_F(HourCrash, AStopInAnHourOf9600ShipsASideLeavesTheHourBeforeOrAfterIt) {
     crashsweep::programFolderInUse() = folder.get();
-    // Every step of the hour, each as a kill and as a power loss.
-    crashsweep::Sweep sweep({hourOf(QStringLiteral("the hour of 9,600 ships a side"), 9600)}, 4, 57u, 0,
-                            kSanitized ? 5 : 1);
-    const crashsweep::Counts counts = sweep.run();
-    EXPECT_EQ(counts.moves, 1);
-    EXPECT_GE(counts.operations, 50);
-    EXPECT_EQ(counts.crashes, counts.powerLosses);
-    EXPECT_EQ(counts.returnedLosses, counts.moves);
+    sweepHour(hourOf(QStringLiteral("the hour of 9,600 ships a side"), 9600), 57u, 0);
     EXPECT_EQ(errors.messages, QStringList());
-    std::cout << "operations " << counts.operations << ", crashes " << counts.crashes << ", power losses "
-              << counts.powerLosses << ", after return " << counts.returnedLosses << "\n";
 }
