@@ -1965,51 +1965,28 @@ void PictureBox::draw(std::function<void(QPainter&)> drawing) {
 }
 
 void PictureBox::setCurrentX(double x) {
-    if (x == currentX_) return;
-    aboutToChange();
-    currentX_ = x;
+    keepAndSet(currentX_, x);
 }
-
 void PictureBox::setCurrentY(double y) {
-    if (y == currentY_) return;
-    aboutToChange();
-    currentY_ = y;
+    keepAndSet(currentY_, y);
 }
-
 void PictureBox::setDrawWidth(int w) {
-    if (w == drawWidth_) return;
-    aboutToChange();
-    drawWidth_ = w;
+    keepAndSet(drawWidth_, w);
 }
-
 void PictureBox::setDrawStyle(int s) {
-    if (s == drawStyle_) return;
-    aboutToChange();
-    drawStyle_ = s;
+    keepAndSet(drawStyle_, s);
 }
-
 void PictureBox::setFillStyle(int s) {
-    if (s == fillStyle_) return;
-    aboutToChange();
-    fillStyle_ = s;
+    keepAndSet(fillStyle_, s);
 }
-
 void PictureBox::setFillColor(long c) {
-    if (c == fillColor_) return;
-    aboutToChange();
-    fillColor_ = c;
+    keepAndSet(fillColor_, c);
 }
-
 void PictureBox::setPrintFontSize(double points) {
-    if (points == printFontSize_) return;
-    aboutToChange();
-    printFontSize_ = points;
+    keepAndSet(printFontSize_, points);
 }
-
 void PictureBox::setPrintFontBold(bool bold) {
-    if (bold == printFontBold_) return;
-    aboutToChange();
-    printFontBold_ = bold;
+    keepAndSet(printFontBold_, bold);
 }
 
 void PictureBox::cls() {

@@ -643,6 +643,12 @@ class PictureBox : public Control, public Container {
     mutable std::future<void> drawing_; // the drawings made on another thread
     double sl_ = 0, st_ = 0, sw_ = 0, sh_ = 0;
     bool customScale_ = false;
+    // A drawing value changed: the box's standing is kept first, so that a failed step puts it back.
+    template <class T> void keepAndSet(T& field, T value) {
+        if (field == value) return;
+        aboutToChange();
+        field = value;
+    }
     double currentX_ = 0, currentY_ = 0;
     int drawWidth_ = 1;
     int drawStyle_ = 0;
